@@ -1,0 +1,813 @@
+#include "platform/ui/controls.h"
+
+#include "platform/twips.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QHelpEvent>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QToolTip>
+
+// ---- VbControl ------------------------------------------------------------------------------
+
+VbControl::VbControl(QWidget *self, QPalette::ColorRole backRole, QPalette::ColorRole foreRole)
+    : self_(self), backRole_(backRole), foreRole_(foreRole),
+      back_(backRole == QPalette::Base ? vbc::kWindow : vbc::kButtonFace)
+{
+}
+
+void VbControl::Move(int leftTwips, int topTwips, int widthTwips, int heightTwips)
+{
+    left_ = leftTwips;
+    top_ = topTwips;
+    width_ = widthTwips;
+    height_ = heightTwips;
+    self_->setGeometry(twips::toPixels(leftTwips), twips::toPixels(topTwips),
+                       std::max(0, twips::toPixels(widthTwips)), std::max(0, twips::toPixels(heightTwips)));
+}
+
+void VbControl::setBackColor(uint32_t colour)
+{
+    back_ = colour;
+    backSet_ = true;
+    applyColours();
+}
+
+void VbControl::setForeColor(uint32_t colour)
+{
+    fore_ = colour;
+    applyColours();
+}
+
+void VbControl::applyColours()
+{
+    QPalette palette = self_->palette();
+    if (backSet_) {
+        palette.setColor(backRole_, vbc::toQColor(back_));
+        if (backRole_ == QPalette::Window)
+            self_->setAutoFillBackground(true);
+    }
+    palette.setColor(foreRole_, vbc::toQColor(fore_));
+    if (foreRole_ == QPalette::Text)
+        palette.setColor(QPalette::WindowText, vbc::toQColor(fore_));
+    self_->setPalette(palette);
+}
+
+void VbControl::setFontBold(bool on)
+{
+    QFont font = self_->font();
+    if (font.bold() == on)
+        return;
+    font.setBold(on);
+    self_->setFont(font);
+}
+
+void VbControl::setFontSize(double points)
+{
+    QFont font = self_->font();
+    font.setPointSizeF(points);
+    self_->setFont(font);
+}
+
+void VbControl::zOrder(int position)
+{
+    if (position == 0)
+        self_->raise();
+    else
+        self_->lower();
+}
+
+void VbControl::setHandCursor(bool on)
+{
+    if (on)
+        self_->setCursor(Qt::PointingHandCursor);
+    else
+        self_->unsetCursor();
+}
+
+void VbControl::copyFrom(const VbControl &other)
+{
+    self_->setFont(other.self_->font());
+    self_->setToolTip(other.self_->toolTip());
+    self_->setEnabled(other.self_->isEnabled());
+    self_->setFocusPolicy(other.self_->focusPolicy());
+    if (other.self_->testAttribute(Qt::WA_SetCursor))
+        self_->setCursor(other.self_->cursor());
+    back_ = other.back_;
+    fore_ = other.fore_;
+    backSet_ = other.backSet_;
+    applyColours();
+    Move(other.left_, other.top_, other.width_, other.height_);
+}
+
+void VbControl::focusChanged(QFocusEvent *event, bool in)
+{
+    switch (event->reason()) {
+    case Qt::PopupFocusReason:
+    case Qt::ActiveWindowFocusReason:
+    case Qt::MenuBarFocusReason:
+        return;
+    default:
+        break;
+    }
+    const auto &handler = in ? onGotFocus : onLostFocus;
+    if (handler)
+        handler();
+}
+
+// ---- Key codes ------------------------------------------------------------------------------
+
+int keyAsciiOf(const QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Backspace)
+        return 8;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        return 13;
+    if (key == Qt::Key_Escape)
+        return 27;
+    if ((event->modifiers() & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
+        return key - Qt::Key_A + 1;
+    const QString text = event->text();
+    if (text.size() == 1) {
+        const char16_t c = text.at(0).unicode();
+        if (c >= 32 && c != 127)
+            return c;
+    }
+    return 0;
+}
+
+bool filterKeyPress(const std::function<void(int &)> &handler, QKeyEvent *event, QWidget *target)
+{
+    if (!handler)
+        return false;
+    const int original = keyAsciiOf(event);
+    if (original == 0)
+        return false;
+    int key = original;
+    handler(key);
+    if (key == original)
+        return false;
+    if (key == 8 || key >= 32) {
+        // The handler put another key in place of the one pressed.
+        QKeyEvent replacement(QEvent::KeyPress, key == 8 ? Qt::Key_Backspace : 0, Qt::NoModifier,
+                              key == 8 ? QString() : QString(QChar(char16_t(key))));
+        QApplication::sendEvent(target, &replacement);
+    }
+    return true;
+}
+
+// ---- VbLabel --------------------------------------------------------------------------------
+
+QString displayCaption(const QString &caption)
+{
+    if (!caption.contains(u'&'))
+        return caption;
+    QString out;
+    out.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&') {
+            if (i + 1 < caption.size() && caption[i + 1] == u'&') {
+                out += u'&';
+                ++i;
+            }
+            continue;
+        }
+        out += caption[i];
+    }
+    return out;
+}
+
+VbLabel::VbLabel(QWidget *parent) : VbWidget<QLabel>(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setAlignment(0);
+}
+
+void VbLabel::setCaption(const QString &caption)
+{
+    if (caption == caption_ && !caption.isEmpty())
+        return;
+    caption_ = caption;
+    setText(displayCaption(caption));
+    if (autoSize_)
+        fitToText();
+}
+
+void VbLabel::setAlignment(int vbAlignment)
+{
+    alignment_ = vbAlignment;
+    Qt::Alignment h = Qt::AlignLeft;
+    if (vbAlignment == 1)
+        h = Qt::AlignRight;
+    else if (vbAlignment == 2)
+        h = Qt::AlignHCenter;
+    QLabel::setAlignment(h | Qt::AlignTop);
+}
+
+void VbLabel::setOpaque(bool on)
+{
+    setAutoFillBackground(on);
+    if (on && !backSet_)
+        setBackColor(back_);
+}
+
+void VbLabel::setAutoSize(bool on)
+{
+    autoSize_ = on;
+    if (on)
+        fitToText();
+}
+
+void VbLabel::setWordWrap(bool on) { QLabel::setWordWrap(on); }
+
+void VbLabel::setBorder(bool on)
+{
+    setFrameStyle(on ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
+    setLineWidth(1);
+}
+
+void VbLabel::fitToText()
+{
+    const QSize hint = sizeHint();
+    Move(left_, top_, twips::fromPixels(hint.width()), twips::fromPixels(hint.height()));
+}
+
+void VbLabel::copyFrom(const VbControl &other)
+{
+    VbControl::copyFrom(other);
+    if (auto *label = dynamic_cast<const VbLabel *>(&other)) {
+        setAlignment(label->alignment_);
+        setAutoFillBackground(label->autoFillBackground());
+        setFrameStyle(label->frameStyle());
+        QLabel::setWordWrap(label->wordWrap());
+        autoSize_ = label->autoSize_;
+        setCaption(label->caption_);
+    }
+}
+
+void VbLabel::mousePressEvent(QMouseEvent *event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void VbLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        pressed_ = false;
+        if (onClick)
+            onClick();
+    }
+    pressed_ = false;
+}
+
+void VbLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QLabel::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton && onDblClick)
+        onDblClick();
+}
+
+bool VbLabel::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip && onMouseMove)
+        onMouseMove();
+    return QLabel::event(event);
+}
+
+// ---- VbTextBox ------------------------------------------------------------------------------
+
+VbTextBox::VbTextBox(QWidget *parent) : VbWidget<QLineEdit>(parent, QPalette::Base, QPalette::Text)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setFrame(true);
+    back_ = vbc::kWhite;
+    QObject::connect(this, &QLineEdit::textChanged, this, [this](const QString &now) {
+        if (now == lastText_)
+            return;
+        lastText_ = now;
+        if (onChange)
+            onChange();
+    });
+}
+
+void VbTextBox::setText(const QString &text)
+{
+    if (text == QLineEdit::text())
+        return;
+    QLineEdit::setText(text);
+}
+
+void VbTextBox::setAlignment(int vbAlignment)
+{
+    Qt::Alignment h = Qt::AlignLeft;
+    if (vbAlignment == 1)
+        h = Qt::AlignRight;
+    else if (vbAlignment == 2)
+        h = Qt::AlignHCenter;
+    QLineEdit::setAlignment(h | Qt::AlignVCenter);
+}
+
+void VbTextBox::copyFrom(const VbControl &other)
+{
+    VbControl::copyFrom(other);
+    if (auto *box = dynamic_cast<const VbTextBox *>(&other)) {
+        QLineEdit::setAlignment(box->QLineEdit::alignment());
+        setReadOnly(box->isReadOnly());
+        setMaxLength(box->maxLength());
+        setFrame(box->hasFrame());
+    }
+}
+
+void VbTextBox::keyPressEvent(QKeyEvent *event)
+{
+    if (filterKeyPress(onKeyPress, event, this))
+        return;
+    QLineEdit::keyPressEvent(event);
+}
+
+void VbTextBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QLineEdit::mouseDoubleClickEvent(event);
+    if (onDblClick)
+        onDblClick();
+}
+
+bool VbTextBox::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip && onMouseMove)
+        onMouseMove();
+    return QLineEdit::event(event);
+}
+
+// ---- VbTextArea -----------------------------------------------------------------------------
+
+VbTextArea::VbTextArea(QWidget *parent) : VbWidget<QPlainTextEdit>(parent, QPalette::Base, QPalette::Text)
+{
+    back_ = vbc::kWhite;
+    setReadOnly(true);
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+}
+
+void VbTextArea::setText(const QString &text)
+{
+    if (text == text_)
+        return;
+    text_ = text;
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setPlainText(shown);
+    if (onChange)
+        onChange();
+}
+
+// ---- VbButton -------------------------------------------------------------------------------
+
+VbButton::VbButton(QWidget *parent) : VbWidget<QPushButton>(parent, QPalette::Button, QPalette::ButtonText)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoDefault(false);
+    QObject::connect(this, &QPushButton::clicked, this, [this] {
+        if (onClick)
+            onClick();
+    });
+}
+
+// ---- VbCheck --------------------------------------------------------------------------------
+
+VbCheck::VbCheck(QWidget *parent) : VbWidget<QCheckBox>(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    QObject::connect(this, &QCheckBox::stateChanged, this, [this] {
+        if (onClick)
+            onClick();
+    });
+}
+
+int VbCheck::value() const
+{
+    switch (checkState()) {
+    case Qt::Checked: return 1;
+    case Qt::PartiallyChecked: return 2;
+    default: return 0;
+    }
+}
+
+void VbCheck::setValue(int value)
+{
+    const Qt::CheckState state =
+        value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
+    if (state == Qt::PartiallyChecked)
+        setTristate(true);
+    setCheckState(state);
+}
+
+void VbCheck::nextCheckState()
+{
+    // A click ticks a greyed or unticked box and unticks a ticked one.
+    setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+}
+
+// ---- VbOption -------------------------------------------------------------------------------
+
+VbOption::VbOption(QWidget *parent) : VbWidget<QRadioButton>(parent)
+{
+    setAutoExclusive(false);
+    setFocusPolicy(Qt::StrongFocus);
+    QObject::connect(this, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            becameChecked();
+    });
+}
+
+void VbOption::setValue(bool on) { setChecked(on); }
+
+void VbOption::nextCheckState()
+{
+    if (!isChecked())
+        setChecked(true);
+}
+
+void VbOption::becameChecked()
+{
+    if (QWidget *parent = parentWidget()) {
+        for (QObject *child : parent->children()) {
+            auto *sibling = dynamic_cast<VbOption *>(child);
+            if (sibling && sibling != this && sibling->isChecked())
+                sibling->setChecked(false);
+        }
+    }
+    if (onClick)
+        onClick();
+}
+
+// ---- VbCombo --------------------------------------------------------------------------------
+
+VbCombo::VbCombo(QWidget *parent) : VbWidget<QComboBox>(parent, QPalette::Base, QPalette::Text)
+{
+    back_ = vbc::kWhite;
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    setFocusPolicy(Qt::StrongFocus);
+    lineEdit()->installEventFilter(this);
+    QObject::connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
+        lastText_ = currentText();
+        if (index >= 0 && !selecting_ && onClick)
+            onClick();
+    });
+    QObject::connect(this, &QComboBox::editTextChanged, this, [this](const QString &now) {
+        if (now == lastText_)
+            return;
+        lastText_ = now;
+        // Selecting an entry writes its text into the edit field first: that is no Change.
+        if (selecting_ || (currentIndex() >= 0 && now == itemText(currentIndex())))
+            return;
+        if (onChange)
+            onChange();
+    });
+}
+
+void VbCombo::setListIndex(int index)
+{
+    if (index == currentIndex())
+        return;
+    if (index < 0 || index >= count()) {
+        selecting_ = true;
+        setCurrentIndex(-1);
+        selecting_ = false;
+        return;
+    }
+    setCurrentIndex(index);
+}
+
+void VbCombo::addItem(const QString &text, const QVariant &data)
+{
+    const bool first = count() == 0;
+    const QString keep = currentText();
+    selecting_ = true;
+    QComboBox::addItem(text, data);
+    // An editable combo selects its first entry by itself; the program's combos do not.
+    if (first) {
+        setCurrentIndex(-1);
+        setEditText(keep);
+    }
+    selecting_ = false;
+    lastText_ = currentText();
+}
+
+void VbCombo::clear()
+{
+    selecting_ = true;
+    QComboBox::clear();
+    selecting_ = false;
+    lastText_ = currentText();
+}
+
+void VbCombo::setText(const QString &text)
+{
+    if (currentIndex() != -1) {
+        selecting_ = true;
+        const QString before = currentText();
+        setCurrentIndex(-1);
+        setEditText(before);
+        lastText_ = before;
+        selecting_ = false;
+    }
+    setEditText(text);
+}
+
+bool VbCombo::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lineEdit() && event->type() == QEvent::KeyPress
+        && filterKeyPress(onKeyPress, static_cast<QKeyEvent *>(event), lineEdit()))
+        return true;
+    return QComboBox::eventFilter(watched, event);
+}
+
+// ---- VbList ---------------------------------------------------------------------------------
+
+VbList::VbList(QWidget *parent) : VbWidget<QListView>(parent, QPalette::Base, QPalette::Text)
+{
+    back_ = vbc::kWhite;
+    setModel(&model_);
+    setUniformItemSizes(true);
+    setLayoutMode(QListView::Batched);
+    setBatchSize(500);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setFocusPolicy(Qt::StrongFocus);
+    QObject::connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+                     [this](const QModelIndex &current) { selectionMoved(current.isValid() ? current.row() : -1); });
+}
+
+void VbList::addItem(const QString &line)
+{
+    silent_ = true;
+    const int row = static_cast<int>(lines_.size());
+    lines_.append(line);
+    model_.insertRows(row, 1);
+    model_.setData(model_.index(row), line);
+    silent_ = false;
+}
+
+void VbList::setLines(const QStringList &lines)
+{
+    silent_ = true;
+    lines_ = lines;
+    model_.setStringList(lines_);
+    setCurrentIndex(QModelIndex());
+    lastIndex_ = -1;
+    silent_ = false;
+}
+
+void VbList::removeItem(int index)
+{
+    if (index < 0 || index >= lines_.size())
+        return;
+    silent_ = true;
+    lines_.removeAt(index);
+    model_.removeRows(index, 1);
+    selectionModel()->clear();
+    setCurrentIndex(QModelIndex());
+    lastIndex_ = -1;
+    silent_ = false;
+}
+
+void VbList::clear()
+{
+    setLines({});
+}
+
+int VbList::listIndex() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void VbList::setListIndex(int index)
+{
+    if (index == listIndex())
+        return;
+    if (index < 0 || index >= lines_.size()) {
+        selectionModel()->clear();
+        setCurrentIndex(QModelIndex());
+        return;
+    }
+    setCurrentIndex(model_.index(index));
+}
+
+void VbList::selectionMoved(int index)
+{
+    if (silent_ || index == lastIndex_) {
+        lastIndex_ = index;
+        return;
+    }
+    lastIndex_ = index;
+    if (index >= 0 && onClick)
+        onClick();
+}
+
+// ---- VbScrollBar ----------------------------------------------------------------------------
+
+VbScrollBar::VbScrollBar(QWidget *parent) : VbWidget<QScrollBar>(parent)
+{
+    setOrientation(Qt::Horizontal);
+    setTracking(false);
+    setFocusPolicy(Qt::StrongFocus);
+    QObject::connect(this, &QScrollBar::valueChanged, this, [this] {
+        if (onChange)
+            onChange();
+    });
+    QObject::connect(this, &QScrollBar::sliderMoved, this, [this] {
+        if (onScroll)
+            onScroll();
+    });
+}
+
+// ---- VbPicture ------------------------------------------------------------------------------
+
+VbPicture::VbPicture(QWidget *parent) : VbWidget<QLabel>(parent)
+{
+    QLabel::setAlignment(Qt::AlignCenter);
+}
+
+void VbPicture::setPicture(const QPixmap &picture)
+{
+    picture_ = picture;
+    setPixmap(picture);
+}
+
+void VbPicture::copyFrom(const VbControl &other)
+{
+    VbControl::copyFrom(other);
+    if (auto *pic = dynamic_cast<const VbPicture *>(&other)) {
+        setScaledContents(pic->hasScaledContents());
+        setFrameStyle(pic->frameStyle());
+    }
+}
+
+void VbPicture::mousePressEvent(QMouseEvent *event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void VbPicture::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        pressed_ = false;
+        if (onClick)
+            onClick();
+    }
+    pressed_ = false;
+}
+
+void VbPicture::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QLabel::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton && onDblClick)
+        onDblClick();
+}
+
+// ---- VbShape --------------------------------------------------------------------------------
+
+VbShape::VbShape(QWidget *parent) : VbWidget<QWidget>(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void VbShape::setKind(Kind kind)
+{
+    kind_ = kind;
+    update();
+}
+
+void VbShape::setFill(bool filled, uint32_t fillColour)
+{
+    filled_ = filled;
+    fillColour_ = fillColour;
+    update();
+}
+
+void VbShape::setBorder(bool visible, uint32_t colour, int widthPixels)
+{
+    border_ = visible;
+    borderColour_ = colour;
+    borderWidth_ = widthPixels;
+    update();
+}
+
+void VbShape::copyFrom(const VbControl &other)
+{
+    VbControl::copyFrom(other);
+    if (auto *shape = dynamic_cast<const VbShape *>(&other)) {
+        kind_ = shape->kind_;
+        filled_ = shape->filled_;
+        fillColour_ = shape->fillColour_;
+        border_ = shape->border_;
+        borderColour_ = shape->borderColour_;
+        borderWidth_ = shape->borderWidth_;
+    }
+}
+
+void VbShape::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, kind_ >= Oval);
+    QRectF r = rect();
+    if (kind_ == Square || kind_ == Circle || kind_ == RoundedSquare) {
+        const qreal side = std::min(r.width(), r.height());
+        r = QRectF(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
+    }
+    const qreal inset = border_ ? borderWidth_ / 2.0 : 0.0;
+    r.adjust(inset, inset, -inset, -inset);
+    if (backSet_ && !filled_)
+        painter.fillRect(rect(), vbc::toQColor(back_));
+    painter.setBrush(filled_ ? QBrush(vbc::toQColor(fillColour_)) : QBrush(Qt::NoBrush));
+    painter.setPen(border_ ? QPen(vbc::toQColor(borderColour_), borderWidth_) : QPen(Qt::NoPen));
+    switch (kind_) {
+    case Oval:
+    case Circle: painter.drawEllipse(r); break;
+    case RoundedRectangle:
+    case RoundedSquare: painter.drawRoundedRect(r, 6, 6); break;
+    default: painter.drawRect(r); break;
+    }
+}
+
+// ---- VbLine ---------------------------------------------------------------------------------
+
+VbLine::VbLine(QWidget *parent) : VbWidget<QWidget>(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void VbLine::setPoints(int x1, int y1, int x2, int y2)
+{
+    x1_ = x1;
+    y1_ = y1;
+    x2_ = x2;
+    y2_ = y2;
+    const int pad = twips::fromPixels(widthPx_);
+    Move(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + pad, std::abs(y2 - y1) + pad);
+    update();
+}
+
+void VbLine::setLineColor(uint32_t colour, int widthPixels)
+{
+    colour_ = colour;
+    widthPx_ = widthPixels;
+    setPoints(x1_, y1_, x2_, y2_);
+}
+
+void VbLine::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(vbc::toQColor(colour_), widthPx_));
+    const int ox = std::min(x1_, x2_);
+    const int oy = std::min(y1_, y2_);
+    painter.drawLine(twips::toPixels(x1_ - ox), twips::toPixels(y1_ - oy), twips::toPixels(x2_ - ox),
+                     twips::toPixels(y2_ - oy));
+}
+
+// ---- VbFrame --------------------------------------------------------------------------------
+
+VbFrame::VbFrame(QWidget *parent) : VbWidget<QGroupBox>(parent) {}
+
+void VbFrame::mousePressEvent(QMouseEvent *event)
+{
+    QGroupBox::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton && onClick)
+        onClick();
+}
+
+// ---- Windows --------------------------------------------------------------------------------
+
+void setClientSizeTwips(QWidget *window, int widthTwips, int heightTwips)
+{
+    window->resize(twips::toPixels(widthTwips), twips::toPixels(heightTwips));
+}
+
+void setWindowBackColor(QWidget *window, uint32_t colour)
+{
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, vbc::toQColor(colour));
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+}
+
+void doEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}

@@ -1,0 +1,428 @@
+#pragma once
+// The controls every window of the program is built from. They behave as the program's windows
+// expect:
+// - positions and sizes are kept in twips, relative to the parent's client area;
+// - colours are kept as the program's colour values and shown through the palette, so code can
+//   ask a control for the colour it was given;
+// - a handler runs on every real change of a value, whether the user or code made it, and never
+//   when a value is set to what it already holds;
+// - GotFocus and LostFocus ignore focus changes caused by popups, menus and window activation;
+// - key filters see printable characters, Enter, Escape, Ctrl+letter codes and Backspace, and can
+//   refuse a key.
+// Handlers are plain std::function members named after the event they serve.
+
+#include "platform/ui/vbcolor.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStringListModel>
+#include <QWidget>
+#include <functional>
+
+class QFocusEvent;
+class QKeyEvent;
+
+// Geometry, colours, font and focus events shared by every control.
+class VbControl {
+public:
+    virtual ~VbControl() = default;
+
+    QWidget *widget() const { return self_; }
+
+    // Geometry in twips (capitalised, as distinct from Qt's pixel geometry).
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void setLeft(int t) { Move(t, top_, width_, height_); }
+    void setTop(int t) { Move(left_, t, width_, height_); }
+    void setWidth(int t) { Move(left_, top_, t, height_); }
+    void setHeight(int t) { Move(left_, top_, width_, t); }
+    void Move(int leftTwips, int topTwips) { Move(leftTwips, topTwips, width_, height_); }
+    void Move(int leftTwips, int topTwips, int widthTwips, int heightTwips);
+
+    // Visible as the control's own property: true even while its window is hidden.
+    bool Visible() const { return !self_->isHidden(); }
+
+    uint32_t backColor() const { return back_; }
+    uint32_t foreColor() const { return fore_; }
+    void setBackColor(uint32_t colour);
+    void setForeColor(uint32_t colour);
+
+    bool fontBold() const { return self_->font().bold(); }
+    void setFontBold(bool on);
+    double fontSize() const { return self_->font().pointSizeF(); }
+    void setFontSize(double points);
+
+    QString toolTipText() const { return self_->toolTip(); }
+    void setToolTipText(const QString &text) { self_->setToolTip(text); }
+
+    // 0 brings the control to the front of its siblings, 1 sends it to the back.
+    void zOrder(int position);
+    // The hand cursor of clickable headers and pictures.
+    void setHandCursor(bool on);
+
+    // A new element of a control array takes over the template's properties (not Visible).
+    virtual void copyFrom(const VbControl &other);
+
+    std::function<void()> onGotFocus;
+    std::function<void()> onLostFocus;
+
+protected:
+    VbControl(QWidget *self, QPalette::ColorRole backRole, QPalette::ColorRole foreRole);
+    void focusChanged(QFocusEvent *event, bool in);
+    virtual void applyColours();
+
+    QWidget *self_;
+    QPalette::ColorRole backRole_;
+    QPalette::ColorRole foreRole_;
+    int left_ = 0;
+    int top_ = 0;
+    int width_ = 0;
+    int height_ = 0;
+    uint32_t back_;
+    uint32_t fore_ = vbc::kWindowText;
+    bool backSet_ = false;
+};
+
+// Routes a Qt widget's focus events to VbControl.
+template <class QtBase>
+class VbWidget : public QtBase, public VbControl {
+public:
+    explicit VbWidget(QWidget *parent, QPalette::ColorRole backRole = QPalette::Window,
+                      QPalette::ColorRole foreRole = QPalette::WindowText)
+        : QtBase(parent), VbControl(this, backRole, foreRole)
+    {
+    }
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        QtBase::focusInEvent(event);
+        focusChanged(event, true);
+    }
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        QtBase::focusOutEvent(event);
+        focusChanged(event, false);
+    }
+};
+
+// The key code a key press stands for (printable character, 8 Backspace, 13 Enter, 27 Escape,
+// 1..26 Ctrl+letter), or 0 when the key has no code (arrows, Delete, function keys).
+int keyAsciiOf(const QKeyEvent *event);
+
+// Runs `handler` on a key press; true when the key was refused and must be swallowed. A handler
+// refuses a key by setting its code to 0 or to a control code other than Backspace.
+bool filterKeyPress(const std::function<void(int &)> &handler, QKeyEvent *event, QWidget *target);
+
+// ---- Label --------------------------------------------------------------------------------
+class VbLabel : public VbWidget<QLabel> {
+public:
+    explicit VbLabel(QWidget *parent = nullptr);
+
+    QString caption() const { return caption_; }
+    void setCaption(const QString &caption);
+    // 0 left, 1 right, 2 centre.
+    void setAlignment(int vbAlignment);
+    int alignment() const { return alignment_; }
+    // Opaque labels paint their back colour; transparent ones let the parent show through.
+    void setOpaque(bool on);
+    void setAutoSize(bool on);
+    void setWordWrap(bool on);
+    void setBorder(bool on);
+    void copyFrom(const VbControl &other) override;
+
+    std::function<void()> onClick;
+    std::function<void()> onDblClick;
+    std::function<void()> onMouseMove;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    void fitToText();
+
+    QString caption_;
+    int alignment_ = 0;
+    bool autoSize_ = false;
+    bool pressed_ = false;
+};
+
+// ---- Single-line text box -----------------------------------------------------------------
+class VbTextBox : public VbWidget<QLineEdit> {
+public:
+    explicit VbTextBox(QWidget *parent = nullptr);
+
+    QString text() const { return QLineEdit::text(); }
+    void setText(const QString &text);
+    void setAlignment(int vbAlignment);
+    void setLocked(bool on) { setReadOnly(on); }
+    void copyFrom(const VbControl &other) override;
+
+    std::function<void()> onChange;
+    std::function<void(int &keyAscii)> onKeyPress;
+    std::function<void()> onMouseMove;
+    std::function<void()> onDblClick;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    QString lastText_;
+};
+
+// ---- Multi-line text box (texts kept with CRLF line ends) ----------------------------------
+class VbTextArea : public VbWidget<QPlainTextEdit> {
+public:
+    explicit VbTextArea(QWidget *parent = nullptr);
+
+    QString text() const { return text_; }
+    void setText(const QString &text);
+
+    std::function<void()> onChange;
+
+private:
+    QString text_;
+};
+
+// ---- Command button -------------------------------------------------------------------------
+class VbButton : public VbWidget<QPushButton> {
+public:
+    explicit VbButton(QWidget *parent = nullptr);
+
+    QString caption() const { return text(); }
+    void setCaption(const QString &caption) { setText(caption); }
+
+    std::function<void()> onClick;
+};
+
+// ---- Check box: Value 0 unticked, 1 ticked, 2 greyed ----------------------------------------
+class VbCheck : public VbWidget<QCheckBox> {
+public:
+    explicit VbCheck(QWidget *parent = nullptr);
+
+    int value() const;
+    void setValue(int value);
+    QString caption() const { return text(); }
+    void setCaption(const QString &caption) { setText(caption); }
+
+    // Runs on every change of Value.
+    std::function<void()> onClick;
+
+protected:
+    void nextCheckState() override;
+};
+
+// ---- Option button: the options of one parent form one group ------------------------------
+class VbOption : public VbWidget<QRadioButton> {
+public:
+    explicit VbOption(QWidget *parent = nullptr);
+
+    bool value() const { return isChecked(); }
+    // True unticks the other options of the same parent; False may leave none ticked.
+    void setValue(bool on);
+    QString caption() const { return text(); }
+    void setCaption(const QString &caption) { setText(caption); }
+
+    // Runs whenever the option becomes ticked.
+    std::function<void()> onClick;
+
+protected:
+    void nextCheckState() override;
+
+private:
+    void becameChecked();
+};
+
+// ---- Combo box with an edit field -----------------------------------------------------------
+class VbCombo : public VbWidget<QComboBox> {
+public:
+    explicit VbCombo(QWidget *parent = nullptr);
+
+    int listIndex() const { return currentIndex(); }
+    // Selects entry i (-1 selects none and empties the text). Click runs on a real change.
+    void setListIndex(int index);
+    int listCount() const { return count(); }
+    QString list(int index) const { return itemText(index); }
+    QVariant itemData(int index) const { return QComboBox::itemData(index); }
+    void addItem(const QString &text, const QVariant &data = {});
+    // Removes every entry without running Click.
+    void clear();
+
+    QString text() const { return currentText(); }
+    // Writes the edit text and selects no entry; Change runs when the text changes.
+    void setText(const QString &text);
+
+    // Click: the selected entry changed. Change: the edit text changed other than by a selection.
+    std::function<void()> onClick;
+    std::function<void()> onChange;
+    std::function<void(int &keyAscii)> onKeyPress;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QString lastText_;
+    bool selecting_ = false;
+};
+
+// ---- List box -------------------------------------------------------------------------------
+class VbList : public VbWidget<QListView> {
+public:
+    explicit VbList(QWidget *parent = nullptr);
+
+    int listCount() const { return static_cast<int>(lines_.size()); }
+    QString list(int index) const { return lines_.value(index); }
+    const QStringList &lines() const { return lines_; }
+    void addItem(const QString &line);
+    // Replaces every line in one step (fast for tens of thousands of lines); no Click runs.
+    void setLines(const QStringList &lines);
+    // Removing and clearing leave no line selected and run no Click.
+    void removeItem(int index);
+    void clear();
+
+    int listIndex() const;
+    // Selects line i (-1 none); Click runs on a real change.
+    void setListIndex(int index);
+
+    std::function<void()> onClick;
+
+private:
+    void selectionMoved(int index);
+
+    QStringListModel model_;
+    QStringList lines_;
+    bool silent_ = false;
+    int lastIndex_ = -1;
+};
+
+// ---- Horizontal scroll bar ------------------------------------------------------------------
+class VbScrollBar : public VbWidget<QScrollBar> {
+public:
+    explicit VbScrollBar(QWidget *parent = nullptr);
+
+    int min() const { return minimum(); }
+    int max() const { return maximum(); }
+    void setMin(int v) { setMinimum(v); }
+    void setMax(int v) { setMaximum(v); }
+    int smallChange() const { return singleStep(); }
+    void setSmallChange(int v) { setSingleStep(v); }
+    void setLargeChange(int v) { setPageStep(v); }
+    int value() const { return QScrollBar::value(); }
+    void setValue(int v) { QScrollBar::setValue(v); }
+
+    // Change: the value changed (by code, a click, a key, or at the end of a drag).
+    // Scroll: the thumb is being dragged.
+    std::function<void()> onChange;
+    std::function<void()> onScroll;
+};
+
+// ---- Picture box / image --------------------------------------------------------------------
+class VbPicture : public VbWidget<QLabel> {
+public:
+    explicit VbPicture(QWidget *parent = nullptr);
+
+    void setPicture(const QPixmap &picture);
+    const QPixmap &picture() const { return picture_; }
+    // The name of the ball picture shown ("B7"), kept so code can ask what a box shows.
+    QString pictureName() const { return pictureName_; }
+    void setPictureName(const QString &name) { pictureName_ = name; }
+    void setStretch(bool on) { setScaledContents(on); }
+    void copyFrom(const VbControl &other) override;
+
+    std::function<void()> onClick;
+    std::function<void()> onDblClick;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    QPixmap picture_;
+    QString pictureName_;
+    bool pressed_ = false;
+};
+
+// ---- Shape: painted, and clicks fall through to what lies under it ---------------------------
+class VbShape : public VbWidget<QWidget> {
+public:
+    enum Kind { Rectangle = 0, Square = 1, Oval = 2, Circle = 3, RoundedRectangle = 4, RoundedSquare = 5 };
+
+    explicit VbShape(QWidget *parent = nullptr);
+
+    void setKind(Kind kind);
+    Kind kind() const { return kind_; }
+    // A filled shape paints its fill colour; an unfilled one only its border.
+    void setFill(bool filled, uint32_t fillColour = 0);
+    void setBorder(bool visible, uint32_t colour = 0, int widthPixels = 1);
+    bool filled() const { return filled_; }
+    uint32_t fillColor() const { return fillColour_; }
+    void copyFrom(const VbControl &other) override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Kind kind_ = Rectangle;
+    bool filled_ = false;
+    uint32_t fillColour_ = 0;
+    bool border_ = true;
+    uint32_t borderColour_ = 0;
+    int borderWidth_ = 1;
+};
+
+// ---- Line: painted between two points of its parent, in twips --------------------------------
+class VbLine : public VbWidget<QWidget> {
+public:
+    explicit VbLine(QWidget *parent = nullptr);
+
+    void setPoints(int x1, int y1, int x2, int y2);
+    void setLineColor(uint32_t colour, int widthPixels = 1);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
+    uint32_t colour_ = vbc::kWindowText;
+    int widthPx_ = 1;
+};
+
+// ---- Frame: a captioned container; its children are placed relative to it -----------------------
+class VbFrame : public VbWidget<QGroupBox> {
+public:
+    explicit VbFrame(QWidget *parent = nullptr);
+
+    QString caption() const { return title(); }
+    void setCaption(const QString &caption) { setTitle(caption); }
+
+    std::function<void()> onClick;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+};
+
+// ---- Windows ----------------------------------------------------------------------------------
+// Sizes a window's client area in twips.
+void setClientSizeTwips(QWidget *window, int widthTwips, int heightTwips);
+// Paints a window (or a container) in a colour value.
+void setWindowBackColor(QWidget *window, uint32_t colour);
+// The text of a caption as a label shows it: "&&" becomes "&", a single "&" marks a mnemonic.
+QString displayCaption(const QString &caption);
+// Lets the event loop run once, as the program does between unloading and showing windows.
+void doEvents();

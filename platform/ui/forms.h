@@ -1,0 +1,35 @@
+#pragma once
+// Windows with one default instance each. The first use creates the window; unloading hides it,
+// clears the instance and deletes the window later, never while its code may still be running.
+
+#include <QPointer>
+#include <QWidget>
+
+template <class Form>
+class DefaultInstance {
+public:
+    // The window, created on first use.
+    static Form *get()
+    {
+        if (!instance_)
+            instance_ = new Form();
+        return instance_;
+    }
+    // The window when it exists, else nullptr.
+    static Form *existing() { return instance_.data(); }
+    static bool exists() { return !instance_.isNull(); }
+
+    // Hides the window, clears the instance and deletes the window once control is back in the
+    // event loop.
+    static void unload()
+    {
+        if (Form *form = instance_.data()) {
+            instance_.clear();
+            form->hide();
+            form->deleteLater();
+        }
+    }
+
+private:
+    static inline QPointer<Form> instance_;
+};

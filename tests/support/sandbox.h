@@ -1,0 +1,43 @@
+#pragma once
+// A test's own program, data and configuration folders, so that no test touches the user's
+// files, and message boxes answered from a script.
+
+#include "platform/ui/msgbox.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <vector>
+
+// Points TALVINOR_HOME, XDG_DATA_HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR at fresh temporary
+// folders for the lifetime of the object, and restores them afterwards.
+class Sandbox {
+public:
+    Sandbox();
+    ~Sandbox();
+
+    QString programFolder() const;  // without a trailing "/"
+    QString dataHome() const;
+    QString configHome() const;
+    QString runtimeDir() const;
+
+private:
+    QTemporaryDir root_;
+    std::vector<std::pair<QByteArray, QByteArray>> saved_;
+};
+
+// Answers every message box from a queue of answers (OK when the queue is empty) and records
+// what was asked, until destroyed.
+class MessageBoxScript {
+public:
+    explicit MessageBoxScript(std::deque<int> answers = {});
+    ~MessageBoxScript();
+
+    void answerNext(int code) { answers_.push_back(code); }
+    const std::vector<msgbox::Request> &asked() const { return asked_; }
+    QStringList texts() const;
+
+private:
+    std::deque<int> answers_;
+    std::vector<msgbox::Request> asked_;
+};
