@@ -1,0 +1,6 @@
+#pragma once
+// The second-drum twin of the analysis service.
+
+class clsAnalysisBONUS {
+public:
+};

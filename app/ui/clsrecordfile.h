@@ -1,0 +1,6 @@
+#pragma once
+// The board settings record service.
+
+class clsRecordFile {
+public:
+};

@@ -1,0 +1,6 @@
+#pragma once
+// The language routine of the boards.
+
+class clsLanguage {
+public:
+};
