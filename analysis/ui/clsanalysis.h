@@ -4,4 +4,8 @@
 
 class clsAnalysis {
 public:
+    // Opens the lottery gstrLotteryDbFile (or, at start-up when that is empty, the last one).
+    void subOpenSelectedLottery();
+    // Opens the open lottery again (after the lottery manager closes).
+    void subReopenCurrentLottery();
 };

@@ -1,0 +1,5 @@
+#include "analysis/ui/clsanalysis.h"
+
+void clsAnalysis::subOpenSelectedLottery() {}
+
+void clsAnalysis::subReopenCurrentLottery() {}

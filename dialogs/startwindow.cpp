@@ -1,0 +1,5 @@
+#include "dialogs/startwindow.h"
+
+void showStartWindow() {}
+
+void unloadStartWindow() {}

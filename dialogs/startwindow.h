@@ -1,0 +1,8 @@
+#pragma once
+// The start window as the rest of the program uses it.
+
+// Creates the start window when it does not exist and shows it modeless. It does not change the
+// window in front (gfrmCurrentBoard); callers do that where they need it.
+void showStartWindow();
+// Hides and unloads the start window and clears its instance.
+void unloadStartWindow();
