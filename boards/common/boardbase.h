@@ -1,0 +1,194 @@
+#pragma once
+// What the three boards (lotto, two-pool, digit) share: one control vocabulary, one set of
+// handlers, and the routines the analysis core, the record file, the file dialog and the language
+// routine use on the board in front.
+//
+// Controls keep the names and indexes of the board design. Per-position arrays run 1..8 on the
+// lotto and two-pool boards and 0..7 on the digit board. Table rows (power table, pool grid) are
+// created at run time from the template elements 0 and 29. The tables and the power interval of
+// a drum are grouped in DrumControls: `main` for the main drum (the digits on the digit board),
+// `bonus` for the second drum of the two-pool board (the controls that carry the suffix BONUS).
+// Controls a board does not have stay nullptr (or absent from their array).
+
+#include "boards/common/iboard.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/ctlarray.h"
+#include "platform/ui/statusbar.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QMenu;
+
+// The power table, pool grid and power interval of one drum.
+struct DrumControls {
+    // Power table: one row per table row, templates 0 and 29.
+    CtlArray<VbPicture> picPowerBall;
+    CtlArray<VbLabel> lblPowerBall;
+    CtlArray<VbLabel> lblTotalPicks;
+    CtlArray<VbLabel> lblStanding;
+    CtlArray<VbLabel> lblPowerPercent;
+    CtlArray<VbLabel> lblWeeksSincePick;
+    // Headers of the two table halves (0 left, 1 right).
+    CtlArray<VbLabel> lblHdrTotal;
+    CtlArray<VbLabel> lblHdrStanding;
+    CtlArray<VbLabel> lblHdrPowerPercent;
+    CtlArray<VbLabel> lblHdrLastPicked;
+
+    // Pool grid: one row per ball, templates 0 and 29.
+    CtlArray<VbPicture> picPoolBall;
+    CtlArray<VbLabel> lblPoolBall;
+    CtlArray<VbTextBox> txtPoolPercent;
+    CtlArray<VbTextBox> txtPoolCount;
+    CtlArray<VbCheck> chkExcludeBall;
+    CtlArray<VbLabel> lblHdrPool;
+    CtlArray<VbLabel> lblHdrExclude;
+
+    // Bands behind the ball-picture columns: 0/1 power table halves, 2/3 pool grid halves.
+    CtlArray<VbShape> shpBallColumn;
+
+    // Power interval.
+    VbCheck *chkPowerInterval = nullptr;
+    VbLabel *lblPowerInterval = nullptr;
+    CtlArray<VbTextBox> txtPowerInterval;  // 0 lower, 1 upper
+    VbCombo *cboPowerIntervalPct = nullptr;
+    VbLabel *lblPowerIntervalPctSign = nullptr;
+    VbScrollBar *hsbPowerInterval = nullptr;
+    VbLabel *lblPowerLowest = nullptr;
+    VbLabel *lblPowerMiddle = nullptr;
+    VbLabel *lblPowerHighest = nullptr;
+    VbLabel *lblPowerSliderPos = nullptr;
+
+    // Power totals of the end drawing, the guess and the selected ticket column.
+    VbLabel *lblDrawingPowerTotal = nullptr;
+    VbLabel *lblGuessPowerTotal = nullptr;
+    VbLabel *lblColumnPowerTotal = nullptr;
+
+    // The game matrix ("6/49"; on the two-pool board the second drum's tab).
+    VbLabel *lblGameMatrix = nullptr;
+};
+
+class BoardBase : public QMainWindow, public IBoard {
+public:
+    ~BoardBase() override;
+
+    BoardFamily family() const { return family_; }
+    // First and last index of the per-position arrays (1..8, or 0..7 on the digit board).
+    int firstPosition() const { return family_ == BoardFamily::Digit ? 0 : 1; }
+    int lastPosition() const { return family_ == BoardFamily::Digit ? 7 : 8; }
+    bool hasSecondDrum() const { return family_ == BoardFamily::TwoPool; }
+
+    // IBoard
+    QWidget *window() override { return this; }
+
+    // ---- Control vocabulary ---------------------------------------------------------------
+    QWidget *form = nullptr;  // the client area: every control's coordinates are relative to it
+
+    DrumControls main;
+    DrumControls bonus;  // two-pool board only
+
+    VbShape *shpPowerPanel = nullptr;
+    VbShape *shpPoolPanel = nullptr;
+    VbShape *shpGameMatrixFrameBONUS = nullptr;  // two-pool board only
+    CtlArray<VbShape> shpBonusMarkA;  // 0..5
+    CtlArray<VbShape> shpBonusMarkB;  // 0..5
+    VbLine *Line1 = nullptr;
+    VbLine *Line2 = nullptr;
+    VbLine *Line3 = nullptr;
+    VbLine *Line4 = nullptr;
+
+    // Frame "DRAWINGS": analysis window, POWER, hot/cold, the end drawing.
+    VbFrame *fraDrawings = nullptr;
+    VbCombo *cboStartDrawing = nullptr;
+    VbCombo *cboEndDrawing = nullptr;
+    VbCombo *cboDrawingDate = nullptr;
+    VbLabel *lblStart = nullptr;
+    VbLabel *lblEnd = nullptr;
+    VbLabel *lblDate = nullptr;
+    VbButton *cmdPower = nullptr;
+    CtlArray<VbOption> optHotCold;   // 0 hot, 1 cold
+    CtlArray<VbLabel> lblHotCold;    // 0, 1
+    CtlArray<VbLabel> lblDrawingNumber;       // positions
+    CtlArray<VbLabel> lblDrawingNumberPower;  // positions
+    VbLabel *lblDrawingPowerTotalCap = nullptr;
+
+    // Frame "POOL".
+    VbFrame *fraPool = nullptr;
+    VbButton *cmdPopulate = nullptr;
+    VbCheck *chkEqualChance = nullptr;
+    VbCheck *chkPowerIncrease = nullptr;
+    VbLabel *lblPowerIncrease = nullptr;
+    VbScrollBar *hsbPowerIncrease = nullptr;
+    CtlArray<VbLabel> lblPowerIncreaseMinMax;  // 0 "Min", 1 "Max"
+
+    // Frame "GUARANTEE NUMBERS & POWER INTERVAL" (the interval controls are in main/bonus).
+    VbFrame *fraGuaranteeAndInterval = nullptr;
+    VbCheck *chkGuaranteeNumbers = nullptr;
+    VbLabel *lblGuaranteeNumbers = nullptr;
+    CtlArray<VbTextBox> txtGuaranteeNumber;  // positions
+
+    // Frame "TICKET & GUESS".
+    VbFrame *fraTicketAndGuess = nullptr;
+    CtlArray<VbTextBox> txtGuess;      // positions
+    CtlArray<VbLabel> lblGuessPower;   // positions
+    VbTextBox *txtGuessSource = nullptr;
+    VbButton *cmdGetDrawing = nullptr;
+    VbButton *cmdResetGuess = nullptr;
+    VbCheck *chkCompareWithGuess = nullptr;
+    VbTextBox *txtColumnsToDraw = nullptr;
+    VbCheck *chkIncrementalTicket = nullptr;
+    VbButton *cmdDraw = nullptr;
+    VbButton *cmdAdd = nullptr;
+    VbButton *cmdDelete = nullptr;
+    VbButton *cmdCompare = nullptr;
+    VbList *lstTicket = nullptr;
+    CtlArray<VbLabel> lblColumnNumber;  // positions
+    VbLabel *lblColumnPowerTotalCap = nullptr;
+
+    // Digit board only: "Straight" / "Boxed".
+    CtlArray<VbOption> optStraightBoxed;  // 0 Straight, 1 Boxed
+    CtlArray<VbLabel> lblStraightBoxed;
+
+    // Frame "DRAWING RESULTS".
+    VbFrame *fraDrawingResults = nullptr;
+    CtlArray<VbTextArea> txtResults;  // 0, 1
+
+    VbButton *cmdHiddenFocus = nullptr;
+    VbStatusBar *staMain = nullptr;  // panels 1..3
+
+    // Menus.
+    QMenu *mnuFile = nullptr;
+    QAction *mnuFilePrintTicket = nullptr;
+    QMenu *mnuLanguage = nullptr;
+    QAction *mnuLanguageEnglish = nullptr;
+    QAction *mnuLanguageFrench = nullptr;
+    QAction *mnuLanguageTurkish = nullptr;
+    QAction *mnuFileExit = nullptr;
+    QMenu *mnuTicket = nullptr;
+    QAction *mnuTicketLoad = nullptr;
+    QAction *mnuTicketSave = nullptr;
+    QAction *mnuTicketDelete = nullptr;
+    QMenu *mnuLottery = nullptr;
+    QAction *mnuLotteryLoad = nullptr;
+    QAction *mnuLotteryManage = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuHelpContents = nullptr;
+    QAction *mnuHelpAbout = nullptr;
+
+    // The drum's controls: `main`, or `bonus` for the second drum.
+    DrumControls &drum(bool second) { return second ? bonus : main; }
+
+protected:
+    // Creates every design-time control of the family's board (row templates 0 and 29, the
+    // per-position elements, the BONUS twins on the two-pool board, Straight/Boxed on the digit
+    // board) under its frame, and the menus and status bar. Positions and sizes are the board's
+    // own (see the boards' layout routines).
+    explicit BoardBase(BoardFamily family, QWidget *parent = nullptr);
+
+private:
+    void createControls();
+    void createDrumControls(DrumControls &drum, bool second);
+    void createMenus();
+
+    BoardFamily family_;
+};
