@@ -178,6 +178,17 @@ public:
     // The drum's controls: `main`, or `bonus` for the second drum.
     DrumControls &drum(bool second) { return second ? bonus : main; }
 
+    // ---- Window, start-up, colours, language menus, option flags ---------------------------
+    void chkGuaranteeNumbers_Click();
+    void chkCompareWithGuess_Click();
+
+    // ---- POWER, power table, pool, DRAW, comparison -----------------------------------------
+    void cmdPower_Click();
+    void subRefreshPool();
+
+    // ---- Menus and saved tickets ------------------------------------------------------------
+    void subLoadTicketTextFile() override;
+
 protected:
     // Creates every design-time control of the family's board (row templates 0 and 29, the
     // per-position elements, the BONUS twins on the two-pool board, Straight/Boxed on the digit

@@ -1,0 +1,3 @@
+#include "boards/common/boardbase.h"
+
+void BoardBase::subLoadTicketTextFile() {}
