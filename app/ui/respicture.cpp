@@ -31,7 +31,7 @@ bool fncIsBallPictureName(const QString &ResName)
     if (ResName.size() == 1)
         return true;
     const QStringView number = QStringView(ResName).mid(1);
-    if (number.front() == u'-' || number.trimmed().size() != number.size())
+    if (number.trimmed().size() != number.size())
         return false;
     const auto ball = vb::plainDecimal(number);
     return ball && *ball >= 0 && *ball <= kHighestBall;
