@@ -53,7 +53,6 @@ void frmStart::setScreenMetricsOverride(std::optional<ScreenMetrics> metrics) { 
 
 frmStart::frmStart()
 {
-    setAttribute(Qt::WA_DeleteOnClose, false);
     buildMenus();
 
     client_ = new QWidget(this);
