@@ -3,3 +3,8 @@
 // Starts the program: services, folders, the single-instance check, then the last lottery or the
 // start window; returns the exit code.
 int runTalvinor(int argc, char **argv);
+
+// The start-up procedure inside a running application: false when another copy is running and
+// this one must end at once (after logging it), true when the start window or the last lottery is
+// in front.
+bool Main();

@@ -1,5 +1,10 @@
 #include "dialogs/startwindow.h"
 
-void showStartWindow() {}
+#include "dialogs/frmstart.h"
+#include "platform/ui/forms.h"
 
-void unloadStartWindow() {}
+QWidget *startWindow() { return DefaultInstance<frmStart>::get(); }
+
+void showStartWindow() { DefaultInstance<frmStart>::get()->show(); }
+
+void unloadStartWindow() { DefaultInstance<frmStart>::unload(); }

@@ -1,0 +1,56 @@
+#pragma once
+// The registry wrapper: small typed operations on the program's own registry, a key/value store
+// kept in a file under the per-user configuration folder. Keys sit under one of the predefined
+// root keys and are named by a path of parts joined by "\"; each value keeps its type. Every
+// operation reads the store, and those that change it write it back whole. No operation raises:
+// failures answer false or the caller's default. Key and value names compare without regard to
+// case; strings are stored and given back exactly as written.
+
+#include <QByteArray>
+#include <QString>
+#include <QVariant>
+#include <cstdint>
+
+namespace reg {
+
+inline constexpr int32_t HKEY_CLASSES_ROOT = static_cast<int32_t>(0x80000000u);
+inline constexpr int32_t HKEY_CURRENT_USER = static_cast<int32_t>(0x80000001u);
+inline constexpr int32_t HKEY_LOCAL_MACHINE = static_cast<int32_t>(0x80000002u);
+inline constexpr int32_t HKEY_USERS = static_cast<int32_t>(0x80000003u);
+
+inline constexpr int REG_SZ = 1;
+inline constexpr int REG_EXPAND_SZ = 2;
+inline constexpr int REG_BINARY = 3;
+inline constexpr int REG_DWORD = 4;
+
+// The file that holds the store: registry.json in the configuration folder.
+QString storePath();
+
+}  // namespace reg
+
+class clsRegistry {
+public:
+    // Writes a string value (creating the key when it is missing); true when written.
+    bool fncREGSetStringVal(int32_t hKey, const QString &SubKey, const QString &ValueName, const QString &Value);
+    // A string value (REG_SZ or REG_EXPAND_SZ) of at most 255 characters, else Default.
+    QString fncREGGetVersionVal(int32_t hKey, const QString &SubKey, const QString &ValueName, const QString &Default);
+
+    // The end of start-up: opens the last-used lottery when its database is there, else shows the
+    // start window; then logs that start-up has finished.
+    QVariant subStartMainWindow();
+
+    bool fncREGKeyExists(int32_t hKey, const QString &SubKey);
+    // True when the key exists or was created (with any missing parent keys).
+    bool fncREGCreateKey(int32_t hKey, const QString &SubKey);
+    // Deletes a key that has no subkeys; true when deleted.
+    bool fncREGDeleteKey(int32_t hKey, const QString &SubKey);
+    bool fncREGSetDwordVal(int32_t hKey, const QString &SubKey, const QString &ValueName, int32_t Value);
+    // A REG_DWORD value, else Default.
+    int32_t fncREGGetDwordVal(int32_t hKey, const QString &SubKey, const QString &ValueName, int32_t Default);
+    bool fncREGSetBinaryVal(int32_t hKey, const QString &SubKey, const QString &ValueName, const QByteArray &Data);
+    // A REG_BINARY value as a byte array. A key that cannot be opened gives Default when it holds a
+    // byte array, else the 16-bit integer 0; a missing value or one of another type gives Default
+    // when it holds a byte array, else the one-byte array {0}.
+    QVariant fncGETMainRegistryVal(int32_t hKey, const QString &SubKey, const QString &ValueName,
+                                   const QVariant &Default);
+};

@@ -1,0 +1,24 @@
+#include "app/settingsstore.h"
+
+#include "app/clsregistry.h"
+#include "app/globals.h"
+
+void subRestoreSettings()
+{
+    clsRegistry registry;
+    const int32_t language =
+        registry.fncREGGetDwordVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLanguage, 2);
+    glngLanguage = (language >= 1 && language <= 4) ? language : 2;
+    gstrLastLotteryDbFile = registry.fncREGGetVersionVal(reg::HKEY_CURRENT_USER, settingsstore::kKey,
+                                                         settingsstore::kLastLotteryDbFile, QString());
+}
+
+bool fncSaveSettings()
+{
+    clsRegistry registry;
+    const bool language =
+        registry.fncREGSetDwordVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLanguage, glngLanguage);
+    const bool lottery = registry.fncREGSetStringVal(reg::HKEY_CURRENT_USER, settingsstore::kKey,
+                                                     settingsstore::kLastLotteryDbFile, gstrLotteryDbFile);
+    return language && lottery;
+}

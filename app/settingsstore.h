@@ -1,0 +1,21 @@
+#pragma once
+// The settings kept across runs: the language digit and the database file name of the lottery
+// open when a board last closed. They live in the registry store under HKEY_CURRENT_USER,
+// "Software\TALVINOR", values "Language" (REG_DWORD) and "LastLotteryDbFile" (REG_SZ).
+
+#include <QString>
+
+namespace settingsstore {
+
+inline const QString kKey = QStringLiteral("Software\\TALVINOR");
+inline const QString kLanguage = QStringLiteral("Language");
+inline const QString kLastLotteryDbFile = QStringLiteral("LastLotteryDbFile");
+
+}  // namespace settingsstore
+
+// Sets glngLanguage and gstrLastLotteryDbFile from the store. Nothing stored gives English and no
+// last lottery; a language outside 1 to 4 counts as English (2).
+void subRestoreSettings();
+// Writes glngLanguage and gstrLotteryDbFile (the open lottery) to the store; true when both were
+// written. The boards call it when they close.
+bool fncSaveSettings();

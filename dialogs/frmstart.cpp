@@ -1,0 +1,252 @@
+#include "dialogs/frmstart.h"
+
+#include "app/globals.h"
+#include "app/resstrings.h"
+#include "app/ui/programend.h"
+#include "dialogs/frmabout.h"
+#include "platform/twips.h"
+#include "platform/ui/forms.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+
+namespace {
+
+constexpr int kWidthTwips = 15450;
+constexpr int kHeightTwips = 11610;
+
+std::optional<ScreenMetrics> &screenOverride()
+{
+    static std::optional<ScreenMetrics> metrics;
+    return metrics;
+}
+
+ScreenMetrics currentScreenMetrics(const QWidget *window)
+{
+    if (screenOverride())
+        return *screenOverride();
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    return {screen->geometry().width(), screen->geometry(), screen->availableGeometry()};
+}
+
+}  // namespace
+
+StartWindowPlacement fncStartWindowPlacement(const ScreenMetrics &metrics)
+{
+    const int width = twips::toPixels(kWidthTwips);
+    const int height = twips::toPixels(kHeightTwips);
+    if (metrics.horzRes == 1024 || width > metrics.available.width() || height > metrics.available.height())
+        return {true, {}};
+    // Centred on the screen, computed in twips as the window's own measures are.
+    const int left = twips::toPixels((twips::fromPixels(metrics.screen.width()) - kWidthTwips) / 2);
+    const int top = twips::toPixels((twips::fromPixels(metrics.screen.height()) - kHeightTwips) / 2);
+    return {false, QRect(metrics.screen.x() + left, metrics.screen.y() + top, width, height)};
+}
+
+void frmStart::setScreenMetricsOverride(std::optional<ScreenMetrics> metrics) { screenOverride() = metrics; }
+
+frmStart::frmStart()
+{
+    buildMenus();
+
+    client_ = new QWidget(this);
+    setCentralWidget(client_);
+    shpPowerPanel = new VbShape(client_);
+    shpPowerPanel->setKind(VbShape::Rectangle);
+    shpPowerPanel->setBorder(true, 0x808080, 1);
+    Line4 = new VbLine(client_);
+    Line4->setLineColor(0x808080, 1);
+    lblStatus = new VbLabel(client_);
+    lblStatus->setFontSize(12);
+    lblStatus->setWordWrap(true);
+    lblStatus->setAlignment(2);
+    lblStatus->setOpaque(false);
+    lblStatus->setCaption(QStringLiteral("Please wait."));
+    client_->installEventFilter(this);
+
+    staMain = statusBar();
+    staMain->setSizeGripEnabled(true);
+
+    Form_Load();
+}
+
+void frmStart::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    mnuFile = bar->addMenu(QStringLiteral("File"));
+    mnuFilePrintTicket = mnuFile->addAction(QStringLiteral("Print"));
+    mnuFilePrintTicket->setEnabled(false);
+    mnuFileSep1 = mnuFile->addSeparator();
+    mnuLanguage = mnuFile->addMenu(QStringLiteral("Language"));
+    mnuLanguageEnglish = mnuLanguage->addAction(QStringLiteral("English"));
+    mnuLanguageFrench = mnuLanguage->addAction(QStringLiteral("French"));
+    mnuLanguageTurkish = mnuLanguage->addAction(QStringLiteral("Turkish"));
+    for (QAction *item : {mnuLanguageEnglish, mnuLanguageFrench, mnuLanguageTurkish})
+        item->setCheckable(true);
+    mnuLanguageEnglish->setChecked(true);
+    mnuFileSep2 = mnuFile->addSeparator();
+    mnuFileExit = mnuFile->addAction(QStringLiteral("Exit"));
+
+    mnuTicket = bar->addMenu(QStringLiteral("Ticket"));
+    mnuTicketLoad = mnuTicket->addAction(QStringLiteral("Load"));
+    mnuTicketSave = mnuTicket->addAction(QStringLiteral("Save"));
+    mnuTicketDelete = mnuTicket->addAction(QStringLiteral("Delete"));
+    for (QAction *item : {mnuTicketLoad, mnuTicketSave, mnuTicketDelete})
+        item->setEnabled(false);
+
+    mnuLottery = bar->addMenu(QStringLiteral("Lottery"));
+    mnuLotteryLoad = mnuLottery->addAction(QStringLiteral("Load"));
+    mnuLotteryManage = mnuLottery->addAction(QStringLiteral("Manage"));
+    mnuLotteryManage->setEnabled(false);
+
+    mnuHelp = bar->addMenu(QStringLiteral("Help"));
+    mnuHelpContents = mnuHelp->addAction(QStringLiteral("Help"));
+    mnuHelpSep = mnuHelp->addSeparator();
+    mnuHelpAbout = mnuHelp->addAction(QStringLiteral("About..."));
+
+    connect(mnuLanguageEnglish, &QAction::triggered, this, [this] { mnuLanguageEnglish_Click(); });
+    connect(mnuLanguageFrench, &QAction::triggered, this, [this] { mnuLanguageFrench_Click(); });
+    connect(mnuLanguageTurkish, &QAction::triggered, this, [this] { mnuLanguageTurkish_Click(); });
+    connect(mnuFileExit, &QAction::triggered, this, [this] { mnuFileExit_Click(); });
+    connect(mnuLotteryLoad, &QAction::triggered, this, [this] { mnuLotteryLoad_Click(); });
+    connect(mnuHelpContents, &QAction::triggered, this, [this] { mnuHelpContents_Click(); });
+    connect(mnuHelpAbout, &QAction::triggered, this, [this] { mnuHelpAbout_Click(); });
+}
+
+void frmStart::Form_Load()
+{
+    gvarExcludedBackColor = 0x707070;
+    switch (glngLanguage) {
+    case 1: mnuLanguageTurkish_Click(); break;
+    case 2: mnuLanguageEnglish_Click(); break;
+    case 3: mnuLanguageFrench_Click(); break;
+    default: break;  // German keeps the design ticks (English)
+    }
+    subSetLanguageCaptions();
+    subApplyFormColours();
+
+    const ScreenMetrics metrics = currentScreenMetrics(this);
+    intHorzRes_ = metrics.horzRes;
+    const StartWindowPlacement placement = fncStartWindowPlacement(metrics);
+    resize(twips::toPixels(kWidthTwips), twips::toPixels(kHeightTwips));
+    if (placement.maximised) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    } else {
+        move(placement.geometry.topLeft());
+        resize(placement.geometry.size());
+    }
+}
+
+void frmStart::subApplyFormColours()
+{
+    gvarExcludedBackColor = 0x707070;
+    setWindowBackColor(this, static_cast<uint32_t>(glngBackColor));
+}
+
+void frmStart::subSetLanguageCaptions()
+{
+    setWindowTitle(res(10100));
+    if (gblnLotteryManagerOpen)
+        lblStatus->setCaption(QString());
+    else if (!gstrLastLotteryDbFile.isEmpty())
+        lblStatus->setCaption(gstrLastLotteryDbFile.chopped(std::min<qsizetype>(4, gstrLastLotteryDbFile.size()))
+                              + res(30140));
+    else
+        lblStatus->setCaption(res(30130));
+
+    mnuFile->setTitle(res(21000));
+    mnuFilePrintTicket->setText(res(21020));
+    mnuLanguage->setTitle(res(21090));
+    mnuLanguageEnglish->setText(resources::text(21101));
+    mnuLanguageFrench->setText(resources::text(21102));
+    mnuLanguageTurkish->setText(resources::text(21104));
+    mnuFileExit->setText(res(21080));
+    mnuTicket->setTitle(res(22000));
+    mnuTicketLoad->setText(res(21040));
+    mnuTicketSave->setText(res(21050));
+    mnuTicketDelete->setText(res(21060));
+    mnuLottery->setTitle(res(22010));
+    mnuLotteryLoad->setText(res(21040));
+    mnuLotteryManage->setText(res(22020));
+    mnuHelp->setTitle(res(24000));
+    mnuHelpContents->setText(res(24020));
+    mnuHelpAbout->setText(res(24030));
+}
+
+void frmStart::checkLanguage(QAction *chosen)
+{
+    for (QAction *item : {mnuLanguageEnglish, mnuLanguageFrench, mnuLanguageTurkish})
+        item->setChecked(item == chosen);
+}
+
+void frmStart::mnuLanguageEnglish_Click()
+{
+    glngLanguage = 2;
+    checkLanguage(mnuLanguageEnglish);
+    subSetLanguageCaptions();
+}
+
+void frmStart::mnuLanguageFrench_Click()
+{
+    glngLanguage = 3;
+    checkLanguage(mnuLanguageFrench);
+    subSetLanguageCaptions();
+}
+
+void frmStart::mnuLanguageTurkish_Click()
+{
+    glngLanguage = 1;
+    checkLanguage(mnuLanguageTurkish);
+    subSetLanguageCaptions();
+}
+
+void frmStart::mnuHelpAbout_Click()
+{
+    DefaultInstance<frmAbout>::get()->exec();
+}
+
+void frmStart::mnuFileExit_Click() { subEndProgram(); }
+
+void frmStart::mnuLotteryLoad_Click()
+{
+    gblnTicketLoad = false;
+    gstrFileDialogFolder = gstrLotteryDbsFolder;
+    gstrFileDialogSuffix = QStringLiteral(".mdb");
+    // File dialog: show frmFileManager here, modally, with only its cmdLoad button visible
+    // (cmdSave and cmdDelete hidden).
+}
+
+void frmStart::mnuHelpContents_Click()
+{
+    // Help: find the help window, show the help, then find the help window again (the help routines
+    // of the analysis service), here.
+}
+
+void frmStart::closeEvent(QCloseEvent *event)
+{
+    // The title-bar close ends the program as File > Exit does.
+    event->ignore();
+    mnuFileExit_Click();
+}
+
+bool frmStart::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == client_ && event->type() == QEvent::Resize)
+        layoutClientArea();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmStart::layoutClientArea()
+{
+    const int width = twips::fromPixels(client_->width());
+    const int height = twips::fromPixels(client_->height());
+    Line4->setPoints(0, 0, width, 0);
+    shpPowerPanel->Move(120, 120, std::max(0, width - 240), std::max(0, height - 240));
+    lblStatus->Move(600, std::max(240, height / 3), std::max(0, width - 1200), 1800);
+}

@@ -1,0 +1,98 @@
+#pragma once
+// The start window: in front whenever no board is open. It carries the boards' menu bar with only
+// the commands that need no board enabled (File > Language and Exit, Lottery > Load, Help), a
+// status line that tells the user what to do or what is loading, and a status bar. It sizes itself
+// to the screen.
+
+#include "platform/ui/controls.h"
+
+#include <QMainWindow>
+#include <QRect>
+#include <optional>
+
+class QAction;
+class QMenu;
+class QStatusBar;
+
+// What the start window's size rule looks at: the screen width in pixels (the horizontal
+// resolution), the whole screen and the part of it windows may use.
+struct ScreenMetrics {
+    int horzRes = 0;
+    QRect screen;
+    QRect available;
+};
+
+// Where the start window goes: maximised, or the given geometry (position of the window, size of
+// its client area) in pixels.
+struct StartWindowPlacement {
+    bool maximised = false;
+    QRect geometry;
+};
+
+// The size rule: a screen exactly 1024 pixels wide, or one whose usable area cannot hold the
+// 15450 x 11610 twip window, gives a maximised window; otherwise that window centred on the screen.
+StartWindowPlacement fncStartWindowPlacement(const ScreenMetrics &metrics);
+
+class frmStart : public QMainWindow {
+public:
+    frmStart();
+
+    // The menu bar.
+    QMenu *mnuFile = nullptr;
+    QAction *mnuFilePrintTicket = nullptr;
+    QAction *mnuFileSep1 = nullptr;
+    QMenu *mnuLanguage = nullptr;
+    QAction *mnuLanguageEnglish = nullptr;
+    QAction *mnuLanguageFrench = nullptr;
+    QAction *mnuLanguageTurkish = nullptr;
+    QAction *mnuFileSep2 = nullptr;
+    QAction *mnuFileExit = nullptr;
+    QMenu *mnuTicket = nullptr;
+    QAction *mnuTicketLoad = nullptr;
+    QAction *mnuTicketSave = nullptr;
+    QAction *mnuTicketDelete = nullptr;
+    QMenu *mnuLottery = nullptr;
+    QAction *mnuLotteryLoad = nullptr;
+    QAction *mnuLotteryManage = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuHelpContents = nullptr;
+    QAction *mnuHelpSep = nullptr;
+    QAction *mnuHelpAbout = nullptr;
+
+    VbLabel *lblStatus = nullptr;
+    QStatusBar *staMain = nullptr;
+    VbShape *shpPowerPanel = nullptr;
+    VbLine *Line4 = nullptr;
+
+    void subApplyFormColours();
+    // Captions of the window, the status line and the menus in the current language.
+    void subSetLanguageCaptions();
+
+    void mnuHelpAbout_Click();
+    void mnuFileExit_Click();
+    void mnuLotteryLoad_Click();
+    void mnuHelpContents_Click();
+    void mnuLanguageEnglish_Click();
+    void mnuLanguageFrench_Click();
+    void mnuLanguageTurkish_Click();
+
+    // The horizontal screen resolution read when the window loaded.
+    int horizontalResolution() const { return intHorzRes_; }
+
+    // Puts fixed screen metrics in place of the real screen's for the windows loaded afterwards
+    // (std::nullopt gives the real screen back).
+    static void setScreenMetricsOverride(std::optional<ScreenMetrics> metrics);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Form_Load();
+    void buildMenus();
+    void layoutClientArea();
+    void checkLanguage(QAction *chosen);
+
+    QWidget *client_ = nullptr;
+    int intHorzRes_ = 0;
+};
