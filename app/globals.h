@@ -38,6 +38,10 @@ inline QString gstrTicketName;
 
 inline bool gblnLotteryManagerOpen = false;
 
+// The board settings record file chosen last (its name, and its folder followed by the name).
+inline QString gstrRecordFileName;
+inline QString gstrRecordFilePath;
+
 // Help and the texts the language routine shares.
 inline qint64 glngHelpHwnd = 0;
 inline QString gstrHelpTitle;
