@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <algorithm>
+#include <type_traits>
 
 RecordShape RecordShape::current()
 {
@@ -49,13 +50,21 @@ enum class Mark { Excluded, PoolCount, PoolWeight };
 template <class S, class V>
 void walkLayout(const RecordShape &shape, S &s, const BoardSettings &d, V &v)
 {
+    // Arrays run over the ranges of the reset values, which are sized for the shape; an element
+    // missing from an array to be written is written as its reset value.
+    auto element = [](auto &array, const auto &reset, int i) -> decltype(auto) {
+        if constexpr (std::is_const_v<S>)
+            return array.value(i, reset[i]);
+        else
+            return (array[i]);
+    };
     auto texts = [&](auto &array, const BallArray<QString> &reset, EmptyText rule) {
-        for (int i = array.lo(); i <= array.hi(); ++i)
-            v.text(array[i], reset.value(i), rule);
+        for (int i = reset.lo(); i <= reset.hi(); ++i)
+            v.text(element(array, reset, i), reset[i], rule);
     };
     auto marks = [&](auto &array, const BallArray<int32_t> &reset, Mark kind) {
-        for (int i = array.lo(); i <= array.hi(); ++i)
-            v.mark(array[i], reset.value(i), kind);
+        for (int i = reset.lo(); i <= reset.hi(); ++i)
+            v.mark(element(array, reset, i), reset[i], kind);
     };
     auto interval = [&](auto &mine, const IntervalSettings &reset) {
         v.check(mine.on, reset.on);
@@ -250,7 +259,7 @@ BoardSettings boardSettingsDefaults(const RecordShape &shape, const DrawingsInfo
 bool encodeBoardSettings(const RecordShape &shape, const BoardSettings &settings, BoardSettingsRecord &record)
 {
     Encoder encoder(record);
-    walkLayout(shape, settings, settings, encoder);
+    walkLayout(shape, settings, boardSettingsDefaults(shape, DrawingsInfo{}), encoder);
     return encoder.textsFit;
 }
 
