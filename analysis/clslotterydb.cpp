@@ -197,7 +197,7 @@ QString schemaSql()
     QString sql = QStringLiteral(
         "CREATE TABLE TBLRESULTS (WeekNo INTEGER PRIMARY KEY, "
         "WeekDate TEXT NOT NULL CHECK (WeekDate GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' "
-        "AND date(WeekDate) IS WeekDate)");
+        "AND date(WeekDate, '+0 days') IS WeekDate)");
     for (int i = 1; i <= 8; ++i)
         sql += QStringLiteral(", WinnerNumber") + num(i) + QStringLiteral(" INTEGER");
     return sql + u')';
