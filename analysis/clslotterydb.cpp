@@ -296,21 +296,34 @@ void clsLotteryDb::subCloseConnection()
     }
 }
 
+namespace {
+
+// Prepares a statement in its stored form on a connection: the date literals rewritten, one
+// statement only. The statement as it runs goes to `engineSql`.
+bool prepareStored(sqlite3 *db, const QString &accessSql, Statement &stmt, QString *engineSql, QString *error)
+{
+    if (!db) {
+        *error = QStringLiteral("No database connection.");
+        return false;
+    }
+    const auto sql = lotterydb::toEngineSql(accessSql);
+    if (!sql) {
+        *error = QStringLiteral("A date in the statement is not a real date: %1").arg(accessSql);
+        return false;
+    }
+    *engineSql = *sql;
+    return stmt.prepare(db, *sql, error);
+}
+
+}  // namespace
+
 std::optional<QueryResult> clsLotteryDb::fncQuery(const QString &accessSql)
 {
     statement_ = accessSql;
     error_.clear();
-    if (!db_) {
-        fail(QStringLiteral("No database connection."));
-        return std::nullopt;
-    }
-    const auto sql = lotterydb::toEngineSql(accessSql);
-    if (!sql) {
-        fail(QStringLiteral("A date in the statement is not a real date: %1").arg(accessSql));
-        return std::nullopt;
-    }
     Statement stmt;
-    if (!stmt.prepare(db_, *sql, &error_))
+    QString sql;
+    if (!prepareStored(db_, accessSql, stmt, &sql, &error_))
         return std::nullopt;
     if (!sqlite3_stmt_readonly(stmt.get())) {
         fail(QStringLiteral("A query must not change the database: %1").arg(accessSql));
@@ -329,7 +342,7 @@ std::optional<QueryResult> clsLotteryDb::fncQuery(const QString &accessSql)
         result.rows.push_back(std::move(row));
     }
     if (rc != SQLITE_DONE) {
-        fail(engineError(db_, *sql));
+        fail(engineError(db_, sql));
         return std::nullopt;
     }
     return result;
@@ -339,20 +352,12 @@ std::optional<int> clsLotteryDb::fncExecute(const QString &accessSql)
 {
     statement_ = accessSql;
     error_.clear();
-    if (!db_) {
-        fail(QStringLiteral("No database connection."));
-        return std::nullopt;
-    }
-    const auto sql = lotterydb::toEngineSql(accessSql);
-    if (!sql) {
-        fail(QStringLiteral("A date in the statement is not a real date: %1").arg(accessSql));
-        return std::nullopt;
-    }
     Statement stmt;
-    if (!stmt.prepare(db_, *sql, &error_))
+    QString sql;
+    if (!prepareStored(db_, accessSql, stmt, &sql, &error_))
         return std::nullopt;
     if (sqlite3_step(stmt.get()) != SQLITE_DONE) {
-        fail(engineError(db_, *sql));
+        fail(engineError(db_, sql));
         return std::nullopt;
     }
     return sqlite3_changes(db_);
@@ -411,32 +416,31 @@ std::optional<BallArray<int32_t>> clsLotteryDb::fncGetDrawingNumbersFOR10(int32_
     return drawingNumbers(weekNo, 0, glngPicks + 1);
 }
 
+template <class T, class Convert>
+DbValue<T> clsLotteryDb::singleValue(const QString &sql, QStringView field, Convert convert, const QString &what)
+{
+    const auto result = fncQuery(sql);
+    if (!result || result->rows.empty())
+        return DbValue<T>::empty();
+    const QVariant &v = result->rows.front()[static_cast<size_t>(std::max(0, result->fieldIndex(field)))];
+    if (v.isNull())
+        return DbValue<T>::null();
+    if (const std::optional<T> value = convert(v))
+        return DbValue<T>::of(*value);
+    fail(what);
+    return DbValue<T>::empty();
+}
+
 DbValue<int32_t> clsLotteryDb::fncGetMaxWeekNo()
 {
-    const auto result = fncQuery(lotterydb::sqlMaxWeekNo());
-    if (!result || result->rows.empty())
-        return DbValue<int32_t>::empty();
-    const QVariant &v = result->rows.front()[static_cast<size_t>(std::max(0, result->fieldIndex(u"maxWeekNo")))];
-    if (v.isNull())
-        return DbValue<int32_t>::null();
-    if (const auto n = lotterydb::toInt32(v))
-        return DbValue<int32_t>::of(*n);
-    fail(QStringLiteral("The highest week number is not a number."));
-    return DbValue<int32_t>::empty();
+    return singleValue<int32_t>(lotterydb::sqlMaxWeekNo(), u"maxWeekNo", lotterydb::toInt32,
+                                QStringLiteral("The highest week number is not a number."));
 }
 
 DbValue<QDate> clsLotteryDb::fncGetMaxWeekDate()
 {
-    const auto result = fncQuery(lotterydb::sqlMaxWeekDate());
-    if (!result || result->rows.empty())
-        return DbValue<QDate>::empty();
-    const QVariant &v = result->rows.front()[static_cast<size_t>(std::max(0, result->fieldIndex(u"maxWeekDate")))];
-    if (v.isNull())
-        return DbValue<QDate>::null();
-    if (const auto d = lotterydb::toDate(v))
-        return DbValue<QDate>::of(*d);
-    fail(QStringLiteral("The latest drawing date is not a date."));
-    return DbValue<QDate>::empty();
+    return singleValue<QDate>(lotterydb::sqlMaxWeekDate(), u"maxWeekDate", lotterydb::toDate,
+                              QStringLiteral("The latest drawing date is not a date."));
 }
 
 bool clsLotteryDb::subInsertDrawing(int32_t weekNo, const QDate &drawDate, const std::array<int32_t, 8> &numbers)

@@ -144,6 +144,9 @@ public:
 private:
     bool fail(const QString &why);
     std::optional<BallArray<int32_t>> drawingNumbers(int32_t weekNo, int32_t first, int32_t count);
+    // The one value of a one-row query: Empty when it fails, Null for NULL.
+    template <class T, class Convert>
+    DbValue<T> singleValue(const QString &sql, QStringView field, Convert convert, const QString &what);
 
     sqlite3 *db_ = nullptr;
     QString statement_;
