@@ -10,11 +10,6 @@
 
 namespace {
 
-RecordShape lottoShape()
-{
-    return RecordShape::current();
-}
-
 RecordShape digitShape()
 {
     RecordShape shape = RecordShape::current();
@@ -64,7 +59,7 @@ bool clsRecordFile::subSaveBoardSettings(int32_t mode, int32_t deletedWeekNo)
 {
     if (isDigitGame())
         return subSaveBoardSettingsFOR10(mode, deletedWeekNo);
-    return save(lottoShape(), mode, deletedWeekNo);
+    return save(RecordShape::current(), mode, deletedWeekNo);
 }
 
 bool clsRecordFile::subSaveBoardSettingsFOR10(int32_t mode, int32_t deletedWeekNo)
@@ -76,12 +71,12 @@ bool clsRecordFile::subLoadBoardSettings()
 {
     if (isDigitGame())
         return subLoadBoardSettingsFOR10();
-    return load(lottoShape());
+    return load(RecordShape::current());
 }
 
 bool clsRecordFile::subLoadBoardSettingsFOR10() { return load(digitShape()); }
 
-void clsRecordFile::subResetBoardSettings() { reset(isDigitGame() ? digitShape() : lottoShape()); }
+void clsRecordFile::subResetBoardSettings() { reset(RecordShape::current()); }
 
 bool clsRecordFile::save(const RecordShape &shape, int32_t mode, int32_t deletedWeekNo)
 {
