@@ -1,7 +1,154 @@
 #pragma once
 // The results-database service: the connection to the open lottery's database and every
 // statement run on it.
+//
+// Each lottery keeps its drawings in an SQLite file in the folder "LotteryDBs", in the table
+// TBLRESULTS(WeekNo, WeekDate, WinnerNumber1..8), WeekDate stored as ISO text (YYYY-MM-DD).
+// Statements are written with the date literal #m/d/yyyy#; the connection rewrites it to the
+// ISO text just before a statement runs. No text typed by the user ever enters a statement.
+//
+// Failures: the query functions give an empty result (std::nullopt, or DbValue::Empty) and keep
+// the reason in lastError(); nothing is shown to the user. The changes (insert, delete) return
+// their status.
+
+#include "analysis/ballarray.h"
+#include "analysis/history.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+struct sqlite3;
+
+// A single value read from the database: Empty when the query failed, Null when the database
+// holds no value (the maximum of an empty table), else the value.
+template <class T>
+class DbValue {
+public:
+    enum class State { Empty, Null, Value };
+
+    static DbValue empty() { return DbValue(State::Empty, T{}); }
+    static DbValue null() { return DbValue(State::Null, T{}); }
+    static DbValue of(T value) { return DbValue(State::Value, std::move(value)); }
+
+    State state() const { return state_; }
+    bool isEmpty() const { return state_ == State::Empty; }
+    bool isNull() const { return state_ == State::Null; }
+    bool hasValue() const { return state_ == State::Value; }
+    const T &value() const { return value_; }
+
+private:
+    DbValue(State s, T v) : state_(s), value_(std::move(v)) {}
+    State state_;
+    T value_;
+};
+
+// The rows of one query, read whole: column names as the statement gives them, then the
+// values (qint64 for integers, double, QString for texts, a null QVariant for NULL).
+struct QueryResult {
+    QStringList columns;
+    std::vector<std::vector<QVariant>> rows;
+
+    int recordCount() const { return static_cast<int>(rows.size()); }
+    // The position of a column by name, compared without regard to case; -1 when absent.
+    int fieldIndex(QStringView name) const;
+};
+
+namespace lotterydb {
+
+// ---- Statement texts, exactly as the program writes them ----------------------------------------
+QString sqlAllGameDates();
+// The first `count` numbers of one drawing (WinnerNumber1..3, and up to WinnerNumber8 for
+// counts 4 to 8).
+QString sqlDrawingNumbers(int32_t weekNo, int32_t count);
+// The digits of a drawing of a game of picks + 1 positions.
+QString sqlDrawingNumbersFOR10(int32_t weekNo, int32_t picks);
+QString sqlMaxWeekNo();
+QString sqlMaxWeekDate();
+// A new drawing with `count` numbers (3 to 8); nothing for any other count.
+std::optional<QString> sqlInsertDrawing(int32_t weekNo, const QDate &drawDate,
+                                        const std::array<int32_t, 8> &numbers, int32_t count);
+QString sqlDeleteDrawing(int32_t weekNo);
+QString sqlLoadHistory();
+
+// The statement as the database engine runs it: every date literal #m/d/yyyy# becomes the
+// quoted ISO text 'yyyy-MM-dd'. Nothing when a literal is not a real date.
+std::optional<QString> toEngineSql(const QString &accessSql);
+
+// A column value as a 32-bit integer (integers only), or as a date (ISO text only).
+std::optional<int32_t> toInt32(const QVariant &value);
+std::optional<QDate> toDate(const QVariant &value);
+
+// The table every results database holds.
+QString schemaSql();
+// Creates a new results database at `path` holding `drawings` (numbers equal to 0 are stored as
+// NULL, as an unused column is). Fails, and leaves nothing behind, when the file exists.
+bool createResultsDatabase(const QString &path, const History &drawings, int numbersPerDrawing,
+                           QString *error);
+// True when `path` is a results database that can be opened for reading and writing (the file
+// exists, is a database and holds TBLRESULTS with its columns). Never creates a file.
+bool canOpenResultsDatabase(const QString &path, QString *error);
+
+}  // namespace lotterydb
 
 class clsLotteryDb {
 public:
+    clsLotteryDb() = default;
+    ~clsLotteryDb();
+    clsLotteryDb(const clsLotteryDb &) = delete;
+    clsLotteryDb &operator=(const clsLotteryDb &) = delete;
+
+    // Connects to gstrLotteryDbsFolder & gstrLotteryDbFile (the previous connection is released
+    // first). A missing file is a failure: no file is ever created.
+    bool subOpenConnection();
+    void subCloseConnection();
+    bool isConnected() const { return db_ != nullptr; }
+
+    // Connects, then reads every drawing date: element 0 unused, elements 1..n the dates newest
+    // first; sets glngTotalWeeks = n. Empty on failure (glngTotalWeeks unchanged when the
+    // connection failed).
+    std::optional<std::vector<QDate>> fncGetAllGameDates();
+    // The numbers of a drawing, 1..K+B (lotto), or the digits, 0..glngPicks (digit games).
+    std::optional<BallArray<int32_t>> fncGetDrawingNumbers(int32_t weekNo);
+    std::optional<BallArray<int32_t>> fncGetDrawingNumbersFOR10(int32_t weekNo);
+    // The highest week number and the latest date; Null on an empty table.
+    DbValue<int32_t> fncGetMaxWeekNo();
+    DbValue<QDate> fncGetMaxWeekDate();
+    // Adds a drawing; uses as many of the numbers as the open game has (K + B, or the positions
+    // of a digit game). False when nothing was added (a shape without a row layout, a refused
+    // statement); lastError() says why.
+    [[nodiscard]] bool subInsertDrawing(int32_t weekNo, const QDate &drawDate, const std::array<int32_t, 8> &numbers);
+    // Deletes the drawing with that week number, then connects anew. False when no drawing was
+    // deleted.
+    [[nodiscard]] bool subDeleteDrawing(int32_t weekNo);
+
+    // Every drawing in WeekNo order, unused number columns as 0, for the computations that work
+    // on the whole history in memory.
+    std::optional<History> fncLoadHistory();
+
+    // Runs one read-only statement (a SELECT) on the connection and reads all its rows.
+    std::optional<QueryResult> fncQuery(const QString &accessSql);
+    // Runs one statement that changes the table; the number of rows it changed, or nothing.
+    std::optional<int> fncExecute(const QString &accessSql);
+
+    // Why the last operation failed (empty after a success).
+    QString lastError() const { return error_; }
+    // The last statement built, in its stored form (with the #m/d/yyyy# literal).
+    QString lastStatement() const { return statement_; }
+
+private:
+    bool fail(const QString &why);
+    std::optional<BallArray<int32_t>> drawingNumbers(int32_t weekNo, int32_t first, int32_t count);
+    // The one value of a one-row query: Empty when it fails, Null for NULL.
+    template <class T, class Convert>
+    DbValue<T> singleValue(const QString &sql, QStringView field, Convert convert, const QString &what);
+
+    sqlite3 *db_ = nullptr;
+    QString statement_;
+    QString error_;
 };

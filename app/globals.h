@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 // Folders and outside programs, set once by start-up.
 inline QString gstrAppFolder;
@@ -28,6 +29,10 @@ inline int32_t glngLanguage = 2;
 // The lottery chosen, the one open last, and the open lottery's files.
 inline QString gstrLotteryDbFile;
 inline QString gstrLastLotteryDbFile;
+// Runs when the last-used lottery could not be opened and has been forgotten
+// (gstrLastLotteryDbFile cleared), so that the settings store forgets it too and the next start
+// does not fail on it again. Set by start-up; may be empty.
+inline std::function<void()> gonLastLotteryForgotten;
 
 // The request and results of the file dialog.
 inline QString gstrFileDialogFolder;
@@ -37,6 +42,10 @@ inline bool gblnTicketMode = false;
 inline QString gstrTicketName;
 
 inline bool gblnLotteryManagerOpen = false;
+
+// The board settings record file chosen last (its name, and its folder followed by the name).
+inline QString gstrRecordFileName;
+inline QString gstrRecordFilePath;
 
 // Help and the texts the language routine shares.
 inline qint64 glngHelpHwnd = 0;

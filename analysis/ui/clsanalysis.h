@@ -6,6 +6,10 @@ class clsAnalysis {
 public:
     // Opens the lottery gstrLotteryDbFile (or, at start-up when that is empty, the last one).
     void subOpenSelectedLottery();
+    // Sets gstrGameCode and makes the board of the configured game (a new one from the board
+    // factory) the window in front, without showing it. False, with nothing changed, when the
+    // game has no board.
+    bool subSetGameCodeAndBoard();
     // Opens the open lottery again (after the lottery manager closes).
     void subReopenCurrentLottery();
 };

@@ -1,5 +1,176 @@
+// Opening a lottery: every file it needs is read and checked before anything of the open lottery
+// is touched; a lottery that cannot open is reported and leaves the board in front as it was (or
+// the start window in front when no board is open).
+
 #include "analysis/ui/clsanalysis.h"
 
-void clsAnalysis::subOpenSelectedLottery() {}
+#include "analysis/lotteryopening.h"
+#include "analysis/state.h"
+#include "app/globals.h"
+#include "app/resstrings.h"
+#include "app/services.h"
+#include "app/ui/clsrecordfile.h"
+#include "boards/common/iboard.h"
+#include "dialogs/startwindow.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/msgbox.h"
 
-void clsAnalysis::subReopenCurrentLottery() {}
+namespace {
+
+// The lottery's name as the program shows it: its database file name without ".mdb".
+QString lotteryTitle(const QString &databaseFile)
+{
+    return databaseFile.left(std::max<qsizetype>(0, databaseFile.size() - 4));
+}
+
+void showMessage(const QString &text) { vbMsgBox(text, msgbox::kOkOnly, res(10100)); }
+
+QString problemText(const OpeningCheck &check, const QString &databaseFile)
+{
+    const QString name = lotteryTitle(databaseFile);
+    switch (check.problem) {
+    case OpeningProblem::CatalogueMissing:
+        return res(46000).arg(check.detail);
+    case OpeningProblem::CatalogueDamaged:
+        return res(46010).arg(check.detail);
+    case OpeningProblem::LotteryNotListed:
+        return res(46020).arg(name);
+    case OpeningProblem::ConfigMissing:
+        return res(46030).arg(name);
+    case OpeningProblem::CountryMissing:
+        return res(46040).arg(name);
+    case OpeningProblem::NoBoard:
+        return res(46050).arg(name);
+    case OpeningProblem::DatabaseUnreadable:
+        return res(46060).arg(name);
+    case OpeningProblem::None:
+        break;
+    }
+    return {};
+}
+
+// Hides and unloads the window in front (a board, or the start window) and clears it.
+void unloadWindowInFront()
+{
+    if (IBoard *board = currentBoard())
+        board->unloadBoard();
+    else if (gfrmCurrentBoard)
+        unloadStartWindow();
+    gfrmCurrentBoard = nullptr;
+}
+
+// A lottery that cannot open. The board that is open stays open, with its lottery; without one
+// the start window comes in front, and a last-used lottery that failed is forgotten so that the
+// next start does not try it again.
+void failOpening(const QString &text, const QString &databaseFile)
+{
+    showMessage(text);
+    if (currentBoard()) {
+        gstrLotteryDbFile = gstrLastLotteryDbFile;
+        return;
+    }
+    if (!databaseFile.isEmpty() && gstrLastLotteryDbFile == databaseFile) {
+        gstrLastLotteryDbFile.clear();
+        if (gonLastLotteryForgotten)
+            gonLastLotteryForgotten();
+    }
+    gstrLotteryDbFile.clear();
+    showStartWindow();
+}
+
+// Writes the board settings of the lottery gstrLotteryDbFile from the board still in front.
+void saveBoardInFront()
+{
+    if (!gobjRecordFile)
+        return;
+    gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
+    if (!gobjRecordFile->subSaveBoardSettings(1))
+        showMessage(res(46070).arg(lotteryTitle(gstrLotteryDbFile)));
+}
+
+// Shows the start window while the checked lottery becomes the open one, then its board.
+void showCheckedLottery(clsAnalysis &analysis, const LotteryOpening &opening)
+{
+    showStartWindow();
+    doEvents();
+    commitLotteryOpening(opening);
+    if (!analysis.subSetGameCodeAndBoard()) {
+        failOpening(res(46050).arg(lotteryTitle(gstrLotteryDbFile)), gstrLotteryDbFile);
+        return;
+    }
+    IBoard *board = currentBoard();
+    board->showBoard();
+    // The board's load may have given up and unloaded it again.
+    if (currentBoard() == board)
+        board->subLoadTicketTextFile();
+}
+
+}  // namespace
+
+void clsAnalysis::subOpenSelectedLottery()
+{
+    QString choice = gstrLotteryDbFile;
+    const QString last = gstrLastLotteryDbFile;
+    IBoard *openBoard = currentBoard();
+    if (!choice.isEmpty() && choice == last && openBoard) {
+        // The lottery is already open: only the file dialog closes (frmFileManager is unloaded here).
+        return;
+    }
+    const bool startUp = choice.isEmpty();
+    if (startUp) {
+        if (last.isEmpty()) {
+            showStartWindow();
+            return;
+        }
+        choice = last;
+    }
+    const OpeningCheck check = prepareLotteryOpening(choice);
+    if (check.problem != OpeningProblem::None) {
+        failOpening(problemText(check, choice), choice);
+        return;
+    }
+    if (!startUp && openBoard && !last.isEmpty()) {
+        // The lottery being left keeps its settings, written from its board still on screen
+        // under its own name and file suffix.
+        gstrLotteryDbFile = last;
+        saveBoardInFront();
+    }
+    gstrLotteryDbFile = choice;
+    gstrLastLotteryDbFile = choice;
+    if (!startUp) {
+        // frmFileManager is unloaded here.
+        unloadWindowInFront();
+        doEvents();
+    }
+    showCheckedLottery(*this, check.opening);
+}
+
+bool clsAnalysis::subSetGameCodeAndBoard()
+{
+    const auto shape = gameShapeFor(configuredGame());
+    if (!shape)
+        return false;
+    IBoard *board = createBoard(shape->family);
+    if (!board)
+        return false;
+    gfrmCurrentBoard = board->window();
+    gstrGameCode = shape->code;
+    return true;
+}
+
+void clsAnalysis::subReopenCurrentLottery()
+{
+    const QString lottery = gstrLotteryDbFile;
+    if (lottery.isEmpty()) {
+        showStartWindow();
+        return;
+    }
+    const OpeningCheck check = prepareLotteryOpening(lottery);
+    if (check.problem != OpeningProblem::None) {
+        failOpening(problemText(check, lottery), lottery);
+        return;
+    }
+    unloadWindowInFront();
+    doEvents();
+    showCheckedLottery(*this, check.opening);
+}

@@ -2,6 +2,9 @@
 // The board in front. Start-up, the opening of a lottery and the dialogs reach the open board
 // through this interface; the start window is in front when no board is open.
 
+#include "analysis/gamefamily.h"
+#include "app/boardsettings.h"
+
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -20,6 +23,37 @@ public:
     virtual void saveBoardSettings() = 0;
     // Hides and unloads the board; its unload routine runs once.
     virtual void unloadBoard() = 0;
+
+    // ---- The board settings record (clsRecordFile) -----------------------------------------
+    // The record file reads and writes the analysis window, gblnAllExcluded, gblnEqualChance and
+    // the pool arrays (garrExcluded, garrPoolCountEdited, garrPoolWeightSaved and their BONUS
+    // twins) itself; these functions cover the board's controls. `settings` arrives sized for
+    // the open game (RecordShape::current()) and holds the reset values; the second-drum items
+    // matter only on the two-pool board, optStraightBoxed only on the digit board.
+
+    // Copies the board's values into `settings`: optHotCold(0)/(1), chkPowerIncrease,
+    // hsbPowerIncrease value, txtGuaranteeNumber, chkGuaranteeNumbers, chkPowerInterval,
+    // txtPowerInterval(0)/(1), the ListIndex of cboPowerIntervalPct (and the BONUS twins of these
+    // three), txtColumnsToDraw, chkCompareWithGuess, chkIncrementalTicket, txtGuess, the values of
+    // chkExcludeBall (and chkExcludeBallBONUS) into `excluded`, txtGuessSource, lblGuessPower,
+    // lblGuessPowerTotal, chkEqualChance, optStraightBoxed(0)/(1).
+    virtual void readBoardSettings(BoardSettings &settings) = 0;
+    // Puts a record that was read back into the controls, in slot order, each control running
+    // its own Click or Change handling as its value is set: the Text of cboStartDrawing
+    // (startWeek as a number), cboDrawingDate (drawDate) and cboEndDrawing (endWeek); optHotCold
+    // (0) then (1); chkPowerIncrease; hsbPowerIncrease Min 2, Max 4, SmallChange 1, then its value;
+    // txtGuaranteeNumber; chkGuaranteeNumbers; chkPowerInterval; txtPowerInterval (0) then (1)
+    // unless `limits` is empty; the percentIndex as a number into the Text of cboPowerIntervalPct
+    // (no entry selected: the recalculation selects it); the BONUS twins of these on the two-pool
+    // board; txtColumnsToDraw; chkCompareWithGuess; chkIncrementalTicket; txtGuess;
+    // txtGuessSource; lblGuessPower; lblGuessPowerTotal; chkEqualChance; optStraightBoxed (0)
+    // then (1) on the digit board. The check boxes of excluded balls are not set here (the pool
+    // grid shows garrExcluded). The globals the record file sets are already set.
+    virtual void applyBoardSettings(const BoardSettings &settings) = 0;
+    // Puts the reset values (`defaults`, from boardSettingsDefaults) into the controls as
+    // applyBoardSettings does, with the second-drum items last, and also sets the captions of
+    // lblColumnNumber and lblColumnPowerTotal to "0".
+    virtual void resetBoardSettings(const BoardSettings &defaults) = 0;
 };
 
 // The window in front: the open board, or the start window when no board is open, or nothing
@@ -28,9 +62,6 @@ inline QPointer<QWidget> gfrmCurrentBoard;
 
 // The open board, or nullptr when the window in front is not a board.
 inline IBoard *currentBoard() { return dynamic_cast<IBoard *>(gfrmCurrentBoard.data()); }
-
-// The three game families and their boards.
-enum class BoardFamily { Digit, Lotto, TwoPool };
 
 // Creates the board window of a family (nullptr when the program has none for it). Tests put a
 // board of their own in place.

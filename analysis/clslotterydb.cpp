@@ -1,0 +1,509 @@
+#include "analysis/clslotterydb.h"
+
+#include "analysis/state.h"
+#include "app/globals.h"
+#include "platform/dates.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <sqlite3.h>
+
+namespace {
+
+constexpr int kBusyTimeoutMs = 30000;
+
+QString num(int64_t v) { return QString::number(v); }
+
+QString engineError(sqlite3 *db, const QString &sql = {})
+{
+    QString text = QStringLiteral("Error #%1   (Source: SQLite)   %2")
+                       .arg(db ? sqlite3_extended_errcode(db) : SQLITE_CANTOPEN)
+                       .arg(db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory"));
+    if (!sql.isEmpty())
+        text += QStringLiteral("   (Statement: %1)").arg(sql);
+    return text;
+}
+
+// A prepared statement that is finalised when it goes out of scope.
+class Statement {
+public:
+    ~Statement() { sqlite3_finalize(stmt_); }
+    // Prepares exactly one statement; anything after it other than blanks is refused.
+    bool prepare(sqlite3 *db, const QString &sql, QString *error)
+    {
+        const QByteArray utf8 = sql.toUtf8();
+        const char *tail = nullptr;
+        if (sqlite3_prepare_v2(db, utf8.constData(), static_cast<int>(utf8.size()), &stmt_, &tail) != SQLITE_OK) {
+            *error = engineError(db, sql);
+            return false;
+        }
+        if (!stmt_ || !QByteArray(tail).trimmed().isEmpty()) {
+            *error = QStringLiteral("Not exactly one statement: %1").arg(sql);
+            return false;
+        }
+        return true;
+    }
+    sqlite3_stmt *get() const { return stmt_; }
+
+private:
+    sqlite3_stmt *stmt_ = nullptr;
+};
+
+QVariant columnValue(sqlite3_stmt *stmt, int i)
+{
+    switch (sqlite3_column_type(stmt, i)) {
+    case SQLITE_INTEGER:
+        return QVariant::fromValue<qint64>(sqlite3_column_int64(stmt, i));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(stmt, i);
+    case SQLITE_TEXT:
+        return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, i)),
+                                 sqlite3_column_bytes(stmt, i));
+    case SQLITE_BLOB:
+        return QByteArray(static_cast<const char *>(sqlite3_column_blob(stmt, i)), sqlite3_column_bytes(stmt, i));
+    default:
+        return {};
+    }
+}
+
+// Opens an existing database for reading and writing, never creating it, and checks that it
+// holds the results table with its columns.
+sqlite3 *openResultsDatabase(const QString &path, QString *error)
+{
+    if (!QFile::exists(path)) {
+        *error = QStringLiteral("The database file %1 does not exist.").arg(path);
+        return nullptr;
+    }
+    sqlite3 *db = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        *error = engineError(db);
+        sqlite3_close(db);
+        return nullptr;
+    }
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    Statement probe;
+    if (!probe.prepare(db, lotterydb::sqlLoadHistory() + QStringLiteral(" LIMIT 0"), error)) {
+        sqlite3_close(db);
+        return nullptr;
+    }
+    return db;
+}
+
+}  // namespace
+
+int QueryResult::fieldIndex(QStringView name) const
+{
+    for (int i = 0; i < columns.size(); ++i)
+        if (columns[i].compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+namespace lotterydb {
+
+QString sqlAllGameDates()
+{
+    return QStringLiteral("SELECT WeekDate AS GAMEDATE") + QStringLiteral(" FROM TBLRESULTS") +
+           QStringLiteral(" ORDER BY WeekDate DESC");
+}
+
+QString sqlDrawingNumbers(int32_t weekNo, int32_t count)
+{
+    QString sql = QStringLiteral("SELECT WinnerNumber1, WinnerNumber2, WinnerNumber3");
+    if (count >= 4 && count <= 8)
+        for (int i = 4; i <= count; ++i)
+            sql += QStringLiteral(", WinnerNumber") + num(i);
+    return sql + QStringLiteral(" FROM TBLRESULTS") + QStringLiteral(" WHERE WeekNo = ") + num(weekNo);
+}
+
+QString sqlDrawingNumbersFOR10(int32_t weekNo, int32_t picks)
+{
+    // The column pieces follow the index of the last position: 3 reads up to WinnerNumber4.
+    return sqlDrawingNumbers(weekNo, picks + 1);
+}
+
+QString sqlMaxWeekNo() { return QStringLiteral("SELECT max(WeekNo) AS maxWeekNo") + QStringLiteral(" FROM TBLRESULTS"); }
+
+QString sqlMaxWeekDate()
+{
+    return QStringLiteral("SELECT max(WeekDate) AS maxWeekDate") + QStringLiteral(" FROM TBLRESULTS");
+}
+
+std::optional<QString> sqlInsertDrawing(int32_t weekNo, const QDate &drawDate, const std::array<int32_t, 8> &numbers,
+                                        int32_t count)
+{
+    if (count < 3 || count > 8 || !drawDate.isValid())
+        return std::nullopt;
+    QString sql = QStringLiteral("INSERT INTO TBLRESULTS ") + QStringLiteral("(WeekNo, ") + QStringLiteral("WeekDate, ");
+    for (int i = 1; i <= count; ++i)
+        sql += QStringLiteral("WinnerNumber") + num(i) + (i < count ? QStringLiteral(", ") : QStringLiteral(") "));
+    sql += QStringLiteral("VALUES ") + QStringLiteral("(") + num(weekNo) + QStringLiteral(", ") +
+           dates::accessLiteral(drawDate) + QStringLiteral(", ") + num(numbers[0]);
+    for (int i = 1; i < count; ++i)
+        sql += QStringLiteral(", ") + num(numbers[static_cast<size_t>(i)]);
+    return sql + QStringLiteral(")");
+}
+
+QString sqlDeleteDrawing(int32_t weekNo) { return QStringLiteral("DELETE FROM TBLRESULTS WHERE WeekNo = ") + num(weekNo); }
+
+QString sqlLoadHistory()
+{
+    QString sql = QStringLiteral("SELECT WeekNo, WeekDate");
+    for (int i = 1; i <= 8; ++i)
+        sql += QStringLiteral(", WinnerNumber") + num(i);
+    return sql + QStringLiteral(" FROM TBLRESULTS ORDER BY WeekNo ASC");
+}
+
+std::optional<QString> toEngineSql(const QString &accessSql)
+{
+    static const QRegularExpression literal(QStringLiteral("#(\\d{1,2})/(\\d{1,2})/(\\d{4})#"));
+    QString out;
+    qsizetype from = 0;
+    for (auto it = literal.globalMatch(accessSql); it.hasNext();) {
+        const auto m = it.next();
+        const QDate date(m.captured(3).toInt(), m.captured(1).toInt(), m.captured(2).toInt());
+        if (!date.isValid())
+            return std::nullopt;
+        out += accessSql.mid(from, m.capturedStart() - from);
+        out += u'\'' + date.toString(Qt::ISODate) + u'\'';
+        from = m.capturedEnd();
+    }
+    return out + accessSql.mid(from);
+}
+
+std::optional<int32_t> toInt32(const QVariant &value)
+{
+    if (value.typeId() != QMetaType::LongLong)
+        return std::nullopt;
+    const qint64 v = value.toLongLong();
+    if (v < INT32_MIN || v > INT32_MAX)
+        return std::nullopt;
+    return static_cast<int32_t>(v);
+}
+
+std::optional<QDate> toDate(const QVariant &value)
+{
+    if (value.typeId() != QMetaType::QString)
+        return std::nullopt;
+    const QString text = value.toString();
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    if (!date.isValid() || text.size() != 10)
+        return std::nullopt;
+    return date;
+}
+
+QString schemaSql()
+{
+    QString sql = QStringLiteral(
+        "CREATE TABLE TBLRESULTS (WeekNo INTEGER PRIMARY KEY, "
+        "WeekDate TEXT NOT NULL CHECK (WeekDate GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]' "
+        "AND date(WeekDate, '+0 days') IS WeekDate)");
+    for (int i = 1; i <= 8; ++i)
+        sql += QStringLiteral(", WinnerNumber") + num(i) + QStringLiteral(" INTEGER");
+    return sql + u')';
+}
+
+bool createResultsDatabase(const QString &path, const History &drawings, int numbersPerDrawing, QString *error)
+{
+    if (QFile::exists(path)) {
+        *error = QStringLiteral("%1 already exists").arg(path);
+        return false;
+    }
+    // Built under a temporary name and renamed at the end, so that an interrupted run leaves no
+    // half-filled database under the real name.
+    const QString building = path + QStringLiteral(".building");
+    QFile::remove(building);
+    sqlite3 *db = nullptr;
+    bool ok = sqlite3_open_v2(QFile::encodeName(building).constData(), &db,
+                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) == SQLITE_OK;
+    auto exec = [&](const QString &sql) {
+        if (ok && sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK) {
+            *error = engineError(db, sql);
+            ok = false;
+        }
+    };
+    exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
+    exec(schemaSql());
+    exec(QStringLiteral("BEGIN"));
+    if (ok) {
+        Statement insert;
+        ok = insert.prepare(db, QStringLiteral("INSERT INTO TBLRESULTS VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"), error);
+        for (const Drawing &d : drawings) {
+            if (!ok)
+                break;
+            sqlite3_stmt *s = insert.get();
+            sqlite3_reset(s);
+            sqlite3_bind_int(s, 1, d.weekNo);
+            const QByteArray iso = d.date.toString(Qt::ISODate).toUtf8();
+            sqlite3_bind_text(s, 2, iso.constData(), static_cast<int>(iso.size()), SQLITE_TRANSIENT);
+            for (int i = 0; i < 8; ++i) {
+                if (i < numbersPerDrawing)
+                    sqlite3_bind_int(s, 3 + i, d.numbers[static_cast<size_t>(i)]);
+                else
+                    sqlite3_bind_null(s, 3 + i);
+            }
+            if (sqlite3_step(s) != SQLITE_DONE) {
+                *error = engineError(db);
+                ok = false;
+            }
+        }
+    }
+    exec(QStringLiteral("COMMIT"));
+    sqlite3_close(db);
+    if (ok && !QFile::rename(building, path)) {
+        *error = QStringLiteral("%1 could not be renamed to %2").arg(building, path);
+        ok = false;
+    }
+    if (!ok)
+        QFile::remove(building);
+    return ok;
+}
+
+bool canOpenResultsDatabase(const QString &path, QString *error)
+{
+    sqlite3 *db = openResultsDatabase(path, error);
+    sqlite3_close(db);
+    return db != nullptr;
+}
+
+}  // namespace lotterydb
+
+// ---- clsLotteryDb -------------------------------------------------------------------------------
+
+clsLotteryDb::~clsLotteryDb() { subCloseConnection(); }
+
+bool clsLotteryDb::fail(const QString &why)
+{
+    error_ = why;
+    return false;
+}
+
+bool clsLotteryDb::subOpenConnection()
+{
+    subCloseConnection();
+    error_.clear();
+    if (gstrLotteryDbFile.isEmpty())
+        return fail(QStringLiteral("No lottery database is chosen."));
+    db_ = openResultsDatabase(gstrLotteryDbsFolder + gstrLotteryDbFile, &error_);
+    return db_ != nullptr;
+}
+
+void clsLotteryDb::subCloseConnection()
+{
+    if (db_) {
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+    }
+}
+
+namespace {
+
+// Prepares a statement in its stored form on a connection: the date literals rewritten, one
+// statement only. The statement as it runs goes to `engineSql`.
+bool prepareStored(sqlite3 *db, const QString &accessSql, Statement &stmt, QString *engineSql, QString *error)
+{
+    if (!db) {
+        *error = QStringLiteral("No database connection.");
+        return false;
+    }
+    const auto sql = lotterydb::toEngineSql(accessSql);
+    if (!sql) {
+        *error = QStringLiteral("A date in the statement is not a real date: %1").arg(accessSql);
+        return false;
+    }
+    *engineSql = *sql;
+    return stmt.prepare(db, *sql, error);
+}
+
+}  // namespace
+
+std::optional<QueryResult> clsLotteryDb::fncQuery(const QString &accessSql)
+{
+    statement_ = accessSql;
+    error_.clear();
+    Statement stmt;
+    QString sql;
+    if (!prepareStored(db_, accessSql, stmt, &sql, &error_))
+        return std::nullopt;
+    if (!sqlite3_stmt_readonly(stmt.get())) {
+        fail(QStringLiteral("A query must not change the database: %1").arg(accessSql));
+        return std::nullopt;
+    }
+    QueryResult result;
+    const int columns = sqlite3_column_count(stmt.get());
+    for (int i = 0; i < columns; ++i)
+        result.columns << QString::fromUtf8(sqlite3_column_name(stmt.get(), i));
+    int rc;
+    while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+        std::vector<QVariant> row;
+        row.reserve(static_cast<size_t>(columns));
+        for (int i = 0; i < columns; ++i)
+            row.push_back(columnValue(stmt.get(), i));
+        result.rows.push_back(std::move(row));
+    }
+    if (rc != SQLITE_DONE) {
+        fail(engineError(db_, sql));
+        return std::nullopt;
+    }
+    return result;
+}
+
+std::optional<int> clsLotteryDb::fncExecute(const QString &accessSql)
+{
+    statement_ = accessSql;
+    error_.clear();
+    Statement stmt;
+    QString sql;
+    if (!prepareStored(db_, accessSql, stmt, &sql, &error_))
+        return std::nullopt;
+    if (sqlite3_step(stmt.get()) != SQLITE_DONE) {
+        fail(engineError(db_, sql));
+        return std::nullopt;
+    }
+    return sqlite3_changes(db_);
+}
+
+std::optional<std::vector<QDate>> clsLotteryDb::fncGetAllGameDates()
+{
+    if (!subOpenConnection())
+        return std::nullopt;
+    const auto result = fncQuery(lotterydb::sqlAllGameDates());
+    if (!result)
+        return std::nullopt;
+    const int n = result->recordCount();
+    glngTotalWeeks = n;
+    std::vector<QDate> dates(static_cast<size_t>(n) + 1);
+    for (int i = 1; i <= n; ++i) {
+        const auto date = lotterydb::toDate(result->rows[static_cast<size_t>(i - 1)][0]);
+        if (!date) {
+            fail(QStringLiteral("Drawing %1 has no valid date.").arg(i));
+            return std::nullopt;
+        }
+        dates[static_cast<size_t>(i)] = *date;
+    }
+    return dates;
+}
+
+std::optional<BallArray<int32_t>> clsLotteryDb::drawingNumbers(int32_t weekNo, int32_t first, int32_t count)
+{
+    const auto result = fncQuery(lotterydb::sqlDrawingNumbers(weekNo, count));
+    if (!result)
+        return std::nullopt;
+    if (result->rows.empty()) {
+        fail(QStringLiteral("There is no drawing %1.").arg(weekNo));
+        return std::nullopt;
+    }
+    BallArray<int32_t> numbers(first, first + count - 1, 0);
+    const auto &row = result->rows.front();
+    for (int i = 0; i < count; ++i) {
+        const auto value = i < static_cast<int>(row.size()) ? lotterydb::toInt32(row[static_cast<size_t>(i)]) : std::nullopt;
+        if (!value) {
+            fail(QStringLiteral("WinnerNumber%1 of drawing %2 is not a number.").arg(i + 1).arg(weekNo));
+            return std::nullopt;
+        }
+        numbers[first + i] = *value;
+    }
+    return numbers;
+}
+
+std::optional<BallArray<int32_t>> clsLotteryDb::fncGetDrawingNumbers(int32_t weekNo)
+{
+    return drawingNumbers(weekNo, 1, glngPicks + glngBonusCount);
+}
+
+std::optional<BallArray<int32_t>> clsLotteryDb::fncGetDrawingNumbersFOR10(int32_t weekNo)
+{
+    return drawingNumbers(weekNo, 0, glngPicks + 1);
+}
+
+template <class T, class Convert>
+DbValue<T> clsLotteryDb::singleValue(const QString &sql, QStringView field, Convert convert, const QString &what)
+{
+    const auto result = fncQuery(sql);
+    if (!result || result->rows.empty())
+        return DbValue<T>::empty();
+    const QVariant &v = result->rows.front()[static_cast<size_t>(std::max(0, result->fieldIndex(field)))];
+    if (v.isNull())
+        return DbValue<T>::null();
+    if (const std::optional<T> value = convert(v))
+        return DbValue<T>::of(*value);
+    fail(what);
+    return DbValue<T>::empty();
+}
+
+DbValue<int32_t> clsLotteryDb::fncGetMaxWeekNo()
+{
+    return singleValue<int32_t>(lotterydb::sqlMaxWeekNo(), u"maxWeekNo", lotterydb::toInt32,
+                                QStringLiteral("The highest week number is not a number."));
+}
+
+DbValue<QDate> clsLotteryDb::fncGetMaxWeekDate()
+{
+    return singleValue<QDate>(lotterydb::sqlMaxWeekDate(), u"maxWeekDate", lotterydb::toDate,
+                              QStringLiteral("The latest drawing date is not a date."));
+}
+
+bool clsLotteryDb::subInsertDrawing(int32_t weekNo, const QDate &drawDate, const std::array<int32_t, 8> &numbers)
+{
+    const bool digit = glngCfgHighestBall == 10;
+    const int32_t count = digit ? glngPicks + 1 : glngPicks + glngBonusCount;
+    const bool supported = digit ? (count >= 3 && count <= 8) : (count >= 5 && count <= 8);
+    if (!supported)
+        return fail(QStringLiteral("A game of %1 numbers per drawing has no row layout.").arg(count));
+    const auto sql = lotterydb::sqlInsertDrawing(weekNo, drawDate, numbers, count);
+    if (!sql)
+        return fail(QStringLiteral("The date of the new drawing is not valid."));
+    const auto changed = fncExecute(*sql);
+    if (!changed)
+        return false;
+    if (*changed != 1)
+        return fail(QStringLiteral("Drawing %1 was not added.").arg(weekNo));
+    return true;
+}
+
+bool clsLotteryDb::subDeleteDrawing(int32_t weekNo)
+{
+    const auto changed = fncExecute(lotterydb::sqlDeleteDrawing(weekNo));
+    if (!changed)
+        return false;
+    // The next queries run on a new connection; a failure to make it stays in lastError() and
+    // fails those queries, but the drawing is gone all the same.
+    subCloseConnection();
+    subOpenConnection();
+    if (*changed == 0)
+        return fail(QStringLiteral("There is no drawing %1.").arg(weekNo));
+    return true;
+}
+
+std::optional<History> clsLotteryDb::fncLoadHistory()
+{
+    const auto result = fncQuery(lotterydb::sqlLoadHistory());
+    if (!result)
+        return std::nullopt;
+    History history;
+    history.reserve(result->rows.size());
+    for (const auto &row : result->rows) {
+        Drawing d;
+        const auto week = lotterydb::toInt32(row[0]);
+        const auto date = lotterydb::toDate(row[1]);
+        if (!week || !date) {
+            fail(QStringLiteral("A drawing has no valid week number or date."));
+            return std::nullopt;
+        }
+        d.weekNo = *week;
+        d.date = *date;
+        for (size_t i = 0; i < 8; ++i) {
+            const QVariant &v = row[i + 2];
+            if (v.isNull())
+                continue;
+            const auto n = lotterydb::toInt32(v);
+            if (!n) {
+                fail(QStringLiteral("WinnerNumber%1 of drawing %2 is not a number.").arg(i + 1).arg(d.weekNo));
+                return std::nullopt;
+            }
+            d.numbers[i] = *n;
+        }
+        history.push_back(d);
+    }
+    return history;
+}

@@ -1,0 +1,129 @@
+#include "analysis/lotteryopening.h"
+
+#include "analysis/clslotterydb.h"
+#include "analysis/state.h"
+#include "app/globals.h"
+
+OpeningCheck prepareLotteryOpening(const QString &databaseFile)
+{
+    OpeningCheck check;
+    LotteryOpening &o = check.opening;
+    auto fail = [&](OpeningProblem problem, const QString &detail = {}) {
+        check.problem = problem;
+        check.detail = detail;
+        return check;
+    };
+    const std::pair<CatalogueKind, CatalogueTable *> catalogues[] = {
+        {CatalogueKind::Lotteries, &o.lotteries},
+        {CatalogueKind::GameConfigs, &o.configs},
+        {CatalogueKind::Countries, &o.countries},
+    };
+    for (const auto &[kind, table] : catalogues) {
+        CatalogueRead read = readCatalogue(kind, gstrAppFolder + catalogueFileName(kind));
+        if (read.status == CatalogueRead::Status::Missing)
+            return fail(OpeningProblem::CatalogueMissing, catalogueFileName(kind));
+        if (read.status == CatalogueRead::Status::Malformed)
+            return fail(OpeningProblem::CatalogueDamaged, read.error);
+        *table = std::move(read.table);
+    }
+    const auto lottery = findLottery(o.lotteries, databaseFile);
+    if (!lottery)
+        return fail(OpeningProblem::LotteryNotListed);
+    o.lottery = *lottery;
+    const auto config = findGameConfig(o.configs, o.lottery.lotteryId);
+    if (!config)
+        return fail(OpeningProblem::ConfigMissing);
+    o.config = *config;
+    const auto country = findCountry(o.countries, o.lottery.countryId);
+    if (!country)
+        return fail(OpeningProblem::CountryMissing);
+    o.country = *country;
+    const auto shape = gameShapeFor(o.config);
+    if (!shape)
+        return fail(OpeningProblem::NoBoard);
+    o.shape = *shape;
+    QString why;
+    if (!lotterydb::canOpenResultsDatabase(gstrLotteryDbsFolder + databaseFile, &why))
+        return fail(OpeningProblem::DatabaseUnreadable, why);
+    return check;
+}
+
+namespace {
+
+void sizeDrumTables(DrumState &drum, int32_t first, int32_t last)
+{
+    drum.garrExcluded.reset(first, last, 0);
+    drum.garrRowBall.reset(first, last, 0);
+    drum.garrPowerPercent.reset(first, last, 0);
+    drum.garrPosByLastPicked.reset(first, last, 0);
+    drum.garrPosByPowerPercent.reset(first, last, 0);
+    drum.garrPoolCountEdited.reset(first, last, 0);
+    drum.garrPoolWeightSaved.reset(first, last, 0);
+}
+
+}  // namespace
+
+void commitLotteryOpening(const LotteryOpening &o)
+{
+    garrLotteryCatalogue = o.lotteries;
+    garrGameConfigCatalogue = o.configs;
+    garrCountryCatalogue = o.countries;
+
+    glngLotteryId = o.lottery.lotteryId;
+    gstrLotteryName = o.lottery.lotteryName;
+    gstrDatabaseFile = o.lottery.databaseFile;
+    gstrPreviousFileSuffix = gstrFileSuffix;
+    gstrFileSuffix = o.lottery.fileSuffix;
+    gstrNewFileSuffix = gstrFileSuffix;
+    glngCountryId = o.lottery.countryId;
+
+    glngConfigLotteryId = o.config.lotteryId;
+    gstrGameTitle = o.config.gameTitle;
+    glngCfgHighestBall = o.config.highestBall;
+    glngCfgHighestBallBONUS = o.config.highestBallBONUS;
+    glngCfgReserved5 = o.config.reserved5;
+    glngCfgNumbersDrawn = o.config.numbersDrawn;
+    glngCfgBonusCount = o.config.bonusCount;
+    glngCfgReserved8 = o.config.reserved8;
+
+    glngCountryRecordId = o.country.countryId;
+    gstrCountryName = o.country.countryName;
+
+    gstrConfigFileSuffix = gstrFileSuffix;
+
+    const GameConfig g = gameConfigFor(o.config);
+    glngFirstBall = g.firstBall;
+    glngMaxBall = g.maxBall;
+    glngMaxBallBONUS = g.maxBallBONUS;
+    glngPicks = g.picks;
+    glngBonusCount = g.bonusCount;
+    glngReserved5 = g.reserved5;
+    glngReserved8 = g.reserved8;
+
+    sizeDrumTables(gDrum, glngFirstBall, glngMaxBall);
+    gintHotColdMode = 0;
+    gblnPowerIncrease = false;
+    gblnEqualChance = false;
+    gblnGuaranteeNumbers = false;
+    gDrum.gblnPowerInterval = false;
+    gblnCompareWithGuess = false;
+    gblnIncrementalTicket = false;
+    gblnBoardInitialised = false;
+    gDrum.gblnPowerRowsCreated = false;
+    gDrum.gblnPoolRowsCreated = false;
+    if (glngMaxBallBONUS > 0) {
+        sizeDrumTables(gDrumBONUS, glngFirstBall, glngMaxBallBONUS);
+        gDrumBONUS.gblnPowerInterval = false;
+        gDrumBONUS.gblnPowerRowsCreated = false;
+        gDrumBONUS.gblnPoolRowsCreated = false;
+        gDrum.gblnPoolCountView = false;
+        gDrumBONUS.gblnPoolCountView = false;
+        gblnMainPoolView = true;
+    }
+}
+
+GameConfigRecord configuredGame()
+{
+    return GameConfigRecord{glngConfigLotteryId, gstrGameTitle,     glngCfgHighestBall, glngCfgHighestBallBONUS,
+                            glngCfgReserved5,    glngCfgNumbersDrawn, glngCfgBonusCount,  glngCfgReserved8};
+}

@@ -1,0 +1,49 @@
+#pragma once
+// Opening a lottery, the part that works on data: everything is read and checked first
+// (prepareLotteryOpening), and only an opening that can succeed is put into the program's state
+// (commitLotteryOpening), so that a lottery that cannot open leaves the open one as it was.
+
+#include "analysis/catalogue.h"
+
+#include <QString>
+
+struct LotteryOpening {
+    CatalogueTable lotteries;
+    CatalogueTable configs;
+    CatalogueTable countries;
+    LotteryRecord lottery;
+    GameConfigRecord config;
+    CountryRecord country;
+    GameShape shape;
+};
+
+enum class OpeningProblem {
+    None,
+    CatalogueMissing,    // `detail` names the file
+    CatalogueDamaged,    // `detail` names the file and the fault
+    LotteryNotListed,    // no row of the lottery catalogue names the database file
+    ConfigMissing,       // no game configuration row for the lottery
+    CountryMissing,      // no country row for the lottery
+    NoBoard,             // a game shape no board serves
+    DatabaseUnreadable,  // `detail` says why
+};
+
+struct OpeningCheck {
+    OpeningProblem problem = OpeningProblem::None;
+    QString detail;
+    LotteryOpening opening;
+};
+
+// Reads the three catalogues from gstrAppFolder, finds the lottery whose database file is
+// `databaseFile`, its game configuration and its country, derives its game shape and checks that
+// its results database (in gstrLotteryDbsFolder) can be opened. Changes nothing.
+OpeningCheck prepareLotteryOpening(const QString &databaseFile);
+
+// Puts a checked opening into the program's state: the catalogue tables, the lottery, game
+// configuration and country globals (with the file-suffix copies), GameConfig, the per-ball
+// tables of the main drum (and of the second drum when there is one) sized and cleared, and the
+// board options and view flags reset. The game code is set by subSetGameCodeAndBoard.
+void commitLotteryOpening(const LotteryOpening &opening);
+
+// The configured game of the open lottery, from its globals.
+GameConfigRecord configuredGame();

@@ -1,0 +1,351 @@
+#include "app/boardsettings.h"
+
+#include "analysis/state.h"
+#include "app/globals.h"
+#include "platform/dates.h"
+#include "platform/vb.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <algorithm>
+#include <type_traits>
+
+RecordShape RecordShape::current()
+{
+    RecordShape s;
+    s.digit = glngCfgHighestBall == 10;
+    s.picks = glngPicks;
+    s.bonusCount = glngBonusCount;
+    s.maxBall = glngMaxBall;
+    s.maxBallBONUS = glngMaxBallBONUS;
+    return s;
+}
+
+int RecordShape::slotCount() const
+{
+    if (digit)
+        return 51 + 3 * (picks + 1);
+    int n = 19 + 3 * picks + 2 * bonusCount + 3 * maxBall;
+    if (secondDrum())
+        n += bonusCount + 4 + 3 * maxBallBONUS;
+    return n;
+}
+
+DrawingsInfo DrawingsInfo::current()
+{
+    DrawingsInfo d;
+    d.totalWeeks = glngTotalWeeks;
+    if (garrGameDates.size() > 1)
+        d.newestDate = garrGameDates[1];
+    return d;
+}
+
+namespace {
+
+enum class EmptyText { Keep, Zero };
+enum class Mark { Excluded, PoolCount, PoolWeight };
+
+// Walks a layout in slot order, handing the visitor each item of `s` with its reset value from
+// `d`. The one description of both layouts, for writing and for reading back.
+template <class S, class V>
+void walkLayout(const RecordShape &shape, S &s, const BoardSettings &d, V &v)
+{
+    // Arrays run over the ranges of the reset values, which are sized for the shape; an element
+    // missing from an array to be written is written as its reset value.
+    auto element = [](auto &array, const auto &reset, int i) -> decltype(auto) {
+        if constexpr (std::is_const_v<S>)
+            return array.value(i, reset[i]);
+        else
+            return (array[i]);
+    };
+    auto texts = [&](auto &array, const BallArray<QString> &reset, EmptyText rule) {
+        for (int i = reset.lo(); i <= reset.hi(); ++i)
+            v.text(element(array, reset, i), reset[i], rule);
+    };
+    auto marks = [&](auto &array, const BallArray<int32_t> &reset, Mark kind) {
+        for (int i = reset.lo(); i <= reset.hi(); ++i)
+            v.mark(element(array, reset, i), reset[i], kind);
+    };
+    auto interval = [&](auto &mine, const IntervalSettings &reset) {
+        v.check(mine.on, reset.on);
+        v.limits(mine.limits, reset.limits);
+        v.percent(mine.percentIndex, reset.percentIndex);
+    };
+    const EmptyText entries = shape.digit ? EmptyText::Keep : EmptyText::Zero;
+
+    v.week(s.startWeek, d.startWeek);
+    v.date(s.drawDate, d.drawDate);
+    v.week(s.endWeek, d.endWeek);
+    v.option(s.hot, d.hot);
+    v.option(s.cold, d.cold);
+    v.check(s.powerIncrease, d.powerIncrease);
+    v.slider(s.powerIncreaseLevel, d.powerIncreaseLevel);
+    v.option(s.allExcluded, d.allExcluded);
+    texts(s.guaranteeNumbers, d.guaranteeNumbers, entries);
+    v.check(s.guaranteeNumbersOn, d.guaranteeNumbersOn);
+    interval(s.interval, d.interval);
+    if (shape.secondDrum())
+        interval(s.intervalBONUS, d.intervalBONUS);
+    v.count(s.columnsToDraw, d.columnsToDraw);
+    v.check(s.compareWithGuess, d.compareWithGuess);
+    v.check(s.incrementalTicket, d.incrementalTicket);
+    texts(s.guesses, d.guesses, entries);
+    marks(s.excluded, d.excluded, Mark::Excluded);
+    if (shape.secondDrum())
+        marks(s.excludedBONUS, d.excludedBONUS, Mark::Excluded);
+    v.text(s.guessSource, d.guessSource, EmptyText::Keep);
+    texts(s.guessPowers, d.guessPowers, EmptyText::Zero);
+    v.text(s.guessPowerTotal, d.guessPowerTotal, EmptyText::Keep);
+    v.check(s.equalChance, d.equalChance);
+    marks(s.poolCountEdited, d.poolCountEdited, Mark::PoolCount);
+    if (shape.secondDrum())
+        marks(s.poolCountEditedBONUS, d.poolCountEditedBONUS, Mark::PoolCount);
+    marks(s.poolWeightSaved, d.poolWeightSaved, Mark::PoolWeight);
+    if (shape.secondDrum())
+        marks(s.poolWeightSavedBONUS, d.poolWeightSavedBONUS, Mark::PoolWeight);
+    if (shape.digit) {
+        v.option(s.straight, d.straight);
+        v.option(s.boxed, d.boxed);
+    }
+}
+
+class Encoder {
+public:
+    explicit Encoder(BoardSettingsRecord &record) : record_(record) {}
+
+    void week(int32_t v, int32_t) { put(VbVariant::fromInt32(v)); }
+    void date(const QString &v, const QString &) { put(VbVariant::fromText(v)); }
+    void option(bool v, bool) { put(VbVariant::fromBool(v)); }
+    void check(int16_t v, int16_t) { put(VbVariant::fromInt16(v)); }
+    void slider(int16_t v, int16_t) { put(VbVariant::fromInt16(v)); }
+    void percent(int16_t v, int16_t) { put(VbVariant::fromInt16(v)); }
+    void text(const QString &v, const QString &, EmptyText) { put(VbVariant::fromText(v)); }
+    void count(const QString &v, const QString &) { put(VbVariant::fromText(v)); }
+    void limits(const std::optional<std::array<QString, 2>> &v, const std::optional<std::array<QString, 2>> &)
+    {
+        put(VbVariant::fromText(v ? (*v)[0] : QString()));
+        put(VbVariant::fromText(v ? (*v)[1] : QString()));
+    }
+    void mark(int32_t v, int32_t, Mark kind)
+    {
+        put(kind == Mark::Excluded ? VbVariant::fromInt16(static_cast<int16_t>(v)) : VbVariant::fromInt32(v));
+    }
+
+    bool textsFit = true;
+
+private:
+    void put(const VbVariant &v)
+    {
+        if (v.isText() && v.text().size() > 65535)
+            textsFit = false;
+        if (slot_ < kRecordSlots)
+            record_[static_cast<size_t>(slot_)] = v;
+        ++slot_;
+    }
+
+    BoardSettingsRecord &record_;
+    int slot_ = 0;
+};
+
+class Decoder {
+public:
+    Decoder(const BoardSettingsRecord &record, const DrawingsInfo &drawings) : record_(record), drawings_(drawings) {}
+
+    void week(int32_t &v, int32_t reset) { v = integerIn(next(), 1, drawings_.totalWeeks).value_or(reset); }
+    void date(QString &v, const QString &reset)
+    {
+        const VbVariant &slot = next();
+        v = reset;
+        if (slot.tag() == VbVariant::Date && slot.date().isValid())
+            v = dates::toShortText(slot.date());
+        else if (slot.isText() && dates::fromShortText(slot.text()).isValid())
+            v = slot.text();
+    }
+    void option(bool &v, bool reset)
+    {
+        const VbVariant &slot = next();
+        v = isBlank(slot) ? false : (slot.tag() == VbVariant::Boolean ? slot.boolean() : reset);
+    }
+    void check(int16_t &v, int16_t reset) { v = static_cast<int16_t>(integerIn(next(), 0, 2).value_or(reset)); }
+    // A slider value outside Min..Max (Empty too) gives Min, the reset value.
+    void slider(int16_t &v, int16_t reset) { v = static_cast<int16_t>(integerIn(next(), 2, 4).value_or(reset)); }
+    void percent(int16_t &v, int16_t reset) { v = static_cast<int16_t>(integerIn(next(), 0, 10).value_or(reset)); }
+    void text(QString &v, const QString &reset, EmptyText rule)
+    {
+        const auto t = textOf(next());
+        v = t ? *t : reset;
+        if (t && t->isEmpty() && rule == EmptyText::Zero)
+            v = QStringLiteral("0");
+    }
+    // The number of columns to draw: digits only.
+    void count(QString &v, const QString &reset)
+    {
+        const auto t = textOf(next());
+        const bool digits = t && std::all_of(t->begin(), t->end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+        v = digits ? *t : reset;
+    }
+    void limits(std::optional<std::array<QString, 2>> &v, const std::optional<std::array<QString, 2>> &reset)
+    {
+        const auto a = textOf(next());
+        const auto b = textOf(next());
+        const auto na = a ? vb::numericValue(*a) : std::nullopt;
+        const auto nb = b ? vb::numericValue(*b) : std::nullopt;
+        if (!na || !nb) {
+            v = reset;
+            return;
+        }
+        v = *nb < *na ? std::array<QString, 2>{*b, *a} : std::array<QString, 2>{*a, *b};
+    }
+    void mark(int32_t &v, int32_t reset, Mark kind)
+    {
+        const auto n = integerIn(next(), kind == Mark::PoolCount ? -3 : 0, kind == Mark::Excluded ? 2 : INT32_MAX);
+        v = (n && (kind != Mark::PoolCount || *n == -3 || *n >= 0)) ? *n : reset;
+    }
+
+private:
+    const VbVariant &next()
+    {
+        static const VbVariant empty;
+        return slot_ < kRecordSlots ? record_[static_cast<size_t>(slot_++)] : empty;
+    }
+    static bool isBlank(const VbVariant &v) { return v.isEmpty() || v.isNull(); }
+    // An integer slot (Empty reads as 0) within lo..hi.
+    static std::optional<int32_t> integerIn(const VbVariant &v, int32_t lo, int32_t hi)
+    {
+        const auto n = isBlank(v) ? std::optional<int32_t>(0) : v.integer();
+        if (!n || *n < lo || *n > hi)
+            return std::nullopt;
+        return n;
+    }
+    // A text slot (Empty reads as "").
+    static std::optional<QString> textOf(const VbVariant &v)
+    {
+        if (isBlank(v))
+            return QString();
+        if (v.isText())
+            return v.text();
+        return std::nullopt;
+    }
+
+    const BoardSettingsRecord &record_;
+    const DrawingsInfo &drawings_;
+    int slot_ = 0;
+};
+
+}  // namespace
+
+BoardSettings boardSettingsDefaults(const RecordShape &shape, const DrawingsInfo &drawings)
+{
+    BoardSettings s;
+    const int32_t first = shape.firstBall();
+    const QString entry = shape.digit ? QString() : QStringLiteral("0");
+    s.startWeek = 1;
+    s.endWeek = drawings.totalWeeks;
+    s.drawDate = drawings.newestDate.isValid() ? dates::toShortText(drawings.newestDate) : QString();
+    s.guaranteeNumbers.reset(first, shape.lastGuaranteePosition(), entry);
+    s.guesses.reset(first, shape.lastPosition(), entry);
+    s.guessPowers.reset(first, shape.lastPosition(), QStringLiteral("0"));
+    s.excluded.reset(first, shape.maxBall, 0);
+    s.poolCountEdited.reset(first, shape.maxBall, -3);
+    s.poolWeightSaved.reset(first, shape.maxBall, 0);
+    if (shape.secondDrum()) {
+        s.excludedBONUS.reset(1, shape.maxBallBONUS, 0);
+        s.poolCountEditedBONUS.reset(1, shape.maxBallBONUS, -3);
+        s.poolWeightSavedBONUS.reset(1, shape.maxBallBONUS, 0);
+    }
+    return s;
+}
+
+bool encodeBoardSettings(const RecordShape &shape, const BoardSettings &settings, BoardSettingsRecord &record)
+{
+    Encoder encoder(record);
+    walkLayout(shape, settings, boardSettingsDefaults(shape, DrawingsInfo{}), encoder);
+    return encoder.textsFit;
+}
+
+BoardSettings decodeBoardSettings(const RecordShape &shape, const BoardSettingsRecord &record,
+                                  const DrawingsInfo &drawings)
+{
+    const BoardSettings defaults = boardSettingsDefaults(shape, drawings);
+    BoardSettings s = defaults;
+    Decoder decoder(record, drawings);
+    walkLayout(shape, s, defaults, decoder);
+    return s;
+}
+
+QByteArray recordBytes(const BoardSettingsRecord &record)
+{
+    VariantWriter writer;
+    for (const VbVariant &slot : record)
+        writer.write(slot);
+    return writer.bytes();
+}
+
+BoardSettingsRecord recordFromBytes(QByteArrayView bytes)
+{
+    BoardSettingsRecord record;
+    VariantReader reader(bytes);
+    for (VbVariant &slot : record) {
+        auto value = reader.readOrEmpty();
+        if (!value)
+            break;  // an unknown tag: nothing after it can be told apart
+        slot = std::move(*value);
+    }
+    return record;
+}
+
+std::optional<BoardSettingsRecord> readRecordFile(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString());
+        return std::nullopt;
+    }
+    // The longest record: every slot a text of 65535 bytes.
+    constexpr qint64 kLongestRecord = qint64(kRecordSlots) * (4 + 65535);
+    return recordFromBytes(file.read(kLongestRecord));
+}
+
+bool writeRecordFile(const QString &path, const BoardSettingsRecord &record, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
+        return false;
+    }
+    const QByteArray bytes = recordBytes(record);
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        *error = QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool refreshAnalysisWindow(BoardSettingsRecord &record, int32_t deletedWeek, int32_t maxWeekNo, const QDate &maxDate)
+{
+    const auto end = record[2].integer();
+    if (end && deletedWeek > *end)
+        return false;
+    record[1] = VbVariant::fromDate(maxDate);
+    record[2] = VbVariant::fromInt32(maxWeekNo);
+    const auto start = record[0].integer();
+    if (start && deletedWeek <= *start)
+        record[0] = VbVariant::fromInt32(maxWeekNo);
+    return true;
+}
+
+bool selectRecordFile(const QString &fileKind)
+{
+    if (fileKind == QLatin1String("forConfigXYZfile")) {
+        gstrRecordFileName = gstrLotteryDbFile.left(std::max<qsizetype>(0, gstrLotteryDbFile.size() - 4)) +
+                             gstrConfigFileSuffix;
+        gstrRecordFilePath = gstrAppFolder + gstrRecordFileName;
+        return true;
+    }
+    if (fileKind == QLatin1String("forTICKETfile")) {
+        gstrRecordFileName = gstrTicketName + gstrFileSuffix;
+        gstrRecordFilePath = gstrSavedTicketsFolder + gstrRecordFileName;
+        return true;
+    }
+    return false;
+}

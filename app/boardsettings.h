@@ -1,0 +1,148 @@
+#pragma once
+// The board settings record: the state of a board between runs (the analysis window, every
+// option, guaranteed number, guess, exclusion and pool mark), stored as 1000 variant slots one
+// after the other, with no header. Two layouts exist: the lotto layout (lotto and two-pool
+// boards) and the digit layout (digit board). The same record is the board settings file of a
+// lottery (program folder) and the record file of a saved ticket ("SavedTickets").
+//
+// BoardSettings is the record as plain values; encodeBoardSettings and decodeBoardSettings
+// translate between it and the slots of a layout. Decoding is defensive: a slot of the wrong
+// kind or out of range takes its reset value, so a damaged file never stops a board from loading.
+
+#include "analysis/ballarray.h"
+#include "platform/variantcodec.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+inline constexpr int kRecordSlots = 1000;
+using BoardSettingsRecord = std::array<VbVariant, kRecordSlots>;
+
+// The counts a layout depends on.
+struct RecordShape {
+    bool digit = false;        // digit layout (configured highest ball 10)
+    int32_t picks = 0;         // K; digit games: the positions less 1 (glngPicks)
+    int32_t bonusCount = 0;    // B
+    int32_t maxBall = 0;       // N1 (9 on digit games)
+    int32_t maxBallBONUS = 0;  // N2, 0 = one drum
+
+    // The shape of the open lottery (GameConfig).
+    static RecordShape current();
+
+    bool secondDrum() const { return !digit && maxBallBONUS > 0; }
+    int32_t firstBall() const { return digit ? 0 : 1; }
+    // Positions of the guesses and guess powers: 1..K+B, or 0..P-1 on digit games.
+    int32_t lastPosition() const { return digit ? picks : picks + bonusCount; }
+    // Positions of the guaranteed numbers: 1..K (1..K+B with a second drum), or 0..P-1.
+    int32_t lastGuaranteePosition() const
+    {
+        return digit ? picks : (secondDrum() ? picks + bonusCount : picks);
+    }
+    // Slots the layout fills from slot 0.
+    int slotCount() const;
+};
+
+// The power-interval items of one drum.
+struct IntervalSettings {
+    int16_t on = 0;  // chkPowerInterval Value
+    // txtPowerInterval(0) and (1): lower and upper limit texts; nothing leaves the boxes as
+    // they are (the reset, or stored limits that are not numbers).
+    std::optional<std::array<QString, 2>> limits;
+    int16_t percentIndex = 1;  // ListIndex of cboPowerIntervalPct (0..10); the board writes it
+                               // into the combo's Text
+    friend bool operator==(const IntervalSettings &, const IntervalSettings &) = default;
+};
+
+struct BoardSettings {
+    // Analysis window (slots 0 to 2).
+    int32_t startWeek = 1;  // cboStartDrawing text, glngStartWeek
+    QString drawDate;       // cboDrawingDate text, gstrDrawDate (the short date form)
+    int32_t endWeek = 0;    // cboEndDrawing text, glngReferenceWeek
+
+    bool hot = true;               // optHotCold(0)
+    bool cold = false;             // optHotCold(1)
+    int16_t powerIncrease = 0;     // chkPowerIncrease Value
+    int16_t powerIncreaseLevel = 2;  // hsbPowerIncrease Value; Min 2, Max 4, SmallChange 1
+    bool allExcluded = false;      // gblnAllExcluded
+
+    BallArray<QString> guaranteeNumbers;  // txtGuaranteeNumber, lastGuaranteePosition()
+    int16_t guaranteeNumbersOn = 0;       // chkGuaranteeNumbers
+    IntervalSettings interval;            // chkPowerInterval, txtPowerInterval, cboPowerIntervalPct
+    IntervalSettings intervalBONUS;       // the second-drum twins (two-drum games only)
+    QString columnsToDraw = QStringLiteral("10");  // txtColumnsToDraw
+    int16_t compareWithGuess = 0;         // chkCompareWithGuess
+    int16_t incrementalTicket = 0;        // chkIncrementalTicket
+    BallArray<QString> guesses;           // txtGuess, firstBall()..lastPosition()
+    BallArray<int32_t> excluded;          // chkExcludeBall values (a read puts them in garrExcluded)
+    BallArray<int32_t> excludedBONUS;     // chkExcludeBallBONUS (garrExcludedBONUS)
+    QString guessSource;                  // txtGuessSource
+    BallArray<QString> guessPowers;       // lblGuessPower captions, positions as guesses
+    QString guessPowerTotal = QStringLiteral("0");  // lblGuessPowerTotal
+    int16_t equalChance = 0;              // chkEqualChance; gblnEqualChance = (value not 0)
+    BallArray<int32_t> poolCountEdited;       // garrPoolCountEdited, -3 = no count typed
+    BallArray<int32_t> poolCountEditedBONUS;  // garrPoolCountEditedBONUS
+    BallArray<int32_t> poolWeightSaved;       // garrPoolWeightSaved
+    BallArray<int32_t> poolWeightSavedBONUS;  // garrPoolWeightSavedBONUS
+    bool straight = true;                 // optStraightBoxed(0), digit games only
+    bool boxed = false;                   // optStraightBoxed(1)
+
+    friend bool operator==(const BoardSettings &, const BoardSettings &) = default;
+};
+
+// What the reset values and the range checks of the analysis window depend on.
+struct DrawingsInfo {
+    int32_t totalWeeks = 0;  // glngTotalWeeks
+    QDate newestDate;        // garrGameDates(1); invalid when there are no drawings
+
+    // The drawings of the open lottery.
+    static DrawingsInfo current();
+};
+
+// The reset values of a layout, with every array sized for the shape: start drawing 1, end
+// drawing the last one, date the newest drawing date, hot numbers, power increase off at level
+// 2, guaranteed numbers, guesses and guess powers "0" (digit games: guarantees and guesses ""),
+// interval limits left as they are at percent entry 1, "10" columns, nothing ticked, no ball
+// excluded, no pool count typed (-3), no saved pool weight, Straight.
+BoardSettings boardSettingsDefaults(const RecordShape &shape, const DrawingsInfo &drawings);
+
+// Fills the slots of the layout from slot 0 (slots behind the layout keep what they hold).
+// False when a value cannot be stored (a text longer than 65535 bytes).
+bool encodeBoardSettings(const RecordShape &shape, const BoardSettings &settings, BoardSettingsRecord &record);
+// Reads the slots of the layout back. Every slot that holds the wrong kind of value or a value
+// out of range takes its reset value: weeks outside 1..totalWeeks, a date that is neither a
+// date nor a short-date text, check box values outside 0..2, the slider outside 2..4 (gives 2),
+// a percent index outside 0..10, interval limits that are not numbers (the boxes stay as they
+// are), exclusion marks outside 0..2, typed pool counts below 0 other than -3, negative saved
+// weights. Empty reads as "", 0 or False; lotto guarantees, guesses and guess powers that are
+// empty come back as "0" (digit games keep empty guarantees and guesses). The interval limits
+// come back lower first.
+BoardSettings decodeBoardSettings(const RecordShape &shape, const BoardSettingsRecord &record,
+                                  const DrawingsInfo &drawings);
+
+// The bytes of a record: all 1000 slots.
+QByteArray recordBytes(const BoardSettingsRecord &record);
+// A record from the bytes of a file: slots beyond the end of the data are Empty, and so is
+// everything from a slot with an unknown type tag onward. Bytes after slot 999 are ignored.
+BoardSettingsRecord recordFromBytes(QByteArrayView bytes);
+
+// Reads a record file whole; nothing when the file cannot be read.
+std::optional<BoardSettingsRecord> readRecordFile(const QString &path, QString *error);
+// Writes the whole record to a file atomically (the old file stays whole until the new one is
+// complete).
+bool writeRecordFile(const QString &path, const BoardSettingsRecord &record, QString *error);
+
+// After the last drawing `deletedWeek` was deleted (the database's newest drawing is now
+// `maxWeekNo` of `maxDate`): when the deleted drawing lay within the record's own analysis window
+// (at or below its end drawing, slot 2), slot 1 takes the newest date (a date) and slot 2 the
+// newest week; when it lay at or below the start drawing (slot 0), slot 0 takes the newest week
+// too. True when the record changed.
+bool refreshAnalysisWindow(BoardSettingsRecord &record, int32_t deletedWeek, int32_t maxWeekNo, const QDate &maxDate);
+
+// The record file of a kind: "forConfigXYZfile" (the open lottery's board settings file in the
+// program folder) or "forTICKETfile" (the record file of the saved ticket gstrTicketName). Sets
+// gstrRecordFileName and gstrRecordFilePath; any other kind changes nothing (and gives false).
+bool selectRecordFile(const QString &fileKind);

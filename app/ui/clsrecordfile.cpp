@@ -1,0 +1,149 @@
+#include "app/ui/clsrecordfile.h"
+
+#include "analysis/clslotterydb.h"
+#include "analysis/state.h"
+#include "app/globals.h"
+#include "app/services.h"
+#include "boards/common/iboard.h"
+
+#include <QFile>
+
+namespace {
+
+RecordShape digitShape()
+{
+    RecordShape shape = RecordShape::current();
+    shape.digit = true;
+    return shape;
+}
+
+bool isDigitGame() { return glngCfgHighestBall == 10; }
+
+// Copies the elements both arrays have.
+void copyOver(BallArray<int32_t> &to, const BallArray<int32_t> &from)
+{
+    for (int i = to.lo(); i <= to.hi(); ++i)
+        to[i] = from.value(i, to[i]);
+}
+
+// The globals a read (or a reset) sets directly.
+void putIntoGlobals(const RecordShape &shape, const BoardSettings &s, bool reset)
+{
+    glngStartWeek = s.startWeek;
+    glngReferenceWeek = s.endWeek;
+    if (!reset)
+        gstrDrawDate = s.drawDate;
+    gblnAllExcluded = s.allExcluded;
+    gblnEqualChance = s.equalChance != 0;
+    gDrum.garrExcluded = s.excluded;
+    gDrum.garrPoolCountEdited = s.poolCountEdited;
+    gDrum.garrPoolWeightSaved = s.poolWeightSaved;
+    if (shape.secondDrum()) {
+        gDrumBONUS.garrExcluded = s.excludedBONUS;
+        gDrumBONUS.garrPoolCountEdited = s.poolCountEditedBONUS;
+        gDrumBONUS.garrPoolWeightSaved = s.poolWeightSavedBONUS;
+    }
+}
+
+}  // namespace
+
+bool clsRecordFile::fail(const QString &why)
+{
+    error_ = why;
+    return false;
+}
+
+void clsRecordFile::subSelectRecordFile(const QString &fileKind) { selectRecordFile(fileKind); }
+
+bool clsRecordFile::subSaveBoardSettings(int32_t mode, int32_t deletedWeekNo)
+{
+    if (isDigitGame())
+        return subSaveBoardSettingsFOR10(mode, deletedWeekNo);
+    return save(RecordShape::current(), mode, deletedWeekNo);
+}
+
+bool clsRecordFile::subSaveBoardSettingsFOR10(int32_t mode, int32_t deletedWeekNo)
+{
+    return save(digitShape(), mode, deletedWeekNo);
+}
+
+bool clsRecordFile::subLoadBoardSettings()
+{
+    if (isDigitGame())
+        return subLoadBoardSettingsFOR10();
+    return load(RecordShape::current());
+}
+
+bool clsRecordFile::subLoadBoardSettingsFOR10() { return load(digitShape()); }
+
+void clsRecordFile::subResetBoardSettings() { reset(RecordShape::current()); }
+
+bool clsRecordFile::save(const RecordShape &shape, int32_t mode, int32_t deletedWeekNo)
+{
+    error_.clear();
+    const QString path = gstrRecordFilePath;
+    if (mode == 1) {
+        IBoard *board = currentBoard();
+        if (!board)
+            return fail(QStringLiteral("No board is open."));
+        BoardSettings s = boardSettingsDefaults(shape, DrawingsInfo::current());
+        board->readBoardSettings(s);
+        s.startWeek = glngStartWeek;
+        s.drawDate = gstrDrawDate;
+        s.endWeek = glngReferenceWeek;
+        s.allExcluded = gblnAllExcluded;
+        copyOver(s.poolCountEdited, gDrum.garrPoolCountEdited);
+        copyOver(s.poolWeightSaved, gDrum.garrPoolWeightSaved);
+        if (shape.secondDrum()) {
+            copyOver(s.poolCountEditedBONUS, gDrumBONUS.garrPoolCountEdited);
+            copyOver(s.poolWeightSavedBONUS, gDrumBONUS.garrPoolWeightSaved);
+        }
+        if (!encodeBoardSettings(shape, s, record_))
+            return fail(QStringLiteral("A text of the board is too long to store."));
+        return writeRecordFile(path, record_, &error_);
+    }
+    if (mode == 2) {
+        // The open lottery's own file is refreshed; the record in memory may belong to another
+        // lottery or ticket and is left alone.
+        if (!QFile::exists(path))
+            return true;
+        auto scratch = readRecordFile(path, &error_);
+        if (!scratch)
+            return false;
+        if (!gobjLotteryDb)
+            return fail(QStringLiteral("The results database is not available."));
+        const auto maxWeek = gobjLotteryDb->fncGetMaxWeekNo();
+        const auto maxDate = gobjLotteryDb->fncGetMaxWeekDate();
+        if (!maxWeek.hasValue() || !maxDate.hasValue())
+            return fail(QStringLiteral("The newest drawing cannot be read: %1").arg(gobjLotteryDb->lastError()));
+        if (!refreshAnalysisWindow(*scratch, deletedWeekNo, maxWeek.value(), maxDate.value()))
+            return true;
+        return writeRecordFile(path, *scratch, &error_);
+    }
+    return fail(QStringLiteral("Unknown way of saving: %1.").arg(mode));
+}
+
+bool clsRecordFile::load(const RecordShape &shape)
+{
+    error_.clear();
+    auto record = readRecordFile(gstrRecordFilePath, &error_);
+    if (!record) {
+        const QString why = error_;
+        reset(shape);
+        return fail(why);
+    }
+    record_ = *record;
+    const BoardSettings s = decodeBoardSettings(shape, record_, DrawingsInfo::current());
+    putIntoGlobals(shape, s, false);
+    if (IBoard *board = currentBoard())
+        board->applyBoardSettings(s);
+    return true;
+}
+
+void clsRecordFile::reset(const RecordShape &shape)
+{
+    const BoardSettings s = boardSettingsDefaults(shape, DrawingsInfo::current());
+    putIntoGlobals(shape, s, true);
+    if (IBoard *board = currentBoard())
+        board->resetBoardSettings(s);
+}

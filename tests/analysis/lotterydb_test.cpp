@@ -1,0 +1,271 @@
+#include "analysis/clslotterydb.h"
+#include "analysis/state.h"
+#include "app/globals.h"
+#include "support/sandbox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+namespace {
+
+Drawing drawing(int32_t week, QDate date, std::array<int32_t, 8> numbers)
+{
+    Drawing d;
+    d.weekNo = week;
+    d.date = date;
+    d.numbers = numbers;
+    return d;
+}
+
+// A lottery database in a sandboxed "LotteryDBs" folder, and the game shape of the open lottery.
+class LotteryDbTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        gstrLotteryDbsFolder = sandbox.programFolder() + QStringLiteral("/LotteryDBs/");
+        QDir().mkpath(gstrLotteryDbsFolder);
+        gstrLotteryDbFile = QStringLiteral("Test.mdb");
+        useGame(49, 6, 0);
+        glngTotalWeeks = -1;
+    }
+
+    static void useGame(int32_t highestBall, int32_t k, int32_t b)
+    {
+        glngCfgHighestBall = highestBall;
+        glngPicks = highestBall == 10 ? k - 1 : k;
+        glngBonusCount = b;
+    }
+
+    void makeDatabase(const History &drawings, int numbers)
+    {
+        QString error;
+        ASSERT_TRUE(lotterydb::createResultsDatabase(gstrLotteryDbsFolder + gstrLotteryDbFile, drawings, numbers, &error))
+            << error.toStdString();
+    }
+
+    // The raw row as the file holds it, read past the service.
+    QString rawRow(int32_t week)
+    {
+        sqlite3 *db = nullptr;
+        sqlite3_open_v2(QFile::encodeName(gstrLotteryDbsFolder + gstrLotteryDbFile).constData(), &db,
+                        SQLITE_OPEN_READONLY, nullptr);
+        sqlite3_stmt *s = nullptr;
+        sqlite3_prepare_v2(db, "SELECT * FROM TBLRESULTS WHERE WeekNo = ?", -1, &s, nullptr);
+        sqlite3_bind_int(s, 1, week);
+        QStringList cells;
+        if (sqlite3_step(s) == SQLITE_ROW)
+            for (int i = 0; i < sqlite3_column_count(s); ++i)
+                cells << (sqlite3_column_type(s, i) == SQLITE_NULL
+                              ? QStringLiteral("NULL")
+                              : QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, i))));
+        sqlite3_finalize(s);
+        sqlite3_close(db);
+        return cells.join(u'|');
+    }
+
+    Sandbox sandbox;
+};
+
+}  // namespace
+
+TEST(LotteryDbStatements, TextsAreExactlyThoseOfTheProgram)
+{
+    using namespace lotterydb;
+    EXPECT_EQ(sqlAllGameDates(), QStringLiteral("SELECT WeekDate AS GAMEDATE FROM TBLRESULTS ORDER BY WeekDate DESC"));
+    EXPECT_EQ(sqlMaxWeekNo(), QStringLiteral("SELECT max(WeekNo) AS maxWeekNo FROM TBLRESULTS"));
+    EXPECT_EQ(sqlMaxWeekDate(), QStringLiteral("SELECT max(WeekDate) AS maxWeekDate FROM TBLRESULTS"));
+    EXPECT_EQ(sqlDeleteDrawing(1201), QStringLiteral("DELETE FROM TBLRESULTS WHERE WeekNo = 1201"));
+
+    EXPECT_EQ(sqlDrawingNumbers(12, 3), QStringLiteral("SELECT WinnerNumber1, WinnerNumber2, WinnerNumber3 FROM TBLRESULTS WHERE WeekNo = 12"));
+    EXPECT_EQ(sqlDrawingNumbers(12, 2), sqlDrawingNumbers(12, 3));
+    EXPECT_EQ(sqlDrawingNumbers(12, 9), sqlDrawingNumbers(12, 3));
+    EXPECT_EQ(sqlDrawingNumbers(7, 5),
+              QStringLiteral("SELECT WinnerNumber1, WinnerNumber2, WinnerNumber3, WinnerNumber4, WinnerNumber5 FROM "
+                             "TBLRESULTS WHERE WeekNo = 7"));
+    EXPECT_EQ(sqlDrawingNumbers(7, 8),
+              QStringLiteral("SELECT WinnerNumber1, WinnerNumber2, WinnerNumber3, WinnerNumber4, WinnerNumber5, "
+                             "WinnerNumber6, WinnerNumber7, WinnerNumber8 FROM TBLRESULTS WHERE WeekNo = 7"));
+    // Digit games choose the columns by the index of the last position: 3 reads four digits.
+    EXPECT_EQ(sqlDrawingNumbersFOR10(9, 3),
+              QStringLiteral("SELECT WinnerNumber1, WinnerNumber2, WinnerNumber3, WinnerNumber4 FROM TBLRESULTS WHERE WeekNo = 9"));
+    EXPECT_EQ(sqlDrawingNumbersFOR10(9, 2),
+              QStringLiteral("SELECT WinnerNumber1, WinnerNumber2, WinnerNumber3 FROM TBLRESULTS WHERE WeekNo = 9"));
+
+    EXPECT_EQ(sqlInsertDrawing(1201, QDate(2026, 12, 5), {3, 11, 19, 27, 35, 0, 0, 0}, 5),
+              QStringLiteral("INSERT INTO TBLRESULTS (WeekNo, WeekDate, WinnerNumber1, WinnerNumber2, WinnerNumber3, "
+                             "WinnerNumber4, WinnerNumber5) VALUES (1201, #12/5/2026#, 3, 11, 19, 27, 35)"));
+    EXPECT_EQ(sqlInsertDrawing(2, QDate(2009, 1, 31), {0, 9, 5, 1, 2, 3, 4, 5}, 3),
+              QStringLiteral("INSERT INTO TBLRESULTS (WeekNo, WeekDate, WinnerNumber1, WinnerNumber2, WinnerNumber3) "
+                             "VALUES (2, #1/31/2009#, 0, 9, 5)"));
+    EXPECT_FALSE(sqlInsertDrawing(2, QDate(2009, 1, 31), {}, 2).has_value());
+    EXPECT_FALSE(sqlInsertDrawing(2, QDate(2009, 1, 31), {}, 9).has_value());
+    EXPECT_FALSE(sqlInsertDrawing(2, QDate(), {}, 5).has_value());
+}
+
+TEST(LotteryDbStatements, DateLiteralWhateverTheUsersDateFormat)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));  // day first: 31.01.2009
+    const auto sql = lotterydb::sqlInsertDrawing(1, QDate(2009, 1, 31), {1, 2, 3, 4, 5, 0, 0, 0}, 5);
+    QLocale::setDefault(saved);
+    ASSERT_TRUE(sql.has_value());
+    EXPECT_TRUE(sql->contains(QStringLiteral(", #1/31/2009#, "))) << sql->toStdString();
+}
+
+TEST(LotteryDbStatements, DateLiteralsBecomeIsoTextJustBeforeTheyRun)
+{
+    using lotterydb::toEngineSql;
+    EXPECT_EQ(toEngineSql(QStringLiteral("SELECT 1 WHERE WeekDate <= #1/31/2009# AND WeekDate > #12/5/2026#")),
+              QStringLiteral("SELECT 1 WHERE WeekDate <= '2009-01-31' AND WeekDate > '2026-12-05'"));
+    EXPECT_EQ(toEngineSql(QStringLiteral("SELECT max(WeekNo) FROM TBLRESULTS")),
+              QStringLiteral("SELECT max(WeekNo) FROM TBLRESULTS"));
+    EXPECT_FALSE(toEngineSql(QStringLiteral("SELECT #2/30/2009#")).has_value());
+    EXPECT_FALSE(toEngineSql(QStringLiteral("SELECT #13/1/2009#")).has_value());
+}
+
+TEST_F(LotteryDbTest, EmptyTable)
+{
+    makeDatabase({}, 6);
+    clsLotteryDb db;
+    const auto dates = db.fncGetAllGameDates();
+    ASSERT_TRUE(dates.has_value()) << db.lastError().toStdString();
+    EXPECT_EQ(dates->size(), 1u);
+    EXPECT_EQ(glngTotalWeeks, 0);
+    EXPECT_TRUE(db.fncGetMaxWeekNo().isNull());
+    EXPECT_TRUE(db.fncGetMaxWeekDate().isNull());
+    EXPECT_FALSE(db.fncGetDrawingNumbers(1).has_value());
+    EXPECT_TRUE(db.fncLoadHistory()->empty());
+}
+
+TEST_F(LotteryDbTest, MissingFileIsAFailureAndNoFileIsCreated)
+{
+    clsLotteryDb db;
+    EXPECT_FALSE(db.fncGetAllGameDates().has_value());
+    EXPECT_EQ(glngTotalWeeks, -1);
+    EXPECT_FALSE(db.lastError().isEmpty());
+    EXPECT_FALSE(QFile::exists(gstrLotteryDbsFolder + gstrLotteryDbFile));
+    EXPECT_FALSE(db.isConnected());
+    // Every later query fails until a connection is made.
+    EXPECT_TRUE(db.fncGetMaxWeekNo().isEmpty());
+    EXPECT_FALSE(db.subDeleteDrawing(1));
+    QString why;
+    EXPECT_FALSE(lotterydb::canOpenResultsDatabase(gstrLotteryDbsFolder + gstrLotteryDbFile, &why));
+    EXPECT_FALSE(QFile::exists(gstrLotteryDbsFolder + gstrLotteryDbFile));
+
+    // A file that is not a results database cannot be opened either.
+    QFile junk(gstrLotteryDbsFolder + gstrLotteryDbFile);
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("this is no database");
+    junk.close();
+    EXPECT_FALSE(db.subOpenConnection());
+    EXPECT_FALSE(lotterydb::canOpenResultsDatabase(junk.fileName(), &why));
+}
+
+TEST_F(LotteryDbTest, DatesNewestFirstAndTheDrawingsOfAGame)
+{
+    makeDatabase({drawing(1, QDate(2024, 1, 3), {4, 9, 15, 22, 40, 41, 7, 0}),
+                  drawing(2, QDate(2024, 1, 6), {1, 2, 3, 4, 5, 6, 49, 0}),
+                  drawing(3, QDate(2024, 1, 10), {10, 20, 30, 40, 45, 46, 3, 0})},
+                 7);
+    useGame(49, 6, 1);
+    clsLotteryDb db;
+    const auto dates = db.fncGetAllGameDates();
+    ASSERT_TRUE(dates.has_value()) << db.lastError().toStdString();
+    EXPECT_EQ(*dates, (std::vector<QDate>{QDate(), QDate(2024, 1, 10), QDate(2024, 1, 6), QDate(2024, 1, 3)}));
+    EXPECT_EQ(glngTotalWeeks, 3);
+    EXPECT_EQ(db.fncGetMaxWeekNo().value(), 3);
+    EXPECT_EQ(db.fncGetMaxWeekDate().value(), QDate(2024, 1, 10));
+
+    const auto numbers = db.fncGetDrawingNumbers(2);
+    ASSERT_TRUE(numbers.has_value());
+    EXPECT_EQ(numbers->lo(), 1);
+    EXPECT_EQ(numbers->values(), (std::vector<int32_t>{1, 2, 3, 4, 5, 6, 49}));
+    EXPECT_FALSE(db.fncGetDrawingNumbers(4).has_value());
+
+    // A number column left empty is no number.
+    useGame(49, 6, 2);
+    EXPECT_FALSE(db.fncGetDrawingNumbers(2).has_value());
+
+    const auto history = db.fncLoadHistory();
+    ASSERT_TRUE(history.has_value());
+    ASSERT_EQ(history->size(), 3u);
+    EXPECT_EQ((*history)[0].weekNo, 1);
+    EXPECT_EQ((*history)[0].date, QDate(2024, 1, 3));
+    EXPECT_EQ((*history)[2].numbers, (std::array<int32_t, 8>{10, 20, 30, 40, 45, 46, 3, 0}));
+}
+
+TEST_F(LotteryDbTest, TwoDrumAndDigitDrawings)
+{
+    // 6 main and 2 second-drum numbers: elements 7 and 8 are the second drum's.
+    makeDatabase({drawing(1, QDate(2024, 2, 1), {5, 6, 7, 8, 9, 10, 2, 11})}, 8);
+    useGame(49, 6, 2);
+    clsLotteryDb db;
+    ASSERT_TRUE(db.subOpenConnection());
+    EXPECT_EQ(db.fncGetDrawingNumbers(1)->values(), (std::vector<int32_t>{5, 6, 7, 8, 9, 10, 2, 11}));
+
+    // A digit game of 4 positions: elements 0 to 3.
+    useGame(10, 4, 0);
+    const auto digits = db.fncGetDrawingNumbersFOR10(1);
+    ASSERT_TRUE(digits.has_value());
+    EXPECT_EQ(digits->lo(), 0);
+    EXPECT_EQ(digits->values(), (std::vector<int32_t>{5, 6, 7, 8}));
+}
+
+TEST_F(LotteryDbTest, InsertAndDeleteReportWhatHappened)
+{
+    makeDatabase({drawing(1, QDate(2026, 11, 28), {1, 2, 3, 4, 5, 0, 0, 0})}, 5);
+    useGame(50, 5, 0);
+    clsLotteryDb db;
+    ASSERT_TRUE(db.subOpenConnection());
+
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    const bool added = db.subInsertDrawing(2, QDate(2026, 12, 5), {3, 11, 19, 27, 35, 0, 0, 0});
+    QLocale::setDefault(saved);
+    ASSERT_TRUE(added) << db.lastError().toStdString();
+    EXPECT_EQ(db.lastStatement(),
+              QStringLiteral("INSERT INTO TBLRESULTS (WeekNo, WeekDate, WinnerNumber1, WinnerNumber2, WinnerNumber3, "
+                             "WinnerNumber4, WinnerNumber5) VALUES (2, #12/5/2026#, 3, 11, 19, 27, 35)"));
+    EXPECT_EQ(rawRow(2), QStringLiteral("2|2026-12-05|3|11|19|27|35|NULL|NULL|NULL"));
+    EXPECT_EQ(db.fncGetMaxWeekDate().value(), QDate(2026, 12, 5));
+
+    // The same week again is refused, and said so.
+    EXPECT_FALSE(db.subInsertDrawing(2, QDate(2026, 12, 9), {1, 2, 3, 4, 5, 0, 0, 0}));
+    EXPECT_FALSE(db.lastError().isEmpty());
+    // A shape without a row layout inserts nothing.
+    useGame(50, 4, 0);
+    EXPECT_FALSE(db.subInsertDrawing(3, QDate(2026, 12, 9), {1, 2, 3, 4, 0, 0, 0, 0}));
+    useGame(10, 3, 0);
+    ASSERT_TRUE(db.subInsertDrawing(3, QDate(2026, 12, 9), {0, 9, 0, 7, 7, 7, 7, 7}));
+    EXPECT_EQ(rawRow(3), QStringLiteral("3|2026-12-09|0|9|0|NULL|NULL|NULL|NULL|NULL"));
+
+    // Deleting: the row goes and a new connection serves the next queries.
+    ASSERT_TRUE(db.subDeleteDrawing(3));
+    EXPECT_TRUE(db.isConnected());
+    EXPECT_EQ(db.fncGetMaxWeekNo().value(), 2);
+    EXPECT_FALSE(db.subDeleteDrawing(3));
+    EXPECT_EQ(db.lastStatement(), QStringLiteral("DELETE FROM TBLRESULTS WHERE WeekNo = 3"));
+}
+
+TEST_F(LotteryDbTest, TheTableRefusesDatesThatAreNotIsoDates)
+{
+    makeDatabase({}, 5);
+    clsLotteryDb db;
+    ASSERT_TRUE(db.subOpenConnection());
+    EXPECT_TRUE(db.fncExecute(QStringLiteral("INSERT INTO TBLRESULTS (WeekNo, WeekDate) VALUES (1, '2009-01-31')")));
+    for (const char *bad : {"'31.01.2009'", "'2009-1-31'", "'2009-02-30'", "'2009-13-01'", "39844", "NULL"}) {
+        EXPECT_FALSE(db.fncExecute(QStringLiteral("INSERT INTO TBLRESULTS (WeekNo, WeekDate) VALUES (2, %1)")
+                                       .arg(QLatin1String(bad))))
+            << bad;
+    }
+    // A query does not change the table; one statement at a time.
+    EXPECT_FALSE(db.fncQuery(QStringLiteral("DELETE FROM TBLRESULTS")).has_value());
+    EXPECT_FALSE(db.fncQuery(QStringLiteral("SELECT 1; DELETE FROM TBLRESULTS")).has_value());
+    const auto rows = db.fncQuery(QStringLiteral("SELECT count(*) AS n FROM TBLRESULTS WHERE WeekDate <= #1/31/2009#"));
+    ASSERT_TRUE(rows.has_value());
+    EXPECT_EQ(rows->fieldIndex(u"N"), 0);
+    EXPECT_EQ(lotterydb::toInt32(rows->rows[0][0]), 1);
+}

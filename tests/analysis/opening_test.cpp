@@ -1,0 +1,342 @@
+#include "analysis/lotteryopening.h"
+#include "analysis/samplelotteries.h"
+#include "analysis/state.h"
+#include "analysis/ui/clsanalysis.h"
+#include "app/globals.h"
+#include "app/resstrings.h"
+#include "app/services.h"
+#include "app/ui/clsrecordfile.h"
+#include "support/fakeboard.h"
+#include "support/sandbox.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kLotto = QStringLiteral("Sample Lotto 6-49.mdb");         // "610", suffix SM01
+const QString kTwoDrum = QStringLiteral("Sample Two-Drum 5-50 + 2-12.mdb");  // "2P520", suffix SM02
+
+// The sample lotteries in a sandboxed program folder, test boards, and every message answered.
+class OpeningTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        gstrAppFolder = sandbox.programFolder() + u'/';
+        gstrLotteryDbsFolder = gstrAppFolder + QStringLiteral("LotteryDBs/");
+        gstrSavedTicketsFolder = gstrAppFolder + QStringLiteral("SavedTickets/");
+        const samples::Outcome outcome = samples::writeSampleLotteries(sandbox.programFolder());
+        ASSERT_TRUE(outcome.errors.isEmpty()) << outcome.errors.join(u'\n').toStdString();
+        gstrLotteryDbFile.clear();
+        gstrLastLotteryDbFile.clear();
+        gstrFileSuffix.clear();
+        gstrGameCode = QStringLiteral("none");
+        glngMaxBall = 77;
+        gfrmCurrentBoard = nullptr;
+        gobjRecordFile = &recordFile;
+        gonLastLotteryForgotten = [this] { ++forgotten; };
+        FakeBoard::install();
+        FakeBoard::log.clear();
+    }
+    void TearDown() override
+    {
+        FakeBoard::uninstall();
+        if (IBoard *board = currentBoard())
+            board->unloadBoard();
+        gfrmCurrentBoard = nullptr;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        gobjRecordFile = nullptr;
+        gonLastLotteryForgotten = nullptr;
+    }
+
+    void startUpWith(const QString &last)
+    {
+        gstrLastLotteryDbFile = last;
+        gstrLotteryDbFile.clear();
+        analysis.subOpenSelectedLottery();
+    }
+    void choose(const QString &name)
+    {
+        gstrLotteryDbFile = name;
+        analysis.subOpenSelectedLottery();
+    }
+    FakeBoard *board() const { return dynamic_cast<FakeBoard *>(currentBoard()); }
+
+    void writeCatalogues(const std::vector<LotteryRecord> &lotteries, const std::vector<GameConfigRecord> &configs,
+                         const std::vector<CountryRecord> &countries)
+    {
+        const std::pair<CatalogueKind, CatalogueTable> tables[] = {
+            {CatalogueKind::Lotteries, samples::lotteryTable(lotteries)},
+            {CatalogueKind::GameConfigs, samples::gameConfigTable(configs)},
+            {CatalogueKind::Countries, samples::countryTable(countries)},
+        };
+        for (const auto &[kind, table] : tables) {
+            const QString path = gstrAppFolder + catalogueFileName(kind);
+            QFile::remove(path);
+            QString error;
+            ASSERT_EQ(samples::writeNewFile(path, catalogueBytes(table, DimensionOrder::ColumnsFirst), &error),
+                      samples::WriteResult::Written);
+        }
+    }
+
+    // The one message asked, which must be `base` for the lottery (or file) `name`.
+    void expectMessage(int base, const QString &name)
+    {
+        ASSERT_EQ(messages.asked().size(), 1u) << messages.texts().join(u'\n').toStdString();
+        EXPECT_EQ(messages.asked()[0].text, res(base).arg(name));
+        EXPECT_EQ(messages.asked()[0].style, 0);
+        EXPECT_EQ(messages.asked()[0].title, QStringLiteral("TALVINOR"));
+    }
+
+    Sandbox sandbox;
+    MessageBoxScript messages;
+    clsRecordFile recordFile;
+    clsAnalysis analysis;
+    int forgotten = 0;
+};
+
+}  // namespace
+
+TEST_F(OpeningTest, StartUpOpensTheLastLotteryWithoutSavingOrUnloading)
+{
+    startUpWith(kLotto);
+    ASSERT_NE(board(), nullptr);
+    EXPECT_EQ(board()->family, BoardFamily::Lotto);
+    EXPECT_EQ(FakeBoard::log, (QStringList{"show Lotto", "ticket Lotto"}));
+    EXPECT_TRUE(messages.asked().empty());
+    EXPECT_EQ(gstrLotteryDbFile, kLotto);
+    EXPECT_EQ(gstrLastLotteryDbFile, kLotto);
+    EXPECT_EQ(gstrGameCode, QStringLiteral("610"));
+    EXPECT_EQ(glngLotteryId, 1);
+    EXPECT_EQ(gstrLotteryName, QStringLiteral("Sample Lotto 6/49"));
+    EXPECT_EQ(gstrDatabaseFile, kLotto);
+    EXPECT_EQ(gstrConfigFileSuffix, QStringLiteral("SM01"));
+    EXPECT_EQ(gstrCountryName, QStringLiteral("Sample Country"));
+    EXPECT_EQ(glngCountryRecordId, 1);
+    EXPECT_EQ(gstrGameTitle, QStringLiteral("Lotto 6/49 + Bonus"));
+    EXPECT_EQ(glngFirstBall, 1);
+    EXPECT_EQ(glngMaxBall, 49);
+    EXPECT_EQ(glngMaxBallBONUS, 0);
+    EXPECT_EQ(glngPicks, 6);
+    EXPECT_EQ(glngBonusCount, 1);
+    EXPECT_EQ(gDrum.garrExcluded.lo(), 1);
+    EXPECT_EQ(gDrum.garrExcluded.hi(), 49);
+    EXPECT_EQ(gDrum.garrPoolCountEdited.hi(), 49);
+    EXPECT_FALSE(gblnBoardInitialised);
+    EXPECT_FALSE(QFile::exists(gstrAppFolder + QStringLiteral("Sample Lotto 6-49SM01")));
+}
+
+TEST_F(OpeningTest, SwitchingSavesTheBoardBeingLeftUnderItsOwnName)
+{
+    startUpWith(kLotto);
+    ASSERT_NE(board(), nullptr);
+    board()->controls = boardSettingsDefaults(RecordShape::current(), DrawingsInfo::current());
+    board()->controls.columnsToDraw = QStringLiteral("33");
+    gblnPowerIncrease = gblnEqualChance = true;
+    FakeBoard::log.clear();
+
+    choose(kTwoDrum);
+    EXPECT_EQ(FakeBoard::log, (QStringList{"read Lotto", "unload Lotto", "show TwoPool", "ticket TwoPool"}));
+    EXPECT_TRUE(messages.asked().empty());
+    ASSERT_NE(board(), nullptr);
+    EXPECT_EQ(board()->family, BoardFamily::TwoPool);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(FakeBoard::alive, 1);
+
+    QString error;
+    const auto saved = readRecordFile(gstrAppFolder + QStringLiteral("Sample Lotto 6-49SM01"), &error);
+    ASSERT_TRUE(saved.has_value()) << error.toStdString();
+    EXPECT_EQ((*saved)[19], VbVariant::fromText("33"));
+    EXPECT_FALSE((*saved)[185].isEmpty());  // the 6/49 + 1 layout: 186 slots
+    EXPECT_TRUE((*saved)[186].isEmpty());
+
+    EXPECT_EQ(gstrLotteryDbFile, kTwoDrum);
+    EXPECT_EQ(gstrLastLotteryDbFile, kTwoDrum);
+    EXPECT_EQ(gstrPreviousFileSuffix, QStringLiteral("SM01"));
+    EXPECT_EQ(gstrFileSuffix, QStringLiteral("SM02"));
+    EXPECT_EQ(gstrNewFileSuffix, QStringLiteral("SM02"));
+    EXPECT_EQ(gstrConfigFileSuffix, QStringLiteral("SM02"));
+    EXPECT_EQ(gstrGameCode, QStringLiteral("2P520"));
+    EXPECT_EQ(glngMaxBallBONUS, 12);
+    EXPECT_EQ(gDrumBONUS.garrExcluded.lo(), 1);
+    EXPECT_EQ(gDrumBONUS.garrExcluded.hi(), 12);
+    EXPECT_TRUE(gblnMainPoolView);
+    EXPECT_FALSE(gblnPowerIncrease);
+    EXPECT_FALSE(gblnEqualChance);
+
+    // Back to the one-drum lottery: the second-drum tables stay as they were.
+    gDrumBONUS.garrExcluded[12] = 1;
+    gblnMainPoolView = false;
+    choose(kLotto);
+    EXPECT_EQ(gstrGameCode, QStringLiteral("610"));
+    EXPECT_EQ(gDrumBONUS.garrExcluded.hi(), 12);
+    EXPECT_EQ(gDrumBONUS.garrExcluded[12], 1);
+    EXPECT_FALSE(gblnMainPoolView);
+    EXPECT_TRUE(QFile::exists(gstrAppFolder + QStringLiteral("Sample Two-Drum 5-50 + 2-12SM02")));
+}
+
+TEST_F(OpeningTest, ChoosingTheOpenLotteryOnlyClosesTheFileDialog)
+{
+    startUpWith(kLotto);
+    FakeBoard *open = board();
+    FakeBoard::log.clear();
+    choose(kLotto);
+    EXPECT_TRUE(FakeBoard::log.isEmpty());
+    EXPECT_EQ(board(), open);
+    EXPECT_FALSE(QFile::exists(gstrAppFolder + QStringLiteral("Sample Lotto 6-49SM01")));
+
+    // With no board open, the same name is opened (after a start-up whose lottery was gone).
+    open->unloadBoard();
+    gfrmCurrentBoard = nullptr;
+    FakeBoard::log.clear();
+    choose(kLotto);
+    EXPECT_EQ(FakeBoard::log, (QStringList{"show Lotto", "ticket Lotto"}));
+}
+
+TEST_F(OpeningTest, ReopeningAfterTheLotteryManagerSavesNothing)
+{
+    startUpWith(kLotto);
+    // The lottery manager: the board goes without saving, the start window is in front.
+    board()->unloadBoard();
+    gfrmCurrentBoard = nullptr;
+    FakeBoard::log.clear();
+    glngMaxBall = 0;
+    analysis.subReopenCurrentLottery();
+    EXPECT_EQ(FakeBoard::log, (QStringList{"show Lotto", "ticket Lotto"}));
+    EXPECT_EQ(glngMaxBall, 49);
+    EXPECT_EQ(gstrLotteryDbFile, kLotto);
+    EXPECT_FALSE(QFile::exists(gstrAppFolder + QStringLiteral("Sample Lotto 6-49SM01")));
+
+    // Reopening with the board itself in front replaces it.
+    FakeBoard::log.clear();
+    analysis.subReopenCurrentLottery();
+    EXPECT_EQ(FakeBoard::log, (QStringList{"unload Lotto", "show Lotto", "ticket Lotto"}));
+}
+
+TEST_F(OpeningTest, AMissingCatalogueAtStartUpForgetsTheLastLottery)
+{
+    QFile::remove(gstrAppFolder + QStringLiteral("country.bin"));
+    startUpWith(kLotto);
+    expectMessage(46000, QStringLiteral("country.bin"));
+    EXPECT_EQ(board(), nullptr);
+    EXPECT_TRUE(FakeBoard::log.isEmpty());
+    EXPECT_TRUE(gstrLastLotteryDbFile.isEmpty());
+    EXPECT_TRUE(gstrLotteryDbFile.isEmpty());
+    EXPECT_EQ(forgotten, 1);
+    EXPECT_EQ(glngMaxBall, 77);
+    EXPECT_EQ(gstrGameCode, QStringLiteral("none"));
+}
+
+TEST_F(OpeningTest, ADamagedCatalogueIsReportedAndChangesNothing)
+{
+    QFile file(gstrAppFolder + QStringLiteral("lotteryconfigs.bin"));
+    ASSERT_TRUE(file.resize(50));
+    startUpWith(kLotto);
+    ASSERT_EQ(messages.asked().size(), 1u);
+    EXPECT_TRUE(messages.asked()[0].text.startsWith(res(46010).section(u'%', 0, 0)));
+    EXPECT_TRUE(messages.asked()[0].text.contains(QStringLiteral("lotteryconfigs.bin")));
+    EXPECT_EQ(board(), nullptr);
+    EXPECT_EQ(glngMaxBall, 77);
+}
+
+TEST_F(OpeningTest, ALotteryThatCannotOpenLeavesTheOpenBoardAsItWas)
+{
+    startUpWith(kLotto);
+    FakeBoard *open = board();
+    FakeBoard::log.clear();
+    choose(QStringLiteral("Unknown.mdb"));
+    expectMessage(46020, QStringLiteral("Unknown"));
+    EXPECT_EQ(board(), open);
+    EXPECT_TRUE(FakeBoard::log.isEmpty());
+    EXPECT_EQ(gstrLotteryDbFile, kLotto);
+    EXPECT_EQ(gstrLastLotteryDbFile, kLotto);
+    EXPECT_EQ(forgotten, 0);
+    EXPECT_EQ(gstrGameCode, QStringLiteral("610"));
+    EXPECT_FALSE(QFile::exists(gstrAppFolder + QStringLiteral("Sample Lotto 6-49SM01")));
+}
+
+TEST_F(OpeningTest, MissingRowsAndShapesWithoutABoard)
+{
+    const QString file = QStringLiteral("Custom.mdb");
+    QFile::copy(gstrLotteryDbsFolder + kLotto, gstrLotteryDbsFolder + file);
+    const CountryRecord country{5, "Land"};
+    const struct {
+        LotteryRecord lottery;
+        GameConfigRecord config;
+        int message;
+    } cases[] = {
+        {{9, "No config", file, "CU01", 5}, {8, "Other", 49, 0, 0, 6, 0, 0}, 46030},
+        {{9, "No country", file, "CU01", 6}, {9, "Game", 49, 0, 0, 6, 0, 0}, 46040},
+        {{9, "57 balls", file, "CU01", 5}, {9, "Game", 57, 0, 0, 6, 0, 0}, 46050},
+        {{9, "Reserved", file, "CU01", 5}, {9, "Game", 49, 0, 1, 6, 0, 0}, 46050},
+        {{9, "Eight drum two", file, "CU01", 5}, {9, "Game", 49, 8, 0, 5, 2, 0}, 46050},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.lottery.lotteryName.toStdString());
+        writeCatalogues({c.lottery}, {c.config}, {country});
+        MessageBoxScript script;
+        gstrLastLotteryDbFile = QStringLiteral("Other.mdb");
+        choose(file);
+        ASSERT_EQ(script.asked().size(), 1u);
+        EXPECT_EQ(script.asked()[0].text, res(c.message).arg(QStringLiteral("Custom")));
+        EXPECT_EQ(board(), nullptr);
+        EXPECT_EQ(glngMaxBall, 77);
+        EXPECT_EQ(gstrGameCode, QStringLiteral("none"));
+        // Another lottery was the last one; it is not forgotten for this one's fault.
+        EXPECT_EQ(gstrLastLotteryDbFile, QStringLiteral("Other.mdb"));
+    }
+}
+
+TEST_F(OpeningTest, AnUnreadableDatabaseOpensNoBoard)
+{
+    const QString pick3 = QStringLiteral("Sample Pick 3.mdb");
+    QFile::remove(gstrLotteryDbsFolder + pick3);
+    startUpWith(pick3);
+    expectMessage(46060, QStringLiteral("Sample Pick 3"));
+    EXPECT_EQ(board(), nullptr);
+    EXPECT_EQ(forgotten, 1);
+    EXPECT_FALSE(QFile::exists(gstrLotteryDbsFolder + pick3));
+}
+
+TEST_F(OpeningTest, AGameWhoseBoardIsMissingIsTreatedAsOneWithoutABoard)
+{
+    FakeBoard::install({BoardFamily::TwoPool});
+    startUpWith(kLotto);
+    ASSERT_NE(board(), nullptr);
+    FakeBoard::log.clear();
+    choose(kTwoDrum);
+    // The lotto board was saved and closed before the missing board showed.
+    EXPECT_EQ(FakeBoard::log, (QStringList{"read Lotto", "unload Lotto"}));
+    expectMessage(46050, QStringLiteral("Sample Two-Drum 5-50 + 2-12"));
+    EXPECT_EQ(board(), nullptr);
+    EXPECT_TRUE(gstrLotteryDbFile.isEmpty());
+    EXPECT_TRUE(gstrLastLotteryDbFile.isEmpty());
+    EXPECT_EQ(forgotten, 1);
+
+    // The program's own factory, before any board exists: the same.
+    FakeBoard::uninstall();
+    MessageBoxScript again;
+    startUpWith(kLotto);
+    EXPECT_EQ(again.asked().size(), 1u);
+    EXPECT_EQ(board(), nullptr);
+}
+
+TEST_F(OpeningTest, TheGameCodeFollowsTheConfiguredValues)
+{
+    glngCfgHighestBall = 10;
+    glngCfgHighestBallBONUS = 0;
+    glngCfgReserved5 = glngCfgReserved8 = 0;
+    glngCfgNumbersDrawn = 5;
+    glngCfgBonusCount = 0;
+    ASSERT_TRUE(analysis.subSetGameCodeAndBoard());
+    EXPECT_EQ(gstrGameCode, QStringLiteral("150"));
+    EXPECT_EQ(board()->family, BoardFamily::Digit);
+    EXPECT_TRUE(FakeBoard::log.isEmpty());  // not shown
+
+    glngCfgHighestBall = 57;
+    EXPECT_FALSE(analysis.subSetGameCodeAndBoard());
+    EXPECT_EQ(gstrGameCode, QStringLiteral("150"));
+    EXPECT_EQ(board()->family, BoardFamily::Digit);
+}

@@ -1,0 +1,195 @@
+#include "analysis/clslotterydb.h"
+#include "analysis/samplelotteries.h"
+#include "analysis/state.h"
+#include "analysis/ui/clsanalysis.h"
+#include "app/globals.h"
+#include "support/fakeboard.h"
+#include "support/sandbox.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+TEST(SampleLotteries, EachSampleOpensWithTheGameItsCatalogueDescribes)
+{
+    Sandbox sandbox;
+    MessageBoxScript messages;
+    gstrAppFolder = sandbox.programFolder() + u'/';
+    gstrLotteryDbsFolder = gstrAppFolder + QStringLiteral("LotteryDBs/");
+    ASSERT_TRUE(samples::writeSampleLotteries(sandbox.programFolder()).errors.isEmpty());
+    FakeBoard::install();
+    clsAnalysis analysis;
+    const struct {
+        const char *file;
+        const char *code;
+        BoardFamily family;
+        GameConfig config;
+    } expected[] = {
+        {"Sample Lotto 6-49.mdb", "610", BoardFamily::Lotto, {1, 49, 0, 6, 1, 0, 0}},
+        {"Sample Two-Drum 5-50 + 2-12.mdb", "2P520", BoardFamily::TwoPool, {1, 50, 12, 5, 2, 0, 0}},
+        {"Sample Two-Drum 6-49 + 1-10.mdb", "2P610", BoardFamily::TwoPool, {1, 49, 10, 6, 1, 0, 0}},
+        {"Sample Lotto 7-35.mdb", "700", BoardFamily::Lotto, {1, 35, 0, 7, 0, 0, 0}},
+        {"Sample Lotto 6-49 Two Bonus.mdb", "620", BoardFamily::Lotto, {1, 49, 0, 6, 2, 0, 0}},
+        {"Sample Pick 3.mdb", "130", BoardFamily::Digit, {0, 9, 0, 2, 0, 0, 0}},
+        {"Sample Pick 4.mdb", "140", BoardFamily::Digit, {0, 9, 0, 3, 0, 0, 0}},
+    };
+    for (const auto &e : expected) {
+        SCOPED_TRACE(e.file);
+        gstrLotteryDbFile = QString::fromLatin1(e.file);
+        analysis.subOpenSelectedLottery();
+        const auto *board = dynamic_cast<FakeBoard *>(currentBoard());
+        ASSERT_NE(board, nullptr);
+        EXPECT_EQ(board->family, e.family);
+        EXPECT_EQ(gstrGameCode, QString::fromLatin1(e.code));
+        EXPECT_EQ((GameConfig{glngFirstBall, glngMaxBall, glngMaxBallBONUS, glngPicks, glngBonusCount, glngReserved5,
+                              glngReserved8}),
+                  e.config);
+        EXPECT_EQ(gstrCountryName, QStringLiteral("Sample Country"));
+        EXPECT_TRUE(gstrLotteryName.startsWith(QStringLiteral("Sample ")));
+        EXPECT_EQ(gstrFileSuffix.size(), 4);
+    }
+    EXPECT_TRUE(messages.asked().empty());
+    EXPECT_EQ(samples::sampleLotteries().size(), std::size(expected));
+    currentBoard()->unloadBoard();
+    gfrmCurrentBoard = nullptr;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    FakeBoard::uninstall();
+}
+
+TEST(SampleLotteries, DrawingsFollowARealisticScheduleForSeveralYears)
+{
+    Sandbox sandbox;
+    gstrLotteryDbsFolder = sandbox.programFolder() + QStringLiteral("/LotteryDBs/");
+    ASSERT_TRUE(samples::writeSampleLotteries(sandbox.programFolder()).errors.isEmpty());
+    std::set<QString> suffixes;
+    for (const samples::SampleLottery &s : samples::sampleLotteries()) {
+        SCOPED_TRACE(s.lottery.lotteryName.toStdString());
+        suffixes.insert(s.lottery.fileSuffix.right(3));
+        gstrLotteryDbFile = s.lottery.databaseFile;
+        clsLotteryDb db;
+        ASSERT_TRUE(db.subOpenConnection()) << db.lastError().toStdString();
+        const auto history = db.fncLoadHistory();
+        ASSERT_TRUE(history.has_value());
+        ASSERT_GT(history->size(), 600u);
+        EXPECT_GE(history->front().date.daysTo(history->back().date), 3 * 365);
+        const bool digit = s.config.highestBall == 10;
+        const int k = s.config.numbersDrawn, b = s.config.bonusCount;
+        for (size_t i = 0; i < history->size(); ++i) {
+            const Drawing &d = (*history)[i];
+            ASSERT_EQ(d.weekNo, int(i) + 1);
+            if (i > 0) {
+                const qint64 gap = (*history)[i - 1].date.daysTo(d.date);
+                if (digit) {
+                    ASSERT_EQ(gap, 1);
+                } else {
+                    ASSERT_TRUE(gap == 3 || gap == 4) << gap;
+                }
+            }
+            if (!digit) {
+                ASSERT_TRUE(d.date.dayOfWeek() == Qt::Wednesday || d.date.dayOfWeek() == Qt::Saturday);
+            }
+            const int used = digit ? k : k + b;
+            std::set<int32_t> main;
+            for (int p = 0; p < 8; ++p) {
+                const int32_t n = d.numbers[size_t(p)];
+                if (p >= used) {
+                    ASSERT_EQ(n, 0);
+                } else if (digit) {
+                    ASSERT_TRUE(n >= 0 && n <= 9);
+                } else if (p >= k && s.config.highestBallBONUS > 0) {
+                    ASSERT_TRUE(n >= 1 && n <= s.config.highestBallBONUS);
+                } else {
+                    ASSERT_TRUE(n >= 1 && n <= s.config.highestBall);
+                    ASSERT_TRUE(main.insert(n).second) << "repeated " << n;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(suffixes.size(), samples::sampleLotteries().size());
+}
+
+TEST(SampleLotteries, DrawingsComeFromTheSeed)
+{
+    const GameConfigRecord config{1, "", 49, 0, 0, 6, 1, 0};
+    const auto dates = samples::drawingDates(samples::Schedule::TwiceWeekly, QDate(2024, 1, 1), QDate(2024, 12, 31));
+    EXPECT_EQ(dates.size(), 104u);  // 52 Wednesdays and 52 Saturdays
+    const History a = samples::makeDrawings(config, dates, 7);
+    const History b = samples::makeDrawings(config, dates, 7);
+    const History c = samples::makeDrawings(config, dates, 8);
+    ASSERT_EQ(a.size(), dates.size());
+    for (size_t i = 0; i < a.size(); ++i)
+        EXPECT_EQ(a[i].numbers, b[i].numbers);
+    int same = 0;
+    for (size_t i = 0; i < a.size(); ++i)
+        same += a[i].numbers == c[i].numbers;
+    EXPECT_LT(same, 3);
+}
+
+TEST(SampleLotteries, AnotherRunOverwritesNothing)
+{
+    Sandbox sandbox;
+    const QString folder = sandbox.programFolder();
+    const samples::Outcome first = samples::writeSampleLotteries(folder);
+    EXPECT_EQ(first.written.size(), 3 + int(samples::sampleLotteries().size()));
+    EXPECT_TRUE(first.errors.isEmpty());
+
+    // The user's own drawing, catalogue and settings file stay.
+    gstrLotteryDbsFolder = folder + QStringLiteral("/LotteryDBs/");
+    gstrLotteryDbFile = QStringLiteral("Sample Lotto 7-35.mdb");
+    glngCfgHighestBall = 35;
+    glngPicks = 7;
+    glngBonusCount = 0;
+    {
+        clsLotteryDb db;
+        ASSERT_TRUE(db.subOpenConnection());
+        const int32_t last = db.fncGetMaxWeekNo().value();
+        ASSERT_TRUE(db.subInsertDrawing(last + 1, QDate(2026, 1, 3), {1, 2, 3, 4, 5, 6, 7, 0}));
+    }
+    const QString catalogue = folder + QStringLiteral("/country.bin");
+    QFile(catalogue).resize(3);
+    const QString settings = folder + QStringLiteral("/Sample Lotto 7-35SM04");
+    QFile f(settings);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("mine");
+    f.close();
+    QFile::remove(folder + QStringLiteral("/LotteryDBs/Sample Pick 4.mdb"));
+
+    const QByteArray dbBefore = contents(gstrLotteryDbsFolder + gstrLotteryDbFile);
+    const samples::Outcome second = samples::writeSampleLotteries(folder);
+    EXPECT_EQ(second.written, QStringList{folder + QStringLiteral("/LotteryDBs/Sample Pick 4.mdb")});
+    EXPECT_EQ(contents(gstrLotteryDbsFolder + gstrLotteryDbFile), dbBefore);
+    EXPECT_EQ(contents(catalogue).size(), 3);
+    EXPECT_EQ(contents(settings), QByteArray("mine"));
+}
+
+TEST(SampleLotteries, TheToolWritesIntoTheFolderItIsGiven)
+{
+    const QString tool = QStringLiteral(TALVINOR_TOOLS_DIR "/make_samples");
+    ASSERT_TRUE(QFile::exists(tool));
+    Sandbox sandbox;
+    QProcess run;
+    run.start(tool, {sandbox.programFolder()});
+    ASSERT_TRUE(run.waitForFinished(60000));
+    EXPECT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
+    EXPECT_TRUE(QFile::exists(sandbox.programFolder() + QStringLiteral("/lotterydbs.bin")));
+    EXPECT_TRUE(QFile::exists(sandbox.programFolder() + QStringLiteral("/LotteryDBs/Sample Pick 3.mdb")));
+
+    QProcess again;
+    again.start(tool, {sandbox.programFolder()});
+    ASSERT_TRUE(again.waitForFinished(60000));
+    EXPECT_EQ(again.exitCode(), 0);
+    EXPECT_TRUE(again.readAllStandardOutput().isEmpty());
+}

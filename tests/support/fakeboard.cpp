@@ -1,0 +1,92 @@
+#include "fakeboard.h"
+
+QStringList FakeBoard::log;
+std::function<void(FakeBoard &)> FakeBoard::onShow;
+int FakeBoard::alive = 0;
+
+namespace {
+
+const char *familyName(BoardFamily f)
+{
+    switch (f) {
+    case BoardFamily::Digit:
+        return "Digit";
+    case BoardFamily::Lotto:
+        return "Lotto";
+    case BoardFamily::TwoPool:
+        break;
+    }
+    return "TwoPool";
+}
+
+}  // namespace
+
+FakeBoard::FakeBoard(BoardFamily f) : family(f) { ++alive; }
+
+FakeBoard::~FakeBoard() { --alive; }
+
+void FakeBoard::install(std::vector<BoardFamily> missing)
+{
+    setBoardFactory([missing](BoardFamily f) -> IBoard * {
+        for (BoardFamily m : missing)
+            if (m == f)
+                return nullptr;
+        return new FakeBoard(f);
+    });
+}
+
+void FakeBoard::uninstall() { setBoardFactory({}); }
+
+void FakeBoard::note(const char *what)
+{
+    log << QStringLiteral("%1 %2").arg(QLatin1String(what), QLatin1String(familyName(family)));
+}
+
+void FakeBoard::showBoard()
+{
+    note("show");
+    show();
+    if (onShow)
+        onShow(*this);
+}
+
+void FakeBoard::subLoadTicketTextFile() { note("ticket"); }
+
+void FakeBoard::saveBoardSettings() { note("save"); }
+
+void FakeBoard::unloadBoard()
+{
+    note("unload");
+    hide();
+    deleteLater();
+}
+
+void FakeBoard::readBoardSettings(BoardSettings &s)
+{
+    note("read");
+    // Everything but the items the record file takes from the globals.
+    BoardSettings c = controls;
+    c.startWeek = s.startWeek;
+    c.drawDate = s.drawDate;
+    c.endWeek = s.endWeek;
+    c.allExcluded = s.allExcluded;
+    c.poolCountEdited = s.poolCountEdited;
+    c.poolCountEditedBONUS = s.poolCountEditedBONUS;
+    c.poolWeightSaved = s.poolWeightSaved;
+    c.poolWeightSavedBONUS = s.poolWeightSavedBONUS;
+    s = c;
+}
+
+void FakeBoard::applyBoardSettings(const BoardSettings &s)
+{
+    note("apply");
+    controls = s;
+    wasReset = false;
+}
+
+void FakeBoard::resetBoardSettings(const BoardSettings &d)
+{
+    note("reset");
+    controls = d;
+    wasReset = true;
+}

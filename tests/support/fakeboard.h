@@ -1,0 +1,43 @@
+#pragma once
+// A board for tests: implements IBoard without any controls. Its "controls" are one
+// BoardSettings value; what the program asks of it is recorded in a shared log.
+
+#include "boards/common/iboard.h"
+
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+
+class FakeBoard : public QWidget, public IBoard {
+public:
+    explicit FakeBoard(BoardFamily family);
+    ~FakeBoard() override;
+
+    // Installs a board factory that makes FakeBoards (or nothing, for families in `missing`).
+    static void install(std::vector<BoardFamily> missing = {});
+    // Puts the program's own factory back.
+    static void uninstall();
+
+    // What every FakeBoard was asked, in order ("show Lotto", "read Lotto", "unload Lotto" ...).
+    static QStringList log;
+    // Runs at every show, in place of a board's load routine.
+    static std::function<void(FakeBoard &)> onShow;
+    static int alive;
+
+    QWidget *window() override { return this; }
+    void showBoard() override;
+    void subLoadTicketTextFile() override;
+    void saveBoardSettings() override;
+    void unloadBoard() override;
+    void readBoardSettings(BoardSettings &settings) override;
+    void applyBoardSettings(const BoardSettings &settings) override;
+    void resetBoardSettings(const BoardSettings &defaults) override;
+
+    BoardFamily family;
+    // The board's control values; readBoardSettings copies the control items from here.
+    BoardSettings controls;
+    bool wasReset = false;
+
+private:
+    void note(const char *what);
+};
