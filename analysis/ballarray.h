@@ -2,6 +2,7 @@
 // A per-ball array indexed by ball number from lo to hi, as the program's tables are.
 
 #include <cassert>
+#include <cstddef>
 #include <vector>
 
 template <typename T>
