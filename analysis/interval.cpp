@@ -16,7 +16,9 @@ std::optional<SumStats> drawingCountSumStats(const History &history, const DrumS
         return std::nullopt;
     int64_t total = 0;
     int64_t largest = 0;
-    int64_t smallest = (static_cast<int64_t>(toWeek) - fromWeek + 1) * drum.columnCount;
+    // The smallest sum is searched from the first drawing's sum: a start value of weeks x columns
+    // would stand below every drawing whenever the pick counts come from a longer window.
+    int64_t smallest = std::numeric_limits<int64_t>::max();
     for (size_t i = first; i < last; ++i) {
         const Drawing &d = history[i];
         int64_t s = 0;

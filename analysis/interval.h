@@ -20,8 +20,8 @@ struct SumStats {
 
 // Over the drawings with fromWeek <= WeekNo <= toWeek: each drawing's sum of pickCount over the
 // numbers in the drum's columns (digit games: every position, so a digit in two positions counts
-// twice); the smallest (searched from (toWeek - fromWeek + 1) x columns down), the mean (the total
-// divided by the number of drawings, rounded half to even) and the largest (searched from 0 up).
+// twice); the smallest, the mean (the total divided by the number of drawings, rounded half to
+// even) and the largest (searched from 0 up).
 // Numbers outside the drum add 0. Empty when the window holds no drawing.
 std::optional<SumStats> drawingCountSumStats(const History &history, const DrumSpec &drum,
                                              int32_t fromWeek, int32_t toWeek,
