@@ -222,8 +222,10 @@ void frmColumnProgress::mousePressEvent(QMouseEvent *event)
 
 bool frmColumnProgress::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonPress)
+    if (event->type() == QEvent::MouseButtonPress) {
         subDragWindow();
+        return true;
+    }
     return QDialog::eventFilter(watched, event);
 }
 
