@@ -424,10 +424,8 @@ TicketColumnGenerator::TicketColumnGenerator(GeneratorSetup setup) : setup_(std:
             part.guarantee.push_back(g ? *g : -1);
         part.sampler = DrumSampler(p->pool, p->excluded);
         part.pickCount.assign(static_cast<size_t>(std::max(p->drum.maxBall, 0)) + 1, 0);
-        for (int b = 0; b <= p->drum.maxBall; ++b) {
-            part.pickCount[static_cast<size_t>(b)] = std::max(p->pickCount.value(b, 0), 0);
-            part.heaviestPick = std::max(part.heaviestPick, part.pickCount[static_cast<size_t>(b)]);
-        }
+        for (int b = 0; b <= p->drum.maxBall; ++b)
+            part.pickCount[static_cast<size_t>(b)] = p->pickCount.value(b, 0);
         part.intervalOn = p->intervalOn;
         part.lower = p->lower;
         part.upper = p->upper;
@@ -482,11 +480,6 @@ bool TicketColumnGenerator::buildPart(const Part &part, int32_t *column)
         }
         column[i] = v;
         sum += part.pickCount[static_cast<size_t>(v)];
-        // Pick counts are never negative: a column already above the interval, or one that can no
-        // longer reach it, fails now rather than after its last draw.
-        if (part.intervalOn
-            && (sum > part.upper || sum + part.heaviestPick * (part.length - 1 - i) < part.lower))
-            return false;
     }
     if (part.intervalOn && (sum < part.lower || sum > part.upper))
         return false;

@@ -172,7 +172,6 @@ private:
         std::vector<int32_t> guarantee;   // -1: drawn
         DrumSampler sampler;
         std::vector<int64_t> pickCount;   // by ball 0..maxBall
-        int64_t heaviestPick = 0;
         bool intervalOn = false;
         int64_t lower = 0;
         int64_t upper = 0;
