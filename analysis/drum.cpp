@@ -14,6 +14,43 @@ GameShape GameShape::current()
     return g;
 }
 
+void GameShape::makeCurrent() const
+{
+    glngFirstBall = firstBall;
+    glngMaxBall = maxBall;
+    glngMaxBallBONUS = maxBallBONUS;
+    glngPicks = picks;
+    glngBonusCount = bonusCount;
+    glngCfgHighestBall = digitGame ? 10 : maxBall;
+    glngCfgHighestBallBONUS = maxBallBONUS;
+}
+
+GameShape GameShape::lotto(int32_t maxBall, int32_t picks, int32_t bonusCount)
+{
+    GameShape g;
+    g.maxBall = maxBall;
+    g.picks = picks;
+    g.bonusCount = bonusCount;
+    return g;
+}
+
+GameShape GameShape::twoDrum(int32_t maxBall, int32_t picks, int32_t maxBallBONUS, int32_t bonusCount)
+{
+    GameShape g = lotto(maxBall, picks, bonusCount);
+    g.maxBallBONUS = maxBallBONUS;
+    return g;
+}
+
+GameShape GameShape::digits(int32_t positions)
+{
+    GameShape g;
+    g.firstBall = 0;
+    g.maxBall = 9;
+    g.picks = positions - 1;
+    g.digitGame = true;
+    return g;
+}
+
 DrumSpec DrumSpec::main(const GameShape &game)
 {
     DrumSpec d;

@@ -22,6 +22,16 @@ struct GameShape {
 
     // The open lottery's shape, from the game configuration globals.
     static GameShape current();
+    // A single-drum lotto of `picks` numbers (and `bonusCount` bonus numbers) from 1..maxBall.
+    static GameShape lotto(int32_t maxBall, int32_t picks, int32_t bonusCount = 0);
+    // A two-drum lotto: `picks` from 1..maxBall and `bonusCount` from 1..maxBallBONUS.
+    static GameShape twoDrum(int32_t maxBall, int32_t picks, int32_t maxBallBONUS, int32_t bonusCount);
+    // A digit game of 3 to 8 positions.
+    static GameShape digits(int32_t positions);
+
+    // Puts the shape into the game configuration globals (the configured highest ball is 10 on
+    // digit games).
+    void makeCurrent() const;
 
     bool twoDrums() const { return !digitGame && maxBallBONUS > 0; }
     // Numbers of a drawing that the main drum holds: K on lotto, the positions on digit games.

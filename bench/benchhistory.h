@@ -32,13 +32,3 @@ inline History benchHistory(const GameShape &game, int drawings, uint64_t seed)
     }
     return h;
 }
-
-inline void useGame(const GameShape &g)
-{
-    glngFirstBall = g.firstBall;
-    glngMaxBall = g.maxBall;
-    glngMaxBallBONUS = g.maxBallBONUS;
-    glngPicks = g.picks;
-    glngBonusCount = g.bonusCount;
-    glngCfgHighestBall = g.digitGame ? 10 : g.maxBall;
-}

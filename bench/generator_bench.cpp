@@ -13,19 +13,11 @@ namespace {
 
 constexpr int kColumns = 32000;
 
-GameShape lotto649()
-{
-    GameShape g;
-    g.maxBall = 49;
-    g.picks = 6;
-    return g;
-}
-
 // POWER over 5,000 drawings, then the interval of `percent` around the mean drawing sum.
 GeneratorSetup preparedSetup(int percent, bool powerIncrease)
 {
-    const GameShape g = lotto649();
-    useGame(g);
+    const GameShape g = GameShape::lotto(49, 6);
+    g.makeCurrent();
     const History h = benchHistory(g, 5000, 49);
     RecalcInputs in;
     in.fromWeek = 1;

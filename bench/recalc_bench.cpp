@@ -11,24 +11,6 @@
 
 namespace {
 
-GameShape lotto(int maxBall, int picks)
-{
-    GameShape g;
-    g.maxBall = maxBall;
-    g.picks = picks;
-    return g;
-}
-
-GameShape digits(int positions)
-{
-    GameShape g;
-    g.firstBall = 0;
-    g.maxBall = 9;
-    g.picks = positions - 1;
-    g.digitGame = true;
-    return g;
-}
-
 RecalcInputs windowOf(const History &h, bool powerIncrease)
 {
     RecalcInputs in;
@@ -43,7 +25,7 @@ RecalcInputs windowOf(const History &h, bool powerIncrease)
 
 void recalc(benchmark::State &state, const GameShape &g, int drawings)
 {
-    useGame(g);
+    g.makeCurrent();
     const History h = benchHistory(g, drawings, 7);
     const RecalcInputs in = windowOf(h, state.range(0) != 0);
     for (auto _ : state) {
@@ -52,13 +34,13 @@ void recalc(benchmark::State &state, const GameShape &g, int drawings)
     }
 }
 
-void BM_Recalc_Lotto649_5000(benchmark::State &state) { recalc(state, lotto(49, 6), 5000); }
-void BM_Recalc_Digits3_30000(benchmark::State &state) { recalc(state, digits(3), 30000); }
+void BM_Recalc_Lotto649_5000(benchmark::State &state) { recalc(state, GameShape::lotto(49, 6), 5000); }
+void BM_Recalc_Digits3_30000(benchmark::State &state) { recalc(state, GameShape::digits(3), 30000); }
 
 // The drawings written to an SQLite file and read back whole before each recalculation.
 void recalcFromDatabase(benchmark::State &state, const GameShape &g, int drawings)
 {
-    useGame(g);
+    g.makeCurrent();
     const History source = benchHistory(g, drawings, 7);
     QTemporaryDir dir;
     const QByteArray path = dir.filePath(QStringLiteral("bench.db")).toUtf8();
@@ -102,8 +84,8 @@ void recalcFromDatabase(benchmark::State &state, const GameShape &g, int drawing
     sqlite3_close(db);
 }
 
-void BM_LoadAndRecalc_Lotto649_5000(benchmark::State &state) { recalcFromDatabase(state, lotto(49, 6), 5000); }
-void BM_LoadAndRecalc_Digits3_30000(benchmark::State &state) { recalcFromDatabase(state, digits(3), 30000); }
+void BM_LoadAndRecalc_Lotto649_5000(benchmark::State &state) { recalcFromDatabase(state, GameShape::lotto(49, 6), 5000); }
+void BM_LoadAndRecalc_Digits3_30000(benchmark::State &state) { recalcFromDatabase(state, GameShape::digits(3), 30000); }
 
 }  // namespace
 

@@ -30,7 +30,7 @@ protected:
         gblnIncrementalTicket = false;
         gDrum = DrumState{};
         gDrumBONUS = DrumState{};
-        setGameGlobals(GameShape{});
+        GameShape{}.makeCurrent();
         setGeneratorSeedForTests(std::nullopt);
     }
     static void startRun(int32_t target, int32_t before = 0)
@@ -60,7 +60,7 @@ GeneratorSetup lottoSetup(int maxBall, int picks, uint64_t seed = 1)
     s.family = ColumnFamily::Lotto;
     s.firstPosition = 1;
     s.lastPosition = picks;
-    s.main = part(DrumSpec::main(lottoShape(maxBall, picks)), picks, true);
+    s.main = part(DrumSpec::main(GameShape::lotto(maxBall, picks)), picks, true);
     s.seed = seed;
     return s;
 }
@@ -71,14 +71,14 @@ GeneratorSetup digitSetup(int positions, uint64_t seed = 1)
     s.family = ColumnFamily::Digits;
     s.firstPosition = 0;
     s.lastPosition = positions - 1;
-    s.main = part(DrumSpec::main(digitShape(positions)), positions, false);
+    s.main = part(DrumSpec::main(GameShape::digits(positions)), positions, false);
     s.seed = seed;
     return s;
 }
 
 GeneratorSetup twoDrumSetup(int maxBall, int picks, int maxBONUS, int bonus, uint64_t seed = 1)
 {
-    const GameShape g = twoDrumShape(maxBall, picks, maxBONUS, bonus);
+    const GameShape g = GameShape::twoDrum(maxBall, picks, maxBONUS, bonus);
     GeneratorSetup s;
     s.family = ColumnFamily::TwoDrums;
     s.firstPosition = 1;
@@ -490,7 +490,7 @@ TEST_F(Generator, GuaranteeTextsThatMeanNothing)
     EXPECT_EQ(parseGuarantee(QStringLiteral("99999999999"), 1, 49), std::nullopt);
 
     // The setup of the open two-drum game reads each part's boxes against its own drum.
-    setGameGlobals(twoDrumShape(50, 5, 10, 2));
+    GameShape::twoDrum(50, 5, 10, 2).makeCurrent();
     gblnGuaranteeNumbers = true;
     const QStringList boxes{"", "3", "", "3", "", "x", "", "10"};  // positions 0..7
     const GeneratorSetup s = GeneratorSetup::fromState([&](int k) { return boxes.value(k); });

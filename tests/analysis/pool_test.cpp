@@ -24,7 +24,7 @@ std::vector<int32_t> flatPool(int firstBall, const std::vector<int64_t> &counts)
     return pool;
 }
 
-DrumSpec lottoDrum(int maxBall) { return DrumSpec::main(lottoShape(maxBall, 3)); }
+DrumSpec lottoDrum(int maxBall) { return DrumSpec::main(GameShape::lotto(maxBall, 3)); }
 
 }  // namespace
 

@@ -83,15 +83,15 @@ struct Case {
 std::vector<Case> families()
 {
     return {
-        {"lotto 6/49", lottoShape(49, 6)},
-        {"lotto 5/35 + bonus", lottoShape(35, 5, 1)},
-        {"lotto 6/49 + 2 bonus", lottoShape(49, 6, 2)},
-        {"lotto 7/56 + bonus", lottoShape(56, 7, 1)},
-        {"two drums 5/50 + 2/12", twoDrumShape(50, 5, 12, 2)},
-        {"two drums 4/20 + 1/9", twoDrumShape(20, 4, 9, 1)},
-        {"digits 3", digitShape(3)},
-        {"digits 4", digitShape(4)},
-        {"digits 8", digitShape(8)},
+        {"lotto 6/49", GameShape::lotto(49, 6)},
+        {"lotto 5/35 + bonus", GameShape::lotto(35, 5, 1)},
+        {"lotto 6/49 + 2 bonus", GameShape::lotto(49, 6, 2)},
+        {"lotto 7/56 + bonus", GameShape::lotto(56, 7, 1)},
+        {"two drums 5/50 + 2/12", GameShape::twoDrum(50, 5, 12, 2)},
+        {"two drums 4/20 + 1/9", GameShape::twoDrum(20, 4, 9, 1)},
+        {"digits 3", GameShape::digits(3)},
+        {"digits 4", GameShape::digits(4)},
+        {"digits 8", GameShape::digits(8)},
     };
 }
 
@@ -156,7 +156,7 @@ TEST(Statistics, AgreeWithTheModelAndTheStatementsOnRandomHistories)
 TEST(Statistics, CountsFollowTheirWindowsAndColumns)
 {
     // Digit game: the drawing 3-3-7 adds one to digit 3 and one to digit 7.
-    const GameShape digits = digitShape(3);
+    const GameShape digits = GameShape::digits(3);
     History h{{1, weekDate(1), {3, 3, 7}}, {2, weekDate(2), {1, 2, 3}}};
     const DrumSpec d = DrumSpec::main(digits);
     auto counts = countPicksPerBall(h, d, 1, weekDate(1));
@@ -178,14 +178,14 @@ TEST(Statistics, CountsFollowTheirWindowsAndColumns)
     EXPECT_EQ(last[9], 0);
 
     // The bonus number of a single-drum lotto counts nowhere.
-    const GameShape lotto = lottoShape(10, 3, 1);
+    const GameShape lotto = GameShape::lotto(10, 3, 1);
     History l{{1, weekDate(1), {1, 2, 3, 9}}};
     counts = countPicksPerBall(l, DrumSpec::main(lotto), 1, weekDate(1));
     EXPECT_EQ(counts[9], 0);
     EXPECT_EQ(counts[1], 1);
 
     // Two second-drum numbers 2 and 9 add one each.
-    const GameShape two = twoDrumShape(20, 4, 9, 2);
+    const GameShape two = GameShape::twoDrum(20, 4, 9, 2);
     History t{{1, weekDate(1), {1, 2, 3, 4, 2, 9}}};
     counts = countPicksPerBall(t, DrumSpec::second(two), 1, weekDate(1));
     EXPECT_EQ(counts[2], 1);
@@ -199,7 +199,7 @@ TEST(Statistics, CountsFollowTheirWindowsAndColumns)
 
 TEST(Statistics, RanksShareTiesAndCountBallsAbove)
 {
-    const DrumSpec drum = DrumSpec::main(lottoShape(4, 3));
+    const DrumSpec drum = DrumSpec::main(GameShape::lotto(4, 3));
     BallArray<int32_t> counts(0, 4, 0);
     counts[1] = 5;
     counts[2] = 5;
@@ -288,7 +288,7 @@ TEST(Power, NormalisationEdges)
 
 TEST(Power, RowsWithGapsOrStrangeNumbersAreLeftOutWithoutHarm)
 {
-    const GameShape g = lottoShape(10, 3);
+    const GameShape g = GameShape::lotto(10, 3);
     History h = randomHistory(g, 20, 7);
     h.erase(h.begin() + 9);                // week 10 is missing
     h[3].numbers[1] = 77;                  // a number outside the drum
@@ -314,7 +314,7 @@ TEST(Power, RowsWithGapsOrStrangeNumbersAreLeftOutWithoutHarm)
 
 TEST(Power, WindowsThatCannotBeAnalysedAreRefused)
 {
-    const GameShape g = lottoShape(10, 3);
+    const GameShape g = GameShape::lotto(10, 3);
     const History h = randomHistory(g, 10, 3);
     RecalcInputs in;
     in.totalWeeks = 10;
@@ -389,8 +389,8 @@ TEST(SumStats, IntervalLimitsOfTheWorkedValues)
 
 TEST(Recalculation, FillsEveryTableOfTheGameAndKeepsThemWhenRefused)
 {
-    const GameShape g = twoDrumShape(30, 5, 10, 2);
-    setGameGlobals(g);
+    const GameShape g = GameShape::twoDrum(30, 5, 10, 2);
+    g.makeCurrent();
     const History h = randomHistory(g, 40, 11);
     RecalcInputs in;
     in.fromWeek = 11;
@@ -417,5 +417,5 @@ TEST(Recalculation, FillsEveryTableOfTheGameAndKeepsThemWhenRefused)
     in.fromWeek = 41;
     EXPECT_EQ(recalculateAll(h, in).code, WindowCode::StartAfterEnd);
     EXPECT_EQ(gDrum.garrPickCount, before.garrPickCount);
-    setGameGlobals(GameShape{});
+    GameShape{}.makeCurrent();
 }

@@ -5,44 +5,6 @@
 #include <algorithm>
 #include <random>
 
-GameShape lottoShape(int maxBall, int picks, int bonusCount)
-{
-    GameShape g;
-    g.firstBall = 1;
-    g.maxBall = maxBall;
-    g.picks = picks;
-    g.bonusCount = bonusCount;
-    return g;
-}
-
-GameShape twoDrumShape(int maxBall, int picks, int maxBallBONUS, int bonusCount)
-{
-    GameShape g = lottoShape(maxBall, picks, bonusCount);
-    g.maxBallBONUS = maxBallBONUS;
-    return g;
-}
-
-GameShape digitShape(int positions)
-{
-    GameShape g;
-    g.firstBall = 0;
-    g.maxBall = 9;
-    g.picks = positions - 1;
-    g.digitGame = true;
-    return g;
-}
-
-void setGameGlobals(const GameShape &game)
-{
-    glngFirstBall = game.firstBall;
-    glngMaxBall = game.maxBall;
-    glngMaxBallBONUS = game.maxBallBONUS;
-    glngPicks = game.picks;
-    glngBonusCount = game.bonusCount;
-    glngCfgHighestBall = game.digitGame ? 10 : game.maxBall;
-    glngCfgHighestBallBONUS = game.maxBallBONUS;
-}
-
 QDate weekDate(int weekNo) { return QDate(2020, 1, 2).addDays(7 * (weekNo - 1)); }
 
 int filledColumns(const GameShape &game) { return game.digitGame ? game.picks + 1 : game.picks + game.bonusCount; }
