@@ -51,9 +51,9 @@ GameShape GameShape::digits(int32_t positions)
     return g;
 }
 
-DrumSpec DrumSpec::main(const GameShape &game)
+DrumShape DrumShape::main(const GameShape &game)
 {
-    DrumSpec d;
+    DrumShape d;
     d.kind = game.digitGame ? DrumKind::Digits : DrumKind::Main;
     d.firstBall = game.digitGame ? game.firstBall : 1;
     d.maxBall = game.maxBall;
@@ -63,9 +63,9 @@ DrumSpec DrumSpec::main(const GameShape &game)
     return d;
 }
 
-DrumSpec DrumSpec::second(const GameShape &game)
+DrumShape DrumShape::second(const GameShape &game)
 {
-    DrumSpec d;
+    DrumShape d;
     d.kind = DrumKind::Second;
     d.firstBall = 1;
     d.maxBall = game.twoDrums() ? game.maxBallBONUS : 0;

@@ -39,7 +39,7 @@ struct GameShape {
 };
 
 // One drum: which balls it has and which result columns hold them.
-struct DrumSpec {
+struct DrumShape {
     DrumKind kind = DrumKind::Main;
     int32_t firstBall = 1;     // lowest ball (0 for digits)
     int32_t maxBall = 0;       // highest ball
@@ -47,8 +47,8 @@ struct DrumSpec {
     int32_t columnCount = 0;   // how many columns hold them
     int32_t mainPicks = 0;     // glngPicks of the game (used to write the second drum's statements)
 
-    static DrumSpec main(const GameShape &game);    // main drum, or the digits of a digit game
-    static DrumSpec second(const GameShape &game);  // the second drum (columnCount 0 when none)
+    static DrumShape main(const GameShape &game);    // main drum, or the digits of a digit game
+    static DrumShape second(const GameShape &game);  // the second drum (columnCount 0 when none)
 
     int32_t lastColumn() const { return firstColumn + columnCount - 1; }
     bool holds(int32_t ball) const { return ball >= firstBall && ball <= maxBall; }

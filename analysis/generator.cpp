@@ -177,7 +177,7 @@ std::vector<const PartInputs *> partsOf(const GeneratorSetup &setup)
     return {&setup.main};
 }
 
-void fillPart(PartInputs &part, const DrumSpec &drum, const DrumState &state, bool distinct)
+void fillPart(PartInputs &part, const DrumShape &drum, const DrumState &state, bool distinct)
 {
     part.drum = drum;
     part.pool = state.garrPool;
@@ -220,7 +220,7 @@ GeneratorSetup GeneratorSetup::fromState(const std::function<QString(int positio
     GeneratorSetup s;
     s.incremental = gblnIncrementalTicket;
     s.seed = gSeedOverride;
-    const DrumSpec mainDrum = DrumSpec::main(game);
+    const DrumShape mainDrum = DrumShape::main(game);
     if (game.digitGame) {
         s.family = ColumnFamily::Digits;
         s.firstPosition = game.firstBall;
@@ -234,7 +234,7 @@ GeneratorSetup GeneratorSetup::fromState(const std::function<QString(int positio
         fillPart(s.main, mainDrum, gDrum, true);
         readGuarantees(s.main, 1, game.picks, guaranteeText);
         if (game.twoDrums()) {
-            fillPart(s.second, DrumSpec::second(game), gDrumBONUS, true);
+            fillPart(s.second, DrumShape::second(game), gDrumBONUS, true);
             readGuarantees(s.second, game.picks + 1, game.bonusCount, guaranteeText);
         }
     }

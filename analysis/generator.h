@@ -34,7 +34,7 @@ enum class ColumnFamily { Lotto, Digits, TwoDrums };
 
 // The inputs of one part of a column: the main numbers, the second-drum numbers, or the digits.
 struct PartInputs {
-    DrumSpec drum;
+    DrumShape drum;
     Pool pool;
     BallArray<int32_t> excluded;   // any value but 0 excludes; missing balls are not excluded
     BallArray<int32_t> pickCount;  // for the power interval

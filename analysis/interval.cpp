@@ -7,7 +7,7 @@
 #include <cmath>
 #include <limits>
 
-std::optional<SumStats> drawingCountSumStats(const History &history, const DrumSpec &drum,
+std::optional<SumStats> drawingCountSumStats(const History &history, const DrumShape &drum,
                                              int32_t fromWeek, int32_t toWeek,
                                              const BallArray<int32_t> &pickCount)
 {

@@ -23,7 +23,7 @@ struct SumStats {
 // twice); the smallest, the mean (the total divided by the number of drawings, rounded half to
 // even) and the largest (searched from 0 up).
 // Numbers outside the drum add 0. Empty when the window holds no drawing.
-std::optional<SumStats> drawingCountSumStats(const History &history, const DrumSpec &drum,
+std::optional<SumStats> drawingCountSumStats(const History &history, const DrumShape &drum,
                                              int32_t fromWeek, int32_t toWeek,
                                              const BallArray<int32_t> &pickCount);
 

@@ -43,7 +43,7 @@ double poolExponent(int32_t level, int32_t startWeek, int32_t endWeek, int32_t t
 }
 
 BallArray<double> poolWeights(const BallArray<double> &power, const BallArray<int32_t> &excluded,
-                              const DrumSpec &drum, bool powerIncrease, double exponent)
+                              const DrumShape &drum, bool powerIncrease, double exponent)
 {
     BallArray<double> weights(drum.firstBall, drum.maxBall, 0.0);
     for (int b = drum.firstBall; b <= drum.maxBall; ++b) {

@@ -45,7 +45,7 @@ double poolExponent(int32_t level, int32_t startWeek, int32_t endWeek, int32_t t
 // balls missing from it are not excluded); otherwise the power raised to `exponent` when the
 // power increase is on, else the power itself.
 BallArray<double> poolWeights(const BallArray<double> &power, const BallArray<int32_t> &excluded,
-                              const DrumSpec &drum, bool powerIncrease, double exponent);
+                              const DrumShape &drum, bool powerIncrease, double exponent);
 
 // A weight rounded half to even to a whole pool count (2.5 -> 2, 3.5 -> 4, 0.5 -> 0); a negative,
 // infinite or undefined weight counts 0.

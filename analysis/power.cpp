@@ -13,7 +13,7 @@ std::pair<size_t, size_t> weekRange(const History &history, int32_t fromWeek, in
     return {static_cast<size_t>(first - history.begin()), static_cast<size_t>(last - history.begin())};
 }
 
-void normalisePowers(BallArray<double> &power, const DrumSpec &drum)
+void normalisePowers(BallArray<double> &power, const DrumShape &drum)
 {
     // The smallest power above 0 (a power of exactly 0 is passed over like an empty one).
     double m = kPowerSearchStart;
@@ -39,7 +39,7 @@ void normalisePowers(BallArray<double> &power, const DrumSpec &drum)
     }
 }
 
-BallArray<double> calculatePowerTable(const History &history, const DrumSpec &drum, int32_t toWeek,
+BallArray<double> calculatePowerTable(const History &history, const DrumShape &drum, int32_t toWeek,
                                       int32_t coldMode, bool powerIncrease, int32_t fromWeek)
 {
     BallArray<double> power(0, drum.maxBall, 0.0);

@@ -18,11 +18,11 @@ inline constexpr int32_t kPowerCap = 316;  // the square root of 99999, rounded
 // (increase on, cold) to that ball, w being the drawing's week number. A ball in two columns of
 // one drawing (a digit in two positions) gets the term twice. Numbers outside the drum are left
 // out. All arithmetic in double.
-BallArray<double> calculatePowerTable(const History &history, const DrumSpec &drum, int32_t toWeek,
+BallArray<double> calculatePowerTable(const History &history, const DrumShape &drum, int32_t toWeek,
                                       int32_t coldMode, bool powerIncrease, int32_t fromWeek);
 
 // The two normalisation steps on sums already made, over the drum's balls (exposed for tests).
-void normalisePowers(BallArray<double> &power, const DrumSpec &drum);
+void normalisePowers(BallArray<double> &power, const DrumShape &drum);
 
 // The drawings of the history whose week number lies in fromWeek..toWeek, as a range of
 // positions [first, last) (the history is in WeekNo order).

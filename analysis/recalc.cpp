@@ -33,9 +33,9 @@ WindowCheck checkAnalysisWindow(const History &history, const GameShape &game, c
         return check;
     }
     check.missingWeeks = (static_cast<int64_t>(in.toWeek) - in.fromWeek + 1) - static_cast<int64_t>(last - first);
-    check.numbersOutside = countNumbersOutsideDrum(history, DrumSpec::main(game));
+    check.numbersOutside = countNumbersOutsideDrum(history, DrumShape::main(game));
     if (game.twoDrums())
-        check.numbersOutside += countNumbersOutsideDrum(history, DrumSpec::second(game));
+        check.numbersOutside += countNumbersOutsideDrum(history, DrumShape::second(game));
     return check;
 }
 
@@ -45,7 +45,7 @@ int64_t subFillPool(DrumState &state)
     return state.garrPool.size();
 }
 
-int64_t fillPoolFromPowers(DrumState &state, const DrumSpec &drum, const RecalcInputs &in)
+int64_t fillPoolFromPowers(DrumState &state, const DrumShape &drum, const RecalcInputs &in)
 {
     const double e = in.totalWeeks > 0 ? poolExponent(in.level, in.fromWeek, in.toWeek, in.totalWeeks) : 1.0;
     state.garrPoolWeight = poolWeights(state.garrPower, state.garrExcluded, drum, in.powerIncrease, e);
@@ -54,7 +54,7 @@ int64_t fillPoolFromPowers(DrumState &state, const DrumSpec &drum, const RecalcI
     return size;
 }
 
-void recalculateDrum(const History &history, const DrumSpec &drum, const RecalcInputs &in, DrumState &state)
+void recalculateDrum(const History &history, const DrumShape &drum, const RecalcInputs &in, DrumState &state)
 {
     state.garrPickCount = countPicksPerBall(history, drum, in.fromWeek, in.upToDate);
     state.garrRankTable = rankByPickCount(state.garrPickCount, drum);
@@ -73,8 +73,8 @@ WindowCheck recalculateAll(const History &history, const RecalcInputs &in)
     const WindowCheck check = checkAnalysisWindow(history, game, in);
     if (check.refused())
         return check;
-    recalculateDrum(history, DrumSpec::main(game), in, gDrum);
+    recalculateDrum(history, DrumShape::main(game), in, gDrum);
     if (game.twoDrums())
-        recalculateDrum(history, DrumSpec::second(game), in, gDrumBONUS);
+        recalculateDrum(history, DrumShape::second(game), in, gDrumBONUS);
     return check;
 }

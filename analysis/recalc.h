@@ -48,7 +48,7 @@ WindowCheck checkAnalysisWindow(const History &history, const GameShape &game, c
 
 // Runs the statistics, powers, pool and sum statistics of one drum into `state`. Nothing is
 // checked here: call checkAnalysisWindow first.
-void recalculateDrum(const History &history, const DrumSpec &drum, const RecalcInputs &in, DrumState &state);
+void recalculateDrum(const History &history, const DrumShape &drum, const RecalcInputs &in, DrumState &state);
 
 // The recalculation of POWER for the open game into gDrum (and gDrumBONUS on two-drum games).
 // When the window is refused nothing changes; the result says why (and what was left out).
@@ -59,7 +59,7 @@ WindowCheck recalculateAll(const History &history, const RecalcInputs &in);
 // Weighted fill (subFillPoolGrid without the grid): garrPoolWeight from the powers and the
 // exclusions, rounded to counts, the pool rebuilt and glngPoolTotal set to the sum of the counts.
 // Returns the pool size.
-int64_t fillPoolFromPowers(DrumState &state, const DrumSpec &drum, const RecalcInputs &in);
+int64_t fillPoolFromPowers(DrumState &state, const DrumShape &drum, const RecalcInputs &in);
 
 // subFillPool: rounds garrPoolWeight (which the board may have written with its own counts) to
 // counts in place and rebuilds the pool; glngPoolTotal is left to the caller. Returns the size.

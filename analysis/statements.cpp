@@ -6,11 +6,11 @@ namespace {
 
 QString num(int64_t n) { return QString::number(static_cast<qint64>(n)); }
 
-bool twoSecondDrumColumns(const DrumSpec &drum) { return drum.columnCount == 2; }
+bool twoSecondDrumColumns(const DrumShape &drum) { return drum.columnCount == 2; }
 
 }  // namespace
 
-QString countPicksStatement(const DrumSpec &drum, int32_t ball, int32_t fromWeek, const QDate &upToDate)
+QString countPicksStatement(const DrumShape &drum, int32_t ball, int32_t fromWeek, const QDate &upToDate)
 {
     const QString b = num(ball);
     QString s;
@@ -41,7 +41,7 @@ QString countPicksStatement(const DrumSpec &drum, int32_t ball, int32_t fromWeek
     return s;
 }
 
-QString lastPickedWeekStatement(const DrumSpec &drum, int32_t ball, const QDate &upToDate)
+QString lastPickedWeekStatement(const DrumShape &drum, int32_t ball, const QDate &upToDate)
 {
     const QString b = num(ball);
     QString s;
@@ -71,7 +71,7 @@ QString powerColumnStatement(int32_t column, int32_t fromWeek, int32_t toWeek)
            + QStringLiteral(" ORDER BY WeekNo ASC");
 }
 
-QString drawingSumStatement(const DrumSpec &drum, int32_t weekNo)
+QString drawingSumStatement(const DrumShape &drum, int32_t weekNo)
 {
     QString s;
     if (drum.kind == DrumKind::Second) {

@@ -11,10 +11,10 @@
 #include <cstdint>
 
 // Pick count of one ball: field 0 (main and digit drums) or field BONUSnumber1 (second drum).
-QString countPicksStatement(const DrumSpec &drum, int32_t ball, int32_t fromWeek, const QDate &upToDate);
+QString countPicksStatement(const DrumShape &drum, int32_t ball, int32_t fromWeek, const QDate &upToDate);
 // Last picked week of one ball: field maxWeekNo.
-QString lastPickedWeekStatement(const DrumSpec &drum, int32_t ball, const QDate &upToDate);
+QString lastPickedWeekStatement(const DrumShape &drum, int32_t ball, const QDate &upToDate);
 // The week numbers and one result column (1-based) of the window, in week order.
 QString powerColumnStatement(int32_t column, int32_t fromWeek, int32_t toWeek);
 // The drum's numbers of one drawing.
-QString drawingSumStatement(const DrumSpec &drum, int32_t weekNo);
+QString drawingSumStatement(const DrumShape &drum, int32_t weekNo);

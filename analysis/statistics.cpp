@@ -2,7 +2,7 @@
 
 #include <bit>
 
-uint64_t drumBallsOf(const Drawing &drawing, const DrumSpec &drum)
+uint64_t drumBallsOf(const Drawing &drawing, const DrumShape &drum)
 {
     uint64_t set = 0;
     for (int c = drum.firstColumn; c <= drum.lastColumn(); ++c) {
@@ -15,7 +15,7 @@ uint64_t drumBallsOf(const Drawing &drawing, const DrumSpec &drum)
     return set;
 }
 
-int64_t countNumbersOutsideDrum(const History &history, const DrumSpec &drum)
+int64_t countNumbersOutsideDrum(const History &history, const DrumShape &drum)
 {
     int64_t outside = 0;
     for (const Drawing &d : history) {
@@ -44,7 +44,7 @@ void forEachBall(uint64_t set, Fn fn)
 
 }  // namespace
 
-BallArray<int32_t> countPicksPerBall(const History &history, const DrumSpec &drum, int32_t fromWeek,
+BallArray<int32_t> countPicksPerBall(const History &history, const DrumShape &drum, int32_t fromWeek,
                                      const QDate &upToDate)
 {
     BallArray<int32_t> counts(0, drum.maxBall, 0);
@@ -56,7 +56,7 @@ BallArray<int32_t> countPicksPerBall(const History &history, const DrumSpec &dru
     return counts;
 }
 
-BallArray<int32_t> rankByPickCount(const BallArray<int32_t> &pickCount, const DrumSpec &drum)
+BallArray<int32_t> rankByPickCount(const BallArray<int32_t> &pickCount, const DrumShape &drum)
 {
     BallArray<int32_t> rank(drum.firstBall, drum.maxBall, 0);
     for (int i = drum.firstBall; i <= drum.maxBall; ++i) {
@@ -70,7 +70,7 @@ BallArray<int32_t> rankByPickCount(const BallArray<int32_t> &pickCount, const Dr
     return rank;
 }
 
-BallArray<int32_t> lastPickedWeekPerBall(const History &history, const DrumSpec &drum,
+BallArray<int32_t> lastPickedWeekPerBall(const History &history, const DrumShape &drum,
                                          const QDate &upToDate)
 {
     BallArray<int32_t> last(0, drum.maxBall, 0);

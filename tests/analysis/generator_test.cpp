@@ -41,7 +41,7 @@ protected:
     }
 };
 
-PartInputs part(const DrumSpec &drum, int positions, bool distinct, std::vector<int64_t> counts = {})
+PartInputs part(const DrumShape &drum, int positions, bool distinct, std::vector<int64_t> counts = {})
 {
     PartInputs p;
     p.drum = drum;
@@ -60,7 +60,7 @@ GeneratorSetup lottoSetup(int maxBall, int picks, uint64_t seed = 1)
     s.family = ColumnFamily::Lotto;
     s.firstPosition = 1;
     s.lastPosition = picks;
-    s.main = part(DrumSpec::main(GameShape::lotto(maxBall, picks)), picks, true);
+    s.main = part(DrumShape::main(GameShape::lotto(maxBall, picks)), picks, true);
     s.seed = seed;
     return s;
 }
@@ -71,7 +71,7 @@ GeneratorSetup digitSetup(int positions, uint64_t seed = 1)
     s.family = ColumnFamily::Digits;
     s.firstPosition = 0;
     s.lastPosition = positions - 1;
-    s.main = part(DrumSpec::main(GameShape::digits(positions)), positions, false);
+    s.main = part(DrumShape::main(GameShape::digits(positions)), positions, false);
     s.seed = seed;
     return s;
 }
@@ -83,8 +83,8 @@ GeneratorSetup twoDrumSetup(int maxBall, int picks, int maxBONUS, int bonus, uin
     s.family = ColumnFamily::TwoDrums;
     s.firstPosition = 1;
     s.lastPosition = picks + bonus;
-    s.main = part(DrumSpec::main(g), picks, true);
-    s.second = part(DrumSpec::second(g), bonus, true);
+    s.main = part(DrumShape::main(g), picks, true);
+    s.second = part(DrumShape::second(g), bonus, true);
     s.seed = seed;
     return s;
 }

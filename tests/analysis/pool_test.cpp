@@ -24,7 +24,7 @@ std::vector<int32_t> flatPool(int firstBall, const std::vector<int64_t> &counts)
     return pool;
 }
 
-DrumSpec lottoDrum(int maxBall) { return DrumSpec::main(GameShape::lotto(maxBall, 3)); }
+DrumShape lottoDrum(int maxBall) { return DrumShape::main(GameShape::lotto(maxBall, 3)); }
 
 }  // namespace
 
@@ -85,7 +85,7 @@ TEST(Pool, WeightsFromPowersExclusionsAndTheExponent)
     EXPECT_NEAR(poolExponent(2, 401, 500, 500), 1.3584, 1e-12);
     EXPECT_DOUBLE_EQ(poolExponent(4, 7, 7, 100), 1.4);
 
-    const DrumSpec drum = lottoDrum(4);
+    const DrumShape drum = lottoDrum(4);
     BallArray<double> power(0, 4, 0.0);
     power[1] = 2.0;
     power[2] = 3.0;
@@ -114,7 +114,7 @@ TEST(Pool, WeightsFromPowersExclusionsAndTheExponent)
 TEST(Pool, HighLevelsOverLongWindowsStayWhole)
 {
     // Powers up to 316 at level 4 over the whole history: counts near 10^10 each.
-    const DrumSpec drum = lottoDrum(56);
+    const DrumShape drum = lottoDrum(56);
     BallArray<double> power(0, 56, 0.0);
     for (int b = 1; b <= 56; ++b)
         power[b] = 316.0 * b / 56;

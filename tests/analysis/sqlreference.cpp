@@ -94,7 +94,7 @@ std::optional<int64_t> SqlReference::field(const QString &statement, const char 
     return value;
 }
 
-BallArray<int32_t> SqlReference::pickCounts(const DrumSpec &drum, int32_t fromWeek, const QDate &upToDate) const
+BallArray<int32_t> SqlReference::pickCounts(const DrumShape &drum, int32_t fromWeek, const QDate &upToDate) const
 {
     BallArray<int32_t> counts(0, drum.maxBall, 0);
     const char *name = drum.kind == DrumKind::Second ? "BONUSnumber1" : nullptr;
@@ -103,7 +103,7 @@ BallArray<int32_t> SqlReference::pickCounts(const DrumSpec &drum, int32_t fromWe
     return counts;
 }
 
-BallArray<int32_t> SqlReference::lastPickedWeeks(const DrumSpec &drum, const QDate &upToDate) const
+BallArray<int32_t> SqlReference::lastPickedWeeks(const DrumShape &drum, const QDate &upToDate) const
 {
     BallArray<int32_t> last(0, drum.maxBall, 0);
     for (int b = drum.firstBall; b <= drum.maxBall; ++b)
@@ -111,7 +111,7 @@ BallArray<int32_t> SqlReference::lastPickedWeeks(const DrumSpec &drum, const QDa
     return last;
 }
 
-std::optional<BallArray<double>> SqlReference::powers(const DrumSpec &drum, int32_t toWeek, int32_t coldMode,
+std::optional<BallArray<double>> SqlReference::powers(const DrumShape &drum, int32_t toWeek, int32_t coldMode,
                                                       bool powerIncrease, int32_t fromWeek) const
 {
     BallArray<double> p(0, drum.maxBall, 0.0);
@@ -152,7 +152,7 @@ std::optional<BallArray<double>> SqlReference::powers(const DrumSpec &drum, int3
     return p;
 }
 
-std::optional<SumStats> SqlReference::sumStats(const DrumSpec &drum, int32_t fromWeek, int32_t toWeek,
+std::optional<SumStats> SqlReference::sumStats(const DrumShape &drum, int32_t fromWeek, int32_t toWeek,
                                                const BallArray<int32_t> &pickCount) const
 {
     int64_t total = 0, largest = 0;

@@ -28,12 +28,12 @@ public:
     // The field of the first row with that name (NULL or no row: empty).
     std::optional<int64_t> field(const QString &statement, const char *name) const;
 
-    BallArray<int32_t> pickCounts(const DrumSpec &drum, int32_t fromWeek, const QDate &upToDate) const;
-    BallArray<int32_t> lastPickedWeeks(const DrumSpec &drum, const QDate &upToDate) const;
+    BallArray<int32_t> pickCounts(const DrumShape &drum, int32_t fromWeek, const QDate &upToDate) const;
+    BallArray<int32_t> lastPickedWeeks(const DrumShape &drum, const QDate &upToDate) const;
     // Empty when a week of the window has no row.
-    std::optional<BallArray<double>> powers(const DrumSpec &drum, int32_t toWeek, int32_t coldMode,
+    std::optional<BallArray<double>> powers(const DrumShape &drum, int32_t toWeek, int32_t coldMode,
                                             bool powerIncrease, int32_t fromWeek) const;
-    std::optional<SumStats> sumStats(const DrumSpec &drum, int32_t fromWeek, int32_t toWeek,
+    std::optional<SumStats> sumStats(const DrumShape &drum, int32_t fromWeek, int32_t toWeek,
                                      const BallArray<int32_t> &pickCount) const;
 
     // "#m/d/yyyy#" literals become 'yyyy-mm-dd'.

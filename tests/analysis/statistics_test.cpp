@@ -19,7 +19,7 @@ namespace {
 // ---- The brute-force model ---------------------------------------------------------------------
 namespace model {
 
-bool holds(const Drawing &d, const DrumSpec &drum, int ball)
+bool holds(const Drawing &d, const DrumShape &drum, int ball)
 {
     for (int c = drum.firstColumn; c <= drum.lastColumn(); ++c)
         if (d.numbers[c - 1] == ball)
@@ -27,7 +27,7 @@ bool holds(const Drawing &d, const DrumSpec &drum, int ball)
     return false;
 }
 
-int pickCount(const History &h, const DrumSpec &drum, int ball, int fromWeek, QDate upTo)
+int pickCount(const History &h, const DrumShape &drum, int ball, int fromWeek, QDate upTo)
 {
     int n = 0;
     for (const Drawing &d : h)
@@ -36,7 +36,7 @@ int pickCount(const History &h, const DrumSpec &drum, int ball, int fromWeek, QD
     return n;
 }
 
-int lastWeek(const History &h, const DrumSpec &drum, int ball, QDate upTo)
+int lastWeek(const History &h, const DrumShape &drum, int ball, QDate upTo)
 {
     int last = 0;
     for (const Drawing &d : h)
@@ -45,7 +45,7 @@ int lastWeek(const History &h, const DrumSpec &drum, int ball, QDate upTo)
     return last;
 }
 
-std::vector<double> powers(const History &h, const DrumSpec &drum, int toWeek, bool cold, bool increase, int fromWeek)
+std::vector<double> powers(const History &h, const DrumShape &drum, int toWeek, bool cold, bool increase, int fromWeek)
 {
     std::vector<double> p(drum.maxBall + 1, 0.0);
     for (int ball = drum.firstBall; ball <= drum.maxBall; ++ball)
@@ -95,11 +95,11 @@ std::vector<Case> families()
     };
 }
 
-std::vector<DrumSpec> drumsOf(const GameShape &g)
+std::vector<DrumShape> drumsOf(const GameShape &g)
 {
-    std::vector<DrumSpec> drums{DrumSpec::main(g)};
+    std::vector<DrumShape> drums{DrumShape::main(g)};
     if (g.twoDrums())
-        drums.push_back(DrumSpec::second(g));
+        drums.push_back(DrumShape::second(g));
     return drums;
 }
 
@@ -117,7 +117,7 @@ TEST(Statistics, AgreeWithTheModelAndTheStatementsOnRandomHistories)
             const int to = from + static_cast<int>(rng() % (61 - from));
             // The date combo usually agrees with the end drawing; sometimes it does not.
             const QDate upTo = trial == 3 ? weekDate(1 + static_cast<int>(rng() % 60)) : weekDate(to);
-            for (const DrumSpec &drum : drumsOf(c.game)) {
+            for (const DrumShape &drum : drumsOf(c.game)) {
                 const auto counts = countPicksPerBall(h, drum, from, upTo);
                 const auto last = lastPickedWeekPerBall(h, drum, upTo);
                 EXPECT_EQ(counts, sql.pickCounts(drum, from, upTo));
@@ -158,7 +158,7 @@ TEST(Statistics, CountsFollowTheirWindowsAndColumns)
     // Digit game: the drawing 3-3-7 adds one to digit 3 and one to digit 7.
     const GameShape digits = GameShape::digits(3);
     History h{{1, weekDate(1), {3, 3, 7}}, {2, weekDate(2), {1, 2, 3}}};
-    const DrumSpec d = DrumSpec::main(digits);
+    const DrumShape d = DrumShape::main(digits);
     auto counts = countPicksPerBall(h, d, 1, weekDate(1));
     EXPECT_EQ(counts[3], 1);
     EXPECT_EQ(counts[7], 1);
@@ -180,26 +180,26 @@ TEST(Statistics, CountsFollowTheirWindowsAndColumns)
     // The bonus number of a single-drum lotto counts nowhere.
     const GameShape lotto = GameShape::lotto(10, 3, 1);
     History l{{1, weekDate(1), {1, 2, 3, 9}}};
-    counts = countPicksPerBall(l, DrumSpec::main(lotto), 1, weekDate(1));
+    counts = countPicksPerBall(l, DrumShape::main(lotto), 1, weekDate(1));
     EXPECT_EQ(counts[9], 0);
     EXPECT_EQ(counts[1], 1);
 
     // Two second-drum numbers 2 and 9 add one each.
     const GameShape two = GameShape::twoDrum(20, 4, 9, 2);
     History t{{1, weekDate(1), {1, 2, 3, 4, 2, 9}}};
-    counts = countPicksPerBall(t, DrumSpec::second(two), 1, weekDate(1));
+    counts = countPicksPerBall(t, DrumShape::second(two), 1, weekDate(1));
     EXPECT_EQ(counts[2], 1);
     EXPECT_EQ(counts[9], 1);
     EXPECT_EQ(counts[1], 0);
 
     // An empty history: every count and last week 0.
-    counts = countPicksPerBall({}, DrumSpec::main(lotto), 1, weekDate(1));
+    counts = countPicksPerBall({}, DrumShape::main(lotto), 1, weekDate(1));
     EXPECT_EQ(counts, BallArray<int32_t>(0, 10, 0));
 }
 
 TEST(Statistics, RanksShareTiesAndCountBallsAbove)
 {
-    const DrumSpec drum = DrumSpec::main(GameShape::lotto(4, 3));
+    const DrumShape drum = DrumShape::main(GameShape::lotto(4, 3));
     BallArray<int32_t> counts(0, 4, 0);
     counts[1] = 5;
     counts[2] = 5;
@@ -230,9 +230,9 @@ History singleColumn(int weeks, const std::map<int, int> &ballAt)
     return h;
 }
 
-DrumSpec oneColumnDrum(int maxBall)
+DrumShape oneColumnDrum(int maxBall)
 {
-    DrumSpec d;
+    DrumShape d;
     d.maxBall = maxBall;
     d.columnCount = 1;
     return d;
@@ -244,7 +244,7 @@ TEST(Power, WorkedExamples)
 {
     // Window 1..10: ball 5 at weeks 3 and 7, ball 9 at week 4.
     const History h = singleColumn(10, {{3, 5}, {7, 5}, {4, 9}});
-    const DrumSpec d = oneColumnDrum(10);
+    const DrumShape d = oneColumnDrum(10);
     auto p = calculatePowerTable(h, d, 10, 0, false, 1);
     EXPECT_DOUBLE_EQ(p[5], 2.5);
     EXPECT_DOUBLE_EQ(p[9], 1.0);
@@ -261,7 +261,7 @@ TEST(Power, WorkedExamples)
 
 TEST(Power, NormalisationEdges)
 {
-    const DrumSpec d = oneColumnDrum(10);
+    const DrumShape d = oneColumnDrum(10);
     // Smallest power 1 or 2: nothing is divided.
     auto p = calculatePowerTable(singleColumn(10, {{1, 3}, {7, 4}}), d, 10, 0, false, 1);
     EXPECT_DOUBLE_EQ(p[3], 1.0);
@@ -302,7 +302,7 @@ TEST(Power, RowsWithGapsOrStrangeNumbersAreLeftOutWithoutHarm)
     EXPECT_FALSE(check.refused());
     EXPECT_EQ(check.missingWeeks, 1);
     EXPECT_EQ(check.numbersOutside, 2);
-    const DrumSpec d = DrumSpec::main(g);
+    const DrumShape d = DrumShape::main(g);
     const auto p = calculatePowerTable(h, d, 20, 0, false, 1);
     EXPECT_EQ(p.lo(), 0);
     EXPECT_EQ(p.hi(), 10);
@@ -334,7 +334,7 @@ TEST(Power, WindowsThatCannotBeAnalysedAreRefused)
 
 TEST(SumStats, MeanRoundsHalfToEvenAndTheWindowDecides)
 {
-    DrumSpec d;
+    DrumShape d;
     d.maxBall = 9;
     d.columnCount = 3;
     BallArray<int32_t> pc(0, 9, 0);
@@ -402,7 +402,7 @@ TEST(Recalculation, FillsEveryTableOfTheGameAndKeepsThemWhenRefused)
     gDrum = DrumState{};
     gDrumBONUS = DrumState{};
     ASSERT_FALSE(recalculateAll(h, in).refused());
-    for (const auto &[drum, state] : {std::pair{DrumSpec::main(g), &gDrum}, std::pair{DrumSpec::second(g), &gDrumBONUS}}) {
+    for (const auto &[drum, state] : {std::pair{DrumShape::main(g), &gDrum}, std::pair{DrumShape::second(g), &gDrumBONUS}}) {
         EXPECT_EQ(state->garrPickCount, countPicksPerBall(h, drum, 11, weekDate(40)));
         EXPECT_EQ(state->garrPower, calculatePowerTable(h, drum, 40, 0, true, 11));
         EXPECT_TRUE(state->gblnSumStatsValid);
