@@ -3,6 +3,7 @@
 // each drum, the board's option flags and the ticket. One instance of everything for the run.
 
 #include "analysis/ballarray.h"
+#include "analysis/pool.h"
 #include "analysis/ticketgrid.h"
 
 #include <QDate>
@@ -75,8 +76,10 @@ struct DrumState {
     BallArray<int32_t> garrPoolCountEdited;   // -3 = no count typed
     BallArray<int32_t> garrPoolWeightSaved;
 
-    // Pool weights and counts.
+    // Pool weights, then (after a fill) the whole pool count of each ball, first ball..highest.
     BallArray<double> garrPoolWeight;
+    // The pool the generator draws from, as last filled; garrPool.size() is the pool size.
+    Pool garrPool;
     int64_t glngPoolTotal = 0;
     int64_t glngPoolWeightSavedTotal = 0;
 

@@ -1,0 +1,561 @@
+#include "analysis/generator.h"
+
+#include "analysis/state.h"
+#include "platform/vb.h"
+
+#include <algorithm>
+#include <bit>
+#include <limits>
+
+namespace {
+
+std::optional<uint64_t> gSeedOverride;
+
+constexpr int kMaxWidth = 8;
+constexpr int64_t kFlatTableLimit = 1 << 16;
+constexpr uint64_t kEmptySlot = ~uint64_t{0};
+
+int64_t saturatingAdd(int64_t a, int64_t b)
+{
+    return a > std::numeric_limits<int64_t>::max() - b ? std::numeric_limits<int64_t>::max() : a + b;
+}
+
+int64_t saturatingMul(int64_t a, int64_t b)
+{
+    const __int128 p = static_cast<__int128>(a) * b;
+    return p > std::numeric_limits<int64_t>::max() ? std::numeric_limits<int64_t>::max() : static_cast<int64_t>(p);
+}
+
+uint64_t entropySeed()
+{
+    std::random_device device;
+    const uint64_t fromDevice = (static_cast<uint64_t>(device()) << 32) ^ device();
+    const auto now = static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    return fromDevice ^ (now * 0x9E3779B97F4A7C15ULL);
+}
+
+// What a part can draw: the drawable balls of its pool, less the guaranteed balls of a lotto part
+// (a drawn ball equal to a guaranteed one would fail the distinctness test).
+struct PartView {
+    std::vector<int32_t> guaranteed;   // valid guarantees in position order
+    int drawnPositions = 0;
+    std::vector<int32_t> drawable;     // balls a drawn position can usefully take
+    bool sameGuarantees = false;
+};
+
+PartView viewOf(const PartInputs &p)
+{
+    PartView v;
+    for (const auto &g : p.guarantees) {
+        if (g)
+            v.guaranteed.push_back(*g);
+        else
+            ++v.drawnPositions;
+    }
+    if (p.distinct) {
+        std::vector<int32_t> sorted = v.guaranteed;
+        std::sort(sorted.begin(), sorted.end());
+        v.sameGuarantees = std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end();
+    }
+    const DrumSampler sampler(p.pool, p.excluded);
+    for (int32_t b : sampler.balls()) {
+        if (p.distinct && std::find(v.guaranteed.begin(), v.guaranteed.end(), b) != v.guaranteed.end())
+            continue;
+        v.drawable.push_back(b);
+    }
+    return v;
+}
+
+int64_t pickCountOf(const PartInputs &p, int32_t ball) { return p.pickCount.value(ball, 0); }
+
+// The number of different contents a part can take (for a lotto part: sets of balls).
+int64_t countPart(const PartInputs &p)
+{
+    const PartView v = viewOf(p);
+    if (v.sameGuarantees)
+        return 0;
+    const int r = v.drawnPositions;
+    if (p.distinct && static_cast<int>(v.drawable.size()) < r)
+        return 0;
+    if (!p.distinct && r > 0 && v.drawable.empty())
+        return 0;
+
+    // Sums of pick counts only matter with the interval on; otherwise every ball weighs 0.
+    int64_t lo = 0;
+    int64_t hi = 0;
+    int64_t heaviest = 0;
+    if (p.intervalOn) {
+        int64_t guaranteedSum = 0;
+        for (int32_t g : v.guaranteed)
+            guaranteedSum += pickCountOf(p, g);
+        for (int32_t b : v.drawable)
+            heaviest = std::max(heaviest, std::max<int64_t>(pickCountOf(p, b), 0));
+        lo = std::max<int64_t>(static_cast<int64_t>(p.lower) - guaranteedSum, 0);
+        hi = std::min<int64_t>(static_cast<int64_t>(p.upper) - guaranteedSum, heaviest * r);
+        if (hi < lo)
+            return 0;
+    }
+    const auto weight = [&](int32_t b) { return p.intervalOn ? std::max<int64_t>(pickCountOf(p, b), 0) : 0; };
+    const size_t sums = static_cast<size_t>(hi) + 1;
+
+    int64_t total = 0;
+    if (p.distinct) {
+        // ways[j][s]: sets of j drawable balls whose pick counts add up to s.
+        std::vector<std::vector<int64_t>> ways(static_cast<size_t>(r) + 1, std::vector<int64_t>(sums, 0));
+        ways[0][0] = 1;
+        int seen = 0;
+        for (int32_t b : v.drawable) {
+            const int64_t w = weight(b);
+            ++seen;
+            for (int j = std::min(r, seen); j >= 1; --j) {
+                auto &to = ways[static_cast<size_t>(j)];
+                const auto &from = ways[static_cast<size_t>(j - 1)];
+                for (int64_t s = hi; s >= w; --s)
+                    to[static_cast<size_t>(s)] = saturatingAdd(to[static_cast<size_t>(s)], from[static_cast<size_t>(s - w)]);
+            }
+        }
+        for (int64_t s = lo; s <= hi; ++s)
+            total = saturatingAdd(total, ways[static_cast<size_t>(r)][static_cast<size_t>(s)]);
+    } else {
+        // ways[s]: contents of the drawn positions so far whose pick counts add up to s.
+        std::vector<int64_t> ways(sums, 0), next(sums, 0);
+        ways[0] = 1;
+        for (int k = 0; k < r; ++k) {
+            std::fill(next.begin(), next.end(), 0);
+            for (int32_t d : v.drawable) {
+                const int64_t w = weight(d);
+                for (int64_t s = w; s <= hi; ++s)
+                    next[static_cast<size_t>(s)] = saturatingAdd(next[static_cast<size_t>(s)], ways[static_cast<size_t>(s - w)]);
+            }
+            ways.swap(next);
+        }
+        for (int64_t s = lo; s <= hi; ++s)
+            total = saturatingAdd(total, ways[static_cast<size_t>(s)]);
+    }
+    return total;
+}
+
+// Whether the part of a kept ticket row is one that this setup could make.
+bool partAchievable(const PartInputs &p, const PartView &v, const int32_t *values)
+{
+    const int n = static_cast<int>(p.guarantees.size());
+    int64_t sum = 0;
+    if (p.distinct) {
+        for (int i = 1; i < n; ++i)
+            if (values[i] <= values[i - 1])
+                return false;  // made columns are ascending
+        int guaranteedFound = 0;
+        for (int i = 0; i < n; ++i) {
+            const int32_t x = values[i];
+            if (std::find(v.guaranteed.begin(), v.guaranteed.end(), x) != v.guaranteed.end())
+                ++guaranteedFound;
+            else if (!std::binary_search(v.drawable.begin(), v.drawable.end(), x))
+                return false;
+            sum += pickCountOf(p, x);
+        }
+        if (guaranteedFound != static_cast<int>(v.guaranteed.size()))
+            return false;
+    } else {
+        for (int i = 0; i < n; ++i) {
+            const int32_t x = values[i];
+            if (p.guarantees[static_cast<size_t>(i)]) {
+                if (x != *p.guarantees[static_cast<size_t>(i)])
+                    return false;
+            } else if (!std::binary_search(v.drawable.begin(), v.drawable.end(), x)) {
+                return false;
+            }
+            sum += pickCountOf(p, x);
+        }
+    }
+    return !p.intervalOn || (sum >= p.lower && sum <= p.upper);
+}
+
+std::vector<const PartInputs *> partsOf(const GeneratorSetup &setup)
+{
+    if (setup.family == ColumnFamily::TwoDrums)
+        return {&setup.main, &setup.second};
+    return {&setup.main};
+}
+
+void fillPart(PartInputs &part, const DrumShape &drum, const DrumState &state, bool distinct)
+{
+    part.drum = drum;
+    part.pool = state.garrPool;
+    part.excluded = state.garrExcluded;
+    part.pickCount = state.garrPickCount;
+    part.intervalOn = state.gblnPowerInterval;
+    part.lower = state.garrIntervalLimits[0];
+    part.upper = state.garrIntervalLimits[1];
+    part.distinct = distinct;
+}
+
+void readGuarantees(PartInputs &part, int firstPosition, int count,
+                    const std::function<QString(int)> &guaranteeText)
+{
+    part.guarantees.assign(static_cast<size_t>(count), std::nullopt);
+    if (!gblnGuaranteeNumbers || !guaranteeText)
+        return;
+    for (int i = 0; i < count; ++i)
+        part.guarantees[static_cast<size_t>(i)] =
+            parseGuarantee(guaranteeText(firstPosition + i), part.drum.firstBall, part.drum.maxBall);
+}
+
+}  // namespace
+
+// ---- Setup ----------------------------------------------------------------------------------------
+
+std::optional<int32_t> parseGuarantee(const QString &text, int32_t lo, int32_t hi)
+{
+    const auto value = vb::toLong(text);
+    if (!value || *value < lo || *value > hi)
+        return std::nullopt;
+    return value;
+}
+
+void setGeneratorSeedForTests(std::optional<uint64_t> seed) { gSeedOverride = seed; }
+
+GeneratorSetup GeneratorSetup::fromState(const std::function<QString(int position)> &guaranteeText)
+{
+    const GameShape game = GameShape::current();
+    GeneratorSetup s;
+    s.incremental = gblnIncrementalTicket;
+    s.seed = gSeedOverride;
+    const DrumShape mainDrum = DrumShape::main(game);
+    if (game.digitGame) {
+        s.family = ColumnFamily::Digits;
+        s.firstPosition = game.firstBall;
+        s.lastPosition = game.picks;
+        fillPart(s.main, mainDrum, gDrum, false);
+        readGuarantees(s.main, s.firstPosition, s.width(), guaranteeText);
+    } else {
+        s.family = game.twoDrums() ? ColumnFamily::TwoDrums : ColumnFamily::Lotto;
+        s.firstPosition = 1;
+        s.lastPosition = game.picks + (game.twoDrums() ? game.bonusCount : 0);
+        fillPart(s.main, mainDrum, gDrum, true);
+        readGuarantees(s.main, 1, game.picks, guaranteeText);
+        if (game.twoDrums()) {
+            fillPart(s.second, DrumShape::second(game), gDrumBONUS, true);
+            readGuarantees(s.second, game.picks + 1, game.bonusCount, guaranteeText);
+        }
+    }
+    return s;
+}
+
+// ---- Checks before a run --------------------------------------------------------------------------
+
+int64_t countPossibleColumns(const GeneratorSetup &setup)
+{
+    int64_t total = 1;
+    for (const PartInputs *p : partsOf(setup))
+        total = saturatingMul(total, countPart(*p));
+    return total;
+}
+
+DrawCheck checkTicketDraw(const GeneratorSetup &setup, const TicketGrid &grid, int32_t before, int32_t target)
+{
+    DrawCheck check;
+    check.target = target;
+    if (target <= 0)
+        return check;
+
+    const auto parts = partsOf(setup);
+    std::vector<PartView> views;
+    for (const PartInputs *p : parts)
+        views.push_back(viewOf(*p));
+    for (size_t i = 0; i < parts.size(); ++i)
+        if (views[i].sameGuarantees) {
+            check.code = DrawCode::SameGuarantees;
+            return check;
+        }
+    for (size_t i = 0; i < parts.size(); ++i) {
+        const PartView &v = views[i];
+        const bool tooSmall = parts[i]->distinct ? static_cast<int>(v.drawable.size()) < v.drawnPositions
+                                                 : v.drawnPositions > 0 && v.drawable.empty();
+        if (tooSmall) {
+            check.code = i == 0 ? DrawCode::PoolTooSmall : DrawCode::SecondPoolTooSmall;
+            return check;
+        }
+    }
+
+    int64_t available = countPossibleColumns(setup);
+    // Columns kept on the ticket that this setup could make again cannot be made anew.
+    if (setup.incremental && before > 0 && grid.firstPosition() == setup.firstPosition
+        && grid.lastPosition() == setup.lastPosition) {
+        std::vector<std::vector<int32_t>> rows;
+        const int keptRows = std::min(before, grid.rowCount());
+        for (int r = 1; r <= keptRows; ++r)
+            rows.emplace_back(grid.row(r), grid.row(r) + grid.width());
+        std::sort(rows.begin(), rows.end());
+        rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+        for (const auto &row : rows) {
+            bool achievable = true;
+            int offset = 0;
+            for (size_t i = 0; i < parts.size() && achievable; ++i) {
+                achievable = partAchievable(*parts[i], views[i], row.data() + offset);
+                offset += static_cast<int>(parts[i]->guarantees.size());
+            }
+            if (achievable)
+                --available;
+        }
+    }
+    check.available = std::max<int64_t>(available, 0);
+    if (check.available == 0)
+        check.code = DrawCode::NoColumnPossible;
+    else if (check.available < target) {
+        check.code = DrawCode::FewerColumns;
+        check.target = static_cast<int32_t>(check.available);
+    }
+    return check;
+}
+
+DrawCheck prepareTicketDraw(const GeneratorSetup &setup)
+{
+    const int32_t before = setup.incremental ? glngColumnsBefore : 0;
+    const DrawCheck check = checkTicketDraw(setup, garrTicketGrid, before, glngColumnsTarget);
+    if (check.code == DrawCode::FewerColumns)
+        glngColumnsTarget = check.target;
+    return check;
+}
+
+int32_t cappedColumnsTarget(int32_t before, int32_t requested)
+{
+    return std::max(0, std::min(requested, kMaxTicketColumns - before));
+}
+
+// ---- Drawing from a pool ----------------------------------------------------------------------------
+
+uint64_t uniformBelow(std::mt19937_64 &engine, uint64_t n)
+{
+    // Multiply-and-shift with rejection of the few low products that would bias the result.
+    unsigned __int128 m = static_cast<unsigned __int128>(engine()) * n;
+    auto low = static_cast<uint64_t>(m);
+    if (low < n) {
+        const uint64_t threshold = (0 - n) % n;
+        while (low < threshold) {
+            m = static_cast<unsigned __int128>(engine()) * n;
+            low = static_cast<uint64_t>(m);
+        }
+    }
+    return static_cast<uint64_t>(m >> 64);
+}
+
+DrumSampler::DrumSampler(const Pool &pool, const BallArray<int32_t> &excluded)
+{
+    for (int32_t b = pool.firstBall(); b <= pool.lastBall(); ++b) {
+        const int64_t c = pool.count(b);
+        if (c <= 0 || excluded.value(b, 0) != 0 || b < 0 || b > 127)
+            continue;
+        balls_.push_back(b);
+        total_ += c;
+        end_.push_back(total_);
+    }
+    if (total_ > 0 && total_ <= kFlatTableLimit) {
+        flat_.reserve(static_cast<size_t>(total_));
+        for (size_t k = 0; k < balls_.size(); ++k) {
+            const int64_t c = end_[k] - (k ? end_[k - 1] : 0);
+            flat_.insert(flat_.end(), static_cast<size_t>(c), static_cast<int8_t>(balls_[k]));
+        }
+    }
+}
+
+int32_t DrumSampler::ballAt(int64_t k) const
+{
+    if (k < 0 || k >= total_)
+        return 0;
+    if (!flat_.empty())
+        return flat_[static_cast<size_t>(k)];
+    const auto it = std::upper_bound(end_.begin(), end_.end(), k);
+    return balls_[static_cast<size_t>(it - end_.begin())];
+}
+
+int32_t DrumSampler::draw(std::mt19937_64 &engine) const
+{
+    return ballAt(static_cast<int64_t>(uniformBelow(engine, static_cast<uint64_t>(total_))));
+}
+
+// ---- The run ------------------------------------------------------------------------------------------
+
+void TicketColumnGenerator::KeySet::reserve(size_t n)
+{
+    size_t capacity = 16;
+    while (capacity < 2 * n + 2)
+        capacity *= 2;
+    if (capacity <= slots_.size())
+        return;
+    std::vector<uint64_t> old;
+    old.swap(slots_);
+    slots_.assign(capacity, kEmptySlot);
+    mask_ = capacity - 1;
+    shift_ = 64 - std::countr_zero(capacity);
+    used_ = 0;
+    for (uint64_t key : old)
+        if (key != kEmptySlot)
+            insert(key);
+}
+
+void TicketColumnGenerator::KeySet::grow() { reserve(slots_.size()); }
+
+bool TicketColumnGenerator::KeySet::insert(uint64_t key)
+{
+    if (2 * (used_ + 1) > slots_.size())
+        grow();
+    size_t i = static_cast<size_t>((key * 0x9E3779B97F4A7C15ULL) >> shift_);
+    while (slots_[i] != kEmptySlot) {
+        if (slots_[i] == key)
+            return false;
+        i = (i + 1) & mask_;
+    }
+    slots_[i] = key;
+    ++used_;
+    return true;
+}
+
+TicketColumnGenerator::TicketColumnGenerator(GeneratorSetup setup) : setup_(std::move(setup))
+{
+    seed_ = setup_.seed ? *setup_.seed : entropySeed();
+    engine_.seed(seed_);
+    int offset = 0;
+    for (const PartInputs *p : partsOf(setup_)) {
+        Part part;
+        part.offset = offset;
+        part.length = static_cast<int>(p->guarantees.size());
+        part.distinct = p->distinct;
+        for (const auto &g : p->guarantees)
+            part.guarantee.push_back(g ? *g : -1);
+        part.sampler = DrumSampler(p->pool, p->excluded);
+        part.pickCount.assign(static_cast<size_t>(std::max(p->drum.maxBall, 0)) + 1, 0);
+        for (int b = 0; b <= p->drum.maxBall; ++b)
+            part.pickCount[static_cast<size_t>(b)] = p->pickCount.value(b, 0);
+        part.intervalOn = p->intervalOn;
+        part.lower = p->lower;
+        part.upper = p->upper;
+        offset += part.length;
+        parts_.push_back(std::move(part));
+    }
+}
+
+uint64_t TicketColumnGenerator::keyOf(const int32_t *column, int width)
+{
+    uint64_t key = 0;
+    for (int i = 0; i < width; ++i)
+        key = (key << 8) | static_cast<uint8_t>(column[i]);
+    return key;
+}
+
+void TicketColumnGenerator::prepare()
+{
+    prepared_ = true;
+    const int32_t before = setup_.incremental ? std::max(glngColumnsBefore, 0) : 0;
+    const bool sameShape = garrTicketGrid.firstPosition() == setup_.firstPosition
+                           && garrTicketGrid.lastPosition() == setup_.lastPosition;
+    if (before == 0 || !sameShape)
+        garrTicketGrid.reshape(setup_.firstPosition, setup_.lastPosition);
+    garrTicketGrid.resizeRows(before);
+    keys_.reserve(static_cast<size_t>(before) + static_cast<size_t>(std::max(glngColumnsTarget, 0)));
+    const int width = garrTicketGrid.width();
+    for (int r = 1; r <= before; ++r) {
+        const int32_t *row = garrTicketGrid.row(r);
+        // A kept row with a number no column can hold never equals a new column.
+        if (std::all_of(row, row + width, [](int32_t x) { return x >= 0 && x < 255; }))
+            keys_.insert(keyOf(row, width));
+    }
+}
+
+bool TicketColumnGenerator::buildPart(const Part &part, int32_t *column)
+{
+    uint64_t used = 0;
+    int64_t sum = 0;
+    for (int i = 0; i < part.length; ++i) {
+        int32_t v = part.guarantee[static_cast<size_t>(i)];
+        if (v < 0) {
+            if (part.sampler.total() == 0)
+                return false;
+            v = part.sampler.draw(engine_);
+        }
+        if (part.distinct) {
+            const uint64_t bit = uint64_t{1} << (v & 63);
+            if (used & bit)
+                return false;
+            used |= bit;
+        }
+        column[i] = v;
+        sum += part.pickCount[static_cast<size_t>(v)];
+    }
+    if (part.intervalOn && (sum < part.lower || sum > part.upper))
+        return false;
+    if (part.distinct)
+        for (int i = 1; i < part.length; ++i)
+            for (int j = i; j > 0 && column[j - 1] > column[j]; --j)
+                std::swap(column[j - 1], column[j]);
+    return true;
+}
+
+AttemptResult TicketColumnGenerator::fncMakeTicketColumns()
+{
+    if (!prepared_)
+        prepare();
+    const int32_t before = setup_.incremental ? std::max(glngColumnsBefore, 0) : 0;
+    glngGridRow = before + glngColumnsMade + 1;
+    const int width = setup_.width();
+    std::array<int32_t, kMaxWidth> column{};
+    if (width < 1 || width > kMaxWidth) {
+        ++failuresInARow_;
+        return AttemptResult::Failed;
+    }
+    for (const Part &part : parts_) {
+        if (!buildPart(part, column.data() + part.offset)) {
+            ++failuresInARow_;
+            return AttemptResult::Failed;
+        }
+    }
+    ++glngColumnsMade;
+    if (!keys_.insert(keyOf(column.data(), width))) {
+        --glngColumnsMade;
+        --glngGridRow;
+        ++failuresInARow_;
+        return AttemptResult::Duplicate;
+    }
+    const int row = before + glngColumnsMade;
+    garrTicketGrid.resizeRows(row);
+    std::copy(column.begin(), column.begin() + width, garrTicketGrid.row(row));
+    failuresInARow_ = 0;
+    return AttemptResult::Added;
+}
+
+RunStatus TicketColumnGenerator::status() const
+{
+    if (glngColumnsMade >= glngColumnsTarget)
+        return RunStatus::TargetReached;
+    if (failuresInARow_ >= setup_.watchdogLimit)
+        return RunStatus::GaveUp;
+    return RunStatus::Running;
+}
+
+RunStatus TicketColumnGenerator::runFor(std::chrono::nanoseconds budget)
+{
+    const auto deadline = std::chrono::steady_clock::now() + budget;
+    for (;;) {
+        for (int i = 0; i < 256; ++i) {
+            if (status() != RunStatus::Running)
+                return status();
+            fncMakeTicketColumns();
+        }
+        if (std::chrono::steady_clock::now() >= deadline)
+            return status();
+    }
+}
+
+RunStatus TicketColumnGenerator::runToEnd()
+{
+    RunStatus s = status();
+    while (s == RunStatus::Running)
+        s = runFor(std::chrono::seconds(1));
+    return s;
+}
+
+void trimTicketToColumnsMade()
+{
+    const int64_t keep = static_cast<int64_t>(std::max(glngColumnsBefore, 0)) + std::max(glngColumnsMade, 0);
+    if (keep < garrTicketGrid.rowCount())
+        garrTicketGrid.resizeRows(static_cast<int>(keep));
+}

@@ -1,0 +1,216 @@
+#pragma once
+// The ticket-column generator of DRAW. Each attempt places the guaranteed numbers, draws the other
+// positions from the pool of their drum (only among the balls that are not excluded, each with the
+// probability of its pool count), and keeps the column when its lotto numbers are distinct, its
+// power lies within the power interval (when that option is on) and it is not already on the
+// ticket. Lotto numbers are written in ascending order (on two-drum games each part on its own),
+// digits in drawing order. Accepted columns are appended to garrTicketGrid and counted in
+// glngColumnsMade; glngColumnsBefore columns kept from the earlier ticket take part in the repeat
+// test.
+//
+// A DRAW run, as the board drives it:
+//   1. set glngColumnsBefore, glngColumnsTarget (capped to 32000 in all) and glngColumnsMade = 0;
+//   2. GeneratorSetup setup = GeneratorSetup::fromState(guarantee-box texts);
+//   3. DrawCheck check = prepareTicketDraw(setup): refused -> message, no run; FewerColumns ->
+//      glngColumnsTarget has been lowered, message, then run;
+//   4. TicketColumnGenerator gen(setup); frmColumnProgress Display(gen);
+//   5. a GaveUp outcome -> message; then compare the ticket.
+
+#include "analysis/ballarray.h"
+#include "analysis/drum.h"
+#include "analysis/pool.h"
+#include "analysis/ticketgrid.h"
+
+#include <QString>
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <random>
+#include <vector>
+
+enum class ColumnFamily { Lotto, Digits, TwoDrums };
+
+// The inputs of one part of a column: the main numbers, the second-drum numbers, or the digits.
+struct PartInputs {
+    DrumShape drum;
+    Pool pool;
+    BallArray<int32_t> excluded;   // any value but 0 excludes; missing balls are not excluded
+    BallArray<int32_t> pickCount;  // for the power interval
+    bool intervalOn = false;
+    int32_t lower = 0;             // inclusive limits of the part's sum of pick counts
+    int32_t upper = 0;
+    // One entry per position of the part: the guaranteed ball, or none.
+    std::vector<std::optional<int32_t>> guarantees;
+    bool distinct = true;          // lotto parts: no number twice; digits repeat freely
+};
+
+inline constexpr int64_t kDefaultWatchdogLimit = 20'000'000;
+
+struct GeneratorSetup {
+    ColumnFamily family = ColumnFamily::Lotto;
+    int firstPosition = 1;   // grid positions of a column: 1..K, 0..K on digit games, 1..K+B
+    int lastPosition = 0;
+    PartInputs main;         // the main numbers or the digits
+    PartInputs second;       // the second-drum numbers (two-drum games only)
+    bool incremental = false;
+    // The random engine's seed; empty: from the system's entropy and the clock, once per run.
+    std::optional<uint64_t> seed;
+    // Attempts in a row without a new column after which the run gives up.
+    int64_t watchdogLimit = kDefaultWatchdogLimit;
+
+    int width() const { return lastPosition - firstPosition + 1; }
+
+    // The setup of the open game from the state: gDrum / gDrumBONUS (pool, exclusions, pick
+    // counts, interval flags and limits), gblnGuaranteeNumbers, gblnIncrementalTicket, and the
+    // text of the guarantee box of each grid position (txtGuaranteeNumber(k)).
+    static GeneratorSetup fromState(const std::function<QString(int position)> &guaranteeText);
+};
+
+// A guarantee box's text as a guaranteed ball: the trimmed text must be a number that rounds to
+// a ball of lo..hi; anything else (empty, not a number, out of range) means no guarantee.
+std::optional<int32_t> parseGuarantee(const QString &text, int32_t lo, int32_t hi);
+
+// ---- The check before a run ---------------------------------------------------------------------
+
+enum class DrawCode {
+    Ok,
+    FewerColumns,        // fewer new columns are possible than asked: the target was lowered
+    PoolTooSmall,        // the main pool has fewer drawable balls than positions to draw
+    SecondPoolTooSmall,  // the same for the second drum
+    SameGuarantees,      // one number guaranteed twice in a lotto part
+    NoColumnPossible,    // no new column can be made at all
+};
+
+struct DrawCheck {
+    DrawCode code = DrawCode::Ok;
+    int64_t available = 0;  // new columns that can still be made (0 when refused before counting)
+    int32_t target = 0;     // the target of the run (lowered for FewerColumns)
+
+    bool refused() const
+    {
+        return code != DrawCode::Ok && code != DrawCode::FewerColumns;
+    }
+};
+
+// How many different columns the setup can make (ignoring the ticket), exactly: a count over the
+// drawable balls and the sums of pick counts for lotto parts, position by position for digits,
+// the product of both parts on two-drum games. Saturates at INT64_MAX.
+int64_t countPossibleColumns(const GeneratorSetup &setup);
+
+// Checks a run that keeps the first `before` rows of `grid` and asks for `target` new columns.
+DrawCheck checkTicketDraw(const GeneratorSetup &setup, const TicketGrid &grid, int32_t before, int32_t target);
+
+// checkTicketDraw on garrTicketGrid, glngColumnsBefore and glngColumnsTarget; lowers
+// glngColumnsTarget to the columns available when there are fewer.
+DrawCheck prepareTicketDraw(const GeneratorSetup &setup);
+
+// ---- Drawing from a pool ------------------------------------------------------------------------
+
+// Draws balls of a pool among those not excluded, each with the probability of its pool count.
+class DrumSampler {
+public:
+    DrumSampler() = default;
+    DrumSampler(const Pool &pool, const BallArray<int32_t> &excluded);
+
+    int64_t total() const { return total_; }                    // pool elements not excluded
+    const std::vector<int32_t> &balls() const { return balls_; }  // drawable balls, ascending
+    int32_t ballAt(int64_t k) const;                              // k in 0..total-1
+    int32_t draw(std::mt19937_64 &engine) const;
+
+private:
+    std::vector<int32_t> balls_;
+    std::vector<int64_t> end_;     // running sums of the counts
+    std::vector<int8_t> flat_;     // ball of every element, for small pools
+    int64_t total_ = 0;
+};
+
+// A uniform number in 0..n-1 (n > 0) without bias.
+uint64_t uniformBelow(std::mt19937_64 &engine, uint64_t n);
+
+// ---- The run ------------------------------------------------------------------------------------
+
+enum class RunStatus {
+    Running,        // more columns to make
+    TargetReached,  // glngColumnsMade = glngColumnsTarget
+    GaveUp,         // no new column for watchdogLimit attempts in a row
+};
+
+// What the progress dialog drives: a run that works for a time budget at a time.
+class IColumnRun {
+public:
+    virtual ~IColumnRun() = default;
+    // Runs attempts until the target is reached, the budget is spent or the run gives up.
+    virtual RunStatus runFor(std::chrono::nanoseconds budget) = 0;
+};
+
+enum class AttemptResult { Added, Failed, Duplicate };
+
+class TicketColumnGenerator : public IColumnRun {
+public:
+    explicit TicketColumnGenerator(GeneratorSetup setup);
+
+    // One attempt (fncMakeTicketColumns): at most one new row in garrTicketGrid and
+    // glngColumnsMade one higher. The first attempt of a run drops the earlier ticket unless it
+    // is kept (incremental option), keeping rows 1..glngColumnsBefore.
+    AttemptResult fncMakeTicketColumns();
+
+    RunStatus runFor(std::chrono::nanoseconds budget) override;
+    // Runs until the target is reached or the run gives up.
+    RunStatus runToEnd();
+
+    RunStatus status() const;
+    uint64_t seed() const { return seed_; }
+    int64_t failuresInARow() const { return failuresInARow_; }
+
+private:
+    struct Part {
+        int offset = 0;
+        int length = 0;
+        bool distinct = true;
+        std::vector<int32_t> guarantee;   // -1: drawn
+        DrumSampler sampler;
+        std::vector<int64_t> pickCount;   // by ball 0..maxBall
+        bool intervalOn = false;
+        int64_t lower = 0;
+        int64_t upper = 0;
+    };
+
+    void prepare();
+    bool buildPart(const Part &part, int32_t *column);
+    static uint64_t keyOf(const int32_t *column, int width);
+
+    // An open-addressing set of the packed columns on the ticket.
+    class KeySet {
+    public:
+        void reserve(size_t n);
+        bool insert(uint64_t key);  // false when already present
+    private:
+        void grow();
+        std::vector<uint64_t> slots_;
+        size_t used_ = 0;
+        size_t mask_ = 0;
+        int shift_ = 64;
+    };
+
+    GeneratorSetup setup_;
+    std::vector<Part> parts_;
+    std::mt19937_64 engine_;
+    uint64_t seed_ = 0;
+    KeySet keys_;
+    bool prepared_ = false;
+    int64_t failuresInARow_ = 0;
+};
+
+// STOP: keeps every complete column, rows 1 to glngColumnsBefore + glngColumnsMade, of
+// garrTicketGrid (no row at all when that is 0).
+void trimTicketToColumnsMade();
+
+// Makes every later GeneratorSetup::fromState use this seed (none: entropy again), so that tests of
+// the boards get the same columns on every run.
+void setGeneratorSeedForTests(std::optional<uint64_t> seed);
+
+// 32000 - before when before + requested passes the ticket's limit of 32000 columns, else
+// requested (never below 0).
+int32_t cappedColumnsTarget(int32_t before, int32_t requested);

@@ -1,0 +1,81 @@
+#include "analysis/interval.h"
+
+#include "analysis/power.h"
+#include "platform/vb.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+std::optional<SumStats> drawingCountSumStats(const History &history, const DrumShape &drum,
+                                             int32_t fromWeek, int32_t toWeek,
+                                             const BallArray<int32_t> &pickCount)
+{
+    const auto [first, last] = weekRange(history, fromWeek, toWeek);
+    if (first == last)
+        return std::nullopt;
+    int64_t total = 0;
+    int64_t largest = 0;
+    // The smallest sum is searched from the first drawing's sum: a start value of weeks x columns
+    // would stand below every drawing whenever the pick counts come from a longer window.
+    int64_t smallest = std::numeric_limits<int64_t>::max();
+    for (size_t i = first; i < last; ++i) {
+        const Drawing &d = history[i];
+        int64_t s = 0;
+        for (int c = drum.firstColumn; c <= drum.lastColumn(); ++c) {
+            if (c < 1 || c > static_cast<int>(d.numbers.size()))
+                continue;
+            const int32_t n = d.numbers[static_cast<size_t>(c - 1)];
+            if (drum.holds(n))
+                s += pickCount.value(n, 0);
+        }
+        total += s;
+        largest = std::max(largest, s);
+        smallest = std::min(smallest, s);
+    }
+    const auto clamp32 = [](int64_t v) {
+        return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
+                                                        std::numeric_limits<int32_t>::max()));
+    };
+    SumStats stats;
+    stats.smallest = clamp32(smallest);
+    stats.largest = clamp32(largest);
+    stats.mean = vb::cLngOrClamp(static_cast<double>(total) / static_cast<double>(last - first));
+    return stats;
+}
+
+namespace {
+
+int32_t roundLimit(double value)
+{
+    if (auto v = vb::cLng(value))
+        return *v;
+    return value < 0 ? std::numeric_limits<int32_t>::min() : std::numeric_limits<int32_t>::max();
+}
+
+}  // namespace
+
+int32_t intervalUpperLimit(int32_t mean, int32_t largest, int32_t percent)
+{
+    return roundLimit(mean + percent * ((static_cast<double>(largest) - mean) + 0.001) / 100);
+}
+
+int32_t intervalLowerLimit(int32_t mean, int32_t smallest, int32_t percent)
+{
+    return roundLimit(mean - percent * ((static_cast<double>(mean) - smallest) + 0.001) / 100);
+}
+
+PowerIntervalView powerIntervalView(const SumStats &stats, int32_t percent)
+{
+    PowerIntervalView v;
+    v.lowest = stats.smallest;
+    v.middle = stats.mean;
+    v.highest = stats.largest;
+    v.sliderMin = stats.smallest;
+    v.sliderMax = std::max(stats.smallest, stats.largest);
+    v.sliderValue = std::clamp(stats.mean, v.sliderMin, v.sliderMax);
+    v.upper = intervalUpperLimit(stats.mean, stats.largest, percent);
+    v.lower = intervalLowerLimit(stats.mean, stats.smallest, percent);
+    v.sliderPos = v.sliderValue;
+    return v;
+}

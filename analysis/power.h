@@ -1,0 +1,29 @@
+#pragma once
+// The power of every ball of a drum: how often and how recently it was drawn in the analysis
+// window, with hot or cold weighting, normalised so that the smallest power above 0 becomes 1
+// (when it was above 2) and no power stands above 317 (larger ones are scaled down to 316).
+
+#include "analysis/ballarray.h"
+#include "analysis/drum.h"
+#include "analysis/history.h"
+
+#include <cstdint>
+
+inline constexpr double kPowerSearchStart = 999999999.0;
+inline constexpr int32_t kPowerCap = 316;  // the square root of 99999, rounded
+
+// Powers indexed 0..maxBall; the balls firstBall..maxBall hold a value, every other entry 0.
+// Every drawing with fromWeek <= WeekNo <= toWeek adds, for each of the drum's columns that holds
+// a ball of the drum, the term w (power increase off), w^2 (increase on, hot) or (toWeek - w)^2
+// (increase on, cold) to that ball, w being the drawing's week number. A ball in two columns of
+// one drawing (a digit in two positions) gets the term twice. Numbers outside the drum are left
+// out. All arithmetic in double.
+BallArray<double> calculatePowerTable(const History &history, const DrumShape &drum, int32_t toWeek,
+                                      int32_t coldMode, bool powerIncrease, int32_t fromWeek);
+
+// The two normalisation steps on sums already made, over the drum's balls (exposed for tests).
+void normalisePowers(BallArray<double> &power, const DrumShape &drum);
+
+// The drawings of the history whose week number lies in fromWeek..toWeek, as a range of
+// positions [first, last) (the history is in WeekNo order).
+std::pair<size_t, size_t> weekRange(const History &history, int32_t fromWeek, int32_t toWeek);

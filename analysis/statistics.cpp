@@ -1,0 +1,86 @@
+#include "analysis/statistics.h"
+
+#include <bit>
+
+uint64_t drumBallsOf(const Drawing &drawing, const DrumShape &drum)
+{
+    uint64_t set = 0;
+    for (int c = drum.firstColumn; c <= drum.lastColumn(); ++c) {
+        if (c < 1 || c > static_cast<int>(drawing.numbers.size()))
+            continue;
+        const int32_t n = drawing.numbers[static_cast<size_t>(c - 1)];
+        if (drum.holds(n) && n < 64)
+            set |= uint64_t{1} << n;
+    }
+    return set;
+}
+
+int64_t countNumbersOutsideDrum(const History &history, const DrumShape &drum)
+{
+    int64_t outside = 0;
+    for (const Drawing &d : history) {
+        for (int c = drum.firstColumn; c <= drum.lastColumn(); ++c) {
+            if (c < 1 || c > static_cast<int>(d.numbers.size()))
+                continue;
+            const int32_t n = d.numbers[static_cast<size_t>(c - 1)];
+            if (!drum.holds(n) || n >= 64)
+                ++outside;
+        }
+    }
+    return outside;
+}
+
+namespace {
+
+template <typename Fn>
+void forEachBall(uint64_t set, Fn fn)
+{
+    while (set) {
+        const int b = std::countr_zero(set);
+        fn(b);
+        set &= set - 1;
+    }
+}
+
+}  // namespace
+
+BallArray<int32_t> countPicksPerBall(const History &history, const DrumShape &drum, int32_t fromWeek,
+                                     const QDate &upToDate)
+{
+    BallArray<int32_t> counts(0, drum.maxBall, 0);
+    for (const Drawing &d : history) {
+        if (d.weekNo < fromWeek || !(d.date <= upToDate))
+            continue;
+        forEachBall(drumBallsOf(d, drum), [&](int b) { ++counts[b]; });
+    }
+    return counts;
+}
+
+BallArray<int32_t> rankByPickCount(const BallArray<int32_t> &pickCount, const DrumShape &drum)
+{
+    BallArray<int32_t> rank(drum.firstBall, drum.maxBall, 0);
+    for (int i = drum.firstBall; i <= drum.maxBall; ++i) {
+        const int32_t mine = pickCount.value(i, 0);
+        int32_t above = 0;
+        for (int j = drum.firstBall; j <= drum.maxBall; ++j)
+            if (j != i && pickCount.value(j, 0) > mine)
+                ++above;
+        rank[i] = above;
+    }
+    return rank;
+}
+
+BallArray<int32_t> lastPickedWeekPerBall(const History &history, const DrumShape &drum,
+                                         const QDate &upToDate)
+{
+    BallArray<int32_t> last(0, drum.maxBall, 0);
+    for (const Drawing &d : history) {
+        if (!(d.date <= upToDate))
+            continue;
+        forEachBall(drumBallsOf(d, drum), [&](int b) {
+            if (d.weekNo > last[b])
+                last[b] = d.weekNo;
+        });
+    }
+    return last;
+}

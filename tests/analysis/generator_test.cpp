@@ -1,0 +1,518 @@
+// The ticket-column generator: the shape of its columns, guarantees, the power interval, the repeat
+// test, the distribution of its draws, the count of possible columns (against an enumeration of
+// every column), and every way a run could fail to end.
+
+#include "analysis/enginemessages.h"
+#include "analysis/generator.h"
+#include "analysis/state.h"
+#include "app/globals.h"
+#include "testhistory.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <random>
+#include <set>
+
+namespace {
+
+class Generator : public ::testing::Test {
+protected:
+    void SetUp() override { reset(); }
+    void TearDown() override { reset(); }
+    static void reset()
+    {
+        glngColumnsBefore = 0;
+        glngColumnsTarget = 0;
+        glngColumnsMade = 0;
+        glngGridRow = 0;
+        garrTicketGrid = TicketGrid();
+        gblnGuaranteeNumbers = false;
+        gblnIncrementalTicket = false;
+        gDrum = DrumState{};
+        gDrumBONUS = DrumState{};
+        GameShape{}.makeCurrent();
+        setGeneratorSeedForTests(std::nullopt);
+    }
+    static void startRun(int32_t target, int32_t before = 0)
+    {
+        glngColumnsBefore = before;
+        glngColumnsTarget = target;
+        glngColumnsMade = 0;
+    }
+};
+
+PartInputs part(const DrumShape &drum, int positions, bool distinct, std::vector<int64_t> counts = {})
+{
+    PartInputs p;
+    p.drum = drum;
+    if (counts.empty())
+        counts.assign(static_cast<size_t>(drum.ballCount()), 1);
+    p.pool = Pool(drum.firstBall, counts);
+    p.pickCount = BallArray<int32_t>(0, drum.maxBall, 0);
+    p.guarantees.assign(static_cast<size_t>(positions), std::nullopt);
+    p.distinct = distinct;
+    return p;
+}
+
+GeneratorSetup lottoSetup(int maxBall, int picks, uint64_t seed = 1)
+{
+    GeneratorSetup s;
+    s.family = ColumnFamily::Lotto;
+    s.firstPosition = 1;
+    s.lastPosition = picks;
+    s.main = part(DrumShape::main(GameShape::lotto(maxBall, picks)), picks, true);
+    s.seed = seed;
+    return s;
+}
+
+GeneratorSetup digitSetup(int positions, uint64_t seed = 1)
+{
+    GeneratorSetup s;
+    s.family = ColumnFamily::Digits;
+    s.firstPosition = 0;
+    s.lastPosition = positions - 1;
+    s.main = part(DrumShape::main(GameShape::digits(positions)), positions, false);
+    s.seed = seed;
+    return s;
+}
+
+GeneratorSetup twoDrumSetup(int maxBall, int picks, int maxBONUS, int bonus, uint64_t seed = 1)
+{
+    const GameShape g = GameShape::twoDrum(maxBall, picks, maxBONUS, bonus);
+    GeneratorSetup s;
+    s.family = ColumnFamily::TwoDrums;
+    s.firstPosition = 1;
+    s.lastPosition = picks + bonus;
+    s.main = part(DrumShape::main(g), picks, true);
+    s.second = part(DrumShape::second(g), bonus, true);
+    s.seed = seed;
+    return s;
+}
+
+std::vector<int32_t> rowOf(int r)
+{
+    return {garrTicketGrid.row(r), garrTicketGrid.row(r) + garrTicketGrid.width()};
+}
+
+void expectNoRepeatedRow()
+{
+    std::set<std::vector<int32_t>> seen;
+    for (int r = 1; r <= garrTicketGrid.rowCount(); ++r)
+        EXPECT_TRUE(seen.insert(rowOf(r)).second) << "row " << r << " repeats";
+}
+
+// ---- An enumeration of every column a setup can make, written without the generator ---------------
+namespace enumeration {
+
+bool drawable(const PartInputs &p, int ball) { return p.pool.count(ball) > 0 && p.excluded.value(ball, 0) == 0; }
+
+bool sumOk(const PartInputs &p, const std::vector<int> &values)
+{
+    int64_t s = 0;
+    for (int v : values)
+        s += p.pickCount.value(v, 0);
+    return !p.intervalOn || (s >= p.lower && s <= p.upper);
+}
+
+void walk(const PartInputs &p, std::vector<int> &values, int next, int64_t &count)
+{
+    const int n = static_cast<int>(p.guarantees.size());
+    if (static_cast<int>(values.size()) == n) {
+        if (p.distinct) {
+            std::vector<int> g;
+            for (const auto &x : p.guarantees)
+                if (x)
+                    g.push_back(*x);
+            std::multiset<int> gs(g.begin(), g.end());
+            for (int x : gs)
+                if (gs.count(x) > 1)
+                    return;
+            for (int x : g)
+                if (std::find(values.begin(), values.end(), x) == values.end())
+                    return;
+            for (int v : values)
+                if (std::find(g.begin(), g.end(), v) == g.end() && !drawable(p, v))
+                    return;
+        } else {
+            for (int i = 0; i < n; ++i) {
+                const auto &x = p.guarantees[static_cast<size_t>(i)];
+                if (x ? values[static_cast<size_t>(i)] != *x : !drawable(p, values[static_cast<size_t>(i)]))
+                    return;
+            }
+        }
+        if (sumOk(p, values))
+            ++count;
+        return;
+    }
+    for (int b = p.distinct ? next : p.drum.firstBall; b <= p.drum.maxBall; ++b) {
+        values.push_back(b);
+        walk(p, values, b + 1, count);
+        values.pop_back();
+    }
+}
+
+int64_t count(const PartInputs &p)
+{
+    std::vector<int> values;
+    int64_t n = 0;
+    walk(p, values, p.drum.firstBall, n);
+    return n;
+}
+
+}  // namespace enumeration
+
+}  // namespace
+
+TEST_F(Generator, LottoColumnsAreAscendingDistinctAndNeverRepeated)
+{
+    GeneratorSetup s = lottoSetup(49, 6, 42);
+    s.main.guarantees[2] = 7;
+    s.main.guarantees[4] = 13;
+    for (int b = 1; b <= 49; ++b)
+        s.main.pickCount[b] = b;
+    s.main.intervalOn = true;
+    s.main.lower = 140;
+    s.main.upper = 160;
+    startRun(3000);
+    TicketColumnGenerator gen(s);
+    EXPECT_EQ(gen.runToEnd(), RunStatus::TargetReached);
+    ASSERT_EQ(garrTicketGrid.rowCount(), 3000);
+    EXPECT_EQ(garrTicketGrid.firstPosition(), 1);
+    EXPECT_EQ(garrTicketGrid.lastPosition(), 6);
+    for (int r = 1; r <= 3000; ++r) {
+        const auto row = rowOf(r);
+        int sum = 0;
+        for (size_t i = 0; i < row.size(); ++i) {
+            EXPECT_GE(row[i], 1);
+            EXPECT_LE(row[i], 49);
+            if (i)
+                EXPECT_LT(row[i - 1], row[i]);
+            sum += row[i];
+        }
+        EXPECT_NE(std::find(row.begin(), row.end(), 7), row.end());
+        EXPECT_NE(std::find(row.begin(), row.end(), 13), row.end());
+        EXPECT_GE(sum, 140);
+        EXPECT_LE(sum, 160);
+    }
+    expectNoRepeatedRow();
+    EXPECT_EQ(glngColumnsMade, 3000);
+    EXPECT_EQ(glngGridRow, 3000);
+}
+
+TEST_F(Generator, ALimitItselfIsInsideTheInterval)
+{
+    GeneratorSetup s = lottoSetup(6, 3);
+    for (int b = 1; b <= 6; ++b)
+        s.main.pickCount[b] = b;
+    s.main.intervalOn = true;
+    s.main.lower = 6;  // only {1,2,3} sums to 6
+    s.main.upper = 6;
+    startRun(1);
+    TicketColumnGenerator gen(s);
+    EXPECT_EQ(gen.runToEnd(), RunStatus::TargetReached);
+    EXPECT_EQ(rowOf(1), (std::vector<int32_t>{1, 2, 3}));
+}
+
+TEST_F(Generator, DigitsStayInDrawingOrderAndRepeat)
+{
+    GeneratorSetup s = digitSetup(3);
+    s.main.pool = Pool(0, {0, 0, 0, 5, 0, 0, 0, 0, 0, 0});  // only digit 3 can be drawn
+    s.main.guarantees[0] = 7;
+    startRun(1);
+    TicketColumnGenerator gen(s);
+    EXPECT_EQ(gen.runToEnd(), RunStatus::TargetReached);
+    EXPECT_EQ(garrTicketGrid.firstPosition(), 0);
+    EXPECT_EQ(rowOf(1), (std::vector<int32_t>{7, 3, 3}));
+
+    // Digit sums count every position: 3, 3, 7 weighs 2 x pc(3) + pc(7).
+    GeneratorSetup t = digitSetup(3);
+    t.main.guarantees = {3, 3, 7};
+    t.main.pickCount[3] = 10;
+    t.main.pickCount[7] = 1;
+    t.main.intervalOn = true;
+    t.main.lower = t.main.upper = 21;
+    EXPECT_EQ(countPossibleColumns(t), 1);
+}
+
+TEST_F(Generator, TwoDrumColumnsSortEachPartOnItsOwn)
+{
+    GeneratorSetup s = twoDrumSetup(12, 4, 6, 2, 9);
+    startRun(400);
+    TicketColumnGenerator gen(s);
+    EXPECT_EQ(gen.runToEnd(), RunStatus::TargetReached);
+    bool shared = false;
+    for (int r = 1; r <= 400; ++r) {
+        const auto row = rowOf(r);
+        ASSERT_EQ(row.size(), 6u);
+        EXPECT_TRUE(std::is_sorted(row.begin(), row.begin() + 4));
+        EXPECT_LT(row[4], row[5]);
+        EXPECT_LE(row[5], 6);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_LT(row[i], i == 3 ? 13 : row[i + 1]);
+        shared = shared || std::find(row.begin(), row.begin() + 4, row[4]) != row.begin() + 4;
+    }
+    EXPECT_TRUE(shared);  // a main number may equal a second-drum number
+    expectNoRepeatedRow();
+}
+
+TEST_F(Generator, KeptColumnsStayAndAreNeverMadeAgain)
+{
+    // Guarantees on two of three digit positions leave ten columns; four are on the ticket.
+    GeneratorSetup s = digitSetup(3);
+    s.incremental = true;
+    s.main.guarantees[0] = 1;
+    s.main.guarantees[1] = 2;
+    garrTicketGrid = TicketGrid(0, 2);
+    const std::vector<std::vector<int32_t>> kept{{1, 2, 0}, {1, 2, 5}, {9, 9, 9}, {1, 2, 9}};
+    for (const auto &k : kept) {
+        garrTicketGrid.resizeRows(garrTicketGrid.rowCount() + 1);
+        std::copy(k.begin(), k.end(), garrTicketGrid.row(garrTicketGrid.rowCount()));
+    }
+    startRun(10, 4);
+    const DrawCheck check = prepareTicketDraw(s);
+    EXPECT_EQ(check.code, DrawCode::FewerColumns);
+    EXPECT_EQ(check.available, 7);  // {9,9,9} could never be made here
+    EXPECT_EQ(glngColumnsTarget, 7);
+    TicketColumnGenerator gen(s);
+    EXPECT_EQ(gen.runToEnd(), RunStatus::TargetReached);
+    ASSERT_EQ(garrTicketGrid.rowCount(), 11);
+    for (int r = 1; r <= 4; ++r)
+        EXPECT_EQ(rowOf(r), kept[static_cast<size_t>(r - 1)]);
+    expectNoRepeatedRow();
+}
+
+TEST_F(Generator, ANewTicketDropsTheOldOneOnlyWhenAColumnIsTried)
+{
+    GeneratorSetup s = lottoSetup(20, 5);
+    garrTicketGrid = TicketGrid(1, 5);
+    garrTicketGrid.resizeRows(8);
+    startRun(0);
+    TicketColumnGenerator idle(s);
+    EXPECT_EQ(idle.runToEnd(), RunStatus::TargetReached);
+    EXPECT_EQ(garrTicketGrid.rowCount(), 8);  // a run of 0 columns leaves the ticket alone
+
+    startRun(3);
+    TicketColumnGenerator gen(s);
+    EXPECT_EQ(gen.runToEnd(), RunStatus::TargetReached);
+    EXPECT_EQ(garrTicketGrid.rowCount(), 3);
+}
+
+TEST_F(Generator, StopKeepsEveryCompleteColumn)
+{
+    GeneratorSetup s = lottoSetup(20, 5);
+    startRun(50);
+    TicketColumnGenerator gen(s);
+    while (glngColumnsMade < 5)
+        gen.fncMakeTicketColumns();
+    trimTicketToColumnsMade();
+    EXPECT_EQ(garrTicketGrid.rowCount(), 5);
+    EXPECT_NE(rowOf(5)[0], 0);
+    glngColumnsMade = 0;
+    trimTicketToColumnsMade();
+    EXPECT_EQ(garrTicketGrid.rowCount(), 0);
+    EXPECT_EQ(cappedColumnsTarget(31990, 50), 10);
+    EXPECT_EQ(cappedColumnsTarget(0, 50), 50);
+    EXPECT_EQ(cappedColumnsTarget(32000, 5), 0);
+}
+
+TEST_F(Generator, DrawsFollowThePoolCountsAmongAllowedBalls)
+{
+    BallArray<int32_t> excluded(1, 5, 0);
+    excluded[5] = 1;
+    const DrumSampler sampler(Pool(1, {10, 30, 60, 0, 50}), excluded);
+    EXPECT_EQ(sampler.total(), 100);
+    std::mt19937_64 engine(2024);
+    std::map<int, int> seen;
+    const int n = 200000;
+    for (int i = 0; i < n; ++i)
+        ++seen[sampler.draw(engine)];
+    EXPECT_EQ(seen.count(4), 0u);
+    EXPECT_EQ(seen.count(5), 0u);
+    double chi2 = 0;
+    for (const auto &[ball, expected] : std::map<int, double>{{1, 0.1 * n}, {2, 0.3 * n}, {3, 0.6 * n}})
+        chi2 += (seen[ball] - expected) * (seen[ball] - expected) / expected;
+    EXPECT_LT(chi2, 13.8);  // 2 degrees of freedom, 0.1 %
+
+    // A pool too large for a table of its elements draws through its running sums alike.
+    const DrumSampler large(Pool(1, {int64_t{1} << 40, int64_t{3} << 40}), {});
+    int ones = 0;
+    for (int i = 0; i < 40000; ++i)
+        ones += large.draw(engine) == 1;
+    EXPECT_NEAR(ones / 40000.0, 0.25, 0.01);
+    EXPECT_EQ(large.ballAt(0), 1);
+    EXPECT_EQ(large.ballAt(large.total() - 1), 2);
+
+    // The digits of generated columns follow the counts too.
+    GeneratorSetup s = digitSetup(8, 77);
+    std::vector<int64_t> counts;
+    for (int d = 0; d <= 9; ++d)
+        counts.push_back(d + 1);
+    s.main.pool = Pool(0, counts);
+    startRun(20000);
+    TicketColumnGenerator gen(s);
+    ASSERT_EQ(gen.runToEnd(), RunStatus::TargetReached);
+    std::vector<double> freq(10, 0);
+    for (int r = 1; r <= 20000; ++r)
+        for (int32_t d : rowOf(r))
+            ++freq[static_cast<size_t>(d)];
+    chi2 = 0;
+    for (int d = 0; d <= 9; ++d) {
+        const double expected = 160000.0 * (d + 1) / 55;
+        chi2 += (freq[static_cast<size_t>(d)] - expected) * (freq[static_cast<size_t>(d)] - expected) / expected;
+    }
+    EXPECT_LT(chi2, 27.9);  // 9 degrees of freedom, 0.1 %
+}
+
+TEST_F(Generator, UniformNumbersReachBothEnds)
+{
+    std::mt19937_64 engine(3);
+    std::set<uint64_t> seen;
+    for (int i = 0; i < 1000; ++i) {
+        const uint64_t v = uniformBelow(engine, 7);
+        ASSERT_LT(v, 7u);
+        seen.insert(v);
+    }
+    EXPECT_EQ(seen.size(), 7u);
+}
+
+TEST_F(Generator, PossibleColumnsMatchAnEnumeration)
+{
+    std::mt19937 rng(99);
+    for (int trial = 0; trial < 120; ++trial) {
+        const int kind = trial % 3;
+        GeneratorSetup s = kind == 0   ? lottoSetup(8 + rng() % 7, 3 + rng() % 3)
+                           : kind == 1 ? digitSetup(3 + rng() % 2)
+                                       : twoDrumSetup(9 + rng() % 3, 3 + rng() % 2, 5 + rng() % 3, 1 + rng() % 2);
+        for (PartInputs *p : {&s.main, &s.second}) {
+            if (p->guarantees.empty())
+                continue;
+            std::vector<int64_t> counts;
+            for (int b = p->drum.firstBall; b <= p->drum.maxBall; ++b)
+                counts.push_back(rng() % 4 == 0 ? 0 : 1 + rng() % 3);
+            p->pool = Pool(p->drum.firstBall, counts);
+            p->excluded = BallArray<int32_t>(p->drum.firstBall, p->drum.maxBall, 0);
+            for (int b = p->drum.firstBall; b <= p->drum.maxBall; ++b) {
+                p->excluded[b] = rng() % 5 == 0;
+                p->pickCount[b] = static_cast<int32_t>(rng() % 9);
+            }
+            for (auto &g : p->guarantees)
+                if (rng() % 4 == 0)
+                    g = p->drum.firstBall + static_cast<int>(rng() % p->drum.ballCount());
+            p->intervalOn = rng() % 2;
+            p->lower = static_cast<int32_t>(rng() % 12);
+            p->upper = p->lower + static_cast<int32_t>(rng() % 14) - 2;
+        }
+        int64_t expected = enumeration::count(s.main);
+        if (s.family == ColumnFamily::TwoDrums)
+            expected *= enumeration::count(s.second);
+        EXPECT_EQ(countPossibleColumns(s), expected) << "trial " << trial;
+    }
+}
+
+TEST_F(Generator, EveryHazardEndsWithAClearResult)
+{
+    glngLanguage = 2;
+    // Every ball excluded: refused; a run forced anyway gives up instead of hanging.
+    GeneratorSetup s = lottoSetup(10, 3);
+    s.main.excluded = BallArray<int32_t>(1, 10, 1);
+    TicketGrid grid;
+    EXPECT_EQ(checkTicketDraw(s, grid, 0, 5).code, DrawCode::PoolTooSmall);
+    s.watchdogLimit = 1000;
+    startRun(5);
+    TicketColumnGenerator stuck(s);
+    EXPECT_EQ(stuck.runToEnd(), RunStatus::GaveUp);
+    EXPECT_EQ(glngColumnsMade, 0);
+
+    // An empty second-drum pool, or one ball for two second-drum numbers.
+    GeneratorSetup two = twoDrumSetup(20, 5, 10, 2);
+    two.second.pool = Pool(1, std::vector<int64_t>(10, 0));
+    EXPECT_EQ(checkTicketDraw(two, grid, 0, 5).code, DrawCode::SecondPoolTooSmall);
+    two.second.pool = Pool(1, {0, 0, 4, 0, 0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(checkTicketDraw(two, grid, 0, 5).code, DrawCode::SecondPoolTooSmall);
+    two.second.guarantees[0] = 7;  // a guarantee covers the other position
+    EXPECT_EQ(checkTicketDraw(two, grid, 0, 5).code, DrawCode::Ok);
+
+    // Two equal guarantees.
+    GeneratorSetup same = lottoSetup(20, 4);
+    same.main.guarantees[0] = 5;
+    same.main.guarantees[3] = 5;
+    const DrawCheck sameCheck = checkTicketDraw(same, grid, 0, 5);
+    EXPECT_EQ(sameCheck.code, DrawCode::SameGuarantees);
+    EXPECT_TRUE(sameCheck.refused());
+    EXPECT_FALSE(drawCheckText(sameCheck).isEmpty());
+
+    // An interval no column can meet (lower above upper, or above every sum).
+    GeneratorSetup narrow = lottoSetup(20, 4);
+    narrow.main.intervalOn = true;
+    narrow.main.lower = 10;
+    narrow.main.upper = 9;
+    EXPECT_EQ(checkTicketDraw(narrow, grid, 0, 5).code, DrawCode::NoColumnPossible);
+    narrow.main.upper = 2000000000;
+    narrow.main.lower = 1;  // every pick count is 0
+    EXPECT_EQ(checkTicketDraw(narrow, grid, 0, 5).code, DrawCode::NoColumnPossible);
+
+    // A three-digit game has 1000 columns: a target of 2000 becomes 1000, and the run ends.
+    GeneratorSetup digits = digitSetup(3, 5);
+    startRun(2000);
+    const DrawCheck capped = prepareTicketDraw(digits);
+    EXPECT_EQ(capped.code, DrawCode::FewerColumns);
+    EXPECT_EQ(glngColumnsTarget, 1000);
+    EXPECT_EQ(drawCheckText(capped),
+              QStringLiteral("Only 1000 new columns can be made with these settings, so 1000 columns will be drawn."));
+    TicketColumnGenerator all(digits);
+    EXPECT_EQ(all.runToEnd(), RunStatus::TargetReached);
+    EXPECT_EQ(garrTicketGrid.rowCount(), 1000);
+    expectNoRepeatedRow();
+
+    // Every position guaranteed: one column.
+    digits.main.guarantees = {0, 0, 0};
+    EXPECT_EQ(countPossibleColumns(digits), 1);
+
+    // A run asked for more than exists (no check made) gives up and keeps what it made.
+    GeneratorSetup few = lottoSetup(5, 4);
+    few.watchdogLimit = 5000;
+    startRun(10);
+    TicketColumnGenerator over(few);
+    EXPECT_EQ(over.runToEnd(), RunStatus::GaveUp);
+    EXPECT_EQ(glngColumnsMade, 5);
+    EXPECT_EQ(garrTicketGrid.rowCount(), 5);
+    EXPECT_FALSE(drawGaveUpText().isEmpty());
+}
+
+TEST_F(Generator, GuaranteeTextsThatMeanNothing)
+{
+    EXPECT_EQ(parseGuarantee(QStringLiteral(" 7 "), 1, 49), 7);
+    EXPECT_EQ(parseGuarantee(QString(), 1, 49), std::nullopt);
+    EXPECT_EQ(parseGuarantee(QStringLiteral("abc"), 1, 49), std::nullopt);
+    EXPECT_EQ(parseGuarantee(QStringLiteral("0"), 1, 49), std::nullopt);  // lotto: 0 is no guarantee
+    EXPECT_EQ(parseGuarantee(QStringLiteral("0"), 0, 9), 0);              // digits: it is the digit 0
+    EXPECT_EQ(parseGuarantee(QStringLiteral("50"), 1, 49), std::nullopt);
+    EXPECT_EQ(parseGuarantee(QStringLiteral("99999999999"), 1, 49), std::nullopt);
+
+    // The setup of the open two-drum game reads each part's boxes against its own drum.
+    GameShape::twoDrum(50, 5, 10, 2).makeCurrent();
+    gblnGuaranteeNumbers = true;
+    const QStringList boxes{"", "3", "", "3", "", "x", "", "10"};  // positions 0..7
+    const GeneratorSetup s = GeneratorSetup::fromState([&](int k) { return boxes.value(k); });
+    EXPECT_EQ(s.family, ColumnFamily::TwoDrums);
+    EXPECT_EQ(s.lastPosition, 7);
+    EXPECT_EQ(s.main.guarantees, (std::vector<std::optional<int32_t>>{3, std::nullopt, 3, std::nullopt, std::nullopt}));
+    EXPECT_EQ(s.second.guarantees, (std::vector<std::optional<int32_t>>{std::nullopt, 10}));
+    gblnGuaranteeNumbers = false;
+    const GeneratorSetup off = GeneratorSetup::fromState([&](int k) { return boxes.value(k); });
+    EXPECT_EQ(off.main.guarantees[0], std::nullopt);
+}
+
+TEST_F(Generator, AFixedSeedGivesTheSameTicket)
+{
+    GeneratorSetup s = lottoSetup(49, 6, 1234);
+    startRun(100);
+    TicketColumnGenerator a(s);
+    a.runToEnd();
+    const TicketGrid first = garrTicketGrid;
+    startRun(100);
+    TicketColumnGenerator b(s);
+    b.runToEnd();
+    EXPECT_EQ(garrTicketGrid, first);
+    EXPECT_EQ(a.seed(), 1234u);
+}
