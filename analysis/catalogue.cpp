@@ -218,7 +218,7 @@ std::optional<CountryRecord> findCountry(const CatalogueTable &t, int32_t countr
     return std::nullopt;
 }
 
-std::optional<GameShape> gameShapeFor(const GameConfigRecord &c)
+std::optional<GameCode> gameCodeFor(const GameConfigRecord &c)
 {
     const int32_t n1 = c.highestBall, n2 = c.highestBallBONUS, k = c.numbersDrawn, b = c.bonusCount;
     if (c.reserved5 != 0 || c.reserved8 != 0)
@@ -227,18 +227,18 @@ std::optional<GameShape> gameShapeFor(const GameConfigRecord &c)
         return QLatin1String(prefix) + QString::number(k) + QString::number(b) + u'0';
     };
     if (n1 == 10 && n2 == 0 && b == 0 && k >= 3 && k <= 8)
-        return GameShape{BoardFamily::Digit, u'1' + QString::number(k) + u'0'};
+        return GameCode{BoardFamily::Digit, u'1' + QString::number(k) + u'0'};
     if (n1 < 11 || n1 > 56)
         return std::nullopt;
     using KB = std::array<int32_t, 2>;
     if (n2 == 0) {
         for (const KB &s : {KB{5, 0}, KB{6, 0}, KB{7, 0}, KB{5, 1}, KB{6, 1}, KB{7, 1}, KB{6, 2}})
             if (k == s[0] && b == s[1])
-                return GameShape{BoardFamily::Lotto, code("", k, b)};
+                return GameCode{BoardFamily::Lotto, code("", k, b)};
     } else if (n2 >= 9 && n2 <= 56) {
         for (const KB &s : {KB{4, 1}, KB{5, 1}, KB{6, 1}, KB{7, 1}, KB{5, 2}, KB{6, 2}})
             if (k == s[0] && b == s[1])
-                return GameShape{BoardFamily::TwoPool, code("2P", k, b)};
+                return GameCode{BoardFamily::TwoPool, code("2P", k, b)};
     }
     return std::nullopt;
 }

@@ -87,12 +87,12 @@ std::optional<GameConfigRecord> findGameConfig(const CatalogueTable &table, int3
 std::optional<CountryRecord> findCountry(const CatalogueTable &table, int32_t countryId);
 
 // The game family and game code of a configured shape, or nothing for a shape no board serves.
-struct GameShape {
+struct GameCode {
     BoardFamily family = BoardFamily::Lotto;
     QString code;
-    friend bool operator==(const GameShape &, const GameShape &) = default;
+    friend bool operator==(const GameCode &, const GameCode &) = default;
 };
-std::optional<GameShape> gameShapeFor(const GameConfigRecord &config);
+std::optional<GameCode> gameCodeFor(const GameConfigRecord &config);
 
 // The working configuration of a configured game.
 struct GameConfig {

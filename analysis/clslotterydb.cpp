@@ -494,8 +494,10 @@ std::optional<History> clsLotteryDb::fncLoadHistory()
         d.date = *date;
         for (size_t i = 0; i < 8; ++i) {
             const QVariant &v = row[i + 2];
-            if (v.isNull())
+            if (v.isNull()) {
+                d.numbers[i] = Drawing::kEmpty;
                 continue;
+            }
             const auto n = lotterydb::toInt32(v);
             if (!n) {
                 fail(QStringLiteral("WinnerNumber%1 of drawing %2 is not a number.").arg(i + 1).arg(d.weekNo));

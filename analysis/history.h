@@ -9,9 +9,13 @@
 struct Drawing {
     int32_t weekNo = 0;
     QDate date;
+    // A column without a number. It lies outside every drum, so no ball or digit is ever taken
+    // for it.
+    static constexpr int32_t kEmpty = -1;
+
     // WinnerNumber1..8 at indexes 0..7: the main numbers (digit games: the digit of each position)
-    // first, then the bonus or second-drum numbers; 0 where the column is empty.
-    std::array<int32_t, 8> numbers{};
+    // first, then the bonus or second-drum numbers; kEmpty where the column is empty.
+    std::array<int32_t, 8> numbers{kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty};
 };
 
 // Drawings in WeekNo order.

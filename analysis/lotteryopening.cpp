@@ -38,10 +38,10 @@ OpeningCheck prepareLotteryOpening(const QString &databaseFile)
     if (!country)
         return fail(OpeningProblem::CountryMissing);
     o.country = *country;
-    const auto shape = gameShapeFor(o.config);
+    const auto shape = gameCodeFor(o.config);
     if (!shape)
         return fail(OpeningProblem::NoBoard);
-    o.shape = *shape;
+    o.gameCode = *shape;
     QString why;
     if (!lotterydb::canOpenResultsDatabase(gstrLotteryDbsFolder + databaseFile, &why))
         return fail(OpeningProblem::DatabaseUnreadable, why);

@@ -14,7 +14,7 @@ struct LotteryOpening {
     LotteryRecord lottery;
     GameConfigRecord config;
     CountryRecord country;
-    GameShape shape;
+    GameCode gameCode;
 };
 
 enum class OpeningProblem {

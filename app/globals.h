@@ -29,10 +29,6 @@ inline int32_t glngLanguage = 2;
 // The lottery chosen, the one open last, and the open lottery's files.
 inline QString gstrLotteryDbFile;
 inline QString gstrLastLotteryDbFile;
-// Runs when the last-used lottery could not be opened and has been forgotten
-// (gstrLastLotteryDbFile cleared), so that the settings store forgets it too and the next start
-// does not fail on it again. Set by start-up; may be empty.
-inline std::function<void()> gonLastLotteryForgotten;
 
 // The request and results of the file dialog.
 inline QString gstrFileDialogFolder;

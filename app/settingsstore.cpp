@@ -22,3 +22,9 @@ bool fncSaveSettings()
                                                      settingsstore::kLastLotteryDbFile, gstrLotteryDbFile);
     return language && lottery;
 }
+
+bool fncForgetLastLottery()
+{
+    return clsRegistry().fncREGSetStringVal(reg::HKEY_CURRENT_USER, settingsstore::kKey,
+                                            settingsstore::kLastLotteryDbFile, QString());
+}

@@ -19,3 +19,6 @@ void subRestoreSettings();
 // Writes glngLanguage and gstrLotteryDbFile (the open lottery) to the store; true when both were
 // written. The boards call it when they close.
 bool fncSaveSettings();
+// Writes an empty last lottery to the store, so that the next start does not try a lottery that
+// could not be opened.
+bool fncForgetLastLottery();

@@ -3,7 +3,15 @@
 #include "dialogs/frmstart.h"
 #include "platform/ui/forms.h"
 
-QWidget *startWindow() { return DefaultInstance<frmStart>::get(); }
+#include "boards/common/iboard.h"
+
+void showStartWindowInFront()
+{
+    frmStart *start = DefaultInstance<frmStart>::get();
+    start->subSetLanguageCaptions();
+    gfrmCurrentBoard = start;
+    start->show();
+}
 
 void showStartWindow() { DefaultInstance<frmStart>::get()->show(); }
 

@@ -3,9 +3,9 @@
 
 class QWidget;
 
-// The start window, created (not shown) when it does not exist; callers make it the window in
-// front (gfrmCurrentBoard) where they need to.
-QWidget *startWindow();
+// Makes the start window (created when it does not exist) the window in front: it becomes
+// gfrmCurrentBoard, its captions and status line are written for the present state, and it shows.
+void showStartWindowInFront();
 // Creates the start window when it does not exist and shows it modeless. It does not change the
 // window in front (gfrmCurrentBoard); callers do that where they need it.
 void showStartWindow();

@@ -9,6 +9,7 @@
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
+#include "app/settingsstore.h"
 #include "app/ui/clsrecordfile.h"
 #include "boards/common/iboard.h"
 #include "dialogs/startwindow.h"
@@ -71,11 +72,10 @@ void failOpening(const QString &text, const QString &databaseFile)
     }
     if (!databaseFile.isEmpty() && gstrLastLotteryDbFile == databaseFile) {
         gstrLastLotteryDbFile.clear();
-        if (gonLastLotteryForgotten)
-            gonLastLotteryForgotten();
+        fncForgetLastLottery();
     }
     gstrLotteryDbFile.clear();
-    showStartWindow();
+    showStartWindowInFront();
 }
 
 // Writes the board settings of the lottery gstrLotteryDbFile from the board still in front.
@@ -119,7 +119,7 @@ void clsAnalysis::subOpenSelectedLottery()
     const bool startUp = choice.isEmpty();
     if (startUp) {
         if (last.isEmpty()) {
-            showStartWindow();
+            showStartWindowInFront();
             return;
         }
         choice = last;
@@ -147,7 +147,7 @@ void clsAnalysis::subOpenSelectedLottery()
 
 bool clsAnalysis::subSetGameCodeAndBoard()
 {
-    const auto shape = gameShapeFor(configuredGame());
+    const auto shape = gameCodeFor(configuredGame());
     if (!shape)
         return false;
     IBoard *board = createBoard(shape->family);
@@ -162,7 +162,7 @@ void clsAnalysis::subReopenCurrentLottery()
 {
     const QString lottery = gstrLotteryDbFile;
     if (lottery.isEmpty()) {
-        showStartWindow();
+        showStartWindowInFront();
         return;
     }
     const OpeningCheck check = prepareLotteryOpening(lottery);

@@ -18,19 +18,6 @@
 
 #include <QApplication>
 
-namespace {
-
-// Makes the start window the window in front, with its status line for the current state.
-void showStartWindowInFront()
-{
-    frmStart *start = DefaultInstance<frmStart>::get();
-    start->subSetLanguageCaptions();
-    gfrmCurrentBoard = start;
-    start->show();
-}
-
-}  // namespace
-
 bool Main()
 {
     createServiceObjects();
@@ -65,12 +52,6 @@ QVariant clsRegistry::subStartMainWindow()
         showStartWindowInFront();
     } else {
         gobjAnalysis->subOpenSelectedLottery();
-        // A last lottery that opens no board (no catalogue row, or a shape without a board) is
-        // forgotten for this run, and the start window takes its place.
-        if (!gfrmCurrentBoard) {
-            gstrLastLotteryDbFile.clear();
-            showStartWindowInFront();
-        }
     }
     gobjFileSystem->subWriteLogEvent(eventlog::kStartupFinished);
     return {};

@@ -165,21 +165,21 @@ TEST(GameCode, EveryShapeWithABoard)
     using F = BoardFamily;
     const char *digitCodes[] = {"130", "140", "150", "160", "170", "180"};
     for (int k = 3; k <= 8; ++k)
-        EXPECT_EQ(gameShapeFor(config(10, 0, k, 0)), (GameShape{F::Digit, QString::fromLatin1(digitCodes[k - 3])}));
+        EXPECT_EQ(gameCodeFor(config(10, 0, k, 0)), (GameCode{F::Digit, QString::fromLatin1(digitCodes[k - 3])}));
     const struct {
         int k, b;
         const char *code;
     } lotto[] = {{5, 0, "500"}, {6, 0, "600"}, {7, 0, "700"}, {5, 1, "510"}, {6, 1, "610"}, {7, 1, "710"}, {6, 2, "620"}};
     for (const auto &s : lotto)
         for (int n1 : {11, 49, 56})
-            EXPECT_EQ(gameShapeFor(config(n1, 0, s.k, s.b)), (GameShape{F::Lotto, QString::fromLatin1(s.code)}));
+            EXPECT_EQ(gameCodeFor(config(n1, 0, s.k, s.b)), (GameCode{F::Lotto, QString::fromLatin1(s.code)}));
     const struct {
         int k, b;
         const char *code;
     } two[] = {{4, 1, "2P410"}, {5, 1, "2P510"}, {6, 1, "2P610"}, {7, 1, "2P710"}, {5, 2, "2P520"}, {6, 2, "2P620"}};
     for (const auto &s : two)
         for (int n2 : {9, 12, 56})
-            EXPECT_EQ(gameShapeFor(config(50, n2, s.k, s.b)), (GameShape{F::TwoPool, QString::fromLatin1(s.code)}));
+            EXPECT_EQ(gameCodeFor(config(50, n2, s.k, s.b)), (GameCode{F::TwoPool, QString::fromLatin1(s.code)}));
 }
 
 TEST(GameCode, ShapesWithoutABoard)
@@ -192,14 +192,14 @@ TEST(GameCode, ShapesWithoutABoard)
         config(9, 0, 6, 0),   config(0, 0, 0, 0),
     };
     for (const auto &c : none)
-        EXPECT_FALSE(gameShapeFor(c).has_value())
+        EXPECT_FALSE(gameCodeFor(c).has_value())
             << c.highestBall << " " << c.highestBallBONUS << " " << c.numbersDrawn << " " << c.bonusCount;
 }
 
 TEST(GameCode, WorkingConfigurationOfDigitAndLottoGames)
 {
     EXPECT_EQ(gameConfigFor(config(10, 0, 5, 0)), (GameConfig{0, 9, 0, 4, 0, 0, 0}));
-    EXPECT_EQ(gameShapeFor(config(10, 0, 5, 0))->code, QStringLiteral("150"));
+    EXPECT_EQ(gameCodeFor(config(10, 0, 5, 0))->code, QStringLiteral("150"));
     EXPECT_EQ(gameConfigFor(config(49, 0, 6, 1)), (GameConfig{1, 49, 0, 6, 1, 0, 0}));
     EXPECT_EQ(gameConfigFor(config(50, 10, 5, 2)), (GameConfig{1, 50, 10, 5, 2, 0, 0}));
 }

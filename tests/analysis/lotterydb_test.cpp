@@ -194,7 +194,7 @@ TEST_F(LotteryDbTest, DatesNewestFirstAndTheDrawingsOfAGame)
     ASSERT_EQ(history->size(), 3u);
     EXPECT_EQ((*history)[0].weekNo, 1);
     EXPECT_EQ((*history)[0].date, QDate(2024, 1, 3));
-    EXPECT_EQ((*history)[2].numbers, (std::array<int32_t, 8>{10, 20, 30, 40, 45, 46, 3, 0}));
+    EXPECT_EQ((*history)[2].numbers, (std::array<int32_t, 8>{10, 20, 30, 40, 45, 46, 3, Drawing::kEmpty}));
 }
 
 TEST_F(LotteryDbTest, TwoDrumAndDigitDrawings)

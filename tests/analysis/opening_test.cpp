@@ -5,6 +5,8 @@
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
+#include "app/clsregistry.h"
+#include "app/settingsstore.h"
 #include "app/ui/clsrecordfile.h"
 #include "support/fakeboard.h"
 #include "support/sandbox.h"
@@ -36,7 +38,9 @@ protected:
         glngMaxBall = 77;
         gfrmCurrentBoard = nullptr;
         gobjRecordFile = &recordFile;
-        gonLastLotteryForgotten = [this] { ++forgotten; };
+        // A marker in the settings store shows whether a failed lottery was forgotten there.
+        clsRegistry().fncREGSetStringVal(reg::HKEY_CURRENT_USER, settingsstore::kKey,
+                                         settingsstore::kLastLotteryDbFile, kStoreMarker);
         FakeBoard::install();
         FakeBoard::log.clear();
     }
@@ -48,7 +52,6 @@ protected:
         gfrmCurrentBoard = nullptr;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         gobjRecordFile = nullptr;
-        gonLastLotteryForgotten = nullptr;
     }
 
     void startUpWith(const QString &last)
@@ -94,7 +97,12 @@ protected:
     MessageBoxScript messages;
     clsRecordFile recordFile;
     clsAnalysis analysis;
-    int forgotten = 0;
+    static QString storedLastLottery()
+    {
+        return clsRegistry().fncREGGetVersionVal(reg::HKEY_CURRENT_USER, settingsstore::kKey,
+                                                 settingsstore::kLastLotteryDbFile, QStringLiteral("?"));
+    }
+    static inline const QString kStoreMarker = QStringLiteral("marker.mdb");
 };
 
 }  // namespace
@@ -224,7 +232,7 @@ TEST_F(OpeningTest, AMissingCatalogueAtStartUpForgetsTheLastLottery)
     EXPECT_TRUE(FakeBoard::log.isEmpty());
     EXPECT_TRUE(gstrLastLotteryDbFile.isEmpty());
     EXPECT_TRUE(gstrLotteryDbFile.isEmpty());
-    EXPECT_EQ(forgotten, 1);
+    EXPECT_EQ(storedLastLottery(), QString());
     EXPECT_EQ(glngMaxBall, 77);
     EXPECT_EQ(gstrGameCode, QStringLiteral("none"));
 }
@@ -252,7 +260,7 @@ TEST_F(OpeningTest, ALotteryThatCannotOpenLeavesTheOpenBoardAsItWas)
     EXPECT_TRUE(FakeBoard::log.isEmpty());
     EXPECT_EQ(gstrLotteryDbFile, kLotto);
     EXPECT_EQ(gstrLastLotteryDbFile, kLotto);
-    EXPECT_EQ(forgotten, 0);
+    EXPECT_EQ(storedLastLottery(), kStoreMarker);
     EXPECT_EQ(gstrGameCode, QStringLiteral("610"));
     EXPECT_FALSE(QFile::exists(gstrAppFolder + QStringLiteral("Sample Lotto 6-49SM01")));
 }
@@ -296,7 +304,7 @@ TEST_F(OpeningTest, AnUnreadableDatabaseOpensNoBoard)
     startUpWith(pick3);
     expectMessage(46060, QStringLiteral("Sample Pick 3"));
     EXPECT_EQ(board(), nullptr);
-    EXPECT_EQ(forgotten, 1);
+    EXPECT_EQ(storedLastLottery(), QString());
     EXPECT_FALSE(QFile::exists(gstrLotteryDbsFolder + pick3));
 }
 
@@ -313,7 +321,7 @@ TEST_F(OpeningTest, AGameWhoseBoardIsMissingIsTreatedAsOneWithoutABoard)
     EXPECT_EQ(board(), nullptr);
     EXPECT_TRUE(gstrLotteryDbFile.isEmpty());
     EXPECT_TRUE(gstrLastLotteryDbFile.isEmpty());
-    EXPECT_EQ(forgotten, 1);
+    EXPECT_EQ(storedLastLottery(), QString());
 
     // The program's own factory, before any board exists: the same.
     FakeBoard::uninstall();

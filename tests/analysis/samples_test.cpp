@@ -106,7 +106,7 @@ TEST(SampleLotteries, DrawingsFollowARealisticScheduleForSeveralYears)
             for (int p = 0; p < 8; ++p) {
                 const int32_t n = d.numbers[size_t(p)];
                 if (p >= used) {
-                    ASSERT_EQ(n, 0);
+                    ASSERT_EQ(n, Drawing::kEmpty);
                 } else if (digit) {
                     ASSERT_TRUE(n >= 0 && n <= 9);
                 } else if (p >= k && s.config.highestBallBONUS > 0) {

@@ -240,7 +240,7 @@ TEST_F(StartupRun, AMissingLastLotteryShowsTheStartWindowWithItsName)
     EXPECT_EQ(logLines(logPath(sandbox)).value(3), QStringLiteral("#Message: 42630"));
 }
 
-TEST_F(StartupRun, ALastLotteryThatOpensNoBoardIsForgottenForTheRun)
+TEST_F(StartupRun, ALastLotteryThatCannotOpenIsReportedAndForgotten)
 {
     storeLastLottery(QStringLiteral("Lotto.mdb"));
     QDir().mkpath(sandbox.programFolder() + QStringLiteral("/LotteryDBs"));
@@ -248,8 +248,13 @@ TEST_F(StartupRun, ALastLotteryThatOpensNoBoardIsForgottenForTheRun)
     ASSERT_TRUE(db.open(QIODevice::WriteOnly));
     db.close();
 
+    MessageBoxScript answers;
     ASSERT_TRUE(Main());
+    EXPECT_EQ(answers.asked().size(), 1u);  // the catalogues are missing
     EXPECT_EQ(gstrLastLotteryDbFile, QString());
+    EXPECT_EQ(clsRegistry().fncREGGetVersionVal(reg::HKEY_CURRENT_USER, settingsstore::kKey,
+                                                settingsstore::kLastLotteryDbFile, QStringLiteral("?")),
+              QString());
     auto *start = DefaultInstance<frmStart>::existing();
     ASSERT_TRUE(start);
     EXPECT_EQ(gfrmCurrentBoard.data(), start);
