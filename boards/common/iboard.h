@@ -19,8 +19,6 @@ public:
     virtual void showBoard() = 0;
     // Reads the text file of the saved ticket gstrTicketName into the ticket when it exists.
     virtual void subLoadTicketTextFile() = 0;
-    // Writes the board's settings record of the selected kind (Mode 1).
-    virtual void saveBoardSettings() = 0;
     // Hides and unloads the board; its unload routine runs once.
     virtual void unloadBoard() = 0;
 

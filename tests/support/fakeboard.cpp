@@ -52,7 +52,6 @@ void FakeBoard::showBoard()
 
 void FakeBoard::subLoadTicketTextFile() { note("ticket"); }
 
-void FakeBoard::saveBoardSettings() { note("save"); }
 
 void FakeBoard::unloadBoard()
 {

@@ -27,7 +27,6 @@ public:
     QWidget *window() override { return this; }
     void showBoard() override;
     void subLoadTicketTextFile() override;
-    void saveBoardSettings() override;
     void unloadBoard() override;
     void readBoardSettings(BoardSettings &settings) override;
     void applyBoardSettings(const BoardSettings &settings) override;
