@@ -27,6 +27,8 @@ void makeRange(CtlArray<T> &array, QWidget *parent, int first, int last)
 
 }  // namespace
 
+BoardBase *boardInFront() { return dynamic_cast<BoardBase *>(gfrmCurrentBoard.data()); }
+
 BoardBase::BoardBase(BoardFamily family, QWidget *parent) : QMainWindow(parent), family_(family)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);

@@ -68,6 +68,11 @@ struct DrumControls {
     VbLabel *lblGameMatrix = nullptr;
 };
 
+class BoardBase;
+
+// The board in front as the shared board type, or nullptr when no board is open.
+BoardBase *boardInFront();
+
 class BoardBase : public QMainWindow, public IBoard {
 public:
     ~BoardBase() override;
@@ -188,6 +193,7 @@ public:
 
     // ---- Menus and saved tickets ------------------------------------------------------------
     void subLoadTicketTextFile() override;
+    void mnuFileExit_Click();
 
 protected:
     // Creates every design-time control of the family's board (row templates 0 and 29, the

@@ -1,3 +1,5 @@
 #include "boards/common/boardbase.h"
 
 void BoardBase::subLoadTicketTextFile() {}
+
+void BoardBase::mnuFileExit_Click() {}
