@@ -12,7 +12,7 @@ T *make(QWidget *parent)
 }
 
 template <class T>
-void makeElements(CtlArray<T> &array, QWidget *parent, std::initializer_list<int> indexes)
+void makeElements(CtlArray<T> &array, QWidget *parent, const std::vector<int> &indexes)
 {
     for (int i : indexes)
         array.set(i, new T(parent));
@@ -42,8 +42,8 @@ BoardBase::~BoardBase() = default;
 
 void BoardBase::createDrumControls(DrumControls &drum, bool second)
 {
-    const std::initializer_list<int> templates =
-        family_ == BoardFamily::Digit ? std::initializer_list<int>{0} : std::initializer_list<int>{0, 29};
+    // Row templates: 0 and 29 (the first row of each table half); the digit board has one half.
+    const std::vector<int> templates = family_ == BoardFamily::Digit ? std::vector<int>{0} : std::vector<int>{0, 29};
 
     makeElements(drum.picPowerBall, form, templates);
     makeElements(drum.lblPowerBall, form, templates);
