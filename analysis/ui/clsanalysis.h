@@ -12,4 +12,8 @@ public:
     bool subSetGameCodeAndBoard();
     // Opens the open lottery again (after the lottery manager closes).
     void subReopenCurrentLottery();
+
+    // ---- Power table, drawing lists, table orders, pool grid, power interval ----------------
+
+    // ---- Help and text export ---------------------------------------------------------------
 };

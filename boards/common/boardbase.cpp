@@ -36,6 +36,9 @@ BoardBase::BoardBase(BoardFamily family, QWidget *parent) : QMainWindow(parent),
     setCentralWidget(form);
     createControls();
     createMenus();
+    wireWindowHandlers();
+    wireAnalysisHandlers();
+    wireMenuHandlers();
 }
 
 BoardBase::~BoardBase() = default;

@@ -184,14 +184,17 @@ public:
     DrumControls &drum(bool second) { return second ? bonus : main; }
 
     // ---- Window, start-up, colours, language menus, option flags ---------------------------
+    void wireWindowHandlers();
     void chkGuaranteeNumbers_Click();
     void chkCompareWithGuess_Click();
 
     // ---- POWER, power table, pool, DRAW, comparison -----------------------------------------
+    void wireAnalysisHandlers();
     void cmdPower_Click();
     void subRefreshPool();
 
     // ---- Menus and saved tickets ------------------------------------------------------------
+    void wireMenuHandlers();
     void subLoadTicketTextFile() override;
     void mnuFileExit_Click();
 
