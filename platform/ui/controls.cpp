@@ -163,6 +163,30 @@ bool filterKeyPress(const std::function<void(int &)> &handler, QKeyEvent *event,
     return true;
 }
 
+// ---- VbClickableLabel -----------------------------------------------------------------------
+
+void VbClickableLabel::mousePressEvent(QMouseEvent *event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void VbClickableLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click && onClick)
+        onClick();
+}
+
+void VbClickableLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QLabel::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton && onDblClick)
+        onDblClick();
+}
+
 // ---- VbLabel --------------------------------------------------------------------------------
 
 QString displayCaption(const QString &caption)
@@ -184,7 +208,7 @@ QString displayCaption(const QString &caption)
     return out;
 }
 
-VbLabel::VbLabel(QWidget *parent) : VbWidget<QLabel>(parent)
+VbLabel::VbLabel(QWidget *parent) : VbClickableLabel(parent)
 {
     setTextFormat(Qt::PlainText);
     setAlignment(0);
@@ -250,30 +274,6 @@ void VbLabel::copyFrom(const VbControl &other)
         autoSize_ = label->autoSize_;
         setCaption(label->caption_);
     }
-}
-
-void VbLabel::mousePressEvent(QMouseEvent *event)
-{
-    pressed_ = event->button() == Qt::LeftButton;
-    QLabel::mousePressEvent(event);
-}
-
-void VbLabel::mouseReleaseEvent(QMouseEvent *event)
-{
-    QLabel::mouseReleaseEvent(event);
-    if (pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        pressed_ = false;
-        if (onClick)
-            onClick();
-    }
-    pressed_ = false;
-}
-
-void VbLabel::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    QLabel::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton && onDblClick)
-        onDblClick();
 }
 
 bool VbLabel::event(QEvent *event)
@@ -635,7 +635,7 @@ VbScrollBar::VbScrollBar(QWidget *parent) : VbWidget<QScrollBar>(parent)
 
 // ---- VbPicture ------------------------------------------------------------------------------
 
-VbPicture::VbPicture(QWidget *parent) : VbWidget<QLabel>(parent)
+VbPicture::VbPicture(QWidget *parent) : VbClickableLabel(parent)
 {
     QLabel::setAlignment(Qt::AlignCenter);
 }
@@ -653,30 +653,6 @@ void VbPicture::copyFrom(const VbControl &other)
         setScaledContents(pic->hasScaledContents());
         setFrameStyle(pic->frameStyle());
     }
-}
-
-void VbPicture::mousePressEvent(QMouseEvent *event)
-{
-    pressed_ = event->button() == Qt::LeftButton;
-    QLabel::mousePressEvent(event);
-}
-
-void VbPicture::mouseReleaseEvent(QMouseEvent *event)
-{
-    QLabel::mouseReleaseEvent(event);
-    if (pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        pressed_ = false;
-        if (onClick)
-            onClick();
-    }
-    pressed_ = false;
-}
-
-void VbPicture::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    QLabel::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton && onDblClick)
-        onDblClick();
 }
 
 // ---- VbShape --------------------------------------------------------------------------------

@@ -124,8 +124,25 @@ int keyAsciiOf(const QKeyEvent *event);
 // refuses a key by setting its code to 0 or to a control code other than Backspace.
 bool filterKeyPress(const std::function<void(int &)> &handler, QKeyEvent *event, QWidget *target);
 
+// ---- Clickable label: Click on release over the control, DblClick on a double click -------------
+class VbClickableLabel : public VbWidget<QLabel> {
+public:
+    explicit VbClickableLabel(QWidget *parent) : VbWidget<QLabel>(parent) {}
+
+    std::function<void()> onClick;
+    std::function<void()> onDblClick;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    bool pressed_ = false;
+};
+
 // ---- Label --------------------------------------------------------------------------------
-class VbLabel : public VbWidget<QLabel> {
+class VbLabel : public VbClickableLabel {
 public:
     explicit VbLabel(QWidget *parent = nullptr);
 
@@ -141,14 +158,9 @@ public:
     void setBorder(bool on);
     void copyFrom(const VbControl &other) override;
 
-    std::function<void()> onClick;
-    std::function<void()> onDblClick;
     std::function<void()> onMouseMove;
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
     bool event(QEvent *event) override;
 
 private:
@@ -157,7 +169,6 @@ private:
     QString caption_;
     int alignment_ = 0;
     bool autoSize_ = false;
-    bool pressed_ = false;
 };
 
 // ---- Single-line text box -----------------------------------------------------------------
@@ -332,7 +343,7 @@ public:
 };
 
 // ---- Picture box / image --------------------------------------------------------------------
-class VbPicture : public VbWidget<QLabel> {
+class VbPicture : public VbClickableLabel {
 public:
     explicit VbPicture(QWidget *parent = nullptr);
 
@@ -344,18 +355,9 @@ public:
     void setStretch(bool on) { setScaledContents(on); }
     void copyFrom(const VbControl &other) override;
 
-    std::function<void()> onClick;
-    std::function<void()> onDblClick;
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
-
 private:
     QPixmap picture_;
     QString pictureName_;
-    bool pressed_ = false;
 };
 
 // ---- Shape: painted, and clicks fall through to what lies under it ---------------------------
