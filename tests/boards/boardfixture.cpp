@@ -86,6 +86,29 @@ void BoardFixture::openLottery(const GameConfigRecord &config, const History &hi
 void BoardFixture::loadBoard()
 {
     TestBoard &b = *board;
+    // A plain design: the row templates with a size and a place, one table half beside the other.
+    b.resize(1200, 900);
+    const auto place = [](auto &array, int left, int width) {
+        for (int t : {0, 29})
+            if (auto *ctl = array.at(t))
+                ctl->Move(left + (t ? 2400 : 0), 600, width, 335);
+    };
+    for (DrumControls *drum : {&b.main, &b.bonus}) {
+        place(drum->picPowerBall, 100, 300);
+        place(drum->lblPowerBall, 400, 300);
+        place(drum->lblTotalPicks, 700, 400);
+        place(drum->lblStanding, 1100, 400);
+        place(drum->lblPowerPercent, 1500, 400);
+        place(drum->lblWeeksSincePick, 1900, 400);
+        place(drum->picPoolBall, 5000, 300);
+        place(drum->lblPoolBall, 5300, 300);
+        place(drum->txtPoolCount, 5600, 700);
+        place(drum->txtPoolPercent, 5600, 700);
+        place(drum->chkExcludeBall, 6300, 300);
+        for (int h = 0; h <= 1; ++h)
+            if (VbLabel *header = drum->lblHdrPool.at(h))
+                header->Move(5600 + 2400 * h, 200, 700, 300);
+    }
     // As the board's design has them: the second table halves hidden until a table reaches 29.
     for (DrumControls *drum : {&b.main, &b.bonus}) {
         for (auto *headers : {&drum->lblHdrTotal, &drum->lblHdrStanding, &drum->lblHdrPowerPercent,
@@ -118,6 +141,11 @@ void BoardFixture::loadBoard()
             pct->setText(QStringLiteral("1"));
     b.txtColumnsToDraw->setText(QStringLiteral("10"));
     b.txtGuess.forEach([](int, VbTextBox *box) { box->setText(QStringLiteral("0")); });
+    for (DrumState *drum : {&gDrum, &gDrumBONUS}) {
+        drum->garrPoolCountEdited.fill(-3);
+        drum->garrPoolWeightSaved.fill(0);
+        drum->garrExcluded.fill(0);
+    }
     b.cmdPower_Click();
     gblnBoardInitialised = true;
     b.subRefreshPool();
