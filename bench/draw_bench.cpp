@@ -75,6 +75,14 @@ struct OpenLottery {
         b.lstTicket->resize(400, 300);
         b.show();
     }
+    // A ticket of 32,000 columns, drawn once.
+    void drawFullTicket()
+    {
+        frmColumnProgress::setSynchronousDisplay(true);
+        board->txtColumnsToDraw->setText(QStringLiteral("32000"));
+        board->cmdDraw_Click();
+        frmColumnProgress::setSynchronousDisplay(false);
+    }
     ~OpenLottery()
     {
         gfrmCurrentBoard = nullptr;
@@ -109,10 +117,7 @@ void BM_Draw32000_EndToEnd_Synchronous(benchmark::State &state) { drawEndToEnd(s
 void BM_Compare32000(benchmark::State &state)
 {
     OpenLottery open;
-    frmColumnProgress::setSynchronousDisplay(true);
-    open.board->txtColumnsToDraw->setText(QStringLiteral("32000"));
-    open.board->cmdDraw_Click();
-    frmColumnProgress::setSynchronousDisplay(false);
+    open.drawFullTicket();
     const CompareNumbers numbers = CompareNumbers::fromDrawing(garrReferenceDrawing, glngPicks, glngBonusCount);
     const QString catcher = res(31060);
     for (auto _ : state) {
@@ -124,10 +129,7 @@ void BM_Compare32000(benchmark::State &state)
 void BM_Compare32000_OnBoard(benchmark::State &state)
 {
     OpenLottery open;
-    frmColumnProgress::setSynchronousDisplay(true);
-    open.board->txtColumnsToDraw->setText(QStringLiteral("32000"));
-    open.board->cmdDraw_Click();
-    frmColumnProgress::setSynchronousDisplay(false);
+    open.drawFullTicket();
     for (auto _ : state) {
         open.board->cmdCompare_Click();
         QApplication::processEvents();

@@ -27,13 +27,17 @@ void reportUnreadableDatabase()
     showInformation(res(46060).arg(file.left(std::max<qsizetype>(0, file.size() - 4))));
 }
 
-// The positions of the drawing-number labels and guess boxes in use: the main and bonus numbers
-// (1..K+B), or the digit positions (0..K).
-template <class F>
-void forEachDrawingPosition(F &&f)
+// Takes the hit marks off the controls of the drawing positions in use: the main and bonus
+// numbers (1..K+B), or the digit positions (0..K).
+template <class T>
+void resetMarks(const CtlArray<T> &controls)
 {
-    for (int p = glngFirstBall; p <= glngPicks + glngBonusCount; ++p)
-        f(p);
+    for (int p = glngFirstBall; p <= glngPicks + glngBonusCount; ++p) {
+        if (T *ctl = controls.at(p)) {
+            ctl->setForeColor(vbc::kWindowText);
+            ctl->setFontBold(false);
+        }
+    }
 }
 
 }  // namespace
@@ -102,21 +106,11 @@ bool clsAnalysis::fncTotalWeekNumberAndAllGameDates()
 void clsAnalysis::subResetColorOfDrawingNumbers()
 {
     if (BoardBase *board = boardInFront())
-        forEachDrawingPosition([board](int p) {
-            if (VbTextBox *box = board->txtGuess.at(p)) {
-                box->setForeColor(vbc::kWindowText);
-                box->setFontBold(false);
-            }
-        });
+        resetMarks(board->txtGuess);
 }
 
 void clsAnalysis::fncResetCOLORofSelectedWeekNumbers()
 {
     if (BoardBase *board = boardInFront())
-        forEachDrawingPosition([board](int p) {
-            if (VbLabel *label = board->lblDrawingNumber.at(p)) {
-                label->setForeColor(vbc::kWindowText);
-                label->setFontBold(false);
-            }
-        });
+        resetMarks(board->lblDrawingNumber);
 }

@@ -8,6 +8,7 @@
 #include "platform/vb.h"
 
 #include <algorithm>
+#include <functional>
 #include <numeric>
 #include <vector>
 
@@ -284,59 +285,63 @@ void showPickCountOrder(const DrumView &d)
     }
 }
 
+namespace {
+
+// Position of every ball: the first ball's index plus the number of other balls that come before
+// it by `before` (equal values share a position).
+template <class Value, class Before>
+void rankBalls(const DrumView &d, BallArray<int32_t> &positions, Value value, Before before)
+{
+    ensureSized(positions, d);
+    for (int32_t i = d.first(); i <= d.last(); ++i) {
+        const int32_t mine = value(i);
+        int32_t ahead = 0;
+        for (int32_t j = d.first(); j <= d.last(); ++j)
+            if (j != i && before(value(j), mine))
+                ++ahead;
+        positions[i] = d.first() + ahead;
+    }
+}
+
+// Toggles between ball-number order and the order of a position array, whose flag is `own`.
+void toggleOrder(const DrumView &d, bool &own, bool &other, const BallArray<int32_t> &positions)
+{
+    resetHighlightedBalls(d);
+    if (own) {
+        showBallNumberOrder(d);
+        return;
+    }
+    other = false;
+    own = true;
+    d.state.gblnSorted = true;
+    showPositionOrder(d, positions);
+}
+
+}  // namespace
+
 void rankByLastPickedWeek(const DrumView &d)
 {
-    ensureSized(d.state.garrPosByLastPicked, d);
-    for (int32_t i = d.first(); i <= d.last(); ++i) {
-        const int32_t mine = weeksSinceDrawn(d, i);
-        int32_t before = 0;
-        for (int32_t j = d.first(); j <= d.last(); ++j)
-            if (j != i && weeksSinceDrawn(d, j) < mine)
-                ++before;
-        d.state.garrPosByLastPicked[i] = d.first() + before;
-    }
+    // Ascending: the ball drawn most recently first.
+    rankBalls(d, d.state.garrPosByLastPicked, [&](int32_t b) { return weeksSinceDrawn(d, b); }, std::less<>());
 }
 
 void rankByPowerPercentage(const DrumView &d)
 {
-    const DrumState &s = d.state;
-    ensureSized(d.state.garrPosByPowerPercent, d);
-    for (int32_t i = d.first(); i <= d.last(); ++i) {
-        const int32_t mine = s.garrPowerPercent.value(i, 0);
-        int32_t before = 0;
-        for (int32_t j = d.first(); j <= d.last(); ++j)
-            if (j != i && s.garrPowerPercent.value(j, 0) > mine)
-                ++before;
-        d.state.garrPosByPowerPercent[i] = d.first() + before;
-    }
+    // Descending: the highest percent first.
+    rankBalls(d, d.state.garrPosByPowerPercent, [&](int32_t b) { return d.state.garrPowerPercent.value(b, 0); },
+              std::greater<>());
 }
 
 void toggleLastPickedOrder(const DrumView &d)
 {
-    resetHighlightedBalls(d);
     DrumState &s = d.state;
-    if (s.gblnSortedByLastPicked) {
-        showBallNumberOrder(d);
-        return;
-    }
-    s.gblnSortedByPowerPercent = false;
-    s.gblnSortedByLastPicked = true;
-    s.gblnSorted = true;
-    showPositionOrder(d, s.garrPosByLastPicked);
+    toggleOrder(d, s.gblnSortedByLastPicked, s.gblnSortedByPowerPercent, s.garrPosByLastPicked);
 }
 
 void togglePowerPercentOrder(const DrumView &d)
 {
-    resetHighlightedBalls(d);
     DrumState &s = d.state;
-    if (s.gblnSortedByPowerPercent) {
-        showBallNumberOrder(d);
-        return;
-    }
-    s.gblnSortedByLastPicked = false;
-    s.gblnSortedByPowerPercent = true;
-    s.gblnSorted = true;
-    showPositionOrder(d, s.garrPosByPowerPercent);
+    toggleOrder(d, s.gblnSortedByPowerPercent, s.gblnSortedByLastPicked, s.garrPosByPowerPercent);
 }
 
 void refreshPowerTableOrder(const DrumView &d)

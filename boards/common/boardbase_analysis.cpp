@@ -157,19 +157,15 @@ void headerClick(BoardBase &board, bool second, Header header)
         refreshPowerTableOrder(d);
         break;
     case Header::PowerPercent:
-        if (d.state.gblnSortedByPowerPercent)
-            setHeaderColours(d.ctl, kActive, kPlain, kPlain);
-        else
-            setHeaderColours(d.ctl, kPlain, kActive, kPlain);
-        togglePowerPercentOrder(d);
+    case Header::LastPicked: {
+        // A second click on the header of the order in use goes back to ball-number order.
+        const bool percent = header == Header::PowerPercent;
+        const bool leaving = percent ? d.state.gblnSortedByPowerPercent : d.state.gblnSortedByLastPicked;
+        setHeaderColours(d.ctl, leaving ? kActive : kPlain, !leaving && percent ? kActive : kPlain,
+                         !leaving && !percent ? kActive : kPlain);
+        (percent ? togglePowerPercentOrder : toggleLastPickedOrder)(d);
         break;
-    case Header::LastPicked:
-        if (d.state.gblnSortedByLastPicked)
-            setHeaderColours(d.ctl, kActive, kPlain, kPlain);
-        else
-            setHeaderColours(d.ctl, kPlain, kPlain, kActive);
-        toggleLastPickedOrder(d);
-        break;
+    }
     }
 }
 

@@ -4,6 +4,8 @@
 #include "analysis/comparison.h"
 
 #include <QRegularExpression>
+#include "support/lottocolumns.h"
+
 #include <gtest/gtest.h>
 #include <map>
 #include <numeric>
@@ -32,21 +34,6 @@ BallArray<int32_t> drawingOf(const std::vector<int32_t> &numbers)
     return d;
 }
 
-// A column of six numbers holding `main` of the numbers 1..6 and, when `bonus`, the number 7; the
-// rest from 20 up.
-std::vector<int32_t> column(int main, bool bonus)
-{
-    std::vector<int32_t> c;
-    for (int i = 1; i <= main; ++i)
-        c.push_back(i);
-    if (bonus)
-        c.push_back(7);
-    for (int n = 20; c.size() < 6; ++n)
-        c.push_back(n);
-    return c;
-}
-
-QString crlf(const QStringList &lines) { return lines.join(QStringLiteral("\r\n")); }
 
 // The count shown on a summary line ("4+1 Catcher: 3 (2, 9)" -> 3).
 int64_t lineCount(const QString &line)
@@ -60,10 +47,17 @@ int64_t lineCount(const QString &line)
 TEST(TicketComparison, SixNumbersWithoutBonusAsTheBoardShowsThem)
 {
     // Ten columns: four without a hit, three with one, two with two, column 7 with four.
-    const std::vector<std::vector<int32_t>> rows = {column(0, false), column(1, false), column(2, false),
-                                                    column(0, false), column(1, false), column(0, false),
-                                                    column(4, false), column(2, false), column(1, false),
-                                                    column(0, false)};
+    const std::vector<std::vector<int32_t>> rows = {
+        sixNumberColumn(0),
+        sixNumberColumn(1),
+        sixNumberColumn(2),
+        sixNumberColumn(0),
+        sixNumberColumn(1),
+        sixNumberColumn(0),
+        sixNumberColumn(4),
+        sixNumberColumn(2),
+        sixNumberColumn(1),
+        sixNumberColumn(0)};
     const TicketComparison r =
         compareTicket(gridOf(rows), 6, 0, CompareNumbers::fromDrawing(drawingOf({1, 2, 3, 4, 5, 6}), 6, 0), kCatcher);
     EXPECT_EQ(r.columns, 10);
@@ -80,10 +74,17 @@ TEST(TicketComparison, SixNumbersAndABonusAsTheBoardShowsThem)
     // "610": three columns without a hit, one with only the bonus number, two with one main hit,
     // one with one main hit and the bonus number, one with two, one with three, and column 6 with
     // four main hits.
-    const std::vector<std::vector<int32_t>> rows = {column(0, false), column(0, false), column(0, true),
-                                                    column(1, false), column(1, true),  column(4, false),
-                                                    column(1, false), column(2, false), column(3, false),
-                                                    column(0, false)};
+    const std::vector<std::vector<int32_t>> rows = {
+        sixNumberColumn(0),
+        sixNumberColumn(0),
+        sixNumberColumn(0, true),
+        sixNumberColumn(1),
+        sixNumberColumn(1, true),
+        sixNumberColumn(4),
+        sixNumberColumn(1),
+        sixNumberColumn(2),
+        sixNumberColumn(3),
+        sixNumberColumn(0)};
     const TicketComparison r = compareTicket(
         gridOf(rows), 6, 1, CompareNumbers::fromDrawing(drawingOf({1, 2, 3, 4, 5, 6, 7}), 6, 1), kCatcher);
     EXPECT_EQ(r.summaryLow, crlf({"Total: 10", "0 Catcher: 3", "0+1 Catcher: 1", "1 Catcher: 2", "1+1 Catcher: 1",

@@ -43,14 +43,7 @@ void BoardFixture::openSample(const QString &databaseFile)
 {
     const samples::Outcome outcome = samples::writeSampleLotteries(sandbox.programFolder());
     ASSERT_TRUE(outcome.errors.isEmpty()) << outcome.errors.join(u'\n').toStdString();
-    gstrLotteryDbFile = databaseFile;
-    const OpeningCheck check = prepareLotteryOpening(databaseFile);
-    ASSERT_EQ(check.problem, OpeningProblem::None) << check.detail.toStdString();
-    commitLotteryOpening(check.opening);
-    gstrGameCode = check.opening.gameCode.code;
-    board = std::make_unique<TestBoard>(check.opening.gameCode.family);
-    gfrmCurrentBoard = board.get();
-    loadBoard();
+    openOnBoard(databaseFile);
 }
 
 void BoardFixture::openLottery(const GameConfigRecord &config, const History &history)
@@ -73,8 +66,13 @@ void BoardFixture::openLottery(const GameConfigRecord &config, const History &hi
     ASSERT_TRUE(lotterydb::createResultsDatabase(gstrLotteryDbsFolder + file, history,
                                                  samples::numbersPerDrawing(config), &error))
         << error.toStdString();
-    gstrLotteryDbFile = file;
-    const OpeningCheck check = prepareLotteryOpening(file);
+    openOnBoard(file);
+}
+
+void BoardFixture::openOnBoard(const QString &databaseFile)
+{
+    gstrLotteryDbFile = databaseFile;
+    const OpeningCheck check = prepareLotteryOpening(databaseFile);
     ASSERT_EQ(check.problem, OpeningProblem::None) << check.detail.toStdString();
     commitLotteryOpening(check.opening);
     gstrGameCode = check.opening.gameCode.code;

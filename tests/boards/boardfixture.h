@@ -25,6 +25,8 @@ protected:
     // Writes a lottery of this shape with these drawings (numbers per drawing as the game draws
     // them) as the only lottery of the catalogues, then opens and loads it.
     void openLottery(const GameConfigRecord &config, const History &drawings);
+    // Opens the lottery of that database file (its catalogues written) on a new test board.
+    void openOnBoard(const QString &databaseFile);
     // What the board's load does for the analysis: drawing lists, reset settings, POWER, the
     // board initialised, the pool shown.
     void loadBoard();

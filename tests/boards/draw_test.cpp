@@ -3,6 +3,7 @@
 // Compare with the drawing or the guess, with the summary texts of the result boxes.
 
 #include "boardfixture.h"
+#include "support/lottocolumns.h"
 
 #include "app/globals.h"
 #include "dialogs/frmcolumnprogress.h"
@@ -43,20 +44,6 @@ protected:
     }
 };
 
-// A 6-number column holding `main` of 1..6 and, when `bonus`, 7; the rest from 20 up.
-std::vector<int32_t> column(int main, bool bonus = false)
-{
-    std::vector<int32_t> c;
-    for (int i = 1; i <= main; ++i)
-        c.push_back(i);
-    if (bonus)
-        c.push_back(7);
-    for (int n = 20; c.size() < 6; ++n)
-        c.push_back(n);
-    return c;
-}
-
-QString crlf(const QStringList &lines) { return lines.join(QStringLiteral("\r\n")); }
 
 }  // namespace
 
@@ -189,8 +176,8 @@ TEST_F(DrawTest, TheColumnsBoxTakesOnlyACountFrom1To32000)
 TEST_F(DrawTest, CompareWithTheDrawingWritesTheSummaryOfTheBonusClasses)
 {
     openSample(kLotto649);
-    ticketOf({column(0), column(0), column(0, true), column(1), column(1, true), column(4), column(1), column(2),
-              column(3), column(0)});
+    ticketOf({sixNumberColumn(0), sixNumberColumn(0), sixNumberColumn(0, true), sixNumberColumn(1), sixNumberColumn(1, true), sixNumberColumn(4), sixNumberColumn(1), sixNumberColumn(2),
+              sixNumberColumn(3), sixNumberColumn(0)});
     drawing({1, 2, 3, 4, 5, 6, 7});
     board->lblColumnNumber[3]->setCaption(QStringLiteral("12"));
     board->main.lblColumnPowerTotal->setCaption(QStringLiteral("40"));
@@ -252,8 +239,8 @@ TEST_F(DrawTest, SixNumbersWithoutBonusCompareAsThePartsShowThem)
     openLottery(GameConfigRecord{1, QStringLiteral("Lotto 6/49"), 49, 0, 0, 6, 0, 0},
                 drawings({{1, 2, 3, 4, 5, 6}}));
     ASSERT_EQ(gstrGameCode, QStringLiteral("600"));
-    ticketOf({column(0), column(1), column(2), column(0), column(1), column(0), column(4), column(2), column(1),
-              column(0)});
+    ticketOf({sixNumberColumn(0), sixNumberColumn(1), sixNumberColumn(2), sixNumberColumn(0), sixNumberColumn(1), sixNumberColumn(0), sixNumberColumn(4), sixNumberColumn(2), sixNumberColumn(1),
+              sixNumberColumn(0)});
     board->cmdCompare_Click();
     EXPECT_EQ(results(0), crlf({"Total: 10", "0 Catcher: 4", "1 Catcher: 3", "2 Catcher: 2"}));
     EXPECT_EQ(results(1), crlf({"3 Catcher: 0", "4 Catcher: 1 (7)", "5 Catcher: 0", "6 Catcher: 0"}));
