@@ -23,12 +23,12 @@ QString num(int64_t n) { return QString::number(static_cast<qint64>(n)); }
 
 int32_t captionNumber(const VbLabel *label) { return vb::toLong(label->caption()).value_or(0); }
 
-// Shows or hides a control of the board when it exists.
+// Shows a control of the board when it exists.
 template <class T>
-void showElement(const CtlArray<T> &array, int index, bool on = true)
+void showElement(const CtlArray<T> &array, int index)
 {
     if (T *ctl = array.at(index))
-        ctl->setVisible(on);
+        ctl->setVisible(true);
 }
 
 // Creates element `index` of `array` from the template element, placed one row below

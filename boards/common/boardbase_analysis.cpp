@@ -6,7 +6,6 @@
 
 #include "analysis/clslotterydb.h"
 #include "analysis/ui/clsanalysis.h"
-#include "analysis/ui/clsanalysisbonus.h"
 #include "analysis/ui/drumview.h"
 #include "app/resstrings.h"
 #include "app/services.h"
