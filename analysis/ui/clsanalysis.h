@@ -2,6 +2,11 @@
 // The analysis service: opening a lottery, and the routines that put the analysis of the open
 // lottery on the board in front.
 
+#include <QString>
+#include <functional>
+
+class QWidget;
+
 class clsAnalysis {
 public:
     // Opens the lottery gstrLotteryDbFile (or, at start-up when that is empty, the last one).
@@ -16,4 +21,22 @@ public:
     // ---- Power table, drawing lists, table orders, pool grid, power interval ----------------
 
     // ---- Help and text export ---------------------------------------------------------------
+    // Help > Contents (and the file dialog's HELP) runs, with its own window:
+    // subFindHelpWindow(own); subShowHelp(); subFindHelpWindow(own).
+
+    // Looks among the program's open windows, other than `own` (never compared), for the help
+    // window: the one whose title is exactly gstrHelpTitle. Sets glngHelpHwnd to its handle, or 0.
+    void subFindHelpWindow(QWidget *own);
+    // Brings the help window found last to the front, or opens the help window on the guide
+    // gstrHelpFile (a message when the program has no such guide).
+    void subShowHelp();
+    // Writes the board in front as a text report to a temporary text file and opens it in the
+    // text editor found at start-up (gstrNotepadPath), or, without one, in a read-only window of
+    // the program; the report also goes to the clipboard.
+    void subExportReportToNotepad();
+
+    // How the report file is handed to the editor: (editor, file) -> started. Tests put their own
+    // in place; an empty function gives the desktop's own way back.
+    using ReportOpener = std::function<bool(const QString &editor, const QString &file)>;
+    static void setReportOpenerForTests(ReportOpener opener);
 };
