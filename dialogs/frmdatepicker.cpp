@@ -59,14 +59,6 @@ void frmDatePicker::cmdOK_Click()
     cmdCancel_Click();
 }
 
-void frmDatePicker::cmdCancel_Click()
-{
-    if (DefaultInstance<frmDatePicker>::existing() == this) {
-        DefaultInstance<frmDatePicker>::unload();
-    } else {
-        hide();
-        deleteLater();
-    }
-}
+void frmDatePicker::cmdCancel_Click() { DefaultInstance<frmDatePicker>::unload(this); }
 
 void frmDatePicker::reject() { cmdCancel_Click(); }

@@ -74,16 +74,6 @@ void restoreFile(const QString &path, const std::optional<QByteArray> &before)
         QFile::remove(path);
 }
 
-void unloadFileManager(frmFileManager *form)
-{
-    if (DefaultInstance<frmFileManager>::existing() == form) {
-        DefaultInstance<frmFileManager>::unload();
-    } else {
-        form->hide();
-        form->deleteLater();
-    }
-}
-
 }  // namespace
 
 const QString frmFileManager::kAllowedNameCharacters = QStringLiteral(
@@ -223,6 +213,9 @@ void frmFileManager::lstNames_DblClick()
 
 void frmFileManager::txtName_KeyPress(int &keyAscii)
 {
+    // Enter and Esc put no character into the name: they go on to the dialog (Esc closes it).
+    if (keyAscii == 13 || keyAscii == 27)
+        return;
     subFilterNameKey(kAllowedNameCharacters, keyAscii, static_cast<int>(txtName->text().size()));
 }
 
@@ -291,14 +284,14 @@ void frmFileManager::loadTicket(const QString &name)
     doEvents();
 
     if (!gobjAnalysis || !gobjAnalysis->subSetGameCodeAndBoard()) {
-        unloadFileManager(this);
+        DefaultInstance<frmFileManager>::unload(this);
         vbMsgBox(res(46050).arg(gstrLotteryDbFile.chopped(std::min<qsizetype>(4, gstrLotteryDbFile.size()))),
                  msgbox::kOkOnly, res(10100));
         showStartWindowInFront();
         return;
     }
     IBoard *board = currentBoard();
-    unloadFileManager(this);
+    DefaultInstance<frmFileManager>::unload(this);
     // The board's load restores the ticket's settings and reads its text file.
     board->showBoard();
     if (currentBoard() != board)
@@ -321,7 +314,7 @@ void frmFileManager::cmdSave_Click()
     if (answer != msgbox::kYes)
         return;
     if (subWriteTicketFile())
-        unloadFileManager(this);
+        DefaultInstance<frmFileManager>::unload(this);
 }
 
 bool frmFileManager::subWriteTicketFile()
@@ -412,15 +405,12 @@ bool frmFileManager::deleteTicketFiles(const QString &name)
     return true;
 }
 
-void frmFileManager::cmdCancel_Click() { unloadFileManager(this); }
+void frmFileManager::cmdCancel_Click() { DefaultInstance<frmFileManager>::unload(this); }
 
 void frmFileManager::cmdHelp_Click()
 {
-    if (!gobjAnalysis)
-        return;
-    gobjAnalysis->subFindHelpWindow(this);
-    gobjAnalysis->subShowHelp();
-    gobjAnalysis->subFindHelpWindow(this);
+    if (gobjAnalysis)
+        gobjAnalysis->subHelpContents(this);
 }
 
 void frmFileManager::reject() { cmdCancel_Click(); }

@@ -289,12 +289,24 @@ void frmLotteryManager::txtNewNumber_LostFocus(int index)
     mstrSavedNumber.clear();
 }
 
+namespace {
+
+// Enter and Esc put no character into a box: they go on to the dialog (Esc closes it).
+bool reachesTheDialog(int keyAscii) { return keyAscii == 13 || keyAscii == 27; }
+
+}  // namespace
+
 void frmLotteryManager::txtNewNumber_KeyPress(int, int &keyAscii)
 {
-    subFilterManagerKey(QStringLiteral("0123456789"), keyAscii);
+    if (!reachesTheDialog(keyAscii))
+        subFilterManagerKey(QStringLiteral("0123456789"), keyAscii);
 }
 
-void frmLotteryManager::txtNewDate_KeyPress(int &keyAscii) { subFilterManagerKey(QStringLiteral("0123456789/-."), keyAscii); }
+void frmLotteryManager::txtNewDate_KeyPress(int &keyAscii)
+{
+    if (!reachesTheDialog(keyAscii))
+        subFilterManagerKey(QStringLiteral("0123456789/-."), keyAscii);
+}
 
 void frmLotteryManager::subFilterManagerKey(const QString &allowed, int &keyAscii)
 {
@@ -416,7 +428,7 @@ void frmLotteryManager::cmdDelete_Click()
 void frmLotteryManager::showAfresh()
 {
     DefaultInstance<frmDatePicker>::unload();
-    unloadForm();
+    DefaultInstance<frmLotteryManager>::unload(this);
     DefaultInstance<frmLotteryManager>::get()->Display();
 }
 
@@ -427,19 +439,9 @@ void frmLotteryManager::cmdClose_Click()
     closing_ = true;
     gblnLotteryManagerOpen = false;
     DefaultInstance<frmDatePicker>::unload();
-    unloadForm();
+    DefaultInstance<frmLotteryManager>::unload(this);
     if (gobjAnalysis)
         gobjAnalysis->subReopenCurrentLottery();
-}
-
-void frmLotteryManager::unloadForm()
-{
-    if (DefaultInstance<frmLotteryManager>::existing() == this) {
-        DefaultInstance<frmLotteryManager>::unload();
-    } else {
-        hide();
-        deleteLater();
-    }
 }
 
 void frmLotteryManager::reject() { cmdClose_Click(); }

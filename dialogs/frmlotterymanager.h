@@ -73,7 +73,6 @@ protected:
 private:
     void Form_Load();
     void showAfresh();
-    void unloadForm();
     // The trimmed text of a box as a whole number (digits only), or nothing.
     static std::optional<int32_t> boxNumber(const VbTextBox *box);
     QString managerMessage(int entry) const;

@@ -229,11 +229,8 @@ void frmStart::mnuLotteryLoad_Click()
 
 void frmStart::mnuHelpContents_Click()
 {
-    if (!gobjAnalysis)
-        return;
-    gobjAnalysis->subFindHelpWindow(this);
-    gobjAnalysis->subShowHelp();
-    gobjAnalysis->subFindHelpWindow(this);
+    if (gobjAnalysis)
+        gobjAnalysis->subHelpContents(this);
 }
 
 void frmStart::closeEvent(QCloseEvent *event)

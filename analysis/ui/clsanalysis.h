@@ -21,8 +21,9 @@ public:
     // ---- Power table, drawing lists, table orders, pool grid, power interval ----------------
 
     // ---- Help and text export ---------------------------------------------------------------
-    // Help > Contents (and the file dialog's HELP) runs, with its own window:
-    // subFindHelpWindow(own); subShowHelp(); subFindHelpWindow(own).
+    // Help > Contents of every window, and the file dialog's HELP: subFindHelpWindow(own);
+    // subShowHelp(); subFindHelpWindow(own), so that glngHelpHwnd names the help window shown.
+    void subHelpContents(QWidget *own);
 
     // Looks among the program's open windows, other than `own` (never compared), for the help
     // window: the one whose title is exactly gstrHelpTitle. Sets glngHelpHwnd to its handle, or 0.

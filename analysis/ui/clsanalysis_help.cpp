@@ -119,6 +119,13 @@ void showReportWindow(const QString &text)
 
 void clsAnalysis::setReportOpenerForTests(ReportOpener opener) { reportOpener() = std::move(opener); }
 
+void clsAnalysis::subHelpContents(QWidget *own)
+{
+    subFindHelpWindow(own);
+    subShowHelp();
+    subFindHelpWindow(own);
+}
+
 void clsAnalysis::subFindHelpWindow(QWidget *own)
 {
     glngHelpHwnd = fncWindowHandle(windowTitled(gstrHelpTitle, own ? own->window() : nullptr));

@@ -122,11 +122,8 @@ void BoardBase::mnuLotteryManage_Click()
 void BoardBase::mnuHelpContents_Click()
 {
     subParkFocus();
-    if (!gobjAnalysis)
-        return;
-    gobjAnalysis->subFindHelpWindow(this);
-    gobjAnalysis->subShowHelp();
-    gobjAnalysis->subFindHelpWindow(this);
+    if (gobjAnalysis)
+        gobjAnalysis->subHelpContents(this);
 }
 
 void BoardBase::mnuHelpAbout_Click()

@@ -1,5 +1,6 @@
 #include "analysis/state.h"
 #include "app/globals.h"
+#include "analysis/ui/textwindows.h"
 #include "app/resstrings.h"
 #include "dialogs/frmfilemanager.h"
 #include "platform/ui/forms.h"
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QTest>
 #include <unistd.h>
 
@@ -401,4 +403,32 @@ TEST_F(FileManager, TheTicketMenusAskTheDialogForTickets)
     EXPECT_FALSE(gblnTicketLoad);
     EXPECT_FALSE(gblnTicketMode);
     EXPECT_FALSE(DefaultInstance<frmFileManager>::exists());
+}
+
+TEST_F(FileManager, HelpFromTheDialogStaysWithinReachAndEscapeCloses)
+{
+    subSetHelpNames();
+    QPointer<frmHelp> help;
+    Qt::WindowModality whileOpen = Qt::NonModal;
+    whenModal<frmFileManager>([&](frmFileManager *dialog) {
+        dialog->cmdHelp->click();
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *h = dynamic_cast<frmHelp *>(w); h && h->isVisible())
+                help = h;
+        if (help)
+            whileOpen = help->windowModality();
+        EXPECT_EQ(glngHelpHwnd, fncWindowHandle(help));
+        dialog->txtName->setFocus();
+        QTest::keyClick(dialog->txtName, Qt::Key_Escape);
+    });
+    gblnTicketMode = true;
+    gstrFileDialogFolder = gstrSavedTicketsFolder;
+    gstrFileDialogSuffix = gstrFileSuffix;
+    showFileManager(FileDialogAction::Save);
+    EXPECT_FALSE(DefaultInstance<frmFileManager>::exists());
+    ASSERT_FALSE(help.isNull());
+    EXPECT_EQ(whileOpen, Qt::ApplicationModal);
+    deleteUnloadedWindows();
+    EXPECT_EQ(help->windowModality(), Qt::NonModal);
+    EXPECT_TRUE(help->isVisible());
 }

@@ -359,6 +359,16 @@ TEST_F(LotteryManager, AFailedChangeShowsAnErrorAndGoesNoFurther)
     EXPECT_EQ(DefaultInstance<frmLotteryManager>::existing(), m);  // not shown afresh
     EXPECT_EQ(m->txtNewNumber[7]->text(), QStringLiteral("12"));
     EXPECT_EQ(fileBytes(settingsFile), settings);
+
+    // A database that cannot be read at all: the form says so and offers CLOSE only.
+    DefaultInstance<frmLotteryManager>::unload();
+    MessageBoxScript answers;
+    frmLotteryManager *unreadable = manager();
+    ASSERT_EQ(answers.asked().size(), 1u);
+    EXPECT_TRUE(answers.asked()[0].text.startsWith(res(48070).section(u'\n', 0, 0)));
+    EXPECT_FALSE(unreadable->cmdAddDrawing->isEnabled());
+    EXPECT_FALSE(unreadable->cmdDelete->isEnabled());
+    EXPECT_TRUE(unreadable->cmdClose->isEnabled());
 }
 
 TEST_F(LotteryManager, EscapeAndTheTitleBarCloseReopenTheLottery)
@@ -369,7 +379,8 @@ TEST_F(LotteryManager, EscapeAndTheTitleBarCloseReopenTheLottery)
     gfrmCurrentBoard = nullptr;
     frmLotteryManager *m = manager();
     m->show();
-    QTest::keyClick(m, Qt::Key_Escape);
+    m->txtNewNumber[1]->setFocus();
+    QTest::keyClick(m->txtNewNumber[1], Qt::Key_Escape);
     EXPECT_FALSE(gblnLotteryManagerOpen);
     EXPECT_FALSE(DefaultInstance<frmLotteryManager>::exists());
     EXPECT_FALSE(DefaultInstance<frmDatePicker>::exists());

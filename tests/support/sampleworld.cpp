@@ -24,6 +24,24 @@ const QString SampleWorld::kPick3 = QStringLiteral("Sample Pick 3.mdb");
 
 void deleteUnloadedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
+namespace {
+
+// The requests and flags the tests change, as a fresh start has them.
+void resetProgramState()
+{
+    gstrLotteryDbFile.clear();
+    gstrLastLotteryDbFile.clear();
+    gstrTicketName.clear();
+    gblnTicketLoad = false;
+    gblnTicketMode = false;
+    gblnLotteryManagerOpen = false;
+    gblnCompareWithGuess = false;
+    glngHelpHwnd = 0;
+    garrMessages.clear();
+}
+
+}  // namespace
+
 SampleWorld::SampleWorld()
 {
     glngLanguage = 2;
@@ -33,14 +51,7 @@ SampleWorld::SampleWorld()
     const samples::Outcome outcome = samples::writeSampleLotteries(sandbox.programFolder());
     EXPECT_TRUE(outcome.errors.isEmpty()) << outcome.errors.join(u'\n').toStdString();
     QDir().mkpath(gstrSavedTicketsFolder);
-    gstrLotteryDbFile.clear();
-    gstrLastLotteryDbFile.clear();
-    gstrTicketName.clear();
-    gblnTicketLoad = false;
-    gblnTicketMode = false;
-    gblnLotteryManagerOpen = false;
-    glngHelpHwnd = 0;
-    garrMessages.clear();
+    resetProgramState();
     gstrWindowCaption = QStringLiteral("TALVINOR");
     gstrLoadedTicketText = QStringLiteral(" Loaded Ticket)");
     gfrmCurrentBoard = nullptr;
@@ -65,15 +76,7 @@ SampleWorld::~SampleWorld()
     setBoardFactory({});
     clsAnalysis::setReportOpenerForTests({});
     releaseServiceObjects();
-    gstrLotteryDbFile.clear();
-    gstrLastLotteryDbFile.clear();
-    gstrTicketName.clear();
-    gblnTicketLoad = false;
-    gblnTicketMode = false;
-    gblnLotteryManagerOpen = false;
-    gblnCompareWithGuess = false;
-    glngHelpHwnd = 0;
-    garrMessages.clear();
+    resetProgramState();
 }
 
 void SampleWorld::open(const QString &databaseFile)
