@@ -11,7 +11,6 @@
 #include "app/ui/clsrecordfile.h"
 #include "boards/common/boardbase.h"
 #include "dialogs/startwindow.h"
-#include "platform/twips.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/msgbox.h"
 
@@ -173,7 +172,6 @@ void frmFileManager::refreshFiles()
     folder.setSorting(QDir::Name | QDir::IgnoreCase);
     folder.setNameFilters({QStringLiteral("*") + gstrFileDialogSuffix});
     filFiles_ = gstrFileDialogFolder.isEmpty() ? QStringList() : folder.entryList();
-    filFilesIndex_ = -1;
 }
 
 void frmFileManager::subFillNameList()
@@ -185,7 +183,6 @@ void frmFileManager::subFillNameList()
     for (const QString &file : filFiles_)
         names << file.chopped(std::min<qsizetype>(4, file.size()));
     lstNames->setLines(names);
-    filFilesIndex_ = -1;
 }
 
 void frmFileManager::subClearNameList() { lstNames->clear(); }
@@ -197,7 +194,6 @@ void frmFileManager::lstNames_Click()
         return;
     txtName->setText(lstNames->list(index));
     lstNames->setToolTipText(txtName->text());
-    filFilesIndex_ = index;
 }
 
 void frmFileManager::lstNames_DblClick()

@@ -74,7 +74,6 @@ private:
     bool deleteTicketFiles(const QString &name);
 
     QStringList filFiles_;
-    int filFilesIndex_ = -1;
     // The last text of txtName that held no forbidden character.
     QString lastAcceptedName_;
     QStringList messages_;  // message parts 19 to 30, at index - 19

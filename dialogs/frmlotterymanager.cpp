@@ -67,8 +67,10 @@ frmLotteryManager::frmLotteryManager()
     lblLastWeekNo = place<VbLabel>(this, 120, 120, 945, 255);
     lblLastDate = place<VbLabel>(this, 4230, 120, 1140, 255);
     txtLastWeekNo = place<VbTextBox>(this, 120, 360, 975, 285);
-    for (int i = 1; i <= 8; ++i)
+    for (int i = 1; i <= 8; ++i) {
         txtLastNumber.set(i, place<VbTextBox>(this, 1200 + 360 * (i - 1), 360, 375, 285));
+        txtLastNumber[i]->setEnabled(false);
+    }
     txtLastDate = place<VbTextBox>(this, 4215, 360, 1200, 285);
     cmdDelete = place<VbButton>(this, 5900, 360, 1755, 375);
     Line1 = new VbLine(this);
@@ -178,7 +180,6 @@ void frmLotteryManager::Form_Load()
         const int element = digit ? i - 1 : i;
         txtLastNumber[i]->setText(mvarLastDrawing.contains(element) ? QString::number(mvarLastDrawing[element])
                                                                     : QString());
-        txtLastNumber[i]->setEnabled(false);
         txtNewNumber[i]->setText(QString());
     }
 

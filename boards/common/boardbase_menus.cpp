@@ -19,7 +19,6 @@
 
 #include <QAction>
 #include <QFileInfo>
-#include <QPointer>
 
 namespace {
 
