@@ -105,7 +105,7 @@ void BoardBase::mnuLotteryLoad_Click()
 void BoardBase::mnuLotteryManage_Click()
 {
     subParkFocus();
-    // The session's settings are kept: the lottery reopens from them when the manager closes.
+    // The board's settings are kept: the lottery reopens from them when the manager closes.
     fncSaveLotterySettings();
     gblnTicketLoad = false;
     gblnLotteryManagerOpen = true;
