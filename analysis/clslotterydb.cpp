@@ -129,6 +129,8 @@ QString sqlMaxWeekDate()
     return QStringLiteral("SELECT max(WeekDate) AS maxWeekDate") + QStringLiteral(" FROM TBLRESULTS");
 }
 
+QString sqlDrawingCount() { return QStringLiteral("SELECT count(WeekNo) AS drawingCount FROM TBLRESULTS"); }
+
 std::optional<QString> sqlInsertDrawing(int32_t weekNo, const QDate &drawDate, const std::array<int32_t, 8> &numbers,
                                         int32_t count)
 {
@@ -441,6 +443,12 @@ DbValue<QDate> clsLotteryDb::fncGetMaxWeekDate()
 {
     return singleValue<QDate>(lotterydb::sqlMaxWeekDate(), u"maxWeekDate", lotterydb::toDate,
                               QStringLiteral("The latest drawing date is not a date."));
+}
+
+DbValue<int32_t> clsLotteryDb::fncGetDrawingCount()
+{
+    return singleValue<int32_t>(lotterydb::sqlDrawingCount(), u"drawingCount", lotterydb::toInt32,
+                                QStringLiteral("The number of drawings is not a number."));
 }
 
 bool clsLotteryDb::subInsertDrawing(int32_t weekNo, const QDate &drawDate, const std::array<int32_t, 8> &numbers)

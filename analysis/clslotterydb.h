@@ -70,6 +70,7 @@ QString sqlDrawingNumbers(int32_t weekNo, int32_t count);
 QString sqlDrawingNumbersFOR10(int32_t weekNo, int32_t picks);
 QString sqlMaxWeekNo();
 QString sqlMaxWeekDate();
+QString sqlDrawingCount();
 // A new drawing with `count` numbers (3 to 8); nothing for any other count.
 std::optional<QString> sqlInsertDrawing(int32_t weekNo, const QDate &drawDate,
                                         const std::array<int32_t, 8> &numbers, int32_t count);
@@ -119,6 +120,8 @@ public:
     // The highest week number and the latest date; Null on an empty table.
     DbValue<int32_t> fncGetMaxWeekNo();
     DbValue<QDate> fncGetMaxWeekDate();
+    // The number of drawings in the table.
+    DbValue<int32_t> fncGetDrawingCount();
     // Adds a drawing; uses as many of the numbers as the open game has (K + B, or the positions
     // of a digit game). False when nothing was added (a shape without a row layout, a refused
     // statement); lastError() says why.

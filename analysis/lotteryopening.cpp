@@ -91,7 +91,12 @@ void commitLotteryOpening(const LotteryOpening &o)
 
     gstrConfigFileSuffix = gstrFileSuffix;
 
-    const GameConfig g = gameConfigFor(o.config);
+    applyConfiguredGame();
+}
+
+void applyConfiguredGame()
+{
+    const GameConfig g = gameConfigFor(configuredGame());
     glngFirstBall = g.firstBall;
     glngMaxBall = g.maxBall;
     glngMaxBallBONUS = g.maxBallBONUS;

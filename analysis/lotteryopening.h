@@ -45,5 +45,10 @@ OpeningCheck prepareLotteryOpening(const QString &databaseFile);
 // board options and view flags reset. The game code is set by subSetGameCodeAndBoard.
 void commitLotteryOpening(const LotteryOpening &opening);
 
+// Puts the open lottery's configured game (glngCfg...) into GameConfig, sizes and clears the
+// per-ball tables of the main drum (and of the second drum when there is one) and resets the board
+// options and view flags, as a new opening does.
+void applyConfiguredGame();
+
 // The configured game of the open lottery, from its globals.
 GameConfigRecord configuredGame();

@@ -3,6 +3,7 @@
 // lastPosition() (1..K on single-drum lotto, 1..K+B on two-drum lotto, 0..K on digit games).
 
 #include <cassert>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

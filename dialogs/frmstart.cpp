@@ -1,9 +1,13 @@
 #include "dialogs/frmstart.h"
 
+#include "analysis/ui/clsanalysis.h"
+#include "analysis/ui/textwindows.h"
 #include "app/globals.h"
 #include "app/resstrings.h"
+#include "app/services.h"
 #include "app/ui/programend.h"
 #include "dialogs/frmabout.h"
+#include "dialogs/frmfilemanager.h"
 #include "platform/twips.h"
 #include "platform/ui/forms.h"
 
@@ -177,6 +181,8 @@ void frmStart::subSetLanguageCaptions()
     mnuHelp->setTitle(res(24000));
     mnuHelpContents->setText(res(24020));
     mnuHelpAbout->setText(res(24030));
+    // The help window is found by its title in the language chosen here.
+    subSetHelpNames();
 }
 
 void frmStart::checkLanguage(QAction *chosen)
@@ -218,14 +224,13 @@ void frmStart::mnuLotteryLoad_Click()
     gblnTicketLoad = false;
     gstrFileDialogFolder = gstrLotteryDbsFolder;
     gstrFileDialogSuffix = QStringLiteral(".mdb");
-    // File dialog: show frmFileManager here, modally, with only its cmdLoad button visible
-    // (cmdSave and cmdDelete hidden).
+    showFileManager(FileDialogAction::Load);
 }
 
 void frmStart::mnuHelpContents_Click()
 {
-    // Help: find the help window, show the help, then find the help window again (the help routines
-    // of the analysis service), here.
+    if (gobjAnalysis)
+        gobjAnalysis->subHelpContents(this);
 }
 
 void frmStart::closeEvent(QCloseEvent *event)

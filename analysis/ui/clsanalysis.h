@@ -4,6 +4,9 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
+
+class QWidget;
 
 class clsAnalysis {
 public:
@@ -64,4 +67,23 @@ public:
     void subCalculateOrderByBallNumber();
 
     // ---- Help and text export ---------------------------------------------------------------
+    // Help > Contents of every window, and the file dialog's HELP: subFindHelpWindow(own);
+    // subShowHelp(); subFindHelpWindow(own), so that glngHelpHwnd names the help window shown.
+    void subHelpContents(QWidget *own);
+
+    // Looks among the program's open windows, other than `own` (never compared), for the help
+    // window: the one whose title is exactly gstrHelpTitle. Sets glngHelpHwnd to its handle, or 0.
+    void subFindHelpWindow(QWidget *own);
+    // Brings the help window found last to the front, or opens the help window on the guide
+    // gstrHelpFile (a message when the program has no such guide).
+    void subShowHelp();
+    // Writes the board in front as a text report to a temporary text file and opens it in the
+    // text editor found at start-up (gstrNotepadPath), or, without one, in a read-only window of
+    // the program; the report also goes to the clipboard.
+    void subExportReportToNotepad();
+
+    // How the report file is handed to the editor: (editor, file) -> started. Tests put their own
+    // in place; an empty function gives the desktop's own way back.
+    using ReportOpener = std::function<bool(const QString &editor, const QString &file)>;
+    static void setReportOpenerForTests(ReportOpener opener);
 };

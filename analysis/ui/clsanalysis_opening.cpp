@@ -12,8 +12,10 @@
 #include "app/settingsstore.h"
 #include "app/ui/clsrecordfile.h"
 #include "boards/common/iboard.h"
+#include "dialogs/frmfilemanager.h"
 #include "dialogs/startwindow.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/forms.h"
 #include "platform/ui/msgbox.h"
 
 namespace {
@@ -78,16 +80,6 @@ void failOpening(const QString &text, const QString &databaseFile)
     showStartWindowInFront();
 }
 
-// Writes the board settings of the lottery gstrLotteryDbFile from the board still in front.
-void saveBoardInFront()
-{
-    if (!gobjRecordFile)
-        return;
-    gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
-    if (!gobjRecordFile->subSaveBoardSettings(1))
-        showMessage(res(46070).arg(lotteryTitle(gstrLotteryDbFile)));
-}
-
 // Shows the start window while the checked lottery becomes the open one, then its board.
 void showCheckedLottery(clsAnalysis &analysis, const LotteryOpening &opening)
 {
@@ -113,7 +105,8 @@ void clsAnalysis::subOpenSelectedLottery()
     const QString last = gstrLastLotteryDbFile;
     IBoard *openBoard = currentBoard();
     if (!choice.isEmpty() && choice == last && openBoard) {
-        // The lottery is already open: only the file dialog closes (frmFileManager is unloaded here).
+        // The lottery is already open: only the file dialog closes.
+        DefaultInstance<frmFileManager>::unload();
         return;
     }
     const bool startUp = choice.isEmpty();
@@ -133,12 +126,12 @@ void clsAnalysis::subOpenSelectedLottery()
         // The lottery being left keeps its settings, written from its board still on screen
         // under its own name and file suffix.
         gstrLotteryDbFile = last;
-        saveBoardInFront();
+        fncSaveLotterySettings();
     }
     gstrLotteryDbFile = choice;
     gstrLastLotteryDbFile = choice;
     if (!startUp) {
-        // frmFileManager is unloaded here.
+        DefaultInstance<frmFileManager>::unload();
         unloadWindowInFront();
         doEvents();
     }

@@ -3,8 +3,10 @@
 #include "analysis/clslotterydb.h"
 #include "analysis/state.h"
 #include "app/globals.h"
+#include "app/resstrings.h"
 #include "app/services.h"
 #include "boards/common/iboard.h"
+#include "platform/ui/msgbox.h"
 
 #include <QFile>
 
@@ -146,4 +148,16 @@ void clsRecordFile::reset(const RecordShape &shape)
     putIntoGlobals(shape, s, true);
     if (IBoard *board = currentBoard())
         board->resetBoardSettings(s);
+}
+
+bool fncSaveLotterySettings()
+{
+    if (!gobjRecordFile)
+        return false;
+    gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
+    if (gobjRecordFile->subSaveBoardSettings(1))
+        return true;
+    const QString lottery = gstrLotteryDbFile.chopped(std::min<qsizetype>(4, gstrLotteryDbFile.size()));
+    vbMsgBox(res(46070).arg(lottery), msgbox::kOkOnly, res(10100));
+    return false;
 }

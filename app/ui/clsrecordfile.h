@@ -41,3 +41,8 @@ private:
     BoardSettingsRecord record_;
     QString error_;
 };
+
+// Writes the board settings of the lottery gstrLotteryDbFile from the board in front (Mode 1 of
+// its "forConfigXYZfile") and tells the user when they could not be written. False when nothing
+// was written (also without a record service).
+bool fncSaveLotterySettings();

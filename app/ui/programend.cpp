@@ -1,5 +1,6 @@
 #include "app/ui/programend.h"
 
+#include "analysis/ui/textwindows.h"
 #include "app/globals.h"
 #include "app/services.h"
 
@@ -7,9 +8,8 @@
 
 void subEndProgram()
 {
-    if (glngHelpHwnd > 0) {
-        // Help window: close the window glngHelpHwnd here once the program has its help window.
-    }
+    if (glngHelpHwnd > 0)
+        subCloseWindow(glngHelpHwnd);
     releaseServiceObjects();
     QCoreApplication::exit(0);
 }

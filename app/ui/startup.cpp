@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "analysis/ui/clsanalysis.h"
+#include "analysis/ui/textwindows.h"
 #include "app/apppaths.h"
 #include "app/clsfilesystem.h"
 #include "app/clsregistry.h"
@@ -41,6 +42,7 @@ bool Main()
 
     subSetAppPaths();
     subRestoreSettings();
+    subSetHelpNames();
     subInitKeyNames();
     gobjRegistry->subStartMainWindow();
     return true;

@@ -268,9 +268,28 @@ public:
     QString mstrDrawingDate;
 
     // ---- Menus and saved tickets ------------------------------------------------------------
+    // Every menu handler first parks the focus (subParkFocus), so that a box emptied when it took
+    // the focus gets its value back before anything is saved, printed or exported.
     void wireMenuHandlers();
+    // Moves the keyboard focus to cmdHiddenFocus: the box that had it runs its LostFocus check.
+    void subParkFocus();
+    // Reads the text file of the saved ticket gstrTicketName (of the open lottery) into lstTicket,
+    // garrTicketLines, garrTicketGrid and glngGridSize when it exists; every line is checked and
+    // reading stops at the first line that is not a column of the open game, so that the four
+    // always agree. With a ticket being loaded (gblnTicketLoad) the caption names the ticket.
     void subLoadTicketTextFile() override;
+    // After subLoadTicketTextFile: the message for a ticket file that could not be read whole
+    // (empty when it was read whole or did not exist).
+    QString ticketReadProblem() const { return ticketReadProblem_; }
+    void mnuFilePrintTicket_Click();
     void mnuFileExit_Click();
+    void mnuTicketLoad_Click();
+    void mnuTicketSave_Click();
+    void mnuTicketDelete_Click();
+    void mnuLotteryLoad_Click();
+    void mnuLotteryManage_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpAbout_Click();
 
 protected:
     // Creates every design-time control of the family's board (row templates 0 and 29, the
@@ -285,4 +304,5 @@ private:
     void createMenus();
 
     BoardFamily family_;
+    QString ticketReadProblem_;
 };

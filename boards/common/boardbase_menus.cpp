@@ -1,7 +1,158 @@
+// The boards' menus (File, Ticket, Lottery, Help; the Language items are wired with the window)
+// and the reading of a saved ticket's text file.
+
 #include "boards/common/boardbase.h"
 
-void BoardBase::wireMenuHandlers() {}
+#include "analysis/state.h"
+#include "analysis/ticketfile.h"
+#include "analysis/ui/clsanalysis.h"
+#include "app/globals.h"
+#include "app/resstrings.h"
+#include "app/services.h"
+#include "app/ui/clsrecordfile.h"
+#include "app/ui/programend.h"
+#include "dialogs/frmabout.h"
+#include "dialogs/frmfilemanager.h"
+#include "dialogs/frmlotterymanager.h"
+#include "dialogs/startwindow.h"
+#include "platform/ui/forms.h"
 
-void BoardBase::subLoadTicketTextFile() {}
+#include <QAction>
+#include <QFileInfo>
 
-void BoardBase::mnuFileExit_Click() {}
+namespace {
+
+// The request of a ticket menu: the open lottery's saved tickets.
+void requestTickets()
+{
+    gblnTicketMode = true;
+    gstrFileDialogFolder = gstrSavedTicketsFolder;
+    gstrFileDialogSuffix = gstrFileSuffix;
+}
+
+}  // namespace
+
+void BoardBase::wireMenuHandlers()
+{
+    const std::pair<QAction *, void (BoardBase::*)()> handlers[] = {
+        {mnuFilePrintTicket, &BoardBase::mnuFilePrintTicket_Click},
+        {mnuFileExit, &BoardBase::mnuFileExit_Click},
+        {mnuTicketLoad, &BoardBase::mnuTicketLoad_Click},
+        {mnuTicketSave, &BoardBase::mnuTicketSave_Click},
+        {mnuTicketDelete, &BoardBase::mnuTicketDelete_Click},
+        {mnuLotteryLoad, &BoardBase::mnuLotteryLoad_Click},
+        {mnuLotteryManage, &BoardBase::mnuLotteryManage_Click},
+        {mnuHelpContents, &BoardBase::mnuHelpContents_Click},
+        {mnuHelpAbout, &BoardBase::mnuHelpAbout_Click},
+    };
+    for (const auto &[action, handler] : handlers)
+        QObject::connect(action, &QAction::triggered, this, [this, handler = handler] { (this->*handler)(); });
+}
+
+void BoardBase::subParkFocus()
+{
+    if (cmdHiddenFocus)
+        cmdHiddenFocus->setFocus(Qt::OtherFocusReason);
+}
+
+void BoardBase::mnuFilePrintTicket_Click()
+{
+    subParkFocus();
+    if (lstTicket->listCount() != 0 && gobjAnalysis)
+        gobjAnalysis->subExportReportToNotepad();
+}
+
+void BoardBase::mnuFileExit_Click()
+{
+    subParkFocus();
+    fncSaveLotterySettings();
+    unloadBoard();
+    subEndProgram();
+}
+
+void BoardBase::mnuTicketLoad_Click()
+{
+    subParkFocus();
+    gblnTicketLoad = true;
+    requestTickets();
+    showFileManager(FileDialogAction::Load);
+}
+
+void BoardBase::mnuTicketSave_Click()
+{
+    subParkFocus();
+    requestTickets();
+    showFileManager(FileDialogAction::Save);
+}
+
+void BoardBase::mnuTicketDelete_Click()
+{
+    subParkFocus();
+    requestTickets();
+    showFileManager(FileDialogAction::Delete);
+}
+
+void BoardBase::mnuLotteryLoad_Click()
+{
+    subParkFocus();
+    gblnTicketLoad = false;
+    gblnTicketMode = false;
+    gstrFileDialogFolder = gstrLotteryDbsFolder;
+    gstrFileDialogSuffix = QStringLiteral(".mdb");
+    showFileManager(FileDialogAction::Load);
+}
+
+void BoardBase::mnuLotteryManage_Click()
+{
+    subParkFocus();
+    // The board's settings are kept: the lottery reopens from them when the manager closes.
+    fncSaveLotterySettings();
+    gblnTicketLoad = false;
+    gblnLotteryManagerOpen = true;
+    // This board is gone once the manager runs; nothing of it is used after unloadBoard.
+    unloadBoard();
+    gfrmCurrentBoard = nullptr;
+    doEvents();
+    showStartWindowInFront();
+    doEvents();
+    DefaultInstance<frmLotteryManager>::get()->Display();
+}
+
+void BoardBase::mnuHelpContents_Click()
+{
+    subParkFocus();
+    if (gobjAnalysis)
+        gobjAnalysis->subHelpContents(this);
+}
+
+void BoardBase::mnuHelpAbout_Click()
+{
+    subParkFocus();
+    DefaultInstance<frmAbout>::get()->exec();
+}
+
+void BoardBase::subLoadTicketTextFile()
+{
+    ticketReadProblem_.clear();
+    const QString path = fncTicketTextFilePath(gstrSavedTicketsFolder, gstrFileSuffix, gstrTicketName);
+    if (!gstrTicketName.isEmpty() && QFileInfo(path).isFile()) {
+        const TicketShape shape = TicketShape::current();
+        const std::optional<TicketRead> read = fncReadTicketFile(path, shape);
+        // What was read is the ticket, however far the file could be read.
+        TicketRead ticket = read.value_or(TicketRead{});
+        if (!read)
+            ticket.grid.reshape(shape.firstPosition, shape.lastPosition);
+        lstTicket->setLines(ticket.lines);
+        garrTicketLines = ticket.lines;
+        garrTicketGrid = ticket.grid;
+        glngGridSize = static_cast<int32_t>(ticket.lines.size());
+        if (!read || !ticket.announced)
+            ticketReadProblem_ = res(48030).arg(gstrTicketName);
+        else if (!ticket.complete())
+            ticketReadProblem_ = res(48020).arg(ticket.lines.size()).arg(*ticket.announced).arg(gstrTicketName);
+    }
+    if (gblnTicketLoad) {
+        const QString ticket = gstrRecordFileName.chopped(std::min<qsizetype>(4, gstrRecordFileName.size()));
+        setWindowTitle(gstrWindowCaption + QStringLiteral(" (") + ticket + QStringLiteral(" - ") + gstrLoadedTicketText);
+    }
+}

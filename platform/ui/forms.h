@@ -30,6 +30,17 @@ public:
         }
     }
 
+    // Unloads `form`: the default instance when it is that window, else that window alone.
+    static void unload(Form *form)
+    {
+        if (form == instance_.data()) {
+            unload();
+        } else if (form) {
+            form->hide();
+            form->deleteLater();
+        }
+    }
+
 private:
     static inline QPointer<Form> instance_;
 };

@@ -1,17 +1,22 @@
 #include "app/globals.h"
 #include "app/services.h"
 #include "dialogs/frmabout.h"
+#include "dialogs/frmfilemanager.h"
 #include "dialogs/frmstart.h"
 #include "dialogs/startwindow.h"
 #include "platform/ui/forms.h"
+#include "support/modal.h"
 #include "support/sandbox.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QEventLoop>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <array>
 #include <memory>
 
 namespace {
@@ -166,15 +171,29 @@ TEST_F(StartWindow, MenusEnabledWithoutABoard)
 
 TEST_F(StartWindow, LotteryLoadAsksTheFileDialogForLotteries)
 {
-    gstrLotteryDbsFolder = QStringLiteral("/somewhere/LotteryDBs/");
+    Sandbox sandbox;
+    gstrLotteryDbsFolder = sandbox.programFolder() + QStringLiteral("/LotteryDBs/");
+    QDir().mkpath(gstrLotteryDbsFolder);
+    for (const char *name : {"Lotto.mdb", "Keno.MDB", "notes.txt", "Daily.mdb"})
+        QFile(gstrLotteryDbsFolder + QLatin1String(name)).open(QIODevice::WriteOnly);
     gblnTicketLoad = true;
-    gblnTicketMode = true;
+    gblnTicketMode = false;
+    QStringList listed;
+    std::array<bool, 3> visible{};
+    whenModal<frmFileManager>([&](frmFileManager *dialog) {
+        listed = dialog->lstNames->lines();
+        visible = {dialog->cmdLoad->Visible(), dialog->cmdSave->Visible(), dialog->cmdDelete->Visible()};
+        dialog->cmdCancel->click();
+    });
     load()->mnuLotteryLoad->trigger();
     EXPECT_FALSE(gblnTicketLoad);
-    EXPECT_TRUE(gblnTicketMode);  // left as it was
+    EXPECT_FALSE(gblnTicketMode);  // left as it was
     EXPECT_EQ(gstrFileDialogFolder, gstrLotteryDbsFolder);
     EXPECT_EQ(gstrFileDialogSuffix, QStringLiteral(".mdb"));
-    gblnTicketMode = false;
+    // Only the ".mdb" files, without their suffix, in the order of the folder listing.
+    EXPECT_EQ(listed, (QStringList{"Daily", "Lotto"}));
+    EXPECT_EQ(visible, (std::array<bool, 3>{true, false, false}));
+    EXPECT_FALSE(DefaultInstance<frmFileManager>::exists());
 }
 
 TEST_F(StartWindow, ExitWithoutHelpWindowReleasesTheServicesAndEndsTheProgram)

@@ -1,0 +1,64 @@
+#pragma once
+// The text file of a saved ticket: in the folder "SavedTickets", named from the last 3 characters
+// of the lottery's file suffix, "_", the ticket name and ".txt". Line 1 holds the number of
+// columns, then one line per column exactly as the ticket list shows it: the column number
+// ("07-"), each number preceded by one blank, then a blank and the hit tail ("(3)" or "(3+1)").
+// Single-byte Windows-1254 text, CR LF line ends.
+//
+// Reading checks every line against the open game: the count line must be a whole number, and a
+// column line must hold exactly the numbers of one column, each within its drum. Reading stops at
+// the first line that is empty, missing or not a column line, and never reads more than 32000
+// columns; what was read up to there is the ticket.
+
+#include "analysis/ticketgrid.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// The numbers a column line holds on the open game.
+struct TicketShape {
+    int firstPosition = 1;   // 1, or 0 on digit games
+    int lastPosition = 0;    // K (K + B on two-drum games; the last digit position on digit games)
+    int lastMainPosition = 0;  // positions after it are second-drum numbers
+    // Every position holds 0 to the highest number of its drum: on lotto games 0 stands for an
+    // empty position (a guess added to the ticket may hold it), on digit games it is a digit.
+    int32_t highestMain = 0;
+    int32_t highestSecond = 0;
+
+    // The shape of the open lottery (GameConfig): single-drum lotto 1..K, two-drum lotto 1..K+B
+    // with positions K+1..K+B in the second drum, digit games 0..K with the digits 0..9.
+    static TicketShape current();
+
+    int count() const { return lastPosition - firstPosition + 1; }
+    int32_t highestAt(int position) const { return position > lastMainPosition ? highestSecond : highestMain; }
+};
+
+// The numbers of a column line, positions in order, or nothing when the line is not a column
+// line of that shape.
+std::optional<std::vector<int32_t>> fncParseTicketLine(QStringView line, const TicketShape &shape);
+
+struct TicketRead {
+    // The count line as a number; nothing when line 1 is missing or not a whole number.
+    std::optional<int32_t> announced;
+    QStringList lines;  // the column lines read, as they stand in the file
+    TicketGrid grid;    // their numbers, one row per line
+
+    // Every column the count line announced was read.
+    bool complete() const { return announced && lines.size() == std::max<int32_t>(0, *announced); }
+};
+
+// Reads a ticket file's bytes.
+TicketRead fncReadTicketText(const QByteArray &bytes, const TicketShape &shape);
+// Reads a ticket file; nothing when it cannot be opened. Only what a ticket can hold is read.
+std::optional<TicketRead> fncReadTicketFile(const QString &path, const TicketShape &shape);
+
+// The bytes of a ticket file holding `lines`.
+QByteArray fncTicketFileBytes(const QStringList &lines);
+
+// The text file of the ticket `ticketName` of the lottery with the file suffix `fileSuffix`.
+QString fncTicketTextFilePath(const QString &folder, const QString &fileSuffix, const QString &ticketName);

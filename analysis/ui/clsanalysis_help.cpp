@@ -1,0 +1,179 @@
+// Help and text export: the program's own help window, found by its title as a help viewer's
+// window is, and the board report handed to the desktop's text editor.
+
+#include "analysis/ui/clsanalysis.h"
+
+#include "analysis/boardreport.h"
+#include "analysis/state.h"
+#include "analysis/ui/textwindows.h"
+#include "app/globals.h"
+#include "app/resstrings.h"
+#include "boards/common/boardbase.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/msgbox.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryFile>
+
+namespace {
+
+clsAnalysis::ReportOpener &reportOpener()
+{
+    static clsAnalysis::ReportOpener opener;
+    return opener;
+}
+
+bool openInEditor(const QString &editor, const QString &file)
+{
+    if (reportOpener())
+        return reportOpener()(editor, file);
+    return QProcess::startDetached(editor, {file});
+}
+
+// The open window titled exactly `title` (an empty title names no window), other than `own`.
+QWidget *windowTitled(const QString &title, const QWidget *own)
+{
+    if (title.isEmpty())
+        return nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != own && window->isVisible() && window->windowTitle() == title)
+            return window;
+    }
+    return nullptr;
+}
+
+// A help window opened while a modal dialog is open would be out of the user's reach behind it;
+// it is modal itself until that dialog has gone.
+void keepReachable(frmHelp *help)
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal)
+        return;
+    help->setWindowModality(Qt::ApplicationModal);
+    QObject::connect(modal, &QObject::destroyed, help, [help] {
+        const bool shown = help->isVisible();
+        help->hide();
+        help->setWindowModality(Qt::NonModal);
+        if (shown)
+            help->show();
+    });
+}
+
+BoardReport reportOf(const BoardBase &board)
+{
+    const bool digit = glngCfgHighestBall == 10;
+    BoardReport r;
+    r.lottery = board.staMain->panelText(3);
+    r.compareWithGuess = gblnCompareWithGuess;
+    r.guessSource = board.txtGuessSource->text();
+    r.drawingDate = board.cboDrawingDate->text();
+    r.endDrawing = board.cboEndDrawing->text();
+    const int first = digit ? 0 : 1;
+    const int last = digit ? glngPicks : glngPicks + glngBonusCount;
+    for (int p = first; p <= last; ++p) {
+        if (gblnCompareWithGuess) {
+            const VbTextBox *box = board.txtGuess.at(p);
+            r.numbers << (box ? box->text() : QString());
+        } else {
+            const VbLabel *label = board.lblDrawingNumber.at(p);
+            r.numbers << (label ? label->caption() : QString());
+        }
+    }
+    for (int i = 0; i <= (digit ? 0 : 1); ++i)
+        r.results << board.txtResults[i]->text();
+    r.ticketLines = board.lstTicket->lines();
+    return r;
+}
+
+// The report in a new temporary text file, kept for the editor; empty when it cannot be written.
+QString writeReportFile(const QString &text)
+{
+    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/TALVINOR-report-XXXXXX.txt"));
+    file.setAutoRemove(false);
+    if (!file.open())
+        return {};
+    const QByteArray bytes = text.toUtf8();
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    file.close();
+    if (!written) {
+        file.remove();
+        return {};
+    }
+    return file.fileName();
+}
+
+void showReportWindow(const QString &text)
+{
+    auto *window = new frmReport(text);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
+void clsAnalysis::setReportOpenerForTests(ReportOpener opener) { reportOpener() = std::move(opener); }
+
+void clsAnalysis::subHelpContents(QWidget *own)
+{
+    subFindHelpWindow(own);
+    subShowHelp();
+    subFindHelpWindow(own);
+}
+
+void clsAnalysis::subFindHelpWindow(QWidget *own)
+{
+    glngHelpHwnd = fncWindowHandle(windowTitled(gstrHelpTitle, own ? own->window() : nullptr));
+}
+
+void clsAnalysis::subShowHelp()
+{
+    if (glngHelpHwnd != 0) {
+        doEvents();
+        QWidget *help = windowTitled(gstrHelpTitle, nullptr);
+        if (!help)
+            help = fncWindowFromHandle(glngHelpHwnd);
+        if (help) {
+            help->showNormal();
+            help->raise();
+            help->activateWindow();
+        }
+        return;
+    }
+    if (!QFile::exists(fncHelpGuidePath(gstrHelpFile))) {
+        vbMsgBox(res(48040).arg(gstrHelpFile), msgbox::kInformation, res(10100));
+        return;
+    }
+    auto *help = new frmHelp(gstrHelpTitle, gstrHelpFile);
+    keepReachable(help);
+    help->show();
+    help->raise();
+    help->activateWindow();
+    doEvents();
+}
+
+void clsAnalysis::subExportReportToNotepad()
+{
+    const BoardBase *board = boardInFront();
+    if (!board)
+        return;
+    const QString text = fncBoardReportText(reportOf(*board));
+    QGuiApplication::clipboard()->setText(text);
+
+    const QFileInfo editor(gstrNotepadPath);
+    if (!gstrNotepadPath.isEmpty() && editor.isFile() && editor.isExecutable()) {
+        const QString file = writeReportFile(text);
+        if (file.isEmpty())
+            vbMsgBox(res(48090).arg(QDir::tempPath()), msgbox::kInformation, res(10100));
+        else if (openInEditor(gstrNotepadPath, file))
+            return;
+        else
+            QFile::remove(file);
+    }
+    showReportWindow(text);
+}

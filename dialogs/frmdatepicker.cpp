@@ -1,0 +1,64 @@
+#include "dialogs/frmdatepicker.h"
+
+#include "analysis/clslotterydb.h"
+#include "app/services.h"
+#include "app/ui/clswindowontop.h"
+#include "dialogs/frmlotterymanager.h"
+#include "platform/dates.h"
+#include "platform/twips.h"
+#include "platform/ui/forms.h"
+
+#include <QCalendarWidget>
+
+frmDatePicker::frmDatePicker()
+{
+    setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowTitle(QString());
+    setClientSizeTwips(this, 3630, 3360);
+    setFixedSize(size());
+
+    calDrawingDate = new QCalendarWidget(this);
+    calDrawingDate->setGeometry(0, 0, twips::toPixels(3615), twips::toPixels(2775));
+    calDrawingDate->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    cmdOK = new VbButton(this);
+    cmdOK->Move(960, 2880, 1215, 345);
+    cmdOK->setCaption(QStringLiteral("OK"));
+    cmdCancel = new VbButton(this);
+    cmdCancel->Move(2280, 2880, 1215, 345);
+    cmdCancel->setCaption(QStringLiteral("CANCEL"));
+    cmdOK->onClick = [this] { cmdOK_Click(); };
+    cmdCancel->onClick = [this] { cmdCancel_Click(); };
+
+    Form_Load();
+}
+
+void frmDatePicker::Form_Load()
+{
+    // Without a drawing the calendar opens on today.
+    const auto newest = gobjLotteryDb ? gobjLotteryDb->fncGetMaxWeekDate() : DbValue<QDate>::empty();
+    calDrawingDate->setSelectedDate(newest.hasValue() ? newest.value() : QDate::currentDate());
+}
+
+void frmDatePicker::Display()
+{
+    if (const frmLotteryManager *manager = DefaultInstance<frmLotteryManager>::existing()) {
+        const QPoint corner = manager->frameGeometry().topLeft();
+        const int left = twips::fromPixels(corner.x()) + manager->cmdPickDate->Left() + manager->cmdPickDate->Width() + 50;
+        const int top = twips::fromPixels(corner.y()) + manager->cmdPickDate->Top() + 275;
+        move(twips::toPixels(left), twips::toPixels(top));
+    }
+    clsWindowOnTop fallback;
+    (gobjWindowOnTop ? gobjWindowOnTop : &fallback)->letOnTop(this, -1);
+    exec();
+}
+
+void frmDatePicker::cmdOK_Click()
+{
+    if (frmLotteryManager *manager = DefaultInstance<frmLotteryManager>::existing())
+        manager->txtNewDate->setText(dates::toShortText(calDrawingDate->selectedDate()));
+    cmdCancel_Click();
+}
+
+void frmDatePicker::cmdCancel_Click() { DefaultInstance<frmDatePicker>::unload(this); }
+
+void frmDatePicker::reject() { cmdCancel_Click(); }

@@ -1,0 +1,421 @@
+#include "dialogs/frmfilemanager.h"
+
+#include "analysis/lotteryopening.h"
+#include "analysis/state.h"
+#include "analysis/ticketfile.h"
+#include "analysis/ui/clsanalysis.h"
+#include "analysis/ui/textwindows.h"
+#include "app/globals.h"
+#include "app/resstrings.h"
+#include "app/services.h"
+#include "app/ui/clsrecordfile.h"
+#include "boards/common/boardbase.h"
+#include "dialogs/startwindow.h"
+#include "platform/ui/forms.h"
+#include "platform/ui/msgbox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QSaveFile>
+#include <QScreen>
+#include <QStyle>
+#include <optional>
+
+namespace {
+
+// Characters no file name may hold; a change that brings one in is rolled back.
+const QString kForbiddenNameCharacters = QStringLiteral("\\/:*?\"<>|");
+
+QFont dialogFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+template <class T>
+T *place(QWidget *parent, int left, int top, int width, int height)
+{
+    auto *control = new T(parent);
+    control->Move(left, top, width, height);
+    return control;
+}
+
+std::optional<QByteArray> readWhole(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+bool writeWhole(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    return file.commit();
+}
+
+// Puts a file back as it was before a failed change: its old bytes, or no file at all.
+void restoreFile(const QString &path, const std::optional<QByteArray> &before)
+{
+    if (before)
+        writeWhole(path, *before);
+    else
+        QFile::remove(path);
+}
+
+}  // namespace
+
+const QString frmFileManager::kAllowedNameCharacters = QStringLiteral(
+    "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789+-_&%#!$()[]{}@'.,;~^");
+
+frmFileManager::frmFileManager()
+{
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    setFont(dialogFont());
+    setClientSizeTwips(this, 6330, 7305);
+    setFixedSize(size());
+
+    fraNames = place<VbFrame>(this, 120, 0, 3975, 7185);
+    lblListCaption = place<VbLabel>(fraNames, 120, 240, 3675, 255);
+    lstNames = place<VbList>(fraNames, 120, 480, 3735, 5715);
+    lblSelectedCaption = place<VbLabel>(fraNames, 120, 6435, 3705, 255);
+    txtName = place<VbTextBox>(fraNames, 120, 6675, 3735, 375);
+    txtName->setMaxLength(kMaxNameLength);
+
+    fraButtons = place<VbFrame>(this, 4200, -30, 2025, 7215);
+    cmdHelp = place<VbButton>(fraButtons, 120, 5745, 1755, 375);
+    cmdCancel = place<VbButton>(fraButtons, 120, 6225, 1755, 375);
+    cmdLoad = place<VbButton>(fraButtons, 120, 6705, 1755, 375);
+    cmdSave = place<VbButton>(fraButtons, 120, 6705, 1755, 375);
+    cmdDelete = place<VbButton>(fraButtons, 120, 6705, 1755, 375);
+
+    lstNames->onClick = [this] { lstNames_Click(); };
+    // A click on the line already picked takes it again (the name may have been edited since).
+    connect(lstNames, &QAbstractItemView::clicked, this, [this] { lstNames_Click(); });
+    connect(lstNames, &QAbstractItemView::doubleClicked, this, [this] { lstNames_DblClick(); });
+    txtName->onKeyPress = [this](int &keyAscii) { txtName_KeyPress(keyAscii); };
+    txtName->onChange = [this] { txtName_Change(); };
+    cmdLoad->onClick = [this] { cmdLoad_Click(); };
+    cmdSave->onClick = [this] { cmdSave_Click(); };
+    cmdDelete->onClick = [this] { cmdDelete_Click(); };
+    cmdCancel->onClick = [this] { cmdCancel_Click(); };
+    cmdHelp->onClick = [this] { cmdHelp_Click(); };
+
+    Form_Load();
+}
+
+void frmFileManager::Form_Load()
+{
+    subApplyFormColours();
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+    setWindowIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    refreshFiles();
+    subFillNameList();
+    subSetLanguageCaptions();
+}
+
+void frmFileManager::subApplyFormColours()
+{
+    const auto back = static_cast<uint32_t>(glngBackColor);
+    setWindowBackColor(this, back);
+    fraNames->setBackColor(back);
+    fraButtons->setBackColor(back);
+    lblListCaption->setBackColor(back);
+    lblSelectedCaption->setBackColor(back);
+}
+
+void frmFileManager::subSetLanguageCaptions()
+{
+    setWindowTitle(res(10150));
+    cmdLoad->setCaption(res(11080));
+    cmdSave->setCaption(res(11090));
+    cmdDelete->setCaption(res(11100));
+    cmdHelp->setCaption(res(11110));
+    cmdCancel->setCaption(res(11180));
+    titles_ = {res(45090), res(45100), res(45110)};
+    messages_.clear();
+    if (gblnTicketMode) {
+        lblListCaption->setCaption(res(32010));
+        lblSelectedCaption->setCaption(res(32020));
+        for (int base = 40310; base <= 40420; base += 10)
+            messages_ << res(base);
+    } else {
+        lblListCaption->setCaption(res(32110));
+        lblSelectedCaption->setCaption(res(32120));
+        for (int base = 45120; base <= 45150; base += 10)
+            messages_ << res(base);
+    }
+    subSetHelpNames();
+}
+
+QString frmFileManager::message(int index) const { return messages_.value(index - 19); }
+
+QString frmFileManager::title(int index) const { return titles_.value(index - 8); }
+
+void frmFileManager::refreshFiles()
+{
+    QDir folder(gstrFileDialogFolder);
+    folder.setFilter(QDir::Files | QDir::Hidden | QDir::CaseSensitive);
+    folder.setSorting(QDir::Name | QDir::IgnoreCase);
+    folder.setNameFilters({QStringLiteral("*") + gstrFileDialogSuffix});
+    filFiles_ = gstrFileDialogFolder.isEmpty() ? QStringList() : folder.entryList();
+}
+
+void frmFileManager::subFillNameList()
+{
+    if (filFiles_.isEmpty())
+        return;
+    QStringList names;
+    names.reserve(filFiles_.size());
+    for (const QString &file : filFiles_)
+        names << file.chopped(std::min<qsizetype>(4, file.size()));
+    lstNames->setLines(names);
+}
+
+void frmFileManager::subClearNameList() { lstNames->clear(); }
+
+void frmFileManager::lstNames_Click()
+{
+    const int index = lstNames->listIndex();
+    if (index < 0)
+        return;
+    txtName->setText(lstNames->list(index));
+    lstNames->setToolTipText(txtName->text());
+}
+
+void frmFileManager::lstNames_DblClick()
+{
+    lstNames_Click();
+    for (VbButton *action : {cmdLoad, cmdSave, cmdDelete}) {
+        if (action->Visible()) {
+            action->onClick();
+            return;
+        }
+    }
+}
+
+void frmFileManager::txtName_KeyPress(int &keyAscii)
+{
+    // Enter and Esc put no character into the name: they go on to the dialog (Esc closes it).
+    if (keyAscii == 13 || keyAscii == 27)
+        return;
+    subFilterNameKey(kAllowedNameCharacters, keyAscii, static_cast<int>(txtName->text().size()));
+}
+
+void frmFileManager::subFilterNameKey(const QString &allowed, int &keyAscii, int textLength)
+{
+    if (keyAscii == 8)
+        return;
+    if (!allowed.contains(QChar(char16_t(keyAscii))) || textLength >= kMaxNameLength)
+        keyAscii = 0;
+}
+
+void frmFileManager::txtName_Change()
+{
+    const QString text = txtName->text();
+    const QString trimmed = text.trimmed();
+    for (QChar c : kForbiddenNameCharacters) {
+        if (trimmed.contains(c)) {
+            // The rollback is a change of its own, which this rule accepts.
+            txtName->setText(lastAcceptedName_);
+            return;
+        }
+    }
+    lastAcceptedName_ = text;
+    txtName->setToolTipText(text);
+}
+
+bool frmFileManager::nameExists(const QString &name) const
+{
+    // The lookup is exact, letter case included.
+    return QFileInfo(gstrFileDialogFolder + name + gstrFileDialogSuffix).isFile();
+}
+
+void frmFileManager::cmdLoad_Click()
+{
+    const QString name = txtName->text();
+    if (name.isEmpty()) {
+        vbMsgBox(message(19), msgbox::kInformation, title(8));
+        return;
+    }
+    if (!nameExists(name)) {
+        vbMsgBox(message(20) + name + message(22), msgbox::kInformation, title(8));
+        return;
+    }
+    if (vbMsgBox(message(20) + name + message(21), msgbox::kYesNoQuestion, title(8)) != msgbox::kYes)
+        return;
+    if (!gblnTicketLoad) {
+        gstrLotteryDbFile = name + gstrFileDialogSuffix;
+        // Opening the lottery unloads this dialog (it stays open when the lottery cannot open).
+        if (gobjAnalysis)
+            gobjAnalysis->subOpenSelectedLottery();
+        return;
+    }
+    loadTicket(name);
+}
+
+void frmFileManager::loadTicket(const QString &name)
+{
+    gstrTicketName = name;
+    applyConfiguredGame();
+
+    if (IBoard *board = currentBoard())
+        board->unloadBoard();
+    gfrmCurrentBoard = nullptr;
+    doEvents();
+    showStartWindow();
+    doEvents();
+
+    if (!gobjAnalysis || !gobjAnalysis->subSetGameCodeAndBoard()) {
+        DefaultInstance<frmFileManager>::unload(this);
+        vbMsgBox(res(46050).arg(gstrLotteryDbFile.chopped(std::min<qsizetype>(4, gstrLotteryDbFile.size()))),
+                 msgbox::kOkOnly, res(10100));
+        showStartWindowInFront();
+        return;
+    }
+    IBoard *board = currentBoard();
+    DefaultInstance<frmFileManager>::unload(this);
+    // The board's load restores the ticket's settings and reads its text file.
+    board->showBoard();
+    if (currentBoard() != board)
+        return;
+    board->subLoadTicketTextFile();
+    if (const BoardBase *shown = boardInFront(); shown && !shown->ticketReadProblem().isEmpty())
+        vbMsgBox(shown->ticketReadProblem(), msgbox::kInformation, title(8));
+}
+
+void frmFileManager::cmdSave_Click()
+{
+    const QString name = txtName->text();
+    if (name.isEmpty()) {
+        vbMsgBox(message(23), msgbox::kInformation, title(9));
+        return;
+    }
+    const int answer = nameExists(name)
+                           ? vbMsgBox(message(24) + name + message(25), msgbox::kYesNoQuestionDefaultNo, title(9))
+                           : vbMsgBox(message(26) + name, msgbox::kYesNoQuestion, title(9));
+    if (answer != msgbox::kYes)
+        return;
+    if (subWriteTicketFile())
+        DefaultInstance<frmFileManager>::unload(this);
+}
+
+bool frmFileManager::subWriteTicketFile()
+{
+    const QString name = txtName->text();
+    const QString previousName = gstrTicketName;
+    const BoardBase *board = boardInFront();
+    auto fail = [&] {
+        gstrTicketName = previousName;
+        vbMsgBox(res(48000).arg(name, QDir::toNativeSeparators(gstrFileDialogFolder)), msgbox::kInformation,
+                 title(9));
+        return false;
+    };
+    if (!board || !gobjRecordFile)
+        return fail();
+
+    gstrTicketName = name;
+    gobjRecordFile->subSelectRecordFile(QStringLiteral("forTICKETfile"));
+    const QString recordPath = gstrRecordFilePath;
+    const QString textPath = fncTicketTextFilePath(gstrFileDialogFolder, gstrFileSuffix, name);
+    // What the two files held before, so that a failed save leaves the old pair (or nothing).
+    std::optional<QByteArray> oldRecord;
+    if (QFileInfo::exists(recordPath)) {
+        oldRecord = readWhole(recordPath);
+        if (!oldRecord)
+            return fail();
+    }
+
+    if (!gobjRecordFile->subSaveBoardSettings(1)) {
+        restoreFile(recordPath, oldRecord);
+        return fail();
+    }
+    if (!writeWhole(textPath, fncTicketFileBytes(board->lstTicket->lines()))) {
+        restoreFile(recordPath, oldRecord);
+        return fail();
+    }
+
+    refreshFiles();
+    subClearNameList();
+    subFillNameList();
+    return true;
+}
+
+void frmFileManager::cmdDelete_Click()
+{
+    const QString name = txtName->text();
+    if (name.isEmpty()) {
+        vbMsgBox(message(27), msgbox::kInformation, title(10));
+        return;
+    }
+    if (!nameExists(name)) {
+        vbMsgBox(message(20) + name + message(30), msgbox::kInformation, title(10));
+        txtName->setText(QString());
+        lstNames->setToolTipText(QString());
+        refreshFiles();
+        return;
+    }
+    if (vbMsgBox(message(28) + name + message(29), msgbox::kYesNoQuestion, title(10)) != msgbox::kYes)
+        return;
+    const bool deleted = deleteTicketFiles(name);
+    if (!deleted) {
+        vbMsgBox(res(48010).arg(name, QDir::toNativeSeparators(gstrFileDialogFolder)), msgbox::kInformation,
+                 title(10));
+    } else {
+        txtName->setText(QString());
+        lstNames->setToolTipText(QString());
+    }
+    refreshFiles();
+    subClearNameList();
+    subFillNameList();
+}
+
+bool frmFileManager::deleteTicketFiles(const QString &name)
+{
+    const QString recordPath = gstrFileDialogFolder + name + gstrFileDialogSuffix;
+    const QString textPath = fncTicketTextFilePath(gstrFileDialogFolder, gstrFileSuffix, name);
+    const bool hasText = QFileInfo(textPath).isFile();
+    if (!nameExists(name))
+        return !hasText || QFile::remove(textPath);
+    // The record comes back when its text file cannot go, so that no half ticket is left.
+    const std::optional<QByteArray> record = readWhole(recordPath);
+    if (!record || !QFile::remove(recordPath))
+        return false;
+    if (hasText && !QFile::remove(textPath)) {
+        writeWhole(recordPath, *record);
+        return false;
+    }
+    return true;
+}
+
+void frmFileManager::cmdCancel_Click() { DefaultInstance<frmFileManager>::unload(this); }
+
+void frmFileManager::cmdHelp_Click()
+{
+    if (gobjAnalysis)
+        gobjAnalysis->subHelpContents(this);
+}
+
+void frmFileManager::reject() { cmdCancel_Click(); }
+
+void showFileManager(FileDialogAction action)
+{
+    frmFileManager *dialog = DefaultInstance<frmFileManager>::get();
+    dialog->cmdLoad->setVisible(action == FileDialogAction::Load);
+    dialog->cmdSave->setVisible(action == FileDialogAction::Save);
+    dialog->cmdDelete->setVisible(action == FileDialogAction::Delete);
+    dialog->exec();
+}

@@ -1,0 +1,456 @@
+#include "dialogs/frmlotterymanager.h"
+
+#include "analysis/clslotterydb.h"
+#include "analysis/state.h"
+#include "analysis/ui/clsanalysis.h"
+#include "app/globals.h"
+#include "app/resstrings.h"
+#include "app/services.h"
+#include "app/ui/clsrecordfile.h"
+#include "app/ui/clswindowontop.h"
+#include "dialogs/frmdatepicker.h"
+#include "platform/dates.h"
+#include "platform/ui/forms.h"
+#include "platform/ui/msgbox.h"
+
+#include <QMouseEvent>
+#include <array>
+#include <set>
+
+namespace {
+
+constexpr uint32_t kValid = 0xC0FFFF;
+constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr uint32_t kMarker = 0x0000C0;
+
+bool isDigitGame() { return glngCfgHighestBall == 10; }
+
+template <class T>
+T *place(QWidget *parent, int left, int top, int width, int height)
+{
+    auto *control = new T(parent);
+    control->Move(left, top, width, height);
+    return control;
+}
+
+VbShape *makeMarker(QWidget *parent, int left, int top)
+{
+    VbShape *marker = place<VbShape>(parent, left, top, 390, 120);
+    marker->setKind(VbShape::Circle);
+    marker->setFill(true, kMarker);
+    marker->setBorder(false);
+    marker->hide();
+    return marker;
+}
+
+// The game codes whose drawings hold one or two numbers after the main numbers.
+bool hasOneExtraNumber(const QString &code)
+{
+    static const QStringList codes{"510", "610", "710", "2P410", "2P510", "2P610", "2P710"};
+    return codes.contains(code);
+}
+
+bool hasTwoExtraNumbers(const QString &code)
+{
+    static const QStringList codes{"620", "2P520", "2P620"};
+    return codes.contains(code);
+}
+
+}  // namespace
+
+frmLotteryManager::frmLotteryManager()
+{
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    setClientSizeTwips(this, 7770, 2355);
+    setFixedSize(size());
+
+    lblLastWeekNo = place<VbLabel>(this, 120, 120, 945, 255);
+    lblLastDate = place<VbLabel>(this, 4230, 120, 1140, 255);
+    txtLastWeekNo = place<VbTextBox>(this, 120, 360, 975, 285);
+    for (int i = 1; i <= 8; ++i) {
+        txtLastNumber.set(i, place<VbTextBox>(this, 1200 + 360 * (i - 1), 360, 375, 285));
+        txtLastNumber[i]->setEnabled(false);
+    }
+    txtLastDate = place<VbTextBox>(this, 4215, 360, 1200, 285);
+    cmdDelete = place<VbButton>(this, 5900, 360, 1755, 375);
+    Line1 = new VbLine(this);
+    Line1->setPoints(120, 840, 7620, 840);
+
+    lblNewWeekNo = place<VbLabel>(this, 105, 960, 975, 255);
+    lblNewDate = place<VbLabel>(this, 4245, 960, 1140, 255);
+    txtNewWeekNo = place<VbTextBox>(this, 120, 1200, 975, 285);
+    for (int i = 1; i <= 8; ++i)
+        txtNewNumber.set(i, place<VbTextBox>(this, i == 7 ? 3365 : 1200 + 360 * (i - 1), 1200, 375, 285));
+    txtNewDate = place<VbTextBox>(this, 4215, 1200, 1200, 285);
+    txtNewDate->setBackColor(kWhite);
+    cmdPickDate = place<VbButton>(this, 5455, 1200, 300, 300);
+    cmdPickDate->setCaption(QStringLiteral("..."));
+    cmdAddDrawing = place<VbButton>(this, 5900, 1200, 1755, 375);
+    Line2 = new VbLine(this);
+    Line2->setPoints(120, 1680, 7620, 1680);
+
+    lblLotteryHeader = place<VbLabel>(this, 120, 1860, 5295, 285);
+    cmdHiddenFocus = place<VbButton>(this, 6045, 1935, 1215, 210);
+    cmdHiddenFocus->setFocusPolicy(Qt::NoFocus);
+    cmdClose = place<VbButton>(this, 5900, 1860, 1755, 375);
+    cmdHiddenFocus->lower();
+
+    shpBonusSeparator.set(0, makeMarker(this, 3355, 185));
+    shpBonusSeparator.set(1, makeMarker(this, 3365, 1005));
+    shpSecondBonusSeparator.set(0, makeMarker(this, 3715, 185));
+    shpSecondBonusSeparator.set(1, makeMarker(this, 3715, 1005));
+
+    for (int i = 4; i <= 8; ++i) {
+        txtLastNumber[i]->hide();
+        txtNewNumber[i]->hide();
+    }
+    for (int i = 1; i <= 8; ++i) {
+        VbTextBox *box = txtNewNumber[i];
+        box->onGotFocus = [this, i] { txtNewNumber_GotFocus(i); };
+        box->onChange = [this, i] { txtNewNumber_Change(i); };
+        box->onLostFocus = [this, i] { txtNewNumber_LostFocus(i); };
+        box->onKeyPress = [this, i](int &keyAscii) { txtNewNumber_KeyPress(i, keyAscii); };
+    }
+    txtNewDate->onKeyPress = [this](int &keyAscii) { txtNewDate_KeyPress(keyAscii); };
+    txtNewDate->onChange = [this] { subColourDateBox(); };
+    txtNewDate->onGotFocus = [this] { subColourDateBox(); };
+    txtNewDate->onLostFocus = [this] { subColourDateBox(); };
+    cmdPickDate->onClick = [this] { cmdPickDate_Click(); };
+    cmdAddDrawing->onClick = [this] { cmdAddDrawing_Click(); };
+    cmdDelete->onClick = [this] { cmdDelete_Click(); };
+    cmdClose->onClick = [this] { cmdClose_Click(); };
+
+    QWidget *previous = txtNewNumber[1];
+    for (QWidget *next : std::initializer_list<QWidget *>{txtNewNumber[2], txtNewNumber[3], txtNewNumber[4],
+                                                          txtNewNumber[5], txtNewNumber[6], txtNewNumber[7],
+                                                          txtNewNumber[8], cmdPickDate, cmdAddDrawing, cmdClose,
+                                                          txtNewDate}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    Form_Load();
+}
+
+void frmLotteryManager::Display()
+{
+    clsWindowOnTop fallback;
+    (gobjWindowOnTop ? gobjWindowOnTop : &fallback)->letOnTop(this, -1);
+    exec();
+}
+
+void frmLotteryManager::Form_Load()
+{
+    subSetLanguageCaptions();
+    subArrangeDrawingBoxes();
+    DefaultInstance<frmDatePicker>::get();
+
+    mvarLastDrawing = {};
+    lastWeek_.reset();
+    lastDate_ = {};
+    const auto week = gobjLotteryDb ? gobjLotteryDb->fncGetMaxWeekNo() : DbValue<int32_t>::empty();
+    const auto date = gobjLotteryDb ? gobjLotteryDb->fncGetMaxWeekDate() : DbValue<QDate>::empty();
+    if (week.isEmpty() || date.isEmpty()) {
+        // Nothing can be added or deleted on a database that cannot be read.
+        cmdAddDrawing->setEnabled(false);
+        cmdDelete->setEnabled(false);
+        vbMsgBox(res(48070).arg(gobjLotteryDb ? gobjLotteryDb->lastError() : QString()), msgbox::kInformation,
+                 managerMessage(24));
+    } else if (week.hasValue()) {
+        lastWeek_ = week.value();
+        lastDate_ = date.value();
+    }
+    txtLastWeekNo->setText(lastWeek_ ? QString::number(*lastWeek_) : QString());
+    txtLastDate->setText(lastDate_.isValid() ? dates::toShortText(lastDate_) : QString());
+    txtNewWeekNo->setText(QString::number(lastWeek_.value_or(0) + 1));
+    // Without a drawing there is nothing to delete; the first drawing gets the number 1.
+    if (!lastWeek_)
+        cmdDelete->setEnabled(false);
+    txtLastWeekNo->setEnabled(false);
+    txtNewWeekNo->setEnabled(false);
+    txtLastDate->setEnabled(false);
+
+    const bool digit = isDigitGame();
+    if (lastWeek_ && gobjLotteryDb) {
+        const auto numbers = digit ? gobjLotteryDb->fncGetDrawingNumbersFOR10(*lastWeek_)
+                                   : gobjLotteryDb->fncGetDrawingNumbers(*lastWeek_);
+        if (numbers)
+            mvarLastDrawing = *numbers;
+    }
+    for (int i = 1; i <= boxCount(); ++i) {
+        const int element = digit ? i - 1 : i;
+        txtLastNumber[i]->setText(mvarLastDrawing.contains(element) ? QString::number(mvarLastDrawing[element])
+                                                                    : QString());
+        txtNewNumber[i]->setText(QString());
+    }
+
+    const qsizetype bracket = gstrGameTitle.indexOf(u'(');
+    const QString game = bracket >= 0 ? gstrGameTitle.left(bracket) : gstrGameTitle;
+    lblLotteryHeader->setCaption(gstrCountryName + QStringLiteral(" - ") + gstrLotteryName + QStringLiteral(" - ") + game);
+}
+
+void frmLotteryManager::subSetLanguageCaptions()
+{
+    setWindowTitle(res(31050));
+    lblLastWeekNo->setCaption(res(26030));
+    lblNewWeekNo->setCaption(res(26030));
+    lblLastDate->setCaption(res(27110));
+    lblNewDate->setCaption(res(27110));
+    cmdDelete->setCaption(res(11100));
+    cmdAddDrawing->setCaption(res(11040));
+    cmdClose->setCaption(res(11180));
+}
+
+int frmLotteryManager::boxCount() const
+{
+    const int count = isDigitGame() ? glngPicks + 1 : glngPicks + glngBonusCount;
+    return std::clamp(count, 0, 8);
+}
+
+void frmLotteryManager::subArrangeDrawingBoxes()
+{
+    const auto back = static_cast<uint32_t>(glngBackColor);
+    setWindowBackColor(this, back);
+    for (VbLabel *label : {lblLastWeekNo, lblLastDate, lblNewWeekNo, lblNewDate})
+        label->setBackColor(back);
+
+    for (int i = 4; i <= boxCount(); ++i) {
+        txtLastNumber[i]->show();
+        txtNewNumber[i]->show();
+    }
+    if (isDigitGame())
+        return;
+
+    const int k = glngPicks;
+    const bool one = hasOneExtraNumber(gstrGameCode);
+    const bool two = hasTwoExtraNumbers(gstrGameCode);
+    if (!one && !two)
+        return;
+    for (int row = 0; row <= 1; ++row) {
+        shpBonusSeparator[row]->hide();
+        shpSecondBonusSeparator[row]->hide();
+    }
+    const auto mark = [](VbShape *marker, VbTextBox *box) {
+        if (!box)
+            return;
+        marker->setLeft(box->Left());
+        marker->show();
+    };
+    mark(shpBonusSeparator[0], txtLastNumber.at(k + 1));
+    mark(shpBonusSeparator[1], txtNewNumber.at(k + 1));
+    if (two) {
+        mark(shpSecondBonusSeparator[0], txtLastNumber.at(k + 2));
+        mark(shpSecondBonusSeparator[1], txtNewNumber.at(k + 2));
+    }
+}
+
+std::pair<int32_t, int32_t> frmLotteryManager::fncBoxRange(int index)
+{
+    if (isDigitGame())
+        return {0, 9};
+    if (glngMaxBallBONUS > 0 && index > glngPicks)
+        return {1, glngMaxBallBONUS};
+    return {1, glngMaxBall};
+}
+
+std::optional<int32_t> frmLotteryManager::boxNumber(const VbTextBox *box)
+{
+    const QString text = box->text().trimmed();
+    if (text.isEmpty() || text.size() > 9)
+        return std::nullopt;
+    for (QChar c : text)
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    return text.toInt();
+}
+
+void frmLotteryManager::txtNewNumber_GotFocus(int index)
+{
+    VbTextBox *box = txtNewNumber[index];
+    const auto [low, high] = fncBoxRange(index);
+    if (const auto n = boxNumber(box); n && *n >= low && *n <= high)
+        mstrSavedNumber = box->text().trimmed();
+    box->setText(QString());
+}
+
+void frmLotteryManager::txtNewNumber_Change(int index)
+{
+    VbTextBox *box = txtNewNumber[index];
+    const auto [low, high] = fncBoxRange(index);
+    if (const auto n = boxNumber(box))
+        box->setBackColor(*n >= low && *n <= high ? kValid : kWhite);
+}
+
+void frmLotteryManager::txtNewNumber_LostFocus(int index)
+{
+    VbTextBox *box = txtNewNumber[index];
+    const auto [low, high] = fncBoxRange(index);
+    const auto n = boxNumber(box);
+    if (!n || *n < low || *n > high)
+        box->setText(mstrSavedNumber);
+    mstrSavedNumber.clear();
+}
+
+namespace {
+
+// Enter and Esc put no character into a box: they go on to the dialog (Esc closes it).
+bool reachesTheDialog(int keyAscii) { return keyAscii == 13 || keyAscii == 27; }
+
+}  // namespace
+
+void frmLotteryManager::txtNewNumber_KeyPress(int, int &keyAscii)
+{
+    if (!reachesTheDialog(keyAscii))
+        subFilterManagerKey(QStringLiteral("0123456789"), keyAscii);
+}
+
+void frmLotteryManager::txtNewDate_KeyPress(int &keyAscii)
+{
+    if (!reachesTheDialog(keyAscii))
+        subFilterManagerKey(QStringLiteral("0123456789/-."), keyAscii);
+}
+
+void frmLotteryManager::subFilterManagerKey(const QString &allowed, int &keyAscii)
+{
+    if (keyAscii == 8)
+        return;
+    if (!allowed.contains(QChar(char16_t(keyAscii))))
+        keyAscii = 0;
+}
+
+void frmLotteryManager::subColourDateBox()
+{
+    const QString text = txtNewDate->text();
+    txtNewDate->setBackColor(!text.isEmpty() && dates::fromShortText(text).isValid() ? kValid : kWhite);
+}
+
+void frmLotteryManager::cmdPickDate_Click()
+{
+    DefaultInstance<frmDatePicker>::get()->Display();
+    subColourDateBox();
+}
+
+QString frmLotteryManager::managerMessage(int entry) const
+{
+    // The board's language routine fills the entries; without it they come from the strings.
+    static const std::array<int, 7> bases{45010, 30410, 30420, 31010, 31020, 31030, 31040};
+    if (entry < garrMessages.size() && !garrMessages[entry].isEmpty())
+        return garrMessages[entry];
+    return entry >= 24 && entry <= 30 ? res(bases[static_cast<size_t>(entry - 24)]) : QString();
+}
+
+void frmLotteryManager::cmdAddDrawing_Click()
+{
+    const QString title = managerMessage(24);
+    const QDate date = dates::fromShortText(txtNewDate->text());
+    if (txtNewDate->text().isEmpty() || !date.isValid()) {
+        txtNewDate->setFocus(Qt::OtherFocusReason);
+        cmdPickDate_Click();
+        return;
+    }
+    if (lastDate_.isValid() && lastDate_.daysTo(date) <= 0) {
+        vbMsgBox(managerMessage(27), msgbox::kOkOnly, title);
+        return;
+    }
+
+    std::array<int32_t, 8> numbers{};
+    const int count = boxCount();
+    for (int i = 1; i <= count; ++i) {
+        const auto n = boxNumber(txtNewNumber[i]);
+        if (!n) {
+            vbMsgBox(managerMessage(25), msgbox::kInformation, title);
+            return;
+        }
+        const auto [low, high] = fncBoxRange(i);
+        if (*n < low || *n > high) {
+            vbMsgBox(managerMessage(26), msgbox::kInformation, title);
+            return;
+        }
+        numbers[static_cast<size_t>(i - 1)] = *n;
+    }
+    // A drum gives each ball once: the main numbers with the bonus numbers drawn from the same
+    // drum, and the second drum's numbers among themselves. Digits may repeat.
+    if (!isDigitGame()) {
+        const int lastMain = glngMaxBallBONUS > 0 ? glngPicks : count;
+        const auto repeats = [&](int from, int to) {
+            std::set<int32_t> seen;
+            for (int i = from; i <= to; ++i)
+                if (!seen.insert(numbers[static_cast<size_t>(i - 1)]).second)
+                    return true;
+            return false;
+        };
+        if (repeats(1, lastMain) || repeats(lastMain + 1, count)) {
+            vbMsgBox(managerMessage(26), msgbox::kInformation, title);
+            return;
+        }
+    }
+
+    const int32_t week = lastWeek_.value_or(0) + 1;
+    if (!gobjLotteryDb || !gobjLotteryDb->subInsertDrawing(week, date, numbers)) {
+        vbMsgBox(res(48050).arg(gobjLotteryDb ? gobjLotteryDb->lastError() : QString()), msgbox::kInformation, title);
+        return;
+    }
+    showAfresh();
+}
+
+void frmLotteryManager::cmdDelete_Click()
+{
+    const QString title = managerMessage(24);
+    if (!lastWeek_ || !gobjLotteryDb)
+        return;
+    if (vbMsgBox(managerMessage(28) + txtLastDate->text() + managerMessage(29), msgbox::kOkCancelQuestion, title)
+        != msgbox::kOk)
+        return;
+    const int32_t week = *lastWeek_;
+    const auto count = gobjLotteryDb->fncGetDrawingCount();
+    if (count.isEmpty()) {
+        vbMsgBox(res(48060).arg(gobjLotteryDb->lastError()), msgbox::kInformation, title);
+        return;
+    }
+    // The last remaining drawing is never deleted: a lottery needs one to be worked.
+    if (week <= 1 || !count.hasValue() || count.value() <= 1) {
+        vbMsgBox(managerMessage(30), msgbox::kOkOnly, title);
+        return;
+    }
+    if (!gobjLotteryDb->subDeleteDrawing(week)) {
+        vbMsgBox(res(48060).arg(gobjLotteryDb->lastError()), msgbox::kInformation, title);
+        return;
+    }
+    if (week <= glngReferenceWeek && gobjRecordFile) {
+        // The deleted drawing lay within the analysis window kept in the lottery's settings.
+        gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
+        if (!gobjRecordFile->subSaveBoardSettings(2, week)) {
+            const QString lottery = gstrLotteryDbFile.chopped(std::min<qsizetype>(4, gstrLotteryDbFile.size()));
+            vbMsgBox(res(46070).arg(lottery), msgbox::kOkOnly, title);
+        }
+    }
+    showAfresh();
+}
+
+void frmLotteryManager::showAfresh()
+{
+    DefaultInstance<frmDatePicker>::unload();
+    DefaultInstance<frmLotteryManager>::unload(this);
+    DefaultInstance<frmLotteryManager>::get()->Display();
+}
+
+void frmLotteryManager::cmdClose_Click()
+{
+    if (closing_)
+        return;
+    closing_ = true;
+    gblnLotteryManagerOpen = false;
+    DefaultInstance<frmDatePicker>::unload();
+    DefaultInstance<frmLotteryManager>::unload(this);
+    if (gobjAnalysis)
+        gobjAnalysis->subReopenCurrentLottery();
+}
+
+void frmLotteryManager::reject() { cmdClose_Click(); }
+
+void frmLotteryManager::mousePressEvent(QMouseEvent *event)
+{
+    QDialog::mousePressEvent(event);
+    subFocusHiddenButton();
+}
+
+void frmLotteryManager::subFocusHiddenButton() { cmdHiddenFocus->setFocus(Qt::OtherFocusReason); }

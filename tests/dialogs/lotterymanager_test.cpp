@@ -1,0 +1,446 @@
+#include "analysis/clslotterydb.h"
+#include "analysis/state.h"
+#include "app/globals.h"
+#include "app/resstrings.h"
+#include "app/services.h"
+#include "app/ui/clsrecordfile.h"
+#include "dialogs/frmdatepicker.h"
+#include "dialogs/frmlotterymanager.h"
+#include "platform/dates.h"
+#include "platform/twips.h"
+#include "platform/ui/forms.h"
+#include "support/modal.h"
+#include "support/sampleworld.h"
+
+#include <QCalendarWidget>
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Lottery Database Management");
+const QDate kNewestSampleDate(2025, 12, 31);
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int32_t maxWeek() { return gobjLotteryDb->fncGetMaxWeekNo().value(); }
+
+// The manager as Lottery > Manage leaves the program: the lottery's board gone (its settings
+// saved), the start window in front, the manager loaded.
+class LotteryManager : public ::testing::Test {
+protected:
+    void open(const QString &lottery)
+    {
+        world.open(lottery);
+        // The board's last POWER ran over every drawing.
+        glngStartWeek = 1;
+        glngReferenceWeek = maxWeek();
+        gstrDrawDate = dates::toShortText(gobjLotteryDb->fncGetMaxWeekDate().value());
+        ASSERT_TRUE(fncSaveLotterySettings());
+        settingsFile = gstrRecordFilePath;
+        gblnLotteryManagerOpen = true;
+    }
+    frmLotteryManager *manager() { return DefaultInstance<frmLotteryManager>::get(); }
+    void fill(frmLotteryManager *m, const QString &date, const QStringList &numbers)
+    {
+        m->txtNewDate->setText(date);
+        for (int i = 1; i <= numbers.size(); ++i)
+            m->txtNewNumber[i]->setText(numbers[i - 1]);
+    }
+    // Runs an ADD or DELETE that succeeds: the fresh form that shows afterwards is handed to
+    // `inspect` and closed without reopening the lottery.
+    void expectShownAfresh(const std::function<void()> &action, const std::function<void(frmLotteryManager *)> &inspect)
+    {
+        frmLotteryManager *before = DefaultInstance<frmLotteryManager>::existing();
+        bool shown = false;
+        whenModal<frmLotteryManager>([&](frmLotteryManager *fresh) {
+            shown = true;
+            EXPECT_NE(fresh, before);
+            inspect(fresh);
+            DefaultInstance<frmLotteryManager>::unload();
+        });
+        action();
+        EXPECT_TRUE(shown);
+    }
+    void TearDown() override { deleteUnloadedWindows(); }
+
+    SampleWorld world;
+    QString settingsFile;
+};
+
+}  // namespace
+
+TEST_F(LotteryManager, OpensOnTheLastDrawingWithTheBoxesOfTheGame)
+{
+    open(SampleWorld::kLotto);
+    const int32_t last = maxWeek();
+    const auto numbers = gobjLotteryDb->fncGetDrawingNumbers(last).value();
+    frmLotteryManager *m = manager();
+    EXPECT_EQ(m->windowTitle(), QStringLiteral("Lottery Management"));
+    EXPECT_EQ(m->txtLastWeekNo->text(), QString::number(last));
+    EXPECT_EQ(m->txtNewWeekNo->text(), QString::number(last + 1));
+    EXPECT_EQ(m->txtLastDate->text(), QStringLiteral("12/31/2025"));
+    EXPECT_FALSE(m->txtLastWeekNo->isEnabled());
+    for (int i = 1; i <= 7; ++i) {
+        EXPECT_EQ(m->txtLastNumber[i]->text(), QString::number(numbers[i])) << i;
+        EXPECT_TRUE(m->txtNewNumber[i]->Visible());
+        EXPECT_EQ(m->txtNewNumber[i]->text(), QString());
+    }
+    EXPECT_FALSE(m->txtNewNumber[8]->Visible());
+    // "610": the bonus marker stands above box 7 of both rows.
+    EXPECT_TRUE(m->shpBonusSeparator[0]->Visible());
+    EXPECT_EQ(m->shpBonusSeparator[0]->Left(), 3360);
+    EXPECT_EQ(m->shpBonusSeparator[1]->Left(), 3365);
+    EXPECT_FALSE(m->shpSecondBonusSeparator[0]->Visible());
+    EXPECT_EQ(m->lblLotteryHeader->caption(), QStringLiteral("Sample Country - Sample Lotto 6/49 - Lotto 6/49 + Bonus"));
+    EXPECT_EQ(m->lastDrawing()[7], numbers[7]);
+    // The date picker is loaded hidden with the form, on the newest drawing date.
+    ASSERT_TRUE(DefaultInstance<frmDatePicker>::exists());
+    EXPECT_FALSE(DefaultInstance<frmDatePicker>::existing()->isVisible());
+    EXPECT_EQ(DefaultInstance<frmDatePicker>::existing()->calDrawingDate->selectedDate(), kNewestSampleDate);
+}
+
+TEST_F(LotteryManager, AddRefusesADateThatIsNotLaterThanTheLastDrawing)
+{
+    open(SampleWorld::kLotto);
+    const int32_t last = maxWeek();
+    MessageBoxScript answers;
+    frmLotteryManager *m = manager();
+    fill(m, QStringLiteral("12/31/2025"), {"3", "8", "17", "25", "33", "40", "12"});
+    m->cmdAddDrawing_Click();
+    ASSERT_EQ(answers.asked().size(), 1u);
+    EXPECT_EQ(answers.asked()[0].text, res(31010));
+    EXPECT_EQ(answers.asked()[0].style, 0);
+    EXPECT_EQ(answers.asked()[0].title, kTitle);
+    fill(m, QStringLiteral("12/30/2025"), {});
+    m->cmdAddDrawing_Click();
+    EXPECT_EQ(answers.asked().size(), 2u);
+    EXPECT_EQ(maxWeek(), last);
+    EXPECT_EQ(m->txtNewNumber[1]->text(), QStringLiteral("3"));  // what was typed stays
+
+    // The day after is taken.
+    fill(m, QStringLiteral("1/1/2026"), {});
+    expectShownAfresh([&] { m->cmdAddDrawing_Click(); }, [&](frmLotteryManager *fresh) {
+        EXPECT_EQ(fresh->txtLastWeekNo->text(), QString::number(last + 1));
+        EXPECT_EQ(fresh->txtLastDate->text(), QStringLiteral("1/1/2026"));
+    });
+    EXPECT_EQ(answers.asked().size(), 2u);
+}
+
+TEST_F(LotteryManager, AddChecksEveryNumberAndRepeatsWithinTheDrum)
+{
+    open(SampleWorld::kLotto);
+    const int32_t last = maxWeek();
+    frmLotteryManager *m = manager();
+    const QString complete = res(30410);
+    const QString correct = res(30420);
+    const std::pair<QStringList, QString> cases[] = {
+        {{"3", "8", "17", "", "33", "40", "12"}, complete},
+        {{"3", "8", "17", "x", "33", "40", "12"}, complete},
+        {{"3", "8", "17", "2.5", "33", "40", "12"}, complete},
+        {{"3", "8", "17", "0", "33", "40", "12"}, correct},
+        {{"3", "8", "17", "50", "33", "40", "12"}, correct},
+        {{"3", "8", "17", "17", "33", "40", "12"}, correct},  // a main number twice
+        {{"3", "8", "17", "25", "33", "40", "40"}, correct},  // the bonus repeats a main number
+    };
+    for (const auto &[numbers, message] : cases) {
+        MessageBoxScript answers;
+        fill(m, QStringLiteral("1/3/2026"), numbers);
+        m->cmdAddDrawing_Click();
+        ASSERT_EQ(answers.asked().size(), 1u) << numbers.join(u' ').toStdString();
+        EXPECT_EQ(answers.asked()[0].text, message) << numbers.join(u' ').toStdString();
+        EXPECT_EQ(answers.asked()[0].style, 64);
+    }
+    EXPECT_EQ(maxWeek(), last);
+
+    // Blanks around a number are no fault.
+    fill(m, QStringLiteral("1/3/2026"), {" 7 ", "8", "17", "25", "33", "40", "12"});
+    expectShownAfresh([&] { m->cmdAddDrawing_Click(); }, [](frmLotteryManager *) {});
+    const auto added = gobjLotteryDb->fncGetDrawingNumbers(last + 1).value();
+    EXPECT_EQ(added[1], 7);
+    EXPECT_EQ(added[7], 12);
+}
+
+TEST_F(LotteryManager, AMissingDateOpensThePickerInstead)
+{
+    open(SampleWorld::kLotto);
+    MessageBoxScript answers;
+    frmLotteryManager *m = manager();
+    fill(m, QStringLiteral("//"), {"3", "8", "17", "25", "33", "40", "12"});
+    bool picked = false;
+    whenModal<frmDatePicker>([&](frmDatePicker *picker) {
+        picked = true;
+        picker->cmdCancel->click();
+    });
+    m->cmdAddDrawing_Click();
+    EXPECT_TRUE(picked);
+    EXPECT_TRUE(answers.asked().empty());
+    EXPECT_EQ(m->txtNewDate->text(), QStringLiteral("//"));
+}
+
+TEST_F(LotteryManager, NumberBoxesKeepTheirLastGoodValue)
+{
+    open(SampleWorld::kLotto);
+    frmLotteryManager *m = manager();
+    VbTextBox *box = m->txtNewNumber[3];
+    box->setText(QStringLiteral("12"));
+    EXPECT_EQ(box->backColor(), 0xC0FFFFu);
+    m->txtNewNumber_GotFocus(3);
+    EXPECT_EQ(box->text(), QString());  // entering a box empties it
+    m->txtNewNumber_LostFocus(3);
+    EXPECT_EQ(box->text(), QStringLiteral("12"));
+
+    m->txtNewNumber_GotFocus(3);
+    box->setText(QStringLiteral("99"));
+    EXPECT_EQ(box->backColor(), 0xFFFFFFu);
+    m->txtNewNumber_LostFocus(3);
+    EXPECT_EQ(box->text(), QStringLiteral("12"));
+
+    VbTextBox *empty = m->txtNewNumber[4];
+    m->txtNewNumber_GotFocus(4);
+    empty->setText(QStringLiteral("99"));
+    m->txtNewNumber_LostFocus(4);
+    EXPECT_EQ(empty->text(), QString());
+
+    auto passes = [](const QString &set, int key) {
+        int k = key;
+        frmLotteryManager::subFilterManagerKey(set, k);
+        return k == key;
+    };
+    EXPECT_TRUE(passes(QStringLiteral("0123456789"), '7'));
+    EXPECT_TRUE(passes(QStringLiteral("0123456789"), 8));
+    EXPECT_FALSE(passes(QStringLiteral("0123456789"), 'a'));
+    EXPECT_TRUE(passes(QStringLiteral("0123456789/-."), '/'));
+    EXPECT_FALSE(passes(QStringLiteral("0123456789/-."), ' '));
+    m->show();
+    m->txtNewNumber[5]->setFocus();
+    QTest::keyClicks(m->txtNewNumber[5], QStringLiteral("4a2"));
+    EXPECT_EQ(m->txtNewNumber[5]->text(), QStringLiteral("42"));
+}
+
+TEST_F(LotteryManager, TwoDrumGamesCheckTheSecondDrumAgainstItsOwnBalls)
+{
+    open(SampleWorld::kTwoDrum);  // 5/50 + 2/12
+    const int32_t last = maxWeek();
+    frmLotteryManager *m = manager();
+    EXPECT_EQ(frmLotteryManager::fncBoxRange(5), std::make_pair(1, 50));
+    EXPECT_EQ(frmLotteryManager::fncBoxRange(6), std::make_pair(1, 12));
+    EXPECT_TRUE(m->shpSecondBonusSeparator[1]->Visible());
+    EXPECT_EQ(m->shpBonusSeparator[1]->Left(), m->txtNewNumber[6]->Left());
+    EXPECT_EQ(m->shpSecondBonusSeparator[1]->Left(), m->txtNewNumber[7]->Left());
+    EXPECT_FALSE(m->txtNewNumber[8]->Visible());
+
+    m->txtNewNumber_GotFocus(6);
+    m->txtNewNumber[6]->setText(QStringLiteral("13"));
+    m->txtNewNumber_LostFocus(6);
+    EXPECT_EQ(m->txtNewNumber[6]->text(), QString());
+
+    for (const QStringList &numbers : {QStringList{"1", "2", "3", "4", "5", "13", "2"}, QStringList{"1", "2", "3", "4", "5", "7", "7"}}) {
+        MessageBoxScript answers;
+        fill(m, QStringLiteral("1/3/2026"), numbers);
+        m->cmdAddDrawing_Click();
+        EXPECT_EQ(answers.texts(), QStringList{res(30420)}) << numbers.join(u' ').toStdString();
+    }
+    // The drums are apart: a main number may equal a second-drum number.
+    fill(m, QStringLiteral("1/3/2026"), {"1", "2", "3", "4", "5", "5", "2"});
+    expectShownAfresh([&] { m->cmdAddDrawing_Click(); }, [](frmLotteryManager *) {});
+    EXPECT_EQ(maxWeek(), last + 1);
+}
+
+TEST_F(LotteryManager, DigitGamesTakeZeroAndRepeatedDigits)
+{
+    open(SampleWorld::kPick3);
+    const int32_t last = maxWeek();
+    frmLotteryManager *m = manager();
+    EXPECT_TRUE(m->txtNewNumber[3]->Visible());
+    EXPECT_FALSE(m->txtNewNumber[4]->Visible());
+    EXPECT_FALSE(m->shpBonusSeparator[1]->Visible());
+    const auto digits = gobjLotteryDb->fncGetDrawingNumbersFOR10(last).value();
+    EXPECT_EQ(m->txtLastNumber[1]->text(), QString::number(digits[0]));
+    fill(m, QStringLiteral("1/1/2026"), {"0", "0", "7"});
+    expectShownAfresh([&] { m->cmdAddDrawing_Click(); }, [](frmLotteryManager *) {});
+    const auto added = gobjLotteryDb->fncGetDrawingNumbersFOR10(last + 1).value();
+    EXPECT_EQ(added[0], 0);
+    EXPECT_EQ(added[1], 0);
+    EXPECT_EQ(added[2], 7);
+}
+
+TEST_F(LotteryManager, DeleteAsksThenRemovesTheLastDrawingAndRefreshesTheSettings)
+{
+    open(SampleWorld::kLotto);
+    const int32_t last = maxWeek();
+    const QByteArray settings = fileBytes(settingsFile);
+    frmLotteryManager *m = manager();
+    {
+        MessageBoxScript answers({msgbox::kCancel});
+        m->cmdDelete_Click();
+        ASSERT_EQ(answers.asked().size(), 1u);
+        EXPECT_EQ(answers.asked()[0].text, res(31020) + QStringLiteral("12/31/2025") + res(31030));
+        EXPECT_EQ(answers.asked()[0].style, 33);
+        EXPECT_EQ(answers.asked()[0].title, kTitle);
+        EXPECT_EQ(maxWeek(), last);
+    }
+    MessageBoxScript answers({msgbox::kOk});
+    expectShownAfresh([&] { m->cmdDelete_Click(); }, [&](frmLotteryManager *fresh) {
+        EXPECT_EQ(fresh->txtLastWeekNo->text(), QString::number(last - 1));
+    });
+    EXPECT_EQ(maxWeek(), last - 1);
+    // The deleted drawing lay within the saved analysis window: the settings follow the database.
+    EXPECT_NE(fileBytes(settingsFile), settings);
+}
+
+TEST_F(LotteryManager, DeletingADrawingAfterTheSavedWindowLeavesTheSettings)
+{
+    open(SampleWorld::kLotto);
+    const int32_t last = maxWeek();
+    glngReferenceWeek = last - 1;
+    const QByteArray settings = fileBytes(settingsFile);
+    MessageBoxScript answers({msgbox::kOk});
+    expectShownAfresh([&] { manager()->cmdDelete_Click(); }, [](frmLotteryManager *) {});
+    EXPECT_EQ(maxWeek(), last - 1);
+    EXPECT_EQ(fileBytes(settingsFile), settings);
+}
+
+TEST_F(LotteryManager, TheOnlyDrawingIsNeverDeleted)
+{
+    open(SampleWorld::kLotto);
+    const int32_t last = maxWeek();
+    ASSERT_TRUE(gobjLotteryDb->fncExecute(QStringLiteral("DELETE FROM TBLRESULTS WHERE WeekNo < %1").arg(last)));
+    MessageBoxScript answers({msgbox::kOk});
+    frmLotteryManager *m = manager();
+    m->cmdDelete_Click();
+    ASSERT_EQ(answers.asked().size(), 2u);
+    EXPECT_EQ(answers.asked()[1].text, res(31040));
+    EXPECT_EQ(answers.asked()[1].style, 0);
+    EXPECT_EQ(maxWeek(), last);
+    EXPECT_TRUE(DefaultInstance<frmLotteryManager>::existing() == m);
+}
+
+TEST_F(LotteryManager, AnEmptyTableOpensCleanlyAndTakesDrawingOne)
+{
+    open(SampleWorld::kLotto);
+    ASSERT_TRUE(gobjLotteryDb->fncExecute(QStringLiteral("DELETE FROM TBLRESULTS")));
+    MessageBoxScript answers;
+    frmLotteryManager *m = manager();
+    EXPECT_TRUE(answers.asked().empty());
+    EXPECT_EQ(m->txtLastWeekNo->text(), QString());
+    EXPECT_EQ(m->txtLastDate->text(), QString());
+    EXPECT_EQ(m->txtNewWeekNo->text(), QStringLiteral("1"));
+    EXPECT_FALSE(m->cmdDelete->isEnabled());
+    EXPECT_EQ(DefaultInstance<frmDatePicker>::existing()->calDrawingDate->selectedDate(), QDate::currentDate());
+    fill(m, QStringLiteral("3/4/2020"), {"1", "2", "3", "4", "5", "6", "7"});
+    expectShownAfresh([&] { m->cmdAddDrawing_Click(); }, [](frmLotteryManager *fresh) {
+        EXPECT_EQ(fresh->txtLastWeekNo->text(), QStringLiteral("1"));
+        EXPECT_TRUE(fresh->cmdDelete->isEnabled());
+    });
+    EXPECT_EQ(maxWeek(), 1);
+}
+
+TEST_F(LotteryManager, AFailedChangeShowsAnErrorAndGoesNoFurther)
+{
+    open(SampleWorld::kLotto);
+    const QByteArray settings = fileBytes(settingsFile);
+    frmLotteryManager *m = manager();
+    fill(m, QStringLiteral("1/3/2026"), {"3", "8", "17", "25", "33", "40", "12"});
+    gobjLotteryDb->subCloseConnection();
+    {
+        MessageBoxScript answers({msgbox::kOk});
+        m->cmdAddDrawing_Click();
+        ASSERT_EQ(answers.asked().size(), 1u);
+        EXPECT_TRUE(answers.asked()[0].text.startsWith(res(48050).section(u'\n', 0, 0)));
+        m->cmdDelete_Click();
+        ASSERT_EQ(answers.asked().size(), 3u);
+        EXPECT_TRUE(answers.asked()[2].text.startsWith(res(48060).section(u'\n', 0, 0)));
+    }
+    EXPECT_EQ(DefaultInstance<frmLotteryManager>::existing(), m);  // not shown afresh
+    EXPECT_EQ(m->txtNewNumber[7]->text(), QStringLiteral("12"));
+    EXPECT_EQ(fileBytes(settingsFile), settings);
+
+    // A database that cannot be read at all: the form says so and offers CLOSE only.
+    DefaultInstance<frmLotteryManager>::unload();
+    MessageBoxScript answers;
+    frmLotteryManager *unreadable = manager();
+    ASSERT_EQ(answers.asked().size(), 1u);
+    EXPECT_TRUE(answers.asked()[0].text.startsWith(res(48070).section(u'\n', 0, 0)));
+    EXPECT_FALSE(unreadable->cmdAddDrawing->isEnabled());
+    EXPECT_FALSE(unreadable->cmdDelete->isEnabled());
+    EXPECT_TRUE(unreadable->cmdClose->isEnabled());
+}
+
+TEST_F(LotteryManager, EscapeAndTheTitleBarCloseReopenTheLottery)
+{
+    open(SampleWorld::kLotto);
+    IBoard *before = currentBoard();
+    before->unloadBoard();
+    gfrmCurrentBoard = nullptr;
+    frmLotteryManager *m = manager();
+    m->show();
+    m->txtNewNumber[1]->setFocus();
+    QTest::keyClick(m->txtNewNumber[1], Qt::Key_Escape);
+    EXPECT_FALSE(gblnLotteryManagerOpen);
+    EXPECT_FALSE(DefaultInstance<frmLotteryManager>::exists());
+    EXPECT_FALSE(DefaultInstance<frmDatePicker>::exists());
+    ASSERT_NE(world.board(), nullptr);
+    EXPECT_NE(currentBoard(), before);
+
+    world.board()->unloadBoard();
+    gfrmCurrentBoard = nullptr;
+    gblnLotteryManagerOpen = true;
+    frmLotteryManager *again = manager();
+    again->show();
+    again->close();
+    EXPECT_FALSE(gblnLotteryManagerOpen);
+    EXPECT_NE(world.board(), nullptr);
+}
+
+TEST_F(LotteryManager, DatePickerOkTakesTheCalendarDateAndCancelKeepsTheBox)
+{
+    open(SampleWorld::kLotto);
+    frmLotteryManager *m = manager();
+    m->show();
+    m->move(100, 80);
+    QPoint pickerAt;
+    whenModal<frmDatePicker>([&](frmDatePicker *picker) {
+        pickerAt = picker->pos();
+        EXPECT_EQ(picker->calDrawingDate->selectedDate(), kNewestSampleDate);
+        picker->cmdOK->click();
+    });
+    m->cmdPickDate_Click();
+    EXPECT_EQ(m->txtNewDate->text(), QStringLiteral("12/31/2025"));
+    EXPECT_EQ(m->txtNewDate->backColor(), 0xC0FFFFu);
+    EXPECT_FALSE(DefaultInstance<frmDatePicker>::exists());
+    // 50 twips right of the button's right edge, 275 twips below its top, from the window's corner.
+    const QPoint corner = m->frameGeometry().topLeft();
+    EXPECT_EQ(pickerAt, corner + QPoint(twips::toPixels(5455 + 300 + 50), twips::toPixels(1200 + 275)));
+
+    // The newest date is no new date.
+    {
+        MessageBoxScript answers;
+        fill(m, QStringLiteral("12/31/2025"), {"3", "8", "17", "25", "33", "40", "12"});
+        m->txtNewDate->setText(QString());
+        whenModal<frmDatePicker>([](frmDatePicker *picker) { picker->cmdOK->click(); });
+        m->cmdPickDate_Click();
+        m->cmdAddDrawing_Click();
+        EXPECT_EQ(answers.texts(), QStringList{res(31010)});
+    }
+
+    m->txtNewDate->setText(QStringLiteral("1/2/2026"));
+    whenModal<frmDatePicker>([](frmDatePicker *picker) {
+        picker->calDrawingDate->setSelectedDate(QDate(2026, 2, 1));
+        picker->cmdCancel->click();
+    });
+    m->cmdPickDate_Click();
+    EXPECT_EQ(m->txtNewDate->text(), QStringLiteral("1/2/2026"));
+    // Each opening starts again from the newest drawing date.
+    QDate opened;
+    whenModal<frmDatePicker>([&](frmDatePicker *picker) {
+        opened = picker->calDrawingDate->selectedDate();
+        picker->cmdCancel->click();
+    });
+    m->cmdPickDate_Click();
+    EXPECT_EQ(opened, kNewestSampleDate);
+}
