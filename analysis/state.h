@@ -127,5 +127,7 @@ inline int32_t glngGridRow = 0;
 inline int32_t glngGridSize = 0;
 inline constexpr int32_t kMaxTicketColumns = 32000;
 
-// Tooltips and lottery-management messages of the current language, entries 0..30.
-inline QStringList garrMessages;
+// Tooltips and lottery-management messages of the current language, entries 0..30: empty texts
+// until a board applies a language.
+inline constexpr int kMessageCount = 31;
+inline QStringList garrMessages = QStringList(kMessageCount);
