@@ -242,8 +242,6 @@ protected:
     // Places the three power totals (and their captions) against position `last` and sizes
     // txtGuessSource up to the guess total.
     void subPlaceTotals(int last);
-    // Draws the five frames as the boards show them: a thin line with the caption standing on it.
-    void subStyleFrames();
 
     void closeEvent(QCloseEvent *event) override;
 

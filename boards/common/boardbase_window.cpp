@@ -303,15 +303,6 @@ void BoardBase::subPlaceTotals(int last)
     lblColumnPowerTotalCap->setLeft(main.lblColumnPowerTotal->Left() - lblColumnPowerTotalCap->Width() - 80);
 }
 
-void BoardBase::subStyleFrames()
-{
-    for (VbFrame *frame : {fraDrawings, fraPool, fraGuaranteeAndInterval, fraTicketAndGuess, fraDrawingResults})
-        frame->setStyleSheet(QStringLiteral(
-            "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 7px; }"
-            "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 8px;"
-            " padding: 0px 3px; background-color: palette(window); }"));
-}
-
 void BoardBase::subClearPositions()
 {
     const RecordShape shape = RecordShape::current();

@@ -95,7 +95,6 @@ void frmLottoBoard::subDesign()
     Line4->setLineColor(0x808080, 1);
     Line4->setPoints(0, 0, kClientWidth, 0);
 
-    subStyleFrames();
     subDesignTables();
     subDesignDrawings();
     subDesignPool();
