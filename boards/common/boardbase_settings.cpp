@@ -5,6 +5,7 @@
 
 #include "boards/common/boardbase.h"
 
+#include "analysis/drum.h"
 #include "analysis/state.h"
 
 namespace {
@@ -65,6 +66,14 @@ void writeInterval(DrumControls &drum, const IntervalSettings &from)
     drum.cboPowerIntervalPct->setText(QString::number(from.percentIndex));
 }
 
+// The items of one kind of game only: guards on the configured game shape (and on the controls
+// being there).
+bool secondDrum(const DrumControls &bonus) { return GameShape::current().twoDrums() && bonus.chkPowerInterval; }
+bool straightBoxed(const CtlArray<VbOption> &options)
+{
+    return GameShape::current().digitGame && options.exists(0) && options.exists(1);
+}
+
 }  // namespace
 
 void BoardBase::readBoardSettings(BoardSettings &s)
@@ -76,20 +85,20 @@ void BoardBase::readBoardSettings(BoardSettings &s)
     readTexts(txtGuaranteeNumber, s.guaranteeNumbers);
     s.guaranteeNumbersOn = static_cast<int16_t>(chkGuaranteeNumbers->value());
     readInterval(main, s.interval);
-    if (hasSecondDrum())
+    if (secondDrum(bonus))
         readInterval(bonus, s.intervalBONUS);
     s.columnsToDraw = txtColumnsToDraw->text();
     s.compareWithGuess = static_cast<int16_t>(chkCompareWithGuess->value());
     s.incrementalTicket = static_cast<int16_t>(chkIncrementalTicket->value());
     readTexts(txtGuess, s.guesses);
     readExcluded(main, gDrum, s.excluded);
-    if (hasSecondDrum())
+    if (secondDrum(bonus))
         readExcluded(bonus, gDrumBONUS, s.excludedBONUS);
     s.guessSource = txtGuessSource->text();
     readCaptions(lblGuessPower, s.guessPowers);
     s.guessPowerTotal = main.lblGuessPowerTotal->caption();
     s.equalChance = static_cast<int16_t>(chkEqualChance->value());
-    if (optStraightBoxed.exists(0) && optStraightBoxed.exists(1)) {
+    if (straightBoxed(optStraightBoxed)) {
         s.straight = optStraightBoxed[0]->value();
         s.boxed = optStraightBoxed[1]->value();
     }
@@ -126,7 +135,7 @@ void BoardBase::putSettings(const BoardSettings &s, bool secondDrumLast)
     writeTexts(txtGuaranteeNumber, s.guaranteeNumbers);
     chkGuaranteeNumbers->setValue(s.guaranteeNumbersOn);
     writeInterval(main, s.interval);
-    if (hasSecondDrum() && !secondDrumLast)
+    if (secondDrum(bonus) && !secondDrumLast)
         writeInterval(bonus, s.intervalBONUS);
     txtColumnsToDraw->setText(s.columnsToDraw);
     chkCompareWithGuess->setValue(s.compareWithGuess);
@@ -136,10 +145,10 @@ void BoardBase::putSettings(const BoardSettings &s, bool secondDrumLast)
     writeCaptions(lblGuessPower, s.guessPowers);
     main.lblGuessPowerTotal->setCaption(s.guessPowerTotal);
     chkEqualChance->setValue(s.equalChance);
-    if (optStraightBoxed.exists(0) && optStraightBoxed.exists(1)) {
+    if (straightBoxed(optStraightBoxed)) {
         optStraightBoxed[0]->setValue(s.straight);
         optStraightBoxed[1]->setValue(s.boxed);
     }
-    if (hasSecondDrum() && secondDrumLast)
+    if (secondDrum(bonus) && secondDrumLast)
         writeInterval(bonus, s.intervalBONUS);
 }

@@ -3,6 +3,7 @@
 
 #include "boards/common/boardbase.h"
 
+#include "analysis/drum.h"
 #include "analysis/state.h"
 #include "app/boardsettings.h"
 #include "app/clsfilesystem.h"
@@ -24,11 +25,11 @@
 
 namespace {
 
-// The header arrays the board uses: both table halves, or only the left one on the digit board.
-std::vector<int> tableHalves(BoardFamily family)
-{
-    return family == BoardFamily::Digit ? std::vector<int>{0} : std::vector<int>{0, 1};
-}
+// Controls that one kind of board has are reached under guards on the configured game shape.
+bool secondDrumGame() { return GameShape::current().twoDrums(); }
+
+// The header elements the game uses: both table halves, or only the left one in digit games.
+std::vector<int> tableHalves() { return GameShape::current().digitGame ? std::vector<int>{0} : std::vector<int>{0, 1}; }
 
 // The row templates of the power table and the pool grid.
 constexpr int kTemplates[] = {0, 29};
@@ -194,12 +195,12 @@ void BoardBase::subApplyBoardColours()
         paint({lblHotCold.at(i), optHotCold.at(i), lblPowerIncreaseMinMax.at(i), lblStraightBoxed.at(i),
                optStraightBoxed.at(i)},
               back);
-    for (int half : tableHalves(family_))
+    for (int half : tableHalves())
         paint({main.lblHdrTotal.at(half), main.lblHdrStanding.at(half), main.lblHdrPowerPercent.at(half),
                main.lblHdrLastPicked.at(half), main.lblHdrPool.at(half), main.lblHdrExclude.at(half)},
               back);
 
-    if (hasSecondDrum()) {
+    if (secondDrumGame()) {
         // The second drum's headers and exclusion templates keep a light grey of their own.
         constexpr uint32_t kSecondDrumGrey = 0xDFDFDF;
         for (int t : kTemplates)
@@ -208,8 +209,9 @@ void BoardBase::subApplyBoardColours()
                bonus.lblPowerHighest, bonus.lblColumnPowerTotal, bonus.lblPowerInterval, bonus.lblPowerSliderPos,
                bonus.chkPowerInterval},
               back);
-        bonus.lblPowerInterval->setForeColor(vbc::kDarkRed);
-        for (int half : tableHalves(family_))
+        if (bonus.lblPowerInterval)
+            bonus.lblPowerInterval->setForeColor(vbc::kDarkRed);
+        for (int half : tableHalves())
             paint({bonus.lblHdrTotal.at(half), bonus.lblHdrStanding.at(half), bonus.lblHdrPowerPercent.at(half),
                    bonus.lblHdrLastPicked.at(half), bonus.lblHdrPool.at(half), bonus.lblHdrExclude.at(half)},
                   kSecondDrumGrey);
@@ -219,10 +221,10 @@ void BoardBase::subApplyBoardColours()
 void BoardBase::subSetHandCursors()
 {
     for (bool second : {false, true}) {
-        if (second && !hasSecondDrum())
+        if (second && !secondDrumGame())
             break;
         DrumControls &d = drum(second);
-        for (int half : tableHalves(family_))
+        for (int half : tableHalves())
             for (VbLabel *header : {d.lblHdrTotal.at(half), d.lblHdrPowerPercent.at(half), d.lblHdrLastPicked.at(half),
                                     d.lblHdrPool.at(half), d.lblHdrExclude.at(half)})
                 if (header)
@@ -263,7 +265,7 @@ void BoardBase::subFillIntervalPercentItems()
 {
     for (bool second : {false, true}) {
         VbCombo *combo = drum(second).cboPowerIntervalPct;
-        if (!combo || (second && !hasSecondDrum()))
+        if (!combo || (second && !secondDrumGame()))
             continue;
         combo->clear();
         for (const QString &item : intervalPercentItems())
@@ -379,7 +381,7 @@ void BoardBase::subCheckAnalysisWindow()
 void BoardBase::subShowRestoredExclusions()
 {
     for (bool second : {false, true}) {
-        if (second && !hasSecondDrum())
+        if (second && !secondDrumGame())
             break;
         const DrumState &state = second ? gDrumBONUS : gDrum;
         drum(second).chkExcludeBall.forEach([&](int ball, VbCheck *box) {
