@@ -69,6 +69,24 @@ void styleHeader(VbLabel *label, const QString &caption, int left, int width)
     label->Move(left, kHeaderTop, width, kHeaderHeight);
 }
 
+// A value of a position row or a total: "0" until the board fills it.
+void placeValue(VbLabel *label, int left, int top, int height, bool boxed = false, uint32_t back = vbc::kButtonFace)
+{
+    label->Move(left, top, frmLottoBoard::kPositionWidth, height);
+    styleCell(label, boxed, back);
+    label->setCaption(QStringLiteral("0"));
+}
+
+// A power total (bold), with its caption on its left; the layout of the game aligns both.
+void placeTotal(VbLabel *total, VbLabel *caption, int top, int height)
+{
+    placeValue(total, positionLeft(6), top, height);
+    total->setFontBold(true);
+    caption->Move(positionLeft(6) - 1580, top, 1500, height);
+    caption->setAlignment(1);
+    caption->setCaption(QStringLiteral("Power Total"));
+}
+
 void hideElement(QWidget *control) { control->setVisible(false); }
 
 // A design element that the game shows only when it uses it.
@@ -208,20 +226,10 @@ void frmLottoBoard::subDesignDrawings()
     fraDrawings->setCaption(QStringLiteral("DRAWINGS"));
 
     for (int i = 1; i <= 8; ++i) {
-        lblDrawingNumber[i]->Move(positionLeft(i), 270, kPositionWidth, 285);
-        styleCell(lblDrawingNumber[i], true, vbc::kWhite);
-        lblDrawingNumber[i]->setCaption(QStringLiteral("0"));
-        lblDrawingNumberPower[i]->Move(positionLeft(i), 585, kPositionWidth, 240);
-        styleCell(lblDrawingNumberPower[i], false, vbc::kButtonFace);
-        lblDrawingNumberPower[i]->setCaption(QStringLiteral("0"));
+        placeValue(lblDrawingNumber[i], positionLeft(i), 270, 285, true, vbc::kWhite);
+        placeValue(lblDrawingNumberPower[i], positionLeft(i), 585, 240);
     }
-    main.lblDrawingPowerTotal->Move(positionLeft(6), 900, kPositionWidth, 240);
-    styleCell(main.lblDrawingPowerTotal, false, vbc::kButtonFace);
-    main.lblDrawingPowerTotal->setFontBold(true);
-    main.lblDrawingPowerTotal->setCaption(QStringLiteral("0"));
-    lblDrawingPowerTotalCap->Move(positionLeft(6) - 1580, 900, 1500, 240);
-    lblDrawingPowerTotalCap->setAlignment(1);
-    lblDrawingPowerTotalCap->setCaption(QStringLiteral("Power Total"));
+    placeTotal(main.lblDrawingPowerTotal, lblDrawingPowerTotalCap, 900, 240);
 
     // The analysis window: each combo under its caption, POWER and the game matrix below them.
     const std::tuple<VbLabel *, VbCombo *, int, int, const char *> window[] = {
@@ -321,17 +329,11 @@ void frmLottoBoard::subDesignTicketAndGuess()
         txtGuess[i]->Move(positionLeft(i), 270, kPositionWidth, 300);
         txtGuess[i]->setAlignment(2);
         txtGuess[i]->setText(QStringLiteral("0"));
-        lblGuessPower[i]->Move(positionLeft(i), 615, kPositionWidth, 240);
-        styleCell(lblGuessPower[i], false, vbc::kButtonFace);
-        lblGuessPower[i]->setCaption(QStringLiteral("0"));
-        lblColumnNumber[i]->Move(positionLeft(i), 3295, kPositionWidth, 240);
-        styleCell(lblColumnNumber[i], false, vbc::kButtonFace);
-        lblColumnNumber[i]->setCaption(QStringLiteral("0"));
+        placeValue(lblGuessPower[i], positionLeft(i), 615, 240);
+        placeValue(lblColumnNumber[i], positionLeft(i), 3295, 240);
     }
-    main.lblGuessPowerTotal->Move(positionLeft(6), 945, kPositionWidth, 255);
-    styleCell(main.lblGuessPowerTotal, false, vbc::kButtonFace);
+    placeValue(main.lblGuessPowerTotal, positionLeft(6), 945, 255);
     main.lblGuessPowerTotal->setFontBold(true);
-    main.lblGuessPowerTotal->setCaption(QStringLiteral("0"));
     txtGuessSource->Move(positionLeft(1), 930, positionLeft(6) - positionLeft(1) - 20, 285);
     txtGuessSource->setLocked(true);
 
@@ -353,13 +355,7 @@ void frmLottoBoard::subDesignTicketAndGuess()
     cmdCompare->Move(150, 2820, 3540, 390);
     cmdCompare->setCaption(QStringLiteral("Compare with..."));
 
-    main.lblColumnPowerTotal->Move(positionLeft(6), 3630, kPositionWidth, 255);
-    styleCell(main.lblColumnPowerTotal, false, vbc::kButtonFace);
-    main.lblColumnPowerTotal->setFontBold(true);
-    main.lblColumnPowerTotal->setCaption(QStringLiteral("0"));
-    lblColumnPowerTotalCap->Move(positionLeft(6) - 1580, 3630, 1500, 255);
-    lblColumnPowerTotalCap->setAlignment(1);
-    lblColumnPowerTotalCap->setCaption(QStringLiteral("Power Total"));
+    placeTotal(main.lblColumnPowerTotal, lblColumnPowerTotalCap, 3630, 255);
 
     cmdGetDrawing->Move(kSideLeft, 240, 1740, 375);
     cmdGetDrawing->setCaption(QStringLiteral("Get Drawing"));
