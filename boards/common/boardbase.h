@@ -217,20 +217,19 @@ public:
     void chkPowerInterval_Click();
     void chkPowerIntervalBONUS_Click();
 
-    bool isLoaded() const { return loaded_; }
     // The screen width in pixels read by the load routine.
     int horizontalResolution() const { return intHorzRes_; }
     // The event the board's closing writes to the event log.
     int32_t unloadEventCode() const;
 
 protected:
-    // Board-specific steps of the load routine. Step 1: the game-matrix caption (default: the
-    // configured numbers drawn "/" the configured highest ball, 12 points, bold).
+    // Board-specific steps of the load routine. The game-matrix caption, first of all (default:
+    // the configured numbers drawn "/" the configured highest ball, 12 points, bold).
     virtual void subShowGameMatrix();
     // The layout of the open game: positions in use, totals, markers (default: nothing).
     virtual void subLayoutForGame() {}
-    // Step 11, one call: the analysis service lists the drawings into the three drawing combos
-    // and sets garrGameDates and glngTotalWeeks.
+    // The drawings listed, in one call: the analysis service fills the three drawing combos and
+    // sets garrGameDates and glngTotalWeeks.
     virtual void subListDrawings();
     // The pools shown at the end of the load (default: subRefreshPool).
     virtual void subRefreshPoolsAtLoad();

@@ -40,25 +40,31 @@ int messageId(int k)
     return k < 24 ? 30170 + 10 * k : kManagerIds[k - 24];
 }
 
-// Step 4: the menus, separators untouched. The language items carry each language's own name.
+// The menus, separators untouched. The language items carry each language's own name, the same
+// in every language (fixed ids).
 void captionMenus(BoardBase &b)
 {
-    const std::pair<QAction *, int> items[] = {
-        {b.mnuFile->menuAction(), 21000},   {b.mnuFilePrintTicket, 21020},
-        {b.mnuLanguage->menuAction(), 21090}, {b.mnuLanguageEnglish, -21101},
-        {b.mnuLanguageFrench, -21102},       {b.mnuLanguageTurkish, -21104},
-        {b.mnuFileExit, 21080},              {b.mnuTicket->menuAction(), 22000},
-        {b.mnuTicketLoad, 21040},            {b.mnuTicketSave, 21050},
-        {b.mnuTicketDelete, 21060},          {b.mnuLottery->menuAction(), 22010},
-        {b.mnuLotteryLoad, 21040},           {b.mnuLotteryManage, 22020},
-        {b.mnuHelp->menuAction(), 24000},    {b.mnuHelpContents, 24020},
-        {b.mnuHelpAbout, 24030},
+    struct Row {
+        QAction *item;
+        int id;
+        bool fixedId;
     };
-    for (const auto &[item, id] : items)
-        item->setText(id < 0 ? resources::text(-id) : txt(id));
+    const Row rows[] = {
+        {b.mnuFile->menuAction(), 21000, false},     {b.mnuFilePrintTicket, 21020, false},
+        {b.mnuLanguage->menuAction(), 21090, false}, {b.mnuLanguageEnglish, 21101, true},
+        {b.mnuLanguageFrench, 21102, true},          {b.mnuLanguageTurkish, 21104, true},
+        {b.mnuFileExit, 21080, false},               {b.mnuTicket->menuAction(), 22000, false},
+        {b.mnuTicketLoad, 21040, false},             {b.mnuTicketSave, 21050, false},
+        {b.mnuTicketDelete, 21060, false},           {b.mnuLottery->menuAction(), 22010, false},
+        {b.mnuLotteryLoad, 21040, false},            {b.mnuLotteryManage, 22020, false},
+        {b.mnuHelp->menuAction(), 24000, false},     {b.mnuHelpContents, 24020, false},
+        {b.mnuHelpAbout, 24030, false},
+    };
+    for (const Row &row : rows)
+        row.item->setText(row.fixedId ? resources::text(row.id) : txt(row.id));
 }
 
-// Step 5: frames, buttons and labels that carry words.
+// The frames, buttons and labels that carry words; controls of one kind of board under their guard.
 void captionControls(BoardBase &b, int32_t n1, int32_t n2)
 {
     struct Row {
@@ -101,7 +107,7 @@ void captionControls(BoardBase &b, int32_t n1, int32_t n2)
             setCaption(row.control, txt(row.id));
 }
 
-// Step 7: the Total caption and the tool tips of one half of a power table.
+// The Total caption and the tool tips of the headers of one half of a power table.
 void captionTableHeaders(DrumControls &drum, int half)
 {
     if (VbLabel *total = drum.lblHdrTotal.at(half))
@@ -113,7 +119,7 @@ void captionTableHeaders(DrumControls &drum, int half)
     setToolTips({drum.lblHdrExclude.at(half)}, message(10));
 }
 
-// Step 10: a pool-grid header after the view of its grid.
+// A pool-grid header after the view of its grid: shares ("Pool %") or counts ("Pool n").
 void captionPoolHeader(VbLabel *header, bool countView)
 {
     if (!header)
