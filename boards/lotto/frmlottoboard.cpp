@@ -1,7 +1,6 @@
 #include "boards/lotto/frmlottoboard.h"
 
 #include "analysis/state.h"
-#include "platform/twips.h"
 
 #include <QFont>
 #include <tuple>
@@ -10,8 +9,7 @@ namespace {
 
 // ---- Measures of the design, in twips -----------------------------------------------------------
 
-constexpr int kClientWidth = 15330;
-constexpr int kClientHeight = 10440;
+constexpr int kClientWidth = 15330;  // the client area of the 15450-twip window
 
 // Tables: headers above the rows, rows 1..28 in the left half, 29..56 in the right half.
 constexpr int kHeaderTop = 45;
