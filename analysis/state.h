@@ -125,6 +125,11 @@ inline int32_t glngColumnsTarget = 0;
 inline int32_t glngColumnsMade = 0;
 inline int32_t glngGridRow = 0;
 inline int32_t glngGridSize = 0;
+// The last comparison: the line of the last column built (or of the column selected), the grid's
+// cells (columns x K) and the columns without a main hit.
+inline QString gstrTicketLine;
+inline int64_t glngTicketCells = 0;
+inline int64_t glngZeroHitColumns = 0;
 inline constexpr int32_t kMaxTicketColumns = 32000;
 
 // Tooltips and lottery-management messages of the current language, entries 0..30: empty texts

@@ -17,6 +17,7 @@
 #include "platform/ui/statusbar.h"
 
 #include <QMainWindow>
+#include <map>
 
 class QAction;
 class QMenu;
@@ -229,8 +230,8 @@ protected:
     // The layout of the open game: positions in use, totals, markers (default: nothing).
     virtual void subLayoutForGame() {}
     // The drawings listed, in one call: the analysis service fills the three drawing combos and
-    // sets garrGameDates and glngTotalWeeks.
-    virtual void subListDrawings();
+    // sets garrGameDates and glngTotalWeeks. False when the drawings could not be read.
+    virtual bool subListDrawings();
     // The pools shown at the end of the load (default: subRefreshPool).
     virtual void subRefreshPoolsAtLoad();
 
@@ -247,9 +248,82 @@ protected:
 public:
 
     // ---- POWER, power table, pool, DRAW, comparison -----------------------------------------
+    // Connects the handlers below to their controls (rows created later included).
     void wireAnalysisHandlers();
+
+    // POWER and the analysis window (the drawing combos), the end drawing and its powers.
     void cmdPower_Click();
+    void cboEndDrawing_Click();
+    void cboStartDrawing_Click();
+    void cboEndDrawing_Change();
+    void cboStartDrawing_Change();
+    void cboDrawingDate_Click();
+    void cboDrawingDate_GotFocus();
+    void cboDrawingDate_LostFocus();
+    // Copies the end drawing into the guess.
+    void cmdGetDrawing_Click();
+    void optHotCold_Click(int Index);
+    void lblHotCold_Click(int Index);
+    void chkPowerIncrease_Click();
+    void lblPowerIncrease_Click();
+
+    // Power-table header clicks (the half clicked does not matter): "Total", "%", "<".
+    void lblHdrTotal_Click(int Index);
+    void lblHdrPowerPercent_Click(int Index);
+    void lblHdrLastPicked_Click(int Index);
+    void lblHdrTotalBONUS_Click(int Index);
+    void lblHdrPowerPercentBONUS_Click(int Index);
+    void lblHdrLastPickedBONUS_Click(int Index);
+
+    // Pool: POPULATE, the recount, the "Pool %" / "Pool n" views and the editing of counts. The
+    // BONUS twins serve the second pool of the two-pool board.
+    void cmdPopulate_Click();
+    void subColourPoolCounts();
+    void subColourPoolCountsBONUS();
     void subRefreshPool();
+    void subRefreshPoolBONUS();
+    void chkEqualChance_Click();
+    void txtPoolPercent_DblClick(int Index);
+    void lblHdrPool_Click(int Index);
+    void txtPoolPercent_GotFocus(int Index);
+    void txtPoolPercent_LostFocus(int Index);
+    void txtPoolPercent_MouseMove(int Index);
+    void txtPoolCount_GotFocus(int Index);
+    void txtPoolCount_Change(int Index);
+    void txtPoolCount_LostFocus(int Index);
+    void txtPoolCount_MouseMove(int Index);
+    void txtPoolPercentBONUS_DblClick(int Index);
+    void lblHdrPoolBONUS_Click(int Index);
+    void txtPoolCountBONUS_GotFocus(int Index);
+    void txtPoolCountBONUS_Change(int Index);
+    void txtPoolCountBONUS_LostFocus(int Index);
+    // Focus parked on the hidden button: the "Pool n" view ends.
+    void cmdHiddenFocus_GotFocus();
+
+    // DRAW: new columns through the progress dialog, then the whole ticket compared.
+    void cmdDraw_Click();
+    void chkIncrementalTicket_Click();
+    void txtColumnsToDraw_GotFocus();
+    void txtColumnsToDraw_Change();
+    void txtColumnsToDraw_LostFocus();
+
+    // Comparison of the ticket with the end drawing or the guess.
+    void cmdCompare_Click();
+    void subResetColumnLabels();
+    void subCompareTicket();
+    void subCompareTicketSamePoolBonus();
+    // The comparison of the game in front (the lotto board: by the bonus count).
+    virtual void subCompareWholeTicket();
+
+    // What the boxes of these handlers remember while they have the focus: each box its own.
+    struct PoolEditMemory {
+        std::map<int, int64_t> countBefore;  // "Pool n" boxes: the count at focus
+        std::map<int, QString> oddsText;     // "Pool %" boxes: the text at focus
+        int editIndex = -1;                  // the "Pool n" box being edited
+    };
+    PoolEditMemory poolEdit[2];  // 0 main pool, 1 second pool
+    QString mstrColumnsToDraw = QStringLiteral("10");
+    QString mstrDrawingDate;
 
     // ---- Menus and saved tickets ------------------------------------------------------------
     void wireMenuHandlers();
@@ -286,6 +360,7 @@ private:
     bool loaded_ = false;
     bool unloaded_ = false;
     bool noDrawings_ = false;
+    bool tellNoDrawings_ = false;
     int intHorzRes_ = 0;
     WindowPlacement placement_;
 };

@@ -1,7 +1,388 @@
+// POWER and the analysis window: the drawing combos kept in step, the end drawing and the powers of
+// the drawing and the guess, hot or cold numbers, the power increase, and the power-table headers.
+
 #include "boards/common/boardbase.h"
+#include "boards/common/boardbase_analysis.h"
 
-void BoardBase::wireAnalysisHandlers() {}
+#include "analysis/clslotterydb.h"
+#include "analysis/ui/clsanalysis.h"
+#include "analysis/ui/drumview.h"
+#include "app/resstrings.h"
+#include "app/services.h"
+#include "platform/dates.h"
+#include "platform/vb.h"
 
-void BoardBase::cmdPower_Click() {}
+namespace boardanalysis {
 
-void BoardBase::subRefreshPool() {}
+clsAnalysis &analysis()
+{
+    static clsAnalysis fallback;
+    return gobjAnalysis ? *gobjAnalysis : fallback;
+}
+
+std::optional<int32_t> comboWeek(const VbCombo *combo)
+{
+    if (!combo)
+        return std::nullopt;
+    return vb::toLong(combo->text().trimmed());
+}
+
+void selectEntry(VbCombo *combo, int index)
+{
+    if (!combo || index < 0 || index >= combo->listCount())
+        return;
+    // An entry already selected whose text was overwritten is selected again.
+    if (combo->listIndex() == index && combo->text() != combo->list(index))
+        combo->setListIndex(-1);
+    combo->setListIndex(index);
+}
+
+int32_t powerOf(int position, int32_t number)
+{
+    const bool secondDrum = GameShape::current().twoDrums() && position > glngPicks;
+    const DrumState &drum = secondDrum ? gDrumBONUS : gDrum;
+    return drum.garrPickCount.value(number, 0);
+}
+
+int32_t lastDrawingPosition() { return glngPicks + glngBonusCount; }
+
+}  // namespace boardanalysis
+
+using namespace boardanalysis;
+
+namespace {
+
+// Which drum's power total a position adds to: the main total (main numbers, or every digit),
+// the second drum's total (its numbers on the two-pool board), or none (same-drum bonus numbers).
+enum class TotalOf { Main, Second, None };
+
+TotalOf totalOf(int position)
+{
+    if (position <= glngPicks)
+        return TotalOf::Main;
+    return GameShape::current().twoDrums() ? TotalOf::Second : TotalOf::None;
+}
+
+VbLabel *totalLabel(BoardBase &board, TotalOf which, VbLabel *DrumControls::*label)
+{
+    switch (which) {
+    case TotalOf::Main: return board.main.*label;
+    case TotalOf::Second: return board.hasSecondDrum() ? board.bonus.*label : nullptr;
+    case TotalOf::None: break;
+    }
+    return nullptr;
+}
+
+void addToTotal(VbLabel *total, int32_t power)
+{
+    if (total)
+        total->setCaption(QString::number(vb::toLong(total->caption()).value_or(0) + static_cast<int64_t>(power)));
+}
+
+void setCaption(VbLabel *label, const QString &text)
+{
+    if (label)
+        label->setCaption(text);
+}
+
+// The numbers of the end drawing (from garrReferenceDrawing) and their powers, with the totals.
+void showEndDrawing(BoardBase &board)
+{
+    for (TotalOf which : {TotalOf::Main, TotalOf::Second})
+        setCaption(totalLabel(board, which, &DrumControls::lblDrawingPowerTotal), QStringLiteral("0"));
+    for (int p = glngFirstBall; p <= lastDrawingPosition(); ++p) {
+        const int32_t number = garrReferenceDrawing.value(p, 0);
+        const int32_t power = powerOf(p, number);
+        setCaption(board.lblDrawingNumber.at(p), QString::number(number));
+        setCaption(board.lblDrawingNumberPower.at(p), QString::number(power));
+        addToTotal(totalLabel(board, totalOf(p), &DrumControls::lblDrawingPowerTotal), power);
+    }
+}
+
+// The powers of the guess numbers with their totals. On the digit board an empty box adds
+// nothing and keeps its power caption; elsewhere a box holds a number or "0".
+void showGuessPowers(BoardBase &board)
+{
+    const bool digits = GameShape::current().digitGame;
+    for (int p = glngFirstBall; p <= lastDrawingPosition(); ++p) {
+        const VbTextBox *box = board.txtGuess.at(p);
+        if (!box || (digits && box->text().trimmed().isEmpty()))
+            continue;
+        const int32_t power = powerOf(p, vb::toLong(box->text()).value_or(0));
+        setCaption(board.lblGuessPower.at(p), QString::number(power));
+        addToTotal(totalLabel(board, totalOf(p), &DrumControls::lblGuessPowerTotal), power);
+    }
+}
+
+// Reads the end drawing's numbers into garrReferenceDrawing (nothing when it cannot be read).
+void readReferenceDrawing(int32_t week)
+{
+    garrReferenceDrawing = BallArray<int32_t>();
+    if (!gobjLotteryDb)
+        return;
+    const auto numbers = GameShape::current().digitGame ? gobjLotteryDb->fncGetDrawingNumbersFOR10(week)
+                                                        : gobjLotteryDb->fncGetDrawingNumbers(week);
+    if (numbers)
+        garrReferenceDrawing = *numbers;
+}
+
+void setHeaderColours(DrumControls &drum, uint32_t total, uint32_t percent, uint32_t lastPicked)
+{
+    for (int h = 0; h <= 1; ++h) {
+        if (VbLabel *l = drum.lblHdrTotal.at(h))
+            l->setForeColor(total);
+        if (VbLabel *l = drum.lblHdrPowerPercent.at(h))
+            l->setForeColor(percent);
+        if (VbLabel *l = drum.lblHdrLastPicked.at(h))
+            l->setForeColor(lastPicked);
+    }
+}
+
+constexpr uint32_t kActive = vbc::kDarkRed;
+constexpr uint32_t kPlain = vbc::kWindowText;
+
+enum class Header { Total, PowerPercent, LastPicked };
+
+// A header click on the table of one drum: the headers coloured for the order that follows,
+// then the order switched.
+void headerClick(BoardBase &board, bool second, Header header)
+{
+    if (second && !(board.hasSecondDrum() && glngMaxBallBONUS > 0))
+        return;
+    const DrumView d = second ? DrumView::secondOf(board) : DrumView::mainOf(board);
+    switch (header) {
+    case Header::Total:
+        setHeaderColours(d.ctl, kActive, kPlain, kPlain);
+        refreshPowerTableOrder(d);
+        break;
+    case Header::PowerPercent:
+    case Header::LastPicked: {
+        // A second click on the header of the order in use goes back to ball-number order.
+        const bool percent = header == Header::PowerPercent;
+        const bool leaving = percent ? d.state.gblnSortedByPowerPercent : d.state.gblnSortedByLastPicked;
+        setHeaderColours(d.ctl, leaving ? kActive : kPlain, !leaving && percent ? kActive : kPlain,
+                         !leaving && !percent ? kActive : kPlain);
+        (percent ? togglePowerPercentOrder : toggleLastPickedOrder)(d);
+        break;
+    }
+    }
+}
+
+QString message(int entry) { return garrMessages.value(entry); }
+
+}  // namespace
+
+void BoardBase::wireAnalysisHandlers()
+{
+    cmdPower->onClick = [this] { cmdPower_Click(); };
+    cboEndDrawing->onClick = [this] { cboEndDrawing_Click(); };
+    cboEndDrawing->onChange = [this] { cboEndDrawing_Change(); };
+    cboStartDrawing->onClick = [this] { cboStartDrawing_Click(); };
+    cboStartDrawing->onChange = [this] { cboStartDrawing_Change(); };
+    cboDrawingDate->onClick = [this] { cboDrawingDate_Click(); };
+    cboDrawingDate->onGotFocus = [this] { cboDrawingDate_GotFocus(); };
+    cboDrawingDate->onLostFocus = [this] { cboDrawingDate_LostFocus(); };
+    cmdGetDrawing->onClick = [this] { cmdGetDrawing_Click(); };
+    optHotCold.wire([this](int i, VbOption *o) { o->onClick = [this, i] { optHotCold_Click(i); }; });
+    lblHotCold.wire([this](int i, VbLabel *l) { l->onClick = [this, i] { lblHotCold_Click(i); }; });
+    chkPowerIncrease->onClick = [this] { chkPowerIncrease_Click(); };
+    lblPowerIncrease->onClick = [this] { lblPowerIncrease_Click(); };
+
+    main.lblHdrTotal.wire([this](int i, VbLabel *l) { l->onClick = [this, i] { lblHdrTotal_Click(i); }; });
+    main.lblHdrPowerPercent.wire(
+        [this](int i, VbLabel *l) { l->onClick = [this, i] { lblHdrPowerPercent_Click(i); }; });
+    main.lblHdrLastPicked.wire([this](int i, VbLabel *l) { l->onClick = [this, i] { lblHdrLastPicked_Click(i); }; });
+    if (hasSecondDrum()) {
+        bonus.lblHdrTotal.wire([this](int i, VbLabel *l) { l->onClick = [this, i] { lblHdrTotalBONUS_Click(i); }; });
+        bonus.lblHdrPowerPercent.wire(
+            [this](int i, VbLabel *l) { l->onClick = [this, i] { lblHdrPowerPercentBONUS_Click(i); }; });
+        bonus.lblHdrLastPicked.wire(
+            [this](int i, VbLabel *l) { l->onClick = [this, i] { lblHdrLastPickedBONUS_Click(i); }; });
+    }
+
+    wirePoolHandlers(*this);
+    wireDrawHandlers(*this);
+}
+
+void BoardBase::cmdPower_Click()
+{
+    const bool secondDrum = hasSecondDrum() && glngMaxBallBONUS > 0;
+    if (secondDrum) {
+        subColourPoolCounts();
+        subColourPoolCountsBONUS();
+    }
+    // A user's POWER starts from a plain pool: no guaranteed numbers, no exclusion, no equal
+    // chance. The start-up run keeps what the settings restored.
+    if (gblnBoardInitialised) {
+        chkGuaranteeNumbers->setValue(0);
+        for (DrumControls *drum : {&main, &bonus}) {
+            if (drum == &bonus && !secondDrum)
+                continue;
+            const int last = drum == &bonus ? glngMaxBallBONUS : glngMaxBall;
+            for (int i = glngFirstBall; i <= last; ++i)
+                if (VbCheck *box = drum->chkExcludeBall.at(i))
+                    box->setValue(0);
+        }
+        chkEqualChance->setValue(0);
+    }
+
+    for (DrumState *state : {&gDrum, &gDrumBONUS}) {
+        state->gblnSorted = true;
+        state->gblnSortedByPowerPercent = false;
+        state->gblnSortedByLastPicked = false;
+    }
+    setHeaderColours(main, kActive, kPlain, kPlain);
+    if (secondDrum)
+        setHeaderColours(bonus, kActive, kPlain, kPlain);
+
+    const int32_t total = glngTotalWeeks;
+    const int32_t end = comboWeek(cboEndDrawing).value_or(total);
+    selectEntry(cboEndDrawing, total - end);
+    const int32_t start = comboWeek(cboStartDrawing).value_or(1);
+    selectEntry(cboStartDrawing, total - start);
+
+    gstrDrawDate = cboDrawingDate->text();
+    glngReferenceWeek = comboWeek(cboEndDrawing).value_or(end);
+    glngStartWeek = comboWeek(cboStartDrawing).value_or(start);
+
+    if (!analysis().subRecalculateAll())
+        return;
+
+    readReferenceDrawing(glngReferenceWeek);
+    for (TotalOf which : {TotalOf::Main, TotalOf::Second})
+        for (VbLabel *DrumControls::*label : {&DrumControls::lblDrawingPowerTotal, &DrumControls::lblGuessPowerTotal,
+                                              &DrumControls::lblColumnPowerTotal})
+            setCaption(totalLabel(*this, which, label), QStringLiteral("0"));
+    showEndDrawing(*this);
+    showGuessPowers(*this);
+    const int lastColumnPosition = secondDrum ? lastDrawingPosition() : glngPicks;
+    for (int i = glngFirstBall; i <= lastColumnPosition; ++i)
+        setCaption(lblColumnNumber.at(i), QStringLiteral("0"));
+    lstTicket->viewport()->update();
+
+    const DrumView mainDrum = DrumView::mainOf(*this);
+    rankByLastPickedWeek(mainDrum);
+    if (secondDrum)
+        rankByLastPickedWeek(DrumView::secondOf(*this));
+    rankByPowerPercentage(mainDrum);
+    if (secondDrum)
+        rankByPowerPercentage(DrumView::secondOf(*this));
+
+    staMain->setPanelText(1, res(36010) + cboStartDrawing->text() + res(36020) + cboEndDrawing->text() + res(36030)
+                                 + cboDrawingDate->text());
+}
+
+void BoardBase::cboEndDrawing_Click()
+{
+    if (!gblnBoardInitialised)
+        return;
+    const auto end = comboWeek(cboEndDrawing);
+    const auto start = comboWeek(cboStartDrawing);
+    if (end && start && *end < *start)
+        selectEntry(cboStartDrawing, cboEndDrawing->listIndex());
+    analysis().fncResetCOLORofSelectedWeekNumbers();
+    selectEntry(cboDrawingDate, cboEndDrawing->listIndex());
+    readReferenceDrawing(end.value_or(0));
+    showEndDrawing(*this);
+}
+
+void BoardBase::cboStartDrawing_Click()
+{
+    if (!gblnBoardInitialised)
+        return;
+    const auto end = comboWeek(cboEndDrawing);
+    const auto start = comboWeek(cboStartDrawing);
+    if (end && start && *end < *start)
+        selectEntry(cboEndDrawing, cboStartDrawing->listIndex());
+}
+
+void BoardBase::cboStartDrawing_Change()
+{
+    if (!gblnBoardInitialised)
+        return;
+    const int32_t total = glngTotalWeeks;
+    const auto start = comboWeek(cboStartDrawing);
+    const int32_t end = comboWeek(cboEndDrawing).value_or(total);
+    if (!start || *start < 1 || *start > total || end < *start)
+        selectEntry(cboStartDrawing, total - end);
+}
+
+void BoardBase::cboEndDrawing_Change()
+{
+    if (!gblnBoardInitialised)
+        return;
+    const auto end = comboWeek(cboEndDrawing);
+    const int32_t start = comboWeek(cboStartDrawing).value_or(1);
+    if (!end || *end < 1 || *end > glngTotalWeeks || *end < start)
+        selectEntry(cboEndDrawing, 0);
+}
+
+void BoardBase::cboDrawingDate_Click() { selectEntry(cboEndDrawing, cboDrawingDate->listIndex()); }
+
+void BoardBase::cboDrawingDate_GotFocus() { mstrDrawingDate = cboDrawingDate->text(); }
+
+void BoardBase::cboDrawingDate_LostFocus()
+{
+    const QString text = cboDrawingDate->text();
+    if (text.trimmed().isEmpty() || !dates::fromShortText(text).isValid())
+        cboDrawingDate->setText(mstrDrawingDate);
+}
+
+void BoardBase::cmdGetDrawing_Click()
+{
+    // The guess boxes get new numbers: their hit marks go in both compare modes (in guess mode
+    // the marks of the selected column stand on them).
+    analysis().subResetColorOfDrawingNumbers();
+    for (int p = glngFirstBall; p <= lastDrawingPosition(); ++p) {
+        VbTextBox *box = txtGuess.at(p);
+        const VbLabel *number = lblDrawingNumber.at(p);
+        if (!box || !number)
+            continue;
+        box->setText(number->caption());
+        if (gblnCompareWithGuess && box->onLostFocus)
+            box->onLostFocus();
+        if (VbLabel *power = lblGuessPower.at(p))
+            power->setCaption(lblDrawingNumberPower.at(p) ? lblDrawingNumberPower[p]->caption() : QStringLiteral("0"));
+    }
+    for (TotalOf which : {TotalOf::Main, TotalOf::Second}) {
+        const VbLabel *drawing = totalLabel(*this, which, &DrumControls::lblDrawingPowerTotal);
+        if (drawing)
+            setCaption(totalLabel(*this, which, &DrumControls::lblGuessPowerTotal), drawing->caption());
+    }
+    txtGuessSource->setText(cboEndDrawing->text() + QStringLiteral(" - ") + cboDrawingDate->text());
+}
+
+void BoardBase::optHotCold_Click(int Index) { gintHotColdMode = Index > 0 ? -1 : 0; }
+
+void BoardBase::lblHotCold_Click(int Index)
+{
+    if (optHotCold[0]->value() && Index != 0) {
+        optHotCold[0]->setValue(false);
+        optHotCold[1]->setValue(true);
+    } else if (optHotCold[1]->value() && Index != 1) {
+        optHotCold[0]->setValue(true);
+        optHotCold[1]->setValue(false);
+    }
+}
+
+void BoardBase::chkPowerIncrease_Click()
+{
+    gblnPowerIncrease = chkPowerIncrease->value() != 0;
+    hsbPowerIncrease->setEnabled(gblnPowerIncrease);
+    lblPowerIncreaseMinMax.forEach([](int, VbLabel *l) { l->setEnabled(gblnPowerIncrease); });
+    chkPowerIncrease->setToolTipText(message(gblnPowerIncrease ? 20 : 21));
+}
+
+void BoardBase::lblPowerIncrease_Click()
+{
+    const int value = chkPowerIncrease->value();
+    if (value == 0 || value == 1)
+        chkPowerIncrease->setValue(1 - value);
+}
+
+void BoardBase::lblHdrTotal_Click(int) { headerClick(*this, false, Header::Total); }
+void BoardBase::lblHdrPowerPercent_Click(int) { headerClick(*this, false, Header::PowerPercent); }
+void BoardBase::lblHdrLastPicked_Click(int) { headerClick(*this, false, Header::LastPicked); }
+void BoardBase::lblHdrTotalBONUS_Click(int) { headerClick(*this, true, Header::Total); }
+void BoardBase::lblHdrPowerPercentBONUS_Click(int) { headerClick(*this, true, Header::PowerPercent); }
+void BoardBase::lblHdrLastPickedBONUS_Click(int) { headerClick(*this, true, Header::LastPicked); }

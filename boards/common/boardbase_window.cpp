@@ -5,6 +5,7 @@
 
 #include "analysis/drum.h"
 #include "analysis/state.h"
+#include "analysis/ui/clsanalysis.h"
 #include "app/boardsettings.h"
 #include "app/clsfilesystem.h"
 #include "app/globals.h"
@@ -61,7 +62,7 @@ void BoardBase::showBoard()
         if (!placement_.maximised)
             QTimer::singleShot(0, this, [this] { fitOuterSize(); });
         cmdHiddenFocus->setFocus();
-        if (noDrawings_)
+        if (tellNoDrawings_)
             vbMsgBox(res(kNoDrawingsMessage), msgbox::kInformation, res(10100));
     }
 }
@@ -109,10 +110,13 @@ void BoardBase::Form_Load()
     subFillIntervalPercentItems();
     subLayoutForGame();
     subClearPositions();
-    subListDrawings();
+    const bool listed = subListDrawings();
     subRestoreBoardSettings();
 
-    noDrawings_ = glngTotalWeeks < 1;
+    // A database that could not be read has been reported by the listing; one without drawings
+    // is told when the board shows.
+    noDrawings_ = !listed || glngTotalWeeks < 1;
+    tellNoDrawings_ = listed && noDrawings_;
     if (noDrawings_) {
         // Nothing to analyse: the drawing combos stay empty and POWER is not run.
         for (VbCombo *combo : {cboStartDrawing, cboEndDrawing, cboDrawingDate})
@@ -325,10 +329,7 @@ void BoardBase::subClearPositions()
     main.lblColumnPowerTotal->setCaption(zero);
 }
 
-void BoardBase::subListDrawings()
-{
-    // Drawing lists: the analysis service's fncTotalWeekNumberAndAllGameDates is called here.
-}
+bool BoardBase::subListDrawings() { return gobjAnalysis && gobjAnalysis->fncTotalWeekNumberAndAllGameDates(); }
 
 void BoardBase::subRefreshPoolsAtLoad() { subRefreshPool(); }
 

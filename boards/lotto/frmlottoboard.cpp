@@ -169,8 +169,8 @@ void frmLottoBoard::subDesignTables()
         styleHeader(main.lblHdrStanding[half], QStringLiteral(".:."), kStandingLeft + p, kStandingWidth);
         styleHeader(main.lblHdrPowerPercent[half], QStringLiteral("%"), kPercentLeft + p, kPercentWidth);
         styleHeader(main.lblHdrLastPicked[half], QStringLiteral("<"), kWeeksLeft + p, kWeeksWidth);
-        styleHeader(main.lblHdrPool[half], QStringLiteral("Pool %"), kPoolBoxLeft + q, kPoolBoxWidth);
-        styleHeader(main.lblHdrExclude[half], QStringLiteral("eX"), kExcludeLeft - 30 + q, kExcludeWidth + 60);
+        styleHeader(main.lblHdrPool[half], QStringLiteral("Pool %"), kPoolBoxLeft - 90 + q, kExcludeLeft - kPoolBoxLeft + 90);
+        styleHeader(main.lblHdrExclude[half], QStringLiteral("eX"), kExcludeLeft + q, kExcludeWidth + 30);
         for (VbLabel *header : {main.lblHdrTotal[half], main.lblHdrStanding[half], main.lblHdrPowerPercent[half],
                                 main.lblHdrLastPicked[half], main.lblHdrPool[half], main.lblHdrExclude[half]})
             header->setFontBold(true);

@@ -44,7 +44,7 @@ public:
     }
 
 protected:
-    void subListDrawings() override
+    bool subListDrawings() override
     {
         if (withExclusionBoxes)
             for (int b = 1; b <= glngMaxBall; ++b)
@@ -58,6 +58,7 @@ protected:
             cboStartDrawing->addItem(QString::number(count - k));
             cboDrawingDate->addItem(dates::toShortText(dates[static_cast<size_t>(k)]), dates[static_cast<size_t>(k)]);
         }
+        return true;
     }
 };
 

@@ -1,0 +1,116 @@
+// POWER's recalculation on the board in front, the drawing lists of a board that opens, and the
+// resets of the hit marks.
+
+#include "analysis/ui/clsanalysis.h"
+
+#include "analysis/clslotterydb.h"
+#include "analysis/enginemessages.h"
+#include "analysis/ui/drumview.h"
+#include "app/globals.h"
+#include "app/resstrings.h"
+#include "app/services.h"
+#include "boards/common/boardbase.h"
+#include "platform/dates.h"
+#include "platform/ui/msgbox.h"
+
+namespace {
+
+// The lottery whose left-out results were reported last: the report comes once per lottery.
+QString gWarnedLottery;
+
+void showInformation(const QString &text) { vbMsgBox(text, msgbox::kInformation, res(10100)); }
+
+// The results database of the open lottery cannot be read.
+void reportUnreadableDatabase()
+{
+    const QString file = gstrLotteryDbFile;
+    showInformation(res(46060).arg(file.left(std::max<qsizetype>(0, file.size() - 4))));
+}
+
+// Takes the hit marks off the controls of the drawing positions in use: the main and bonus
+// numbers (1..K+B), or the digit positions (0..K).
+template <class T>
+void resetMarks(const CtlArray<T> &controls)
+{
+    for (int p = glngFirstBall; p <= glngPicks + glngBonusCount; ++p) {
+        if (T *ctl = controls.at(p)) {
+            ctl->setForeColor(vbc::kWindowText);
+            ctl->setFontBold(false);
+        }
+    }
+}
+
+}  // namespace
+
+bool clsAnalysis::subRecalculateAll()
+{
+    BoardBase *board = boardInFront();
+    if (!board || !gobjLotteryDb)
+        return false;
+    const std::optional<History> history = gobjLotteryDb->fncLoadHistory();
+    if (!history) {
+        reportUnreadableDatabase();
+        return false;
+    }
+    const RecalcInputs in = recalcInputsFromBoard(*board);
+    const WindowCheck check = recalculateAll(*history, in);
+    if (check.refused()) {
+        showInformation(windowRefusalText(check));
+        return false;
+    }
+    if (check.hasWarning() && gWarnedLottery != gstrLotteryDbFile) {
+        gWarnedLottery = gstrLotteryDbFile;
+        showInformation(windowWarningText(check));
+    }
+
+    const DrumView mainDrum = DrumView::mainOf(*board);
+    const bool second = board->hasSecondDrum() && GameShape::current().twoDrums();
+    buildPowerTable(mainDrum);
+    if (second)
+        buildPowerTable(DrumView::secondOf(*board));
+    fillPoolGrid(mainDrum);
+    if (second)
+        fillPoolGrid(DrumView::secondOf(*board));
+    selectIntervalPercent(mainDrum);
+    if (second)
+        selectIntervalPercent(DrumView::secondOf(*board));
+    return true;
+}
+
+bool clsAnalysis::fncTotalWeekNumberAndAllGameDates()
+{
+    if (gblnBoardInitialised)
+        return true;
+    BoardBase *board = boardInFront();
+    if (!board || !gobjLotteryDb)
+        return false;
+    const auto dates = gobjLotteryDb->fncGetAllGameDates();
+    if (!dates) {
+        reportUnreadableDatabase();
+        return false;
+    }
+    garrGameDates = *dates;
+    const int32_t total = glngTotalWeeks;
+    for (VbCombo *combo : {board->cboEndDrawing, board->cboStartDrawing, board->cboDrawingDate})
+        combo->clear();
+    for (int32_t i = 1; i <= total && static_cast<size_t>(i) < garrGameDates.size(); ++i) {
+        const int32_t week = total + 1 - i;
+        board->cboEndDrawing->addItem(QString::number(week), week);
+        board->cboStartDrawing->addItem(QString::number(week), week);
+        const QDate date = garrGameDates[static_cast<size_t>(i)];
+        board->cboDrawingDate->addItem(dates::toShortText(date), date);
+    }
+    return true;
+}
+
+void clsAnalysis::subResetColorOfDrawingNumbers()
+{
+    if (BoardBase *board = boardInFront())
+        resetMarks(board->txtGuess);
+}
+
+void clsAnalysis::fncResetCOLORofSelectedWeekNumbers()
+{
+    if (BoardBase *board = boardInFront())
+        resetMarks(board->lblDrawingNumber);
+}

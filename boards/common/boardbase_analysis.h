@@ -1,0 +1,28 @@
+#pragma once
+// Helpers shared by the board's POWER, pool, DRAW and comparison handlers.
+
+#include "boards/common/boardbase.h"
+
+#include <cstdint>
+#include <optional>
+
+class clsAnalysis;
+
+namespace boardanalysis {
+
+// The analysis service (a private one while the service objects do not exist, as in tests).
+clsAnalysis &analysis();
+// The drawing number in a drawing combo's text.
+std::optional<int32_t> comboWeek(const VbCombo *combo);
+// Selects entry `index` of a combo (again when its text was overwritten); Click runs on a change.
+void selectEntry(VbCombo *combo, int index);
+// The power of the number at a drawing or guess position: its pick count in its drum.
+int32_t powerOf(int position, int32_t number);
+// The last drawing position in use: K + B (digit games: the last position).
+int32_t lastDrawingPosition();
+
+// Connect the pool handlers and the DRAW and comparison handlers.
+void wirePoolHandlers(BoardBase &board);
+void wireDrawHandlers(BoardBase &board);
+
+}  // namespace boardanalysis

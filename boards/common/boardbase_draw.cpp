@@ -1,0 +1,176 @@
+// DRAW: new ticket columns through the column-generation dialog, afresh or added to the ticket, up
+// to 32000 columns; then the comparison of every column with the end drawing or the guess.
+
+#include "boards/common/boardbase.h"
+#include "boards/common/boardbase_analysis.h"
+
+#include "analysis/comparison.h"
+#include "analysis/enginemessages.h"
+#include "analysis/generator.h"
+#include "analysis/ui/clsanalysis.h"
+#include "app/resstrings.h"
+#include "dialogs/frmcolumnprogress.h"
+#include "platform/ui/forms.h"
+#include "platform/ui/msgbox.h"
+#include "platform/vb.h"
+
+using namespace boardanalysis;
+
+namespace {
+
+void showInformation(const QString &text) { vbMsgBox(text, msgbox::kInformation, res(10100)); }
+
+// A count of columns to draw: the plain decimal text of a number from 1 to 32000.
+std::optional<int32_t> columnsToDraw(const QString &text)
+{
+    const QString t = text.trimmed();
+    const auto n = vb::toLong(t);
+    if (!n || *n < 1 || *n > kMaxTicketColumns || QString::number(*n).size() != t.size())
+        return std::nullopt;
+    return n;
+}
+
+}  // namespace
+
+void boardanalysis::wireDrawHandlers(BoardBase &board)
+{
+    BoardBase *b = &board;
+    board.cmdDraw->onClick = [b] { b->cmdDraw_Click(); };
+    board.chkIncrementalTicket->onClick = [b] { b->chkIncrementalTicket_Click(); };
+    board.txtColumnsToDraw->onGotFocus = [b] { b->txtColumnsToDraw_GotFocus(); };
+    board.txtColumnsToDraw->onChange = [b] { b->txtColumnsToDraw_Change(); };
+    board.txtColumnsToDraw->onLostFocus = [b] { b->txtColumnsToDraw_LostFocus(); };
+    board.cmdCompare->onClick = [b] { b->cmdCompare_Click(); };
+}
+
+void BoardBase::cmdDraw_Click()
+{
+    analysis().subResetColorOfDrawingNumbers();
+    analysis().fncResetCOLORofSelectedWeekNumbers();
+    subResetColumnLabels();
+    // Add and Delete ask for the resets only; the request is used up here whatever the pool.
+    const bool skip = gblnSkipDraw;
+    gblnSkipDraw = false;
+    if (gDrum.glngPoolTotal <= 0 || skip)
+        return;
+
+    if (!columnsToDraw(txtColumnsToDraw->text()))
+        txtColumnsToDraw->setText(mstrColumnsToDraw);
+    const auto requested = columnsToDraw(txtColumnsToDraw->text());
+    if (!requested)
+        return;
+    glngGridSize = *requested + 1;
+    // The columns kept are those on the list (and in the grid: the two hold the same ticket).
+    glngColumnsBefore = gblnIncrementalTicket ? std::min(lstTicket->listCount(), garrTicketGrid.rowCount()) : 0;
+    glngColumnsMade = 0;
+    glngColumnsTarget = cappedColumnsTarget(glngColumnsBefore, *requested);
+    if (glngColumnsTarget != *requested && glngColumnsTarget > 0)
+        txtColumnsToDraw->setText(QString::number(glngColumnsTarget));
+
+    if (glngColumnsTarget > 0) {
+        GeneratorSetup setup = GeneratorSetup::fromState([this](int position) {
+            const VbTextBox *box = txtGuaranteeNumber.at(position);
+            return box ? box->text() : QString();
+        });
+        const DrawCheck check = prepareTicketDraw(setup);
+        if (check.refused()) {
+            showInformation(drawCheckText(check));
+            return;
+        }
+        if (check.code == DrawCode::FewerColumns) {
+            showInformation(drawCheckText(check));
+            txtColumnsToDraw->setText(QString::number(glngColumnsTarget));
+        }
+        TicketColumnGenerator generator(setup);
+        const auto outcome = DefaultInstance<frmColumnProgress>::get()->Display(generator);
+        if (outcome == frmColumnProgress::Outcome::GaveUp)
+            showInformation(drawGaveUpText());
+        // The grid keeps exactly the complete columns, whatever ended the run.
+        trimTicketToColumnsMade();
+    }
+    subCompareWholeTicket();
+}
+
+void BoardBase::chkIncrementalTicket_Click()
+{
+    gblnIncrementalTicket = chkIncrementalTicket->value() != 0;
+    chkIncrementalTicket->setToolTipText(garrMessages.value(gblnIncrementalTicket ? 15 : 16));
+}
+
+void BoardBase::txtColumnsToDraw_GotFocus()
+{
+    // Only a valid count is remembered: the box always has a count to fall back to.
+    if (columnsToDraw(txtColumnsToDraw->text()))
+        mstrColumnsToDraw = txtColumnsToDraw->text().trimmed();
+}
+
+void BoardBase::txtColumnsToDraw_Change() { txtColumnsToDraw_LostFocus(); }
+
+void BoardBase::txtColumnsToDraw_LostFocus()
+{
+    if (!columnsToDraw(txtColumnsToDraw->text()))
+        txtColumnsToDraw->setText(mstrColumnsToDraw);
+}
+
+// ---- Comparison -------------------------------------------------------------------------------------
+
+void BoardBase::cmdCompare_Click()
+{
+    if (lstTicket->listCount() == 0)
+        return;
+    subResetColumnLabels();
+    analysis().subResetColorOfDrawingNumbers();
+    subCompareWholeTicket();
+}
+
+void BoardBase::subResetColumnLabels()
+{
+    for (int i = glngFirstBall; i <= glngPicks; ++i)
+        if (VbLabel *label = lblColumnNumber.at(i))
+            label->setCaption(QStringLiteral("0"));
+    main.lblColumnPowerTotal->setCaption(QStringLiteral("0"));
+}
+
+void BoardBase::subCompareWholeTicket()
+{
+    if (glngBonusCount == 0)
+        subCompareTicket();
+    else
+        subCompareTicketSamePoolBonus();
+}
+
+void BoardBase::subCompareTicket()
+{
+    if (lstTicket->listCount() > 0) {
+        lstTicket->clear();
+        gblnTicketColumnSelected = false;
+    }
+    const int K = glngPicks;
+    const int B = glngBonusCount;
+    const CompareNumbers numbers =
+        gblnCompareWithGuess ? CompareNumbers::fromGuess(
+                                   [this](int p) {
+                                       const VbTextBox *box = txtGuess.at(p);
+                                       return box ? box->text() : QString();
+                                   },
+                                   K, B)
+                             : CompareNumbers::fromDrawing(garrReferenceDrawing, K, B);
+    const TicketComparison result = compareTicket(garrTicketGrid, K, B, numbers, res(31060));
+    glngTicketCells = result.cells;
+    if (result.columns < 1) {
+        // An empty ticket has no summary either.
+        garrTicketLines.clear();
+        txtResults[0]->setText(QString());
+        txtResults[1]->setText(QString());
+        return;
+    }
+    garrTicketLines = result.lines;
+    lstTicket->setLines(result.lines);
+    gstrTicketLine = result.lines.last();
+    glngZeroHitColumns = result.zeroHitColumns;
+    txtResults[0]->setText(result.summaryLow);
+    txtResults[1]->setText(result.summaryHigh);
+}
+
+// The same frame counts the bonus hits when the game has bonus numbers from the same drum.
+void BoardBase::subCompareTicketSamePoolBonus() { subCompareTicket(); }
