@@ -6,6 +6,7 @@
 #include "analysis/drum.h"
 #include "analysis/state.h"
 #include "analysis/ui/clsanalysis.h"
+#include "boards/common/boardbase_analysis.h"
 #include "app/boardsettings.h"
 #include "app/clsfilesystem.h"
 #include "app/globals.h"
@@ -329,7 +330,7 @@ void BoardBase::subClearPositions()
     main.lblColumnPowerTotal->setCaption(zero);
 }
 
-bool BoardBase::subListDrawings() { return gobjAnalysis && gobjAnalysis->fncTotalWeekNumberAndAllGameDates(); }
+bool BoardBase::subListDrawings() { return boardanalysis::analysis().fncTotalWeekNumberAndAllGameDates(); }
 
 void BoardBase::subRefreshPoolsAtLoad() { subRefreshPool(); }
 

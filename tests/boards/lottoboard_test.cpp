@@ -4,6 +4,8 @@
 
 #include "lottoboardfixture.h"
 
+#include "analysis/samplelotteries.h"
+#include "analysis/ui/clsanalysis.h"
 #include "app/clsregistry.h"
 #include "app/resstrings.h"
 #include "app/settingsstore.h"
@@ -412,4 +414,43 @@ TEST_F(LottoBoardTest, TheProgramMakesLottoBoardsOnly)
     delete lotto;
     EXPECT_EQ(createBoard(BoardFamily::TwoPool), nullptr);
     EXPECT_EQ(createBoard(BoardFamily::Digit), nullptr);
+}
+
+// ---- The sample lottery opened as the program opens it ------------------------------------------
+
+TEST(LottoBoardOpening, TheSample649OpensIntoAnAnalysedBoard)
+{
+    Sandbox sandbox;
+    MessageBoxScript messages;
+    ASSERT_TRUE(samples::writeSampleLotteries(sandbox.programFolder()).errors.isEmpty());
+    gstrAppFolder = sandbox.programFolder() + u'/';
+    gstrLotteryDbsFolder = gstrAppFolder + QStringLiteral("LotteryDBs/");
+    gstrSavedTicketsFolder = gstrAppFolder + QStringLiteral("SavedTickets/");
+    setScreenMetricsOverride(ScreenMetrics{1920, QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1040)});
+    createServiceObjects();
+    glngLanguage = 2;
+    gstrLotteryDbFile.clear();
+    gstrLastLotteryDbFile = QStringLiteral("Sample Lotto 6-49.mdb");
+    gobjAnalysis->subOpenSelectedLottery();
+
+    auto *board = dynamic_cast<frmLottoBoard *>(currentBoard());
+    ASSERT_NE(board, nullptr);
+    EXPECT_TRUE(messages.asked().empty()) << messages.texts().join(u'\n').toStdString();
+    EXPECT_TRUE(board->isVisible());
+    EXPECT_TRUE(gblnBoardInitialised);
+    EXPECT_EQ(gstrGameCode, QStringLiteral("610"));
+    // The drawings are listed, the window is the whole history, POWER filled the table.
+    ASSERT_GT(glngTotalWeeks, 0);
+    EXPECT_EQ(board->cboEndDrawing->listCount(), glngTotalWeeks);
+    EXPECT_EQ(board->cboEndDrawing->text(), QString::number(glngTotalWeeks));
+    EXPECT_EQ(board->cboDrawingDate->text(), dates::toShortText(garrGameDates[1]));
+    EXPECT_TRUE(board->main.lblTotalPicks.exists(49));
+    EXPECT_TRUE(board->shpBonusMarkB[0]->Visible());
+    EXPECT_TRUE(board->windowTitle().startsWith(QStringLiteral("TALVINOR - ")));
+
+    board->unloadBoard();
+    gfrmCurrentBoard = nullptr;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    releaseServiceObjects();
+    setScreenMetricsOverride(std::nullopt);
 }
