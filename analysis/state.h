@@ -132,5 +132,7 @@ inline int64_t glngTicketCells = 0;
 inline int64_t glngZeroHitColumns = 0;
 inline constexpr int32_t kMaxTicketColumns = 32000;
 
-// Tooltips and lottery-management messages of the current language, entries 0..30.
-inline QStringList garrMessages;
+// Tooltips and lottery-management messages of the current language, entries 0..30: empty texts
+// until a board applies a language.
+inline constexpr int kMessageCount = 31;
+inline QStringList garrMessages = QStringList(kMessageCount);

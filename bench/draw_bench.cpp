@@ -15,10 +15,9 @@
 #include "boards/common/boardbase.h"
 #include "dialogs/frmcolumnprogress.h"
 #include "platform/dates.h"
+#include "benchwindows.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 #include <memory>
 
 namespace {
@@ -143,15 +142,4 @@ BENCHMARK(BM_Draw32000_EndToEnd_Synchronous)->Unit(benchmark::kMillisecond)->Use
 BENCHMARK(BM_Compare32000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Compare32000_OnBoard)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return runWindowBenchmarks(argc, argv); }

@@ -12,48 +12,16 @@
 #include "platform/ui/forms.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QStatusBar>
 
-namespace {
+StartWindowPlacement fncStartWindowPlacement(const ScreenMetrics &metrics) { return fncMainWindowPlacement(metrics); }
 
-constexpr int kWidthTwips = 15450;
-constexpr int kHeightTwips = 11610;
-
-std::optional<ScreenMetrics> &screenOverride()
+void frmStart::setScreenMetricsOverride(std::optional<ScreenMetrics> metrics)
 {
-    static std::optional<ScreenMetrics> metrics;
-    return metrics;
+    ::setScreenMetricsOverride(std::move(metrics));
 }
-
-ScreenMetrics currentScreenMetrics(const QWidget *window)
-{
-    if (screenOverride())
-        return *screenOverride();
-    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return {};
-    return {screen->geometry().width(), screen->geometry(), screen->availableGeometry()};
-}
-
-}  // namespace
-
-StartWindowPlacement fncStartWindowPlacement(const ScreenMetrics &metrics)
-{
-    const int width = twips::toPixels(kWidthTwips);
-    const int height = twips::toPixels(kHeightTwips);
-    if (metrics.horzRes == 1024 || width > metrics.available.width() || height > metrics.available.height())
-        return {true, {}};
-    // Centred on the screen, computed in twips as the window's own measures are.
-    const int left = twips::toPixels((twips::fromPixels(metrics.screen.width()) - kWidthTwips) / 2);
-    const int top = twips::toPixels((twips::fromPixels(metrics.screen.height()) - kHeightTwips) / 2);
-    return {false, QRect(metrics.screen.x() + left, metrics.screen.y() + top, width, height)};
-}
-
-void frmStart::setScreenMetricsOverride(std::optional<ScreenMetrics> metrics) { screenOverride() = metrics; }
 
 frmStart::frmStart()
 {
@@ -135,10 +103,10 @@ void frmStart::Form_Load()
     subSetLanguageCaptions();
     subApplyFormColours();
 
-    const ScreenMetrics metrics = currentScreenMetrics(this);
+    const ScreenMetrics metrics = fncScreenMetrics(this);
     intHorzRes_ = metrics.horzRes;
     const StartWindowPlacement placement = fncStartWindowPlacement(metrics);
-    resize(twips::toPixels(kWidthTwips), twips::toPixels(kHeightTwips));
+    resize(twips::toPixels(kMainWindowWidthTwips), twips::toPixels(kMainWindowHeightTwips));
     if (placement.maximised) {
         setWindowState(windowState() | Qt::WindowMaximized);
     } else {

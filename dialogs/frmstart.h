@@ -5,29 +5,17 @@
 // to the screen.
 
 #include "platform/ui/controls.h"
+#include "platform/ui/screen.h"
 
 #include <QMainWindow>
-#include <QRect>
 #include <optional>
 
 class QAction;
 class QMenu;
 class QStatusBar;
 
-// What the start window's size rule looks at: the screen width in pixels (the horizontal
-// resolution), the whole screen and the part of it windows may use.
-struct ScreenMetrics {
-    int horzRes = 0;
-    QRect screen;
-    QRect available;
-};
-
-// Where the start window goes: maximised, or the given geometry (position of the window, size of
-// its client area) in pixels.
-struct StartWindowPlacement {
-    bool maximised = false;
-    QRect geometry;
-};
+// Where the start window goes (the size rule of the program's main windows).
+using StartWindowPlacement = WindowPlacement;
 
 // The size rule: a screen exactly 1024 pixels wide, or one whose usable area cannot hold the
 // 15450 x 11610 twip window, gives a maximised window; otherwise that window centred on the screen.

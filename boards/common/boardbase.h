@@ -13,6 +13,7 @@
 #include "boards/common/iboard.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/ctlarray.h"
+#include "platform/ui/screen.h"
 #include "platform/ui/statusbar.h"
 
 #include <QMainWindow>
@@ -186,8 +187,65 @@ public:
 
     // ---- Window, start-up, colours, language menus, option flags ---------------------------
     void wireWindowHandlers();
+
+    // IBoard: the first show runs Form_Load; unloading runs Form_Unload once, then hides the
+    // board and deletes it later. The three record-file functions work over the vocabulary for
+    // every family (see iboard.h).
+    void showBoard() override;
+    void unloadBoard() override;
+    void readBoardSettings(BoardSettings &settings) override;
+    void applyBoardSettings(const BoardSettings &settings) override;
+    void resetBoardSettings(const BoardSettings &defaults) override;
+
+    // The load routine, run by the first showBoard(): game matrix, language, colours, hand
+    // cursor, window size, interval percent items, the layout of the game (board's own step),
+    // cleared positions, the drawings listed, the settings restored (lottery or ticket), the
+    // analysis window checked, POWER, the board initialised, the guarantee and compare options
+    // and the pool applied, status panel 3, and the start window unloaded.
+    void Form_Load();
+    // Logs the board's closing event and keeps the language and the last-used lottery.
+    void Form_Unload();
+    void subApplyBoardColours();
+
+    // File > Language items: set glngLanguage, tick the item and caption the board.
+    void mnuLanguageEnglish_Click();
+    void mnuLanguageFrench_Click();
+    void mnuLanguageTurkish_Click();
+
+    // Option boxes: copy the state into their global and word the tool tip after it.
     void chkGuaranteeNumbers_Click();
     void chkCompareWithGuess_Click();
+    void chkPowerInterval_Click();
+    void chkPowerIntervalBONUS_Click();
+
+    // The screen width in pixels read by the load routine.
+    int horizontalResolution() const { return intHorzRes_; }
+    // The event the board's closing writes to the event log.
+    int32_t unloadEventCode() const;
+
+protected:
+    // Board-specific steps of the load routine. The game-matrix caption, first of all (default:
+    // the configured numbers drawn "/" the configured highest ball, 12 points, bold).
+    virtual void subShowGameMatrix();
+    // The layout of the open game: positions in use, totals, markers (default: nothing).
+    virtual void subLayoutForGame() {}
+    // The drawings listed, in one call: the analysis service fills the three drawing combos and
+    // sets garrGameDates and glngTotalWeeks. False when the drawings could not be read.
+    virtual bool subListDrawings();
+    // The pools shown at the end of the load (default: subRefreshPool).
+    virtual void subRefreshPoolsAtLoad();
+
+    // Shared layout helpers for the boards' own layout step.
+    // Enables and shows the position elements from 4 (1-based boards) up to `lastNumber` for
+    // the drawing and guess rows and up to `lastGuarantee` for the guarantee and column rows.
+    void subShowPositions(int lastNumber, int lastGuarantee);
+    // Places the three power totals (and their captions) against position `last` and sizes
+    // txtGuessSource up to the guess total.
+    void subPlaceTotals(int last);
+
+    void closeEvent(QCloseEvent *event) override;
+
+public:
 
     // ---- POWER, power table, pool, DRAW, comparison -----------------------------------------
     // Connects the handlers below to their controls (rows created later included).
@@ -303,6 +361,26 @@ private:
     void createDrumControls(DrumControls &drum, bool second);
     void createMenus();
 
+    // Steps of the load routine.
+    void subApplyStoredLanguage();
+    void subSetHandCursors();
+    void subPlaceWindow();
+    void subFillIntervalPercentItems();
+    void subClearPositions();
+    void subRestoreBoardSettings();
+    void subCheckAnalysisWindow();
+    void subShowRestoredExclusions();
+    void subEnableDrawingCommands(bool on);
+    void putSettings(const BoardSettings &settings, bool secondDrumLast);
+    void fitOuterSize();
+    void applyLanguageItem(QAction *item, int32_t digit);
+
     BoardFamily family_;
     QString ticketReadProblem_;
+    bool loaded_ = false;
+    bool unloaded_ = false;
+    bool noDrawings_ = false;
+    bool tellNoDrawings_ = false;
+    int intHorzRes_ = 0;
+    WindowPlacement placement_;
 };

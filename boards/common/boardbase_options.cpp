@@ -1,7 +1,53 @@
+// The option boxes that only store their state (read later by the generator and the comparison),
+// and the wiring of the window's own handlers.
+
 #include "boards/common/boardbase.h"
 
-void BoardBase::wireWindowHandlers() {}
+#include "analysis/state.h"
+#include "boards/language/clslanguage.h"
 
-void BoardBase::chkGuaranteeNumbers_Click() {}
+#include <QAction>
 
-void BoardBase::chkCompareWithGuess_Click() {}
+namespace {
+
+// A power-interval box: the generator limits new columns of its drum while it is ticked.
+void applyPowerInterval(DrumControls &drum, DrumState &state)
+{
+    state.gblnPowerInterval = drum.chkPowerInterval->value() != 0;
+    subSetStateToolTip({drum.chkPowerInterval, drum.lblPowerInterval}, state.gblnPowerInterval, 8, 9);
+}
+
+}  // namespace
+
+void BoardBase::wireWindowHandlers()
+{
+    chkGuaranteeNumbers->onClick = [this] { chkGuaranteeNumbers_Click(); };
+    chkCompareWithGuess->onClick = [this] { chkCompareWithGuess_Click(); };
+    main.chkPowerInterval->onClick = [this] { chkPowerInterval_Click(); };
+    if (bonus.chkPowerInterval)
+        bonus.chkPowerInterval->onClick = [this] { chkPowerIntervalBONUS_Click(); };
+
+    connect(mnuLanguageEnglish, &QAction::triggered, this, [this] { mnuLanguageEnglish_Click(); });
+    connect(mnuLanguageFrench, &QAction::triggered, this, [this] { mnuLanguageFrench_Click(); });
+    connect(mnuLanguageTurkish, &QAction::triggered, this, [this] { mnuLanguageTurkish_Click(); });
+}
+
+void BoardBase::chkGuaranteeNumbers_Click()
+{
+    gblnGuaranteeNumbers = chkGuaranteeNumbers->value() != 0;
+    subSetStateToolTip({chkGuaranteeNumbers, lblGuaranteeNumbers}, gblnGuaranteeNumbers, 6, 7);
+}
+
+void BoardBase::chkCompareWithGuess_Click()
+{
+    gblnCompareWithGuess = chkCompareWithGuess->value() != 0;
+    subSetStateToolTip({chkCompareWithGuess}, gblnCompareWithGuess, 13, 14);
+}
+
+void BoardBase::chkPowerInterval_Click() { applyPowerInterval(main, gDrum); }
+
+void BoardBase::chkPowerIntervalBONUS_Click()
+{
+    if (bonus.chkPowerInterval)
+        applyPowerInterval(bonus, gDrumBONUS);
+}

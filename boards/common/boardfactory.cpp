@@ -1,9 +1,18 @@
 #include "boards/common/iboard.h"
 
+#include "boards/lotto/frmlottoboard.h"
+
 namespace {
 
-IBoard *createProgramBoard(BoardFamily)
+IBoard *createProgramBoard(BoardFamily family)
 {
+    switch (family) {
+    case BoardFamily::Lotto:
+        return new frmLottoBoard();
+    case BoardFamily::TwoPool:
+    case BoardFamily::Digit:
+        break;
+    }
     return nullptr;
 }
 

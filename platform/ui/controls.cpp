@@ -761,6 +761,24 @@ void VbLine::paintEvent(QPaintEvent *)
 
 VbFrame::VbFrame(QWidget *parent) : VbWidget<QGroupBox>(parent) {}
 
+void VbFrame::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const QRect box = rect().adjusted(0, metrics.height() / 2, -1, -1);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(box.adjusted(1, 1, 0, 0));
+    const QString text = displayCaption(title());
+    if (text.isEmpty())
+        return;
+    const QRect caption(8, 0, metrics.horizontalAdvance(text) + 6, metrics.height());
+    painter.fillRect(caption, palette().color(QPalette::Window));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(caption, Qt::AlignCenter, text);
+}
+
 void VbFrame::mousePressEvent(QMouseEvent *event)
 {
     QGroupBox::mousePressEvent(event);

@@ -417,6 +417,8 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    // An etched line around the frame with the caption standing on its top edge.
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // ---- Windows ----------------------------------------------------------------------------------

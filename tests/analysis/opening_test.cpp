@@ -323,12 +323,12 @@ TEST_F(OpeningTest, AGameWhoseBoardIsMissingIsTreatedAsOneWithoutABoard)
     EXPECT_TRUE(gstrLastLotteryDbFile.isEmpty());
     EXPECT_EQ(storedLastLottery(), QString());
 
-    // The program's own factory, before any board exists: the same.
+    // The program's own factory, which has no two-drum board yet: the same.
     FakeBoard::uninstall();
     MessageBoxScript again;
-    startUpWith(kLotto);
+    startUpWith(kTwoDrum);
     EXPECT_EQ(again.asked().size(), 1u);
-    EXPECT_EQ(board(), nullptr);
+    EXPECT_EQ(currentBoard(), nullptr);
 }
 
 TEST_F(OpeningTest, TheGameCodeFollowsTheConfiguredValues)

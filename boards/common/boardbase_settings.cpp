@@ -1,0 +1,154 @@
+// The board's side of the board settings record: its controls read into a record, and a record
+// (or the reset values) put back into the controls, each control running its own handling as its
+// value is set. One routine serves the three boards; the second-drum items exist only on the
+// two-pool board and Straight/Boxed only on the digit board.
+
+#include "boards/common/boardbase.h"
+
+#include "analysis/drum.h"
+#include "analysis/state.h"
+
+namespace {
+
+template <class Box>
+void readTexts(const CtlArray<Box> &boxes, BallArray<QString> &into)
+{
+    for (int i = into.lo(); i <= into.hi(); ++i)
+        if (const Box *box = boxes.at(i))
+            into[i] = box->text();
+}
+
+void readCaptions(const CtlArray<VbLabel> &labels, BallArray<QString> &into)
+{
+    for (int i = into.lo(); i <= into.hi(); ++i)
+        if (const VbLabel *label = labels.at(i))
+            into[i] = label->caption();
+}
+
+void writeTexts(CtlArray<VbTextBox> &boxes, const BallArray<QString> &from)
+{
+    for (int i = from.lo(); i <= from.hi(); ++i)
+        if (VbTextBox *box = boxes.at(i))
+            box->setText(from[i]);
+}
+
+void writeCaptions(CtlArray<VbLabel> &labels, const BallArray<QString> &from)
+{
+    for (int i = from.lo(); i <= from.hi(); ++i)
+        if (VbLabel *label = labels.at(i))
+            label->setCaption(from[i]);
+}
+
+// The exclusion marks: the box of each ball, or the stored mark where the pool grid has no row yet.
+void readExcluded(const DrumControls &drum, const DrumState &state, BallArray<int32_t> &into)
+{
+    for (int b = into.lo(); b <= into.hi(); ++b) {
+        const VbCheck *box = drum.chkExcludeBall.at(b);
+        into[b] = box ? box->value() : state.garrExcluded.value(b, 0);
+    }
+}
+
+void readInterval(const DrumControls &drum, IntervalSettings &into)
+{
+    into.on = static_cast<int16_t>(drum.chkPowerInterval->value());
+    into.limits = std::array<QString, 2>{drum.txtPowerInterval[0]->text(), drum.txtPowerInterval[1]->text()};
+    into.percentIndex = static_cast<int16_t>(drum.cboPowerIntervalPct->listIndex());
+}
+
+void writeInterval(DrumControls &drum, const IntervalSettings &from)
+{
+    drum.chkPowerInterval->setValue(from.on);
+    if (from.limits) {
+        drum.txtPowerInterval[0]->setText((*from.limits)[0]);
+        drum.txtPowerInterval[1]->setText((*from.limits)[1]);
+    }
+    // The entry itself is selected by the next recalculation.
+    drum.cboPowerIntervalPct->setText(QString::number(from.percentIndex));
+}
+
+// The items of one kind of game only: guards on the configured game shape (and on the controls
+// being there).
+bool secondDrum(const DrumControls &bonus) { return GameShape::current().twoDrums() && bonus.chkPowerInterval; }
+bool straightBoxed(const CtlArray<VbOption> &options)
+{
+    return GameShape::current().digitGame && options.exists(0) && options.exists(1);
+}
+
+}  // namespace
+
+void BoardBase::readBoardSettings(BoardSettings &s)
+{
+    s.hot = optHotCold[0]->value();
+    s.cold = optHotCold[1]->value();
+    s.powerIncrease = static_cast<int16_t>(chkPowerIncrease->value());
+    s.powerIncreaseLevel = static_cast<int16_t>(hsbPowerIncrease->value());
+    readTexts(txtGuaranteeNumber, s.guaranteeNumbers);
+    s.guaranteeNumbersOn = static_cast<int16_t>(chkGuaranteeNumbers->value());
+    readInterval(main, s.interval);
+    if (secondDrum(bonus))
+        readInterval(bonus, s.intervalBONUS);
+    s.columnsToDraw = txtColumnsToDraw->text();
+    s.compareWithGuess = static_cast<int16_t>(chkCompareWithGuess->value());
+    s.incrementalTicket = static_cast<int16_t>(chkIncrementalTicket->value());
+    readTexts(txtGuess, s.guesses);
+    readExcluded(main, gDrum, s.excluded);
+    if (secondDrum(bonus))
+        readExcluded(bonus, gDrumBONUS, s.excludedBONUS);
+    s.guessSource = txtGuessSource->text();
+    readCaptions(lblGuessPower, s.guessPowers);
+    s.guessPowerTotal = main.lblGuessPowerTotal->caption();
+    s.equalChance = static_cast<int16_t>(chkEqualChance->value());
+    if (straightBoxed(optStraightBoxed)) {
+        s.straight = optStraightBoxed[0]->value();
+        s.boxed = optStraightBoxed[1]->value();
+    }
+}
+
+void BoardBase::applyBoardSettings(const BoardSettings &s)
+{
+    putSettings(s, false);
+}
+
+void BoardBase::resetBoardSettings(const BoardSettings &defaults)
+{
+    putSettings(defaults, true);
+    const QString zero = QStringLiteral("0");
+    lblColumnNumber.forEach([&](int i, VbLabel *label) {
+        if (defaults.guaranteeNumbers.contains(i))
+            label->setCaption(zero);
+    });
+    main.lblColumnPowerTotal->setCaption(zero);
+}
+
+void BoardBase::putSettings(const BoardSettings &s, bool secondDrumLast)
+{
+    cboStartDrawing->setText(QString::number(s.startWeek));
+    cboDrawingDate->setText(s.drawDate);
+    cboEndDrawing->setText(QString::number(s.endWeek));
+    optHotCold[0]->setValue(s.hot);
+    optHotCold[1]->setValue(s.cold);
+    chkPowerIncrease->setValue(s.powerIncrease);
+    hsbPowerIncrease->setMin(2);
+    hsbPowerIncrease->setMax(4);
+    hsbPowerIncrease->setSmallChange(1);
+    hsbPowerIncrease->setValue(s.powerIncreaseLevel);
+    writeTexts(txtGuaranteeNumber, s.guaranteeNumbers);
+    chkGuaranteeNumbers->setValue(s.guaranteeNumbersOn);
+    writeInterval(main, s.interval);
+    if (secondDrum(bonus) && !secondDrumLast)
+        writeInterval(bonus, s.intervalBONUS);
+    txtColumnsToDraw->setText(s.columnsToDraw);
+    chkCompareWithGuess->setValue(s.compareWithGuess);
+    chkIncrementalTicket->setValue(s.incrementalTicket);
+    writeTexts(txtGuess, s.guesses);
+    txtGuessSource->setText(s.guessSource);
+    writeCaptions(lblGuessPower, s.guessPowers);
+    main.lblGuessPowerTotal->setCaption(s.guessPowerTotal);
+    chkEqualChance->setValue(s.equalChance);
+    if (straightBoxed(optStraightBoxed)) {
+        optStraightBoxed[0]->setValue(s.straight);
+        optStraightBoxed[1]->setValue(s.boxed);
+    }
+    if (secondDrum(bonus) && secondDrumLast)
+        writeInterval(bonus, s.intervalBONUS);
+}

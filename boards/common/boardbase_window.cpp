@@ -1,0 +1,418 @@
+// The board window: its load routine (shared by the three boards, with their own layout step),
+// colours, window size, closing, and the Language menu items.
+
+#include "boards/common/boardbase.h"
+
+#include "analysis/drum.h"
+#include "analysis/state.h"
+#include "analysis/ui/clsanalysis.h"
+#include "app/boardsettings.h"
+#include "app/clsfilesystem.h"
+#include "app/globals.h"
+#include "app/resstrings.h"
+#include "app/services.h"
+#include "app/settingsstore.h"
+#include "app/ui/clsrecordfile.h"
+#include "boards/common/boardbase_analysis.h"
+#include "boards/language/clslanguage.h"
+#include "dialogs/startwindow.h"
+#include "platform/dates.h"
+#include "platform/ui/msgbox.h"
+#include "platform/vb.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+
+// Controls that one kind of board has are reached under guards on the configured game shape.
+bool secondDrumGame() { return GameShape::current().twoDrums(); }
+
+// The header elements the game uses: both table halves, or only the left one in digit games.
+std::vector<int> tableHalves() { return GameShape::current().digitGame ? std::vector<int>{0} : std::vector<int>{0, 1}; }
+
+// The row templates of the power table and the pool grid.
+constexpr int kTemplates[] = {0, 29};
+
+// The interval widths offered, in percent.
+const QStringList &intervalPercentItems()
+{
+    static const QStringList items = {"1", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100"};
+    return items;
+}
+
+// The no-drawings notice (this lottery's database holds no drawing yet).
+constexpr int kNoDrawingsMessage = 46080;
+
+}  // namespace
+
+// ---- IBoard: showing and unloading --------------------------------------------------------------
+
+void BoardBase::showBoard()
+{
+    const bool first = !loaded_;
+    if (first) {
+        Form_Load();
+        if (unloaded_)
+            return;
+    }
+    show();
+    if (first) {
+        if (!placement_.maximised)
+            QTimer::singleShot(0, this, [this] { fitOuterSize(); });
+        cmdHiddenFocus->setFocus();
+        if (tellNoDrawings_)
+            vbMsgBox(res(kNoDrawingsMessage), msgbox::kInformation, res(10100));
+    }
+}
+
+void BoardBase::unloadBoard()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    Form_Unload();
+    hide();
+    deleteLater();
+}
+
+void BoardBase::closeEvent(QCloseEvent *event)
+{
+    // The title-bar close ends the program as File > Exit does.
+    event->ignore();
+    mnuFileExit_Click();
+}
+
+int32_t BoardBase::unloadEventCode() const
+{
+    switch (family_) {
+    case BoardFamily::Digit:
+        return eventlog::kDigitBoardClosed;
+    case BoardFamily::Lotto:
+        return eventlog::kLottoBoardClosed;
+    case BoardFamily::TwoPool:
+        break;
+    }
+    return eventlog::kTwoPoolBoardClosed;
+}
+
+// ---- Load and unload ----------------------------------------------------------------------------
+
+void BoardBase::Form_Load()
+{
+    loaded_ = true;
+    subShowGameMatrix();
+    subApplyStoredLanguage();
+    subApplyBoardColours();
+    subSetHandCursors();
+    subPlaceWindow();
+    subFillIntervalPercentItems();
+    subLayoutForGame();
+    subClearPositions();
+    const bool listed = subListDrawings();
+    subRestoreBoardSettings();
+
+    // A database that could not be read has been reported by the listing; one without drawings
+    // is told when the board shows.
+    noDrawings_ = !listed || glngTotalWeeks < 1;
+    tellNoDrawings_ = listed && noDrawings_;
+    if (noDrawings_) {
+        // Nothing to analyse: the drawing combos stay empty and POWER is not run.
+        for (VbCombo *combo : {cboStartDrawing, cboEndDrawing, cboDrawingDate})
+            combo->setText(QString());
+    } else {
+        subCheckAnalysisWindow();
+        cmdPower_Click();
+    }
+    subShowRestoredExclusions();
+    gblnBoardInitialised = true;
+    chkGuaranteeNumbers_Click();
+    chkCompareWithGuess_Click();
+    if (noDrawings_)
+        subEnableDrawingCommands(false);
+    else
+        subRefreshPoolsAtLoad();
+
+    staMain->setPanelText(3, fncLotteryDescription());
+
+    unloadStartWindow();
+    doEvents();
+}
+
+void BoardBase::Form_Unload()
+{
+    if (gobjFileSystem)
+        gobjFileSystem->subWriteLogEvent(unloadEventCode());
+    fncSaveSettings();
+}
+
+void BoardBase::subShowGameMatrix()
+{
+    main.lblGameMatrix->setCaption(QStringLiteral("%1/%2").arg(glngCfgNumbersDrawn).arg(glngCfgHighestBall));
+    main.lblGameMatrix->setFontSize(12);
+    main.lblGameMatrix->setFontBold(true);
+}
+
+void BoardBase::subApplyStoredLanguage()
+{
+    switch (glngLanguage) {
+    case 1:
+        mnuLanguageTurkish_Click();
+        break;
+    case 2:
+        mnuLanguageEnglish_Click();
+        break;
+    case 3:
+        mnuLanguageFrench_Click();
+        break;
+    default:
+        // A language the boards have no menu item for: English captions, the digit kept.
+        applyLanguageItem(mnuLanguageEnglish, 0);
+        break;
+    }
+}
+
+void BoardBase::subApplyBoardColours()
+{
+    gvarExcludedBackColor = static_cast<int32_t>(vbc::kExcludedGrey);
+    const auto back = static_cast<uint32_t>(glngBackColor);
+    setWindowBackColor(this, back);
+    setWindowBackColor(form, back);
+
+    auto paint = [](std::initializer_list<VbControl *> controls, uint32_t colour) {
+        for (VbControl *control : controls)
+            if (control)
+                control->setBackColor(colour);
+    };
+    for (int t : kTemplates)
+        paint({main.chkExcludeBall.at(t)}, back);
+    paint({fraDrawings, fraPool, fraGuaranteeAndInterval, fraTicketAndGuess, fraDrawingResults}, back);
+    for (int i = firstPosition(); i <= lastPosition(); ++i)
+        paint({lblDrawingNumberPower.at(i), lblGuessPower.at(i), lblColumnNumber.at(i)}, back);
+    paint({lblDate, lblEnd, lblStart, lblDrawingPowerTotalCap, main.lblGuessPowerTotal, main.lblDrawingPowerTotal,
+           main.lblPowerLowest, main.lblPowerMiddle, main.lblPowerHighest, main.lblColumnPowerTotal,
+           lblColumnPowerTotalCap, chkPowerIncrease, lblPowerIncrease, lblGuaranteeNumbers, main.lblPowerInterval,
+           main.lblPowerIntervalPctSign, main.lblPowerSliderPos, chkGuaranteeNumbers, main.chkPowerInterval},
+          back);
+    for (int i : {0, 1})
+        paint({lblHotCold.at(i), optHotCold.at(i), lblPowerIncreaseMinMax.at(i), lblStraightBoxed.at(i),
+               optStraightBoxed.at(i)},
+              back);
+    for (int half : tableHalves())
+        paint({main.lblHdrTotal.at(half), main.lblHdrStanding.at(half), main.lblHdrPowerPercent.at(half),
+               main.lblHdrLastPicked.at(half), main.lblHdrPool.at(half), main.lblHdrExclude.at(half)},
+              back);
+
+    if (secondDrumGame()) {
+        // The second drum's headers and exclusion templates keep a light grey of their own.
+        constexpr uint32_t kSecondDrumGrey = 0xDFDFDF;
+        for (int t : kTemplates)
+            paint({bonus.chkExcludeBall.at(t)}, kSecondDrumGrey);
+        paint({bonus.lblGuessPowerTotal, bonus.lblDrawingPowerTotal, bonus.lblPowerLowest, bonus.lblPowerMiddle,
+               bonus.lblPowerHighest, bonus.lblColumnPowerTotal, bonus.lblPowerInterval, bonus.lblPowerSliderPos,
+               bonus.chkPowerInterval},
+              back);
+        if (bonus.lblPowerInterval)
+            bonus.lblPowerInterval->setForeColor(vbc::kDarkRed);
+        for (int half : tableHalves())
+            paint({bonus.lblHdrTotal.at(half), bonus.lblHdrStanding.at(half), bonus.lblHdrPowerPercent.at(half),
+                   bonus.lblHdrLastPicked.at(half), bonus.lblHdrPool.at(half), bonus.lblHdrExclude.at(half)},
+                  kSecondDrumGrey);
+    }
+}
+
+void BoardBase::subSetHandCursors()
+{
+    for (bool second : {false, true}) {
+        if (second && !secondDrumGame())
+            break;
+        DrumControls &d = drum(second);
+        for (int half : tableHalves())
+            for (VbLabel *header : {d.lblHdrTotal.at(half), d.lblHdrPowerPercent.at(half), d.lblHdrLastPicked.at(half),
+                                    d.lblHdrPool.at(half), d.lblHdrExclude.at(half)})
+                if (header)
+                    header->setHandCursor(true);
+        for (int t : kTemplates)
+            for (VbPicture *picture : {d.picPowerBall.at(t), d.picPoolBall.at(t)})
+                if (picture)
+                    picture->setHandCursor(true);
+    }
+}
+
+void BoardBase::subPlaceWindow()
+{
+    const ScreenMetrics metrics = fncScreenMetrics(this);
+    intHorzRes_ = metrics.horzRes;
+    placement_ = fncMainWindowPlacement(metrics);
+    if (placement_.maximised) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    } else {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        resize(placement_.geometry.size());
+        move(placement_.geometry.topLeft());
+    }
+}
+
+void BoardBase::fitOuterSize()
+{
+    // The window's measures include its title bar and borders; once the desktop has framed the
+    // window, the client area gives up what the frame takes.
+    if (placement_.maximised || isMaximized())
+        return;
+    const QSize frame = frameGeometry().size() - geometry().size();
+    if (frame.width() > 0 || frame.height() > 0)
+        resize(placement_.geometry.size() - frame);
+}
+
+void BoardBase::subFillIntervalPercentItems()
+{
+    for (bool second : {false, true}) {
+        VbCombo *combo = drum(second).cboPowerIntervalPct;
+        if (!combo || (second && !secondDrumGame()))
+            continue;
+        combo->clear();
+        for (const QString &item : intervalPercentItems())
+            combo->addItem(item);
+    }
+}
+
+void BoardBase::subShowPositions(int lastNumber, int lastGuarantee)
+{
+    using Controls = std::initializer_list<QWidget *>;
+    auto show = [](Controls controls) {
+        for (QWidget *control : controls) {
+            if (control) {
+                control->setEnabled(true);
+                control->setVisible(true);
+            }
+        }
+    };
+    const int first = firstPosition() + 3;
+    for (int i = first; i <= lastNumber; ++i)
+        show(Controls{lblDrawingNumber.at(i), lblDrawingNumberPower.at(i), txtGuess.at(i), lblGuessPower.at(i)});
+    for (int i = first; i <= lastGuarantee; ++i)
+        show(Controls{txtGuaranteeNumber.at(i), lblColumnNumber.at(i)});
+}
+
+void BoardBase::subPlaceTotals(int last)
+{
+    auto alignRight = [](VbControl *total, const VbControl *position) {
+        if (total && position)
+            total->setLeft(position->Left() + position->Width() - total->Width());
+    };
+    alignRight(main.lblDrawingPowerTotal, lblDrawingNumberPower.at(last));
+    lblDrawingPowerTotalCap->setLeft(main.lblDrawingPowerTotal->Left() - lblDrawingPowerTotalCap->Width() - 80);
+    alignRight(main.lblGuessPowerTotal, lblGuessPower.at(last));
+    txtGuessSource->setWidth(main.lblGuessPowerTotal->Left() - lblGuessPower[firstPosition()]->Left() - 20);
+    alignRight(main.lblColumnPowerTotal, lblColumnNumber.at(last));
+    lblColumnPowerTotalCap->setLeft(main.lblColumnPowerTotal->Left() - lblColumnPowerTotalCap->Width() - 80);
+}
+
+void BoardBase::subClearPositions()
+{
+    const RecordShape shape = RecordShape::current();
+    const QString zero = QStringLiteral("0");
+    for (int i = shape.firstBall(); i <= shape.lastPosition(); ++i) {
+        if (VbTextBox *box = txtGuess.at(i))
+            box->setText(zero);
+        if (VbLabel *power = lblGuessPower.at(i))
+            power->setCaption(zero);
+    }
+    for (int i = shape.firstBall(); i <= shape.lastGuaranteePosition(); ++i) {
+        if (VbTextBox *box = txtGuaranteeNumber.at(i))
+            box->setText(zero);
+        if (VbLabel *number = lblColumnNumber.at(i))
+            number->setCaption(zero);
+    }
+    main.lblGuessPowerTotal->setCaption(zero);
+    main.lblColumnPowerTotal->setCaption(zero);
+}
+
+bool BoardBase::subListDrawings() { return boardanalysis::analysis().fncTotalWeekNumberAndAllGameDates(); }
+
+void BoardBase::subRefreshPoolsAtLoad() { subRefreshPool(); }
+
+void BoardBase::subRestoreBoardSettings()
+{
+    if (!gobjRecordFile || !gobjFileSystem)
+        return;
+    if (gblnTicketLoad) {
+        gobjRecordFile->subSelectRecordFile(QStringLiteral("forTICKETfile"));
+        if (gobjFileSystem->fncFileExists(gstrSavedTicketsFolder + gstrRecordFileName))
+            gobjRecordFile->subLoadBoardSettings();
+        subLoadTicketTextFile();
+    } else {
+        gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
+        if (gobjFileSystem->fncFileExists(gstrAppFolder + gstrRecordFileName))
+            gobjRecordFile->subLoadBoardSettings();
+        else
+            gobjRecordFile->subResetBoardSettings();
+    }
+}
+
+void BoardBase::subCheckAnalysisWindow()
+{
+    const int32_t total = glngTotalWeeks;
+    const QString totalText = QString::number(total);
+    if (cboStartDrawing->text().isEmpty())
+        cboStartDrawing->setText(QStringLiteral("1"));
+    if (cboEndDrawing->text().isEmpty())
+        cboEndDrawing->setText(totalText);
+    const auto start = vb::toLong(cboStartDrawing->text());
+    const auto end = vb::toLong(cboEndDrawing->text());
+    if (start && end && *start > *end) {
+        cboStartDrawing->setText(totalText);
+        cboEndDrawing->setText(totalText);
+    }
+    if (!dates::fromShortText(cboDrawingDate->text()).isValid())
+        cboEndDrawing->setText(totalText);
+
+    // Both drawings within 1..total, the start not after the end (a ticket saved before drawings
+    // were deleted may name drawings that are gone), and the date that of the end drawing.
+    const int32_t e = std::clamp(vb::toLong(cboEndDrawing->text()).value_or(total), 1, total);
+    const int32_t s = std::clamp(vb::toLong(cboStartDrawing->text()).value_or(1), 1, e);
+    cboStartDrawing->setText(QString::number(s));
+    cboEndDrawing->setText(QString::number(e));
+    const auto dateIndex = static_cast<size_t>(total + 1 - e);
+    if (dateIndex < garrGameDates.size())
+        cboDrawingDate->setText(dates::toShortText(garrGameDates[dateIndex]));
+}
+
+void BoardBase::subShowRestoredExclusions()
+{
+    for (bool second : {false, true}) {
+        if (second && !secondDrumGame())
+            break;
+        const DrumState &state = second ? gDrumBONUS : gDrum;
+        drum(second).chkExcludeBall.forEach([&](int ball, VbCheck *box) {
+            if (state.garrExcluded.contains(ball))
+                box->setValue(std::clamp(state.garrExcluded[ball], 0, 2));
+        });
+    }
+}
+
+void BoardBase::subEnableDrawingCommands(bool on)
+{
+    for (VbButton *button : {cmdPower, cmdPopulate, cmdDraw})
+        button->setEnabled(on);
+}
+
+// ---- Language menu ----------------------------------------------------------------------------
+
+void BoardBase::applyLanguageItem(QAction *item, int32_t digit)
+{
+    if (digit != 0)
+        glngLanguage = digit;
+    for (QAction *each : {mnuLanguageEnglish, mnuLanguageFrench, mnuLanguageTurkish})
+        each->setChecked(each == item);
+    if (gobjLanguage)
+        gobjLanguage->subApplyLanguageToBoard();
+}
+
+void BoardBase::mnuLanguageEnglish_Click() { applyLanguageItem(mnuLanguageEnglish, 2); }
+
+void BoardBase::mnuLanguageFrench_Click() { applyLanguageItem(mnuLanguageFrench, 3); }
+
+void BoardBase::mnuLanguageTurkish_Click() { applyLanguageItem(mnuLanguageTurkish, 1); }

@@ -1,0 +1,35 @@
+#pragma once
+// The lotto board: the window of the single-drum lotto games ("500", "600", "700", "510", "610",
+// "710", "620"). Its design places the shared vocabulary in twips: the power table and the pool
+// grid in two halves of 28 rows each on the left (row pitch 360 twips), the five frames on the
+// right. The load routine is the shared one; this board lays out its positions, totals and bonus
+// markers for the game code.
+
+#include "boards/common/boardbase.h"
+
+class frmLottoBoard : public BoardBase {
+public:
+    frmLottoBoard();
+
+    // Positions of the design, in twips, that the layout and the tests rely on.
+    static constexpr int kRowPitch = 360;       // power table and pool grid rows
+    static constexpr int kFirstRowTop = 330;    // Top of row 1 (template 0) and row 29 (template 29)
+    static constexpr int kPositionLeft = 150;   // Left of position 1 in the position rows
+    static constexpr int kPositionPitch = 450;  // from one position to the next
+    static constexpr int kPositionWidth = 390;
+
+protected:
+    // Positions in use, totals against the last main number, bonus markers.
+    void subLayoutForGame() override;
+
+private:
+    void subDesign();
+    void subDesignTables();
+    void subDesignDrawings();
+    void subDesignPool();
+    void subDesignGuaranteeAndInterval();
+    void subDesignTicketAndGuess();
+    void subDesignResults();
+    void subDesignMarkers();
+    void subPlaceBonusMarkers();
+};
