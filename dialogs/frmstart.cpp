@@ -50,37 +50,10 @@ frmStart::frmStart()
 
 void frmStart::buildMenus()
 {
-    QMenuBar *bar = menuBar();
-    mnuFile = bar->addMenu(QStringLiteral("File"));
-    mnuFilePrintTicket = mnuFile->addAction(QStringLiteral("Print"));
-    mnuFilePrintTicket->setEnabled(false);
-    mnuFileSep1 = mnuFile->addSeparator();
-    mnuLanguage = mnuFile->addMenu(QStringLiteral("Language"));
-    mnuLanguageEnglish = mnuLanguage->addAction(QStringLiteral("English"));
-    mnuLanguageFrench = mnuLanguage->addAction(QStringLiteral("French"));
-    mnuLanguageTurkish = mnuLanguage->addAction(QStringLiteral("Turkish"));
-    for (QAction *item : {mnuLanguageEnglish, mnuLanguageFrench, mnuLanguageTurkish})
-        item->setCheckable(true);
-    mnuLanguageEnglish->setChecked(true);
-    mnuFileSep2 = mnuFile->addSeparator();
-    mnuFileExit = mnuFile->addAction(QStringLiteral("Exit"));
-
-    mnuTicket = bar->addMenu(QStringLiteral("Ticket"));
-    mnuTicketLoad = mnuTicket->addAction(QStringLiteral("Load"));
-    mnuTicketSave = mnuTicket->addAction(QStringLiteral("Save"));
-    mnuTicketDelete = mnuTicket->addAction(QStringLiteral("Delete"));
-    for (QAction *item : {mnuTicketLoad, mnuTicketSave, mnuTicketDelete})
+    createMenus(menuBar());
+    // Only the commands that need no board are available here.
+    for (QAction *item : {mnuFilePrintTicket, mnuTicketLoad, mnuTicketSave, mnuTicketDelete, mnuLotteryManage})
         item->setEnabled(false);
-
-    mnuLottery = bar->addMenu(QStringLiteral("Lottery"));
-    mnuLotteryLoad = mnuLottery->addAction(QStringLiteral("Load"));
-    mnuLotteryManage = mnuLottery->addAction(QStringLiteral("Manage"));
-    mnuLotteryManage->setEnabled(false);
-
-    mnuHelp = bar->addMenu(QStringLiteral("Help"));
-    mnuHelpContents = mnuHelp->addAction(QStringLiteral("Help"));
-    mnuHelpSep = mnuHelp->addSeparator();
-    mnuHelpAbout = mnuHelp->addAction(QStringLiteral("About..."));
 
     connect(mnuLanguageEnglish, &QAction::triggered, this, [this] { mnuLanguageEnglish_Click(); });
     connect(mnuLanguageFrench, &QAction::triggered, this, [this] { mnuLanguageFrench_Click(); });
@@ -132,51 +105,29 @@ void frmStart::subSetLanguageCaptions()
     else
         lblStatus->setCaption(res(30130));
 
-    mnuFile->setTitle(res(21000));
-    mnuFilePrintTicket->setText(res(21020));
-    mnuLanguage->setTitle(res(21090));
-    mnuLanguageEnglish->setText(resources::text(21101));
-    mnuLanguageFrench->setText(resources::text(21102));
-    mnuLanguageTurkish->setText(resources::text(21104));
-    mnuFileExit->setText(res(21080));
-    mnuTicket->setTitle(res(22000));
-    mnuTicketLoad->setText(res(21040));
-    mnuTicketSave->setText(res(21050));
-    mnuTicketDelete->setText(res(21060));
-    mnuLottery->setTitle(res(22010));
-    mnuLotteryLoad->setText(res(21040));
-    mnuLotteryManage->setText(res(22020));
-    mnuHelp->setTitle(res(24000));
-    mnuHelpContents->setText(res(24020));
-    mnuHelpAbout->setText(res(24030));
+    captionMenus(res);
     // The help window is found by its title in the language chosen here.
     subSetHelpNames();
-}
-
-void frmStart::checkLanguage(QAction *chosen)
-{
-    for (QAction *item : {mnuLanguageEnglish, mnuLanguageFrench, mnuLanguageTurkish})
-        item->setChecked(item == chosen);
 }
 
 void frmStart::mnuLanguageEnglish_Click()
 {
     glngLanguage = 2;
-    checkLanguage(mnuLanguageEnglish);
+    tickLanguageItem(2);
     subSetLanguageCaptions();
 }
 
 void frmStart::mnuLanguageFrench_Click()
 {
     glngLanguage = 3;
-    checkLanguage(mnuLanguageFrench);
+    tickLanguageItem(3);
     subSetLanguageCaptions();
 }
 
 void frmStart::mnuLanguageTurkish_Click()
 {
     glngLanguage = 1;
-    checkLanguage(mnuLanguageTurkish);
+    tickLanguageItem(1);
     subSetLanguageCaptions();
 }
 

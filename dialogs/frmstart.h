@@ -4,6 +4,7 @@
 // status line that tells the user what to do or what is loading, and a status bar. It sizes itself
 // to the screen.
 
+#include "dialogs/programmenus.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/screen.h"
 
@@ -21,31 +22,9 @@ using StartWindowPlacement = WindowPlacement;
 // 15450 x 11610 twip window, gives a maximised window; otherwise that window centred on the screen.
 StartWindowPlacement fncStartWindowPlacement(const ScreenMetrics &metrics);
 
-class frmStart : public QMainWindow {
+class frmStart : public QMainWindow, public ProgramMenus {
 public:
     frmStart();
-
-    // The menu bar.
-    QMenu *mnuFile = nullptr;
-    QAction *mnuFilePrintTicket = nullptr;
-    QAction *mnuFileSep1 = nullptr;
-    QMenu *mnuLanguage = nullptr;
-    QAction *mnuLanguageEnglish = nullptr;
-    QAction *mnuLanguageFrench = nullptr;
-    QAction *mnuLanguageTurkish = nullptr;
-    QAction *mnuFileSep2 = nullptr;
-    QAction *mnuFileExit = nullptr;
-    QMenu *mnuTicket = nullptr;
-    QAction *mnuTicketLoad = nullptr;
-    QAction *mnuTicketSave = nullptr;
-    QAction *mnuTicketDelete = nullptr;
-    QMenu *mnuLottery = nullptr;
-    QAction *mnuLotteryLoad = nullptr;
-    QAction *mnuLotteryManage = nullptr;
-    QMenu *mnuHelp = nullptr;
-    QAction *mnuHelpContents = nullptr;
-    QAction *mnuHelpSep = nullptr;
-    QAction *mnuHelpAbout = nullptr;
 
     VbLabel *lblStatus = nullptr;
     QStatusBar *staMain = nullptr;
@@ -79,7 +58,6 @@ private:
     void Form_Load();
     void buildMenus();
     void layoutClientArea();
-    void checkLanguage(QAction *chosen);
 
     QWidget *client_ = nullptr;
     int intHorzRes_ = 0;

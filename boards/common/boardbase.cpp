@@ -35,7 +35,7 @@ BoardBase::BoardBase(BoardFamily family, QWidget *parent) : QMainWindow(parent),
     form = new QWidget(this);
     setCentralWidget(form);
     createControls();
-    createMenus();
+    createMenus(menuBar());
     wireWindowHandlers();
     wireAnalysisHandlers();
     wireMenuHandlers();
@@ -170,34 +170,4 @@ void BoardBase::createControls()
     cmdHiddenFocus = make<VbButton>(form);
     staMain = new VbStatusBar(3, this);
     setStatusBar(staMain);
-}
-
-void BoardBase::createMenus()
-{
-    QMenuBar *bar = menuBar();
-    mnuFile = bar->addMenu(QString());
-    mnuFilePrintTicket = mnuFile->addAction(QString());
-    mnuFile->addSeparator();
-    mnuLanguage = mnuFile->addMenu(QString());
-    mnuLanguageEnglish = mnuLanguage->addAction(QString());
-    mnuLanguageFrench = mnuLanguage->addAction(QString());
-    mnuLanguageTurkish = mnuLanguage->addAction(QString());
-    for (QAction *item : {mnuLanguageEnglish, mnuLanguageFrench, mnuLanguageTurkish})
-        item->setCheckable(true);
-    mnuFile->addSeparator();
-    mnuFileExit = mnuFile->addAction(QString());
-
-    mnuTicket = bar->addMenu(QString());
-    mnuTicketLoad = mnuTicket->addAction(QString());
-    mnuTicketSave = mnuTicket->addAction(QString());
-    mnuTicketDelete = mnuTicket->addAction(QString());
-
-    mnuLottery = bar->addMenu(QString());
-    mnuLotteryLoad = mnuLottery->addAction(QString());
-    mnuLotteryManage = mnuLottery->addAction(QString());
-
-    mnuHelp = bar->addMenu(QString());
-    mnuHelpContents = mnuHelp->addAction(QString());
-    mnuHelp->addSeparator();
-    mnuHelpAbout = mnuHelp->addAction(QString());
 }

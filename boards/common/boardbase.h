@@ -11,6 +11,7 @@
 // Controls a board does not have stay nullptr (or absent from their array).
 
 #include "boards/common/iboard.h"
+#include "dialogs/programmenus.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/ctlarray.h"
 #include "platform/ui/screen.h"
@@ -75,7 +76,7 @@ class BoardBase;
 // The board in front as the shared board type, or nullptr when no board is open.
 BoardBase *boardInFront();
 
-class BoardBase : public QMainWindow, public IBoard {
+class BoardBase : public QMainWindow, public IBoard, public ProgramMenus {
 public:
     ~BoardBase() override;
 
@@ -163,24 +164,6 @@ public:
     VbButton *cmdHiddenFocus = nullptr;
     VbStatusBar *staMain = nullptr;  // panels 1..3
 
-    // Menus.
-    QMenu *mnuFile = nullptr;
-    QAction *mnuFilePrintTicket = nullptr;
-    QMenu *mnuLanguage = nullptr;
-    QAction *mnuLanguageEnglish = nullptr;
-    QAction *mnuLanguageFrench = nullptr;
-    QAction *mnuLanguageTurkish = nullptr;
-    QAction *mnuFileExit = nullptr;
-    QMenu *mnuTicket = nullptr;
-    QAction *mnuTicketLoad = nullptr;
-    QAction *mnuTicketSave = nullptr;
-    QAction *mnuTicketDelete = nullptr;
-    QMenu *mnuLottery = nullptr;
-    QAction *mnuLotteryLoad = nullptr;
-    QAction *mnuLotteryManage = nullptr;
-    QMenu *mnuHelp = nullptr;
-    QAction *mnuHelpContents = nullptr;
-    QAction *mnuHelpAbout = nullptr;
 
     // The drum's controls: `main`, or `bonus` for the second drum.
     DrumControls &drum(bool second) { return second ? bonus : main; }
@@ -359,7 +342,6 @@ protected:
 private:
     void createControls();
     void createDrumControls(DrumControls &drum, bool second);
-    void createMenus();
 
     // Steps of the load routine.
     void subApplyStoredLanguage();
@@ -373,7 +355,7 @@ private:
     void subEnableDrawingCommands(bool on);
     void putSettings(const BoardSettings &settings, bool secondDrumLast);
     void fitOuterSize();
-    void applyLanguageItem(QAction *item, int32_t digit);
+    void applyLanguageItem(int32_t digit);
 
     BoardFamily family_;
     QString ticketReadProblem_;

@@ -169,7 +169,7 @@ void BoardBase::subApplyStoredLanguage()
         break;
     default:
         // A language the boards have no menu item for: English captions, the digit kept.
-        applyLanguageItem(mnuLanguageEnglish, 0);
+        applyLanguageItem(0);
         break;
     }
 }
@@ -401,18 +401,17 @@ void BoardBase::subEnableDrawingCommands(bool on)
 
 // ---- Language menu ----------------------------------------------------------------------------
 
-void BoardBase::applyLanguageItem(QAction *item, int32_t digit)
+void BoardBase::applyLanguageItem(int32_t digit)
 {
     if (digit != 0)
         glngLanguage = digit;
-    for (QAction *each : {mnuLanguageEnglish, mnuLanguageFrench, mnuLanguageTurkish})
-        each->setChecked(each == item);
+    tickLanguageItem(digit);
     if (gobjLanguage)
         gobjLanguage->subApplyLanguageToBoard();
 }
 
-void BoardBase::mnuLanguageEnglish_Click() { applyLanguageItem(mnuLanguageEnglish, 2); }
+void BoardBase::mnuLanguageEnglish_Click() { applyLanguageItem(2); }
 
-void BoardBase::mnuLanguageFrench_Click() { applyLanguageItem(mnuLanguageFrench, 3); }
+void BoardBase::mnuLanguageFrench_Click() { applyLanguageItem(3); }
 
-void BoardBase::mnuLanguageTurkish_Click() { applyLanguageItem(mnuLanguageTurkish, 1); }
+void BoardBase::mnuLanguageTurkish_Click() { applyLanguageItem(1); }

@@ -40,30 +40,6 @@ int messageId(int k)
     return k < 24 ? 30170 + 10 * k : kManagerIds[k - 24];
 }
 
-// The menus, separators untouched. The language items carry each language's own name, the same
-// in every language (fixed ids).
-void captionMenus(BoardBase &b)
-{
-    struct Row {
-        QAction *item;
-        int id;
-        bool fixedId;
-    };
-    const Row rows[] = {
-        {b.mnuFile->menuAction(), 21000, false},     {b.mnuFilePrintTicket, 21020, false},
-        {b.mnuLanguage->menuAction(), 21090, false}, {b.mnuLanguageEnglish, 21101, true},
-        {b.mnuLanguageFrench, 21102, true},          {b.mnuLanguageTurkish, 21104, true},
-        {b.mnuFileExit, 21080, false},               {b.mnuTicket->menuAction(), 22000, false},
-        {b.mnuTicketLoad, 21040, false},             {b.mnuTicketSave, 21050, false},
-        {b.mnuTicketDelete, 21060, false},           {b.mnuLottery->menuAction(), 22010, false},
-        {b.mnuLotteryLoad, 21040, false},            {b.mnuLotteryManage, 22020, false},
-        {b.mnuHelp->menuAction(), 24000, false},     {b.mnuHelpContents, 24020, false},
-        {b.mnuHelpAbout, 24030, false},
-    };
-    for (const Row &row : rows)
-        row.item->setText(row.fixedId ? resources::text(row.id) : txt(row.id));
-}
-
 // The frames, buttons and labels that carry words; controls of one kind of board under their guard.
 void captionControls(BoardBase &b, int32_t n1, int32_t n2)
 {
@@ -169,7 +145,7 @@ void clsLanguage::subApplyLanguageToBoard()
     gstrLoadedTicketText = txt(30430);
 
     // 4, 5. Menus, then frames, buttons and labels.
-    captionMenus(b);
+    b.captionMenus(txt);
     captionControls(b, n1, n2);
 
     // 6. The message table, before any tool tip is taken from it.
