@@ -53,5 +53,4 @@ struct DrumShape {
     int32_t lastColumn() const { return firstColumn + columnCount - 1; }
     bool holds(int32_t ball) const { return ball >= firstBall && ball <= maxBall; }
     int32_t ballCount() const { return maxBall >= firstBall ? maxBall - firstBall + 1 : 0; }
-    bool present() const { return columnCount > 0 && maxBall >= firstBall; }
 };

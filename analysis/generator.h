@@ -162,7 +162,6 @@ public:
 
     RunStatus status() const;
     uint64_t seed() const { return seed_; }
-    int64_t failuresInARow() const { return failuresInARow_; }
 
 private:
     struct Part {

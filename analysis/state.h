@@ -113,8 +113,6 @@ inline bool gblnMainPoolView = true;
 inline bool gblnSkipDraw = false;
 inline bool gblnTicketColumnSelected = false;
 inline bool gblnAllExcluded = false;
-inline bool gblnExcludeAllRunning = false;
-inline bool gblnBoxedCompare = false;
 
 // ---- The ticket -----------------------------------------------------------------------------
 inline TicketGrid garrTicketGrid;

@@ -18,11 +18,6 @@ VbVariant VbVariant::fromDate(const QDate &date) { return fromOleDate(dates::toO
 VbVariant VbVariant::fromText(const QString &text) { return VbVariant(String, text); }
 VbVariant VbVariant::fromBool(bool value) { return VbVariant(Boolean, value); }
 
-bool VbVariant::isNumeric() const
-{
-    return tag_ == Integer || tag_ == Long || tag_ == Single || tag_ == Double;
-}
-
 std::optional<double> VbVariant::number() const
 {
     switch (tag_) {

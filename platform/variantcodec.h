@@ -47,8 +47,6 @@ public:
     bool isEmpty() const { return tag_ == Empty; }
     bool isNull() const { return tag_ == Null; }
     bool isText() const { return tag_ == String; }
-    // Integer, Long, Single or Double.
-    bool isNumeric() const;
 
     // The value of a numeric slot (Integer, Long, Single, Double); nothing for any other kind.
     std::optional<double> number() const;
