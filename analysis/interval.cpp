@@ -4,7 +4,6 @@
 #include "platform/vb.h"
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 std::optional<SumStats> drawingCountSumStats(const History &history, const DrumShape &drum,
@@ -33,36 +32,21 @@ std::optional<SumStats> drawingCountSumStats(const History &history, const DrumS
         largest = std::max(largest, s);
         smallest = std::min(smallest, s);
     }
-    const auto clamp32 = [](int64_t v) {
-        return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
-                                                        std::numeric_limits<int32_t>::max()));
-    };
     SumStats stats;
-    stats.smallest = clamp32(smallest);
-    stats.largest = clamp32(largest);
+    stats.smallest = vb::cLngOrClamp(static_cast<double>(smallest));
+    stats.largest = vb::cLngOrClamp(static_cast<double>(largest));
     stats.mean = vb::cLngOrClamp(static_cast<double>(total) / static_cast<double>(last - first));
     return stats;
 }
 
-namespace {
-
-int32_t roundLimit(double value)
-{
-    if (auto v = vb::cLng(value))
-        return *v;
-    return value < 0 ? std::numeric_limits<int32_t>::min() : std::numeric_limits<int32_t>::max();
-}
-
-}  // namespace
-
 int32_t intervalUpperLimit(int32_t mean, int32_t largest, int32_t percent)
 {
-    return roundLimit(mean + percent * ((static_cast<double>(largest) - mean) + 0.001) / 100);
+    return vb::cLngOrClamp(mean + percent * ((static_cast<double>(largest) - mean) + 0.001) / 100);
 }
 
 int32_t intervalLowerLimit(int32_t mean, int32_t smallest, int32_t percent)
 {
-    return roundLimit(mean - percent * ((static_cast<double>(mean) - smallest) + 0.001) / 100);
+    return vb::cLngOrClamp(mean - percent * ((static_cast<double>(mean) - smallest) + 0.001) / 100);
 }
 
 PowerIntervalView powerIntervalView(const SumStats &stats, int32_t percent)

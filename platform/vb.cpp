@@ -1,6 +1,5 @@
 #include "platform/vb.h"
 
-#include <cassert>
 #include <cfenv>
 #include <cmath>
 #include <limits>
@@ -35,7 +34,6 @@ int32_t cLngOrClamp(double value)
 {
     if (auto v = cLng(value))
         return *v;
-    assert(false && "value out of 32-bit range");
     if (std::isnan(value))
         return 0;
     return value < 0 ? std::numeric_limits<int32_t>::min() : std::numeric_limits<int32_t>::max();

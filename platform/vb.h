@@ -13,7 +13,7 @@ namespace vb {
 std::optional<int32_t> cLng(double value);
 // Fraction to 16-bit integer, half to even. Empty when out of range or NaN.
 std::optional<int16_t> cInt(double value);
-// cLng for values known to be in range (asserts in debug builds, clamps otherwise).
+// cLng with a value beyond the 32-bit range clamped to its nearer limit (NaN gives 0).
 int32_t cLngOrClamp(double value);
 
 // A numeric text in the program's own invariant notation: blanks around it are ignored, then an
