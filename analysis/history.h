@@ -16,6 +16,13 @@ struct Drawing {
     // WinnerNumber1..8 at indexes 0..7: the main numbers (digit games: the digit of each position)
     // first, then the bonus or second-drum numbers; kEmpty where the column is empty.
     std::array<int32_t, 8> numbers{kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty};
+
+    // The number of WinnerNumber column c (1-based); kEmpty for a column the table does not have.
+    int32_t number(int column) const
+    {
+        return column >= 1 && column <= static_cast<int>(numbers.size()) ? numbers[static_cast<size_t>(column - 1)]
+                                                                          : kEmpty;
+    }
 };
 
 // Drawings in WeekNo order.

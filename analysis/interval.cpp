@@ -22,9 +22,7 @@ std::optional<SumStats> drawingCountSumStats(const History &history, const DrumS
         const Drawing &d = history[i];
         int64_t s = 0;
         for (int c = drum.firstColumn; c <= drum.lastColumn(); ++c) {
-            if (c < 1 || c > static_cast<int>(d.numbers.size()))
-                continue;
-            const int32_t n = d.numbers[static_cast<size_t>(c - 1)];
+            const int32_t n = d.number(c);
             if (drum.holds(n))
                 s += pickCount.value(n, 0);
         }

@@ -48,11 +48,9 @@ BallArray<double> calculatePowerTable(const History &history, const DrumShape &d
     // Column by column, each over the window's drawings in week order, so that the sums are added
     // up in the same order as always (this only matters once sums pass 2^53).
     for (int c = drum.firstColumn; c <= drum.lastColumn(); ++c) {
-        if (c < 1 || c > static_cast<int>(Drawing{}.numbers.size()))
-            continue;
         for (size_t i = first; i < last; ++i) {
             const Drawing &d = history[i];
-            const int32_t n = d.numbers[static_cast<size_t>(c - 1)];
+            const int32_t n = d.number(c);
             if (!drum.holds(n))
                 continue;
             const double w = d.weekNo;

@@ -6,9 +6,7 @@ uint64_t drumBallsOf(const Drawing &drawing, const DrumShape &drum)
 {
     uint64_t set = 0;
     for (int c = drum.firstColumn; c <= drum.lastColumn(); ++c) {
-        if (c < 1 || c > static_cast<int>(drawing.numbers.size()))
-            continue;
-        const int32_t n = drawing.numbers[static_cast<size_t>(c - 1)];
+        const int32_t n = drawing.number(c);
         if (drum.holds(n) && n < 64)
             set |= uint64_t{1} << n;
     }
@@ -20,9 +18,7 @@ int64_t countNumbersOutsideDrum(const History &history, const DrumShape &drum)
     int64_t outside = 0;
     for (const Drawing &d : history) {
         for (int c = drum.firstColumn; c <= drum.lastColumn(); ++c) {
-            if (c < 1 || c > static_cast<int>(d.numbers.size()))
-                continue;
-            const int32_t n = d.numbers[static_cast<size_t>(c - 1)];
+            const int32_t n = d.number(c);
             if (!drum.holds(n) || n >= 64)
                 ++outside;
         }
