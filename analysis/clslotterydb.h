@@ -87,8 +87,9 @@ std::optional<QDate> toDate(const QVariant &value);
 
 // The table every results database holds.
 QString schemaSql();
-// Creates a new results database at `path` holding `drawings` (numbers equal to 0 are stored as
-// NULL, as an unused column is). Fails, and leaves nothing behind, when the file exists.
+// Creates a new results database at `path` holding `drawings`: the first `numbersPerDrawing`
+// number columns of each, the columns after them NULL. Fails, and leaves nothing behind, when the
+// file exists.
 bool createResultsDatabase(const QString &path, const History &drawings, int numbersPerDrawing,
                            QString *error);
 // True when `path` is a results database that can be opened for reading and writing (the file
@@ -130,8 +131,8 @@ public:
     // deleted.
     [[nodiscard]] bool subDeleteDrawing(int32_t weekNo);
 
-    // Every drawing in WeekNo order, unused number columns as 0, for the computations that work
-    // on the whole history in memory.
+    // Every drawing in WeekNo order, a NULL number column as Drawing::kEmpty, for the computations
+    // that work on the whole history in memory.
     std::optional<History> fncLoadHistory();
 
     // Runs one read-only statement (a SELECT) on the connection and reads all its rows.
