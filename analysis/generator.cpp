@@ -57,7 +57,7 @@ PartView viewOf(const PartInputs &p)
         std::sort(sorted.begin(), sorted.end());
         v.sameGuarantees = std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end();
     }
-    const DrumSampler sampler(p.pool, p.excluded);
+    const DrumSampler sampler(p.pool, p.excluded, p.drum);
     for (int32_t b : sampler.balls()) {
         if (p.distinct && std::find(v.guaranteed.begin(), v.guaranteed.end(), b) != v.guaranteed.end())
             continue;
@@ -339,11 +339,11 @@ uint64_t uniformBelow(std::mt19937_64 &engine, uint64_t n)
     return static_cast<uint64_t>(m >> 64);
 }
 
-DrumSampler::DrumSampler(const Pool &pool, const BallArray<int32_t> &excluded)
+DrumSampler::DrumSampler(const Pool &pool, const BallArray<int32_t> &excluded, const DrumShape &drum)
 {
     for (int32_t b = pool.firstBall(); b <= pool.lastBall(); ++b) {
         const int64_t c = pool.count(b);
-        if (c <= 0 || excluded.value(b, 0) != 0 || b < 0 || b > 127)
+        if (c <= 0 || excluded.value(b, 0) != 0 || !drum.holds(b) || b < 0 || b > 127)
             continue;
         balls_.push_back(b);
         total_ += c;
@@ -422,7 +422,7 @@ TicketColumnGenerator::TicketColumnGenerator(GeneratorSetup setup) : setup_(std:
         part.distinct = p->distinct;
         for (const auto &g : p->guarantees)
             part.guarantee.push_back(g ? *g : -1);
-        part.sampler = DrumSampler(p->pool, p->excluded);
+        part.sampler = DrumSampler(p->pool, p->excluded, p->drum);
         part.pickCount.assign(static_cast<size_t>(std::max(p->drum.maxBall, 0)) + 1, 0);
         for (int b = 0; b <= p->drum.maxBall; ++b)
             part.pickCount[static_cast<size_t>(b)] = p->pickCount.value(b, 0);

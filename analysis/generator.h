@@ -108,11 +108,13 @@ DrawCheck prepareTicketDraw(const GeneratorSetup &setup);
 
 // ---- Drawing from a pool ------------------------------------------------------------------------
 
-// Draws balls of a pool among those not excluded, each with the probability of its pool count.
+// Draws balls of a pool among those of the drum that are not excluded, each with the probability
+// of its pool count. A pool left from another game may hold balls the drum has not: they are never
+// drawn.
 class DrumSampler {
 public:
     DrumSampler() = default;
-    DrumSampler(const Pool &pool, const BallArray<int32_t> &excluded);
+    DrumSampler(const Pool &pool, const BallArray<int32_t> &excluded, const DrumShape &drum);
 
     int64_t total() const { return total_; }                    // pool elements not excluded
     const std::vector<int32_t> &balls() const { return balls_; }  // drawable balls, ascending

@@ -319,7 +319,7 @@ TEST_F(Generator, DrawsFollowThePoolCountsAmongAllowedBalls)
 {
     BallArray<int32_t> excluded(1, 5, 0);
     excluded[5] = 1;
-    const DrumSampler sampler(Pool(1, {10, 30, 60, 0, 50}), excluded);
+    const DrumSampler sampler(Pool(1, {10, 30, 60, 0, 50}), excluded, DrumShape::main(GameShape::lotto(5, 3)));
     EXPECT_EQ(sampler.total(), 100);
     std::mt19937_64 engine(2024);
     std::map<int, int> seen;
@@ -334,7 +334,7 @@ TEST_F(Generator, DrawsFollowThePoolCountsAmongAllowedBalls)
     EXPECT_LT(chi2, 13.8);  // 2 degrees of freedom, 0.1 %
 
     // A pool too large for a table of its elements draws through its running sums alike.
-    const DrumSampler large(Pool(1, {int64_t{1} << 40, int64_t{3} << 40}), {});
+    const DrumSampler large(Pool(1, {int64_t{1} << 40, int64_t{3} << 40}), {}, DrumShape::main(GameShape::lotto(2, 1)));
     int ones = 0;
     for (int i = 0; i < 40000; ++i)
         ones += large.draw(engine) == 1;
@@ -477,6 +477,19 @@ TEST_F(Generator, EveryHazardEndsWithAClearResult)
     EXPECT_EQ(glngColumnsMade, 5);
     EXPECT_EQ(garrTicketGrid.rowCount(), 5);
     EXPECT_FALSE(drawGaveUpText().isEmpty());
+}
+
+TEST_F(Generator, APoolLeftFromALargerGameDrawsOnlyThisDrumsBalls)
+{
+    // The pool of a 6/49 lottery, kept when POWER was refused on a 3/10 lottery opened after it.
+    GeneratorSetup s = lottoSetup(10, 3);
+    s.main.pool = Pool(1, std::vector<int64_t>(49, 1));
+    EXPECT_EQ(countPossibleColumns(s), 120);  // 10 choose 3
+    startRun(120);
+    TicketColumnGenerator gen(s);
+    EXPECT_EQ(gen.runToEnd(), RunStatus::TargetReached);
+    for (int r = 1; r <= 120; ++r)
+        EXPECT_LE(rowOf(r).back(), 10);
 }
 
 TEST_F(Generator, GuaranteeTextsThatMeanNothing)
