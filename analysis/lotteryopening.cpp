@@ -50,6 +50,8 @@ OpeningCheck prepareLotteryOpening(const QString &databaseFile)
 
 namespace {
 
+// Sizes and clears the tables of a drum. The tables of the last POWER belonged to the lottery open
+// before: until POWER runs on this one there is no pool to draw from.
 void sizeDrumTables(DrumState &drum, int32_t first, int32_t last)
 {
     drum.garrExcluded.reset(first, last, 0);
@@ -59,6 +61,14 @@ void sizeDrumTables(DrumState &drum, int32_t first, int32_t last)
     drum.garrPosByPowerPercent.reset(first, last, 0);
     drum.garrPoolCountEdited.reset(first, last, 0);
     drum.garrPoolWeightSaved.reset(first, last, 0);
+    drum.garrPickCount = {};
+    drum.garrLastPickedWeek = {};
+    drum.garrPower = {};
+    drum.garrRankTable = {};
+    drum.garrPoolWeight = {};
+    drum.garrPool = {};
+    drum.glngPoolTotal = 0;
+    drum.gblnSumStatsValid = false;
 }
 
 }  // namespace

@@ -41,8 +41,9 @@ OpeningCheck prepareLotteryOpening(const QString &databaseFile);
 
 // Puts a checked opening into the program's state: the catalogue tables, the lottery, game
 // configuration and country globals (with the file-suffix copies), GameConfig, the per-ball
-// tables of the main drum (and of the second drum when there is one) sized and cleared, and the
-// board options and view flags reset. The game code is set by subSetGameCodeAndBoard.
+// tables of the main drum (and of the second drum when there is one) sized and cleared, the pool
+// and the other results of the last POWER emptied, and the board options and view flags reset.
+// The game code is set by subSetGameCodeAndBoard.
 void commitLotteryOpening(const LotteryOpening &opening);
 
 // Puts the open lottery's configured game (glngCfg...) into GameConfig, sizes and clears the

@@ -143,6 +143,8 @@ TEST_F(OpeningTest, SwitchingSavesTheBoardBeingLeftUnderItsOwnName)
     board()->controls = boardSettingsDefaults(RecordShape::current(), DrawingsInfo::current());
     board()->controls.columnsToDraw = QStringLiteral("33");
     gblnPowerIncrease = gblnEqualChance = true;
+    gDrum.garrPool = Pool(1, std::vector<int64_t>(49, 2));  // the pool of the 6/49's last POWER
+    gDrum.glngPoolTotal = 98;
     FakeBoard::log.clear();
 
     choose(kTwoDrum);
@@ -173,6 +175,8 @@ TEST_F(OpeningTest, SwitchingSavesTheBoardBeingLeftUnderItsOwnName)
     EXPECT_TRUE(gblnMainPoolView);
     EXPECT_FALSE(gblnPowerIncrease);
     EXPECT_FALSE(gblnEqualChance);
+    EXPECT_EQ(gDrum.garrPool.size(), 0);  // no drawing from another lottery's pool
+    EXPECT_EQ(gDrum.glngPoolTotal, 0);
 
     // Back to the one-drum lottery: the second-drum tables stay as they were.
     gDrumBONUS.garrExcluded[12] = 1;
