@@ -63,6 +63,8 @@ TicketRead readTicket(QIODevice &device, const TicketShape &shape)
     if (!countLine)
         return read;
     read.announced = vb::plainDecimal(*countLine);
+    if (read.announced && *read.announced < 0)
+        read.announced.reset();  // no ticket holds fewer than no columns
     if (!read.announced)
         return read;
     const int32_t wanted = std::min(*read.announced, kMaxTicketColumns);

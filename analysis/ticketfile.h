@@ -43,13 +43,13 @@ struct TicketShape {
 std::optional<std::vector<int32_t>> fncParseTicketLine(QStringView line, const TicketShape &shape);
 
 struct TicketRead {
-    // The count line as a number; nothing when line 1 is missing or not a whole number.
+    // The count line as a number; nothing when line 1 is missing or not a whole number from 0 up.
     std::optional<int32_t> announced;
     QStringList lines;  // the column lines read, as they stand in the file
     TicketGrid grid;    // their numbers, one row per line
 
     // Every column the count line announced was read.
-    bool complete() const { return announced && lines.size() == std::max<int32_t>(0, *announced); }
+    bool complete() const { return announced && lines.size() == *announced; }
 };
 
 // Reads a ticket file's bytes.
