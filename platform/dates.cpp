@@ -52,7 +52,9 @@ QDate fromOleDate(double days)
 {
     if (!std::isfinite(days) || std::fabs(days) > 3.0e6)
         return {};
-    return kOleEpoch.addDays(static_cast<qint64>(std::floor(days)));
+    // The whole part counts the days; the fraction is the time of that day, before the epoch too
+    // (-1.25 is 29 December 1899, 6:00).
+    return kOleEpoch.addDays(static_cast<qint64>(std::trunc(days)));
 }
 
 }  // namespace dates

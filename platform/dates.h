@@ -19,7 +19,7 @@ QString toLongTimeText(const QTime &time);
 // The database statements' date literal: "#m/d/yyyy#", no padding, whatever the locale.
 QString accessLiteral(const QDate &date);
 
-// OLE Automation dates: days since 30 December 1899.
+// OLE Automation dates: days since 30 December 1899, the fraction being the time of day.
 double toOleDate(const QDate &date);
 QDate fromOleDate(double days);
 

@@ -99,6 +99,7 @@ TEST(Dates, OleDates)
     EXPECT_EQ(dates::toOleDate(QDate(1899, 12, 30)), 0.0);
     EXPECT_EQ(dates::toOleDate(QDate(2000, 1, 1)), 36526.0);
     EXPECT_EQ(dates::fromOleDate(36526.75), QDate(2000, 1, 1));
+    EXPECT_EQ(dates::fromOleDate(-1.25), QDate(1899, 12, 29));
     EXPECT_FALSE(dates::fromOleDate(std::nan("")).isValid());
 }
 
