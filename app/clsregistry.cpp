@@ -1,6 +1,7 @@
 #include "app/clsregistry.h"
 
 #include "platform/folders.h"
+#include "platform/vb.h"
 
 #include <QDir>
 #include <QFile>
@@ -226,10 +227,11 @@ int32_t clsRegistry::fncREGGetDwordVal(int32_t hKey, const QString &SubKey, cons
     const QJsonValue data = dataOf(*value);
     if (!data.isDouble())
         return Default;
-    const double number = data.toDouble();
-    if (number != static_cast<double>(static_cast<int32_t>(number)))
+    // A whole number within 32 bits; anything else in a hand-edited store is no DWORD.
+    const auto number = vb::cLng(data.toDouble());
+    if (!number || *number != data.toDouble())
         return Default;
-    return static_cast<int32_t>(number);
+    return *number;
 }
 
 bool clsRegistry::fncREGSetBinaryVal(int32_t hKey, const QString &SubKey, const QString &ValueName,

@@ -101,6 +101,14 @@ TEST(Registry, AnUnreadableStoreReadsAsEmpty)
     file.write("{ not json");
     file.close();
     EXPECT_EQ(r.fncREGGetDwordVal(HKEY_CURRENT_USER, kKey, QStringLiteral("Language"), 2), 2);
+    // A DWORD edited by hand into a number no DWORD holds.
+    for (const auto &[data, read] : {std::pair{"3", 3}, {"1e20", 2}, {"-3e9", 2}, {"2.5", 2}}) {
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QByteArray(R"({"HKEY_CURRENT_USER": {"Software\\TALVINOR": {"Language": {"type": 4, "data": )")
+                   + data + "}}}}");
+        file.close();
+        EXPECT_EQ(r.fncREGGetDwordVal(HKEY_CURRENT_USER, kKey, QStringLiteral("Language"), 2), read) << data;
+    }
     EXPECT_TRUE(r.fncREGSetDwordVal(HKEY_CURRENT_USER, kKey, QStringLiteral("Language"), 3));
     EXPECT_EQ(r.fncREGGetDwordVal(HKEY_CURRENT_USER, kKey, QStringLiteral("Language"), 2), 3);
 }
