@@ -84,18 +84,21 @@ History makeDrawings(const GameConfigRecord &config, const std::vector<QDate> &d
 {
     std::mt19937 rng(seed);
     const bool digit = config.highestBall == 10;
-    const int32_t k = config.numbersDrawn;
-    const int32_t b = config.bonusCount;
+    // A row has 8 number columns.
+    const int32_t k = std::clamp(config.numbersDrawn, 0, 8);
+    const int32_t b = std::clamp(config.bonusCount, 0, 8 - k);
     const bool secondDrum = config.highestBallBONUS > 0;
-    // Draws `count` distinct balls from 1..highest into numbers[from..].
-    auto drawDistinct = [&](Drawing &d, int from, int count, int32_t highest, int avoidUpTo) {
-        for (int i = from; i < from + count; ++i) {
+    // Draws `count` distinct balls from 1..highest into numbers[from..], none equal to those
+    // from numbers[avoidFrom] on. Positions a drum too small cannot fill stay empty.
+    auto drawDistinct = [&](Drawing &d, int from, int count, int32_t highest, int avoidFrom) {
+        const int end = from + std::min(count, std::max(0, highest - (from - avoidFrom)));
+        for (int i = from; i < end; ++i) {
             int32_t ball;
             bool again;
             do {
                 ball = static_cast<int32_t>(below(rng, static_cast<uint32_t>(highest))) + 1;
                 again = false;
-                for (int j = avoidUpTo; j < i; ++j)
+                for (int j = avoidFrom; j < i; ++j)
                     again = again || d.numbers[static_cast<size_t>(j)] == ball;
             } while (again);
             d.numbers[static_cast<size_t>(i)] = ball;
@@ -109,7 +112,7 @@ History makeDrawings(const GameConfigRecord &config, const std::vector<QDate> &d
         d.weekNo = ++week;
         d.date = date;
         if (digit) {
-            for (int i = 0; i < k && i < 8; ++i)
+            for (int i = 0; i < k; ++i)
                 d.numbers[static_cast<size_t>(i)] = static_cast<int32_t>(below(rng, 10));
         } else if (secondDrum) {
             drawDistinct(d, 0, k, config.highestBall, 0);

@@ -43,7 +43,8 @@ std::vector<QDate> drawingDates(Schedule schedule, const QDate &first, const QDa
 
 // Drawings of a game on the given dates, week numbers from 1, made from a fixed seed: distinct
 // main numbers from 1..N1, then the bonus numbers (distinct from the main numbers when they come
-// from the same drum, from 1..N2 on two-drum games), or one digit per position.
+// from the same drum, from 1..N2 on two-drum games), or one digit per position. Numbers a shape
+// cannot hold (a drum with fewer balls than numbers, more than 8 numbers) stay empty.
 History makeDrawings(const GameConfigRecord &config, const std::vector<QDate> &dates, uint32_t seed);
 
 // Catalogue tables holding the given rows, in the column order of the catalogues.

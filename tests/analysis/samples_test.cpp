@@ -136,6 +136,16 @@ TEST(SampleLotteries, DrawingsComeFromTheSeed)
     for (size_t i = 0; i < a.size(); ++i)
         same += a[i].numbers == c[i].numbers;
     EXPECT_LT(same, 3);
+
+    // Shapes no drum can draw end all the same, the numbers they cannot hold left empty: 6 of 5
+    // balls, 8 + 2 numbers, no balls, 3 second-drum numbers of 2.
+    const std::pair<GameConfigRecord, int> impossible[] = {
+        {{1, "", 5, 0, 0, 6, 0, 0}, 5}, {{1, "", 49, 0, 0, 8, 2, 0}, 8}, {{1, "", 0, 0, 0, 6, 0, 0}, 0},
+        {{1, "", 49, 2, 0, 5, 3, 0}, 7}};
+    for (const auto &[shape, filled] : impossible) {
+        const auto numbers = samples::makeDrawings(shape, {QDate(2024, 1, 6)}, 1).front().numbers;
+        EXPECT_EQ(8 - std::count(numbers.begin(), numbers.end(), Drawing::kEmpty), filled);
+    }
 }
 
 TEST(SampleLotteries, AnotherRunOverwritesNothing)
