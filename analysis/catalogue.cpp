@@ -243,20 +243,9 @@ std::optional<GameCode> gameCodeFor(const GameConfigRecord &c)
     return std::nullopt;
 }
 
-GameConfig gameConfigFor(const GameConfigRecord &c)
+GameShape gameShapeFor(const GameConfigRecord &c)
 {
-    GameConfig g;
-    g.firstBall = 1;
-    g.maxBall = c.highestBall;
-    g.maxBallBONUS = c.highestBallBONUS;
-    g.picks = c.numbersDrawn;
-    g.bonusCount = c.bonusCount;
-    g.reserved5 = c.reserved5;
-    g.reserved8 = c.reserved8;
-    if (c.highestBall == 10) {
-        g.firstBall = 0;
-        g.maxBall = 9;
-        g.picks = c.numbersDrawn - 1;
-    }
-    return g;
+    if (c.highestBall == 10)
+        return GameShape::digits(c.numbersDrawn);
+    return GameShape::twoDrum(c.highestBall, c.numbersDrawn, c.highestBallBONUS, c.bonusCount);
 }

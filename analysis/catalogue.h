@@ -4,6 +4,7 @@
 // variant form. Which of the two stored dimensions is the row count is not fixed; the reader
 // tells it from the kinds of the columns.
 
+#include "analysis/drum.h"
 #include "analysis/gamefamily.h"
 #include "platform/variantcodec.h"
 
@@ -94,18 +95,9 @@ struct GameCode {
 };
 std::optional<GameCode> gameCodeFor(const GameConfigRecord &config);
 
-// The working configuration of a configured game.
-struct GameConfig {
-    int32_t firstBall = 1;
-    int32_t maxBall = 0;
-    int32_t maxBallBONUS = 0;
-    int32_t picks = 0;
-    int32_t bonusCount = 0;
-    int32_t reserved5 = 0;
-    int32_t reserved8 = 0;
-    friend bool operator==(const GameConfig &, const GameConfig &) = default;
-};
-GameConfig gameConfigFor(const GameConfigRecord &config);
+// The working shape of a configured game: a digit game (highest ball 10) of K positions has the
+// balls 0..9 and positions 0..K-1; a lotto game keeps its configured numbers.
+GameShape gameShapeFor(const GameConfigRecord &config);
 
 // The three tables of the open lottery, kept until the next opening.
 inline CatalogueTable garrLotteryCatalogue;

@@ -34,6 +34,7 @@ struct GameShape {
     void makeCurrent() const;
 
     bool twoDrums() const { return !digitGame && maxBallBONUS > 0; }
+    friend bool operator==(const GameShape &, const GameShape &) = default;
     // Numbers of a drawing that the main drum holds: K on lotto, the positions on digit games.
     int32_t mainColumns() const { return digitGame ? picks + 1 : picks; }
 };

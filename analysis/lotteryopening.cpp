@@ -106,14 +106,10 @@ void commitLotteryOpening(const LotteryOpening &o)
 
 void applyConfiguredGame()
 {
-    const GameConfig g = gameConfigFor(configuredGame());
-    glngFirstBall = g.firstBall;
-    glngMaxBall = g.maxBall;
-    glngMaxBallBONUS = g.maxBallBONUS;
-    glngPicks = g.picks;
-    glngBonusCount = g.bonusCount;
-    glngReserved5 = g.reserved5;
-    glngReserved8 = g.reserved8;
+    const GameConfigRecord configured = configuredGame();
+    gameShapeFor(configured).makeCurrent();
+    glngReserved5 = configured.reserved5;
+    glngReserved8 = configured.reserved8;
 
     sizeDrumTables(gDrum, glngFirstBall, glngMaxBall);
     gintHotColdMode = 0;

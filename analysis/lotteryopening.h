@@ -40,15 +40,16 @@ struct OpeningCheck {
 OpeningCheck prepareLotteryOpening(const QString &databaseFile);
 
 // Puts a checked opening into the program's state: the catalogue tables, the lottery, game
-// configuration and country globals (with the file-suffix copies), GameConfig, the per-ball
+// configuration and country globals (with the file-suffix copies), the game shape, the per-ball
 // tables of the main drum (and of the second drum when there is one) sized and cleared, the pool
 // and the other results of the last POWER emptied, and the board options and view flags reset.
 // The game code is set by subSetGameCodeAndBoard.
 void commitLotteryOpening(const LotteryOpening &opening);
 
-// Puts the open lottery's configured game (glngCfg...) into GameConfig, sizes and clears the
-// per-ball tables of the main drum (and of the second drum when there is one) and resets the board
-// options and view flags, as a new opening does.
+// Puts the open lottery's configured game (glngCfg...) into the game shape (glngFirstBall,
+// glngMaxBall ...), sizes and clears the per-ball tables of the main drum (and of the second drum
+// when there is one), empties the results of the last POWER and resets the board options and view
+// flags, as a new opening does.
 void applyConfiguredGame();
 
 // The configured game of the open lottery, from its globals.

@@ -30,7 +30,7 @@ struct TicketShape {
     int32_t highestMain = 0;
     int32_t highestSecond = 0;
 
-    // The shape of the open lottery (GameConfig): single-drum lotto 1..K, two-drum lotto 1..K+B
+    // The shape of the open lottery: single-drum lotto 1..K, two-drum lotto 1..K+B
     // with positions K+1..K+B in the second drum, digit games 0..K with the digits 0..9.
     static TicketShape current();
 

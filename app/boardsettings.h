@@ -30,7 +30,7 @@ struct RecordShape {
     int32_t maxBall = 0;       // N1 (9 on digit games)
     int32_t maxBallBONUS = 0;  // N2, 0 = one drum
 
-    // The shape of the open lottery (GameConfig).
+    // The shape of the open lottery (glngPicks, glngMaxBall ...).
     static RecordShape current();
 
     bool secondDrum() const { return !digit && maxBallBONUS > 0; }

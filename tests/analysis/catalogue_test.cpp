@@ -196,10 +196,14 @@ TEST(GameCode, ShapesWithoutABoard)
             << c.highestBall << " " << c.highestBallBONUS << " " << c.numbersDrawn << " " << c.bonusCount;
 }
 
-TEST(GameCode, WorkingConfigurationOfDigitAndLottoGames)
+TEST(GameCode, WorkingShapeOfDigitAndLottoGames)
 {
-    EXPECT_EQ(gameConfigFor(config(10, 0, 5, 0)), (GameConfig{0, 9, 0, 4, 0, 0, 0}));
-    EXPECT_EQ(gameCodeFor(config(10, 0, 5, 0))->code, QStringLiteral("150"));
-    EXPECT_EQ(gameConfigFor(config(49, 0, 6, 1)), (GameConfig{1, 49, 0, 6, 1, 0, 0}));
-    EXPECT_EQ(gameConfigFor(config(50, 10, 5, 2)), (GameConfig{1, 50, 10, 5, 2, 0, 0}));
+    // Five digits: balls 0..9, positions 0..4.
+    const GameShape digits = gameShapeFor(config(10, 0, 5, 0));
+    EXPECT_TRUE(digits.digitGame);
+    EXPECT_EQ(digits.firstBall, 0);
+    EXPECT_EQ(digits.maxBall, 9);
+    EXPECT_EQ(digits.picks, 4);
+    EXPECT_EQ(gameShapeFor(config(49, 0, 6, 1)), GameShape::lotto(49, 6, 1));
+    EXPECT_EQ(gameShapeFor(config(50, 10, 5, 2)), GameShape::twoDrum(50, 5, 10, 2));
 }

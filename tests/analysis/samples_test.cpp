@@ -36,15 +36,15 @@ TEST(SampleLotteries, EachSampleOpensWithTheGameItsCatalogueDescribes)
         const char *file;
         const char *code;
         BoardFamily family;
-        GameConfig config;
+        GameShape shape;
     } expected[] = {
-        {"Sample Lotto 6-49.mdb", "610", BoardFamily::Lotto, {1, 49, 0, 6, 1, 0, 0}},
-        {"Sample Two-Drum 5-50 + 2-12.mdb", "2P520", BoardFamily::TwoPool, {1, 50, 12, 5, 2, 0, 0}},
-        {"Sample Two-Drum 6-49 + 1-10.mdb", "2P610", BoardFamily::TwoPool, {1, 49, 10, 6, 1, 0, 0}},
-        {"Sample Lotto 7-35.mdb", "700", BoardFamily::Lotto, {1, 35, 0, 7, 0, 0, 0}},
-        {"Sample Lotto 6-49 Two Bonus.mdb", "620", BoardFamily::Lotto, {1, 49, 0, 6, 2, 0, 0}},
-        {"Sample Pick 3.mdb", "130", BoardFamily::Digit, {0, 9, 0, 2, 0, 0, 0}},
-        {"Sample Pick 4.mdb", "140", BoardFamily::Digit, {0, 9, 0, 3, 0, 0, 0}},
+        {"Sample Lotto 6-49.mdb", "610", BoardFamily::Lotto, GameShape::lotto(49, 6, 1)},
+        {"Sample Two-Drum 5-50 + 2-12.mdb", "2P520", BoardFamily::TwoPool, GameShape::twoDrum(50, 5, 12, 2)},
+        {"Sample Two-Drum 6-49 + 1-10.mdb", "2P610", BoardFamily::TwoPool, GameShape::twoDrum(49, 6, 10, 1)},
+        {"Sample Lotto 7-35.mdb", "700", BoardFamily::Lotto, GameShape::lotto(35, 7)},
+        {"Sample Lotto 6-49 Two Bonus.mdb", "620", BoardFamily::Lotto, GameShape::lotto(49, 6, 2)},
+        {"Sample Pick 3.mdb", "130", BoardFamily::Digit, GameShape::digits(3)},
+        {"Sample Pick 4.mdb", "140", BoardFamily::Digit, GameShape::digits(4)},
     };
     for (const auto &e : expected) {
         SCOPED_TRACE(e.file);
@@ -54,9 +54,7 @@ TEST(SampleLotteries, EachSampleOpensWithTheGameItsCatalogueDescribes)
         ASSERT_NE(board, nullptr);
         EXPECT_EQ(board->family, e.family);
         EXPECT_EQ(gstrGameCode, QString::fromLatin1(e.code));
-        EXPECT_EQ((GameConfig{glngFirstBall, glngMaxBall, glngMaxBallBONUS, glngPicks, glngBonusCount, glngReserved5,
-                              glngReserved8}),
-                  e.config);
+        EXPECT_EQ(GameShape::current(), e.shape);
         EXPECT_EQ(gstrCountryName, QStringLiteral("Sample Country"));
         EXPECT_TRUE(gstrLotteryName.startsWith(QStringLiteral("Sample ")));
         EXPECT_EQ(gstrFileSuffix.size(), 4);
