@@ -45,9 +45,7 @@ void resetProgramState()
 SampleWorld::SampleWorld()
 {
     glngLanguage = 2;
-    gstrAppFolder = sandbox.programFolder() + u'/';
-    gstrLotteryDbsFolder = gstrAppFolder + QStringLiteral("LotteryDBs/");
-    gstrSavedTicketsFolder = gstrAppFolder + QStringLiteral("SavedTickets/");
+    sandbox.useProgramPaths();
     const samples::Outcome outcome = samples::writeSampleLotteries(sandbox.programFolder());
     EXPECT_TRUE(outcome.errors.isEmpty()) << outcome.errors.join(u'\n').toStdString();
     QDir().mkpath(gstrSavedTicketsFolder);

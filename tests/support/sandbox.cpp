@@ -1,5 +1,7 @@
 #include "sandbox.h"
 
+#include "app/globals.h"
+
 #include <QDir>
 
 namespace {
@@ -30,6 +32,13 @@ Sandbox::~Sandbox()
 }
 
 QString Sandbox::programFolder() const { return root_.path() + QStringLiteral("/program"); }
+void Sandbox::useProgramPaths() const
+{
+    gstrAppFolder = programFolder() + u'/';
+    gstrLotteryDbsFolder = gstrAppFolder + QStringLiteral("LotteryDBs/");
+    gstrSavedTicketsFolder = gstrAppFolder + QStringLiteral("SavedTickets/");
+}
+
 QString Sandbox::dataHome() const { return root_.path() + QStringLiteral("/data"); }
 QString Sandbox::configHome() const { return root_.path() + QStringLiteral("/config"); }
 QString Sandbox::runtimeDir() const { return root_.path() + QStringLiteral("/runtime"); }

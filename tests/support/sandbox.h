@@ -17,6 +17,9 @@ public:
     ~Sandbox();
 
     QString programFolder() const;  // without a trailing "/"
+    // Points gstrAppFolder, gstrLotteryDbsFolder and gstrSavedTicketsFolder into the program
+    // folder (the subfolders are not created).
+    void useProgramPaths() const;
     QString dataHome() const;
     QString configHome() const;
     QString runtimeDir() const;
