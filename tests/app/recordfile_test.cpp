@@ -20,17 +20,14 @@ class RecordFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        gstrAppFolder = sandbox.programFolder() + u'/';
-        gstrLotteryDbsFolder = gstrAppFolder + QStringLiteral("LotteryDBs/");
-        gstrSavedTicketsFolder = gstrAppFolder + QStringLiteral("SavedTickets/");
+        sandbox.useProgramPaths();
         QDir().mkpath(gstrLotteryDbsFolder);
         gstrLotteryDbFile = QStringLiteral("Test.mdb");
         useGame(GameConfigRecord{1, "Test", 49, 0, 0, 6, 0, 0});
         glngTotalWeeks = 10;
         garrGameDates = {QDate(), QDate(2024, 1, 31)};
         gstrDrawDate = QStringLiteral("1/31/2024");
-        board = new FakeBoard(BoardFamily::Lotto);
-        gfrmCurrentBoard = board;
+        newBoard();
         gobjLotteryDb = &db;
     }
     void TearDown() override
@@ -38,6 +35,14 @@ protected:
         gobjLotteryDb = nullptr;
         delete board.data();
         gfrmCurrentBoard = nullptr;
+    }
+
+    // A new board in front, in place of the one there.
+    void newBoard()
+    {
+        delete board.data();
+        board = new FakeBoard(BoardFamily::Lotto);
+        gfrmCurrentBoard = board;
     }
 
     static void useGame(const GameConfigRecord &config)
@@ -95,9 +100,7 @@ TEST_F(RecordFileTest, SaveFromTheBoardAndTheGlobalsThenLoadBack)
     EXPECT_TRUE(saved[184].isEmpty());
 
     // Another board loads it: the globals first, then the board's controls.
-    delete board.data();
-    board = new FakeBoard(BoardFamily::Lotto);
-    gfrmCurrentBoard = board;
+    newBoard();
     glngStartWeek = glngReferenceWeek = 0;
     gblnAllExcluded = gblnEqualChance = false;
     gstrDrawDate.clear();
@@ -206,9 +209,7 @@ TEST_F(RecordFileTest, ModeTwoRefreshesTheLotterysOwnFileOnly)
     EXPECT_EQ(recordFile.record()[5], VbVariant::fromText("another lottery's text"));
 
     // A later read shows the date in the short form.
-    delete board.data();
-    board = new FakeBoard(BoardFamily::Lotto);
-    gfrmCurrentBoard = board;
+    newBoard();
     glngTotalWeeks = 9;
     ASSERT_TRUE(recordFile.subLoadBoardSettings());
     EXPECT_EQ(board->controls.drawDate, QStringLiteral("1/9/2024"));
