@@ -1,8 +1,6 @@
 // The statement texts, byte for byte, quirks included.
 
 #include "analysis/statements.h"
-#include "sqlreference.h"
-#include "testhistory.h"
 
 #include <gtest/gtest.h>
 
@@ -74,10 +72,4 @@ TEST(Statements, PowersAndDrawingSums)
               QStringLiteral("SELECT WinnerNumber6, WinnerNumber7 FROM TBLRESULTS WHERE WeekNo = 8"));
     EXPECT_EQ(drawingSumStatement(secondOf(6, 1), 8),
               QStringLiteral("SELECT WinnerNumber7 FROM TBLRESULTS WHERE WeekNo = 8"));
-}
-
-TEST(Statements, DateLiteralsBecomeIsoText)
-{
-    EXPECT_EQ(SqlReference::rewriteDates(QStringLiteral("x <= #1/31/2009# AND y <= #12/5/2026#")),
-              QStringLiteral("x <= '2009-01-31' AND y <= '2026-12-05'"));
 }

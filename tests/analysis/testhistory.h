@@ -8,7 +8,7 @@
 #include <cstdint>
 
 // `count` drawings numbered 1..count, a week apart from 2 January 2020, with random numbers of the
-// game (lotto numbers distinct within their drum, digits free); empty columns hold 0.
+// game (lotto numbers distinct within their drum, digits free); empty columns hold Drawing::kEmpty.
 History randomHistory(const GameShape &game, int count, uint64_t seed);
 
 // The date of week w in randomHistory.
