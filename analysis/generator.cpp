@@ -412,8 +412,7 @@ bool TicketColumnGenerator::KeySet::insert(uint64_t key)
 
 TicketColumnGenerator::TicketColumnGenerator(GeneratorSetup setup) : setup_(std::move(setup))
 {
-    seed_ = setup_.seed ? *setup_.seed : entropySeed();
-    engine_.seed(seed_);
+    engine_.seed(setup_.seed ? *setup_.seed : entropySeed());
     int offset = 0;
     for (const PartInputs *p : partsOf(setup_)) {
         Part part;

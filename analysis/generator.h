@@ -163,7 +163,6 @@ public:
     RunStatus runToEnd();
 
     RunStatus status() const;
-    uint64_t seed() const { return seed_; }
 
 private:
     struct Part {
@@ -198,7 +197,6 @@ private:
     GeneratorSetup setup_;
     std::vector<Part> parts_;
     std::mt19937_64 engine_;
-    uint64_t seed_ = 0;
     KeySet keys_;
     bool prepared_ = false;
     int64_t failuresInARow_ = 0;
