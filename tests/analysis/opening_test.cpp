@@ -26,9 +26,7 @@ class OpeningTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        gstrAppFolder = sandbox.programFolder() + u'/';
-        gstrLotteryDbsFolder = gstrAppFolder + QStringLiteral("LotteryDBs/");
-        gstrSavedTicketsFolder = gstrAppFolder + QStringLiteral("SavedTickets/");
+        sandbox.useProgramPaths();
         const samples::Outcome outcome = samples::writeSampleLotteries(sandbox.programFolder());
         ASSERT_TRUE(outcome.errors.isEmpty()) << outcome.errors.join(u'\n').toStdString();
         gstrLotteryDbFile.clear();
@@ -117,18 +115,10 @@ TEST_F(OpeningTest, StartUpOpensTheLastLotteryWithoutSavingOrUnloading)
     EXPECT_EQ(gstrLotteryDbFile, kLotto);
     EXPECT_EQ(gstrLastLotteryDbFile, kLotto);
     EXPECT_EQ(gstrGameCode, QStringLiteral("610"));
-    EXPECT_EQ(glngLotteryId, 1);
-    EXPECT_EQ(gstrLotteryName, QStringLiteral("Sample Lotto 6/49"));
-    EXPECT_EQ(gstrDatabaseFile, kLotto);
-    EXPECT_EQ(gstrConfigFileSuffix, QStringLiteral("SM01"));
-    EXPECT_EQ(gstrCountryName, QStringLiteral("Sample Country"));
-    EXPECT_EQ(glngCountryRecordId, 1);
-    EXPECT_EQ(gstrGameTitle, QStringLiteral("Lotto 6/49 + Bonus"));
-    EXPECT_EQ(glngFirstBall, 1);
-    EXPECT_EQ(glngMaxBall, 49);
-    EXPECT_EQ(glngMaxBallBONUS, 0);
-    EXPECT_EQ(glngPicks, 6);
-    EXPECT_EQ(glngBonusCount, 1);
+    EXPECT_EQ(QStringList({QString::number(glngLotteryId), gstrLotteryName, gstrDatabaseFile, gstrConfigFileSuffix,
+                           QString::number(glngCountryRecordId), gstrCountryName, gstrGameTitle}),
+              QStringList({"1", "Sample Lotto 6/49", kLotto, "SM01", "1", "Sample Country", "Lotto 6/49 + Bonus"}));
+    EXPECT_EQ(GameShape::current(), GameShape::lotto(49, 6, 1));
     EXPECT_EQ(gDrum.garrExcluded.lo(), 1);
     EXPECT_EQ(gDrum.garrExcluded.hi(), 49);
     EXPECT_EQ(gDrum.garrPoolCountEdited.hi(), 49);
@@ -162,19 +152,14 @@ TEST_F(OpeningTest, SwitchingSavesTheBoardBeingLeftUnderItsOwnName)
     EXPECT_FALSE((*saved)[185].isEmpty());  // the 6/49 + 1 layout: 186 slots
     EXPECT_TRUE((*saved)[186].isEmpty());
 
-    EXPECT_EQ(gstrLotteryDbFile, kTwoDrum);
-    EXPECT_EQ(gstrLastLotteryDbFile, kTwoDrum);
-    EXPECT_EQ(gstrPreviousFileSuffix, QStringLiteral("SM01"));
-    EXPECT_EQ(gstrFileSuffix, QStringLiteral("SM02"));
-    EXPECT_EQ(gstrNewFileSuffix, QStringLiteral("SM02"));
-    EXPECT_EQ(gstrConfigFileSuffix, QStringLiteral("SM02"));
+    EXPECT_EQ(gstrLotteryDbFile + gstrLastLotteryDbFile, kTwoDrum + kTwoDrum);
+    EXPECT_EQ(QStringList({gstrPreviousFileSuffix, gstrFileSuffix, gstrNewFileSuffix, gstrConfigFileSuffix}),
+              QStringList({"SM01", "SM02", "SM02", "SM02"}));
     EXPECT_EQ(gstrGameCode, QStringLiteral("2P520"));
     EXPECT_EQ(glngMaxBallBONUS, 12);
-    EXPECT_EQ(gDrumBONUS.garrExcluded.lo(), 1);
-    EXPECT_EQ(gDrumBONUS.garrExcluded.hi(), 12);
+    EXPECT_EQ(gDrumBONUS.garrExcluded, BallArray<int32_t>(1, 12, 0));
     EXPECT_TRUE(gblnMainPoolView);
-    EXPECT_FALSE(gblnPowerIncrease);
-    EXPECT_FALSE(gblnEqualChance);
+    EXPECT_FALSE(gblnPowerIncrease || gblnEqualChance);
     EXPECT_EQ(gDrum.garrPool.size(), 0);  // no drawing from another lottery's pool
     EXPECT_EQ(gDrum.glngPoolTotal, 0);
 
