@@ -27,8 +27,7 @@ TEST(SampleLotteries, EachSampleOpensWithTheGameItsCatalogueDescribes)
 {
     Sandbox sandbox;
     MessageBoxScript messages;
-    gstrAppFolder = sandbox.programFolder() + u'/';
-    gstrLotteryDbsFolder = gstrAppFolder + QStringLiteral("LotteryDBs/");
+    sandbox.useProgramPaths();
     ASSERT_TRUE(samples::writeSampleLotteries(sandbox.programFolder()).errors.isEmpty());
     FakeBoard::install();
     clsAnalysis analysis;
@@ -57,7 +56,6 @@ TEST(SampleLotteries, EachSampleOpensWithTheGameItsCatalogueDescribes)
         EXPECT_EQ(GameShape::current(), e.shape);
         EXPECT_EQ(gstrCountryName, QStringLiteral("Sample Country"));
         EXPECT_TRUE(gstrLotteryName.startsWith(QStringLiteral("Sample ")));
-        EXPECT_EQ(gstrFileSuffix.size(), 4);
     }
     EXPECT_TRUE(messages.asked().empty());
     EXPECT_EQ(samples::sampleLotteries().size(), std::size(expected));
@@ -70,7 +68,7 @@ TEST(SampleLotteries, EachSampleOpensWithTheGameItsCatalogueDescribes)
 TEST(SampleLotteries, DrawingsFollowARealisticScheduleForSeveralYears)
 {
     Sandbox sandbox;
-    gstrLotteryDbsFolder = sandbox.programFolder() + QStringLiteral("/LotteryDBs/");
+    sandbox.useProgramPaths();
     ASSERT_TRUE(samples::writeSampleLotteries(sandbox.programFolder()).errors.isEmpty());
     std::set<QString> suffixes;
     for (const samples::SampleLottery &s : samples::sampleLotteries()) {
@@ -79,40 +77,31 @@ TEST(SampleLotteries, DrawingsFollowARealisticScheduleForSeveralYears)
         gstrLotteryDbFile = s.lottery.databaseFile;
         clsLotteryDb db;
         ASSERT_TRUE(db.subOpenConnection()) << db.lastError().toStdString();
-        const auto history = db.fncLoadHistory();
-        ASSERT_TRUE(history.has_value());
-        ASSERT_GT(history->size(), 600u);
-        EXPECT_GE(history->front().date.daysTo(history->back().date), 3 * 365);
+        const History history = db.fncLoadHistory().value_or(History{});
+        ASSERT_GT(history.size(), 600u);
+        EXPECT_GE(history.front().date.daysTo(history.back().date), 3 * 365);
         const bool digit = s.config.highestBall == 10;
-        const int k = s.config.numbersDrawn, b = s.config.bonusCount;
-        for (size_t i = 0; i < history->size(); ++i) {
-            const Drawing &d = (*history)[i];
+        const int k = s.config.numbersDrawn, b = s.config.bonusCount, used = digit ? k : k + b;
+        for (size_t i = 0; i < history.size(); ++i) {
+            const Drawing &d = history[i];
             ASSERT_EQ(d.weekNo, int(i) + 1);
-            if (i > 0) {
-                const qint64 gap = (*history)[i - 1].date.daysTo(d.date);
-                if (digit) {
-                    ASSERT_EQ(gap, 1);
-                } else {
-                    ASSERT_TRUE(gap == 3 || gap == 4) << gap;
-                }
-            }
-            if (!digit) {
-                ASSERT_TRUE(d.date.dayOfWeek() == Qt::Wednesday || d.date.dayOfWeek() == Qt::Saturday);
-            }
-            const int used = digit ? k : k + b;
+            // Daily, or every Wednesday and Saturday.
+            const qint64 gap = i ? history[i - 1].date.daysTo(d.date) : (digit ? 1 : 3);
+            ASSERT_TRUE(digit ? gap == 1 : (gap == 3 || gap == 4) && (d.date.dayOfWeek() == Qt::Wednesday
+                                                                       || d.date.dayOfWeek() == Qt::Saturday))
+                << d.date.toString().toStdString();
             std::set<int32_t> main;
             for (int p = 0; p < 8; ++p) {
                 const int32_t n = d.numbers[size_t(p)];
+                const bool secondDrum = p >= k && s.config.highestBallBONUS > 0;
+                const int32_t lo = digit ? 0 : 1;
+                const int32_t hi = digit ? 9 : secondDrum ? s.config.highestBallBONUS : s.config.highestBall;
                 if (p >= used) {
                     ASSERT_EQ(n, Drawing::kEmpty);
-                } else if (digit) {
-                    ASSERT_TRUE(n >= 0 && n <= 9);
-                } else if (p >= k && s.config.highestBallBONUS > 0) {
-                    ASSERT_TRUE(n >= 1 && n <= s.config.highestBallBONUS);
-                } else {
-                    ASSERT_TRUE(n >= 1 && n <= s.config.highestBall);
-                    ASSERT_TRUE(main.insert(n).second) << "repeated " << n;
+                    continue;
                 }
+                ASSERT_TRUE(n >= lo && n <= hi) << n;
+                ASSERT_TRUE(digit || secondDrum || main.insert(n).second) << "repeated " << n;
             }
         }
     }
@@ -154,31 +143,21 @@ TEST(SampleLotteries, AnotherRunOverwritesNothing)
     EXPECT_EQ(first.written.size(), 3 + int(samples::sampleLotteries().size()));
     EXPECT_TRUE(first.errors.isEmpty());
 
-    // The user's own drawing, catalogue and settings file stay.
-    gstrLotteryDbsFolder = folder + QStringLiteral("/LotteryDBs/");
-    gstrLotteryDbFile = QStringLiteral("Sample Lotto 7-35.mdb");
-    glngCfgHighestBall = 35;
-    glngPicks = 7;
-    glngBonusCount = 0;
-    {
-        clsLotteryDb db;
-        ASSERT_TRUE(db.subOpenConnection());
-        const int32_t last = db.fncGetMaxWeekNo().value();
-        ASSERT_TRUE(db.subInsertDrawing(last + 1, QDate(2026, 1, 3), {1, 2, 3, 4, 5, 6, 7, 0}));
-    }
+    // The user's own database, catalogue and settings file stay; a missing sample comes back.
+    const QString database = folder + QStringLiteral("/LotteryDBs/Sample Lotto 7-35.mdb");
     const QString catalogue = folder + QStringLiteral("/country.bin");
-    QFile(catalogue).resize(3);
     const QString settings = folder + QStringLiteral("/Sample Lotto 7-35SM04");
+    QFile(database).resize(100);
+    QFile(catalogue).resize(3);
     QFile f(settings);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("mine");
     f.close();
     QFile::remove(folder + QStringLiteral("/LotteryDBs/Sample Pick 4.mdb"));
 
-    const QByteArray dbBefore = contents(gstrLotteryDbsFolder + gstrLotteryDbFile);
     const samples::Outcome second = samples::writeSampleLotteries(folder);
     EXPECT_EQ(second.written, QStringList{folder + QStringLiteral("/LotteryDBs/Sample Pick 4.mdb")});
-    EXPECT_EQ(contents(gstrLotteryDbsFolder + gstrLotteryDbFile), dbBefore);
+    EXPECT_EQ(contents(database).size(), 100);
     EXPECT_EQ(contents(catalogue).size(), 3);
     EXPECT_EQ(contents(settings), QByteArray("mine"));
 }
