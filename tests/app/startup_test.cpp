@@ -29,13 +29,8 @@ namespace {
 QStringList logLines(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QString text = QString::fromLatin1(file.readAll());
-    QStringList lines = text.split(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    file.open(QIODevice::ReadOnly);
+    return QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
 }
 
 QString logPath(const Sandbox &sandbox) { return sandbox.dataHome() + QStringLiteral("/TALVINOR/LogFiles/TALVINOR.log"); }
