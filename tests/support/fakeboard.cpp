@@ -4,23 +4,6 @@ QStringList FakeBoard::log;
 std::function<void(FakeBoard &)> FakeBoard::onShow;
 int FakeBoard::alive = 0;
 
-namespace {
-
-const char *familyName(BoardFamily f)
-{
-    switch (f) {
-    case BoardFamily::Digit:
-        return "Digit";
-    case BoardFamily::Lotto:
-        return "Lotto";
-    case BoardFamily::TwoPool:
-        break;
-    }
-    return "TwoPool";
-}
-
-}  // namespace
-
 FakeBoard::FakeBoard(BoardFamily f) : family(f) { ++alive; }
 
 FakeBoard::~FakeBoard() { --alive; }
@@ -39,7 +22,8 @@ void FakeBoard::uninstall() { setBoardFactory({}); }
 
 void FakeBoard::note(const char *what)
 {
-    log << QStringLiteral("%1 %2").arg(QLatin1String(what), QLatin1String(familyName(family)));
+    static const char *const names[] = {"Digit", "Lotto", "TwoPool"};  // BoardFamily order
+    log << QStringLiteral("%1 %2").arg(QLatin1String(what), QLatin1String(names[static_cast<int>(family)]));
 }
 
 void FakeBoard::showBoard()
@@ -51,7 +35,6 @@ void FakeBoard::showBoard()
 }
 
 void FakeBoard::subLoadTicketTextFile() { note("ticket"); }
-
 
 void FakeBoard::unloadBoard()
 {
