@@ -155,9 +155,14 @@ TEST_F(LotteryDbTest, DatesNewestFirstAndTheDrawingsOfAGame)
     EXPECT_EQ(numbers->values(), (std::vector<int32_t>{1, 2, 3, 4, 5, 6, 49}));
     EXPECT_FALSE(db.fncGetDrawingNumbers(4).has_value());
 
-    // A number column left empty is no number.
+    // A number column left empty is no number; a digit game of 4 positions reads positions 0 to 3.
     useGame(49, 6, 2);
     EXPECT_FALSE(db.fncGetDrawingNumbers(2).has_value());
+    useGame(10, 4, 0);
+    const auto digits = db.fncGetDrawingNumbersFOR10(1);
+    ASSERT_TRUE(digits.has_value());
+    EXPECT_EQ(digits->lo(), 0);
+    EXPECT_EQ(digits->values(), (std::vector<int32_t>{4, 9, 15, 22}));
 
     const auto history = db.fncLoadHistory();
     ASSERT_TRUE(history.has_value());
@@ -165,23 +170,6 @@ TEST_F(LotteryDbTest, DatesNewestFirstAndTheDrawingsOfAGame)
     EXPECT_EQ((*history)[0].weekNo, 1);
     EXPECT_EQ((*history)[0].date, QDate(2024, 1, 3));
     EXPECT_EQ((*history)[2].numbers, (std::array<int32_t, 8>{10, 20, 30, 40, 45, 46, 3, Drawing::kEmpty}));
-}
-
-TEST_F(LotteryDbTest, TwoDrumAndDigitDrawings)
-{
-    // 6 main and 2 second-drum numbers: elements 7 and 8 are the second drum's.
-    makeDatabase({Drawing{1, QDate(2024, 2, 1), {5, 6, 7, 8, 9, 10, 2, 11}}}, 8);
-    useGame(49, 6, 2);
-    clsLotteryDb db;
-    ASSERT_TRUE(db.subOpenConnection());
-    EXPECT_EQ(db.fncGetDrawingNumbers(1)->values(), (std::vector<int32_t>{5, 6, 7, 8, 9, 10, 2, 11}));
-
-    // A digit game of 4 positions: elements 0 to 3.
-    useGame(10, 4, 0);
-    const auto digits = db.fncGetDrawingNumbersFOR10(1);
-    ASSERT_TRUE(digits.has_value());
-    EXPECT_EQ(digits->lo(), 0);
-    EXPECT_EQ(digits->values(), (std::vector<int32_t>{5, 6, 7, 8}));
 }
 
 TEST_F(LotteryDbTest, InsertAndDeleteReportWhatHappened)
