@@ -214,12 +214,4 @@ TEST_F(RecordFileTest, ModeTwoRefreshesTheLotterysOwnFileOnly)
     ASSERT_TRUE(recordFile.subLoadBoardSettings());
     EXPECT_EQ(board->controls.drawDate, QStringLiteral("1/9/2024"));
     EXPECT_EQ(board->controls.startWeek, 9);
-
-    // A drawing deleted beyond the saved window leaves the file as it is.
-    ASSERT_TRUE(db.subDeleteDrawing(9));
-    own[0] = VbVariant::fromInt32(2);
-    own[2] = VbVariant::fromInt32(5);
-    ASSERT_TRUE(writeRecordFile(settingsFile(), own, &error));
-    EXPECT_TRUE(recordFile.subSaveBoardSettings(2, 9));
-    EXPECT_EQ(fileRecord(), own);
 }
