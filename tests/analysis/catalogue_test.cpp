@@ -1,8 +1,6 @@
 #include "analysis/catalogue.h"
 #include "analysis/samplelotteries.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -97,24 +95,6 @@ TEST(Catalogue, MalformedFilesAreRefusedWithAReason)
     EXPECT_TRUE(refused(storedTable(1, 1, {VbVariant::fromInt16(1)}), CatalogueKind::Countries));
     EXPECT_TRUE(refused(storedTable(1, 2, {VbVariant::fromDouble(3e10), VbVariant::fromText("x")}), CatalogueKind::Countries));
     EXPECT_TRUE(refused(storedTable(1, 2, {VbVariant::fromBool(true), VbVariant::fromText("x")}), CatalogueKind::Countries));
-}
-
-TEST(Catalogue, FilesOnDisk)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(catalogueFileName(CatalogueKind::Lotteries));
-    EXPECT_EQ(readCatalogue(CatalogueKind::Lotteries, path).status, CatalogueRead::Status::Missing);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(catalogueBytes(lotteries(), DimensionOrder::ColumnsFirst));
-    file.close();
-    const CatalogueRead read = readCatalogue(CatalogueKind::Lotteries, path);
-    ASSERT_EQ(read.status, CatalogueRead::Status::Ok);
-    EXPECT_EQ(read.table.rows(), 3);
-    ASSERT_TRUE(file.resize(7));
-    const CatalogueRead cut = readCatalogue(CatalogueKind::Lotteries, path);
-    EXPECT_EQ(cut.status, CatalogueRead::Status::Malformed);
-    EXPECT_TRUE(cut.error.contains(path));
 }
 
 TEST(Catalogue, RowsAreFoundAsTheProgramLooksThemUp)

@@ -1,8 +1,5 @@
 #include "app/boardsettings.h"
 
-#include "analysis/state.h"
-#include "app/globals.h"
-
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -348,24 +345,4 @@ TEST(BoardSettingsFile, AnalysisWindowRefreshAfterADeletion)
     EXPECT_TRUE(refreshAnalysisWindow(r, 299, 298, QDate(2024, 3, 12)));
     EXPECT_EQ(r[0], VbVariant::fromInt32(298));
     EXPECT_EQ(r[2], VbVariant::fromInt32(298));
-}
-
-TEST(BoardSettingsFile, RecordFileKinds)
-{
-    gstrAppFolder = QStringLiteral("/prog/");
-    gstrSavedTicketsFolder = QStringLiteral("/prog/SavedTickets/");
-    gstrLotteryDbFile = QStringLiteral("Sample Lotto 6-49.mdb");
-    gstrConfigFileSuffix = QStringLiteral("SM01");
-    gstrFileSuffix = QStringLiteral("SM02");
-    gstrTicketName = QStringLiteral("Friday");
-
-    EXPECT_TRUE(selectRecordFile(QStringLiteral("forConfigXYZfile")));
-    EXPECT_EQ(gstrRecordFileName, QStringLiteral("Sample Lotto 6-49SM01"));
-    EXPECT_EQ(gstrRecordFilePath, QStringLiteral("/prog/Sample Lotto 6-49SM01"));
-    EXPECT_TRUE(selectRecordFile(QStringLiteral("forTICKETfile")));
-    EXPECT_EQ(gstrRecordFileName, QStringLiteral("FridaySM02"));
-    EXPECT_EQ(gstrRecordFilePath, QStringLiteral("/prog/SavedTickets/FridaySM02"));
-    EXPECT_FALSE(selectRecordFile(QString()));
-    EXPECT_FALSE(selectRecordFile(QStringLiteral("forconfigxyzfile")));
-    EXPECT_EQ(gstrRecordFilePath, QStringLiteral("/prog/SavedTickets/FridaySM02"));
 }

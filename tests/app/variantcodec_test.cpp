@@ -62,18 +62,6 @@ TEST(VariantCodec, MalformedValuesAreErrorsNotReadsPastTheEnd)
     }
 }
 
-TEST(VariantCodec, ReadOrEmptyGivesEmptyAtTheEndButRefusesUnknownTags)
-{
-    VariantReader r(hex("0200070008000300"));  // Integer 7, then a text cut short
-    EXPECT_EQ(r.readOrEmpty(), VbVariant::fromInt16(7));
-    EXPECT_EQ(r.readOrEmpty(), VbVariant());
-    EXPECT_TRUE(r.atEnd());
-    EXPECT_EQ(r.readOrEmpty(), VbVariant());
-
-    VariantReader unknown(hex("0900"));
-    EXPECT_FALSE(unknown.readOrEmpty().has_value());
-}
-
 TEST(VariantCodec, ArraysRoundTripAndRefuseFalseCounts)
 {
     VbArray array;
