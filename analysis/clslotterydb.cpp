@@ -44,6 +44,8 @@ public:
         return true;
     }
     sqlite3_stmt *get() const { return stmt_; }
+    // The statement as the engine runs it.
+    QString sql() const { return QString::fromUtf8(sqlite3_sql(stmt_)); }
 
 private:
     sqlite3_stmt *stmt_ = nullptr;
@@ -300,32 +302,30 @@ void clsLotteryDb::subCloseConnection()
 
 namespace {
 
-// Prepares a statement in its stored form on a connection: the date literals rewritten, one
-// statement only. The statement as it runs goes to `engineSql`.
-bool prepareStored(sqlite3 *db, const QString &accessSql, Statement &stmt, QString *engineSql, QString *error)
+// Prepares a statement in its stored form on a connection (the date literals rewritten, one
+// statement only), after noting it as the last statement and clearing the last error.
+bool prepareStored(sqlite3 *db, const QString &accessSql, Statement &stmt, QString &lastStatement, QString &error)
 {
+    lastStatement = accessSql;
+    error.clear();
     if (!db) {
-        *error = QStringLiteral("No database connection.");
+        error = QStringLiteral("No database connection.");
         return false;
     }
     const auto sql = lotterydb::toEngineSql(accessSql);
     if (!sql) {
-        *error = QStringLiteral("A date in the statement is not a real date: %1").arg(accessSql);
+        error = QStringLiteral("A date in the statement is not a real date: %1").arg(accessSql);
         return false;
     }
-    *engineSql = *sql;
-    return stmt.prepare(db, *sql, error);
+    return stmt.prepare(db, *sql, &error);
 }
 
 }  // namespace
 
 std::optional<QueryResult> clsLotteryDb::fncQuery(const QString &accessSql)
 {
-    statement_ = accessSql;
-    error_.clear();
     Statement stmt;
-    QString sql;
-    if (!prepareStored(db_, accessSql, stmt, &sql, &error_))
+    if (!prepareStored(db_, accessSql, stmt, statement_, error_))
         return std::nullopt;
     if (!sqlite3_stmt_readonly(stmt.get())) {
         fail(QStringLiteral("A query must not change the database: %1").arg(accessSql));
@@ -344,7 +344,7 @@ std::optional<QueryResult> clsLotteryDb::fncQuery(const QString &accessSql)
         result.rows.push_back(std::move(row));
     }
     if (rc != SQLITE_DONE) {
-        fail(engineError(db_, sql));
+        fail(engineError(db_, stmt.sql()));
         return std::nullopt;
     }
     return result;
@@ -352,14 +352,11 @@ std::optional<QueryResult> clsLotteryDb::fncQuery(const QString &accessSql)
 
 std::optional<int> clsLotteryDb::fncExecute(const QString &accessSql)
 {
-    statement_ = accessSql;
-    error_.clear();
     Statement stmt;
-    QString sql;
-    if (!prepareStored(db_, accessSql, stmt, &sql, &error_))
+    if (!prepareStored(db_, accessSql, stmt, statement_, error_))
         return std::nullopt;
     if (sqlite3_step(stmt.get()) != SQLITE_DONE) {
-        fail(engineError(db_, sql));
+        fail(engineError(db_, stmt.sql()));
         return std::nullopt;
     }
     return sqlite3_changes(db_);
