@@ -200,9 +200,13 @@ TEST(BoardSettingsLayout, ResetValuesTheGoldenRecordsDoNotShow)
     const BoardSettings l = boardSettingsDefaults(lotto(6, 0, 49), kDrawings);
     EXPECT_EQ(l.endWeek, 300);
     EXPECT_EQ(l.drawDate, QStringLiteral("3/14/2024"));
+    EXPECT_TRUE(l.hot && !l.cold);
+    EXPECT_EQ(l.guaranteeNumbers[1] + l.guesses[6], QStringLiteral("00"));
     EXPECT_EQ(l.interval.percentIndex, 1);
     EXPECT_FALSE(l.interval.limits.has_value());
-    EXPECT_EQ(boardSettingsDefaults(digits(4), DrawingsInfo{}).drawDate, QString());  // no drawings
+    const BoardSettings d = boardSettingsDefaults(digits(4), DrawingsInfo{});
+    EXPECT_TRUE(d.straight && !d.boxed);
+    EXPECT_EQ(d.drawDate, QString());  // no drawings
 }
 
 TEST(BoardSettingsDecode, WrongKindsAndValuesOutOfRangeTakeTheirResetValues)
