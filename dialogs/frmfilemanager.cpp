@@ -419,3 +419,22 @@ void showFileManager(FileDialogAction action)
     dialog->cmdDelete->setVisible(action == FileDialogAction::Delete);
     dialog->exec();
 }
+
+void showFileManagerForLotteries()
+{
+    gblnTicketLoad = false;
+    gblnTicketMode = false;
+    gstrFileDialogFolder = gstrLotteryDbsFolder;
+    gstrFileDialogSuffix = QStringLiteral(".mdb");
+    showFileManager(FileDialogAction::Load);
+}
+
+void showFileManagerForTickets(FileDialogAction action)
+{
+    if (action == FileDialogAction::Load)
+        gblnTicketLoad = true;
+    gblnTicketMode = true;
+    gstrFileDialogFolder = gstrSavedTicketsFolder;
+    gstrFileDialogSuffix = gstrFileSuffix;
+    showFileManager(action);
+}

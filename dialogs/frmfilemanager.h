@@ -86,3 +86,10 @@ enum class FileDialogAction { Load, Save, Delete };
 // Loads the file dialog for the request in place, shows only the button of `action` and shows the
 // dialog modally; returns once it has been unloaded.
 void showFileManager(FileDialogAction action);
+
+// The requests of the menus, each shown with its one action. Lottery > Load (start window and
+// boards): the lottery databases, for LOAD; neither a ticket load nor ticket mode, so that the
+// dialog captions and words itself for lotteries whatever was asked of it before.
+void showFileManagerForLotteries();
+// The Ticket menus of the boards: the open lottery's saved tickets; LOAD also marks a ticket load.
+void showFileManagerForTickets(FileDialogAction action);

@@ -138,13 +138,7 @@ void frmStart::mnuHelpAbout_Click()
 
 void frmStart::mnuFileExit_Click() { subEndProgram(); }
 
-void frmStart::mnuLotteryLoad_Click()
-{
-    gblnTicketLoad = false;
-    gstrFileDialogFolder = gstrLotteryDbsFolder;
-    gstrFileDialogSuffix = QStringLiteral(".mdb");
-    showFileManager(FileDialogAction::Load);
-}
+void frmStart::mnuLotteryLoad_Click() { showFileManagerForLotteries(); }
 
 void frmStart::mnuHelpContents_Click()
 {

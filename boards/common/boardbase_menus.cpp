@@ -20,18 +20,6 @@
 #include <QAction>
 #include <QFileInfo>
 
-namespace {
-
-// The request of a ticket menu: the open lottery's saved tickets.
-void requestTickets()
-{
-    gblnTicketMode = true;
-    gstrFileDialogFolder = gstrSavedTicketsFolder;
-    gstrFileDialogSuffix = gstrFileSuffix;
-}
-
-}  // namespace
-
 void BoardBase::wireMenuHandlers()
 {
     const std::pair<QAction *, void (BoardBase::*)()> handlers[] = {
@@ -73,33 +61,25 @@ void BoardBase::mnuFileExit_Click()
 void BoardBase::mnuTicketLoad_Click()
 {
     subParkFocus();
-    gblnTicketLoad = true;
-    requestTickets();
-    showFileManager(FileDialogAction::Load);
+    showFileManagerForTickets(FileDialogAction::Load);
 }
 
 void BoardBase::mnuTicketSave_Click()
 {
     subParkFocus();
-    requestTickets();
-    showFileManager(FileDialogAction::Save);
+    showFileManagerForTickets(FileDialogAction::Save);
 }
 
 void BoardBase::mnuTicketDelete_Click()
 {
     subParkFocus();
-    requestTickets();
-    showFileManager(FileDialogAction::Delete);
+    showFileManagerForTickets(FileDialogAction::Delete);
 }
 
 void BoardBase::mnuLotteryLoad_Click()
 {
     subParkFocus();
-    gblnTicketLoad = false;
-    gblnTicketMode = false;
-    gstrFileDialogFolder = gstrLotteryDbsFolder;
-    gstrFileDialogSuffix = QStringLiteral(".mdb");
-    showFileManager(FileDialogAction::Load);
+    showFileManagerForLotteries();
 }
 
 void BoardBase::mnuLotteryManage_Click()

@@ -176,18 +176,22 @@ TEST_F(StartWindow, LotteryLoadAsksTheFileDialogForLotteries)
     QDir().mkpath(gstrLotteryDbsFolder);
     for (const char *name : {"Lotto.mdb", "Keno.MDB", "notes.txt", "Daily.mdb"})
         QFile(gstrLotteryDbsFolder + QLatin1String(name)).open(QIODevice::WriteOnly);
+    // A ticket request of a board that has gone (a ticket that could not load) is no longer in force.
     gblnTicketLoad = true;
-    gblnTicketMode = false;
+    gblnTicketMode = true;
     QStringList listed;
+    QString caption;
     std::array<bool, 3> visible{};
     whenModal<frmFileManager>([&](frmFileManager *dialog) {
         listed = dialog->lstNames->lines();
+        caption = dialog->lblListCaption->caption();
         visible = {dialog->cmdLoad->Visible(), dialog->cmdSave->Visible(), dialog->cmdDelete->Visible()};
         dialog->cmdCancel->click();
     });
     load()->mnuLotteryLoad->trigger();
     EXPECT_FALSE(gblnTicketLoad);
-    EXPECT_FALSE(gblnTicketMode);  // left as it was
+    EXPECT_FALSE(gblnTicketMode);
+    EXPECT_EQ(caption, QStringLiteral(" Lottery Databases:"));
     EXPECT_EQ(gstrFileDialogFolder, gstrLotteryDbsFolder);
     EXPECT_EQ(gstrFileDialogSuffix, QStringLiteral(".mdb"));
     // Only the ".mdb" files, without their suffix, in the order of the folder listing.
