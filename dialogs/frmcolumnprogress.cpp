@@ -3,7 +3,6 @@
 #include "analysis/state.h"
 #include "app/globals.h"
 #include "app/resstrings.h"
-#include "app/services.h"
 #include "app/ui/clswindowontop.h"
 #include "platform/ui/forms.h"
 #include "platform/vb.h"
@@ -105,8 +104,7 @@ void frmColumnProgress::setSynchronousDisplay(bool on) { gSynchronousDisplay = o
 frmColumnProgress::Outcome frmColumnProgress::Display(IColumnRun &run)
 {
     run_ = &run;
-    clsWindowOnTop fallback;
-    (gobjWindowOnTop ? gobjWindowOnTop : &fallback)->letOnTop(this, -1);
+    subPutOnTop(this);
     Form_Load();
     if (gSynchronousDisplay) {
         while (running_)

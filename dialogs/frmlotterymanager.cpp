@@ -133,8 +133,7 @@ frmLotteryManager::frmLotteryManager()
 
 void frmLotteryManager::Display()
 {
-    clsWindowOnTop fallback;
-    (gobjWindowOnTop ? gobjWindowOnTop : &fallback)->letOnTop(this, -1);
+    subPutOnTop(this);
     exec();
 }
 
