@@ -5,12 +5,11 @@
 #include "app/resstrings.h"
 #include "app/ui/clswindowontop.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/screen.h"
 #include "platform/vb.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -121,10 +120,7 @@ void frmColumnProgress::Form_Load()
 {
     subSetLanguageCaptions();
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    subCentreOnScreen(this);
 
     // The first bar: the columns kept from the ticket, in proportion to the whole run. A run of no
     // columns at all has nothing to show.

@@ -12,14 +12,13 @@
 #include "boards/common/boardbase.h"
 #include "dialogs/startwindow.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/screen.h"
 #include "platform/ui/msgbox.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QSaveFile>
-#include <QScreen>
 #include <QStyle>
 #include <optional>
 
@@ -117,10 +116,7 @@ frmFileManager::frmFileManager()
 void frmFileManager::Form_Load()
 {
     subApplyFormColours();
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    subCentreOnScreen(this);
     setWindowIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     refreshFiles();
     subFillNameList();

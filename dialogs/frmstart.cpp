@@ -16,8 +16,6 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
-StartWindowPlacement fncStartWindowPlacement(const ScreenMetrics &metrics) { return fncMainWindowPlacement(metrics); }
-
 void frmStart::setScreenMetricsOverride(std::optional<ScreenMetrics> metrics)
 {
     ::setScreenMetricsOverride(std::move(metrics));
@@ -78,14 +76,7 @@ void frmStart::Form_Load()
 
     const ScreenMetrics metrics = fncScreenMetrics(this);
     intHorzRes_ = metrics.horzRes;
-    const StartWindowPlacement placement = fncStartWindowPlacement(metrics);
-    resize(twips::toPixels(kMainWindowWidthTwips), twips::toPixels(kMainWindowHeightTwips));
-    if (placement.maximised) {
-        setWindowState(windowState() | Qt::WindowMaximized);
-    } else {
-        move(placement.geometry.topLeft());
-        resize(placement.geometry.size());
-    }
+    subPlaceMainWindow(this, fncMainWindowPlacement(metrics));
 }
 
 void frmStart::subApplyFormColours()

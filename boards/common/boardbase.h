@@ -354,7 +354,6 @@ private:
     void subShowRestoredExclusions();
     void subEnableDrawingCommands(bool on);
     void putSettings(const BoardSettings &settings, bool secondDrumLast);
-    void fitOuterSize();
     void applyLanguageItem(int32_t digit);
 
     BoardFamily family_;
@@ -364,5 +363,4 @@ private:
     bool noDrawings_ = false;
     bool tellNoDrawings_ = false;
     int intHorzRes_ = 0;
-    WindowPlacement placement_;
 };

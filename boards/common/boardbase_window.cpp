@@ -22,7 +22,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -60,8 +59,6 @@ void BoardBase::showBoard()
     }
     show();
     if (first) {
-        if (!placement_.maximised)
-            QTimer::singleShot(0, this, [this] { fitOuterSize(); });
         cmdHiddenFocus->setFocus();
         if (tellNoDrawings_)
             vbMsgBox(res(kNoDrawingsMessage), msgbox::kInformation, res(10100));
@@ -245,25 +242,7 @@ void BoardBase::subPlaceWindow()
 {
     const ScreenMetrics metrics = fncScreenMetrics(this);
     intHorzRes_ = metrics.horzRes;
-    placement_ = fncMainWindowPlacement(metrics);
-    if (placement_.maximised) {
-        setWindowState(windowState() | Qt::WindowMaximized);
-    } else {
-        setWindowState(windowState() & ~Qt::WindowMaximized);
-        resize(placement_.geometry.size());
-        move(placement_.geometry.topLeft());
-    }
-}
-
-void BoardBase::fitOuterSize()
-{
-    // The window's measures include its title bar and borders; once the desktop has framed the
-    // window, the client area gives up what the frame takes.
-    if (placement_.maximised || isMaximized())
-        return;
-    const QSize frame = frameGeometry().size() - geometry().size();
-    if (frame.width() > 0 || frame.height() > 0)
-        resize(placement_.geometry.size() - frame);
+    subPlaceMainWindow(this, fncMainWindowPlacement(metrics));
 }
 
 void BoardBase::subFillIntervalPercentItems()

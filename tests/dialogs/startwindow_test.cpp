@@ -87,14 +87,14 @@ TEST_F(StartWindow, StatusLineHintLoadingOrEmpty)
 TEST_F(StartWindow, SizeRule)
 {
     // A 1024-pixel screen, or one too small for the window, maximises it.
-    EXPECT_TRUE(fncStartWindowPlacement(screenOf(1024, 768, 740)).maximised);
-    EXPECT_TRUE(fncStartWindowPlacement(screenOf(800, 600, 600)).maximised);
-    EXPECT_TRUE(fncStartWindowPlacement(screenOf(1366, 768, 740)).maximised);
+    EXPECT_TRUE(fncMainWindowPlacement(screenOf(1024, 768, 740)).maximised);
+    EXPECT_TRUE(fncMainWindowPlacement(screenOf(800, 600, 600)).maximised);
+    EXPECT_TRUE(fncMainWindowPlacement(screenOf(1366, 768, 740)).maximised);
     // Otherwise the 15450 x 11610 twip window (1030 x 774 pixels) is centred on the screen.
-    const StartWindowPlacement large = fncStartWindowPlacement(screenOf(1280, 1024, 1000));
+    const WindowPlacement large = fncMainWindowPlacement(screenOf(1280, 1024, 1000));
     EXPECT_FALSE(large.maximised);
     EXPECT_EQ(large.geometry, QRect(125, 125, 1030, 774));
-    EXPECT_EQ(fncStartWindowPlacement(screenOf(1920, 1080, 1040)).geometry, QRect(445, 153, 1030, 774));
+    EXPECT_EQ(fncMainWindowPlacement(screenOf(1920, 1080, 1040)).geometry, QRect(445, 153, 1030, 774));
 }
 
 TEST_F(StartWindow, LoadsMaximisedOrCentredForTheScreenItFinds)
