@@ -65,12 +65,7 @@ void frmStart::buildMenus()
 void frmStart::Form_Load()
 {
     gvarExcludedBackColor = 0x707070;
-    switch (glngLanguage) {
-    case 1: mnuLanguageTurkish_Click(); break;
-    case 2: mnuLanguageEnglish_Click(); break;
-    case 3: mnuLanguageFrench_Click(); break;
-    default: break;  // German keeps the design ticks (English)
-    }
+    chooseStoredLanguage(glngLanguage);  // German keeps the design ticks (English)
     subSetLanguageCaptions();
     subApplyFormColours();
 

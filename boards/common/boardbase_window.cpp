@@ -154,21 +154,9 @@ void BoardBase::subShowGameMatrix()
 
 void BoardBase::subApplyStoredLanguage()
 {
-    switch (glngLanguage) {
-    case 1:
-        mnuLanguageTurkish_Click();
-        break;
-    case 2:
-        mnuLanguageEnglish_Click();
-        break;
-    case 3:
-        mnuLanguageFrench_Click();
-        break;
-    default:
-        // A language the boards have no menu item for: English captions, the digit kept.
+    // A language the boards have no menu item for: English captions, the digit kept.
+    if (!chooseStoredLanguage(glngLanguage))
         applyLanguageItem(0);
-        break;
-    }
 }
 
 void BoardBase::subApplyBoardColours()
