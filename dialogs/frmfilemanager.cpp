@@ -9,6 +9,7 @@
 #include "app/resstrings.h"
 #include "app/services.h"
 #include "app/ui/clsrecordfile.h"
+#include "app/ui/filetitle.h"
 #include "boards/common/boardbase.h"
 #include "dialogs/startwindow.h"
 #include "platform/ui/forms.h"
@@ -177,7 +178,7 @@ void frmFileManager::subFillNameList()
     QStringList names;
     names.reserve(filFiles_.size());
     for (const QString &file : filFiles_)
-        names << file.chopped(std::min<qsizetype>(4, file.size()));
+        names << fncFileTitle(file);
     lstNames->setLines(names);
 }
 
@@ -277,7 +278,7 @@ void frmFileManager::loadTicket(const QString &name)
 
     if (!gobjAnalysis || !gobjAnalysis->subSetGameCodeAndBoard()) {
         DefaultInstance<frmFileManager>::unload(this);
-        vbMsgBox(res(46050).arg(gstrLotteryDbFile.chopped(std::min<qsizetype>(4, gstrLotteryDbFile.size()))),
+        vbMsgBox(res(46050).arg(fncFileTitle(gstrLotteryDbFile)),
                  msgbox::kOkOnly, res(10100));
         showStartWindowInFront();
         return;

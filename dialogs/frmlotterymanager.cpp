@@ -8,6 +8,7 @@
 #include "app/services.h"
 #include "app/ui/clsrecordfile.h"
 #include "app/ui/clswindowontop.h"
+#include "app/ui/filetitle.h"
 #include "dialogs/frmdatepicker.h"
 #include "platform/dates.h"
 #include "platform/ui/forms.h"
@@ -418,7 +419,7 @@ void frmLotteryManager::cmdDelete_Click()
         // The deleted drawing lay within the analysis window kept in the lottery's settings.
         gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
         if (!gobjRecordFile->subSaveBoardSettings(2, week)) {
-            const QString lottery = gstrLotteryDbFile.chopped(std::min<qsizetype>(4, gstrLotteryDbFile.size()));
+            const QString lottery = fncFileTitle(gstrLotteryDbFile);
             vbMsgBox(res(46070).arg(lottery), msgbox::kOkOnly, title);
         }
     }

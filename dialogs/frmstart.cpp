@@ -5,6 +5,7 @@
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
+#include "app/ui/filetitle.h"
 #include "app/ui/programend.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmfilemanager.h"
@@ -86,7 +87,7 @@ void frmStart::subSetLanguageCaptions()
     if (gblnLotteryManagerOpen)
         lblStatus->setCaption(QString());
     else if (!gstrLastLotteryDbFile.isEmpty())
-        lblStatus->setCaption(gstrLastLotteryDbFile.chopped(std::min<qsizetype>(4, gstrLastLotteryDbFile.size()))
+        lblStatus->setCaption(fncFileTitle(gstrLastLotteryDbFile)
                               + res(30140));
     else
         lblStatus->setCaption(res(30130));

@@ -9,6 +9,7 @@
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
+#include "app/ui/filetitle.h"
 #include "boards/common/boardbase.h"
 #include "platform/dates.h"
 #include "platform/ui/msgbox.h"
@@ -23,8 +24,7 @@ void showInformation(const QString &text) { vbMsgBox(text, msgbox::kInformation,
 // The results database of the open lottery cannot be read.
 void reportUnreadableDatabase()
 {
-    const QString file = gstrLotteryDbFile;
-    showInformation(res(46060).arg(file.left(std::max<qsizetype>(0, file.size() - 4))));
+    showInformation(res(46060).arg(fncFileTitle(gstrLotteryDbFile)));
 }
 
 // Takes the hit marks off the controls of the drawing positions in use: the main and bonus

@@ -5,6 +5,7 @@
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
+#include "app/ui/filetitle.h"
 #include "boards/common/iboard.h"
 #include "platform/ui/msgbox.h"
 
@@ -157,7 +158,7 @@ bool fncSaveLotterySettings()
     gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
     if (gobjRecordFile->subSaveBoardSettings(1))
         return true;
-    const QString lottery = gstrLotteryDbFile.chopped(std::min<qsizetype>(4, gstrLotteryDbFile.size()));
+    const QString lottery = fncFileTitle(gstrLotteryDbFile);
     vbMsgBox(res(46070).arg(lottery), msgbox::kOkOnly, res(10100));
     return false;
 }

@@ -10,6 +10,7 @@
 #include "app/resstrings.h"
 #include "app/services.h"
 #include "app/ui/clsrecordfile.h"
+#include "app/ui/filetitle.h"
 #include "app/ui/programend.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmfilemanager.h"
@@ -132,7 +133,7 @@ void BoardBase::subLoadTicketTextFile()
             ticketReadProblem_ = res(48020).arg(ticket.lines.size()).arg(*ticket.announced).arg(gstrTicketName);
     }
     if (gblnTicketLoad) {
-        const QString ticket = gstrRecordFileName.chopped(std::min<qsizetype>(4, gstrRecordFileName.size()));
+        const QString ticket = fncFileTitle(gstrRecordFileName);
         setWindowTitle(gstrWindowCaption + QStringLiteral(" (") + ticket + QStringLiteral(" - ") + gstrLoadedTicketText);
     }
 }
