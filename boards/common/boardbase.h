@@ -277,9 +277,13 @@ public:
     void txtPoolCount_MouseMove(int Index);
     void txtPoolPercentBONUS_DblClick(int Index);
     void lblHdrPoolBONUS_Click(int Index);
+    void txtPoolPercentBONUS_GotFocus(int Index);
+    void txtPoolPercentBONUS_LostFocus(int Index);
+    void txtPoolPercentBONUS_MouseMove(int Index);
     void txtPoolCountBONUS_GotFocus(int Index);
     void txtPoolCountBONUS_Change(int Index);
     void txtPoolCountBONUS_LostFocus(int Index);
+    void txtPoolCountBONUS_MouseMove(int Index);
     // Focus parked on the hidden button: the "Pool n" view ends.
     void cmdHiddenFocus_GotFocus();
 
