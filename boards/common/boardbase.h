@@ -249,6 +249,9 @@ public:
     void lblHotCold_Click(int Index);
     void chkPowerIncrease_Click();
     void lblPowerIncrease_Click();
+    // The interval percentage chosen: the power interval of its drum shown for it.
+    void cboPowerIntervalPct_Click();
+    void cboPowerIntervalPctBONUS_Click();
 
     // Power-table header clicks (the half clicked does not matter): "Total", "%", "<".
     void lblHdrTotal_Click(int Index);

@@ -187,6 +187,9 @@ void BoardBase::wireAnalysisHandlers()
     lblHotCold.wire([this](int i, VbLabel *l) { l->onClick = [this, i] { lblHotCold_Click(i); }; });
     chkPowerIncrease->onClick = [this] { chkPowerIncrease_Click(); };
     lblPowerIncrease->onClick = [this] { lblPowerIncrease_Click(); };
+    main.cboPowerIntervalPct->onClick = [this] { cboPowerIntervalPct_Click(); };
+    if (bonus.cboPowerIntervalPct)
+        bonus.cboPowerIntervalPct->onClick = [this] { cboPowerIntervalPctBONUS_Click(); };
 
     main.lblHdrTotal.wire([this](int i, VbLabel *l) { l->onClick = [this, i] { lblHdrTotal_Click(i); }; });
     main.lblHdrPowerPercent.wire(
@@ -378,6 +381,14 @@ void BoardBase::lblPowerIncrease_Click()
     const int value = chkPowerIncrease->value();
     if (value == 0 || value == 1)
         chkPowerIncrease->setValue(1 - value);
+}
+
+void BoardBase::cboPowerIntervalPct_Click() { showPowerInterval(DrumView::mainOf(*this)); }
+
+void BoardBase::cboPowerIntervalPctBONUS_Click()
+{
+    if (hasSecondDrum() && glngMaxBallBONUS > 0)
+        showPowerInterval(DrumView::secondOf(*this));
 }
 
 void BoardBase::lblHdrTotal_Click(int) { headerClick(*this, false, Header::Total); }
