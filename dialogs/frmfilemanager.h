@@ -34,9 +34,6 @@ public:
     VbButton *cmdSave = nullptr;
     VbButton *cmdDelete = nullptr;
 
-    // The files behind the list, in the order of the folder listing (names with their suffix).
-    const QStringList &filFiles() const { return filFiles_; }
-
     void subApplyFormColours();
     void subSetLanguageCaptions();
     void subFillNameList();
@@ -73,6 +70,7 @@ private:
     void loadTicket(const QString &name);
     bool deleteTicketFiles(const QString &name);
 
+    // The files behind the list, in the order of the folder listing (names with their suffix).
     QStringList filFiles_;
     // The last text of txtName that held no forbidden character.
     QString lastAcceptedName_;

@@ -6,7 +6,6 @@
 #include "boards/common/boardbase_analysis.h"
 
 #include "analysis/pool.h"
-#include "analysis/ui/clsanalysis.h"
 #include "analysis/ui/drumview.h"
 #include "app/resstrings.h"
 #include "platform/vb.h"
@@ -299,7 +298,7 @@ void BoardBase::cmdPopulate_Click()
     } else {
         if (hasDrum(*this, true))
             fillPoolGrid(DrumView::secondOf(*this));
-        analysis().subFillPoolGrid();
+        fillPoolGrid(DrumView::mainOf(*this));
     }
 }
 

@@ -35,8 +35,6 @@ class VbControl {
 public:
     virtual ~VbControl() = default;
 
-    QWidget *widget() const { return self_; }
-
     // Geometry in twips (capitalised, as distinct from Qt's pixel geometry).
     int Left() const { return left_; }
     int Top() const { return top_; }
@@ -330,7 +328,6 @@ public:
     int max() const { return maximum(); }
     void setMin(int v) { setMinimum(v); }
     void setMax(int v) { setMaximum(v); }
-    int smallChange() const { return singleStep(); }
     void setSmallChange(int v) { setSingleStep(v); }
     void setLargeChange(int v) { setPageStep(v); }
     int value() const { return QScrollBar::value(); }

@@ -59,8 +59,6 @@ TEST_F(PoolTest, CountsAndOddsFromThePowers)
     EXPECT_EQ(odds(11)->text(), QStringLiteral("1/12"));
     EXPECT_EQ(odds(4)->text(), QStringLiteral("1/50"));
     EXPECT_EQ(odds(12)->text(), QString());
-    EXPECT_EQ(analysis.fncPoolOddsText(3), QStringLiteral("1/17"));
-    EXPECT_EQ(analysis.fncPoolOddsText(0), QString());
     EXPECT_EQ(board->staMain->panelText(2), QStringLiteral(" Total Ball Amount in the Pool: 50"));
     // The count boxes are coloured by their count; the "Pool %" view shows the odds.
     EXPECT_EQ(count(1)->backColor(), vbc::kLightYellow);
