@@ -35,14 +35,6 @@ QFont dialogFont()
     return font;
 }
 
-template <class T>
-T *place(QWidget *parent, int left, int top, int width, int height)
-{
-    auto *control = new T(parent);
-    control->Move(left, top, width, height);
-    return control;
-}
-
 std::optional<QByteArray> readWhole(const QString &path)
 {
     QFile file(path);
@@ -85,19 +77,19 @@ frmFileManager::frmFileManager()
     setClientSizeTwips(this, 6330, 7305);
     setFixedSize(size());
 
-    fraNames = place<VbFrame>(this, 120, 0, 3975, 7185);
-    lblListCaption = place<VbLabel>(fraNames, 120, 240, 3675, 255);
-    lstNames = place<VbList>(fraNames, 120, 480, 3735, 5715);
-    lblSelectedCaption = place<VbLabel>(fraNames, 120, 6435, 3705, 255);
-    txtName = place<VbTextBox>(fraNames, 120, 6675, 3735, 375);
+    fraNames = placeControl<VbFrame>(this, 120, 0, 3975, 7185);
+    lblListCaption = placeControl<VbLabel>(fraNames, 120, 240, 3675, 255);
+    lstNames = placeControl<VbList>(fraNames, 120, 480, 3735, 5715);
+    lblSelectedCaption = placeControl<VbLabel>(fraNames, 120, 6435, 3705, 255);
+    txtName = placeControl<VbTextBox>(fraNames, 120, 6675, 3735, 375);
     txtName->setMaxLength(kMaxNameLength);
 
-    fraButtons = place<VbFrame>(this, 4200, -30, 2025, 7215);
-    cmdHelp = place<VbButton>(fraButtons, 120, 5745, 1755, 375);
-    cmdCancel = place<VbButton>(fraButtons, 120, 6225, 1755, 375);
-    cmdLoad = place<VbButton>(fraButtons, 120, 6705, 1755, 375);
-    cmdSave = place<VbButton>(fraButtons, 120, 6705, 1755, 375);
-    cmdDelete = place<VbButton>(fraButtons, 120, 6705, 1755, 375);
+    fraButtons = placeControl<VbFrame>(this, 4200, -30, 2025, 7215);
+    cmdHelp = placeControl<VbButton>(fraButtons, 120, 5745, 1755, 375);
+    cmdCancel = placeControl<VbButton>(fraButtons, 120, 6225, 1755, 375);
+    cmdLoad = placeControl<VbButton>(fraButtons, 120, 6705, 1755, 375);
+    cmdSave = placeControl<VbButton>(fraButtons, 120, 6705, 1755, 375);
+    cmdDelete = placeControl<VbButton>(fraButtons, 120, 6705, 1755, 375);
 
     lstNames->onClick = [this] { lstNames_Click(); };
     // A click on the line already picked takes it again (the name may have been edited since).
@@ -206,17 +198,9 @@ void frmFileManager::lstNames_DblClick()
 
 void frmFileManager::txtName_KeyPress(int &keyAscii)
 {
-    // Enter and Esc put no character into the name: they go on to the dialog (Esc closes it).
-    if (keyAscii == 13 || keyAscii == 27)
-        return;
-    subFilterNameKey(kAllowedNameCharacters, keyAscii, static_cast<int>(txtName->text().size()));
-}
-
-void frmFileManager::subFilterNameKey(const QString &allowed, int &keyAscii, int textLength)
-{
-    if (keyAscii == 8)
-        return;
-    if (!allowed.contains(QChar(char16_t(keyAscii))) || textLength >= kMaxNameLength)
+    subFilterDialogKey(kAllowedNameCharacters, keyAscii);
+    // The 200th character is refused.
+    if (keyAscii >= 32 && txtName->text().size() >= kMaxNameLength)
         keyAscii = 0;
 }
 

@@ -42,7 +42,6 @@ public:
     void lstNames_Click();
     void lstNames_DblClick();
     void txtName_KeyPress(int &keyAscii);
-    static void subFilterNameKey(const QString &allowed, int &keyAscii, int textLength);
     void txtName_Change();
     void cmdLoad_Click();
     void cmdSave_Click();

@@ -163,6 +163,14 @@ bool filterKeyPress(const std::function<void(int &)> &handler, QKeyEvent *event,
     return true;
 }
 
+void subFilterDialogKey(const QString &allowed, int &keyAscii)
+{
+    if (keyAscii == 8 || keyAscii == 13 || keyAscii == 27)
+        return;
+    if (!allowed.contains(QChar(char16_t(keyAscii))))
+        keyAscii = 0;
+}
+
 // ---- VbClickableLabel -----------------------------------------------------------------------
 
 void VbClickableLabel::mousePressEvent(QMouseEvent *event)

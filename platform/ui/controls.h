@@ -418,6 +418,20 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
+// Creates a control of kind T on `parent`, placed and sized in twips.
+template <class T>
+T *placeControl(QWidget *parent, int left, int top, int width, int height)
+{
+    auto *control = new T(parent);
+    control->Move(left, top, width, height);
+    return control;
+}
+
+// The key filter of a dialog's box that takes only the characters of `allowed`: Backspace passes,
+// and so do Enter and Escape, which go on to the dialog (its default button, its closing); any
+// other key is refused (set to 0) unless it is one of `allowed`.
+void subFilterDialogKey(const QString &allowed, int &keyAscii);
+
 // ---- Windows ----------------------------------------------------------------------------------
 // Sizes a window's client area in twips.
 void setClientSizeTwips(QWidget *window, int widthTwips, int heightTwips);

@@ -208,7 +208,7 @@ TEST_F(LotteryManager, NumberBoxesKeepTheirLastGoodValue)
 
     auto passes = [](const QString &set, int key) {
         int k = key;
-        frmLotteryManager::subFilterManagerKey(set, k);
+        subFilterDialogKey(set, k);
         return k == key;
     };
     EXPECT_TRUE(passes(QStringLiteral("0123456789"), '7'));
