@@ -21,14 +21,6 @@ constexpr uint32_t kRed = 0x0000C0;
 constexpr uint32_t kGreen = 0x008000;
 constexpr uint32_t kBlack = 0x000000;
 
-QFont dialogFont(bool bold)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
-    font.setBold(bold);
-    return font;
-}
-
 VbShape *makeBar(QWidget *parent, int left, int top, int width, int height, bool filled, uint32_t colour)
 {
     auto *shape = new VbShape(parent);
@@ -41,7 +33,7 @@ VbShape *makeBar(QWidget *parent, int left, int top, int width, int height, bool
 VbLabel *makeCount(QWidget *parent, int left, int top, uint32_t colour)
 {
     auto *label = new VbLabel(parent);
-    label->setFont(dialogFont(true));
+    label->setFont(fncDialogFont(true));
     label->setForeColor(colour);
     label->setAutoSize(true);
     label->Move(left, top, label->Width(), label->Height());
@@ -54,7 +46,7 @@ frmColumnProgress::frmColumnProgress()
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(QString());
-    setFont(dialogFont(false));
+    setFont(fncDialogFont(false));
     setWindowBackColor(this, static_cast<uint32_t>(glngBackColor));
     setClientSizeTwips(this, 9915, 1950);
     setFixedSize(size());

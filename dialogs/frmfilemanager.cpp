@@ -28,13 +28,6 @@ namespace {
 // Characters no file name may hold; a change that brings one in is rolled back.
 const QString kForbiddenNameCharacters = QStringLiteral("\\/:*?\"<>|");
 
-QFont dialogFont()
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
-    return font;
-}
-
 std::optional<QByteArray> readWhole(const QString &path)
 {
     QFile file(path);
@@ -73,7 +66,7 @@ const QString frmFileManager::kAllowedNameCharacters = QStringLiteral(
 frmFileManager::frmFileManager()
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    setFont(dialogFont());
+    setFont(fncDialogFont());
     setClientSizeTwips(this, 6330, 7305);
     setFixedSize(size());
 

@@ -29,7 +29,7 @@ bool isDigitGame() { return glngCfgHighestBall == 10; }
 VbShape *makeMarker(QWidget *parent, int left, int top)
 {
     VbShape *marker = placeControl<VbShape>(parent, left, top, 390, 120);
-    marker->setKind(VbShape::Circle);
+    marker->setKind(VbShape::Oval);
     marker->setFill(true, kMarker);
     marker->setBorder(false);
     marker->hide();
@@ -54,6 +54,7 @@ bool hasTwoExtraNumbers(const QString &code)
 frmLotteryManager::frmLotteryManager()
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    setFont(fncDialogFont());
     setClientSizeTwips(this, 7770, 2355);
     setFixedSize(size());
 

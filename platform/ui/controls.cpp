@@ -163,6 +163,14 @@ bool filterKeyPress(const std::function<void(int &)> &handler, QKeyEvent *event,
     return true;
 }
 
+QFont fncDialogFont(bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8.25);
+    font.setBold(bold);
+    return font;
+}
+
 void subFilterDialogKey(const QString &allowed, int &keyAscii)
 {
     if (keyAscii == 8 || keyAscii == 13 || keyAscii == 27)

@@ -418,6 +418,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
+// The font of the program's dialogs: Arial, 8.25 points.
+QFont fncDialogFont(bool bold = false);
+
 // Creates a control of kind T on `parent`, placed and sized in twips.
 template <class T>
 T *placeControl(QWidget *parent, int left, int top, int width, int height)
