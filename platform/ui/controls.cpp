@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QToolTip>
 
 // ---- VbControl ------------------------------------------------------------------------------
@@ -371,6 +372,7 @@ VbTextArea::VbTextArea(QWidget *parent) : VbWidget<QPlainTextEdit>(parent, QPale
     back_ = vbc::kWhite;
     setReadOnly(true);
     setLineWrapMode(QPlainTextEdit::NoWrap);
+    document()->setDocumentMargin(2);
 }
 
 void VbTextArea::setText(const QString &text)
