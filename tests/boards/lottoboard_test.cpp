@@ -4,8 +4,6 @@
 
 #include "lottoboardfixture.h"
 
-#include "analysis/samplelotteries.h"
-#include "analysis/ui/clsanalysis.h"
 #include "app/clsregistry.h"
 #include "app/resstrings.h"
 #include "app/settingsstore.h"
@@ -390,67 +388,4 @@ TEST_F(LottoBoardTest, UnloadingLogsTheClosingOnceAndKeepsLanguageAndLottery)
                                                 settingsstore::kLastLotteryDbFile, QString()),
               QStringLiteral("Sample Lotto.mdb"));
     board = nullptr;
-}
-
-TEST_F(LottoBoardTest, ALotteryWithoutDrawingsOpensWithTheAnalysisCommandsDisabled)
-{
-    setDrawings(0);
-    open();
-    ASSERT_EQ(messages.asked().size(), 1u);
-    EXPECT_EQ(messages.asked()[0].text, res(46080));
-    EXPECT_EQ(messages.asked()[0].style, 64);
-    EXPECT_TRUE(board->isVisible());
-    EXPECT_FALSE(board->cmdPower->isEnabled());
-    EXPECT_FALSE(board->cmdPopulate->isEnabled());
-    EXPECT_FALSE(board->cmdDraw->isEnabled());
-    EXPECT_TRUE(board->cboEndDrawing->text().isEmpty());
-    EXPECT_TRUE(gblnBoardInitialised);
-}
-
-TEST_F(LottoBoardTest, TheProgramMakesLottoBoardsOnly)
-{
-    IBoard *lotto = createBoard(BoardFamily::Lotto);
-    EXPECT_NE(dynamic_cast<frmLottoBoard *>(lotto), nullptr);
-    delete lotto;
-    EXPECT_EQ(createBoard(BoardFamily::TwoPool), nullptr);
-    EXPECT_EQ(createBoard(BoardFamily::Digit), nullptr);
-}
-
-// ---- The sample lottery opened as the program opens it ------------------------------------------
-
-TEST(LottoBoardOpening, TheSample649OpensIntoAnAnalysedBoard)
-{
-    Sandbox sandbox;
-    MessageBoxScript messages;
-    ASSERT_TRUE(samples::writeSampleLotteries(sandbox.programFolder()).errors.isEmpty());
-    gstrAppFolder = sandbox.programFolder() + u'/';
-    gstrLotteryDbsFolder = gstrAppFolder + QStringLiteral("LotteryDBs/");
-    gstrSavedTicketsFolder = gstrAppFolder + QStringLiteral("SavedTickets/");
-    setScreenMetricsOverride(ScreenMetrics{1920, QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1040)});
-    createServiceObjects();
-    glngLanguage = 2;
-    gstrLotteryDbFile.clear();
-    gstrLastLotteryDbFile = QStringLiteral("Sample Lotto 6-49.mdb");
-    gobjAnalysis->subOpenSelectedLottery();
-
-    auto *board = dynamic_cast<frmLottoBoard *>(currentBoard());
-    ASSERT_NE(board, nullptr);
-    EXPECT_TRUE(messages.asked().empty()) << messages.texts().join(u'\n').toStdString();
-    EXPECT_TRUE(board->isVisible());
-    EXPECT_TRUE(gblnBoardInitialised);
-    EXPECT_EQ(gstrGameCode, QStringLiteral("610"));
-    // The drawings are listed, the window is the whole history, POWER filled the table.
-    ASSERT_GT(glngTotalWeeks, 0);
-    EXPECT_EQ(board->cboEndDrawing->listCount(), glngTotalWeeks);
-    EXPECT_EQ(board->cboEndDrawing->text(), QString::number(glngTotalWeeks));
-    EXPECT_EQ(board->cboDrawingDate->text(), dates::toShortText(garrGameDates[1]));
-    EXPECT_TRUE(board->main.lblTotalPicks.exists(49));
-    EXPECT_TRUE(board->shpBonusMarkB[0]->Visible());
-    EXPECT_TRUE(board->windowTitle().startsWith(QStringLiteral("TALVINOR - ")));
-
-    board->unloadBoard();
-    gfrmCurrentBoard = nullptr;
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    releaseServiceObjects();
-    setScreenMetricsOverride(std::nullopt);
 }

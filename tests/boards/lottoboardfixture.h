@@ -19,10 +19,7 @@
 #include <QDir>
 #include <gtest/gtest.h>
 #include <functional>
-#include <ostream>
 #include <vector>
-
-inline void PrintTo(const QString &text, std::ostream *os) { *os << '"' << text.toStdString() << '"'; }
 
 // The lotto board with the drawing lists of the test in place of the analysis service's.
 class ListedLottoBoard : public frmLottoBoard {

@@ -64,7 +64,7 @@ protected:
     }
 
     // A lotto ticket of two columns compared with the end drawing 3 8 17 25 33 40 + 12.
-    void fillLottoBoard(TestBoard *b)
+    void fillLottoBoard(BoardBase *b)
     {
         b->staMain->setPanelText(3, QStringLiteral("Lotto 6/49 + Bonus - Sample Lotto 6/49 - Sample Country"));
         b->cboDrawingDate->setText(QStringLiteral("12/31/2025"));
@@ -135,7 +135,7 @@ TEST_F(BoardMenus, PrintWithTheGuessShowsTheGuessAndWhereItCameFrom)
 TEST_F(BoardMenus, PrintOnADigitBoardWritesItsPositionsAndOneResultBox)
 {
     world.open(SampleWorld::kPick3);
-    TestBoard *b = world.board();
+    BoardBase *b = world.board();
     ASSERT_EQ(b->family(), BoardFamily::Digit);
     b->staMain->setPanelText(3, QStringLiteral("Pick 3"));
     b->cboDrawingDate->setText(QStringLiteral("12/31/2025"));
@@ -220,7 +220,7 @@ TEST_F(BoardMenus, EveryLanguageHasItsGuide)
 TEST_F(BoardMenus, MenuHandlersParkTheFocusFirst)
 {
     world.open(SampleWorld::kLotto);
-    TestBoard *b = world.board();
+    BoardBase *b = world.board();
     b->show();
     b->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(b));
@@ -237,7 +237,7 @@ TEST_F(BoardMenus, MenuHandlersParkTheFocusFirst)
 TEST_F(BoardMenus, ManageKeepsTheSettingsAndTheManagerReopensTheLottery)
 {
     world.open(SampleWorld::kLotto);
-    QPointer<TestBoard> before = world.board();
+    QPointer<BoardBase> before = world.board();
     const QString settings = gstrAppFolder + QStringLiteral("Sample Lotto 6-49SM01");
     ASSERT_FALSE(QFileInfo::exists(settings));
     gblnTicketLoad = true;
@@ -277,7 +277,7 @@ TEST_F(BoardMenus, ExitSavesTheSettingsClosesTheHelpAndEndsTheProgram)
 {
     world.open(SampleWorld::kLotto);
     subSetHelpNames();
-    TestBoard *board = world.board();
+    BoardBase *board = world.board();
     board->mnuHelpContents->trigger();
     ASSERT_EQ(openWindows<frmHelp>().size(), 1);
     const QString settings = gstrAppFolder + QStringLiteral("Sample Lotto 6-49SM01");

@@ -16,11 +16,7 @@ const std::vector<std::vector<int32_t>> kFourDrawings = {
 
 class PoolTest : public BoardFixture {
 protected:
-    void SetUp() override
-    {
-        BoardFixture::SetUp();
-        openLottery(kLotto512, drawings(kFourDrawings));
-    }
+    void SetUp() override { openLottery(kLotto512, drawings(kFourDrawings)); }
     VbTextBox *count(int b) const { return board->main.txtPoolCount[b]; }
     VbTextBox *odds(int b) const { return board->main.txtPoolPercent[b]; }
     QStringList counts() const
@@ -183,7 +179,7 @@ TEST_F(PoolTest, AnExcludedBallShowsTheShareOfItsSavedCount)
 TEST_F(PoolTest, TheViewsSwitchAndTheHiddenButtonEndsTheCountView)
 {
     board->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(board.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(board));
     QTest::mouseDClick(odds(4), Qt::LeftButton);
     EXPECT_TRUE(gDrum.gblnPoolCountView);
     EXPECT_TRUE(count(4)->Visible());

@@ -7,6 +7,7 @@
 #include "analysis/drum.h"
 #include "analysis/pool.h"
 #include "app/globals.h"
+#include "app/resstrings.h"
 #include "platform/dates.h"
 
 #include <QTest>
@@ -354,12 +355,13 @@ TEST_F(PowerTest, SixNumbersAndABonusShowSevenPowersAndTotalSix)
     EXPECT_FALSE(c.lblTotalPicks.exists(50));
 }
 
-TEST_F(PowerTest, ALotteryWithoutDrawingsIsToldOnce)
+TEST_F(PowerTest, ALotteryWithoutDrawingsOpensToldOnceWithTheAnalysisCommandsDisabled)
 {
     openLottery(kLotto512, {});
-    ASSERT_EQ(messages.asked().size(), 1u);
-    EXPECT_EQ(messages.asked()[0].text, QStringLiteral(
-        "This lottery has no drawings yet. Add a drawing before calculating the powers."));
+    EXPECT_EQ(messages.texts(), QStringList{res(46080)});
     EXPECT_EQ(messages.asked()[0].style, 64);
+    EXPECT_TRUE(board->isVisible());
     EXPECT_EQ(board->cboEndDrawing->listCount(), 0);
+    EXPECT_TRUE(board->cboEndDrawing->text().isEmpty());
+    EXPECT_FALSE(board->cmdPower->isEnabled() || board->cmdPopulate->isEnabled() || board->cmdDraw->isEnabled());
 }

@@ -134,6 +134,8 @@ TEST_F(UserRoad, FromTheStartWindowThroughEveryMenuToExit)
     const int32_t drawings = glngTotalWeeks;
     ASSERT_GT(drawings, 100);
     EXPECT_EQ(board->cboEndDrawing->text(), QString::number(drawings));
+    EXPECT_EQ(board->cboEndDrawing->listCount(), drawings);
+    EXPECT_TRUE(board->shpBonusMarkB[0]->Visible());
 
     // POWER over the last 100 drawings, POPULATE, DRAW of 12 columns.
     board->cboStartDrawing->setListIndex(99);

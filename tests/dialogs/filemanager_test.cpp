@@ -24,13 +24,6 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
 // The open sample lotto with a ticket of two columns, and the file dialog loaded for a ticket
 // request (as a Ticket menu loads it, without showing it).
 class FileManager : public ::testing::Test {
@@ -163,7 +156,7 @@ TEST_F(FileManager, SaveOverAnExistingTicketAsksWithNoAsTheDefault)
 TEST_F(FileManager, LoadOfATicketRebuildsTheBoardWithTheSavedColumns)
 {
     save(QStringLiteral("week1"));
-    TestBoard *before = world.board();
+    BoardBase *before = world.board();
     before->lstTicket->clear();
 
     MessageBoxScript answers({msgbox::kYes});
@@ -175,7 +168,7 @@ TEST_F(FileManager, LoadOfATicketRebuildsTheBoardWithTheSavedColumns)
     ASSERT_EQ(answers.asked().size(), 1u);
     EXPECT_EQ(answers.asked()[0].text, QStringLiteral("Ticket week1 will be loaded."));
     EXPECT_EQ(answers.asked()[0].title, QStringLiteral("LOAD Information"));
-    TestBoard *after = world.board();
+    BoardBase *after = world.board();
     ASSERT_NE(after, nullptr);
     EXPECT_NE(after, before);
     EXPECT_FALSE(before->isVisible());
@@ -183,12 +176,11 @@ TEST_F(FileManager, LoadOfATicketRebuildsTheBoardWithTheSavedColumns)
     EXPECT_TRUE(gblnTicketLoad);
     EXPECT_EQ(gstrTicketName, QStringLiteral("week1"));
     EXPECT_EQ(after->lstTicket->lines(), kLines);
-    EXPECT_EQ(after->windowTitle(), QStringLiteral("TALVINOR (week1 -  Loaded Ticket)"));
+    EXPECT_TRUE(after->windowTitle().endsWith(QStringLiteral(" (week1 -  Loaded Ticket)")));
     EXPECT_EQ(glngGridSize, 2);
     ASSERT_EQ(garrTicketGrid.rowCount(), 2);
     EXPECT_EQ(garrTicketGrid.at(2, 1), 1);
     EXPECT_EQ(garrTicketGrid.at(2, 6), 49);
-    EXPECT_FALSE(gblnBoardInitialised);
     EXPECT_EQ(gDrum.garrExcluded.hi(), 49);
 }
 
@@ -339,7 +331,7 @@ TEST_F(FileManager, LotteryLoadOpensTheChosenLotteryAndClosesTheDialog)
     {
         // The lottery already open: the dialog only closes.
         MessageBoxScript answers({msgbox::kYes});
-        TestBoard *before = world.board();
+        BoardBase *before = world.board();
         frmFileManager *dialog = DefaultInstance<frmFileManager>::get();
         EXPECT_EQ(dialog->lblListCaption->caption(), QStringLiteral(" Lottery Databases:"));
         EXPECT_TRUE(dialog->lstNames->lines().contains(QStringLiteral("Sample Lotto 6-49")));
@@ -363,7 +355,7 @@ TEST_F(FileManager, LotteryLoadOpensTheChosenLotteryAndClosesTheDialog)
 TEST_F(FileManager, TheTicketMenusAskTheDialogForTickets)
 {
     save(QStringLiteral("week1"));
-    TestBoard *board = world.board();
+    BoardBase *board = world.board();
     struct Seen {
         QStringList names;
         std::array<bool, 3> buttons{};
