@@ -201,9 +201,12 @@ TEST_F(UserRoad, FromTheStartWindowThroughEveryMenuToExit)
     // Lottery > Manage: a drawing added and deleted again; CLOSE reopens the lottery.
     const QDate newest = garrGameDates[1];
     int32_t afterAdd = 0, afterDelete = 0;
-    bool startBehind = false;
+    bool startBehind = false, settingsKept = false;
+    const QString settings = program + QStringLiteral("Sample Lotto 6-49SM01");
+    QFile::remove(settings);
     whenModal<frmLotteryManager>([&](frmLotteryManager *manager) {
         startBehind = gfrmCurrentBoard == DefaultInstance<frmStart>::existing() && currentBoard() == nullptr;
+        settingsKept = QFile::exists(settings);
         manager->txtNewDate->setText(dates::toShortText(newest.addDays(3)));
         const QStringList numbers{"4", "9", "16", "25", "36", "49", "1"};
         for (int i = 1; i <= 7; ++i)
@@ -222,6 +225,8 @@ TEST_F(UserRoad, FromTheStartWindowThroughEveryMenuToExit)
     });
     board->mnuLotteryManage->trigger();
     EXPECT_TRUE(startBehind);
+    EXPECT_TRUE(settingsKept);  // saved before the board went
+    EXPECT_FALSE(gblnTicketLoad);
     EXPECT_EQ(afterAdd, drawings + 1);
     EXPECT_EQ(afterDelete, drawings);
     EXPECT_FALSE(DefaultInstance<frmLotteryManager>::exists());
@@ -258,7 +263,6 @@ TEST_F(UserRoad, FromTheStartWindowThroughEveryMenuToExit)
     EXPECT_TRUE(report.endsWith(board->lstTicket->list(4))) << report.toStdString();
 
     // File > Exit: the lottery's settings and the last lottery kept, the help closed, the end logged.
-    const QString settings = program + QStringLiteral("Sample Lotto 6-49SM01");
     QFile::remove(settings);
     QEventLoop loop;
     QTimer::singleShot(0, &loop, [&] { board->mnuFileExit->trigger(); });
