@@ -7,12 +7,12 @@
 #include "support/modal.h"
 #include "support/sampleworld.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QTest>
-#include <unistd.h>
 
 namespace {
 
@@ -289,23 +289,6 @@ TEST_F(FileManager, AFolderRemovedWhileTheDialogIsOpenGivesAMessage)
     EXPECT_FALSE(QFile::exists(recordOf("gone")));
 }
 
-TEST_F(FileManager, AReadOnlyFolderGivesAMessage)
-{
-    if (geteuid() == 0)
-        GTEST_SKIP() << "file permissions do not bind the superuser";
-    frmFileManager *dialog = ticketDialog(FileDialogAction::Save);
-    QFile::setPermissions(gstrSavedTicketsFolder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    MessageBoxScript answers({msgbox::kYes});
-    dialog->txtName->setText(QStringLiteral("locked"));
-    dialog->cmdSave_Click();
-    QFile::setPermissions(gstrSavedTicketsFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    ASSERT_EQ(answers.asked().size(), 2u);
-    EXPECT_EQ(answers.asked()[1].text,
-              res(48000).arg(QStringLiteral("locked"), QDir::toNativeSeparators(gstrSavedTicketsFolder)));
-    EXPECT_FALSE(QFile::exists(recordOf("locked")));
-    EXPECT_TRUE(DefaultInstance<frmFileManager>::exists());
-}
-
 TEST_F(FileManager, DoubleClickRunsTheVisibleActionWithItsQuestion)
 {
     save(QStringLiteral("week1"));
@@ -352,46 +335,31 @@ TEST_F(FileManager, LotteryLoadOpensTheChosenLotteryAndClosesTheDialog)
     EXPECT_FALSE(DefaultInstance<frmFileManager>::exists());
 }
 
-TEST_F(FileManager, TheTicketMenusAskTheDialogForTickets)
+TEST_F(FileManager, EachTicketMenuShowsItsOwnActionOverTheSavedTickets)
 {
     save(QStringLiteral("week1"));
     BoardBase *board = world.board();
-    struct Seen {
-        QStringList names;
-        std::array<bool, 3> buttons{};
-        QString listCaption;
-    } seen;
-    auto inspect = [&](frmFileManager *dialog) {
-        seen = {dialog->lstNames->lines(),
-                {dialog->cmdLoad->Visible(), dialog->cmdSave->Visible(), dialog->cmdDelete->Visible()},
-                dialog->lblListCaption->caption()};
-        dialog->cmdCancel->click();
+    const std::pair<QAction *, std::array<bool, 3>> menus[] = {
+        {board->mnuTicketSave, {false, true, false}},
+        {board->mnuTicketDelete, {false, false, true}},
+        {board->mnuTicketLoad, {true, false, false}},
     };
     gblnTicketLoad = false;
-    whenModal<frmFileManager>(inspect);
-    board->mnuTicketSave->trigger();
-    EXPECT_EQ(seen.names, QStringList{QStringLiteral("week1")});
-    EXPECT_EQ(seen.buttons, (std::array<bool, 3>{false, true, false}));
-    EXPECT_EQ(seen.listCaption, QStringLiteral(" Saved Tickets:"));
-    EXPECT_FALSE(gblnTicketLoad);
+    for (const auto &[menu, buttons] : menus) {
+        std::array<bool, 3> shown{};
+        QStringList names;
+        whenModal<frmFileManager>([&](frmFileManager *dialog) {
+            names = dialog->lstNames->lines();
+            shown = {dialog->cmdLoad->Visible(), dialog->cmdSave->Visible(), dialog->cmdDelete->Visible()};
+            dialog->cmdCancel->click();
+        });
+        menu->trigger();
+        EXPECT_EQ(shown, buttons);
+        EXPECT_EQ(names, QStringList{QStringLiteral("week1")});
+        // Only LOAD marks a ticket load.
+        EXPECT_EQ(gblnTicketLoad, menu == board->mnuTicketLoad);
+    }
     EXPECT_TRUE(gblnTicketMode);
-    EXPECT_EQ(gstrFileDialogSuffix, QStringLiteral("SM01"));
-
-    whenModal<frmFileManager>(inspect);
-    board->mnuTicketDelete->trigger();
-    EXPECT_EQ(seen.buttons, (std::array<bool, 3>{false, false, true}));
-
-    whenModal<frmFileManager>(inspect);
-    board->mnuTicketLoad->trigger();
-    EXPECT_EQ(seen.buttons, (std::array<bool, 3>{true, false, false}));
-    EXPECT_TRUE(gblnTicketLoad);
-
-    whenModal<frmFileManager>(inspect);
-    board->mnuLotteryLoad->trigger();
-    EXPECT_EQ(seen.buttons, (std::array<bool, 3>{true, false, false}));
-    EXPECT_TRUE(seen.names.contains(QStringLiteral("Sample Pick 3")));
-    EXPECT_FALSE(gblnTicketLoad);
-    EXPECT_FALSE(gblnTicketMode);
     EXPECT_FALSE(DefaultInstance<frmFileManager>::exists());
 }
 
