@@ -25,6 +25,7 @@
 const QString SampleWorld::kLotto = QStringLiteral("Sample Lotto 6-49.mdb");
 const QString SampleWorld::kTwoDrum = QStringLiteral("Sample Two-Drum 5-50 + 2-12.mdb");
 const QString SampleWorld::kPick3 = QStringLiteral("Sample Pick 3.mdb");
+const QString SampleWorld::kTestLottery = QStringLiteral("Test Lottery.mdb");
 
 void deleteUnloadedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -108,7 +109,13 @@ void SampleWorld::open(const QString &databaseFile)
 
 void SampleWorld::openLottery(const GameConfigRecord &config, const History &history)
 {
-    const QString file = QStringLiteral("Test Lottery.mdb");
+    writeLottery(config, history);
+    open(kTestLottery);
+}
+
+void SampleWorld::writeLottery(const GameConfigRecord &config, const History &history)
+{
+    const QString file = kTestLottery;
     const LotteryRecord lottery{config.lotteryId, QStringLiteral("Test Lottery"), file, QStringLiteral("TL01"),
                                 samples::sampleCountry().countryId};
     const std::pair<CatalogueKind, CatalogueTable> tables[] = {
@@ -124,10 +131,10 @@ void SampleWorld::openLottery(const GameConfigRecord &config, const History &his
                   samples::WriteResult::Written)
             << error.toStdString();
     }
+    QFile::remove(gstrLotteryDbsFolder + file);
     ASSERT_TRUE(lotterydb::createResultsDatabase(gstrLotteryDbsFolder + file, history,
                                                  samples::numbersPerDrawing(config), &error))
         << error.toStdString();
-    open(file);
 }
 
 BoardBase *SampleWorld::board() const { return boardInFront(); }

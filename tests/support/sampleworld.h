@@ -22,7 +22,9 @@ public:
     // listed, settings restored or reset, POWER, pool shown) and shows.
     void open(const QString &databaseFile);
     // Writes a lottery of this shape with these drawings as the only lottery of the catalogues
-    // ("Test Lottery.mdb", suffix TL01), then opens it.
+    // (kTestLottery, suffix TL01, of the sample country).
+    void writeLottery(const GameConfigRecord &config, const History &drawings);
+    // Writes it and opens it.
     void openLottery(const GameConfigRecord &config, const History &drawings);
     // The board in front.
     BoardBase *board() const;
@@ -36,6 +38,7 @@ public:
     static const QString kLotto;    // "610", 6/49 + 1 bonus, suffix SM01
     static const QString kTwoDrum;  // "2P520", 5/50 + 2/12, suffix SM02
     static const QString kPick3;    // "130", suffix SM06
+    static const QString kTestLottery;  // "Test Lottery.mdb", written by writeLottery
 };
 
 // Deletes the windows unloaded so far.
