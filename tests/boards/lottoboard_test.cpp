@@ -315,44 +315,7 @@ TEST_F(LottoBoardTest, SettingsRoundTripRunsTheHandlersAsValuesAreSet)
     EXPECT_EQ(board->main.chkExcludeBall[6]->value(), 0);
 }
 
-TEST_F(LottoBoardTest, OptionBoxesStoreTheirStateAndWordTheirToolTips)
-{
-    open();
-    QTest::mouseClick(board->chkCompareWithGuess, Qt::LeftButton);
-    EXPECT_TRUE(gblnCompareWithGuess);
-    EXPECT_EQ(board->chkCompareWithGuess->toolTip(), res(30300));
-    QTest::mouseClick(board->chkCompareWithGuess, Qt::LeftButton);
-    EXPECT_FALSE(gblnCompareWithGuess);
-    EXPECT_EQ(board->chkCompareWithGuess->toolTip(), res(30310));
-
-    QTest::mouseClick(board->main.chkPowerInterval, Qt::LeftButton);
-    EXPECT_TRUE(gDrum.gblnPowerInterval);
-    EXPECT_FALSE(gDrumBONUS.gblnPowerInterval);
-    EXPECT_EQ(board->main.lblPowerInterval->toolTip(), res(30250));
-
-    board->chkGuaranteeNumbers->setValue(1);
-    EXPECT_TRUE(gblnGuaranteeNumbers);
-    EXPECT_EQ(board->chkGuaranteeNumbers->toolTip(), res(30230));
-    EXPECT_EQ(board->lblGuaranteeNumbers->toolTip(), res(30230));
-}
-
 // ---- Start and end ------------------------------------------------------------------------------
-
-TEST_F(LottoBoardTest, LoadingTheBoardReleasesTheStartWindowAndStatusPanel3DescribesTheLottery)
-{
-    DefaultInstance<frmStart>::get()->show();
-    configure(QStringLiteral("610"), QStringLiteral("Lotto 6/49 (Saturday)"));
-    open();
-    EXPECT_FALSE(DefaultInstance<frmStart>::exists());
-    EXPECT_TRUE(board->isVisible());
-    EXPECT_TRUE(gblnBoardInitialised);
-    EXPECT_EQ(board->staMain->panelText(3), QStringLiteral("Sample Country - Test Lottery - Lotto 6/49 "));
-    close();
-
-    configure(QStringLiteral("610"), QStringLiteral("Lotto 6/49"));
-    open();
-    EXPECT_EQ(board->staMain->panelText(3), QStringLiteral("Sample Country - Test Lottery - Lotto 6/49"));
-}
 
 TEST_F(LottoBoardTest, UnloadingLogsTheClosingOnceAndKeepsLanguageAndLottery)
 {

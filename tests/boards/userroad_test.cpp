@@ -130,6 +130,7 @@ TEST_F(UserRoad, FromTheStartWindowThroughEveryMenuToExit)
     EXPECT_FALSE(DefaultInstance<frmFileManager>::exists());
     EXPECT_EQ(gstrGameCode, QStringLiteral("610"));
     EXPECT_EQ(board->windowTitle(), QStringLiteral("TALVINOR - Sample Country - Sample Lotto 6/49 - Lotto 6/49 + Bonus"));
+    EXPECT_EQ(board->staMain->panelText(3), QStringLiteral("Sample Country - Sample Lotto 6/49 - Lotto 6/49 + Bonus"));
     EXPECT_EQ(answers.asked().size(), 1u) << answers.texts().join(u'\n').toStdString();
     const int32_t drawings = glngTotalWeeks;
     ASSERT_GT(drawings, 100);
