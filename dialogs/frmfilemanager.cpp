@@ -156,6 +156,13 @@ void frmFileManager::refreshFiles()
     filFiles_ = gstrFileDialogFolder.isEmpty() ? QStringList() : folder.entryList();
 }
 
+void frmFileManager::relistFiles()
+{
+    refreshFiles();
+    subClearNameList();
+    subFillNameList();
+}
+
 void frmFileManager::subFillNameList()
 {
     if (filFiles_.isEmpty())
@@ -322,9 +329,7 @@ bool frmFileManager::subWriteTicketFile()
         return fail();
     }
 
-    refreshFiles();
-    subClearNameList();
-    subFillNameList();
+    relistFiles();
     return true;
 }
 
@@ -352,9 +357,7 @@ void frmFileManager::cmdDelete_Click()
         txtName->setText(QString());
         lstNames->setToolTipText(QString());
     }
-    refreshFiles();
-    subClearNameList();
-    subFillNameList();
+    relistFiles();
 }
 
 bool frmFileManager::deleteTicketFiles(const QString &name)

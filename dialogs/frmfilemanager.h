@@ -63,6 +63,8 @@ protected:
 private:
     void Form_Load();
     void refreshFiles();
+    // The folder read again and the list filled afresh.
+    void relistFiles();
     bool nameExists(const QString &name) const;
     QString message(int index) const;
     QString title(int index) const;

@@ -63,17 +63,13 @@ bool clsAnalysis::subRecalculateAll()
         showInformation(windowWarningText(check));
     }
 
-    const DrumView mainDrum = DrumView::mainOf(*board);
-    const bool second = board->hasSecondDrum() && GameShape::current().twoDrums();
-    buildPowerTable(mainDrum);
-    if (second)
-        buildPowerTable(DrumView::secondOf(*board));
-    fillPoolGrid(mainDrum);
-    if (second)
-        fillPoolGrid(DrumView::secondOf(*board));
-    selectIntervalPercent(mainDrum);
-    if (second)
-        selectIntervalPercent(DrumView::secondOf(*board));
+    const std::vector<DrumView> drums = DrumView::allOf(*board);
+    for (const DrumView &d : drums)
+        buildPowerTable(d);
+    for (const DrumView &d : drums)
+        fillPoolGrid(d);
+    for (const DrumView &d : drums)
+        selectIntervalPercent(d);
     return true;
 }
 

@@ -85,6 +85,8 @@ public:
     int firstPosition() const { return family_ == BoardFamily::Digit ? 0 : 1; }
     int lastPosition() const { return family_ == BoardFamily::Digit ? 7 : 8; }
     bool hasSecondDrum() const { return family_ == BoardFamily::TwoPool; }
+    // The board's second drum is in use: the open game draws from two drums.
+    bool usesSecondDrum() const;
 
     // IBoard
     QWidget *window() override { return this; }

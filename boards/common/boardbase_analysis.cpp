@@ -147,7 +147,7 @@ enum class Header { Total, PowerPercent, LastPicked };
 // then the order switched.
 void headerClick(BoardBase &board, bool second, Header header)
 {
-    if (second && !(board.hasSecondDrum() && glngMaxBallBONUS > 0))
+    if (second && !board.usesSecondDrum())
         return;
     const DrumView d = second ? DrumView::secondOf(board) : DrumView::mainOf(board);
     switch (header) {
@@ -209,7 +209,7 @@ void BoardBase::wireAnalysisHandlers()
 
 void BoardBase::cmdPower_Click()
 {
-    const bool secondDrum = hasSecondDrum() && glngMaxBallBONUS > 0;
+    const bool secondDrum = usesSecondDrum();
     if (secondDrum) {
         subColourPoolCounts();
         subColourPoolCountsBONUS();
@@ -263,13 +263,11 @@ void BoardBase::cmdPower_Click()
         setCaption(lblColumnNumber.at(i), QStringLiteral("0"));
     lstTicket->viewport()->update();
 
-    const DrumView mainDrum = DrumView::mainOf(*this);
-    rankByLastPickedWeek(mainDrum);
-    if (secondDrum)
-        rankByLastPickedWeek(DrumView::secondOf(*this));
-    rankByPowerPercentage(mainDrum);
-    if (secondDrum)
-        rankByPowerPercentage(DrumView::secondOf(*this));
+    const std::vector<DrumView> drums = DrumView::allOf(*this);
+    for (const DrumView &d : drums)
+        rankByLastPickedWeek(d);
+    for (const DrumView &d : drums)
+        rankByPowerPercentage(d);
 
     staMain->setPanelText(1, res(36010) + cboStartDrawing->text() + res(36020) + cboEndDrawing->text() + res(36030)
                                  + cboDrawingDate->text());
@@ -387,7 +385,7 @@ void BoardBase::cboPowerIntervalPct_Click() { showPowerInterval(DrumView::mainOf
 
 void BoardBase::cboPowerIntervalPctBONUS_Click()
 {
-    if (hasSecondDrum() && glngMaxBallBONUS > 0)
+    if (usesSecondDrum())
         showPowerInterval(DrumView::secondOf(*this));
 }
 

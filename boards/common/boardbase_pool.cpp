@@ -19,7 +19,7 @@ constexpr int64_t kLargestTypedCount = 99999;
 // garrPoolCountEdited: no count typed for the ball.
 constexpr int32_t kNotTyped = -3;
 
-bool hasDrum(BoardBase &board, bool second) { return !second || (board.hasSecondDrum() && glngMaxBallBONUS > 0); }
+bool hasDrum(const BoardBase &board, bool second) { return !second || board.usesSecondDrum(); }
 
 DrumView drumOf(BoardBase &board, bool second)
 {

@@ -47,6 +47,8 @@ constexpr int kNoDrawingsMessage = 46080;
 
 }  // namespace
 
+bool BoardBase::usesSecondDrum() const { return hasSecondDrum() && glngMaxBallBONUS > 0; }
+
 // ---- IBoard: showing and unloading --------------------------------------------------------------
 
 void BoardBase::showBoard()
