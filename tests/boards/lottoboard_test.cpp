@@ -181,15 +181,15 @@ TEST_P(AnalysisWindowTest, FallbacksAndClampingKeepTheWindowWithinTheDrawings)
     const WindowCase c = GetParam();
     gblnTicketLoad = true;
     gstrTicketName = QStringLiteral("nothing saved");
-    ListedLottoBoard::onTicketText = [&](ListedLottoBoard &b) {
-        if (ListedLottoBoard::ticketReads > 1)
+    TicketReadingBoard::onTicketText = [&](TicketReadingBoard &b) {
+        if (TicketReadingBoard::ticketReads > 1)
             return;  // the load routine's reading only
         b.cboStartDrawing->setText(QString::fromLatin1(c.start));
         b.cboEndDrawing->setText(QString::fromLatin1(c.end));
         b.cboDrawingDate->setText(QString::fromLatin1(c.date) == u"#" ? dateOf(7) : QString::fromLatin1(c.date));
     };
     open();
-    EXPECT_GE(ListedLottoBoard::ticketReads, 1);
+    EXPECT_GE(TicketReadingBoard::ticketReads, 1);
     EXPECT_EQ(board->cboStartDrawing->text(), QString::fromLatin1(c.wantStart));
     EXPECT_EQ(board->cboEndDrawing->text(), QString::fromLatin1(c.wantEnd));
     EXPECT_EQ(board->cboDrawingDate->text(), dateOf(c.wantDateOf));
@@ -212,7 +212,7 @@ TEST_F(LottoBoardTest, ATicketWithoutSettingsIsStillReadAndOneWithSettingsIsRest
     gblnTicketLoad = true;
     gstrTicketName = QStringLiteral("weekend");
     open();
-    EXPECT_GE(ListedLottoBoard::ticketReads, 1);
+    EXPECT_GE(TicketReadingBoard::ticketReads, 1);
     EXPECT_EQ(board->txtColumnsToDraw->text(), QStringLiteral("10"));  // the design, not a reset
 
     board->txtColumnsToDraw->setText(QStringLiteral("77"));
@@ -225,7 +225,7 @@ TEST_F(LottoBoardTest, ATicketWithoutSettingsIsStillReadAndOneWithSettingsIsRest
     close();
 
     open();
-    EXPECT_GE(ListedLottoBoard::ticketReads, 2);
+    EXPECT_GE(TicketReadingBoard::ticketReads, 2);
     EXPECT_EQ(board->txtColumnsToDraw->text(), QStringLiteral("77"));
     EXPECT_EQ(board->cboStartDrawing->text(), QStringLiteral("4"));
     EXPECT_EQ(board->cboEndDrawing->text(), QStringLiteral("18"));

@@ -14,10 +14,10 @@
 #include <gtest/gtest.h>
 #include <functional>
 
-class ListedLottoBoard : public frmLottoBoard {
+class TicketReadingBoard : public frmLottoBoard {
 public:
     // Runs where the ticket's text file would be read (a ticket being opened).
-    static inline std::function<void(ListedLottoBoard &)> onTicketText;
+    static inline std::function<void(TicketReadingBoard &)> onTicketText;
     static inline int ticketReads = 0;
 
     void subLoadTicketTextFile() override
@@ -33,12 +33,12 @@ class LottoBoardTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        setBoardFactory([](BoardFamily) -> IBoard * { return new ListedLottoBoard(); });
-        ListedLottoBoard::onTicketText = nullptr;
-        ListedLottoBoard::ticketReads = 0;
+        setBoardFactory([](BoardFamily) -> IBoard * { return new TicketReadingBoard(); });
+        TicketReadingBoard::onTicketText = nullptr;
+        TicketReadingBoard::ticketReads = 0;
         configure(QStringLiteral("610"));
     }
-    void TearDown() override { ListedLottoBoard::onTicketText = nullptr; }
+    void TearDown() override { TicketReadingBoard::onTicketText = nullptr; }
 
     // Writes the test lottery: a game of `code` (49 balls, 35 for seven numbers) with `count`
     // drawings.
@@ -59,10 +59,10 @@ protected:
     }
 
     // Opens the test lottery as the program does; its board in front, loaded and shown.
-    ListedLottoBoard *open()
+    TicketReadingBoard *open()
     {
         world.open(SampleWorld::kTestLottery);
-        board = dynamic_cast<ListedLottoBoard *>(world.board());
+        board = dynamic_cast<TicketReadingBoard *>(world.board());
         return board;
     }
 
@@ -80,5 +80,5 @@ protected:
 
     SampleWorld world;
     MessageBoxScript &messages = world.messages;
-    ListedLottoBoard *board = nullptr;
+    TicketReadingBoard *board = nullptr;
 };
