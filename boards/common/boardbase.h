@@ -369,7 +369,6 @@ private:
     QString ticketReadProblem_;
     bool loaded_ = false;
     bool unloaded_ = false;
-    bool noDrawings_ = false;
-    bool tellNoDrawings_ = false;
+    bool tellNoDrawings_ = false;  // the no-drawings notice is due when the board first shows
     int intHorzRes_ = 0;
 };

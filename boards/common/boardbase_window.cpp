@@ -115,9 +115,9 @@ void BoardBase::Form_Load()
 
     // A database that could not be read has been reported by the listing; one without drawings
     // is told when the board shows.
-    noDrawings_ = !listed || glngTotalWeeks < 1;
-    tellNoDrawings_ = listed && noDrawings_;
-    if (noDrawings_) {
+    const bool noDrawings = !listed || glngTotalWeeks < 1;
+    tellNoDrawings_ = listed && noDrawings;
+    if (noDrawings) {
         // Nothing to analyse: the drawing combos stay empty and POWER is not run.
         for (VbCombo *combo : {cboStartDrawing, cboEndDrawing, cboDrawingDate})
             combo->setText(QString());
@@ -129,7 +129,7 @@ void BoardBase::Form_Load()
     gblnBoardInitialised = true;
     chkGuaranteeNumbers_Click();
     chkCompareWithGuess_Click();
-    if (noDrawings_)
+    if (noDrawings)
         subEnableDrawingCommands(false);
     else
         subRefreshPoolsAtLoad();
