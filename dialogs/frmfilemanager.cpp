@@ -10,6 +10,7 @@
 #include "app/services.h"
 #include "app/ui/clsrecordfile.h"
 #include "app/ui/filetitle.h"
+#include "app/ui/programmessage.h"
 #include "boards/common/boardbase.h"
 #include "dialogs/startwindow.h"
 #include "platform/ui/forms.h"
@@ -262,8 +263,7 @@ void frmFileManager::loadTicket(const QString &name)
 
     if (!gobjAnalysis || !gobjAnalysis->subSetGameCodeAndBoard()) {
         DefaultInstance<frmFileManager>::unload(this);
-        vbMsgBox(res(46050).arg(fncFileTitle(gstrLotteryDbFile)),
-                 msgbox::kOkOnly, res(10100));
+        fncProgramMessage(res(46050).arg(fncFileTitle(gstrLotteryDbFile)), msgbox::kOkOnly);
         showStartWindowInFront();
         return;
     }

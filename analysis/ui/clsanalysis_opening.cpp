@@ -12,6 +12,7 @@
 #include "app/settingsstore.h"
 #include "app/ui/clsrecordfile.h"
 #include "app/ui/filetitle.h"
+#include "app/ui/programmessage.h"
 #include "boards/common/iboard.h"
 #include "dialogs/frmfilemanager.h"
 #include "dialogs/startwindow.h"
@@ -20,8 +21,6 @@
 #include "platform/ui/msgbox.h"
 
 namespace {
-
-void showMessage(const QString &text) { vbMsgBox(text, msgbox::kOkOnly, res(10100)); }
 
 QString problemText(const OpeningCheck &check, const QString &databaseFile)
 {
@@ -62,7 +61,7 @@ void unloadWindowInFront()
 // next start does not try it again.
 void failOpening(const QString &text, const QString &databaseFile)
 {
-    showMessage(text);
+    fncProgramMessage(text, msgbox::kOkOnly);
     if (currentBoard()) {
         gstrLotteryDbFile = gstrLastLotteryDbFile;
         return;

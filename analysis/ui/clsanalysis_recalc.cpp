@@ -10,6 +10,7 @@
 #include "app/resstrings.h"
 #include "app/services.h"
 #include "app/ui/filetitle.h"
+#include "app/ui/programmessage.h"
 #include "boards/common/boardbase.h"
 #include "platform/dates.h"
 #include "platform/ui/msgbox.h"
@@ -19,12 +20,10 @@ namespace {
 // The lottery whose left-out results were reported last: the report comes once per lottery.
 QString gWarnedLottery;
 
-void showInformation(const QString &text) { vbMsgBox(text, msgbox::kInformation, res(10100)); }
-
 // The results database of the open lottery cannot be read.
 void reportUnreadableDatabase()
 {
-    showInformation(res(46060).arg(fncFileTitle(gstrLotteryDbFile)));
+    fncProgramMessage(res(46060).arg(fncFileTitle(gstrLotteryDbFile)));
 }
 
 // Takes the hit marks off the controls of the drawing positions in use: the main and bonus
@@ -55,12 +54,12 @@ bool clsAnalysis::subRecalculateAll()
     const RecalcInputs in = recalcInputsFromBoard(*board);
     const WindowCheck check = recalculateAll(*history, in);
     if (check.refused()) {
-        showInformation(windowRefusalText(check));
+        fncProgramMessage(windowRefusalText(check));
         return false;
     }
     if (check.hasWarning() && gWarnedLottery != gstrLotteryDbFile) {
         gWarnedLottery = gstrLotteryDbFile;
-        showInformation(windowWarningText(check));
+        fncProgramMessage(windowWarningText(check));
     }
 
     const std::vector<DrumView> drums = DrumView::allOf(*board);

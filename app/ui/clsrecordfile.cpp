@@ -6,6 +6,7 @@
 #include "app/resstrings.h"
 #include "app/services.h"
 #include "app/ui/filetitle.h"
+#include "app/ui/programmessage.h"
 #include "boards/common/iboard.h"
 #include "platform/ui/msgbox.h"
 
@@ -159,6 +160,6 @@ bool fncSaveLotterySettings()
     if (gobjRecordFile->subSaveBoardSettings(1))
         return true;
     const QString lottery = fncFileTitle(gstrLotteryDbFile);
-    vbMsgBox(res(46070).arg(lottery), msgbox::kOkOnly, res(10100));
+    fncProgramMessage(res(46070).arg(lottery), msgbox::kOkOnly);
     return false;
 }

@@ -13,6 +13,7 @@
 #include "app/services.h"
 #include "app/settingsstore.h"
 #include "app/ui/clsrecordfile.h"
+#include "app/ui/programmessage.h"
 #include "boards/common/boardbase_analysis.h"
 #include "boards/language/clslanguage.h"
 #include "dialogs/startwindow.h"
@@ -63,7 +64,7 @@ void BoardBase::showBoard()
     if (first) {
         cmdHiddenFocus->setFocus();
         if (tellNoDrawings_)
-            vbMsgBox(res(kNoDrawingsMessage), msgbox::kInformation, res(10100));
+            fncProgramMessage(res(kNoDrawingsMessage));
     }
 }
 
