@@ -136,30 +136,6 @@ TEST_F(LottoBoardTest, ColoursAndHandCursor)
     EXPECT_FALSE(board->main.lblHdrStanding[0]->testAttribute(Qt::WA_SetCursor));
 }
 
-// ---- Window size ----------------------------------------------------------------------------------
-
-TEST_F(LottoBoardTest, WindowIsMaximisedWhenTheScreenIs1024WideOrTooSmall)
-{
-    // The rule itself is the start window's (see its tests); the board follows it.
-    const struct {
-        int width, height, usable;
-        bool maximised;
-    } screens[] = {{1024, 768, 740, true}, {1920, 1080, 1040, false}};
-    for (const auto &s : screens) {
-        SCOPED_TRACE(s.width);
-        setScreenMetricsOverride(ScreenMetrics{s.width, QRect(0, 0, s.width, s.height), QRect(0, 0, s.width, s.usable)});
-        open();
-        EXPECT_EQ(board->horizontalResolution(), s.width);
-        EXPECT_EQ(board->isMaximized(), s.maximised);
-        if (!s.maximised) {
-            // 15450 x 11610 twips centred: Left = (screen - window) / 2 in twips.
-            EXPECT_EQ(board->geometry().size(), QSize(1030, 774));
-            EXPECT_EQ(board->pos(), QPoint((s.width - 1030) / 2, (s.height - 774) / 2));
-        }
-        close();
-    }
-}
-
 // ---- Analysis window ------------------------------------------------------------------------------
 
 // The combos as a ticket's text left them, before the load routine checks them (no record).

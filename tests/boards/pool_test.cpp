@@ -63,8 +63,6 @@ TEST_F(PoolTest, CountsAndOddsFromThePowers)
     EXPECT_FALSE(count(3)->Visible());
     EXPECT_EQ(board->main.picPoolBall[7]->pictureName(), QStringLiteral("G7"));
     EXPECT_EQ(board->main.lblPoolBall[7]->caption(), QStringLiteral("7"));
-    const int pitch = board->main.txtPoolCount[0]->Height() + 25;
-    EXPECT_EQ(count(5)->Top(), count(4)->Top() + pitch);
     EXPECT_EQ(odds(5)->Top(), count(5)->Top());
     EXPECT_EQ(odds(5)->Left(), count(5)->Left());
     // Tool tips: the odds of a count, the count behind the odds.

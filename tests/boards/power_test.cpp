@@ -6,6 +6,7 @@
 
 #include "analysis/drum.h"
 #include "analysis/pool.h"
+#include "boards/lotto/frmlottoboard.h"
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "platform/dates.h"
@@ -61,10 +62,9 @@ TEST_F(PowerTest, TheTableComesInBallOrderWithPicksStandingsPercentsAndWeeks)
     EXPECT_EQ(headerColour(board->main.lblHdrTotal, 0), vbc::kDarkRed);
     EXPECT_EQ(headerColour(board->main.lblHdrPowerPercent, 1), vbc::kWindowText);
 
-    // Rows one pitch apart (design height + 25 twips), row 1 on the template row; no second half.
-    const int pitch = board->main.lblTotalPicks[0]->Height() + 25;
+    // Row 1 on the template row, row 12 eleven pitches below; 12 balls have no second half.
     EXPECT_EQ(board->main.lblTotalPicks[1]->Top(), board->main.lblTotalPicks[0]->Top());
-    EXPECT_EQ(board->main.lblTotalPicks[12]->Top(), board->main.lblTotalPicks[0]->Top() + 11 * pitch);
+    EXPECT_EQ(board->main.lblTotalPicks[12]->Top(), board->main.lblTotalPicks[0]->Top() + 11 * frmLottoBoard::kRowPitch);
     EXPECT_FALSE(board->main.lblHdrTotal[1]->Visible());
     EXPECT_FALSE(board->main.lblPowerBall[3]->Visible());
     EXPECT_TRUE(board->main.lblTotalPicks[3]->Visible());

@@ -131,6 +131,8 @@ TEST_F(UserRoad, FromTheStartWindowThroughEveryMenuToExit)
     EXPECT_EQ(gstrGameCode, QStringLiteral("610"));
     EXPECT_EQ(board->windowTitle(), QStringLiteral("TALVINOR - Sample Country - Sample Lotto 6/49 - Lotto 6/49 + Bonus"));
     EXPECT_EQ(board->staMain->panelText(3), QStringLiteral("Sample Country - Sample Lotto 6/49 - Lotto 6/49 + Bonus"));
+    EXPECT_EQ(board->horizontalResolution(), 1920);
+    EXPECT_EQ(board->geometry().size(), QSize(1030, 774));  // 15450 x 11610 twips, not maximised
     EXPECT_EQ(answers.asked().size(), 1u) << answers.texts().join(u'\n').toStdString();
     const int32_t drawings = glngTotalWeeks;
     ASSERT_GT(drawings, 100);
