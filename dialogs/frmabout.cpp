@@ -3,7 +3,6 @@
 #include "app/clsfilesystem.h"
 #include "app/globals.h"
 #include "app/resstrings.h"
-#include "app/services.h"
 #include "app/ui/clswindowontop.h"
 #include "app/ui/respicture.h"
 #include "app/version.h"
@@ -119,8 +118,7 @@ void frmAbout::Display()
 {
     subApplyFormColours();
     subSetLanguageCaptions();
-    if (gobjWindowOnTop)
-        gobjWindowOnTop->letOnTop(this, -1);
+    subPutOnTop(this);
     show();
 }
 

@@ -3,15 +3,13 @@
 #include "analysis/state.h"
 #include "app/globals.h"
 #include "app/resstrings.h"
-#include "app/services.h"
 #include "app/ui/clswindowontop.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/screen.h"
 #include "platform/vb.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -22,14 +20,6 @@ bool gSynchronousDisplay = false;
 constexpr uint32_t kRed = 0x0000C0;
 constexpr uint32_t kGreen = 0x008000;
 constexpr uint32_t kBlack = 0x000000;
-
-QFont dialogFont(bool bold)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
-    font.setBold(bold);
-    return font;
-}
 
 VbShape *makeBar(QWidget *parent, int left, int top, int width, int height, bool filled, uint32_t colour)
 {
@@ -43,7 +33,7 @@ VbShape *makeBar(QWidget *parent, int left, int top, int width, int height, bool
 VbLabel *makeCount(QWidget *parent, int left, int top, uint32_t colour)
 {
     auto *label = new VbLabel(parent);
-    label->setFont(dialogFont(true));
+    label->setFont(fncDialogFont(true));
     label->setForeColor(colour);
     label->setAutoSize(true);
     label->Move(left, top, label->Width(), label->Height());
@@ -56,7 +46,7 @@ frmColumnProgress::frmColumnProgress()
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(QString());
-    setFont(dialogFont(false));
+    setFont(fncDialogFont(false));
     setWindowBackColor(this, static_cast<uint32_t>(glngBackColor));
     setClientSizeTwips(this, 9915, 1950);
     setFixedSize(size());
@@ -105,8 +95,7 @@ void frmColumnProgress::setSynchronousDisplay(bool on) { gSynchronousDisplay = o
 frmColumnProgress::Outcome frmColumnProgress::Display(IColumnRun &run)
 {
     run_ = &run;
-    clsWindowOnTop fallback;
-    (gobjWindowOnTop ? gobjWindowOnTop : &fallback)->letOnTop(this, -1);
+    subPutOnTop(this);
     Form_Load();
     if (gSynchronousDisplay) {
         while (running_)
@@ -123,10 +112,7 @@ void frmColumnProgress::Form_Load()
 {
     subSetLanguageCaptions();
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    subCentreOnScreen(this);
 
     // The first bar: the columns kept from the ticket, in proportion to the whole run. A run of no
     // columns at all has nothing to show.

@@ -47,8 +47,7 @@ void frmDatePicker::Display()
         const int top = twips::fromPixels(corner.y()) + manager->cmdPickDate->Top() + 275;
         move(twips::toPixels(left), twips::toPixels(top));
     }
-    clsWindowOnTop fallback;
-    (gobjWindowOnTop ? gobjWindowOnTop : &fallback)->letOnTop(this, -1);
+    subPutOnTop(this);
     exec();
 }
 

@@ -9,17 +9,18 @@
 #include "app/resstrings.h"
 #include "app/services.h"
 #include "app/ui/clsrecordfile.h"
+#include "app/ui/filetitle.h"
+#include "app/ui/programmessage.h"
 #include "boards/common/boardbase.h"
 #include "dialogs/startwindow.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/screen.h"
 #include "platform/ui/msgbox.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QSaveFile>
-#include <QScreen>
 #include <QStyle>
 #include <optional>
 
@@ -27,21 +28,6 @@ namespace {
 
 // Characters no file name may hold; a change that brings one in is rolled back.
 const QString kForbiddenNameCharacters = QStringLiteral("\\/:*?\"<>|");
-
-QFont dialogFont()
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
-    return font;
-}
-
-template <class T>
-T *place(QWidget *parent, int left, int top, int width, int height)
-{
-    auto *control = new T(parent);
-    control->Move(left, top, width, height);
-    return control;
-}
 
 std::optional<QByteArray> readWhole(const QString &path)
 {
@@ -81,23 +67,23 @@ const QString frmFileManager::kAllowedNameCharacters = QStringLiteral(
 frmFileManager::frmFileManager()
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    setFont(dialogFont());
+    setFont(fncDialogFont());
     setClientSizeTwips(this, 6330, 7305);
     setFixedSize(size());
 
-    fraNames = place<VbFrame>(this, 120, 0, 3975, 7185);
-    lblListCaption = place<VbLabel>(fraNames, 120, 240, 3675, 255);
-    lstNames = place<VbList>(fraNames, 120, 480, 3735, 5715);
-    lblSelectedCaption = place<VbLabel>(fraNames, 120, 6435, 3705, 255);
-    txtName = place<VbTextBox>(fraNames, 120, 6675, 3735, 375);
+    fraNames = placeControl<VbFrame>(this, 120, 0, 3975, 7185);
+    lblListCaption = placeControl<VbLabel>(fraNames, 120, 240, 3675, 255);
+    lstNames = placeControl<VbList>(fraNames, 120, 480, 3735, 5715);
+    lblSelectedCaption = placeControl<VbLabel>(fraNames, 120, 6435, 3705, 255);
+    txtName = placeControl<VbTextBox>(fraNames, 120, 6675, 3735, 375);
     txtName->setMaxLength(kMaxNameLength);
 
-    fraButtons = place<VbFrame>(this, 4200, -30, 2025, 7215);
-    cmdHelp = place<VbButton>(fraButtons, 120, 5745, 1755, 375);
-    cmdCancel = place<VbButton>(fraButtons, 120, 6225, 1755, 375);
-    cmdLoad = place<VbButton>(fraButtons, 120, 6705, 1755, 375);
-    cmdSave = place<VbButton>(fraButtons, 120, 6705, 1755, 375);
-    cmdDelete = place<VbButton>(fraButtons, 120, 6705, 1755, 375);
+    fraButtons = placeControl<VbFrame>(this, 4200, -30, 2025, 7215);
+    cmdHelp = placeControl<VbButton>(fraButtons, 120, 5745, 1755, 375);
+    cmdCancel = placeControl<VbButton>(fraButtons, 120, 6225, 1755, 375);
+    cmdLoad = placeControl<VbButton>(fraButtons, 120, 6705, 1755, 375);
+    cmdSave = placeControl<VbButton>(fraButtons, 120, 6705, 1755, 375);
+    cmdDelete = placeControl<VbButton>(fraButtons, 120, 6705, 1755, 375);
 
     lstNames->onClick = [this] { lstNames_Click(); };
     // A click on the line already picked takes it again (the name may have been edited since).
@@ -117,10 +103,7 @@ frmFileManager::frmFileManager()
 void frmFileManager::Form_Load()
 {
     subApplyFormColours();
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    subCentreOnScreen(this);
     setWindowIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     refreshFiles();
     subFillNameList();
@@ -174,6 +157,13 @@ void frmFileManager::refreshFiles()
     filFiles_ = gstrFileDialogFolder.isEmpty() ? QStringList() : folder.entryList();
 }
 
+void frmFileManager::relistFiles()
+{
+    refreshFiles();
+    subClearNameList();
+    subFillNameList();
+}
+
 void frmFileManager::subFillNameList()
 {
     if (filFiles_.isEmpty())
@@ -181,7 +171,7 @@ void frmFileManager::subFillNameList()
     QStringList names;
     names.reserve(filFiles_.size());
     for (const QString &file : filFiles_)
-        names << file.chopped(std::min<qsizetype>(4, file.size()));
+        names << fncFileTitle(file);
     lstNames->setLines(names);
 }
 
@@ -209,17 +199,9 @@ void frmFileManager::lstNames_DblClick()
 
 void frmFileManager::txtName_KeyPress(int &keyAscii)
 {
-    // Enter and Esc put no character into the name: they go on to the dialog (Esc closes it).
-    if (keyAscii == 13 || keyAscii == 27)
-        return;
-    subFilterNameKey(kAllowedNameCharacters, keyAscii, static_cast<int>(txtName->text().size()));
-}
-
-void frmFileManager::subFilterNameKey(const QString &allowed, int &keyAscii, int textLength)
-{
-    if (keyAscii == 8)
-        return;
-    if (!allowed.contains(QChar(char16_t(keyAscii))) || textLength >= kMaxNameLength)
+    subFilterDialogKey(kAllowedNameCharacters, keyAscii);
+    // The 200th character is refused.
+    if (keyAscii >= 32 && txtName->text().size() >= kMaxNameLength)
         keyAscii = 0;
 }
 
@@ -281,8 +263,7 @@ void frmFileManager::loadTicket(const QString &name)
 
     if (!gobjAnalysis || !gobjAnalysis->subSetGameCodeAndBoard()) {
         DefaultInstance<frmFileManager>::unload(this);
-        vbMsgBox(res(46050).arg(gstrLotteryDbFile.chopped(std::min<qsizetype>(4, gstrLotteryDbFile.size()))),
-                 msgbox::kOkOnly, res(10100));
+        fncProgramMessage(res(46050).arg(fncFileTitle(gstrLotteryDbFile)), msgbox::kOkOnly);
         showStartWindowInFront();
         return;
     }
@@ -348,9 +329,7 @@ bool frmFileManager::subWriteTicketFile()
         return fail();
     }
 
-    refreshFiles();
-    subClearNameList();
-    subFillNameList();
+    relistFiles();
     return true;
 }
 
@@ -378,9 +357,7 @@ void frmFileManager::cmdDelete_Click()
         txtName->setText(QString());
         lstNames->setToolTipText(QString());
     }
-    refreshFiles();
-    subClearNameList();
-    subFillNameList();
+    relistFiles();
 }
 
 bool frmFileManager::deleteTicketFiles(const QString &name)
@@ -418,4 +395,23 @@ void showFileManager(FileDialogAction action)
     dialog->cmdSave->setVisible(action == FileDialogAction::Save);
     dialog->cmdDelete->setVisible(action == FileDialogAction::Delete);
     dialog->exec();
+}
+
+void showFileManagerForLotteries()
+{
+    gblnTicketLoad = false;
+    gblnTicketMode = false;
+    gstrFileDialogFolder = gstrLotteryDbsFolder;
+    gstrFileDialogSuffix = QStringLiteral(".mdb");
+    showFileManager(FileDialogAction::Load);
+}
+
+void showFileManagerForTickets(FileDialogAction action)
+{
+    if (action == FileDialogAction::Load)
+        gblnTicketLoad = true;
+    gblnTicketMode = true;
+    gstrFileDialogFolder = gstrSavedTicketsFolder;
+    gstrFileDialogSuffix = gstrFileSuffix;
+    showFileManager(action);
 }

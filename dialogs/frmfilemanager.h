@@ -34,9 +34,6 @@ public:
     VbButton *cmdSave = nullptr;
     VbButton *cmdDelete = nullptr;
 
-    // The files behind the list, in the order of the folder listing (names with their suffix).
-    const QStringList &filFiles() const { return filFiles_; }
-
     void subApplyFormColours();
     void subSetLanguageCaptions();
     void subFillNameList();
@@ -45,7 +42,6 @@ public:
     void lstNames_Click();
     void lstNames_DblClick();
     void txtName_KeyPress(int &keyAscii);
-    static void subFilterNameKey(const QString &allowed, int &keyAscii, int textLength);
     void txtName_Change();
     void cmdLoad_Click();
     void cmdSave_Click();
@@ -67,12 +63,15 @@ protected:
 private:
     void Form_Load();
     void refreshFiles();
+    // The folder read again and the list filled afresh.
+    void relistFiles();
     bool nameExists(const QString &name) const;
     QString message(int index) const;
     QString title(int index) const;
     void loadTicket(const QString &name);
     bool deleteTicketFiles(const QString &name);
 
+    // The files behind the list, in the order of the folder listing (names with their suffix).
     QStringList filFiles_;
     // The last text of txtName that held no forbidden character.
     QString lastAcceptedName_;
@@ -86,3 +85,10 @@ enum class FileDialogAction { Load, Save, Delete };
 // Loads the file dialog for the request in place, shows only the button of `action` and shows the
 // dialog modally; returns once it has been unloaded.
 void showFileManager(FileDialogAction action);
+
+// The requests of the menus, each shown with its one action. Lottery > Load (start window and
+// boards): the lottery databases, for LOAD; neither a ticket load nor ticket mode, so that the
+// dialog captions and words itself for lotteries whatever was asked of it before.
+void showFileManagerForLotteries();
+// The Ticket menus of the boards: the open lottery's saved tickets; LOAD also marks a ticket load.
+void showFileManagerForTickets(FileDialogAction action);

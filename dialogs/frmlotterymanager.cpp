@@ -8,6 +8,7 @@
 #include "app/services.h"
 #include "app/ui/clsrecordfile.h"
 #include "app/ui/clswindowontop.h"
+#include "app/ui/filetitle.h"
 #include "dialogs/frmdatepicker.h"
 #include "platform/dates.h"
 #include "platform/ui/forms.h"
@@ -25,18 +26,10 @@ constexpr uint32_t kMarker = 0x0000C0;
 
 bool isDigitGame() { return glngCfgHighestBall == 10; }
 
-template <class T>
-T *place(QWidget *parent, int left, int top, int width, int height)
-{
-    auto *control = new T(parent);
-    control->Move(left, top, width, height);
-    return control;
-}
-
 VbShape *makeMarker(QWidget *parent, int left, int top)
 {
-    VbShape *marker = place<VbShape>(parent, left, top, 390, 120);
-    marker->setKind(VbShape::Circle);
+    VbShape *marker = placeControl<VbShape>(parent, left, top, 390, 120);
+    marker->setKind(VbShape::Oval);
     marker->setFill(true, kMarker);
     marker->setBorder(false);
     marker->hide();
@@ -61,38 +54,39 @@ bool hasTwoExtraNumbers(const QString &code)
 frmLotteryManager::frmLotteryManager()
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    setFont(fncDialogFont());
     setClientSizeTwips(this, 7770, 2355);
     setFixedSize(size());
 
-    lblLastWeekNo = place<VbLabel>(this, 120, 120, 945, 255);
-    lblLastDate = place<VbLabel>(this, 4230, 120, 1140, 255);
-    txtLastWeekNo = place<VbTextBox>(this, 120, 360, 975, 285);
+    lblLastWeekNo = placeControl<VbLabel>(this, 120, 120, 945, 255);
+    lblLastDate = placeControl<VbLabel>(this, 4230, 120, 1140, 255);
+    txtLastWeekNo = placeControl<VbTextBox>(this, 120, 360, 975, 285);
     for (int i = 1; i <= 8; ++i) {
-        txtLastNumber.set(i, place<VbTextBox>(this, 1200 + 360 * (i - 1), 360, 375, 285));
+        txtLastNumber.set(i, placeControl<VbTextBox>(this, 1200 + 360 * (i - 1), 360, 375, 285));
         txtLastNumber[i]->setEnabled(false);
     }
-    txtLastDate = place<VbTextBox>(this, 4215, 360, 1200, 285);
-    cmdDelete = place<VbButton>(this, 5900, 360, 1755, 375);
+    txtLastDate = placeControl<VbTextBox>(this, 4215, 360, 1200, 285);
+    cmdDelete = placeControl<VbButton>(this, 5900, 360, 1755, 375);
     Line1 = new VbLine(this);
     Line1->setPoints(120, 840, 7620, 840);
 
-    lblNewWeekNo = place<VbLabel>(this, 105, 960, 975, 255);
-    lblNewDate = place<VbLabel>(this, 4245, 960, 1140, 255);
-    txtNewWeekNo = place<VbTextBox>(this, 120, 1200, 975, 285);
+    lblNewWeekNo = placeControl<VbLabel>(this, 105, 960, 975, 255);
+    lblNewDate = placeControl<VbLabel>(this, 4245, 960, 1140, 255);
+    txtNewWeekNo = placeControl<VbTextBox>(this, 120, 1200, 975, 285);
     for (int i = 1; i <= 8; ++i)
-        txtNewNumber.set(i, place<VbTextBox>(this, i == 7 ? 3365 : 1200 + 360 * (i - 1), 1200, 375, 285));
-    txtNewDate = place<VbTextBox>(this, 4215, 1200, 1200, 285);
+        txtNewNumber.set(i, placeControl<VbTextBox>(this, i == 7 ? 3365 : 1200 + 360 * (i - 1), 1200, 375, 285));
+    txtNewDate = placeControl<VbTextBox>(this, 4215, 1200, 1200, 285);
     txtNewDate->setBackColor(kWhite);
-    cmdPickDate = place<VbButton>(this, 5455, 1200, 300, 300);
+    cmdPickDate = placeControl<VbButton>(this, 5455, 1200, 300, 300);
     cmdPickDate->setCaption(QStringLiteral("..."));
-    cmdAddDrawing = place<VbButton>(this, 5900, 1200, 1755, 375);
+    cmdAddDrawing = placeControl<VbButton>(this, 5900, 1200, 1755, 375);
     Line2 = new VbLine(this);
     Line2->setPoints(120, 1680, 7620, 1680);
 
-    lblLotteryHeader = place<VbLabel>(this, 120, 1860, 5295, 285);
-    cmdHiddenFocus = place<VbButton>(this, 6045, 1935, 1215, 210);
+    lblLotteryHeader = placeControl<VbLabel>(this, 120, 1860, 5295, 285);
+    cmdHiddenFocus = placeControl<VbButton>(this, 6045, 1935, 1215, 210);
     cmdHiddenFocus->setFocusPolicy(Qt::NoFocus);
-    cmdClose = place<VbButton>(this, 5900, 1860, 1755, 375);
+    cmdClose = placeControl<VbButton>(this, 5900, 1860, 1755, 375);
     cmdHiddenFocus->lower();
 
     shpBonusSeparator.set(0, makeMarker(this, 3355, 185));
@@ -133,8 +127,7 @@ frmLotteryManager::frmLotteryManager()
 
 void frmLotteryManager::Display()
 {
-    clsWindowOnTop fallback;
-    (gobjWindowOnTop ? gobjWindowOnTop : &fallback)->letOnTop(this, -1);
+    subPutOnTop(this);
     exec();
 }
 
@@ -290,32 +283,12 @@ void frmLotteryManager::txtNewNumber_LostFocus(int index)
     mstrSavedNumber.clear();
 }
 
-namespace {
-
-// Enter and Esc put no character into a box: they go on to the dialog (Esc closes it).
-bool reachesTheDialog(int keyAscii) { return keyAscii == 13 || keyAscii == 27; }
-
-}  // namespace
-
 void frmLotteryManager::txtNewNumber_KeyPress(int, int &keyAscii)
 {
-    if (!reachesTheDialog(keyAscii))
-        subFilterManagerKey(QStringLiteral("0123456789"), keyAscii);
+    subFilterDialogKey(QStringLiteral("0123456789"), keyAscii);
 }
 
-void frmLotteryManager::txtNewDate_KeyPress(int &keyAscii)
-{
-    if (!reachesTheDialog(keyAscii))
-        subFilterManagerKey(QStringLiteral("0123456789/-."), keyAscii);
-}
-
-void frmLotteryManager::subFilterManagerKey(const QString &allowed, int &keyAscii)
-{
-    if (keyAscii == 8)
-        return;
-    if (!allowed.contains(QChar(char16_t(keyAscii))))
-        keyAscii = 0;
-}
+void frmLotteryManager::txtNewDate_KeyPress(int &keyAscii) { subFilterDialogKey(QStringLiteral("0123456789/-."), keyAscii); }
 
 void frmLotteryManager::subColourDateBox()
 {
@@ -419,7 +392,7 @@ void frmLotteryManager::cmdDelete_Click()
         // The deleted drawing lay within the analysis window kept in the lottery's settings.
         gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
         if (!gobjRecordFile->subSaveBoardSettings(2, week)) {
-            const QString lottery = gstrLotteryDbFile.chopped(std::min<qsizetype>(4, gstrLotteryDbFile.size()));
+            const QString lottery = fncFileTitle(gstrLotteryDbFile);
             vbMsgBox(res(46070).arg(lottery), msgbox::kOkOnly, title);
         }
     }

@@ -55,7 +55,6 @@ public:
     void txtNewDate_KeyPress(int &keyAscii);
     void subColourDateBox();
     void cmdPickDate_Click();
-    static void subFilterManagerKey(const QString &allowed, int &keyAscii);
     void subFocusHiddenButton();
 
     // The numbers of the last drawing as the database gave them (1..K+B, or 0..P-1 on digit

@@ -5,6 +5,7 @@
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
+#include "app/ui/filetitle.h"
 #include "app/ui/programend.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmfilemanager.h"
@@ -15,8 +16,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
-
-StartWindowPlacement fncStartWindowPlacement(const ScreenMetrics &metrics) { return fncMainWindowPlacement(metrics); }
 
 void frmStart::setScreenMetricsOverride(std::optional<ScreenMetrics> metrics)
 {
@@ -67,25 +66,13 @@ void frmStart::buildMenus()
 void frmStart::Form_Load()
 {
     gvarExcludedBackColor = 0x707070;
-    switch (glngLanguage) {
-    case 1: mnuLanguageTurkish_Click(); break;
-    case 2: mnuLanguageEnglish_Click(); break;
-    case 3: mnuLanguageFrench_Click(); break;
-    default: break;  // German keeps the design ticks (English)
-    }
+    chooseStoredLanguage(glngLanguage);  // German keeps the design ticks (English)
     subSetLanguageCaptions();
     subApplyFormColours();
 
     const ScreenMetrics metrics = fncScreenMetrics(this);
     intHorzRes_ = metrics.horzRes;
-    const StartWindowPlacement placement = fncStartWindowPlacement(metrics);
-    resize(twips::toPixels(kMainWindowWidthTwips), twips::toPixels(kMainWindowHeightTwips));
-    if (placement.maximised) {
-        setWindowState(windowState() | Qt::WindowMaximized);
-    } else {
-        move(placement.geometry.topLeft());
-        resize(placement.geometry.size());
-    }
+    subPlaceMainWindow(this, fncMainWindowPlacement(metrics));
 }
 
 void frmStart::subApplyFormColours()
@@ -100,7 +87,7 @@ void frmStart::subSetLanguageCaptions()
     if (gblnLotteryManagerOpen)
         lblStatus->setCaption(QString());
     else if (!gstrLastLotteryDbFile.isEmpty())
-        lblStatus->setCaption(gstrLastLotteryDbFile.chopped(std::min<qsizetype>(4, gstrLastLotteryDbFile.size()))
+        lblStatus->setCaption(fncFileTitle(gstrLastLotteryDbFile)
                               + res(30140));
     else
         lblStatus->setCaption(res(30130));
@@ -138,13 +125,7 @@ void frmStart::mnuHelpAbout_Click()
 
 void frmStart::mnuFileExit_Click() { subEndProgram(); }
 
-void frmStart::mnuLotteryLoad_Click()
-{
-    gblnTicketLoad = false;
-    gstrFileDialogFolder = gstrLotteryDbsFolder;
-    gstrFileDialogSuffix = QStringLiteral(".mdb");
-    showFileManager(FileDialogAction::Load);
-}
+void frmStart::mnuLotteryLoad_Click() { showFileManagerForLotteries(); }
 
 void frmStart::mnuHelpContents_Click()
 {

@@ -15,13 +15,6 @@ class QAction;
 class QMenu;
 class QStatusBar;
 
-// Where the start window goes (the size rule of the program's main windows).
-using StartWindowPlacement = WindowPlacement;
-
-// The size rule: a screen exactly 1024 pixels wide, or one whose usable area cannot hold the
-// 15450 x 11610 twip window, gives a maximised window; otherwise that window centred on the screen.
-StartWindowPlacement fncStartWindowPlacement(const ScreenMetrics &metrics);
-
 class frmStart : public QMainWindow, public ProgramMenus {
 public:
     frmStart();

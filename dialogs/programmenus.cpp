@@ -2,6 +2,7 @@
 
 #include "app/resstrings.h"
 
+#include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -62,4 +63,16 @@ void ProgramMenus::tickLanguageItem(int32_t language)
     QAction *chosen = language == 1 ? mnuLanguageTurkish : language == 3 ? mnuLanguageFrench : mnuLanguageEnglish;
     for (QAction *item : {mnuLanguageEnglish, mnuLanguageFrench, mnuLanguageTurkish})
         item->setChecked(item == chosen);
+}
+
+bool ProgramMenus::chooseStoredLanguage(int32_t language)
+{
+    QAction *item = language == 1   ? mnuLanguageTurkish
+                    : language == 2 ? mnuLanguageEnglish
+                    : language == 3 ? mnuLanguageFrench
+                                    : nullptr;
+    if (!item)
+        return false;
+    item->trigger();
+    return true;
 }

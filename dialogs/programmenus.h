@@ -41,4 +41,7 @@ struct ProgramMenus {
     // Ticks the language item of digit 1 (Turkish), 2 (English) or 3 (French) and unticks the
     // other two; another digit ticks English.
     void tickLanguageItem(int32_t language);
+    // Applies a stored language through the window's own Language item, as a click on it does:
+    // 1 Turkish, 2 English, 3 French. False for any other digit, which has no item.
+    bool chooseStoredLanguage(int32_t language);
 };

@@ -8,6 +8,7 @@
 #include "analysis/ui/textwindows.h"
 #include "app/globals.h"
 #include "app/resstrings.h"
+#include "app/ui/programmessage.h"
 #include "boards/common/boardbase.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/msgbox.h"
@@ -146,7 +147,7 @@ void clsAnalysis::subShowHelp()
         return;
     }
     if (!QFile::exists(fncHelpGuidePath(gstrHelpFile))) {
-        vbMsgBox(res(48040).arg(gstrHelpFile), msgbox::kInformation, res(10100));
+        fncProgramMessage(res(48040).arg(gstrHelpFile));
         return;
     }
     auto *help = new frmHelp(gstrHelpTitle, gstrHelpFile);
@@ -169,7 +170,7 @@ void clsAnalysis::subExportReportToNotepad()
     if (!gstrNotepadPath.isEmpty() && editor.isFile() && editor.isExecutable()) {
         const QString file = writeReportFile(text);
         if (file.isEmpty())
-            vbMsgBox(res(48090).arg(QDir::tempPath()), msgbox::kInformation, res(10100));
+            fncProgramMessage(res(48090).arg(QDir::tempPath()));
         else if (openInEditor(gstrNotepadPath, file))
             return;
         else

@@ -11,6 +11,8 @@
 #include "app/services.h"
 #include "app/settingsstore.h"
 #include "app/ui/clsrecordfile.h"
+#include "app/ui/filetitle.h"
+#include "app/ui/programmessage.h"
 #include "boards/common/iboard.h"
 #include "dialogs/frmfilemanager.h"
 #include "dialogs/startwindow.h"
@@ -20,17 +22,9 @@
 
 namespace {
 
-// The lottery's name as the program shows it: its database file name without ".mdb".
-QString lotteryTitle(const QString &databaseFile)
-{
-    return databaseFile.left(std::max<qsizetype>(0, databaseFile.size() - 4));
-}
-
-void showMessage(const QString &text) { vbMsgBox(text, msgbox::kOkOnly, res(10100)); }
-
 QString problemText(const OpeningCheck &check, const QString &databaseFile)
 {
-    const QString name = lotteryTitle(databaseFile);
+    const QString name = fncFileTitle(databaseFile);
     switch (check.problem) {
     case OpeningProblem::CatalogueMissing:
         return res(46000).arg(check.detail);
@@ -67,7 +61,7 @@ void unloadWindowInFront()
 // next start does not try it again.
 void failOpening(const QString &text, const QString &databaseFile)
 {
-    showMessage(text);
+    fncProgramMessage(text, msgbox::kOkOnly);
     if (currentBoard()) {
         gstrLotteryDbFile = gstrLastLotteryDbFile;
         return;
@@ -87,7 +81,7 @@ void showCheckedLottery(clsAnalysis &analysis, const LotteryOpening &opening)
     doEvents();
     commitLotteryOpening(opening);
     if (!analysis.subSetGameCodeAndBoard()) {
-        failOpening(res(46050).arg(lotteryTitle(gstrLotteryDbFile)), gstrLotteryDbFile);
+        failOpening(res(46050).arg(fncFileTitle(gstrLotteryDbFile)), gstrLotteryDbFile);
         return;
     }
     IBoard *board = currentBoard();

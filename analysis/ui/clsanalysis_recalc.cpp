@@ -9,6 +9,8 @@
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
+#include "app/ui/filetitle.h"
+#include "app/ui/programmessage.h"
 #include "boards/common/boardbase.h"
 #include "platform/dates.h"
 #include "platform/ui/msgbox.h"
@@ -18,13 +20,10 @@ namespace {
 // The lottery whose left-out results were reported last: the report comes once per lottery.
 QString gWarnedLottery;
 
-void showInformation(const QString &text) { vbMsgBox(text, msgbox::kInformation, res(10100)); }
-
 // The results database of the open lottery cannot be read.
 void reportUnreadableDatabase()
 {
-    const QString file = gstrLotteryDbFile;
-    showInformation(res(46060).arg(file.left(std::max<qsizetype>(0, file.size() - 4))));
+    fncProgramMessage(res(46060).arg(fncFileTitle(gstrLotteryDbFile)));
 }
 
 // Takes the hit marks off the controls of the drawing positions in use: the main and bonus
@@ -55,25 +54,21 @@ bool clsAnalysis::subRecalculateAll()
     const RecalcInputs in = recalcInputsFromBoard(*board);
     const WindowCheck check = recalculateAll(*history, in);
     if (check.refused()) {
-        showInformation(windowRefusalText(check));
+        fncProgramMessage(windowRefusalText(check));
         return false;
     }
     if (check.hasWarning() && gWarnedLottery != gstrLotteryDbFile) {
         gWarnedLottery = gstrLotteryDbFile;
-        showInformation(windowWarningText(check));
+        fncProgramMessage(windowWarningText(check));
     }
 
-    const DrumView mainDrum = DrumView::mainOf(*board);
-    const bool second = board->hasSecondDrum() && GameShape::current().twoDrums();
-    buildPowerTable(mainDrum);
-    if (second)
-        buildPowerTable(DrumView::secondOf(*board));
-    fillPoolGrid(mainDrum);
-    if (second)
-        fillPoolGrid(DrumView::secondOf(*board));
-    selectIntervalPercent(mainDrum);
-    if (second)
-        selectIntervalPercent(DrumView::secondOf(*board));
+    const std::vector<DrumView> drums = DrumView::allOf(*board);
+    for (const DrumView &d : drums)
+        buildPowerTable(d);
+    for (const DrumView &d : drums)
+        fillPoolGrid(d);
+    for (const DrumView &d : drums)
+        selectIntervalPercent(d);
     return true;
 }
 

@@ -105,6 +105,14 @@ DrumView DrumView::secondOf(BoardBase &board)
     return DrumView{board, board.bonus, gDrumBONUS, DrumShape::second(game), true, false};
 }
 
+std::vector<DrumView> DrumView::allOf(BoardBase &board)
+{
+    std::vector<DrumView> drums{mainOf(board)};
+    if (board.usesSecondDrum())
+        drums.push_back(secondOf(board));
+    return drums;
+}
+
 void showBallPicture(VbPicture *picture, const QString &name)
 {
     if (!picture)

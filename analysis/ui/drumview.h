@@ -10,6 +10,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 class BoardBase;
 struct DrumControls;
@@ -26,6 +27,9 @@ struct DrumView {
     // The main drum (or the digits) and the second drum of the board.
     static DrumView mainOf(BoardBase &board);
     static DrumView secondOf(BoardBase &board);
+    // The drums the board shows for the open game: the main drum, then the second drum when it is
+    // in use.
+    static std::vector<DrumView> allOf(BoardBase &board);
 
     int32_t first() const { return shape.firstBall; }
     int32_t last() const { return shape.maxBall; }

@@ -5,6 +5,8 @@
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
+#include "app/ui/filetitle.h"
+#include "app/ui/programmessage.h"
 #include "boards/common/iboard.h"
 #include "platform/ui/msgbox.h"
 
@@ -157,7 +159,7 @@ bool fncSaveLotterySettings()
     gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
     if (gobjRecordFile->subSaveBoardSettings(1))
         return true;
-    const QString lottery = gstrLotteryDbFile.chopped(std::min<qsizetype>(4, gstrLotteryDbFile.size()));
-    vbMsgBox(res(46070).arg(lottery), msgbox::kOkOnly, res(10100));
+    const QString lottery = fncFileTitle(gstrLotteryDbFile);
+    fncProgramMessage(res(46070).arg(lottery), msgbox::kOkOnly);
     return false;
 }

@@ -1,5 +1,7 @@
 #include "app/ui/clswindowontop.h"
 
+#include "app/services.h"
+
 void clsWindowOnTop::letOnTop(QWidget *frm, int16_t blnOnTop)
 {
     if (!frm)
@@ -10,4 +12,10 @@ void clsWindowOnTop::letOnTop(QWidget *frm, int16_t blnOnTop)
     // not move it.
     if (wasVisible)
         frm->show();
+}
+
+void subPutOnTop(QWidget *window)
+{
+    clsWindowOnTop own;
+    (gobjWindowOnTop ? gobjWindowOnTop : &own)->letOnTop(window, -1);
 }

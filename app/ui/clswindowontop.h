@@ -10,3 +10,7 @@ public:
     // the window is shown.
     void letOnTop(QWidget *frm, int16_t blnOnTop);
 };
+
+// Keeps `window` above the others through the service object gobjWindowOnTop, or without it (while
+// the service objects do not exist) in the same way; before the window shows.
+void subPutOnTop(QWidget *window);

@@ -85,6 +85,8 @@ public:
     int firstPosition() const { return family_ == BoardFamily::Digit ? 0 : 1; }
     int lastPosition() const { return family_ == BoardFamily::Digit ? 7 : 8; }
     bool hasSecondDrum() const { return family_ == BoardFamily::TwoPool; }
+    // The board's second drum is in use: the open game draws from two drums.
+    bool usesSecondDrum() const;
 
     // IBoard
     QWidget *window() override { return this; }
@@ -249,6 +251,9 @@ public:
     void lblHotCold_Click(int Index);
     void chkPowerIncrease_Click();
     void lblPowerIncrease_Click();
+    // The interval percentage chosen: the power interval of its drum shown for it.
+    void cboPowerIntervalPct_Click();
+    void cboPowerIntervalPctBONUS_Click();
 
     // Power-table header clicks (the half clicked does not matter): "Total", "%", "<".
     void lblHdrTotal_Click(int Index);
@@ -277,9 +282,13 @@ public:
     void txtPoolCount_MouseMove(int Index);
     void txtPoolPercentBONUS_DblClick(int Index);
     void lblHdrPoolBONUS_Click(int Index);
+    void txtPoolPercentBONUS_GotFocus(int Index);
+    void txtPoolPercentBONUS_LostFocus(int Index);
+    void txtPoolPercentBONUS_MouseMove(int Index);
     void txtPoolCountBONUS_GotFocus(int Index);
     void txtPoolCountBONUS_Change(int Index);
     void txtPoolCountBONUS_LostFocus(int Index);
+    void txtPoolCountBONUS_MouseMove(int Index);
     // Focus parked on the hidden button: the "Pool n" view ends.
     void cmdHiddenFocus_GotFocus();
 
@@ -354,15 +363,12 @@ private:
     void subShowRestoredExclusions();
     void subEnableDrawingCommands(bool on);
     void putSettings(const BoardSettings &settings, bool secondDrumLast);
-    void fitOuterSize();
     void applyLanguageItem(int32_t digit);
 
     BoardFamily family_;
     QString ticketReadProblem_;
     bool loaded_ = false;
     bool unloaded_ = false;
-    bool noDrawings_ = false;
-    bool tellNoDrawings_ = false;
+    bool tellNoDrawings_ = false;  // the no-drawings notice is due when the board first shows
     int intHorzRes_ = 0;
-    WindowPlacement placement_;
 };

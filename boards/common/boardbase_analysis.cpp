@@ -147,7 +147,7 @@ enum class Header { Total, PowerPercent, LastPicked };
 // then the order switched.
 void headerClick(BoardBase &board, bool second, Header header)
 {
-    if (second && !(board.hasSecondDrum() && glngMaxBallBONUS > 0))
+    if (second && !board.usesSecondDrum())
         return;
     const DrumView d = second ? DrumView::secondOf(board) : DrumView::mainOf(board);
     switch (header) {
@@ -187,6 +187,9 @@ void BoardBase::wireAnalysisHandlers()
     lblHotCold.wire([this](int i, VbLabel *l) { l->onClick = [this, i] { lblHotCold_Click(i); }; });
     chkPowerIncrease->onClick = [this] { chkPowerIncrease_Click(); };
     lblPowerIncrease->onClick = [this] { lblPowerIncrease_Click(); };
+    main.cboPowerIntervalPct->onClick = [this] { cboPowerIntervalPct_Click(); };
+    if (bonus.cboPowerIntervalPct)
+        bonus.cboPowerIntervalPct->onClick = [this] { cboPowerIntervalPctBONUS_Click(); };
 
     main.lblHdrTotal.wire([this](int i, VbLabel *l) { l->onClick = [this, i] { lblHdrTotal_Click(i); }; });
     main.lblHdrPowerPercent.wire(
@@ -206,7 +209,7 @@ void BoardBase::wireAnalysisHandlers()
 
 void BoardBase::cmdPower_Click()
 {
-    const bool secondDrum = hasSecondDrum() && glngMaxBallBONUS > 0;
+    const bool secondDrum = usesSecondDrum();
     if (secondDrum) {
         subColourPoolCounts();
         subColourPoolCountsBONUS();
@@ -260,13 +263,11 @@ void BoardBase::cmdPower_Click()
         setCaption(lblColumnNumber.at(i), QStringLiteral("0"));
     lstTicket->viewport()->update();
 
-    const DrumView mainDrum = DrumView::mainOf(*this);
-    rankByLastPickedWeek(mainDrum);
-    if (secondDrum)
-        rankByLastPickedWeek(DrumView::secondOf(*this));
-    rankByPowerPercentage(mainDrum);
-    if (secondDrum)
-        rankByPowerPercentage(DrumView::secondOf(*this));
+    const std::vector<DrumView> drums = DrumView::allOf(*this);
+    for (const DrumView &d : drums)
+        rankByLastPickedWeek(d);
+    for (const DrumView &d : drums)
+        rankByPowerPercentage(d);
 
     staMain->setPanelText(1, res(36010) + cboStartDrawing->text() + res(36020) + cboEndDrawing->text() + res(36030)
                                  + cboDrawingDate->text());
@@ -378,6 +379,14 @@ void BoardBase::lblPowerIncrease_Click()
     const int value = chkPowerIncrease->value();
     if (value == 0 || value == 1)
         chkPowerIncrease->setValue(1 - value);
+}
+
+void BoardBase::cboPowerIntervalPct_Click() { showPowerInterval(DrumView::mainOf(*this)); }
+
+void BoardBase::cboPowerIntervalPctBONUS_Click()
+{
+    if (usesSecondDrum())
+        showPowerInterval(DrumView::secondOf(*this));
 }
 
 void BoardBase::lblHdrTotal_Click(int) { headerClick(*this, false, Header::Total); }

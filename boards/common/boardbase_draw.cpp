@@ -9,6 +9,7 @@
 #include "analysis/generator.h"
 #include "analysis/ui/clsanalysis.h"
 #include "app/resstrings.h"
+#include "app/ui/programmessage.h"
 #include "dialogs/frmcolumnprogress.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/msgbox.h"
@@ -17,8 +18,6 @@
 using namespace boardanalysis;
 
 namespace {
-
-void showInformation(const QString &text) { vbMsgBox(text, msgbox::kInformation, res(10100)); }
 
 // A count of columns to draw: the plain decimal text of a number from 1 to 32000.
 std::optional<int32_t> columnsToDraw(const QString &text)
@@ -74,17 +73,17 @@ void BoardBase::cmdDraw_Click()
         });
         const DrawCheck check = prepareTicketDraw(setup);
         if (check.refused()) {
-            showInformation(drawCheckText(check));
+            fncProgramMessage(drawCheckText(check));
             return;
         }
         if (check.code == DrawCode::FewerColumns) {
-            showInformation(drawCheckText(check));
+            fncProgramMessage(drawCheckText(check));
             txtColumnsToDraw->setText(QString::number(glngColumnsTarget));
         }
         TicketColumnGenerator generator(setup);
         const auto outcome = DefaultInstance<frmColumnProgress>::get()->Display(generator);
         if (outcome == frmColumnProgress::Outcome::GaveUp)
-            showInformation(drawGaveUpText());
+            fncProgramMessage(drawGaveUpText());
         // The grid keeps exactly the complete columns, whatever ended the run.
         trimTicketToColumnsMade();
     }

@@ -10,6 +10,7 @@
 #include "app/resstrings.h"
 #include "app/services.h"
 #include "app/ui/clsrecordfile.h"
+#include "app/ui/filetitle.h"
 #include "app/ui/programend.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmfilemanager.h"
@@ -19,18 +20,6 @@
 
 #include <QAction>
 #include <QFileInfo>
-
-namespace {
-
-// The request of a ticket menu: the open lottery's saved tickets.
-void requestTickets()
-{
-    gblnTicketMode = true;
-    gstrFileDialogFolder = gstrSavedTicketsFolder;
-    gstrFileDialogSuffix = gstrFileSuffix;
-}
-
-}  // namespace
 
 void BoardBase::wireMenuHandlers()
 {
@@ -73,33 +62,25 @@ void BoardBase::mnuFileExit_Click()
 void BoardBase::mnuTicketLoad_Click()
 {
     subParkFocus();
-    gblnTicketLoad = true;
-    requestTickets();
-    showFileManager(FileDialogAction::Load);
+    showFileManagerForTickets(FileDialogAction::Load);
 }
 
 void BoardBase::mnuTicketSave_Click()
 {
     subParkFocus();
-    requestTickets();
-    showFileManager(FileDialogAction::Save);
+    showFileManagerForTickets(FileDialogAction::Save);
 }
 
 void BoardBase::mnuTicketDelete_Click()
 {
     subParkFocus();
-    requestTickets();
-    showFileManager(FileDialogAction::Delete);
+    showFileManagerForTickets(FileDialogAction::Delete);
 }
 
 void BoardBase::mnuLotteryLoad_Click()
 {
     subParkFocus();
-    gblnTicketLoad = false;
-    gblnTicketMode = false;
-    gstrFileDialogFolder = gstrLotteryDbsFolder;
-    gstrFileDialogSuffix = QStringLiteral(".mdb");
-    showFileManager(FileDialogAction::Load);
+    showFileManagerForLotteries();
 }
 
 void BoardBase::mnuLotteryManage_Click()
@@ -152,7 +133,7 @@ void BoardBase::subLoadTicketTextFile()
             ticketReadProblem_ = res(48020).arg(ticket.lines.size()).arg(*ticket.announced).arg(gstrTicketName);
     }
     if (gblnTicketLoad) {
-        const QString ticket = gstrRecordFileName.chopped(std::min<qsizetype>(4, gstrRecordFileName.size()));
+        const QString ticket = fncFileTitle(gstrRecordFileName);
         setWindowTitle(gstrWindowCaption + QStringLiteral(" (") + ticket + QStringLiteral(" - ") + gstrLoadedTicketText);
     }
 }

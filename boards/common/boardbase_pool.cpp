@@ -6,7 +6,6 @@
 #include "boards/common/boardbase_analysis.h"
 
 #include "analysis/pool.h"
-#include "analysis/ui/clsanalysis.h"
 #include "analysis/ui/drumview.h"
 #include "app/resstrings.h"
 #include "platform/vb.h"
@@ -20,7 +19,7 @@ constexpr int64_t kLargestTypedCount = 99999;
 // garrPoolCountEdited: no count typed for the ball.
 constexpr int32_t kNotTyped = -3;
 
-bool hasDrum(BoardBase &board, bool second) { return !second || (board.hasSecondDrum() && glngMaxBallBONUS > 0); }
+bool hasDrum(const BoardBase &board, bool second) { return !second || board.usesSecondDrum(); }
 
 DrumView drumOf(BoardBase &board, bool second)
 {
@@ -235,34 +234,54 @@ void oddsMouseMove(BoardBase &board, bool second, int index)
         odds->setToolTipText(count->text());
 }
 
-void wireDrum(BoardBase &board, bool second)
+// The handlers of one drum's pool grid, the main drum's or the second drum's twins.
+struct PoolHandlers {
+    void (BoardBase::*countGotFocus)(int);
+    void (BoardBase::*countChange)(int);
+    void (BoardBase::*countLostFocus)(int);
+    void (BoardBase::*countMouseMove)(int);
+    void (BoardBase::*oddsDblClick)(int);
+    void (BoardBase::*oddsGotFocus)(int);
+    void (BoardBase::*oddsLostFocus)(int);
+    void (BoardBase::*oddsMouseMove)(int);
+    void (BoardBase::*headerClick)(int);
+};
+
+void wireDrum(BoardBase &board, DrumControls &c, const PoolHandlers &h)
 {
-    DrumControls &c = board.drum(second);
     BoardBase *b = &board;
-    c.txtPoolCount.wire([b, second](int i, VbTextBox *box) {
-        box->onGotFocus = [b, second, i] { countGotFocus(*b, second, i); };
-        box->onChange = [b, second, i] { countChange(*b, second, i); };
-        box->onLostFocus = [b, second, i] { countLostFocus(*b, second, i); };
-        box->onMouseMove = [b, second, i] { countMouseMove(*b, second, i); };
+    const auto call = [b](void (BoardBase::*handler)(int), int i) { return [b, handler, i] { (b->*handler)(i); }; };
+    c.txtPoolCount.wire([h, call](int i, VbTextBox *box) {
+        box->onGotFocus = call(h.countGotFocus, i);
+        box->onChange = call(h.countChange, i);
+        box->onLostFocus = call(h.countLostFocus, i);
+        box->onMouseMove = call(h.countMouseMove, i);
     });
-    c.txtPoolPercent.wire([b, second](int i, VbTextBox *box) {
-        box->onDblClick = [b, second, i] { switchPoolView(*b, second, i); };
-        box->onGotFocus = [b, second, i] { oddsGotFocus(*b, second, i); };
-        box->onLostFocus = [b, second, i] { oddsLostFocus(*b, second, i); };
-        box->onMouseMove = [b, second, i] { oddsMouseMove(*b, second, i); };
+    c.txtPoolPercent.wire([h, call](int i, VbTextBox *box) {
+        box->onDblClick = call(h.oddsDblClick, i);
+        box->onGotFocus = call(h.oddsGotFocus, i);
+        box->onLostFocus = call(h.oddsLostFocus, i);
+        box->onMouseMove = call(h.oddsMouseMove, i);
     });
-    c.lblHdrPool.wire([b, second](int, VbLabel *header) {
-        header->onClick = [b, second] { switchPoolView(*b, second, 1); };
-    });
+    c.lblHdrPool.wire([h, call](int i, VbLabel *header) { header->onClick = call(h.headerClick, i); });
 }
 
 }  // namespace
 
 void boardanalysis::wirePoolHandlers(BoardBase &board)
 {
-    wireDrum(board, false);
+    wireDrum(board, board.main,
+             {&BoardBase::txtPoolCount_GotFocus, &BoardBase::txtPoolCount_Change, &BoardBase::txtPoolCount_LostFocus,
+              &BoardBase::txtPoolCount_MouseMove, &BoardBase::txtPoolPercent_DblClick,
+              &BoardBase::txtPoolPercent_GotFocus, &BoardBase::txtPoolPercent_LostFocus,
+              &BoardBase::txtPoolPercent_MouseMove, &BoardBase::lblHdrPool_Click});
     if (board.hasSecondDrum())
-        wireDrum(board, true);
+        wireDrum(board, board.bonus,
+                 {&BoardBase::txtPoolCountBONUS_GotFocus, &BoardBase::txtPoolCountBONUS_Change,
+                  &BoardBase::txtPoolCountBONUS_LostFocus, &BoardBase::txtPoolCountBONUS_MouseMove,
+                  &BoardBase::txtPoolPercentBONUS_DblClick, &BoardBase::txtPoolPercentBONUS_GotFocus,
+                  &BoardBase::txtPoolPercentBONUS_LostFocus, &BoardBase::txtPoolPercentBONUS_MouseMove,
+                  &BoardBase::lblHdrPoolBONUS_Click});
     board.cmdPopulate->onClick = [&board] { board.cmdPopulate_Click(); };
     board.chkEqualChance->onClick = [&board] { board.chkEqualChance_Click(); };
     board.cmdHiddenFocus->onGotFocus = [&board] { board.cmdHiddenFocus_GotFocus(); };
@@ -279,7 +298,7 @@ void BoardBase::cmdPopulate_Click()
     } else {
         if (hasDrum(*this, true))
             fillPoolGrid(DrumView::secondOf(*this));
-        analysis().subFillPoolGrid();
+        fillPoolGrid(DrumView::mainOf(*this));
     }
 }
 
@@ -307,9 +326,13 @@ void BoardBase::txtPoolCount_LostFocus(int Index) { countLostFocus(*this, false,
 void BoardBase::txtPoolCount_MouseMove(int Index) { countMouseMove(*this, false, Index); }
 void BoardBase::txtPoolPercentBONUS_DblClick(int Index) { switchPoolView(*this, true, Index); }
 void BoardBase::lblHdrPoolBONUS_Click(int) { switchPoolView(*this, true, 1); }
+void BoardBase::txtPoolPercentBONUS_GotFocus(int Index) { oddsGotFocus(*this, true, Index); }
+void BoardBase::txtPoolPercentBONUS_LostFocus(int Index) { oddsLostFocus(*this, true, Index); }
+void BoardBase::txtPoolPercentBONUS_MouseMove(int Index) { oddsMouseMove(*this, true, Index); }
 void BoardBase::txtPoolCountBONUS_GotFocus(int Index) { countGotFocus(*this, true, Index); }
 void BoardBase::txtPoolCountBONUS_Change(int Index) { countChange(*this, true, Index); }
 void BoardBase::txtPoolCountBONUS_LostFocus(int Index) { countLostFocus(*this, true, Index); }
+void BoardBase::txtPoolCountBONUS_MouseMove(int Index) { countMouseMove(*this, true, Index); }
 
 void BoardBase::cmdHiddenFocus_GotFocus()
 {

@@ -13,6 +13,7 @@
 #include "app/services.h"
 #include "app/settingsstore.h"
 #include "app/ui/clsrecordfile.h"
+#include "app/ui/programmessage.h"
 #include "boards/common/boardbase_analysis.h"
 #include "boards/language/clslanguage.h"
 #include "dialogs/startwindow.h"
@@ -22,7 +23,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -48,6 +48,8 @@ constexpr int kNoDrawingsMessage = 46080;
 
 }  // namespace
 
+bool BoardBase::usesSecondDrum() const { return hasSecondDrum() && glngMaxBallBONUS > 0; }
+
 // ---- IBoard: showing and unloading --------------------------------------------------------------
 
 void BoardBase::showBoard()
@@ -60,11 +62,9 @@ void BoardBase::showBoard()
     }
     show();
     if (first) {
-        if (!placement_.maximised)
-            QTimer::singleShot(0, this, [this] { fitOuterSize(); });
         cmdHiddenFocus->setFocus();
         if (tellNoDrawings_)
-            vbMsgBox(res(kNoDrawingsMessage), msgbox::kInformation, res(10100));
+            fncProgramMessage(res(kNoDrawingsMessage));
     }
 }
 
@@ -116,9 +116,9 @@ void BoardBase::Form_Load()
 
     // A database that could not be read has been reported by the listing; one without drawings
     // is told when the board shows.
-    noDrawings_ = !listed || glngTotalWeeks < 1;
-    tellNoDrawings_ = listed && noDrawings_;
-    if (noDrawings_) {
+    const bool noDrawings = !listed || glngTotalWeeks < 1;
+    tellNoDrawings_ = listed && noDrawings;
+    if (noDrawings) {
         // Nothing to analyse: the drawing combos stay empty and POWER is not run.
         for (VbCombo *combo : {cboStartDrawing, cboEndDrawing, cboDrawingDate})
             combo->setText(QString());
@@ -130,7 +130,7 @@ void BoardBase::Form_Load()
     gblnBoardInitialised = true;
     chkGuaranteeNumbers_Click();
     chkCompareWithGuess_Click();
-    if (noDrawings_)
+    if (noDrawings)
         subEnableDrawingCommands(false);
     else
         subRefreshPoolsAtLoad();
@@ -157,21 +157,9 @@ void BoardBase::subShowGameMatrix()
 
 void BoardBase::subApplyStoredLanguage()
 {
-    switch (glngLanguage) {
-    case 1:
-        mnuLanguageTurkish_Click();
-        break;
-    case 2:
-        mnuLanguageEnglish_Click();
-        break;
-    case 3:
-        mnuLanguageFrench_Click();
-        break;
-    default:
-        // A language the boards have no menu item for: English captions, the digit kept.
+    // A language the boards have no menu item for: English captions, the digit kept.
+    if (!chooseStoredLanguage(glngLanguage))
         applyLanguageItem(0);
-        break;
-    }
 }
 
 void BoardBase::subApplyBoardColours()
@@ -245,25 +233,7 @@ void BoardBase::subPlaceWindow()
 {
     const ScreenMetrics metrics = fncScreenMetrics(this);
     intHorzRes_ = metrics.horzRes;
-    placement_ = fncMainWindowPlacement(metrics);
-    if (placement_.maximised) {
-        setWindowState(windowState() | Qt::WindowMaximized);
-    } else {
-        setWindowState(windowState() & ~Qt::WindowMaximized);
-        resize(placement_.geometry.size());
-        move(placement_.geometry.topLeft());
-    }
-}
-
-void BoardBase::fitOuterSize()
-{
-    // The window's measures include its title bar and borders; once the desktop has framed the
-    // window, the client area gives up what the frame takes.
-    if (placement_.maximised || isMaximized())
-        return;
-    const QSize frame = frameGeometry().size() - geometry().size();
-    if (frame.width() > 0 || frame.height() > 0)
-        resize(placement_.geometry.size() - frame);
+    subPlaceMainWindow(this, fncMainWindowPlacement(metrics));
 }
 
 void BoardBase::subFillIntervalPercentItems()

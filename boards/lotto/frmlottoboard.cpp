@@ -321,39 +321,39 @@ void frmLottoBoard::subDesignGuaranteeAndInterval()
 
 void frmLottoBoard::subDesignTicketAndGuess()
 {
-    fraTicketAndGuess->Move(kFrameLeft, 4200, kFrameWidth, 4110);
+    fraTicketAndGuess->Move(kFrameLeft, 4200, kFrameWidth, 3800);
     fraTicketAndGuess->setCaption(QStringLiteral("TICKET && GUESS"));
     for (int i = 1; i <= 8; ++i) {
         txtGuess[i]->Move(positionLeft(i), 270, kPositionWidth, 300);
         txtGuess[i]->setAlignment(2);
         txtGuess[i]->setText(QStringLiteral("0"));
         placeValue(lblGuessPower[i], positionLeft(i), 615, 240);
-        placeValue(lblColumnNumber[i], positionLeft(i), 3295, 240);
+        placeValue(lblColumnNumber[i], positionLeft(i), 3100, 240);
     }
     placeValue(main.lblGuessPowerTotal, positionLeft(6), 945, 255);
     main.lblGuessPowerTotal->setFontBold(true);
     txtGuessSource->Move(positionLeft(1), 930, positionLeft(6) - positionLeft(1) - 20, 285);
     txtGuessSource->setLocked(true);
 
-    chkIncrementalTicket->Move(150, 1320, 3540, 300);
+    chkIncrementalTicket->Move(150, 1260, 3540, 300);
     chkIncrementalTicket->setCaption(QStringLiteral("Incremental Ticket"));
-    cmdDraw->Move(150, 1710, 2640, 540);
+    cmdDraw->Move(150, 1620, 2640, 480);
     cmdDraw->setCaption(QStringLiteral("   DRAWING"));
     QFont big = cmdDraw->font();
     big.setBold(true);
     big.setPointSize(10);
     cmdDraw->setFont(big);
-    txtColumnsToDraw->Move(2880, 1815, 810, 330);
+    txtColumnsToDraw->Move(2880, 1695, 810, 330);
     txtColumnsToDraw->setAlignment(2);
     txtColumnsToDraw->setText(QStringLiteral("10"));
-    cmdAdd->Move(150, 2370, 1740, 390);
+    cmdAdd->Move(150, 2190, 1740, 390);
     cmdAdd->setCaption(QStringLiteral("Add to Ticket"));
-    cmdDelete->Move(1950, 2370, 1740, 390);
+    cmdDelete->Move(1950, 2190, 1740, 390);
     cmdDelete->setCaption(QStringLiteral("Delete"));
-    cmdCompare->Move(150, 2820, 3540, 390);
+    cmdCompare->Move(150, 2640, 3540, 390);
     cmdCompare->setCaption(QStringLiteral("Compare with..."));
 
-    placeTotal(main.lblColumnPowerTotal, lblColumnPowerTotalCap, 3630, 255);
+    placeTotal(main.lblColumnPowerTotal, lblColumnPowerTotalCap, 3420, 255);
 
     cmdGetDrawing->Move(kSideLeft, 240, 1740, 375);
     cmdGetDrawing->setCaption(QStringLiteral("Get Drawing"));
@@ -361,7 +361,7 @@ void frmLottoBoard::subDesignTicketAndGuess()
     cmdResetGuess->setCaption(QStringLiteral("Reset Guess"));
     chkCompareWithGuess->Move(kSideLeft, 690, kSideWidth, 300);
     chkCompareWithGuess->setCaption(QStringLiteral("Compare with Guess"));
-    lstTicket->Move(kSideLeft, 1080, kSideWidth, 2880);
+    lstTicket->Move(kSideLeft, 1080, kSideWidth, 2600);
     QFont fixed(QStringLiteral("Monospace"));
     fixed.setStyleHint(QFont::TypeWriter);
     fixed.setPointSize(9);
@@ -370,10 +370,11 @@ void frmLottoBoard::subDesignTicketAndGuess()
 
 void frmLottoBoard::subDesignResults()
 {
-    fraDrawingResults->Move(kFrameLeft, 8370, kFrameWidth, 2010);
+    // Ten lines of summary show whole in each box ("620").
+    fraDrawingResults->Move(kFrameLeft, 8060, kFrameWidth, 2370);
     fraDrawingResults->setCaption(QStringLiteral("DRAWING RESULTS"));
-    txtResults[0]->Move(150, 270, 3000, 1620);
-    txtResults[1]->Move(3240, 270, kFrameWidth - 150 - 3240, 1620);
+    txtResults[0]->Move(150, 240, 3000, 2070);
+    txtResults[1]->Move(3240, 240, kFrameWidth - 150 - 3240, 2070);
 }
 
 void frmLottoBoard::subDesignMarkers()
@@ -385,7 +386,7 @@ void frmLottoBoard::subDesignMarkers()
         int topA;
         int topB;
     };
-    const Marker markers[] = {{0, 150, 150}, {1, 570, 570}, {2, 245, 240}, {3, 150, 150}, {4, 600, 600}, {5, 3280, 3280}};
+    const Marker markers[] = {{0, 150, 150}, {1, 570, 570}, {2, 245, 240}, {3, 150, 150}, {4, 600, 600}, {5, 3085, 3085}};
     for (const Marker &m : markers) {
         const bool frame = m.index == 1 || m.index == 4 || m.index == 5;
         for (bool a : {true, false}) {

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QToolTip>
 
 // ---- VbControl ------------------------------------------------------------------------------
@@ -161,6 +162,22 @@ bool filterKeyPress(const std::function<void(int &)> &handler, QKeyEvent *event,
         QApplication::sendEvent(target, &replacement);
     }
     return true;
+}
+
+QFont fncDialogFont(bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8.25);
+    font.setBold(bold);
+    return font;
+}
+
+void subFilterDialogKey(const QString &allowed, int &keyAscii)
+{
+    if (keyAscii == 8 || keyAscii == 13 || keyAscii == 27)
+        return;
+    if (!allowed.contains(QChar(char16_t(keyAscii))))
+        keyAscii = 0;
 }
 
 // ---- VbClickableLabel -----------------------------------------------------------------------
@@ -355,6 +372,7 @@ VbTextArea::VbTextArea(QWidget *parent) : VbWidget<QPlainTextEdit>(parent, QPale
     back_ = vbc::kWhite;
     setReadOnly(true);
     setLineWrapMode(QPlainTextEdit::NoWrap);
+    document()->setDocumentMargin(2);
 }
 
 void VbTextArea::setText(const QString &text)

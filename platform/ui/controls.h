@@ -35,8 +35,6 @@ class VbControl {
 public:
     virtual ~VbControl() = default;
 
-    QWidget *widget() const { return self_; }
-
     // Geometry in twips (capitalised, as distinct from Qt's pixel geometry).
     int Left() const { return left_; }
     int Top() const { return top_; }
@@ -330,7 +328,6 @@ public:
     int max() const { return maximum(); }
     void setMin(int v) { setMinimum(v); }
     void setMax(int v) { setMaximum(v); }
-    int smallChange() const { return singleStep(); }
     void setSmallChange(int v) { setSingleStep(v); }
     void setLargeChange(int v) { setPageStep(v); }
     int value() const { return QScrollBar::value(); }
@@ -420,6 +417,23 @@ protected:
     // An etched line around the frame with the caption standing on its top edge.
     void paintEvent(QPaintEvent *event) override;
 };
+
+// The font of the program's dialogs: Arial, 8.25 points.
+QFont fncDialogFont(bool bold = false);
+
+// Creates a control of kind T on `parent`, placed and sized in twips.
+template <class T>
+T *placeControl(QWidget *parent, int left, int top, int width, int height)
+{
+    auto *control = new T(parent);
+    control->Move(left, top, width, height);
+    return control;
+}
+
+// The key filter of a dialog's box that takes only the characters of `allowed`: Backspace passes,
+// and so do Enter and Escape, which go on to the dialog (its default button, its closing); any
+// other key is refused (set to 0) unless it is one of `allowed`.
+void subFilterDialogKey(const QString &allowed, int &keyAscii);
 
 // ---- Windows ----------------------------------------------------------------------------------
 // Sizes a window's client area in twips.

@@ -33,6 +33,14 @@ WindowPlacement fncMainWindowPlacement(const ScreenMetrics &metrics);
 // metrics put in place for tests.
 ScreenMetrics fncScreenMetrics(const QWidget *window);
 
+// Puts a main window where `placement` says: maximised, or at its geometry. Once the shown window
+// has been framed by the desktop, its client area gives up what the frame takes, so that the
+// window measures 15450 x 11610 twips with its title bar and borders.
+void subPlaceMainWindow(QWidget *window, const WindowPlacement &placement);
+
+// Centres a dialog on the primary screen.
+void subCentreOnScreen(QWidget *dialog);
+
 // Puts fixed screen metrics in place of the real screen's for the windows placed afterwards
 // (std::nullopt gives the real screen back).
 void setScreenMetricsOverride(std::optional<ScreenMetrics> metrics);

@@ -1,47 +1,37 @@
 #pragma once
-// A test board with a lottery open on it: the sample lotteries, or a small lottery written for the
-// test, opened as the program opens one, then loaded the way a board's load routine does it
-// (drawings listed, settings reset, POWER, initialised, pool shown). Every message is answered.
+// A board test: the program with the sample lotteries (or a small lottery written for the test)
+// and the board of the opened lottery in front.
 
-#include "analysis/clslotterydb.h"
-#include "analysis/history.h"
-#include "analysis/samplelotteries.h"
 #include "analysis/state.h"
-#include "analysis/ui/clsanalysis.h"
-#include "analysis/ui/clsanalysisbonus.h"
-#include "support/sandbox.h"
-#include "support/testboard.h"
+#include "support/sampleworld.h"
 
 #include <gtest/gtest.h>
-#include <memory>
 
 class BoardFixture : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-
-    // Opens a sample lottery (by its database file name) on a new test board and loads it.
-    void openSample(const QString &databaseFile);
-    // Writes a lottery of this shape with these drawings (numbers per drawing as the game draws
-    // them) as the only lottery of the catalogues, then opens and loads it.
-    void openLottery(const GameConfigRecord &config, const History &drawings);
-    // Opens the lottery of that database file (its catalogues written) on a new test board.
-    void openOnBoard(const QString &databaseFile);
-    // What the board's load does for the analysis: drawing lists, reset settings, POWER, the
-    // board initialised, the pool shown.
-    void loadBoard();
-
-    // Drawings d1, d2 ... one week apart, numbered from 1.
-    static History drawings(const std::vector<std::vector<int32_t>> &numbers);
-    // Selects drawing `week` in a drawing combo as the user would.
-    void selectWeek(VbCombo *combo, int32_t week);
+    void openSample(const QString &databaseFile)
+    {
+        world.open(databaseFile);
+        board = world.board();
+    }
+    void openLottery(const GameConfigRecord &config, const History &history)
+    {
+        world.openLottery(config, history);
+        board = world.board();
+    }
+    static History drawings(const std::vector<std::vector<int32_t>> &numbers) { return SampleWorld::drawings(numbers); }
+    // Selects drawing `week` in a drawing combo as the user does.
+    static void selectWeek(VbCombo *combo, int32_t week) { combo->setListIndex(glngTotalWeeks - week); }
     // Captions of a label array over rows lo..hi.
-    static QStringList captions(const CtlArray<VbLabel> &labels, int lo, int hi);
+    static QStringList captions(const CtlArray<VbLabel> &labels, int lo, int hi)
+    {
+        QStringList out;
+        for (int i = lo; i <= hi; ++i)
+            out << (labels.exists(i) ? labels[i]->caption() : QStringLiteral("?"));
+        return out;
+    }
 
-    Sandbox sandbox;
-    MessageBoxScript messages;
-    clsLotteryDb db;
-    clsAnalysis analysis;
-    clsAnalysisBONUS analysisBonus;
-    std::unique_ptr<TestBoard> board;
+    SampleWorld world;
+    MessageBoxScript &messages = world.messages;
+    BoardBase *board = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "lottoboardfixture.h"
 
 #include "app/resstrings.h"
+#include "boards/language/clslanguage.h"
 #include "dialogs/frmstart.h"
 #include "platform/ui/forms.h"
 #include "support/testboard.h"
@@ -69,7 +70,7 @@ TEST_F(LottoBoardTest, EachLanguageCaptionsTheBoardAndFillsTheSharedTexts)
         EXPECT_EQ(gstrHelpFile, resources::text(35020 + w.language));
         EXPECT_EQ(gstrLoadedTicketText, resources::text(30430 + w.language));
         EXPECT_EQ(board->txtColumnsToDraw->toolTip(), garrMessages[17] + QStringLiteral("32000"));
-        EXPECT_EQ(gstrWindowCaption, QStringLiteral("TALVINOR - Samplia - Sample Lotto - Lotto 6/49 "));
+        EXPECT_EQ(gstrWindowCaption, QStringLiteral("TALVINOR - Sample Country - Test Lottery - Lotto 6/49 "));
         EXPECT_EQ(board->windowTitle(), gstrWindowCaption);
         close();
     }
@@ -80,20 +81,15 @@ TEST_F(LottoBoardTest, EnglishWordsAreThoseOfTheStringTable)
     open();
     const std::pair<QString, QString> captions[] = {
         {board->mnuFilePrintTicket->text(), "Print"},
-        {board->mnuHelpAbout->text(), "About..."},
         {board->mnuLotteryManage->text(), "Manage"},
         {board->fraGuaranteeAndInterval->caption(), "GUARANTEE NUMBERS && POWER INTERVAL"},
-        {board->cmdPower->caption(), "POWER TABLE"},
         {board->cmdCompare->caption(), "Compare with..."},
         {board->lblColumnPowerTotalCap->caption(), "Power Total"},
-        {board->lblPowerIncreaseMinMax[1]->caption(), "Max"},
-        {board->main.lblPowerInterval->caption(), "Power Interval"},
         {board->main.lblHdrTotal[0]->toolTip(), "Total picks within chosen drawing interval"},
         {board->main.lblHdrExclude[1]->toolTip(), "Exclude All / Include All (Balls from/to drawings)"},
         {board->optHotCold[1]->toolTip(),
          "Earlier appearences will be more precious than recent appearences (COLD NUMBERS)."},
         {board->main.lblHdrPool[0]->toolTip(), "Percentage of ball amount to total balls in the pool"},
-        {board->txtColumnsToDraw->toolTip(), "Maximum cumulative column pick total is: 32000"},
     };
     for (const auto &[shown, expected] : captions)
         EXPECT_EQ(shown, expected);
@@ -155,12 +151,7 @@ TEST_F(LottoBoardTest, ALanguageWithoutAMenuItemCaptionsTheBoardInEnglish)
 
 TEST_F(LottoBoardTest, AGameOf28BallsLeavesTheRightPowerHeadersButCaptionsTheRightPoolHeader)
 {
-    LotteryOpening o;
-    o.lottery = {1, QStringLiteral("Small"), QStringLiteral("Small.mdb"), QStringLiteral("SM09"), 1};
-    o.config = {1, QStringLiteral("Mini"), 28, 0, 0, 6, 0, 0};
-    o.country = {1, QStringLiteral("Samplia")};
-    commitLotteryOpening(o);
-    gstrGameCode = QStringLiteral("600");
+    configure(QStringLiteral("600"), QStringLiteral("Mini"), 20, 28);
     open();
     EXPECT_TRUE(board->main.lblHdrTotal[1]->toolTip().isEmpty());
     EXPECT_TRUE(board->main.lblHdrExclude[1]->toolTip().isEmpty());

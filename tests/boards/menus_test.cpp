@@ -5,19 +5,16 @@
 #include "app/resstrings.h"
 #include "app/services.h"
 #include "dialogs/frmabout.h"
-#include "dialogs/frmlotterymanager.h"
 #include "dialogs/frmstart.h"
 #include "platform/ui/forms.h"
 #include "support/modal.h"
 #include "support/sampleworld.h"
 
 #include <QClipboard>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -64,7 +61,7 @@ protected:
     }
 
     // A lotto ticket of two columns compared with the end drawing 3 8 17 25 33 40 + 12.
-    void fillLottoBoard(TestBoard *b)
+    void fillLottoBoard(BoardBase *b)
     {
         b->staMain->setPanelText(3, QStringLiteral("Lotto 6/49 + Bonus - Sample Lotto 6/49 - Sample Country"));
         b->cboDrawingDate->setText(QStringLiteral("12/31/2025"));
@@ -91,51 +88,32 @@ TEST_F(BoardMenus, PrintHandsTheLottoReportToTheEditorByteForByte)
 {
     world.open(SampleWorld::kLotto);
     fillLottoBoard(world.board());
-    gblnCompareWithGuess = false;
-    world.board()->mnuFilePrintTicket->trigger();
-
-    const QByteArray expected =
-        "Lotto 6/49 + Bonus - Sample Lotto 6/49 - Sample Country\r\n"
-        "Date: 12/31/2025\r\n"
-        "Week No: 731\r\n"
-        "Drawing: 3 8 17 25 33 40 12 \r\n"
-        "\r\n"
-        "Total: 2\r\n0 Catcher: 0\r\n"
-        "3 Catcher: 1 (1)\r\n"
-        "\r\n"
-        "01- 3 8 17 20 21 22 (3)\r\n"
-        "02- 1 2 4 5 6 7 (0)\r\n";
-    ASSERT_EQ(opened.size(), 2);
-    EXPECT_EQ(opened[0], gstrNotepadPath);
-    EXPECT_TRUE(opened[1].endsWith(QStringLiteral(".txt")));
-    EXPECT_EQ(fileBytes(opened[1]), expected);
-    EXPECT_EQ(QGuiApplication::clipboard()->text().toUtf8(), expected);
+    const QByteArray tail = "\r\nTotal: 2\r\n0 Catcher: 0\r\n3 Catcher: 1 (1)\r\n\r\n"
+                            "01- 3 8 17 20 21 22 (3)\r\n02- 1 2 4 5 6 7 (0)\r\n";
+    const std::pair<bool, QByteArray> reports[] = {
+        {false, "Lotto 6/49 + Bonus - Sample Lotto 6/49 - Sample Country\r\nDate: 12/31/2025\r\nWeek No: 731\r\n"
+                "Drawing: 3 8 17 25 33 40 12 \r\n" + tail},
+        {true, "Lotto 6/49 + Bonus - Sample Lotto 6/49 - Sample Country\r\nWeek No & Date: 730 - 12/27/2025\r\n"
+               "Drawing: 1 8 17 22 30 49 5 \r\n" + tail},
+    };
+    for (const auto &[withGuess, expected] : reports) {
+        gblnCompareWithGuess = withGuess;
+        opened.clear();
+        world.board()->mnuFilePrintTicket->trigger();
+        ASSERT_EQ(opened.size(), 2);
+        EXPECT_EQ(opened[0], gstrNotepadPath);
+        EXPECT_TRUE(opened[1].endsWith(QStringLiteral(".txt")));
+        EXPECT_EQ(fileBytes(opened[1]), expected);
+        EXPECT_EQ(QGuiApplication::clipboard()->text().toUtf8(), expected);
+        QFile::remove(opened[1]);
+    }
     EXPECT_TRUE(openWindows<frmReport>().isEmpty());
-}
-
-TEST_F(BoardMenus, PrintWithTheGuessShowsTheGuessAndWhereItCameFrom)
-{
-    world.open(SampleWorld::kLotto);
-    fillLottoBoard(world.board());
-    gblnCompareWithGuess = true;
-    world.board()->mnuFilePrintTicket->trigger();
-    ASSERT_EQ(opened.size(), 2);
-    EXPECT_EQ(fileBytes(opened[1]),
-              QByteArray("Lotto 6/49 + Bonus - Sample Lotto 6/49 - Sample Country\r\n"
-                         "Week No & Date: 730 - 12/27/2025\r\n"
-                         "Drawing: 1 8 17 22 30 49 5 \r\n"
-                         "\r\n"
-                         "Total: 2\r\n0 Catcher: 0\r\n"
-                         "3 Catcher: 1 (1)\r\n"
-                         "\r\n"
-                         "01- 3 8 17 20 21 22 (3)\r\n"
-                         "02- 1 2 4 5 6 7 (0)\r\n"));
 }
 
 TEST_F(BoardMenus, PrintOnADigitBoardWritesItsPositionsAndOneResultBox)
 {
     world.open(SampleWorld::kPick3);
-    TestBoard *b = world.board();
+    BoardBase *b = world.board();
     ASSERT_EQ(b->family(), BoardFamily::Digit);
     b->staMain->setPanelText(3, QStringLiteral("Pick 3"));
     b->cboDrawingDate->setText(QStringLiteral("12/31/2025"));
@@ -220,7 +198,7 @@ TEST_F(BoardMenus, EveryLanguageHasItsGuide)
 TEST_F(BoardMenus, MenuHandlersParkTheFocusFirst)
 {
     world.open(SampleWorld::kLotto);
-    TestBoard *b = world.board();
+    BoardBase *b = world.board();
     b->show();
     b->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(b));
@@ -234,33 +212,6 @@ TEST_F(BoardMenus, MenuHandlersParkTheFocusFirst)
     EXPECT_TRUE(b->cmdHiddenFocus->hasFocus());
 }
 
-TEST_F(BoardMenus, ManageKeepsTheSettingsAndTheManagerReopensTheLottery)
-{
-    world.open(SampleWorld::kLotto);
-    QPointer<TestBoard> before = world.board();
-    const QString settings = gstrAppFolder + QStringLiteral("Sample Lotto 6-49SM01");
-    ASSERT_FALSE(QFileInfo::exists(settings));
-    gblnTicketLoad = true;
-    struct Seen {
-        bool managerOpen = false, startInFront = false, settingsSaved = false, boardHidden = false;
-    } seen;
-    whenModal<frmLotteryManager>([&](frmLotteryManager *manager) {
-        seen = {gblnLotteryManagerOpen, gfrmCurrentBoard == DefaultInstance<frmStart>::existing(),
-                QFileInfo::exists(settings), before.isNull() || !before->isVisible()};
-        manager->cmdClose->click();
-    });
-    before->mnuLotteryManage->trigger();
-    EXPECT_TRUE(seen.managerOpen);
-    EXPECT_TRUE(seen.startInFront);
-    EXPECT_TRUE(seen.settingsSaved);
-    EXPECT_TRUE(seen.boardHidden);
-    EXPECT_FALSE(gblnLotteryManagerOpen);
-    EXPECT_FALSE(gblnTicketLoad);
-    ASSERT_NE(world.board(), nullptr);
-    EXPECT_TRUE(before.isNull() || world.board() != before.data());
-    EXPECT_FALSE(DefaultInstance<frmLotteryManager>::exists());
-}
-
 TEST_F(BoardMenus, AboutShowsTheAboutBoxModally)
 {
     world.open(SampleWorld::kLotto);
@@ -271,23 +222,4 @@ TEST_F(BoardMenus, AboutShowsTheAboutBoxModally)
     });
     world.board()->mnuHelpAbout->trigger();
     EXPECT_TRUE(shown);
-}
-
-TEST_F(BoardMenus, ExitSavesTheSettingsClosesTheHelpAndEndsTheProgram)
-{
-    world.open(SampleWorld::kLotto);
-    subSetHelpNames();
-    TestBoard *board = world.board();
-    board->mnuHelpContents->trigger();
-    ASSERT_EQ(openWindows<frmHelp>().size(), 1);
-    const QString settings = gstrAppFolder + QStringLiteral("Sample Lotto 6-49SM01");
-
-    QEventLoop loop;
-    QTimer::singleShot(0, &loop, [&] { board->mnuFileExit->trigger(); });
-    QTimer::singleShot(5000, &loop, [&] { loop.exit(99); });
-    EXPECT_EQ(loop.exec(), 0);
-    EXPECT_TRUE(QFileInfo::exists(settings));
-    EXPECT_TRUE(openWindows<frmHelp>().isEmpty());
-    EXPECT_EQ(gobjAnalysis, nullptr);
-    EXPECT_EQ(gobjRecordFile, nullptr);
 }

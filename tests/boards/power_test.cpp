@@ -6,7 +6,9 @@
 
 #include "analysis/drum.h"
 #include "analysis/pool.h"
+#include "boards/lotto/frmlottoboard.h"
 #include "app/globals.h"
+#include "app/resstrings.h"
 #include "platform/dates.h"
 
 #include <QTest>
@@ -60,10 +62,9 @@ TEST_F(PowerTest, TheTableComesInBallOrderWithPicksStandingsPercentsAndWeeks)
     EXPECT_EQ(headerColour(board->main.lblHdrTotal, 0), vbc::kDarkRed);
     EXPECT_EQ(headerColour(board->main.lblHdrPowerPercent, 1), vbc::kWindowText);
 
-    // Rows one pitch apart (design height + 25 twips), row 1 on the template row; no second half.
-    const int pitch = board->main.lblTotalPicks[0]->Height() + 25;
+    // Row 1 on the template row, row 12 eleven pitches below; 12 balls have no second half.
     EXPECT_EQ(board->main.lblTotalPicks[1]->Top(), board->main.lblTotalPicks[0]->Top());
-    EXPECT_EQ(board->main.lblTotalPicks[12]->Top(), board->main.lblTotalPicks[0]->Top() + 11 * pitch);
+    EXPECT_EQ(board->main.lblTotalPicks[12]->Top(), board->main.lblTotalPicks[0]->Top() + 11 * frmLottoBoard::kRowPitch);
     EXPECT_FALSE(board->main.lblHdrTotal[1]->Visible());
     EXPECT_FALSE(board->main.lblPowerBall[3]->Visible());
     EXPECT_TRUE(board->main.lblTotalPicks[3]->Visible());
@@ -286,9 +287,8 @@ TEST_F(PowerTest, TheIntervalFollowsThePercentage)
     EXPECT_EQ(c.lblPowerSliderPos->caption(), QStringLiteral("12"));
     EXPECT_EQ(c.txtPowerInterval[0]->text(), QStringLiteral("12"));
     EXPECT_EQ(c.txtPowerInterval[1]->text(), QStringLiteral("12"));
-    // 100 %: the whole range, lower 12 - 1.001 rounded.
+    // Choosing 100 % shows the whole range at once, lower 12 - 1.001 rounded.
     c.cboPowerIntervalPct->setListIndex(10);
-    analysis.subShowPowerInterval();
     EXPECT_EQ(c.txtPowerInterval[0]->text(), QStringLiteral("11"));
     EXPECT_EQ(gDrum.garrIntervalLimits[0], 11);
     EXPECT_EQ(gDrum.garrIntervalLimits[1], 12);
@@ -355,12 +355,13 @@ TEST_F(PowerTest, SixNumbersAndABonusShowSevenPowersAndTotalSix)
     EXPECT_FALSE(c.lblTotalPicks.exists(50));
 }
 
-TEST_F(PowerTest, ALotteryWithoutDrawingsIsToldOnce)
+TEST_F(PowerTest, ALotteryWithoutDrawingsOpensToldOnceWithTheAnalysisCommandsDisabled)
 {
     openLottery(kLotto512, {});
-    ASSERT_EQ(messages.asked().size(), 1u);
-    EXPECT_EQ(messages.asked()[0].text, QStringLiteral(
-        "This lottery has no drawings yet. Add a drawing before calculating the powers."));
+    EXPECT_EQ(messages.texts(), QStringList{res(46080)});
     EXPECT_EQ(messages.asked()[0].style, 64);
+    EXPECT_TRUE(board->isVisible());
     EXPECT_EQ(board->cboEndDrawing->listCount(), 0);
+    EXPECT_TRUE(board->cboEndDrawing->text().isEmpty());
+    EXPECT_FALSE(board->cmdPower->isEnabled() || board->cmdPopulate->isEnabled() || board->cmdDraw->isEnabled());
 }

@@ -1,5 +1,5 @@
 // The column-generation progress dialog: runs to the target, STOP and every other way of closing
-// it, the bars and counts, the limit of 32000 columns, the synchronous seam for board tests.
+// it, the bars and counts, the limit of 32000 columns.
 
 #include "analysis/generator.h"
 #include "analysis/state.h"
@@ -201,17 +201,6 @@ TEST_F(ColumnProgress, ARunThatGivesUpKeepsItsColumns)
     EXPECT_EQ(Progress::get()->Display(gen), frmColumnProgress::Outcome::GaveUp);
     EXPECT_EQ(glngColumnsMade, 7);
     EXPECT_EQ(garrTicketGrid.rowCount(), 7);
-}
-
-TEST_F(ColumnProgress, BoardTestsCanRunItSynchronously)
-{
-    frmColumnProgress::setSynchronousDisplay(true);
-    glngColumnsBefore = 0;
-    glngColumnsTarget = 300;
-    TicketColumnGenerator gen(lotto649(11));
-    EXPECT_EQ(Progress::get()->Display(gen), frmColumnProgress::Outcome::TargetReached);
-    EXPECT_EQ(garrTicketGrid.rowCount(), 300);
-    EXPECT_FALSE(Progress::exists());
 }
 
 TEST_F(ColumnProgress, PressingOnTheDialogMovesIt)

@@ -1,17 +1,21 @@
 #include "sampleworld.h"
 
 #include "analysis/clslotterydb.h"
+#include "analysis/generator.h"
 #include "analysis/samplelotteries.h"
 #include "analysis/state.h"
 #include "analysis/ui/clsanalysis.h"
 #include "app/globals.h"
 #include "app/services.h"
+#include "boards/lotto/frmlottoboard.h"
 #include "dialogs/frmabout.h"
+#include "dialogs/frmcolumnprogress.h"
 #include "dialogs/frmdatepicker.h"
 #include "dialogs/frmfilemanager.h"
 #include "dialogs/frmlotterymanager.h"
 #include "dialogs/startwindow.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/screen.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -21,6 +25,7 @@
 const QString SampleWorld::kLotto = QStringLiteral("Sample Lotto 6-49.mdb");
 const QString SampleWorld::kTwoDrum = QStringLiteral("Sample Two-Drum 5-50 + 2-12.mdb");
 const QString SampleWorld::kPick3 = QStringLiteral("Sample Pick 3.mdb");
+const QString SampleWorld::kTestLottery = QStringLiteral("Test Lottery.mdb");
 
 void deleteUnloadedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -36,25 +41,38 @@ void resetProgramState()
     gblnTicketMode = false;
     gblnLotteryManagerOpen = false;
     gblnCompareWithGuess = false;
+    gblnBoardInitialised = false;
+    gblnSkipDraw = false;
     glngHelpHwnd = 0;
+    glngLanguage = 2;
     garrMessages.clear();
+    garrTicketGrid = TicketGrid();
+    garrTicketLines.clear();
 }
 
 }  // namespace
 
 SampleWorld::SampleWorld()
 {
-    glngLanguage = 2;
+    resetProgramState();
     sandbox.useProgramPaths();
+    gstrLogFolder = gstrAppFolder + QStringLiteral("LogFiles/");
+    gstrLogFilePath = gstrLogFolder + QStringLiteral("TALVINOR.log");
     const samples::Outcome outcome = samples::writeSampleLotteries(sandbox.programFolder());
     EXPECT_TRUE(outcome.errors.isEmpty()) << outcome.errors.join(u'\n').toStdString();
     QDir().mkpath(gstrSavedTicketsFolder);
-    resetProgramState();
-    gstrWindowCaption = QStringLiteral("TALVINOR");
-    gstrLoadedTicketText = QStringLiteral(" Loaded Ticket)");
+    QDir().mkpath(gstrLogFolder);
     gfrmCurrentBoard = nullptr;
+    setScreenMetricsOverride(ScreenMetrics{1920, QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1040)});
+    frmColumnProgress::setSynchronousDisplay(true);
+    setGeneratorSeedForTests(20260501u);
     createServiceObjects();
-    setBoardFactory([](BoardFamily family) -> IBoard * { return new TestBoard(family); });
+    // The program's own board where it has one.
+    setBoardFactory([](BoardFamily family) -> IBoard * {
+        if (family == BoardFamily::Lotto)
+            return new frmLottoBoard();
+        return new TestBoard(family);
+    });
 }
 
 SampleWorld::~SampleWorld()
@@ -74,6 +92,9 @@ SampleWorld::~SampleWorld()
     setBoardFactory({});
     clsAnalysis::setReportOpenerForTests({});
     releaseServiceObjects();
+    setScreenMetricsOverride(std::nullopt);
+    frmColumnProgress::setSynchronousDisplay(false);
+    setGeneratorSeedForTests(std::nullopt);
     resetProgramState();
 }
 
@@ -81,10 +102,52 @@ void SampleWorld::open(const QString &databaseFile)
 {
     gstrLotteryDbFile = databaseFile;
     gobjAnalysis->subOpenSelectedLottery();
-    ASSERT_NE(board(), nullptr);
-    ASSERT_TRUE(gobjLotteryDb->subOpenConnection()) << gobjLotteryDb->lastError().toStdString();
+    ASSERT_NE(board(), nullptr) << messages.texts().join(u'\n').toStdString();
 }
 
-TestBoard *SampleWorld::board() const { return dynamic_cast<TestBoard *>(currentBoard()); }
+void SampleWorld::openLottery(const GameConfigRecord &config, const History &history)
+{
+    writeLottery(config, history);
+    open(kTestLottery);
+}
 
-QString SampleWorld::savedTickets() const { return gstrSavedTicketsFolder; }
+void SampleWorld::writeLottery(const GameConfigRecord &config, const History &history)
+{
+    const QString file = kTestLottery;
+    const LotteryRecord lottery{config.lotteryId, QStringLiteral("Test Lottery"), file, QStringLiteral("TL01"),
+                                samples::sampleCountry().countryId};
+    const std::pair<CatalogueKind, CatalogueTable> tables[] = {
+        {CatalogueKind::Lotteries, samples::lotteryTable({lottery})},
+        {CatalogueKind::GameConfigs, samples::gameConfigTable({config})},
+        {CatalogueKind::Countries, samples::countryTable({samples::sampleCountry()})},
+    };
+    QString error;
+    for (const auto &[kind, table] : tables) {
+        const QString path = gstrAppFolder + catalogueFileName(kind);
+        QFile::remove(path);
+        ASSERT_EQ(samples::writeNewFile(path, catalogueBytes(table, DimensionOrder::ColumnsFirst), &error),
+                  samples::WriteResult::Written)
+            << error.toStdString();
+    }
+    QFile::remove(gstrLotteryDbsFolder + file);
+    ASSERT_TRUE(lotterydb::createResultsDatabase(gstrLotteryDbsFolder + file, history,
+                                                 samples::numbersPerDrawing(config), &error))
+        << error.toStdString();
+}
+
+BoardBase *SampleWorld::board() const { return boardInFront(); }
+
+History SampleWorld::drawings(const std::vector<std::vector<int32_t>> &numbers)
+{
+    History h;
+    int32_t week = 0;
+    for (const auto &row : numbers) {
+        Drawing d;
+        d.weekNo = ++week;
+        d.date = QDate(2024, 1, 3).addDays(7 * (week - 1));
+        for (size_t i = 0; i < row.size() && i < d.numbers.size(); ++i)
+            d.numbers[i] = row[i];
+        h.push_back(d);
+    }
+    return h;
+}

@@ -1,31 +1,44 @@
 #pragma once
-// The program with the sample lotteries in a sandboxed program folder: every service object,
-// test boards in place of the real ones, and the lottery opened as the program opens it. The
-// destructor unloads every window and puts the program's state back.
+// The program with the sample lotteries in a sandboxed program folder: every service object, the
+// program's lotto board (a board of the shared type without a layout for the two other families),
+// fixed screen metrics, a synchronous column dialog with a fixed seed, and every message answered.
+// A lottery opens as the program opens one; the destructor unloads every window and puts the
+// program's state back.
 
+#include "analysis/catalogue.h"
+#include "analysis/history.h"
 #include "sandbox.h"
 #include "testboard.h"
 
 #include <QString>
+#include <vector>
 
 class SampleWorld {
 public:
     SampleWorld();
     ~SampleWorld();
 
-    // Opens the lottery as Lottery > Load does and connects its results database (the real
-    // boards connect it when they load).
+    // Opens the lottery of that database file as Lottery > Load does: its board loads (drawings
+    // listed, settings restored or reset, POWER, pool shown) and shows.
     void open(const QString &databaseFile);
-    // The board in front, when it is a test board.
-    TestBoard *board() const;
+    // Writes a lottery of this shape with these drawings as the only lottery of the catalogues
+    // (kTestLottery, suffix TL01, of the sample country).
+    void writeLottery(const GameConfigRecord &config, const History &drawings);
+    // Writes it and opens it.
+    void openLottery(const GameConfigRecord &config, const History &drawings);
+    // The board in front.
+    BoardBase *board() const;
 
-    QString savedTickets() const;
+    // Drawings 1, 2 ... one week apart from 2024-01-03, with these numbers (as the game draws them).
+    static History drawings(const std::vector<std::vector<int32_t>> &numbers);
 
     Sandbox sandbox;
+    MessageBoxScript messages;
 
     static const QString kLotto;    // "610", 6/49 + 1 bonus, suffix SM01
     static const QString kTwoDrum;  // "2P520", 5/50 + 2/12, suffix SM02
     static const QString kPick3;    // "130", suffix SM06
+    static const QString kTestLottery;  // "Test Lottery.mdb", written by writeLottery
 };
 
 // Deletes the windows unloaded so far.

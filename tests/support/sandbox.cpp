@@ -43,7 +43,27 @@ QString Sandbox::dataHome() const { return root_.path() + QStringLiteral("/data"
 QString Sandbox::configHome() const { return root_.path() + QStringLiteral("/config"); }
 QString Sandbox::runtimeDir() const { return root_.path() + QStringLiteral("/runtime"); }
 
-MessageBoxScript::MessageBoxScript(std::deque<int> answers) : answers_(std::move(answers))
+namespace {
+// The script answering now; an inner script hands the answering back to the outer one.
+MessageBoxScript *gAnswering = nullptr;
+}  // namespace
+
+MessageBoxScript::MessageBoxScript(std::deque<int> answers) : answers_(std::move(answers)), outer_(gAnswering)
+{
+    gAnswering = this;
+    answer();
+}
+
+MessageBoxScript::~MessageBoxScript()
+{
+    gAnswering = outer_;
+    if (outer_)
+        outer_->answer();
+    else
+        msgbox::setHook({});
+}
+
+void MessageBoxScript::answer()
 {
     msgbox::setHook([this](const msgbox::Request &request) {
         asked_.push_back(request);
@@ -54,8 +74,6 @@ MessageBoxScript::MessageBoxScript(std::deque<int> answers) : answers_(std::move
         return answer;
     });
 }
-
-MessageBoxScript::~MessageBoxScript() { msgbox::setHook({}); }
 
 QStringList MessageBoxScript::texts() const
 {

@@ -7,7 +7,11 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <ostream>
 #include <vector>
+
+// Texts print as text in the messages of failed checks.
+inline void PrintTo(const QString &text, std::ostream *os) { *os << '"' << text.toStdString() << '"'; }
 
 // Points TALVINOR_HOME, XDG_DATA_HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR at fresh temporary
 // folders for the lifetime of the object, and restores them afterwards.
@@ -30,7 +34,8 @@ private:
 };
 
 // Answers every message box from a queue of answers (OK when the queue is empty) and records
-// what was asked, until destroyed.
+// what was asked, until destroyed; a script made while another one answers takes over until it
+// is destroyed.
 class MessageBoxScript {
 public:
     explicit MessageBoxScript(std::deque<int> answers = {});
@@ -41,6 +46,9 @@ public:
     QStringList texts() const;
 
 private:
+    void answer();
+
     std::deque<int> answers_;
     std::vector<msgbox::Request> asked_;
+    MessageBoxScript *outer_;
 };
