@@ -64,9 +64,9 @@ bool clsAnalysis::subRecalculateAll()
 
     const std::vector<DrumView> drums = DrumView::allOf(*board);
     for (const DrumView &d : drums)
-        buildPowerTable(d);
+        subCalculatePowerTable(d);
     for (const DrumView &d : drums)
-        fillPoolGrid(d);
+        subFillPoolGrid(d);
     for (const DrumView &d : drums)
         selectIntervalPercent(d);
     return true;

@@ -155,7 +155,7 @@ int32_t weeksSinceDrawn(const DrumView &d, int32_t ball)
     return last < 1 ? glngReferenceWeek : glngReferenceWeek - last;
 }
 
-void showPowerTableRow(const DrumView &d, int32_t ball)
+void subShowPowerTableRow(const DrumView &d, int32_t ball)
 {
     DrumControls &c = d.ctl;
     const DrumState &s = d.state;
@@ -171,7 +171,7 @@ void showPowerTableRow(const DrumView &d, int32_t ball)
         l->setCaption(num(percent));
 }
 
-void buildPowerTable(const DrumView &d)
+void subCalculatePowerTable(const DrumView &d)
 {
     DrumControls &c = d.ctl;
     DrumState &s = d.state;
@@ -222,17 +222,17 @@ void buildPowerTable(const DrumView &d)
             for (VbLabel *l : {total, standing, percent, weeks})
                 l->setVisible(true);
         }
-        showPowerTableRow(d, b);
+        subShowPowerTableRow(d, b);
         if (!d.digits)
             rowHeight = pitch;
         if (const VbLabel *l = c.lblPowerPercent.at(b))
             s.garrPowerPercent[b] = captionNumber(l);
     }
-    refreshPowerTableOrder(d);
+    subRefreshPowerTableOrder(d);
     s.gblnPowerRowsCreated = true;
 }
 
-void resetHighlightedBalls(const DrumView &d)
+void subResetColorOfHighlightedBalls(const DrumView &d)
 {
     DrumState &s = d.state;
     if (!gblnBoardInitialised || !s.gblnHighlight)
@@ -267,7 +267,7 @@ void resetHighlightedBalls(const DrumView &d)
 
 // ---- Table orders ---------------------------------------------------------------------------------
 
-void showBallNumberOrder(const DrumView &d)
+void subCalculateOrderByBallNumber(const DrumView &d)
 {
     d.state.gblnSorted = false;
     d.state.gblnSortedByLastPicked = false;
@@ -276,7 +276,7 @@ void showBallNumberOrder(const DrumView &d)
         showTableRow(d, b, b, d.state.garrRankTable.value(b, 0) + 1);
 }
 
-void showPickCountOrder(const DrumView &d)
+void subCalculateOrderByPickCount(const DrumView &d)
 {
     DrumState &s = d.state;
     s.gblnSorted = true;
@@ -314,9 +314,9 @@ void rankBalls(const DrumView &d, BallArray<int32_t> &positions, Value value, Be
 // Toggles between ball-number order and the order of a position array, whose flag is `own`.
 void toggleOrder(const DrumView &d, bool &own, bool &other, const BallArray<int32_t> &positions)
 {
-    resetHighlightedBalls(d);
+    subResetColorOfHighlightedBalls(d);
     if (own) {
-        showBallNumberOrder(d);
+        subCalculateOrderByBallNumber(d);
         return;
     }
     other = false;
@@ -327,43 +327,43 @@ void toggleOrder(const DrumView &d, bool &own, bool &other, const BallArray<int3
 
 }  // namespace
 
-void rankByLastPickedWeek(const DrumView &d)
+void subRankByLastPickedWeek(const DrumView &d)
 {
     // Ascending: the ball drawn most recently first.
     rankBalls(d, d.state.garrPosByLastPicked, [&](int32_t b) { return weeksSinceDrawn(d, b); }, std::less<>());
 }
 
-void rankByPowerPercentage(const DrumView &d)
+void subRankByPowerPercentage(const DrumView &d)
 {
     // Descending: the highest percent first.
     rankBalls(d, d.state.garrPosByPowerPercent, [&](int32_t b) { return d.state.garrPowerPercent.value(b, 0); },
               std::greater<>());
 }
 
-void toggleLastPickedOrder(const DrumView &d)
+void subCALCULATEorderBYlastPICKEDWEEK(const DrumView &d)
 {
     DrumState &s = d.state;
     toggleOrder(d, s.gblnSortedByLastPicked, s.gblnSortedByPowerPercent, s.garrPosByLastPicked);
 }
 
-void togglePowerPercentOrder(const DrumView &d)
+void subCALCULATEorderBYpowerPERCENTAGE(const DrumView &d)
 {
     DrumState &s = d.state;
     toggleOrder(d, s.gblnSortedByPowerPercent, s.gblnSortedByLastPicked, s.garrPosByPowerPercent);
 }
 
-void refreshPowerTableOrder(const DrumView &d)
+void subRefreshPowerTableOrder(const DrumView &d)
 {
-    resetHighlightedBalls(d);
+    subResetColorOfHighlightedBalls(d);
     if (d.state.gblnSorted)
-        showBallNumberOrder(d);
+        subCalculateOrderByBallNumber(d);
     else
-        showPickCountOrder(d);
+        subCalculateOrderByPickCount(d);
 }
 
 // ---- Pool grid ------------------------------------------------------------------------------------
 
-QString poolOddsText(const DrumView &d, int64_t count) { return ::poolOddsText(count, d.state.glngPoolTotal); }
+QString fncPoolOddsText(const DrumView &d, int64_t count) { return ::poolOddsText(count, d.state.glngPoolTotal); }
 
 void showPoolStatus(const DrumView &d, int64_t size)
 {
@@ -387,7 +387,7 @@ void showPoolBoxes(const DrumView &d, int32_t ball)
     }
 }
 
-void fillPoolGrid(const DrumView &d)
+void subFillPoolGrid(const DrumView &d)
 {
     DrumControls &c = d.ctl;
     DrumState &s = d.state;
@@ -452,7 +452,7 @@ void fillPoolGrid(const DrumView &d)
 
     for (int32_t b = d.first(); b <= d.last(); ++b)
         if (VbTextBox *odds = c.txtPoolPercent.at(b))
-            odds->setText(poolOddsText(d, static_cast<int64_t>(s.garrPoolWeight.value(b, 0.0))));
+            odds->setText(fncPoolOddsText(d, static_cast<int64_t>(s.garrPoolWeight.value(b, 0.0))));
     s.gblnPoolRowsCreated = true;
 }
 
@@ -471,10 +471,10 @@ void selectIntervalPercent(const DrumView &d)
             index = std::min(1, combo->listCount() - 1);
         combo->setListIndex(index);
     }
-    showPowerInterval(d);
+    subShowPowerInterval(d);
 }
 
-void showPowerInterval(const DrumView &d)
+void subShowPowerInterval(const DrumView &d)
 {
     DrumControls &c = d.ctl;
     DrumState &s = d.state;

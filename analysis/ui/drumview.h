@@ -2,7 +2,9 @@
 // One drum's tables on the board in front: the power table, the pool grid and the power interval
 // of the main drum (the digits on the digit board) or of the second drum of the two-pool board.
 // The analysis service and its second-drum twin put their results on the board through these
-// routines, written once for every drum and board.
+// routines, written once for every drum and board: given the main drum they are the routines of
+// those names, given the second drum their twins with the suffix BONUS, and given the digits of
+// the digit board their twins with the suffix FOR10.
 
 #include "analysis/drum.h"
 #include "analysis/recalc.h"
@@ -48,33 +50,33 @@ RecalcInputs recalcInputsFromBoard(BoardBase &board);
 // ---- Power table ------------------------------------------------------------------------------
 // The largest power and the rows (created the first time), each row written in ball order, then
 // the table order refreshed.
-void buildPowerTable(const DrumView &d);
+void subCalculatePowerTable(const DrumView &d);
 // Pick count, standing and power percent of row `ball` (ball order).
-void showPowerTableRow(const DrumView &d, int32_t ball);
+void subShowPowerTableRow(const DrumView &d, int32_t ball);
 // Returns marked rows of the power table and of the pool grid to their normal look.
-void resetHighlightedBalls(const DrumView &d);
+void subResetColorOfHighlightedBalls(const DrumView &d);
 // Weeks since the ball was last drawn, counted from the end drawing of the last POWER.
 int32_t weeksSinceDrawn(const DrumView &d, int32_t ball);
 
 // ---- Table orders -------------------------------------------------------------------------------
-void showBallNumberOrder(const DrumView &d);
-void showPickCountOrder(const DrumView &d);
-void rankByLastPickedWeek(const DrumView &d);
-void rankByPowerPercentage(const DrumView &d);
+void subCalculateOrderByBallNumber(const DrumView &d);
+void subCalculateOrderByPickCount(const DrumView &d);
+void subRankByLastPickedWeek(const DrumView &d);
+void subRankByPowerPercentage(const DrumView &d);
 // Toggles between the order and ball-number order.
-void toggleLastPickedOrder(const DrumView &d);
-void togglePowerPercentOrder(const DrumView &d);
+void subCALCULATEorderBYlastPICKEDWEEK(const DrumView &d);
+void subCALCULATEorderBYpowerPERCENTAGE(const DrumView &d);
 // Ball-number order when the table is sorted, else pick-count order.
-void refreshPowerTableOrder(const DrumView &d);
+void subRefreshPowerTableOrder(const DrumView &d);
 
 // ---- Pool grid ----------------------------------------------------------------------------------
 // The odds text "1/n" of a pool count against the drum's pool total; empty for 0 or less.
-QString poolOddsText(const DrumView &d, int64_t count);
+QString fncPoolOddsText(const DrumView &d, int64_t count);
 // Shows the box of the ball that the pool view asks for: the count ("Pool n") or the odds
 // ("Pool %"); the two lie on one another and exactly one of them shows.
 void showPoolBoxes(const DrumView &d, int32_t ball);
 // Weights from the powers, counts and pool, then the grid rows (created the first time).
-void fillPoolGrid(const DrumView &d);
+void subFillPoolGrid(const DrumView &d);
 // The status-bar text of the drum's pool size (the second drum's only while its tables show).
 void showPoolStatus(const DrumView &d, int64_t size);
 
@@ -82,4 +84,4 @@ void showPoolStatus(const DrumView &d, int64_t size);
 // Selects the percentage item the combo's text names when none is selected (a stored list
 // position), then shows the interval.
 void selectIntervalPercent(const DrumView &d);
-void showPowerInterval(const DrumView &d);
+void subShowPowerInterval(const DrumView &d);

@@ -153,7 +153,7 @@ void headerClick(BoardBase &board, bool second, Header header)
     switch (header) {
     case Header::Total:
         setHeaderColours(d.ctl, kActive, kPlain, kPlain);
-        refreshPowerTableOrder(d);
+        subRefreshPowerTableOrder(d);
         break;
     case Header::PowerPercent:
     case Header::LastPicked: {
@@ -162,7 +162,7 @@ void headerClick(BoardBase &board, bool second, Header header)
         const bool leaving = percent ? d.state.gblnSortedByPowerPercent : d.state.gblnSortedByLastPicked;
         setHeaderColours(d.ctl, leaving ? kActive : kPlain, !leaving && percent ? kActive : kPlain,
                          !leaving && !percent ? kActive : kPlain);
-        (percent ? togglePowerPercentOrder : toggleLastPickedOrder)(d);
+        (percent ? subCALCULATEorderBYpowerPERCENTAGE : subCALCULATEorderBYlastPICKEDWEEK)(d);
         break;
     }
     }
@@ -265,9 +265,9 @@ void BoardBase::cmdPower_Click()
 
     const std::vector<DrumView> drums = DrumView::allOf(*this);
     for (const DrumView &d : drums)
-        rankByLastPickedWeek(d);
+        subRankByLastPickedWeek(d);
     for (const DrumView &d : drums)
-        rankByPowerPercentage(d);
+        subRankByPowerPercentage(d);
 
     staMain->setPanelText(1, res(36010) + cboStartDrawing->text() + res(36020) + cboEndDrawing->text() + res(36030)
                                  + cboDrawingDate->text());
@@ -381,12 +381,12 @@ void BoardBase::lblPowerIncrease_Click()
         chkPowerIncrease->setValue(1 - value);
 }
 
-void BoardBase::cboPowerIntervalPct_Click() { showPowerInterval(DrumView::mainOf(*this)); }
+void BoardBase::cboPowerIntervalPct_Click() { subShowPowerInterval(DrumView::mainOf(*this)); }
 
 void BoardBase::cboPowerIntervalPctBONUS_Click()
 {
     if (usesSecondDrum())
-        showPowerInterval(DrumView::secondOf(*this));
+        subShowPowerInterval(DrumView::secondOf(*this));
 }
 
 void BoardBase::lblHdrTotal_Click(int) { headerClick(*this, false, Header::Total); }

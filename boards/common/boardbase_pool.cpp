@@ -297,8 +297,8 @@ void BoardBase::cmdPopulate_Click()
         subRefreshPool();
     } else {
         if (hasDrum(*this, true))
-            fillPoolGrid(DrumView::secondOf(*this));
-        fillPoolGrid(DrumView::mainOf(*this));
+            subFillPoolGrid(DrumView::secondOf(*this));
+        subFillPoolGrid(DrumView::mainOf(*this));
     }
 }
 
