@@ -66,13 +66,20 @@ void subSetLogPaths()
     gstrLogFilePath = gstrLogFolder + QStringLiteral("TALVINOR.log");
 }
 
-void subSetAppPaths()
+void subSetProgramFolderPaths(const QString &folder)
 {
-    gstrAppFolder = withTrailingSlash(folders::programFolder());
-    gstrWindowsFolder = withTrailingSlash(gobjSystemInfo->fncGetWindowsDir());
-    gstrSystemFolder = withTrailingSlash(gobjSystemInfo->fncGetSystemDir());
+    gstrAppFolder = withTrailingSlash(folder);
     gstrLotteryDbsFolder = gstrAppFolder + QStringLiteral("LotteryDBs/");
     gstrSavedTicketsFolder = gstrAppFolder + QStringLiteral("SavedTickets/");
+}
+
+void subSetAppPaths()
+{
+    const QString programFolder = folders::programFolder();
+    gstrAppFolder = withTrailingSlash(programFolder);
+    gstrWindowsFolder = withTrailingSlash(gobjSystemInfo->fncGetWindowsDir());
+    gstrSystemFolder = withTrailingSlash(gobjSystemInfo->fncGetSystemDir());
+    subSetProgramFolderPaths(programFolder);
     gstrLogFolder = gstrSystemFolder + QStringLiteral("LogFiles/");
     gstrNotepadPath = fncFindProgram(editorCandidates(), editorFolders());
     createWhenMissing(gstrLotteryDbsFolder);

@@ -9,6 +9,10 @@
 // the start on. The System folder itself is created when it is missing.
 void subSetLogPaths();
 
+// gstrAppFolder (the program folder `folder` with a trailing "/"), and under it
+// gstrLotteryDbsFolder ("LotteryDBs/") and gstrSavedTicketsFolder ("SavedTickets/").
+void subSetProgramFolderPaths(const QString &folder);
+
 // Every path of the program in start-up order: program, Windows and System folders, LotteryDBs,
 // SavedTickets, LogFiles; the text editor; the missing data folders are created; the help viewer;
 // the event-log file.

@@ -5,6 +5,7 @@
 #include "analysis/ui/clsanalysis.h"
 #include "analysis/samplelotteries.h"
 #include "analysis/state.h"
+#include "app/apppaths.h"
 #include "app/globals.h"
 #include "app/services.h"
 #include "boards/common/iboard.h"
@@ -22,9 +23,7 @@ void BM_OpenSample649Board(benchmark::State &state)
     qputenv("XDG_CONFIG_HOME", (dir.path() + QStringLiteral("/config")).toUtf8());
     qputenv("XDG_DATA_HOME", (dir.path() + QStringLiteral("/data")).toUtf8());
     samples::writeSampleLotteries(dir.path());
-    gstrAppFolder = dir.path() + u'/';
-    gstrLotteryDbsFolder = gstrAppFolder + QStringLiteral("LotteryDBs/");
-    gstrSavedTicketsFolder = gstrAppFolder + QStringLiteral("SavedTickets/");
+    subSetProgramFolderPaths(dir.path());
     setScreenMetricsOverride(ScreenMetrics{1920, QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1040)});
     createServiceObjects();
     glngLanguage = 2;

@@ -9,6 +9,7 @@
 #include "analysis/state.h"
 #include "analysis/ui/clsanalysis.h"
 #include "analysis/ui/clsanalysisbonus.h"
+#include "app/apppaths.h"
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
@@ -43,8 +44,7 @@ struct OpenLottery {
 
     OpenLottery()
     {
-        gstrAppFolder = dir.path() + u'/';
-        gstrLotteryDbsFolder = gstrAppFolder + QStringLiteral("LotteryDBs/");
+        subSetProgramFolderPaths(dir.path());
         samples::writeSampleLotteries(dir.path());
         gstrLotteryDbFile = QStringLiteral("Sample Lotto 6-49.mdb");
         const OpeningCheck check = prepareLotteryOpening(gstrLotteryDbFile);

@@ -1,5 +1,6 @@
 #include "sandbox.h"
 
+#include "app/apppaths.h"
 #include "app/globals.h"
 
 #include <QDir>
@@ -34,9 +35,7 @@ Sandbox::~Sandbox()
 QString Sandbox::programFolder() const { return root_.path() + QStringLiteral("/program"); }
 void Sandbox::useProgramPaths() const
 {
-    gstrAppFolder = programFolder() + u'/';
-    gstrLotteryDbsFolder = gstrAppFolder + QStringLiteral("LotteryDBs/");
-    gstrSavedTicketsFolder = gstrAppFolder + QStringLiteral("SavedTickets/");
+    subSetProgramFolderPaths(programFolder());
 }
 
 QString Sandbox::dataHome() const { return root_.path() + QStringLiteral("/data"); }
