@@ -3,20 +3,143 @@
 #include "platform/vb.h"
 
 #include <algorithm>
-#include <bit>
-#include <vector>
+#include <array>
 
 namespace {
 
-constexpr int kHighestBall = 63;
-// Classes from this many main hits list their columns.
-constexpr int kListedFrom = 4;
+constexpr int kDigits = 10;
 
-uint64_t bitOf(int32_t n) { return n >= 1 && n <= kHighestBall ? uint64_t{1} << n : 0; }
+bool isDigit(int32_t n) { return n >= 0 && n < kDigits; }
+
+// Whether the game can hold the number at all: balls from 1 on lotto games, 0..9 on digit games.
+bool validNumber(const ComparisonLayout &layout, int32_t n) { return layout.digitGame() ? isDigit(n) : n >= 1; }
+
+int32_t numberAt(const CompareNumbers &numbers, const ComparisonLayout &layout, int position)
+{
+    const auto i = static_cast<size_t>(position - layout.first);
+    return position >= layout.first && i < numbers.byPosition.size() ? numbers.byPosition[i] : CompareNumbers::kNone;
+}
+
+// The compare numbers prepared once for a whole ticket.
+struct Reference {
+    std::vector<int32_t> main;                  // distinct numbers of the main part
+    std::vector<int32_t> bonus;                 // distinct numbers of the bonus part
+    std::vector<int32_t> byPosition;            // Straight: the digit of each position
+    std::array<int, kDigits> digitCount{};      // Boxed: how often each digit stands
+
+    Reference(const ComparisonLayout &layout, const CompareNumbers &numbers)
+    {
+        for (int p = layout.first; p <= layout.last(); ++p) {
+            const int32_t n = numberAt(numbers, layout, p);
+            byPosition.push_back(n);
+            if (n == CompareNumbers::kNone)
+                continue;
+            if (layout.digitGame()) {
+                ++digitCount[static_cast<size_t>(n)];
+                continue;
+            }
+            std::vector<int32_t> &part = layout.inBonusPart(p) ? bonus : main;
+            if (std::find(part.begin(), part.end(), n) == part.end())
+                part.push_back(n);
+        }
+    }
+};
+
+// How many of the (distinct) wanted numbers stand among the values.
+int heldCount(std::span<const int32_t> values, const std::vector<int32_t> &wanted)
+{
+    int held = 0;
+    for (const int32_t n : wanted)
+        held += std::find(values.begin(), values.end(), n) != values.end() ? 1 : 0;
+    return held;
+}
+
+ColumnHits hitsOf(const ComparisonLayout &layout, const Reference &ref, std::span<const int32_t> column)
+{
+    const auto mainPart = column.first(static_cast<size_t>(layout.mainCount));
+    switch (layout.rule) {
+    case CompareRule::SameDrumBonus:
+        return {heldCount(mainPart, ref.main), heldCount(mainPart, ref.bonus)};
+    case CompareRule::SecondDrum:
+        return {heldCount(mainPart, ref.main),
+                heldCount(column.subspan(static_cast<size_t>(layout.mainCount), static_cast<size_t>(layout.bonusCount)),
+                          ref.bonus)};
+    case CompareRule::Straight: {
+        int hits = 0;
+        for (size_t j = 0; j < mainPart.size(); ++j)
+            hits += ref.byPosition[j] != CompareNumbers::kNone && mainPart[j] == ref.byPosition[j] ? 1 : 0;
+        return {hits, 0};
+    }
+    case CompareRule::Boxed: {
+        std::array<int, kDigits> count{};
+        for (const int32_t d : mainPart)
+            if (isDigit(d))
+                ++count[static_cast<size_t>(d)];
+        int hits = 0;
+        for (size_t d = 0; d < count.size(); ++d)
+            hits += std::min(count[d], ref.digitCount[d]);
+        return {hits, 0};
+    }
+    }
+    return {};
+}
+
+// One line of the summary: the class of m main and b bonus hits.
+struct ClassLine {
+    int m = 0;
+    int b = 0;
+    bool listed = false;     // the line ends in the numbers of the class's columns
+    bool secondBox = false;  // txtResults(1)
+};
+
+// The summary's class lines, in order. Lotto games: for every main count the lines m, m+1 (and
+// m+2), counts 0 to 2 in the first box; with same-drum bonus numbers the last line, K main hits,
+// has no bonus part and columns are listed from 4 main hits, on two-drum games from 3. Digit
+// games: every class in the first box, columns listed from 2 hits.
+std::vector<ClassLine> classLines(const ComparisonLayout &layout)
+{
+    std::vector<ClassLine> lines;
+    const int K = layout.mainCount;
+    for (int m = 0; m <= K; ++m) {
+        int lastBonus = layout.bonusCount;
+        int listedFrom = 3;
+        switch (layout.rule) {
+        case CompareRule::SameDrumBonus:
+            lastBonus = m < K ? layout.bonusCount : 0;
+            listedFrom = 4;
+            break;
+        case CompareRule::SecondDrum:
+            break;
+        case CompareRule::Straight:
+        case CompareRule::Boxed:
+            lastBonus = 0;
+            listedFrom = 2;
+            break;
+        }
+        for (int b = 0; b <= lastBonus; ++b)
+            lines.push_back({m, b, m >= listedFrom, !layout.digitGame() && m >= 3});
+    }
+    return lines;
+}
 
 QString classLabel(int m, int b) { return b == 0 ? QStringLiteral("%1 ").arg(m) : QStringLiteral("%1+%2 ").arg(m).arg(b); }
 
 }  // namespace
+
+ComparisonLayout ComparisonLayout::sameDrum(int picks, int bonusCount)
+{
+    return {CompareRule::SameDrumBonus, 1, picks, bonusCount};
+}
+
+ComparisonLayout ComparisonLayout::secondDrum(int picks, int bonusCount)
+{
+    return {CompareRule::SecondDrum, 1, picks, bonusCount};
+}
+
+ComparisonLayout ComparisonLayout::digits(int positions, bool boxed)
+{
+    return {boxed ? CompareRule::Boxed : CompareRule::Straight, 0, positions, 0};
+}
 
 std::optional<int32_t> guessNumber(const QString &text)
 {
@@ -27,63 +150,90 @@ std::optional<int32_t> guessNumber(const QString &text)
     return n;
 }
 
-CompareNumbers CompareNumbers::fromDrawing(const BallArray<int32_t> &drawing, int picks, int bonusCount)
+std::optional<int32_t> guessDigit(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty() || !std::all_of(t.begin(), t.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return std::nullopt;
+    bool ok = false;
+    const int32_t n = t.toInt(&ok);
+    if (!ok || !isDigit(n))
+        return std::nullopt;
+    return n;
+}
+
+CompareNumbers CompareNumbers::fromDrawing(const ComparisonLayout &layout, const BallArray<int32_t> &drawing)
 {
     CompareNumbers c;
-    for (int p = 1; p <= picks + bonusCount; ++p)
-        (p <= picks ? c.main : c.bonus) |= bitOf(drawing.value(p, 0));
+    for (int p = layout.first; p <= layout.last(); ++p) {
+        const int32_t n = drawing.value(p, kNone);
+        c.byPosition.push_back(validNumber(layout, n) ? n : kNone);
+    }
     return c;
 }
 
-CompareNumbers CompareNumbers::fromGuess(const std::function<QString(int)> &guessText, int picks, int bonusCount)
+CompareNumbers CompareNumbers::fromGuess(const ComparisonLayout &layout, const std::function<QString(int)> &guessText)
 {
     CompareNumbers c;
-    for (int p = 1; p <= picks + bonusCount; ++p)
-        if (const auto n = guessNumber(guessText(p)))
-            (p <= picks ? c.main : c.bonus) |= bitOf(*n);
+    for (int p = layout.first; p <= layout.last(); ++p) {
+        const QString text = guessText(p);
+        c.byPosition.push_back((layout.digitGame() ? guessDigit(text) : guessNumber(text)).value_or(kNone));
+    }
     return c;
 }
 
-TicketComparison compareTicket(const TicketGrid &grid, int picks, int bonusCount, const CompareNumbers &numbers,
+ColumnHits columnHits(const ComparisonLayout &layout, const CompareNumbers &numbers, std::span<const int32_t> column)
+{
+    if (layout.mainCount < 1 || static_cast<int>(column.size()) < layout.columnPositions())
+        return {};
+    return hitsOf(layout, Reference(layout, numbers), column);
+}
+
+TicketComparison compareTicket(const TicketGrid &grid, const ComparisonLayout &layout, const CompareNumbers &numbers,
                                const QString &catcher)
 {
     TicketComparison out;
-    const int K = picks;
-    const int B = std::clamp(bonusCount, 0, 2);
-    if (K < 1 || grid.width() < K)
+    const int K = layout.mainCount;
+    const int B = layout.digitGame() ? 0 : std::clamp(layout.bonusCount, 0, 2);
+    const int width = layout.columnPositions();
+    if (K < 1 || grid.firstPosition() > layout.first || grid.lastPosition() < layout.lastColumnPosition())
         return out;
     out.columns = grid.rowCount();
-    out.cells = static_cast<int64_t>(out.columns) * K;
+    out.cells = static_cast<int64_t>(out.columns) * width;
     if (out.columns < 1)
         return out;
 
-    // counters[b][m]: columns with m main and b bonus hits; lists[b][m] their numbers (m >= 4).
+    const Reference ref(layout, numbers);
+    const auto offset = static_cast<size_t>(layout.first - grid.firstPosition());
+    // counters[b][m]: columns with m main and b bonus hits; lists[b][m] their numbers.
     std::vector<std::vector<int64_t>> counters(static_cast<size_t>(B) + 1, std::vector<int64_t>(K + 1, 0));
     std::vector<std::vector<QString>> lists(static_cast<size_t>(B) + 1, std::vector<QString>(K + 1));
+    std::vector<std::vector<bool>> listed(static_cast<size_t>(B) + 1, std::vector<bool>(K + 1, false));
+    const std::vector<ClassLine> summaryLines = classLines(layout);
+    for (const ClassLine &l : summaryLines)
+        listed[static_cast<size_t>(l.b)][static_cast<size_t>(l.m)] = l.listed;
 
     out.lines.reserve(out.columns);
     QString line;
     for (int c = 1; c <= out.columns; ++c) {
-        const int32_t *row = grid.row(c);
-        uint64_t held = 0;
+        const std::span<const int32_t> column(grid.row(c) + offset, static_cast<size_t>(width));
         line = vb::columnNumber(c);
-        for (int j = 0; j < K; ++j) {
-            held |= bitOf(row[j]);
+        for (const int32_t n : column) {
             line += u' ';
-            line += QString::number(row[j]);
+            line += QString::number(n);
         }
-        const int m = std::popcount(held & numbers.main);
-        const int b = std::min(B, std::popcount(held & numbers.bonus));
+        const ColumnHits hits = hitsOf(layout, ref, column);
+        const int m = std::clamp(hits.main, 0, K);
+        const int b = std::clamp(hits.bonus, 0, B);
         line += QStringLiteral(" (") + QString::number(m);
         if (b > 0)
             line += u'+' + QString::number(b);
         line += u')';
         out.lines.append(line);
-        if (m == 0 && b == 0)
-            continue;
-        ++counters[static_cast<size_t>(b)][static_cast<size_t>(m)];
-        if (m >= kListedFrom) {
-            QString &list = lists[static_cast<size_t>(b)][static_cast<size_t>(m)];
+        const auto bi = static_cast<size_t>(b), mi = static_cast<size_t>(m);
+        ++counters[bi][mi];
+        if (listed[bi][mi]) {
+            QString &list = lists[bi][mi];
             if (!list.isEmpty())
                 list += QStringLiteral(", ");
             list += QString::number(c);
@@ -96,30 +246,16 @@ TicketComparison compareTicket(const TicketGrid &grid, int picks, int bonusCount
             withMainHit += row[static_cast<size_t>(m)];
     out.zeroHitColumns = out.columns - withMainHit;
 
-    // The "0 " line holds the columns without any hit.
-    int64_t noHit = out.zeroHitColumns;
-    for (int b = 1; b <= B; ++b)
-        noHit -= counters[static_cast<size_t>(b)][0];
-
-    auto classLine = [&](int m, int b) {
-        const int64_t count = (m == 0 && b == 0) ? noHit : counters[static_cast<size_t>(b)][static_cast<size_t>(m)];
-        QString text = classLabel(m, b) + catcher + QString::number(count);
-        const QString &list = lists[static_cast<size_t>(b)][static_cast<size_t>(m)];
-        if (m >= kListedFrom && !list.isEmpty())
-            text += QStringLiteral(" (") + list + u')';
-        return text;
-    };
-
-    // For every main count below K the lines m, m+1 (and m+2 with two bonus numbers); the last
-    // line, K main hits, has no bonus part. Counts 0 to 2 go into the first box.
-    QStringList low{QStringLiteral("Total: ") + QString::number(out.columns)};
-    QStringList high;
-    for (int m = 0; m <= K; ++m) {
-        const int lastBonus = m < K ? B : 0;
-        for (int b = 0; b <= lastBonus; ++b)
-            (m < 3 ? low : high).append(classLine(m, b));
+    QStringList boxes[2];
+    boxes[0] << QStringLiteral("Total: ") + QString::number(out.columns);
+    for (const ClassLine &l : summaryLines) {
+        const auto bi = static_cast<size_t>(l.b), mi = static_cast<size_t>(l.m);
+        QString text = classLabel(l.m, l.b) + catcher + QString::number(counters[bi][mi]);
+        if (!lists[bi][mi].isEmpty())
+            text += QStringLiteral(" (") + lists[bi][mi] + u')';
+        boxes[l.secondBox ? 1 : 0] << text;
     }
-    out.summaryLow = low.join(QStringLiteral("\r\n"));
-    out.summaryHigh = high.join(QStringLiteral("\r\n"));
+    out.summaryLow = boxes[0].join(QStringLiteral("\r\n"));
+    out.summaryHigh = boxes[1].join(QStringLiteral("\r\n"));
     return out;
 }

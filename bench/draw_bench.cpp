@@ -117,10 +117,11 @@ void BM_Compare32000(benchmark::State &state)
 {
     OpenLottery open;
     open.drawFullTicket();
-    const CompareNumbers numbers = CompareNumbers::fromDrawing(garrReferenceDrawing, glngPicks, glngBonusCount);
+    const ComparisonLayout layout = ComparisonLayout::sameDrum(glngPicks, glngBonusCount);
+    const CompareNumbers numbers = CompareNumbers::fromDrawing(layout, garrReferenceDrawing);
     const QString catcher = res(31060);
     for (auto _ : state) {
-        const TicketComparison r = compareTicket(garrTicketGrid, glngPicks, glngBonusCount, numbers, catcher);
+        const TicketComparison r = compareTicket(garrTicketGrid, layout, numbers, catcher);
         benchmark::DoNotOptimize(r.lines.size());
     }
 }

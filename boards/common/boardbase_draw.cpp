@@ -144,17 +144,15 @@ void BoardBase::subCompareTicket()
         lstTicket->clear();
         gblnTicketColumnSelected = false;
     }
-    const int K = glngPicks;
-    const int B = glngBonusCount;
+    const ComparisonLayout layout = ComparisonLayout::sameDrum(glngPicks, glngBonusCount);
     const CompareNumbers numbers =
-        gblnCompareWithGuess ? CompareNumbers::fromGuess(
-                                   [this](int p) {
-                                       const VbTextBox *box = txtGuess.at(p);
-                                       return box ? box->text() : QString();
-                                   },
-                                   K, B)
-                             : CompareNumbers::fromDrawing(garrReferenceDrawing, K, B);
-    const TicketComparison result = compareTicket(garrTicketGrid, K, B, numbers, res(31060));
+        gblnCompareWithGuess ? CompareNumbers::fromGuess(layout,
+                                                         [this](int p) {
+                                                             const VbTextBox *box = txtGuess.at(p);
+                                                             return box ? box->text() : QString();
+                                                         })
+                             : CompareNumbers::fromDrawing(layout, garrReferenceDrawing);
+    const TicketComparison result = compareTicket(garrTicketGrid, layout, numbers, res(31060));
     glngTicketCells = result.cells;
     if (result.columns < 1) {
         // An empty ticket has no summary either.
