@@ -6,6 +6,7 @@
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
+#include "app/uilanguage.h"
 #include "app/ui/clsrecordfile.h"
 #include "app/ui/clswindowontop.h"
 #include "app/ui/filetitle.h"
@@ -314,8 +315,13 @@ QString frmLotteryManager::managerMessage(int entry) const
 void frmLotteryManager::cmdAddDrawing_Click()
 {
     const QString title = managerMessage(24);
-    const QDate date = dates::fromShortText(txtNewDate->text());
-    if (txtNewDate->text().isEmpty() || !date.isValid()) {
+    const dates::TypedDate typed =
+        dates::readTypedDate(txtNewDate->text(), dates::shortDateFormat(), QDate::currentDate().year());
+    const QDate date = typed.date;
+    if (!date.isValid()) {
+        // A typed text that is no date says why before the picker offers one.
+        if (const QString why = fncDateProblemText(txtNewDate->text(), typed, dates::shortDateFormat()); !why.isEmpty())
+            vbMsgBox(why, msgbox::kInformation, title);
         txtNewDate->setFocus(Qt::OtherFocusReason);
         cmdPickDate_Click();
         return;

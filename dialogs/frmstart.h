@@ -49,8 +49,10 @@ protected:
 
 private:
     void Form_Load();
+    void applyLanguage(int32_t digit);
     void buildMenus();
     void layoutClientArea();
+    void placeStatusLine();
 
     QWidget *client_ = nullptr;
     int intHorzRes_ = 0;
