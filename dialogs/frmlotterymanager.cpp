@@ -12,6 +12,7 @@
 #include "app/ui/filetitle.h"
 #include "dialogs/frmdatepicker.h"
 #include "platform/dates.h"
+#include "platform/twips.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/msgbox.h"
 
@@ -189,6 +190,11 @@ void frmLotteryManager::subSetLanguageCaptions()
     lblNewWeekNo->setCaption(res(26030));
     lblLastDate->setCaption(res(27110));
     lblNewDate->setCaption(res(27110));
+    // The row captions keep their designed width and widen to a longer text into the free room
+    // on their right.
+    for (auto [label, width] : {std::pair{lblLastWeekNo, 945}, std::pair{lblNewWeekNo, 975},
+                                std::pair{lblLastDate, 1140}, std::pair{lblNewDate, 1140}})
+        label->setWidth(std::max(width, twips::fromPixels(label->sizeHint().width() + 1)));
     cmdDelete->setCaption(res(11100));
     cmdAddDrawing->setCaption(res(11040));
     cmdClose->setCaption(res(11180));

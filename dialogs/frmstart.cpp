@@ -10,10 +10,12 @@
 #include "app/ui/programend.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmfilemanager.h"
+#include "platform/linebreaks.h"
 #include "platform/twips.h"
 #include "platform/ui/forms.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -85,13 +87,15 @@ void frmStart::subApplyFormColours()
 void frmStart::subSetLanguageCaptions()
 {
     setWindowTitle(res(10100));
-    if (gblnLotteryManagerOpen)
-        lblStatus->setCaption(QString());
-    else if (!gstrLastLotteryDbFile.isEmpty())
-        lblStatus->setCaption(fncFileTitle(gstrLastLotteryDbFile)
-                              + res(30140));
-    else
-        lblStatus->setCaption(res(30130));
+    statusName_.clear();
+    if (gblnLotteryManagerOpen) {
+        statusText_.clear();
+    } else if (!gstrLastLotteryDbFile.isEmpty()) {
+        statusName_ = fncFileTitle(gstrLastLotteryDbFile);
+        statusText_ = res(30140);
+    } else {
+        statusText_ = res(30130);
+    }
 
     placeStatusLine();
     captionMenus(res);
@@ -158,6 +162,11 @@ void frmStart::placeStatusLine()
     const int width = twips::fromPixels(client_->width());
     const int height = twips::fromPixels(client_->height());
     const int lineWidth = std::max(0, width - 1200);
+    lblStatus->setCaption(statusName_ + statusText_);
+    // A lottery name wider than the line is shown breakable anywhere rather than standing out of
+    // the line at both ends.
+    if (QFontMetrics(lblStatus->font()).horizontalAdvance(statusName_) > twips::toPixels(lineWidth))
+        static_cast<QLabel *>(lblStatus)->setText(fncBreakableAnywhere(statusName_) + statusText_);
     const int textHeight = twips::fromPixels(lblStatus->heightForWidth(twips::toPixels(lineWidth)));
     const int lineHeight = std::max(1800, textHeight);
     const int top = std::max(240, std::min(height / 3, height - 240 - lineHeight));

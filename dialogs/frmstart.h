@@ -56,4 +56,7 @@ private:
 
     QWidget *client_ = nullptr;
     int intHorzRes_ = 0;
+    // The status line: the lottery's name (when one is loading) and the text after it.
+    QString statusName_;
+    QString statusText_;
 };

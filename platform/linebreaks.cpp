@@ -16,3 +16,17 @@ QString fncKeepPathStartsWhole(const QString &text)
     }
     return out;
 }
+
+QString fncBreakableAnywhere(const QString &text)
+{
+    static constexpr QChar kZeroWidthSpace(0x200B);
+    QString out;
+    out.reserve(text.size() * 2);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        out += text[i];
+        // Never between the two halves of a character outside the basic plane.
+        if (i + 1 < text.size() && !text[i].isHighSurrogate())
+            out += kZeroWidthSpace;
+    }
+    return out;
+}

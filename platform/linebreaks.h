@@ -7,3 +7,7 @@
 // wrapped line never ends with the leading "/" of a path: "folder /home/me" may break before the
 // path or inside it, never between "/" and "home".
 QString fncKeepPathStartsWhole(const QString &text);
+
+// `text` with a zero-width space (U+200B, invisible) between its characters, so that a wrapped
+// line may break it anywhere: for a name too long for one line.
+QString fncBreakableAnywhere(const QString &text);
