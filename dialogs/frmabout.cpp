@@ -76,16 +76,16 @@ frmAbout::frmAbout()
         imgIcon.set(i, makePicture(this, 240 + i * 540, 240, kPictureTwips, {}));
     imgPicture1 = makePicture(this, 3480, 120, 960, emblem());
 
-    // Caption rows beside their value labels: program name, version, copyright, comments. Their
-    // places follow the captions of the language (layoutRows).
+    // Caption rows beside their value labels: program name, version, copyright, comments. They
+    // are placed for the captions of the language (layoutRows).
     lblCaption.set(1, makeLabel(this, kRowsLeft, kRowsTop, 1740, 300));
     lblProductName = makeLabel(this, 2040, kRowsTop, 2415, 300);
-    lblCaption.set(2, makeLabel(this, kRowsLeft, 1620, 1740, 300));
-    lblVersion = makeLabel(this, 2040, 1620, 2415, 300);
-    lblCaption.set(0, makeLabel(this, kRowsLeft, 1980, 1740, 300));
-    lblCopyright = makeLabel(this, 2040, 1980, 2415, 600);
-    lblCaption.set(3, makeLabel(this, kRowsLeft, 2700, 1740, 300));
-    lblComments = makeLabel(this, 2040, 2700, 2415, 1140);
+    lblCaption.set(2, makeLabel(this, kRowsLeft, kRowsTop, 1740, 300));
+    lblVersion = makeLabel(this, 2040, kRowsTop, 2415, 300);
+    lblCaption.set(0, makeLabel(this, kRowsLeft, kRowsTop, 1740, 300));
+    lblCopyright = makeLabel(this, 2040, kRowsTop, 2415, 300);
+    lblCaption.set(3, makeLabel(this, kRowsLeft, kRowsTop, 1740, 300));
+    lblComments = makeLabel(this, 2040, kRowsTop, 2415, 300);
     lblProductName->setFontBold(true);
     lblCaption.forEach([](int, VbLabel *caption) { caption->setWordWrap(false); });
 

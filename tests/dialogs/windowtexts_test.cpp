@@ -24,7 +24,9 @@
 #include <QCalendarWidget>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
+#include <memory>
 #include <gtest/gtest.h>
 
 namespace {
@@ -163,15 +165,20 @@ TEST_F(WindowTexts, StandardButtonsFollowTheLanguageMenus)
     struct Case {
         std::function<void()> choose;
         QStringList okCancel, yesNo;
+        QString undo;  // the first item of a text box's context menu
     };
     const Case cases[] = {
-        {[start] { start->mnuLanguageTurkish_Click(); }, {"Tamam", "İptal"}, {"Evet", "Hayır"}},
-        {[start] { start->mnuLanguageFrench_Click(); }, {"OK", "Annuler"}, {"Oui", "Non"}},
-        {[start] { start->mnuLanguageEnglish_Click(); }, {"OK", "Cancel"}, {"Yes", "No"}},
-        {[start] { start->mnuLanguageTurkish_Click(); }, {"Tamam", "İptal"}, {"Evet", "Hayır"}},
+        {[start] { start->mnuLanguageTurkish_Click(); }, {"Tamam", "İptal"}, {"Evet", "Hayır"}, "Geri al"},
+        {[start] { start->mnuLanguageFrench_Click(); }, {"OK", "Annuler"}, {"Oui", "Non"}, "Annuler"},
+        {[start] { start->mnuLanguageEnglish_Click(); }, {"OK", "Cancel"}, {"Yes", "No"}, "Undo"},
+        {[start] { start->mnuLanguageTurkish_Click(); }, {"Tamam", "İptal"}, {"Evet", "Hayır"}, "Geri al"},
     };
     for (const Case &c : cases) {
         c.choose();
+        VbTextBox box;
+        std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+        ASSERT_FALSE(menu->actions().isEmpty());
+        EXPECT_EQ(menu->actions().constFirst()->text().remove(u'&').section(u'\t', 0, 0), c.undo);
         QStringList okCancel = c.okCancel, yesNo = c.yesNo;
         okCancel.sort();
         yesNo.sort();
