@@ -38,7 +38,7 @@ QString drawCheckText(const DrawCheck &check)
     case DrawCode::NoColumnPossible:
         return res(47070);
     case DrawCode::FewerColumns:
-        return res(47080).arg(check.available);
+        return resCount(49530, 47080, check.available).arg(check.available);
     }
     return QString();
 }

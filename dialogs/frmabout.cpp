@@ -6,14 +6,23 @@
 #include "app/ui/clswindowontop.h"
 #include "app/ui/respicture.h"
 #include "app/version.h"
+#include "platform/twips.h"
 #include "platform/ui/forms.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
 constexpr int kPictureTwips = 420;
+// The area of the caption rows: from the rule under the balls to the rule above the pictures.
+constexpr int kRowsLeft = 240;
+constexpr int kRowsRight = 4455;
+constexpr int kRowsTop = 1260;
+constexpr int kRowsBottom = 3840;
+constexpr int kColumnGap = 120;
+constexpr int kRowGap = 60;
 
 // The emblem of the program: three balls of the program's colours on a dark tile.
 QPixmap emblem()
@@ -67,17 +76,18 @@ frmAbout::frmAbout()
         imgIcon.set(i, makePicture(this, 240 + i * 540, 240, kPictureTwips, {}));
     imgPicture1 = makePicture(this, 3480, 120, 960, emblem());
 
-    // Caption rows beside their value labels: program name, version, copyright, comments.
-    const int captionLeft = 240, captionWidth = 1740, valueLeft = 2040, valueWidth = 2415;
-    lblCaption.set(1, makeLabel(this, captionLeft, 1260, captionWidth, 300));
-    lblProductName = makeLabel(this, valueLeft, 1260, valueWidth, 300);
-    lblCaption.set(2, makeLabel(this, captionLeft, 1620, captionWidth, 300));
-    lblVersion = makeLabel(this, valueLeft, 1620, valueWidth, 300);
-    lblCaption.set(0, makeLabel(this, captionLeft, 1980, captionWidth, 300));
-    lblCopyright = makeLabel(this, valueLeft, 1980, valueWidth, 600);
-    lblCaption.set(3, makeLabel(this, captionLeft, 2700, captionWidth, 300));
-    lblComments = makeLabel(this, valueLeft, 2700, valueWidth, 1140);
+    // Caption rows beside their value labels: program name, version, copyright, comments. They
+    // are placed for the captions of the language (layoutRows).
+    lblCaption.set(1, makeLabel(this, kRowsLeft, kRowsTop, 1740, 300));
+    lblProductName = makeLabel(this, 2040, kRowsTop, 2415, 300);
+    lblCaption.set(2, makeLabel(this, kRowsLeft, kRowsTop, 1740, 300));
+    lblVersion = makeLabel(this, 2040, kRowsTop, 2415, 300);
+    lblCaption.set(0, makeLabel(this, kRowsLeft, kRowsTop, 1740, 300));
+    lblCopyright = makeLabel(this, 2040, kRowsTop, 2415, 300);
+    lblCaption.set(3, makeLabel(this, kRowsLeft, kRowsTop, 1740, 300));
+    lblComments = makeLabel(this, 2040, kRowsTop, 2415, 300);
     lblProductName->setFontBold(true);
+    lblCaption.forEach([](int, VbLabel *caption) { caption->setWordWrap(false); });
 
     imgPicture2 = makePicture(this, 240, 4080, 360, fncLoadResPicture(QStringLiteral("G7"), QStringLiteral("GIF")));
     imgPicture3 = makePicture(this, 720, 4080, 360, fncLoadResPicture(QStringLiteral("Y13"), QStringLiteral("GIF")));
@@ -141,6 +151,32 @@ void frmAbout::subSetLanguageCaptions()
     lblProductName->setCaption(QString::fromLatin1(app::kProductName));
     lblVersion->setCaption(eventlog::versionText());
     lblCopyright->setCaption(QString::fromUtf8(app::kLegalCopyright));
+    layoutRows();
+}
+
+void frmAbout::layoutRows()
+{
+    // The caption column is as wide as the widest caption of the language, the values take the
+    // rest of the row, and each row is as high as its value's wrapped text.
+    int captionWidth = 0;
+    lblCaption.forEach([&](int, VbLabel *caption) {
+        captionWidth = std::max(captionWidth, twips::fromPixels(caption->sizeHint().width() + 2));
+    });
+    const int valueLeft = kRowsLeft + captionWidth + kColumnGap;
+    const int valueWidth = kRowsRight - valueLeft;
+    const std::pair<VbLabel *, VbLabel *> rows[] = {
+        {lblCaption[1], lblProductName}, {lblCaption[2], lblVersion},
+        {lblCaption[0], lblCopyright}, {lblCaption[3], lblComments}};
+    int top = kRowsTop;
+    for (const auto &[caption, value] : rows) {
+        const int valueHeight = twips::fromPixels(value->heightForWidth(twips::toPixels(valueWidth)));
+        const int height = std::max({300, twips::fromPixels(caption->sizeHint().height()), valueHeight});
+        caption->Move(kRowsLeft, top, captionWidth, height);
+        value->Move(valueLeft, top, valueWidth, height);
+        top += height + kRowGap;
+    }
+    const int divider = kRowsLeft + captionWidth + kColumnGap / 2;
+    Line6->setPoints(divider, kRowsTop, divider, std::max(kRowsBottom, top - kRowGap));
 }
 
 void frmAbout::unloadForm() { DefaultInstance<frmAbout>::unload(); }

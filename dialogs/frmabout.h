@@ -43,4 +43,6 @@ protected:
 private:
     void Form_Load();
     void Form_Click() { unloadForm(); }
+    // Places the caption rows and their values for the texts of the present language.
+    void layoutRows();
 };

@@ -2,6 +2,7 @@
 
 #include "analysis/clslotterydb.h"
 #include "app/services.h"
+#include "app/uilanguage.h"
 #include "app/ui/clswindowontop.h"
 #include "dialogs/frmlotterymanager.h"
 #include "platform/dates.h"
@@ -20,6 +21,8 @@ frmDatePicker::frmDatePicker()
     calDrawingDate = new QCalendarWidget(this);
     calDrawingDate->setGeometry(0, 0, twips::toPixels(3615), twips::toPixels(2775));
     calDrawingDate->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // Month and day names, and the first day of the week, of the interface language.
+    calDrawingDate->setLocale(fncInterfaceLocale());
     cmdOK = new VbButton(this);
     cmdOK->Move(960, 2880, 1215, 345);
     cmdOK->setCaption(QStringLiteral("OK"));

@@ -6,11 +6,13 @@
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
+#include "app/uilanguage.h"
 #include "app/ui/clsrecordfile.h"
 #include "app/ui/clswindowontop.h"
 #include "app/ui/filetitle.h"
 #include "dialogs/frmdatepicker.h"
 #include "platform/dates.h"
+#include "platform/twips.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/msgbox.h"
 
@@ -188,6 +190,11 @@ void frmLotteryManager::subSetLanguageCaptions()
     lblNewWeekNo->setCaption(res(26030));
     lblLastDate->setCaption(res(27110));
     lblNewDate->setCaption(res(27110));
+    // The row captions keep their designed width and widen to a longer text into the free room
+    // on their right.
+    for (auto [label, width] : {std::pair{lblLastWeekNo, 945}, std::pair{lblNewWeekNo, 975},
+                                std::pair{lblLastDate, 1140}, std::pair{lblNewDate, 1140}})
+        label->setWidth(std::max(width, twips::fromPixels(label->sizeHint().width() + 1)));
     cmdDelete->setCaption(res(11100));
     cmdAddDrawing->setCaption(res(11040));
     cmdClose->setCaption(res(11180));
@@ -314,8 +321,13 @@ QString frmLotteryManager::managerMessage(int entry) const
 void frmLotteryManager::cmdAddDrawing_Click()
 {
     const QString title = managerMessage(24);
-    const QDate date = dates::fromShortText(txtNewDate->text());
-    if (txtNewDate->text().isEmpty() || !date.isValid()) {
+    const dates::TypedDate typed =
+        dates::readTypedDate(txtNewDate->text(), dates::shortDateFormat(), QDate::currentDate().year());
+    const QDate date = typed.date;
+    if (!date.isValid()) {
+        // A typed text that is no date says why before the picker offers one.
+        if (const QString why = fncDateProblemText(txtNewDate->text(), typed, dates::shortDateFormat()); !why.isEmpty())
+            vbMsgBox(why, msgbox::kInformation, title);
         txtNewDate->setFocus(Qt::OtherFocusReason);
         cmdPickDate_Click();
         return;

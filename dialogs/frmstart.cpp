@@ -5,14 +5,17 @@
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
+#include "app/uilanguage.h"
 #include "app/ui/filetitle.h"
 #include "app/ui/programend.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmfilemanager.h"
+#include "platform/linebreaks.h"
 #include "platform/twips.h"
 #include "platform/ui/forms.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -84,37 +87,33 @@ void frmStart::subApplyFormColours()
 void frmStart::subSetLanguageCaptions()
 {
     setWindowTitle(res(10100));
-    if (gblnLotteryManagerOpen)
-        lblStatus->setCaption(QString());
-    else if (!gstrLastLotteryDbFile.isEmpty())
-        lblStatus->setCaption(fncFileTitle(gstrLastLotteryDbFile)
-                              + res(30140));
-    else
-        lblStatus->setCaption(res(30130));
+    statusName_.clear();
+    if (gblnLotteryManagerOpen) {
+        statusText_.clear();
+    } else if (!gstrLastLotteryDbFile.isEmpty()) {
+        statusName_ = fncFileTitle(gstrLastLotteryDbFile);
+        statusText_ = res(30140);
+    } else {
+        statusText_ = res(30130);
+    }
 
+    placeStatusLine();
     captionMenus(res);
     // The help window is found by its title in the language chosen here.
     subSetHelpNames();
 }
 
-void frmStart::mnuLanguageEnglish_Click()
-{
-    glngLanguage = 2;
-    tickLanguageItem(2);
-    subSetLanguageCaptions();
-}
+void frmStart::mnuLanguageEnglish_Click() { applyLanguage(2); }
 
-void frmStart::mnuLanguageFrench_Click()
-{
-    glngLanguage = 3;
-    tickLanguageItem(3);
-    subSetLanguageCaptions();
-}
+void frmStart::mnuLanguageFrench_Click() { applyLanguage(3); }
 
-void frmStart::mnuLanguageTurkish_Click()
+void frmStart::mnuLanguageTurkish_Click() { applyLanguage(1); }
+
+void frmStart::applyLanguage(int32_t digit)
 {
-    glngLanguage = 1;
-    tickLanguageItem(1);
+    glngLanguage = digit;
+    tickLanguageItem(digit);
+    subApplyQtTranslations();
     subSetLanguageCaptions();
 }
 
@@ -153,5 +152,23 @@ void frmStart::layoutClientArea()
     const int height = twips::fromPixels(client_->height());
     Line4->setPoints(0, 0, width, 0);
     shpPowerPanel->Move(120, 120, std::max(0, width - 240), std::max(0, height - 240));
-    lblStatus->Move(600, std::max(240, height / 3), std::max(0, width - 1200), 1800);
+    placeStatusLine();
+}
+
+void frmStart::placeStatusLine()
+{
+    // The status line is at least 1800 twips high and grows with its wrapped text; it stays
+    // within the panel, rising from a third of the height when the text needs the room.
+    const int width = twips::fromPixels(client_->width());
+    const int height = twips::fromPixels(client_->height());
+    const int lineWidth = std::max(0, width - 1200);
+    lblStatus->setCaption(statusName_ + statusText_);
+    // A lottery name wider than the line is shown breakable anywhere rather than standing out of
+    // the line at both ends.
+    if (QFontMetrics(lblStatus->font()).horizontalAdvance(statusName_) > twips::toPixels(lineWidth))
+        static_cast<QLabel *>(lblStatus)->setText(fncBreakableAnywhere(statusName_) + statusText_);
+    const int textHeight = twips::fromPixels(lblStatus->heightForWidth(twips::toPixels(lineWidth)));
+    const int lineHeight = std::max(1800, textHeight);
+    const int top = std::max(240, std::min(height / 3, height - 240 - lineHeight));
+    lblStatus->Move(600, top, lineWidth, lineHeight);
 }

@@ -49,9 +49,14 @@ protected:
 
 private:
     void Form_Load();
+    void applyLanguage(int32_t digit);
     void buildMenus();
     void layoutClientArea();
+    void placeStatusLine();
 
     QWidget *client_ = nullptr;
     int intHorzRes_ = 0;
+    // The status line: the lottery's name (when one is loading) and the text after it.
+    QString statusName_;
+    QString statusText_;
 };

@@ -2,7 +2,10 @@
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <QStringList>
 
 namespace dates {
 
@@ -10,24 +13,113 @@ namespace {
 const QDate kOleEpoch(1899, 12, 30);
 }
 
-QString shortDateFormat()
+QString numericDateFormat(const QLocale &locale)
 {
-    QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QLatin1String("yyyy"))) {
-        static const QRegularExpression years(QStringLiteral("y+"));
-        format.replace(years, QStringLiteral("yyyy"));
-    }
-    return format;
+    static const QString iso = QStringLiteral("yyyy-MM-dd");
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    static const QRegularExpression years(QStringLiteral("y+"));
+    format.replace(years, QStringLiteral("yyyy"));
+    // Only d, dd, M, MM and one yyyy, each once, between the separators the date box accepts.
+    static const QRegularExpression numeric(
+        QStringLiteral("^(d{1,2}|M{1,2}|yyyy)([-./])(d{1,2}|M{1,2}|yyyy)\\2(d{1,2}|M{1,2}|yyyy)$"));
+    const QRegularExpressionMatch match = numeric.match(format);
+    if (!match.hasMatch())
+        return iso;
+    QString letters;
+    for (int field : {1, 3, 4})
+        letters += match.captured(field).at(0);
+    std::sort(letters.begin(), letters.end());
+    return letters == QLatin1String("Mdy") ? format : iso;
 }
+
+QString shortDateFormat() { return numericDateFormat(QLocale()); }
 
 QString toShortText(const QDate &date)
 {
-    return QLocale().toString(date, shortDateFormat());
+    // The C locale writes the digits 0 to 9 whatever the user's locale writes.
+    return QLocale::c().toString(date, shortDateFormat());
 }
 
 QDate fromShortText(const QString &text)
 {
-    return QLocale().toDate(text.trimmed(), shortDateFormat());
+    return readTypedDate(text, shortDateFormat(), QDate::currentDate().year()).date;
+}
+
+int nearestYear(int twoDigits, int referenceYear)
+{
+    const int century = referenceYear - ((referenceYear % 100) + 100) % 100;
+    int best = century + twoDigits;
+    for (int candidate : {century - 100 + twoDigits, century + 100 + twoDigits}) {
+        const int distance = std::abs(candidate - referenceYear);
+        const int bestDistance = std::abs(best - referenceYear);
+        if (distance < bestDistance || (distance == bestDistance && candidate < best))
+            best = candidate;
+    }
+    return best;
+}
+
+TypedDate readTypedDate(const QString &text, const QString &format, int referenceYear)
+{
+    TypedDate result;
+    static const QRegularExpression separators(QStringLiteral("[-./]"));
+    const QString trimmed = text.trimmed();
+    if (QString(trimmed).remove(separators).trimmed().isEmpty())
+        return result;  // DateProblem::Empty
+
+    result.problem = DateProblem::NotADate;
+    const QStringList fields = trimmed.split(separators);
+    if (fields.size() != 3)
+        return result;
+    // The order of the fields is the order of the first d, M and y of the form.
+    QString order;
+    for (QChar c : format)
+        if ((c == u'd' || c == u'M' || c == u'y') && !order.contains(c))
+            order += c;
+    if (order.size() != 3)
+        return result;
+    int yearDigits = 0;
+    for (int i = 0; i < 3; ++i) {
+        const QString &field = fields[i];
+        if (field.isEmpty() || field.size() > 4)
+            return result;
+        for (QChar c : field)
+            if (c < u'0' || c > u'9')
+                return result;
+        const int value = field.toInt();
+        switch (order[i].unicode()) {
+        case 'd':
+            if (field.size() > 2)
+                return result;
+            result.day = value;
+            break;
+        case 'M':
+            if (field.size() > 2)
+                return result;
+            result.month = value;
+            break;
+        default:
+            if (field.size() == 3)
+                return result;
+            yearDigits = static_cast<int>(field.size());
+            result.year = value;
+            break;
+        }
+    }
+    if (yearDigits <= 2)
+        result.year = nearestYear(result.year, referenceYear);
+    if (result.year < 1)
+        return result;
+    if (result.month < 1 || result.month > 12) {
+        result.problem = DateProblem::NoSuchMonth;
+        return result;
+    }
+    if (result.day < 1 || result.day > QDate(result.year, result.month, 1).daysInMonth()) {
+        result.problem = DateProblem::NoSuchDay;
+        return result;
+    }
+    result.date = QDate(result.year, result.month, result.day);
+    result.problem = DateProblem::None;
+    return result;
 }
 
 QString toLongTimeText(const QTime &time)

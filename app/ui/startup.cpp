@@ -12,6 +12,7 @@
 #include "app/resstrings.h"
 #include "app/services.h"
 #include "app/settingsstore.h"
+#include "app/uilanguage.h"
 #include "boards/common/iboard.h"
 #include "dialogs/frmstart.h"
 #include "dialogs/startwindow.h"
@@ -42,6 +43,7 @@ bool Main()
 
     subSetAppPaths();
     subRestoreSettings();
+    subApplyQtTranslations();
     subSetHelpNames();
     subInitKeyNames();
     gobjRegistry->subStartMainWindow();

@@ -8,6 +8,7 @@
 #include "analysis/ui/clsanalysis.h"
 #include "app/boardsettings.h"
 #include "app/clsfilesystem.h"
+#include "app/uilanguage.h"
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
@@ -375,6 +376,7 @@ void BoardBase::applyLanguageItem(int32_t digit)
 {
     if (digit != 0)
         glngLanguage = digit;
+    subApplyQtTranslations();
     tickLanguageItem(digit);
     if (gobjLanguage)
         gobjLanguage->subApplyLanguageToBoard();

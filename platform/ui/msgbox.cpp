@@ -1,5 +1,7 @@
 #include "platform/ui/msgbox.h"
 
+#include "platform/linebreaks.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -30,7 +32,8 @@ int vbMsgBox(const QString &text, int style, const QString &title)
 
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
-    box.setText(text);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(fncKeepPathStartsWhole(text));
     switch (icon) {
     case 16: box.setIcon(QMessageBox::Critical); break;
     case 32: box.setIcon(QMessageBox::Question); break;

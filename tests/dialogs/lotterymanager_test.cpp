@@ -3,6 +3,7 @@
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
+#include "app/uilanguage.h"
 #include "app/ui/clsrecordfile.h"
 #include "dialogs/frmdatepicker.h"
 #include "dialogs/frmlotterymanager.h"
@@ -417,4 +418,76 @@ TEST_F(LotteryManager, DatePickerOkTakesTheCalendarDateAndCancelKeepsTheBox)
     });
     m->cmdPickDate_Click();
     EXPECT_EQ(opened, kNewestSampleDate);
+}
+
+TEST_F(LotteryManager, DatesAreShownAndTypedInOneNumericFormUnderEveryLocale)
+{
+    struct Case {
+        const char *locale;
+        const char *lastShown;                // 31 December 2025, the newest sample drawing
+        std::vector<const char *> typed;      // 1, 2, 3 ... January 2026, typed key by key
+    };
+    const Case cases[] = {
+        {"C", "2025-12-31", {"2026-01-01", "26-1-2", "2026.1.3"}},
+        {"en_US", "12/31/2025", {"1/1/2026", "1/2/26", "01/03/26"}},
+        {"tr_TR", "31.12.2025", {"1.01.2026", "2.1.26", "3/1/26"}},
+        {"fr_FR", "31/12/2025", {"01/01/2026", "2/1/26", "03-01-26"}},
+    };
+    const QLocale saved;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.locale);
+        QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
+        // Fresh sample databases for each locale.
+        SampleWorld samples;
+        samples.open(SampleWorld::kLotto);
+        gblnLotteryManagerOpen = true;
+        MessageBoxScript answers;
+        int day = 0;
+        for (const char *typed : c.typed) {
+            ++day;
+            frmLotteryManager *m = manager();
+            const QString expectedLast = day == 1 ? QString::fromLatin1(c.lastShown)
+                                                  : dates::toShortText(QDate(2026, 1, day - 1));
+            EXPECT_EQ(m->txtLastDate->text(), expectedLast);
+            fill(m, QString(), {"3", "8", "17", "25", "33", "40", "12"});
+            m->txtNewDate->setFocus();
+            QTest::keyClicks(m->txtNewDate, QString::fromLatin1(typed));
+            EXPECT_EQ(m->txtNewDate->text(), QString::fromLatin1(typed));  // the key filter lets every key through
+            EXPECT_EQ(m->txtNewDate->backColor(), 0xC0FFFFu) << typed;
+            expectShownAfresh([&] { m->cmdAddDrawing_Click(); }, [](frmLotteryManager *) {});
+            EXPECT_EQ(gobjLotteryDb->fncGetMaxWeekDate().value(), QDate(2026, 1, day)) << typed;
+        }
+        EXPECT_TRUE(answers.asked().empty());
+        DefaultInstance<frmLotteryManager>::unload();
+        deleteUnloadedWindows();
+    }
+    QLocale::setDefault(saved);
+}
+
+TEST_F(LotteryManager, AnImpossibleDateSaysWhyThenOpensThePicker)
+{
+    open(SampleWorld::kLotto);
+    const int32_t last = maxWeek();
+    MessageBoxScript answers;
+    frmLotteryManager *m = manager();
+    for (const char *typed : {"2/30/2026", "13/1/2026", "1/7"}) {
+        fill(m, QString::fromLatin1(typed), {"3", "8", "17", "25", "33", "40", "12"});
+        EXPECT_EQ(m->txtNewDate->backColor(), 0xFFFFFFu);
+        const size_t before = answers.asked().size();
+        bool picked = false;
+        whenModal<frmDatePicker>([&](frmDatePicker *picker) {
+            // The reason came first.
+            picked = answers.asked().size() == before + 1;
+            picker->cmdCancel->click();
+        });
+        m->cmdAddDrawing_Click();
+        EXPECT_TRUE(picked) << typed;
+        ASSERT_EQ(answers.asked().size(), before + 1) << typed;
+        const dates::TypedDate read = dates::readTypedDate(QString::fromLatin1(typed), QStringLiteral("M/d/yyyy"),
+                                                           QDate::currentDate().year());
+        EXPECT_EQ(answers.asked().back().text, fncDateProblemText(QString::fromLatin1(typed), read, QStringLiteral("M/d/yyyy")));
+        EXPECT_EQ(answers.asked().back().title, kTitle);
+        EXPECT_EQ(m->txtNewDate->text(), QString::fromLatin1(typed));
+    }
+    EXPECT_EQ(maxWeek(), last);
 }

@@ -11,7 +11,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QEventLoop>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -53,13 +52,17 @@ protected:
     }
     frmStart *load() { return DefaultInstance<frmStart>::get(); }
 
-    // Runs `action` inside an event loop and tells whether the program asked that loop to end.
+    // Runs `action` inside the application's event loop and tells whether the program asked it to
+    // end. The application's own loop (not a nested one) is used because ending it is then undone
+    // when it returns, so the later tests' modal dialogs still run.
     bool endsTheProgram(const std::function<void()> &action)
     {
-        QEventLoop loop;
-        QTimer::singleShot(0, &loop, action);
-        QTimer::singleShot(5000, &loop, [&] { loop.exit(99); });
-        return loop.exec() == 0;
+        QTimer::singleShot(0, qApp, action);
+        QTimer timeout;
+        timeout.setSingleShot(true);
+        QObject::connect(&timeout, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
+        timeout.start(5000);
+        return QCoreApplication::exec() == 0;
     }
 };
 

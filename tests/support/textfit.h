@@ -1,0 +1,17 @@
+#pragma once
+// Checks, without pictures, that the texts a window shows fit their widgets: each text is laid
+// out under its widget's font at its widget's width, as the widget lays it out, and compared with
+// the widget's size.
+
+#include <QString>
+#include <QStringList>
+
+class QFont;
+class QWidget;
+
+// One line per widget of `window` (itself included) whose text does not fit: visible labels,
+// buttons and text boxes holding text, and widgets reaching outside the window.
+QStringList clippedTexts(const QWidget *window);
+
+// The lines of `text` word-wrapped under `font` at `width` pixels.
+QStringList wrappedLines(const QString &text, const QFont &font, int width);
