@@ -10,7 +10,7 @@ GameShape GameShape::current()
     g.maxBallBONUS = glngMaxBallBONUS;
     g.picks = glngPicks;
     g.bonusCount = glngBonusCount;
-    g.digitGame = glngCfgHighestBall == 10;
+    g.digitGame = gLayout.digits();
     return g;
 }
 
@@ -23,6 +23,7 @@ void GameShape::makeCurrent() const
     glngBonusCount = bonusCount;
     glngCfgHighestBall = digitGame ? 10 : maxBall;
     glngCfgHighestBallBONUS = maxBallBONUS;
+    gLayout = GameLayout::of(*this);
 }
 
 GameShape GameShape::lotto(int32_t maxBall, int32_t picks, int32_t bonusCount)

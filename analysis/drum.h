@@ -5,6 +5,12 @@
 
 #include <cstdint>
 
+// The drums of a game, as an index: the main drum (the digits on digit games) and the second drum
+// of a two-drum game.
+enum class Drum { Main, Second };
+inline constexpr Drum kDrums[] = {Drum::Main, Drum::Second};
+constexpr int drumIndex(Drum drum) { return drum == Drum::Second ? 1 : 0; }
+
 enum class DrumKind {
     Main,    // the main numbers of a lotto game
     Second,  // the second-drum numbers of a two-drum game

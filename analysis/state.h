@@ -3,6 +3,7 @@
 // each drum, the board's option flags and the ticket. One instance of everything for the run.
 
 #include "analysis/ballarray.h"
+#include "analysis/gamelayout.h"
 #include "analysis/pool.h"
 #include "analysis/ticketgrid.h"
 
@@ -22,6 +23,9 @@ inline int32_t glngBonusCount = 0;
 inline int32_t glngReserved5 = 0;
 inline int32_t glngReserved8 = 0;
 inline QString gstrGameCode;           // "130".."180", "500".."710", "620", "2P410".."2P620"
+
+// The layout of the open game (set with the game shape, see GameShape::makeCurrent).
+inline GameLayout gLayout;
 
 // The game shape as the catalogue gives it.
 inline int32_t glngConfigLotteryId = 0;
@@ -98,8 +102,11 @@ struct DrumState {
     bool gblnHighlight = false;
 };
 
-inline DrumState gDrum;        // main drum (digits 0..9 on digit games)
-inline DrumState gDrumBONUS;   // second drum of two-drum games
+// The tables of each drum, indexed by Drum.
+inline std::array<DrumState, 2> gDrums;
+inline DrumState &gDrum = gDrums[0];       // main drum (digits 0..9 on digit games)
+inline DrumState &gDrumBONUS = gDrums[1];  // second drum of two-drum games
+inline DrumState &drumState(Drum drum) { return gDrums[static_cast<size_t>(drumIndex(drum))]; }
 
 // ---- Options and board state ----------------------------------------------------------------
 inline int32_t gintHotColdMode = 0;  // 0 hot, any other value cold

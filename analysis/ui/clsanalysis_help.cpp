@@ -67,7 +67,7 @@ void keepReachable(frmHelp *help)
 
 BoardReport reportOf(const BoardBase &board)
 {
-    const bool digit = glngCfgHighestBall == 10;
+    const bool digit = gLayout.digits();
     BoardReport r;
     r.lottery = board.staMain->panelText(3);
     r.compareWithGuess = gblnCompareWithGuess;

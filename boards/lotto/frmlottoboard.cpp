@@ -409,9 +409,8 @@ void frmLottoBoard::subDesignMarkers()
 
 void frmLottoBoard::subLayoutForGame()
 {
-    const int k = glngPicks;
-    subShowPositions(k + glngBonusCount, k);
-    subPlaceTotals(k);
+    subShowPositions();
+    subPlaceTotals();
     subPlaceBonusMarkers();
 }
 
