@@ -327,7 +327,15 @@ public:
     void subLoadTicketTextFile() override;
     // After subLoadTicketTextFile: the message for a ticket file that could not be read whole
     // (empty when it was read whole or did not exist).
-    QString ticketReadProblem() const { return ticketReadProblem_; }
+    QString ticketReadProblem() const override { return ticketReadProblem_; }
+    QStringList ticketLines() const override;
+    // IBoard: the analysis window, the drawing lists and the hit marks, the report.
+    std::optional<RecalcInputs> analysisWindow() override;
+    void showRecalculation() override;
+    bool listDrawings(const std::vector<QDate> &dates, int32_t total) override;
+    void resetGuessMarks() override;
+    void resetDrawingMarks() override;
+    std::optional<BoardReport> report() const override;
     void mnuFilePrintTicket_Click();
     void mnuFileExit_Click();
     void mnuTicketLoad_Click();

@@ -6,9 +6,9 @@
 
 #include "analysis/clslotterydb.h"
 #include "analysis/ui/clsanalysis.h"
-#include "analysis/ui/drumview.h"
 #include "app/resstrings.h"
 #include "app/services.h"
+#include "boards/common/drumview.h"
 #include "platform/dates.h"
 #include "platform/vb.h"
 
@@ -369,3 +369,52 @@ void BoardBase::cboPowerIntervalPct_Click(Drum drum)
 void BoardBase::lblHdrTotal_Click(int, Drum drum) { headerClick(*this, drum, Header::Total); }
 void BoardBase::lblHdrPowerPercent_Click(int, Drum drum) { headerClick(*this, drum, Header::PowerPercent); }
 void BoardBase::lblHdrLastPicked_Click(int, Drum drum) { headerClick(*this, drum, Header::LastPicked); }
+
+// ---- What the analysis service asks of the board ---------------------------------------------------
+
+std::optional<RecalcInputs> BoardBase::analysisWindow() { return recalcInputsFromBoard(*this); }
+
+void BoardBase::showRecalculation()
+{
+    const std::vector<DrumView> drums = DrumView::allOf(*this);
+    for (const DrumView &d : drums)
+        subCalculatePowerTable(d);
+    for (const DrumView &d : drums)
+        subFillPoolGrid(d);
+    for (const DrumView &d : drums)
+        selectIntervalPercent(d);
+}
+
+bool BoardBase::listDrawings(const std::vector<QDate> &dates, int32_t total)
+{
+    for (VbCombo *combo : {cboEndDrawing, cboStartDrawing, cboDrawingDate})
+        combo->clear();
+    for (int32_t i = 1; i <= total && static_cast<size_t>(i) < dates.size(); ++i) {
+        const int32_t week = total + 1 - i;
+        cboEndDrawing->addItem(QString::number(week), week);
+        cboStartDrawing->addItem(QString::number(week), week);
+        const QDate date = dates[static_cast<size_t>(i)];
+        cboDrawingDate->addItem(dates::toShortText(date), date);
+    }
+    return true;
+}
+
+namespace {
+
+// Takes the hit marks off the controls of the drawing positions of the game.
+template <class T>
+void resetMarks(const CtlArray<T> &controls)
+{
+    for (int p = gLayout.firstPosition; p <= gLayout.lastPosition; ++p) {
+        if (T *ctl = controls.at(p)) {
+            ctl->setForeColor(vbc::kWindowText);
+            ctl->setFontBold(false);
+        }
+    }
+}
+
+}  // namespace
+
+void BoardBase::resetGuessMarks() { resetMarks(txtGuess); }
+
+void BoardBase::resetDrawingMarks() { resetMarks(lblDrawingNumber); }

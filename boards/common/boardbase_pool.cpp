@@ -6,7 +6,7 @@
 #include "boards/common/boardbase_analysis.h"
 
 #include "analysis/pool.h"
-#include "analysis/ui/drumview.h"
+#include "boards/common/drumview.h"
 #include "app/resstrings.h"
 #include "platform/vb.h"
 

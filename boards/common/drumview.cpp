@@ -1,4 +1,4 @@
-#include "analysis/ui/drumview.h"
+#include "boards/common/drumview.h"
 
 #include "analysis/interval.h"
 #include "analysis/pool.h"
