@@ -7,7 +7,6 @@
 #include "app/clsregistry.h"
 #include "app/globals.h"
 #include "app/instancecheck.h"
-#include "app/keynames.h"
 #include "app/osname.h"
 #include "app/resstrings.h"
 #include "app/services.h"
@@ -43,7 +42,6 @@ bool Main()
     subSetAppPaths();
     subRestoreSettings();
     subSetHelpNames();
-    subInitKeyNames();
     gobjRegistry->subStartMainWindow();
     return true;
 }

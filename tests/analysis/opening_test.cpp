@@ -163,14 +163,16 @@ TEST_F(OpeningTest, SwitchingSavesTheBoardBeingLeftUnderItsOwnName)
     EXPECT_EQ(gDrum.garrPool.size(), 0);  // no drawing from another lottery's pool
     EXPECT_EQ(gDrum.glngPoolTotal, 0);
 
-    // Back to the one-drum lottery: the second-drum tables stay as they were.
+    // Back to the one-drum lottery: nothing of the two-drum lottery's state carries over.
     gDrumBONUS.garrExcluded[12] = 1;
     gblnMainPoolView = false;
+    garrTicketLines = QStringList{QStringLiteral("01- 1 2 3 4 5 6 7 (0)")};
     choose(kLotto);
     EXPECT_EQ(gstrGameCode, QStringLiteral("610"));
-    EXPECT_EQ(gDrumBONUS.garrExcluded.hi(), 12);
-    EXPECT_EQ(gDrumBONUS.garrExcluded[12], 1);
-    EXPECT_FALSE(gblnMainPoolView);
+    EXPECT_TRUE(gDrumBONUS.garrExcluded.empty());
+    EXPECT_TRUE(gblnMainPoolView);
+    EXPECT_TRUE(garrTicketLines.isEmpty());
+    EXPECT_EQ(gstrPreviousFileSuffix, QStringLiteral("SM02"));
     EXPECT_TRUE(QFile::exists(gstrAppFolder + QStringLiteral("Sample Two-Drum 5-50 + 2-12SM02")));
 }
 
