@@ -219,8 +219,9 @@ public:
     int32_t unloadEventCode() const;
 
 protected:
-    // Board-specific steps of the load routine. The game-matrix caption, first of all (default:
-    // the configured numbers drawn "/" the configured highest ball, 12 points, bold).
+    // Board-specific steps of the load routine. The game-matrix captions, first of all (default:
+    // the configured numbers drawn "/" the configured highest ball, 12 points, bold; with a second
+    // drum its tab the bonus count "/" its highest ball, 10 points).
     virtual void subShowGameMatrix();
     // The layout of the open game: positions in use, totals, markers (default: nothing).
     virtual void subLayoutForGame() {}

@@ -164,9 +164,15 @@ void BoardBase::Form_Unload()
 
 void BoardBase::subShowGameMatrix()
 {
-    main.lblGameMatrix->setCaption(QStringLiteral("%1/%2").arg(glngCfgNumbersDrawn).arg(glngCfgHighestBall));
-    main.lblGameMatrix->setFontSize(12);
-    main.lblGameMatrix->setFontBold(true);
+    // The numbers drawn from each drum "/" its highest number: "6/49", the second drum's "1/10".
+    for (Drum drum : gameDrums()) {
+        const bool second = drum == Drum::Second;
+        VbLabel *matrix = this->drum(drum).lblGameMatrix;
+        matrix->setCaption(second ? QStringLiteral("%1/%2").arg(glngCfgBonusCount).arg(glngCfgHighestBallBONUS)
+                                  : QStringLiteral("%1/%2").arg(glngCfgNumbersDrawn).arg(glngCfgHighestBall));
+        matrix->setFontSize(second ? 10 : 12);
+        matrix->setFontBold(!second);
+    }
 }
 
 void BoardBase::subApplyStoredLanguage()
