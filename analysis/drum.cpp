@@ -4,13 +4,14 @@
 
 GameShape GameShape::current()
 {
+    const GameLayout &l = gLayout;
     GameShape g;
-    g.firstBall = glngFirstBall;
-    g.maxBall = glngMaxBall;
-    g.maxBallBONUS = glngMaxBallBONUS;
-    g.picks = glngPicks;
-    g.bonusCount = glngBonusCount;
-    g.digitGame = gLayout.digits();
+    g.firstBall = l.firstPosition;
+    g.maxBall = l.highestMain;
+    g.maxBallBONUS = l.highestSecond;
+    g.picks = l.lastMainPosition;
+    g.bonusCount = l.bonusPositions();
+    g.digitGame = l.digits();
     return g;
 }
 

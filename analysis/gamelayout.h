@@ -26,6 +26,8 @@ struct GameLayout {
     static GameLayout of(const GameShape &game);
 
     int positionCount() const { return lastPosition - firstPosition + 1; }
+    // Positions after the main ones: bonus numbers, or the second drum's numbers.
+    int bonusPositions() const { return lastPosition - lastMainPosition; }
     bool digits() const { return family == BoardFamily::Digit; }
     bool twoDrums() const { return family == BoardFamily::TwoPool && highestSecond > 0; }
     // The drums the game draws from: the main drum, and the second drum on two-drum games.

@@ -134,7 +134,7 @@ void BoardBase::subResetColumnLabels()
 
 void BoardBase::subCompareWholeTicket()
 {
-    if (glngBonusCount == 0)
+    if (gLayout.bonusPositions() == 0)
         subCompareTicket();
     else
         subCompareTicketSamePoolBonus();
@@ -146,8 +146,8 @@ void BoardBase::subCompareTicket()
         lstTicket->clear();
         gblnTicketColumnSelected = false;
     }
-    const int K = glngPicks;
-    const int B = glngBonusCount;
+    const int K = gLayout.lastMainPosition;
+    const int B = gLayout.bonusPositions();
     const CompareNumbers numbers =
         gblnCompareWithGuess ? CompareNumbers::fromGuess(
                                    [this](int p) {

@@ -451,7 +451,7 @@ void frmLottoBoard::subPlaceBonusMarkers()
         for (int i : {0, 1, 3, 4})
             markers[i]->setVisible(true);
     };
-    const int k = glngPicks;
+    const int k = gLayout.lastMainPosition;
     if (oneBonus || twoBonus)
         mark(shpBonusMarkB, k + 1);
     if (twoBonus)
