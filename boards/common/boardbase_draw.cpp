@@ -146,8 +146,8 @@ void BoardBase::subCompareTicket()
         lstTicket->clear();
         gblnTicketColumnSelected = false;
     }
-    const int K = gLayout.lastMainPosition;
-    const int B = gLayout.bonusPositions();
+    const int K = glngPicks;
+    const int B = glngBonusCount;
     const CompareNumbers numbers =
         gblnCompareWithGuess ? CompareNumbers::fromGuess(
                                    [this](int p) {
