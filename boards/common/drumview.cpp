@@ -108,9 +108,8 @@ DrumView DrumView::of(BoardBase &board, Drum drum)
 std::vector<DrumView> DrumView::allOf(BoardBase &board)
 {
     std::vector<DrumView> drums;
-    for (Drum drum : board.boardDrums())
-        if (board.usesDrum(drum))
-            drums.push_back(of(board, drum));
+    for (Drum drum : board.gameDrums())
+        drums.push_back(of(board, drum));
     return drums;
 }
 
