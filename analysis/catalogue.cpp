@@ -1,5 +1,7 @@
 #include "analysis/catalogue.h"
 
+#include "analysis/gamelayout.h"
+
 #include "platform/vb.h"
 
 #include <QFile>
@@ -226,8 +228,12 @@ std::optional<GameCode> gameCodeFor(const GameConfigRecord &c)
     auto code = [](const char *prefix, int32_t k, int32_t b) {
         return QLatin1String(prefix) + QString::number(k) + QString::number(b) + u'0';
     };
-    if (n1 == 10 && n2 == 0 && b == 0 && k >= 3 && k <= 8)
-        return GameCode{BoardFamily::Digit, u'1' + QString::number(k) + u'0'};
+    const BoardFamily family = gameFamily(n1, n2);
+    if (family == BoardFamily::Digit) {
+        if (n2 == 0 && b == 0 && k >= 3 && k <= 8)
+            return GameCode{BoardFamily::Digit, u'1' + QString::number(k) + u'0'};
+        return std::nullopt;
+    }
     if (n1 < 11 || n1 > 56)
         return std::nullopt;
     using KB = std::array<int32_t, 2>;
@@ -245,7 +251,7 @@ std::optional<GameCode> gameCodeFor(const GameConfigRecord &c)
 
 GameShape gameShapeFor(const GameConfigRecord &c)
 {
-    if (c.highestBall == 10)
+    if (gameFamily(c.highestBall, c.highestBallBONUS) == BoardFamily::Digit)
         return GameShape::digits(c.numbersDrawn);
     return GameShape::twoDrum(c.highestBall, c.numbersDrawn, c.highestBallBONUS, c.bonusCount);
 }

@@ -450,8 +450,8 @@ DbValue<int32_t> clsLotteryDb::fncGetDrawingCount()
 
 bool clsLotteryDb::subInsertDrawing(int32_t weekNo, const QDate &drawDate, const std::array<int32_t, 8> &numbers)
 {
-    const bool digit = glngCfgHighestBall == 10;
-    const int32_t count = digit ? glngPicks + 1 : glngPicks + glngBonusCount;
+    const bool digit = gLayout.digits();
+    const int32_t count = gLayout.positionCount();
     const bool supported = digit ? (count >= 3 && count <= 8) : (count >= 5 && count <= 8);
     if (!supported)
         return fail(QStringLiteral("A game of %1 numbers per drawing has no row layout.").arg(count));

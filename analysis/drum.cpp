@@ -4,13 +4,14 @@
 
 GameShape GameShape::current()
 {
+    const GameLayout &l = gLayout;
     GameShape g;
-    g.firstBall = glngFirstBall;
-    g.maxBall = glngMaxBall;
-    g.maxBallBONUS = glngMaxBallBONUS;
-    g.picks = glngPicks;
-    g.bonusCount = glngBonusCount;
-    g.digitGame = glngCfgHighestBall == 10;
+    g.firstBall = l.firstPosition;
+    g.maxBall = l.highestMain;
+    g.maxBallBONUS = l.highestSecond;
+    g.picks = l.lastMainPosition;
+    g.bonusCount = l.bonusPositions();
+    g.digitGame = l.digits();
     return g;
 }
 
@@ -23,6 +24,7 @@ void GameShape::makeCurrent() const
     glngBonusCount = bonusCount;
     glngCfgHighestBall = digitGame ? 10 : maxBall;
     glngCfgHighestBallBONUS = maxBallBONUS;
+    gLayout = GameLayout::of(*this);
 }
 
 GameShape GameShape::lotto(int32_t maxBall, int32_t picks, int32_t bonusCount)

@@ -5,6 +5,12 @@
 
 #include <cstdint>
 
+// The drums of a game, as an index: the main drum (the digits on digit games) and the second drum
+// of a two-drum game.
+enum class Drum { Main, Second };
+inline constexpr Drum kDrums[] = {Drum::Main, Drum::Second};
+constexpr int drumIndex(Drum drum) { return drum == Drum::Second ? 1 : 0; }
+
 enum class DrumKind {
     Main,    // the main numbers of a lotto game
     Second,  // the second-drum numbers of a two-drum game
@@ -18,9 +24,9 @@ struct GameShape {
     int32_t maxBallBONUS = 0;   // glngMaxBallBONUS (0: no second drum)
     int32_t picks = 0;          // glngPicks (digit games: positions less 1)
     int32_t bonusCount = 0;     // glngBonusCount
-    bool digitGame = false;     // glngCfgHighestBall = 10
+    bool digitGame = false;     // a digit game (the family of the layout)
 
-    // The open lottery's shape, from the game configuration globals.
+    // The open lottery's shape, from the layout of its game.
     static GameShape current();
     // A single-drum lotto of `picks` numbers (and `bonusCount` bonus numbers) from 1..maxBall.
     static GameShape lotto(int32_t maxBall, int32_t picks, int32_t bonusCount = 0);

@@ -75,6 +75,10 @@ void sizeDrumTables(DrumState &drum, int32_t first, int32_t last)
 
 void commitLotteryOpening(const LotteryOpening &o)
 {
+    // Nothing of the lottery open before carries over but the file suffix it was saved under.
+    const QString previousFileSuffix = gstrFileSuffix;
+    resetOpenLottery();
+
     garrLotteryCatalogue = o.lotteries;
     garrGameConfigCatalogue = o.configs;
     garrCountryCatalogue = o.countries;
@@ -82,10 +86,9 @@ void commitLotteryOpening(const LotteryOpening &o)
     glngLotteryId = o.lottery.lotteryId;
     gstrLotteryName = o.lottery.lotteryName;
     gstrDatabaseFile = o.lottery.databaseFile;
-    gstrPreviousFileSuffix = gstrFileSuffix;
+    gstrPreviousFileSuffix = previousFileSuffix;
     gstrFileSuffix = o.lottery.fileSuffix;
     gstrNewFileSuffix = gstrFileSuffix;
-    glngCountryId = o.lottery.countryId;
 
     glngConfigLotteryId = o.config.lotteryId;
     gstrGameTitle = o.config.gameTitle;
@@ -108,8 +111,6 @@ void applyConfiguredGame()
 {
     const GameConfigRecord configured = configuredGame();
     gameShapeFor(configured).makeCurrent();
-    glngReserved5 = configured.reserved5;
-    glngReserved8 = configured.reserved8;
 
     sizeDrumTables(gDrum, glngFirstBall, glngMaxBall);
     gintHotColdMode = 0;

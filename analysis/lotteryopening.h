@@ -39,7 +39,8 @@ struct OpeningCheck {
 // its results database (in gstrLotteryDbsFolder) can be opened. Changes nothing.
 OpeningCheck prepareLotteryOpening(const QString &databaseFile);
 
-// Puts a checked opening into the program's state: the catalogue tables, the lottery, game
+// Puts a checked opening into the program's state: the open lottery's state replaced whole (the
+// file suffix of the lottery left kept as the previous one), the catalogue tables, the lottery, game
 // configuration and country globals (with the file-suffix copies), the game shape, the per-ball
 // tables of the main drum (and of the second drum when there is one) sized and cleared, the pool
 // and the other results of the last POWER emptied, and the board options and view flags reset.

@@ -1,6 +1,7 @@
 #include "analysis/samplelotteries.h"
 
 #include "analysis/clslotterydb.h"
+#include "analysis/gamelayout.h"
 
 #include <QDir>
 #include <QFile>
@@ -67,7 +68,8 @@ const std::vector<SampleLottery> &sampleLotteries()
 
 int numbersPerDrawing(const GameConfigRecord &config)
 {
-    return config.highestBall == 10 ? config.numbersDrawn : config.numbersDrawn + config.bonusCount;
+    const bool digit = gameFamily(config.highestBall, config.highestBallBONUS) == BoardFamily::Digit;
+    return digit ? config.numbersDrawn : config.numbersDrawn + config.bonusCount;
 }
 
 std::vector<QDate> drawingDates(Schedule schedule, const QDate &first, const QDate &last)
@@ -83,7 +85,7 @@ std::vector<QDate> drawingDates(Schedule schedule, const QDate &first, const QDa
 History makeDrawings(const GameConfigRecord &config, const std::vector<QDate> &dates, uint32_t seed)
 {
     std::mt19937 rng(seed);
-    const bool digit = config.highestBall == 10;
+    const bool digit = gameFamily(config.highestBall, config.highestBallBONUS) == BoardFamily::Digit;
     // A row has 8 number columns.
     const int32_t k = std::clamp(config.numbersDrawn, 0, 8);
     const int32_t b = std::clamp(config.bonusCount, 0, 8 - k);

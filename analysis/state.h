@@ -1,8 +1,10 @@
 #pragma once
-// The open lottery's state: its game configuration, its drawings window, the per-ball tables of
-// each drum, the board's option flags and the ticket. One instance of everything for the run.
+// The open lottery's state: its game configuration and layout, its drawings window, the per-ball
+// tables of each drum, the board's option flags and the ticket, held in one object that opening a
+// lottery replaces whole. The program's routines reach its parts under their global names.
 
 #include "analysis/ballarray.h"
+#include "analysis/gamelayout.h"
 #include "analysis/pool.h"
 #include "analysis/ticketgrid.h"
 
@@ -12,49 +14,6 @@
 #include <array>
 #include <cstdint>
 #include <vector>
-
-// ---- Game configuration of the open lottery -------------------------------------------------
-inline int32_t glngFirstBall = 1;      // 1, or 0 for digit games
-inline int32_t glngMaxBall = 0;        // highest main number (9 for digit games)
-inline int32_t glngMaxBallBONUS = 0;   // highest second-drum number, 0 for none
-inline int32_t glngPicks = 0;          // numbers per drawing; digit games: positions less 1
-inline int32_t glngBonusCount = 0;
-inline int32_t glngReserved5 = 0;
-inline int32_t glngReserved8 = 0;
-inline QString gstrGameCode;           // "130".."180", "500".."710", "620", "2P410".."2P620"
-
-// The game shape as the catalogue gives it.
-inline int32_t glngConfigLotteryId = 0;
-inline QString gstrGameTitle;
-inline int32_t glngCfgHighestBall = 0;
-inline int32_t glngCfgHighestBallBONUS = 0;
-inline int32_t glngCfgReserved5 = 0;
-inline int32_t glngCfgNumbersDrawn = 0;
-inline int32_t glngCfgBonusCount = 0;
-inline int32_t glngCfgReserved8 = 0;
-
-// The lottery and country rows of the open lottery.
-inline int32_t glngLotteryId = 0;
-inline QString gstrLotteryName;
-inline QString gstrDatabaseFile;
-inline QString gstrFileSuffix;
-inline QString gstrPreviousFileSuffix;
-inline QString gstrNewFileSuffix;
-inline QString gstrConfigFileSuffix;
-inline int32_t glngCountryId = 0;
-inline int32_t glngCountryRecordId = 0;
-inline QString gstrCountryName;
-
-// ---- Drawings and the analysis window -------------------------------------------------------
-// Drawing dates newest first at 1..glngTotalWeeks; element 0 is unused.
-inline std::vector<QDate> garrGameDates;
-inline int32_t glngTotalWeeks = 0;
-// The window of the last POWER run.
-inline int32_t glngStartWeek = 0;
-inline int32_t glngReferenceWeek = 0;
-inline QString gstrDrawDate;
-// The end drawing's numbers, positions 1..K+B (0..K on digit games).
-inline BallArray<int32_t> garrReferenceDrawing;
 
 // ---- Per-ball tables of one drum ------------------------------------------------------------
 // The main drum and the second drum share one layout; routines take the drum they work on.
@@ -98,36 +57,144 @@ struct DrumState {
     bool gblnHighlight = false;
 };
 
-inline DrumState gDrum;        // main drum (digits 0..9 on digit games)
-inline DrumState gDrumBONUS;   // second drum of two-drum games
+// ---- The open lottery ---------------------------------------------------------------------------
+struct OpenLottery {
+    // ---- Game configuration of the open lottery -------------------------------------------------
+    int32_t glngFirstBall = 1;      // 1, or 0 for digit games
+    int32_t glngMaxBall = 0;        // highest main number (9 for digit games)
+    int32_t glngMaxBallBONUS = 0;   // highest second-drum number, 0 for none
+    int32_t glngPicks = 0;          // numbers per drawing; digit games: positions less 1
+    int32_t glngBonusCount = 0;
+    QString gstrGameCode;           // "130".."180", "500".."710", "620", "2P410".."2P620"
 
-// ---- Options and board state ----------------------------------------------------------------
-inline int32_t gintHotColdMode = 0;  // 0 hot, any other value cold
-inline bool gblnPowerIncrease = false;
-inline bool gblnEqualChance = false;
-inline bool gblnGuaranteeNumbers = false;
-inline bool gblnCompareWithGuess = false;
-inline bool gblnIncrementalTicket = false;
-inline bool gblnBoardInitialised = false;
-inline bool gblnMainPoolView = true;
-inline bool gblnSkipDraw = false;
-inline bool gblnTicketColumnSelected = false;
-inline bool gblnAllExcluded = false;
+    // The layout of the open game (set with the game shape, see GameShape::makeCurrent).
+    GameLayout gLayout;
 
-// ---- The ticket -----------------------------------------------------------------------------
-inline TicketGrid garrTicketGrid;
-// The list line of grid row r stands at index r - 1.
-inline QStringList garrTicketLines;
-inline int32_t glngColumnsBefore = 0;
-inline int32_t glngColumnsTarget = 0;
-inline int32_t glngColumnsMade = 0;
-inline int32_t glngGridRow = 0;
-inline int32_t glngGridSize = 0;
-// The last comparison: the line of the last column built (or of the column selected), the grid's
-// cells (columns x K) and the columns without a main hit.
-inline QString gstrTicketLine;
-inline int64_t glngTicketCells = 0;
-inline int64_t glngZeroHitColumns = 0;
+    // The game shape as the catalogue gives it.
+    int32_t glngConfigLotteryId = 0;
+    QString gstrGameTitle;
+    int32_t glngCfgHighestBall = 0;
+    int32_t glngCfgHighestBallBONUS = 0;
+    int32_t glngCfgReserved5 = 0;
+    int32_t glngCfgNumbersDrawn = 0;
+    int32_t glngCfgBonusCount = 0;
+    int32_t glngCfgReserved8 = 0;
+
+    // The lottery and country rows of the open lottery.
+    int32_t glngLotteryId = 0;
+    QString gstrLotteryName;
+    QString gstrDatabaseFile;
+    QString gstrFileSuffix;
+    QString gstrPreviousFileSuffix;
+    QString gstrNewFileSuffix;
+    QString gstrConfigFileSuffix;
+    int32_t glngCountryRecordId = 0;
+    QString gstrCountryName;
+
+    // ---- Drawings and the analysis window -------------------------------------------------------
+    // Drawing dates newest first at 1..glngTotalWeeks; element 0 is unused.
+    std::vector<QDate> garrGameDates;
+    int32_t glngTotalWeeks = 0;
+    // The window of the last POWER run.
+    int32_t glngStartWeek = 0;
+    int32_t glngReferenceWeek = 0;
+    QString gstrDrawDate;
+    // The end drawing's numbers, positions 1..K+B (0..K on digit games).
+    BallArray<int32_t> garrReferenceDrawing;
+
+    // ---- Per-ball tables of each drum, indexed by Drum --------------------------------------
+    std::array<DrumState, 2> gDrums;
+
+    // ---- Options and board state ----------------------------------------------------------------
+    int32_t gintHotColdMode = 0;  // 0 hot, any other value cold
+    bool gblnPowerIncrease = false;
+    bool gblnEqualChance = false;
+    bool gblnGuaranteeNumbers = false;
+    bool gblnCompareWithGuess = false;
+    bool gblnIncrementalTicket = false;
+    bool gblnBoardInitialised = false;
+    bool gblnMainPoolView = true;
+    bool gblnSkipDraw = false;
+    bool gblnTicketColumnSelected = false;
+    bool gblnAllExcluded = false;
+
+    // ---- The ticket -----------------------------------------------------------------------------
+    TicketGrid garrTicketGrid;
+    // The list line of grid row r stands at index r - 1.
+    QStringList garrTicketLines;
+    int32_t glngColumnsBefore = 0;
+    int32_t glngColumnsTarget = 0;
+    int32_t glngColumnsMade = 0;
+    int32_t glngGridRow = 0;
+    int32_t glngGridSize = 0;
+    // The last comparison: the line of the last column built (or of the column selected), the grid's
+    // cells (columns x K) and the columns without a main hit.
+    QString gstrTicketLine;
+    int64_t glngTicketCells = 0;
+    int64_t glngZeroHitColumns = 0;
+};
+
+inline OpenLottery gOpenLottery;
+
+// Replaces the open lottery's state with that of no lottery.
+inline void resetOpenLottery() { gOpenLottery = OpenLottery{}; }
+
+inline int32_t &glngFirstBall = gOpenLottery.glngFirstBall;
+inline int32_t &glngMaxBall = gOpenLottery.glngMaxBall;
+inline int32_t &glngMaxBallBONUS = gOpenLottery.glngMaxBallBONUS;
+inline int32_t &glngPicks = gOpenLottery.glngPicks;
+inline int32_t &glngBonusCount = gOpenLottery.glngBonusCount;
+inline QString &gstrGameCode = gOpenLottery.gstrGameCode;
+inline GameLayout &gLayout = gOpenLottery.gLayout;
+inline int32_t &glngConfigLotteryId = gOpenLottery.glngConfigLotteryId;
+inline QString &gstrGameTitle = gOpenLottery.gstrGameTitle;
+inline int32_t &glngCfgHighestBall = gOpenLottery.glngCfgHighestBall;
+inline int32_t &glngCfgHighestBallBONUS = gOpenLottery.glngCfgHighestBallBONUS;
+inline int32_t &glngCfgReserved5 = gOpenLottery.glngCfgReserved5;
+inline int32_t &glngCfgNumbersDrawn = gOpenLottery.glngCfgNumbersDrawn;
+inline int32_t &glngCfgBonusCount = gOpenLottery.glngCfgBonusCount;
+inline int32_t &glngCfgReserved8 = gOpenLottery.glngCfgReserved8;
+inline int32_t &glngLotteryId = gOpenLottery.glngLotteryId;
+inline QString &gstrLotteryName = gOpenLottery.gstrLotteryName;
+inline QString &gstrDatabaseFile = gOpenLottery.gstrDatabaseFile;
+inline QString &gstrFileSuffix = gOpenLottery.gstrFileSuffix;
+inline QString &gstrPreviousFileSuffix = gOpenLottery.gstrPreviousFileSuffix;
+inline QString &gstrNewFileSuffix = gOpenLottery.gstrNewFileSuffix;
+inline QString &gstrConfigFileSuffix = gOpenLottery.gstrConfigFileSuffix;
+inline int32_t &glngCountryRecordId = gOpenLottery.glngCountryRecordId;
+inline QString &gstrCountryName = gOpenLottery.gstrCountryName;
+inline std::vector<QDate> &garrGameDates = gOpenLottery.garrGameDates;
+inline int32_t &glngTotalWeeks = gOpenLottery.glngTotalWeeks;
+inline int32_t &glngStartWeek = gOpenLottery.glngStartWeek;
+inline int32_t &glngReferenceWeek = gOpenLottery.glngReferenceWeek;
+inline QString &gstrDrawDate = gOpenLottery.gstrDrawDate;
+inline BallArray<int32_t> &garrReferenceDrawing = gOpenLottery.garrReferenceDrawing;
+inline int32_t &gintHotColdMode = gOpenLottery.gintHotColdMode;
+inline bool &gblnPowerIncrease = gOpenLottery.gblnPowerIncrease;
+inline bool &gblnEqualChance = gOpenLottery.gblnEqualChance;
+inline bool &gblnGuaranteeNumbers = gOpenLottery.gblnGuaranteeNumbers;
+inline bool &gblnCompareWithGuess = gOpenLottery.gblnCompareWithGuess;
+inline bool &gblnIncrementalTicket = gOpenLottery.gblnIncrementalTicket;
+inline bool &gblnBoardInitialised = gOpenLottery.gblnBoardInitialised;
+inline bool &gblnMainPoolView = gOpenLottery.gblnMainPoolView;
+inline bool &gblnSkipDraw = gOpenLottery.gblnSkipDraw;
+inline bool &gblnTicketColumnSelected = gOpenLottery.gblnTicketColumnSelected;
+inline bool &gblnAllExcluded = gOpenLottery.gblnAllExcluded;
+inline TicketGrid &garrTicketGrid = gOpenLottery.garrTicketGrid;
+inline QStringList &garrTicketLines = gOpenLottery.garrTicketLines;
+inline int32_t &glngColumnsBefore = gOpenLottery.glngColumnsBefore;
+inline int32_t &glngColumnsTarget = gOpenLottery.glngColumnsTarget;
+inline int32_t &glngColumnsMade = gOpenLottery.glngColumnsMade;
+inline int32_t &glngGridRow = gOpenLottery.glngGridRow;
+inline int32_t &glngGridSize = gOpenLottery.glngGridSize;
+inline QString &gstrTicketLine = gOpenLottery.gstrTicketLine;
+inline int64_t &glngTicketCells = gOpenLottery.glngTicketCells;
+inline int64_t &glngZeroHitColumns = gOpenLottery.glngZeroHitColumns;
+inline std::array<DrumState, 2> &gDrums = gOpenLottery.gDrums;
+inline DrumState &gDrum = gOpenLottery.gDrums[0];       // main drum (digits 0..9 on digit games)
+inline DrumState &gDrumBONUS = gOpenLottery.gDrums[1];  // second drum of two-drum games
+inline DrumState &drumState(Drum drum) { return gDrums[static_cast<size_t>(drumIndex(drum))]; }
+
 inline constexpr int32_t kMaxTicketColumns = 32000;
 
 // Tooltips and lottery-management messages of the current language, entries 0..30: empty texts

@@ -90,18 +90,11 @@ TicketRead readTicket(QIODevice &device, const TicketShape &shape)
 TicketShape TicketShape::current()
 {
     TicketShape shape;
-    if (glngCfgHighestBall == 10) {
-        shape.firstPosition = 0;
-        shape.lastPosition = glngPicks;
-        shape.lastMainPosition = glngPicks;
-        shape.highestMain = 9;
-        return shape;
-    }
-    shape.firstPosition = 1;
-    shape.lastMainPosition = glngPicks;
-    shape.lastPosition = glngMaxBallBONUS > 0 ? glngPicks + glngBonusCount : glngPicks;
-    shape.highestMain = glngMaxBall;
-    shape.highestSecond = glngMaxBallBONUS;
+    shape.firstPosition = gLayout.firstPosition;
+    shape.lastPosition = gLayout.lastGuaranteePosition();
+    shape.lastMainPosition = gLayout.lastMainPosition;
+    shape.highestMain = gLayout.highestMain;
+    shape.highestSecond = gLayout.highestSecond;
     return shape;
 }
 

@@ -12,12 +12,13 @@
 
 RecordShape RecordShape::current()
 {
+    const GameLayout &l = gLayout;
     RecordShape s;
-    s.digit = glngCfgHighestBall == 10;
-    s.picks = glngPicks;
-    s.bonusCount = glngBonusCount;
-    s.maxBall = glngMaxBall;
-    s.maxBallBONUS = glngMaxBallBONUS;
+    s.digit = l.digits();
+    s.picks = l.lastMainPosition;
+    s.bonusCount = l.lastPosition - l.lastMainPosition;
+    s.maxBall = l.highestMain;
+    s.maxBallBONUS = l.highestSecond;
     return s;
 }
 

@@ -11,7 +11,7 @@
 #include "app/ui/clsrecordfile.h"
 #include "app/ui/filetitle.h"
 #include "app/ui/programmessage.h"
-#include "boards/common/boardbase.h"
+#include "boards/common/iboard.h"
 #include "dialogs/startwindow.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/screen.h"
@@ -274,8 +274,8 @@ void frmFileManager::loadTicket(const QString &name)
     if (currentBoard() != board)
         return;
     board->subLoadTicketTextFile();
-    if (const BoardBase *shown = boardInFront(); shown && !shown->ticketReadProblem().isEmpty())
-        vbMsgBox(shown->ticketReadProblem(), msgbox::kInformation, title(8));
+    if (const QString problem = board->ticketReadProblem(); !problem.isEmpty())
+        vbMsgBox(problem, msgbox::kInformation, title(8));
 }
 
 void frmFileManager::cmdSave_Click()
@@ -298,7 +298,7 @@ bool frmFileManager::subWriteTicketFile()
 {
     const QString name = txtName->text();
     const QString previousName = gstrTicketName;
-    const BoardBase *board = boardInFront();
+    const IBoard *board = currentBoard();
     auto fail = [&] {
         gstrTicketName = previousName;
         vbMsgBox(res(48000).arg(name, QDir::toNativeSeparators(gstrFileDialogFolder)), msgbox::kInformation,
@@ -324,7 +324,7 @@ bool frmFileManager::subWriteTicketFile()
         restoreFile(recordPath, oldRecord);
         return fail();
     }
-    if (!writeWhole(textPath, fncTicketFileBytes(board->lstTicket->lines()))) {
+    if (!writeWhole(textPath, fncTicketFileBytes(board->ticketLines()))) {
         restoreFile(recordPath, oldRecord);
         return fail();
     }

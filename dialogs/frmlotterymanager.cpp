@@ -26,7 +26,7 @@ constexpr uint32_t kValid = 0xC0FFFF;
 constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kMarker = 0x0000C0;
 
-bool isDigitGame() { return glngCfgHighestBall == 10; }
+bool isDigitGame() { return gLayout.digits(); }
 
 VbShape *makeMarker(QWidget *parent, int left, int top)
 {
@@ -202,7 +202,7 @@ void frmLotteryManager::subSetLanguageCaptions()
 
 int frmLotteryManager::boxCount() const
 {
-    const int count = isDigitGame() ? glngPicks + 1 : glngPicks + glngBonusCount;
+    const int count = gLayout.positionCount();
     return std::clamp(count, 0, 8);
 }
 

@@ -20,8 +20,8 @@ public:
     void subReopenCurrentLottery();
 
     // ---- POWER and the drawing lists ----------------------------------------------------------
-    // These work on the board in front (boardInFront()) and do nothing without one. The tables of
-    // each drum are put on the board by the routines of drumview.h.
+    // These work on the board in front through its interface (iboard.h) and do nothing without
+    // one; the board puts the tables of each drum on its controls.
 
     // POWER: the analysis of the window in the drawing combos recomputed and shown (power
     // tables, pool grids, power intervals of every drum of the game). False, with the tables as

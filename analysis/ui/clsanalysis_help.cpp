@@ -9,7 +9,7 @@
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/ui/programmessage.h"
-#include "boards/common/boardbase.h"
+#include "boards/common/iboard.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/msgbox.h"
 
@@ -63,32 +63,6 @@ void keepReachable(frmHelp *help)
         if (shown)
             help->show();
     });
-}
-
-BoardReport reportOf(const BoardBase &board)
-{
-    const bool digit = glngCfgHighestBall == 10;
-    BoardReport r;
-    r.lottery = board.staMain->panelText(3);
-    r.compareWithGuess = gblnCompareWithGuess;
-    r.guessSource = board.txtGuessSource->text();
-    r.drawingDate = board.cboDrawingDate->text();
-    r.endDrawing = board.cboEndDrawing->text();
-    const int first = digit ? 0 : 1;
-    const int last = digit ? glngPicks : glngPicks + glngBonusCount;
-    for (int p = first; p <= last; ++p) {
-        if (gblnCompareWithGuess) {
-            const VbTextBox *box = board.txtGuess.at(p);
-            r.numbers << (box ? box->text() : QString());
-        } else {
-            const VbLabel *label = board.lblDrawingNumber.at(p);
-            r.numbers << (label ? label->caption() : QString());
-        }
-    }
-    for (int i = 0; i <= (digit ? 0 : 1); ++i)
-        r.results << board.txtResults[i]->text();
-    r.ticketLines = board.lstTicket->lines();
-    return r;
 }
 
 // The report in a new temporary text file, kept for the editor; empty when it cannot be written.
@@ -160,10 +134,11 @@ void clsAnalysis::subShowHelp()
 
 void clsAnalysis::subExportReportToNotepad()
 {
-    const BoardBase *board = boardInFront();
-    if (!board)
+    const IBoard *board = currentBoard();
+    const std::optional<BoardReport> report = board ? board->report() : std::nullopt;
+    if (!report)
         return;
-    const QString text = fncBoardReportText(reportOf(*board));
+    const QString text = fncBoardReportText(*report);
     QGuiApplication::clipboard()->setText(text);
 
     const QFileInfo editor(gstrNotepadPath);

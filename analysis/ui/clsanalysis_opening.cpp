@@ -74,17 +74,27 @@ void failOpening(const QString &text, const QString &databaseFile)
     showStartWindowInFront();
 }
 
+// The board of a checked lottery, made before anything changes: a lottery whose family has no board
+// is refused like any other that cannot open (nothing when refused).
+IBoard *makeBoardFor(const OpeningCheck &check, const QString &databaseFile)
+{
+    IBoard *board = createBoard(check.opening.gameCode.family);
+    if (!board) {
+        OpeningCheck refused = check;
+        refused.problem = OpeningProblem::NoBoard;
+        failOpening(problemText(refused, databaseFile), databaseFile);
+    }
+    return board;
+}
+
 // Shows the start window while the checked lottery becomes the open one, then its board.
-void showCheckedLottery(clsAnalysis &analysis, const LotteryOpening &opening)
+void showCheckedLottery(const LotteryOpening &opening, IBoard *board)
 {
     showStartWindow();
     doEvents();
     commitLotteryOpening(opening);
-    if (!analysis.subSetGameCodeAndBoard()) {
-        failOpening(res(46050).arg(fncFileTitle(gstrLotteryDbFile)), gstrLotteryDbFile);
-        return;
-    }
-    IBoard *board = currentBoard();
+    gfrmCurrentBoard = board->window();
+    gstrGameCode = opening.gameCode.code;
     board->showBoard();
     // The board's load may have given up and unloaded it again.
     if (currentBoard() == board)
@@ -116,6 +126,9 @@ void clsAnalysis::subOpenSelectedLottery()
         failOpening(problemText(check, choice), choice);
         return;
     }
+    IBoard *board = makeBoardFor(check, choice);
+    if (!board)
+        return;
     if (!startUp && openBoard && !last.isEmpty()) {
         // The lottery being left keeps its settings, written from its board still on screen
         // under its own name and file suffix.
@@ -129,7 +142,7 @@ void clsAnalysis::subOpenSelectedLottery()
         unloadWindowInFront();
         doEvents();
     }
-    showCheckedLottery(*this, check.opening);
+    showCheckedLottery(check.opening, board);
 }
 
 bool clsAnalysis::subSetGameCodeAndBoard()
@@ -157,7 +170,10 @@ void clsAnalysis::subReopenCurrentLottery()
         failOpening(problemText(check, lottery), lottery);
         return;
     }
+    IBoard *board = makeBoardFor(check, lottery);
+    if (!board)
+        return;
     unloadWindowInFront();
     doEvents();
-    showCheckedLottery(*this, check.opening);
+    showCheckedLottery(check.opening, board);
 }

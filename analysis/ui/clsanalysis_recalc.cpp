@@ -5,13 +5,12 @@
 
 #include "analysis/clslotterydb.h"
 #include "analysis/enginemessages.h"
-#include "analysis/ui/drumview.h"
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
 #include "app/ui/filetitle.h"
 #include "app/ui/programmessage.h"
-#include "boards/common/boardbase.h"
+#include "boards/common/iboard.h"
 #include "platform/dates.h"
 #include "platform/ui/msgbox.h"
 
@@ -26,33 +25,20 @@ void reportUnreadableDatabase()
     fncProgramMessage(res(46060).arg(fncFileTitle(gstrLotteryDbFile)));
 }
 
-// Takes the hit marks off the controls of the drawing positions in use: the main and bonus
-// numbers (1..K+B), or the digit positions (0..K).
-template <class T>
-void resetMarks(const CtlArray<T> &controls)
-{
-    for (int p = glngFirstBall; p <= glngPicks + glngBonusCount; ++p) {
-        if (T *ctl = controls.at(p)) {
-            ctl->setForeColor(vbc::kWindowText);
-            ctl->setFontBold(false);
-        }
-    }
-}
-
 }  // namespace
 
 bool clsAnalysis::subRecalculateAll()
 {
-    BoardBase *board = boardInFront();
-    if (!board || !gobjLotteryDb)
+    IBoard *board = currentBoard();
+    const std::optional<RecalcInputs> in = board ? board->analysisWindow() : std::nullopt;
+    if (!in || !gobjLotteryDb)
         return false;
     const std::optional<History> history = gobjLotteryDb->fncLoadHistory();
     if (!history) {
         reportUnreadableDatabase();
         return false;
     }
-    const RecalcInputs in = recalcInputsFromBoard(*board);
-    const WindowCheck check = recalculateAll(*history, in);
+    const WindowCheck check = recalculateAll(*history, *in);
     if (check.refused()) {
         fncProgramMessage(windowRefusalText(check));
         return false;
@@ -62,13 +48,7 @@ bool clsAnalysis::subRecalculateAll()
         fncProgramMessage(windowWarningText(check));
     }
 
-    const std::vector<DrumView> drums = DrumView::allOf(*board);
-    for (const DrumView &d : drums)
-        subCalculatePowerTable(d);
-    for (const DrumView &d : drums)
-        subFillPoolGrid(d);
-    for (const DrumView &d : drums)
-        selectIntervalPercent(d);
+    board->showRecalculation();
     return true;
 }
 
@@ -76,7 +56,7 @@ bool clsAnalysis::fncTotalWeekNumberAndAllGameDates()
 {
     if (gblnBoardInitialised)
         return true;
-    BoardBase *board = boardInFront();
+    IBoard *board = currentBoard();
     if (!board || !gobjLotteryDb)
         return false;
     const auto dates = gobjLotteryDb->fncGetAllGameDates();
@@ -85,27 +65,17 @@ bool clsAnalysis::fncTotalWeekNumberAndAllGameDates()
         return false;
     }
     garrGameDates = *dates;
-    const int32_t total = glngTotalWeeks;
-    for (VbCombo *combo : {board->cboEndDrawing, board->cboStartDrawing, board->cboDrawingDate})
-        combo->clear();
-    for (int32_t i = 1; i <= total && static_cast<size_t>(i) < garrGameDates.size(); ++i) {
-        const int32_t week = total + 1 - i;
-        board->cboEndDrawing->addItem(QString::number(week), week);
-        board->cboStartDrawing->addItem(QString::number(week), week);
-        const QDate date = garrGameDates[static_cast<size_t>(i)];
-        board->cboDrawingDate->addItem(dates::toShortText(date), date);
-    }
-    return true;
+    return board->listDrawings(garrGameDates, glngTotalWeeks);
 }
 
 void clsAnalysis::subResetColorOfDrawingNumbers()
 {
-    if (BoardBase *board = boardInFront())
-        resetMarks(board->txtGuess);
+    if (IBoard *board = currentBoard())
+        board->resetGuessMarks();
 }
 
 void clsAnalysis::fncResetCOLORofSelectedWeekNumbers()
 {
-    if (BoardBase *board = boardInFront())
-        resetMarks(board->lblDrawingNumber);
+    if (IBoard *board = currentBoard())
+        board->resetDrawingMarks();
 }

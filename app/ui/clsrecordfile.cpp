@@ -21,7 +21,7 @@ RecordShape digitShape()
     return shape;
 }
 
-bool isDigitGame() { return glngCfgHighestBall == 10; }
+bool isDigitGame() { return gLayout.digits(); }
 
 // Copies the elements both arrays have.
 void copyOver(BallArray<int32_t> &to, const BallArray<int32_t> &from)

@@ -7,7 +7,6 @@
 #include "app/clsregistry.h"
 #include "app/globals.h"
 #include "app/instancecheck.h"
-#include "app/keynames.h"
 #include "app/osname.h"
 #include "app/resstrings.h"
 #include "app/services.h"
@@ -45,7 +44,6 @@ bool Main()
     subRestoreSettings();
     subApplyQtTranslations();
     subSetHelpNames();
-    subInitKeyNames();
     gobjRegistry->subStartMainWindow();
     return true;
 }

@@ -43,8 +43,10 @@ BoardBase::BoardBase(BoardFamily family, QWidget *parent) : QMainWindow(parent),
 
 BoardBase::~BoardBase() = default;
 
-void BoardBase::createDrumControls(DrumControls &drum, bool second)
+void BoardBase::createDrumControls(Drum which)
 {
+    DrumControls &drum = this->drum(which);
+    const bool second = which == Drum::Second;
     // Row templates: 0 and 29 (the first row of each table half); the digit board has one half.
     const std::vector<int> templates = family_ == BoardFamily::Digit ? std::vector<int>{0} : std::vector<int>{0, 29};
 
@@ -102,11 +104,10 @@ void BoardBase::createControls()
     fraTicketAndGuess = make<VbFrame>(form);
     fraDrawingResults = make<VbFrame>(form);
 
-    createDrumControls(main, false);
-    if (hasSecondDrum()) {
-        createDrumControls(bonus, true);
+    for (Drum drum : boardDrums())
+        createDrumControls(drum);
+    if (hasSecondDrum())
         shpGameMatrixFrameBONUS = make<VbShape>(fraDrawings);
-    }
 
     const int first = firstPosition();
     const int last = lastPosition();

@@ -10,6 +10,7 @@
 // `bonus` for the second drum of the two-pool board (the controls that carry the suffix BONUS).
 // Controls a board does not have stay nullptr (or absent from their array).
 
+#include "analysis/drum.h"
 #include "boards/common/iboard.h"
 #include "dialogs/programmenus.h"
 #include "platform/ui/controls.h"
@@ -19,6 +20,7 @@
 
 #include <QMainWindow>
 #include <map>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -168,7 +170,15 @@ public:
 
 
     // The drum's controls: `main`, or `bonus` for the second drum.
-    DrumControls &drum(bool second) { return second ? bonus : main; }
+    DrumControls &drum(Drum d) { return d == Drum::Second ? bonus : main; }
+    const DrumControls &drum(Drum d) const { return d == Drum::Second ? bonus : main; }
+    // The drums whose controls the board has: the main drum, and the second drum on the two-pool
+    // board.
+    std::vector<Drum> boardDrums() const;
+    // The drum is on the board and the open game draws from it.
+    bool usesDrum(Drum d) const { return d == Drum::Main || usesSecondDrum(); }
+    // The drums of the open game that the board shows.
+    std::vector<Drum> gameDrums() const;
 
     // ---- Window, start-up, colours, language menus, option flags ---------------------------
     void wireWindowHandlers();
@@ -197,11 +207,11 @@ public:
     void mnuLanguageFrench_Click();
     void mnuLanguageTurkish_Click();
 
-    // Option boxes: copy the state into their global and word the tool tip after it.
+    // Option boxes: copy the state into their global and word the tool tip after it. The
+    // handlers of a drum's controls take the drum (the main drum when none is named).
     void chkGuaranteeNumbers_Click();
     void chkCompareWithGuess_Click();
-    void chkPowerInterval_Click();
-    void chkPowerIntervalBONUS_Click();
+    void chkPowerInterval_Click(Drum drum = Drum::Main);
 
     // The screen width in pixels read by the load routine.
     int horizontalResolution() const { return intHorzRes_; }
@@ -209,8 +219,9 @@ public:
     int32_t unloadEventCode() const;
 
 protected:
-    // Board-specific steps of the load routine. The game-matrix caption, first of all (default:
-    // the configured numbers drawn "/" the configured highest ball, 12 points, bold).
+    // Board-specific steps of the load routine. The game-matrix captions, first of all (default:
+    // the configured numbers drawn "/" the configured highest ball, 12 points, bold; with a second
+    // drum its tab the bonus count "/" its highest ball, 10 points).
     virtual void subShowGameMatrix();
     // The layout of the open game: positions in use, totals, markers (default: nothing).
     virtual void subLayoutForGame() {}
@@ -221,12 +232,13 @@ protected:
     virtual void subRefreshPoolsAtLoad();
 
     // Shared layout helpers for the boards' own layout step.
-    // Enables and shows the position elements from 4 (1-based boards) up to `lastNumber` for
-    // the drawing and guess rows and up to `lastGuarantee` for the guarantee and column rows.
-    void subShowPositions(int lastNumber, int lastGuarantee);
-    // Places the three power totals (and their captions) against position `last` and sizes
-    // txtGuessSource up to the guess total.
-    void subPlaceTotals(int last);
+    // Enables and shows the position elements from the fourth position on: up to the last
+    // position of the game for the drawing and guess rows, up to the last guarantee position for
+    // the guarantee and column rows.
+    void subShowPositions();
+    // Places the three power totals of each drum of the game against the drum's last position
+    // (the captions left of the main drum's) and sizes txtGuessSource up to the main guess total.
+    void subPlaceTotals();
 
     void closeEvent(QCloseEvent *event) override;
 
@@ -252,43 +264,28 @@ public:
     void chkPowerIncrease_Click();
     void lblPowerIncrease_Click();
     // The interval percentage chosen: the power interval of its drum shown for it.
-    void cboPowerIntervalPct_Click();
-    void cboPowerIntervalPctBONUS_Click();
+    void cboPowerIntervalPct_Click(Drum drum = Drum::Main);
 
     // Power-table header clicks (the half clicked does not matter): "Total", "%", "<".
-    void lblHdrTotal_Click(int Index);
-    void lblHdrPowerPercent_Click(int Index);
-    void lblHdrLastPicked_Click(int Index);
-    void lblHdrTotalBONUS_Click(int Index);
-    void lblHdrPowerPercentBONUS_Click(int Index);
-    void lblHdrLastPickedBONUS_Click(int Index);
+    void lblHdrTotal_Click(int Index, Drum drum = Drum::Main);
+    void lblHdrPowerPercent_Click(int Index, Drum drum = Drum::Main);
+    void lblHdrLastPicked_Click(int Index, Drum drum = Drum::Main);
 
-    // Pool: POPULATE, the recount, the "Pool %" / "Pool n" views and the editing of counts. The
-    // BONUS twins serve the second pool of the two-pool board.
+    // Pool: POPULATE, the recount, the "Pool %" / "Pool n" views and the editing of counts, each
+    // on the pool grid of its drum.
     void cmdPopulate_Click();
-    void subColourPoolCounts();
-    void subColourPoolCountsBONUS();
-    void subRefreshPool();
-    void subRefreshPoolBONUS();
+    void subColourPoolCounts(Drum drum = Drum::Main);
+    void subRefreshPool(Drum drum = Drum::Main);
     void chkEqualChance_Click();
-    void txtPoolPercent_DblClick(int Index);
-    void lblHdrPool_Click(int Index);
-    void txtPoolPercent_GotFocus(int Index);
-    void txtPoolPercent_LostFocus(int Index);
-    void txtPoolPercent_MouseMove(int Index);
-    void txtPoolCount_GotFocus(int Index);
-    void txtPoolCount_Change(int Index);
-    void txtPoolCount_LostFocus(int Index);
-    void txtPoolCount_MouseMove(int Index);
-    void txtPoolPercentBONUS_DblClick(int Index);
-    void lblHdrPoolBONUS_Click(int Index);
-    void txtPoolPercentBONUS_GotFocus(int Index);
-    void txtPoolPercentBONUS_LostFocus(int Index);
-    void txtPoolPercentBONUS_MouseMove(int Index);
-    void txtPoolCountBONUS_GotFocus(int Index);
-    void txtPoolCountBONUS_Change(int Index);
-    void txtPoolCountBONUS_LostFocus(int Index);
-    void txtPoolCountBONUS_MouseMove(int Index);
+    void txtPoolPercent_DblClick(int Index, Drum drum = Drum::Main);
+    void lblHdrPool_Click(int Index, Drum drum = Drum::Main);
+    void txtPoolPercent_GotFocus(int Index, Drum drum = Drum::Main);
+    void txtPoolPercent_LostFocus(int Index, Drum drum = Drum::Main);
+    void txtPoolPercent_MouseMove(int Index, Drum drum = Drum::Main);
+    void txtPoolCount_GotFocus(int Index, Drum drum = Drum::Main);
+    void txtPoolCount_Change(int Index, Drum drum = Drum::Main);
+    void txtPoolCount_LostFocus(int Index, Drum drum = Drum::Main);
+    void txtPoolCount_MouseMove(int Index, Drum drum = Drum::Main);
     // Focus parked on the hidden button: the "Pool n" view ends.
     void cmdHiddenFocus_GotFocus();
 
@@ -313,7 +310,8 @@ public:
         std::map<int, QString> oddsText;     // "Pool %" boxes: the text at focus
         int editIndex = -1;                  // the "Pool n" box being edited
     };
-    PoolEditMemory poolEdit[2];  // 0 main pool, 1 second pool
+    PoolEditMemory poolEdit[2];  // by drum index
+    PoolEditMemory &poolEditOf(Drum d) { return poolEdit[drumIndex(d)]; }
     QString mstrColumnsToDraw = QStringLiteral("10");
     QString mstrDrawingDate;
 
@@ -330,7 +328,15 @@ public:
     void subLoadTicketTextFile() override;
     // After subLoadTicketTextFile: the message for a ticket file that could not be read whole
     // (empty when it was read whole or did not exist).
-    QString ticketReadProblem() const { return ticketReadProblem_; }
+    QString ticketReadProblem() const override { return ticketReadProblem_; }
+    QStringList ticketLines() const override;
+    // IBoard: the analysis window, the drawing lists and the hit marks, the report.
+    std::optional<RecalcInputs> analysisWindow() override;
+    void showRecalculation() override;
+    bool listDrawings(const std::vector<QDate> &dates, int32_t total) override;
+    void resetGuessMarks() override;
+    void resetDrawingMarks() override;
+    std::optional<BoardReport> report() const override;
     void mnuFilePrintTicket_Click();
     void mnuFileExit_Click();
     void mnuTicketLoad_Click();
@@ -350,7 +356,7 @@ protected:
 
 private:
     void createControls();
-    void createDrumControls(DrumControls &drum, bool second);
+    void createDrumControls(Drum drum);
 
     // Steps of the load routine.
     void subApplyStoredLanguage();

@@ -6,9 +6,9 @@
 
 #include "analysis/clslotterydb.h"
 #include "analysis/ui/clsanalysis.h"
-#include "analysis/ui/drumview.h"
 #include "app/resstrings.h"
 #include "app/services.h"
+#include "boards/common/drumview.h"
 #include "platform/dates.h"
 #include "platform/vb.h"
 
@@ -39,12 +39,10 @@ void selectEntry(VbCombo *combo, int index)
 
 int32_t powerOf(int position, int32_t number)
 {
-    const bool secondDrum = GameShape::current().twoDrums() && position > glngPicks;
-    const DrumState &drum = secondDrum ? gDrumBONUS : gDrum;
-    return drum.garrPickCount.value(number, 0);
+    return drumState(gLayout.drumOf(position)).garrPickCount.value(number, 0);
 }
 
-int32_t lastDrawingPosition() { return glngPicks + glngBonusCount; }
+int32_t lastDrawingPosition() { return gLayout.lastPosition; }
 
 }  // namespace boardanalysis
 
@@ -52,25 +50,19 @@ using namespace boardanalysis;
 
 namespace {
 
-// Which drum's power total a position adds to: the main total (main numbers, or every digit),
-// the second drum's total (its numbers on the two-pool board), or none (same-drum bonus numbers).
-enum class TotalOf { Main, Second, None };
-
-TotalOf totalOf(int position)
+// The power total of a drum on the board (none for a drum the board does not have).
+VbLabel *totalLabel(BoardBase &board, Drum drum, VbLabel *DrumControls::*label)
 {
-    if (position <= glngPicks)
-        return TotalOf::Main;
-    return GameShape::current().twoDrums() ? TotalOf::Second : TotalOf::None;
+    return drum == Drum::Main || board.hasSecondDrum() ? board.drum(drum).*label : nullptr;
 }
 
-VbLabel *totalLabel(BoardBase &board, TotalOf which, VbLabel *DrumControls::*label)
+// The power total a position adds to: its drum's (the main total for main numbers and every
+// digit, the second drum's for its numbers), or none for a same-drum bonus number.
+VbLabel *totalLabelAt(BoardBase &board, int position, VbLabel *DrumControls::*label)
 {
-    switch (which) {
-    case TotalOf::Main: return board.main.*label;
-    case TotalOf::Second: return board.hasSecondDrum() ? board.bonus.*label : nullptr;
-    case TotalOf::None: break;
-    }
-    return nullptr;
+    if (gLayout.sameDrumBonus(position))
+        return nullptr;
+    return totalLabel(board, gLayout.drumOf(position), label);
 }
 
 void addToTotal(VbLabel *total, int32_t power)
@@ -88,14 +80,14 @@ void setCaption(VbLabel *label, const QString &text)
 // The numbers of the end drawing (from garrReferenceDrawing) and their powers, with the totals.
 void showEndDrawing(BoardBase &board)
 {
-    for (TotalOf which : {TotalOf::Main, TotalOf::Second})
-        setCaption(totalLabel(board, which, &DrumControls::lblDrawingPowerTotal), QStringLiteral("0"));
-    for (int p = glngFirstBall; p <= lastDrawingPosition(); ++p) {
+    for (Drum drum : kDrums)
+        setCaption(totalLabel(board, drum, &DrumControls::lblDrawingPowerTotal), QStringLiteral("0"));
+    for (int p = gLayout.firstPosition; p <= lastDrawingPosition(); ++p) {
         const int32_t number = garrReferenceDrawing.value(p, 0);
         const int32_t power = powerOf(p, number);
         setCaption(board.lblDrawingNumber.at(p), QString::number(number));
         setCaption(board.lblDrawingNumberPower.at(p), QString::number(power));
-        addToTotal(totalLabel(board, totalOf(p), &DrumControls::lblDrawingPowerTotal), power);
+        addToTotal(totalLabelAt(board, p, &DrumControls::lblDrawingPowerTotal), power);
     }
 }
 
@@ -103,14 +95,14 @@ void showEndDrawing(BoardBase &board)
 // nothing and keeps its power caption; elsewhere a box holds a number or "0".
 void showGuessPowers(BoardBase &board)
 {
-    const bool digits = GameShape::current().digitGame;
-    for (int p = glngFirstBall; p <= lastDrawingPosition(); ++p) {
+    const bool digits = gLayout.digits();
+    for (int p = gLayout.firstPosition; p <= lastDrawingPosition(); ++p) {
         const VbTextBox *box = board.txtGuess.at(p);
         if (!box || (digits && box->text().trimmed().isEmpty()))
             continue;
         const int32_t power = powerOf(p, vb::toLong(box->text()).value_or(0));
         setCaption(board.lblGuessPower.at(p), QString::number(power));
-        addToTotal(totalLabel(board, totalOf(p), &DrumControls::lblGuessPowerTotal), power);
+        addToTotal(totalLabelAt(board, p, &DrumControls::lblGuessPowerTotal), power);
     }
 }
 
@@ -120,7 +112,7 @@ void readReferenceDrawing(int32_t week)
     garrReferenceDrawing = BallArray<int32_t>();
     if (!gobjLotteryDb)
         return;
-    const auto numbers = GameShape::current().digitGame ? gobjLotteryDb->fncGetDrawingNumbersFOR10(week)
+    const auto numbers = gLayout.digits() ? gobjLotteryDb->fncGetDrawingNumbersFOR10(week)
                                                         : gobjLotteryDb->fncGetDrawingNumbers(week);
     if (numbers)
         garrReferenceDrawing = *numbers;
@@ -145,11 +137,11 @@ enum class Header { Total, PowerPercent, LastPicked };
 
 // A header click on the table of one drum: the headers coloured for the order that follows,
 // then the order switched.
-void headerClick(BoardBase &board, bool second, Header header)
+void headerClick(BoardBase &board, Drum drum, Header header)
 {
-    if (second && !board.usesSecondDrum())
+    if (!board.usesDrum(drum))
         return;
-    const DrumView d = second ? DrumView::secondOf(board) : DrumView::mainOf(board);
+    const DrumView d = DrumView::of(board, drum);
     switch (header) {
     case Header::Total:
         setHeaderColours(d.ctl, kActive, kPlain, kPlain);
@@ -187,20 +179,14 @@ void BoardBase::wireAnalysisHandlers()
     lblHotCold.wire([this](int i, VbLabel *l) { l->onClick = [this, i] { lblHotCold_Click(i); }; });
     chkPowerIncrease->onClick = [this] { chkPowerIncrease_Click(); };
     lblPowerIncrease->onClick = [this] { lblPowerIncrease_Click(); };
-    main.cboPowerIntervalPct->onClick = [this] { cboPowerIntervalPct_Click(); };
-    if (bonus.cboPowerIntervalPct)
-        bonus.cboPowerIntervalPct->onClick = [this] { cboPowerIntervalPctBONUS_Click(); };
-
-    main.lblHdrTotal.wire([this](int i, VbLabel *l) { l->onClick = [this, i] { lblHdrTotal_Click(i); }; });
-    main.lblHdrPowerPercent.wire(
-        [this](int i, VbLabel *l) { l->onClick = [this, i] { lblHdrPowerPercent_Click(i); }; });
-    main.lblHdrLastPicked.wire([this](int i, VbLabel *l) { l->onClick = [this, i] { lblHdrLastPicked_Click(i); }; });
-    if (hasSecondDrum()) {
-        bonus.lblHdrTotal.wire([this](int i, VbLabel *l) { l->onClick = [this, i] { lblHdrTotalBONUS_Click(i); }; });
-        bonus.lblHdrPowerPercent.wire(
-            [this](int i, VbLabel *l) { l->onClick = [this, i] { lblHdrPowerPercentBONUS_Click(i); }; });
-        bonus.lblHdrLastPicked.wire(
-            [this](int i, VbLabel *l) { l->onClick = [this, i] { lblHdrLastPickedBONUS_Click(i); }; });
+    for (Drum drum : boardDrums()) {
+        DrumControls &c = this->drum(drum);
+        c.cboPowerIntervalPct->onClick = [this, drum] { cboPowerIntervalPct_Click(drum); };
+        c.lblHdrTotal.wire([this, drum](int i, VbLabel *l) { l->onClick = [this, drum, i] { lblHdrTotal_Click(i, drum); }; });
+        c.lblHdrPowerPercent.wire(
+            [this, drum](int i, VbLabel *l) { l->onClick = [this, drum, i] { lblHdrPowerPercent_Click(i, drum); }; });
+        c.lblHdrLastPicked.wire(
+            [this, drum](int i, VbLabel *l) { l->onClick = [this, drum, i] { lblHdrLastPicked_Click(i, drum); }; });
     }
 
     wirePoolHandlers(*this);
@@ -210,33 +196,27 @@ void BoardBase::wireAnalysisHandlers()
 void BoardBase::cmdPower_Click()
 {
     const bool secondDrum = usesSecondDrum();
-    if (secondDrum) {
-        subColourPoolCounts();
-        subColourPoolCountsBONUS();
-    }
+    if (secondDrum)
+        for (Drum drum : kDrums)
+            subColourPoolCounts(drum);
     // A user's POWER starts from a plain pool: no guaranteed numbers, no exclusion, no equal
     // chance. The start-up run keeps what the settings restored.
     if (gblnBoardInitialised) {
         chkGuaranteeNumbers->setValue(0);
-        for (DrumControls *drum : {&main, &bonus}) {
-            if (drum == &bonus && !secondDrum)
-                continue;
-            const int last = drum == &bonus ? glngMaxBallBONUS : glngMaxBall;
-            for (int i = glngFirstBall; i <= last; ++i)
-                if (VbCheck *box = drum->chkExcludeBall.at(i))
+        for (const DrumView &d : DrumView::allOf(*this))
+            for (int32_t ball = d.first(); ball <= d.last(); ++ball)
+                if (VbCheck *box = d.ctl.chkExcludeBall.at(ball))
                     box->setValue(0);
-        }
         chkEqualChance->setValue(0);
     }
 
-    for (DrumState *state : {&gDrum, &gDrumBONUS}) {
-        state->gblnSorted = true;
-        state->gblnSortedByPowerPercent = false;
-        state->gblnSortedByLastPicked = false;
+    for (DrumState &state : gDrums) {
+        state.gblnSorted = true;
+        state.gblnSortedByPowerPercent = false;
+        state.gblnSortedByLastPicked = false;
     }
-    setHeaderColours(main, kActive, kPlain, kPlain);
-    if (secondDrum)
-        setHeaderColours(bonus, kActive, kPlain, kPlain);
+    for (const DrumView &d : DrumView::allOf(*this))
+        setHeaderColours(d.ctl, kActive, kPlain, kPlain);
 
     const int32_t total = glngTotalWeeks;
     const int32_t end = comboWeek(cboEndDrawing).value_or(total);
@@ -252,14 +232,13 @@ void BoardBase::cmdPower_Click()
         return;
 
     readReferenceDrawing(glngReferenceWeek);
-    for (TotalOf which : {TotalOf::Main, TotalOf::Second})
+    for (Drum drum : kDrums)
         for (VbLabel *DrumControls::*label : {&DrumControls::lblDrawingPowerTotal, &DrumControls::lblGuessPowerTotal,
                                               &DrumControls::lblColumnPowerTotal})
-            setCaption(totalLabel(*this, which, label), QStringLiteral("0"));
+            setCaption(totalLabel(*this, drum, label), QStringLiteral("0"));
     showEndDrawing(*this);
     showGuessPowers(*this);
-    const int lastColumnPosition = secondDrum ? lastDrawingPosition() : glngPicks;
-    for (int i = glngFirstBall; i <= lastColumnPosition; ++i)
+    for (int i = gLayout.firstPosition; i <= gLayout.lastGuaranteePosition(); ++i)
         setCaption(lblColumnNumber.at(i), QStringLiteral("0"));
     lstTicket->viewport()->update();
 
@@ -334,7 +313,7 @@ void BoardBase::cmdGetDrawing_Click()
     // The guess boxes get new numbers: their hit marks go in both compare modes (in guess mode
     // the marks of the selected column stand on them).
     analysis().subResetColorOfDrawingNumbers();
-    for (int p = glngFirstBall; p <= lastDrawingPosition(); ++p) {
+    for (int p = gLayout.firstPosition; p <= lastDrawingPosition(); ++p) {
         VbTextBox *box = txtGuess.at(p);
         const VbLabel *number = lblDrawingNumber.at(p);
         if (!box || !number)
@@ -345,10 +324,10 @@ void BoardBase::cmdGetDrawing_Click()
         if (VbLabel *power = lblGuessPower.at(p))
             power->setCaption(lblDrawingNumberPower.at(p) ? lblDrawingNumberPower[p]->caption() : QStringLiteral("0"));
     }
-    for (TotalOf which : {TotalOf::Main, TotalOf::Second}) {
-        const VbLabel *drawing = totalLabel(*this, which, &DrumControls::lblDrawingPowerTotal);
+    for (Drum drum : kDrums) {
+        const VbLabel *drawing = totalLabel(*this, drum, &DrumControls::lblDrawingPowerTotal);
         if (drawing)
-            setCaption(totalLabel(*this, which, &DrumControls::lblGuessPowerTotal), drawing->caption());
+            setCaption(totalLabel(*this, drum, &DrumControls::lblGuessPowerTotal), drawing->caption());
     }
     txtGuessSource->setText(cboEndDrawing->text() + QStringLiteral(" - ") + cboDrawingDate->text());
 }
@@ -381,17 +360,61 @@ void BoardBase::lblPowerIncrease_Click()
         chkPowerIncrease->setValue(1 - value);
 }
 
-void BoardBase::cboPowerIntervalPct_Click() { subShowPowerInterval(DrumView::mainOf(*this)); }
-
-void BoardBase::cboPowerIntervalPctBONUS_Click()
+void BoardBase::cboPowerIntervalPct_Click(Drum drum)
 {
-    if (usesSecondDrum())
-        subShowPowerInterval(DrumView::secondOf(*this));
+    if (usesDrum(drum))
+        subShowPowerInterval(DrumView::of(*this, drum));
 }
 
-void BoardBase::lblHdrTotal_Click(int) { headerClick(*this, false, Header::Total); }
-void BoardBase::lblHdrPowerPercent_Click(int) { headerClick(*this, false, Header::PowerPercent); }
-void BoardBase::lblHdrLastPicked_Click(int) { headerClick(*this, false, Header::LastPicked); }
-void BoardBase::lblHdrTotalBONUS_Click(int) { headerClick(*this, true, Header::Total); }
-void BoardBase::lblHdrPowerPercentBONUS_Click(int) { headerClick(*this, true, Header::PowerPercent); }
-void BoardBase::lblHdrLastPickedBONUS_Click(int) { headerClick(*this, true, Header::LastPicked); }
+void BoardBase::lblHdrTotal_Click(int, Drum drum) { headerClick(*this, drum, Header::Total); }
+void BoardBase::lblHdrPowerPercent_Click(int, Drum drum) { headerClick(*this, drum, Header::PowerPercent); }
+void BoardBase::lblHdrLastPicked_Click(int, Drum drum) { headerClick(*this, drum, Header::LastPicked); }
+
+// ---- What the analysis service asks of the board ---------------------------------------------------
+
+std::optional<RecalcInputs> BoardBase::analysisWindow() { return recalcInputsFromBoard(*this); }
+
+void BoardBase::showRecalculation()
+{
+    const std::vector<DrumView> drums = DrumView::allOf(*this);
+    for (const DrumView &d : drums)
+        subCalculatePowerTable(d);
+    for (const DrumView &d : drums)
+        subFillPoolGrid(d);
+    for (const DrumView &d : drums)
+        selectIntervalPercent(d);
+}
+
+bool BoardBase::listDrawings(const std::vector<QDate> &dates, int32_t total)
+{
+    for (VbCombo *combo : {cboEndDrawing, cboStartDrawing, cboDrawingDate})
+        combo->clear();
+    for (int32_t i = 1; i <= total && static_cast<size_t>(i) < dates.size(); ++i) {
+        const int32_t week = total + 1 - i;
+        cboEndDrawing->addItem(QString::number(week), week);
+        cboStartDrawing->addItem(QString::number(week), week);
+        const QDate date = dates[static_cast<size_t>(i)];
+        cboDrawingDate->addItem(dates::toShortText(date), date);
+    }
+    return true;
+}
+
+namespace {
+
+// Takes the hit marks off the controls of the drawing positions of the game.
+template <class T>
+void resetMarks(const CtlArray<T> &controls)
+{
+    for (int p = gLayout.firstPosition; p <= gLayout.lastPosition; ++p) {
+        if (T *ctl = controls.at(p)) {
+            ctl->setForeColor(vbc::kWindowText);
+            ctl->setFontBold(false);
+        }
+    }
+}
+
+}  // namespace
+
+void BoardBase::resetGuessMarks() { resetMarks(txtGuess); }
+
+void BoardBase::resetDrawingMarks() { resetMarks(lblDrawingNumber); }

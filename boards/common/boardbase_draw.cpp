@@ -124,15 +124,17 @@ void BoardBase::cmdCompare_Click()
 
 void BoardBase::subResetColumnLabels()
 {
-    for (int i = glngFirstBall; i <= glngPicks; ++i)
+    // The positions a ticket column fills: the main numbers (and the second drum's).
+    for (int i = gLayout.firstPosition; i <= gLayout.lastGuaranteePosition(); ++i)
         if (VbLabel *label = lblColumnNumber.at(i))
             label->setCaption(QStringLiteral("0"));
-    main.lblColumnPowerTotal->setCaption(QStringLiteral("0"));
+    for (Drum drum : gameDrums())
+        this->drum(drum).lblColumnPowerTotal->setCaption(QStringLiteral("0"));
 }
 
 void BoardBase::subCompareWholeTicket()
 {
-    if (glngBonusCount == 0)
+    if (gLayout.bonusPositions() == 0)
         subCompareTicket();
     else
         subCompareTicketSamePoolBonus();

@@ -3,6 +3,7 @@
 
 #include "boards/common/boardbase.h"
 
+#include "analysis/boardreport.h"
 #include "analysis/state.h"
 #include "analysis/ticketfile.h"
 #include "analysis/ui/clsanalysis.h"
@@ -136,4 +137,33 @@ void BoardBase::subLoadTicketTextFile()
         const QString ticket = fncFileTitle(gstrRecordFileName);
         setWindowTitle(gstrWindowCaption + QStringLiteral(" (") + ticket + QStringLiteral(" - ") + gstrLoadedTicketText);
     }
+}
+
+// ---- The board as a report and its ticket lines ---------------------------------------------------
+
+QStringList BoardBase::ticketLines() const { return lstTicket->lines(); }
+
+std::optional<BoardReport> BoardBase::report() const
+{
+    const GameLayout &game = gLayout;
+    BoardReport r;
+    r.lottery = staMain->panelText(3);
+    r.compareWithGuess = gblnCompareWithGuess;
+    r.guessSource = txtGuessSource->text();
+    r.drawingDate = cboDrawingDate->text();
+    r.endDrawing = cboEndDrawing->text();
+    for (int p = game.firstPosition; p <= game.lastPosition; ++p) {
+        if (gblnCompareWithGuess) {
+            const VbTextBox *box = txtGuess.at(p);
+            r.numbers << (box ? box->text() : QString());
+        } else {
+            const VbLabel *label = lblDrawingNumber.at(p);
+            r.numbers << (label ? label->caption() : QString());
+        }
+    }
+    // One summary box on the digit board, two on the others.
+    for (int i = 0; i <= (game.digits() ? 0 : 1); ++i)
+        r.results << txtResults[i]->text();
+    r.ticketLines = lstTicket->lines();
+    return r;
 }

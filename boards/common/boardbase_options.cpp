@@ -23,9 +23,8 @@ void BoardBase::wireWindowHandlers()
 {
     chkGuaranteeNumbers->onClick = [this] { chkGuaranteeNumbers_Click(); };
     chkCompareWithGuess->onClick = [this] { chkCompareWithGuess_Click(); };
-    main.chkPowerInterval->onClick = [this] { chkPowerInterval_Click(); };
-    if (bonus.chkPowerInterval)
-        bonus.chkPowerInterval->onClick = [this] { chkPowerIntervalBONUS_Click(); };
+    for (Drum drum : boardDrums())
+        this->drum(drum).chkPowerInterval->onClick = [this, drum] { chkPowerInterval_Click(drum); };
 
     connect(mnuLanguageEnglish, &QAction::triggered, this, [this] { mnuLanguageEnglish_Click(); });
     connect(mnuLanguageFrench, &QAction::triggered, this, [this] { mnuLanguageFrench_Click(); });
@@ -44,10 +43,8 @@ void BoardBase::chkCompareWithGuess_Click()
     subSetStateToolTip({chkCompareWithGuess}, gblnCompareWithGuess, 13, 14);
 }
 
-void BoardBase::chkPowerInterval_Click() { applyPowerInterval(main, gDrum); }
-
-void BoardBase::chkPowerIntervalBONUS_Click()
+void BoardBase::chkPowerInterval_Click(Drum drum)
 {
-    if (bonus.chkPowerInterval)
-        applyPowerInterval(bonus, gDrumBONUS);
+    if (this->drum(drum).chkPowerInterval)
+        applyPowerInterval(this->drum(drum), drumState(drum));
 }

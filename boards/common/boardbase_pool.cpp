@@ -1,12 +1,12 @@
 // The pool grid of the board: POPULATE, the recount from typed counts and Equal Chance, the
-// "Pool %" and "Pool n" views, and the editing of a ball's count by hand. Each routine works on
-// one drum's grid; the main drum's and the second drum's handlers are entry points to it.
+// "Pool %" and "Pool n" views, and the editing of a ball's count by hand. Each handler works on the
+// grid of the drum it is given; every drum's controls are wired to them by one loop.
 
 #include "boards/common/boardbase.h"
 #include "boards/common/boardbase_analysis.h"
 
 #include "analysis/pool.h"
-#include "analysis/ui/drumview.h"
+#include "boards/common/drumview.h"
 #include "app/resstrings.h"
 #include "platform/vb.h"
 
@@ -19,12 +19,9 @@ constexpr int64_t kLargestTypedCount = 99999;
 // garrPoolCountEdited: no count typed for the ball.
 constexpr int32_t kNotTyped = -3;
 
-bool hasDrum(const BoardBase &board, bool second) { return !second || board.usesSecondDrum(); }
+bool hasDrum(const BoardBase &board, Drum drum) { return board.usesDrum(drum); }
 
-DrumView drumOf(BoardBase &board, bool second)
-{
-    return second ? DrumView::secondOf(board) : DrumView::mainOf(board);
-}
+DrumView drumOf(BoardBase &board, Drum drum) { return DrumView::of(board, drum); }
 
 QString message(int entry) { return garrMessages.value(entry); }
 
@@ -39,11 +36,11 @@ int32_t typedCount(const DrumView &d, int32_t ball) { return d.state.garrPoolCou
 // The count a "Pool n" box shows, as a number (0 when it shows none).
 double boxCount(const VbTextBox *box) { return vb::numericValue(box->text().trimmed()).value_or(0); }
 
-void colourPoolCounts(BoardBase &board, bool second)
+void colourPoolCounts(BoardBase &board, Drum drum)
 {
-    if (!gblnBoardInitialised || !hasDrum(board, second))
+    if (!gblnBoardInitialised || !hasDrum(board, drum))
         return;
-    const DrumView d = drumOf(board, second);
+    const DrumView d = drumOf(board, drum);
     ensureSized(d.state.garrPoolCountEdited, d, kNotTyped);
     for (int32_t b = d.first(); b <= d.last(); ++b) {
         d.state.garrPoolCountEdited[b] = kNotTyped;
@@ -52,11 +49,11 @@ void colourPoolCounts(BoardBase &board, bool second)
     }
 }
 
-void refreshPool(BoardBase &board, bool second)
+void refreshPool(BoardBase &board, Drum drum)
 {
-    if (!hasDrum(board, second))
+    if (!hasDrum(board, drum))
         return;
-    const DrumView d = drumOf(board, second);
+    const DrumView d = drumOf(board, drum);
     DrumState &s = d.state;
     if (s.garrPoolWeight.lo() != d.first() || s.garrPoolWeight.hi() != d.last())
         s.garrPoolWeight.reset(d.first(), d.last(), 0.0);
@@ -107,11 +104,11 @@ void setPoolHeaders(const DrumView &d, bool countView)
     });
 }
 
-void switchPoolView(BoardBase &board, bool second, int index)
+void switchPoolView(BoardBase &board, Drum drum, int index)
 {
-    if (!hasDrum(board, second))
+    if (!hasDrum(board, drum))
         return;
-    const DrumView d = drumOf(board, second);
+    const DrumView d = drumOf(board, drum);
     DrumState &s = d.state;
     s.gblnPoolCountView = !s.gblnPoolCountView;
     setPoolHeaders(d, s.gblnPoolCountView);
@@ -130,11 +127,11 @@ void switchPoolView(BoardBase &board, bool second, int index)
     }
 }
 
-void endPoolCountView(BoardBase &board, bool second)
+void endPoolCountView(BoardBase &board, Drum drum)
 {
-    if (!hasDrum(board, second))
+    if (!hasDrum(board, drum))
         return;
-    const DrumView d = drumOf(board, second);
+    const DrumView d = drumOf(board, drum);
     if (!d.state.gblnPoolCountView)
         return;
     d.state.gblnPoolCountView = false;
@@ -145,26 +142,26 @@ void endPoolCountView(BoardBase &board, bool second)
 
 // ---- Editing a "Pool n" box -----------------------------------------------------------------------
 
-void countGotFocus(BoardBase &board, bool second, int index)
+void countGotFocus(BoardBase &board, Drum drum, int index)
 {
-    const DrumView d = drumOf(board, second);
+    const DrumView d = drumOf(board, drum);
     VbTextBox *box = d.ctl.txtPoolCount.at(index);
     if (!box || !d.hasBall(index))
         return;
-    BoardBase::PoolEditMemory &memory = board.poolEdit[second ? 1 : 0];
+    BoardBase::PoolEditMemory &memory = board.poolEditOf(drum);
     memory.countBefore[index] = static_cast<int64_t>(boxCount(box));
     memory.editIndex = index;
     if (!d.excluded(index))
         box->setFontBold(true);
 }
 
-void countChange(BoardBase &board, bool second, int index)
+void countChange(BoardBase &board, Drum drum, int index)
 {
-    const DrumView d = drumOf(board, second);
+    const DrumView d = drumOf(board, drum);
     VbTextBox *box = d.ctl.txtPoolCount.at(index);
     if (!box || !d.hasBall(index))
         return;
-    BoardBase::PoolEditMemory &memory = board.poolEdit[second ? 1 : 0];
+    BoardBase::PoolEditMemory &memory = board.poolEditOf(drum);
     // What the user types is checked; what the program writes is a count already.
     if (memory.editIndex == index && memory.countBefore.count(index)) {
         const QString t = box->text().trimmed();
@@ -178,14 +175,14 @@ void countChange(BoardBase &board, bool second, int index)
         box->setBackColor(boxCount(box) == 0 ? vbc::kWhite : vbc::kLightYellow);
 }
 
-void countLostFocus(BoardBase &board, bool second, int index)
+void countLostFocus(BoardBase &board, Drum drum, int index)
 {
-    const DrumView d = drumOf(board, second);
+    const DrumView d = drumOf(board, drum);
     VbTextBox *box = d.ctl.txtPoolCount.at(index);
     if (!box || !d.hasBall(index))
         return;
     box->setFontBold(false);
-    BoardBase::PoolEditMemory &memory = board.poolEdit[second ? 1 : 0];
+    BoardBase::PoolEditMemory &memory = board.poolEditOf(drum);
     const bool edited = memory.editIndex == index;
     memory.editIndex = -1;
     const auto before = memory.countBefore.find(index);
@@ -196,92 +193,70 @@ void countLostFocus(BoardBase &board, bool second, int index)
         ensureSized(d.state.garrPoolCountEdited, d, kNotTyped);
         d.state.garrPoolCountEdited[index] = *value;
         box->setForeColor(vbc::kDarkRed);
-        refreshPool(board, second);
+        refreshPool(board, drum);
     } else {
         box->setText(QString::number(static_cast<qint64>(before->second)));
     }
 }
 
-void countMouseMove(BoardBase &board, bool second, int index)
+void countMouseMove(BoardBase &board, Drum drum, int index)
 {
-    const DrumView d = drumOf(board, second);
+    const DrumView d = drumOf(board, drum);
     if (VbTextBox *box = d.ctl.txtPoolCount.at(index))
         box->setToolTipText(poolOddsText(box->text().trimmed(), d.state.glngPoolTotal));
 }
 
 // ---- The "Pool %" boxes: read-only in effect ------------------------------------------------------
 
-void oddsGotFocus(BoardBase &board, bool second, int index)
+void oddsGotFocus(BoardBase &board, Drum drum, int index)
 {
-    if (VbTextBox *odds = drumOf(board, second).ctl.txtPoolPercent.at(index))
-        board.poolEdit[second ? 1 : 0].oddsText[index] = odds->text();
+    if (VbTextBox *odds = drumOf(board, drum).ctl.txtPoolPercent.at(index))
+        board.poolEditOf(drum).oddsText[index] = odds->text();
 }
 
-void oddsLostFocus(BoardBase &board, bool second, int index)
+void oddsLostFocus(BoardBase &board, Drum drum, int index)
 {
-    const auto &remembered = board.poolEdit[second ? 1 : 0].oddsText;
+    const auto &remembered = board.poolEditOf(drum).oddsText;
     const auto it = remembered.find(index);
-    if (VbTextBox *odds = drumOf(board, second).ctl.txtPoolPercent.at(index); odds && it != remembered.end())
+    if (VbTextBox *odds = drumOf(board, drum).ctl.txtPoolPercent.at(index); odds && it != remembered.end())
         odds->setText(it->second);
 }
 
-void oddsMouseMove(BoardBase &board, bool second, int index)
+void oddsMouseMove(BoardBase &board, Drum drum, int index)
 {
-    const DrumView d = drumOf(board, second);
+    const DrumView d = drumOf(board, drum);
     VbTextBox *odds = d.ctl.txtPoolPercent.at(index);
     const VbTextBox *count = d.ctl.txtPoolCount.at(index);
     if (odds && count)
         odds->setToolTipText(count->text());
 }
 
-// The handlers of one drum's pool grid, the main drum's or the second drum's twins.
-struct PoolHandlers {
-    void (BoardBase::*countGotFocus)(int);
-    void (BoardBase::*countChange)(int);
-    void (BoardBase::*countLostFocus)(int);
-    void (BoardBase::*countMouseMove)(int);
-    void (BoardBase::*oddsDblClick)(int);
-    void (BoardBase::*oddsGotFocus)(int);
-    void (BoardBase::*oddsLostFocus)(int);
-    void (BoardBase::*oddsMouseMove)(int);
-    void (BoardBase::*headerClick)(int);
-};
-
-void wireDrum(BoardBase &board, DrumControls &c, const PoolHandlers &h)
+// Connects the pool grid of one drum to the handlers, which take the drum.
+void wireDrum(BoardBase &board, Drum drum)
 {
     BoardBase *b = &board;
-    const auto call = [b](void (BoardBase::*handler)(int), int i) { return [b, handler, i] { (b->*handler)(i); }; };
-    c.txtPoolCount.wire([h, call](int i, VbTextBox *box) {
-        box->onGotFocus = call(h.countGotFocus, i);
-        box->onChange = call(h.countChange, i);
-        box->onLostFocus = call(h.countLostFocus, i);
-        box->onMouseMove = call(h.countMouseMove, i);
+    DrumControls &c = board.drum(drum);
+    c.txtPoolCount.wire([b, drum](int i, VbTextBox *box) {
+        box->onGotFocus = [b, drum, i] { b->txtPoolCount_GotFocus(i, drum); };
+        box->onChange = [b, drum, i] { b->txtPoolCount_Change(i, drum); };
+        box->onLostFocus = [b, drum, i] { b->txtPoolCount_LostFocus(i, drum); };
+        box->onMouseMove = [b, drum, i] { b->txtPoolCount_MouseMove(i, drum); };
     });
-    c.txtPoolPercent.wire([h, call](int i, VbTextBox *box) {
-        box->onDblClick = call(h.oddsDblClick, i);
-        box->onGotFocus = call(h.oddsGotFocus, i);
-        box->onLostFocus = call(h.oddsLostFocus, i);
-        box->onMouseMove = call(h.oddsMouseMove, i);
+    c.txtPoolPercent.wire([b, drum](int i, VbTextBox *box) {
+        box->onDblClick = [b, drum, i] { b->txtPoolPercent_DblClick(i, drum); };
+        box->onGotFocus = [b, drum, i] { b->txtPoolPercent_GotFocus(i, drum); };
+        box->onLostFocus = [b, drum, i] { b->txtPoolPercent_LostFocus(i, drum); };
+        box->onMouseMove = [b, drum, i] { b->txtPoolPercent_MouseMove(i, drum); };
     });
-    c.lblHdrPool.wire([h, call](int i, VbLabel *header) { header->onClick = call(h.headerClick, i); });
+    c.lblHdrPool.wire([b, drum](int i, VbLabel *header) { header->onClick = [b, drum, i] { b->lblHdrPool_Click(i, drum); }; });
 }
 
 }  // namespace
 
 void boardanalysis::wirePoolHandlers(BoardBase &board)
 {
-    wireDrum(board, board.main,
-             {&BoardBase::txtPoolCount_GotFocus, &BoardBase::txtPoolCount_Change, &BoardBase::txtPoolCount_LostFocus,
-              &BoardBase::txtPoolCount_MouseMove, &BoardBase::txtPoolPercent_DblClick,
-              &BoardBase::txtPoolPercent_GotFocus, &BoardBase::txtPoolPercent_LostFocus,
-              &BoardBase::txtPoolPercent_MouseMove, &BoardBase::lblHdrPool_Click});
-    if (board.hasSecondDrum())
-        wireDrum(board, board.bonus,
-                 {&BoardBase::txtPoolCountBONUS_GotFocus, &BoardBase::txtPoolCountBONUS_Change,
-                  &BoardBase::txtPoolCountBONUS_LostFocus, &BoardBase::txtPoolCountBONUS_MouseMove,
-                  &BoardBase::txtPoolPercentBONUS_DblClick, &BoardBase::txtPoolPercentBONUS_GotFocus,
-                  &BoardBase::txtPoolPercentBONUS_LostFocus, &BoardBase::txtPoolPercentBONUS_MouseMove,
-                  &BoardBase::lblHdrPoolBONUS_Click});
+    for (Drum drum : board.boardDrums())
+        wireDrum(board, drum);
     board.cmdPopulate->onClick = [&board] { board.cmdPopulate_Click(); };
     board.chkEqualChance->onClick = [&board] { board.chkEqualChance_Click(); };
     board.cmdHiddenFocus->onGotFocus = [&board] { board.cmdHiddenFocus_GotFocus(); };
@@ -290,22 +265,19 @@ void boardanalysis::wirePoolHandlers(BoardBase &board)
 void BoardBase::cmdPopulate_Click()
 {
     // The second pool first, so that the main pool's total is the one the status bar shows.
-    subColourPoolCounts();
-    subColourPoolCountsBONUS();
-    if (gblnEqualChance) {
-        subRefreshPoolBONUS();
-        subRefreshPool();
-    } else {
-        if (hasDrum(*this, true))
-            subFillPoolGrid(DrumView::secondOf(*this));
-        subFillPoolGrid(DrumView::mainOf(*this));
+    const Drum secondFirst[] = {Drum::Second, Drum::Main};
+    for (Drum drum : kDrums)
+        subColourPoolCounts(drum);
+    for (Drum drum : secondFirst) {
+        if (gblnEqualChance)
+            subRefreshPool(drum);
+        else if (hasDrum(*this, drum))
+            subFillPoolGrid(DrumView::of(*this, drum));
     }
 }
 
-void BoardBase::subColourPoolCounts() { colourPoolCounts(*this, false); }
-void BoardBase::subColourPoolCountsBONUS() { colourPoolCounts(*this, true); }
-void BoardBase::subRefreshPool() { refreshPool(*this, false); }
-void BoardBase::subRefreshPoolBONUS() { refreshPool(*this, true); }
+void BoardBase::subColourPoolCounts(Drum drum) { colourPoolCounts(*this, drum); }
+void BoardBase::subRefreshPool(Drum drum) { refreshPool(*this, drum); }
 
 void BoardBase::chkEqualChance_Click()
 {
@@ -315,27 +287,18 @@ void BoardBase::chkEqualChance_Click()
     chkEqualChance->setToolTipText(message(gblnEqualChance ? 4 : 5));
 }
 
-void BoardBase::txtPoolPercent_DblClick(int Index) { switchPoolView(*this, false, Index); }
-void BoardBase::lblHdrPool_Click(int) { switchPoolView(*this, false, 1); }
-void BoardBase::txtPoolPercent_GotFocus(int Index) { oddsGotFocus(*this, false, Index); }
-void BoardBase::txtPoolPercent_LostFocus(int Index) { oddsLostFocus(*this, false, Index); }
-void BoardBase::txtPoolPercent_MouseMove(int Index) { oddsMouseMove(*this, false, Index); }
-void BoardBase::txtPoolCount_GotFocus(int Index) { countGotFocus(*this, false, Index); }
-void BoardBase::txtPoolCount_Change(int Index) { countChange(*this, false, Index); }
-void BoardBase::txtPoolCount_LostFocus(int Index) { countLostFocus(*this, false, Index); }
-void BoardBase::txtPoolCount_MouseMove(int Index) { countMouseMove(*this, false, Index); }
-void BoardBase::txtPoolPercentBONUS_DblClick(int Index) { switchPoolView(*this, true, Index); }
-void BoardBase::lblHdrPoolBONUS_Click(int) { switchPoolView(*this, true, 1); }
-void BoardBase::txtPoolPercentBONUS_GotFocus(int Index) { oddsGotFocus(*this, true, Index); }
-void BoardBase::txtPoolPercentBONUS_LostFocus(int Index) { oddsLostFocus(*this, true, Index); }
-void BoardBase::txtPoolPercentBONUS_MouseMove(int Index) { oddsMouseMove(*this, true, Index); }
-void BoardBase::txtPoolCountBONUS_GotFocus(int Index) { countGotFocus(*this, true, Index); }
-void BoardBase::txtPoolCountBONUS_Change(int Index) { countChange(*this, true, Index); }
-void BoardBase::txtPoolCountBONUS_LostFocus(int Index) { countLostFocus(*this, true, Index); }
-void BoardBase::txtPoolCountBONUS_MouseMove(int Index) { countMouseMove(*this, true, Index); }
+void BoardBase::txtPoolPercent_DblClick(int Index, Drum drum) { switchPoolView(*this, drum, Index); }
+void BoardBase::lblHdrPool_Click(int, Drum drum) { switchPoolView(*this, drum, 1); }
+void BoardBase::txtPoolPercent_GotFocus(int Index, Drum drum) { oddsGotFocus(*this, drum, Index); }
+void BoardBase::txtPoolPercent_LostFocus(int Index, Drum drum) { oddsLostFocus(*this, drum, Index); }
+void BoardBase::txtPoolPercent_MouseMove(int Index, Drum drum) { oddsMouseMove(*this, drum, Index); }
+void BoardBase::txtPoolCount_GotFocus(int Index, Drum drum) { countGotFocus(*this, drum, Index); }
+void BoardBase::txtPoolCount_Change(int Index, Drum drum) { countChange(*this, drum, Index); }
+void BoardBase::txtPoolCount_LostFocus(int Index, Drum drum) { countLostFocus(*this, drum, Index); }
+void BoardBase::txtPoolCount_MouseMove(int Index, Drum drum) { countMouseMove(*this, drum, Index); }
 
 void BoardBase::cmdHiddenFocus_GotFocus()
 {
-    endPoolCountView(*this, false);
-    endPoolCountView(*this, true);
+    for (Drum drum : kDrums)
+        endPoolCountView(*this, drum);
 }

@@ -66,12 +66,18 @@ void writeInterval(DrumControls &drum, const IntervalSettings &from)
     drum.cboPowerIntervalPct->setText(QString::number(from.percentIndex));
 }
 
-// The items of one kind of game only: guards on the configured game shape (and on the controls
-// being there).
-bool secondDrum(const DrumControls &bonus) { return GameShape::current().twoDrums() && bonus.chkPowerInterval; }
+// The interval settings and exclusion marks of a drum in the record.
+IntervalSettings &intervalOf(BoardSettings &s, Drum drum) { return drum == Drum::Second ? s.intervalBONUS : s.interval; }
+const IntervalSettings &intervalOf(const BoardSettings &s, Drum drum)
+{
+    return drum == Drum::Second ? s.intervalBONUS : s.interval;
+}
+BallArray<int32_t> &excludedOf(BoardSettings &s, Drum drum) { return drum == Drum::Second ? s.excludedBONUS : s.excluded; }
+
+// Straight/Boxed: digit games only (and only where the board has the options).
 bool straightBoxed(const CtlArray<VbOption> &options)
 {
-    return GameShape::current().digitGame && options.exists(0) && options.exists(1);
+    return gLayout.digits() && options.exists(0) && options.exists(1);
 }
 
 }  // namespace
@@ -84,16 +90,14 @@ void BoardBase::readBoardSettings(BoardSettings &s)
     s.powerIncreaseLevel = static_cast<int16_t>(hsbPowerIncrease->value());
     readTexts(txtGuaranteeNumber, s.guaranteeNumbers);
     s.guaranteeNumbersOn = static_cast<int16_t>(chkGuaranteeNumbers->value());
-    readInterval(main, s.interval);
-    if (secondDrum(bonus))
-        readInterval(bonus, s.intervalBONUS);
+    for (Drum drum : gameDrums())
+        readInterval(this->drum(drum), intervalOf(s, drum));
     s.columnsToDraw = txtColumnsToDraw->text();
     s.compareWithGuess = static_cast<int16_t>(chkCompareWithGuess->value());
     s.incrementalTicket = static_cast<int16_t>(chkIncrementalTicket->value());
     readTexts(txtGuess, s.guesses);
-    readExcluded(main, gDrum, s.excluded);
-    if (secondDrum(bonus))
-        readExcluded(bonus, gDrumBONUS, s.excludedBONUS);
+    for (Drum drum : gameDrums())
+        readExcluded(this->drum(drum), drumState(drum), excludedOf(s, drum));
     s.guessSource = txtGuessSource->text();
     readCaptions(lblGuessPower, s.guessPowers);
     s.guessPowerTotal = main.lblGuessPowerTotal->caption();
@@ -112,12 +116,13 @@ void BoardBase::applyBoardSettings(const BoardSettings &s)
 void BoardBase::resetBoardSettings(const BoardSettings &defaults)
 {
     putSettings(defaults, true);
+    // The column labels of every position of the game, as the reset covers every guess.
     const QString zero = QStringLiteral("0");
-    lblColumnNumber.forEach([&](int i, VbLabel *label) {
-        if (defaults.guaranteeNumbers.contains(i))
+    for (int i = gLayout.firstPosition; i <= gLayout.lastPosition; ++i)
+        if (VbLabel *label = lblColumnNumber.at(i))
             label->setCaption(zero);
-    });
-    main.lblColumnPowerTotal->setCaption(zero);
+    for (Drum drum : gameDrums())
+        this->drum(drum).lblColumnPowerTotal->setCaption(zero);
 }
 
 void BoardBase::putSettings(const BoardSettings &s, bool secondDrumLast)
@@ -134,9 +139,11 @@ void BoardBase::putSettings(const BoardSettings &s, bool secondDrumLast)
     hsbPowerIncrease->setValue(s.powerIncreaseLevel);
     writeTexts(txtGuaranteeNumber, s.guaranteeNumbers);
     chkGuaranteeNumbers->setValue(s.guaranteeNumbersOn);
-    writeInterval(main, s.interval);
-    if (secondDrum(bonus) && !secondDrumLast)
-        writeInterval(bonus, s.intervalBONUS);
+    // The second drum's interval follows the main one, or comes last of all.
+    const std::vector<Drum> drums = gameDrums();
+    for (Drum drum : drums)
+        if (drum == Drum::Main || !secondDrumLast)
+            writeInterval(this->drum(drum), intervalOf(s, drum));
     txtColumnsToDraw->setText(s.columnsToDraw);
     chkCompareWithGuess->setValue(s.compareWithGuess);
     chkIncrementalTicket->setValue(s.incrementalTicket);
@@ -149,6 +156,7 @@ void BoardBase::putSettings(const BoardSettings &s, bool secondDrumLast)
         optStraightBoxed[0]->setValue(s.straight);
         optStraightBoxed[1]->setValue(s.boxed);
     }
-    if (secondDrum(bonus) && secondDrumLast)
-        writeInterval(bonus, s.intervalBONUS);
+    for (Drum drum : drums)
+        if (drum == Drum::Second && secondDrumLast)
+            writeInterval(this->drum(drum), intervalOf(s, drum));
 }

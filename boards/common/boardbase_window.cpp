@@ -28,11 +28,8 @@
 
 namespace {
 
-// Controls that one kind of board has are reached under guards on the configured game shape.
-bool secondDrumGame() { return GameShape::current().twoDrums(); }
-
 // The header elements the game uses: both table halves, or only the left one in digit games.
-std::vector<int> tableHalves() { return GameShape::current().digitGame ? std::vector<int>{0} : std::vector<int>{0, 1}; }
+std::vector<int> tableHalves() { return gLayout.digits() ? std::vector<int>{0} : std::vector<int>{0, 1}; }
 
 // The row templates of the power table and the pool grid.
 constexpr int kTemplates[] = {0, 29};
@@ -49,7 +46,24 @@ constexpr int kNoDrawingsMessage = 46080;
 
 }  // namespace
 
-bool BoardBase::usesSecondDrum() const { return hasSecondDrum() && glngMaxBallBONUS > 0; }
+bool BoardBase::usesSecondDrum() const { return hasSecondDrum() && gLayout.twoDrums(); }
+
+std::vector<Drum> BoardBase::boardDrums() const
+{
+    if (hasSecondDrum())
+        return {Drum::Main, Drum::Second};
+    return {Drum::Main};
+}
+
+// The drums of the open game that the board shows.
+std::vector<Drum> BoardBase::gameDrums() const
+{
+    std::vector<Drum> drums;
+    for (Drum drum : boardDrums())
+        if (usesDrum(drum))
+            drums.push_back(drum);
+    return drums;
+}
 
 // ---- IBoard: showing and unloading --------------------------------------------------------------
 
@@ -151,9 +165,15 @@ void BoardBase::Form_Unload()
 
 void BoardBase::subShowGameMatrix()
 {
-    main.lblGameMatrix->setCaption(QStringLiteral("%1/%2").arg(glngCfgNumbersDrawn).arg(glngCfgHighestBall));
-    main.lblGameMatrix->setFontSize(12);
-    main.lblGameMatrix->setFontBold(true);
+    // The numbers drawn from each drum "/" its highest number: "6/49", the second drum's "1/10".
+    for (Drum drum : gameDrums()) {
+        const bool second = drum == Drum::Second;
+        VbLabel *matrix = this->drum(drum).lblGameMatrix;
+        matrix->setCaption(second ? QStringLiteral("%1/%2").arg(glngCfgBonusCount).arg(glngCfgHighestBallBONUS)
+                                  : QStringLiteral("%1/%2").arg(glngCfgNumbersDrawn).arg(glngCfgHighestBall));
+        matrix->setFontSize(second ? 10 : 12);
+        matrix->setFontBold(!second);
+    }
 }
 
 void BoardBase::subApplyStoredLanguage()
@@ -175,49 +195,40 @@ void BoardBase::subApplyBoardColours()
             if (control)
                 control->setBackColor(colour);
     };
-    for (int t : kTemplates)
-        paint({main.chkExcludeBall.at(t)}, back);
     paint({fraDrawings, fraPool, fraGuaranteeAndInterval, fraTicketAndGuess, fraDrawingResults}, back);
     for (int i = firstPosition(); i <= lastPosition(); ++i)
         paint({lblDrawingNumberPower.at(i), lblGuessPower.at(i), lblColumnNumber.at(i)}, back);
-    paint({lblDate, lblEnd, lblStart, lblDrawingPowerTotalCap, main.lblGuessPowerTotal, main.lblDrawingPowerTotal,
-           main.lblPowerLowest, main.lblPowerMiddle, main.lblPowerHighest, main.lblColumnPowerTotal,
-           lblColumnPowerTotalCap, chkPowerIncrease, lblPowerIncrease, lblGuaranteeNumbers, main.lblPowerInterval,
-           main.lblPowerIntervalPctSign, main.lblPowerSliderPos, chkGuaranteeNumbers, main.chkPowerInterval},
+    paint({lblDate, lblEnd, lblStart, lblDrawingPowerTotalCap, lblColumnPowerTotalCap, chkPowerIncrease,
+           lblPowerIncrease, lblGuaranteeNumbers, chkGuaranteeNumbers},
           back);
     for (int i : {0, 1})
         paint({lblHotCold.at(i), optHotCold.at(i), lblPowerIncreaseMinMax.at(i), lblStraightBoxed.at(i),
                optStraightBoxed.at(i)},
               back);
-    for (int half : tableHalves())
-        paint({main.lblHdrTotal.at(half), main.lblHdrStanding.at(half), main.lblHdrPowerPercent.at(half),
-               main.lblHdrLastPicked.at(half), main.lblHdrPool.at(half), main.lblHdrExclude.at(half)},
-              back);
-
-    if (secondDrumGame()) {
+    for (Drum drum : gameDrums()) {
+        DrumControls &d = this->drum(drum);
         // The second drum's headers and exclusion templates keep a light grey of their own.
         constexpr uint32_t kSecondDrumGrey = 0xDFDFDF;
+        const uint32_t headerBack = drum == Drum::Second ? kSecondDrumGrey : back;
         for (int t : kTemplates)
-            paint({bonus.chkExcludeBall.at(t)}, kSecondDrumGrey);
-        paint({bonus.lblGuessPowerTotal, bonus.lblDrawingPowerTotal, bonus.lblPowerLowest, bonus.lblPowerMiddle,
-               bonus.lblPowerHighest, bonus.lblColumnPowerTotal, bonus.lblPowerInterval, bonus.lblPowerSliderPos,
-               bonus.chkPowerInterval},
+            paint({d.chkExcludeBall.at(t)}, headerBack);
+        paint({d.lblGuessPowerTotal, d.lblDrawingPowerTotal, d.lblPowerLowest, d.lblPowerMiddle, d.lblPowerHighest,
+               d.lblColumnPowerTotal, d.lblPowerInterval, d.lblPowerIntervalPctSign, d.lblPowerSliderPos,
+               d.chkPowerInterval},
               back);
-        if (bonus.lblPowerInterval)
-            bonus.lblPowerInterval->setForeColor(vbc::kDarkRed);
+        if (drum == Drum::Second && d.lblPowerInterval)
+            d.lblPowerInterval->setForeColor(vbc::kDarkRed);
         for (int half : tableHalves())
-            paint({bonus.lblHdrTotal.at(half), bonus.lblHdrStanding.at(half), bonus.lblHdrPowerPercent.at(half),
-                   bonus.lblHdrLastPicked.at(half), bonus.lblHdrPool.at(half), bonus.lblHdrExclude.at(half)},
-                  kSecondDrumGrey);
+            paint({d.lblHdrTotal.at(half), d.lblHdrStanding.at(half), d.lblHdrPowerPercent.at(half),
+                   d.lblHdrLastPicked.at(half), d.lblHdrPool.at(half), d.lblHdrExclude.at(half)},
+                  headerBack);
     }
 }
 
 void BoardBase::subSetHandCursors()
 {
-    for (bool second : {false, true}) {
-        if (second && !secondDrumGame())
-            break;
-        DrumControls &d = drum(second);
+    for (Drum drum : gameDrums()) {
+        DrumControls &d = this->drum(drum);
         for (int half : tableHalves())
             for (VbLabel *header : {d.lblHdrTotal.at(half), d.lblHdrPowerPercent.at(half), d.lblHdrLastPicked.at(half),
                                     d.lblHdrPool.at(half), d.lblHdrExclude.at(half)})
@@ -239,9 +250,9 @@ void BoardBase::subPlaceWindow()
 
 void BoardBase::subFillIntervalPercentItems()
 {
-    for (bool second : {false, true}) {
-        VbCombo *combo = drum(second).cboPowerIntervalPct;
-        if (!combo || (second && !secondDrumGame()))
+    for (Drum drum : gameDrums()) {
+        VbCombo *combo = this->drum(drum).cboPowerIntervalPct;
+        if (!combo)
             continue;
         combo->clear();
         for (const QString &item : intervalPercentItems())
@@ -249,8 +260,10 @@ void BoardBase::subFillIntervalPercentItems()
     }
 }
 
-void BoardBase::subShowPositions(int lastNumber, int lastGuarantee)
+void BoardBase::subShowPositions()
 {
+    const int lastNumber = gLayout.lastPosition;
+    const int lastGuarantee = gLayout.lastGuaranteePosition();
     using Controls = std::initializer_list<QWidget *>;
     auto show = [](Controls controls) {
         for (QWidget *control : controls) {
@@ -267,43 +280,49 @@ void BoardBase::subShowPositions(int lastNumber, int lastGuarantee)
         show(Controls{txtGuaranteeNumber.at(i), lblColumnNumber.at(i)});
 }
 
-void BoardBase::subPlaceTotals(int last)
+void BoardBase::subPlaceTotals()
 {
     auto alignRight = [](VbControl *total, const VbControl *position) {
         if (total && position)
             total->setLeft(position->Left() + position->Width() - total->Width());
     };
-    alignRight(main.lblDrawingPowerTotal, lblDrawingNumberPower.at(last));
+    for (Drum drum : gameDrums()) {
+        DrumControls &d = this->drum(drum);
+        const int last = gLayout.lastPositionOf(drum);
+        alignRight(d.lblDrawingPowerTotal, lblDrawingNumberPower.at(last));
+        alignRight(d.lblGuessPowerTotal, lblGuessPower.at(last));
+        alignRight(d.lblColumnPowerTotal, lblColumnNumber.at(last));
+    }
     lblDrawingPowerTotalCap->setLeft(main.lblDrawingPowerTotal->Left() - lblDrawingPowerTotalCap->Width() - 80);
-    alignRight(main.lblGuessPowerTotal, lblGuessPower.at(last));
     txtGuessSource->setWidth(main.lblGuessPowerTotal->Left() - lblGuessPower[firstPosition()]->Left() - 20);
-    alignRight(main.lblColumnPowerTotal, lblColumnNumber.at(last));
     lblColumnPowerTotalCap->setLeft(main.lblColumnPowerTotal->Left() - lblColumnPowerTotalCap->Width() - 80);
 }
 
 void BoardBase::subClearPositions()
 {
-    const RecordShape shape = RecordShape::current();
+    const GameLayout &game = gLayout;
     const QString zero = QStringLiteral("0");
-    for (int i = shape.firstBall(); i <= shape.lastPosition(); ++i) {
+    for (int i = game.firstPosition; i <= game.lastPosition; ++i) {
         if (VbTextBox *box = txtGuess.at(i))
             box->setText(zero);
         if (VbLabel *power = lblGuessPower.at(i))
             power->setCaption(zero);
     }
-    for (int i = shape.firstBall(); i <= shape.lastGuaranteePosition(); ++i) {
+    for (int i = game.firstPosition; i <= game.lastGuaranteePosition(); ++i) {
         if (VbTextBox *box = txtGuaranteeNumber.at(i))
             box->setText(zero);
         if (VbLabel *number = lblColumnNumber.at(i))
             number->setCaption(zero);
     }
-    main.lblGuessPowerTotal->setCaption(zero);
-    main.lblColumnPowerTotal->setCaption(zero);
+    for (Drum drum : gameDrums()) {
+        this->drum(drum).lblGuessPowerTotal->setCaption(zero);
+        this->drum(drum).lblColumnPowerTotal->setCaption(zero);
+    }
 }
 
 bool BoardBase::subListDrawings() { return boardanalysis::analysis().fncTotalWeekNumberAndAllGameDates(); }
 
-void BoardBase::subRefreshPoolsAtLoad() { subRefreshPool(); }
+void BoardBase::subRefreshPoolsAtLoad() { subRefreshPool(Drum::Main); }
 
 void BoardBase::subRestoreBoardSettings()
 {
@@ -353,11 +372,9 @@ void BoardBase::subCheckAnalysisWindow()
 
 void BoardBase::subShowRestoredExclusions()
 {
-    for (bool second : {false, true}) {
-        if (second && !secondDrumGame())
-            break;
-        const DrumState &state = second ? gDrumBONUS : gDrum;
-        drum(second).chkExcludeBall.forEach([&](int ball, VbCheck *box) {
+    for (Drum drum : gameDrums()) {
+        const DrumState &state = drumState(drum);
+        this->drum(drum).chkExcludeBall.forEach([&](int ball, VbCheck *box) {
             if (state.garrExcluded.contains(ball))
                 box->setValue(std::clamp(state.garrExcluded[ball], 0, 2));
         });

@@ -2,12 +2,18 @@
 // The board in front. Start-up, the opening of a lottery and the dialogs reach the open board
 // through this interface; the start window is in front when no board is open.
 
+#include "analysis/boardreport.h"
 #include "analysis/gamefamily.h"
+#include "analysis/recalc.h"
 #include "app/boardsettings.h"
 
+#include <QDate>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <optional>
+#include <vector>
 
 class IBoard {
 public:
@@ -52,6 +58,27 @@ public:
     // applyBoardSettings does, with the second-drum items last, and also sets the captions of
     // lblColumnNumber and lblColumnPowerTotal to "0".
     virtual void resetBoardSettings(const BoardSettings &defaults) = 0;
+
+    // ---- What the analysis service and the dialogs ask of the board --------------------------
+    // A board without these (a board of tests) answers with nothing and ignores the requests.
+
+    // The analysis window as the drawing combos hold it, with the power-increase level.
+    virtual std::optional<RecalcInputs> analysisWindow() { return std::nullopt; }
+    // Puts the results of a recalculation on the board: the power table, the pool grid and the
+    // power interval of every drum of the game.
+    virtual void showRecalculation() {}
+    // Lists the drawings, newest first, in the three drawing combos: `dates` holds the newest
+    // drawing's date at 1 (element 0 unused), `total` drawings. False when the board has none.
+    virtual bool listDrawings(const std::vector<QDate> &dates, int32_t total) { return false; }
+    // Takes the hit marks off the guess boxes, or off the drawing-number labels.
+    virtual void resetGuessMarks() {}
+    virtual void resetDrawingMarks() {}
+    // The board as a text report.
+    virtual std::optional<BoardReport> report() const { return std::nullopt; }
+    // The ticket list's lines, and the message for a ticket file that could not be read whole
+    // (empty when it was read whole or did not exist).
+    virtual QStringList ticketLines() const { return {}; }
+    virtual QString ticketReadProblem() const { return {}; }
 };
 
 // The window in front: the open board, or the start window when no board is open, or nothing

@@ -41,7 +41,7 @@ int messageId(int k)
 }
 
 // The frames, buttons and labels that carry words; controls of one kind of board under their guard.
-void captionControls(BoardBase &b, int32_t n1, int32_t n2)
+void captionControls(BoardBase &b, const GameLayout &game)
 {
     struct Row {
         QWidget *control;
@@ -74,9 +74,9 @@ void captionControls(BoardBase &b, int32_t n1, int32_t n2)
         {b.lblPowerIncreaseMinMax.at(1), 27180, true},
         {b.lblGuaranteeNumbers, 27190, true},
         {b.main.lblPowerInterval, 27200, true},
-        {b.bonus.lblPowerInterval, 27230, n2 > 0},
-        {b.lblStraightBoxed.at(0), 27210, n1 == 10},
-        {b.lblStraightBoxed.at(1), 27220, n1 == 10},
+        {b.bonus.lblPowerInterval, 27230, game.twoDrums()},
+        {b.lblStraightBoxed.at(0), 27210, game.digits()},
+        {b.lblStraightBoxed.at(1), 27220, game.digits()},
     };
     for (const Row &row : rows)
         if (row.guard)
@@ -132,8 +132,11 @@ void clsLanguage::subApplyLanguageToBoard()
     if (!board)
         return;
     BoardBase &b = *board;
-    const int32_t n1 = glngCfgHighestBall;
-    const int32_t n2 = glngCfgHighestBallBONUS;
+    const GameLayout &game = gLayout;
+    // A drum's table has a right half beyond ball 28; the main pool grid shows both halves on
+    // every lotto board.
+    auto tableRightHalf = [&](Drum d) { return (d == Drum::Second ? game.highestSecond : game.highestMain) > 28; };
+    auto poolRightHalf = [&](Drum d) { return d == Drum::Main ? !game.digits() : tableRightHalf(d); };
 
     // 2. Window caption.
     gstrWindowCaption = txt(10100) + QStringLiteral(" - ") + fncLotteryDescription();
@@ -146,7 +149,7 @@ void clsLanguage::subApplyLanguageToBoard()
 
     // 4, 5. Menus, then frames, buttons and labels.
     b.captionMenus(txt);
-    captionControls(b, n1, n2);
+    captionControls(b, game);
 
     // 6. The message table, before any tool tip is taken from it.
     if (garrMessages.size() != kMessageCount)
@@ -155,18 +158,16 @@ void clsLanguage::subApplyLanguageToBoard()
         garrMessages[k] = txt(messageId(k));
 
     // 7. Table headers: main table halves, then second-drum table halves.
-    captionTableHeaders(b.main, 0);
-    if (n1 > 28)
-        captionTableHeaders(b.main, 1);
-    if (n2 > 0)
-        captionTableHeaders(b.bonus, 0);
-    if (n2 > 28)
-        captionTableHeaders(b.bonus, 1);
+    for (Drum d : game.drums()) {
+        captionTableHeaders(b.drum(d), 0);
+        if (tableRightHalf(d))
+            captionTableHeaders(b.drum(d), 1);
+    }
 
     // 8. Option tool tips, worded after the present state.
-    subSetStateToolTip({b.main.chkPowerInterval, b.main.lblPowerInterval}, gDrum.gblnPowerInterval, 8, 9);
-    if (n2 > 0)
-        subSetStateToolTip({b.bonus.chkPowerInterval, b.bonus.lblPowerInterval}, gDrumBONUS.gblnPowerInterval, 8, 9);
+    for (Drum d : game.drums())
+        subSetStateToolTip({b.drum(d).chkPowerInterval, b.drum(d).lblPowerInterval}, drumState(d).gblnPowerInterval, 8,
+                           9);
     subSetStateToolTip({b.chkEqualChance}, gblnEqualChance, 4, 5);
     setToolTips({b.optHotCold.at(0), b.lblHotCold.at(0)}, message(11));
     setToolTips({b.optHotCold.at(1), b.lblHotCold.at(1)}, message(12));
@@ -178,19 +179,17 @@ void clsLanguage::subApplyLanguageToBoard()
     setToolTips({b.txtColumnsToDraw}, message(17) + QString::number(kMaxTicketColumns));
 
     // 10. Pool-grid headers (the main grid's right half on every lotto board).
-    captionPoolHeader(b.main.lblHdrPool.at(0), gDrum.gblnPoolCountView);
-    if (n1 != 10)
-        captionPoolHeader(b.main.lblHdrPool.at(1), gDrum.gblnPoolCountView);
-    if (n2 > 0)
-        captionPoolHeader(b.bonus.lblHdrPool.at(0), gDrumBONUS.gblnPoolCountView);
-    if (n2 > 28)
-        captionPoolHeader(b.bonus.lblHdrPool.at(1), gDrumBONUS.gblnPoolCountView);
+    for (Drum d : game.drums()) {
+        captionPoolHeader(b.drum(d).lblHdrPool.at(0), drumState(d).gblnPoolCountView);
+        if (poolRightHalf(d))
+            captionPoolHeader(b.drum(d).lblHdrPool.at(1), drumState(d).gblnPoolCountView);
+    }
 
     // 11. Power increase.
     subSetStateToolTip({b.chkPowerIncrease, b.lblPowerIncrease}, gblnPowerIncrease, 20, 21);
 
     // 12. Straight / Boxed (digit games).
-    if (n1 == 10) {
+    if (game.digits()) {
         setToolTips({b.optStraightBoxed.at(0), b.lblStraightBoxed.at(0)}, message(22));
         setToolTips({b.optStraightBoxed.at(1), b.lblStraightBoxed.at(1)}, message(23));
     }
@@ -198,7 +197,7 @@ void clsLanguage::subApplyLanguageToBoard()
     // 13. Status panels 1 and 2.
     b.staMain->setPanelText(1, txt(36010) + b.cboStartDrawing->text() + txt(36020) + b.cboEndDrawing->text()
                                    + txt(36030) + b.cboDrawingDate->text());
-    if (n2 > 0 && !gblnMainPoolView)
+    if (game.twoDrums() && !gblnMainPoolView)
         b.staMain->setPanelText(2, txt(36050) + QString::number(gDrumBONUS.glngPoolTotal));
     else
         b.staMain->setPanelText(2, txt(36040) + QString::number(gDrum.glngPoolTotal));

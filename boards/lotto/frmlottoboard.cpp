@@ -96,7 +96,9 @@ void hideAndDisable(QWidget *control)
 
 }  // namespace
 
-frmLottoBoard::frmLottoBoard() : BoardBase(BoardFamily::Lotto)
+frmLottoBoard::frmLottoBoard() : frmLottoBoard(BoardFamily::Lotto) {}
+
+frmLottoBoard::frmLottoBoard(BoardFamily family) : BoardBase(family)
 {
     subDesign();
 }
@@ -162,22 +164,27 @@ void frmLottoBoard::subDesignTables()
     shpPowerPanel->zOrder(1);
     shpPoolPanel->zOrder(1);
 
+    subDesignDrumTables(main);
+}
+
+void frmLottoBoard::subDesignDrumTables(DrumControls &d)
+{
     for (int half = 0; half <= 1; ++half) {
         const int p = half * kPowerHalfOffset;
         const int q = half * kPoolHalfOffset;
-        styleHeader(main.lblHdrTotal[half], QStringLiteral("Total"), kTotalLeft + p, kTotalWidth);
-        styleHeader(main.lblHdrStanding[half], QStringLiteral(".:."), kStandingLeft + p, kStandingWidth);
-        styleHeader(main.lblHdrPowerPercent[half], QStringLiteral("%"), kPercentLeft + p, kPercentWidth);
-        styleHeader(main.lblHdrLastPicked[half], QStringLiteral("<"), kWeeksLeft + p, kWeeksWidth);
-        styleHeader(main.lblHdrPool[half], QStringLiteral("Pool %"), kPoolBoxLeft - 90 + q, kExcludeLeft - kPoolBoxLeft + 90);
-        styleHeader(main.lblHdrExclude[half], QStringLiteral("eX"), kExcludeLeft + q, kExcludeWidth + 30);
-        for (VbLabel *header : {main.lblHdrTotal[half], main.lblHdrStanding[half], main.lblHdrPowerPercent[half],
-                                main.lblHdrLastPicked[half], main.lblHdrPool[half], main.lblHdrExclude[half]})
+        styleHeader(d.lblHdrTotal[half], QStringLiteral("Total"), kTotalLeft + p, kTotalWidth);
+        styleHeader(d.lblHdrStanding[half], QStringLiteral(".:."), kStandingLeft + p, kStandingWidth);
+        styleHeader(d.lblHdrPowerPercent[half], QStringLiteral("%"), kPercentLeft + p, kPercentWidth);
+        styleHeader(d.lblHdrLastPicked[half], QStringLiteral("<"), kWeeksLeft + p, kWeeksWidth);
+        styleHeader(d.lblHdrPool[half], QStringLiteral("Pool %"), kPoolBoxLeft - 90 + q, kExcludeLeft - kPoolBoxLeft + 90);
+        styleHeader(d.lblHdrExclude[half], QStringLiteral("eX"), kExcludeLeft + q, kExcludeWidth + 30);
+        for (VbLabel *header : {d.lblHdrTotal[half], d.lblHdrStanding[half], d.lblHdrPowerPercent[half],
+                                d.lblHdrLastPicked[half], d.lblHdrPool[half], d.lblHdrExclude[half]})
             header->setFontBold(true);
     }
     // The right half is shown once a game reaches ball 29.
-    for (VbLabel *header : {main.lblHdrTotal[1], main.lblHdrStanding[1], main.lblHdrPowerPercent[1],
-                            main.lblHdrLastPicked[1], main.lblHdrPool[1], main.lblHdrExclude[1]})
+    for (VbLabel *header : {d.lblHdrTotal[1], d.lblHdrStanding[1], d.lblHdrPowerPercent[1],
+                            d.lblHdrLastPicked[1], d.lblHdrPool[1], d.lblHdrExclude[1]})
         hideElement(header);
 
     // Row templates: element 0 stands where row 1 goes, element 29 is row 29. Both are hidden
@@ -185,35 +192,35 @@ void frmLottoBoard::subDesignTables()
     for (int t : {0, 29}) {
         const int p = t == 29 ? kPowerHalfOffset : 0;
         const int q = t == 29 ? kPoolHalfOffset : 0;
-        main.picPowerBall[t]->Move(kPowerBallLeft + p, kFirstRowTop, kBallSize, kBallSize);
-        main.lblPowerBall[t]->Move(kPowerBallLeft + p, kFirstRowTop, kBallSize, kRowHeight);
-        main.lblTotalPicks[t]->Move(kTotalLeft + p, kFirstRowTop, kTotalWidth, kRowHeight);
-        main.lblStanding[t]->Move(kStandingLeft + p, kFirstRowTop, kStandingWidth, kRowHeight);
-        main.lblPowerPercent[t]->Move(kPercentLeft + p, kFirstRowTop, kPercentWidth, kRowHeight);
-        main.lblWeeksSincePick[t]->Move(kWeeksLeft + p, kFirstRowTop, kWeeksWidth, kRowHeight);
-        for (VbLabel *cell : {main.lblPowerBall[t], main.lblTotalPicks[t], main.lblStanding[t], main.lblPowerPercent[t],
-                              main.lblWeeksSincePick[t]})
+        d.picPowerBall[t]->Move(kPowerBallLeft + p, kFirstRowTop, kBallSize, kBallSize);
+        d.lblPowerBall[t]->Move(kPowerBallLeft + p, kFirstRowTop, kBallSize, kRowHeight);
+        d.lblTotalPicks[t]->Move(kTotalLeft + p, kFirstRowTop, kTotalWidth, kRowHeight);
+        d.lblStanding[t]->Move(kStandingLeft + p, kFirstRowTop, kStandingWidth, kRowHeight);
+        d.lblPowerPercent[t]->Move(kPercentLeft + p, kFirstRowTop, kPercentWidth, kRowHeight);
+        d.lblWeeksSincePick[t]->Move(kWeeksLeft + p, kFirstRowTop, kWeeksWidth, kRowHeight);
+        for (VbLabel *cell : {d.lblPowerBall[t], d.lblTotalPicks[t], d.lblStanding[t], d.lblPowerPercent[t],
+                              d.lblWeeksSincePick[t]})
             styleCell(cell, true, vbc::kWhite);
 
-        main.picPoolBall[t]->Move(kPoolBallLeft + q, kFirstRowTop, kBallSize, kBallSize);
-        main.lblPoolBall[t]->Move(kPoolBallLeft + q, kFirstRowTop, kBallSize, kRowHeight);
-        styleCell(main.lblPoolBall[t], true, vbc::kWhite);
-        for (VbTextBox *box : {main.txtPoolPercent[t], main.txtPoolCount[t]}) {
+        d.picPoolBall[t]->Move(kPoolBallLeft + q, kFirstRowTop, kBallSize, kBallSize);
+        d.lblPoolBall[t]->Move(kPoolBallLeft + q, kFirstRowTop, kBallSize, kRowHeight);
+        styleCell(d.lblPoolBall[t], true, vbc::kWhite);
+        for (VbTextBox *box : {d.txtPoolPercent[t], d.txtPoolCount[t]}) {
             box->Move(kPoolBoxLeft + q, kFirstRowTop, kPoolBoxWidth, kRowHeight);
             box->setAlignment(2);
         }
-        main.txtPoolPercent[t]->setLocked(true);
-        main.chkExcludeBall[t]->Move(kExcludeLeft + q, kFirstRowTop + 15, kExcludeWidth, kRowHeight - 30);
+        d.txtPoolPercent[t]->setLocked(true);
+        d.chkExcludeBall[t]->Move(kExcludeLeft + q, kFirstRowTop + 15, kExcludeWidth, kRowHeight - 30);
 
         // The ball pictures lie over the number labels.
-        main.picPowerBall[t]->zOrder(0);
-        main.picPoolBall[t]->zOrder(0);
+        d.picPowerBall[t]->zOrder(0);
+        d.picPoolBall[t]->zOrder(0);
         // The share box lies over the count box.
-        main.txtPoolPercent[t]->zOrder(0);
+        d.txtPoolPercent[t]->zOrder(0);
         for (QWidget *element : std::initializer_list<QWidget *>{
-                 main.picPowerBall[t], main.lblPowerBall[t], main.lblTotalPicks[t], main.lblStanding[t],
-                 main.lblPowerPercent[t], main.lblWeeksSincePick[t], main.picPoolBall[t], main.lblPoolBall[t],
-                 main.txtPoolPercent[t], main.txtPoolCount[t], main.chkExcludeBall[t]})
+                 d.picPowerBall[t], d.lblPowerBall[t], d.lblTotalPicks[t], d.lblStanding[t],
+                 d.lblPowerPercent[t], d.lblWeeksSincePick[t], d.picPoolBall[t], d.lblPoolBall[t],
+                 d.txtPoolPercent[t], d.txtPoolCount[t], d.chkExcludeBall[t]})
             hideElement(element);
     }
 }
@@ -297,7 +304,11 @@ void frmLottoBoard::subDesignGuaranteeAndInterval()
     lblGuaranteeNumbers->Move(kSideLeft + 270, 405, kSideWidth - 270, 255);
     lblGuaranteeNumbers->setCaption(QStringLiteral("Guaranteed Numbers"));
 
-    DrumControls &d = main;
+    subDesignPowerInterval(main);
+}
+
+void frmLottoBoard::subDesignPowerInterval(DrumControls &d)
+{
     d.chkPowerInterval->Move(150, 825, 240, 255);
     d.lblPowerInterval->Move(420, 825, 2010, 255);
     d.lblPowerInterval->setCaption(QStringLiteral("Power Interval"));
@@ -307,8 +318,10 @@ void frmLottoBoard::subDesignGuaranteeAndInterval()
     for (int i = 0; i <= 1; ++i)
         d.txtPowerInterval[i]->setAlignment(2);
     d.cboPowerIntervalPct->Move(6060, 780, 840, 315);
-    d.lblPowerIntervalPctSign->Move(6930, 825, 300, 255);
-    d.lblPowerIntervalPctSign->setCaption(QStringLiteral("%"));
+    if (VbLabel *sign = d.lblPowerIntervalPctSign) {
+        sign->Move(6930, 825, 300, 255);
+        sign->setCaption(QStringLiteral("%"));
+    }
     d.lblPowerLowest->Move(3120, 1125, 700, 240);
     d.lblPowerLowest->setAlignment(0);
     d.lblPowerMiddle->Move(3880, 1125, 700, 240);
@@ -409,9 +422,8 @@ void frmLottoBoard::subDesignMarkers()
 
 void frmLottoBoard::subLayoutForGame()
 {
-    const int k = glngPicks;
-    subShowPositions(k + glngBonusCount, k);
-    subPlaceTotals(k);
+    subShowPositions();
+    subPlaceTotals();
     subPlaceBonusMarkers();
 }
 
@@ -439,7 +451,7 @@ void frmLottoBoard::subPlaceBonusMarkers()
         for (int i : {0, 1, 3, 4})
             markers[i]->setVisible(true);
     };
-    const int k = glngPicks;
+    const int k = gLayout.lastMainPosition;
     if (oneBonus || twoBonus)
         mark(shpBonusMarkB, k + 1);
     if (twoBonus)

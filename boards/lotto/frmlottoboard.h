@@ -3,7 +3,8 @@
 // "710", "620"). Its design places the shared vocabulary in twips: the power table and the pool
 // grid in two halves of 28 rows each on the left (row pitch 360 twips), the five frames on the
 // right. The load routine is the shared one; this board lays out its positions, totals and bonus
-// markers for the game code.
+// markers for the game code. Its design steps serve the two-pool board too, whose design is this
+// one with the second drum's tables and power interval laid over the main drum's.
 
 #include "boards/common/boardbase.h"
 
@@ -19,15 +20,26 @@ public:
     static constexpr int kPositionWidth = 390;
 
 protected:
-    // Positions in use, totals against the last main number, bonus markers.
+    // The lotto design for a board of another family (the two-pool board), which then adds its own
+    // steps.
+    explicit frmLottoBoard(BoardFamily family);
+
+    // Positions in use, totals against the last position of each drum, bonus markers.
     void subLayoutForGame() override;
 
-private:
+    // ---- Design steps -----------------------------------------------------------------------
+    // The whole design: every step below, in order.
     void subDesign();
+    // Panels, separator lines and ball bands behind the tables, then the main drum's tables.
     void subDesignTables();
+    // The headers and row templates of one drum's power table and pool grid, in the table area.
+    void subDesignDrumTables(DrumControls &drum);
     void subDesignDrawings();
     void subDesignPool();
+    // The guaranteed numbers, then the main drum's power interval.
     void subDesignGuaranteeAndInterval();
+    // One drum's power interval row in the guarantee frame.
+    void subDesignPowerInterval(DrumControls &drum);
     void subDesignTicketAndGuess();
     void subDesignResults();
     void subDesignMarkers();

@@ -24,9 +24,7 @@ protected:
 
     static void useGame(int32_t highestBall, int32_t k, int32_t b)
     {
-        glngCfgHighestBall = highestBall;
-        glngPicks = highestBall == 10 ? k - 1 : k;
-        glngBonusCount = b;
+        (highestBall == 10 ? GameShape::digits(k) : GameShape::lotto(highestBall, k, b)).makeCurrent();
     }
 
     void makeDatabase(const History &drawings, int numbers)

@@ -163,14 +163,16 @@ TEST_F(OpeningTest, SwitchingSavesTheBoardBeingLeftUnderItsOwnName)
     EXPECT_EQ(gDrum.garrPool.size(), 0);  // no drawing from another lottery's pool
     EXPECT_EQ(gDrum.glngPoolTotal, 0);
 
-    // Back to the one-drum lottery: the second-drum tables stay as they were.
+    // Back to the one-drum lottery: nothing of the two-drum lottery's state carries over.
     gDrumBONUS.garrExcluded[12] = 1;
     gblnMainPoolView = false;
+    garrTicketLines = QStringList{QStringLiteral("01- 1 2 3 4 5 6 7 (0)")};
     choose(kLotto);
     EXPECT_EQ(gstrGameCode, QStringLiteral("610"));
-    EXPECT_EQ(gDrumBONUS.garrExcluded.hi(), 12);
-    EXPECT_EQ(gDrumBONUS.garrExcluded[12], 1);
-    EXPECT_FALSE(gblnMainPoolView);
+    EXPECT_TRUE(gDrumBONUS.garrExcluded.empty());
+    EXPECT_TRUE(gblnMainPoolView);
+    EXPECT_TRUE(garrTicketLines.isEmpty());
+    EXPECT_EQ(gstrPreviousFileSuffix, QStringLiteral("SM02"));
     EXPECT_TRUE(QFile::exists(gstrAppFolder + QStringLiteral("Sample Two-Drum 5-50 + 2-12SM02")));
 }
 
@@ -297,27 +299,44 @@ TEST_F(OpeningTest, AnUnreadableDatabaseOpensNoBoard)
     EXPECT_FALSE(QFile::exists(gstrLotteryDbsFolder + pick3));
 }
 
-TEST_F(OpeningTest, AGameWhoseBoardIsMissingIsTreatedAsOneWithoutABoard)
+TEST_F(OpeningTest, AGameWhoseBoardIsMissingIsRefusedBeforeAnythingChanges)
 {
     FakeBoard::install({BoardFamily::TwoPool});
     startUpWith(kLotto);
-    ASSERT_NE(board(), nullptr);
+    FakeBoard *open = board();
+    ASSERT_NE(open, nullptr);
+    const GameLayout layout = gLayout;
     FakeBoard::log.clear();
     choose(kTwoDrum);
-    // The lotto board was saved and closed before the missing board showed.
-    EXPECT_EQ(FakeBoard::log, (QStringList{"read Lotto", "unload Lotto"}));
+    // The lotto board stays as it was, with its lottery: nothing saved, nothing unloaded.
     expectMessage(46050, QStringLiteral("Sample Two-Drum 5-50 + 2-12"));
-    EXPECT_EQ(board(), nullptr);
-    EXPECT_TRUE(gstrLotteryDbFile.isEmpty());
-    EXPECT_TRUE(gstrLastLotteryDbFile.isEmpty());
-    EXPECT_EQ(storedLastLottery(), QString());
+    EXPECT_TRUE(FakeBoard::log.isEmpty());
+    EXPECT_EQ(board(), open);
+    EXPECT_EQ(gstrLotteryDbFile, kLotto);
+    EXPECT_EQ(gstrLastLotteryDbFile, kLotto);
+    EXPECT_EQ(storedLastLottery(), kStoreMarker);
+    EXPECT_EQ(gstrGameCode, QStringLiteral("610"));
+    EXPECT_EQ(gstrFileSuffix, QStringLiteral("SM01"));
+    EXPECT_EQ(gLayout, layout);
 
-    // The program's own factory, which has no two-drum board yet: the same.
+    // Reopening after the lottery manager finds the board missing the same way.
+    FakeBoard::install({BoardFamily::TwoPool, BoardFamily::Lotto});
+    MessageBoxScript reopen;
+    analysis.subReopenCurrentLottery();
+    EXPECT_EQ(reopen.asked().size(), 1u);
+    EXPECT_EQ(board(), open);
+    EXPECT_TRUE(FakeBoard::log.isEmpty());
+
+    // At start-up, with the program's own factory, which has no two-drum board yet: the start
+    // window, and the lottery forgotten.
+    open->unloadBoard();
+    gfrmCurrentBoard = nullptr;
     FakeBoard::uninstall();
     MessageBoxScript again;
     startUpWith(kTwoDrum);
     EXPECT_EQ(again.asked().size(), 1u);
     EXPECT_EQ(currentBoard(), nullptr);
+    EXPECT_TRUE(gstrLastLotteryDbFile.isEmpty());
 }
 
 TEST_F(OpeningTest, TheGameCodeFollowsTheConfiguredValues)

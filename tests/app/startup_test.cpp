@@ -3,7 +3,6 @@
 #include "app/clsregistry.h"
 #include "app/globals.h"
 #include "app/instancecheck.h"
-#include "app/keynames.h"
 #include "app/osname.h"
 #include "app/services.h"
 #include "app/settingsstore.h"
@@ -157,7 +156,6 @@ TEST_F(StartupRun, FirstRunCreatesTheFoldersLogsStartUpAndShowsTheStartWindow)
     EXPECT_EQ(lines[3], QStringLiteral("#Message: 42630"));
     EXPECT_EQ(gstrOsName, QStringLiteral("NONE"));
     EXPECT_EQ(glngBackColor, 0xBFBFBF);
-    EXPECT_EQ(gstrKeyCtrl + gstrKeyF16 + gstrKeyZ, QStringLiteral("^{F16}{Z}"));
     EXPECT_FALSE(gfrmPrint);  // the hidden list lived only for the scan
     EXPECT_TRUE(gobjWindowOnTop && gobjAnalysis && gobjAnalysisBONUS && gobjRecordFile && gobjRegistry
                 && gobjSystemInfo && gobjFileSystem && gobjLotteryDb && gobjLanguage);

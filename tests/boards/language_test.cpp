@@ -30,8 +30,7 @@ const Words kWords[] = {
 struct ShapedBoard {
     ShapedBoard(BoardFamily family, int n1, int n2) : board(family)
     {
-        glngCfgHighestBall = n1;
-        glngCfgHighestBallBONUS = n2;
+        (n1 == 10 ? GameShape::digits(3) : GameShape::twoDrum(n1, 6, n2, n2 > 0 ? 1 : 0)).makeCurrent();
         gfrmCurrentBoard = &board;
     }
     ~ShapedBoard() { gfrmCurrentBoard = nullptr; }

@@ -30,7 +30,7 @@ TEST_F(BoardFixture, BothDrumsOfATwoDrumLotteryAreShown)
               QString::number(gDrumBONUS.garrPickCount[n6] + gDrumBONUS.garrPickCount[n7]));
 
     // The second table orders on its own.
-    board->lblHdrTotalBONUS_Click(0);
+    board->lblHdrTotal_Click(0, Drum::Second);
     EXPECT_TRUE(gDrumBONUS.gblnSorted);
     EXPECT_FALSE(gDrum.gblnSorted);
     int32_t previous = INT32_MAX;

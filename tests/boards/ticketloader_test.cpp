@@ -12,22 +12,11 @@
 
 namespace {
 
-struct Game {
-    int32_t cfgHighestBall, maxBall, maxBallBONUS, picks, bonusCount;
-};
-constexpr Game kLotto649{49, 49, 0, 6, 1};       // "610"
-constexpr Game kTwoDrum{50, 50, 12, 5, 2};       // "2P520"
-constexpr Game kPick3{10, 9, 0, 2, 0};           // "130": positions 0..2
+const GameShape kLotto649 = GameShape::lotto(49, 6, 1);      // "610"
+const GameShape kTwoDrum = GameShape::twoDrum(50, 5, 12, 2);  // "2P520"
+const GameShape kPick3 = GameShape::digits(3);                // "130": positions 0..2
 
-void setGame(const Game &g)
-{
-    glngCfgHighestBall = g.cfgHighestBall;
-    glngMaxBall = g.maxBall;
-    glngMaxBallBONUS = g.maxBallBONUS;
-    glngPicks = g.picks;
-    glngBonusCount = g.bonusCount;
-    glngFirstBall = g.cfgHighestBall == 10 ? 0 : 1;
-}
+void setGame(const GameShape &g) { g.makeCurrent(); }
 
 // A board of the family with the saved ticket "week" of a lottery whose file suffix is SM01.
 class TicketLoader : public ::testing::Test {

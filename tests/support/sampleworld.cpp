@@ -31,7 +31,7 @@ void deleteUnloadedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEven
 
 namespace {
 
-// The requests and flags the tests change, as a fresh start has them.
+// The requests and flags the tests change, as a fresh start has them, and no open lottery.
 void resetProgramState()
 {
     gstrLotteryDbFile.clear();
@@ -40,14 +40,10 @@ void resetProgramState()
     gblnTicketLoad = false;
     gblnTicketMode = false;
     gblnLotteryManagerOpen = false;
-    gblnCompareWithGuess = false;
-    gblnBoardInitialised = false;
-    gblnSkipDraw = false;
     glngHelpHwnd = 0;
     glngLanguage = 2;
     garrMessages.clear();
-    garrTicketGrid = TicketGrid();
-    garrTicketLines.clear();
+    resetOpenLottery();
 }
 
 }  // namespace

@@ -1,9 +1,38 @@
 // Test entry point: a QApplication on the offscreen platform and a fixed locale, so that dates
-// and numbers print the same on every machine.
+// and numbers print the same on every machine. Every test starts without an open lottery and
+// with an event loop that runs: what one test leaves behind does not reach the next.
+
+#include "analysis/state.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QLocale>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+namespace {
+
+// A test that ended the program (QCoreApplication::exit) leaves every later event loop, modal
+// dialogs included, returning at once; running the application's own loop once clears that.
+void clearProgramEnd()
+{
+    QEventLoop probe;
+    QTimer::singleShot(0, &probe, [&probe] { probe.exit(0); });
+    if (probe.exec() == 0)
+        return;
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+}
+
+class FreshState : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo &) override
+    {
+        clearProgramEnd();
+        resetOpenLottery();
+    }
+};
+
+}  // namespace
 
 int main(int argc, char **argv)
 {
@@ -12,5 +41,6 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new FreshState);
     return RUN_ALL_TESTS();
 }

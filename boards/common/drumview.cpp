@@ -1,4 +1,4 @@
-#include "analysis/ui/drumview.h"
+#include "boards/common/drumview.h"
 
 #include "analysis/interval.h"
 #include "analysis/pool.h"
@@ -93,23 +93,23 @@ int rowPitch(const CtlArray<VbLabel> &heightFrom)
 
 }  // namespace
 
-DrumView DrumView::mainOf(BoardBase &board)
+DrumView DrumView::of(BoardBase &board, Drum drum)
 {
     const GameShape game = GameShape::current();
-    return DrumView{board, board.main, gDrum, DrumShape::main(game), false, game.digitGame};
-}
-
-DrumView DrumView::secondOf(BoardBase &board)
-{
-    const GameShape game = GameShape::current();
-    return DrumView{board, board.bonus, gDrumBONUS, DrumShape::second(game), true, false};
+    const bool second = drum == Drum::Second;
+    return DrumView{board,
+                    board.drum(drum),
+                    drumState(drum),
+                    second ? DrumShape::second(game) : DrumShape::main(game),
+                    drum,
+                    !second && gLayout.digits()};
 }
 
 std::vector<DrumView> DrumView::allOf(BoardBase &board)
 {
-    std::vector<DrumView> drums{mainOf(board)};
-    if (board.usesSecondDrum())
-        drums.push_back(secondOf(board));
+    std::vector<DrumView> drums;
+    for (Drum drum : board.gameDrums())
+        drums.push_back(of(board, drum));
     return drums;
 }
 
@@ -195,7 +195,7 @@ void subCalculatePowerTable(const DrumView &d)
                 showElement(c.lblWeeksSincePick, b);
                 c.lblPowerBall[b]->setCaption(num(b));
                 showBallPicture(c.picPowerBall.at(b), QStringLiteral("B") + num(b));
-                if (!d.second) {
+                if (!d.second()) {
                     for (auto *headers : {&c.lblHdrTotal, &c.lblHdrStanding, &c.lblHdrPowerPercent, &c.lblHdrLastPicked})
                         showElement(*headers, 1);
                     showElement(c.shpBallColumn, 1);
@@ -367,10 +367,10 @@ QString fncPoolOddsText(const DrumView &d, int64_t count) { return ::poolOddsTex
 
 void showPoolStatus(const DrumView &d, int64_t size)
 {
-    if (d.second && gblnMainPoolView)
+    if (d.second() && gblnMainPoolView)
         return;
     if (d.board.staMain)
-        d.board.staMain->setPanelText(2, poolStatusText(d.second ? DrumKind::Second : DrumKind::Main, size));
+        d.board.staMain->setPanelText(2, poolStatusText(d.second() ? DrumKind::Second : DrumKind::Main, size));
 }
 
 void showPoolBoxes(const DrumView &d, int32_t ball)
@@ -407,7 +407,7 @@ void subFillPoolGrid(const DrumView &d)
                 showElement(c.picPoolBall, b);
                 showPoolBoxes(d, b);
                 showElement(c.chkExcludeBall, b);
-                if (!d.second) {
+                if (!d.second()) {
                     showElement(c.lblHdrPool, 1);
                     showElement(c.lblHdrExclude, 1);
                     showElement(c.shpBallColumn, 3);
@@ -435,7 +435,7 @@ void subFillPoolGrid(const DrumView &d)
             showBallPicture(pic, QStringLiteral("G") + num(b));
             showPoolBoxes(d, b);
             exclude->setVisible(true);
-            if (d.second)
+            if (d.second())
                 exclude->zOrder(1);
         }
         if (VbTextBox *count = c.txtPoolCount.at(b))

@@ -2,9 +2,8 @@
 // One drum's tables on the board in front: the power table, the pool grid and the power interval
 // of the main drum (the digits on the digit board) or of the second drum of the two-pool board.
 // The analysis service and its second-drum twin put their results on the board through these
-// routines, written once for every drum and board: given the main drum they are the routines of
-// those names, given the second drum their twins with the suffix BONUS, and given the digits of
-// the digit board their twins with the suffix FOR10.
+// routines, written once for every drum and board: each takes the drum it works on, and the
+// layout of the open game says whether the main drum holds digits.
 
 #include "analysis/drum.h"
 #include "analysis/recalc.h"
@@ -23,15 +22,16 @@ struct DrumView {
     DrumControls &ctl;
     DrumState &state;
     DrumShape shape;   // the drum's balls (first..max)
-    bool second;       // the second drum of the two-pool board (controls with the suffix BONUS)
-    bool digits;       // the digit board: one table half whose template row 0 is the row of digit 0
+    Drum drum;         // which drum of the board
+    bool digits;       // digits: one table half whose template row 0 is the row of digit 0
 
-    // The main drum (or the digits) and the second drum of the board.
-    static DrumView mainOf(BoardBase &board);
-    static DrumView secondOf(BoardBase &board);
+    // A drum of the board: the main drum (or the digits), or the second drum.
+    static DrumView of(BoardBase &board, Drum drum);
     // The drums the board shows for the open game: the main drum, then the second drum when it is
     // in use.
     static std::vector<DrumView> allOf(BoardBase &board);
+
+    bool second() const { return drum == Drum::Second; }
 
     int32_t first() const { return shape.firstBall; }
     int32_t last() const { return shape.maxBall; }
