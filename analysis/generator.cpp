@@ -80,22 +80,35 @@ int64_t countPart(const PartInputs &p)
     if (!p.distinct && r > 0 && v.drawable.empty())
         return 0;
 
-    // Sums of pick counts only matter with the interval on; otherwise every ball weighs 0.
+    // Sums of pick counts only matter with the interval on; otherwise every ball weighs 0. Every
+    // drawn position adds at least the smallest pick count of the drawable balls, so the table
+    // runs over the sums less that much per position placed: its length is the spread of the pick
+    // counts times the positions, not the (much larger) upper limit.
     int64_t lo = 0;
     int64_t hi = 0;
-    int64_t heaviest = 0;
+    int64_t lightest = 0;
     if (p.intervalOn) {
         int64_t guaranteedSum = 0;
         for (int32_t g : v.guaranteed)
             guaranteedSum += pickCountOf(p, g);
-        for (int32_t b : v.drawable)
-            heaviest = std::max(heaviest, std::max<int64_t>(pickCountOf(p, b), 0));
-        lo = std::max<int64_t>(static_cast<int64_t>(p.lower) - guaranteedSum, 0);
-        hi = std::min<int64_t>(static_cast<int64_t>(p.upper) - guaranteedSum, heaviest * r);
+        int64_t heaviest = 0;
+        if (!v.drawable.empty()) {
+            lightest = std::numeric_limits<int64_t>::max();
+            for (int32_t b : v.drawable) {
+                const int64_t w = std::max<int64_t>(pickCountOf(p, b), 0);
+                lightest = std::min(lightest, w);
+                heaviest = std::max(heaviest, w);
+            }
+        }
+        const int64_t base = lightest * r;
+        lo = std::max<int64_t>(static_cast<int64_t>(p.lower) - guaranteedSum - base, 0);
+        hi = std::min<int64_t>(static_cast<int64_t>(p.upper) - guaranteedSum - base, (heaviest - lightest) * r);
         if (hi < lo)
             return 0;
     }
-    const auto weight = [&](int32_t b) { return p.intervalOn ? std::max<int64_t>(pickCountOf(p, b), 0) : 0; };
+    const auto weight = [&](int32_t b) {
+        return p.intervalOn ? std::max<int64_t>(pickCountOf(p, b), 0) - lightest : 0;
+    };
     const size_t sums = static_cast<size_t>(hi) + 1;
 
     int64_t total = 0;

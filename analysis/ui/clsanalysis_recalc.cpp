@@ -88,13 +88,12 @@ bool clsAnalysis::fncTotalWeekNumberAndAllGameDates()
     const int32_t total = glngTotalWeeks;
     for (VbCombo *combo : {board->cboEndDrawing, board->cboStartDrawing, board->cboDrawingDate})
         combo->clear();
-    for (int32_t i = 1; i <= total && static_cast<size_t>(i) < garrGameDates.size(); ++i) {
-        const int32_t week = total + 1 - i;
-        board->cboEndDrawing->addItem(QString::number(week), week);
-        board->cboStartDrawing->addItem(QString::number(week), week);
-        const QDate date = garrGameDates[static_cast<size_t>(i)];
-        board->cboDrawingDate->addItem(dates::toShortText(date), date);
-    }
+    const int count = std::clamp<int>(total, 0, static_cast<int>(garrGameDates.size()) - 1);
+    const auto shown = std::make_shared<const std::vector<QDate>>(garrGameDates);
+    for (VbCombo *combo : {board->cboEndDrawing, board->cboStartDrawing})
+        combo->setEntries(count, [total](int k) { return QString::number(total - k); }, [total](int k) { return QVariant(total - k); });
+    board->cboDrawingDate->setEntries(count, [shown](int k) { return dates::toShortText((*shown)[static_cast<size_t>(k) + 1]); },
+                                      [shown](int k) { return QVariant((*shown)[static_cast<size_t>(k) + 1]); });
     return true;
 }
 

@@ -303,37 +303,43 @@ TEST_F(Generator, DrawsFollowThePoolCountsAmongAllowedBalls)
     EXPECT_EQ(uniform, (std::set<uint64_t>{0, 1, 2, 3, 4, 5, 6}));
 }
 
+// Pick counts from a short window (0 to 8) and from a long one, where every ball was drawn tens
+// of thousands of times and the interval lies far from 0: the count must match an enumeration of
+// the columns either way.
 TEST_F(Generator, PossibleColumnsMatchAnEnumeration)
 {
     std::mt19937 rng(99);
-    for (int trial = 0; trial < 120; ++trial) {
-        const int kind = trial % 3;
-        GeneratorSetup s = kind == 0   ? lottoSetup(8 + rng() % 7, 3 + rng() % 3)
-                           : kind == 1 ? digitSetup(3 + rng() % 2)
-                                       : twoDrumSetup(9 + rng() % 3, 3 + rng() % 2, 5 + rng() % 3, 1 + rng() % 2);
-        for (PartInputs *p : {&s.main, &s.second}) {
-            if (p->guarantees.empty())
-                continue;
-            std::vector<int64_t> counts;
-            for (int b = p->drum.firstBall; b <= p->drum.maxBall; ++b)
-                counts.push_back(rng() % 4 == 0 ? 0 : 1 + rng() % 3);
-            p->pool = Pool(p->drum.firstBall, counts);
-            p->excluded = BallArray<int32_t>(p->drum.firstBall, p->drum.maxBall, 0);
-            for (int b = p->drum.firstBall; b <= p->drum.maxBall; ++b) {
-                p->excluded[b] = rng() % 5 == 0;
-                p->pickCount[b] = static_cast<int32_t>(rng() % 9);
+    for (const int32_t base : {0, 60000}) {
+        for (int trial = 0; trial < 120; ++trial) {
+            const int kind = trial % 3;
+            GeneratorSetup s = kind == 0   ? lottoSetup(8 + rng() % 7, 3 + rng() % 3)
+                               : kind == 1 ? digitSetup(3 + rng() % 2)
+                                           : twoDrumSetup(9 + rng() % 3, 3 + rng() % 2, 5 + rng() % 3, 1 + rng() % 2);
+            for (PartInputs *p : {&s.main, &s.second}) {
+                if (p->guarantees.empty())
+                    continue;
+                std::vector<int64_t> counts;
+                for (int b = p->drum.firstBall; b <= p->drum.maxBall; ++b)
+                    counts.push_back(rng() % 4 == 0 ? 0 : 1 + rng() % 3);
+                p->pool = Pool(p->drum.firstBall, counts);
+                p->excluded = BallArray<int32_t>(p->drum.firstBall, p->drum.maxBall, 0);
+                for (int b = p->drum.firstBall; b <= p->drum.maxBall; ++b) {
+                    p->excluded[b] = rng() % 5 == 0;
+                    p->pickCount[b] = base + static_cast<int32_t>(rng() % 9);
+                }
+                for (auto &g : p->guarantees)
+                    if (rng() % 4 == 0)
+                        g = p->drum.firstBall + static_cast<int>(rng() % p->drum.ballCount());
+                p->intervalOn = rng() % 2;
+                const auto positions = static_cast<int32_t>(p->guarantees.size());
+                p->lower = base * positions + static_cast<int32_t>(rng() % 12);
+                p->upper = p->lower + static_cast<int32_t>(rng() % 14) - 2;
             }
-            for (auto &g : p->guarantees)
-                if (rng() % 4 == 0)
-                    g = p->drum.firstBall + static_cast<int>(rng() % p->drum.ballCount());
-            p->intervalOn = rng() % 2;
-            p->lower = static_cast<int32_t>(rng() % 12);
-            p->upper = p->lower + static_cast<int32_t>(rng() % 14) - 2;
+            int64_t expected = enumeration::count(s.main);
+            if (s.family == ColumnFamily::TwoDrums)
+                expected *= enumeration::count(s.second);
+            EXPECT_EQ(countPossibleColumns(s), expected) << "base " << base << ", trial " << trial;
         }
-        int64_t expected = enumeration::count(s.main);
-        if (s.family == ColumnFamily::TwoDrums)
-            expected *= enumeration::count(s.second);
-        EXPECT_EQ(countPossibleColumns(s), expected) << "trial " << trial;
     }
 }
 
