@@ -117,7 +117,9 @@ sqlite3 *openResultsDatabase(const QString &path, QString *error)
         return nullptr;
     }
     sqlite3 *db = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+    // One thread uses the connection: no lock around every call.
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr)
+        != SQLITE_OK) {
         *error = engineError(db);
         sqlite3_close(db);
         return nullptr;

@@ -61,7 +61,8 @@ void runGenerator(benchmark::State &state, const GeneratorSetup &setup)
 }
 
 // The fair baseline: the tightest loop that makes the same columns, in the same run. It draws
-// each number from the same pool (a 64-bit uniform index into the running sums of the counts),
+// each number from the same pool (a 64-bit uniform index into the table of its elements, or into
+// the running sums of the counts for a pool too large for a table),
 // throws away a column with a repeated number or with its sum of pick counts outside the same
 // interval, sorts the column and keeps it when it is new to an open-addressing set.
 void runFairBaseline(benchmark::State &state, const GeneratorSetup &setup)
@@ -77,6 +78,11 @@ void runFairBaseline(benchmark::State &state, const GeneratorSetup &setup)
         total += static_cast<uint64_t>(p.pool.count(b));
         ends.push_back(total);
     }
+    // A pool small enough is drawn from a table of its elements, as the pool is kept.
+    std::vector<int8_t> flat;
+    if (total <= (1u << 16))
+        for (size_t k = 0; k < balls.size(); ++k)
+            flat.insert(flat.end(), static_cast<size_t>(ends[k] - (k ? ends[k - 1] : 0)), static_cast<int8_t>(balls[k]));
     std::array<int64_t, 64> pick{};
     for (int32_t b = 1; b <= 49; ++b)
         pick[static_cast<size_t>(b)] = p.pickCount.value(b, 0);
@@ -96,7 +102,8 @@ void runFairBaseline(benchmark::State &state, const GeneratorSetup &setup)
             bool ok = true;
             for (int32_t &x : c) {
                 const auto u = static_cast<uint64_t>((static_cast<unsigned __int128>(rng()) * total) >> 64);
-                x = balls[static_cast<size_t>(std::upper_bound(ends.begin(), ends.end(), u) - ends.begin())];
+                x = !flat.empty() ? flat[static_cast<size_t>(u)]
+                                  : balls[static_cast<size_t>(std::upper_bound(ends.begin(), ends.end(), u) - ends.begin())];
                 if (used >> x & 1) {
                     ok = false;
                     break;
