@@ -13,6 +13,9 @@
 #include "benchwindows.h"
 
 #include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
 #include <map>
 #include <memory>
 
@@ -125,6 +128,51 @@ void BM_Draw32000_Interval100(benchmark::State &state) { drawAt(state, 100); }
 void BM_Draw32000_Interval10(benchmark::State &state) { drawAt(state, 10); }
 void BM_Draw32000_Interval1(benchmark::State &state) { drawAt(state, 1); }
 
+// STOP pressed 5 ms after the progress dialog of DRAW of 32,000 columns at 1 % shows: the time
+// from the press to its
+// handling (the run ended, every complete column kept), as the counter stop_ms (mean) and
+// stop_max_ms. The timed figure is the whole shortened DRAW.
+void BM_StopDuringDraw(benchmark::State &state)
+{
+    OpenBoard open(state, static_cast<int>(state.range(0)));
+    if (!open.board() || !benchworld::setInterval(*open.board(), 1)) {
+        state.SkipWithError("the interval was not set");
+        return;
+    }
+    open.board()->txtColumnsToDraw->setText(QStringLiteral("32000"));
+    double total = 0;
+    double longest = 0;
+    int stops = 0;
+    for (auto _ : state) {
+        using Clock = std::chrono::steady_clock;
+        Clock::time_point pressed;
+        bool handled = false;
+        const auto press = [&] {
+            if (frmColumnProgress *dialog = DefaultInstance<frmColumnProgress>::existing()) {
+                dialog->cmdStop->click();
+                const double ms = std::chrono::duration<double, std::milli>(Clock::now() - pressed).count();
+                total += ms;
+                longest = std::max(longest, ms);
+                ++stops;
+                handled = true;
+            }
+        };
+        // The first event the shown dialog handles sets the press 5 ms later.
+        QTimer::singleShot(0, [&] {
+            pressed = Clock::now() + std::chrono::milliseconds(5);
+            QTimer::singleShot(std::chrono::milliseconds(5), Qt::PreciseTimer, press);
+        });
+        open.board()->cmdDraw_Click();
+        QApplication::processEvents();
+        if (!handled || open.board()->lstTicket->listCount() >= 32000) {
+            state.SkipWithError("the run ended before STOP");
+            break;
+        }
+    }
+    state.counters["stop_ms"] = stops ? total / stops : 0;
+    state.counters["stop_max_ms"] = longest;
+}
+
 // A ticket of 32,000 columns at 10 % on the open board; false (the benchmark skipped) without.
 bool hasTicket(benchmark::State &state, OpenBoard &open)
 {
@@ -226,6 +274,7 @@ BENCHMARK(BM_Power)->Apply(sizes);
 BENCHMARK(BM_Draw32000_Interval100)->Apply(sizes);
 BENCHMARK(BM_Draw32000_Interval10)->Apply(sizes);
 BENCHMARK(BM_Draw32000_Interval1)->Apply(sizes);
+BENCHMARK(BM_StopDuringDraw)->Apply(sizes);
 BENCHMARK(BM_Compare32000)->Apply(sizes);
 BENCHMARK(BM_TicketSave32000)->Apply(sizes);
 BENCHMARK(BM_TicketLoad32000)->Apply(sizes);

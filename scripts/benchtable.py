@@ -20,7 +20,8 @@ for path in sorted(glob.glob(os.path.join(out, "*.json"))):
         name = b["run_name"]
         factor = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[b["time_unit"]]
         times.setdefault(name, []).append(b["real_time"] * factor)
-        counters[name] = {k: v for k, v in b.items() if k in ("attempts/column", "limits", "pool", "lower", "upper")}
+        counters.setdefault(name, []).append({k: v for k, v in b.items()
+                                              if k in ("attempts/column", "limits", "pool", "stop_ms", "stop_max_ms")})
 
 
 def cell(name):
@@ -59,6 +60,12 @@ for n in sizes:
                 values.append(float(m.group(1)))
     peaks.append(f"{min(values):.0f} / {statistics.median(values):.0f}" if values else "-")
 print("| peak resident MB, open + POWER + DRAW | " + " | ".join(peaks) + " |")
+stops = []
+for n in sizes:
+    runs = counters.get(f"BM_StopDuringDraw/{n}/real_time", [])
+    stops.append(f"{statistics.median(r['stop_ms'] for r in runs):.1f} / {max(r['stop_max_ms'] for r in runs):.1f}"
+                 if runs else "-")
+print("| STOP during DRAW, press to handling (ms, median of means / longest) | " + " | ".join(stops) + " |")
 print()
 print("| generator, 32,000 columns (ms, min / median) | fair baseline | generator | ratio of medians | attempts a column |")
 print("|---|---|---|---|---|")
@@ -69,7 +76,7 @@ for label, suffix in [("interval 100 %, 5,000 drawings", "32000/100"), ("interva
     ratio = "-"
     if times.get(base) and times.get(gen):
         ratio = f"{statistics.median(times[gen]) / statistics.median(times[base]):.2f}"
-    extra = counters.get(gen, {})
+    extra = counters.get(gen, [{}])[0]
     pool = f", pool {extra['pool']:.3g}" if "pool" in extra and extra["pool"] > 1e6 else ""
     print(f"| {label}{pool} | {cell(base)} | {cell(gen)} | {ratio} | {extra.get('attempts/column', 0):.1f} |")
 print()
