@@ -382,7 +382,7 @@ double uniform01(std::mt19937_64 &engine) { return static_cast<double>(engine() 
 
 }  // namespace
 
-std::optional<IntervalSampler> IntervalSampler::of(const PartInputs &part, size_t maxCells)
+std::optional<IntervalSampler> IntervalSampler::of(const PartInputs &part, double onlyBelow, size_t maxCells)
 {
     if (!part.intervalOn)
         return std::nullopt;
@@ -402,14 +402,44 @@ std::optional<IntervalSampler> IntervalSampler::of(const PartInputs &part, size_
     s.lo_ = sums.lo;
     s.hi_ = sums.hi;
     const size_t width = static_cast<size_t>(s.hi_) + 1;
-    const size_t layers = part.distinct ? static_cast<size_t>(n) + 1 : 1;
-    if (width > maxCells / layers / (static_cast<size_t>(r) + 1))
-        return std::nullopt;
     s.balls_ = v.drawable;
     for (int32_t b : s.balls_) {
         s.counts_.push_back(static_cast<double>(part.pool.count(b)));
         s.weights_.push_back(sums.weight(part, b));
     }
+    // The share of plain attempts that pass, from the weights by number of positions and sum
+    // alone; the whole table is built only for a part drawn within the interval.
+    {
+        std::vector<double> ways((static_cast<size_t>(r) + 1) * width, 0.0);
+        const auto w = [&](int j, int64_t sum) -> double & { return ways[static_cast<size_t>(j) * width + static_cast<size_t>(sum)]; };
+        w(0, 0) = 1;
+        if (part.distinct) {
+            for (int i = 0; i < n; ++i)
+                for (int j = std::min(i + 1, r); j >= 1; --j)
+                    for (int64_t sum = s.hi_; sum >= s.weights_[static_cast<size_t>(i)]; --sum)
+                        w(j, sum) += s.counts_[static_cast<size_t>(i)] * w(j - 1, sum - s.weights_[static_cast<size_t>(i)]);
+        } else {
+            for (int j = 1; j <= r; ++j)
+                for (int64_t sum = 0; sum <= s.hi_; ++sum)
+                    for (int k = 0; k < n; ++k)
+                        if (sum >= s.weights_[static_cast<size_t>(k)])
+                            w(j, sum) += s.counts_[static_cast<size_t>(k)] * w(j - 1, sum - s.weights_[static_cast<size_t>(k)]);
+        }
+        for (int64_t sum = s.lo_; sum <= s.hi_; ++sum)
+            s.mass_ += w(r, sum);
+        // The plain attempt draws every position from the whole pool: r! orders of a set, each
+        // with the product of the counts over the pool size to the power r.
+        double orders = 1;
+        if (part.distinct)
+            for (int k = 2; k <= r; ++k)
+                orders *= k;
+        s.acceptance_ = orders * s.mass_ / std::pow(static_cast<double>(pool.total()), r);
+        if (s.acceptance_ >= onlyBelow)
+            return std::nullopt;
+    }
+    const size_t layers = part.distinct ? static_cast<size_t>(n) + 1 : 1;
+    if (width > maxCells / layers / (static_cast<size_t>(r) + 1))
+        return std::nullopt;
     s.table_.assign(layers * (static_cast<size_t>(r) + 1) * width, 0.0);
     const auto cell = [&](int i, int j, int64_t sum) -> double & {
         return s.table_[(static_cast<size_t>(i) * (static_cast<size_t>(r) + 1) + static_cast<size_t>(j)) * width
@@ -434,15 +464,6 @@ std::optional<IntervalSampler> IntervalSampler::of(const PartInputs &part, size_
                 cell(0, j, sum) = total;
             }
     }
-    for (int64_t sum = s.lo_; sum <= s.hi_; ++sum)
-        s.mass_ += s.at(part.distinct ? n : 0, r, sum);
-    // The plain attempt draws every position from the whole pool: r! orders of a set, each with
-    // the product of the counts over the pool size to the power r.
-    double orders = 1;
-    if (part.distinct)
-        for (int k = 2; k <= r; ++k)
-            orders *= k;
-    s.acceptance_ = orders * s.mass_ / std::pow(static_cast<double>(pool.total()), r);
     return s;
 }
 
@@ -595,7 +616,7 @@ TicketColumnGenerator::TicketColumnGenerator(GeneratorSetup setup) : setup_(std:
         part.lower = p->lower;
         part.upper = p->upper;
         // Draw within the interval where most plain attempts would fail it.
-        if (auto within = IntervalSampler::of(*p); within && within->acceptance() < kNarrowAcceptance)
+        if (auto within = IntervalSampler::of(*p, kNarrowAcceptance))
             part.withinInterval = std::make_shared<const IntervalSampler>(std::move(*within));
         offset += part.length;
         parts_.push_back(std::move(part));

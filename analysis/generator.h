@@ -140,9 +140,10 @@ uint64_t uniformBelow(std::mt19937_64 &engine, uint64_t n);
 // attempts fail; this way every draw gives a column within it.
 class IntervalSampler {
 public:
-    // Nothing when the part has no interval or no drawn position, or when its table would be
-    // larger than maxCells.
-    static std::optional<IntervalSampler> of(const PartInputs &part, size_t maxCells = size_t{1} << 22);
+    // Nothing when the part has no interval or no drawn position, when at least the share
+    // onlyBelow of plain attempts pass, or when its table would be larger than maxCells.
+    static std::optional<IntervalSampler> of(const PartInputs &part, double onlyBelow = 1.0,
+                                             size_t maxCells = size_t{1} << 22);
 
     int drawnPositions() const { return r_; }
     // No content lies within the interval.
