@@ -8,11 +8,7 @@
 #include <QRegularExpression>
 #include <sqlite3.h>
 
-namespace {
-
-constexpr int kBusyTimeoutMs = 30000;
-
-QString num(int64_t v) { return QString::number(v); }
+namespace lotterydb::detail {
 
 QString engineError(sqlite3 *db, const QString &sql = {})
 {
@@ -51,6 +47,17 @@ private:
     sqlite3_stmt *stmt_ = nullptr;
 };
 
+}  // namespace lotterydb::detail
+
+namespace {
+
+using lotterydb::detail::engineError;
+using lotterydb::detail::Statement;
+
+constexpr int kBusyTimeoutMs = 30000;
+
+QString num(int64_t v) { return QString::number(v); }
+
 QVariant columnValue(sqlite3_stmt *stmt, int i)
 {
     switch (sqlite3_column_type(stmt, i)) {
@@ -68,6 +75,39 @@ QVariant columnValue(sqlite3_stmt *stmt, int i)
     }
 }
 
+// A column as a 32-bit integer: only an integer value in range is one (lotterydb::toInt32 on
+// the column's value, without making the value).
+std::optional<int32_t> columnInt32(sqlite3_stmt *stmt, int i)
+{
+    if (sqlite3_column_type(stmt, i) != SQLITE_INTEGER)
+        return std::nullopt;
+    const sqlite3_int64 v = sqlite3_column_int64(stmt, i);
+    if (v < INT32_MIN || v > INT32_MAX)
+        return std::nullopt;
+    return static_cast<int32_t>(v);
+}
+
+int twoDigits(const unsigned char *p) { return (p[0] - '0') * 10 + (p[1] - '0'); }
+bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+
+// A column as a date (lotterydb::toDate on the column's value). The stored form yyyy-MM-dd is
+// read in place; any other text takes the general road.
+std::optional<QDate> columnDate(sqlite3_stmt *stmt, int i)
+{
+    if (sqlite3_column_type(stmt, i) != SQLITE_TEXT)
+        return std::nullopt;
+    const auto *p = sqlite3_column_text(stmt, i);
+    const int size = sqlite3_column_bytes(stmt, i);
+    if (size == 10 && p[4] == '-' && p[7] == '-' && isDigit(p[0]) && isDigit(p[1]) && isDigit(p[2])
+        && isDigit(p[3]) && isDigit(p[5]) && isDigit(p[6]) && isDigit(p[8]) && isDigit(p[9])) {
+        const QDate date(twoDigits(p) * 100 + twoDigits(p + 2), twoDigits(p + 5), twoDigits(p + 8));
+        if (!date.isValid())
+            return std::nullopt;
+        return date;
+    }
+    return lotterydb::toDate(columnValue(stmt, i));
+}
+
 // Opens an existing database for reading and writing, never creating it, and checks that it
 // holds the results table with its columns.
 sqlite3 *openResultsDatabase(const QString &path, QString *error)
@@ -77,7 +117,9 @@ sqlite3 *openResultsDatabase(const QString &path, QString *error)
         return nullptr;
     }
     sqlite3 *db = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+    // One thread uses the connection: no lock around every call.
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr)
+        != SQLITE_OK) {
         *error = engineError(db);
         sqlite3_close(db);
         return nullptr;
@@ -322,15 +364,20 @@ bool prepareStored(sqlite3 *db, const QString &accessSql, Statement &stmt, QStri
 
 }  // namespace
 
+bool clsLotteryDb::prepareQuery(const QString &accessSql, Statement &stmt)
+{
+    if (!prepareStored(db_, accessSql, stmt, statement_, error_))
+        return false;
+    if (!sqlite3_stmt_readonly(stmt.get()))
+        return fail(QStringLiteral("A query must not change the database: %1").arg(accessSql));
+    return true;
+}
+
 std::optional<QueryResult> clsLotteryDb::fncQuery(const QString &accessSql)
 {
     Statement stmt;
-    if (!prepareStored(db_, accessSql, stmt, statement_, error_))
+    if (!prepareQuery(accessSql, stmt))
         return std::nullopt;
-    if (!sqlite3_stmt_readonly(stmt.get())) {
-        fail(QStringLiteral("A query must not change the database: %1").arg(accessSql));
-        return std::nullopt;
-    }
     QueryResult result;
     const int columns = sqlite3_column_count(stmt.get());
     for (int i = 0; i < columns; ++i)
@@ -366,20 +413,33 @@ std::optional<std::vector<QDate>> clsLotteryDb::fncGetAllGameDates()
 {
     if (!subOpenConnection())
         return std::nullopt;
-    const auto result = fncQuery(lotterydb::sqlAllGameDates());
-    if (!result)
+    Statement stmt;
+    if (!prepareQuery(lotterydb::sqlAllGameDates(), stmt))
         return std::nullopt;
-    const int n = result->recordCount();
-    glngTotalWeeks = n;
-    std::vector<QDate> dates(static_cast<size_t>(n) + 1);
-    for (int i = 1; i <= n; ++i) {
-        const auto date = lotterydb::toDate(result->rows[static_cast<size_t>(i - 1)][0]);
+    std::vector<QDate> dates(1);
+    int rc;
+    while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+        const auto date = columnDate(stmt.get(), 0);
         if (!date) {
-            fail(QStringLiteral("Drawing %1 has no valid date.").arg(i));
+            // The count is known once every row has been stepped through.
+            int32_t n = static_cast<int32_t>(dates.size());
+            while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW)
+                ++n;
+            if (rc != SQLITE_DONE) {
+                fail(engineError(db_, stmt.sql()));
+                return std::nullopt;
+            }
+            glngTotalWeeks = n;
+            fail(QStringLiteral("Drawing %1 has no valid date.").arg(dates.size()));
             return std::nullopt;
         }
-        dates[static_cast<size_t>(i)] = *date;
+        dates.push_back(*date);
     }
+    if (rc != SQLITE_DONE) {
+        fail(engineError(db_, stmt.sql()));
+        return std::nullopt;
+    }
+    glngTotalWeeks = static_cast<int32_t>(dates.size() - 1);
     return dates;
 }
 
@@ -482,35 +542,39 @@ bool clsLotteryDb::subDeleteDrawing(int32_t weekNo)
 
 std::optional<History> clsLotteryDb::fncLoadHistory()
 {
-    const auto result = fncQuery(lotterydb::sqlLoadHistory());
-    if (!result)
+    Statement stmt;
+    if (!prepareQuery(lotterydb::sqlLoadHistory(), stmt))
         return std::nullopt;
     History history;
-    history.reserve(result->rows.size());
-    for (const auto &row : result->rows) {
+    sqlite3_stmt *s = stmt.get();
+    int rc;
+    while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
         Drawing d;
-        const auto week = lotterydb::toInt32(row[0]);
-        const auto date = lotterydb::toDate(row[1]);
+        const auto week = columnInt32(s, 0);
+        const auto date = columnDate(s, 1);
         if (!week || !date) {
             fail(QStringLiteral("A drawing has no valid week number or date."));
             return std::nullopt;
         }
         d.weekNo = *week;
         d.date = *date;
-        for (size_t i = 0; i < 8; ++i) {
-            const QVariant &v = row[i + 2];
-            if (v.isNull()) {
-                d.numbers[i] = Drawing::kEmpty;
+        for (int i = 0; i < 8; ++i) {
+            if (sqlite3_column_type(s, i + 2) == SQLITE_NULL) {
+                d.numbers[static_cast<size_t>(i)] = Drawing::kEmpty;
                 continue;
             }
-            const auto n = lotterydb::toInt32(v);
+            const auto n = columnInt32(s, i + 2);
             if (!n) {
                 fail(QStringLiteral("WinnerNumber%1 of drawing %2 is not a number.").arg(i + 1).arg(d.weekNo));
                 return std::nullopt;
             }
-            d.numbers[i] = *n;
+            d.numbers[static_cast<size_t>(i)] = *n;
         }
         history.push_back(d);
+    }
+    if (rc != SQLITE_DONE) {
+        fail(engineError(db_, stmt.sql()));
+        return std::nullopt;
     }
     return history;
 }

@@ -24,6 +24,7 @@
 #include <vector>
 
 struct sqlite3;
+namespace lotterydb::detail { class Statement; }
 
 // A single value read from the database: Empty when the query failed, Null when the database
 // holds no value (the maximum of an empty table), else the value.
@@ -147,6 +148,8 @@ public:
 
 private:
     bool fail(const QString &why);
+    // Prepares a read-only statement in its stored form, noting it as the last statement.
+    bool prepareQuery(const QString &accessSql, lotterydb::detail::Statement &stmt);
     std::optional<BallArray<int32_t>> drawingNumbers(int32_t weekNo, int32_t first, int32_t count);
     // The one value of a one-row query: Empty when it fails, Null for NULL.
     template <class T, class Convert>

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -14,6 +15,8 @@ std::optional<uint64_t> gSeedOverride;
 constexpr int kMaxWidth = 8;
 constexpr int64_t kFlatTableLimit = 1 << 16;
 constexpr uint64_t kEmptySlot = ~uint64_t{0};
+// Below this share of plain attempts passing the interval, the drawn positions are drawn within it.
+constexpr double kNarrowAcceptance = 0.125;
 
 int64_t saturatingAdd(int64_t a, int64_t b)
 {
@@ -68,6 +71,47 @@ PartView viewOf(const PartInputs &p)
 
 int64_t pickCountOf(const PartInputs &p, int32_t ball) { return p.pickCount.value(ball, 0); }
 
+// The sums of pick counts that matter for a part's drawn positions. They only matter with the
+// interval on; otherwise every ball weighs 0. Every drawn position adds at least the smallest pick
+// count of the drawable balls, so the sums are counted less that much per position placed: their
+// range is the spread of the pick counts times the positions, not the (much larger) upper limit.
+struct PartSums {
+    int64_t lo = 0;        // the window of the drawn positions' shifted sum, inclusive
+    int64_t hi = 0;
+    int64_t lightest = 0;  // the shift per position
+    bool none = false;     // no sum of the drawn positions meets the interval
+
+    int64_t weight(const PartInputs &p, int32_t ball) const
+    {
+        return p.intervalOn ? std::max<int64_t>(pickCountOf(p, ball), 0) - lightest : 0;
+    }
+};
+
+PartSums sumsOf(const PartInputs &p, const PartView &v)
+{
+    PartSums sums;
+    if (!p.intervalOn)
+        return sums;
+    const int r = v.drawnPositions;
+    int64_t guaranteedSum = 0;
+    for (int32_t g : v.guaranteed)
+        guaranteedSum += pickCountOf(p, g);
+    int64_t heaviest = 0;
+    if (!v.drawable.empty()) {
+        sums.lightest = std::numeric_limits<int64_t>::max();
+        for (int32_t b : v.drawable) {
+            const int64_t w = std::max<int64_t>(pickCountOf(p, b), 0);
+            sums.lightest = std::min(sums.lightest, w);
+            heaviest = std::max(heaviest, w);
+        }
+    }
+    const int64_t base = sums.lightest * r;
+    sums.lo = std::max<int64_t>(static_cast<int64_t>(p.lower) - guaranteedSum - base, 0);
+    sums.hi = std::min<int64_t>(static_cast<int64_t>(p.upper) - guaranteedSum - base, (heaviest - sums.lightest) * r);
+    sums.none = sums.hi < sums.lo;
+    return sums;
+}
+
 // The number of different contents a part can take (for a lotto part: sets of balls).
 int64_t countPart(const PartInputs &p)
 {
@@ -80,28 +124,18 @@ int64_t countPart(const PartInputs &p)
     if (!p.distinct && r > 0 && v.drawable.empty())
         return 0;
 
-    // Sums of pick counts only matter with the interval on; otherwise every ball weighs 0.
-    int64_t lo = 0;
-    int64_t hi = 0;
-    int64_t heaviest = 0;
-    if (p.intervalOn) {
-        int64_t guaranteedSum = 0;
-        for (int32_t g : v.guaranteed)
-            guaranteedSum += pickCountOf(p, g);
-        for (int32_t b : v.drawable)
-            heaviest = std::max(heaviest, std::max<int64_t>(pickCountOf(p, b), 0));
-        lo = std::max<int64_t>(static_cast<int64_t>(p.lower) - guaranteedSum, 0);
-        hi = std::min<int64_t>(static_cast<int64_t>(p.upper) - guaranteedSum, heaviest * r);
-        if (hi < lo)
-            return 0;
-    }
-    const auto weight = [&](int32_t b) { return p.intervalOn ? std::max<int64_t>(pickCountOf(p, b), 0) : 0; };
-    const size_t sums = static_cast<size_t>(hi) + 1;
+    const PartSums sums = sumsOf(p, v);
+    if (sums.none)
+        return 0;
+    const int64_t lo = sums.lo;
+    const int64_t hi = sums.hi;
+    const auto weight = [&](int32_t b) { return sums.weight(p, b); };
+    const size_t sumCount = static_cast<size_t>(hi) + 1;
 
     int64_t total = 0;
     if (p.distinct) {
         // ways[j][s]: sets of j drawable balls whose pick counts add up to s.
-        std::vector<std::vector<int64_t>> ways(static_cast<size_t>(r) + 1, std::vector<int64_t>(sums, 0));
+        std::vector<std::vector<int64_t>> ways(static_cast<size_t>(r) + 1, std::vector<int64_t>(sumCount, 0));
         ways[0][0] = 1;
         int seen = 0;
         for (int32_t b : v.drawable) {
@@ -118,7 +152,7 @@ int64_t countPart(const PartInputs &p)
             total = saturatingAdd(total, ways[static_cast<size_t>(r)][static_cast<size_t>(s)]);
     } else {
         // ways[s]: contents of the drawn positions so far whose pick counts add up to s.
-        std::vector<int64_t> ways(sums, 0), next(sums, 0);
+        std::vector<int64_t> ways(sumCount, 0), next(sumCount, 0);
         ways[0] = 1;
         for (int k = 0; k < r; ++k) {
             std::fill(next.begin(), next.end(), 0);
@@ -339,6 +373,159 @@ uint64_t uniformBelow(std::mt19937_64 &engine, uint64_t n)
     return static_cast<uint64_t>(m >> 64);
 }
 
+// ---- Drawing within the interval ----------------------------------------------------------------
+
+namespace {
+
+// A uniform number in [0, 1).
+double uniform01(std::mt19937_64 &engine) { return static_cast<double>(engine() >> 11) * 0x1.0p-53; }
+
+}  // namespace
+
+std::optional<IntervalSampler> IntervalSampler::of(const PartInputs &part, double onlyBelow, size_t maxCells)
+{
+    if (!part.intervalOn)
+        return std::nullopt;
+    const PartView v = viewOf(part);
+    const int r = v.drawnPositions;
+    if (r == 0 || v.sameGuarantees)
+        return std::nullopt;
+    IntervalSampler s;
+    s.distinct_ = part.distinct;
+    s.r_ = r;
+    const PartSums sums = sumsOf(part, v);
+    const DrumSampler pool(part.pool, part.excluded, part.drum);
+    const int n = static_cast<int>(v.drawable.size());
+    const bool possible = !sums.none && (part.distinct ? n >= r : n > 0) && pool.total() > 0;
+    if (!possible)
+        return s;  // empty: every attempt fails, as every plain attempt would
+    s.lo_ = sums.lo;
+    s.hi_ = sums.hi;
+    const size_t width = static_cast<size_t>(s.hi_) + 1;
+    s.balls_ = v.drawable;
+    for (int32_t b : s.balls_) {
+        s.counts_.push_back(static_cast<double>(part.pool.count(b)));
+        s.weights_.push_back(sums.weight(part, b));
+    }
+    // The share of plain attempts that pass, from the weights by number of positions and sum
+    // alone; the whole table is built only for a part drawn within the interval.
+    {
+        std::vector<double> ways((static_cast<size_t>(r) + 1) * width, 0.0);
+        const auto w = [&](int j, int64_t sum) -> double & { return ways[static_cast<size_t>(j) * width + static_cast<size_t>(sum)]; };
+        w(0, 0) = 1;
+        if (part.distinct) {
+            for (int i = 0; i < n; ++i)
+                for (int j = std::min(i + 1, r); j >= 1; --j)
+                    for (int64_t sum = s.hi_; sum >= s.weights_[static_cast<size_t>(i)]; --sum)
+                        w(j, sum) += s.counts_[static_cast<size_t>(i)] * w(j - 1, sum - s.weights_[static_cast<size_t>(i)]);
+        } else {
+            for (int j = 1; j <= r; ++j)
+                for (int64_t sum = 0; sum <= s.hi_; ++sum)
+                    for (int k = 0; k < n; ++k)
+                        if (sum >= s.weights_[static_cast<size_t>(k)])
+                            w(j, sum) += s.counts_[static_cast<size_t>(k)] * w(j - 1, sum - s.weights_[static_cast<size_t>(k)]);
+        }
+        for (int64_t sum = s.lo_; sum <= s.hi_; ++sum)
+            s.mass_ += w(r, sum);
+        // The plain attempt draws every position from the whole pool: r! orders of a set, each
+        // with the product of the counts over the pool size to the power r.
+        double orders = 1;
+        if (part.distinct)
+            for (int k = 2; k <= r; ++k)
+                orders *= k;
+        s.acceptance_ = orders * s.mass_ / std::pow(static_cast<double>(pool.total()), r);
+        if (s.acceptance_ >= onlyBelow)
+            return std::nullopt;
+    }
+    const size_t layers = part.distinct ? static_cast<size_t>(n) + 1 : 1;
+    if (width > maxCells / layers / (static_cast<size_t>(r) + 1))
+        return std::nullopt;
+    s.table_.assign(layers * (static_cast<size_t>(r) + 1) * width, 0.0);
+    const auto cell = [&](int i, int j, int64_t sum) -> double & {
+        return s.table_[(static_cast<size_t>(i) * (static_cast<size_t>(r) + 1) + static_cast<size_t>(j)) * width
+                        + static_cast<size_t>(sum)];
+    };
+    cell(0, 0, 0) = 1;
+    if (part.distinct) {
+        for (int i = 1; i <= n; ++i) {
+            const double c = s.counts_[static_cast<size_t>(i - 1)];
+            const int64_t w = s.weights_[static_cast<size_t>(i - 1)];
+            for (int j = 0; j <= std::min(i, r); ++j)
+                for (int64_t sum = 0; sum <= s.hi_; ++sum)
+                    cell(i, j, sum) = cell(i - 1, j, sum) + (j >= 1 && sum >= w ? c * cell(i - 1, j - 1, sum - w) : 0.0);
+        }
+    } else {
+        for (int j = 1; j <= r; ++j)
+            for (int64_t sum = 0; sum <= s.hi_; ++sum) {
+                double total = 0;
+                for (int k = 0; k < n; ++k)
+                    if (sum >= s.weights_[static_cast<size_t>(k)])
+                        total += s.counts_[static_cast<size_t>(k)] * cell(0, j - 1, sum - s.weights_[static_cast<size_t>(k)]);
+                cell(0, j, sum) = total;
+            }
+    }
+    return s;
+}
+
+double IntervalSampler::at(int i, int j, int64_t sum) const
+{
+    if (sum < 0 || sum > hi_)
+        return 0;
+    const size_t width = static_cast<size_t>(hi_) + 1;
+    return table_[(static_cast<size_t>(i) * (static_cast<size_t>(r_) + 1) + static_cast<size_t>(j)) * width
+                  + static_cast<size_t>(sum)];
+}
+
+void IntervalSampler::draw(std::mt19937_64 &engine, int32_t *out) const
+{
+    const int n = static_cast<int>(balls_.size());
+    const int top = distinct_ ? n : 0;
+    // The sum first, in proportion to the weight of the contents that have it.
+    double u = uniform01(engine) * mass_;
+    int64_t sum = hi_;
+    for (int64_t s = lo_; s <= hi_; ++s) {
+        const double m = at(top, r_, s);
+        if (u < m) {
+            sum = s;
+            break;
+        }
+        u -= m;
+    }
+    while (sum > lo_ && at(top, r_, sum) <= 0)  // rounding past the last sum with weight
+        --sum;
+    if (distinct_) {
+        // From the last ball down: ball i is in the set in proportion to the weight of the sets
+        // of the balls before it that complete it.
+        int j = r_;
+        for (int i = n; i >= 1 && j > 0; --i) {
+            const int64_t w = weights_[static_cast<size_t>(i - 1)];
+            const double with = counts_[static_cast<size_t>(i - 1)] * at(i - 1, j - 1, sum - w);
+            if (with > 0 && uniform01(engine) * at(i, j, sum) < with) {
+                out[--j] = balls_[static_cast<size_t>(i - 1)];
+                sum -= w;
+            }
+        }
+        return;
+    }
+    // From the last drawn position down: a digit in proportion to the weight of the contents of
+    // the positions before it that complete it.
+    for (int j = r_; j >= 1; --j) {
+        double v = uniform01(engine) * at(0, j, sum);
+        int pick = -1;
+        for (int k = 0; k < n; ++k) {
+            const double with = counts_[static_cast<size_t>(k)] * at(0, j - 1, sum - weights_[static_cast<size_t>(k)]);
+            if (with <= 0)
+                continue;
+            pick = k;
+            if (v < with)
+                break;
+            v -= with;
+        }
+        out[j - 1] = balls_[static_cast<size_t>(pick)];
+        sum -= weights_[static_cast<size_t>(pick)];
+    }
+}
+
 DrumSampler::DrumSampler(const Pool &pool, const BallArray<int32_t> &excluded, const DrumShape &drum)
 {
     for (int32_t b = pool.firstBall(); b <= pool.lastBall(); ++b) {
@@ -428,6 +615,9 @@ TicketColumnGenerator::TicketColumnGenerator(GeneratorSetup setup) : setup_(std:
         part.intervalOn = p->intervalOn;
         part.lower = p->lower;
         part.upper = p->upper;
+        // Draw within the interval where most plain attempts would fail it.
+        if (auto within = IntervalSampler::of(*p, kNarrowAcceptance))
+            part.withinInterval = std::make_shared<const IntervalSampler>(std::move(*within));
         offset += part.length;
         parts_.push_back(std::move(part));
     }
@@ -462,11 +652,20 @@ void TicketColumnGenerator::prepare()
 
 bool TicketColumnGenerator::buildPart(const Part &part, int32_t *column)
 {
+    std::array<int32_t, kMaxWidth> within{};
+    int nextWithin = 0;
+    if (part.withinInterval) {
+        if (part.withinInterval->empty())
+            return false;
+        part.withinInterval->draw(engine_, within.data());
+    }
     uint64_t used = 0;
     int64_t sum = 0;
     for (int i = 0; i < part.length; ++i) {
         int32_t v = part.guarantee[static_cast<size_t>(i)];
-        if (v < 0) {
+        if (v < 0 && part.withinInterval) {
+            v = within[static_cast<size_t>(nextWithin++)];
+        } else if (v < 0) {
             if (part.sampler.total() == 0)
                 return false;
             v = part.sampler.draw(engine_);

@@ -26,6 +26,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <random>
 #include <vector>
@@ -131,6 +132,45 @@ private:
 // A uniform number in 0..n-1 (n > 0) without bias.
 uint64_t uniformBelow(std::mt19937_64 &engine, uint64_t n);
 
+// Draws the drawn positions of a part with the power interval on directly among the contents
+// whose sum lies within the interval, each content with the probability that drawing every
+// position from the pool and throwing away the attempts that fail (a number twice, a sum outside
+// the interval) gives it: for a lotto part in proportion to the product of the pool counts of its
+// numbers, for digits to the product over the positions. Under a narrow interval most plain
+// attempts fail; this way every draw gives a column within it.
+class IntervalSampler {
+public:
+    // Nothing when the part has no interval or no drawn position, when at least the share
+    // onlyBelow of plain attempts pass, or when its table would be larger than maxCells.
+    static std::optional<IntervalSampler> of(const PartInputs &part, double onlyBelow = 1.0,
+                                             size_t maxCells = size_t{1} << 22);
+
+    int drawnPositions() const { return r_; }
+    // No content lies within the interval.
+    bool empty() const { return mass_ <= 0; }
+    // The share of plain attempts that pass the distinctness test and the interval.
+    double acceptance() const { return acceptance_; }
+    // Writes the drawn numbers into out[0..drawnPositions-1]: ascending for a lotto part, by
+    // drawn position for digits. The part must not be empty.
+    void draw(std::mt19937_64 &engine, int32_t *out) const;
+
+private:
+    double at(int i, int j, int64_t s) const;
+
+    bool distinct_ = true;
+    int r_ = 0;
+    int64_t lo_ = 0;
+    int64_t hi_ = 0;
+    std::vector<int32_t> balls_;
+    std::vector<double> counts_;   // pool count of each ball
+    std::vector<int64_t> weights_;  // its pick count less the smallest one
+    // Lotto: the weight of the sets of j of the first i balls by sum s, (i, j, s). Digits: the
+    // weight of the contents of the first j positions by sum s, (0, j, s).
+    std::vector<double> table_;
+    double mass_ = 0;
+    double acceptance_ = 0;
+};
+
 // ---- The run ------------------------------------------------------------------------------------
 
 enum class RunStatus {
@@ -175,6 +215,8 @@ private:
         bool intervalOn = false;
         int64_t lower = 0;
         int64_t upper = 0;
+        // Under a narrow interval the drawn positions come from here.
+        std::shared_ptr<const IntervalSampler> withinInterval;
     };
 
     void prepare();

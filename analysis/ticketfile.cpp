@@ -4,84 +4,146 @@
 #include "platform/ansi.h"
 #include "platform/vb.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QIODevice>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace {
 
 // Longer lines are no column lines (a column line of eight numbers is some 40 characters).
 constexpr qint64 kMaxLineBytes = 1024;
 
-bool allDigits(QStringView text)
+// Only what a ticket can hold is read: the count line and kMaxTicketColumns column lines, each
+// with its line end.
+constexpr qint64 kMaxTicketBytes = (kMaxLineBytes + 1) * (kMaxTicketColumns + 1);
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool allDigits(const char *p, const char *end)
 {
-    if (text.isEmpty())
+    if (p == end)
         return false;
-    for (QChar c : text)
-        if (c < u'0' || c > u'9')
+    for (; p != end; ++p)
+        if (!isDigit(*p))
             return false;
     return true;
 }
 
 // "07-"
-bool isColumnNumber(QStringView field) { return field.endsWith(u'-') && allDigits(field.chopped(1)); }
+bool isColumnNumber(const char *p, const char *end) { return end - p >= 2 && end[-1] == '-' && allDigits(p, end - 1); }
 
 // "(3)" or "(3+1)"
-bool isHitTail(QStringView field)
+bool isHitTail(const char *p, const char *end)
 {
-    if (field.size() < 3 || !field.startsWith(u'(') || !field.endsWith(u')'))
+    if (end - p < 3 || *p != '(' || end[-1] != ')')
         return false;
-    const QStringView inner = field.mid(1, field.size() - 2);
-    const qsizetype plus = inner.indexOf(u'+');
-    return plus < 0 ? allDigits(inner) : allDigits(inner.left(plus)) && allDigits(inner.mid(plus + 1));
+    const char *inner = p + 1;
+    const char *innerEnd = end - 1;
+    const char *plus = std::find(inner, innerEnd, '+');
+    return plus == innerEnd ? allDigits(inner, innerEnd) : allDigits(inner, plus) && allDigits(plus + 1, innerEnd);
 }
 
-// The next line of the device without its line end; nothing at the end of the data or for a line
-// too long to be a ticket line.
-std::optional<QString> nextLine(QIODevice &device, bool &tooLong)
+// A number of a column: plain decimal digits without a leading zero (0 itself excepted), at most
+// `highest`.
+std::optional<int32_t> columnValue(const char *p, const char *end, int32_t highest)
 {
-    if (device.atEnd())
+    if (p == end || (*p == '0' && end - p > 1))
         return std::nullopt;
-    QByteArray bytes = device.readLine(kMaxLineBytes + 1);
-    if (bytes.size() > kMaxLineBytes && !bytes.endsWith('\n')) {
-        tooLong = true;
-        return std::nullopt;
+    int64_t value = 0;
+    for (; p != end; ++p) {
+        if (!isDigit(*p))
+            return std::nullopt;
+        value = value * 10 + (*p - '0');
+        if (value > highest)
+            return std::nullopt;
     }
-    if (bytes.endsWith('\n'))
-        bytes.chop(1);
-    if (bytes.endsWith('\r'))
-        bytes.chop(1);
-    return ansi::decode(bytes);
+    return static_cast<int32_t>(value);
 }
 
-TicketRead readTicket(QIODevice &device, const TicketShape &shape)
+// The numbers of a column line in single-byte text into `out` (shape.count() of them). A line
+// with any character outside ASCII is no column line.
+bool parseColumnLine(const char *p, const char *end, const TicketShape &shape, int32_t *out)
+{
+    const int count = shape.count();
+    if (count <= 0)
+        return false;
+    // The column number, the numbers and the hit tail, each separated by exactly one blank.
+    const char *field = p;
+    const char *blank = std::find(field, end, ' ');
+    if (blank == end || !isColumnNumber(field, blank))
+        return false;
+    for (int i = 0; i < count; ++i) {
+        field = blank + 1;
+        blank = std::find(field, end, ' ');
+        if (blank == end)
+            return false;
+        const auto n = columnValue(field, blank, shape.highestAt(shape.firstPosition + i));
+        if (!n)
+            return false;
+        out[i] = *n;
+    }
+    return isHitTail(blank + 1, end);
+}
+
+// The lines of a ticket file's bytes, without their line ends (LF, or CR LF).
+class LineReader {
+public:
+    explicit LineReader(QByteArrayView bytes) : p_(bytes.data()), end_(bytes.data() + bytes.size()) {}
+    // The next line; false at the end of the data or for a line too long to be a ticket line.
+    bool next(const char *&begin, const char *&end)
+    {
+        if (p_ == end_)
+            return false;
+        const char *nl = static_cast<const char *>(std::memchr(p_, '\n', static_cast<size_t>(end_ - p_)));
+        const char *lineEnd = nl ? nl : end_;
+        if (lineEnd - p_ + (nl ? 1 : 0) > kMaxLineBytes)
+            return false;
+        begin = p_;
+        end = lineEnd;
+        if (end != begin && end[-1] == '\r')
+            --end;
+        p_ = nl ? nl + 1 : end_;
+        return true;
+    }
+
+private:
+    const char *p_;
+    const char *end_;
+};
+
+TicketRead readTicket(QByteArrayView bytes, const TicketShape &shape)
 {
     TicketRead read;
     read.grid.reshape(shape.firstPosition, shape.lastPosition);
-    bool tooLong = false;
-    const std::optional<QString> countLine = nextLine(device, tooLong);
-    if (!countLine)
+    LineReader lines(bytes);
+    const char *begin = nullptr;
+    const char *end = nullptr;
+    if (!lines.next(begin, end))
         return read;
-    read.announced = vb::plainDecimal(*countLine);
+    read.announced = vb::plainDecimal(ansi::decode(QByteArrayView(begin, end - begin)));
     if (read.announced && *read.announced < 0)
         read.announced.reset();  // no ticket holds fewer than no columns
     if (!read.announced)
         return read;
     const int32_t wanted = std::min(*read.announced, kMaxTicketColumns);
-    std::vector<std::vector<int32_t>> rows;
-    while (static_cast<int32_t>(read.lines.size()) < wanted) {
-        const std::optional<QString> line = nextLine(device, tooLong);
-        if (!line || line->isEmpty())
+    const int width = std::max(shape.count(), 0);
+    std::vector<int32_t> numbers;
+    numbers.reserve(static_cast<size_t>(wanted) * static_cast<size_t>(width));
+    read.lines.reserve(wanted);
+    std::array<int32_t, 16> column{};
+    while (static_cast<int32_t>(read.lines.size()) < wanted && lines.next(begin, end) && begin != end) {
+        if (width > static_cast<int>(column.size()) || !parseColumnLine(begin, end, shape, column.data()))
             break;
-        auto numbers = fncParseTicketLine(*line, shape);
-        if (!numbers)
-            break;
-        read.lines << *line;
-        rows.push_back(std::move(*numbers));
+        // A column line is plain ASCII, the same in every single-byte code page.
+        read.lines << QString::fromLatin1(begin, end - begin);
+        numbers.insert(numbers.end(), column.begin(), column.begin() + width);
     }
-    read.grid.resizeRows(static_cast<int>(rows.size()));
-    for (int r = 1; r <= static_cast<int>(rows.size()); ++r)
-        std::copy(rows[static_cast<size_t>(r - 1)].begin(), rows[static_cast<size_t>(r - 1)].end(), read.grid.row(r));
+    read.grid.resizeRows(static_cast<int>(read.lines.size()));
+    if (!numbers.empty())
+        std::copy(numbers.begin(), numbers.end(), read.grid.row(1));
     return read;
 }
 
@@ -103,28 +165,22 @@ std::optional<std::vector<int32_t>> fncParseTicketLine(QStringView line, const T
     const int count = shape.count();
     if (count <= 0)
         return std::nullopt;
-    // The column number, the numbers and the hit tail, each separated by exactly one blank.
-    const QList<QStringView> fields = line.split(u' ');
-    if (fields.size() != count + 2 || !isColumnNumber(fields.front()) || !isHitTail(fields.back()))
-        return std::nullopt;
-    std::vector<int32_t> numbers;
-    numbers.reserve(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        const std::optional<int32_t> n = vb::plainDecimal(fields[i + 1]);
-        const int position = shape.firstPosition + i;
-        if (!n || fields[i + 1].size() != fields[i + 1].trimmed().size() || *n < 0 || *n > shape.highestAt(position))
+    QByteArray bytes;
+    bytes.reserve(line.size());
+    for (QChar c : line) {
+        if (c.unicode() >= 0x80)
             return std::nullopt;
-        numbers.push_back(*n);
+        bytes.append(static_cast<char>(c.unicode()));
     }
+    std::vector<int32_t> numbers(static_cast<size_t>(count));
+    if (!parseColumnLine(bytes.constData(), bytes.constData() + bytes.size(), shape, numbers.data()))
+        return std::nullopt;
     return numbers;
 }
 
 TicketRead fncReadTicketText(const QByteArray &bytes, const TicketShape &shape)
 {
-    QByteArray copy = bytes;
-    QBuffer buffer(&copy);
-    buffer.open(QIODevice::ReadOnly);
-    return readTicket(buffer, shape);
+    return readTicket(QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), kMaxTicketBytes)), shape);
 }
 
 std::optional<TicketRead> fncReadTicketFile(const QString &path, const TicketShape &shape)
@@ -132,14 +188,37 @@ std::optional<TicketRead> fncReadTicketFile(const QString &path, const TicketSha
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return readTicket(file, shape);
+    const QByteArray bytes = file.read(kMaxTicketBytes);
+    return readTicket(bytes, shape);
 }
 
 QByteArray fncTicketFileBytes(const QStringList &lines)
 {
-    QByteArray bytes = QByteArray::number(lines.size()) + "\r\n";
+    qsizetype size = 12;
     for (const QString &line : lines)
-        bytes += ansi::encode(line) + "\r\n";
+        size += line.size() + 2;
+    QByteArray bytes;
+    bytes.reserve(size);
+    bytes += QByteArray::number(lines.size());
+    bytes += "\r\n";
+    for (const QString &line : lines) {
+        const qsizetype at = bytes.size();
+        bytes.resize(at + line.size());
+        char *out = bytes.data() + at;
+        bool ascii = true;
+        for (QChar c : line) {
+            if (c.unicode() >= 0x80) {
+                ascii = false;
+                break;
+            }
+            *out++ = static_cast<char>(c.unicode());
+        }
+        if (!ascii) {
+            bytes.resize(at);
+            bytes += ansi::encode(line);
+        }
+        bytes += "\r\n";
+    }
     return bytes;
 }
 

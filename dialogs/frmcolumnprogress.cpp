@@ -80,8 +80,9 @@ frmColumnProgress::frmColumnProgress()
     cmdStop->onClick = [this] { cmdStop_Click(); };
 
     tmrAddColumns = new QTimer(this);
-    tmrAddColumns->setTimerType(Qt::PreciseTimer);
-    tmrAddColumns->setInterval(1);
+    // No period: the next slice runs as soon as the event loop has handled what is waiting
+    // (repaints, STOP), so the run never waits for a clock.
+    tmrAddColumns->setInterval(0);
     connect(tmrAddColumns, &QTimer::timeout, this, [this] { tmrAddColumns_Timer(); });
 
     fraColumns->installEventFilter(this);
@@ -185,7 +186,7 @@ void frmColumnProgress::finish(Outcome outcome)
     running_ = false;
     outcome_ = outcome;
     tmrAddColumns->stop();
-    tmrAddColumns->setInterval(1);
+    tmrAddColumns->setInterval(0);
     if (DefaultInstance<frmColumnProgress>::existing() == this)
         DefaultInstance<frmColumnProgress>::unload();
     else

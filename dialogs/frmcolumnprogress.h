@@ -24,7 +24,7 @@ public:
     };
 
     // How long each timer tick lets the run work before the dialog repaints and takes input.
-    static constexpr std::chrono::milliseconds kTickBudget{10};
+    static constexpr std::chrono::milliseconds kTickBudget{5};
 
     frmColumnProgress();
 

@@ -389,13 +389,14 @@ bool BoardBase::listDrawings(const std::vector<QDate> &dates, int32_t total)
 {
     for (VbCombo *combo : {cboEndDrawing, cboStartDrawing, cboDrawingDate})
         combo->clear();
-    for (int32_t i = 1; i <= total && static_cast<size_t>(i) < dates.size(); ++i) {
-        const int32_t week = total + 1 - i;
-        cboEndDrawing->addItem(QString::number(week), week);
-        cboStartDrawing->addItem(QString::number(week), week);
-        const QDate date = dates[static_cast<size_t>(i)];
-        cboDrawingDate->addItem(dates::toShortText(date), date);
-    }
+    // The lists are as long as the history: their entries are made only when shown.
+    const int count = std::clamp<int>(total, 0, static_cast<int>(dates.size()) - 1);
+    const auto shown = std::make_shared<const std::vector<QDate>>(dates);
+    for (VbCombo *combo : {cboEndDrawing, cboStartDrawing})
+        combo->setEntries(count, [total](int k) { return QString::number(total - k); },
+                          [total](int k) { return QVariant(total - k); });
+    cboDrawingDate->setEntries(count, [shown](int k) { return dates::toShortText((*shown)[static_cast<size_t>(k) + 1]); },
+                               [shown](int k) { return QVariant((*shown)[static_cast<size_t>(k) + 1]); });
     return true;
 }
 

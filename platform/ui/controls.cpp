@@ -3,14 +3,17 @@
 #include "platform/twips.h"
 
 #include <QAbstractItemView>
+#include <QAbstractListModel>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStandardItemModel>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QToolTip>
@@ -509,6 +512,24 @@ void VbCombo::setListIndex(int index)
 
 void VbCombo::addItem(const QString &text, const QVariant &data)
 {
+    if (entries_) {
+        // The made entries become items, then the new one is added.
+        const int n = count();
+        std::vector<std::pair<QString, QVariant>> items;
+        items.reserve(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i)
+            items.emplace_back(itemText(i), QComboBox::itemData(i));
+        const int selected = currentIndex();
+        const QString keep = currentText();
+        selecting_ = true;
+        useItemList();
+        for (const auto &[t, d] : items)
+            QComboBox::addItem(t, d);
+        setCurrentIndex(selected);
+        if (selected < 0)
+            setEditText(keep);
+        selecting_ = false;
+    }
     const bool first = count() == 0;
     const QString keep = currentText();
     selecting_ = true;
@@ -522,10 +543,77 @@ void VbCombo::addItem(const QString &text, const QVariant &data)
     lastText_ = currentText();
 }
 
+// The entries of setEntries: a row count and the functions that make a row's text and data.
+class VbCombo::EntryModel : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    void set(int count, std::function<QString(int)> text, std::function<QVariant(int)> data)
+    {
+        beginResetModel();
+        count_ = std::max(count, 0);
+        text_ = std::move(text);
+        data_ = std::move(data);
+        endResetModel();
+    }
+    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : count_; }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= count_)
+            return {};
+        if ((role == Qt::DisplayRole || role == Qt::EditRole) && text_)
+            return text_(index.row());
+        if (role == Qt::UserRole && data_)
+            return data_(index.row());
+        return {};
+    }
+
+private:
+    int count_ = 0;
+    std::function<QString(int)> text_;
+    std::function<QVariant(int)> data_;
+};
+
+void VbCombo::setEntries(int count, std::function<QString(int index)> text, std::function<QVariant(int index)> data)
+{
+    const QString keep = currentText();
+    selecting_ = true;
+    if (!entries_) {
+        entries_ = new EntryModel(this);
+        setModel(entries_);
+        // Sizing to the contents would measure every entry.
+        setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        if (auto *list = qobject_cast<QListView *>(view()))
+            list->setUniformItemSizes(true);
+    }
+    entries_->set(count, std::move(text), std::move(data));
+    setCurrentIndex(-1);
+    setEditText(keep);
+    selecting_ = false;
+    lastText_ = currentText();
+}
+
+void VbCombo::useItemList()
+{
+    if (!entries_)
+        return;
+    // The combo deletes the entry model, its child, when the item list takes its place.
+    setModel(new QStandardItemModel(0, 1, this));
+    entries_ = nullptr;
+    setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
+}
+
 void VbCombo::clear()
 {
     selecting_ = true;
-    QComboBox::clear();
+    if (entries_) {
+        const QString keep = currentIndex() < 0 ? currentText() : QString();
+        useItemList();
+        setCurrentIndex(-1);
+        setEditText(keep);
+    } else {
+        QComboBox::clear();
+    }
     selecting_ = false;
     lastText_ = currentText();
 }

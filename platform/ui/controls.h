@@ -269,6 +269,11 @@ public:
     QString list(int index) const { return itemText(index); }
     QVariant itemData(int index) const { return QComboBox::itemData(index); }
     void addItem(const QString &text, const QVariant &data = {});
+    // Replaces the entries by `count` entries whose text and data are made from their position
+    // when they are looked at, so that a list of hundreds of thousands of entries costs no item
+    // per entry. No entry is selected, the edit text is kept and no Click runs. Later addItem and
+    // clear calls work as on any list.
+    void setEntries(int count, std::function<QString(int index)> text, std::function<QVariant(int index)> data = {});
     // Removes every entry without running Click.
     void clear();
 
@@ -285,8 +290,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    class EntryModel;
+    // Back to a list of items after setEntries.
+    void useItemList();
+
     QString lastText_;
     bool selecting_ = false;
+    EntryModel *entries_ = nullptr;
 };
 
 // ---- List box -------------------------------------------------------------------------------

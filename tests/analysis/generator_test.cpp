@@ -7,6 +7,8 @@
 #include "analysis/state.h"
 #include "app/globals.h"
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
@@ -303,37 +305,148 @@ TEST_F(Generator, DrawsFollowThePoolCountsAmongAllowedBalls)
     EXPECT_EQ(uniform, (std::set<uint64_t>{0, 1, 2, 3, 4, 5, 6}));
 }
 
+// Pick counts from a short window (0 to 8) and from a long one, where every ball was drawn tens
+// of thousands of times and the interval lies far from 0: the count must match an enumeration of
+// the columns either way.
 TEST_F(Generator, PossibleColumnsMatchAnEnumeration)
 {
     std::mt19937 rng(99);
-    for (int trial = 0; trial < 120; ++trial) {
-        const int kind = trial % 3;
-        GeneratorSetup s = kind == 0   ? lottoSetup(8 + rng() % 7, 3 + rng() % 3)
-                           : kind == 1 ? digitSetup(3 + rng() % 2)
-                                       : twoDrumSetup(9 + rng() % 3, 3 + rng() % 2, 5 + rng() % 3, 1 + rng() % 2);
-        for (PartInputs *p : {&s.main, &s.second}) {
-            if (p->guarantees.empty())
-                continue;
-            std::vector<int64_t> counts;
-            for (int b = p->drum.firstBall; b <= p->drum.maxBall; ++b)
-                counts.push_back(rng() % 4 == 0 ? 0 : 1 + rng() % 3);
-            p->pool = Pool(p->drum.firstBall, counts);
-            p->excluded = BallArray<int32_t>(p->drum.firstBall, p->drum.maxBall, 0);
-            for (int b = p->drum.firstBall; b <= p->drum.maxBall; ++b) {
-                p->excluded[b] = rng() % 5 == 0;
-                p->pickCount[b] = static_cast<int32_t>(rng() % 9);
+    for (const int32_t base : {0, 60000}) {
+        for (int trial = 0; trial < 120; ++trial) {
+            const int kind = trial % 3;
+            GeneratorSetup s = kind == 0   ? lottoSetup(8 + rng() % 7, 3 + rng() % 3)
+                               : kind == 1 ? digitSetup(3 + rng() % 2)
+                                           : twoDrumSetup(9 + rng() % 3, 3 + rng() % 2, 5 + rng() % 3, 1 + rng() % 2);
+            for (PartInputs *p : {&s.main, &s.second}) {
+                if (p->guarantees.empty())
+                    continue;
+                std::vector<int64_t> counts;
+                for (int b = p->drum.firstBall; b <= p->drum.maxBall; ++b)
+                    counts.push_back(rng() % 4 == 0 ? 0 : 1 + rng() % 3);
+                p->pool = Pool(p->drum.firstBall, counts);
+                p->excluded = BallArray<int32_t>(p->drum.firstBall, p->drum.maxBall, 0);
+                for (int b = p->drum.firstBall; b <= p->drum.maxBall; ++b) {
+                    p->excluded[b] = rng() % 5 == 0;
+                    p->pickCount[b] = base + static_cast<int32_t>(rng() % 9);
+                }
+                for (auto &g : p->guarantees)
+                    if (rng() % 4 == 0)
+                        g = p->drum.firstBall + static_cast<int>(rng() % p->drum.ballCount());
+                p->intervalOn = rng() % 2;
+                const auto positions = static_cast<int32_t>(p->guarantees.size());
+                p->lower = base * positions + static_cast<int32_t>(rng() % 12);
+                p->upper = p->lower + static_cast<int32_t>(rng() % 14) - 2;
             }
-            for (auto &g : p->guarantees)
-                if (rng() % 4 == 0)
-                    g = p->drum.firstBall + static_cast<int>(rng() % p->drum.ballCount());
-            p->intervalOn = rng() % 2;
-            p->lower = static_cast<int32_t>(rng() % 12);
-            p->upper = p->lower + static_cast<int32_t>(rng() % 14) - 2;
+            int64_t expected = enumeration::count(s.main);
+            if (s.family == ColumnFamily::TwoDrums)
+                expected *= enumeration::count(s.second);
+            EXPECT_EQ(countPossibleColumns(s), expected) << "base " << base << ", trial " << trial;
         }
-        int64_t expected = enumeration::count(s.main);
-        if (s.family == ColumnFamily::TwoDrums)
-            expected *= enumeration::count(s.second);
-        EXPECT_EQ(countPossibleColumns(s), expected) << "trial " << trial;
+    }
+}
+
+// Drawing within the interval must give every content the probability the plain draw gives it
+// (every position from the whole pool, attempts with a number twice or a sum outside the interval
+// thrown away): the plain draw's probabilities are enumerated over every ordered draw.
+TEST_F(Generator, DrawingWithinTheIntervalFollowsThePlainDraw)
+{
+    std::mt19937 rng(5);
+    for (int trial = 0; trial < 6; ++trial) {
+        const bool digits = trial % 2 == 1;
+        GeneratorSetup s = digits ? digitSetup(3) : lottoSetup(9, 3 + trial % 3 / 2);
+        PartInputs &p = s.main;
+        std::vector<int64_t> counts;
+        for (int b = p.drum.firstBall; b <= p.drum.maxBall; ++b)
+            counts.push_back(b == p.drum.firstBall + 2 ? 0 : 1 + static_cast<int64_t>(rng() % 4));
+        p.pool = Pool(p.drum.firstBall, counts);
+        p.excluded = BallArray<int32_t>(p.drum.firstBall, p.drum.maxBall, 0);
+        p.excluded[p.drum.firstBall + 1] = 1;
+        for (int b = p.drum.firstBall; b <= p.drum.maxBall; ++b)
+            p.pickCount[b] = 40000 + static_cast<int32_t>(rng() % 7);
+        if (trial >= 4)
+            p.guarantees[1] = p.drum.firstBall + 3;
+        p.intervalOn = true;
+        const int positions = static_cast<int>(p.guarantees.size());
+        p.lower = 40000 * positions + 6 + trial % 3;
+        p.upper = p.lower + 1;
+
+        // The plain draw: every ordered draw of the drawn positions, weighted by its counts.
+        const DrumSampler pool(p.pool, p.excluded, p.drum);
+        std::map<std::vector<int32_t>, double> expected;
+        double passing = 0;
+        const int drawn = positions - (trial >= 4 ? 1 : 0);
+        std::vector<int32_t> seq(static_cast<size_t>(drawn));
+        const auto &balls = pool.balls();
+        const size_t n = balls.size();
+        std::vector<size_t> at(static_cast<size_t>(drawn), 0);
+        for (;;) {
+            double weight = 1;
+            for (int k = 0; k < drawn; ++k) {
+                seq[static_cast<size_t>(k)] = balls[at[static_cast<size_t>(k)]];
+                weight *= static_cast<double>(p.pool.count(seq[static_cast<size_t>(k)]));
+            }
+            std::vector<int32_t> column;
+            int next = 0;
+            for (int i = 0; i < positions; ++i)
+                column.push_back(p.guarantees[static_cast<size_t>(i)] ? *p.guarantees[static_cast<size_t>(i)]
+                                                                       : seq[static_cast<size_t>(next++)]);
+            int64_t sum = 0;
+            for (int32_t x : column)
+                sum += p.pickCount[x];
+            std::vector<int32_t> sorted = column;
+            std::sort(sorted.begin(), sorted.end());
+            const bool repeats = std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end();
+            if ((digits || !repeats) && sum >= p.lower && sum <= p.upper) {
+                expected[digits ? seq : [&] {
+                    std::vector<int32_t> set = seq;
+                    std::sort(set.begin(), set.end());
+                    return set;
+                }()] += weight;
+                passing += weight;
+            }
+            int k = drawn - 1;
+            while (k >= 0 && ++at[static_cast<size_t>(k)] == n)
+                at[static_cast<size_t>(k--)] = 0;
+            if (k < 0)
+                break;
+        }
+        ASSERT_GT(passing, 0) << "trial " << trial;
+
+        const auto within = IntervalSampler::of(p);
+        ASSERT_TRUE(within.has_value());
+        EXPECT_NEAR(within->acceptance(), passing / std::pow(static_cast<double>(pool.total()), drawn),
+                    1e-12 * within->acceptance())
+            << "trial " << trial;
+        std::mt19937_64 engine(77 + static_cast<uint64_t>(trial));
+        std::map<std::vector<int32_t>, int> seen;
+        const int draws = 40000;
+        for (int i = 0; i < draws; ++i) {
+            std::vector<int32_t> out(static_cast<size_t>(drawn));
+            within->draw(engine, out.data());
+            ++seen[out];
+        }
+        double chi2 = 0;
+        for (const auto &[content, weight] : expected) {
+            const double e = draws * weight / passing;
+            chi2 += (seen[content] - e) * (seen[content] - e) / e;
+        }
+        int outside = 0;
+        for (const auto &[content, times] : seen)
+            outside += expected.count(content) ? 0 : times;
+        EXPECT_EQ(outside, 0) << "trial " << trial;
+        // The 0.1 % point of chi-square lies below 12 + 2 times the degrees of freedom.
+        EXPECT_LT(chi2, 12.0 + 2.0 * static_cast<double>(expected.size() - 1)) << "trial " << trial;
+
+        // The generator draws within the interval here: every column meets it.
+        s.seed = 3;
+        const int possible = static_cast<int>(countPossibleColumns(s));
+        EXPECT_EQ(run(s, std::min(possible, 5)), RunStatus::TargetReached) << "trial " << trial;
+        for (int r = 1; r <= garrTicketGrid.rowCount(); ++r) {
+            int64_t sum = 0;
+            for (int32_t x : rowOf(r))
+                sum += p.pickCount[x];
+            EXPECT_TRUE(sum >= p.lower && sum <= p.upper) << "trial " << trial << ", row " << r;
+        }
     }
 }
 

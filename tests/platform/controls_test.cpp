@@ -1,6 +1,7 @@
 #include "platform/ui/controls.h"
 #include "platform/ui/ctlarray.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -129,6 +130,73 @@ TEST(Controls, ListsRunClickOnSelectionOnlyAndComboTextsSelectNothing)
     list.clear();
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(list.listCount(), 0);
+}
+
+// A combo given its entries on demand answers and behaves as one filled item by item, through the
+// same steps; and it makes only the entries that are looked at.
+TEST(Controls, ComboEntriesMadeOnDemandBehaveAsItems)
+{
+    QWidget form;
+    VbCombo items(&form);
+    VbCombo made(&form);
+    struct Seen {
+        int clicks = 0, changes = 0;
+    } seenItems, seenMade;
+    items.onClick = [&] { ++seenItems.clicks; };
+    items.onChange = [&] { ++seenItems.changes; };
+    made.onClick = [&] { ++seenMade.clicks; };
+    made.onChange = [&] { ++seenMade.changes; };
+    form.show();
+
+    const int n = 40;
+    const auto text = [](int k) { return QString::number(n - k); };
+    const auto data = [](int k) { return QVariant(n - k); };
+    const auto same = [&](const char *step) {
+        SCOPED_TRACE(step);
+        ASSERT_EQ(made.listCount(), items.listCount());
+        for (int k = 0; k < items.listCount(); ++k) {
+            EXPECT_EQ(made.list(k), items.list(k));
+            EXPECT_EQ(made.itemData(k), items.itemData(k));
+        }
+        EXPECT_EQ(made.listIndex(), items.listIndex());
+        EXPECT_EQ(made.text(), items.text());
+        EXPECT_EQ(seenMade.clicks, seenItems.clicks);
+        EXPECT_EQ(seenMade.changes, seenItems.changes);
+    };
+    for (VbCombo *c : {&items, &made})
+        c->setText(QStringLiteral("17"));
+    items.clear();
+    for (int k = 0; k < n; ++k)
+        items.addItem(text(k), data(k));
+    made.clear();
+    made.setEntries(n, text, data);
+    same("filled");
+    for (VbCombo *c : {&items, &made})
+        c->setListIndex(5);
+    same("entry selected");
+    for (VbCombo *c : {&items, &made})
+        c->setText(QStringLiteral("3"));
+    same("text typed");
+    for (VbCombo *c : {&items, &made})
+        c->setListIndex(39);
+    for (VbCombo *c : {&items, &made})
+        c->addItem(QStringLiteral("0"), 0);
+    same("item added");
+    for (VbCombo *c : {&items, &made})
+        c->clear();
+    same("cleared");
+
+    int madeTexts = 0;
+    VbCombo large(&form);
+    large.setEntries(500000, [&](int k) {
+        ++madeTexts;
+        return QString::number(500000 - k);
+    });
+    large.setListIndex(499999);
+    large.show();
+    QApplication::processEvents();
+    EXPECT_EQ(large.text(), QStringLiteral("1"));
+    EXPECT_LT(madeTexts, 1000);
 }
 
 TEST(Controls, ArrayElementsAreLoadedFromTheTemplateHiddenAndWired)
