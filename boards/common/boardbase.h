@@ -24,6 +24,7 @@
 
 class QAction;
 class QMenu;
+struct ComparisonLayout;
 
 // The power table, pool grid and power interval of one drum.
 struct DrumControls {
@@ -303,6 +304,9 @@ public:
     void subCompareTicketSamePoolBonus();
     // The comparison of the game in front (the lotto board: by the bonus count).
     virtual void subCompareWholeTicket();
+    // The rule and positions the comparison uses on this board (the lotto board: same-drum bonus
+    // numbers).
+    virtual ComparisonLayout comparisonLayout() const;
 
     // What the boxes of these handlers remember while they have the focus: each box its own.
     struct PoolEditMemory {

@@ -50,6 +50,9 @@ using namespace boardanalysis;
 
 namespace {
 
+// "Drawing %1 could not be read from the results database."
+constexpr int kUnreadDrawingMessage = 47600;
+
 // The power total of a drum on the board (none for a drum the board does not have).
 VbLabel *totalLabel(BoardBase &board, Drum drum, VbLabel *DrumControls::*label)
 {
@@ -77,13 +80,22 @@ void setCaption(VbLabel *label, const QString &text)
         label->setCaption(text);
 }
 
-// The numbers of the end drawing (from garrReferenceDrawing) and their powers, with the totals.
-void showEndDrawing(BoardBase &board)
+// The numbers of the end drawing `week` (from garrReferenceDrawing) and their powers, with the
+// totals. A drawing the database could not return leaves the positions blank and says so in the
+// status bar.
+void showEndDrawing(BoardBase &board, int32_t week)
 {
     for (Drum drum : kDrums)
         setCaption(totalLabel(board, drum, &DrumControls::lblDrawingPowerTotal), QStringLiteral("0"));
+    if (garrReferenceDrawing.empty())
+        board.staMain->setPanelText(1, res(kUnreadDrawingMessage).arg(week));
     for (int p = gLayout.firstPosition; p <= lastDrawingPosition(); ++p) {
-        const int32_t number = garrReferenceDrawing.value(p, 0);
+        if (!garrReferenceDrawing.contains(p)) {
+            setCaption(board.lblDrawingNumber.at(p), QString());
+            setCaption(board.lblDrawingNumberPower.at(p), QString());
+            continue;
+        }
+        const int32_t number = garrReferenceDrawing[p];
         const int32_t power = powerOf(p, number);
         setCaption(board.lblDrawingNumber.at(p), QString::number(number));
         setCaption(board.lblDrawingNumberPower.at(p), QString::number(power));
@@ -236,7 +248,7 @@ void BoardBase::cmdPower_Click()
         for (VbLabel *DrumControls::*label : {&DrumControls::lblDrawingPowerTotal, &DrumControls::lblGuessPowerTotal,
                                               &DrumControls::lblColumnPowerTotal})
             setCaption(totalLabel(*this, drum, label), QStringLiteral("0"));
-    showEndDrawing(*this);
+    showEndDrawing(*this, glngReferenceWeek);
     showGuessPowers(*this);
     for (int i = gLayout.firstPosition; i <= gLayout.lastGuaranteePosition(); ++i)
         setCaption(lblColumnNumber.at(i), QStringLiteral("0"));
@@ -248,8 +260,9 @@ void BoardBase::cmdPower_Click()
     for (const DrumView &d : drums)
         subRankByPowerPercentage(d);
 
-    staMain->setPanelText(1, res(36010) + cboStartDrawing->text() + res(36020) + cboEndDrawing->text() + res(36030)
-                                 + cboDrawingDate->text());
+    if (!garrReferenceDrawing.empty())
+        staMain->setPanelText(1, res(36010) + cboStartDrawing->text() + res(36020) + cboEndDrawing->text()
+                                     + res(36030) + cboDrawingDate->text());
 }
 
 void BoardBase::cboEndDrawing_Click()
@@ -263,7 +276,7 @@ void BoardBase::cboEndDrawing_Click()
     analysis().fncResetCOLORofSelectedWeekNumbers();
     selectEntry(cboDrawingDate, cboEndDrawing->listIndex());
     readReferenceDrawing(end.value_or(0));
-    showEndDrawing(*this);
+    showEndDrawing(*this, end.value_or(0));
 }
 
 void BoardBase::cboStartDrawing_Click()

@@ -146,7 +146,9 @@ void BoardBase::subCompareTicket()
         lstTicket->clear();
         gblnTicketColumnSelected = false;
     }
-    const ComparisonLayout layout = ComparisonLayout::sameDrum(glngPicks, glngBonusCount);
+    const ComparisonLayout layout = comparisonLayout();
+    // The digit board writes its whole summary into the first box and leaves the second alone.
+    VbTextArea *secondBox = layout.digitGame() ? nullptr : txtResults[1];
     const CompareNumbers numbers =
         gblnCompareWithGuess ? CompareNumbers::fromGuess(layout,
                                                          [this](int p) {
@@ -160,7 +162,8 @@ void BoardBase::subCompareTicket()
         // An empty ticket has no summary either.
         garrTicketLines.clear();
         txtResults[0]->setText(QString());
-        txtResults[1]->setText(QString());
+        if (secondBox)
+            secondBox->setText(QString());
         return;
     }
     garrTicketLines = result.lines;
@@ -168,8 +171,11 @@ void BoardBase::subCompareTicket()
     gstrTicketLine = result.lines.last();
     glngZeroHitColumns = result.zeroHitColumns;
     txtResults[0]->setText(result.summaryLow);
-    txtResults[1]->setText(result.summaryHigh);
+    if (secondBox)
+        secondBox->setText(result.summaryHigh);
 }
+
+ComparisonLayout BoardBase::comparisonLayout() const { return ComparisonLayout::sameDrum(glngPicks, glngBonusCount); }
 
 // The same frame counts the bonus hits when the game has bonus numbers from the same drum.
 void BoardBase::subCompareTicketSamePoolBonus() { subCompareTicket(); }

@@ -1,0 +1,564 @@
+// The digit board on digit games of three to eight positions: its layout, POWER and the digit
+// counts, the pool, DRAW, the Straight and Boxed comparison, the end drawing, saved tickets, and
+// the closing of the board.
+
+#include "analysis/comparison.h"
+#include "analysis/state.h"
+#include "analysis/ticketfile.h"
+#include "app/globals.h"
+#include "app/resstrings.h"
+#include "app/services.h"
+#include "app/ui/clsrecordfile.h"
+#include "boards/digit/frmdigitboard.h"
+#include "dialogs/frmfilemanager.h"
+#include "platform/ui/forms.h"
+#include "platform/ui/msgbox.h"
+#include "support/modal.h"
+#include "support/sampleworld.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Digits = std::vector<std::vector<int32_t>>;
+
+int rightEdge(const VbControl *c) { return c->Left() + c->Width(); }
+
+// The digits the end drawing shows, positions 0 to the last of the game.
+QStringList shownDrawing(const BoardBase *board)
+{
+    QStringList out;
+    for (int p = 0; p <= glngPicks; ++p)
+        out << board->lblDrawingNumber[p]->caption();
+    return out;
+}
+
+QStringList fileLines(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+}
+
+// `count` drawings of `positions` digits, spread over 0..9 and repeating now and then.
+Digits generated(int positions, int count)
+{
+    Digits out;
+    uint32_t x = 12345u + static_cast<uint32_t>(positions);
+    for (int w = 0; w < count; ++w) {
+        std::vector<int32_t> drawing;
+        for (int p = 0; p < positions; ++p) {
+            x = x * 1103515245u + 12345u;
+            drawing.push_back(static_cast<int32_t>((x >> 16) % 10));
+        }
+        out.push_back(drawing);
+    }
+    return out;
+}
+
+class DigitBoardTest : public ::testing::Test {
+protected:
+    // Writes and opens a digit lottery ("Test Lottery", suffix TL01) with these drawings.
+    frmDigitBoard *open(int positions, const Digits &numbers)
+    {
+        world.openLottery(GameConfigRecord{1, QStringLiteral("Pick %1 (Daily)").arg(positions), 10, 0, 0, positions, 0, 0},
+                          SampleWorld::drawings(numbers));
+        return shown();
+    }
+    frmDigitBoard *openSample(const QString &file)
+    {
+        world.open(file);
+        return shown();
+    }
+    frmDigitBoard *shown()
+    {
+        board = dynamic_cast<frmDigitBoard *>(world.board());
+        return board;
+    }
+    void close()
+    {
+        board->unloadBoard();
+        board = nullptr;
+        gfrmCurrentBoard = nullptr;
+        deleteUnloadedWindows();
+    }
+    void selectEnd(int32_t week) { board->cboEndDrawing->setListIndex(glngTotalWeeks - week); }
+    // Writes the text file of the ticket `name` of the open lottery.
+    void writeTicket(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(fncTicketTextFilePath(gstrSavedTicketsFolder, gstrFileSuffix, name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+    // Reads the ticket `name` into the board as the load routine does.
+    void readTicket(const QString &name)
+    {
+        gstrTicketName = name;
+        board->subLoadTicketTextFile();
+    }
+    // The board's ticket agrees with itself: list, lines, grid and count.
+    void expectTicket(const QStringList &lines)
+    {
+        EXPECT_EQ(board->lstTicket->lines(), lines);
+        EXPECT_EQ(garrTicketLines, lines);
+        EXPECT_EQ(garrTicketGrid.rowCount(), lines.size());
+        EXPECT_EQ(glngGridSize, lines.size());
+    }
+    // Runs File > Exit (or the title-bar close) inside an event loop, as the program ends it.
+    int runExit(const std::function<void()> &exit)
+    {
+        QEventLoop loop;
+        QTimer::singleShot(0, &loop, exit);
+        QTimer::singleShot(5000, &loop, [&] { loop.exit(99); });
+        return loop.exec();
+    }
+
+    SampleWorld world;
+    frmDigitBoard *board = nullptr;
+};
+
+// ---- Layout ---------------------------------------------------------------------------------------
+
+class DigitLayoutTest : public DigitBoardTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(DigitLayoutTest, PositionsWidthsAndTotalsFollowTheNumberOfPositions)
+{
+    const int positions = GetParam();
+    ASSERT_NE(open(positions, generated(positions, 30)), nullptr);
+    EXPECT_EQ(gstrGameCode, QStringLiteral("1%1").arg(positions) + u'0');
+    const int last = positions - 1;
+    const frmDigitBoard design;
+
+    for (int i = 0; i <= 7; ++i) {
+        SCOPED_TRACE(i);
+        const bool used = i <= last;
+        for (QWidget *w : std::initializer_list<QWidget *>{board->lblDrawingNumber[i], board->lblDrawingNumberPower[i],
+                                                           board->txtGuess[i], board->lblGuessPower[i],
+                                                           board->txtGuaranteeNumber[i], board->lblColumnNumber[i]}) {
+            EXPECT_EQ(w->isVisibleTo(board), used);
+            EXPECT_EQ(w->isEnabled() || !used, true);
+        }
+    }
+    const bool doubled = positions <= 4;
+    const int width = doubled ? 2 * frmLottoBoard::kPositionWidth : frmLottoBoard::kPositionWidth;
+    auto expectRow = [&](auto &row) {
+        for (int i = 0; i <= last; ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(row[i]->Width(), width);
+            if (i == 0)
+                EXPECT_EQ(row[i]->Left(), frmLottoBoard::kPositionLeft);
+            else if (doubled)
+                EXPECT_EQ(row[i]->Left(), rightEdge(row[i - 1]) - frmDigitBoard::kDoubleWidthOverlap);
+            else
+                EXPECT_EQ(row[i]->Left(), frmLottoBoard::kPositionLeft + i * frmLottoBoard::kPositionPitch);
+        }
+    };
+    expectRow(board->lblDrawingNumber);
+    expectRow(board->lblDrawingNumberPower);
+    expectRow(board->txtGuess);
+    expectRow(board->lblGuessPower);
+    expectRow(board->txtGuaranteeNumber);
+    expectRow(board->lblColumnNumber);
+    EXPECT_EQ(board->lstTicket->Width(),
+              design.lstTicket->Width() + (positions == 4 ? frmDigitBoard::kFourPositionListGrowth : 0));
+
+    // Totals as wide as a position cell, their right edges on the last position's.
+    const DrumControls &c = board->main;
+    EXPECT_EQ(rightEdge(c.lblDrawingPowerTotal), rightEdge(board->lblDrawingNumberPower[last]));
+    EXPECT_EQ(c.lblDrawingPowerTotal->Width(), width);
+    EXPECT_EQ(rightEdge(c.lblGuessPowerTotal), rightEdge(board->lblGuessPower[last]));
+    EXPECT_EQ(rightEdge(c.lblColumnPowerTotal), rightEdge(board->lblColumnNumber[last]));
+    EXPECT_EQ(board->lblDrawingPowerTotalCap->Left(),
+              c.lblDrawingPowerTotal->Left() - board->lblDrawingPowerTotalCap->Width() - 80);
+    EXPECT_EQ(board->lblColumnPowerTotalCap->Left(),
+              c.lblColumnPowerTotal->Left() - board->lblColumnPowerTotalCap->Width() - 80);
+    EXPECT_EQ(board->txtGuessSource->Width(), c.lblGuessPowerTotal->Left() - 20 - board->txtGuessSource->Left());
+    EXPECT_LE(rightEdge(board->lblColumnNumber[last]), board->lstTicket->Left());
+
+    // No bonus markers; the game matrix "P/10"; the Straight/Boxed pair, Straight chosen.
+    for (int i = 0; i <= 5; ++i) {
+        EXPECT_FALSE(board->shpBonusMarkA[i]->isVisibleTo(board));
+        EXPECT_FALSE(board->shpBonusMarkB[i]->isVisibleTo(board));
+    }
+    EXPECT_EQ(c.lblGameMatrix->caption(), QStringLiteral("%1/10").arg(positions));
+    EXPECT_TRUE(board->optStraightBoxed[0]->value());
+    EXPECT_FALSE(gblnBoxedCompare);
+    // The reset values: guesses and guarantees name no digit.
+    EXPECT_EQ(board->txtGuess[0]->text(), QString());
+    EXPECT_EQ(board->txtGuaranteeNumber[last]->text(), QString());
+    EXPECT_EQ(board->lblGuessPower[0]->caption(), QStringLiteral("0"));
+}
+
+INSTANTIATE_TEST_SUITE_P(ThreeToEight, DigitLayoutTest, ::testing::Range(3, 9),
+                         [](const auto &info) { return std::to_string(info.param) + "Positions"; });
+
+TEST_F(DigitBoardTest, ATicketOpenedWithoutItsRecordGuessesAndGuaranteesNothing)
+{
+    gblnTicketLoad = true;
+    gstrTicketName = QStringLiteral("no record");
+    ASSERT_NE(open(3, generated(3, 12)), nullptr);
+    for (int i = 0; i <= 2; ++i) {
+        EXPECT_EQ(board->txtGuess[i]->text(), QString());
+        EXPECT_EQ(board->txtGuaranteeNumber[i]->text(), QString());
+        EXPECT_EQ(board->lblGuessPower[i]->caption(), QStringLiteral("0"));
+    }
+    EXPECT_EQ(board->main.lblGuessPowerTotal->caption(), QStringLiteral("0"));
+}
+
+TEST_F(DigitBoardTest, TheSampleGamesOpenInTheDigitBoard)
+{
+    for (const char *file : {"Sample Pick 3.mdb", "Sample Pick 4.mdb"}) {
+        SCOPED_TRACE(file);
+        ASSERT_NE(openSample(QString::fromLatin1(file)), nullptr);
+        EXPECT_TRUE(world.messages.asked().empty()) << world.messages.texts().join(u'\n').toStdString();
+        EXPECT_TRUE(board->isVisible());
+        EXPECT_EQ(board->main.lblGameMatrix->caption(), QStringLiteral("%1/10").arg(glngPicks + 1));
+        EXPECT_GT(gDrum.glngPoolTotal, 0);
+        EXPECT_TRUE(board->staMain->panelText(1).startsWith(QStringLiteral(" Starting draw: 1")));
+        close();
+    }
+}
+
+// ---- POWER and the digit counts -------------------------------------------------------------------
+
+TEST_F(DigitBoardTest, ADigitTwiceInADrawingCountsOncePerDrawingAndTwiceInItsTotal)
+{
+    ASSERT_NE(open(3, {{7, 7, 2}, {1, 2, 3}, {7, 0, 0}, {4, 5, 6}, {7, 7, 2}}), nullptr);
+    // Pick counts: the drawings holding the digit.
+    const int32_t expected[10] = {1, 1, 3, 1, 1, 1, 1, 3, 0, 0};
+    for (int d = 0; d <= 9; ++d) {
+        SCOPED_TRACE(d);
+        EXPECT_EQ(gDrum.garrPickCount[d], expected[d]);
+        EXPECT_EQ(board->main.lblTotalPicks[d]->caption(), QString::number(expected[d]));
+    }
+    // The end drawing 7-7-2 shows the power of 7 twice, and the total adds it twice.
+    EXPECT_EQ(shownDrawing(board), (QStringList{"7", "7", "2"}));
+    EXPECT_EQ(board->lblDrawingNumberPower[0]->caption(), QStringLiteral("3"));
+    EXPECT_EQ(board->lblDrawingNumberPower[1]->caption(), QStringLiteral("3"));
+    EXPECT_EQ(board->main.lblDrawingPowerTotal->caption(), QStringLiteral("9"));
+
+    // A partly empty guess: the total of the filled positions; 0 is the digit 0.
+    board->txtGuess[0]->setText(QStringLiteral("7"));
+    board->txtGuess[1]->setText(QString());
+    board->txtGuess[2]->setText(QStringLiteral("0"));
+    board->cmdPower_Click();
+    EXPECT_EQ(board->lblGuessPower[0]->caption(), QStringLiteral("3"));
+    EXPECT_EQ(board->lblGuessPower[2]->caption(), QStringLiteral("1"));
+    EXPECT_EQ(board->main.lblGuessPowerTotal->caption(), QStringLiteral("4"));
+    // A guess with a repeated digit counts it once per position.
+    board->txtGuess[1]->setText(QStringLiteral("7"));
+    board->cmdPower_Click();
+    EXPECT_EQ(board->main.lblGuessPowerTotal->caption(), QStringLiteral("7"));
+
+    // Over the window 2..4 only.
+    board->cboStartDrawing->setListIndex(glngTotalWeeks - 2);
+    selectEnd(4);
+    board->cmdPower_Click();
+    EXPECT_EQ(gDrum.garrPickCount[7], 1);
+    EXPECT_EQ(board->main.lblDrawingPowerTotal->caption(),
+              QString::number(gDrum.garrPickCount[4] + gDrum.garrPickCount[5] + gDrum.garrPickCount[6]));
+    EXPECT_EQ(board->staMain->panelText(1), QStringLiteral(" Starting draw: 2 - Ending draw:4 - Draw date: %1")
+                                                .arg(board->cboDrawingDate->text()));
+}
+
+// ---- Pool ---------------------------------------------------------------------------------------------
+
+TEST_F(DigitBoardTest, TheDigitPoolShowsCountsAndOddsAndNoOddsForAnExcludedDigitSavedWithoutACount)
+{
+    ASSERT_NE(open(4, generated(4, 40)), nullptr);
+    int64_t total = 0;
+    for (int d = 0; d <= 9; ++d) {
+        const auto count = static_cast<int64_t>(gDrum.garrPoolWeight[d]);
+        total += count;
+        EXPECT_EQ(board->main.txtPoolCount[d]->text(), QString::number(count));
+        EXPECT_EQ(board->main.txtPoolPercent[d]->text(), count > 0 ? QStringLiteral("1/%1").arg(
+                                                                         std::nearbyint(double(gDrum.glngPoolTotal) / count))
+                                                                   : QString());
+    }
+    EXPECT_EQ(gDrum.glngPoolTotal, total);
+
+    // Equal Chance: every digit once.
+    board->chkEqualChance->setValue(1);
+    board->cmdPopulate_Click();
+    EXPECT_EQ(gDrum.glngPoolTotal, 10);
+    EXPECT_EQ(board->main.txtPoolPercent[0]->text(), QStringLiteral("1/10"));
+
+    // An excluded digit shows the share of its saved count; saved without a count, no share.
+    gDrum.garrExcluded[3] = 1;
+    gDrum.garrPoolWeightSaved[3] = 4;
+    gDrum.garrExcluded[5] = 1;
+    gDrum.garrPoolWeightSaved[5] = 0;
+    board->main.txtPoolPercent[5]->setText(QStringLiteral("1/10"));
+    board->subRefreshPool();
+    EXPECT_EQ(gDrum.glngPoolTotal, 8);
+    EXPECT_EQ(board->main.txtPoolCount[3]->text(), QStringLiteral("4"));
+    EXPECT_EQ(board->main.txtPoolPercent[3]->text(), QStringLiteral("1/2"));
+    EXPECT_EQ(board->main.txtPoolPercent[5]->text(), QString());
+}
+
+// ---- DRAW and the comparison ------------------------------------------------------------------------
+
+TEST_F(DigitBoardTest, DrawFillsTheTicketWithDigitColumnsAndComparesEveryOne)
+{
+    ASSERT_NE(openSample(QStringLiteral("Sample Pick 4.mdb")), nullptr);
+    board->txtResults[1]->setText(QStringLiteral("untouched"));
+    board->txtColumnsToDraw->setText(QStringLiteral("60"));
+    board->cmdDraw->click();
+    const QStringList lines = board->lstTicket->lines();
+    ASSERT_EQ(lines.size(), 60);
+    ASSERT_EQ(garrTicketGrid.rowCount(), 60);
+    const QRegularExpression shape(QStringLiteral("^\\d\\d- \\d \\d \\d \\d \\((\\d)\\)$"));
+    const ComparisonLayout layout = ComparisonLayout::digits(4, false);
+    const CompareNumbers drawing = CompareNumbers::fromDrawing(layout, garrReferenceDrawing);
+    std::array<int, 5> classes{};
+    bool zeroDrawn = false;
+    for (int r = 1; r <= 60; ++r) {
+        SCOPED_TRACE(r);
+        const QRegularExpressionMatch m = shape.match(lines[r - 1]);
+        ASSERT_TRUE(m.hasMatch()) << lines[r - 1].toStdString();
+        const std::span<const int32_t> column(garrTicketGrid.row(r), 4);
+        QString digits;
+        for (int32_t d : column) {
+            ASSERT_TRUE(d >= 0 && d <= 9);
+            zeroDrawn = zeroDrawn || d == 0;
+            digits += u' ' + QString::number(d);
+        }
+        EXPECT_EQ(lines[r - 1].mid(3, 8), digits);
+        const int hits = columnHits(layout, drawing, column).main;
+        EXPECT_EQ(m.captured(1).toInt(), hits);
+        ++classes[static_cast<size_t>(hits)];
+    }
+    EXPECT_TRUE(zeroDrawn);
+    const QStringList summary = board->txtResults[0]->text().split(QStringLiteral("\r\n"));
+    ASSERT_EQ(summary.size(), 6);
+    EXPECT_EQ(summary[0], QStringLiteral("Total: 60"));
+    for (int h = 0; h <= 4; ++h)
+        EXPECT_TRUE(summary[h + 1].startsWith(QStringLiteral("%1 Catcher: %2").arg(h).arg(classes[h])));
+    EXPECT_EQ(board->txtResults[1]->text(), QStringLiteral("untouched"));
+}
+
+// Drawings 1..4 are the references 3 2 1, 1 2 2, 2 1 1 and 5 0 0; the ticket holds the columns
+// 1 2 3, 1 1 2, 5 5 5 and 2 1 1.
+class DigitComparisonTest : public DigitBoardTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(open(3, {{3, 2, 1}, {1, 2, 2}, {2, 1, 1}, {5, 0, 0}}), nullptr);
+        writeTicket(QStringLiteral("examples"), "4\r\n01- 1 2 3 (0)\r\n02- 1 1 2 (0)\r\n03- 5 5 5 (0)\r\n04- 2 1 1 (0)\r\n");
+        readTicket(QStringLiteral("examples"));
+        ASSERT_EQ(board->lstTicket->listCount(), 4);
+    }
+    void compareWith(int32_t week)
+    {
+        selectEnd(week);
+        board->cmdCompare->click();
+    }
+};
+
+TEST_F(DigitComparisonTest, StraightCountsTheSameDigitInTheSamePosition)
+{
+    compareWith(1);
+    EXPECT_EQ(board->lstTicket->lines(),
+              (QStringList{"01- 1 2 3 (1)", "02- 1 1 2 (0)", "03- 5 5 5 (0)", "04- 2 1 1 (1)"}));
+    EXPECT_EQ(board->txtResults[0]->text(),
+              QStringLiteral("Total: 4\r\n0 Catcher: 2\r\n1 Catcher: 2\r\n2 Catcher: 0\r\n3 Catcher: 0"));
+    compareWith(2);
+    EXPECT_EQ(board->lstTicket->lines(),
+              (QStringList{"01- 1 2 3 (2)", "02- 1 1 2 (2)", "03- 5 5 5 (0)", "04- 2 1 1 (0)"}));
+    EXPECT_EQ(board->txtResults[0]->text(),
+              QStringLiteral("Total: 4\r\n0 Catcher: 2\r\n1 Catcher: 0\r\n2 Catcher: 2 (1, 2)\r\n3 Catcher: 0"));
+    compareWith(4);
+    EXPECT_EQ(board->lstTicket->list(2), QStringLiteral("03- 5 5 5 (1)"));
+}
+
+TEST_F(DigitComparisonTest, BoxedCountsTheCommonDigitsEachReferenceDigitOnce)
+{
+    compareWith(1);
+    // Choosing Boxed does not compare again.
+    QTest::mouseClick(board->lblStraightBoxed[1], Qt::LeftButton);
+    EXPECT_TRUE(board->optStraightBoxed[1]->value());
+    EXPECT_FALSE(board->optStraightBoxed[0]->value());
+    EXPECT_TRUE(gblnBoxedCompare);
+    EXPECT_EQ(board->lstTicket->list(0), QStringLiteral("01- 1 2 3 (1)"));
+    // A click on the chosen caption changes nothing.
+    QTest::mouseClick(board->lblStraightBoxed[1], Qt::LeftButton);
+    EXPECT_TRUE(gblnBoxedCompare);
+
+    board->cmdCompare->click();
+    EXPECT_EQ(board->lstTicket->lines(),
+              (QStringList{"01- 1 2 3 (3)", "02- 1 1 2 (2)", "03- 5 5 5 (0)", "04- 2 1 1 (2)"}));
+    EXPECT_EQ(board->txtResults[0]->text(),
+              QStringLiteral("Total: 4\r\n0 Catcher: 1\r\n1 Catcher: 0\r\n2 Catcher: 2 (2, 4)\r\n3 Catcher: 1 (1)"));
+    compareWith(2);  // 1 1 2 against 1 2 2
+    EXPECT_EQ(board->lstTicket->list(1), QStringLiteral("02- 1 1 2 (2)"));
+    compareWith(3);  // 1 1 2 against 2 1 1
+    EXPECT_EQ(board->lstTicket->list(1), QStringLiteral("02- 1 1 2 (3)"));
+    compareWith(4);  // 5 5 5 against 5 0 0
+    EXPECT_EQ(board->lstTicket->list(2), QStringLiteral("03- 5 5 5 (1)"));
+
+    // Back to Straight through its option.
+    board->optStraightBoxed[0]->click();
+    EXPECT_FALSE(gblnBoxedCompare);
+    board->cmdCompare->click();
+    EXPECT_EQ(board->lstTicket->list(2), QStringLiteral("03- 5 5 5 (1)"));
+    EXPECT_EQ(board->lstTicket->list(1), QStringLiteral("02- 1 1 2 (0)"));
+}
+
+TEST_F(DigitComparisonTest, AgainstTheGuessAnEmptyBoxMatchesNoDigit)
+{
+    board->txtGuess[0]->setText(QStringLiteral("1"));
+    board->txtGuess[1]->setText(QString());
+    board->txtGuess[2]->setText(QStringLiteral("2"));
+    board->chkCompareWithGuess->setValue(1);
+    board->cmdCompare->click();
+    EXPECT_EQ(board->lstTicket->lines(),
+              (QStringList{"01- 1 2 3 (1)", "02- 1 1 2 (2)", "03- 5 5 5 (0)", "04- 2 1 1 (0)"}));
+    board->lblStraightBoxed_Click(1);
+    board->cmdCompare->click();
+    EXPECT_EQ(board->lstTicket->lines(),
+              (QStringList{"01- 1 2 3 (2)", "02- 1 1 2 (2)", "03- 5 5 5 (0)", "04- 2 1 1 (2)"}));
+}
+
+TEST_F(DigitBoardTest, EightPositionsListEveryClassAndNumbersFrom100OnTakeThreeDigits)
+{
+    ASSERT_NE(open(8, generated(8, 25)), nullptr);
+    board->txtColumnsToDraw->setText(QStringLiteral("120"));
+    board->cmdDraw->click();
+    ASSERT_EQ(board->lstTicket->listCount(), 120);
+    EXPECT_TRUE(board->lstTicket->list(99).startsWith(QStringLiteral("100- ")));
+    const QStringList summary = board->txtResults[0]->text().split(QStringLiteral("\r\n"));
+    ASSERT_EQ(summary.size(), 10);
+    EXPECT_TRUE(summary[9].startsWith(QStringLiteral("8 Catcher: ")));
+}
+
+// ---- The end drawing ----------------------------------------------------------------------------------
+
+TEST_F(DigitBoardTest, ADrawingTheDatabaseCannotReturnLeavesTheDisplayBlank)
+{
+    History history = SampleWorld::drawings({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {0, 1, 2}, {3, 3, 3}});
+    history.erase(history.begin() + 2);  // drawing 3 is missing
+    world.openLottery(GameConfigRecord{1, QStringLiteral("Pick 3"), 10, 0, 0, 3, 0, 0}, history);
+    ASSERT_NE(shown(), nullptr);
+    const int32_t missing = 3;
+    ASSERT_GE(glngTotalWeeks, 4);
+    selectEnd(missing);
+    for (int p = 0; p <= 2; ++p) {
+        EXPECT_EQ(board->lblDrawingNumber[p]->caption(), QString());
+        EXPECT_EQ(board->lblDrawingNumberPower[p]->caption(), QString());
+    }
+    EXPECT_EQ(board->main.lblDrawingPowerTotal->caption(), QStringLiteral("0"));
+    EXPECT_EQ(board->staMain->panelText(1), QStringLiteral("Drawing 3 could not be read from the results database."));
+    // The date follows the end drawing all the same, and POWER keeps the message.
+    EXPECT_EQ(board->cboDrawingDate->listIndex(), board->cboEndDrawing->listIndex());
+    board->cmdPower_Click();
+    EXPECT_EQ(board->staMain->panelText(1), QStringLiteral("Drawing 3 could not be read from the results database."));
+    // The next drawing shows again.
+    selectEnd(2);
+    EXPECT_EQ(shownDrawing(board), (QStringList{"4", "5", "6"}));
+}
+
+// ---- Saved tickets ----------------------------------------------------------------------------------
+
+TEST_F(DigitBoardTest, TicketLinesAreCheckedDigitByDigit)
+{
+    ASSERT_NE(open(3, generated(3, 10)), nullptr);
+    // A line without the hit tail holds its column; reading stops at the first line that is not
+    // a column of three digits.
+    const QByteArray bad[] = {"03- 1 12 3 (0)", "03- 1 2 (0)", "03- 1 2 3 4 (0)", "03- 1 2 07 (0)", "03- 1 2 a (0)",
+                              "03- 1 2 3 ", "03-  1 2 3 (0)"};
+    for (const QByteArray &line : bad) {
+        SCOPED_TRACE(line.constData());
+        writeTicket(QStringLiteral("damaged"), "4\r\n01- 0 0 9 (1)\r\n02- 4 5 6\r\n" + line + "\r\n04- 1 1 1 (0)\r\n");
+        readTicket(QStringLiteral("damaged"));
+        expectTicket({"01- 0 0 9 (1)", "02- 4 5 6"});
+        EXPECT_EQ(std::vector<int32_t>(garrTicketGrid.row(2), garrTicketGrid.row(2) + 3), (std::vector<int32_t>{4, 5, 6}));
+        EXPECT_EQ(board->ticketReadProblem(),
+                  res(48020).arg(2).arg(4).arg(QStringLiteral("damaged")));
+    }
+    // Never more than 32000 columns.
+    QByteArray many = "32001\r\n";
+    for (int c = 1; c <= 32001; ++c)
+        many += "01- 1 2 3 (0)\r\n";
+    writeTicket(QStringLiteral("many"), many);
+    readTicket(QStringLiteral("many"));
+    EXPECT_EQ(board->lstTicket->listCount(), 32000);
+    EXPECT_EQ(garrTicketGrid.rowCount(), 32000);
+}
+
+TEST_F(DigitBoardTest, ATicketSavedAndLoadedComesBackWithItsComparisonRule)
+{
+    ASSERT_NE(openSample(SampleWorld::kPick3), nullptr);
+    board->lblStraightBoxed_Click(1);
+    board->txtGuess[1]->setText(QStringLiteral("0"));
+    board->txtColumnsToDraw->setText(QStringLiteral("7"));
+    board->cmdDraw->click();
+    const QStringList drawn = board->lstTicket->lines();
+    ASSERT_EQ(drawn.size(), 7);
+
+    world.messages.answerNext(msgbox::kYes);
+    whenModal<frmFileManager>([](frmFileManager *dialog) {
+        dialog->txtName->setText(QStringLiteral("digits"));
+        dialog->cmdSave->click();
+    });
+    board->mnuTicketSave->trigger();
+    EXPECT_EQ(fileLines(gstrSavedTicketsFolder + QStringLiteral("M06_digits.txt")), QStringList{QStringLiteral("7")} + drawn);
+
+    // A new ticket, then the saved one loaded on a new board.
+    board->lblStraightBoxed_Click(0);
+    board->txtColumnsToDraw->setText(QStringLiteral("2"));
+    board->cmdDraw->click();
+    world.messages.answerNext(msgbox::kYes);
+    whenModal<frmFileManager>([](frmFileManager *dialog) {
+        const int row = static_cast<int>(dialog->lstNames->lines().indexOf(QStringLiteral("digits")));
+        ASSERT_GE(row, 0);
+        dialog->lstNames->setListIndex(row);
+        dialog->cmdLoad->click();
+    });
+    board->mnuTicketLoad->trigger();
+    ASSERT_NE(shown(), nullptr);
+    EXPECT_EQ(board->lstTicket->lines(), drawn);
+    EXPECT_EQ(garrTicketGrid.rowCount(), 7);
+    EXPECT_TRUE(board->optStraightBoxed[1]->value());
+    EXPECT_TRUE(gblnBoxedCompare);
+    EXPECT_EQ(board->txtGuess[1]->text(), QStringLiteral("0"));
+    EXPECT_EQ(board->txtGuess[0]->text(), QString());
+    EXPECT_TRUE(board->windowTitle().endsWith(QStringLiteral("(digits - ") + gstrLoadedTicketText));
+}
+
+// ---- Closing --------------------------------------------------------------------------------------------
+
+TEST_F(DigitBoardTest, ExitWritesTheSettingsAndLogsTheClosingOfTheDigitBoard)
+{
+    ASSERT_NE(open(4, generated(4, 15)), nullptr);
+    board->lblStraightBoxed_Click(1);
+    const QString settings = gstrAppFolder + QStringLiteral("Test LotteryTL01");
+    QFile::remove(settings);
+    EXPECT_EQ(runExit([this] { board->mnuFileExit->trigger(); }), 0);
+    EXPECT_TRUE(QFile::exists(settings));
+    EXPECT_EQ(gobjAnalysis, nullptr);
+    EXPECT_EQ(fileLines(gstrLogFilePath).filter(QStringLiteral("#Message: 43795")).size(), 1);
+
+    // The record holds Boxed: a new board chooses it again.
+    createServiceObjects();
+    ASSERT_NE(open(4, generated(4, 15)), nullptr);
+    EXPECT_TRUE(board->optStraightBoxed[1]->value());
+    EXPECT_TRUE(gblnBoxedCompare);
+}
+
+TEST_F(DigitBoardTest, TheTitleBarCloseRunsExit)
+{
+    ASSERT_NE(open(3, generated(3, 15)), nullptr);
+    const QString settings = gstrAppFolder + QStringLiteral("Test LotteryTL01");
+    QFile::remove(settings);
+    EXPECT_EQ(runExit([this] { board->close(); }), 0);
+    EXPECT_TRUE(QFile::exists(settings));
+    EXPECT_EQ(fileLines(gstrLogFilePath).filter(QStringLiteral("#Message: 43795")).size(), 1);
+}
+
+}  // namespace
