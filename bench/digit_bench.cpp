@@ -56,27 +56,13 @@ const QString &folder()
 
 BoardBase *openGame(int game)
 {
-    gstrLotteryDbFile.clear();
-    gstrLastLotteryDbFile = databaseOf(game);
-    gobjAnalysis->subOpenSelectedLottery();
-    BoardBase *board = boardInFront();
-    return board && gblnBoardInitialised && glngTotalWeeks == kDrawings ? board : nullptr;
+    BoardBase *board = benchworld::openLottery(databaseOf(game));
+    return board && glngTotalWeeks == kDrawings ? board : nullptr;
 }
 
 void BM_Open(benchmark::State &state)
 {
-    const int game = static_cast<int>(state.range(0));
-    benchworld::startServices(folder());
-    for (auto _ : state) {
-        if (!openGame(game)) {
-            state.SkipWithError("the board did not open");
-            break;
-        }
-        state.PauseTiming();
-        benchworld::closeLottery();
-        state.ResumeTiming();
-    }
-    benchworld::stopServices();
+    benchworld::timeOpening(state, folder(), databaseOf(static_cast<int>(state.range(0))), kDrawings);
 }
 
 void BM_Draw32000(benchmark::State &state)

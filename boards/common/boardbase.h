@@ -262,6 +262,9 @@ public:
     void cmdGetDrawing_Click();
     void optHotCold_Click(int Index);
     void lblHotCold_Click(int Index);
+    // A click on the caption of option `Index` of a pair (0 or 1) selects that option when the
+    // other one is selected.
+    static void subSelectOptionOfPair(CtlArray<VbOption> &pair, int Index);
     void chkPowerIncrease_Click();
     void lblPowerIncrease_Click();
     // The interval percentage chosen: the power interval of its drum shown for it.

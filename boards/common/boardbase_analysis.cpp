@@ -347,14 +347,16 @@ void BoardBase::cmdGetDrawing_Click()
 
 void BoardBase::optHotCold_Click(int Index) { gintHotColdMode = Index > 0 ? -1 : 0; }
 
-void BoardBase::lblHotCold_Click(int Index)
+void BoardBase::lblHotCold_Click(int Index) { subSelectOptionOfPair(optHotCold, Index); }
+
+void BoardBase::subSelectOptionOfPair(CtlArray<VbOption> &pair, int Index)
 {
-    if (optHotCold[0]->value() && Index != 0) {
-        optHotCold[0]->setValue(false);
-        optHotCold[1]->setValue(true);
-    } else if (optHotCold[1]->value() && Index != 1) {
-        optHotCold[0]->setValue(true);
-        optHotCold[1]->setValue(false);
+    if (pair[0]->value() && Index != 0) {
+        pair[0]->setValue(false);
+        pair[1]->setValue(true);
+    } else if (pair[1]->value() && Index != 1) {
+        pair[0]->setValue(true);
+        pair[1]->setValue(false);
     }
 }
 

@@ -84,13 +84,4 @@ ComparisonLayout frmDigitBoard::comparisonLayout() const
 
 void frmDigitBoard::optStraightBoxed_Click(int Index) { gblnBoxedCompare = Index > 0; }
 
-void frmDigitBoard::lblStraightBoxed_Click(int Index)
-{
-    if (optStraightBoxed[0]->value() && Index != 0) {
-        optStraightBoxed[0]->setValue(false);
-        optStraightBoxed[1]->setValue(true);
-    } else if (optStraightBoxed[1]->value() && Index != 1) {
-        optStraightBoxed[1]->setValue(false);
-        optStraightBoxed[0]->setValue(true);
-    }
-}
+void frmDigitBoard::lblStraightBoxed_Click(int Index) { subSelectOptionOfPair(optStraightBoxed, Index); }
