@@ -4,7 +4,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include "platform/filewrite.h"
+
 #include <algorithm>
 #include <random>
 
@@ -174,9 +175,9 @@ WriteResult writeNewFile(const QString &path, const QByteArray &bytes, QString *
 {
     if (QFile::exists(path))
         return WriteResult::Kept;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+    filewrite::Error why;
+    if (!filewrite::writeWhole(path, bytes, &why)) {
+        *error = why.detail;
         return WriteResult::Failed;
     }
     return WriteResult::Written;

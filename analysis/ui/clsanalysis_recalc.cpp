@@ -10,6 +10,7 @@
 #include "app/resstrings.h"
 #include "app/services.h"
 #include "app/ui/filetitle.h"
+#include "app/ui/faulttext.h"
 #include "app/ui/programmessage.h"
 #include "boards/common/boardbase.h"
 #include "platform/dates.h"
@@ -21,9 +22,9 @@ namespace {
 QString gWarnedLottery;
 
 // The results database of the open lottery cannot be read.
-void reportUnreadableDatabase()
+void reportUnreadableDatabase(QWidget *owner)
 {
-    fncProgramMessage(res(46060).arg(fncFileTitle(gstrLotteryDbFile)));
+    fncProgramMessage(owner, res(49030).arg(fncFileTitle(gstrLotteryDbFile), fncDatabaseFailureText()));
 }
 
 // Takes the hit marks off the controls of the drawing positions in use: the main and bonus
@@ -48,18 +49,18 @@ bool clsAnalysis::subRecalculateAll()
         return false;
     const std::optional<History> history = gobjLotteryDb->fncLoadHistory();
     if (!history) {
-        reportUnreadableDatabase();
+        reportUnreadableDatabase(board);
         return false;
     }
     const RecalcInputs in = recalcInputsFromBoard(*board);
     const WindowCheck check = recalculateAll(*history, in);
     if (check.refused()) {
-        fncProgramMessage(windowRefusalText(check));
+        fncProgramMessage(board, windowRefusalText(check));
         return false;
     }
     if (check.hasWarning() && gWarnedLottery != gstrLotteryDbFile) {
         gWarnedLottery = gstrLotteryDbFile;
-        fncProgramMessage(windowWarningText(check));
+        fncProgramMessage(board, windowWarningText(check));
     }
 
     const std::vector<DrumView> drums = DrumView::allOf(*board);
@@ -81,7 +82,7 @@ bool clsAnalysis::fncTotalWeekNumberAndAllGameDates()
         return false;
     const auto dates = gobjLotteryDb->fncGetAllGameDates();
     if (!dates) {
-        reportUnreadableDatabase();
+        reportUnreadableDatabase(board);
         return false;
     }
     garrGameDates = *dates;

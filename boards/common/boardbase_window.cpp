@@ -11,8 +11,8 @@
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
-#include "app/settingsstore.h"
 #include "app/ui/clsrecordfile.h"
+#include "app/ui/faulttext.h"
 #include "app/ui/programmessage.h"
 #include "boards/common/boardbase_analysis.h"
 #include "boards/language/clslanguage.h"
@@ -64,7 +64,10 @@ void BoardBase::showBoard()
     if (first) {
         cmdHiddenFocus->setFocus();
         if (tellNoDrawings_)
-            fncProgramMessage(res(kNoDrawingsMessage));
+            fncProgramMessage(this, res(kNoDrawingsMessage));
+        // A damaged settings record has been read as far as it could be; the user learns which.
+        if (gobjRecordFile && !gobjRecordFile->loadProblem().isEmpty())
+            fncProgramMessage(this, gobjRecordFile->loadProblem());
     }
 }
 
@@ -145,7 +148,7 @@ void BoardBase::Form_Unload()
 {
     if (gobjFileSystem)
         gobjFileSystem->subWriteLogEvent(unloadEventCode());
-    fncSaveSettings();
+    fncSaveSettingsOrTell(this);
 }
 
 void BoardBase::subShowGameMatrix()
