@@ -92,8 +92,6 @@ QString schemaSql();
 // file exists.
 bool createResultsDatabase(const QString &path, const History &drawings, int numbersPerDrawing,
                            QString *error);
-// True when `path` is a results database that can be opened for reading and writing (the file
-// exists, is a database and holds TBLRESULTS with its columns). Never creates a file.
 // Why a results database failed, in the terms the program tells the user.
 enum class Fault {
     None,
@@ -112,6 +110,9 @@ Fault faultOfEngineCode(int code);
 // How long a statement waits for a database another program holds before it gives up.
 inline constexpr int kBusyWaitMs = 1500;
 
+// True when `path` is a results database that can be opened for reading and writing (the file
+// exists, is a database and holds TBLRESULTS with its columns). Never creates a file. On failure
+// `error` says why in the engine's words and `fault` (when given) what kind of failure it was.
 bool canOpenResultsDatabase(const QString &path, QString *error, Fault *fault = nullptr);
 
 }  // namespace lotterydb
