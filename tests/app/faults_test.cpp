@@ -1,38 +1,25 @@
-// The program under a failing disk, a locked database and damaged files: nothing written is lost,
-// failures are never reported as success, and nothing crashes.
+// The program under a failing disk and with damaged settings records: nothing written is lost,
+// failures are never reported as success, and what cannot be read takes its reset value.
 
-#include "analysis/clslotterydb.h"
 #include "analysis/samplelotteries.h"
 #include "analysis/state.h"
 #include "app/boardsettings.h"
-#include "app/clsregistry.h"
 #include "app/globals.h"
-#include "app/instancecheck.h"
 #include "app/resstrings.h"
 #include "app/services.h"
 #include "app/settingsstore.h"
-#include "app/startup.h"
 #include "app/ui/clsrecordfile.h"
-#include "app/ui/faulttext.h"
 #include "boards/common/iboard.h"
-#include "dialogs/frmstart.h"
-#include "dialogs/startwindow.h"
 #include "platform/filewrite.h"
-#include "platform/ui/forms.h"
 #include "support/faults.h"
 #include "support/sandbox.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QRandomGenerator>
-#include <QThread>
 #include <functional>
-#include <gtest/gtest.h>
-#include <sqlite3.h>
 #include <unistd.h>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -328,123 +315,4 @@ TEST(DamagedRecord, TheRecordServiceNamesTheDamagedFile)
     glngBonusCount = oldBonus;
     glngMaxBall = oldMax;
     glngCfgHighestBall = oldHighest;
-}
-
-// ---- Locked databases -------------------------------------------------------------------------
-
-namespace {
-
-// The start-up procedure in a sandbox with the sample lotteries, undone afterwards.
-class StartupFaults : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        gfrmCurrentBoard = nullptr;
-        glngLanguage = 2;
-        gstrLastLotteryDbFile.clear();
-        gstrLotteryDbFile.clear();
-        gblnLotteryManagerOpen = false;
-        frmStart::setScreenMetricsOverride(ScreenMetrics{1920, QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1040)});
-        const auto outcome = samples::writeSampleLotteries(sandbox.programFolder());
-        ASSERT_TRUE(outcome.errors.isEmpty());
-    }
-    void TearDown() override
-    {
-        if (IBoard *board = currentBoard())
-            board->unloadBoard();
-        unloadStartWindow();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        gfrmCurrentBoard = nullptr;
-        releaseServiceObjects();
-        releaseInstanceLock();
-        frmStart::setScreenMetricsOverride(std::nullopt);
-        glngLanguage = 2;
-        gstrLastLotteryDbFile.clear();
-        gstrLotteryDbFile.clear();
-    }
-    void storeLastLottery(const QString &file)
-    {
-        clsRegistry().fncREGSetStringVal(reg::HKEY_CURRENT_USER, settingsstore::kKey,
-                                         settingsstore::kLastLotteryDbFile, file);
-    }
-    QString storedLastLottery()
-    {
-        return clsRegistry().fncREGGetVersionVal(reg::HKEY_CURRENT_USER, settingsstore::kKey,
-                                                 settingsstore::kLastLotteryDbFile, QStringLiteral("?"));
-    }
-    QString database(const QString &file) const { return sandbox.programFolder() + "/LotteryDBs/" + file; }
-    Sandbox sandbox;
-    const QString lotto = QStringLiteral("Sample Lotto 6-49.mdb");
-};
-
-}  // namespace
-
-TEST_F(StartupFaults, ALockedDatabaseIsWaitedForBrieflyAndNamedAsTheReason)
-{
-    DatabaseHolder other(database(lotto));
-    ASSERT_TRUE(other.held());
-    QElapsedTimer waited;
-    waited.start();
-    QString why;
-    lotterydb::Fault fault = lotterydb::Fault::None;
-    EXPECT_FALSE(lotterydb::canOpenResultsDatabase(database(lotto), &why, &fault));
-    EXPECT_LT(waited.elapsed(), 4000);
-    EXPECT_GE(waited.elapsed(), lotterydb::kBusyWaitMs - 100);
-    EXPECT_EQ(fault, lotterydb::Fault::Locked);
-}
-
-TEST_F(StartupFaults, ALockedLastLotteryIsReportedWithItsReasonAndNotForgotten)
-{
-    storeLastLottery(lotto);
-    DatabaseHolder other(database(lotto));
-    ASSERT_TRUE(other.held());
-    MessageBoxScript answers;
-    QElapsedTimer waited;
-    waited.start();
-    ASSERT_TRUE(Main());
-    EXPECT_LT(waited.elapsed(), 6000);
-    ASSERT_EQ(answers.asked().size(), 1u);
-    EXPECT_EQ(answers.asked()[0].text, res(49030).arg(QStringLiteral("Sample Lotto 6-49"),
-                                                      fncDatabaseFaultText(lotterydb::Fault::Locked)));
-    EXPECT_FALSE(answers.asked()[0].text.contains(QStringLiteral("SQLite")));
-    EXPECT_EQ(gstrLastLotteryDbFile, lotto);
-    EXPECT_EQ(storedLastLottery(), lotto);
-    EXPECT_EQ(gfrmCurrentBoard.data(), DefaultInstance<frmStart>::existing());
-}
-
-TEST_F(StartupFaults, ADatabaseThatIsNoDatabaseIsForgotten)
-{
-    storeLastLottery(lotto);
-    putFile(database(lotto), someBytes(4096, 11));
-    MessageBoxScript answers;
-    ASSERT_TRUE(Main());
-    ASSERT_EQ(answers.asked().size(), 1u);
-    EXPECT_EQ(answers.asked()[0].text, res(49030).arg(QStringLiteral("Sample Lotto 6-49"),
-                                                      fncDatabaseFaultText(lotterydb::Fault::NotADatabase)));
-    EXPECT_EQ(gstrLastLotteryDbFile, QString());
-    EXPECT_EQ(storedLastLottery(), QString());
-}
-
-// A lottery just added has no drawings. Started with it as the last lottery, the program shows
-// its notice in a real message box and keeps running; it used to abort half a second after start.
-TEST_F(StartupFaults, TheProgramStartsOnALotteryWithoutDrawings)
-{
-    sqlite3 *db = nullptr;
-    ASSERT_EQ(sqlite3_open(QFile::encodeName(database(lotto)).constData(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, "DELETE FROM TBLRESULTS", nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(db);
-    storeLastLottery(lotto);
-
-    QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    program.setProcessEnvironment(env);
-    program.start(QStringLiteral(TALVINOR_PROGRAM), {});
-    ASSERT_TRUE(program.waitForStarted(10000));
-    // The notice waits for its answer; the program must still be there to give it.
-    EXPECT_FALSE(program.waitForFinished(3000)) << "the program ended: " << program.exitStatus() << " "
-                                                 << program.readAllStandardError().toStdString();
-    EXPECT_EQ(program.state(), QProcess::Running);
-    program.kill();
-    program.waitForFinished(10000);
 }
