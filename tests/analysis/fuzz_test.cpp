@@ -304,6 +304,7 @@ TEST(Fuzz, ResultsDatabases)
 
     Mutator mutator(seeds, seed());
     clsLotteryDb db;
+    int opened = 0;
     // The 100-byte file header is kept mostly: the engine refuses a file whose header is wrong.
     const long tried = run(mutator, 100, [&](const QByteArray &bytes) {
         {
@@ -319,6 +320,7 @@ TEST(Fuzz, ResultsDatabases)
         }
         if (!db.subOpenConnection())
             return;
+        ++opened;
         db.fncGetAllGameDates();
         db.fncLoadHistory();
         const auto week = db.fncGetMaxWeekNo();
@@ -330,5 +332,6 @@ TEST(Fuzz, ResultsDatabases)
     std::tie(glngPicks, glngBonusCount, glngMaxBall, glngFirstBall, glngCfgHighestBall, glngTotalWeeks, gstrLotteryDbsFolder,
              gstrLotteryDbFile) = saved;
     RecordProperty("inputs", static_cast<int>(tried));
+    RecordProperty("opened", opened);
     EXPECT_GT(tried, 0);
 }
