@@ -57,6 +57,8 @@ struct Writer {
     std::function<WriteOutcome(const QString &folder)> write;
 };
 
+void PrintTo(const Writer &writer, std::ostream *os) { *os << writer.name; }
+
 BoardSettingsRecord someRecord()
 {
     BoardSettingsRecord record;
