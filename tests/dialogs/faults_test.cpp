@@ -13,6 +13,7 @@
 #include "app/ui/faulttext.h"
 #include "app/ui/filetitle.h"
 #include "dialogs/frmfilemanager.h"
+#include "dialogs/frmstart.h"
 #include "dialogs/frmlotterymanager.h"
 #include "platform/dates.h"
 #include "platform/ui/forms.h"
@@ -90,6 +91,32 @@ private:
     QTimer timer_;
 };
 
+// A window manager that is slow to move the focus: the start window, hidden while a board loads,
+// stays the active window, as it did on X11 when the program used to take the active window for
+// a box's parent (and the box went down with the start window's deletion). Notes which window
+// was active when each message box showed.
+class SlowFocusWindowManager : public QObject {
+public:
+    SlowFocusWindowManager() { qApp->installEventFilter(this); }
+    ~SlowFocusWindowManager() override { qApp->removeEventFilter(this); }
+
+    // For each box: whether the active window, when it showed, was the hidden start window.
+    std::vector<bool> hiddenStartActive;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide)
+            if (auto *start = dynamic_cast<frmStart *>(watched))
+                QApplication::setActiveWindow(start);
+        if (event->type() == QEvent::Show && qobject_cast<QMessageBox *>(watched)) {
+            QWidget *active = QApplication::activeWindow();
+            hiddenStartActive.push_back(dynamic_cast<frmStart *>(active) && !active->isVisible());
+        }
+        return false;
+    }
+};
+
 const GameConfigRecord kLotto649{1, QStringLiteral("Lotto 6/49"), 49, 0, 0, 6, 0, 0};
 
 class Faults : public ::testing::Test {
@@ -118,20 +145,32 @@ protected:
 // board, which is shown, so the box is painted and nothing deletes it while it is open.
 TEST_F(Faults, ALotteryWithoutDrawingsOpensWithItsNoticeAboveItsBoard)
 {
-    world.open(SampleWorld::kLotto);
-    world.writeLottery(kLotto649, SampleWorld::drawings({}));
-    RealMessageBoxes boxes;
-    gstrLotteryDbFile = SampleWorld::kTestLottery;
-    gobjAnalysis->subOpenSelectedLottery();
-    deleteUnloadedWindows();
+    for (const bool startUp : {false, true}) {
+        SCOPED_TRACE(startUp ? "at start-up" : "by Lottery > Load");
+        if (!startUp)
+            world.open(SampleWorld::kLotto);
+        world.writeLottery(kLotto649, SampleWorld::drawings({}));
+        SlowFocusWindowManager windowManager;
+        RealMessageBoxes boxes;
+        // At start-up the last lottery opens with no lottery chosen.
+        gstrLastLotteryDbFile = startUp ? SampleWorld::kTestLottery : gstrLastLotteryDbFile;
+        gstrLotteryDbFile = startUp ? QString() : SampleWorld::kTestLottery;
+        gobjAnalysis->subOpenSelectedLottery();
+        deleteUnloadedWindows();
 
-    ASSERT_EQ(boxes.seen().size(), 1u);
-    EXPECT_EQ(boxes.seen()[0].text, res(46080));
-    ASSERT_NE(world.board(), nullptr);
-    EXPECT_EQ(boxes.seen()[0].parent, world.board());
-    EXPECT_TRUE(boxes.seen()[0].parentVisible);
-    EXPECT_TRUE(world.board()->isVisible());
-    EXPECT_EQ(glngTotalWeeks, 0);
+        ASSERT_EQ(boxes.seen().size(), 1u);
+        EXPECT_EQ(boxes.seen()[0].text, res(46080));
+        ASSERT_NE(world.board(), nullptr);
+        EXPECT_EQ(boxes.seen()[0].parent, world.board());
+        EXPECT_TRUE(boxes.seen()[0].parentVisible);
+        EXPECT_TRUE(world.board()->isVisible());
+        EXPECT_EQ(glngTotalWeeks, 0);
+        // The active window was the hidden start window, about to be deleted: the box did not take it.
+        EXPECT_EQ(windowManager.hiddenStartActive, std::vector<bool>{true});
+        world.board()->unloadBoard();
+        gfrmCurrentBoard = nullptr;
+        deleteUnloadedWindows();
+    }
 }
 
 // DELETE of the only drawing is refused; the refusal opens above the manager, which stays on top
