@@ -43,7 +43,7 @@ OpeningCheck prepareLotteryOpening(const QString &databaseFile)
         return fail(OpeningProblem::NoBoard);
     o.gameCode = *shape;
     QString why;
-    if (!lotterydb::canOpenResultsDatabase(gstrLotteryDbsFolder + databaseFile, &why))
+    if (!lotterydb::canOpenResultsDatabase(gstrLotteryDbsFolder + databaseFile, &why, &check.databaseFault))
         return fail(OpeningProblem::DatabaseUnreadable, why);
     return check;
 }

@@ -121,7 +121,7 @@ void clsAnalysis::subShowHelp()
         return;
     }
     if (!QFile::exists(fncHelpGuidePath(gstrHelpFile))) {
-        fncProgramMessage(res(48040).arg(gstrHelpFile));
+        fncProgramMessage(gfrmCurrentBoard.data(), res(48040).arg(gstrHelpFile));
         return;
     }
     auto *help = new frmHelp(gstrHelpTitle, gstrHelpFile);
@@ -145,7 +145,7 @@ void clsAnalysis::subExportReportToNotepad()
     if (!gstrNotepadPath.isEmpty() && editor.isFile() && editor.isExecutable()) {
         const QString file = writeReportFile(text);
         if (file.isEmpty())
-            fncProgramMessage(res(48090).arg(QDir::tempPath()));
+            fncProgramMessage(gfrmCurrentBoard.data(), res(48090).arg(QDir::tempPath()));
         else if (openInEditor(gstrNotepadPath, file))
             return;
         else

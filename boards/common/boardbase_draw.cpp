@@ -73,17 +73,17 @@ void BoardBase::cmdDraw_Click()
         });
         const DrawCheck check = prepareTicketDraw(setup);
         if (check.refused()) {
-            fncProgramMessage(drawCheckText(check));
+            fncProgramMessage(this, drawCheckText(check));
             return;
         }
         if (check.code == DrawCode::FewerColumns) {
-            fncProgramMessage(drawCheckText(check));
+            fncProgramMessage(this, drawCheckText(check));
             txtColumnsToDraw->setText(QString::number(glngColumnsTarget));
         }
         TicketColumnGenerator generator(setup);
         const auto outcome = DefaultInstance<frmColumnProgress>::get()->Display(generator);
         if (outcome == frmColumnProgress::Outcome::GaveUp)
-            fncProgramMessage(drawGaveUpText());
+            fncProgramMessage(this, drawGaveUpText());
         // The grid keeps exactly the complete columns, whatever ended the run.
         trimTicketToColumnsMade();
     }
