@@ -490,3 +490,31 @@ TEST(PoolSide49, FiftyIsRefusedAndBothHalvesShowTheirBands)
     EXPECT_FALSE(board->main.chkExcludeBall[49]->isEnabled());
     EXPECT_EQ(board->main.chkExcludeBall[49]->value(), 1);
 }
+
+// A two-drum game: DRAW needs both drums able to fill their positions.
+TEST(PoolSideTwoDrums, DrawStaysOffWhileTheSecondDrumCannotFillItsPositions)
+{
+    SampleWorld world;
+    world.open(SampleWorld::kTwoDrum);
+    BoardBase *board = world.board();
+    ASSERT_TRUE(gLayout.twoDrums());
+    ASSERT_TRUE(board->cmdDraw->isEnabled());
+    board->lblHdrExclude_Click(0, Drum::Second);
+    EXPECT_FALSE(board->cmdDraw->isEnabled());
+    EXPECT_EQ(gDrumBONUS.glngPoolTotal, 0);
+    // A main box changed meanwhile: still no second-drum ball to draw.
+    board->main.chkExcludeBall[3]->setValue(1);
+    board->main.chkExcludeBall[3]->setValue(0);
+    EXPECT_FALSE(board->cmdDraw->isEnabled());
+    // One second-drum ball for two positions is not enough; a guarantee for the other is.
+    board->bonus.chkExcludeBall[4]->setValue(0);
+    EXPECT_FALSE(board->cmdDraw->isEnabled());
+    board->chkGuaranteeNumbers->setValue(1);
+    board->txtGuaranteeNumber[gLayout.lastPosition]->setFocus(Qt::MouseFocusReason);
+    board->txtGuaranteeNumber[gLayout.lastPosition]->setText(QStringLiteral("9"));
+    board->txtGuaranteeNumber_LostFocus(gLayout.lastPosition);
+    EXPECT_EQ(board->bonus.chkExcludeBall[9]->value(), 1);
+    EXPECT_FALSE(board->bonus.chkExcludeBall[9]->isEnabled());
+    EXPECT_EQ(board->main.chkExcludeBall[9]->value(), 0);
+    EXPECT_TRUE(board->cmdDraw->isEnabled());
+}
