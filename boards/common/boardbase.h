@@ -315,6 +315,32 @@ public:
     QString mstrColumnsToDraw = QStringLiteral("10");
     QString mstrDrawingDate;
 
+    // ---- Ball marking, exclusions, guaranteed numbers, DRAW's enabled state --------------------
+    void wireMarkingAndExclusionHandlers();
+    // A ball picture clicked: the balls that share the ordering column's value are marked in
+    // both tables (the clicked one as the key); the key clicked again removes the marking.
+    void picPowerBall_Click(int Index, Drum drum = Drum::Main);
+    void picPoolBall_Click(int Index, Drum drum = Drum::Main);
+    // An exclusion box changed: the ball leaves or rejoins the pool at once.
+    void chkExcludeBall_Click(int Index, Drum drum = Drum::Main);
+    void subApplyExclusions(int Index, Drum drum = Drum::Main);
+    void chkExcludeBall_MouseMove(int Index, Drum drum = Drum::Main);
+    // Exclude all / include all the balls whose box is not locked.
+    void lblHdrExclude_Click(int Index, Drum drum = Drum::Main);
+    void lblGuaranteeNumbers_Click();
+    void txtGuaranteeNumber_GotFocus(int Index);
+    void txtGuaranteeNumber_LostFocus(int Index);
+    // The guaranteed ball of a guarantee box as the board takes it: the number when it is a ball
+    // of the position's drum, else 0.
+    int32_t guaranteedBall(int position) const;
+    // DRAW can run: the lottery has drawings and every drum of the game has enough drawable balls
+    // (count above 0, not excluded) for its positions that no guarantee fills.
+    bool canDraw() const;
+    // DRAW enabled exactly when it can run.
+    void subUpdateDrawEnabled();
+    bool gblnExcludeAllRunning = false;
+    int32_t mlngGuaranteeBefore = 0;  // the number a guarantee box held when it took the focus
+
     // ---- Menus and saved tickets ------------------------------------------------------------
     // Every menu handler first parks the focus (subParkFocus), so that a box emptied when it took
     // the focus gets its value back before anything is saved, printed or exported.

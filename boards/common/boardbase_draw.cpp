@@ -50,7 +50,7 @@ void BoardBase::cmdDraw_Click()
     // Add and Delete ask for the resets only; the request is used up here whatever the pool.
     const bool skip = gblnSkipDraw;
     gblnSkipDraw = false;
-    if (gDrum.glngPoolTotal <= 0 || skip)
+    if (!canDraw() || skip)
         return;
 
     if (!columnsToDraw(txtColumnsToDraw->text()))

@@ -31,12 +31,6 @@ void BoardBase::wireWindowHandlers()
     connect(mnuLanguageTurkish, &QAction::triggered, this, [this] { mnuLanguageTurkish_Click(); });
 }
 
-void BoardBase::chkGuaranteeNumbers_Click()
-{
-    gblnGuaranteeNumbers = chkGuaranteeNumbers->value() != 0;
-    subSetStateToolTip({chkGuaranteeNumbers, lblGuaranteeNumbers}, gblnGuaranteeNumbers, 6, 7);
-}
-
 void BoardBase::chkCompareWithGuess_Click()
 {
     gblnCompareWithGuess = chkCompareWithGuess->value() != 0;
