@@ -125,6 +125,8 @@ frmLotteryManager::frmLotteryManager()
         previous = next;
     }
     Form_Load();
+    // The form opens with the focus in the first new-number box.
+    txtNewNumber[1]->setFocus(Qt::OtherFocusReason);
 }
 
 void frmLotteryManager::Display()
