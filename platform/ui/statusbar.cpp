@@ -63,6 +63,13 @@ void VbStatusBar::layoutPanels()
     if (panels_.empty())
         return;
     const int n = panelCount();
+    const QLabel *first = panels_.front();
+    const int lineHeight = QFontMetrics(first->font()).height() + 2 * first->frameWidth() + 2;
+    if (row_->width() <= 0) {
+        // Not laid out yet: one line until the bar has its width.
+        row_->setRowHeight(lineHeight);
+        return;
+    }
     const int gap = 2;
     const int room = std::max(0, row_->width() - gap * (n - 1));
     // The width each panel needs to show its text on one line.
@@ -96,7 +103,7 @@ void VbStatusBar::layoutPanels()
     for (int i = 0; i < n; ++i) {
         QLabel *p = panels_[static_cast<size_t>(i)];
         const int w = width[static_cast<size_t>(i)];
-        height = std::max({height, p->heightForWidth(w), QFontMetrics(p->font()).height() + 2 * p->frameWidth() + 2});
+        height = std::max({height, p->heightForWidth(w), lineHeight});
     }
     int x = 0;
     for (int i = 0; i < n; ++i) {

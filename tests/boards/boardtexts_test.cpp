@@ -49,6 +49,12 @@ TEST_F(BoardTextsTest, StatusPanelsShowTheirWholeTextInEveryLanguage)
             if (language == 2 && englishWidth == 0)
                 englishWidth = board->width();
             EXPECT_EQ(board->width(), englishWidth);
+            // A taller bar covers none of the board's controls.
+            int bottom = 0;
+            for (QWidget *w : board->form->findChildren<QWidget *>())
+                if (w->isVisible())
+                    bottom = std::max(bottom, w->mapTo(board->form, QPoint(0, w->height())).y());
+            EXPECT_LE(bottom, board->form->height());
             const QList<QLabel *> panels = board->staMain->findChildren<QLabel *>();
             ASSERT_EQ(panels.size(), 3);
             for (const QLabel *panel : panels) {
