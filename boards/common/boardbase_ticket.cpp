@@ -147,7 +147,8 @@ void BoardBase::lstTicket_Click()
     const int last = lastColumnPosition();
     int64_t totals[2] = {0, 0};
     for (Drum drum : gameDrums())
-        this->drum(drum).lblColumnPowerTotal->setCaption(QStringLiteral("0"));
+        if (VbLabel *total = this->drum(drum).lblColumnPowerTotal)
+            total->setCaption(QStringLiteral("0"));
     for (int p = first; p <= last; ++p) {
         const int field = p - first + 1;
         const int32_t number = field < fields.size() ? vb::toLong(fields[field]).value_or(0) : 0;
@@ -157,7 +158,8 @@ void BoardBase::lstTicket_Click()
         const Drum d = gLayout.drumOf(p);
         int64_t &total = totals[drumIndex(d)];
         total += power;
-        drum(d).lblColumnPowerTotal->setCaption(QString::number(total));
+        if (VbLabel *label = drum(d).lblColumnPowerTotal)
+            label->setCaption(QString::number(total));
     }
 
     // The hits, from the grid row of the line.
