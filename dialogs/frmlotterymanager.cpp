@@ -129,6 +129,8 @@ frmLotteryManager::frmLotteryManager()
         previous = next;
     }
     Form_Load();
+    // The form opens with the focus in the first new-number box.
+    txtNewNumber[1]->setFocus(Qt::OtherFocusReason);
 }
 
 std::optional<int32_t> fncNextWeekNo(std::optional<int32_t> last)

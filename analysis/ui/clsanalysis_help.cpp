@@ -65,13 +65,25 @@ void keepReachable(frmHelp *help)
     });
 }
 
-// The report in a new temporary text file, kept for the editor; empty when it cannot be written.
+// The report files written for the editor in this run of the program.
+QStringList &reportFiles()
+{
+    static QStringList files;
+    return files;
+}
+
+// The report in a new temporary text file, kept for the editor until the program ends; empty
+// when it cannot be written.
 QString writeReportFile(const QString &text)
 {
     QTemporaryFile file(QDir::tempPath() + QStringLiteral("/TALVINOR-report-XXXXXX.txt"));
     file.setAutoRemove(false);
     if (!file.open())
         return {};
+    if (reportFiles().isEmpty() && QCoreApplication::instance())
+        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
+                         [] { clsAnalysis::subRemoveReportFiles(); });
+    reportFiles().append(file.fileName());
     const QByteArray bytes = text.toUtf8();
     const bool written = file.write(bytes) == bytes.size() && file.flush();
     file.close();
@@ -91,6 +103,13 @@ void showReportWindow(const QString &text)
 }
 
 }  // namespace
+
+void clsAnalysis::subRemoveReportFiles()
+{
+    for (const QString &file : std::as_const(reportFiles()))
+        QFile::remove(file);
+    reportFiles().clear();
+}
 
 void clsAnalysis::setReportOpenerForTests(ReportOpener opener) { reportOpener() = std::move(opener); }
 

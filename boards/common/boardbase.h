@@ -10,6 +10,7 @@
 // `bonus` for the second drum of the two-pool board (the controls that carry the suffix BONUS).
 // Controls a board does not have stay nullptr (or absent from their array).
 
+#include "analysis/comparison.h"
 #include "analysis/drum.h"
 #include "boards/common/iboard.h"
 #include "dialogs/programmenus.h"
@@ -303,6 +304,20 @@ public:
     void subCompareTicketSamePoolBonus();
     // The comparison of the game in front (the lotto board: by the bonus count).
     virtual void subCompareWholeTicket();
+
+    // ---- Ticket edited by hand and the selected column ----------------------------------------
+    void wireTicketHandlers();
+    // Appends the guess (the positions a column holds) as a new column and selects it; a full
+    // ticket (32000 columns) takes no more.
+    void cmdAdd_Click();
+    // Removes the selected column and selects the one before it (or the first); does nothing
+    // while no line is selected.
+    void cmdDelete_Click();
+    // Shows the selected column: the power of each of its numbers with the drum totals, and its
+    // hits marked among the compare numbers of the mode in use.
+    void lstTicket_Click();
+    // How the open game compares a column (the digit board: Straight or Boxed as chosen).
+    virtual ComparisonLayout ticketComparisonLayout() const;
 
     // What the boxes of these handlers remember while they have the focus: each box its own.
     struct PoolEditMemory {

@@ -191,6 +191,7 @@ void BoardBase::wireAnalysisHandlers()
 
     wirePoolHandlers(*this);
     wireDrawHandlers(*this);
+    wireTicketHandlers();
 }
 
 void BoardBase::cmdPower_Click()

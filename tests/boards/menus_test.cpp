@@ -223,3 +223,22 @@ TEST_F(BoardMenus, AboutShowsTheAboutBoxModally)
     world.board()->mnuHelpAbout->trigger();
     EXPECT_TRUE(shown);
 }
+
+TEST_F(BoardMenus, TheReportFilesHandedToTheEditorAreRemovedAtTheEnd)
+{
+    world.open(SampleWorld::kLotto);
+    // A ticket of one column to report.
+    for (int p = 1; p <= 6; ++p)
+        world.board()->txtGuess[p]->setText(QString::number(p * 7));
+    world.board()->cmdAdd_Click();
+    ASSERT_EQ(world.board()->lstTicket->listCount(), 1);
+    world.board()->mnuFilePrintTicket->trigger();
+    world.board()->mnuFilePrintTicket->trigger();
+    ASSERT_EQ(opened.size(), 4);
+    for (int i = 1; i < opened.size(); i += 2)
+        EXPECT_TRUE(QFile::exists(opened[i])) << opened[i].toStdString();
+
+    clsAnalysis::subRemoveReportFiles();
+    for (int i = 1; i < opened.size(); i += 2)
+        EXPECT_FALSE(QFile::exists(opened[i])) << opened[i].toStdString();
+}
