@@ -39,6 +39,7 @@ BoardBase::BoardBase(BoardFamily family, QWidget *parent) : QMainWindow(parent),
     wireWindowHandlers();
     wireAnalysisHandlers();
     wireMenuHandlers();
+    wireEntryHandlers();
 }
 
 BoardBase::~BoardBase() = default;
