@@ -26,6 +26,23 @@ int32_t shownLimit(const VbTextBox *box, int32_t fallback)
     return box ? vb::toLong(box->text().trimmed()).value_or(fallback) : fallback;
 }
 
+// The generator's limits: the numbers the two boxes show (those in force where a box shows none).
+void takeLimitsFromBoxes(const DrumControls &c, DrumState &s)
+{
+    s.garrIntervalLimits = {shownLimit(c.txtPowerInterval.at(0), s.garrIntervalLimits[0]),
+                            shownLimit(c.txtPowerInterval.at(1), s.garrIntervalLimits[1])};
+}
+
+// True when a limit box holds a limit up to `cap`; otherwise the box gets its own last limit back
+// (`inForce`, the limit the generator uses, when it never had one), which runs its check again.
+bool holdsLimit(VbTextBox *box, const QString &remembered, int32_t inForce, int32_t cap)
+{
+    if (intervalLimitText(box->text(), cap))
+        return true;
+    box->setText(intervalLimitText(remembered, cap) ? remembered : QString::number(inForce));
+    return false;
+}
+
 }  // namespace
 
 int32_t BoardBase::intervalLimitCapOf(Drum drum) const
@@ -102,7 +119,7 @@ void BoardBase::hsbPowerInterval_Change(Drum drum)
     lower->setText(QString::number(next.lower));
     upper->setText(QString::number(next.upper));
     c.lblPowerSliderPos->setCaption(QString::number(value));
-    s.garrIntervalLimits = {shownLimit(lower, s.garrIntervalLimits[0]), shownLimit(upper, s.garrIntervalLimits[1])};
+    takeLimitsFromBoxes(c, s);
 }
 
 // ---- Limit boxes ----------------------------------------------------------------------------------
@@ -123,14 +140,9 @@ void BoardBase::txtPowerInterval_Change(int Index, Drum drum)
     VbTextBox *box = c.txtPowerInterval.at(Index);
     if (!box)
         return;
-    const int32_t cap = intervalLimitCapOf(drum);
     QString &remembered = intervalEdit[drumIndex(drum)].limit[Index];
-    if (!intervalLimitText(box->text(), cap)) {
-        // The box's own last limit (the limit in force when it never had one); setting it runs
-        // this check once more.
-        box->setText(intervalLimitText(remembered, cap) ? remembered : QString::number(s.garrIntervalLimits[Index]));
+    if (!holdsLimit(box, remembered, s.garrIntervalLimits[Index], intervalLimitCapOf(drum)))
         return;
-    }
     if (box->text() != box->text().trimmed()) {
         box->setText(box->text().trimmed());
         return;
@@ -138,8 +150,7 @@ void BoardBase::txtPowerInterval_Change(int Index, Drum drum)
     // A limit set while the user is not typing in the box is the box's own from now on.
     if (!box->hasFocus())
         remembered = box->text();
-    s.garrIntervalLimits = {shownLimit(c.txtPowerInterval.at(0), s.garrIntervalLimits[0]),
-                            shownLimit(c.txtPowerInterval.at(1), s.garrIntervalLimits[1])};
+    takeLimitsFromBoxes(c, s);
 }
 
 void BoardBase::txtPowerInterval_LostFocus(int Index, Drum drum)
@@ -153,15 +164,12 @@ void BoardBase::txtPowerInterval_LostFocus(int Index, Drum drum)
     VbTextBox *upper = c.txtPowerInterval.at(1);
     if (!box || !lower || !upper)
         return;
-    const int32_t cap = intervalLimitCapOf(drum);
     QString &remembered = intervalEdit[drumIndex(drum)].limit[Index];
-    if (!intervalLimitText(box->text(), cap)) {
-        box->setText(intervalLimitText(remembered, cap) ? remembered : QString::number(s.garrIntervalLimits[Index]));
+    if (!holdsLimit(box, remembered, s.garrIntervalLimits[Index], intervalLimitCapOf(drum)))
         return;
-    }
     // Crossed limits: the limit just edited wins and the other follows it.
     if (shownLimit(lower, 0) > shownLimit(upper, 0))
         (Index == 0 ? upper : lower)->setText(box->text());
     remembered = box->text();
-    s.garrIntervalLimits = {shownLimit(lower, s.garrIntervalLimits[0]), shownLimit(upper, s.garrIntervalLimits[1])};
+    takeLimitsFromBoxes(c, s);
 }

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFocusEvent>
 #include <QTest>
 
 namespace {
@@ -101,6 +102,8 @@ TEST_F(EntryTest, BoxesTakeOnlyTheirKeysAndTheCombosNone)
         QTest::keyClicks(box, QStringLiteral("x+"));
         EXPECT_EQ(box->text(), before);
     }
+    // Pool rows made after the board was wired have their filters beside their own handlers.
+    EXPECT_TRUE(board->main.txtPoolCount[40]->onKeyPress && board->main.txtPoolCount[40]->onLostFocus);
     // The odds box takes Backspace only.
     for (const auto &[key, want] : {std::pair{int('5'), 1}, std::pair{int('a'), 1}, std::pair{8, 8}}) {
         int code = key;
@@ -136,6 +139,27 @@ TEST_F(EntryTest, AClickOnACaptionChecksTheBoxBeingTypedAndParksTheFocus)
     QTest::mouseClick(board->lblStart, Qt::LeftButton);
     EXPECT_EQ(guess->text(), QStringLiteral("12"));
     EXPECT_TRUE(board->cmdHiddenFocus->hasFocus());
+}
+
+TEST_F(EntryTest, MenusPopupsAndWindowSwitchesRunNoFocusCheck)
+{
+    open();
+    board->chkCompareWithGuess->setValue(1);
+    showActive();
+    VbTextBox *guess = board->txtGuess[3];
+    typeInto(guess, QStringLiteral("12"));
+    guess->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(guess, QStringLiteral("7"));
+    for (Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason, Qt::MenuBarFocusReason}) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QApplication::sendEvent(guess, &out);
+        QFocusEvent in(QEvent::FocusIn, reason);
+        QApplication::sendEvent(guess, &in);
+        EXPECT_EQ(guess->text(), QStringLiteral("7")) << reason;
+    }
+    board->subParkFocus();
+    EXPECT_EQ(guess->text(), QStringLiteral("7"));
+    EXPECT_EQ(board->lblGuessPower[3]->caption(), QString::number(power(7)));
 }
 
 TEST_F(EntryTest, FramesTheBackgroundAndPlainLabelsParkLabelsWithActionsDoNot)
