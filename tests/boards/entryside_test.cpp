@@ -546,3 +546,32 @@ TEST_F(EntryTest, GetDrawingResetsTheMarksInBothCompareModes)
         EXPECT_FALSE(board->txtGuess[2]->fontBold()) << guessMode;
     }
 }
+
+TEST_F(EntryTest, DrawHoldsToTheLimitsTheBoxesShow)
+{
+    open();
+    board->main.chkPowerInterval->setValue(1);
+    board->main.cboPowerIntervalPct->setListIndex(5);
+    // The slider a step up, then the upper limit typed one lower.
+    VbScrollBar *slider = board->main.hsbPowerInterval;
+    slider->setValue(std::min(slider->value() + 1, slider->max()));
+    VbTextBox *upper = board->main.txtPowerInterval[1];
+    board->txtPowerInterval_GotFocus(1);
+    upper->setText(QString::number(upper->text().toInt() - 1));
+    board->txtPowerInterval_LostFocus(1);
+    const int32_t lo = board->main.txtPowerInterval[0]->text().toInt();
+    const int32_t hi = upper->text().toInt();
+    ASSERT_EQ(limitsInForce(), (std::array<int32_t, 2>{lo, hi}));
+    ASSERT_LE(lo, hi);
+
+    board->txtColumnsToDraw->setText(QStringLiteral("15"));
+    board->cmdDraw_Click();
+    ASSERT_GT(garrTicketGrid.rowCount(), 0);
+    for (int r = 1; r <= garrTicketGrid.rowCount(); ++r) {
+        int32_t sum = 0;
+        for (int j = 1; j <= 6; ++j)
+            sum += power(garrTicketGrid.at(r, j));
+        EXPECT_GE(sum, lo) << r;
+        EXPECT_LE(sum, hi) << r;
+    }
+}
