@@ -36,10 +36,10 @@ BoardBase::BoardBase(BoardFamily family, QWidget *parent) : QMainWindow(parent),
     setCentralWidget(form);
     createControls();
     createMenus(menuBar());
+    wireEntryHandlers();
     wireWindowHandlers();
     wireAnalysisHandlers();
     wireMenuHandlers();
-    wireEntryHandlers();
 }
 
 BoardBase::~BoardBase() = default;
