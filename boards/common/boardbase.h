@@ -25,7 +25,6 @@
 
 class QAction;
 class QMenu;
-struct ComparisonLayout;
 
 // The power table, pool grid and power interval of one drum.
 struct DrumControls {
@@ -308,9 +307,6 @@ public:
     void subCompareTicketSamePoolBonus();
     // The comparison of the game in front (the lotto board: by the bonus count).
     virtual void subCompareWholeTicket();
-    // The rule and positions the comparison uses on this board (the lotto board: same-drum bonus
-    // numbers).
-    virtual ComparisonLayout comparisonLayout() const;
 
     // ---- Ticket edited by hand and the selected column ----------------------------------------
     void wireTicketHandlers();

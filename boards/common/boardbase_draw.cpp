@@ -142,11 +142,12 @@ void BoardBase::subCompareWholeTicket()
 
 void BoardBase::subCompareTicket()
 {
-    if (lstTicket->listCount() > 0) {
+    if (lstTicket->listCount() > 0)
         lstTicket->clear();
-        gblnTicketColumnSelected = false;
-    }
-    const ComparisonLayout layout = comparisonLayout();
+    // The list is rebuilt without a selected line (the column display may have run on an empty
+    // list).
+    gblnTicketColumnSelected = false;
+    const ComparisonLayout layout = ticketComparisonLayout();
     // The digit board writes its whole summary into the first box and leaves the second alone.
     VbTextArea *secondBox = layout.digitGame() ? nullptr : txtResults[1];
     const CompareNumbers numbers =
@@ -174,8 +175,6 @@ void BoardBase::subCompareTicket()
     if (secondBox)
         secondBox->setText(result.summaryHigh);
 }
-
-ComparisonLayout BoardBase::comparisonLayout() const { return ComparisonLayout::sameDrum(glngPicks, glngBonusCount); }
 
 // The same frame counts the bonus hits when the game has bonus numbers from the same drum.
 void BoardBase::subCompareTicketSamePoolBonus() { subCompareTicket(); }

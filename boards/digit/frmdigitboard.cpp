@@ -77,11 +77,6 @@ void frmDigitBoard::subDoublePositionWidths()
         lstTicket->setWidth(lstTicket->Width() + kFourPositionListGrowth);
 }
 
-ComparisonLayout frmDigitBoard::comparisonLayout() const
-{
-    return ComparisonLayout::digits(gLayout.positionCount(), gblnBoxedCompare);
-}
-
 void frmDigitBoard::optStraightBoxed_Click(int Index) { gblnBoxedCompare = Index > 0; }
 
 void frmDigitBoard::lblStraightBoxed_Click(int Index) { subSelectOptionOfPair(optStraightBoxed, Index); }

@@ -26,7 +26,6 @@ protected:
     // Positions 0 to the last one of the game, doubled for games of three or four positions, and
     // the totals against the last position.
     void subLayoutForGame() override;
-    ComparisonLayout comparisonLayout() const override;
 
 private:
     void subDesignDigits();
