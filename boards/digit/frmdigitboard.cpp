@@ -2,6 +2,12 @@
 
 #include "analysis/comparison.h"
 #include "analysis/state.h"
+#include "boards/common/boardbase_analysis.h"
+#include "boards/language/clslanguage.h"
+#include "platform/ui/vbcolor.h"
+#include "platform/vb.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -80,3 +86,103 @@ void frmDigitBoard::subDoublePositionWidths()
 void frmDigitBoard::optStraightBoxed_Click(int Index) { gblnBoxedCompare = Index > 0; }
 
 void frmDigitBoard::lblStraightBoxed_Click(int Index) { subSelectOptionOfPair(optStraightBoxed, Index); }
+
+std::optional<int32_t> frmDigitBoard::fncBoxDigit(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty() || !std::all_of(t.begin(), t.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return std::nullopt;
+    return guessDigit(t);
+}
+
+// ---- Guess --------------------------------------------------------------------------------------------
+
+void frmDigitBoard::txtGuess_GotFocus(int Index)
+{
+    VbTextBox *box = txtGuess.at(Index);
+    if (!box)
+        return;
+    if (fncBoxDigit(box->text()))
+        box->setBackColor(vbc::kLightYellow);
+    // Typing starts in an empty box.
+    box->setText(QString());
+}
+
+void frmDigitBoard::txtGuess_LostFocus(int Index)
+{
+    VbTextBox *box = txtGuess.at(Index);
+    if (!box)
+        return;
+    if (const auto digit = fncBoxDigit(box->text())) {
+        box->setText(QString::number(*digit));
+        box->setBackColor(vbc::kLightYellow);
+        subShowGuessPowers();
+        return;
+    }
+    // Empty, or no digit (a number above 9): the position has no guess and no power.
+    box->setText(QString());
+    box->setBackColor(vbc::kWhite);
+    VbLabel *total = main.lblGuessPowerTotal;
+    if (VbLabel *power = lblGuessPower.at(Index)) {
+        const int64_t left = vb::toLong(total->caption()).value_or(0) - vb::toLong(power->caption()).value_or(0);
+        total->setCaption(QString::number(std::max<int64_t>(left, 0)));
+        power->setCaption(QStringLiteral("0"));
+    }
+}
+
+void frmDigitBoard::subShowGuessPowers()
+{
+    int64_t total = 0;
+    for (int p = 0; p <= glngPicks; ++p) {
+        const VbTextBox *box = txtGuess.at(p);
+        const auto digit = box ? fncBoxDigit(box->text()) : std::nullopt;
+        const int32_t power = digit ? boardanalysis::powerOf(p, *digit) : 0;
+        if (VbLabel *label = lblGuessPower.at(p))
+            label->setCaption(QString::number(power));
+        total += power;
+    }
+    main.lblGuessPowerTotal->setCaption(QString::number(total));
+}
+
+// ---- Guaranteed digits --------------------------------------------------------------------------------
+
+void frmDigitBoard::chkGuaranteeNumbers_Click()
+{
+    gblnGuaranteeNumbers = chkGuaranteeNumbers->value() != 0;
+    subSetStateToolTip({chkGuaranteeNumbers}, gblnGuaranteeNumbers, 6, 7);
+    if (!gblnBoardInitialised)
+        return;
+    for (int p = 0; p <= glngPicks; ++p) {
+        VbTextBox *box = txtGuaranteeNumber.at(p);
+        if (!box)
+            continue;
+        box->setEnabled(gblnGuaranteeNumbers);
+        box->setBackColor(gblnGuaranteeNumbers && fncBoxDigit(box->text()) ? vbc::kLightYellow : vbc::kWhite);
+    }
+    subUpdateDrawEnabled();
+}
+
+void frmDigitBoard::txtGuaranteeNumber_GotFocus(int Index)
+{
+    VbTextBox *box = txtGuaranteeNumber.at(Index);
+    if (!box)
+        return;
+    mlngGuaranteeDigitBefore = fncBoxDigit(box->text());
+    if (mlngGuaranteeDigitBefore)
+        box->setBackColor(vbc::kLightYellow);
+    box->setText(QString());
+}
+
+void frmDigitBoard::txtGuaranteeNumber_LostFocus(int Index)
+{
+    VbTextBox *box = txtGuaranteeNumber.at(Index);
+    if (!gblnBoardInitialised || !box)
+        return;
+    std::optional<int32_t> digit = fncBoxDigit(box->text());
+    // Anything but a digit or nothing brings back the digit the box held, or leaves it empty.
+    if (!digit && !box->text().trimmed().isEmpty())
+        digit = mlngGuaranteeDigitBefore;
+    box->setText(digit ? QString::number(*digit) : QString());
+    box->setBackColor(digit ? vbc::kLightYellow : vbc::kWhite);
+    subUpdateDrawEnabled();
+}

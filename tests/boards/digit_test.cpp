@@ -13,6 +13,8 @@
 #include "dialogs/frmfilemanager.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/msgbox.h"
+#include "platform/ui/vbcolor.h"
+#include "platform/vb.h"
 #include "support/modal.h"
 #include "support/sampleworld.h"
 
@@ -110,6 +112,33 @@ protected:
         EXPECT_EQ(garrTicketGrid.rowCount(), lines.size());
         EXPECT_EQ(glngGridSize, lines.size());
     }
+    // The board shown and active, so that the focus moves as the user moves it.
+    void showActive()
+    {
+        board->show();
+        board->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(board));
+    }
+    // Focus into a box, the text typed, the focus parked.
+    void typeInto(VbTextBox *box, const QString &text)
+    {
+        box->setFocus(Qt::MouseFocusReason);
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        board->subParkFocus();
+    }
+    // DRAW of `count` new columns; the ticket's columns.
+    std::vector<std::vector<int32_t>> draw(int count)
+    {
+        board->chkIncrementalTicket->setValue(0);
+        board->txtColumnsToDraw->setText(QString::number(count));
+        board->cmdDraw_Click();
+        std::vector<std::vector<int32_t>> columns;
+        for (int r = 1; r <= garrTicketGrid.rowCount(); ++r)
+            columns.emplace_back(garrTicketGrid.row(r), garrTicketGrid.row(r) + glngPicks + 1);
+        return columns;
+    }
+    static bool marked(const VbControl *c) { return c->foreColor() == vbc::kDarkRed; }
     // Runs File > Exit (or the title-bar close) inside an event loop, as the program ends it.
     int runExit(const std::function<void()> &exit)
     {
@@ -558,6 +587,268 @@ TEST_F(DigitBoardTest, TheTitleBarCloseRunsExit)
     EXPECT_EQ(runExit([this] { board->close(); }), 0);
     EXPECT_TRUE(QFile::exists(settings));
     EXPECT_EQ(fileLines(gstrLogFilePath).filter(QStringLiteral("#Message: 43795")).size(), 1);
+}
+
+// ---- Keys, guesses and guaranteed digits -------------------------------------------------------------
+
+TEST_F(DigitBoardTest, GuessBoxesHoldOneDigitOrNothing)
+{
+    ASSERT_NE(open(3, {{7, 7, 2}, {1, 2, 3}, {7, 0, 0}, {4, 5, 6}, {5, 5, 1}}), nullptr);
+    showActive();
+    board->chkCompareWithGuess->setValue(1);
+    const auto pc = [](int d) { return gDrum.garrPickCount[d]; };
+
+    // Only figures can be typed; "07" is the digit 7, "00" the digit 0.
+    typeInto(board->txtGuess[0], QStringLiteral("a-0.7"));
+    EXPECT_EQ(board->txtGuess[0]->text(), QStringLiteral("7"));
+    EXPECT_EQ(board->txtGuess[0]->backColor(), vbc::kLightYellow);
+    typeInto(board->txtGuess[1], QStringLiteral("00"));
+    EXPECT_EQ(board->txtGuess[1]->text(), QStringLiteral("0"));
+    typeInto(board->txtGuess[2], QStringLiteral("5"));
+    EXPECT_EQ(board->lblGuessPower[0]->caption(), QString::number(pc(7)));
+    EXPECT_EQ(board->lblGuessPower[1]->caption(), QString::number(pc(0)));
+    EXPECT_EQ(board->main.lblGuessPowerTotal->caption(), QString::number(pc(7) + pc(0) + pc(5)));
+
+    // "12" over 5: the box empties and its power leaves the total.
+    typeInto(board->txtGuess[2], QStringLiteral("12"));
+    EXPECT_EQ(board->txtGuess[2]->text(), QString());
+    EXPECT_EQ(board->txtGuess[2]->backColor(), vbc::kWhite);
+    EXPECT_EQ(board->lblGuessPower[2]->caption(), QStringLiteral("0"));
+    EXPECT_EQ(board->main.lblGuessPowerTotal->caption(), QString::number(pc(7) + pc(0)));
+    // Focusing a box that holds 7 and leaving it empty takes its power out of the total.
+    typeInto(board->txtGuess[0], QString());
+    EXPECT_EQ(board->txtGuess[0]->text(), QString());
+    EXPECT_EQ(board->main.lblGuessPowerTotal->caption(), QString::number(pc(0)));
+
+    // A guess of 0 hits the digit 0 of the drawing 7 0 0 at its position; "07" typed hits 7.
+    typeInto(board->txtGuess[0], QStringLiteral("07"));
+    typeInto(board->txtGuess[2], QStringLiteral("0"));
+    writeTicket(QStringLiteral("guess"), "1\r\n01- 7 0 0 (0)\r\n");
+    readTicket(QStringLiteral("guess"));
+    board->cmdCompare->click();
+    EXPECT_EQ(board->lstTicket->list(0), QStringLiteral("01- 7 0 0 (3)"));
+    board->lstTicket->setListIndex(0);
+    for (int p = 0; p <= 2; ++p)
+        EXPECT_TRUE(marked(board->txtGuess[p])) << p;
+
+    // Reset Guess empties every box.
+    board->cmdResetGuess->click();
+    for (int p = 0; p <= 2; ++p)
+        EXPECT_EQ(board->txtGuess[p]->text(), QString());
+    EXPECT_EQ(board->main.lblGuessPowerTotal->caption(), QStringLiteral("0"));
+}
+
+TEST_F(DigitBoardTest, GuaranteedDigitsRepeatFreelyAndLeaveTheExclusionsAlone)
+{
+    ASSERT_NE(open(3, generated(3, 60)), nullptr);
+    showActive();
+    board->chkGuaranteeNumbers->setValue(1);
+    EXPECT_TRUE(gblnGuaranteeNumbers);
+    typeInto(board->txtGuaranteeNumber[0], QStringLiteral("0"));
+    typeInto(board->txtGuaranteeNumber[1], QStringLiteral("7"));
+    typeInto(board->txtGuaranteeNumber[2], QStringLiteral("07"));
+    EXPECT_EQ(board->txtGuaranteeNumber[0]->text(), QStringLiteral("0"));
+    EXPECT_EQ(board->txtGuaranteeNumber[0]->backColor(), vbc::kLightYellow);  // 0 is a digit
+    EXPECT_EQ(board->txtGuaranteeNumber[2]->text(), QStringLiteral("7"));
+    for (int d = 0; d <= 9; ++d) {
+        EXPECT_EQ(board->main.chkExcludeBall[d]->value(), 0) << d;
+        EXPECT_TRUE(board->main.chkExcludeBall[d]->isEnabled()) << d;
+    }
+    for (const auto &column : draw(30))
+        EXPECT_EQ(column, (std::vector<int32_t>{0, 7, 7}));
+    EXPECT_EQ(board->lstTicket->listCount(), 1);  // a single column is possible
+
+    // 4, then "12": the 4 comes back; emptied: no guarantee at that position.
+    typeInto(board->txtGuaranteeNumber[2], QStringLiteral("4"));
+    typeInto(board->txtGuaranteeNumber[2], QStringLiteral("12"));
+    EXPECT_EQ(board->txtGuaranteeNumber[2]->text(), QStringLiteral("4"));
+    typeInto(board->txtGuaranteeNumber[1], QString());
+    EXPECT_EQ(board->txtGuaranteeNumber[1]->text(), QString());
+    EXPECT_EQ(board->txtGuaranteeNumber[1]->backColor(), vbc::kWhite);
+    bool varied = false;
+    for (const auto &column : draw(20)) {
+        EXPECT_EQ(column[0], 0);
+        EXPECT_EQ(column[2], 4);
+        varied = varied || column[1] != column[0];
+    }
+    EXPECT_TRUE(varied);
+    // An empty box given a number above 9 stays empty.
+    typeInto(board->txtGuaranteeNumber[1], QStringLiteral("35"));
+    EXPECT_EQ(board->txtGuaranteeNumber[1]->text(), QString());
+
+    // Off: every box disabled and white, the digits kept; on again: the digits coloured.
+    board->lblGuaranteeNumbers_Click();
+    EXPECT_FALSE(gblnGuaranteeNumbers);
+    EXPECT_FALSE(board->txtGuaranteeNumber[0]->isEnabled());
+    EXPECT_EQ(board->txtGuaranteeNumber[0]->backColor(), vbc::kWhite);
+    EXPECT_EQ(board->txtGuaranteeNumber[0]->text(), QStringLiteral("0"));
+    board->lblGuaranteeNumbers_Click();
+    EXPECT_EQ(board->txtGuaranteeNumber[0]->backColor(), vbc::kLightYellow);
+    EXPECT_EQ(board->txtGuaranteeNumber[1]->backColor(), vbc::kWhite);
+    // POWER takes the guarantees off.
+    board->cmdPower_Click();
+    EXPECT_FALSE(gblnGuaranteeNumbers);
+}
+
+// ---- Exclusions -------------------------------------------------------------------------------------------
+
+TEST_F(DigitBoardTest, AnExcludedDigitIsNeverDrawnAndComesBackWhenIncluded)
+{
+    ASSERT_NE(open(3, generated(3, 80)), nullptr);
+    auto holds = [](const std::vector<std::vector<int32_t>> &columns, int32_t digit) {
+        for (const auto &c : columns)
+            if (std::find(c.begin(), c.end(), digit) != c.end())
+                return true;
+        return false;
+    };
+    board->main.chkExcludeBall[4]->click();
+    EXPECT_EQ(gDrum.garrExcluded[4], 1);
+    EXPECT_FALSE(holds(draw(300), 4));
+    // Included again without Equal Chance: back in the pool at once.
+    board->main.chkExcludeBall[4]->click();
+    EXPECT_EQ(gDrum.garrExcluded[4], 0);
+    EXPECT_GT(gDrum.garrPoolWeight[4], 0);
+    EXPECT_TRUE(holds(draw(300), 4));
+
+    // Every digit excluded: DRAW off; one included again: DRAW on and only that digit drawn.
+    for (int d = 0; d <= 9; ++d)
+        board->main.chkExcludeBall[d]->setValue(1);
+    EXPECT_FALSE(board->cmdDraw->isEnabled());
+    EXPECT_EQ(gDrum.glngPoolTotal, 0);
+    board->main.chkExcludeBall[9]->setValue(0);
+    EXPECT_TRUE(board->cmdDraw->isEnabled());
+    for (const auto &column : draw(5))
+        EXPECT_EQ(column, (std::vector<int32_t>{9, 9, 9}));
+
+    // The header: all included, then all excluded.
+    board->main.lblHdrExclude[0]->onClick();
+    board->main.lblHdrExclude[0]->onClick();
+    for (int d = 0; d <= 9; ++d)
+        EXPECT_EQ(board->main.chkExcludeBall[d]->value(), 0) << d;
+    EXPECT_TRUE(board->cmdDraw->isEnabled());
+    EXPECT_TRUE(holds(draw(300), 0));
+}
+
+// ---- The power interval on a long history -------------------------------------------------------------
+
+TEST_F(DigitBoardTest, PowerTotalsPast9999NeitherFailNorLeaveTheInterval)
+{
+    ASSERT_NE(open(8, generated(8, 3000)), nullptr);
+    ASSERT_GT(gDrum.garrSumStats[2], 9999);
+    board->main.chkPowerInterval->setValue(1);
+    board->main.cboPowerIntervalPct->setListIndex(10);  // 100 %
+    const int32_t upper = gDrum.garrIntervalLimits[1];
+    EXPECT_GT(upper, 9999);
+    EXPECT_EQ(board->main.txtPowerInterval[1]->text(), QString::number(upper));
+    board->cmdPower_Click();
+    board->cmdPower_Click();
+    EXPECT_EQ(board->main.txtPowerInterval[1]->text(), QString::number(gDrum.garrIntervalLimits[1]));
+    EXPECT_GT(gDrum.garrIntervalLimits[1], 9999);
+
+    // A typed limit past 9999, within the reachable sums, stands; the slider moves both limits.
+    showActive();
+    board->main.chkPowerInterval->setValue(1);
+    board->main.cboPowerIntervalPct->setListIndex(1);  // 10 %
+    const int32_t typed = gDrum.garrIntervalLimits[1] + 1;
+    typeInto(board->main.txtPowerInterval[1], QString::number(typed));
+    EXPECT_EQ(gDrum.garrIntervalLimits[1], typed);
+    const std::array<int32_t, 2> limits = gDrum.garrIntervalLimits;
+    for (const auto &column : draw(200)) {
+        int64_t sum = 0;
+        for (int32_t d : column)
+            sum += gDrum.garrPickCount[d];
+        EXPECT_GE(sum, limits[0]);
+        EXPECT_LE(sum, limits[1]);
+    }
+    EXPECT_EQ(board->lstTicket->listCount(), 200);
+}
+
+// ---- Add, Delete and the selected column ---------------------------------------------------------------
+
+TEST_F(DigitComparisonTest, TheSelectedColumnIsMarkedStraightOrBoxed)
+{
+    // Columns 1 2 3, 1 1 2, 5 5 5, 2 1 1; drawing 3 is 2 1 1.
+    compareWith(3);
+    auto marks = [&] {
+        QString out;
+        for (int p = 0; p <= 2; ++p)
+            out += marked(board->lblDrawingNumber[p]) ? u'x' : u'.';
+        return out;
+    };
+    board->lstTicket->setListIndex(1);  // 1 1 2 against 2 1 1
+    EXPECT_EQ(marks(), QStringLiteral(".x."));
+    EXPECT_EQ(board->lblColumnNumber[0]->caption(), QString::number(gDrum.garrPickCount[1]));
+    EXPECT_EQ(board->main.lblColumnPowerTotal->caption(),
+              QString::number(2 * gDrum.garrPickCount[1] + gDrum.garrPickCount[2]));
+    board->lstTicket->setListIndex(0);  // 1 2 3 against 2 1 1
+    EXPECT_EQ(marks(), QStringLiteral("..."));
+
+    board->lblStraightBoxed_Click(1);
+    board->lstTicket->setListIndex(1);  // every drawing digit finds a column digit
+    EXPECT_EQ(marks(), QStringLiteral("xxx"));
+    board->lstTicket->setListIndex(0);  // 2 and one 1; the second 1 finds no unused 1
+    EXPECT_EQ(marks(), QStringLiteral("xx."));
+
+    // Drawing 2 is 1 2 2: column 1 2 3 marks the 1 and one 2.
+    compareWith(2);
+    board->lstTicket->setListIndex(0);
+    EXPECT_EQ(marks(), QStringLiteral("xx."));
+    board->lblStraightBoxed_Click(0);
+    board->lstTicket->setListIndex(1);  // 1 1 2 Straight against 1 2 2
+    EXPECT_EQ(marks(), QStringLiteral("x.x"));
+}
+
+TEST_F(DigitBoardTest, AddTakesAWholeGuessAndDeleteTheSelectedLine)
+{
+    ASSERT_NE(open(3, generated(3, 20)), nullptr);
+    board->txtResults[1]->setText(QStringLiteral("untouched"));
+    const QStringList guess{"1", "1", "7"};
+    for (int p = 0; p <= 2; ++p)
+        board->txtGuess[p]->setText(guess[p]);
+    board->cmdAdd->click();
+    EXPECT_EQ(board->lstTicket->lines(), QStringList{QStringLiteral("01- 1 1 7 (0)")});
+    EXPECT_EQ(std::vector<int32_t>(garrTicketGrid.row(1), garrTicketGrid.row(1) + 3), (std::vector<int32_t>{1, 1, 7}));
+    EXPECT_EQ(board->lstTicket->listIndex(), 0);
+    EXPECT_TRUE(gblnTicketColumnSelected);
+
+    // A position without a digit: nothing added. The digit 0 is a digit.
+    board->txtGuess[1]->setText(QString());
+    board->cmdAdd->click();
+    EXPECT_EQ(board->lstTicket->listCount(), 1);
+    board->txtGuess[1]->setText(QStringLiteral("0"));
+    for (int i = 0; i < 4; ++i)
+        board->cmdAdd->click();
+    ASSERT_EQ(board->lstTicket->listCount(), 5);
+    EXPECT_EQ(board->lstTicket->list(4), QStringLiteral("05- 1 0 7 (0)"));
+    EXPECT_EQ(garrTicketGrid.rowCount(), 5);
+
+    // Delete line 3 of 5: line 2 selected; the first line: the new first line.
+    board->lstTicket->setListIndex(2);
+    board->cmdDelete->click();
+    EXPECT_EQ(board->lstTicket->listCount(), 4);
+    EXPECT_EQ(board->lstTicket->listIndex(), 1);
+    EXPECT_EQ(garrTicketLines, board->lstTicket->lines());
+    EXPECT_EQ(garrTicketGrid.rowCount(), 4);
+    board->lstTicket->setListIndex(0);
+    board->cmdDelete->click();
+    EXPECT_EQ(board->lstTicket->listIndex(), 0);
+    EXPECT_EQ(board->lstTicket->list(0), QStringLiteral("02- 1 0 7 (0)"));
+    // Nothing selected: nothing deleted.
+    board->lstTicket->setListIndex(-1);
+    board->cmdDelete->click();
+    EXPECT_EQ(board->lstTicket->listCount(), 3);
+    EXPECT_EQ(board->txtResults[1]->text(), QStringLiteral("untouched"));
+
+    // A full ticket takes no 32001st column.
+    QByteArray full = "32000\r\n";
+    for (int c = 1; c <= 32000; ++c)
+        full += QByteArray(vb::columnNumber(c).toLatin1()) + " 1 2 3 (0)\r\n";
+    writeTicket(QStringLiteral("full"), full);
+    readTicket(QStringLiteral("full"));
+    ASSERT_EQ(board->lstTicket->listCount(), 32000);
+    board->cmdAdd->click();
+    EXPECT_EQ(board->lstTicket->listCount(), 32000);
+    EXPECT_EQ(garrTicketGrid.rowCount(), 32000);
 }
 
 }  // namespace
