@@ -11,6 +11,7 @@
 #include "app/ui/clsrecordfile.h"
 #include "boards/digit/frmdigitboard.h"
 #include "dialogs/frmfilemanager.h"
+#include "dialogs/frmlotterymanager.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/msgbox.h"
 #include "platform/ui/vbcolor.h"
@@ -557,6 +558,24 @@ TEST_F(DigitBoardTest, ATicketSavedAndLoadedComesBackWithItsComparisonRule)
     EXPECT_EQ(board->txtGuess[1]->text(), QStringLiteral("0"));
     EXPECT_EQ(board->txtGuess[0]->text(), QString());
     EXPECT_TRUE(board->windowTitle().endsWith(QStringLiteral("(digits - ") + gstrLoadedTicketText));
+}
+
+TEST_F(DigitBoardTest, LotteryManageReopensTheDigitBoard)
+{
+    ASSERT_NE(openSample(QStringLiteral("Sample Pick 4.mdb")), nullptr);
+    board->lblStraightBoxed_Click(1);
+    bool managerShown = false;
+    whenModal<frmLotteryManager>([&](frmLotteryManager *manager) {
+        managerShown = true;
+        manager->cmdClose->click();
+    });
+    board->mnuLotteryManage->trigger();
+    EXPECT_TRUE(managerShown);
+    ASSERT_NE(shown(), nullptr);
+    EXPECT_TRUE(board->isVisible());
+    EXPECT_EQ(gstrGameCode, QStringLiteral("140"));
+    EXPECT_TRUE(board->optStraightBoxed[1]->value());  // the settings kept before the board went
+    EXPECT_TRUE(gblnBoxedCompare);
 }
 
 // ---- Closing --------------------------------------------------------------------------------------------
