@@ -2,6 +2,8 @@
 // counts, the pool, DRAW, the Straight and Boxed comparison, the end drawing, saved tickets, and
 // the closing of the board.
 
+#include "boardinput.h"
+
 #include "analysis/comparison.h"
 #include "analysis/state.h"
 #include "analysis/ticketfile.h"
@@ -113,21 +115,8 @@ protected:
         EXPECT_EQ(garrTicketGrid.rowCount(), lines.size());
         EXPECT_EQ(glngGridSize, lines.size());
     }
-    // The board shown and active, so that the focus moves as the user moves it.
-    void showActive()
-    {
-        board->show();
-        board->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(board));
-    }
-    // Focus into a box, the text typed, the focus parked.
-    void typeInto(VbTextBox *box, const QString &text)
-    {
-        box->setFocus(Qt::MouseFocusReason);
-        box->selectAll();
-        QTest::keyClicks(box, text);
-        board->subParkFocus();
-    }
+    void showActive() { boardinput::showActive(board); }
+    void typeInto(VbTextBox *box, const QString &text) { boardinput::typeInto(board, box, text); }
     // DRAW of `count` new columns; the ticket's columns.
     std::vector<std::vector<int32_t>> draw(int count)
     {
