@@ -128,10 +128,11 @@ void applyConfiguredGame()
         gDrumBONUS.gblnPowerInterval = false;
         gDrumBONUS.gblnPowerRowsCreated = false;
         gDrumBONUS.gblnPoolRowsCreated = false;
-        gDrum.gblnPoolCountView = false;
-        gDrumBONUS.gblnPoolCountView = false;
-        gblnMainPoolView = true;
     }
+    // Every pool opens in its "Pool %" view, the main pool in front.
+    gDrum.gblnPoolCountView = false;
+    gDrumBONUS.gblnPoolCountView = false;
+    gblnMainPoolView = true;
 }
 
 GameConfigRecord configuredGame()

@@ -36,6 +36,7 @@ BoardBase::BoardBase(BoardFamily family, QWidget *parent) : QMainWindow(parent),
     setCentralWidget(form);
     createControls();
     createMenus(menuBar());
+    wireEntryHandlers();
     wireWindowHandlers();
     wireAnalysisHandlers();
     wireMenuHandlers();

@@ -388,6 +388,63 @@ public:
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
 
+    // ---- Focus parking, key filters, power-interval controls and guess entry ----------------
+    // Connects the handlers below to their controls (pool rows created later included).
+    void wireEntryHandlers();
+
+    // A click on the window background, a frame or a label without an action of its own parks
+    // the focus on cmdHiddenFocus (subParkFocus).
+    void Form_Click();
+    // Key filters: a key whose character is not in `allowed` becomes 1 (refused). The first lets
+    // Backspace (8) pass; the second refuses it too.
+    static void subFilterKeyWithBackspace(const QString &allowed, int &keyAscii);
+    static void subFilterKey(const QString &allowed, int &keyAscii);
+
+    // Power interval of a drum: the caption toggles the option; the percentage combo puts back a
+    // valid width; the slider moves both limits by one per change; the limit boxes keep a limit
+    // from 0 to the cap (9999, or the largest reachable sum) and the lower not above the upper.
+    void lblPowerInterval_Click(Drum drum = Drum::Main);
+    void cboPowerIntervalPct_GotFocus(Drum drum = Drum::Main);
+    void cboPowerIntervalPct_Change(Drum drum = Drum::Main);
+    void cboPowerIntervalPct_LostFocus(Drum drum = Drum::Main);
+    void hsbPowerInterval_Change(Drum drum = Drum::Main);
+    void txtPowerInterval_GotFocus(int Index, Drum drum = Drum::Main);
+    void txtPowerInterval_Change(int Index, Drum drum = Drum::Main);
+    void txtPowerInterval_LostFocus(int Index, Drum drum = Drum::Main);
+    // The highest limit the limit boxes of the drum take.
+    int32_t intervalLimitCapOf(Drum drum) const;
+
+    // Guess entry: a box empties when it takes the focus and is checked when it leaves it (a
+    // number of its position's drum, "0" for none, else the number it held), with its power and
+    // its drum's power total. The digit board has rules of its own for its digits.
+    virtual void txtGuess_GotFocus(int Index);
+    virtual void txtGuess_LostFocus(int Index);
+    void cmdResetGuess_Click();
+    void txtGuessSource_MouseMove();
+
+    // What these boxes remember: the width of each drum's combo at focus, each limit box's own
+    // last valid limit, and the number of the guess box at focus.
+    struct IntervalEditMemory {
+        QString percent;
+        QString limit[2];
+    };
+    IntervalEditMemory intervalEdit[2];  // by drum index
+    int32_t mlngGuessBefore = 0;
+
+protected:
+    // The enabled state of the option controls as the restored options say (run by the load
+    // routine after the settings are restored): the power-increase slider and the power-interval
+    // controls of each drum.
+    void subApplyOptionControls();
+    // The part of chkPowerInterval_Click that enables the drum's interval controls.
+    void subEnableIntervalControls(Drum drum);
+    // The part of chkCompareWithGuess_Click after the flag and its tool tip: the guess totals
+    // enabled, and once the board is up the marks reset and the guess boxes enabled and checked,
+    // or disabled and white.
+    void subApplyCompareWithGuess();
+
+public:
+
 protected:
     // Creates every design-time control of the family's board (row templates 0 and 29, the
     // per-position elements, the BONUS twins on the two-pool board, Straight/Boxed on the digit

@@ -35,10 +35,13 @@ void BoardBase::chkCompareWithGuess_Click()
 {
     gblnCompareWithGuess = chkCompareWithGuess->value() != 0;
     subSetStateToolTip({chkCompareWithGuess}, gblnCompareWithGuess, 13, 14);
+    subApplyCompareWithGuess();
 }
 
 void BoardBase::chkPowerInterval_Click(Drum drum)
 {
-    if (this->drum(drum).chkPowerInterval)
-        applyPowerInterval(this->drum(drum), drumState(drum));
+    if (!this->drum(drum).chkPowerInterval)
+        return;
+    applyPowerInterval(this->drum(drum), drumState(drum));
+    subEnableIntervalControls(drum);
 }

@@ -131,6 +131,7 @@ void BoardBase::Form_Load()
     subClearPositions();
     const bool listed = subListDrawings();
     subRestoreBoardSettings();
+    subApplyOptionControls();
 
     // A database that could not be read has been reported by the listing; one without drawings
     // is told when the board shows.

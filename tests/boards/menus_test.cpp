@@ -203,6 +203,7 @@ TEST_F(BoardMenus, MenuHandlersParkTheFocusFirst)
     b->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(b));
     int checks = 0;
+    b->chkCompareWithGuess->setValue(1);  // the guess boxes take the focus only then
     b->txtGuess[2]->onLostFocus = [&] { ++checks; };
     b->txtGuess[2]->setFocus(Qt::MouseFocusReason);
     ASSERT_TRUE(b->txtGuess[2]->hasFocus());
