@@ -306,6 +306,14 @@ TEST_F(DigitBoardTest, TheDigitPoolShowsCountsAndOddsAndNoOddsForAnExcludedDigit
     board->cmdPopulate_Click();
     EXPECT_EQ(gDrum.glngPoolTotal, 10);
     EXPECT_EQ(board->main.txtPoolPercent[0]->text(), QStringLiteral("1/10"));
+    // 5 typed for the digit 3: 14 in the pool.
+    board->main.txtPoolCount[3]->onGotFocus();
+    board->main.txtPoolCount[3]->setText(QStringLiteral("5"));
+    board->main.txtPoolCount[3]->onLostFocus();
+    EXPECT_EQ(gDrum.glngPoolTotal, 14);
+    EXPECT_EQ(board->main.txtPoolPercent[3]->text(), QStringLiteral("1/3"));
+    board->cmdPopulate_Click();
+    EXPECT_EQ(gDrum.glngPoolTotal, 10);
 
     // An excluded digit shows the share of its saved count; saved without a count, no share.
     gDrum.garrExcluded[3] = 1;
@@ -573,6 +581,7 @@ TEST_F(DigitBoardTest, ExitWritesTheSettingsAndLogsTheClosingOfTheDigitBoard)
 {
     ASSERT_NE(open(4, generated(4, 15)), nullptr);
     board->lblStraightBoxed_Click(1);
+    board->main.chkExcludeBall[3]->setValue(1);
     const QString settings = gstrAppFolder + QStringLiteral("Test LotteryTL01");
     QFile::remove(settings);
     EXPECT_EQ(runExit([this] { board->mnuFileExit->trigger(); }), 0);
@@ -580,11 +589,17 @@ TEST_F(DigitBoardTest, ExitWritesTheSettingsAndLogsTheClosingOfTheDigitBoard)
     EXPECT_EQ(gobjAnalysis, nullptr);
     EXPECT_EQ(fileLines(gstrLogFilePath).filter(QStringLiteral("#Message: 43795")).size(), 1);
 
-    // The record holds Boxed: a new board chooses it again.
+    // The record holds Boxed and the exclusion: a new board restores both, the digit out of the
+    // pool.
     createServiceObjects();
     ASSERT_NE(open(4, generated(4, 15)), nullptr);
     EXPECT_TRUE(board->optStraightBoxed[1]->value());
     EXPECT_TRUE(gblnBoxedCompare);
+    EXPECT_EQ(board->main.chkExcludeBall[3]->value(), 1);
+    EXPECT_EQ(board->main.txtPoolPercent[3]->backColor(), static_cast<uint32_t>(gvarExcludedBackColor));
+    EXPECT_TRUE(board->cmdDraw->isEnabled());
+    for (const auto &column : draw(200))
+        EXPECT_EQ(std::count(column.begin(), column.end(), 3), 0);
 }
 
 TEST_F(DigitBoardTest, TheTitleBarCloseRunsExit)
