@@ -285,6 +285,38 @@ TEST_F(DigitBoardTest, ADigitTwiceInADrawingCountsOncePerDrawingAndTwiceInItsTot
                                                 .arg(board->cboDrawingDate->text()));
 }
 
+TEST_F(DigitBoardTest, TheDigitsSharingACountAreMarkedFromTheDigit0On)
+{
+    // Pick counts: 0 and 5 drawn in two drawings, 7 in three, the others in one or none.
+    ASSERT_NE(open(3, {{0, 5, 7}, {0, 5, 7}, {7, 1, 2}}), nullptr);
+    ASSERT_EQ(gDrum.garrPickCount[0], gDrum.garrPickCount[5]);
+    board->main.picPowerBall[0]->onClick();
+    EXPECT_EQ(board->main.lblPowerBall[0]->foreColor(), vbc::kDarkRed);
+    EXPECT_EQ(board->main.picPowerBall[0]->pictureName(), QStringLiteral("R0"));
+    EXPECT_EQ(board->main.picPoolBall[0]->pictureName(), QStringLiteral("R0"));
+    EXPECT_EQ(board->main.picPowerBall[5]->pictureName(), QStringLiteral("Y5"));
+    EXPECT_EQ(board->main.lblPoolBall[5]->backColor(), vbc::kLightYellow);
+    EXPECT_EQ(board->main.picPowerBall[7]->pictureName(), QStringLiteral("B7"));
+    // The marked digit clicked again: no marks.
+    board->main.picPoolBall[0]->onClick();
+    EXPECT_EQ(board->main.picPowerBall[0]->pictureName(), QStringLiteral("B0"));
+    EXPECT_EQ(board->main.picPowerBall[5]->pictureName(), QStringLiteral("B5"));
+}
+
+TEST_F(DigitBoardTest, GetDrawingCopiesTheShownDrawingIntoTheGuess)
+{
+    ASSERT_NE(open(4, {{0, 0, 9, 1}, {3, 0, 0, 7}, {5, 5, 5, 5}}), nullptr);
+    selectEnd(2);
+    board->chkCompareWithGuess->setValue(1);
+    board->cmdGetDrawing->click();
+    EXPECT_EQ((QStringList{board->txtGuess[0]->text(), board->txtGuess[1]->text(), board->txtGuess[2]->text(),
+                           board->txtGuess[3]->text()}),
+              (QStringList{"3", "0", "0", "7"}));
+    EXPECT_EQ(board->txtGuess[1]->backColor(), vbc::kLightYellow);
+    EXPECT_EQ(board->main.lblGuessPowerTotal->caption(), board->main.lblDrawingPowerTotal->caption());
+    EXPECT_EQ(board->txtGuessSource->text(), QStringLiteral("2 - ") + board->cboDrawingDate->text());
+}
+
 // ---- Pool ---------------------------------------------------------------------------------------------
 
 TEST_F(DigitBoardTest, TheDigitPoolShowsCountsAndOddsAndNoOddsForAnExcludedDigitSavedWithoutACount)
