@@ -11,6 +11,8 @@
 
 namespace {
 
+constexpr int kDigits = 10;
+
 // The pair "Straight" / "Boxed" at the head of the drawing-results frame, in twips.
 constexpr int kOptionTop = 270;
 constexpr int kOptionLeft = 3240;
@@ -29,9 +31,21 @@ frmDigitBoard::frmDigitBoard() : frmLottoBoard(BoardFamily::Digit)
 
 void frmDigitBoard::subDesignDigits()
 {
-    // One table half: no separator between halves.
+    // One table half of ten rows: the panels and the bands behind the ball pictures end after the
+    // row of the digit 9; no separator between halves.
     Line1->setVisible(false);
     Line2->setVisible(false);
+    const int rowsBottom = kFirstRowTop + kDigits * kRowPitch;
+    auto fitPanel = [rowsBottom](VbShape *panel, const VbControl *lastColumn) {
+        panel->Move(panel->Left(), panel->Top(), lastColumn->Left() + lastColumn->Width() + 60 - panel->Left(),
+                    rowsBottom + 30 - panel->Top());
+    };
+    fitPanel(shpPowerPanel, main.lblWeeksSincePick[0]);
+    fitPanel(shpPoolPanel, main.chkExcludeBall[0]);
+    for (int band : {0, 2}) {
+        VbShape *shape = main.shpBallColumn[band];
+        shape->Move(shape->Left(), shape->Top(), shape->Width(), rowsBottom - shape->Top());
+    }
 
     // An empty digit box names no digit; 0 is a digit.
     for (int i = firstPosition(); i <= lastPosition(); ++i) {

@@ -199,6 +199,17 @@ TEST_P(DigitLayoutTest, PositionsWidthsAndTotalsFollowTheNumberOfPositions)
     EXPECT_EQ(board->txtGuessSource->Width(), c.lblGuessPowerTotal->Left() - 20 - board->txtGuessSource->Left());
     EXPECT_LE(rightEdge(board->lblColumnNumber[last]), board->lstTicket->Left());
 
+    // Ten table rows, the digit 0 in the template row.
+    for (int d = 0; d <= 9; ++d) {
+        SCOPED_TRACE(d);
+        for (QWidget *w : std::initializer_list<QWidget *>{c.picPowerBall[d], c.lblTotalPicks[d], c.lblStanding[d],
+                                                           c.lblPowerPercent[d], c.lblWeeksSincePick[d],
+                                                           c.picPoolBall[d], c.txtPoolPercent[d], c.chkExcludeBall[d]})
+            EXPECT_TRUE(w->isVisibleTo(board));
+        EXPECT_EQ(c.lblPoolBall[d]->caption(), QString::number(d));
+    }
+    EXPECT_GE(board->shpPowerPanel->Top() + board->shpPowerPanel->Height(), c.lblTotalPicks[9]->Top() + c.lblTotalPicks[9]->Height());
+
     // No bonus markers; the game matrix "P/10"; the Straight/Boxed pair, Straight chosen.
     for (int i = 0; i <= 5; ++i) {
         EXPECT_FALSE(board->shpBonusMarkA[i]->isVisibleTo(board));
