@@ -117,6 +117,7 @@ struct OpenLottery {
     bool gblnSkipDraw = false;
     bool gblnTicketColumnSelected = false;
     bool gblnAllExcluded = false;
+    bool gblnBoxedCompare = false;  // digit games: Boxed comparison (else Straight)
 
     // ---- The ticket -----------------------------------------------------------------------------
     TicketGrid garrTicketGrid;
@@ -180,6 +181,7 @@ inline bool &gblnMainPoolView = gOpenLottery.gblnMainPoolView;
 inline bool &gblnSkipDraw = gOpenLottery.gblnSkipDraw;
 inline bool &gblnTicketColumnSelected = gOpenLottery.gblnTicketColumnSelected;
 inline bool &gblnAllExcluded = gOpenLottery.gblnAllExcluded;
+inline bool &gblnBoxedCompare = gOpenLottery.gblnBoxedCompare;
 inline TicketGrid &garrTicketGrid = gOpenLottery.garrTicketGrid;
 inline QStringList &garrTicketLines = gOpenLottery.garrTicketLines;
 inline int32_t &glngColumnsBefore = gOpenLottery.glngColumnsBefore;

@@ -1,5 +1,6 @@
 #include "boards/common/iboard.h"
 
+#include "boards/digit/frmdigitboard.h"
 #include "boards/lotto/frmlottoboard.h"
 
 namespace {
@@ -9,8 +10,9 @@ IBoard *createProgramBoard(BoardFamily family)
     switch (family) {
     case BoardFamily::Lotto:
         return new frmLottoBoard();
-    case BoardFamily::TwoPool:
     case BoardFamily::Digit:
+        return new frmDigitBoard();
+    case BoardFamily::TwoPool:
         break;
     }
     return nullptr;
