@@ -14,7 +14,7 @@
 frmDatePicker::frmDatePicker()
 {
     setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint);
-    setWindowTitle(QString());
+    setNoCaptionText(this);
     setClientSizeTwips(this, 3630, 3360);
     setFixedSize(size());
 
