@@ -45,7 +45,7 @@ VbLabel *makeCount(QWidget *parent, int left, int top, uint32_t colour)
 frmColumnProgress::frmColumnProgress()
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    setWindowTitle(QString());
+    setNoCaptionText(this);
     setFont(fncDialogFont(false));
     setWindowBackColor(this, static_cast<uint32_t>(glngBackColor));
     setClientSizeTwips(this, 9915, 1950);

@@ -14,13 +14,16 @@
 frmDatePicker::frmDatePicker()
 {
     setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint);
-    setWindowTitle(QString());
+    setNoCaptionText(this);
     setClientSizeTwips(this, 3630, 3360);
     setFixedSize(size());
 
     calDrawingDate = new QCalendarWidget(this);
     calDrawingDate->setGeometry(0, 0, twips::toPixels(3615), twips::toPixels(2775));
     calDrawingDate->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // A date is picked with the mouse or the arrow keys. The calendar's typed-date editor showed
+    // garbled dates and could take the calendar to a year thousands of years back.
+    calDrawingDate->setDateEditEnabled(false);
     // Month and day names, and the first day of the week, of the interface language.
     calDrawingDate->setLocale(fncInterfaceLocale());
     cmdOK = new VbButton(this);

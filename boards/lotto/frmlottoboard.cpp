@@ -181,7 +181,10 @@ void frmLottoBoard::subDesignDrumTables(DrumControls &d)
         styleHeader(d.lblHdrStanding[half], QStringLiteral(".:."), kStandingLeft + p, kStandingWidth);
         styleHeader(d.lblHdrPowerPercent[half], QStringLiteral("%"), kPercentLeft + p, kPercentWidth);
         styleHeader(d.lblHdrLastPicked[half], QStringLiteral("<"), kWeeksLeft + p, kWeeksWidth);
-        styleHeader(d.lblHdrPool[half], QStringLiteral("Pool %"), kPoolBoxLeft - 90 + q, kExcludeLeft - kPoolBoxLeft + 90);
+        // The pool header ends a little before the exclusion header and reaches back over the ball
+        // column, so the longest caption ("Piscine n") fits without touching "eX".
+        styleHeader(d.lblHdrPool[half], QStringLiteral("Pool %"), kPoolBallLeft + q, kExcludeLeft - 45 - kPoolBallLeft);
+        d.lblHdrPool[half]->setAlignment(1);
         styleHeader(d.lblHdrExclude[half], QStringLiteral("eX"), kExcludeLeft + q, kExcludeWidth + 30);
         for (VbLabel *header : {d.lblHdrTotal[half], d.lblHdrStanding[half], d.lblHdrPowerPercent[half],
                                 d.lblHdrLastPicked[half], d.lblHdrPool[half], d.lblHdrExclude[half]})

@@ -57,9 +57,15 @@ void VbControl::applyColours()
         if (backRole_ == QPalette::Window)
             self_->setAutoFillBackground(true);
     }
-    palette.setColor(foreRole_, vbc::toQColor(fore_));
-    if (foreRole_ == QPalette::Text)
-        palette.setColor(QPalette::WindowText, vbc::toQColor(fore_));
+    // The fore colour shows while the control is enabled; a disabled control shows its text in
+    // grey, readable on the grey of the board and on the white of a box, so that it looks as
+    // unavailable as it is.
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const QColor colour = group == QPalette::Disabled ? vbc::kDisabledText : vbc::toQColor(fore_);
+        palette.setColor(group, foreRole_, colour);
+        if (foreRole_ == QPalette::Text)
+            palette.setColor(group, QPalette::WindowText, colour);
+    }
     self_->setPalette(palette);
 }
 

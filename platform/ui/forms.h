@@ -44,3 +44,7 @@ public:
 private:
     static inline QPointer<Form> instance_;
 };
+
+// A window without caption text. An empty title would make the desktop show the executable's
+// name in the caption instead; a single blank shows nothing.
+inline void setNoCaptionText(QWidget *window) { window->setWindowTitle(QStringLiteral(" ")); }

@@ -21,6 +21,9 @@ inline constexpr uint32_t kGreen = 0x008000;
 inline constexpr uint32_t kDarkTeal = 0x404000;
 inline constexpr uint32_t kExcludedGrey = 0x707070;
 
+// The text of a disabled control.
+inline const QColor kDisabledText{128, 128, 128};
+
 // The QColor of a colour value; system colours come from the application palette.
 QColor toQColor(uint32_t vbColor);
 

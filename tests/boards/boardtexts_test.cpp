@@ -7,6 +7,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QStyle>
 #include <QTest>
 
 namespace {
@@ -71,5 +72,44 @@ TEST_F(BoardTextsTest, StatusPanelsShowTheirWholeTextInEveryLanguage)
             EXPECT_EQ(clippedTexts(board->staMain), QStringList());
             close();
         }
+    }
+}
+
+// Both views of the pool grid, in every language: the pool header shows its whole caption and
+// its text stays clear of the exclusion header beside it.
+TEST_F(BoardTextsTest, PoolHeadersFitBesideTheExclusionHeader)
+{
+    for (int language : {2, 1, 3}) {
+        glngLanguage = language;
+        configure(QStringLiteral("610"));
+        open();
+        board->show();
+        QCoreApplication::processEvents();
+        for (int view = 0; view <= 1; ++view) {
+            for (int half = 0; half <= 1; ++half) {
+                QLabel *pool = board->main.lblHdrPool[half];
+                QLabel *exclude = board->main.lblHdrExclude[half];
+                SCOPED_TRACE(QStringLiteral("language %1 view %2 half %3: %4")
+                                 .arg(language)
+                                 .arg(view)
+                                 .arg(half)
+                                 .arg(pool->text())
+                                 .toStdString());
+                EXPECT_EQ(clippedTexts(pool), QStringList());
+                // Where each text ends and begins, as the labels align them.
+                const QFontMetrics poolMetrics(pool->font());
+                const QFontMetrics excludeMetrics(exclude->font());
+                const QRect poolText = QStyle::alignedRect(Qt::LeftToRight, pool->alignment(),
+                                                           QSize(poolMetrics.horizontalAdvance(pool->text()), 1),
+                                                           pool->geometry());
+                const QRect excludeText = QStyle::alignedRect(
+                    Qt::LeftToRight, exclude->alignment(),
+                    QSize(excludeMetrics.horizontalAdvance(exclude->text()), 1), exclude->geometry());
+                EXPECT_GE(poolText.left(), 0);
+                EXPECT_LT(poolText.right() + 2, excludeText.left());
+            }
+            board->lblHdrPool_Click(0);
+        }
+        close();
     }
 }

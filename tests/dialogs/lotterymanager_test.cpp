@@ -14,6 +14,7 @@
 #include "support/sampleworld.h"
 
 #include <QCalendarWidget>
+#include <QTableView>
 #include <QFile>
 #include <QTest>
 
@@ -490,4 +491,32 @@ TEST_F(LotteryManager, AnImpossibleDateSaysWhyThenOpensThePicker)
         EXPECT_EQ(m->txtNewDate->text(), QString::fromLatin1(typed));
     }
     EXPECT_EQ(maxWeek(), last);
+}
+
+// The calendar is picked with the mouse and the arrow keys. Digits typed on it change nothing:
+// they used to open an editor that showed a garbled date and could move the calendar to a year
+// thousands of years back.
+TEST_F(LotteryManager, DigitsTypedOnTheCalendarLeaveItsDate)
+{
+    open(SampleWorld::kLotto);
+    frmLotteryManager *m = manager();
+    for (int language : {2, 1, 3}) {
+        SCOPED_TRACE(language);
+        glngLanguage = language;
+        QDate picked;
+        whenModal<frmDatePicker>([&](frmDatePicker *picker) {
+            QWidget *days = picker->calDrawingDate->findChild<QTableView *>();
+            ASSERT_NE(days, nullptr);
+            days->setFocus();
+            QTest::keyClicks(days, QStringLiteral("1234"));
+            QTest::keyClick(days, Qt::Key_Return);
+            QTest::keyClicks(days, QStringLiteral("0"));
+            QTest::keyClick(days, Qt::Key_Return);
+            picked = picker->calDrawingDate->selectedDate();
+            picker->cmdOK->click();
+        });
+        m->cmdPickDate_Click();
+        EXPECT_EQ(picked, kNewestSampleDate);
+    }
+    glngLanguage = 2;
 }

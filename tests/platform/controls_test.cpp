@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QImage>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -217,4 +218,52 @@ TEST(Controls, ArrayElementsAreLoadedFromTheTemplateHiddenAndWired)
     EXPECT_EQ(labels.load(5, 0), row);
     EXPECT_EQ(wired, (std::vector<int>{0, 5}));
     EXPECT_FALSE(labels.exists(3));
+}
+
+namespace {
+
+// The darkest pixel of the control as it paints itself, its text being the only dark thing on it.
+QColor darkestPixel(QWidget &control)
+{
+    const QImage image = control.grab().toImage();
+    QColor darkest = Qt::white;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (pixel.lightness() < darkest.lightness())
+                darkest = pixel;
+        }
+    return darkest;
+}
+
+}  // namespace
+
+// Labels on the grey board and boxes on white: enabled they show their fore colour; disabled,
+// whatever their fore colour, they show grey text that can still be read.
+TEST(Controls, DisabledControlsShowGreyReadableText)
+{
+    QWidget form;
+    form.resize(200, 100);
+    VbLabel label(&form);
+    label.setBackColor(0xC0C0C0);
+    label.setCaption(QStringLiteral("888"));
+    VbTextBox box(&form);
+    box.setText(QStringLiteral("888"));
+    const std::pair<VbControl *, QWidget *> controls[] = {{&label, &label}, {&box, &box}};
+    for (const auto &[control, widgetPointer] : controls) {
+        QWidget &widget = *widgetPointer;
+        widget.setGeometry(10, 10, 60, 24);
+        for (const uint32_t fore : {vbc::kWindowText, vbc::kDarkRed}) {
+            SCOPED_TRACE(widget.metaObject()->className() + std::string(" ") + std::to_string(fore));
+            control->setForeColor(fore);
+            widget.setEnabled(true);
+            const QColor enabled = darkestPixel(widget);
+            EXPECT_LT(enabled.lightness(), 90);
+            widget.setEnabled(false);
+            const QColor disabled = darkestPixel(widget);
+            EXPECT_NEAR(disabled.red(), 128, 24);
+            EXPECT_NEAR(disabled.green(), 128, 24);
+            EXPECT_NEAR(disabled.blue(), 128, 24);
+        }
+    }
 }
