@@ -4,7 +4,6 @@
 
 class clsWindowOnTop;
 class clsAnalysis;
-class clsAnalysisBONUS;
 class clsRecordFile;
 class clsRegistry;
 class clsSystemInfo;
@@ -14,7 +13,6 @@ class clsLanguage;
 
 inline clsWindowOnTop *gobjWindowOnTop = nullptr;
 inline clsAnalysis *gobjAnalysis = nullptr;
-inline clsAnalysisBONUS *gobjAnalysisBONUS = nullptr;
 inline clsRecordFile *gobjRecordFile = nullptr;
 inline clsRegistry *gobjRegistry = nullptr;
 inline clsSystemInfo *gobjSystemInfo = nullptr;

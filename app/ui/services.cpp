@@ -2,7 +2,6 @@
 
 #include "analysis/clslotterydb.h"
 #include "analysis/ui/clsanalysis.h"
-#include "analysis/ui/clsanalysisbonus.h"
 #include "app/clsfilesystem.h"
 #include "app/clsregistry.h"
 #include "app/clssysteminfo.h"
@@ -32,7 +31,6 @@ void createServiceObjects()
 {
     create(gobjWindowOnTop);
     create(gobjAnalysis);
-    create(gobjAnalysisBONUS);
     create(gobjRecordFile);
     create(gobjRegistry);
     create(gobjSystemInfo);
@@ -45,7 +43,6 @@ void releaseServiceObjects()
 {
     release(gobjWindowOnTop);
     release(gobjAnalysis);
-    release(gobjAnalysisBONUS);
     release(gobjRecordFile);
     release(gobjRegistry);
     release(gobjSystemInfo);

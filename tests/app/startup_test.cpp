@@ -163,7 +163,7 @@ TEST_F(StartupRun, FirstRunCreatesTheFoldersLogsStartUpAndShowsTheStartWindow)
     EXPECT_EQ(gstrOsName, QStringLiteral("NONE"));
     EXPECT_EQ(glngBackColor, 0xBFBFBF);
     EXPECT_FALSE(gfrmPrint);  // the hidden list lived only for the scan
-    EXPECT_TRUE(gobjWindowOnTop && gobjAnalysis && gobjAnalysisBONUS && gobjRecordFile && gobjRegistry
+    EXPECT_TRUE(gobjWindowOnTop && gobjAnalysis && gobjRecordFile && gobjRegistry
                 && gobjSystemInfo && gobjFileSystem && gobjLotteryDb && gobjLanguage);
     auto *start = DefaultInstance<frmStart>::existing();
     ASSERT_TRUE(start);
