@@ -24,6 +24,7 @@
 
 class QAction;
 class QMenu;
+struct ComparisonLayout;
 
 // The power table, pool grid and power interval of one drum.
 struct DrumControls {
@@ -301,6 +302,8 @@ public:
     void subResetColumnLabels();
     void subCompareTicket();
     void subCompareTicketSamePoolBonus();
+    // The comparison under one rule: the list lines, the grid's cells and the summary.
+    void subCompareTicketBy(const ComparisonLayout &layout);
     // The comparison of the game in front (the lotto board: by the bonus count).
     virtual void subCompareWholeTicket();
 

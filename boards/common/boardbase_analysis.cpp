@@ -50,6 +50,9 @@ using namespace boardanalysis;
 
 namespace {
 
+// The status text of an end drawing the results database could not return.
+constexpr int kDrawingNotReadMessage = 48200;
+
 // The power total of a drum on the board (none for a drum the board does not have).
 VbLabel *totalLabel(BoardBase &board, Drum drum, VbLabel *DrumControls::*label)
 {
@@ -78,10 +81,19 @@ void setCaption(VbLabel *label, const QString &text)
 }
 
 // The numbers of the end drawing (from garrReferenceDrawing) and their powers, with the totals.
+// A drawing the database could not return leaves the labels blank and says so in status panel 1.
 void showEndDrawing(BoardBase &board)
 {
     for (Drum drum : kDrums)
         setCaption(totalLabel(board, drum, &DrumControls::lblDrawingPowerTotal), QStringLiteral("0"));
+    if (garrReferenceDrawing.hi() < lastDrawingPosition()) {
+        for (int p = gLayout.firstPosition; p <= lastDrawingPosition(); ++p) {
+            setCaption(board.lblDrawingNumber.at(p), QString());
+            setCaption(board.lblDrawingNumberPower.at(p), QString());
+        }
+        board.staMain->setPanelText(1, res(kDrawingNotReadMessage).arg(board.cboEndDrawing->text()));
+        return;
+    }
     for (int p = gLayout.firstPosition; p <= lastDrawingPosition(); ++p) {
         const int32_t number = garrReferenceDrawing.value(p, 0);
         const int32_t power = powerOf(p, number);
@@ -248,8 +260,9 @@ void BoardBase::cmdPower_Click()
     for (const DrumView &d : drums)
         subRankByPowerPercentage(d);
 
-    staMain->setPanelText(1, res(36010) + cboStartDrawing->text() + res(36020) + cboEndDrawing->text() + res(36030)
-                                 + cboDrawingDate->text());
+    if (garrReferenceDrawing.hi() >= lastDrawingPosition())
+        staMain->setPanelText(1, res(36010) + cboStartDrawing->text() + res(36020) + cboEndDrawing->text()
+                                     + res(36030) + cboDrawingDate->text());
 }
 
 void BoardBase::cboEndDrawing_Click()
@@ -303,6 +316,14 @@ void BoardBase::cboDrawingDate_GotFocus() { mstrDrawingDate = cboDrawingDate->te
 
 void BoardBase::cboDrawingDate_LostFocus()
 {
+    // The date is always that of the end drawing: another date would count the drawings up to it
+    // while the end drawing is compared.
+    const int end = cboEndDrawing->listIndex();
+    if (end >= 0 && end < cboDrawingDate->listCount()) {
+        if (cboDrawingDate->text() != cboDrawingDate->list(end))
+            selectEntry(cboDrawingDate, end);
+        return;
+    }
     const QString text = cboDrawingDate->text();
     if (text.trimmed().isEmpty() || !dates::fromShortText(text).isValid())
         cboDrawingDate->setText(mstrDrawingDate);

@@ -140,13 +140,14 @@ void BoardBase::subCompareWholeTicket()
         subCompareTicketSamePoolBonus();
 }
 
-void BoardBase::subCompareTicket()
+void BoardBase::subCompareTicket() { subCompareTicketBy(ComparisonLayout::sameDrum(glngPicks, glngBonusCount)); }
+
+void BoardBase::subCompareTicketBy(const ComparisonLayout &layout)
 {
     if (lstTicket->listCount() > 0) {
         lstTicket->clear();
         gblnTicketColumnSelected = false;
     }
-    const ComparisonLayout layout = ComparisonLayout::sameDrum(glngPicks, glngBonusCount);
     const CompareNumbers numbers =
         gblnCompareWithGuess ? CompareNumbers::fromGuess(layout,
                                                          [this](int p) {

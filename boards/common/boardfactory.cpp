@@ -1,6 +1,7 @@
 #include "boards/common/iboard.h"
 
 #include "boards/lotto/frmlottoboard.h"
+#include "boards/twopool/frmtwopoolboard.h"
 
 namespace {
 
@@ -10,6 +11,7 @@ IBoard *createProgramBoard(BoardFamily family)
     case BoardFamily::Lotto:
         return new frmLottoBoard();
     case BoardFamily::TwoPool:
+        return new frmTwoPoolBoard();
     case BoardFamily::Digit:
         break;
     }
