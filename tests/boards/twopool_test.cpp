@@ -13,6 +13,10 @@
 #include "app/resstrings.h"
 #include "app/services.h"
 #include "app/ui/clsrecordfile.h"
+#include "dialogs/frmfilemanager.h"
+#include "dialogs/frmlotterymanager.h"
+#include "platform/ui/forms.h"
+#include "support/modal.h"
 #include "boards/twopool/frmtwopoolboard.h"
 #include "platform/dates.h"
 #include "platform/ui/screen.h"
@@ -23,6 +27,7 @@
 #include <QTimer>
 #include <QFile>
 #include <QStackedWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <set>
@@ -33,12 +38,14 @@ const QString kSixFortyNine = QStringLiteral("Sample Two-Drum 6-49 + 1-10.mdb");
 
 int rightEdge(const VbControl *c) { return c->Left() + c->Width(); }
 
-QStringList logLines()
+// Puts these columns (main numbers, then the second drum's) into the ticket grid.
+void setTicket(const std::vector<std::vector<int32_t>> &columns)
 {
-    QFile file(gstrLogFilePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const int width = static_cast<int>(columns.front().size());
+    garrTicketGrid = TicketGrid(1, width);
+    garrTicketGrid.resizeRows(static_cast<int>(columns.size()));
+    for (size_t r = 0; r < columns.size(); ++r)
+        std::copy(columns[r].begin(), columns[r].end(), garrTicketGrid.row(static_cast<int>(r) + 1));
 }
 
 class TwoPoolTest : public ::testing::Test {
@@ -69,10 +76,8 @@ protected:
     }
     void close()
     {
-        board->unloadBoard();
+        world.closeBoard();
         board = nullptr;
-        gfrmCurrentBoard = nullptr;
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     static QString dateOf(int n) { return dates::toShortText(QDate(2024, 1, 3).addDays(7 * (n - 1))); }
     QWidget *page(QStackedWidget *stack, Drum drum) const { return stack->widget(drumIndex(drum)); }
@@ -446,14 +451,8 @@ TEST_F(TwoPoolTest, TheComparisonClassesMainAndSecondDrumHits)
     const int32_t drawing[] = {3, 8, 25, 40, 44, 2};
     for (int p = 1; p <= 6; ++p)
         garrReferenceDrawing[p] = drawing[p - 1];
-    const std::vector<std::vector<int32_t>> columns = {
-        {1, 9, 17, 30, 45, 6},   {3, 8, 25, 40, 44, 2}, {4, 5, 6, 7, 9, 2},    {3, 8, 10, 11, 12, 7},
-        {3, 9, 25, 40, 49, 1},   {8, 25, 30, 40, 44, 5}, {3, 11, 25, 38, 44, 2}, {3, 3, 3, 7, 9, 2},
-    };
-    garrTicketGrid = TicketGrid(1, 6);
-    garrTicketGrid.resizeRows(static_cast<int>(columns.size()));
-    for (size_t r = 0; r < columns.size(); ++r)
-        std::copy(columns[r].begin(), columns[r].end(), garrTicketGrid.row(static_cast<int>(r) + 1));
+    setTicket({{1, 9, 17, 30, 45, 6}, {3, 8, 25, 40, 44, 2}, {4, 5, 6, 7, 9, 2}, {3, 8, 10, 11, 12, 7},
+               {3, 9, 25, 40, 49, 1}, {8, 25, 30, 40, 44, 5}, {3, 11, 25, 38, 44, 2}, {3, 3, 3, 7, 9, 2}});
     board->subCompareTicketBONUS();
     EXPECT_EQ(board->lstTicket->lines(),
               QStringList({"01- 1 9 17 30 45 6 (0)", "02- 3 8 25 40 44 2 (5+1)", "03- 4 5 6 7 9 2 (0+1)",
@@ -484,12 +483,7 @@ TEST_F(TwoPoolTest, TwoSecondDrumNumbersHitInAnyOrderAndOnlyInTheirOwnDrum)
     const char *guess[] = {"1", "2", "3", "4", "5", "7", "4"};
     for (int p = 1; p <= 7; ++p)
         board->txtGuess[p]->setText(QString::fromLatin1(guess[p - 1]));
-    const std::vector<std::vector<int32_t>> columns = {{10, 11, 12, 13, 14, 4, 7}, {4, 11, 12, 13, 14, 1, 2},
-                                                       {1, 2, 3, 13, 14, 7, 9}};
-    garrTicketGrid = TicketGrid(1, 7);
-    garrTicketGrid.resizeRows(3);
-    for (int r = 1; r <= 3; ++r)
-        std::copy(columns[r - 1].begin(), columns[r - 1].end(), garrTicketGrid.row(r));
+    setTicket({{10, 11, 12, 13, 14, 4, 7}, {4, 11, 12, 13, 14, 1, 2}, {1, 2, 3, 13, 14, 7, 9}});
     board->subCompareTicketBONUS();
     EXPECT_EQ(board->lstTicket->lines(),
               QStringList({"01- 10 11 12 13 14 4 7 (0+2)", "02- 4 11 12 13 14 1 2 (1)", "03- 1 2 3 13 14 7 9 (3+1)"}));
@@ -525,10 +519,7 @@ TEST_F(TwoPoolTest, AnEndDrawingMissingFromTheDatabaseLeavesTheLabelsBlank)
     EXPECT_EQ(board->bonus.lblDrawingPowerTotal->caption(), QStringLiteral("0"));
     EXPECT_EQ(board->staMain->panelText(1), res(48200).arg(4));
     // Nothing is compared with it.
-    garrTicketGrid = TicketGrid(1, 7);
-    garrTicketGrid.resizeRows(1);
-    const int32_t column[] = {16, 17, 18, 19, 20, 7, 8};
-    std::copy(std::begin(column), std::end(column), garrTicketGrid.row(1));
+    setTicket({{16, 17, 18, 19, 20, 7, 8}});
     board->subCompareTicketBONUS();
     EXPECT_EQ(board->lstTicket->list(0), QStringLiteral("01- 16 17 18 19 20 7 8 (0)"));
 }
@@ -608,8 +599,8 @@ TEST_F(TwoPoolTest, UnloadingLogsTheBoardsClosingOnce)
     ASSERT_NE(open(kSixFortyNine), nullptr);
     board->unloadBoard();
     board->unloadBoard();
-    EXPECT_EQ(logLines().filter(QStringLiteral("#Message: 43849")).size(), 1);
-    EXPECT_TRUE(logLines().filter(QStringLiteral("#Message: 43816")).isEmpty());
+    EXPECT_EQ(eventLogLines().filter(QStringLiteral("#Message: 43849")).size(), 1);
+    EXPECT_TRUE(eventLogLines().filter(QStringLiteral("#Message: 43816")).isEmpty());
     board = nullptr;
     gfrmCurrentBoard = nullptr;
 }
@@ -631,7 +622,7 @@ TEST_F(TwoPoolTest, TheTitleBarCloseRunsExitWhichKeepsTheSettingsForTheNextStart
     EXPECT_EQ(loop.exec(), 0);
     EXPECT_EQ(gobjAnalysis, nullptr);
     EXPECT_TRUE(QFile::exists(settings));
-    EXPECT_EQ(logLines().filter(QStringLiteral("#Message: 43849")).size(), 1);
+    EXPECT_EQ(eventLogLines().filter(QStringLiteral("#Message: 43849")).size(), 1);
     board = nullptr;
     gfrmCurrentBoard = nullptr;
     deleteUnloadedWindows();
@@ -656,6 +647,91 @@ TEST_F(TwoPoolTest, TheLastLotteryOpensInItsBoardAtStartUp)
     EXPECT_TRUE(gblnBoardInitialised);
     EXPECT_EQ(opened->windowTitle(), QStringLiteral("TALVINOR - Sample Country - Sample Two-Drum 6/49 + 1/10 - 6/49 + 1/10"));
     EXPECT_TRUE(messages.asked().empty()) << messages.texts().join(u'\n').toStdString();
+}
+
+// ---- The user's road ---------------------------------------------------------------------------------
+
+// Picks `name` in the file dialog's list as the user clicks it, then presses `action`.
+void pickAndPress(frmFileManager *dialog, const QString &name, VbButton *action)
+{
+    const int row = static_cast<int>(dialog->lstNames->lines().indexOf(name));
+    ASSERT_GE(row, 0) << name.toStdString();
+    dialog->lstNames->setListIndex(row);
+    action->click();
+}
+
+frmTwoPoolBoard *twoPoolBoardShown()
+{
+    auto *shown = dynamic_cast<frmTwoPoolBoard *>(currentBoard());
+    return shown && shown->isVisible() ? shown : nullptr;
+}
+
+TEST_F(TwoPoolTest, FromLotteryLoadThroughTheTicketMenuAndTheManagerBackToTheBoard)
+{
+    // Lottery > Load on the lotto board: the two-drum sample opens in its own board.
+    world.open(SampleWorld::kLotto);
+    messages.answerNext(msgbox::kYes);
+    whenModal<frmFileManager>([](frmFileManager *dialog) {
+        pickAndPress(dialog, QStringLiteral("Sample Two-Drum 5-50 + 2-12"), dialog->cmdLoad);
+    });
+    world.board()->mnuLotteryLoad->trigger();
+    board = twoPoolBoardShown();
+    ASSERT_NE(board, nullptr) << messages.texts().join(u'\n').toStdString();
+    EXPECT_EQ(gstrGameCode, QStringLiteral("2P520"));
+
+    // POWER, POPULATE with equal chance, DRAW of 8 columns with both intervals at 100 %.
+    board->cmdPower->click();
+    board->chkEqualChance->setValue(1);
+    board->cmdPopulate->click();
+    EXPECT_EQ(gDrum.glngPoolTotal, 50);
+    EXPECT_EQ(gDrumBONUS.glngPoolTotal, 12);
+    board->txtColumnsToDraw->setText(QStringLiteral("8"));
+    board->cmdDraw->click();
+    const QStringList drawn = board->lstTicket->lines();
+    ASSERT_EQ(drawn.size(), 8);
+
+    // Ticket > Save, then a new ticket, then Ticket > Load brings the saved one back.
+    messages.answerNext(msgbox::kYes);
+    whenModal<frmFileManager>([](frmFileManager *dialog) {
+        dialog->txtName->setFocus();
+        QTest::keyClicks(dialog->txtName, QStringLiteral("drums"));
+        dialog->cmdSave->click();
+    });
+    board->mnuTicketSave->trigger();
+    const QString text = fncTicketTextFilePath(gstrSavedTicketsFolder, gstrFileSuffix, QStringLiteral("drums"));
+    ASSERT_TRUE(QFile::exists(text));
+    board->txtColumnsToDraw->setText(QStringLiteral("2"));
+    board->cmdDraw->click();
+    ASSERT_EQ(board->lstTicket->listCount(), 2);
+    messages.answerNext(msgbox::kYes);
+    whenModal<frmFileManager>([](frmFileManager *dialog) { pickAndPress(dialog, QStringLiteral("drums"), dialog->cmdLoad); });
+    board->mnuTicketLoad->trigger();
+    board = twoPoolBoardShown();
+    ASSERT_NE(board, nullptr);
+    EXPECT_EQ(board->lstTicket->lines(), drawn);
+    EXPECT_EQ(garrTicketGrid.lastPosition(), 7);
+
+    // Lottery > Manage: a drawing of both drums added; CLOSE reopens the lottery in its board.
+    const int32_t drawings = glngTotalWeeks;
+    whenModal<frmLotteryManager>([&](frmLotteryManager *manager) {
+        manager->txtNewDate->setText(dates::toShortText(garrGameDates[1].addDays(3)));
+        const QStringList numbers{"4", "9", "16", "25", "36", "2", "11"};
+        for (int i = 1; i <= 7; ++i)
+            manager->txtNewNumber[i]->setText(numbers[i - 1]);
+        whenModal<frmLotteryManager>([](frmLotteryManager *added) { added->cmdClose->click(); });
+        manager->cmdAddDrawing->click();
+    });
+    board->mnuLotteryManage->trigger();
+    board = twoPoolBoardShown();
+    ASSERT_NE(board, nullptr) << messages.texts().join(u'\n').toStdString();
+    EXPECT_EQ(glngTotalWeeks, drawings + 1);
+    // The kept analysis window ends where it ended; the new drawing is the newest of the list.
+    EXPECT_EQ(board->cboEndDrawing->text(), QString::number(drawings));
+    board->cboEndDrawing->setListIndex(0);
+    EXPECT_EQ(board->lblDrawingNumber[1]->caption(), QStringLiteral("4"));
+    EXPECT_EQ(board->lblDrawingNumber[6]->caption(), QStringLiteral("2"));
+    EXPECT_EQ(board->lblDrawingNumber[7]->caption(), QStringLiteral("11"));
+    EXPECT_EQ(eventLogLines().filter(QStringLiteral("#Message: 43849")).size(), 2);  // by the ticket load and the manager
 }
 
 TEST_F(TwoPoolTest, TheWindowIsMaximisedWhenItDoesNotFitTheScreen)
