@@ -119,6 +119,13 @@ void frmTwoPoolBoard::subDesignSecondDrum()
     subDesignDrumTables(bonus);
     subDesignPowerInterval(bonus);
     bonus.lblPowerInterval->setCaption(QStringLiteral("Bonus Power Interval"));
+    // Its caption is longer than the main one's: two lines where one does not hold it, both
+    // centred on the row of its check box.
+    VbLabel *caption = bonus.lblPowerInterval;
+    const int middle = caption->Top() + caption->Height() / 2;
+    caption->setWordWrap(true);
+    caption->Move(caption->Left(), middle - 255, caption->Width(), 510);
+    caption->QLabel::setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     bonus.lblPowerInterval->setForeColor(vbc::kDarkRed);
     // Its caption shows while the second drum is in front.
     bonus.lblPowerInterval->setVisible(false);
