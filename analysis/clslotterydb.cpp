@@ -110,10 +110,11 @@ std::optional<QDate> columnDate(sqlite3_stmt *stmt, int i)
 
 // Opens an existing database for reading and writing, never creating it, and checks that it
 // holds the results table with its columns.
-sqlite3 *openResultsDatabase(const QString &path, QString *error)
+sqlite3 *openResultsDatabase(const QString &path, QString *error, lotterydb::Fault *fault)
 {
     if (!QFile::exists(path)) {
         *error = QStringLiteral("The database file %1 does not exist.").arg(path);
+        *fault = lotterydb::Fault::Missing;
         return nullptr;
     }
     sqlite3 *db = nullptr;
@@ -121,15 +122,21 @@ sqlite3 *openResultsDatabase(const QString &path, QString *error)
     if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr)
         != SQLITE_OK) {
         *error = engineError(db);
+        *fault = db ? lotterydb::faultOfEngineCode(sqlite3_extended_errcode(db)) : lotterydb::Fault::Other;
         sqlite3_close(db);
         return nullptr;
     }
-    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    // A database another program holds is waited for briefly, never for long.
+    sqlite3_busy_timeout(db, lotterydb::kBusyWaitMs);
     Statement probe;
     if (!probe.prepare(db, lotterydb::sqlLoadHistory() + QStringLiteral(" LIMIT 0"), error)) {
+        const int code = sqlite3_extended_errcode(db);
+        // A file the engine reads but whose results table is missing is no results database.
+        *fault = code == SQLITE_ERROR ? lotterydb::Fault::NotADatabase : lotterydb::faultOfEngineCode(code);
         sqlite3_close(db);
         return nullptr;
     }
+    *fault = lotterydb::Fault::None;
     return db;
 }
 
@@ -305,9 +312,31 @@ bool createResultsDatabase(const QString &path, const History &drawings, int num
     return ok;
 }
 
-bool canOpenResultsDatabase(const QString &path, QString *error)
+Fault faultOfEngineCode(int code)
 {
-    sqlite3 *db = openResultsDatabase(path, error);
+    switch (code & 0xFF) {
+    case SQLITE_OK: return Fault::None;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return Fault::Locked;
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+    case SQLITE_FORMAT: return Fault::NotADatabase;
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_AUTH: return Fault::ReadOnly;
+    case SQLITE_FULL: return Fault::NoRoom;
+    case SQLITE_IOERR: return Fault::Device;
+    case SQLITE_CANTOPEN: return Fault::Missing;
+    default: return Fault::Other;
+    }
+}
+
+bool canOpenResultsDatabase(const QString &path, QString *error, Fault *fault)
+{
+    Fault why = Fault::None;
+    sqlite3 *db = openResultsDatabase(path, error, &why);
+    if (fault)
+        *fault = why;
     sqlite3_close(db);
     return db != nullptr;
 }
@@ -318,19 +347,33 @@ bool canOpenResultsDatabase(const QString &path, QString *error)
 
 clsLotteryDb::~clsLotteryDb() { subCloseConnection(); }
 
-bool clsLotteryDb::fail(const QString &why)
+bool clsLotteryDb::fail(const QString &why, lotterydb::Fault fault)
 {
     error_ = why;
+    fault_ = fault;
     return false;
+}
+
+void clsLotteryDb::notePrepareFailure()
+{
+    const auto engine = db_ ? lotterydb::faultOfEngineCode(sqlite3_extended_errcode(db_)) : lotterydb::Fault::Other;
+    fault_ = engine == lotterydb::Fault::None ? lotterydb::Fault::Other : engine;
+}
+
+bool clsLotteryDb::failEngine(const QString &sql)
+{
+    return fail(engineError(db_, sql),
+                db_ ? lotterydb::faultOfEngineCode(sqlite3_extended_errcode(db_)) : lotterydb::Fault::Other);
 }
 
 bool clsLotteryDb::subOpenConnection()
 {
     subCloseConnection();
     error_.clear();
+    fault_ = lotterydb::Fault::None;
     if (gstrLotteryDbFile.isEmpty())
-        return fail(QStringLiteral("No lottery database is chosen."));
-    db_ = openResultsDatabase(gstrLotteryDbsFolder + gstrLotteryDbFile, &error_);
+        return fail(QStringLiteral("No lottery database is chosen."), lotterydb::Fault::Missing);
+    db_ = openResultsDatabase(gstrLotteryDbsFolder + gstrLotteryDbFile, &error_, &fault_);
     return db_ != nullptr;
 }
 
@@ -366,8 +409,11 @@ bool prepareStored(sqlite3 *db, const QString &accessSql, Statement &stmt, QStri
 
 bool clsLotteryDb::prepareQuery(const QString &accessSql, Statement &stmt)
 {
-    if (!prepareStored(db_, accessSql, stmt, statement_, error_))
+    fault_ = lotterydb::Fault::None;
+    if (!prepareStored(db_, accessSql, stmt, statement_, error_)) {
+        notePrepareFailure();
         return false;
+    }
     if (!sqlite3_stmt_readonly(stmt.get()))
         return fail(QStringLiteral("A query must not change the database: %1").arg(accessSql));
     return true;
@@ -391,7 +437,7 @@ std::optional<QueryResult> clsLotteryDb::fncQuery(const QString &accessSql)
         result.rows.push_back(std::move(row));
     }
     if (rc != SQLITE_DONE) {
-        fail(engineError(db_, stmt.sql()));
+        failEngine(stmt.sql());
         return std::nullopt;
     }
     return result;
@@ -400,10 +446,13 @@ std::optional<QueryResult> clsLotteryDb::fncQuery(const QString &accessSql)
 std::optional<int> clsLotteryDb::fncExecute(const QString &accessSql)
 {
     Statement stmt;
-    if (!prepareStored(db_, accessSql, stmt, statement_, error_))
+    fault_ = lotterydb::Fault::None;
+    if (!prepareStored(db_, accessSql, stmt, statement_, error_)) {
+        notePrepareFailure();
         return std::nullopt;
+    }
     if (sqlite3_step(stmt.get()) != SQLITE_DONE) {
-        fail(engineError(db_, stmt.sql()));
+        failEngine(stmt.sql());
         return std::nullopt;
     }
     return sqlite3_changes(db_);
@@ -426,7 +475,7 @@ std::optional<std::vector<QDate>> clsLotteryDb::fncGetAllGameDates()
             while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW)
                 ++n;
             if (rc != SQLITE_DONE) {
-                fail(engineError(db_, stmt.sql()));
+                failEngine(stmt.sql());
                 return std::nullopt;
             }
             glngTotalWeeks = n;
@@ -436,7 +485,7 @@ std::optional<std::vector<QDate>> clsLotteryDb::fncGetAllGameDates()
         dates.push_back(*date);
     }
     if (rc != SQLITE_DONE) {
-        fail(engineError(db_, stmt.sql()));
+        failEngine(stmt.sql());
         return std::nullopt;
     }
     glngTotalWeeks = static_cast<int32_t>(dates.size() - 1);
@@ -573,7 +622,7 @@ std::optional<History> clsLotteryDb::fncLoadHistory()
         history.push_back(d);
     }
     if (rc != SQLITE_DONE) {
-        fail(engineError(db_, stmt.sql()));
+        failEngine(stmt.sql());
         return std::nullopt;
     }
     return history;

@@ -93,9 +93,28 @@ QString schemaSql();
 // file exists.
 bool createResultsDatabase(const QString &path, const History &drawings, int numbersPerDrawing,
                            QString *error);
+// Why a results database failed, in the terms the program tells the user.
+enum class Fault {
+    None,
+    Missing,       // the file does not exist
+    Locked,        // another program holds the database (it stayed busy for the short wait)
+    NotADatabase,  // the file is no results database, or it is damaged
+    ReadOnly,      // the file or its folder cannot be written to
+    NoRoom,        // the disk is full
+    Device,        // the disk could not be read or written
+    Other,
+};
+
+// The fault an SQLite result code stands for.
+Fault faultOfEngineCode(int code);
+
+// How long a statement waits for a database another program holds before it gives up.
+inline constexpr int kBusyWaitMs = 1500;
+
 // True when `path` is a results database that can be opened for reading and writing (the file
-// exists, is a database and holds TBLRESULTS with its columns). Never creates a file.
-bool canOpenResultsDatabase(const QString &path, QString *error);
+// exists, is a database and holds TBLRESULTS with its columns). Never creates a file. On failure
+// `error` says why in the engine's words and `fault` (when given) what kind of failure it was.
+bool canOpenResultsDatabase(const QString &path, QString *error, Fault *fault = nullptr);
 
 }  // namespace lotterydb
 
@@ -141,13 +160,20 @@ public:
     // Runs one statement that changes the table; the number of rows it changed, or nothing.
     std::optional<int> fncExecute(const QString &accessSql);
 
-    // Why the last operation failed (empty after a success).
+    // Why the last operation failed (empty after a success): the engine's words and the
+    // statement, for the event log.
     QString lastError() const { return error_; }
+    // The kind of the last failure (None after a success).
+    lotterydb::Fault lastFault() const { return fault_; }
     // The last statement built, in its stored form (with the #m/d/yyyy# literal).
     QString lastStatement() const { return statement_; }
 
 private:
-    bool fail(const QString &why);
+    bool fail(const QString &why, lotterydb::Fault fault = lotterydb::Fault::Other);
+    // Fails with the engine's last error on the connection.
+    bool failEngine(const QString &sql);
+    // Notes the kind of a failure to prepare a statement (its text is in error_ already).
+    void notePrepareFailure();
     // Prepares a read-only statement in its stored form, noting it as the last statement.
     bool prepareQuery(const QString &accessSql, lotterydb::detail::Statement &stmt);
     std::optional<BallArray<int32_t>> drawingNumbers(int32_t weekNo, int32_t first, int32_t count);
@@ -158,4 +184,5 @@ private:
     sqlite3 *db_ = nullptr;
     QString statement_;
     QString error_;
+    lotterydb::Fault fault_ = lotterydb::Fault::None;
 };

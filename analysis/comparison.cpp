@@ -189,6 +189,48 @@ ColumnHits columnHits(const ComparisonLayout &layout, const CompareNumbers &numb
     return hitsOf(layout, Reference(layout, numbers), column);
 }
 
+std::vector<bool> hitPositions(const ComparisonLayout &layout, const CompareNumbers &numbers,
+                               std::span<const int32_t> column)
+{
+    const int count = layout.last() - layout.first + 1;
+    std::vector<bool> hit(static_cast<size_t>(std::max(count, 0)), false);
+    if (layout.mainCount < 1 || static_cast<int>(column.size()) < layout.columnPositions())
+        return hit;
+    const auto mainPart = column.first(static_cast<size_t>(layout.mainCount));
+    std::vector<bool> used(mainPart.size(), false);
+    for (int p = layout.first; p <= layout.last(); ++p) {
+        const int32_t n = numberAt(numbers, layout, p);
+        const auto i = static_cast<size_t>(p - layout.first);
+        if (n == CompareNumbers::kNone)
+            continue;
+        switch (layout.rule) {
+        case CompareRule::SameDrumBonus:
+            hit[i] = std::find(mainPart.begin(), mainPart.end(), n) != mainPart.end();
+            break;
+        case CompareRule::SecondDrum: {
+            const auto part = layout.inBonusPart(p)
+                                  ? column.subspan(mainPart.size(), static_cast<size_t>(layout.bonusCount))
+                                  : mainPart;
+            hit[i] = std::find(part.begin(), part.end(), n) != part.end();
+            break;
+        }
+        case CompareRule::Straight:
+            hit[i] = i < mainPart.size() && mainPart[i] == n;
+            break;
+        case CompareRule::Boxed:
+            for (size_t j = 0; j < mainPart.size(); ++j) {
+                if (!used[j] && mainPart[j] == n) {
+                    used[j] = true;
+                    hit[i] = true;
+                    break;
+                }
+            }
+            break;
+        }
+    }
+    return hit;
+}
+
 TicketComparison compareTicket(const TicketGrid &grid, const ComparisonLayout &layout, const CompareNumbers &numbers,
                                const QString &catcher)
 {

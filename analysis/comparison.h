@@ -83,6 +83,13 @@ struct ColumnHits {
 // The hits of one column: its numbers at positions layout.first .. layout.lastColumnPosition().
 ColumnHits columnHits(const ComparisonLayout &layout, const CompareNumbers &numbers, std::span<const int32_t> column);
 
+// The compare positions a column hits, by compare position (element i is position layout.first +
+// i): a lotto position whose number the column holds among the numbers of the same drum (a
+// same-drum bonus number against the main numbers); a Straight digit held at the same position;
+// a Boxed digit matched, position by position, to the first column digit not matched yet.
+std::vector<bool> hitPositions(const ComparisonLayout &layout, const CompareNumbers &numbers,
+                               std::span<const int32_t> column);
+
 struct TicketComparison {
     int columns = 0;              // columns compared (the Total line)
     int64_t cells = 0;            // grid cells (columns x positions of a column)

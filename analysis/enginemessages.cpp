@@ -21,7 +21,10 @@ QString windowWarningText(const WindowCheck &check)
 {
     if (!check.hasWarning())
         return QString();
-    return res(47030).arg(check.missingWeeks).arg(check.numbersOutside);
+    QString text = res(47030).arg(check.missingWeeks).arg(check.numbersOutside);
+    if (check.emptyNumbers > 0)
+        text += u'\n' + res(49540).arg(check.emptyNumbers);
+    return text;
 }
 
 QString drawCheckText(const DrawCheck &check)

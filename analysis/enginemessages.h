@@ -9,7 +9,8 @@
 
 // Why POWER was refused; empty when it was not.
 QString windowRefusalText(const WindowCheck &check);
-// What POWER left out (missing drawings, numbers outside their drum); empty when nothing.
+// What POWER left out (missing drawings, numbers outside their drum, empty numbers); empty when
+// nothing.
 QString windowWarningText(const WindowCheck &check);
 // Why DRAW was refused, or that fewer columns will be made; empty for DrawCode::Ok.
 QString drawCheckText(const DrawCheck &check);

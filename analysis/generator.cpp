@@ -69,6 +69,12 @@ PartView viewOf(const PartInputs &p)
     return v;
 }
 
+bool partCanFill(const PartInputs &p, const PartView &v)
+{
+    return p.distinct ? static_cast<int>(v.drawable.size()) >= v.drawnPositions
+                      : v.drawnPositions == 0 || !v.drawable.empty();
+}
+
 int64_t pickCountOf(const PartInputs &p, int32_t ball) { return p.pickCount.value(ball, 0); }
 
 // The sums of pick counts that matter for a part's drawn positions. They only matter with the
@@ -285,6 +291,15 @@ int64_t countPossibleColumns(const GeneratorSetup &setup)
     return total;
 }
 
+int firstPartUnableToFill(const GeneratorSetup &setup)
+{
+    const auto parts = partsOf(setup);
+    for (size_t i = 0; i < parts.size(); ++i)
+        if (!partCanFill(*parts[i], viewOf(*parts[i])))
+            return static_cast<int>(i);
+    return -1;
+}
+
 DrawCheck checkTicketDraw(const GeneratorSetup &setup, const TicketGrid &grid, int32_t before, int32_t target)
 {
     DrawCheck check;
@@ -302,10 +317,7 @@ DrawCheck checkTicketDraw(const GeneratorSetup &setup, const TicketGrid &grid, i
             return check;
         }
     for (size_t i = 0; i < parts.size(); ++i) {
-        const PartView &v = views[i];
-        const bool tooSmall = parts[i]->distinct ? static_cast<int>(v.drawable.size()) < v.drawnPositions
-                                                 : v.drawnPositions > 0 && v.drawable.empty();
-        if (tooSmall) {
+        if (!partCanFill(*parts[i], views[i])) {
             check.code = i == 0 ? DrawCode::PoolTooSmall : DrawCode::SecondPoolTooSmall;
             return check;
         }

@@ -107,6 +107,13 @@ DrawCheck checkTicketDraw(const GeneratorSetup &setup, const TicketGrid &grid, i
 // glngColumnsTarget to the columns available when there are fewer.
 DrawCheck prepareTicketDraw(const GeneratorSetup &setup);
 
+// Every part of the setup can fill its drawn positions: a lotto part has at least as many
+// drawable balls (count above 0, not excluded, not guaranteed) as positions without a guarantee,
+// a digit part at least one drawable digit when it draws any position. The index of the first
+// part that cannot, or -1 when all can.
+int firstPartUnableToFill(const GeneratorSetup &setup);
+inline bool canFillPositions(const GeneratorSetup &setup) { return firstPartUnableToFill(setup) < 0; }
+
 // ---- Drawing from a pool ------------------------------------------------------------------------
 
 // Draws balls of a pool among those of the drum that are not excluded, each with the probability

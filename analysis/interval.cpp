@@ -4,7 +4,9 @@
 #include "platform/vb.h"
 
 #include <algorithm>
+#include <functional>
 #include <limits>
+#include <vector>
 
 std::optional<SumStats> drawingCountSumStats(const History &history, const DrumShape &drum,
                                              int32_t fromWeek, int32_t toWeek,
@@ -60,4 +62,60 @@ PowerIntervalView powerIntervalView(const SumStats &stats, int32_t percent)
     v.lower = intervalLowerLimit(stats.mean, stats.smallest, percent);
     v.sliderPos = v.sliderValue;
     return v;
+}
+
+int64_t largestReachableSum(const BallArray<int32_t> &pickCount, int32_t firstBall, int32_t lastBall, int columns,
+                            bool repeats)
+{
+    std::vector<int64_t> counts;
+    for (int32_t b = firstBall; b <= lastBall; ++b)
+        counts.push_back(std::max<int64_t>(0, pickCount.value(b, 0)));
+    if (counts.empty() || columns <= 0)
+        return 0;
+    std::sort(counts.begin(), counts.end(), std::greater<>());
+    if (repeats)
+        return counts.front() * columns;
+    int64_t sum = 0;
+    for (size_t i = 0; i < counts.size() && i < static_cast<size_t>(columns); ++i)
+        sum += counts[i];
+    return sum;
+}
+
+int32_t intervalLimitCap(int64_t largestReachable, int32_t largestDrawingSum)
+{
+    constexpr int64_t kTypedLimit = 9999;
+    const int64_t cap = std::max({kTypedLimit, largestReachable, static_cast<int64_t>(largestDrawingSum)});
+    return static_cast<int32_t>(std::min<int64_t>(cap, std::numeric_limits<int32_t>::max()));
+}
+
+std::optional<int32_t> intervalLimitText(const QString &text, int32_t cap)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return std::nullopt;
+    for (QChar c : t)
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    bool ok = false;
+    const qlonglong v = t.toLongLong(&ok);
+    if (!ok || v > cap)
+        return std::nullopt;
+    return static_cast<int32_t>(v);
+}
+
+IntervalLimits slideIntervalLimits(IntervalLimits limits, bool down, int32_t cap)
+{
+    IntervalLimits next = limits;
+    if (down) {
+        if (limits.lower > 0)
+            next.lower = limits.lower - 1;
+        if (limits.upper - 1 >= next.lower)
+            next.upper = limits.upper - 1;
+    } else {
+        if (limits.upper < cap)
+            next.upper = limits.upper + 1;
+        if (limits.lower + 1 <= next.upper)
+            next.lower = limits.lower + 1;
+    }
+    return next;
 }

@@ -51,3 +51,29 @@ PowerIntervalView powerIntervalView(const SumStats &stats, int32_t percent);
 // One limit of the interval around the mean (exposed so the slider's own handler can share it).
 int32_t intervalUpperLimit(int32_t mean, int32_t largest, int32_t percent);
 int32_t intervalLowerLimit(int32_t mean, int32_t smallest, int32_t percent);
+
+// ---- Limits typed by hand and moved by the slider ------------------------------------------------
+
+// The largest sum of pick counts a new column of the drum can reach: the `columns` largest counts
+// of different balls first..last, or `columns` times the largest count where a number may stand
+// in several positions (digits).
+int64_t largestReachableSum(const BallArray<int32_t> &pickCount, int32_t firstBall, int32_t lastBall, int columns,
+                            bool repeats);
+
+// The highest limit the boxes take: 9999, or the largest reachable sum (or the largest drawing sum)
+// when that is higher, so that a limit the interval computes is always taken as it is.
+int32_t intervalLimitCap(int64_t largestReachable, int32_t largestDrawingSum);
+
+// A limit as a box holds it: blanks around it are dropped, then digits only (what the box's keys
+// allow), at most `cap`. Empty when the text is no such limit.
+std::optional<int32_t> intervalLimitText(const QString &text, int32_t cap);
+
+struct IntervalLimits {
+    int32_t lower = 0;
+    int32_t upper = 0;
+    friend bool operator==(const IntervalLimits &, const IntervalLimits &) = default;
+};
+
+// One step of the slider: both limits move by one, down or up, each only as far as the lower limit
+// stays at 0 or above and not above the upper one, and the upper limit at `cap` or below.
+IntervalLimits slideIntervalLimits(IntervalLimits limits, bool down, int32_t cap);

@@ -43,7 +43,7 @@ OpeningCheck prepareLotteryOpening(const QString &databaseFile)
         return fail(OpeningProblem::NoBoard);
     o.gameCode = *shape;
     QString why;
-    if (!lotterydb::canOpenResultsDatabase(gstrLotteryDbsFolder + databaseFile, &why))
+    if (!lotterydb::canOpenResultsDatabase(gstrLotteryDbsFolder + databaseFile, &why, &check.databaseFault))
         return fail(OpeningProblem::DatabaseUnreadable, why);
     return check;
 }
@@ -128,10 +128,11 @@ void applyConfiguredGame()
         gDrumBONUS.gblnPowerInterval = false;
         gDrumBONUS.gblnPowerRowsCreated = false;
         gDrumBONUS.gblnPoolRowsCreated = false;
-        gDrum.gblnPoolCountView = false;
-        gDrumBONUS.gblnPoolCountView = false;
-        gblnMainPoolView = true;
     }
+    // Every pool opens in its "Pool %" view, the main pool in front.
+    gDrum.gblnPoolCountView = false;
+    gDrumBONUS.gblnPoolCountView = false;
+    gblnMainPoolView = true;
 }
 
 GameConfigRecord configuredGame()

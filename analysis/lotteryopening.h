@@ -4,6 +4,7 @@
 // (commitLotteryOpening), so that a lottery that cannot open leaves the open one as it was.
 
 #include "analysis/catalogue.h"
+#include "analysis/clslotterydb.h"
 
 #include <QString>
 
@@ -31,6 +32,7 @@ enum class OpeningProblem {
 struct OpeningCheck {
     OpeningProblem problem = OpeningProblem::None;
     QString detail;
+    lotterydb::Fault databaseFault = lotterydb::Fault::None;  // with DatabaseUnreadable
     LotteryOpening opening;
 };
 

@@ -34,8 +34,11 @@ WindowCheck checkAnalysisWindow(const History &history, const GameShape &game, c
     }
     check.missingWeeks = (static_cast<int64_t>(in.toWeek) - in.fromWeek + 1) - static_cast<int64_t>(last - first);
     check.numbersOutside = countNumbersOutsideDrum(history, DrumShape::main(game));
-    if (game.twoDrums())
+    check.emptyNumbers = countEmptyNumbers(history, DrumShape::main(game));
+    if (game.twoDrums()) {
         check.numbersOutside += countNumbersOutsideDrum(history, DrumShape::second(game));
+        check.emptyNumbers += countEmptyNumbers(history, DrumShape::second(game));
+    }
     return check;
 }
 

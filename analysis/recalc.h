@@ -38,9 +38,10 @@ struct WindowCheck {
     WindowCode code = WindowCode::Ok;
     int64_t missingWeeks = 0;    // week numbers of the window without a drawing (left out)
     int64_t numbersOutside = 0;  // drawn numbers outside their drum (left out)
+    int64_t emptyNumbers = 0;    // columns of the drawings without a number (left out)
 
     bool refused() const { return code != WindowCode::Ok; }
-    bool hasWarning() const { return missingWeeks > 0 || numbersOutside > 0; }
+    bool hasWarning() const { return missingWeeks > 0 || numbersOutside > 0 || emptyNumbers > 0; }
 };
 
 // Whether POWER can run over the window, and what it will leave out.

@@ -5,7 +5,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include "platform/filewrite.h"
+
 #include <algorithm>
 #include <random>
 
@@ -176,9 +177,9 @@ WriteResult writeNewFile(const QString &path, const QByteArray &bytes, QString *
 {
     if (QFile::exists(path))
         return WriteResult::Kept;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+    filewrite::Error why;
+    if (!filewrite::writeWhole(path, bytes, &why)) {
+        *error = why.detail;
         return WriteResult::Failed;
     }
     return WriteResult::Written;

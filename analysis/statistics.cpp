@@ -19,11 +19,20 @@ int64_t countNumbersOutsideDrum(const History &history, const DrumShape &drum)
     for (const Drawing &d : history) {
         for (int c = drum.firstColumn; c <= drum.lastColumn(); ++c) {
             const int32_t n = d.number(c);
-            if (!drum.holds(n) || n >= 64)
+            if (n != Drawing::kEmpty && (!drum.holds(n) || n >= 64))
                 ++outside;
         }
     }
     return outside;
+}
+
+int64_t countEmptyNumbers(const History &history, const DrumShape &drum)
+{
+    int64_t empty = 0;
+    for (const Drawing &d : history)
+        for (int c = drum.firstColumn; c <= drum.lastColumn(); ++c)
+            empty += d.number(c) == Drawing::kEmpty ? 1 : 0;
+    return empty;
 }
 
 namespace {

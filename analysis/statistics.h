@@ -30,5 +30,8 @@ BallArray<int32_t> lastPickedWeekPerBall(const History &history, const DrumShape
 // drum's columns); numbers outside the drum are left out.
 uint64_t drumBallsOf(const Drawing &drawing, const DrumShape &drum);
 
-// How many numbers in the drum's columns of the drawings lie outside the drum.
+// How many numbers in the drum's columns of the drawings lie outside the drum (empty columns not
+// counted).
 int64_t countNumbersOutsideDrum(const History &history, const DrumShape &drum);
+// How many of the drum's columns of the drawings are empty (hold no number).
+int64_t countEmptyNumbers(const History &history, const DrumShape &drum);

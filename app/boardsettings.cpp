@@ -3,11 +3,12 @@
 #include "analysis/state.h"
 #include "app/globals.h"
 #include "platform/dates.h"
+#include "platform/filewrite.h"
 #include "platform/vb.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
+#include <limits>
 #include <type_traits>
 
 RecordShape RecordShape::current()
@@ -150,7 +151,10 @@ private:
 
 class Decoder {
 public:
-    Decoder(const BoardSettingsRecord &record, const DrawingsInfo &drawings) : record_(record), drawings_(drawings) {}
+    Decoder(const BoardSettingsRecord &record, const DrawingsInfo &drawings, int readable)
+        : record_(record), drawings_(drawings), readable_(readable)
+    {
+    }
 
     void week(int32_t &v, int32_t reset) { v = integerIn(next(), 1, drawings_.totalWeeks).value_or(reset); }
     void date(QString &v, const QString &reset)
@@ -161,10 +165,14 @@ public:
             v = dates::toShortText(slot.date());
         else if (slot.isText() && dates::fromShortText(slot.text()).isValid())
             v = slot.text();
+        else if (!isBlank(slot) && slot.tag() != VbVariant::Date && !slot.isText())
+            ++damaged_;
     }
     void option(bool &v, bool reset)
     {
         const VbVariant &slot = next();
+        if (!isBlank(slot) && slot.tag() != VbVariant::Boolean)
+            ++damaged_;
         v = isBlank(slot) ? false : (slot.tag() == VbVariant::Boolean ? slot.boolean() : reset);
     }
     void check(int16_t &v, int16_t reset) { v = static_cast<int16_t>(integerIn(next(), 0, 2).value_or(reset)); }
@@ -203,34 +211,48 @@ public:
         v = (n && (kind != Mark::PoolCount || *n == -3 || *n >= 0)) ? *n : reset;
     }
 
+    // Slots that could not be read (beyond the readable data) or held the wrong kind of value.
+    int damaged() const { return damaged_; }
+
 private:
     const VbVariant &next()
     {
-        static const VbVariant empty;
-        return slot_ < kRecordSlots ? record_[static_cast<size_t>(slot_++)] : empty;
+        // A slot the file did not hold fits no kind, so it takes its reset value.
+        static const VbVariant unread = VbVariant::fromDouble(std::numeric_limits<double>::quiet_NaN());
+        if (slot_ >= readable_ || slot_ >= kRecordSlots) {
+            ++slot_;
+            ++damaged_;
+            return unread;
+        }
+        return record_[static_cast<size_t>(slot_++)];
     }
     static bool isBlank(const VbVariant &v) { return v.isEmpty() || v.isNull(); }
     // An integer slot (Empty reads as 0) within lo..hi.
-    static std::optional<int32_t> integerIn(const VbVariant &v, int32_t lo, int32_t hi)
+    std::optional<int32_t> integerIn(const VbVariant &v, int32_t lo, int32_t hi)
     {
         const auto n = isBlank(v) ? std::optional<int32_t>(0) : v.integer();
+        if (!n)
+            ++damaged_;
         if (!n || *n < lo || *n > hi)
             return std::nullopt;
         return n;
     }
     // A text slot (Empty reads as "").
-    static std::optional<QString> textOf(const VbVariant &v)
+    std::optional<QString> textOf(const VbVariant &v)
     {
         if (isBlank(v))
             return QString();
         if (v.isText())
             return v.text();
+        ++damaged_;
         return std::nullopt;
     }
 
     const BoardSettingsRecord &record_;
     const DrawingsInfo &drawings_;
+    int readable_ = kRecordSlots;
     int slot_ = 0;
+    int damaged_ = 0;
 };
 
 }  // namespace
@@ -265,12 +287,26 @@ bool encodeBoardSettings(const RecordShape &shape, const BoardSettings &settings
 }
 
 BoardSettings decodeBoardSettings(const RecordShape &shape, const BoardSettingsRecord &record,
-                                  const DrawingsInfo &drawings)
+                                  const DrawingsInfo &drawings, int readableSlots, int *damaged)
 {
     const BoardSettings defaults = boardSettingsDefaults(shape, drawings);
     BoardSettings s = defaults;
-    Decoder decoder(record, drawings);
+    Decoder decoder(record, drawings, readableSlots);
     walkLayout(shape, s, defaults, decoder);
+    int bad = decoder.damaged();
+    // Each pair of options has exactly one chosen; a pair read otherwise takes its reset.
+    auto onePair = [&](bool &first, bool &second, bool resetFirst, bool resetSecond) {
+        if (first != second)
+            return;
+        first = resetFirst;
+        second = resetSecond;
+        ++bad;
+    };
+    onePair(s.hot, s.cold, defaults.hot, defaults.cold);
+    if (shape.digit)
+        onePair(s.straight, s.boxed, defaults.straight, defaults.boxed);
+    if (damaged)
+        *damaged = bad;
     return s;
 }
 
@@ -282,20 +318,26 @@ QByteArray recordBytes(const BoardSettingsRecord &record)
     return writer.bytes();
 }
 
-BoardSettingsRecord recordFromBytes(QByteArrayView bytes)
+BoardSettingsRecord recordFromBytes(QByteArrayView bytes, int *slotsRead)
 {
     BoardSettingsRecord record;
     VariantReader reader(bytes);
+    int read = 0;
     for (VbVariant &slot : record) {
-        auto value = reader.readOrEmpty();
+        // The end of the data, an unknown tag (nothing after it can be told apart) or a value cut
+        // short: the rest stays Empty.
+        auto value = reader.read();
         if (!value)
-            break;  // an unknown tag: nothing after it can be told apart
+            break;
         slot = std::move(*value);
+        ++read;
     }
+    if (slotsRead)
+        *slotsRead = read;
     return record;
 }
 
-std::optional<BoardSettingsRecord> readRecordFile(const QString &path, QString *error)
+std::optional<BoardSettingsRecord> readRecordFile(const QString &path, QString *error, int *slotsRead)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -304,22 +346,19 @@ std::optional<BoardSettingsRecord> readRecordFile(const QString &path, QString *
     }
     // The longest record: every slot a text of 65535 bytes.
     constexpr qint64 kLongestRecord = qint64(kRecordSlots) * (4 + 65535);
-    return recordFromBytes(file.read(kLongestRecord));
+    return recordFromBytes(file.read(kLongestRecord), slotsRead);
 }
 
-bool writeRecordFile(const QString &path, const BoardSettingsRecord &record, QString *error)
+bool writeRecordFile(const QString &path, const BoardSettingsRecord &record, QString *error,
+                     filewrite::Fault *fault)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
-        return false;
-    }
-    const QByteArray bytes = recordBytes(record);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    filewrite::Error why;
+    if (filewrite::writeWhole(path, recordBytes(record), &why))
+        return true;
+    *error = why.detail;
+    if (fault)
+        *fault = why.fault;
+    return false;
 }
 
 bool refreshAnalysisWindow(BoardSettingsRecord &record, int32_t deletedWeek, int32_t maxWeekNo, const QDate &maxDate)

@@ -10,6 +10,7 @@
 // kind or out of range takes its reset value, so a damaged file never stops a board from loading.
 
 #include "analysis/ballarray.h"
+#include "platform/filewrite.h"
 #include "platform/variantcodec.h"
 
 #include <QByteArray>
@@ -120,20 +121,26 @@ bool encodeBoardSettings(const RecordShape &shape, const BoardSettings &settings
 // weights. Empty reads as "", 0 or False; lotto guarantees, guesses and guess powers that are
 // empty come back as "0" (digit games keep empty guarantees and guesses). The interval limits
 // come back lower first.
+// Slots from `readableSlots` on (those the file did not hold whole) take their reset values; so
+// does a pair of options of which not exactly one is chosen. `damaged`, when given, counts the
+// slots of the layout that were missing or held the wrong kind of value.
 BoardSettings decodeBoardSettings(const RecordShape &shape, const BoardSettingsRecord &record,
-                                  const DrawingsInfo &drawings);
+                                  const DrawingsInfo &drawings, int readableSlots = kRecordSlots,
+                                  int *damaged = nullptr);
 
 // The bytes of a record: all 1000 slots.
 QByteArray recordBytes(const BoardSettingsRecord &record);
 // A record from the bytes of a file: slots beyond the end of the data are Empty, and so is
-// everything from a slot with an unknown type tag onward. Bytes after slot 999 are ignored.
-BoardSettingsRecord recordFromBytes(QByteArrayView bytes);
+// everything from a slot with an unknown type tag or a value cut short onward. Bytes after slot
+// 999 are ignored. `slotsRead`, when given, is the number of slots the bytes held whole.
+BoardSettingsRecord recordFromBytes(QByteArrayView bytes, int *slotsRead = nullptr);
 
 // Reads a record file whole; nothing when the file cannot be read.
-std::optional<BoardSettingsRecord> readRecordFile(const QString &path, QString *error);
-// Writes the whole record to a file atomically (the old file stays whole until the new one is
-// complete).
-bool writeRecordFile(const QString &path, const BoardSettingsRecord &record, QString *error);
+std::optional<BoardSettingsRecord> readRecordFile(const QString &path, QString *error, int *slotsRead = nullptr);
+// Writes the whole record to a file atomically: on failure the old file stays as it was, `error`
+// says why and `fault` (when given) what kind of failure it was.
+bool writeRecordFile(const QString &path, const BoardSettingsRecord &record, QString *error,
+                     filewrite::Fault *fault = nullptr);
 
 // After the last drawing `deletedWeek` was deleted (the database's newest drawing is now
 // `maxWeekNo` of `maxDate`): when the deleted drawing lay within the record's own analysis window

@@ -128,7 +128,9 @@ QVariantList clsFileSystem::fncGetFolderDates(const QString &FolderPath)
     return datesOf(info);
 }
 
-void clsFileSystem::subWriteLogEvent(int32_t EventCode)
+void clsFileSystem::subWriteLogEvent(int32_t EventCode) { subWriteLogEvent(EventCode, QString()); }
+
+void clsFileSystem::subWriteLogEvent(int32_t EventCode, const QString &detail)
 {
     if (!fncFolderExists(gstrLogFolder))
         return;
@@ -147,6 +149,11 @@ void clsFileSystem::subWriteLogEvent(int32_t EventCode)
     lines += QStringLiteral("#Version: %1\r\n").arg(strVersion_);
     lines += QStringLiteral("#Date: %1 %2\r\n").arg(dates::toShortText(now.date()), dates::toLongTimeText(now.time()));
     lines += QStringLiteral("#Message: %1\r\n").arg(EventCode);
+    if (!detail.isEmpty()) {
+        QString oneLine = detail;
+        oneLine.replace(u'\r', u' ').replace(u'\n', u' ');
+        lines += QStringLiteral("#Detail: %1\r\n").arg(oneLine);
+    }
     lines += QStringLiteral("#\r\n");
 
     if (!file.open(mode))

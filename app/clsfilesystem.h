@@ -32,6 +32,9 @@ public:
     // Appends one event to the event log gstrLogFilePath, creating the file when it is missing.
     // Nothing is written when the folder gstrLogFolder does not exist.
     void subWriteLogEvent(int32_t EventCode);
+    // The same with one more line before the closing "#": "#Detail: " and `detail` (line breaks
+    // made blanks), for failures whose technical reason belongs in the log and not in a message.
+    void subWriteLogEvent(int32_t EventCode, const QString &detail);
 
 private:
     int32_t lngSubFolderCount_ = 0;
@@ -47,6 +50,8 @@ inline constexpr int32_t kSecondCopy = 43528;
 inline constexpr int32_t kDigitBoardClosed = 43795;
 inline constexpr int32_t kLottoBoardClosed = 43816;
 inline constexpr int32_t kTwoPoolBoardClosed = 43849;
+inline constexpr int32_t kDatabaseFailure = 44810;  // a results database failed (detail given)
+inline constexpr int32_t kFileWriteFailure = 44820;  // a file could not be written (detail given)
 
 // The program version as the log writes it: major.minor.revision ("1.0.12").
 QString versionText();

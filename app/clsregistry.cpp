@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <optional>
 
 // The store file holds one object per root key; each maps key paths ("" is the root key itself)
@@ -17,6 +16,12 @@
 namespace reg {
 
 QString storePath() { return folders::configFolder() + QStringLiteral("/registry.json"); }
+
+namespace {
+filewrite::Error gLastWriteError;
+}  // namespace
+
+filewrite::Error lastWriteError() { return gLastWriteError; }
 
 }  // namespace reg
 
@@ -130,13 +135,13 @@ public:
     bool save()
     {
         all_.insert(root_, keys_);
-        if (!QDir().mkpath(folders::configFolder()))
+        reg::gLastWriteError = {};
+        if (!QDir().mkpath(folders::configFolder())) {
+            reg::gLastWriteError = {filewrite::Fault::Missing, folders::configFolder()};
             return false;
-        QSaveFile file(reg::storePath());
-        if (!file.open(QIODevice::WriteOnly))
-            return false;
-        file.write(QJsonDocument(all_).toJson());
-        return file.commit();
+        }
+        // The old store stays whole unless the new one reached the disk.
+        return filewrite::writeWhole(reg::storePath(), QJsonDocument(all_).toJson(), &reg::gLastWriteError);
     }
 
 private:

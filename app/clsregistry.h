@@ -6,6 +6,7 @@
 // failures answer false or the caller's default. Key and value names compare without regard to
 // case; strings are stored and given back exactly as written.
 
+#include "platform/filewrite.h"
 #include <QByteArray>
 #include <QString>
 #include <QVariant>
@@ -25,6 +26,8 @@ inline constexpr int REG_DWORD = 4;
 
 // The file that holds the store: registry.json in the configuration folder.
 QString storePath();
+// Why the last write to the store failed.
+filewrite::Error lastWriteError();
 
 }  // namespace reg
 

@@ -13,13 +13,17 @@ void subRestoreSettings()
                                                          settingsstore::kLastLotteryDbFile, QString());
 }
 
-bool fncSaveSettings()
+bool fncSaveSettings(filewrite::Error *error)
 {
     clsRegistry registry;
     const bool language =
         registry.fncREGSetDwordVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLanguage, glngLanguage);
+    if (!language && error)
+        *error = reg::lastWriteError();
     const bool lottery = registry.fncREGSetStringVal(reg::HKEY_CURRENT_USER, settingsstore::kKey,
                                                      settingsstore::kLastLotteryDbFile, gstrLotteryDbFile);
+    if (!lottery && language && error)
+        *error = reg::lastWriteError();
     return language && lottery;
 }
 

@@ -3,6 +3,8 @@
 // open when a board last closed. They live in the registry store under HKEY_CURRENT_USER,
 // "Software\TALVINOR", values "Language" (REG_DWORD) and "LastLotteryDbFile" (REG_SZ).
 
+#include "platform/filewrite.h"
+
 #include <QString>
 
 namespace settingsstore {
@@ -17,8 +19,9 @@ inline const QString kLastLotteryDbFile = QStringLiteral("LastLotteryDbFile");
 // last lottery; a language outside 1 to 4 counts as English (2).
 void subRestoreSettings();
 // Writes glngLanguage and gstrLotteryDbFile (the open lottery) to the store; true when both were
-// written. The boards call it when they close.
-bool fncSaveSettings();
+// written, else `error` (when given) says why and the store holds what it held before. The boards
+// call it when they close.
+bool fncSaveSettings(filewrite::Error *error = nullptr);
 // Writes an empty last lottery to the store, so that the next start does not try a lottery that
 // could not be opened.
 bool fncForgetLastLottery();

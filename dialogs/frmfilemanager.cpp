@@ -9,10 +9,12 @@
 #include "app/resstrings.h"
 #include "app/services.h"
 #include "app/ui/clsrecordfile.h"
+#include "app/ui/faulttext.h"
 #include "app/ui/filetitle.h"
 #include "app/ui/programmessage.h"
 #include "boards/common/iboard.h"
 #include "dialogs/startwindow.h"
+#include "platform/filewrite.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/screen.h"
 #include "platform/ui/msgbox.h"
@@ -20,7 +22,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStyle>
 #include <optional>
 
@@ -29,34 +30,15 @@ namespace {
 // Characters no file name may hold; a change that brings one in is rolled back.
 const QString kForbiddenNameCharacters = QStringLiteral("\\/:*?\"<>|");
 
+// A ticket that could not be saved, with the reason (string table).
+constexpr int kTicketNotSaved = 49050;
+
 std::optional<QByteArray> readWhole(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return file.readAll();
-}
-
-bool writeWhole(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
-}
-
-// Puts a file back as it was before a failed change: its old bytes, or no file at all.
-void restoreFile(const QString &path, const std::optional<QByteArray> &before)
-{
-    if (before)
-        writeWhole(path, *before);
-    else
-        QFile::remove(path);
 }
 
 }  // namespace
@@ -230,14 +212,14 @@ void frmFileManager::cmdLoad_Click()
 {
     const QString name = txtName->text();
     if (name.isEmpty()) {
-        vbMsgBox(message(19), msgbox::kInformation, title(8));
+        vbMsgBox(this, message(19), msgbox::kInformation, title(8));
         return;
     }
     if (!nameExists(name)) {
-        vbMsgBox(message(20) + name + message(22), msgbox::kInformation, title(8));
+        vbMsgBox(this, message(20) + name + message(22), msgbox::kInformation, title(8));
         return;
     }
-    if (vbMsgBox(message(20) + name + message(21), msgbox::kYesNoQuestion, title(8)) != msgbox::kYes)
+    if (vbMsgBox(this, message(20) + name + message(21), msgbox::kYesNoQuestion, title(8)) != msgbox::kYes)
         return;
     if (!gblnTicketLoad) {
         gstrLotteryDbFile = name + gstrFileDialogSuffix;
@@ -263,7 +245,7 @@ void frmFileManager::loadTicket(const QString &name)
 
     if (!gobjAnalysis || !gobjAnalysis->subSetGameCodeAndBoard()) {
         DefaultInstance<frmFileManager>::unload(this);
-        fncProgramMessage(res(46050).arg(fncFileTitle(gstrLotteryDbFile)), msgbox::kOkOnly);
+        fncProgramMessage(gfrmCurrentBoard.data(), res(46050).arg(fncFileTitle(gstrLotteryDbFile)), msgbox::kOkOnly);
         showStartWindowInFront();
         return;
     }
@@ -275,19 +257,19 @@ void frmFileManager::loadTicket(const QString &name)
         return;
     board->subLoadTicketTextFile();
     if (const QString problem = board->ticketReadProblem(); !problem.isEmpty())
-        vbMsgBox(problem, msgbox::kInformation, title(8));
+        vbMsgBox(board->window(), problem, msgbox::kInformation, title(8));
 }
 
 void frmFileManager::cmdSave_Click()
 {
     const QString name = txtName->text();
     if (name.isEmpty()) {
-        vbMsgBox(message(23), msgbox::kInformation, title(9));
+        vbMsgBox(this, message(23), msgbox::kInformation, title(9));
         return;
     }
     const int answer = nameExists(name)
-                           ? vbMsgBox(message(24) + name + message(25), msgbox::kYesNoQuestionDefaultNo, title(9))
-                           : vbMsgBox(message(26) + name, msgbox::kYesNoQuestion, title(9));
+                           ? vbMsgBox(this, message(24) + name + message(25), msgbox::kYesNoQuestionDefaultNo, title(9))
+                           : vbMsgBox(this, message(26) + name, msgbox::kYesNoQuestion, title(9));
     if (answer != msgbox::kYes)
         return;
     if (subWriteTicketFile())
@@ -299,35 +281,25 @@ bool frmFileManager::subWriteTicketFile()
     const QString name = txtName->text();
     const QString previousName = gstrTicketName;
     const IBoard *board = currentBoard();
-    auto fail = [&] {
+    auto fail = [&](const QString &reason) {
         gstrTicketName = previousName;
-        vbMsgBox(res(48000).arg(name, QDir::toNativeSeparators(gstrFileDialogFolder)), msgbox::kInformation,
-                 title(9));
+        vbMsgBox(this, res(kTicketNotSaved).arg(name, reason), msgbox::kInformation, title(9));
         return false;
     };
     if (!board || !gobjRecordFile)
-        return fail();
+        return fail(fncWriteFaultText(filewrite::Fault::Other));
 
     gstrTicketName = name;
     gobjRecordFile->subSelectRecordFile(QStringLiteral("forTICKETfile"));
     const QString recordPath = gstrRecordFilePath;
     const QString textPath = fncTicketTextFilePath(gstrFileDialogFolder, gstrFileSuffix, name);
-    // What the two files held before, so that a failed save leaves the old pair (or nothing).
-    std::optional<QByteArray> oldRecord;
-    if (QFileInfo::exists(recordPath)) {
-        oldRecord = readWhole(recordPath);
-        if (!oldRecord)
-            return fail();
-    }
-
-    if (!gobjRecordFile->subSaveBoardSettings(1)) {
-        restoreFile(recordPath, oldRecord);
-        return fail();
-    }
-    if (!writeWhole(textPath, fncTicketFileBytes(board->ticketLines()))) {
-        restoreFile(recordPath, oldRecord);
-        return fail();
-    }
+    const auto record = gobjRecordFile->fncBoardSettingsBytes();
+    if (!record)
+        return fail(fncWriteFailureText(filewrite::Fault::Other, gobjRecordFile->lastError()));
+    // The record and the text are one ticket: both are replaced, or neither.
+    filewrite::Error error;
+    if (!filewrite::writePair(recordPath, *record, textPath, fncTicketFileBytes(board->ticketLines()), &error))
+        return fail(fncWriteFailureText(error.fault, error.detail));
 
     relistFiles();
     return true;
@@ -337,21 +309,21 @@ void frmFileManager::cmdDelete_Click()
 {
     const QString name = txtName->text();
     if (name.isEmpty()) {
-        vbMsgBox(message(27), msgbox::kInformation, title(10));
+        vbMsgBox(this, message(27), msgbox::kInformation, title(10));
         return;
     }
     if (!nameExists(name)) {
-        vbMsgBox(message(20) + name + message(30), msgbox::kInformation, title(10));
+        vbMsgBox(this, message(20) + name + message(30), msgbox::kInformation, title(10));
         txtName->setText(QString());
         lstNames->setToolTipText(QString());
         refreshFiles();
         return;
     }
-    if (vbMsgBox(message(28) + name + message(29), msgbox::kYesNoQuestion, title(10)) != msgbox::kYes)
+    if (vbMsgBox(this, message(28) + name + message(29), msgbox::kYesNoQuestion, title(10)) != msgbox::kYes)
         return;
     const bool deleted = deleteTicketFiles(name);
     if (!deleted) {
-        vbMsgBox(res(48010).arg(name, QDir::toNativeSeparators(gstrFileDialogFolder)), msgbox::kInformation,
+        vbMsgBox(this, res(48010).arg(name, QDir::toNativeSeparators(gstrFileDialogFolder)), msgbox::kInformation,
                  title(10));
     } else {
         txtName->setText(QString());
@@ -372,7 +344,7 @@ bool frmFileManager::deleteTicketFiles(const QString &name)
     if (!record || !QFile::remove(recordPath))
         return false;
     if (hasText && !QFile::remove(textPath)) {
-        writeWhole(recordPath, *record);
+        filewrite::writeWhole(recordPath, *record);
         return false;
     }
     return true;

@@ -9,6 +9,7 @@
 #include "app/uilanguage.h"
 #include "app/ui/clsrecordfile.h"
 #include "app/ui/clswindowontop.h"
+#include "app/ui/faulttext.h"
 #include "app/ui/filetitle.h"
 #include "dialogs/frmdatepicker.h"
 #include "platform/dates.h"
@@ -18,6 +19,7 @@
 
 #include <QMouseEvent>
 #include <array>
+#include <limits>
 #include <set>
 
 namespace {
@@ -25,6 +27,8 @@ namespace {
 constexpr uint32_t kValid = 0xC0FFFF;
 constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kMarker = 0x0000C0;
+// No drawing can follow the highest drawing number (string table).
+constexpr int kNoHigherWeekMessage = 49040;
 
 bool isDigitGame() { return gLayout.digits(); }
 
@@ -125,6 +129,17 @@ frmLotteryManager::frmLotteryManager()
         previous = next;
     }
     Form_Load();
+    // The form opens with the focus in the first new-number box.
+    txtNewNumber[1]->setFocus(Qt::OtherFocusReason);
+}
+
+std::optional<int32_t> fncNextWeekNo(std::optional<int32_t> last)
+{
+    if (!last)
+        return 1;
+    if (*last >= std::numeric_limits<int32_t>::max())
+        return std::nullopt;
+    return *last + 1;
 }
 
 void frmLotteryManager::Display()
@@ -148,7 +163,7 @@ void frmLotteryManager::Form_Load()
         // Nothing can be added or deleted on a database that cannot be read.
         cmdAddDrawing->setEnabled(false);
         cmdDelete->setEnabled(false);
-        vbMsgBox(res(48070).arg(gobjLotteryDb ? gobjLotteryDb->lastError() : QString()), msgbox::kInformation,
+        vbMsgBox(this, res(48070).arg(fncDatabaseFailureText()), msgbox::kInformation,
                  managerMessage(24));
     } else if (week.hasValue()) {
         lastWeek_ = week.value();
@@ -156,7 +171,8 @@ void frmLotteryManager::Form_Load()
     }
     txtLastWeekNo->setText(lastWeek_ ? QString::number(*lastWeek_) : QString());
     txtLastDate->setText(lastDate_.isValid() ? dates::toShortText(lastDate_) : QString());
-    txtNewWeekNo->setText(QString::number(lastWeek_.value_or(0) + 1));
+    const auto next = fncNextWeekNo(lastWeek_);
+    txtNewWeekNo->setText(next ? QString::number(*next) : QString());
     // Without a drawing there is nothing to delete; the first drawing gets the number 1.
     if (!lastWeek_)
         cmdDelete->setEnabled(false);
@@ -327,13 +343,13 @@ void frmLotteryManager::cmdAddDrawing_Click()
     if (!date.isValid()) {
         // A typed text that is no date says why before the picker offers one.
         if (const QString why = fncDateProblemText(txtNewDate->text(), typed, dates::shortDateFormat()); !why.isEmpty())
-            vbMsgBox(why, msgbox::kInformation, title);
+            vbMsgBox(this, why, msgbox::kInformation, title);
         txtNewDate->setFocus(Qt::OtherFocusReason);
         cmdPickDate_Click();
         return;
     }
     if (lastDate_.isValid() && lastDate_.daysTo(date) <= 0) {
-        vbMsgBox(managerMessage(27), msgbox::kOkOnly, title);
+        vbMsgBox(this, managerMessage(27), msgbox::kOkOnly, title);
         return;
     }
 
@@ -342,12 +358,12 @@ void frmLotteryManager::cmdAddDrawing_Click()
     for (int i = 1; i <= count; ++i) {
         const auto n = boxNumber(txtNewNumber[i]);
         if (!n) {
-            vbMsgBox(managerMessage(25), msgbox::kInformation, title);
+            vbMsgBox(this, managerMessage(25), msgbox::kInformation, title);
             return;
         }
         const auto [low, high] = fncBoxRange(i);
         if (*n < low || *n > high) {
-            vbMsgBox(managerMessage(26), msgbox::kInformation, title);
+            vbMsgBox(this, managerMessage(26), msgbox::kInformation, title);
             return;
         }
         numbers[static_cast<size_t>(i - 1)] = *n;
@@ -364,14 +380,19 @@ void frmLotteryManager::cmdAddDrawing_Click()
             return false;
         };
         if (repeats(1, lastMain) || repeats(lastMain + 1, count)) {
-            vbMsgBox(managerMessage(26), msgbox::kInformation, title);
+            vbMsgBox(this, managerMessage(26), msgbox::kInformation, title);
             return;
         }
     }
 
-    const int32_t week = lastWeek_.value_or(0) + 1;
+    const auto next = fncNextWeekNo(lastWeek_);
+    if (!next) {
+        vbMsgBox(this, res(kNoHigherWeekMessage).arg(*lastWeek_), msgbox::kInformation, title);
+        return;
+    }
+    const int32_t week = *next;
     if (!gobjLotteryDb || !gobjLotteryDb->subInsertDrawing(week, date, numbers)) {
-        vbMsgBox(res(48050).arg(gobjLotteryDb ? gobjLotteryDb->lastError() : QString()), msgbox::kInformation, title);
+        vbMsgBox(this, res(48050).arg(fncDatabaseFailureText()), msgbox::kInformation, title);
         return;
     }
     showAfresh();
@@ -382,22 +403,22 @@ void frmLotteryManager::cmdDelete_Click()
     const QString title = managerMessage(24);
     if (!lastWeek_ || !gobjLotteryDb)
         return;
-    if (vbMsgBox(managerMessage(28) + txtLastDate->text() + managerMessage(29), msgbox::kOkCancelQuestion, title)
+    if (vbMsgBox(this, managerMessage(28) + txtLastDate->text() + managerMessage(29), msgbox::kOkCancelQuestion, title)
         != msgbox::kOk)
         return;
     const int32_t week = *lastWeek_;
     const auto count = gobjLotteryDb->fncGetDrawingCount();
     if (count.isEmpty()) {
-        vbMsgBox(res(48060).arg(gobjLotteryDb->lastError()), msgbox::kInformation, title);
+        vbMsgBox(this, res(48060).arg(fncDatabaseFailureText()), msgbox::kInformation, title);
         return;
     }
     // The last remaining drawing is never deleted: a lottery needs one to be worked.
     if (week <= 1 || !count.hasValue() || count.value() <= 1) {
-        vbMsgBox(managerMessage(30), msgbox::kOkOnly, title);
+        vbMsgBox(this, managerMessage(30), msgbox::kOkOnly, title);
         return;
     }
     if (!gobjLotteryDb->subDeleteDrawing(week)) {
-        vbMsgBox(res(48060).arg(gobjLotteryDb->lastError()), msgbox::kInformation, title);
+        vbMsgBox(this, res(48060).arg(fncDatabaseFailureText()), msgbox::kInformation, title);
         return;
     }
     if (week <= glngReferenceWeek && gobjRecordFile) {
@@ -405,7 +426,10 @@ void frmLotteryManager::cmdDelete_Click()
         gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
         if (!gobjRecordFile->subSaveBoardSettings(2, week)) {
             const QString lottery = fncFileTitle(gstrLotteryDbFile);
-            vbMsgBox(res(46070).arg(lottery), msgbox::kOkOnly, title);
+            vbMsgBox(this,
+                     res(46070).arg(lottery) + u'\n' +
+                         fncWriteFailureText(gobjRecordFile->lastFault(), gobjRecordFile->lastError()),
+                     msgbox::kOkOnly, title);
         }
     }
     showAfresh();

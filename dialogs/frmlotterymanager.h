@@ -15,6 +15,10 @@
 #include <cstdint>
 #include <optional>
 
+// The number of the drawing after `last` (1 when there is none yet); nothing when `last` is the
+// highest number a drawing can have.
+std::optional<int32_t> fncNextWeekNo(std::optional<int32_t> last);
+
 class frmLotteryManager : public QDialog {
 public:
     frmLotteryManager();

@@ -88,7 +88,10 @@ struct VbArray {
 
 class VariantReader {
 public:
+    // The reader looks at the caller's bytes, which must outlive it: a temporary byte array is
+    // refused.
     explicit VariantReader(QByteArrayView bytes) : bytes_(bytes) {}
+    explicit VariantReader(QByteArray &&) = delete;
 
     // The next value. Nothing when the data is malformed (an unknown tag, a value cut short);
     // error() then says why and the position stays where the value began.

@@ -1,8 +1,11 @@
-# Shared by scripts/run, scripts/test and scripts/bench: install what is missing, configure, build.
+# Shared by scripts/run, scripts/test, scripts/fuzz and scripts/bench: install what is missing,
+# configure, build.
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${TALVINOR_BUILD_DIR:-$ROOT/build}"
+# The sanitizer build: Debug (assertions on) with AddressSanitizer and UndefinedBehaviorSanitizer.
+ASAN_BUILD_DIR="${TALVINOR_ASAN_BUILD_DIR:-$ROOT/build-asan}"
 
 install_packages() {
     local wanted missing=()
@@ -18,8 +21,22 @@ install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# configure_and_build [build type [build folder [more CMake arguments...]]]
 configure_and_build() {
     local build_type="${1:-RelWithDebInfo}"
-    cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE="$build_type" >/dev/null
-    cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+    local dir="${2:-$BUILD_DIR}"
+    shift $(( $# < 2 ? $# : 2 ))
+    local launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$build_type" "${launcher[@]}" "$@" >/dev/null
+    cmake --build "$dir" --parallel "${TALVINOR_JOBS:-$(nproc)}"
 }
+
+configure_and_build_sanitized() {
+    configure_and_build Debug "$ASAN_BUILD_DIR" -DTALVINOR_SANITIZE=ON -DTALVINOR_BENCHMARKS=OFF
+}
+
+# How the sanitizers report: stop at the first finding with a stack. Leaks are not checked (the
+# toolkit keeps caches for the life of the process).
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=0:halt_on_error=1}"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"

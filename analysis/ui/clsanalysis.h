@@ -56,4 +56,6 @@ public:
     // in place; an empty function gives the desktop's own way back.
     using ReportOpener = std::function<bool(const QString &editor, const QString &file)>;
     static void setReportOpenerForTests(ReportOpener opener);
+    // Removes the report files written for the editor; run when the program ends.
+    static void subRemoveReportFiles();
 };

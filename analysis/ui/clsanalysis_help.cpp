@@ -65,13 +65,25 @@ void keepReachable(frmHelp *help)
     });
 }
 
-// The report in a new temporary text file, kept for the editor; empty when it cannot be written.
+// The report files written for the editor in this run of the program.
+QStringList &reportFiles()
+{
+    static QStringList files;
+    return files;
+}
+
+// The report in a new temporary text file, kept for the editor until the program ends; empty
+// when it cannot be written.
 QString writeReportFile(const QString &text)
 {
     QTemporaryFile file(QDir::tempPath() + QStringLiteral("/TALVINOR-report-XXXXXX.txt"));
     file.setAutoRemove(false);
     if (!file.open())
         return {};
+    if (reportFiles().isEmpty() && QCoreApplication::instance())
+        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
+                         [] { clsAnalysis::subRemoveReportFiles(); });
+    reportFiles().append(file.fileName());
     const QByteArray bytes = text.toUtf8();
     const bool written = file.write(bytes) == bytes.size() && file.flush();
     file.close();
@@ -91,6 +103,13 @@ void showReportWindow(const QString &text)
 }
 
 }  // namespace
+
+void clsAnalysis::subRemoveReportFiles()
+{
+    for (const QString &file : std::as_const(reportFiles()))
+        QFile::remove(file);
+    reportFiles().clear();
+}
 
 void clsAnalysis::setReportOpenerForTests(ReportOpener opener) { reportOpener() = std::move(opener); }
 
@@ -121,7 +140,7 @@ void clsAnalysis::subShowHelp()
         return;
     }
     if (!QFile::exists(fncHelpGuidePath(gstrHelpFile))) {
-        fncProgramMessage(res(48040).arg(gstrHelpFile));
+        fncProgramMessage(gfrmCurrentBoard.data(), res(48040).arg(gstrHelpFile));
         return;
     }
     auto *help = new frmHelp(gstrHelpTitle, gstrHelpFile);
@@ -145,7 +164,7 @@ void clsAnalysis::subExportReportToNotepad()
     if (!gstrNotepadPath.isEmpty() && editor.isFile() && editor.isExecutable()) {
         const QString file = writeReportFile(text);
         if (file.isEmpty())
-            fncProgramMessage(res(48090).arg(QDir::tempPath()));
+            fncProgramMessage(gfrmCurrentBoard.data(), res(48090).arg(QDir::tempPath()));
         else if (openInEditor(gstrNotepadPath, file))
             return;
         else

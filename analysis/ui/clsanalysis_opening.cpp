@@ -8,9 +8,11 @@
 #include "analysis/state.h"
 #include "app/globals.h"
 #include "app/resstrings.h"
+#include "app/clsfilesystem.h"
 #include "app/services.h"
 #include "app/settingsstore.h"
 #include "app/ui/clsrecordfile.h"
+#include "app/ui/faulttext.h"
 #include "app/ui/filetitle.h"
 #include "app/ui/programmessage.h"
 #include "boards/common/iboard.h"
@@ -21,6 +23,19 @@
 #include "platform/ui/msgbox.h"
 
 namespace {
+
+// A results database that cannot be opened, with the reason (string table).
+constexpr int kDatabaseNotOpened = 49030;
+
+// Whether a lottery that failed to open is no longer worth trying at the next start: a passing
+// condition (a database another program holds, a disk that failed to answer) does not make the
+// program forget it.
+bool forgetsLottery(const OpeningCheck &check)
+{
+    if (check.problem != OpeningProblem::DatabaseUnreadable)
+        return true;
+    return check.databaseFault == lotterydb::Fault::Missing || check.databaseFault == lotterydb::Fault::NotADatabase;
+}
 
 QString problemText(const OpeningCheck &check, const QString &databaseFile)
 {
@@ -39,7 +54,8 @@ QString problemText(const OpeningCheck &check, const QString &databaseFile)
     case OpeningProblem::NoBoard:
         return res(46050).arg(name);
     case OpeningProblem::DatabaseUnreadable:
-        return res(46060).arg(name);
+        subLogFailureDetail(eventlog::kDatabaseFailure, check.detail);
+        return res(kDatabaseNotOpened).arg(name, fncDatabaseFaultText(check.databaseFault));
     case OpeningProblem::None:
         break;
     }
@@ -57,16 +73,16 @@ void unloadWindowInFront()
 }
 
 // A lottery that cannot open. The board that is open stays open, with its lottery; without one
-// the start window comes in front, and a last-used lottery that failed is forgotten so that the
-// next start does not try it again.
-void failOpening(const QString &text, const QString &databaseFile)
+// the start window comes in front, and a last-used lottery that failed for good (`forget`) is
+// forgotten so that the next start does not try it again.
+void failOpening(const QString &text, const QString &databaseFile, bool forget = true)
 {
-    fncProgramMessage(text, msgbox::kOkOnly);
+    fncProgramMessage(gfrmCurrentBoard.data(), text, msgbox::kOkOnly);
     if (currentBoard()) {
         gstrLotteryDbFile = gstrLastLotteryDbFile;
         return;
     }
-    if (!databaseFile.isEmpty() && gstrLastLotteryDbFile == databaseFile) {
+    if (forget && !databaseFile.isEmpty() && gstrLastLotteryDbFile == databaseFile) {
         gstrLastLotteryDbFile.clear();
         fncForgetLastLottery();
     }
@@ -123,7 +139,7 @@ void clsAnalysis::subOpenSelectedLottery()
     }
     const OpeningCheck check = prepareLotteryOpening(choice);
     if (check.problem != OpeningProblem::None) {
-        failOpening(problemText(check, choice), choice);
+        failOpening(problemText(check, choice), choice, forgetsLottery(check));
         return;
     }
     IBoard *board = makeBoardFor(check, choice);
@@ -133,7 +149,7 @@ void clsAnalysis::subOpenSelectedLottery()
         // The lottery being left keeps its settings, written from its board still on screen
         // under its own name and file suffix.
         gstrLotteryDbFile = last;
-        fncSaveLotterySettings();
+        fncSaveLotterySettings(gfrmCurrentBoard.data());
     }
     gstrLotteryDbFile = choice;
     gstrLastLotteryDbFile = choice;
@@ -167,7 +183,7 @@ void clsAnalysis::subReopenCurrentLottery()
     }
     const OpeningCheck check = prepareLotteryOpening(lottery);
     if (check.problem != OpeningProblem::None) {
-        failOpening(problemText(check, lottery), lottery);
+        failOpening(problemText(check, lottery), lottery, forgetsLottery(check));
         return;
     }
     IBoard *board = makeBoardFor(check, lottery);

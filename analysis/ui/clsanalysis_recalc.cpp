@@ -9,6 +9,7 @@
 #include "app/resstrings.h"
 #include "app/services.h"
 #include "app/ui/filetitle.h"
+#include "app/ui/faulttext.h"
 #include "app/ui/programmessage.h"
 #include "boards/common/iboard.h"
 #include "platform/dates.h"
@@ -20,9 +21,9 @@ namespace {
 QString gWarnedLottery;
 
 // The results database of the open lottery cannot be read.
-void reportUnreadableDatabase()
+void reportUnreadableDatabase(QWidget *owner)
 {
-    fncProgramMessage(res(46060).arg(fncFileTitle(gstrLotteryDbFile)));
+    fncProgramMessage(owner, res(49030).arg(fncFileTitle(gstrLotteryDbFile), fncDatabaseFailureText()));
 }
 
 }  // namespace
@@ -35,17 +36,17 @@ bool clsAnalysis::subRecalculateAll()
         return false;
     const std::optional<History> history = gobjLotteryDb->fncLoadHistory();
     if (!history) {
-        reportUnreadableDatabase();
+        reportUnreadableDatabase(board->window());
         return false;
     }
     const WindowCheck check = recalculateAll(*history, *in);
     if (check.refused()) {
-        fncProgramMessage(windowRefusalText(check));
+        fncProgramMessage(board->window(), windowRefusalText(check));
         return false;
     }
     if (check.hasWarning() && gWarnedLottery != gstrLotteryDbFile) {
         gWarnedLottery = gstrLotteryDbFile;
-        fncProgramMessage(windowWarningText(check));
+        fncProgramMessage(board->window(), windowWarningText(check));
     }
 
     board->showRecalculation();
@@ -61,7 +62,7 @@ bool clsAnalysis::fncTotalWeekNumberAndAllGameDates()
         return false;
     const auto dates = gobjLotteryDb->fncGetAllGameDates();
     if (!dates) {
-        reportUnreadableDatabase();
+        reportUnreadableDatabase(board->window());
         return false;
     }
     garrGameDates = *dates;

@@ -5,11 +5,13 @@
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
+#include "app/ui/faulttext.h"
 #include "app/ui/filetitle.h"
 #include "app/ui/programmessage.h"
 #include "boards/common/iboard.h"
 #include "platform/ui/msgbox.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace {
@@ -22,6 +24,9 @@ RecordShape digitShape()
 }
 
 bool isDigitGame() { return gLayout.digits(); }
+
+// A settings record that could not be read whole (string table).
+constexpr int kDamagedRecordMessage = 49020;
 
 // Copies the elements both arrays have.
 void copyOver(BallArray<int32_t> &to, const BallArray<int32_t> &from)
@@ -57,7 +62,11 @@ bool clsRecordFile::fail(const QString &why)
     return false;
 }
 
-void clsRecordFile::subSelectRecordFile(const QString &fileKind) { selectRecordFile(fileKind); }
+void clsRecordFile::subSelectRecordFile(const QString &fileKind)
+{
+    loadProblem_.clear();
+    selectRecordFile(fileKind);
+}
 
 bool clsRecordFile::subSaveBoardSettings(int32_t mode, int32_t deletedWeekNo)
 {
@@ -82,30 +91,44 @@ bool clsRecordFile::subLoadBoardSettingsFOR10() { return load(digitShape()); }
 
 void clsRecordFile::subResetBoardSettings() { reset(RecordShape::current()); }
 
+bool clsRecordFile::fillFromBoard(const RecordShape &shape)
+{
+    IBoard *board = currentBoard();
+    if (!board)
+        return fail(QStringLiteral("No board is open."));
+    BoardSettings s = boardSettingsDefaults(shape, DrawingsInfo::current());
+    board->readBoardSettings(s);
+    s.startWeek = glngStartWeek;
+    s.drawDate = gstrDrawDate;
+    s.endWeek = glngReferenceWeek;
+    s.allExcluded = gblnAllExcluded;
+    copyOver(s.poolCountEdited, gDrum.garrPoolCountEdited);
+    copyOver(s.poolWeightSaved, gDrum.garrPoolWeightSaved);
+    if (shape.secondDrum()) {
+        copyOver(s.poolCountEditedBONUS, gDrumBONUS.garrPoolCountEdited);
+        copyOver(s.poolWeightSavedBONUS, gDrumBONUS.garrPoolWeightSaved);
+    }
+    if (!encodeBoardSettings(shape, s, record_))
+        return fail(QStringLiteral("A text of the board is too long to store."));
+    return true;
+}
+
+std::optional<QByteArray> clsRecordFile::fncBoardSettingsBytes()
+{
+    error_.clear();
+    fault_ = filewrite::Fault::None;
+    if (!fillFromBoard(isDigitGame() ? digitShape() : RecordShape::current()))
+        return std::nullopt;
+    return recordBytes(record_);
+}
+
 bool clsRecordFile::save(const RecordShape &shape, int32_t mode, int32_t deletedWeekNo)
 {
     error_.clear();
+    fault_ = filewrite::Fault::None;
     const QString path = gstrRecordFilePath;
-    if (mode == 1) {
-        IBoard *board = currentBoard();
-        if (!board)
-            return fail(QStringLiteral("No board is open."));
-        BoardSettings s = boardSettingsDefaults(shape, DrawingsInfo::current());
-        board->readBoardSettings(s);
-        s.startWeek = glngStartWeek;
-        s.drawDate = gstrDrawDate;
-        s.endWeek = glngReferenceWeek;
-        s.allExcluded = gblnAllExcluded;
-        copyOver(s.poolCountEdited, gDrum.garrPoolCountEdited);
-        copyOver(s.poolWeightSaved, gDrum.garrPoolWeightSaved);
-        if (shape.secondDrum()) {
-            copyOver(s.poolCountEditedBONUS, gDrumBONUS.garrPoolCountEdited);
-            copyOver(s.poolWeightSavedBONUS, gDrumBONUS.garrPoolWeightSaved);
-        }
-        if (!encodeBoardSettings(shape, s, record_))
-            return fail(QStringLiteral("A text of the board is too long to store."));
-        return writeRecordFile(path, record_, &error_);
-    }
+    if (mode == 1)
+        return fillFromBoard(shape) && writeRecordFile(path, record_, &error_, &fault_);
     if (mode == 2) {
         // The open lottery's own file is refreshed; the record in memory may belong to another
         // lottery or ticket and is left alone.
@@ -122,7 +145,7 @@ bool clsRecordFile::save(const RecordShape &shape, int32_t mode, int32_t deleted
             return fail(QStringLiteral("The newest drawing cannot be read: %1").arg(gobjLotteryDb->lastError()));
         if (!refreshAnalysisWindow(*scratch, deletedWeekNo, maxWeek.value(), maxDate.value()))
             return true;
-        return writeRecordFile(path, *scratch, &error_);
+        return writeRecordFile(path, *scratch, &error_, &fault_);
     }
     return fail(QStringLiteral("Unknown way of saving: %1.").arg(mode));
 }
@@ -130,14 +153,21 @@ bool clsRecordFile::save(const RecordShape &shape, int32_t mode, int32_t deleted
 bool clsRecordFile::load(const RecordShape &shape)
 {
     error_.clear();
-    auto record = readRecordFile(gstrRecordFilePath, &error_);
+    loadProblem_.clear();
+    int slotsRead = 0;
+    auto record = readRecordFile(gstrRecordFilePath, &error_, &slotsRead);
     if (!record) {
         const QString why = error_;
         reset(shape);
+        loadProblem_ = res(kDamagedRecordMessage).arg(QDir::toNativeSeparators(gstrRecordFilePath));
         return fail(why);
     }
     record_ = *record;
-    const BoardSettings s = decodeBoardSettings(shape, record_, DrawingsInfo::current());
+    int damaged = 0;
+    const BoardSettings s = decodeBoardSettings(shape, record_, DrawingsInfo::current(), slotsRead, &damaged);
+    // What could not be read has taken its reset value; the user is told which file it was.
+    if (damaged > 0)
+        loadProblem_ = res(kDamagedRecordMessage).arg(QDir::toNativeSeparators(gstrRecordFilePath));
     putIntoGlobals(shape, s, false);
     if (IBoard *board = currentBoard())
         board->applyBoardSettings(s);
@@ -146,13 +176,14 @@ bool clsRecordFile::load(const RecordShape &shape)
 
 void clsRecordFile::reset(const RecordShape &shape)
 {
+    loadProblem_.clear();
     const BoardSettings s = boardSettingsDefaults(shape, DrawingsInfo::current());
     putIntoGlobals(shape, s, true);
     if (IBoard *board = currentBoard())
         board->resetBoardSettings(s);
 }
 
-bool fncSaveLotterySettings()
+bool fncSaveLotterySettings(QWidget *parent)
 {
     if (!gobjRecordFile)
         return false;
@@ -160,6 +191,7 @@ bool fncSaveLotterySettings()
     if (gobjRecordFile->subSaveBoardSettings(1))
         return true;
     const QString lottery = fncFileTitle(gstrLotteryDbFile);
-    fncProgramMessage(res(46070).arg(lottery), msgbox::kOkOnly);
+    fncProgramMessage(parent, res(46070).arg(lottery) + u'\n' + fncWriteFailureText(gobjRecordFile->lastFault(), gobjRecordFile->lastError()),
+                      msgbox::kOkOnly);
     return false;
 }

@@ -2,12 +2,16 @@
 // The board settings record service: keeps the state of the board in front between runs, in the
 // board settings file of each lottery and the record file of each saved ticket. It reaches the
 // board through IBoard and never shows anything itself; failures are returned (false) with the
-// reason in lastError().
+// reason in lastError(), and a damaged file read is described by loadProblem().
 
 #include "app/boardsettings.h"
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <optional>
+
+class QWidget;
 
 class clsRecordFile {
 public:
@@ -28,11 +32,21 @@ public:
     // Puts the reset values into the board and globals; touches no file and leaves the record.
     void subResetBoardSettings();
 
+    // Fills the record from the board in front and the globals (as Mode 1 does) and returns its
+    // bytes without writing them: for files written together with another one.
+    std::optional<QByteArray> fncBoardSettingsBytes();
+
     // What was last read or written.
     const BoardSettingsRecord &record() const { return record_; }
     QString lastError() const { return error_; }
+    // The kind of the last failed write.
+    filewrite::Fault lastFault() const { return fault_; }
+    // After a read: the message for the user when the file was damaged (what could not be read
+    // took its reset value); empty when the read was whole.
+    QString loadProblem() const { return loadProblem_; }
 
 private:
+    bool fillFromBoard(const RecordShape &shape);
     bool save(const RecordShape &shape, int32_t mode, int32_t deletedWeekNo);
     bool load(const RecordShape &shape);
     void reset(const RecordShape &shape);
@@ -40,9 +54,11 @@ private:
 
     BoardSettingsRecord record_;
     QString error_;
+    filewrite::Fault fault_ = filewrite::Fault::None;
+    QString loadProblem_;
 };
 
 // Writes the board settings of the lottery gstrLotteryDbFile from the board in front (Mode 1 of
-// its "forConfigXYZfile") and tells the user when they could not be written. False when nothing
-// was written (also without a record service).
-bool fncSaveLotterySettings();
+// its "forConfigXYZfile") and tells the user, in a box above `parent`, when they could not be
+// written and why. False when nothing was written (also without a record service).
+bool fncSaveLotterySettings(QWidget *parent);

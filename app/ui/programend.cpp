@@ -1,5 +1,6 @@
 #include "app/ui/programend.h"
 
+#include "analysis/ui/clsanalysis.h"
 #include "analysis/ui/textwindows.h"
 #include "app/globals.h"
 #include "app/services.h"
@@ -11,5 +12,6 @@ void subEndProgram()
     if (glngHelpHwnd > 0)
         subCloseWindow(glngHelpHwnd);
     releaseServiceObjects();
+    clsAnalysis::subRemoveReportFiles();
     QCoreApplication::exit(0);
 }

@@ -2,4 +2,7 @@
 
 #include "app/resstrings.h"
 
-int fncProgramMessage(const QString &text, int style) { return vbMsgBox(text, style, res(10100)); }
+int fncProgramMessage(QWidget *owner, const QString &text, int style)
+{
+    return vbMsgBox(owner, text, style, res(10100));
+}

@@ -5,6 +5,6 @@
 
 #include <QString>
 
-// Shows `text` in a message box of `style` titled with the program's name (string 10100), and
-// returns the answer.
-int fncProgramMessage(const QString &text, int style = msgbox::kInformation);
+// Shows `text` in a message box of `style` titled with the program's name (string 10100) above the
+// window of `owner`, and returns the answer.
+int fncProgramMessage(QWidget *owner, const QString &text, int style = msgbox::kInformation);

@@ -1,5 +1,6 @@
 #include "app/ui/respicture.h"
 
+#include "platform/filewrite.h"
 #include "platform/vb.h"
 
 #include <QDir>
@@ -67,12 +68,9 @@ int32_t fncSaveResToFile(const QString &ResName, const QString &ResType, const Q
     if (!resource.open(QIODevice::ReadOnly))
         return kErrResourceNotFound;
     const QByteArray bytes = resource.readAll();
-    QFile file(FilePath);
-    if (FilePath.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // Done only when every byte reached the file; else any file there before stays as it was.
+    if (FilePath.isEmpty() || !filewrite::writeWhole(FilePath, bytes))
         return kErrPathFileAccess;
-    if (file.write(bytes) != bytes.size())
-        return kErrPathFileAccess;
-    file.close();
     return 0;
 }
 

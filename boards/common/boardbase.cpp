@@ -36,9 +36,11 @@ BoardBase::BoardBase(BoardFamily family, QWidget *parent) : QMainWindow(parent),
     setCentralWidget(form);
     createControls();
     createMenus(menuBar());
+    wireEntryHandlers();
     wireWindowHandlers();
     wireAnalysisHandlers();
     wireMenuHandlers();
+    wireMarkingAndExclusionHandlers();
 }
 
 BoardBase::~BoardBase() = default;

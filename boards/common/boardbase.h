@@ -10,6 +10,7 @@
 // `bonus` for the second drum of the two-pool board (the controls that carry the suffix BONUS).
 // Controls a board does not have stay nullptr (or absent from their array).
 
+#include "analysis/comparison.h"
 #include "analysis/drum.h"
 #include "boards/common/iboard.h"
 #include "dialogs/programmenus.h"
@@ -307,6 +308,20 @@ public:
     // The comparison of the game in front (the lotto board: by the bonus count).
     virtual void subCompareWholeTicket();
 
+    // ---- Ticket edited by hand and the selected column ----------------------------------------
+    void wireTicketHandlers();
+    // Appends the guess (the positions a column holds) as a new column and selects it; a full
+    // ticket (32000 columns) takes no more.
+    void cmdAdd_Click();
+    // Removes the selected column and selects the one before it (or the first); does nothing
+    // while no line is selected.
+    void cmdDelete_Click();
+    // Shows the selected column: the power of each of its numbers with the drum totals, and its
+    // hits marked among the compare numbers of the mode in use.
+    void lstTicket_Click();
+    // How the open game compares a column (the digit board: Straight or Boxed as chosen).
+    virtual ComparisonLayout ticketComparisonLayout() const;
+
     // What the boxes of these handlers remember while they have the focus: each box its own.
     struct PoolEditMemory {
         std::map<int, int64_t> countBefore;  // "Pool n" boxes: the count at focus
@@ -317,6 +332,32 @@ public:
     PoolEditMemory &poolEditOf(Drum d) { return poolEdit[drumIndex(d)]; }
     QString mstrColumnsToDraw = QStringLiteral("10");
     QString mstrDrawingDate;
+
+    // ---- Ball marking, exclusions, guaranteed numbers, DRAW's enabled state --------------------
+    void wireMarkingAndExclusionHandlers();
+    // A ball picture clicked: the balls that share the ordering column's value are marked in
+    // both tables (the clicked one as the key); the key clicked again removes the marking.
+    void picPowerBall_Click(int Index, Drum drum = Drum::Main);
+    void picPoolBall_Click(int Index, Drum drum = Drum::Main);
+    // An exclusion box changed: the ball leaves or rejoins the pool at once.
+    void chkExcludeBall_Click(int Index, Drum drum = Drum::Main);
+    void subApplyExclusions(int Index, Drum drum = Drum::Main);
+    void chkExcludeBall_MouseMove(int Index, Drum drum = Drum::Main);
+    // Exclude all / include all the balls whose box is not locked.
+    void lblHdrExclude_Click(int Index, Drum drum = Drum::Main);
+    void lblGuaranteeNumbers_Click();
+    void txtGuaranteeNumber_GotFocus(int Index);
+    void txtGuaranteeNumber_LostFocus(int Index);
+    // The guaranteed ball of a guarantee box as the board takes it: the number when it is a ball
+    // of the position's drum, else 0.
+    int32_t guaranteedBall(int position) const;
+    // DRAW can run: the lottery has drawings and every drum of the game has enough drawable balls
+    // (count above 0, not excluded) for its positions that no guarantee fills.
+    bool canDraw() const;
+    // DRAW enabled exactly when it can run.
+    void subUpdateDrawEnabled();
+    bool gblnExcludeAllRunning = false;
+    int32_t mlngGuaranteeBefore = 0;  // the number a guarantee box held when it took the focus
 
     // ---- Menus and saved tickets ------------------------------------------------------------
     // Every menu handler first parks the focus (subParkFocus), so that a box emptied when it took
@@ -349,6 +390,63 @@ public:
     void mnuLotteryManage_Click();
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
+
+    // ---- Focus parking, key filters, power-interval controls and guess entry ----------------
+    // Connects the handlers below to their controls (pool rows created later included).
+    void wireEntryHandlers();
+
+    // A click on the window background, a frame or a label without an action of its own parks
+    // the focus on cmdHiddenFocus (subParkFocus).
+    void Form_Click();
+    // Key filters: a key whose character is not in `allowed` becomes 1 (refused). The first lets
+    // Backspace (8) pass; the second refuses it too.
+    static void subFilterKeyWithBackspace(const QString &allowed, int &keyAscii);
+    static void subFilterKey(const QString &allowed, int &keyAscii);
+
+    // Power interval of a drum: the caption toggles the option; the percentage combo puts back a
+    // valid width; the slider moves both limits by one per change; the limit boxes keep a limit
+    // from 0 to the cap (9999, or the largest reachable sum) and the lower not above the upper.
+    void lblPowerInterval_Click(Drum drum = Drum::Main);
+    void cboPowerIntervalPct_GotFocus(Drum drum = Drum::Main);
+    void cboPowerIntervalPct_Change(Drum drum = Drum::Main);
+    void cboPowerIntervalPct_LostFocus(Drum drum = Drum::Main);
+    void hsbPowerInterval_Change(Drum drum = Drum::Main);
+    void txtPowerInterval_GotFocus(int Index, Drum drum = Drum::Main);
+    void txtPowerInterval_Change(int Index, Drum drum = Drum::Main);
+    void txtPowerInterval_LostFocus(int Index, Drum drum = Drum::Main);
+    // The highest limit the limit boxes of the drum take.
+    int32_t intervalLimitCapOf(Drum drum) const;
+
+    // Guess entry: a box empties when it takes the focus and is checked when it leaves it (a
+    // number of its position's drum, "0" for none, else the number it held), with its power and
+    // its drum's power total. The digit board has rules of its own for its digits.
+    virtual void txtGuess_GotFocus(int Index);
+    virtual void txtGuess_LostFocus(int Index);
+    void cmdResetGuess_Click();
+    void txtGuessSource_MouseMove();
+
+    // What these boxes remember: the width of each drum's combo at focus, each limit box's own
+    // last valid limit, and the number of the guess box at focus.
+    struct IntervalEditMemory {
+        QString percent;
+        QString limit[2];
+    };
+    IntervalEditMemory intervalEdit[2];  // by drum index
+    int32_t mlngGuessBefore = 0;
+
+protected:
+    // The enabled state of the option controls as the restored options say (run by the load
+    // routine after the settings are restored): the power-increase slider and the power-interval
+    // controls of each drum.
+    void subApplyOptionControls();
+    // The part of chkPowerInterval_Click that enables the drum's interval controls.
+    void subEnableIntervalControls(Drum drum);
+    // The part of chkCompareWithGuess_Click after the flag and its tool tip: the guess totals
+    // enabled, and once the board is up the marks reset and the guess boxes enabled and checked,
+    // or disabled and white.
+    void subApplyCompareWithGuess();
+
+public:
 
 protected:
     // Creates every design-time control of the family's board (row templates 0 and 29, the

@@ -203,6 +203,7 @@ void BoardBase::wireAnalysisHandlers()
 
     wirePoolHandlers(*this);
     wireDrawHandlers(*this);
+    wireTicketHandlers();
 }
 
 void BoardBase::cmdPower_Click()
@@ -331,9 +332,10 @@ void BoardBase::cboDrawingDate_LostFocus()
 
 void BoardBase::cmdGetDrawing_Click()
 {
-    // The guess boxes get new numbers: their hit marks go in both compare modes (in guess mode
-    // the marks of the selected column stand on them).
+    // The guess boxes get new numbers: the hit marks go in both compare modes, from the guess
+    // boxes (where guess mode puts them) and from the drawing numbers (where drawing mode does).
     analysis().subResetColorOfDrawingNumbers();
+    analysis().fncResetCOLORofSelectedWeekNumbers();
     for (int p = gLayout.firstPosition; p <= lastDrawingPosition(); ++p) {
         VbTextBox *box = txtGuess.at(p);
         const VbLabel *number = lblDrawingNumber.at(p);

@@ -50,7 +50,7 @@ void BoardBase::cmdDraw_Click()
     // Add and Delete ask for the resets only; the request is used up here whatever the pool.
     const bool skip = gblnSkipDraw;
     gblnSkipDraw = false;
-    if (gDrum.glngPoolTotal <= 0 || skip)
+    if (!canDraw() || skip)
         return;
 
     if (!columnsToDraw(txtColumnsToDraw->text()))
@@ -73,17 +73,17 @@ void BoardBase::cmdDraw_Click()
         });
         const DrawCheck check = prepareTicketDraw(setup);
         if (check.refused()) {
-            fncProgramMessage(drawCheckText(check));
+            fncProgramMessage(this, drawCheckText(check));
             return;
         }
         if (check.code == DrawCode::FewerColumns) {
-            fncProgramMessage(drawCheckText(check));
+            fncProgramMessage(this, drawCheckText(check));
             txtColumnsToDraw->setText(QString::number(glngColumnsTarget));
         }
         TicketColumnGenerator generator(setup);
         const auto outcome = DefaultInstance<frmColumnProgress>::get()->Display(generator);
         if (outcome == frmColumnProgress::Outcome::GaveUp)
-            fncProgramMessage(drawGaveUpText());
+            fncProgramMessage(this, drawGaveUpText());
         // The grid keeps exactly the complete columns, whatever ended the run.
         trimTicketToColumnsMade();
     }
@@ -144,10 +144,10 @@ void BoardBase::subCompareTicket() { subCompareTicketBy(ComparisonLayout::sameDr
 
 void BoardBase::subCompareTicketBy(const ComparisonLayout &layout)
 {
-    if (lstTicket->listCount() > 0) {
+    // The list is rebuilt: no column of it is selected.
+    if (lstTicket->listCount() > 0)
         lstTicket->clear();
-        gblnTicketColumnSelected = false;
-    }
+    gblnTicketColumnSelected = false;
     const CompareNumbers numbers =
         gblnCompareWithGuess ? CompareNumbers::fromGuess(layout,
                                                          [this](int p) {

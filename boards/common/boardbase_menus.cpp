@@ -55,7 +55,7 @@ void BoardBase::mnuFilePrintTicket_Click()
 void BoardBase::mnuFileExit_Click()
 {
     subParkFocus();
-    fncSaveLotterySettings();
+    fncSaveLotterySettings(this);
     unloadBoard();
     subEndProgram();
 }
@@ -88,7 +88,7 @@ void BoardBase::mnuLotteryManage_Click()
 {
     subParkFocus();
     // The board's settings are kept: the lottery reopens from them when the manager closes.
-    fncSaveLotterySettings();
+    fncSaveLotterySettings(this);
     gblnTicketLoad = false;
     gblnLotteryManagerOpen = true;
     // This board is gone once the manager runs; nothing of it is used after unloadBoard.

@@ -31,20 +31,17 @@ void BoardBase::wireWindowHandlers()
     connect(mnuLanguageTurkish, &QAction::triggered, this, [this] { mnuLanguageTurkish_Click(); });
 }
 
-void BoardBase::chkGuaranteeNumbers_Click()
-{
-    gblnGuaranteeNumbers = chkGuaranteeNumbers->value() != 0;
-    subSetStateToolTip({chkGuaranteeNumbers, lblGuaranteeNumbers}, gblnGuaranteeNumbers, 6, 7);
-}
-
 void BoardBase::chkCompareWithGuess_Click()
 {
     gblnCompareWithGuess = chkCompareWithGuess->value() != 0;
     subSetStateToolTip({chkCompareWithGuess}, gblnCompareWithGuess, 13, 14);
+    subApplyCompareWithGuess();
 }
 
 void BoardBase::chkPowerInterval_Click(Drum drum)
 {
-    if (this->drum(drum).chkPowerInterval)
-        applyPowerInterval(this->drum(drum), drumState(drum));
+    if (!this->drum(drum).chkPowerInterval)
+        return;
+    applyPowerInterval(this->drum(drum), drumState(drum));
+    subEnableIntervalControls(drum);
 }

@@ -93,6 +93,7 @@ void refreshPool(BoardBase &board, Drum drum)
             odds->setForeColor(vbc::kDarkRed);
     }
     showPoolStatus(d, subFillPool(s));
+    board.subUpdateDrawEnabled();
 }
 
 void setPoolHeaders(const DrumView &d, bool countView)

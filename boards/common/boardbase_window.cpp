@@ -12,8 +12,8 @@
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
-#include "app/settingsstore.h"
 #include "app/ui/clsrecordfile.h"
+#include "app/ui/faulttext.h"
 #include "app/ui/programmessage.h"
 #include "boards/common/boardbase_analysis.h"
 #include "boards/language/clslanguage.h"
@@ -79,7 +79,10 @@ void BoardBase::showBoard()
     if (first) {
         cmdHiddenFocus->setFocus();
         if (tellNoDrawings_)
-            fncProgramMessage(res(kNoDrawingsMessage));
+            fncProgramMessage(this, res(kNoDrawingsMessage));
+        // A damaged settings record has been read as far as it could be; the user learns which.
+        if (gobjRecordFile && !gobjRecordFile->loadProblem().isEmpty())
+            fncProgramMessage(this, gobjRecordFile->loadProblem());
     }
 }
 
@@ -128,6 +131,7 @@ void BoardBase::Form_Load()
     subClearPositions();
     const bool listed = subListDrawings();
     subRestoreBoardSettings();
+    subApplyOptionControls();
 
     // A database that could not be read has been reported by the listing; one without drawings
     // is told when the board shows.
@@ -160,7 +164,7 @@ void BoardBase::Form_Unload()
 {
     if (gobjFileSystem)
         gobjFileSystem->subWriteLogEvent(unloadEventCode());
-    fncSaveSettings();
+    fncSaveSettingsOrTell(this);
 }
 
 void BoardBase::subShowGameMatrix()

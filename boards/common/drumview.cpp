@@ -182,6 +182,9 @@ void subCalculatePowerTable(const DrumView &d)
 
     const int pitch = rowPitch(c.lblTotalPicks);
     const bool create = !s.gblnPowerRowsCreated;
+    // The left half of the table is in use whenever the drum has balls.
+    if (create && d.last() >= d.first())
+        showElement(c.shpBallColumn, 0);
     int tmpl = 0;
     int rowHeight = 0;
     for (int32_t b = d.first(); b <= d.last(); ++b) {
@@ -395,6 +398,8 @@ void subFillPoolGrid(const DrumView &d)
     showPoolStatus(d, size);
 
     const bool create = !s.gblnPoolRowsCreated;
+    if (create && d.last() >= d.first())
+        showElement(c.shpBallColumn, 2);
     const int pitch = (c.txtPoolCount.exists(0) ? c.txtPoolCount[0]->Height() : 0) + kRowGap;
     int tmpl = 0;
     int rowHeight = 0;
@@ -454,6 +459,7 @@ void subFillPoolGrid(const DrumView &d)
         if (VbTextBox *odds = c.txtPoolPercent.at(b))
             odds->setText(fncPoolOddsText(d, static_cast<int64_t>(s.garrPoolWeight.value(b, 0.0))));
     s.gblnPoolRowsCreated = true;
+    d.board.subUpdateDrawEnabled();
 }
 
 // ---- Power interval -------------------------------------------------------------------------------

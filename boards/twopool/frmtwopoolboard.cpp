@@ -5,9 +5,7 @@
 #include "analysis/state.h"
 #include "platform/twips.h"
 
-#include <QMouseEvent>
 #include <QStackedWidget>
-#include <functional>
 #include <map>
 #include <set>
 #include <tuple>
@@ -18,24 +16,6 @@ namespace {
 constexpr int kSecondHalf = 29;
 // Frames marking the drum in front: the second drum's are dark red and twice as wide.
 constexpr int kSecondDrumFrameWidth = 2;
-
-// A panel of one drum's controls: a click on its empty area parks the focus as a click on the
-// window does.
-class DrumPanel : public QWidget {
-public:
-    explicit DrumPanel(std::function<void()> onClick) : onClick_(std::move(onClick)) {}
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override
-    {
-        QWidget::mousePressEvent(event);
-        if (onClick_)
-            onClick_();
-    }
-
-private:
-    std::function<void()> onClick_;
-};
 
 void placeInTwips(QWidget *widget, int left, int top, int width, int height)
 {
@@ -146,6 +126,22 @@ void frmTwoPoolBoard::subDesignSecondDrum()
 
     subDesignTabs();
     subDesignPanels();
+    subWireSecondDrumKeys();
+}
+
+void frmTwoPoolBoard::subWireSecondDrumKeys()
+{
+    // The second drum's boxes take the keys their main twins take.
+    const QString digits = QStringLiteral("0123456789");
+    auto filter = [](CtlArray<VbTextBox> &boxes, QString allowed) {
+        boxes.wire([allowed](int, VbTextBox *box) {
+            box->onKeyPress = [allowed](int &key) { subFilterKeyWithBackspace(allowed, key); };
+        });
+    };
+    filter(bonus.txtPoolPercent, QString());
+    filter(bonus.txtPoolCount, digits);
+    filter(bonus.txtPowerInterval, digits);
+    bonus.cboPowerIntervalPct->onKeyPress = [](int &key) { subFilterKey(QString(), key); };
 }
 
 void frmTwoPoolBoard::subDesignTabs()
@@ -187,12 +183,13 @@ void frmTwoPoolBoard::subDesignPanels()
     placeInTwips(stkPowerInterval, 0, kIntervalPanelTop, frameWidth, intervalHeight);
 
     for (Drum drum : kDrums) {
-        auto *tables = new DrumPanel([this] { subParkFocus(); });
+        // A click on a panel's empty area reaches the window beneath it, which parks the focus.
+        auto *tables = new QWidget;
         placeInTwips(tables, 0, 0, tableWidth, tableHeight);
         stkDrumTables->addWidget(tables);
         moveOntoPanel(form, tables, tableControls(this->drum(drum)), 0);
 
-        auto *interval = new DrumPanel([this] { subParkFocus(); });
+        auto *interval = new QWidget;
         placeInTwips(interval, 0, 0, frameWidth, intervalHeight);
         stkPowerInterval->addWidget(interval);
         moveOntoPanel(fraGuaranteeAndInterval, interval, intervalControls(this->drum(drum)), kIntervalPanelTop);

@@ -52,6 +52,7 @@ private:
     void subDesignSecondDrum();
     void subDesignTabs();
     void subDesignPanels();
+    void subWireSecondDrumKeys();
     void subPlaceSecondDrumTotals();
     void subPlaceSecondDrumMarkers();
     void styleTabs(Drum front);

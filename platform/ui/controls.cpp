@@ -189,6 +189,8 @@ void VbClickableLabel::mousePressEvent(QMouseEvent *event)
 {
     pressed_ = event->button() == Qt::LeftButton;
     QLabel::mousePressEvent(event);
+    // A label takes its own clicks: they never reach the frame or the window beneath it.
+    event->accept();
 }
 
 void VbClickableLabel::mouseReleaseEvent(QMouseEvent *event)
@@ -888,6 +890,8 @@ void VbFrame::paintEvent(QPaintEvent *)
 void VbFrame::mousePressEvent(QMouseEvent *event)
 {
     QGroupBox::mousePressEvent(event);
+    // A frame takes its own clicks: they never reach the window beneath it.
+    event->accept();
     if (event->button() == Qt::LeftButton && onClick)
         onClick();
 }

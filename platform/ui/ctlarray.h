@@ -33,8 +33,9 @@ public:
         if (index >= static_cast<int>(items_.size()))
             items_.resize(static_cast<size_t>(index) + 1, nullptr);
         items_[static_cast<size_t>(index)] = ctl;
-        if (ctl && wire_)
-            wire_(index, ctl);
+        if (ctl)
+            for (const auto &wire : wires_)
+                wire(index, ctl);
         return ctl;
     }
     // Creates element `index` from the template element `from`: same parent, geometry, font,
@@ -50,13 +51,14 @@ public:
         return set(index, ctl);
     }
 
-    // Connects the handlers of every element present and of every element created later.
+    // Connects the handlers of every element present and of every element created later. Each
+    // call adds its handlers to those connected before.
     void wire(std::function<void(int, T *)> wire)
     {
-        wire_ = std::move(wire);
+        wires_.push_back(std::move(wire));
         for (int i = 0; i < static_cast<int>(items_.size()); ++i)
             if (items_[static_cast<size_t>(i)])
-                wire_(i, items_[static_cast<size_t>(i)]);
+                wires_.back()(i, items_[static_cast<size_t>(i)]);
     }
 
     // Highest index that may hold an element (-1 when none).
@@ -73,5 +75,5 @@ public:
 
 private:
     std::vector<T *> items_;
-    std::function<void(int, T *)> wire_;
+    std::vector<std::function<void(int, T *)>> wires_;
 };

@@ -1,5 +1,9 @@
 #pragma once
-// A status bar of text panels, counted from 1.
+// A status bar of text panels, counted from 1. Each panel is as wide as its text; the room left
+// over goes to the panels by their share (the last panel twice the others). When the texts are
+// wider together than the bar, the panels share the bar in proportion to their texts and wrap
+// them, the bar growing by the lines it needs: a panel always shows its whole text and the bar
+// never widens the window.
 
 #include <QLabel>
 #include <QStatusBar>
@@ -7,28 +11,18 @@
 
 class VbStatusBar : public QStatusBar {
 public:
-    explicit VbStatusBar(int panels, QWidget *parent = nullptr) : QStatusBar(parent)
-    {
-        setSizeGripEnabled(false);
-        for (int i = 0; i < panels; ++i) {
-            auto *label = new QLabel(this);
-            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            label->setTextFormat(Qt::PlainText);
-            addWidget(label, i + 1 == panels ? 2 : 1);
-            panels_.push_back(label);
-        }
-    }
+    explicit VbStatusBar(int panels, QWidget *parent = nullptr);
 
     int panelCount() const { return static_cast<int>(panels_.size()); }
     QString panelText(int panel) const { return valid(panel) ? panels_[panel - 1]->text() : QString(); }
-    void setPanelText(int panel, const QString &text)
-    {
-        if (valid(panel))
-            panels_[panel - 1]->setText(text);
-    }
+    void setPanelText(int panel, const QString &text);
 
 private:
+    class Row;
     bool valid(int panel) const { return panel >= 1 && panel <= panelCount(); }
+    // Places the panels over the bar's row.
+    void layoutPanels();
 
+    Row *row_ = nullptr;
     std::vector<QLabel *> panels_;
 };

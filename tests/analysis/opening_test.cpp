@@ -8,6 +8,7 @@
 #include "app/clsregistry.h"
 #include "app/settingsstore.h"
 #include "app/ui/clsrecordfile.h"
+#include "app/ui/faulttext.h"
 #include "support/fakeboard.h"
 #include "support/sandbox.h"
 
@@ -293,7 +294,9 @@ TEST_F(OpeningTest, AnUnreadableDatabaseOpensNoBoard)
     const QString pick3 = QStringLiteral("Sample Pick 3.mdb");
     QFile::remove(gstrLotteryDbsFolder + pick3);
     startUpWith(pick3);
-    expectMessage(46060, QStringLiteral("Sample Pick 3"));
+    ASSERT_EQ(messages.asked().size(), 1u);
+    EXPECT_EQ(messages.asked()[0].text,
+              res(49030).arg(QStringLiteral("Sample Pick 3"), fncDatabaseFaultText(lotterydb::Fault::Missing)));
     EXPECT_EQ(board(), nullptr);
     EXPECT_EQ(storedLastLottery(), QString());
     EXPECT_FALSE(QFile::exists(gstrLotteryDbsFolder + pick3));

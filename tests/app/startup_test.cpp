@@ -1,16 +1,21 @@
+#include "analysis/clslotterydb.h"
+#include "analysis/samplelotteries.h"
 #include "app/apppaths.h"
 #include "app/clsfilesystem.h"
 #include "app/clsregistry.h"
 #include "app/globals.h"
 #include "app/instancecheck.h"
+#include "app/resstrings.h"
 #include "app/osname.h"
 #include "app/services.h"
 #include "app/settingsstore.h"
 #include "app/startup.h"
+#include "app/ui/faulttext.h"
 #include "boards/common/iboard.h"
 #include "dialogs/frmstart.h"
 #include "dialogs/startwindow.h"
 #include "platform/ui/forms.h"
+#include "support/faults.h"
 #include "support/sandbox.h"
 
 #include <QCoreApplication>
@@ -21,6 +26,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QThread>
+#include <sqlite3.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -267,4 +273,100 @@ TEST(Program, ASecondProgramEndsAtOnceWhileTheFirstRuns)
     EXPECT_EQ(third.state(), QProcess::Running);
     third.kill();
     third.waitForFinished(10000);
+}
+
+// ---- Faults met at start-up: a locked or damaged last lottery, one without drawings ------------
+
+namespace {
+
+const QString kSampleLotto = QStringLiteral("Sample Lotto 6-49.mdb");
+
+// Writes the sample lotteries into the sandbox's program folder (where they are not yet); the
+// path of the lotto's database.
+QString sampleDatabase(const Sandbox &sandbox)
+{
+    EXPECT_TRUE(samples::writeSampleLotteries(sandbox.programFolder()).errors.isEmpty());
+    return sandbox.programFolder() + QStringLiteral("/LotteryDBs/") + kSampleLotto;
+}
+
+QString storedLastLottery()
+{
+    return clsRegistry().fncREGGetVersionVal(reg::HKEY_CURRENT_USER, settingsstore::kKey,
+                                             settingsstore::kLastLotteryDbFile, QStringLiteral("?"));
+}
+
+}  // namespace
+
+TEST_F(StartupRun, ALockedDatabaseIsWaitedForBrieflyAndNamedAsTheReason)
+{
+    DatabaseHolder other(sampleDatabase(sandbox));
+    ASSERT_TRUE(other.held());
+    QElapsedTimer waited;
+    waited.start();
+    QString why;
+    lotterydb::Fault fault = lotterydb::Fault::None;
+    EXPECT_FALSE(lotterydb::canOpenResultsDatabase(sampleDatabase(sandbox), &why, &fault));
+    EXPECT_LT(waited.elapsed(), 4000);
+    EXPECT_GE(waited.elapsed(), lotterydb::kBusyWaitMs - 100);
+    EXPECT_EQ(fault, lotterydb::Fault::Locked);
+}
+
+TEST_F(StartupRun, ALockedLastLotteryIsReportedWithItsReasonAndNotForgotten)
+{
+    storeLastLottery(kSampleLotto);
+    DatabaseHolder other(sampleDatabase(sandbox));
+    ASSERT_TRUE(other.held());
+    MessageBoxScript answers;
+    QElapsedTimer waited;
+    waited.start();
+    ASSERT_TRUE(Main());
+    EXPECT_LT(waited.elapsed(), 6000);
+    ASSERT_EQ(answers.asked().size(), 1u);
+    EXPECT_EQ(answers.asked()[0].text, res(49030).arg(QStringLiteral("Sample Lotto 6-49"),
+                                                      fncDatabaseFaultText(lotterydb::Fault::Locked)));
+    EXPECT_FALSE(answers.asked()[0].text.contains(QStringLiteral("SQLite")));
+    EXPECT_EQ(gstrLastLotteryDbFile, kSampleLotto);
+    EXPECT_EQ(storedLastLottery(), kSampleLotto);
+    EXPECT_EQ(gfrmCurrentBoard.data(), DefaultInstance<frmStart>::existing());
+}
+
+TEST_F(StartupRun, ADatabaseThatIsNoDatabaseIsForgotten)
+{
+    storeLastLottery(kSampleLotto);
+    {
+        QFile file(sampleDatabase(sandbox));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QByteArray(4096, 'x'));  // a file, but no database
+    }
+    MessageBoxScript answers;
+    ASSERT_TRUE(Main());
+    ASSERT_EQ(answers.asked().size(), 1u);
+    EXPECT_EQ(answers.asked()[0].text, res(49030).arg(QStringLiteral("Sample Lotto 6-49"),
+                                                      fncDatabaseFaultText(lotterydb::Fault::NotADatabase)));
+    EXPECT_EQ(gstrLastLotteryDbFile, QString());
+    EXPECT_EQ(storedLastLottery(), QString());
+}
+
+// A lottery just added has no drawings. Started with it as the last lottery, the program shows
+// its notice in a real message box and keeps running; it used to abort half a second after start.
+TEST_F(StartupRun, TheProgramStartsOnALotteryWithoutDrawings)
+{
+    sqlite3 *db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(sampleDatabase(sandbox)).constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "DELETE FROM TBLRESULTS", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+    storeLastLottery(kSampleLotto);
+
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(TALVINOR_PROGRAM), {});
+    ASSERT_TRUE(program.waitForStarted(10000));
+    // The notice waits for its answer; the program must still be there to give it.
+    EXPECT_FALSE(program.waitForFinished(3000)) << "the program ended: " << program.exitStatus() << " "
+                                                 << program.readAllStandardError().toStdString();
+    EXPECT_EQ(program.state(), QProcess::Running);
+    program.kill();
+    program.waitForFinished(10000);
 }

@@ -40,7 +40,8 @@ TEST(VariantCodec, EachTagHasItsBytesAndReadsBack)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.bytes);
         EXPECT_EQ(encoded(c.value), hex(c.bytes));
-        VariantReader r(hex(c.bytes));
+        const QByteArray bytes = hex(c.bytes);
+        VariantReader r(bytes);
         const auto back = r.read();
         ASSERT_TRUE(back.has_value()) << r.error().toStdString();
         EXPECT_EQ(*back, c.value);
@@ -86,12 +87,14 @@ TEST(VariantCodec, ArraysRoundTripAndRefuseFalseCounts)
     EXPECT_FALSE(truncated.error().isEmpty());
 
     // Counts far beyond the data are refused before anything is read.
-    VariantReader huge(hex("0c200200" "ffffff7f" "01000000" "ffffff7f" "01000000" "0000"));
-    EXPECT_FALSE(huge.readArray().has_value());
-    VariantReader negative(hex("0c200100" "feffffff" "01000000"));
-    EXPECT_FALSE(negative.readArray().has_value());
-    VariantReader notArray(hex("03000100000000000000"));
-    EXPECT_FALSE(notArray.readArray().has_value());
+    for (const char *refused : {"0c200200" "ffffff7f" "01000000" "ffffff7f" "01000000" "0000",  // huge counts
+                                "0c200100" "feffffff" "01000000",                              // negative count
+                                "03000100000000000000"}) {                                     // no array
+        SCOPED_TRACE(refused);
+        const QByteArray bytes = hex(refused);
+        VariantReader r(bytes);
+        EXPECT_FALSE(r.readArray().has_value());
+    }
 
     // A writer refuses an array whose elements do not match its counts.
     VariantWriter wrong;

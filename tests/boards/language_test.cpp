@@ -23,7 +23,7 @@ struct Words {
 const Words kWords[] = {
     {1, "Dosya", "ÇEKİLİŞLER", "KUPON && TAHMİN", "   ÇEKİLİŞ", "Sıcak Sayılar", "Total", "Havuz %"},
     {2, "File", "DRAWINGS", "TICKET && GUESS", "   DRAWING", "Hot Numbers", "Total", "Pool %"},
-    {3, "Fichier", "TIRAGES", "GRILLE && PRONOSTIC", "   TIRAGE", "Numéros chauds", "Total", "Pool %"},
+    {3, "Fichier", "TIRAGES", "GRILLE && PRONOSTIC", "   TIRAGE", "Numéros chauds", "Total", "Piscine %"},
 };
 
 // The board in front as a test board of a family, with the game shape configured.

@@ -203,6 +203,7 @@ TEST_F(BoardMenus, MenuHandlersParkTheFocusFirst)
     b->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(b));
     int checks = 0;
+    b->chkCompareWithGuess->setValue(1);  // the guess boxes take the focus only then
     b->txtGuess[2]->onLostFocus = [&] { ++checks; };
     b->txtGuess[2]->setFocus(Qt::MouseFocusReason);
     ASSERT_TRUE(b->txtGuess[2]->hasFocus());
@@ -222,4 +223,23 @@ TEST_F(BoardMenus, AboutShowsTheAboutBoxModally)
     });
     world.board()->mnuHelpAbout->trigger();
     EXPECT_TRUE(shown);
+}
+
+TEST_F(BoardMenus, TheReportFilesHandedToTheEditorAreRemovedAtTheEnd)
+{
+    world.open(SampleWorld::kLotto);
+    // A ticket of one column to report.
+    for (int p = 1; p <= 6; ++p)
+        world.board()->txtGuess[p]->setText(QString::number(p * 7));
+    world.board()->cmdAdd_Click();
+    ASSERT_EQ(world.board()->lstTicket->listCount(), 1);
+    world.board()->mnuFilePrintTicket->trigger();
+    world.board()->mnuFilePrintTicket->trigger();
+    ASSERT_EQ(opened.size(), 4);
+    for (int i = 1; i < opened.size(); i += 2)
+        EXPECT_TRUE(QFile::exists(opened[i])) << opened[i].toStdString();
+
+    clsAnalysis::subRemoveReportFiles();
+    for (int i = 1; i < opened.size(); i += 2)
+        EXPECT_FALSE(QFile::exists(opened[i])) << opened[i].toStdString();
 }

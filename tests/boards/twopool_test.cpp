@@ -30,6 +30,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <functional>
 #include <set>
 
 namespace {
@@ -81,6 +82,15 @@ protected:
     }
     static QString dateOf(int n) { return dates::toShortText(QDate(2024, 1, 3).addDays(7 * (n - 1))); }
     QWidget *page(QStackedWidget *stack, Drum drum) const { return stack->widget(drumIndex(drum)); }
+    // Types a number into a box as the user does: the box takes the focus, empties, gets the
+    // text and is left.
+    static void typeInto(VbTextBox *box, const QString &text)
+    {
+        box->onGotFocus();
+        box->setText(text);
+        box->onLostFocus();
+    }
+    void guarantee(int position, int number) { typeInto(board->txtGuaranteeNumber[position], QString::number(number)); }
 
     SampleWorld world;
     MessageBoxScript &messages = world.messages;
@@ -115,7 +125,7 @@ TEST_P(TwoPoolLayoutTest, PositionsTotalsMarkersTabsAndTheSecondDrumsControls)
                                                                  board->txtGuess[i], board->lblGuessPower[i],
                                                                  board->txtGuaranteeNumber[i], board->lblColumnNumber[i]})
             EXPECT_EQ(ctl->Visible(), used);
-        EXPECT_EQ(board->txtGuaranteeNumber[i]->isEnabled(), used);
+        EXPECT_EQ(board->lblDrawingNumberPower[i]->isEnabled(), used);
         if (used) {
             EXPECT_EQ(board->txtGuaranteeNumber[i]->text(), QStringLiteral("0"));
             EXPECT_EQ(board->lblColumnNumber[i]->caption(), QStringLiteral("0"));
@@ -369,15 +379,14 @@ TEST_F(TwoPoolTest, DrawMakesEveryColumnFromBothPoolsWithinEachDrumsConstraints)
     ASSERT_NE(open(SampleWorld::kTwoDrum), nullptr);
     DrumControls &m = board->main, &s = board->bonus;
     // Guaranteed 7 among the main numbers and 3 among the second drum's.
-    board->txtGuaranteeNumber[2]->setText(QStringLiteral("7"));
-    board->txtGuaranteeNumber[6]->setText(QStringLiteral("3"));
     board->chkGuaranteeNumbers->setValue(1);
+    guarantee(2, 7);
+    guarantee(6, 3);
     // Balls out of each pool.
     for (int b : {10, 20, 30})
-        gDrum.garrExcluded[b] = 1;
-    gDrumBONUS.garrExcluded[5] = 1;
-    board->subRefreshPool(Drum::Main);
-    board->subRefreshPool(Drum::Second);
+        m.chkExcludeBall[b]->setValue(1);
+    s.chkExcludeBall[5]->setValue(1);
+    ASSERT_TRUE(board->cmdDraw->isEnabled());
     // Both intervals on at 50 %.
     for (DrumControls *d : {&m, &s}) {
         d->chkPowerInterval->setValue(1);
@@ -405,7 +414,7 @@ TEST_F(TwoPoolTest, DrawMakesEveryColumnFromBothPoolsWithinEachDrumsConstraints)
         int64_t mainSum = 0, secondSum = 0;
         for (int32_t n : mainPart) {
             EXPECT_TRUE(n >= 1 && n <= 50);
-            EXPECT_EQ(gDrum.garrExcluded.value(n, 0), 0);
+            EXPECT_TRUE(n != 10 && n != 20 && n != 30);
             mainSum += gDrum.garrPickCount[n];
         }
         for (int32_t n : secondPart) {
@@ -426,18 +435,253 @@ TEST_F(TwoPoolTest, DrawMakesEveryColumnFromBothPoolsWithinEachDrumsConstraints)
     EXPECT_TRUE(board->txtResults[0]->text().startsWith(QStringLiteral("Total: 300\r\n0 Catcher: ")));
 }
 
-TEST_F(TwoPoolTest, DrawWithAnEmptySecondPoolMakesNothingAndSaysWhy)
+TEST_F(TwoPoolTest, EachPoolExcludesOnItsOwnAndDrawRunsOnlyWhenBothDrumsCanFillTheirPositions)
 {
     ASSERT_NE(open(SampleWorld::kTwoDrum), nullptr);
-    for (int b = 1; b <= 11; ++b)
-        gDrumBONUS.garrExcluded[b] = 1;  // one ball left for two positions
-    board->subRefreshPool(Drum::Second);
-    ASSERT_GT(gDrum.glngPoolTotal, 0);
+    DrumControls &m = board->main, &s = board->bonus;
+    ASSERT_TRUE(board->cmdDraw->isEnabled());
+
+    // Exclude-all on the second pool: every second-drum ball out, DRAW off.
+    s.lblHdrExclude[0]->onClick();
+    for (int b = 1; b <= 12; ++b)
+        EXPECT_EQ(s.chkExcludeBall[b]->value(), 1);
+    EXPECT_EQ(gDrumBONUS.glngPoolTotal, 0);
+    EXPECT_EQ(m.chkExcludeBall[1]->value(), 0);
+    EXPECT_GT(gDrum.glngPoolTotal, 0);
+    EXPECT_FALSE(board->cmdDraw->isEnabled());
+    // A main ball toggled meanwhile: the second drum still has nothing to draw.
+    m.chkExcludeBall[8]->setValue(1);
+    m.chkExcludeBall[8]->setValue(0);
+    EXPECT_FALSE(board->cmdDraw->isEnabled());
+    // The main pool's header excludes its own balls (it does not take the second pool's state).
+    m.lblHdrExclude[1]->onClick();
+    for (int b : {1, 29, 50})
+        EXPECT_EQ(m.chkExcludeBall[b]->value(), 1);
+    EXPECT_EQ(gDrum.glngPoolTotal, 0);
+    // The second pool's header again: its balls come back; the main pool is still empty.
+    s.lblHdrExclude[0]->onClick();
+    EXPECT_EQ(s.chkExcludeBall[12]->value(), 0);
+    EXPECT_GT(gDrumBONUS.glngPoolTotal, 0);
+    EXPECT_FALSE(board->cmdDraw->isEnabled());
+    m.lblHdrExclude[0]->onClick();
+    EXPECT_EQ(m.chkExcludeBall[50]->value(), 0);
+    EXPECT_TRUE(board->cmdDraw->isEnabled());
+
+    // Two second-drum positions need two drawable balls.
+    for (int b = 1; b <= 10; ++b)
+        s.chkExcludeBall[b]->setValue(1);
+    EXPECT_TRUE(board->cmdDraw->isEnabled());
+    s.chkExcludeBall[11]->setValue(1);
+    EXPECT_FALSE(board->cmdDraw->isEnabled());
     board->txtColumnsToDraw->setText(QStringLiteral("5"));
-    board->cmdDraw_Click();
+    board->cmdDraw_Click();  // as a program call would: nothing drawn, nothing asked
     EXPECT_EQ(board->lstTicket->listCount(), 0);
-    ASSERT_EQ(messages.texts().size(), 1);
-    EXPECT_EQ(messages.texts()[0], res(47050));
+    EXPECT_TRUE(messages.asked().empty()) << messages.texts().join(u'\n').toStdString();
+    s.chkExcludeBall[11]->setValue(0);
+    ASSERT_TRUE(board->cmdDraw->isEnabled());
+
+    // A main number equal to an excluded second-drum ball is drawn; the second drum draws 11 and 12.
+    m.chkExcludeBall[4]->setValue(1);
+    board->txtColumnsToDraw->setText(QStringLiteral("40"));
+    board->cmdDraw->click();
+    ASSERT_EQ(garrTicketGrid.rowCount(), 40);
+    bool mainHoldsASecondDrumExclusion = false;
+    for (int r = 1; r <= 40; ++r) {
+        const int32_t *column = garrTicketGrid.row(r);
+        EXPECT_EQ(std::vector<int32_t>(column + 5, column + 7), (std::vector<int32_t>{11, 12}));
+        for (int p = 0; p < 5; ++p) {
+            EXPECT_NE(column[p], 4);
+            mainHoldsASecondDrumExclusion |= column[p] <= 10;
+        }
+    }
+    EXPECT_TRUE(mainHoldsASecondDrumExclusion);
+}
+
+TEST_F(TwoPoolTest, GuaranteedNumbersLockTheBallsOfTheirOwnDrum)
+{
+    ASSERT_NE(open(SampleWorld::kTwoDrum), nullptr);
+    DrumControls &m = board->main, &s = board->bonus;
+    board->chkGuaranteeNumbers->setValue(1);
+    auto locked = [](const DrumControls &d, int ball) {
+        return d.chkExcludeBall[ball]->value() == 1 && !d.chkExcludeBall[ball]->isEnabled();
+    };
+    auto free = [](const DrumControls &d, int ball) {
+        return d.chkExcludeBall[ball]->value() == 0 && d.chkExcludeBall[ball]->isEnabled();
+    };
+
+    guarantee(1, 7);
+    EXPECT_TRUE(locked(m, 7));
+    EXPECT_TRUE(free(s, 7));
+    // The same number in the second drum is another ball.
+    guarantee(6, 7);
+    EXPECT_EQ(board->txtGuaranteeNumber[6]->text(), QStringLiteral("7"));
+    EXPECT_TRUE(locked(s, 7));
+    EXPECT_TRUE(locked(m, 7));
+    // Twice in one drum, beyond the drum, or nothing typed: the box keeps what it had.
+    guarantee(2, 7);
+    EXPECT_EQ(board->txtGuaranteeNumber[2]->text(), QStringLiteral("0"));
+    guarantee(7, 7);
+    EXPECT_EQ(board->txtGuaranteeNumber[7]->text(), QStringLiteral("0"));
+    guarantee(7, 13);
+    EXPECT_EQ(board->txtGuaranteeNumber[7]->text(), QStringLiteral("0"));
+    typeInto(board->txtGuaranteeNumber[6], QString());
+    EXPECT_EQ(board->txtGuaranteeNumber[6]->text(), QStringLiteral("7"));
+    // 7 -> 12 in the second drum releases 7 there only; 0 in the main drum releases its 7.
+    guarantee(6, 12);
+    EXPECT_TRUE(free(s, 7));
+    EXPECT_TRUE(locked(s, 12));
+    EXPECT_TRUE(locked(m, 7));
+    guarantee(1, 0);
+    EXPECT_TRUE(free(m, 7));
+    EXPECT_EQ(board->txtGuaranteeNumber[1]->backColor(), vbc::kWhite);
+    guarantee(1, 9);
+
+    // Off releases the balls of both drums; on locks them again.
+    board->chkGuaranteeNumbers->setValue(0);
+    EXPECT_TRUE(free(m, 9));
+    EXPECT_TRUE(free(s, 12));
+    EXPECT_FALSE(board->txtGuaranteeNumber[6]->isEnabled());
+    board->lblGuaranteeNumbers->onClick();
+    EXPECT_TRUE(gblnGuaranteeNumbers);
+    EXPECT_TRUE(locked(m, 9));
+    EXPECT_TRUE(locked(s, 12));
+
+    // Every column drawn holds both.
+    board->txtColumnsToDraw->setText(QStringLiteral("50"));
+    board->cmdDraw->click();
+    ASSERT_EQ(garrTicketGrid.rowCount(), 50);
+    for (int r = 1; r <= 50; ++r) {
+        const int32_t *column = garrTicketGrid.row(r);
+        EXPECT_NE(std::find(column, column + 5, 9), column + 5);
+        EXPECT_NE(std::find(column + 5, column + 7, 12), column + 7);
+    }
+}
+
+TEST_F(TwoPoolTest, TheGuessAddAndDeleteAndTheSelectedColumnWorkOnBothDrums)
+{
+    ASSERT_NE(open(kSixFortyNine), nullptr);
+    ASSERT_EQ(gstrGameCode, QStringLiteral("2P610"));
+    DrumControls &m = board->main, &s = board->bonus;
+    board->chkCompareWithGuess->setValue(1);
+    // The second-drum box takes 1..10, the main boxes 1..49.
+    typeInto(board->txtGuess[7], QStringLiteral("12"));
+    EXPECT_EQ(board->txtGuess[7]->text(), QStringLiteral("0"));
+    typeInto(board->txtGuess[7], QStringLiteral("10"));
+    EXPECT_EQ(board->txtGuess[7]->text(), QStringLiteral("10"));
+    EXPECT_EQ(board->lblGuessPower[7]->caption(), QString::number(gDrumBONUS.garrPickCount[10]));
+    EXPECT_EQ(s.lblGuessPowerTotal->caption(), QString::number(gDrumBONUS.garrPickCount[10]));
+    typeInto(board->txtGuess[1], QStringLiteral("50"));
+    EXPECT_EQ(board->txtGuess[1]->text(), QStringLiteral("0"));
+    const int32_t guess[] = {10, 12, 23, 34, 45, 49};
+    int64_t mainTotal = 0;
+    for (int p = 1; p <= 6; ++p) {
+        typeInto(board->txtGuess[p], QString::number(guess[p - 1]));
+        mainTotal += gDrum.garrPickCount[guess[p - 1]];
+    }
+    EXPECT_EQ(m.lblGuessPowerTotal->caption(), QString::number(mainTotal));
+
+    // Add: the seven numbers as a column, selected, with each drum's powers.
+    board->cmdAdd->click();
+    ASSERT_EQ(board->lstTicket->lines(), QStringList{QStringLiteral("01- 10 12 23 34 45 49 10 (0)")});
+    EXPECT_EQ(garrTicketGrid.rowCount(), 1);
+    EXPECT_EQ(garrTicketGrid.at(1, 7), 10);
+    EXPECT_TRUE(gblnTicketColumnSelected);
+    EXPECT_EQ(board->lblColumnNumber[1]->caption(), QString::number(gDrum.garrPickCount[10]));
+    EXPECT_EQ(board->lblColumnNumber[7]->caption(), QString::number(gDrumBONUS.garrPickCount[10]));
+    EXPECT_EQ(m.lblColumnPowerTotal->caption(), QString::number(mainTotal));
+    EXPECT_EQ(s.lblColumnPowerTotal->caption(), QString::number(gDrumBONUS.garrPickCount[10]));
+    // Its hits: every guess box, each against its own drum.
+    for (int p = 1; p <= 7; ++p)
+        EXPECT_TRUE(board->txtGuess[p]->fontBold()) << p;
+
+    // A second column whose second-drum number is 10 but whose main numbers are not.
+    typeInto(board->txtGuess[1], QStringLiteral("1"));
+    board->cmdAdd->click();
+    ASSERT_EQ(board->lstTicket->listCount(), 2);
+    typeInto(board->txtGuess[1], QStringLiteral("10"));
+    board->cmdCompare->click();
+    EXPECT_EQ(board->lstTicket->lines(),
+              QStringList({"01- 10 12 23 34 45 49 10 (6+1)", "02- 1 12 23 34 45 49 10 (5+1)"}));
+    board->lstTicket->setListIndex(1);
+    EXPECT_FALSE(board->txtGuess[1]->fontBold());  // the main 10 is not the second drum's 10
+    EXPECT_TRUE(board->txtGuess[7]->fontBold());
+
+    // Delete: only with a line selected.
+    board->cmdCompare->click();
+    EXPECT_FALSE(gblnTicketColumnSelected);
+    board->cmdDelete->click();
+    EXPECT_EQ(board->lstTicket->listCount(), 2);
+    board->lstTicket->setListIndex(0);
+    board->cmdDelete->click();
+    EXPECT_EQ(board->lstTicket->lines(), QStringList{QStringLiteral("02- 1 12 23 34 45 49 10 (5+1)")});
+    EXPECT_EQ(garrTicketGrid.rowCount(), 1);
+    EXPECT_EQ(garrTicketGrid.at(1, 1), 1);
+    EXPECT_EQ(board->lstTicket->listIndex(), 0);
+}
+
+TEST_F(TwoPoolTest, TheSecondDrumsBoxesFilterKeysAndItsIntervalRowMovesItsOwnLimits)
+{
+    ASSERT_NE(open(SampleWorld::kTwoDrum), nullptr);
+    DrumControls &m = board->main, &s = board->bonus;
+    struct KeyCase {
+        std::function<void(int &)> filter;
+        int key;
+        bool passes;
+    };
+    const KeyCase cases[] = {
+        {s.txtPoolCount[4]->onKeyPress, '7', true},     {s.txtPoolCount[4]->onKeyPress, 'a', false},
+        {s.txtPoolCount[4]->onKeyPress, 8, true},       {s.txtPoolPercent[4]->onKeyPress, '7', false},
+        {s.txtPoolPercent[4]->onKeyPress, 8, true},     {s.txtPowerInterval[0]->onKeyPress, '5', true},
+        {s.txtPowerInterval[1]->onKeyPress, '-', false}, {s.txtPowerInterval[1]->onKeyPress, ' ', false},
+        {s.cboPowerIntervalPct->onKeyPress, '5', false}, {s.cboPowerIntervalPct->onKeyPress, 8, false},
+    };
+    for (const KeyCase &c : cases) {
+        ASSERT_TRUE(c.filter);
+        int key = c.key;
+        c.filter(key);
+        EXPECT_EQ(key == c.key, c.passes) << c.key;
+    }
+
+    // The second interval row: its slider moves its own limits by one.
+    board->lblGameMatrixBONUS_Click();
+    s.chkPowerInterval->setValue(1);
+    s.cboPowerIntervalPct->setListIndex(5);
+    const auto before = gDrumBONUS.garrIntervalLimits;
+    const auto mainBefore = gDrum.garrIntervalLimits;
+    s.hsbPowerInterval->setValue(s.hsbPowerInterval->value() + 1);
+    EXPECT_EQ(gDrumBONUS.garrIntervalLimits[0], before[0] + 1);
+    EXPECT_EQ(gDrumBONUS.garrIntervalLimits[1], before[1] + 1);
+    EXPECT_EQ(s.txtPowerInterval[1]->text(), QString::number(before[1] + 1));
+    EXPECT_EQ(gDrum.garrIntervalLimits, mainBefore);
+    EXPECT_EQ(m.txtPowerInterval[1]->text(), QString::number(mainBefore[1]));
+    // An upper limit typed below the lower one takes the lower one with it.
+    typeInto(s.txtPowerInterval[1], QString::number(before[0] - 5));
+    EXPECT_EQ(s.txtPowerInterval[0]->text(), QString::number(before[0] - 5));
+    EXPECT_EQ(gDrumBONUS.garrIntervalLimits[0], before[0] - 5);
+    EXPECT_EQ(gDrumBONUS.garrIntervalLimits[1], before[0] - 5);
+}
+
+TEST_F(TwoPoolTest, MarkingABallOfOneDrumLeavesTheOtherDrumAlone)
+{
+    ASSERT_NE(open(SampleWorld::kTwoDrum), nullptr);
+    DrumControls &m = board->main, &s = board->bonus;
+    board->picPowerBall_Click(3, Drum::Second);
+    EXPECT_EQ(s.lblPowerBall[3]->foreColor(), vbc::kDarkRed);
+    EXPECT_EQ(s.picPowerBall[3]->pictureName(), QStringLiteral("R3"));
+    EXPECT_EQ(s.picPoolBall[3]->pictureName(), QStringLiteral("R3"));
+    EXPECT_TRUE(gDrumBONUS.gblnHighlight);
+    EXPECT_FALSE(gDrum.gblnHighlight);
+    EXPECT_EQ(m.lblPowerBall[3]->foreColor(), vbc::kWindowText);
+    EXPECT_EQ(m.picPoolBall[3]->pictureName(), QStringLiteral("G3"));
+    // A main ball marked: the second drum's marking stays.
+    board->picPoolBall_Click(20, Drum::Main);
+    EXPECT_TRUE(gDrum.gblnHighlight);
+    EXPECT_TRUE(gDrumBONUS.gblnHighlight);
+    // The marked ball clicked again removes its drum's marking only.
+    board->picPowerBall_Click(3, Drum::Second);
+    EXPECT_FALSE(gDrumBONUS.gblnHighlight);
+    EXPECT_EQ(s.picPowerBall[3]->pictureName(), QStringLiteral("B3"));
+    EXPECT_TRUE(gDrum.gblnHighlight);
 }
 
 // ---- Comparison ------------------------------------------------------------------------------------------

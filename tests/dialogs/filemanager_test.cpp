@@ -2,6 +2,7 @@
 #include "app/globals.h"
 #include "analysis/ui/textwindows.h"
 #include "app/resstrings.h"
+#include "app/ui/faulttext.h"
 #include "dialogs/frmfilemanager.h"
 #include "platform/ui/forms.h"
 #include "support/modal.h"
@@ -253,7 +254,7 @@ TEST_F(FileManager, AFailedTextFileLeavesNoHalfTicketAndTheDialogOpen)
         dialog->cmdSave_Click();
         ASSERT_EQ(answers.asked().size(), 2u);
         EXPECT_EQ(answers.asked()[1].text,
-                  res(48000).arg(QStringLiteral("blocked"), QDir::toNativeSeparators(gstrSavedTicketsFolder)));
+                  res(49050).arg(QStringLiteral("blocked"), fncWriteFaultText(filewrite::Fault::Other)));
         EXPECT_FALSE(QFile::exists(recordOf("blocked")));
         EXPECT_TRUE(DefaultInstance<frmFileManager>::exists());
         EXPECT_NE(gstrTicketName, QStringLiteral("blocked"));
@@ -283,7 +284,7 @@ TEST_F(FileManager, AFolderRemovedWhileTheDialogIsOpenGivesAMessage)
     dialog->cmdSave_Click();
     ASSERT_EQ(answers.asked().size(), 2u);
     EXPECT_EQ(answers.asked()[1].text,
-              res(48000).arg(QStringLiteral("gone"), QDir::toNativeSeparators(gstrSavedTicketsFolder)));
+              res(49050).arg(QStringLiteral("gone"), fncWriteFaultText(filewrite::Fault::Missing)));
     EXPECT_EQ(answers.asked()[1].style, 64);
     EXPECT_TRUE(DefaultInstance<frmFileManager>::exists());
     EXPECT_FALSE(QFile::exists(recordOf("gone")));

@@ -41,7 +41,7 @@ protected:
         glngStartWeek = 1;
         glngReferenceWeek = maxWeek();
         gstrDrawDate = dates::toShortText(gobjLotteryDb->fncGetMaxWeekDate().value());
-        ASSERT_TRUE(fncSaveLotterySettings());
+        ASSERT_TRUE(fncSaveLotterySettings(nullptr));
         settingsFile = gstrRecordFilePath;
         gblnLotteryManagerOpen = true;
     }

@@ -75,7 +75,7 @@ void inspectMessageBox(const QString &text, int style, const std::function<void(
         inspect(box);
         box->buttons().constFirst()->click();
     });
-    vbMsgBox(text, style, QStringLiteral("TALVINOR"));
+    vbMsgBox(nullptr, text, style, QStringLiteral("TALVINOR"));
     EXPECT_TRUE(shown);
 }
 

@@ -1,0 +1,197 @@
+// The ticket edited by hand: Add to Ticket appends the guess as a column, Delete removes the
+// selected column, and a click on a ticket line shows the column: the powers of its numbers and
+// its hits among the compare numbers (the end drawing or the guess). The list, the line table and
+// the grid always hold the same columns in the same order.
+
+#include "boards/common/boardbase.h"
+#include "boards/common/boardbase_analysis.h"
+
+#include "analysis/comparison.h"
+#include "analysis/gamelayout.h"
+#include "analysis/state.h"
+#include "analysis/ui/clsanalysis.h"
+#include "platform/ui/vbcolor.h"
+#include "platform/vb.h"
+
+using namespace boardanalysis;
+
+namespace {
+
+// The last position a ticket column holds: K, K + B on two-drum games, the last digit position.
+int lastColumnPosition() { return gLayout.lastGuaranteePosition(); }
+
+template <class T>
+void markHit(T *control)
+{
+    control->setForeColor(vbc::kDarkRed);
+    control->setFontBold(true);
+}
+
+}  // namespace
+
+void BoardBase::wireTicketHandlers()
+{
+    cmdAdd->onClick = [this] { cmdAdd_Click(); };
+    cmdDelete->onClick = [this] { cmdDelete_Click(); };
+    lstTicket->onClick = [this] { lstTicket_Click(); };
+}
+
+ComparisonLayout BoardBase::ticketComparisonLayout() const
+{
+    if (gLayout.digits()) {
+        const VbOption *boxed = optStraightBoxed.at(1);
+        return ComparisonLayout::digits(gLayout.positionCount(), boxed && boxed->value());
+    }
+    if (gLayout.twoDrums())
+        return ComparisonLayout::secondDrum(gLayout.lastMainPosition, gLayout.bonusPositions());
+    return ComparisonLayout::sameDrum(gLayout.lastMainPosition, gLayout.bonusPositions());
+}
+
+void BoardBase::cmdAdd_Click()
+{
+    const int first = gLayout.firstPosition;
+    const int last = lastColumnPosition();
+    if (last < first)
+        return;
+    // A ticket holds at most as many columns as DRAW can make.
+    const int n = lstTicket->listCount();
+    if (n >= kMaxTicketColumns)
+        return;
+    // A digit column needs a digit at every position.
+    if (gLayout.digits())
+        for (int j = first; j <= last; ++j)
+            if (const VbTextBox *box = txtGuess.at(j); !box || box->text().trimmed().isEmpty())
+                return;
+
+    glngGridSize = n;
+    gstrTicketLine = vb::columnNumber(n + 1);
+    for (int j = first; j <= last; ++j) {
+        gstrTicketLine += u' ';
+        if (const VbTextBox *box = txtGuess.at(j))
+            gstrTicketLine += box->text();
+    }
+    gstrTicketLine += QStringLiteral(" (0)");
+    lstTicket->addItem(gstrTicketLine);
+    glngGridSize = lstTicket->listCount();
+
+    const bool sameShape = garrTicketGrid.firstPosition() == first && garrTicketGrid.lastPosition() == last;
+    if (glngGridSize == 1 || !sameShape) {
+        garrTicketGrid.reshape(first, last);
+        garrTicketLines.clear();
+    }
+    garrTicketGrid.resizeRows(glngGridSize);
+    garrTicketLines.resize(glngGridSize - 1);
+    garrTicketLines.append(gstrTicketLine);
+    for (int j = first; j <= last; ++j) {
+        const VbTextBox *box = txtGuess.at(j);
+        garrTicketGrid.at(glngGridSize, j) = box ? vb::toLong(box->text().trimmed()).value_or(0) : 0;
+    }
+
+    gblnSkipDraw = true;
+    cmdDraw_Click();
+    lstTicket->setListIndex(glngGridSize - 1);
+}
+
+void BoardBase::cmdDelete_Click()
+{
+    // The selection flag outlives the selection (the compare option runs the column display with
+    // no line selected): only a selected line is deleted.
+    const int selected = lstTicket->listIndex();
+    if (lstTicket->listCount() < 1 || !gblnTicketColumnSelected || selected < 0)
+        return;
+    txtResults[0]->setText(QString());
+    txtResults[1]->setText(QString());
+
+    const int n = lstTicket->listCount();
+    const int removed = selected + 1;
+    lstTicket->removeItem(selected);
+    if (lstTicket->listCount() > 0) {
+        TicketGrid grid(garrTicketGrid.firstPosition(), garrTicketGrid.lastPosition());
+        grid.resizeRows(n - 1);
+        QStringList lines;
+        lines.reserve(n - 1);
+        const int width = grid.width();
+        int next = 0;
+        for (int i = 1; i <= n; ++i) {
+            if (i == removed)
+                continue;
+            ++next;
+            lines.append(garrTicketLines.value(i - 1));
+            if (i <= garrTicketGrid.rowCount())
+                std::copy_n(garrTicketGrid.row(i), width, grid.row(next));
+        }
+        garrTicketGrid = std::move(grid);
+        garrTicketLines = std::move(lines);
+        gblnSkipDraw = true;
+        cmdDraw_Click();
+        lstTicket->setListIndex(removed >= 2 ? removed - 2 : 0);
+    } else {
+        garrTicketGrid.clear();
+        garrTicketLines.clear();
+        gblnTicketColumnSelected = false;
+    }
+}
+
+void BoardBase::lstTicket_Click()
+{
+    gblnTicketColumnSelected = true;
+    const int index = lstTicket->listIndex();
+    const QString line = index >= 0 ? lstTicket->list(index) : QString();
+    if (line.isEmpty())
+        return;
+    gstrTicketLine = line;
+
+    // The powers, from the line's text: number i stands after the i-th blank.
+    const QStringList fields = line.split(u' ');
+    const int first = gLayout.firstPosition;
+    const int last = lastColumnPosition();
+    int64_t totals[2] = {0, 0};
+    for (Drum drum : gameDrums())
+        if (VbLabel *total = this->drum(drum).lblColumnPowerTotal)
+            total->setCaption(QStringLiteral("0"));
+    for (int p = first; p <= last; ++p) {
+        const int field = p - first + 1;
+        const int32_t number = field < fields.size() ? vb::toLong(fields[field]).value_or(0) : 0;
+        const int32_t power = gLayout.digits() || number != 0 ? powerOf(p, number) : 0;
+        if (VbLabel *label = lblColumnNumber.at(p))
+            label->setCaption(QString::number(power));
+        const Drum d = gLayout.drumOf(p);
+        int64_t &total = totals[drumIndex(d)];
+        total += power;
+        if (VbLabel *label = drum(d).lblColumnPowerTotal)
+            label->setCaption(QString::number(total));
+    }
+
+    // The hits, from the grid row of the line.
+    const int row = index + 1;
+    const ComparisonLayout layout = ticketComparisonLayout();
+    if (row > garrTicketGrid.rowCount() || garrTicketGrid.firstPosition() > layout.first
+        || garrTicketGrid.lastPosition() < layout.lastColumnPosition())
+        return;
+    const std::span<const int32_t> column(garrTicketGrid.row(row) + (layout.first - garrTicketGrid.firstPosition()),
+                                          static_cast<size_t>(layout.columnPositions()));
+    if (gblnCompareWithGuess) {
+        analysis().subResetColorOfDrawingNumbers();
+        const CompareNumbers numbers = CompareNumbers::fromGuess(layout, [this](int p) {
+            const VbTextBox *box = txtGuess.at(p);
+            return box ? box->text() : QString();
+        });
+        const std::vector<bool> hits = hitPositions(layout, numbers, column);
+        for (int p = layout.first; p <= layout.last(); ++p)
+            if (hits[static_cast<size_t>(p - layout.first)] && txtGuess.exists(p))
+                markHit(txtGuess[p]);
+    } else {
+        analysis().fncResetCOLORofSelectedWeekNumbers();
+        CompareNumbers numbers = CompareNumbers::fromDrawing(layout, garrReferenceDrawing);
+        // A lotto drawing label that reads 0 shows no number.
+        for (int p = layout.first; p <= layout.last() && !layout.digitGame(); ++p) {
+            const VbLabel *label = lblDrawingNumber.at(p);
+            if (!label || vb::toLong(label->caption().trimmed()).value_or(0) == 0)
+                numbers.byPosition[static_cast<size_t>(p - layout.first)] = CompareNumbers::kNone;
+        }
+        const std::vector<bool> hits = hitPositions(layout, numbers, column);
+        for (int p = layout.first; p <= layout.last(); ++p)
+            if (hits[static_cast<size_t>(p - layout.first)] && lblDrawingNumber.exists(p))
+                markHit(lblDrawingNumber[p]);
+    }
+}

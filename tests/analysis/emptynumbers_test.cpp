@@ -1,0 +1,51 @@
+// POWER's warning counts empty numbers apart from numbers outside the game's range.
+
+#include "analysis/enginemessages.h"
+#include "analysis/recalc.h"
+#include "analysis/statistics.h"
+#include "app/globals.h"
+#include "testhistory.h"
+
+#include <gtest/gtest.h>
+
+TEST(EmptyNumbers, AreCountedAndNamedApartFromNumbersOutsideTheRange)
+{
+    const GameShape g = GameShape::twoDrum(10, 3, 5, 1);
+    History h = randomHistory(g, 20, 11);
+    h[2].numbers[0] = Drawing::kEmpty;  // main drum
+    h[3].numbers[3] = Drawing::kEmpty;  // second drum
+    h[4].numbers[1] = 77;               // outside the main drum
+    RecalcInputs in;
+    in.fromWeek = 1;
+    in.toWeek = 20;
+    in.upToDate = weekDate(20);
+    in.totalWeeks = 20;
+    const WindowCheck check = checkAnalysisWindow(h, g, in);
+    EXPECT_EQ(check.numbersOutside, 1);
+    EXPECT_EQ(check.emptyNumbers, 2);
+    EXPECT_EQ(countEmptyNumbers(h, DrumShape::main(g)), 1);
+    EXPECT_EQ(countNumbersOutsideDrum(h, DrumShape::second(g)), 0);
+
+    struct Case {
+        int language;
+        const char *outside, *empty;
+    };
+    const Case cases[] = {
+        {2, "Numbers outside the game's range: 1", "Empty numbers (no number in the results): 2"},
+        {3, "Numéros hors de la plage du jeu : 1", "Numéros vides (aucun numéro dans les résultats) : 2"},
+        {1, "Oyunun aralığı dışındaki sayılar: 1", "Boş sayılar (sonuçta sayı yazılmamış): 2"},
+    };
+    for (const Case &c : cases) {
+        glngLanguage = c.language;
+        const QStringList lines = windowWarningText(check).split(u'\n');
+        EXPECT_TRUE(lines.contains(QString::fromUtf8(c.outside))) << lines.join(u'|').toStdString();
+        EXPECT_TRUE(lines.contains(QString::fromUtf8(c.empty))) << lines.join(u'|').toStdString();
+    }
+    glngLanguage = 2;
+
+    // Only empty numbers: a warning all the same, with no number said to be outside.
+    WindowCheck onlyEmpty;
+    onlyEmpty.emptyNumbers = 3;
+    EXPECT_TRUE(onlyEmpty.hasWarning());
+    EXPECT_TRUE(windowWarningText(onlyEmpty).contains(QStringLiteral("Numbers outside the game's range: 0")));
+}
