@@ -19,6 +19,7 @@
 #include "support/modal.h"
 #include "boards/twopool/frmtwopoolboard.h"
 #include "platform/dates.h"
+#include "platform/twips.h"
 #include "platform/ui/screen.h"
 #include "support/sampleworld.h"
 
@@ -310,6 +311,37 @@ TEST_F(TwoPoolTest, ATabClickBeforeTheBoardIsReadyRestylesTheTabsOnly)
     EXPECT_TRUE(board->bonus.lblTotalPicks[10]->Visible());
     EXPECT_FALSE(board->bonus.lblTotalPicks.exists(11));
     EXPECT_FALSE(board->bonus.lblHdrTotal[1]->Visible());
+}
+
+TEST_F(TwoPoolTest, AClickOnADrumsPanelParksTheFocusAndEndsTheCountViewOfThePoolInView)
+{
+    ASSERT_NE(open(SampleWorld::kTwoDrum), nullptr);
+    board->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(board));
+    // A count view opened in each pool.
+    board->main.txtPoolPercent[2]->onDblClick();
+    board->lblGameMatrixBONUS_Click();
+    board->bonus.txtPoolPercent[3]->onDblClick();
+    ASSERT_TRUE(gDrum.gblnPoolCountView);
+    ASSERT_TRUE(gDrumBONUS.gblnPoolCountView);
+    ASSERT_TRUE(board->bonus.txtPoolCount[3]->hasFocus());
+
+    // The empty area below the second drum's twelve rows: the focus parks, only its view ends.
+    QWidget *panel = board->stkDrumTables->currentWidget();
+    const QPoint empty(twips::toPixels(600), panel->height() - 20);
+    ASSERT_EQ(panel->childAt(empty), nullptr);
+    QTest::mouseClick(panel, Qt::LeftButton, {}, empty);
+    EXPECT_TRUE(board->cmdHiddenFocus->hasFocus());
+    EXPECT_FALSE(gDrumBONUS.gblnPoolCountView);
+    EXPECT_TRUE(gDrum.gblnPoolCountView);
+    EXPECT_EQ(board->bonus.lblHdrPool[0]->caption(), QStringLiteral("Pool %"));
+    EXPECT_EQ(board->main.lblHdrPool[0]->caption(), QStringLiteral("Pool n"));
+
+    // Back on the main tab, the next parking ends the main pool's view.
+    board->lblGameMatrix_Click();
+    board->txtColumnsToDraw->setFocus(Qt::MouseFocusReason);
+    QTest::mouseClick(board->fraDrawingResults, Qt::LeftButton, {}, QPoint(4, board->fraDrawingResults->height() - 4));
+    EXPECT_FALSE(gDrum.gblnPoolCountView);
 }
 
 // ---- POWER and the table orders of both drums -----------------------------------------------------------
