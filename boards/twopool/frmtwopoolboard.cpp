@@ -7,7 +7,6 @@
 
 #include <QStackedWidget>
 #include <map>
-#include <set>
 #include <tuple>
 
 namespace {
@@ -26,21 +25,18 @@ void placeInTwips(QWidget *widget, int left, int top, int width, int height)
 // among themselves and their place (shifted up by `topShift` twips, the panel's own top).
 void moveOntoPanel(QWidget *from, QWidget *panel, const std::vector<VbControl *> &controls, int topShift)
 {
-    std::set<QObject *> wanted;
-    std::map<QObject *, VbControl *> control;
-    for (VbControl *c : controls) {
-        if (auto *w = dynamic_cast<QWidget *>(c)) {
-            wanted.insert(w);
-            control[w] = c;
-        }
-    }
+    std::map<QObject *, VbControl *> moving;
+    for (VbControl *c : controls)
+        if (auto *w = dynamic_cast<QWidget *>(c))
+            moving[w] = c;
     // The parent's children stand in stacking order, the lowest first.
     const QObjectList children = from->children();
     for (QObject *child : children) {
-        if (!wanted.count(child))
+        const auto it = moving.find(child);
+        if (it == moving.end())
             continue;
         static_cast<QWidget *>(child)->setParent(panel);
-        VbControl *c = control[child];
+        VbControl *c = it->second;
         c->Move(c->Left(), c->Top() - topShift, c->Width(), c->Height());
     }
 }
@@ -106,9 +102,9 @@ void frmTwoPoolBoard::subDesignSecondDrum()
     caption->setWordWrap(true);
     caption->Move(caption->Left(), middle - 255, caption->Width(), 510);
     caption->QLabel::setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    bonus.lblPowerInterval->setForeColor(vbc::kDarkRed);
-    // Its caption shows while the second drum is in front.
-    bonus.lblPowerInterval->setVisible(false);
+    caption->setForeColor(vbc::kDarkRed);
+    // It shows while the second drum is in front.
+    caption->setVisible(false);
 
     // The second drum's totals start hidden, beside the main ones; the layout places them.
     const std::pair<VbLabel *, VbLabel *> totals[] = {{bonus.lblDrawingPowerTotal, main.lblDrawingPowerTotal},
