@@ -118,6 +118,7 @@ struct OpenLottery {
     bool gblnTicketColumnSelected = false;
     bool gblnAllExcluded = false;
     bool gblnAllExcludedBONUS = false;  // the second pool's own (not kept in the settings record)
+    bool gblnBoxedCompare = false;  // digit games: Boxed comparison (else Straight)
 
     // ---- The ticket -----------------------------------------------------------------------------
     TicketGrid garrTicketGrid;
@@ -182,6 +183,7 @@ inline bool &gblnSkipDraw = gOpenLottery.gblnSkipDraw;
 inline bool &gblnTicketColumnSelected = gOpenLottery.gblnTicketColumnSelected;
 inline bool &gblnAllExcluded = gOpenLottery.gblnAllExcluded;
 inline bool &gblnAllExcludedBONUS = gOpenLottery.gblnAllExcludedBONUS;
+inline bool &gblnBoxedCompare = gOpenLottery.gblnBoxedCompare;
 inline TicketGrid &garrTicketGrid = gOpenLottery.garrTicketGrid;
 inline QStringList &garrTicketLines = gOpenLottery.garrTicketLines;
 inline int32_t &glngColumnsBefore = gOpenLottery.glngColumnsBefore;

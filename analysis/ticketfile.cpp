@@ -70,7 +70,9 @@ bool parseColumnLine(const char *p, const char *end, const TicketShape &shape, i
     const int count = shape.count();
     if (count <= 0)
         return false;
-    // The column number, the numbers and the hit tail, each separated by exactly one blank.
+    // The column number, the numbers and the hit tail, each separated by exactly one blank. On digit
+    // games a line that ends with its last digit, without the hit tail, holds the column all the
+    // same.
     const char *field = p;
     const char *blank = std::find(field, end, ' ');
     if (blank == end || !isColumnNumber(field, blank))
@@ -78,14 +80,14 @@ bool parseColumnLine(const char *p, const char *end, const TicketShape &shape, i
     for (int i = 0; i < count; ++i) {
         field = blank + 1;
         blank = std::find(field, end, ' ');
-        if (blank == end)
+        if (blank == end && (i + 1 < count || !shape.tailOptional))
             return false;
         const auto n = columnValue(field, blank, shape.highestAt(shape.firstPosition + i));
         if (!n)
             return false;
         out[i] = *n;
     }
-    return isHitTail(blank + 1, end);
+    return blank == end || isHitTail(blank + 1, end);
 }
 
 // The lines of a ticket file's bytes, without their line ends (LF, or CR LF).
@@ -157,6 +159,7 @@ TicketShape TicketShape::current()
     shape.lastMainPosition = gLayout.lastMainPosition;
     shape.highestMain = gLayout.highestMain;
     shape.highestSecond = gLayout.highestSecond;
+    shape.tailOptional = gLayout.digits();
     return shape;
 }
 

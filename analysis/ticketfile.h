@@ -6,7 +6,8 @@
 // Single-byte Windows-1254 text, CR LF line ends.
 //
 // Reading checks every line against the open game: the count line must be a whole number, and a
-// column line must hold exactly the numbers of one column, each within its drum. Reading stops at
+// column line must hold exactly the numbers of one column, each within its drum (on digit games
+// the hit tail may be missing). Reading stops at
 // the first line that is empty, missing or not a column line, and never reads more than 32000
 // columns; what was read up to there is the ticket.
 
@@ -29,6 +30,8 @@ struct TicketShape {
     // empty position (a guess added to the ticket may hold it), on digit games it is a digit.
     int32_t highestMain = 0;
     int32_t highestSecond = 0;
+    // Digit games: a line may end with its last digit, without the hit tail.
+    bool tailOptional = false;
 
     // The shape of the open lottery: single-drum lotto 1..K, two-drum lotto 1..K+B
     // with positions K+1..K+B in the second drum, digit games 0..K with the digits 0..9.

@@ -17,6 +17,7 @@
 #include "platform/ui/screen.h"
 
 #include <QCoreApplication>
+#include <benchmark/benchmark.h>
 #include <QDir>
 #include <QFile>
 #include <QString>
@@ -96,12 +97,13 @@ inline void stopServices()
     setScreenMetricsOverride(std::nullopt);
 }
 
-// Opens the 6/49 lottery as start-up opens the last lottery: its board loads (drawings listed,
-// settings reset, POWER, pool) and shows. The board, or nothing when it did not open.
-inline BoardBase *openLottery()
+// Opens the lottery of `database` (the 6/49) as start-up opens the last lottery: its board loads
+// (drawings listed, settings reset, POWER, pool) and shows. The board, or nothing when it did not
+// open.
+inline BoardBase *openLottery(const QString &database = kDatabase)
 {
     gstrLotteryDbFile.clear();
-    gstrLastLotteryDbFile = kDatabase;
+    gstrLastLotteryDbFile = database;
     gobjAnalysis->subOpenSelectedLottery();
     BoardBase *board = boardInFront();
     return board && gblnBoardInitialised ? board : nullptr;
@@ -113,6 +115,23 @@ inline void closeLottery()
         board->unloadBoard();
     gfrmCurrentBoard = nullptr;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Times the opening of the lottery of `database` in the program folder `folder`, which holds
+// `drawings` drawings; the unloading between openings is not timed.
+inline void timeOpening(benchmark::State &state, const QString &folder, const QString &database, int drawings)
+{
+    startServices(folder);
+    for (auto _ : state) {
+        if (!openLottery(database) || glngTotalWeeks != drawings) {
+            state.SkipWithError("the board did not open");
+            break;
+        }
+        state.PauseTiming();
+        closeLottery();
+        state.ResumeTiming();
+    }
+    stopServices();
 }
 
 // The power interval on at `percent` (one of the combo's entries 1, 10, 20 ... 100), as the user

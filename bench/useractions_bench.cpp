@@ -82,17 +82,7 @@ private:
 void BM_Open(benchmark::State &state)
 {
     const int drawings = static_cast<int>(state.range(0));
-    benchworld::startServices(folderFor(drawings));
-    for (auto _ : state) {
-        if (!benchworld::openLottery() || glngTotalWeeks != drawings) {
-            state.SkipWithError("the board did not open");
-            break;
-        }
-        state.PauseTiming();
-        benchworld::closeLottery();
-        state.ResumeTiming();
-    }
-    benchworld::stopServices();
+    benchworld::timeOpening(state, folderFor(drawings), benchworld::kDatabase, drawings);
 }
 
 void BM_Power(benchmark::State &state)

@@ -25,7 +25,6 @@
 
 class QAction;
 class QMenu;
-struct ComparisonLayout;
 
 // The power table, pool grid and power interval of one drum.
 struct DrumControls {
@@ -210,8 +209,9 @@ public:
     void mnuLanguageTurkish_Click();
 
     // Option boxes: copy the state into their global and word the tool tip after it. The
-    // handlers of a drum's controls take the drum (the main drum when none is named).
-    void chkGuaranteeNumbers_Click();
+    // handlers of a drum's controls take the drum (the main drum when none is named). The digit
+    // board has rules of its own for its guaranteed digits.
+    virtual void chkGuaranteeNumbers_Click();
     void chkCompareWithGuess_Click();
     void chkPowerInterval_Click(Drum drum = Drum::Main);
 
@@ -263,6 +263,9 @@ public:
     void cmdGetDrawing_Click();
     void optHotCold_Click(int Index);
     void lblHotCold_Click(int Index);
+    // A click on the caption of option `Index` of a pair (0 or 1) selects that option when the
+    // other one is selected.
+    static void subSelectOptionOfPair(CtlArray<VbOption> &pair, int Index);
     void chkPowerIncrease_Click();
     void lblPowerIncrease_Click();
     // The interval percentage chosen: the power interval of its drum shown for it.
@@ -303,8 +306,6 @@ public:
     void subResetColumnLabels();
     void subCompareTicket();
     void subCompareTicketSamePoolBonus();
-    // The comparison under one rule: the list lines, the grid's cells and the summary.
-    void subCompareTicketBy(const ComparisonLayout &layout);
     // The comparison of the game in front (the lotto board: by the bonus count).
     virtual void subCompareWholeTicket();
 
@@ -346,8 +347,8 @@ public:
     // Exclude all / include all the balls whose box is not locked.
     void lblHdrExclude_Click(int Index, Drum drum = Drum::Main);
     void lblGuaranteeNumbers_Click();
-    void txtGuaranteeNumber_GotFocus(int Index);
-    void txtGuaranteeNumber_LostFocus(int Index);
+    virtual void txtGuaranteeNumber_GotFocus(int Index);
+    virtual void txtGuaranteeNumber_LostFocus(int Index);
     // The guaranteed ball of a guarantee box as the board takes it: the number when it is a ball
     // of the position's drum, else 0.
     int32_t guaranteedBall(int position) const;

@@ -50,8 +50,8 @@ using namespace boardanalysis;
 
 namespace {
 
-// The status text of an end drawing the results database could not return.
-constexpr int kDrawingNotReadMessage = 48200;
+// "Drawing %1 could not be read from the results database."
+constexpr int kUnreadDrawingMessage = 47600;
 
 // The power total of a drum on the board (none for a drum the board does not have).
 VbLabel *totalLabel(BoardBase &board, Drum drum, VbLabel *DrumControls::*label)
@@ -80,22 +80,22 @@ void setCaption(VbLabel *label, const QString &text)
         label->setCaption(text);
 }
 
-// The numbers of the end drawing (from garrReferenceDrawing) and their powers, with the totals.
-// A drawing the database could not return leaves the labels blank and says so in status panel 1.
-void showEndDrawing(BoardBase &board)
+// The numbers of the end drawing `week` (from garrReferenceDrawing) and their powers, with the
+// totals. A drawing the database could not return leaves the positions blank and says so in the
+// status bar.
+void showEndDrawing(BoardBase &board, int32_t week)
 {
     for (Drum drum : kDrums)
         setCaption(totalLabel(board, drum, &DrumControls::lblDrawingPowerTotal), QStringLiteral("0"));
-    if (garrReferenceDrawing.hi() < lastDrawingPosition()) {
-        for (int p = gLayout.firstPosition; p <= lastDrawingPosition(); ++p) {
+    if (garrReferenceDrawing.empty())
+        board.staMain->setPanelText(1, res(kUnreadDrawingMessage).arg(week));
+    for (int p = gLayout.firstPosition; p <= lastDrawingPosition(); ++p) {
+        if (!garrReferenceDrawing.contains(p)) {
             setCaption(board.lblDrawingNumber.at(p), QString());
             setCaption(board.lblDrawingNumberPower.at(p), QString());
+            continue;
         }
-        board.staMain->setPanelText(1, res(kDrawingNotReadMessage).arg(board.cboEndDrawing->text()));
-        return;
-    }
-    for (int p = gLayout.firstPosition; p <= lastDrawingPosition(); ++p) {
-        const int32_t number = garrReferenceDrawing.value(p, 0);
+        const int32_t number = garrReferenceDrawing[p];
         const int32_t power = powerOf(p, number);
         setCaption(board.lblDrawingNumber.at(p), QString::number(number));
         setCaption(board.lblDrawingNumberPower.at(p), QString::number(power));
@@ -249,7 +249,7 @@ void BoardBase::cmdPower_Click()
         for (VbLabel *DrumControls::*label : {&DrumControls::lblDrawingPowerTotal, &DrumControls::lblGuessPowerTotal,
                                               &DrumControls::lblColumnPowerTotal})
             setCaption(totalLabel(*this, drum, label), QStringLiteral("0"));
-    showEndDrawing(*this);
+    showEndDrawing(*this, glngReferenceWeek);
     showGuessPowers(*this);
     for (int i = gLayout.firstPosition; i <= gLayout.lastGuaranteePosition(); ++i)
         setCaption(lblColumnNumber.at(i), QStringLiteral("0"));
@@ -261,7 +261,7 @@ void BoardBase::cmdPower_Click()
     for (const DrumView &d : drums)
         subRankByPowerPercentage(d);
 
-    if (garrReferenceDrawing.hi() >= lastDrawingPosition())
+    if (!garrReferenceDrawing.empty())
         staMain->setPanelText(1, res(36010) + cboStartDrawing->text() + res(36020) + cboEndDrawing->text()
                                      + res(36030) + cboDrawingDate->text());
 }
@@ -277,7 +277,7 @@ void BoardBase::cboEndDrawing_Click()
     analysis().fncResetCOLORofSelectedWeekNumbers();
     selectEntry(cboDrawingDate, cboEndDrawing->listIndex());
     readReferenceDrawing(end.value_or(0));
-    showEndDrawing(*this);
+    showEndDrawing(*this, end.value_or(0));
 }
 
 void BoardBase::cboStartDrawing_Click()
@@ -357,14 +357,16 @@ void BoardBase::cmdGetDrawing_Click()
 
 void BoardBase::optHotCold_Click(int Index) { gintHotColdMode = Index > 0 ? -1 : 0; }
 
-void BoardBase::lblHotCold_Click(int Index)
+void BoardBase::lblHotCold_Click(int Index) { subSelectOptionOfPair(optHotCold, Index); }
+
+void BoardBase::subSelectOptionOfPair(CtlArray<VbOption> &pair, int Index)
 {
-    if (optHotCold[0]->value() && Index != 0) {
-        optHotCold[0]->setValue(false);
-        optHotCold[1]->setValue(true);
-    } else if (optHotCold[1]->value() && Index != 1) {
-        optHotCold[0]->setValue(true);
-        optHotCold[1]->setValue(false);
+    if (pair[0]->value() && Index != 0) {
+        pair[0]->setValue(false);
+        pair[1]->setValue(true);
+    } else if (pair[1]->value() && Index != 1) {
+        pair[0]->setValue(true);
+        pair[1]->setValue(false);
     }
 }
 

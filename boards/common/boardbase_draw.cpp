@@ -140,14 +140,16 @@ void BoardBase::subCompareWholeTicket()
         subCompareTicketSamePoolBonus();
 }
 
-void BoardBase::subCompareTicket() { subCompareTicketBy(ComparisonLayout::sameDrum(glngPicks, glngBonusCount)); }
-
-void BoardBase::subCompareTicketBy(const ComparisonLayout &layout)
+void BoardBase::subCompareTicket()
 {
-    // The list is rebuilt: no column of it is selected.
     if (lstTicket->listCount() > 0)
         lstTicket->clear();
+    // The list is rebuilt without a selected line (the column display may have run on an empty
+    // list).
     gblnTicketColumnSelected = false;
+    const ComparisonLayout layout = ticketComparisonLayout();
+    // The digit board writes its whole summary into the first box and leaves the second alone.
+    VbTextArea *secondBox = layout.digitGame() ? nullptr : txtResults[1];
     const CompareNumbers numbers =
         gblnCompareWithGuess ? CompareNumbers::fromGuess(layout,
                                                          [this](int p) {
@@ -161,7 +163,8 @@ void BoardBase::subCompareTicketBy(const ComparisonLayout &layout)
         // An empty ticket has no summary either.
         garrTicketLines.clear();
         txtResults[0]->setText(QString());
-        txtResults[1]->setText(QString());
+        if (secondBox)
+            secondBox->setText(QString());
         return;
     }
     garrTicketLines = result.lines;
@@ -169,7 +172,8 @@ void BoardBase::subCompareTicketBy(const ComparisonLayout &layout)
     gstrTicketLine = result.lines.last();
     glngZeroHitColumns = result.zeroHitColumns;
     txtResults[0]->setText(result.summaryLow);
-    txtResults[1]->setText(result.summaryHigh);
+    if (secondBox)
+        secondBox->setText(result.summaryHigh);
 }
 
 // The same frame counts the bonus hits when the game has bonus numbers from the same drum.

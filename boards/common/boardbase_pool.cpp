@@ -85,6 +85,8 @@ void refreshPool(BoardBase &board, Drum drum)
             if (saved > 0) {
                 const QString share = poolOddsText(saved, s.glngPoolTotal);
                 odds->setText(share == QStringLiteral("1/0") ? QStringLiteral("0") : share);
+            } else if (saved == 0 && d.digits) {
+                odds->setText(QString());  // a digit saved without a count has no share
             }
         } else {
             odds->setText(poolOddsText(count, s.glngPoolTotal));

@@ -100,7 +100,9 @@ void BoardBase::cmdDelete_Click()
     if (lstTicket->listCount() < 1 || !gblnTicketColumnSelected || selected < 0)
         return;
     txtResults[0]->setText(QString());
-    txtResults[1]->setText(QString());
+    // The digit board's summary stands in the first box alone.
+    if (!gLayout.digits())
+        txtResults[1]->setText(QString());
 
     const int n = lstTicket->listCount();
     const int removed = selected + 1;

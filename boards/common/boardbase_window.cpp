@@ -306,15 +306,18 @@ void BoardBase::subClearPositions()
 {
     const GameLayout &game = gLayout;
     const QString zero = QStringLiteral("0");
+    // A cleared guess or guarantee box names no number: "0" on lotto games, the empty text on
+    // digit games, where 0 is a digit.
+    const QString none = game.digits() ? QString() : zero;
     for (int i = game.firstPosition; i <= game.lastPosition; ++i) {
         if (VbTextBox *box = txtGuess.at(i))
-            box->setText(zero);
+            box->setText(none);
         if (VbLabel *power = lblGuessPower.at(i))
             power->setCaption(zero);
     }
     for (int i = game.firstPosition; i <= game.lastGuaranteePosition(); ++i) {
         if (VbTextBox *box = txtGuaranteeNumber.at(i))
-            box->setText(zero);
+            box->setText(none);
         if (VbLabel *number = lblColumnNumber.at(i))
             number->setCaption(zero);
     }

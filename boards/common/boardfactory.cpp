@@ -1,5 +1,6 @@
 #include "boards/common/iboard.h"
 
+#include "boards/digit/frmdigitboard.h"
 #include "boards/lotto/frmlottoboard.h"
 #include "boards/twopool/frmtwopoolboard.h"
 
@@ -10,10 +11,10 @@ IBoard *createProgramBoard(BoardFamily family)
     switch (family) {
     case BoardFamily::Lotto:
         return new frmLottoBoard();
+    case BoardFamily::Digit:
+        return new frmDigitBoard();
     case BoardFamily::TwoPool:
         return new frmTwoPoolBoard();
-    case BoardFamily::Digit:
-        break;
     }
     return nullptr;
 }

@@ -205,7 +205,12 @@ void subCalculatePowerTable(const DrumView &d)
                 }
             }
         } else if (create && d.digits && b == d.first()) {
-            // The digit board's first row is the template row itself.
+            // The digit board's first row is the template row itself, shown now.
+            for (auto *cells : {&c.lblTotalPicks, &c.lblStanding, &c.lblPowerPercent, &c.lblWeeksSincePick})
+                showElement(*cells, b);
+            showElement(c.picPowerBall, b);
+            if (VbLabel *l = c.lblPowerBall.at(b))
+                l->setCaption(num(b));
             showBallPicture(c.picPowerBall.at(b), QStringLiteral("B") + num(b));
         } else if (create && c.lblPowerBall.exists(tmpl) && b > 0) {
             if (d.digits)
@@ -420,7 +425,12 @@ void subFillPoolGrid(const DrumView &d)
             }
             showBallPicture(c.picPoolBall.at(b), QStringLiteral("G") + num(b));
         } else if (create && d.digits && b == d.first()) {
-            // The digit board's first row is the template row itself.
+            // The digit board's first row is the template row itself, shown now.
+            if (VbLabel *l = c.lblPoolBall.at(b))
+                l->setCaption(num(b));
+            showElement(c.picPoolBall, b);
+            showPoolBoxes(d, b);
+            showElement(c.chkExcludeBall, b);
             showBallPicture(c.picPoolBall.at(b), QStringLiteral("G") + num(b));
         } else if (create && c.txtPoolCount.exists(tmpl) && b > 0) {
             if (d.digits)

@@ -103,6 +103,11 @@ frmLottoBoard::frmLottoBoard(BoardFamily family) : BoardBase(family)
     subDesign();
 }
 
+int frmLottoBoard::designLeft(int position) const
+{
+    return kPositionLeft + (position - firstPosition()) * kPositionPitch;
+}
+
 void frmLottoBoard::subDesign()
 {
     setWindowTitle(QStringLiteral("TALVINOR"));
@@ -121,8 +126,8 @@ void frmLottoBoard::subDesign()
     subDesignResults();
     subDesignMarkers();
 
-    // Positions 4 to 8 are shown by the layout of the game that uses them.
-    for (int i = 4; i <= 8; ++i)
+    // Positions from the fourth on are shown by the layout of the game that uses them.
+    for (int i = firstPosition() + 3; i <= lastPosition(); ++i)
         for (QWidget *element : std::initializer_list<QWidget *>{lblDrawingNumber[i], lblDrawingNumberPower[i], txtGuess[i],
                                                                  lblGuessPower[i], txtGuaranteeNumber[i], lblColumnNumber[i]})
             hideAndDisable(element);
@@ -190,6 +195,8 @@ void frmLottoBoard::subDesignDrumTables(DrumControls &d)
     // Row templates: element 0 stands where row 1 goes, element 29 is row 29. Both are hidden
     // until the analysis fills the tables.
     for (int t : {0, 29}) {
+        if (!d.picPowerBall.exists(t))
+            continue;  // the digit board has one table half
         const int p = t == 29 ? kPowerHalfOffset : 0;
         const int q = t == 29 ? kPoolHalfOffset : 0;
         d.picPowerBall[t]->Move(kPowerBallLeft + p, kFirstRowTop, kBallSize, kBallSize);
@@ -230,9 +237,9 @@ void frmLottoBoard::subDesignDrawings()
     fraDrawings->Move(kFrameLeft, 60, kFrameWidth, 1680);
     fraDrawings->setCaption(QStringLiteral("DRAWINGS"));
 
-    for (int i = 1; i <= 8; ++i) {
-        placeValue(lblDrawingNumber[i], positionLeft(i), 270, 285, true, vbc::kWhite);
-        placeValue(lblDrawingNumberPower[i], positionLeft(i), 585, 240);
+    for (int i = firstPosition(); i <= lastPosition(); ++i) {
+        placeValue(lblDrawingNumber[i], designLeft(i), 270, 285, true, vbc::kWhite);
+        placeValue(lblDrawingNumberPower[i], designLeft(i), 585, 240);
     }
     placeTotal(main.lblDrawingPowerTotal, lblDrawingPowerTotalCap, 900, 240);
 
@@ -295,8 +302,8 @@ void frmLottoBoard::subDesignGuaranteeAndInterval()
 {
     fraGuaranteeAndInterval->Move(kFrameLeft, 2640, kFrameWidth, 1500);
     fraGuaranteeAndInterval->setCaption(QStringLiteral("GUARANTEE NUMBERS && POWER INTERVAL"));
-    for (int i = 1; i <= 8; ++i) {
-        txtGuaranteeNumber[i]->Move(positionLeft(i), 375, kPositionWidth, 300);
+    for (int i = firstPosition(); i <= lastPosition(); ++i) {
+        txtGuaranteeNumber[i]->Move(designLeft(i), 375, kPositionWidth, 300);
         txtGuaranteeNumber[i]->setAlignment(2);
         txtGuaranteeNumber[i]->setText(QStringLiteral("0"));
     }
@@ -336,12 +343,12 @@ void frmLottoBoard::subDesignTicketAndGuess()
 {
     fraTicketAndGuess->Move(kFrameLeft, 4200, kFrameWidth, 3800);
     fraTicketAndGuess->setCaption(QStringLiteral("TICKET && GUESS"));
-    for (int i = 1; i <= 8; ++i) {
-        txtGuess[i]->Move(positionLeft(i), 270, kPositionWidth, 300);
+    for (int i = firstPosition(); i <= lastPosition(); ++i) {
+        txtGuess[i]->Move(designLeft(i), 270, kPositionWidth, 300);
         txtGuess[i]->setAlignment(2);
         txtGuess[i]->setText(QStringLiteral("0"));
-        placeValue(lblGuessPower[i], positionLeft(i), 615, 240);
-        placeValue(lblColumnNumber[i], positionLeft(i), 3100, 240);
+        placeValue(lblGuessPower[i], designLeft(i), 615, 240);
+        placeValue(lblColumnNumber[i], designLeft(i), 3100, 240);
     }
     placeValue(main.lblGuessPowerTotal, positionLeft(6), 945, 255);
     main.lblGuessPowerTotal->setFontBold(true);

@@ -27,6 +27,10 @@ protected:
     // Positions in use, totals against the last position of each drum, bonus markers.
     void subLayoutForGame() override;
 
+    // Left of a position's elements in the design: the first position at kPositionLeft, each
+    // further one kPositionPitch to the right.
+    int designLeft(int position) const;
+
     // ---- Design steps -----------------------------------------------------------------------
     // The whole design: every step below, in order.
     void subDesign();

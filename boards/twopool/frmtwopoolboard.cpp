@@ -1,6 +1,5 @@
 #include "boards/twopool/frmtwopoolboard.h"
 
-#include "analysis/comparison.h"
 #include "analysis/pool.h"
 #include "analysis/state.h"
 #include "platform/twips.h"
@@ -389,9 +388,8 @@ void frmTwoPoolBoard::styleTabs(Drum front)
 
 // ---- Comparison -----------------------------------------------------------------------------------
 
-void frmTwoPoolBoard::subCompareTicketBONUS()
-{
-    subCompareTicketBy(ComparisonLayout::secondDrum(glngPicks, glngBonusCount));
-}
+// The comparison frame of the shared board, under the rule of the game: main hits among the main
+// numbers, second-drum hits among the second drum's.
+void frmTwoPoolBoard::subCompareTicketBONUS() { subCompareTicket(); }
 
 void frmTwoPoolBoard::subCompareWholeTicket() { subCompareTicketBONUS(); }

@@ -2,6 +2,7 @@
 // parked by clicks on the window, its frames and plain labels, the power-interval controls (width,
 // slider, limit boxes, option) and the guess boxes with their powers and totals.
 
+#include "boardinput.h"
 #include "lottoboardfixture.h"
 
 #include "analysis/interval.h"
@@ -16,21 +17,8 @@ namespace {
 
 class EntryTest : public LottoBoardTest {
 protected:
-    // The board shown and active, so that focus moves as the user moves it.
-    void showActive()
-    {
-        board->show();
-        board->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(board));
-    }
-    // Focus into a box, the text replaced by typing, focus parked.
-    void typeInto(VbTextBox *box, const QString &text)
-    {
-        box->setFocus(Qt::MouseFocusReason);
-        box->selectAll();
-        QTest::keyClicks(box, text);
-        board->subParkFocus();
-    }
+    void showActive() { boardinput::showActive(board); }
+    void typeInto(VbTextBox *box, const QString &text) { boardinput::typeInto(board, box, text); }
     void pasteInto(VbTextBox *box, const QString &text)
     {
         box->setFocus(Qt::MouseFocusReason);

@@ -793,7 +793,7 @@ TEST_F(TwoPoolTest, AnEndDrawingMissingFromTheDatabaseLeavesTheLabelsBlank)
         EXPECT_EQ(board->lblDrawingNumberPower[p]->caption(), QString());
     }
     EXPECT_EQ(board->bonus.lblDrawingPowerTotal->caption(), QStringLiteral("0"));
-    EXPECT_EQ(board->staMain->panelText(1), res(48200).arg(4));
+    EXPECT_EQ(board->staMain->panelText(1), res(47600).arg(4));
     // Nothing is compared with it.
     setTicket({{16, 17, 18, 19, 20, 7, 8}});
     board->subCompareTicketBONUS();

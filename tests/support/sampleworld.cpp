@@ -7,6 +7,7 @@
 #include "analysis/ui/clsanalysis.h"
 #include "app/globals.h"
 #include "app/services.h"
+#include "boards/digit/frmdigitboard.h"
 #include "boards/lotto/frmlottoboard.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmcolumnprogress.h"
@@ -68,6 +69,8 @@ SampleWorld::SampleWorld()
     setBoardFactory([](BoardFamily family) -> IBoard * {
         if (family == BoardFamily::Lotto)
             return new frmLottoBoard();
+        if (family == BoardFamily::Digit)
+            return new frmDigitBoard();
         return new TestBoard(family);
     });
 }
