@@ -131,7 +131,7 @@ void BoardBase::subLoadTicketTextFile()
         if (!read || !ticket.announced)
             ticketReadProblem_ = res(48030).arg(gstrTicketName);
         else if (!ticket.complete())
-            ticketReadProblem_ = res(48020).arg(ticket.lines.size()).arg(*ticket.announced).arg(gstrTicketName);
+            ticketReadProblem_ = resCount(49550, 48020, ticket.lines.size()).arg(ticket.lines.size()).arg(*ticket.announced).arg(gstrTicketName);
     }
     if (gblnTicketLoad) {
         const QString ticket = fncFileTitle(gstrRecordFileName);

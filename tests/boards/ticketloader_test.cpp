@@ -89,6 +89,12 @@ TEST_F(TicketLoader, AShortFileOrAnEmptyLineEndsTheTicketWhereItStops)
     board.subLoadTicketTextFile();
     expectTicket(board, {"01- 4 8 15 16 23 42 (3)"});
     EXPECT_EQ(board.ticketReadProblem(), res(48020).arg(1).arg(4).arg(QStringLiteral("week")));
+    // One column read is told in the singular.
+    glngLanguage = 3;
+    board.subLoadTicketTextFile();
+    EXPECT_TRUE(board.ticketReadProblem().contains(QStringLiteral("seule 1 de ses 4 colonnes a pu être lue")))
+        << board.ticketReadProblem().toStdString();
+    glngLanguage = 2;
 
     write("3\r\n01- 4 8 15 16 23 42 (3)\r\n02- 1 2 3 4 5 6 (0)");
     board.subLoadTicketTextFile();
