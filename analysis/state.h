@@ -117,6 +117,7 @@ struct OpenLottery {
     bool gblnSkipDraw = false;
     bool gblnTicketColumnSelected = false;
     bool gblnAllExcluded = false;
+    bool gblnAllExcludedBONUS = false;  // the second pool's own (not kept in the settings record)
     bool gblnBoxedCompare = false;  // digit games: Boxed comparison (else Straight)
 
     // ---- The ticket -----------------------------------------------------------------------------
@@ -181,6 +182,7 @@ inline bool &gblnMainPoolView = gOpenLottery.gblnMainPoolView;
 inline bool &gblnSkipDraw = gOpenLottery.gblnSkipDraw;
 inline bool &gblnTicketColumnSelected = gOpenLottery.gblnTicketColumnSelected;
 inline bool &gblnAllExcluded = gOpenLottery.gblnAllExcluded;
+inline bool &gblnAllExcludedBONUS = gOpenLottery.gblnAllExcludedBONUS;
 inline bool &gblnBoxedCompare = gOpenLottery.gblnBoxedCompare;
 inline TicketGrid &garrTicketGrid = gOpenLottery.garrTicketGrid;
 inline QStringList &garrTicketLines = gOpenLottery.garrTicketLines;
@@ -196,6 +198,8 @@ inline std::array<DrumState, 2> &gDrums = gOpenLottery.gDrums;
 inline DrumState &gDrum = gOpenLottery.gDrums[0];       // main drum (digits 0..9 on digit games)
 inline DrumState &gDrumBONUS = gOpenLottery.gDrums[1];  // second drum of two-drum games
 inline DrumState &drumState(Drum drum) { return gDrums[static_cast<size_t>(drumIndex(drum))]; }
+// The exclude-all state of a drum's pool: each pool's header toggles its own.
+inline bool &allExcludedOf(Drum drum) { return drum == Drum::Second ? gblnAllExcludedBONUS : gblnAllExcluded; }
 
 inline constexpr int32_t kMaxTicketColumns = 32000;
 

@@ -83,3 +83,12 @@ print()
 print("| count of possible columns before DRAW, 1 % (ms, min / median) | 5,000 | 50,000 | 500,000 |")
 print("|---|---|---|---|")
 print("| shifted sums | " + " | ".join(cell(f"BM_CountPossibleColumns_Interval1/{n}") for n in sizes) + " |")
+print()
+print("| DRAW 32,000 end to end, 5,000 drawings (ms, min / median) | lotto board, 6/49 + 1 | two-pool board, 5/50 + 2/12 | ratio of medians |")
+print("|---|---|---|---|")
+for percent in ("100", "10"):
+    lotto, two = f"BM_Draw32000_Lotto649/{percent}/real_time", f"BM_Draw32000_TwoDrum550_212/{percent}/real_time"
+    ratio = "-"
+    if times.get(lotto) and times.get(two):
+        ratio = f"{statistics.median(times[two]) / statistics.median(times[lotto]):.2f}"
+    print(f"| interval {percent} % | {cell(lotto)} | {cell(two)} | {ratio} |")

@@ -317,6 +317,14 @@ void BoardBase::cboDrawingDate_GotFocus() { mstrDrawingDate = cboDrawingDate->te
 
 void BoardBase::cboDrawingDate_LostFocus()
 {
+    // The date is always that of the end drawing: another date would count the drawings up to it
+    // while the end drawing is compared.
+    const int end = cboEndDrawing->listIndex();
+    if (end >= 0 && end < cboDrawingDate->listCount()) {
+        if (cboDrawingDate->text() != cboDrawingDate->list(end))
+            selectEntry(cboDrawingDate, end);
+        return;
+    }
     const QString text = cboDrawingDate->text();
     if (text.trimmed().isEmpty() || !dates::fromShortText(text).isValid())
         cboDrawingDate->setText(mstrDrawingDate);

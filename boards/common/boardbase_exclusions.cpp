@@ -160,7 +160,7 @@ void BoardBase::subApplyExclusions(int Index, Drum drum)
         }
     }
     subRefreshPool(drum);
-    gblnAllExcluded = ticked == d.shape.ballCount();
+    allExcludedOf(drum) = ticked == d.shape.ballCount();
     subUpdateDrawEnabled();
 }
 
@@ -179,7 +179,7 @@ void BoardBase::lblHdrExclude_Click(int, Drum drum)
     ensureSized(s.garrExcluded, d, 0);
     ensureSized(s.garrPoolWeightSaved, d, 0);
     ensureSized(s.garrPoolWeight, d, 0.0);
-    const bool includeAll = gblnAllExcluded;
+    const bool includeAll = allExcludedOf(drum);
     gblnExcludeAllRunning = true;
     for (int32_t b = d.first(); b <= d.last(); ++b) {
         VbCheck *box = d.ctl.chkExcludeBall.at(b);
@@ -204,7 +204,7 @@ void BoardBase::lblHdrExclude_Click(int, Drum drum)
     }
     subRefreshPool(drum);
     gblnExcludeAllRunning = false;
-    gblnAllExcluded = !gblnAllExcluded;
+    allExcludedOf(drum) = !includeAll;
     subUpdateDrawEnabled();
 }
 

@@ -302,6 +302,7 @@ void BoardBase::txtPoolCount_MouseMove(int Index, Drum drum) { countMouseMove(*t
 
 void BoardBase::cmdHiddenFocus_GotFocus()
 {
-    for (Drum drum : kDrums)
-        endPoolCountView(*this, drum);
+    // Only the pool in view: a count edit left open in the other pool ends when that pool is in
+    // view again and the focus is parked.
+    endPoolCountView(*this, gblnMainPoolView ? Drum::Main : Drum::Second);
 }

@@ -2,6 +2,7 @@
 
 #include "boards/digit/frmdigitboard.h"
 #include "boards/lotto/frmlottoboard.h"
+#include "boards/twopool/frmtwopoolboard.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ IBoard *createProgramBoard(BoardFamily family)
     case BoardFamily::Digit:
         return new frmDigitBoard();
     case BoardFamily::TwoPool:
-        break;
+        return new frmTwoPoolBoard();
     }
     return nullptr;
 }

@@ -381,6 +381,9 @@ public:
     void setBorder(bool visible, uint32_t colour = 0, int widthPixels = 1);
     bool filled() const { return filled_; }
     uint32_t fillColor() const { return fillColour_; }
+    bool hasBorder() const { return border_; }
+    uint32_t borderColor() const { return borderColour_; }
+    int borderWidth() const { return borderWidth_; }
     void copyFrom(const VbControl &other) override;
 
 protected:

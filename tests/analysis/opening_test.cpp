@@ -330,11 +330,10 @@ TEST_F(OpeningTest, AGameWhoseBoardIsMissingIsRefusedBeforeAnythingChanges)
     EXPECT_EQ(board(), open);
     EXPECT_TRUE(FakeBoard::log.isEmpty());
 
-    // At start-up, with the program's own factory, which has no two-drum board yet: the start
-    // window, and the lottery forgotten.
+    // At start-up, with no board for the game: the start window, and the lottery forgotten.
     open->unloadBoard();
     gfrmCurrentBoard = nullptr;
-    FakeBoard::uninstall();
+    FakeBoard::install({BoardFamily::TwoPool});
     MessageBoxScript again;
     startUpWith(kTwoDrum);
     EXPECT_EQ(again.asked().size(), 1u);

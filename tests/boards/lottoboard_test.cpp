@@ -20,14 +20,6 @@ namespace {
 
 int rightEdge(const VbControl *c) { return c->Left() + c->Width(); }
 
-QStringList logLines()
-{
-    QFile file(gstrLogFilePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-}
-
 }  // namespace
 
 // ---- Layout for the game code -------------------------------------------------------------------
@@ -300,7 +292,7 @@ TEST_F(LottoBoardTest, UnloadingLogsTheClosingOnceAndKeepsLanguageAndLottery)
     board->unloadBoard();
     board->unloadBoard();
     EXPECT_TRUE(board->isHidden());
-    const QStringList lines = logLines();
+    const QStringList lines = eventLogLines();
     EXPECT_EQ(lines.filter(QStringLiteral("#Message: 43816")).size(), 1);
     EXPECT_EQ(clsRegistry().fncREGGetDwordVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLanguage, 0), 3);
     EXPECT_EQ(clsRegistry().fncREGGetVersionVal(reg::HKEY_CURRENT_USER, settingsstore::kKey,

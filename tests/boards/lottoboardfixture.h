@@ -69,10 +69,8 @@ protected:
     // Closes the board in front and lets it go.
     void close()
     {
-        board->unloadBoard();
+        world.closeBoard();
         board = nullptr;
-        gfrmCurrentBoard = nullptr;
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     // The date of drawing `n`, as the board shows it.

@@ -51,13 +51,17 @@ TEST_F(BoardFixture, EveryHandlerGivenTheSecondDrumWorksOnTheSecondDrumOnly)
     EXPECT_NE(gDrum.garrPoolCountEdited[5], 7);
     EXPECT_EQ(second.txtPoolPercent[5]->foreColor(), vbc::kDarkRed);
 
-    // The "Pool n" view of the second grid, ended by the focus parking.
+    // The "Pool n" view of the second grid, ended by the focus parking while that grid is in view.
     second.txtPoolPercent[2]->onDblClick();
     EXPECT_TRUE(gDrumBONUS.gblnPoolCountView);
     EXPECT_FALSE(gDrum.gblnPoolCountView);
     EXPECT_FALSE(second.txtPoolCount[2]->isHidden());
     EXPECT_TRUE(main.txtPoolCount[2]->isHidden());
     board->cmdHiddenFocus->onGotFocus();
+    EXPECT_TRUE(gDrumBONUS.gblnPoolCountView);
+    gblnMainPoolView = false;
+    board->cmdHiddenFocus->onGotFocus();
+    gblnMainPoolView = true;
     EXPECT_FALSE(gDrumBONUS.gblnPoolCountView);
 
     // POWER clears the second drum's exclusions too, and the guess powers go to each drum's total.

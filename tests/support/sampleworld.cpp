@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 const QString SampleWorld::kLotto = QStringLiteral("Sample Lotto 6-49.mdb");
@@ -135,6 +136,22 @@ void SampleWorld::writeLottery(const GameConfigRecord &config, const History &hi
 }
 
 BoardBase *SampleWorld::board() const { return boardInFront(); }
+
+void SampleWorld::closeBoard()
+{
+    if (IBoard *open = currentBoard())
+        open->unloadBoard();
+    gfrmCurrentBoard = nullptr;
+    deleteUnloadedWindows();
+}
+
+QStringList eventLogLines()
+{
+    QFile file(gstrLogFilePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+}
 
 History SampleWorld::drawings(const std::vector<std::vector<int32_t>> &numbers)
 {

@@ -28,6 +28,8 @@ public:
     void openLottery(const GameConfigRecord &config, const History &drawings);
     // The board in front.
     BoardBase *board() const;
+    // Unloads the board in front and lets it go: no window is in front afterwards.
+    void closeBoard();
 
     // Drawings 1, 2 ... one week apart from 2024-01-03, with these numbers (as the game draws them).
     static History drawings(const std::vector<std::vector<int32_t>> &numbers);
@@ -43,3 +45,6 @@ public:
 
 // Deletes the windows unloaded so far.
 void deleteUnloadedWindows();
+
+// The lines of the event log.
+QStringList eventLogLines();
