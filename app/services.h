@@ -20,7 +20,7 @@ inline clsFileSystem *gobjFileSystem = nullptr;
 inline clsLotteryDb *gobjLotteryDb = nullptr;
 inline clsLanguage *gobjLanguage = nullptr;
 
-// Creates the nine service objects (those not yet created) in their order.
+// Creates the eight service objects (those not yet created) in their order.
 void createServiceObjects();
 // Releases them in the same order.
 void releaseServiceObjects();
