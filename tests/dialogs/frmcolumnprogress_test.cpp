@@ -128,7 +128,18 @@ TEST_F(ColumnProgress, StopBeforeAnyColumnKeepsTheColumnsBefore)
     glngColumnsBefore = 3;
     glngColumnsTarget = 10;
     FakeRun run;  // never finds a column
-    whenShown(40, [](frmColumnProgress *dlg) { QTest::mouseClick(dlg->cmdStop, Qt::LeftButton); });
+    // STOP once the run has been asked for a column (a busy machine may show the dialog late).
+    std::function<void(frmColumnProgress *)> stopWhenRunning = [&](frmColumnProgress *dlg) {
+        if (run.calls > 0) {
+            QTest::mouseClick(dlg->cmdStop, Qt::LeftButton);
+            return;
+        }
+        QTimer::singleShot(5, [&] {
+            if (frmColumnProgress *shown = Progress::existing())
+                stopWhenRunning(shown);
+        });
+    };
+    whenShown(40, stopWhenRunning);
     EXPECT_EQ(Progress::get()->Display(run), frmColumnProgress::Outcome::Stopped);
     EXPECT_GT(run.calls, 0);
     EXPECT_EQ(glngColumnsMade, 0);

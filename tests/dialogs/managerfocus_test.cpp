@@ -17,7 +17,8 @@ TEST(LotteryManagerFocus, OpensInTheFirstNumberBox)
     bool shown = false;
     whenModal<frmLotteryManager>([&](frmLotteryManager *form) {
         shown = true;
-        EXPECT_EQ(QApplication::focusWidget(), form->txtNewNumber[1]);
+        // The window's own focus child: the window may not be active yet on a busy machine.
+        EXPECT_EQ(form->focusWidget(), form->txtNewNumber[1]);
         EXPECT_FALSE(form->cmdDelete->hasFocus());
         DefaultInstance<frmLotteryManager>::unload();
     });
