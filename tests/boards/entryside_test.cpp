@@ -408,7 +408,6 @@ TEST_F(EntryTest, TheWidthComboFallsBackToTheWidthItHadAtFocus)
 
 TEST_F(EntryTest, GuessBoxesAreCheckedOnLeavingWithTheirPowersAndTotal)
 {
-    configure(QStringLiteral("610"));
     open();
     board->chkCompareWithGuess->setValue(1);
     showActive();
