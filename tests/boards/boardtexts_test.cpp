@@ -99,8 +99,9 @@ TEST_F(BoardTextsTest, PoolHeadersFitBesideTheExclusionHeader)
                 EXPECT_GE(poolText.left(), 0);
                 EXPECT_LT(poolText.right() + 2, excludeText.left());
             }
-            if (language == 3)
+            if (language == 3) {
                 EXPECT_EQ(board->main.lblHdrPool[0]->caption(), view ? QStringLiteral("Piscine n") : QStringLiteral("Piscine %"));
+            }
             board->lblHdrPool_Click(0);
         }
         close();
