@@ -44,7 +44,6 @@ protected:
     }
 };
 
-
 }  // namespace
 
 TEST_F(DrawTest, ANewTicketIsDrawnAndCompared)
@@ -165,11 +164,6 @@ TEST_F(DrawTest, TheColumnsBoxTakesOnlyACountFrom1To32000)
     }
     board->txtColumnsToDraw->setText(QStringLiteral("32000"));
     EXPECT_EQ(board->txtColumnsToDraw->text(), QStringLiteral("32000"));
-
-    board->chkIncrementalTicket->setValue(1);
-    EXPECT_TRUE(gblnIncrementalTicket);
-    board->chkIncrementalTicket->setValue(0);
-    EXPECT_FALSE(gblnIncrementalTicket);
 }
 
 TEST_F(DrawTest, CompareWithTheDrawingWritesTheSummaryOfTheBonusClasses)

@@ -197,7 +197,7 @@ TEST(LanguageGuards, SecondDrumControlsAreCaptionedOnlyWithASecondDrum)
     gDrumBONUS.gblnPowerInterval = false;
 }
 
-TEST(LanguageGuards, TheStartWindowInFrontIsLeftAlone)
+TEST(LanguageGuards, TheStartWindowInFrontIsLeftAloneAndTitlesEndBeforeABracket)
 {
     auto *start = DefaultInstance<frmStart>::get();
     gfrmCurrentBoard = start;
@@ -208,10 +208,8 @@ TEST(LanguageGuards, TheStartWindowInFrontIsLeftAlone)
     EXPECT_TRUE(garrMessages[0].isEmpty());
     gfrmCurrentBoard = nullptr;
     DefaultInstance<frmStart>::unload();
-}
 
-TEST(LanguageTitles, TheTitleEndsBeforeItsFirstBracket)
-{
+    // A lottery's title ends before its first bracket.
     EXPECT_EQ(fncTitleBeforeBracket(QStringLiteral("Lotto (DE)")), QStringLiteral("Lotto "));
     EXPECT_EQ(fncTitleBeforeBracket(QStringLiteral("Lotto")), QStringLiteral("Lotto"));
     EXPECT_EQ(fncTitleBeforeBracket(QStringLiteral("(x) y")), QString());

@@ -95,8 +95,10 @@ INSTANTIATE_TEST_SUITE_P(AllCodes, LottoLayoutTest,
                                            LayoutCase{"620", 6, 2}),
                          [](const auto &info) { return std::string("Code") + info.param.code; });
 
-TEST_F(LottoBoardTest, DesignRowsAndIntervalWidths)
+TEST_F(LottoBoardTest, DesignRowsIntervalWidthsColoursAndHandCursor)
 {
+    glngBackColor = 0xBFBFBF;
+    gvarExcludedBackColor = 0;
     open();
     // Row pitch: the height of a row cell plus 25 twips; template 29 heads the right half.
     EXPECT_EQ(board->main.lblTotalPicks[0]->Height() + 25, frmLottoBoard::kRowPitch);
@@ -107,13 +109,7 @@ TEST_F(LottoBoardTest, DesignRowsAndIntervalWidths)
     ASSERT_EQ(board->main.cboPowerIntervalPct->listCount(), 11);
     EXPECT_EQ(board->main.cboPowerIntervalPct->list(0), QStringLiteral("1"));
     EXPECT_EQ(board->main.cboPowerIntervalPct->list(10), QStringLiteral("100"));
-}
 
-TEST_F(LottoBoardTest, ColoursAndHandCursor)
-{
-    glngBackColor = 0xBFBFBF;
-    gvarExcludedBackColor = 0;
-    open();
     EXPECT_EQ(gvarExcludedBackColor, 0x707070);
     for (VbControl *c : std::initializer_list<VbControl *>{
              board->fraTicketAndGuess, board->main.chkExcludeBall[0], board->main.chkExcludeBall[29],

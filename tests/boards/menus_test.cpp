@@ -150,7 +150,7 @@ TEST_F(BoardMenus, PrintWithAnEmptyTicketDoesNothingAndWithoutAnEditorShowsTheRe
     EXPECT_TRUE(reports[0]->txtReport->toPlainText().endsWith(QStringLiteral("\n01- 3 8 17 20 21 22 (3)\n")));
 }
 
-TEST_F(BoardMenus, HelpTwiceGivesOneWindowWhichExitCloses)
+TEST_F(BoardMenus, HelpTwiceGivesOneWindowWhichExitClosesAndAboutIsModal)
 {
     world.open(SampleWorld::kLotto);
     subSetHelpNames();
@@ -176,6 +176,14 @@ TEST_F(BoardMenus, HelpTwiceGivesOneWindowWhichExitCloses)
     subCloseWindow(glngHelpHwnd);
     EXPECT_TRUE(openWindows<frmHelp>().isEmpty());
     EXPECT_TRUE(other.isVisible());
+
+    bool shown = false;
+    whenModal<frmAbout>([&](frmAbout *about) {
+        shown = true;
+        about->unloadForm();
+    });
+    world.board()->mnuHelpAbout->trigger();
+    EXPECT_TRUE(shown);
 }
 
 TEST_F(BoardMenus, EveryLanguageHasItsGuide)
@@ -213,26 +221,10 @@ TEST_F(BoardMenus, MenuHandlersParkTheFocusFirst)
     EXPECT_TRUE(b->cmdHiddenFocus->hasFocus());
 }
 
-TEST_F(BoardMenus, AboutShowsTheAboutBoxModally)
-{
-    world.open(SampleWorld::kLotto);
-    bool shown = false;
-    whenModal<frmAbout>([&](frmAbout *about) {
-        shown = true;
-        about->unloadForm();
-    });
-    world.board()->mnuHelpAbout->trigger();
-    EXPECT_TRUE(shown);
-}
-
 TEST_F(BoardMenus, TheReportFilesHandedToTheEditorAreRemovedAtTheEnd)
 {
     world.open(SampleWorld::kLotto);
-    // A ticket of one column to report.
-    for (int p = 1; p <= 6; ++p)
-        world.board()->txtGuess[p]->setText(QString::number(p * 7));
-    world.board()->cmdAdd_Click();
-    ASSERT_EQ(world.board()->lstTicket->listCount(), 1);
+    fillLottoBoard(world.board());
     world.board()->mnuFilePrintTicket->trigger();
     world.board()->mnuFilePrintTicket->trigger();
     ASSERT_EQ(opened.size(), 4);

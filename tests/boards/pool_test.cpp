@@ -9,14 +9,9 @@
 
 namespace {
 
-// 5 from 1..12, four drawings: hot powers (and so pool counts) 6 7 8 1 1 9 6 2 3 3 4 0, total 50.
-const GameConfigRecord kLotto512{1, QStringLiteral("Test 5/12"), 12, 0, 0, 5, 0, 0};
-const std::vector<std::vector<int32_t>> kFourDrawings = {
-    {1, 2, 3, 4, 5}, {1, 2, 6, 7, 8}, {1, 3, 6, 9, 10}, {2, 3, 6, 7, 11}};
-
 class PoolTest : public BoardFixture {
 protected:
-    void SetUp() override { openLottery(kLotto512, drawings(kFourDrawings)); }
+    void SetUp() override { openFourDrawings(); }
     VbTextBox *count(int b) const { return board->main.txtPoolCount[b]; }
     VbTextBox *odds(int b) const { return board->main.txtPoolPercent[b]; }
     QStringList counts() const

@@ -16,22 +16,15 @@
 
 namespace {
 
-// 5 from 1..12, four drawings: pick counts 3 3 3 1 1 3 2 1 1 1 1 0, pool counts from the hot
-// powers 6 7 8 1 1 9 6 2 3 3 4 0 (total 50).
-const GameConfigRecord kLotto512{1, QStringLiteral("Test 5/12"), 12, 0, 0, 5, 0, 0};
-const std::vector<std::vector<int32_t>> kFourDrawings = {
-    {1, 2, 3, 4, 5}, {1, 2, 6, 7, 8}, {1, 3, 6, 9, 10}, {2, 3, 6, 7, 11}};
 const std::vector<int> kCounts = {6, 7, 8, 1, 1, 9, 6, 2, 3, 3, 4, 0};
 
 void click(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
 
 class PoolSideTest : public BoardFixture {
 protected:
-    void SetUp() override { openTest(); }
-
-    void openTest()
+    void SetUp() override
     {
-        openLottery(kLotto512, drawings(kFourDrawings));
+        openFourDrawings();
         ASSERT_TRUE(QTest::qWaitForWindowActive(board));
     }
     // Closes the board and opens the lottery again (its settings file read back).
@@ -49,6 +42,8 @@ protected:
     DrumControls &m() const { return board->main; }
     VbCheck *box(int b) const { return m().chkExcludeBall[b]; }
     VbTextBox *guarantee(int j) const { return board->txtGuaranteeNumber[j]; }
+    // The pictures of a ball in the power table and in the pool, "power/pool".
+    QString pictures(int b) const { return m().picPowerBall[b]->pictureName() + u'/' + m().picPoolBall[b]->pictureName(); }
 
     // Focus into a guarantee box, the keys typed, focus parked: as the user enters a number.
     void typeGuarantee(int j, const QString &text)
@@ -114,16 +109,17 @@ protected:
 
 TEST_F(PoolSideTest, MarkingGroupsTiedCountsMovesTheKeyAndClearsOnTheKey)
 {
+    // 12 balls: the bands behind the left halves only.
+    for (int i = 0; i <= 3; ++i)
+        EXPECT_EQ(m().shpBallColumn[i]->Visible(), i % 2 == 0) << i;
     const std::set<int> threes = {1, 2, 3, 6};
     click(m().picPowerBall[1]);
     EXPECT_TRUE(gDrum.gblnHighlight);
     EXPECT_EQ(markedRows(), threes);
-    EXPECT_EQ(m().picPowerBall[1]->pictureName(), QStringLiteral("R1"));
-    EXPECT_EQ(m().picPoolBall[1]->pictureName(), QStringLiteral("R1"));
+    EXPECT_EQ(pictures(1), QStringLiteral("R1/R1"));
     EXPECT_EQ(m().lblPowerBall[1]->foreColor(), vbc::kDarkRed);
     for (int b : {2, 3, 6}) {
-        EXPECT_EQ(m().picPowerBall[b]->pictureName(), QStringLiteral("Y%1").arg(b));
-        EXPECT_EQ(m().picPoolBall[b]->pictureName(), QStringLiteral("Y%1").arg(b));
+        EXPECT_EQ(pictures(b), QStringLiteral("Y%1/Y%1").arg(b));
         EXPECT_EQ(m().lblPowerBall[b]->foreColor(), vbc::kWindowText);
     }
     for (int b : threes) {
@@ -133,14 +129,14 @@ TEST_F(PoolSideTest, MarkingGroupsTiedCountsMovesTheKeyAndClearsOnTheKey)
         EXPECT_EQ(m().txtPoolPercent[b]->backColor(), vbc::kLightYellow);
         EXPECT_TRUE(m().txtPoolPercent[b]->fontBold());
     }
-    EXPECT_EQ(m().picPowerBall[4]->pictureName(), QStringLiteral("B4"));
+    EXPECT_EQ(pictures(4), QStringLiteral("B4/G4"));
     EXPECT_EQ(m().lblPoolBall[4]->backColor(), vbc::kWhite);
 
     // A yellow ball clicked becomes the key of the same group.
     click(m().picPowerBall[3]);
     EXPECT_EQ(markedRows(), threes);
-    EXPECT_EQ(m().picPowerBall[3]->pictureName(), QStringLiteral("R3"));
-    EXPECT_EQ(m().picPowerBall[1]->pictureName(), QStringLiteral("Y1"));
+    EXPECT_EQ(pictures(3), QStringLiteral("R3/R3"));
+    EXPECT_EQ(pictures(1), QStringLiteral("Y1/Y1"));
     EXPECT_EQ(m().lblPowerBall[1]->foreColor(), vbc::kWindowText);
     EXPECT_EQ(m().lblPowerBall[3]->foreColor(), vbc::kDarkRed);
 
@@ -149,8 +145,7 @@ TEST_F(PoolSideTest, MarkingGroupsTiedCountsMovesTheKeyAndClearsOnTheKey)
     EXPECT_FALSE(gDrum.gblnHighlight);
     EXPECT_TRUE(markedRows().empty());
     for (int b = 1; b <= 12; ++b) {
-        EXPECT_EQ(m().picPowerBall[b]->pictureName(), QStringLiteral("B%1").arg(b));
-        EXPECT_EQ(m().picPoolBall[b]->pictureName(), QStringLiteral("G%1").arg(b));
+        EXPECT_EQ(pictures(b), QStringLiteral("B%1/G%1").arg(b));
         EXPECT_EQ(m().lblPoolBall[b]->backColor(), vbc::kWhite);
         EXPECT_EQ(m().txtPoolPercent[b]->backColor(), vbc::kWhite);
         EXPECT_FALSE(m().lblTotalPicks[b]->fontBold());
@@ -159,7 +154,7 @@ TEST_F(PoolSideTest, MarkingGroupsTiedCountsMovesTheKeyAndClearsOnTheKey)
     // A count no other ball shares: the ball alone, in red.
     click(m().picPowerBall[7]);
     EXPECT_EQ(markedRows(), std::set<int>{7});
-    EXPECT_EQ(m().picPowerBall[7]->pictureName(), QStringLiteral("R7"));
+    EXPECT_EQ(pictures(7), QStringLiteral("R7/R7"));
 }
 
 TEST_F(PoolSideTest, AnExcludedBallKeepsItsGreyThroughAMarking)
@@ -305,7 +300,7 @@ TEST_F(PoolSideTest, ATypedCountSurvivesExcludeAndInclude)
 
 // ---- Guaranteed numbers ------------------------------------------------------------------------------
 
-TEST_F(PoolSideTest, GuaranteeBoxesFollowTheOptionAndLockTheirBalls)
+TEST_F(PoolSideTest, GuaranteeBoxesFollowTheOptionLockTheirBallsAndRefuseDuplicates)
 {
     for (int j = 1; j <= 5; ++j)
         EXPECT_FALSE(guarantee(j)->isEnabled()) << j;
@@ -333,11 +328,8 @@ TEST_F(PoolSideTest, GuaranteeBoxesFollowTheOptionAndLockTheirBalls)
     EXPECT_TRUE(free(12));
     EXPECT_EQ(guarantee(1)->backColor(), vbc::kWhite);
     EXPECT_EQ(gDrum.glngPoolTotal, 50);
-}
 
-TEST_F(PoolSideTest, ADuplicateOrOutOfRangeGuaranteeIsReverted)
-{
-    click(board->chkGuaranteeNumbers);
+    // A duplicate or a number beyond the drum is reverted.
     typeGuarantee(1, QStringLiteral("7"));
     typeGuarantee(2, QStringLiteral("3"));
     typeGuarantee(2, QStringLiteral("7"));
@@ -376,8 +368,9 @@ TEST_F(PoolSideTest, TurningTheOptionOffReleasesEveryGuaranteedBall)
     EXPECT_EQ(guarantee(2)->backColor(), vbc::kLightYellow);
 }
 
-TEST_F(PoolSideTest, AGuaranteedBallStaysExcludedThroughTheHeader)
+TEST_F(PoolSideTest, AGuaranteedBallStaysExcludedThroughTheHeaderUntilPower)
 {
+    click(box(4));
     click(board->chkGuaranteeNumbers);
     typeGuarantee(1, QStringLiteral("7"));
     click(m().lblHdrExclude[0]);
@@ -385,14 +378,11 @@ TEST_F(PoolSideTest, AGuaranteedBallStaysExcludedThroughTheHeader)
     click(m().lblHdrExclude[0]);
     EXPECT_TRUE(locked(7));
     EXPECT_TRUE(free(1));
+    EXPECT_TRUE(free(4));
     EXPECT_EQ(gDrum.glngPoolTotal, 44);
-}
 
-TEST_F(PoolSideTest, PowerIncludesEveryBallAgain)
-{
+    // POWER includes every ball again.
     click(box(4));
-    click(board->chkGuaranteeNumbers);
-    typeGuarantee(1, QStringLiteral("7"));
     click(board->cmdPower);
     for (int b = 1; b <= 12; ++b)
         EXPECT_TRUE(free(b)) << b;
@@ -456,14 +446,6 @@ TEST_F(PoolSideTest, EveryDrawHoldsToTheExclusionsAndGuaranteesInForce)
     EXPECT_TRUE(world.messages.asked().empty()) << world.messages.texts().join(u'\n').toStdString();
 }
 
-TEST_F(PoolSideTest, TheBandsShowBehindTheHalvesInUse)
-{
-    EXPECT_TRUE(m().shpBallColumn[0]->Visible());
-    EXPECT_TRUE(m().shpBallColumn[2]->Visible());
-    EXPECT_FALSE(m().shpBallColumn[1]->Visible());
-    EXPECT_FALSE(m().shpBallColumn[3]->Visible());
-}
-
 // A 6/49 game: both halves in use, and 50 is no ball.
 TEST(PoolSide49, FiftyIsRefusedAndBothHalvesShowTheirBands)
 {
@@ -479,14 +461,12 @@ TEST(PoolSide49, FiftyIsRefusedAndBothHalvesShowTheirBands)
         EXPECT_TRUE(board->main.shpBallColumn[i]->Visible()) << i;
     board->chkGuaranteeNumbers->setValue(1);
     VbTextBox *box = board->txtGuaranteeNumber[3];
-    box->setFocus(Qt::MouseFocusReason);
-    QTest::keyClicks(box, QStringLiteral("50"));
-    board->cmdHiddenFocus->setFocus(Qt::MouseFocusReason);
-    EXPECT_EQ(box->text(), QStringLiteral("0"));
-    box->setFocus(Qt::MouseFocusReason);
-    QTest::keyClicks(box, QStringLiteral("49"));
-    board->cmdHiddenFocus->setFocus(Qt::MouseFocusReason);
-    EXPECT_EQ(box->text(), QStringLiteral("49"));
+    for (const auto &[typed, kept] : {std::pair{"50", "0"}, std::pair{"49", "49"}}) {
+        box->setFocus(Qt::MouseFocusReason);
+        QTest::keyClicks(box, QString::fromLatin1(typed));
+        board->cmdHiddenFocus->setFocus(Qt::MouseFocusReason);
+        EXPECT_EQ(box->text(), QString::fromLatin1(kept));
+    }
     EXPECT_FALSE(board->main.chkExcludeBall[49]->isEnabled());
     EXPECT_EQ(board->main.chkExcludeBall[49]->value(), 1);
 }

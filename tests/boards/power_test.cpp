@@ -16,14 +16,6 @@
 
 namespace {
 
-// 5 numbers from 1..12, four drawings. Ball 12 is never drawn.
-//   pick counts  1:3 2:3 3:3 4:1 5:1 6:3 7:2 8:1 9:1 10:1 11:1 12:0
-//   weeks since  1:1 2:0 3:0 4:3 5:3 6:0 7:0 8:2 9:1 10:1 11:0 12:4
-//   hot powers (sums of the week numbers) 6 7 8 1 1 9 6 2 3 3 4 0
-const GameConfigRecord kLotto512{1, QStringLiteral("Test 5/12"), 12, 0, 0, 5, 0, 0};
-const std::vector<std::vector<int32_t>> kFourDrawings = {
-    {1, 2, 3, 4, 5}, {1, 2, 6, 7, 8}, {1, 3, 6, 9, 10}, {2, 3, 6, 7, 11}};
-
 QStringList list(std::initializer_list<int> values)
 {
     QStringList out;
@@ -34,7 +26,7 @@ QStringList list(std::initializer_list<int> values)
 
 class PowerTest : public BoardFixture {
 protected:
-    void open() { openLottery(kLotto512, drawings(kFourDrawings)); }
+    void open() { openFourDrawings(); }
     QStringList balls() const { return captions(board->main.lblPowerBall, 1, 12); }
     QStringList picks() const { return captions(board->main.lblTotalPicks, 1, 12); }
     QStringList standings() const { return captions(board->main.lblStanding, 1, 12); }
@@ -57,7 +49,6 @@ TEST_F(PowerTest, TheTableComesInBallOrderWithPicksStandingsPercentsAndWeeks)
     EXPECT_EQ(weeks(), list({1, 0, 0, 3, 3, 0, 0, 2, 1, 1, 0, 4}));
     for (int b = 1; b <= 12; ++b)
         EXPECT_EQ(board->main.picPowerBall[b]->pictureName(), QStringLiteral("B%1").arg(b));
-    EXPECT_EQ(gDrum.garrPowerPercent[2], 78);
     EXPECT_FALSE(gDrum.gblnSorted || gDrum.gblnSortedByLastPicked || gDrum.gblnSortedByPowerPercent);
     EXPECT_EQ(headerColour(board->main.lblHdrTotal, 0), vbc::kDarkRed);
     EXPECT_EQ(headerColour(board->main.lblHdrPowerPercent, 1), vbc::kWindowText);
@@ -88,7 +79,6 @@ TEST_F(PowerTest, FourOrdersAndTheirToggles)
     EXPECT_EQ(standings(), list({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
     EXPECT_EQ(board->main.picPowerBall[4]->pictureName(), QStringLiteral("B6"));
     EXPECT_TRUE(gDrum.gblnSorted);
-    EXPECT_EQ(gDrum.garrRowBall[5], 7);
     // "Total" again: ball order.
     board->lblHdrTotal_Click(0);
     EXPECT_EQ(balls(), list({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
@@ -190,22 +180,18 @@ TEST_F(PowerTest, TheDrawingCombosStayInStep)
     board->cboEndDrawing->setText(QStringLiteral("x"));
     EXPECT_EQ(board->cboEndDrawing->text(), QStringLiteral("10"));
     EXPECT_EQ(board->cboDrawingDate->listIndex(), 0);
+    // A text that is no date is put back.
+    board->cboDrawingDate_GotFocus();
+    const QString date = board->cboDrawingDate->text();
+    board->cboDrawingDate->setText(QStringLiteral("31/31/31x"));
+    board->cboDrawingDate_LostFocus();
+    EXPECT_EQ(board->cboDrawingDate->text(), date);
 
     // POWER over 3..10 counts from drawing 3.
     board->cmdPower_Click();
     EXPECT_EQ(glngStartWeek, 3);
     EXPECT_EQ(board->main.lblTotalPicks[12]->caption(), QStringLiteral("8"));
     EXPECT_EQ(board->main.lblTotalPicks[3]->caption(), QStringLiteral("1"));  // drawing 2 only
-}
-
-TEST_F(PowerTest, TheDateBoxPutsBackATextThatIsNoDate)
-{
-    open();
-    board->cboDrawingDate_GotFocus();
-    const QString before = board->cboDrawingDate->text();
-    board->cboDrawingDate->setText(QStringLiteral("31/31/31x"));
-    board->cboDrawingDate_LostFocus();
-    EXPECT_EQ(board->cboDrawingDate->text(), before);
 }
 
 TEST_F(PowerTest, AUsersPowerClearsTheOptionsTheStartUpRunKeeps)
@@ -299,25 +285,26 @@ TEST_F(PowerTest, TheIntervalFollowsThePercentage)
     EXPECT_EQ(c.cboPowerIntervalPct->listIndex(), 1);
 }
 
-TEST_F(PowerTest, GetDrawingCopiesTheEndDrawingIntoTheGuess)
+TEST_F(PowerTest, GetDrawingCopiesTheEndDrawingIntoTheGuessAndTakesEveryMarkOff)
 {
     open();
-    board->txtGuess[2]->setForeColor(vbc::kDarkRed);
-    board->txtGuess[2]->setFontBold(true);
-    board->cmdGetDrawing_Click();
+    for (bool guessMode : {true, false}) {
+        SCOPED_TRACE(guessMode);
+        gblnCompareWithGuess = guessMode;
+        board->txtGuess[2]->setForeColor(vbc::kDarkRed);
+        board->txtGuess[2]->setFontBold(true);
+        board->lblDrawingNumber[2]->setForeColor(vbc::kDarkRed);
+        board->lblDrawingNumber[2]->setFontBold(true);
+        board->cmdGetDrawing_Click();
+        EXPECT_EQ(board->txtGuess[2]->foreColor(), vbc::kWindowText);
+        EXPECT_FALSE(board->txtGuess[2]->fontBold());
+        EXPECT_EQ(board->lblDrawingNumber[2]->foreColor(), vbc::kWindowText);
+        EXPECT_FALSE(board->lblDrawingNumber[2]->fontBold());
+    }
     EXPECT_EQ(captions(board->lblGuessPower, 1, 5), list({3, 3, 3, 2, 1}));
     EXPECT_EQ(board->txtGuess[4]->text(), QStringLiteral("7"));
     EXPECT_EQ(board->main.lblGuessPowerTotal->caption(), QStringLiteral("12"));
     EXPECT_EQ(board->txtGuessSource->text(), QStringLiteral("4 - ") + board->cboDrawingDate->text());
-    EXPECT_EQ(board->txtGuess[2]->foreColor(), vbc::kWindowText);
-    EXPECT_FALSE(board->txtGuess[2]->fontBold());
-
-    // The guess marks go in guess mode too, where they stand.
-    gblnCompareWithGuess = true;
-    board->txtGuess[3]->setFontBold(true);
-    board->cmdGetDrawing_Click();
-    EXPECT_FALSE(board->txtGuess[3]->fontBold());
-    gblnCompareWithGuess = false;
 
     // POWER shows the guess powers; "0" adds nothing.
     board->txtGuess[5]->setText(QStringLiteral("0"));

@@ -1,6 +1,7 @@
-// The shared board's routines on the second drum of a two-drum lottery and on the digit positions
-// of a digit game: each handler given the second drum works on the second drum's controls and
-// tables only, and the digit positions start at 0, where 0 is a digit and an empty guess is none.
+// The shared board's routines on the other two board families: both drums of a two-drum lottery
+// shown, each handler given the second drum working on the second drum's controls and tables only;
+// and the digits 0..9 of a digit game, whose first row is the template row itself, where 0 is a
+// digit and an empty guess is none.
 
 #include "boardfixture.h"
 
@@ -17,8 +18,24 @@ TEST_F(BoardFixture, EveryHandlerGivenTheSecondDrumWorksOnTheSecondDrumOnly)
 {
     openSample(SampleWorld::kTwoDrum);
     ASSERT_EQ(gstrGameCode, QStringLiteral("2P520"));
+    EXPECT_TRUE(messages.asked().empty()) << messages.texts().join(u'\n').toStdString();
     DrumControls &second = board->bonus;
     DrumControls &main = board->main;
+
+    // Both drums shown, the second drum's numbers of the end drawing adding to its own total.
+    for (int b = 1; b <= 12; ++b) {
+        EXPECT_EQ(second.lblPowerBall[b]->caption(), QString::number(b));
+        EXPECT_EQ(caption(second.lblTotalPicks[b]), gDrumBONUS.garrPickCount[b]);
+        EXPECT_EQ(second.txtPoolCount[b]->text(), QString::number(static_cast<qint64>(gDrumBONUS.garrPoolWeight[b])));
+    }
+    EXPECT_FALSE(second.lblTotalPicks.exists(13));
+    EXPECT_GT(gDrumBONUS.glngPoolTotal, 0);
+    EXPECT_EQ(caption(second.lblPowerMiddle), gDrumBONUS.garrSumStats[1]);
+    EXPECT_EQ(second.cboPowerIntervalPct->text(), QStringLiteral("10"));
+    EXPECT_EQ(board->staMain->panelText(2),
+              QStringLiteral(" Total Ball Amount in the Pool: %1").arg(gDrum.glngPoolTotal));
+    EXPECT_EQ(caption(second.lblDrawingPowerTotal), gDrumBONUS.garrPickCount[caption(board->lblDrawingNumber[6])]
+                                                         + gDrumBONUS.garrPickCount[caption(board->lblDrawingNumber[7])]);
 
     // The second tab captioned; the second drum's headers in their own grey.
     EXPECT_EQ(second.lblGameMatrix->caption(), QStringLiteral("2/12"));
@@ -93,17 +110,47 @@ TEST_F(BoardFixture, EveryHandlerGivenTheSecondDrumWorksOnTheSecondDrumOnly)
 
     // The report lists every position of both drums.
     EXPECT_EQ(board->report()->numbers.size(), 7);
+
+    // The second table orders on its own.
+    board->lblHdrTotal_Click(0, Drum::Second);
+    EXPECT_TRUE(gDrumBONUS.gblnSorted);
+    EXPECT_FALSE(gDrum.gblnSorted);
+    for (int r = 2; r <= 12; ++r)
+        EXPECT_LE(caption(second.lblTotalPicks[r]), caption(second.lblTotalPicks[r - 1])) << r;
+    EXPECT_EQ(second.lblHdrTotal[0]->foreColor(), vbc::kDarkRed);
+
+    // POPULATE with Equal Chance fills both pools.
+    board->chkEqualChance->setValue(1);
+    board->cmdPopulate_Click();
+    EXPECT_EQ(gDrumBONUS.glngPoolTotal, 12);
+    EXPECT_EQ(gDrum.glngPoolTotal, 50);
 }
 
 TEST_F(BoardFixture, TheDigitPositionsStartAtZeroWhereZeroIsADigit)
 {
     openSample(SampleWorld::kPick3);
     ASSERT_EQ(gstrGameCode, QStringLiteral("130"));
+    EXPECT_TRUE(messages.asked().empty()) << messages.texts().join(u'\n').toStdString();
     DrumControls &c = board->main;
 
-    // The end drawing from position 0.
-    for (int p = 0; p <= 2; ++p)
+    // The rows of the digits from the template row on.
+    const int pitch = c.lblTotalPicks[0]->Height() + 25;
+    for (int d = 0; d <= 9; ++d) {
+        EXPECT_EQ(caption(c.lblPowerBall[d]), d);
+        EXPECT_EQ(caption(c.lblTotalPicks[d]), gDrum.garrPickCount[d]);
+        EXPECT_EQ(c.lblTotalPicks[d]->Top(), c.lblTotalPicks[0]->Top() + d * pitch);
+        EXPECT_EQ(c.picPoolBall[d]->pictureName(), QStringLiteral("G%1").arg(d));
+    }
+    EXPECT_EQ(c.picPowerBall[0]->pictureName(), QStringLiteral("B0"));
+    EXPECT_FALSE(c.lblTotalPicks.exists(10));
+
+    // The end drawing from position 0, every position counting in the total.
+    int64_t total = 0;
+    for (int p = 0; p <= 2; ++p) {
         EXPECT_EQ(caption(board->lblDrawingNumber[p]), garrReferenceDrawing[p]);
+        total += gDrum.garrPickCount[garrReferenceDrawing[p]];
+    }
+    EXPECT_EQ(caption(c.lblDrawingPowerTotal), total);
 
     // Guess powers: an empty box is no guess and keeps its power, 0 is the digit 0.
     board->txtGuess[0]->setText(QString());
@@ -139,6 +186,11 @@ TEST_F(BoardFixture, TheDigitPositionsStartAtZeroWhereZeroIsADigit)
     ASSERT_TRUE(report);
     EXPECT_EQ(report->numbers.size(), 3);
     EXPECT_EQ(report->results.size(), 1);
+
+    // In pick-count order the first row shows the standing 0.
+    board->lblHdrTotal_Click(0);
+    EXPECT_EQ(c.lblStanding[0]->caption(), QStringLiteral("0"));
+    EXPECT_EQ(c.lblStanding[9]->caption(), QStringLiteral("9"));
 }
 
 TEST_F(BoardFixture, TheSettingsResetClearsTheColumnLabelsOfTheBonusPositions)
