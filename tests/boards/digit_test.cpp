@@ -154,35 +154,25 @@ TEST_P(DigitLayoutTest, PositionsWidthsAndTotalsFollowTheNumberOfPositions)
     const int last = positions - 1;
     const frmDigitBoard design;
 
+    // Every position's row of cells: shown when in use, side by side, doubled in width up to four
+    // positions.
+    const bool doubled = positions <= 4;
+    const int width = doubled ? 2 * frmLottoBoard::kPositionWidth : frmLottoBoard::kPositionWidth;
+    const int pitch = doubled ? width - frmDigitBoard::kDoubleWidthOverlap : frmLottoBoard::kPositionPitch;
     for (int i = 0; i <= 7; ++i) {
         SCOPED_TRACE(i);
         const bool used = i <= last;
-        for (QWidget *w : std::initializer_list<QWidget *>{board->lblDrawingNumber[i], board->lblDrawingNumberPower[i],
-                                                           board->txtGuess[i], board->lblGuessPower[i],
-                                                           board->txtGuaranteeNumber[i], board->lblColumnNumber[i]})
-            EXPECT_EQ(w->isVisibleTo(board), used);
+        for (VbControl *w : std::initializer_list<VbControl *>{board->lblDrawingNumber[i], board->lblDrawingNumberPower[i],
+                                                               board->txtGuess[i], board->lblGuessPower[i],
+                                                               board->txtGuaranteeNumber[i], board->lblColumnNumber[i]}) {
+            EXPECT_EQ(w->Visible(), used);
+            if (used) {
+                EXPECT_EQ(w->Width(), width);
+                EXPECT_EQ(w->Left(), frmLottoBoard::kPositionLeft + i * pitch);
+            }
+        }
         EXPECT_EQ(board->lblDrawingNumber[i]->isEnabled(), used);
     }
-    const bool doubled = positions <= 4;
-    const int width = doubled ? 2 * frmLottoBoard::kPositionWidth : frmLottoBoard::kPositionWidth;
-    auto expectRow = [&](auto &row) {
-        for (int i = 0; i <= last; ++i) {
-            SCOPED_TRACE(i);
-            EXPECT_EQ(row[i]->Width(), width);
-            if (i == 0)
-                EXPECT_EQ(row[i]->Left(), frmLottoBoard::kPositionLeft);
-            else if (doubled)
-                EXPECT_EQ(row[i]->Left(), rightEdge(row[i - 1]) - frmDigitBoard::kDoubleWidthOverlap);
-            else
-                EXPECT_EQ(row[i]->Left(), frmLottoBoard::kPositionLeft + i * frmLottoBoard::kPositionPitch);
-        }
-    };
-    expectRow(board->lblDrawingNumber);
-    expectRow(board->lblDrawingNumberPower);
-    expectRow(board->txtGuess);
-    expectRow(board->lblGuessPower);
-    expectRow(board->txtGuaranteeNumber);
-    expectRow(board->lblColumnNumber);
     EXPECT_EQ(board->lstTicket->Width(),
               design.lstTicket->Width() + (positions == 4 ? frmDigitBoard::kFourPositionListGrowth : 0));
 
@@ -238,20 +228,6 @@ TEST_F(DigitBoardTest, ATicketOpenedWithoutItsRecordGuessesAndGuaranteesNothing)
         EXPECT_EQ(board->lblGuessPower[i]->caption(), QStringLiteral("0"));
     }
     EXPECT_EQ(board->main.lblGuessPowerTotal->caption(), QStringLiteral("0"));
-}
-
-TEST_F(DigitBoardTest, TheSampleGamesOpenInTheDigitBoard)
-{
-    for (const char *file : {"Sample Pick 3.mdb", "Sample Pick 4.mdb"}) {
-        SCOPED_TRACE(file);
-        ASSERT_NE(openSample(QString::fromLatin1(file)), nullptr);
-        EXPECT_TRUE(world.messages.asked().empty()) << world.messages.texts().join(u'\n').toStdString();
-        EXPECT_TRUE(board->isVisible());
-        EXPECT_EQ(board->main.lblGameMatrix->caption(), QStringLiteral("%1/10").arg(glngPicks + 1));
-        EXPECT_GT(gDrum.glngPoolTotal, 0);
-        EXPECT_TRUE(board->staMain->panelText(1).startsWith(QStringLiteral(" Starting draw: 1")));
-        close();
-    }
 }
 
 // ---- POWER and the digit counts -------------------------------------------------------------------
@@ -643,16 +619,6 @@ TEST_F(DigitBoardTest, ExitWritesTheSettingsAndLogsTheClosingOfTheDigitBoard)
     EXPECT_TRUE(board->cmdDraw->isEnabled());
     for (const auto &column : draw(200))
         EXPECT_EQ(std::count(column.begin(), column.end(), 3), 0);
-}
-
-TEST_F(DigitBoardTest, TheTitleBarCloseRunsExit)
-{
-    ASSERT_NE(open(3, generated(3, 15)), nullptr);
-    const QString settings = gstrAppFolder + QStringLiteral("Test LotteryTL01");
-    QFile::remove(settings);
-    EXPECT_EQ(runExit([this] { board->close(); }), 0);
-    EXPECT_TRUE(QFile::exists(settings));
-    EXPECT_EQ(fileLines(gstrLogFilePath).filter(QStringLiteral("#Message: 43795")).size(), 1);
 }
 
 // ---- Keys, guesses and guaranteed digits -------------------------------------------------------------
