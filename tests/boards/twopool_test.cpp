@@ -634,17 +634,13 @@ TEST_F(TwoPoolTest, TheGuessAddAndDeleteAndTheSelectedColumnWorkOnBothDrums)
     EXPECT_FALSE(board->txtGuess[1]->fontBold());  // the main 10 is not the second drum's 10
     EXPECT_TRUE(board->txtGuess[7]->fontBold());
 
-    // Delete: only with a line selected.
-    board->cmdCompare->click();
-    EXPECT_FALSE(gblnTicketColumnSelected);
-    board->cmdDelete->click();
-    EXPECT_EQ(board->lstTicket->listCount(), 2);
+    // Delete of the first line: the grid keeps both drums' positions of the second.
     board->lstTicket->setListIndex(0);
     board->cmdDelete->click();
     EXPECT_EQ(board->lstTicket->lines(), QStringList{QStringLiteral("02- 1 12 23 34 45 49 10 (5+1)")});
     EXPECT_EQ(garrTicketGrid.rowCount(), 1);
     EXPECT_EQ(garrTicketGrid.at(1, 1), 1);
-    EXPECT_EQ(board->lstTicket->listIndex(), 0);
+    EXPECT_EQ(garrTicketGrid.at(1, 7), 10);
 }
 
 TEST_F(TwoPoolTest, TheSecondDrumsBoxesFilterKeysAndItsIntervalRowMovesItsOwnLimits)
