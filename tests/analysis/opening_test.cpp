@@ -92,6 +92,25 @@ protected:
         EXPECT_EQ(messages.asked()[0].title, QStringLiteral("TALVINOR"));
     }
 
+    // A refused opening with no board before it: nothing of the lottery was taken.
+    void expectNothingOpened()
+    {
+        EXPECT_EQ(board(), nullptr);
+        EXPECT_EQ(glngMaxBall, 77);
+        EXPECT_EQ(gstrGameCode, QStringLiteral("none"));
+    }
+    // A refused opening over the sample lotto's board: the board and its lottery as they were,
+    // nothing saved, unloaded or forgotten.
+    void expectLottoStillOpen(FakeBoard *open)
+    {
+        EXPECT_EQ(board(), open);
+        EXPECT_TRUE(FakeBoard::log.isEmpty());
+        EXPECT_EQ(gstrLotteryDbFile + u'|' + gstrLastLotteryDbFile, kLotto + u'|' + kLotto);
+        EXPECT_EQ(storedLastLottery(), kStoreMarker);
+        EXPECT_EQ(gstrGameCode, QStringLiteral("610"));
+        EXPECT_FALSE(QFile::exists(gstrAppFolder + QStringLiteral("Sample Lotto 6-49SM01")));
+    }
+
     Sandbox sandbox;
     MessageBoxScript messages;
     clsRecordFile recordFile;
@@ -220,13 +239,11 @@ TEST_F(OpeningTest, AMissingCatalogueAtStartUpForgetsTheLastLottery)
     QFile::remove(gstrAppFolder + QStringLiteral("country.bin"));
     startUpWith(kLotto);
     expectMessage(46000, QStringLiteral("country.bin"));
-    EXPECT_EQ(board(), nullptr);
+    expectNothingOpened();
     EXPECT_TRUE(FakeBoard::log.isEmpty());
     EXPECT_TRUE(gstrLastLotteryDbFile.isEmpty());
     EXPECT_TRUE(gstrLotteryDbFile.isEmpty());
     EXPECT_EQ(storedLastLottery(), QString());
-    EXPECT_EQ(glngMaxBall, 77);
-    EXPECT_EQ(gstrGameCode, QStringLiteral("none"));
 }
 
 TEST_F(OpeningTest, ADamagedCatalogueIsReportedAndChangesNothing)
@@ -237,8 +254,7 @@ TEST_F(OpeningTest, ADamagedCatalogueIsReportedAndChangesNothing)
     ASSERT_EQ(messages.asked().size(), 1u);
     EXPECT_TRUE(messages.asked()[0].text.startsWith(res(46010).section(u'%', 0, 0)));
     EXPECT_TRUE(messages.asked()[0].text.contains(QStringLiteral("lotteryconfigs.bin")));
-    EXPECT_EQ(board(), nullptr);
-    EXPECT_EQ(glngMaxBall, 77);
+    expectNothingOpened();
 }
 
 TEST_F(OpeningTest, ALotteryThatCannotOpenLeavesTheOpenBoardAsItWas)
@@ -248,13 +264,7 @@ TEST_F(OpeningTest, ALotteryThatCannotOpenLeavesTheOpenBoardAsItWas)
     FakeBoard::log.clear();
     choose(QStringLiteral("Unknown.mdb"));
     expectMessage(46020, QStringLiteral("Unknown"));
-    EXPECT_EQ(board(), open);
-    EXPECT_TRUE(FakeBoard::log.isEmpty());
-    EXPECT_EQ(gstrLotteryDbFile, kLotto);
-    EXPECT_EQ(gstrLastLotteryDbFile, kLotto);
-    EXPECT_EQ(storedLastLottery(), kStoreMarker);
-    EXPECT_EQ(gstrGameCode, QStringLiteral("610"));
-    EXPECT_FALSE(QFile::exists(gstrAppFolder + QStringLiteral("Sample Lotto 6-49SM01")));
+    expectLottoStillOpen(open);
 }
 
 TEST_F(OpeningTest, MissingRowsAndShapesWithoutABoard)
@@ -281,9 +291,7 @@ TEST_F(OpeningTest, MissingRowsAndShapesWithoutABoard)
         choose(file);
         ASSERT_EQ(script.asked().size(), 1u);
         EXPECT_EQ(script.asked()[0].text, res(c.message).arg(QStringLiteral("Custom")));
-        EXPECT_EQ(board(), nullptr);
-        EXPECT_EQ(glngMaxBall, 77);
-        EXPECT_EQ(gstrGameCode, QStringLiteral("none"));
+        expectNothingOpened();
         // Another lottery was the last one; it is not forgotten for this one's fault.
         EXPECT_EQ(gstrLastLotteryDbFile, QStringLiteral("Other.mdb"));
     }
@@ -313,12 +321,7 @@ TEST_F(OpeningTest, AGameWhoseBoardIsMissingIsRefusedBeforeAnythingChanges)
     choose(kTwoDrum);
     // The lotto board stays as it was, with its lottery: nothing saved, nothing unloaded.
     expectMessage(46050, QStringLiteral("Sample Two-Drum 5-50 + 2-12"));
-    EXPECT_TRUE(FakeBoard::log.isEmpty());
-    EXPECT_EQ(board(), open);
-    EXPECT_EQ(gstrLotteryDbFile, kLotto);
-    EXPECT_EQ(gstrLastLotteryDbFile, kLotto);
-    EXPECT_EQ(storedLastLottery(), kStoreMarker);
-    EXPECT_EQ(gstrGameCode, QStringLiteral("610"));
+    expectLottoStillOpen(open);
     EXPECT_EQ(gstrFileSuffix, QStringLiteral("SM01"));
     EXPECT_EQ(gLayout, layout);
 
@@ -327,8 +330,7 @@ TEST_F(OpeningTest, AGameWhoseBoardIsMissingIsRefusedBeforeAnythingChanges)
     MessageBoxScript reopen;
     analysis.subReopenCurrentLottery();
     EXPECT_EQ(reopen.asked().size(), 1u);
-    EXPECT_EQ(board(), open);
-    EXPECT_TRUE(FakeBoard::log.isEmpty());
+    expectLottoStillOpen(open);
 
     // At start-up, with no board for the game: the start window, and the lottery forgotten.
     open->unloadBoard();

@@ -174,19 +174,14 @@ TEST(FilePair, BothFilesChangeOrNeither)
     EXPECT_EQ(fileBytes(text), QByteArray("new text"));
 }
 
-TEST(FileWrite, AMissingFolderIsToldApart)
+// A missing folder and a read-only one are told apart; the read-only folder keeps its file.
+TEST(FileWrite, AMissingOrReadOnlyFolderIsToldApart)
 {
     QTemporaryDir dir;
     filewrite::Error error;
     EXPECT_FALSE(filewrite::writeWhole(dir.filePath("gone/x"), "x", &error));
     EXPECT_EQ(error.fault, filewrite::Fault::Missing);
     EXPECT_TRUE(error.detail.contains(dir.filePath("gone/x")));
-}
-
-TEST(FileWrite, AReadOnlyFolderKeepsItsFile)
-{
-    QTemporaryDir dir;
-    filewrite::Error error;
     if (geteuid() == 0)
         GTEST_SKIP() << "the superuser writes into read-only folders";
     putFile(dir.filePath("kept"), "kept");
@@ -292,7 +287,6 @@ TEST(DamagedRecord, TheRecordServiceNamesTheDamagedFile)
     gstrRecordFilePath = dir.filePath("Lotto.SM01");
     putFile(gstrRecordFilePath, someBytes(2000, 5));
     ASSERT_TRUE(records.subLoadBoardSettings());
-    EXPECT_TRUE(records.loadProblem().contains(QDir::toNativeSeparators(gstrRecordFilePath)));
     EXPECT_EQ(records.loadProblem(), res(49020).arg(QDir::toNativeSeparators(gstrRecordFilePath)));
     // Nothing excluded, no pool count typed: the pool can be filled.
     for (int ball = 1; ball <= 49; ++ball) {

@@ -39,6 +39,7 @@ protected:
     frmFileManager *ticketDialog(FileDialogAction action)
     {
         gblnTicketMode = true;
+        gblnTicketLoad = action == FileDialogAction::Load;
         gstrFileDialogFolder = gstrSavedTicketsFolder;
         gstrFileDialogSuffix = gstrFileSuffix;
         frmFileManager *dialog = DefaultInstance<frmFileManager>::get();
@@ -47,13 +48,22 @@ protected:
         dialog->cmdDelete->setVisible(action == FileDialogAction::Delete);
         return dialog;
     }
+    // Runs `action` on the ticket `name` from a fresh dialog; the dialog, which a finished load or
+    // save has unloaded.
+    frmFileManager *act(FileDialogAction action, const QString &name)
+    {
+        frmFileManager *dialog = ticketDialog(action);
+        dialog->txtName->setText(name);
+        action == FileDialogAction::Load   ? dialog->cmdLoad_Click()
+        : action == FileDialogAction::Save ? dialog->cmdSave_Click()
+                                           : dialog->cmdDelete_Click();
+        return dialog;
+    }
     // Saves the board's ticket under `name`, answering the question with Yes.
     void save(const QString &name)
     {
         MessageBoxScript answers({msgbox::kYes});
-        frmFileManager *dialog = ticketDialog(FileDialogAction::Save);
-        dialog->txtName->setText(name);
-        dialog->cmdSave_Click();
+        act(FileDialogAction::Save, name);
         ASSERT_FALSE(DefaultInstance<frmFileManager>::exists()) << answers.texts().join(u'\n').toStdString();
     }
     QString recordOf(const QString &name) const { return gstrSavedTicketsFolder + name + QStringLiteral("SM01"); }
@@ -64,7 +74,7 @@ protected:
 
 }  // namespace
 
-TEST_F(FileManager, NameKeysAreFilteredAndTheNameNeverPasses199Characters)
+TEST_F(FileManager, NameTextIsFilteredAndNeverPasses199Characters)
 {
     const QString allowed = frmFileManager::kAllowedNameCharacters;
     auto pass = [&](int key) {
@@ -92,11 +102,8 @@ TEST_F(FileManager, NameKeysAreFilteredAndTheNameNeverPasses199Characters)
     EXPECT_EQ(dialog->txtName->text(), QString(198, u'n') + u'x');  // the 200th character is refused
     QTest::keyClick(dialog->txtName, Qt::Key_Backspace);
     EXPECT_EQ(dialog->txtName->text().size(), 198);
-}
 
-TEST_F(FileManager, PastedTextWithAForbiddenCharacterRollsBackAndLongTextIsCut)
-{
-    frmFileManager *dialog = ticketDialog(FileDialogAction::Save);
+    // Pasted text with a forbidden character rolls back; long text is cut.
     dialog->txtName->setText(QStringLiteral("draw one"));  // a picked name may hold blanks
     EXPECT_EQ(dialog->txtName->toolTipText(), QStringLiteral("draw one"));
     dialog->txtName->end(false);
@@ -112,10 +119,7 @@ TEST_F(FileManager, PastedTextWithAForbiddenCharacterRollsBackAndLongTextIsCut)
 TEST_F(FileManager, SaveUnderANewNameWritesTheRecordAndTheTextFile)
 {
     MessageBoxScript answers({msgbox::kYes});
-    frmFileManager *dialog = ticketDialog(FileDialogAction::Save);
-    dialog->txtName->setText(QStringLiteral("week1"));
-    dialog->cmdSave_Click();
-
+    act(FileDialogAction::Save, QStringLiteral("week1"));
     ASSERT_EQ(answers.asked().size(), 1u);
     EXPECT_EQ(answers.asked()[0].text, QStringLiteral("The ticket will be saved as: week1"));
     EXPECT_EQ(answers.asked()[0].style, 36);
@@ -138,10 +142,7 @@ TEST_F(FileManager, SaveOverAnExistingTicketAsksWithNoAsTheDefault)
 
     {
         MessageBoxScript answers({msgbox::kNo});
-        frmFileManager *dialog = ticketDialog(FileDialogAction::Save);
-        EXPECT_EQ(dialog->lstNames->lines(), QStringList{QStringLiteral("week1")});
-        dialog->txtName->setText(QStringLiteral("week1"));
-        dialog->cmdSave_Click();
+        EXPECT_EQ(act(FileDialogAction::Save, QStringLiteral("week1"))->lstNames->lines(), QStringList{"week1"});
         ASSERT_EQ(answers.asked().size(), 1u);
         EXPECT_EQ(answers.asked()[0].text,
                   QStringLiteral("The ticket named week1 already exists. Do you want to overwrite?"));
@@ -161,11 +162,7 @@ TEST_F(FileManager, LoadOfATicketRebuildsTheBoardWithTheSavedColumns)
     before->lstTicket->clear();
 
     MessageBoxScript answers({msgbox::kYes});
-    gblnTicketLoad = true;
-    frmFileManager *dialog = ticketDialog(FileDialogAction::Load);
-    dialog->txtName->setText(QStringLiteral("week1"));
-    dialog->cmdLoad_Click();
-
+    act(FileDialogAction::Load, QStringLiteral("week1"));
     ASSERT_EQ(answers.asked().size(), 1u);
     EXPECT_EQ(answers.asked()[0].text, QStringLiteral("Ticket week1 will be loaded."));
     EXPECT_EQ(answers.asked()[0].title, QStringLiteral("LOAD Information"));
@@ -212,19 +209,14 @@ TEST_F(FileManager, ANameInAnotherLetterCaseIsNotFound)
     save(QStringLiteral("week1"));
     {
         MessageBoxScript answers;
-        gblnTicketLoad = true;
-        frmFileManager *dialog = ticketDialog(FileDialogAction::Load);
-        dialog->txtName->setText(QStringLiteral("WEEK1"));
-        dialog->cmdLoad_Click();
+        act(FileDialogAction::Load, QStringLiteral("WEEK1"));
         ASSERT_EQ(answers.asked().size(), 1u);
         EXPECT_EQ(answers.asked()[0].text, QStringLiteral("Ticket WEEK1 could not be found."));
         EXPECT_EQ(answers.asked()[0].style, 64);
         DefaultInstance<frmFileManager>::unload();
     }
     MessageBoxScript answers;
-    frmFileManager *dialog = ticketDialog(FileDialogAction::Delete);
-    dialog->txtName->setText(QStringLiteral("Week1"));
-    dialog->cmdDelete_Click();
+    frmFileManager *dialog = act(FileDialogAction::Delete, QStringLiteral("Week1"));
     ASSERT_EQ(answers.asked().size(), 1u);
     EXPECT_EQ(answers.asked()[0].text, QStringLiteral("Ticket Week1 could not be found"));
     EXPECT_EQ(dialog->txtName->text(), QString());
@@ -249,9 +241,7 @@ TEST_F(FileManager, AFailedTextFileLeavesNoHalfTicketAndTheDialogOpen)
     QDir().mkpath(textOf("blocked"));  // a folder where the text file would go
     {
         MessageBoxScript answers({msgbox::kYes});
-        frmFileManager *dialog = ticketDialog(FileDialogAction::Save);
-        dialog->txtName->setText(QStringLiteral("blocked"));
-        dialog->cmdSave_Click();
+        act(FileDialogAction::Save, QStringLiteral("blocked"));
         ASSERT_EQ(answers.asked().size(), 2u);
         EXPECT_EQ(answers.asked()[1].text,
                   res(49050).arg(QStringLiteral("blocked"), fncWriteFaultText(filewrite::Fault::Other)));
@@ -268,9 +258,7 @@ TEST_F(FileManager, AFailedTextFileLeavesNoHalfTicketAndTheDialogOpen)
     gblnEqualChance = !gblnEqualChance;  // any change of the settings
     world.board()->lstTicket->setLines({kLines[1]});
     MessageBoxScript answers({msgbox::kYes});
-    frmFileManager *dialog = ticketDialog(FileDialogAction::Save);
-    dialog->txtName->setText(QStringLiteral("week1"));
-    dialog->cmdSave_Click();
+    act(FileDialogAction::Save, QStringLiteral("week1"));
     EXPECT_EQ(answers.asked().size(), 2u);
     EXPECT_EQ(fileBytes(recordOf("week1")), record);
 }

@@ -122,35 +122,40 @@ TEST_F(ColumnProgress, NoColumnsAtAllClosesAtOnceWithAnEmptyBar)
     EXPECT_EQ(dlg->lblTotalColumns->caption(), QStringLiteral("0"));
 }
 
-TEST_F(ColumnProgress, StopBeforeAnyColumnKeepsTheColumnsBefore)
+// STOP, Escape and closing the window all stop a run; the columns before it stay, and on a new
+// ticket no column is left at all.
+TEST_F(ColumnProgress, EveryWayOfStoppingKeepsTheColumnsBefore)
 {
-    ticketOf(3);
-    glngColumnsBefore = 3;
-    glngColumnsTarget = 10;
-    FakeRun run;  // never finds a column
-    // STOP once the run has been asked for a column (a busy machine may show the dialog late).
-    std::function<void(frmColumnProgress *)> stopWhenRunning = [&](frmColumnProgress *dlg) {
-        if (run.calls > 0) {
-            QTest::mouseClick(dlg->cmdStop, Qt::LeftButton);
-            return;
-        }
-        QTimer::singleShot(5, [&] {
-            if (frmColumnProgress *shown = Progress::existing())
-                stopWhenRunning(shown);
-        });
+    const std::function<void(frmColumnProgress *)> ways[] = {
+        [](frmColumnProgress *dlg) { QTest::mouseClick(dlg->cmdStop, Qt::LeftButton); },
+        [](frmColumnProgress *dlg) { QTest::keyClick(dlg, Qt::Key_Escape); },
+        [](frmColumnProgress *dlg) { dlg->close(); },
     };
-    whenShown(40, stopWhenRunning);
-    EXPECT_EQ(Progress::get()->Display(run), frmColumnProgress::Outcome::Stopped);
-    EXPECT_GT(run.calls, 0);
-    EXPECT_EQ(glngColumnsMade, 0);
-    EXPECT_EQ(garrTicketGrid.rowCount(), 3);
-
-    // On a new ticket STOP leaves no column at all.
-    ticketOf(5);
-    glngColumnsBefore = 0;
-    whenShown(20, [](frmColumnProgress *dlg) { dlg->cmdStop_Click(); });
-    EXPECT_EQ(Progress::get()->Display(run), frmColumnProgress::Outcome::Stopped);
-    EXPECT_EQ(garrTicketGrid.rowCount(), 0);
+    for (size_t way = 0; way < std::size(ways); ++way) {
+        for (const int before : {3, 0}) {
+            SCOPED_TRACE(testing::Message() << "way " << way << ", columns before " << before);
+            ticketOf(before ? before : 5);
+            glngColumnsBefore = before;
+            glngColumnsTarget = 10;
+            glngColumnsMade = 0;
+            FakeRun run;  // never finds a column
+            // Stops once the run has been asked for a column (a busy machine may show the dialog late).
+            std::function<void(frmColumnProgress *)> stopWhenRunning = [&](frmColumnProgress *dlg) {
+                if (run.calls > 0)
+                    return ways[way](dlg);
+                QTimer::singleShot(5, [&] {
+                    if (frmColumnProgress *shown = Progress::existing())
+                        stopWhenRunning(shown);
+                });
+            };
+            whenShown(30, stopWhenRunning);
+            EXPECT_EQ(Progress::get()->Display(run), frmColumnProgress::Outcome::Stopped);
+            EXPECT_GT(run.calls, 0);
+            EXPECT_FALSE(Progress::exists());
+            EXPECT_EQ(glngColumnsMade, 0);
+            EXPECT_EQ(garrTicketGrid.rowCount(), before);
+        }
+    }
 }
 
 TEST_F(ColumnProgress, StopAfterColumnsKeepsEveryCompleteColumn)
@@ -167,21 +172,6 @@ TEST_F(ColumnProgress, StopAfterColumnsKeepsEveryCompleteColumn)
     EXPECT_EQ(garrTicketGrid.rowCount(), 2 + glngColumnsMade);
     for (int r = 1; r <= garrTicketGrid.rowCount(); ++r)
         EXPECT_NE(garrTicketGrid.at(r, 1), 0) << r;
-}
-
-TEST_F(ColumnProgress, EscapeAndClosingTheWindowAreStop)
-{
-    glngColumnsBefore = 0;
-    glngColumnsTarget = 10;
-    FakeRun run;
-    whenShown(30, [](frmColumnProgress *dlg) { QTest::keyClick(dlg, Qt::Key_Escape); });
-    EXPECT_EQ(Progress::get()->Display(run), frmColumnProgress::Outcome::Stopped);
-    EXPECT_FALSE(Progress::exists());
-
-    ticketOf(6);
-    whenShown(30, [](frmColumnProgress *dlg) { dlg->close(); });
-    EXPECT_EQ(Progress::get()->Display(run), frmColumnProgress::Outcome::Stopped);
-    EXPECT_EQ(garrTicketGrid.rowCount(), 0);  // trimmed like STOP
 }
 
 TEST_F(ColumnProgress, TheTotalNeverPassesTheTicketLimit)

@@ -106,82 +106,52 @@ TEST_F(LotteryManager, OpensOnTheLastDrawingWithTheBoxesOfTheGame)
     EXPECT_EQ(DefaultInstance<frmDatePicker>::existing()->calDrawingDate->selectedDate(), kNewestSampleDate);
 }
 
-TEST_F(LotteryManager, AddRefusesADateThatIsNotLaterThanTheLastDrawing)
+TEST_F(LotteryManager, AddRefusesAnEarlyDateOrABadNumberAndTakesTheRest)
 {
     open(SampleWorld::kLotto);
     const int32_t last = maxWeek();
-    MessageBoxScript answers;
     frmLotteryManager *m = manager();
-    fill(m, QStringLiteral("12/31/2025"), {"3", "8", "17", "25", "33", "40", "12"});
-    m->cmdAddDrawing_Click();
-    ASSERT_EQ(answers.asked().size(), 1u);
-    EXPECT_EQ(answers.asked()[0].text, res(31010));
-    EXPECT_EQ(answers.asked()[0].style, 0);
-    EXPECT_EQ(answers.asked()[0].title, kTitle);
-    fill(m, QStringLiteral("12/30/2025"), {});
-    m->cmdAddDrawing_Click();
-    EXPECT_EQ(answers.asked().size(), 2u);
+    const QString early = res(31010), complete = res(30410), correct = res(30420);
+    const struct {
+        const char *date;
+        QStringList numbers;
+        QString message;
+        int style;
+    } cases[] = {
+        {"12/31/2025", {"3", "8", "17", "25", "33", "40", "12"}, early, 0},  // not later than the last drawing
+        {"12/30/2025", {"3", "8", "17", "25", "33", "40", "12"}, early, 0},
+        {"1/3/2026", {"3", "8", "17", "", "33", "40", "12"}, complete, 64},
+        {"1/3/2026", {"3", "8", "17", "x", "33", "40", "12"}, complete, 64},
+        {"1/3/2026", {"3", "8", "17", "2.5", "33", "40", "12"}, complete, 64},
+        {"1/3/2026", {"3", "8", "17", "0", "33", "40", "12"}, correct, 64},
+        {"1/3/2026", {"3", "8", "17", "50", "33", "40", "12"}, correct, 64},
+        {"1/3/2026", {"3", "8", "17", "17", "33", "40", "12"}, correct, 64},  // a main number twice
+        {"1/3/2026", {"3", "8", "17", "25", "33", "40", "40"}, correct, 64},  // the bonus repeats a main number
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(QString(QString::fromLatin1(c.date) + u' ' + c.numbers.join(u' ')).toStdString());
+        MessageBoxScript answers;
+        fill(m, QString::fromLatin1(c.date), c.numbers);
+        m->cmdAddDrawing_Click();
+        ASSERT_EQ(answers.asked().size(), 1u);
+        EXPECT_EQ(answers.asked()[0].text, c.message);
+        EXPECT_EQ(answers.asked()[0].style, c.style);
+        EXPECT_EQ(answers.asked()[0].title, kTitle);
+        EXPECT_EQ(m->txtNewNumber[7]->text(), c.numbers[6]);  // what was typed stays
+    }
     EXPECT_EQ(maxWeek(), last);
-    EXPECT_EQ(m->txtNewNumber[1]->text(), QStringLiteral("3"));  // what was typed stays
 
-    // The day after is taken.
-    fill(m, QStringLiteral("1/1/2026"), {});
+    // The day after is taken; blanks around a number are no fault.
+    MessageBoxScript answers;
+    fill(m, QStringLiteral("1/1/2026"), {" 7 ", "8", "17", "25", "33", "40", "12"});
     expectShownAfresh([&] { m->cmdAddDrawing_Click(); }, [&](frmLotteryManager *fresh) {
         EXPECT_EQ(fresh->txtLastWeekNo->text(), QString::number(last + 1));
         EXPECT_EQ(fresh->txtLastDate->text(), QStringLiteral("1/1/2026"));
     });
-    EXPECT_EQ(answers.asked().size(), 2u);
-}
-
-TEST_F(LotteryManager, AddChecksEveryNumberAndRepeatsWithinTheDrum)
-{
-    open(SampleWorld::kLotto);
-    const int32_t last = maxWeek();
-    frmLotteryManager *m = manager();
-    const QString complete = res(30410);
-    const QString correct = res(30420);
-    const std::pair<QStringList, QString> cases[] = {
-        {{"3", "8", "17", "", "33", "40", "12"}, complete},
-        {{"3", "8", "17", "x", "33", "40", "12"}, complete},
-        {{"3", "8", "17", "2.5", "33", "40", "12"}, complete},
-        {{"3", "8", "17", "0", "33", "40", "12"}, correct},
-        {{"3", "8", "17", "50", "33", "40", "12"}, correct},
-        {{"3", "8", "17", "17", "33", "40", "12"}, correct},  // a main number twice
-        {{"3", "8", "17", "25", "33", "40", "40"}, correct},  // the bonus repeats a main number
-    };
-    for (const auto &[numbers, message] : cases) {
-        MessageBoxScript answers;
-        fill(m, QStringLiteral("1/3/2026"), numbers);
-        m->cmdAddDrawing_Click();
-        ASSERT_EQ(answers.asked().size(), 1u) << numbers.join(u' ').toStdString();
-        EXPECT_EQ(answers.asked()[0].text, message) << numbers.join(u' ').toStdString();
-        EXPECT_EQ(answers.asked()[0].style, 64);
-    }
-    EXPECT_EQ(maxWeek(), last);
-
-    // Blanks around a number are no fault.
-    fill(m, QStringLiteral("1/3/2026"), {" 7 ", "8", "17", "25", "33", "40", "12"});
-    expectShownAfresh([&] { m->cmdAddDrawing_Click(); }, [](frmLotteryManager *) {});
+    EXPECT_TRUE(answers.asked().empty());
     const auto added = gobjLotteryDb->fncGetDrawingNumbers(last + 1).value();
     EXPECT_EQ(added[1], 7);
     EXPECT_EQ(added[7], 12);
-}
-
-TEST_F(LotteryManager, AMissingDateOpensThePickerInstead)
-{
-    open(SampleWorld::kLotto);
-    MessageBoxScript answers;
-    frmLotteryManager *m = manager();
-    fill(m, QStringLiteral("//"), {"3", "8", "17", "25", "33", "40", "12"});
-    bool picked = false;
-    whenModal<frmDatePicker>([&](frmDatePicker *picker) {
-        picked = true;
-        picker->cmdCancel->click();
-    });
-    m->cmdAddDrawing_Click();
-    EXPECT_TRUE(picked);
-    EXPECT_TRUE(answers.asked().empty());
-    EXPECT_EQ(m->txtNewDate->text(), QStringLiteral("//"));
 }
 
 TEST_F(LotteryManager, NumberBoxesKeepTheirLastGoodValue)
@@ -465,30 +435,33 @@ TEST_F(LotteryManager, DatesAreShownAndTypedInOneNumericFormUnderEveryLocale)
     QLocale::setDefault(saved);
 }
 
-TEST_F(LotteryManager, AnImpossibleDateSaysWhyThenOpensThePicker)
+// An impossible date says why, then opens the picker; a missing date opens it at once.
+TEST_F(LotteryManager, ABadDateOpensThePickerAndKeepsTheBox)
 {
     open(SampleWorld::kLotto);
     const int32_t last = maxWeek();
     MessageBoxScript answers;
     frmLotteryManager *m = manager();
-    for (const char *typed : {"2/30/2026", "13/1/2026", "1/7"}) {
+    for (const char *typed : {"2/30/2026", "13/1/2026", "1/7", "//"}) {
+        const bool missing = QString::fromLatin1(typed) == QStringLiteral("//");
         fill(m, QString::fromLatin1(typed), {"3", "8", "17", "25", "33", "40", "12"});
         EXPECT_EQ(m->txtNewDate->backColor(), 0xFFFFFFu);
-        const size_t before = answers.asked().size();
+        const size_t before = answers.asked().size(), told = missing ? 0 : 1;
         bool picked = false;
         whenModal<frmDatePicker>([&](frmDatePicker *picker) {
-            // The reason came first.
-            picked = answers.asked().size() == before + 1;
+            picked = answers.asked().size() == before + told;  // the reason came first
             picker->cmdCancel->click();
         });
         m->cmdAddDrawing_Click();
         EXPECT_TRUE(picked) << typed;
-        ASSERT_EQ(answers.asked().size(), before + 1) << typed;
+        ASSERT_EQ(answers.asked().size(), before + told) << typed;
+        EXPECT_EQ(m->txtNewDate->text(), QString::fromLatin1(typed));
+        if (missing)
+            continue;
         const dates::TypedDate read = dates::readTypedDate(QString::fromLatin1(typed), QStringLiteral("M/d/yyyy"),
                                                            QDate::currentDate().year());
         EXPECT_EQ(answers.asked().back().text, fncDateProblemText(QString::fromLatin1(typed), read, QStringLiteral("M/d/yyyy")));
         EXPECT_EQ(answers.asked().back().title, kTitle);
-        EXPECT_EQ(m->txtNewDate->text(), QString::fromLatin1(typed));
     }
     EXPECT_EQ(maxWeek(), last);
 }
