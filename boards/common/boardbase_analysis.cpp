@@ -53,11 +53,9 @@ namespace {
 // "Drawing %1 could not be read from the results database."
 constexpr int kUnreadDrawingMessage = 47600;
 
-// The power total of a drum on the board (none for a drum the board does not have).
-VbLabel *totalLabel(BoardBase &board, Drum drum, VbLabel *DrumControls::*label)
-{
-    return drum == Drum::Main || board.hasSecondDrum() ? board.drum(drum).*label : nullptr;
-}
+// The power total of a drum on the board (none for a drum the board does not have: its controls
+// are never made).
+VbLabel *totalLabel(BoardBase &board, Drum drum, VbLabel *DrumControls::*label) { return board.drum(drum).*label; }
 
 // The power total a position adds to: its drum's (the main total for main numbers and every
 // digit, the second drum's for its numbers), or none for a same-drum bonus number.
