@@ -42,8 +42,6 @@ int32_t powerOf(int position, int32_t number)
     return drumState(gLayout.drumOf(position)).garrPickCount.value(number, 0);
 }
 
-int32_t lastDrawingPosition() { return gLayout.lastPosition; }
-
 }  // namespace boardanalysis
 
 using namespace boardanalysis;
@@ -87,7 +85,7 @@ void showEndDrawing(BoardBase &board, int32_t week)
         setCaption(totalLabel(board, drum, &DrumControls::lblDrawingPowerTotal), QStringLiteral("0"));
     if (garrReferenceDrawing.empty())
         board.staMain->setPanelText(1, res(kUnreadDrawingMessage).arg(week));
-    for (int p = gLayout.firstPosition; p <= lastDrawingPosition(); ++p) {
+    for (int p = gLayout.firstPosition; p <= gLayout.lastPosition; ++p) {
         if (!garrReferenceDrawing.contains(p)) {
             setCaption(board.lblDrawingNumber.at(p), QString());
             setCaption(board.lblDrawingNumberPower.at(p), QString());
@@ -106,7 +104,7 @@ void showEndDrawing(BoardBase &board, int32_t week)
 void showGuessPowers(BoardBase &board)
 {
     const bool digits = gLayout.digits();
-    for (int p = gLayout.firstPosition; p <= lastDrawingPosition(); ++p) {
+    for (int p = gLayout.firstPosition; p <= gLayout.lastPosition; ++p) {
         const VbTextBox *box = board.txtGuess.at(p);
         if (!box || (digits && box->text().trimmed().isEmpty()))
             continue;
@@ -334,7 +332,7 @@ void BoardBase::cmdGetDrawing_Click()
     // boxes (where guess mode puts them) and from the drawing numbers (where drawing mode does).
     analysis().subResetColorOfDrawingNumbers();
     analysis().fncResetCOLORofSelectedWeekNumbers();
-    for (int p = gLayout.firstPosition; p <= lastDrawingPosition(); ++p) {
+    for (int p = gLayout.firstPosition; p <= gLayout.lastPosition; ++p) {
         VbTextBox *box = txtGuess.at(p);
         const VbLabel *number = lblDrawingNumber.at(p);
         if (!box || !number)
