@@ -16,29 +16,7 @@
 #include "platform/ui/vbcolor.h"
 #include "platform/vb.h"
 
-#include <QEvent>
-
 namespace {
-
-// Runs a handler just before a control shows its tool tip.
-class ToolTipHook : public QObject {
-public:
-    ToolTipHook(QWidget *control, std::function<void()> handler) : QObject(control), handler_(std::move(handler))
-    {
-        control->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::ToolTip && handler_)
-            handler_();
-        return false;
-    }
-
-private:
-    std::function<void()> handler_;
-};
 
 template <class T>
 void ensureSized(BallArray<T> &array, const DrumView &d, const T &fill)
@@ -104,7 +82,7 @@ void BoardBase::wireMarkingAndExclusionHandlers()
         c.picPoolBall.wire([this, drum](int i, VbPicture *p) { p->onClick = [this, drum, i] { picPoolBall_Click(i, drum); }; });
         c.chkExcludeBall.wire([this, drum](int i, VbCheck *box) {
             box->onClick = [this, drum, i] { chkExcludeBall_Click(i, drum); };
-            new ToolTipHook(box, [this, drum, i] { chkExcludeBall_MouseMove(i, drum); });
+            box->onMouseMove = [this, drum, i] { chkExcludeBall_MouseMove(i, drum); };
         });
         c.lblHdrExclude.wire([this, drum](int i, VbLabel *l) { l->onClick = [this, drum, i] { lblHdrExclude_Click(i, drum); }; });
     }
