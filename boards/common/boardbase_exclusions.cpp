@@ -18,13 +18,6 @@
 
 namespace {
 
-template <class T>
-void ensureSized(BallArray<T> &array, const DrumView &d, const T &fill)
-{
-    if (array.lo() != d.first() || array.hi() != d.last())
-        array.reset(d.first(), d.last(), fill);
-}
-
 // The count a "Pool n" box shows, as a number (0 when it shows none).
 double boxCount(const VbTextBox *box) { return vb::numericValue(box->text().trimmed()).value_or(0); }
 
@@ -110,9 +103,9 @@ void BoardBase::subApplyExclusions(int Index, Drum drum)
     if (!box || !d.hasBall(Index))
         return;
     DrumState &s = d.state;
-    ensureSized(s.garrExcluded, d, 0);
-    ensureSized(s.garrPoolWeightSaved, d, 0);
-    ensureSized(s.garrPoolWeight, d, 0.0);
+    d.fitToDrum(s.garrExcluded);
+    d.fitToDrum(s.garrPoolWeightSaved);
+    d.fitToDrum(s.garrPoolWeight);
 
     int32_t ticked = 0;
     for (int32_t b = d.first(); b <= d.last(); ++b)
@@ -154,9 +147,9 @@ void BoardBase::lblHdrExclude_Click(int, Drum drum)
         return;
     const DrumView d = DrumView::of(*this, drum);
     DrumState &s = d.state;
-    ensureSized(s.garrExcluded, d, 0);
-    ensureSized(s.garrPoolWeightSaved, d, 0);
-    ensureSized(s.garrPoolWeight, d, 0.0);
+    d.fitToDrum(s.garrExcluded);
+    d.fitToDrum(s.garrPoolWeightSaved);
+    d.fitToDrum(s.garrPoolWeight);
     const bool includeAll = allExcludedOf(drum);
     gblnExcludeAllRunning = true;
     for (int32_t b = d.first(); b <= d.last(); ++b) {
