@@ -39,6 +39,9 @@ std::optional<SumStats> drawingCountSumStats(const History &history, const DrumS
     return stats;
 }
 
+namespace {
+
+// One limit of the interval around the mean.
 int32_t intervalUpperLimit(int32_t mean, int32_t largest, int32_t percent)
 {
     return vb::cLngOrClamp(mean + percent * ((static_cast<double>(largest) - mean) + 0.001) / 100);
@@ -48,6 +51,8 @@ int32_t intervalLowerLimit(int32_t mean, int32_t smallest, int32_t percent)
 {
     return vb::cLngOrClamp(mean - percent * ((static_cast<double>(mean) - smallest) + 0.001) / 100);
 }
+
+}  // namespace
 
 PowerIntervalView powerIntervalView(const SumStats &stats, int32_t percent)
 {

@@ -48,10 +48,6 @@ struct PowerIntervalView {
 // each rounded half to even (and kept within 32 bits).
 PowerIntervalView powerIntervalView(const SumStats &stats, int32_t percent);
 
-// One limit of the interval around the mean (exposed so the slider's own handler can share it).
-int32_t intervalUpperLimit(int32_t mean, int32_t largest, int32_t percent);
-int32_t intervalLowerLimit(int32_t mean, int32_t smallest, int32_t percent);
-
 // ---- Limits typed by hand and moved by the slider ------------------------------------------------
 
 // The largest sum of pick counts a new column of the drum can reach: the `columns` largest counts

@@ -304,10 +304,8 @@ public:
     // Comparison of the ticket with the end drawing or the guess.
     void cmdCompare_Click();
     void subResetColumnLabels();
+    // The whole ticket compared under the rule of the game in front (ticketComparisonLayout).
     void subCompareTicket();
-    void subCompareTicketSamePoolBonus();
-    // The comparison of the game in front (the lotto board: by the bonus count).
-    virtual void subCompareWholeTicket();
 
     // ---- Ticket edited by hand and the selected column ----------------------------------------
     void wireTicketHandlers();

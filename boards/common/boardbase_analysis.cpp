@@ -42,8 +42,6 @@ int32_t powerOf(int position, int32_t number)
     return drumState(gLayout.drumOf(position)).garrPickCount.value(number, 0);
 }
 
-int32_t lastDrawingPosition() { return gLayout.lastPosition; }
-
 }  // namespace boardanalysis
 
 using namespace boardanalysis;
@@ -53,11 +51,9 @@ namespace {
 // "Drawing %1 could not be read from the results database."
 constexpr int kUnreadDrawingMessage = 47600;
 
-// The power total of a drum on the board (none for a drum the board does not have).
-VbLabel *totalLabel(BoardBase &board, Drum drum, VbLabel *DrumControls::*label)
-{
-    return drum == Drum::Main || board.hasSecondDrum() ? board.drum(drum).*label : nullptr;
-}
+// The power total of a drum on the board (none for a drum the board does not have: its controls
+// are never made).
+VbLabel *totalLabel(BoardBase &board, Drum drum, VbLabel *DrumControls::*label) { return board.drum(drum).*label; }
 
 // The power total a position adds to: its drum's (the main total for main numbers and every
 // digit, the second drum's for its numbers), or none for a same-drum bonus number.
@@ -89,7 +85,7 @@ void showEndDrawing(BoardBase &board, int32_t week)
         setCaption(totalLabel(board, drum, &DrumControls::lblDrawingPowerTotal), QStringLiteral("0"));
     if (garrReferenceDrawing.empty())
         board.staMain->setPanelText(1, res(kUnreadDrawingMessage).arg(week));
-    for (int p = gLayout.firstPosition; p <= lastDrawingPosition(); ++p) {
+    for (int p = gLayout.firstPosition; p <= gLayout.lastPosition; ++p) {
         if (!garrReferenceDrawing.contains(p)) {
             setCaption(board.lblDrawingNumber.at(p), QString());
             setCaption(board.lblDrawingNumberPower.at(p), QString());
@@ -108,7 +104,7 @@ void showEndDrawing(BoardBase &board, int32_t week)
 void showGuessPowers(BoardBase &board)
 {
     const bool digits = gLayout.digits();
-    for (int p = gLayout.firstPosition; p <= lastDrawingPosition(); ++p) {
+    for (int p = gLayout.firstPosition; p <= gLayout.lastPosition; ++p) {
         const VbTextBox *box = board.txtGuess.at(p);
         if (!box || (digits && box->text().trimmed().isEmpty()))
             continue;
@@ -336,7 +332,7 @@ void BoardBase::cmdGetDrawing_Click()
     // boxes (where guess mode puts them) and from the drawing numbers (where drawing mode does).
     analysis().subResetColorOfDrawingNumbers();
     analysis().fncResetCOLORofSelectedWeekNumbers();
-    for (int p = gLayout.firstPosition; p <= lastDrawingPosition(); ++p) {
+    for (int p = gLayout.firstPosition; p <= gLayout.lastPosition; ++p) {
         VbTextBox *box = txtGuess.at(p);
         const VbLabel *number = lblDrawingNumber.at(p);
         if (!box || !number)

@@ -18,8 +18,6 @@ std::optional<int32_t> comboWeek(const VbCombo *combo);
 void selectEntry(VbCombo *combo, int index);
 // The power of the number at a drawing or guess position: its pick count in its drum.
 int32_t powerOf(int position, int32_t number);
-// The last drawing position in use: K + B (digit games: the last position).
-int32_t lastDrawingPosition();
 
 // Connect the pool handlers and the DRAW and comparison handlers.
 void wirePoolHandlers(BoardBase &board);

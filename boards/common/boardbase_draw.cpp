@@ -87,7 +87,7 @@ void BoardBase::cmdDraw_Click()
         // The grid keeps exactly the complete columns, whatever ended the run.
         trimTicketToColumnsMade();
     }
-    subCompareWholeTicket();
+    subCompareTicket();
 }
 
 void BoardBase::chkIncrementalTicket_Click()
@@ -119,7 +119,7 @@ void BoardBase::cmdCompare_Click()
         return;
     subResetColumnLabels();
     analysis().subResetColorOfDrawingNumbers();
-    subCompareWholeTicket();
+    subCompareTicket();
 }
 
 void BoardBase::subResetColumnLabels()
@@ -130,14 +130,6 @@ void BoardBase::subResetColumnLabels()
             label->setCaption(QStringLiteral("0"));
     for (Drum drum : gameDrums())
         this->drum(drum).lblColumnPowerTotal->setCaption(QStringLiteral("0"));
-}
-
-void BoardBase::subCompareWholeTicket()
-{
-    if (gLayout.bonusPositions() == 0)
-        subCompareTicket();
-    else
-        subCompareTicketSamePoolBonus();
 }
 
 void BoardBase::subCompareTicket()
@@ -175,6 +167,3 @@ void BoardBase::subCompareTicket()
     if (secondBox)
         secondBox->setText(result.summaryHigh);
 }
-
-// The same frame counts the bonus hits when the game has bonus numbers from the same drum.
-void BoardBase::subCompareTicketSamePoolBonus() { subCompareTicket(); }

@@ -16,36 +16,7 @@
 #include "platform/ui/vbcolor.h"
 #include "platform/vb.h"
 
-#include <QEvent>
-
 namespace {
-
-// Runs a handler just before a control shows its tool tip.
-class ToolTipHook : public QObject {
-public:
-    ToolTipHook(QWidget *control, std::function<void()> handler) : QObject(control), handler_(std::move(handler))
-    {
-        control->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::ToolTip && handler_)
-            handler_();
-        return false;
-    }
-
-private:
-    std::function<void()> handler_;
-};
-
-template <class T>
-void ensureSized(BallArray<T> &array, const DrumView &d, const T &fill)
-{
-    if (array.lo() != d.first() || array.hi() != d.last())
-        array.reset(d.first(), d.last(), fill);
-}
 
 // The count a "Pool n" box shows, as a number (0 when it shows none).
 double boxCount(const VbTextBox *box) { return vb::numericValue(box->text().trimmed()).value_or(0); }
@@ -104,7 +75,7 @@ void BoardBase::wireMarkingAndExclusionHandlers()
         c.picPoolBall.wire([this, drum](int i, VbPicture *p) { p->onClick = [this, drum, i] { picPoolBall_Click(i, drum); }; });
         c.chkExcludeBall.wire([this, drum](int i, VbCheck *box) {
             box->onClick = [this, drum, i] { chkExcludeBall_Click(i, drum); };
-            new ToolTipHook(box, [this, drum, i] { chkExcludeBall_MouseMove(i, drum); });
+            box->onMouseMove = [this, drum, i] { chkExcludeBall_MouseMove(i, drum); };
         });
         c.lblHdrExclude.wire([this, drum](int i, VbLabel *l) { l->onClick = [this, drum, i] { lblHdrExclude_Click(i, drum); }; });
     }
@@ -132,9 +103,9 @@ void BoardBase::subApplyExclusions(int Index, Drum drum)
     if (!box || !d.hasBall(Index))
         return;
     DrumState &s = d.state;
-    ensureSized(s.garrExcluded, d, 0);
-    ensureSized(s.garrPoolWeightSaved, d, 0);
-    ensureSized(s.garrPoolWeight, d, 0.0);
+    d.fitToDrum(s.garrExcluded);
+    d.fitToDrum(s.garrPoolWeightSaved);
+    d.fitToDrum(s.garrPoolWeight);
 
     int32_t ticked = 0;
     for (int32_t b = d.first(); b <= d.last(); ++b)
@@ -176,9 +147,9 @@ void BoardBase::lblHdrExclude_Click(int, Drum drum)
         return;
     const DrumView d = DrumView::of(*this, drum);
     DrumState &s = d.state;
-    ensureSized(s.garrExcluded, d, 0);
-    ensureSized(s.garrPoolWeightSaved, d, 0);
-    ensureSized(s.garrPoolWeight, d, 0.0);
+    d.fitToDrum(s.garrExcluded);
+    d.fitToDrum(s.garrPoolWeightSaved);
+    d.fitToDrum(s.garrPoolWeight);
     const bool includeAll = allExcludedOf(drum);
     gblnExcludeAllRunning = true;
     for (int32_t b = d.first(); b <= d.last(); ++b) {

@@ -27,7 +27,7 @@ std::optional<int32_t> guessNumber(const QString &text, int position)
 // where bonus numbers come from the same drum).
 void showGuessTotal(BoardBase &board, Drum drum)
 {
-    VbLabel *total = drum == Drum::Main || board.hasSecondDrum() ? board.drum(drum).lblGuessPowerTotal : nullptr;
+    VbLabel *total = board.drum(drum).lblGuessPowerTotal;  // none on a board without the drum
     if (!total)
         return;
     int64_t sum = 0;

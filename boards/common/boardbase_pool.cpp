@@ -25,12 +25,6 @@ DrumView drumOf(BoardBase &board, Drum drum) { return DrumView::of(board, drum);
 
 QString message(int entry) { return garrMessages.value(entry); }
 
-void ensureSized(BallArray<int32_t> &array, const DrumView &d, int32_t fill)
-{
-    if (array.lo() != d.first() || array.hi() != d.last())
-        array.reset(d.first(), d.last(), fill);
-}
-
 int32_t typedCount(const DrumView &d, int32_t ball) { return d.state.garrPoolCountEdited.value(ball, kNotTyped); }
 
 // The count a "Pool n" box shows, as a number (0 when it shows none).
@@ -41,7 +35,7 @@ void colourPoolCounts(BoardBase &board, Drum drum)
     if (!gblnBoardInitialised || !hasDrum(board, drum))
         return;
     const DrumView d = drumOf(board, drum);
-    ensureSized(d.state.garrPoolCountEdited, d, kNotTyped);
+    d.fitToDrum(d.state.garrPoolCountEdited, kNotTyped);
     for (int32_t b = d.first(); b <= d.last(); ++b) {
         d.state.garrPoolCountEdited[b] = kNotTyped;
         if (VbTextBox *odds = d.ctl.txtPoolPercent.at(b))
@@ -55,8 +49,7 @@ void refreshPool(BoardBase &board, Drum drum)
         return;
     const DrumView d = drumOf(board, drum);
     DrumState &s = d.state;
-    if (s.garrPoolWeight.lo() != d.first() || s.garrPoolWeight.hi() != d.last())
-        s.garrPoolWeight.reset(d.first(), d.last(), 0.0);
+    d.fitToDrum(s.garrPoolWeight);
 
     s.glngPoolTotal = 0;
     s.glngPoolWeightSavedTotal = 0;
@@ -193,7 +186,7 @@ void countLostFocus(BoardBase &board, Drum drum, int index)
         return;
     const auto value = vb::plainDecimal(box->text());
     if (edited && value && *value != before->second && !d.excluded(index)) {
-        ensureSized(d.state.garrPoolCountEdited, d, kNotTyped);
+        d.fitToDrum(d.state.garrPoolCountEdited, kNotTyped);
         d.state.garrPoolCountEdited[index] = *value;
         box->setForeColor(vbc::kDarkRed);
         refreshPool(board, drum);

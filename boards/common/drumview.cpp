@@ -51,12 +51,6 @@ std::vector<int32_t> ballsOrderedBy(const DrumView &d, Key key)
     return balls;
 }
 
-void ensureSized(BallArray<int32_t> &array, const DrumView &d)
-{
-    if (array.lo() != d.first() || array.hi() != d.last())
-        array.reset(d.first(), d.last(), 0);
-}
-
 // Row `row` of the power table shows ball `ball` with the standing given.
 void showTableRow(const DrumView &d, int row, int32_t ball, int64_t standing)
 {
@@ -178,7 +172,7 @@ void subCalculatePowerTable(const DrumView &d)
     s.gvarMaxPower = 0;
     for (int32_t b = d.first(); b <= d.last(); ++b)
         s.gvarMaxPower = std::max(s.gvarMaxPower, s.garrPower.value(b, 0.0));
-    ensureSized(s.garrPowerPercent, d);
+    d.fitToDrum(s.garrPowerPercent);
 
     const int pitch = rowPitch(c.lblTotalPicks);
     const bool create = !s.gblnPowerRowsCreated;
@@ -290,7 +284,7 @@ void subCalculateOrderByPickCount(const DrumView &d)
     s.gblnSorted = true;
     s.gblnSortedByLastPicked = false;
     s.gblnSortedByPowerPercent = false;
-    ensureSized(s.garrRowBall, d);
+    d.fitToDrum(s.garrRowBall);
     // Rank 0 is the most drawn ball; equal counts share a rank and keep ball order.
     const auto balls = ballsOrderedBy(d, [&](int32_t b) { return s.garrRankTable.value(b, 0); });
     int row = d.first();
@@ -308,7 +302,7 @@ namespace {
 template <class Value, class Before>
 void rankBalls(const DrumView &d, BallArray<int32_t> &positions, Value value, Before before)
 {
-    ensureSized(positions, d);
+    d.fitToDrum(positions);
     for (int32_t i = d.first(); i <= d.last(); ++i) {
         const int32_t mine = value(i);
         int32_t ahead = 0;

@@ -11,6 +11,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <type_traits>
 #include <vector>
 
 class BoardBase;
@@ -37,6 +38,13 @@ struct DrumView {
     int32_t last() const { return shape.maxBall; }
     bool hasBall(int32_t ball) const { return ball >= first() && ball <= last(); }
     bool excluded(int32_t ball) const { return state.garrExcluded.value(ball, 0) != 0; }
+    // Gives a per-ball array the drum's balls (every element `fill`) unless it has them already.
+    template <class T>
+    void fitToDrum(BallArray<T> &array, const std::type_identity_t<T> &fill = T()) const
+    {
+        if (array.lo() != first() || array.hi() != last())
+            array.reset(first(), last(), fill);
+    }
 };
 
 // Puts a ball picture ("B7", "G7", "R7", "Y7") into a picture box.

@@ -33,7 +33,6 @@ public:
 
     // ---- Comparison: main hits and second-drum hits ------------------------------------------
     void subCompareTicketBONUS();
-    void subCompareWholeTicket() override;
 
     // ---- This board's own controls -------------------------------------------------------------
     QStackedWidget *stkDrumTables = nullptr;     // page 0 the main drum's tables, page 1 the second's

@@ -445,6 +445,13 @@ void VbCheck::nextCheckState()
     setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
 }
 
+bool VbCheck::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip && onMouseMove)
+        onMouseMove();
+    return QCheckBox::event(event);
+}
+
 // ---- VbOption -------------------------------------------------------------------------------
 
 VbOption::VbOption(QWidget *parent) : VbWidget<QRadioButton>(parent)

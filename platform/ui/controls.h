@@ -231,9 +231,11 @@ public:
 
     // Runs on every change of Value.
     std::function<void()> onClick;
+    std::function<void()> onMouseMove;
 
 protected:
     void nextCheckState() override;
+    bool event(QEvent *event) override;
 };
 
 // ---- Option button: the options of one parent form one group ------------------------------
