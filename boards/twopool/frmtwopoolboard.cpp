@@ -154,8 +154,8 @@ void frmTwoPoolBoard::subDesignTabs()
         tab->setAlignment(2);
         tab->setBorder(false);
     }
-    mainTab->onClick = [this] { lblGameMatrix_Click(); };
-    secondTab->onClick = [this] { lblGameMatrixBONUS_Click(); };
+    mainTab->onClick = [this] { lblGameMatrix_Click(Drum::Main); };
+    secondTab->onClick = [this] { lblGameMatrix_Click(Drum::Second); };
 
     // The frame behind the tab that is not in front.
     shpGameMatrixFrameBONUS->setFill(false);
@@ -306,15 +306,9 @@ void frmTwoPoolBoard::subRefreshPoolsAtLoad()
 
 // ---- Tabs --------------------------------------------------------------------------------------------
 
-void frmTwoPoolBoard::lblGameMatrix_Click()
+void frmTwoPoolBoard::lblGameMatrix_Click(Drum drum)
 {
-    gblnMainPoolView = true;
-    subSwitchPoolView();
-}
-
-void frmTwoPoolBoard::lblGameMatrixBONUS_Click()
-{
-    gblnMainPoolView = false;
+    gblnMainPoolView = drum == Drum::Main;
     subSwitchPoolView();
 }
 

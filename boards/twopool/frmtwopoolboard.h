@@ -20,8 +20,7 @@ public:
 
     // ---- Tabs: which drum's tables are in front -----------------------------------------------
     // The main tab (lblGameMatrix) and the second drum's tab (lblGameMatrixBONUS).
-    void lblGameMatrix_Click();
-    void lblGameMatrixBONUS_Click();
+    void lblGameMatrix_Click(Drum drum);
     // Brings the drum gblnMainPoolView names to the front unless its tab is in front already:
     // the panels (once the board is initialised), the tab styles and status panel 2.
     void subSwitchPoolView();

@@ -3,7 +3,7 @@
 // random (deterministically, from a fixed seed) and feeds them to the reader, which must neither
 // crash nor read outside its data (the sanitizer build checks that) and must keep its promises.
 //
-// Each reader runs for TALVINOR_FUZZ_SECONDS seconds (default 5); TALVINOR_FUZZ_SEED changes the
+// Each reader runs for TALVINOR_FUZZ_SECONDS seconds (default 3); TALVINOR_FUZZ_SEED changes the
 // sequence. scripts/fuzz runs them for longer.
 
 #include "analysis/catalogue.h"
@@ -28,7 +28,7 @@ double budgetSeconds()
 {
     bool ok = false;
     const double seconds = qEnvironmentVariable("TALVINOR_FUZZ_SECONDS").toDouble(&ok);
-    return ok && seconds > 0 ? seconds : 5.0;
+    return ok && seconds > 0 ? seconds : 3.0;
 }
 
 quint32 seed()

@@ -291,7 +291,7 @@ TEST_F(TwoPoolTest, ATabClickBeforeTheBoardIsReadyRestylesTheTabsOnly)
     ASSERT_NE(open(kSixFortyNine), nullptr);
     ASSERT_EQ(gstrGameCode, QStringLiteral("2P610"));
     gblnBoardInitialised = false;
-    board->lblGameMatrixBONUS_Click();
+    board->lblGameMatrix_Click(Drum::Second);
     gblnBoardInitialised = true;
     EXPECT_EQ(board->tabInFront(), Drum::Second);
     EXPECT_TRUE(board->bonus.lblGameMatrix->fontBold());
@@ -301,8 +301,8 @@ TEST_F(TwoPoolTest, ATabClickBeforeTheBoardIsReadyRestylesTheTabsOnly)
     EXPECT_FALSE(board->bonus.lblPowerInterval->Visible());
 
     // Once ready, the main tab brings the main drum back and the second tab its ten rows.
-    board->lblGameMatrix_Click();
-    board->lblGameMatrixBONUS_Click();
+    board->lblGameMatrix_Click(Drum::Main);
+    board->lblGameMatrix_Click(Drum::Second);
     EXPECT_EQ(board->stkDrumTables->currentIndex(), 1);
     EXPECT_TRUE(board->bonus.lblTotalPicks[10]->Visible());
     EXPECT_FALSE(board->bonus.lblTotalPicks.exists(11));
@@ -316,7 +316,7 @@ TEST_F(TwoPoolTest, AClickOnADrumsPanelParksTheFocusAndEndsTheCountViewOfThePool
     ASSERT_TRUE(QTest::qWaitForWindowActive(board));
     // A count view opened in each pool.
     board->main.txtPoolPercent[2]->onDblClick();
-    board->lblGameMatrixBONUS_Click();
+    board->lblGameMatrix_Click(Drum::Second);
     board->bonus.txtPoolPercent[3]->onDblClick();
     ASSERT_TRUE(gDrum.gblnPoolCountView);
     ASSERT_TRUE(gDrumBONUS.gblnPoolCountView);
@@ -334,7 +334,7 @@ TEST_F(TwoPoolTest, AClickOnADrumsPanelParksTheFocusAndEndsTheCountViewOfThePool
     EXPECT_EQ(board->main.lblHdrPool[0]->caption(), QStringLiteral("Pool n"));
 
     // Back on the main tab, the next parking ends the main pool's view.
-    board->lblGameMatrix_Click();
+    board->lblGameMatrix_Click(Drum::Main);
     board->txtColumnsToDraw->setFocus(Qt::MouseFocusReason);
     QTest::mouseClick(board->fraDrawingResults, Qt::LeftButton, {}, QPoint(4, board->fraDrawingResults->height() - 4));
     EXPECT_FALSE(gDrum.gblnPoolCountView);
@@ -660,7 +660,7 @@ TEST_F(TwoPoolTest, TheSecondDrumsBoxesFilterKeysAndItsIntervalRowMovesItsOwnLim
     }
 
     // The second interval row: its slider moves its own limits by one.
-    board->lblGameMatrixBONUS_Click();
+    board->lblGameMatrix_Click(Drum::Second);
     s.chkPowerInterval->setValue(1);
     s.cboPowerIntervalPct->setListIndex(5);
     const auto before = gDrumBONUS.garrIntervalLimits;
