@@ -10,6 +10,7 @@
 #include "app/services.h"
 #include "boards/common/drumview.h"
 #include "platform/dates.h"
+#include "platform/ui/vbcolor.h"
 #include "platform/vb.h"
 
 namespace boardanalysis {
@@ -168,9 +169,19 @@ void headerClick(BoardBase &board, Drum drum, Header header)
     }
 }
 
-QString message(int entry) { return garrMessages.value(entry); }
-
 }  // namespace
+
+QString boardanalysis::message(int entry) { return garrMessages.value(entry); }
+
+double boardanalysis::poolBoxCount(const VbTextBox *box)
+{
+    return vb::numericValue(box->text().trimmed()).value_or(0);
+}
+
+void boardanalysis::colourPoolCountBox(VbTextBox *box)
+{
+    box->setBackColor(poolBoxCount(box) == 0 ? vbc::kWhite : vbc::kLightYellow);
+}
 
 void BoardBase::wireAnalysisHandlers()
 {

@@ -11,15 +11,15 @@
 #include "analysis/state.h"
 #include "app/globals.h"
 #include "app/resstrings.h"
+#include "boards/common/boardbase_analysis.h"
 #include "boards/common/drumview.h"
 #include "boards/language/clslanguage.h"
 #include "platform/ui/vbcolor.h"
 #include "platform/vb.h"
 
-namespace {
+using boardanalysis::colourPoolCountBox;
 
-// The count a "Pool n" box shows, as a number (0 when it shows none).
-double boxCount(const VbTextBox *box) { return vb::numericValue(box->text().trimmed()).value_or(0); }
+namespace {
 
 // The colours of an included ball's pool boxes: white for 0, light yellow for a count.
 void colourIncludedBoxes(const DrumView &d, int32_t ball)
@@ -28,7 +28,7 @@ void colourIncludedBoxes(const DrumView &d, int32_t ball)
     if (VbTextBox *odds = d.ctl.txtPoolPercent.at(ball))
         odds->setBackColor(vbc::kWhite);
     if (count)
-        count->setBackColor(boxCount(count) == 0 ? vbc::kWhite : vbc::kLightYellow);
+        colourPoolCountBox(count);
 }
 
 void colourExcludedBoxes(const DrumView &d, int32_t ball)
@@ -125,7 +125,7 @@ void BoardBase::subApplyExclusions(int Index, Drum drum)
             if (VbTextBox *odds = d.ctl.txtPoolPercent.at(Index))
                 odds->setBackColor(vbc::kLightYellow);
             if (VbTextBox *count = d.ctl.txtPoolCount.at(Index))
-                count->setBackColor(boxCount(count) == 0 ? vbc::kWhite : vbc::kLightYellow);
+                colourPoolCountBox(count);
         } else {
             colourIncludedBoxes(d, Index);
         }

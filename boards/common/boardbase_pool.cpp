@@ -23,12 +23,7 @@ bool hasDrum(const BoardBase &board, Drum drum) { return board.usesDrum(drum); }
 
 DrumView drumOf(BoardBase &board, Drum drum) { return DrumView::of(board, drum); }
 
-QString message(int entry) { return garrMessages.value(entry); }
-
 int32_t typedCount(const DrumView &d, int32_t ball) { return d.state.garrPoolCountEdited.value(ball, kNotTyped); }
-
-// The count a "Pool n" box shows, as a number (0 when it shows none).
-double boxCount(const VbTextBox *box) { return vb::numericValue(box->text().trimmed()).value_or(0); }
 
 void colourPoolCounts(BoardBase &board, Drum drum)
 {
@@ -119,7 +114,7 @@ void switchPoolView(BoardBase &board, Drum drum, int index)
             continue;
         box->setForeColor(typedCount(d, b) == kNotTyped ? vbc::kWindowText : vbc::kDarkRed);
         if (!d.excluded(b))
-            box->setBackColor(boxCount(box) == 0 ? vbc::kWhite : vbc::kLightYellow);
+            colourPoolCountBox(box);
     }
 }
 
@@ -145,7 +140,7 @@ void countGotFocus(BoardBase &board, Drum drum, int index)
     if (!box || !d.hasBall(index))
         return;
     BoardBase::PoolEditMemory &memory = board.poolEditOf(drum);
-    memory.countBefore[index] = static_cast<int64_t>(boxCount(box));
+    memory.countBefore[index] = static_cast<int64_t>(poolBoxCount(box));
     memory.editIndex = index;
     if (!d.excluded(index))
         box->setFontBold(true);
@@ -168,7 +163,7 @@ void countChange(BoardBase &board, Drum drum, int index)
         }
     }
     if (!d.excluded(index))
-        box->setBackColor(boxCount(box) == 0 ? vbc::kWhite : vbc::kLightYellow);
+        colourPoolCountBox(box);
 }
 
 void countLostFocus(BoardBase &board, Drum drum, int index)
