@@ -155,10 +155,12 @@ int keyAsciiOf(const QKeyEvent *event)
 
 bool filterKeyPress(const std::function<void(int &)> &handler, QKeyEvent *event, QWidget *target)
 {
-    if (!handler)
-        return false;
-    const int original = keyAsciiOf(event);
-    if (original == 0)
+    return filterKeyPress(handler, keyAsciiOf(event), target);
+}
+
+bool filterKeyPress(const std::function<void(int &)> &handler, int original, QWidget *target)
+{
+    if (!handler || original == 0)
         return false;
     int key = original;
     handler(key);
@@ -494,7 +496,6 @@ VbCombo::VbCombo(QWidget *parent) : VbWidget<QComboBox>(parent, QPalette::Base, 
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     setFocusPolicy(Qt::StrongFocus);
-    lineEdit()->installEventFilter(this);
     QObject::connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
         lastText_ = currentText();
         if (index >= 0 && !selecting_ && onClick)
@@ -646,12 +647,34 @@ void VbCombo::setText(const QString &text)
     setEditText(text);
 }
 
-bool VbCombo::eventFilter(QObject *watched, QEvent *event)
+namespace {
+
+// The code of a key that edits a combo's text: its character, or for an editing key without one
+// the control code of the same edit (Delete 127, paste Ctrl+V, cut Ctrl+X, undo Ctrl+Z, redo
+// Ctrl+Y), so that a key filter sees every key that would change the text.
+int comboKeyAscii(const QKeyEvent *event)
 {
-    if (watched == lineEdit() && event->type() == QEvent::KeyPress
-        && filterKeyPress(onKeyPress, static_cast<QKeyEvent *>(event), lineEdit()))
-        return true;
-    return QComboBox::eventFilter(watched, event);
+    if (const int code = keyAsciiOf(event))
+        return code;
+    const std::pair<QKeySequence::StandardKey, int> edits[] = {
+        {QKeySequence::Paste, 22}, {QKeySequence::Cut, 24}, {QKeySequence::Undo, 26}, {QKeySequence::Redo, 25},
+        {QKeySequence::Delete, 127}, {QKeySequence::DeleteEndOfWord, 127}, {QKeySequence::DeleteEndOfLine, 127},
+        {QKeySequence::DeleteCompleteLine, 127},
+    };
+    for (const auto &[edit, code] : edits)
+        if (event->matches(edit))
+            return code;
+    return 0;
+}
+
+}  // namespace
+
+void VbCombo::keyPressEvent(QKeyEvent *event)
+{
+    // The keys typed into a combo arrive at the combo itself, which hands them on to its edit field.
+    if (filterKeyPress(onKeyPress, comboKeyAscii(event), lineEdit()))
+        return;
+    QComboBox::keyPressEvent(event);
 }
 
 // ---- VbList ---------------------------------------------------------------------------------

@@ -8,7 +8,7 @@
 //   when a value is set to what it already holds;
 // - GotFocus and LostFocus ignore focus changes caused by popups, menus and window activation;
 // - key filters see printable characters, Enter, Escape, Ctrl+letter codes and Backspace, and can
-//   refuse a key.
+//   refuse a key; a combo's filter also sees Delete and the editing shortcuts, as control codes.
 // Handlers are plain std::function members named after the event they serve.
 
 #include "platform/ui/vbcolor.h"
@@ -121,6 +121,8 @@ int keyAsciiOf(const QKeyEvent *event);
 // Runs `handler` on a key press; true when the key was refused and must be swallowed. A handler
 // refuses a key by setting its code to 0 or to a control code other than Backspace.
 bool filterKeyPress(const std::function<void(int &)> &handler, QKeyEvent *event, QWidget *target);
+// The same for a key standing for the code `keyAscii` (0: a key the handler does not see).
+bool filterKeyPress(const std::function<void(int &)> &handler, int keyAscii, QWidget *target);
 
 // ---- Clickable label: Click on release over the control, DblClick on a double click -------------
 class VbClickableLabel : public VbWidget<QLabel> {
@@ -289,7 +291,7 @@ public:
     std::function<void(int &keyAscii)> onKeyPress;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     class EntryModel;

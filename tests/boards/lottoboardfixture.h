@@ -48,15 +48,33 @@ protected:
         const int picks = code.left(1).toInt();
         const int bonus = code.mid(1, 1).toInt();
         const int n = highest ? highest : picks == 7 ? 35 : 49;
+        configure(GameConfigRecord{1, title, n, 0, 0, picks, bonus, 0}, count);
+    }
+    // The same for a game of any family: main number i of drawing w is (w + 4i) modulo N1 (plus
+    // 1 on lotto games), second-drum number j is 1 + (3w + 5j) modulo N2.
+    void configure(const GameConfigRecord &config, int count = 20)
+    {
+        const bool digits = config.highestBall == 10;
+        const int n = config.highestBall;
+        const int n2 = config.highestBallBONUS;
+        const int main = config.numbersDrawn + (n2 > 0 ? 0 : config.bonusCount);
         std::vector<std::vector<int32_t>> numbers;
         for (int w = 1; w <= count; ++w) {
             std::vector<int32_t> drawing;
-            for (int i = 0; i < picks + bonus; ++i)
-                drawing.push_back(1 + (w + 4 * i) % n);
+            for (int i = 0; i < main; ++i)
+                drawing.push_back((digits ? 0 : 1) + (w + 4 * i) % n);
+            for (int j = 0; n2 > 0 && j < config.bonusCount; ++j)
+                drawing.push_back(1 + (3 * w + 5 * j) % n2);
             numbers.push_back(drawing);
         }
-        world.writeLottery(GameConfigRecord{1, title, n, 0, 0, picks, bonus, 0}, SampleWorld::drawings(numbers));
+        world.writeLottery(config, SampleWorld::drawings(numbers));
     }
+    // A game of each board family: lotto 6/49 with a bonus number, two drums 5/50 + 2/12, Pick 3.
+    static inline const GameConfigRecord kFamilies[] = {
+        {1, QStringLiteral("Lotto 6/49"), 49, 0, 0, 6, 1, 0},
+        {1, QStringLiteral("Two drums 5/50 + 2/12"), 50, 12, 0, 5, 2, 0},
+        {1, QStringLiteral("Pick 3"), 10, 0, 0, 3, 0, 0},
+    };
 
     // Opens the test lottery as the program does; its board in front, loaded and shown.
     TicketReadingBoard *open()
