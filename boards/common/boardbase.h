@@ -259,7 +259,8 @@ public:
     void cboDrawingDate_Click();
     void cboDrawingDate_GotFocus();
     void cboDrawingDate_LostFocus();
-    // Copies the end drawing into the guess.
+    // Copies the end drawing into the guess; a drawing that could not be read changes no box and
+    // is named in the status bar.
     void cmdGetDrawing_Click();
     void optHotCold_Click(int Index);
     void lblHotCold_Click(int Index);
@@ -309,8 +310,9 @@ public:
 
     // ---- Ticket edited by hand and the selected column ----------------------------------------
     void wireTicketHandlers();
-    // Appends the guess (the positions a column holds) as a new column and selects it; a full
-    // ticket (32000 columns) takes no more.
+    // Appends the guess (the positions a column holds) as a new column and selects it: on lotto
+    // games a box that names no number of its drum counts as 0, on digit games a guess without a
+    // digit at every position adds nothing; a full ticket (32000 columns) takes no more.
     void cmdAdd_Click();
     // Removes the selected column and selects the one before it (or the first); does nothing
     // while no line is selected.
@@ -425,13 +427,14 @@ public:
     void txtGuessSource_MouseMove();
 
     // What these boxes remember: the width of each drum's combo at focus, each limit box's own
-    // last valid limit, and the number of the guess box at focus.
+    // last valid limit, and each guess box its own number, taken when the box gets the focus or
+    // Get Drawing writes into it.
     struct IntervalEditMemory {
         QString percent;
         QString limit[2];
     };
     IntervalEditMemory intervalEdit[2];  // by drum index
-    int32_t mlngGuessBefore = 0;
+    std::map<int, int32_t> guessBefore;
 
 protected:
     // The enabled state of the option controls as the restored options say (run by the load

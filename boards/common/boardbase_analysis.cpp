@@ -339,6 +339,12 @@ void BoardBase::cboDrawingDate_LostFocus()
 
 void BoardBase::cmdGetDrawing_Click()
 {
+    // A drawing the database could not return leaves the guess as it is.
+    if (garrReferenceDrawing.empty()) {
+        if (const auto week = comboWeek(cboEndDrawing))
+            staMain->setPanelText(1, res(kUnreadDrawingMessage).arg(*week));
+        return;
+    }
     // The guess boxes get new numbers: the hit marks go in both compare modes, from the guess
     // boxes (where guess mode puts them) and from the drawing numbers (where drawing mode does).
     analysis().subResetColorOfDrawingNumbers();
@@ -348,6 +354,8 @@ void BoardBase::cmdGetDrawing_Click()
         const VbLabel *number = lblDrawingNumber.at(p);
         if (!box || !number)
             continue;
+        // A number that is no ball of the box's drum gives way to the box's own number.
+        guessBefore[p] = guessBoxNumber(p, box->text()).value_or(0);
         box->setText(number->caption());
         if (gblnCompareWithGuess && box->onLostFocus)
             box->onLostFocus();

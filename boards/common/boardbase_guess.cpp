@@ -11,17 +11,24 @@
 
 using namespace boardanalysis;
 
-namespace {
-
-// The number a guess box at `position` may hold: the plain decimal of 0 (no number) or of a
-// number of the position's drum.
-std::optional<int32_t> guessNumber(const QString &text, int position)
+std::optional<int32_t> boardanalysis::guessBoxNumber(int position, const QString &text)
 {
+    if (gLayout.digits())
+        return guessDigit(text);
     const auto n = vb::plainDecimal(text.trimmed());
     if (!n || *n < 0 || *n > gLayout.highestAt(position))
         return std::nullopt;
     return n;
 }
+
+QString boardanalysis::guessBoxText(int position, const QString &text)
+{
+    if (const auto n = guessBoxNumber(position, text))
+        return QString::number(*n);
+    return gLayout.digits() ? QString() : QStringLiteral("0");
+}
+
+namespace {
 
 // The power total of a drum's guess: the powers of the drum's positions (the main numbers only
 // where bonus numbers come from the same drum).
@@ -44,9 +51,8 @@ void BoardBase::txtGuess_GotFocus(int Index)
     VbTextBox *box = txtGuess.at(Index);
     if (!box)
         return;
-    const auto number = guessNumber(box->text(), Index);
-    mlngGuessBefore = number.value_or(0);
-    if (mlngGuessBefore > 0)
+    const int32_t before = guessBefore[Index] = guessBoxNumber(Index, box->text()).value_or(0);
+    if (before > 0)
         box->setBackColor(vbc::kLightYellow);
     // Typing starts in an empty box.
     box->setText(QString());
@@ -57,18 +63,16 @@ void BoardBase::txtGuess_LostFocus(int Index)
     VbTextBox *box = txtGuess.at(Index);
     if (!box)
         return;
-    const QString before = QString::number(mlngGuessBefore);
+    const auto remembered = guessBefore.find(Index);
+    const QString before = QString::number(remembered == guessBefore.end() ? 0 : remembered->second);
     const QString t = box->text().trimmed();
     if (t.isEmpty() || !vb::numericValue(t)) {
         box->setText(before);
     } else {
-        if (!guessNumber(t, Index))
-            box->setText(before);
-        else
-            box->setText(t);
+        box->setText(guessBoxNumber(Index, t) ? t : before);
         box->setBackColor(box->text() == u"0" ? vbc::kWhite : vbc::kLightYellow);
     }
-    const int32_t number = guessNumber(box->text(), Index).value_or(0);
+    const int32_t number = guessBoxNumber(Index, box->text()).value_or(0);
     if (VbLabel *power = lblGuessPower.at(Index))
         power->setCaption(QString::number(number == 0 ? 0 : powerOf(Index, number)));
     showGuessTotal(*this, gLayout.drumOf(Index));

@@ -4,6 +4,7 @@
 // two-pool board and Straight/Boxed only on the digit board.
 
 #include "boards/common/boardbase.h"
+#include "boards/common/boardbase_analysis.h"
 
 #include "analysis/drum.h"
 #include "analysis/state.h"
@@ -150,6 +151,16 @@ void BoardBase::putSettings(const BoardSettings &s, bool secondDrumLast)
     writeTexts(txtGuess, s.guesses);
     txtGuessSource->setText(s.guessSource);
     writeCaptions(lblGuessPower, s.guessPowers);
+    // A stored guess that names no number of its position's drum is restored as none, power 0.
+    for (int p = gLayout.firstPosition; p <= gLayout.lastPosition; ++p) {
+        VbTextBox *box = txtGuess.at(p);
+        const QString text = box ? boardanalysis::guessBoxText(p, box->text()) : QString();
+        if (!box || text == box->text())
+            continue;
+        box->setText(text);
+        if (VbLabel *power = lblGuessPower.at(p))
+            power->setCaption(QStringLiteral("0"));
+    }
     main.lblGuessPowerTotal->setCaption(s.guessPowerTotal);
     chkEqualChance->setValue(s.equalChance);
     if (straightBoxed(optStraightBoxed)) {

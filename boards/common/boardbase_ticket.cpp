@@ -57,19 +57,21 @@ void BoardBase::cmdAdd_Click()
     const int n = lstTicket->listCount();
     if (n >= kMaxTicketColumns)
         return;
-    // A digit column needs a digit at every position.
-    if (gLayout.digits())
-        for (int j = first; j <= last; ++j)
-            if (const VbTextBox *box = txtGuess.at(j); !box || box->text().trimmed().isEmpty())
-                return;
+    // Each box as the column takes it: the number it names, or 0 on lotto games for a box that
+    // names none; a digit column needs a digit at every position.
+    std::vector<int32_t> numbers;
+    for (int j = first; j <= last; ++j) {
+        const VbTextBox *box = txtGuess.at(j);
+        const auto number = box ? guessBoxNumber(j, box->text()) : std::nullopt;
+        if (!number && gLayout.digits())
+            return;
+        numbers.push_back(number.value_or(0));
+    }
 
     glngGridSize = n;
     gstrTicketLine = vb::columnNumber(n + 1);
-    for (int j = first; j <= last; ++j) {
-        gstrTicketLine += u' ';
-        if (const VbTextBox *box = txtGuess.at(j))
-            gstrTicketLine += box->text();
-    }
+    for (int32_t number : numbers)
+        gstrTicketLine += u' ' + QString::number(number);
     gstrTicketLine += QStringLiteral(" (0)");
     lstTicket->addItem(gstrTicketLine);
     glngGridSize = lstTicket->listCount();
@@ -82,10 +84,8 @@ void BoardBase::cmdAdd_Click()
     garrTicketGrid.resizeRows(glngGridSize);
     garrTicketLines.resize(glngGridSize - 1);
     garrTicketLines.append(gstrTicketLine);
-    for (int j = first; j <= last; ++j) {
-        const VbTextBox *box = txtGuess.at(j);
-        garrTicketGrid.at(glngGridSize, j) = box ? vb::toLong(box->text().trimmed()).value_or(0) : 0;
-    }
+    for (int j = first; j <= last; ++j)
+        garrTicketGrid.at(glngGridSize, j) = numbers[static_cast<size_t>(j - first)];
 
     gblnSkipDraw = true;
     cmdDraw_Click();

@@ -66,6 +66,41 @@ TEST(BoardSettingsOnEveryBoard, StraightAndBoxedTravelOnDigitGames)
     EXPECT_EQ(read.guesses[0], QStringLiteral("7"));
 }
 
+TEST(BoardSettingsOnEveryBoard, ARestoredGuessNamesANumberOfItsDrumOrNone)
+{
+    struct Case {
+        BoardFamily family;
+        GameShape shape;
+        QStringList stored;
+        QStringList restored;
+    };
+    const Case cases[] = {
+        {BoardFamily::Lotto, GameShape::lotto(49, 6, 1), {"07", "12", "3", "50", "", "-1", " 5"},
+         {"0", "12", "3", "0", "0", "0", "5"}},
+        {BoardFamily::TwoPool, GameShape::twoDrum(50, 5, 12, 2), {"50", "x", "1.5", "0", "2", "13", "12"},
+         {"50", "0", "0", "0", "2", "0", "12"}},
+        {BoardFamily::Digit, GameShape::digits(4), {"12", "07", "0", "a"}, {"", "7", "0", ""}},
+    };
+    for (const Case &c : cases) {
+        for (int16_t compare : {0, 1}) {
+            TestBoard board(c.family);
+            BoardSettings s = defaultsFor(c.shape);
+            s.compareWithGuess = compare;
+            const int first = board.firstPosition();
+            for (int i = 0; i < c.stored.size(); ++i) {
+                s.guesses[first + i] = c.stored[i];
+                s.guessPowers[first + i] = QStringLiteral("4");
+            }
+            board.BoardBase::applyBoardSettings(s);
+            for (int i = 0; i < c.stored.size(); ++i) {
+                EXPECT_EQ(board.txtGuess[first + i]->text(), c.restored[i]) << c.stored[i].toStdString();
+                const bool kept = c.restored[i] == c.stored[i];
+                EXPECT_EQ(board.lblGuessPower[first + i]->caption(), kept ? QStringLiteral("4") : QStringLiteral("0"));
+            }
+        }
+    }
+}
+
 TEST(BoardVocabulary, EachFamilyHasItsOwnPositionsAndTwins)
 {
     TestBoard lotto(BoardFamily::Lotto);

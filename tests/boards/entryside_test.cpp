@@ -474,6 +474,14 @@ TEST_F(EntryTest, GuessBoxesAreCheckedOnLeavingWithTheirPowersAndTotal)
     EXPECT_EQ(total(), power(12));
     typeInto(board->txtGuess[7], QStringLiteral("0"));
     EXPECT_EQ(total(), power(12));
+
+    // Each box falls back to its own number: Get Drawing of a drawing whose second number is no
+    // ball leaves box 2 its 12, not the number box 3 held when it last had the focus.
+    typeInto(board->txtGuess[3], QStringLiteral("5"));
+    board->lblDrawingNumber[2]->setCaption(QStringLiteral("99"));
+    board->cmdGetDrawing_Click();
+    EXPECT_EQ(board->txtGuess[2]->text(), QStringLiteral("12"));
+    EXPECT_EQ(board->txtGuess[1]->text(), board->lblDrawingNumber[1]->caption());
 }
 
 TEST_F(EntryTest, ResetGuessClearsEveryBoxPowerTotalSourceAndMark)

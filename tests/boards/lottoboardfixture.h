@@ -51,8 +51,9 @@ protected:
         configure(GameConfigRecord{1, title, n, 0, 0, picks, bonus, 0}, count);
     }
     // The same for a game of any family: main number i of drawing w is (w + 4i) modulo N1 (plus
-    // 1 on lotto games), second-drum number j is 1 + (3w + 5j) modulo N2.
-    void configure(const GameConfigRecord &config, int count = 20)
+    // 1 on lotto games), second-drum number j is 1 + (3w + 5j) modulo N2. With `gap`, the week
+    // numbers skip `gap`: the drawing listed as `gap` cannot be read.
+    void configure(const GameConfigRecord &config, int count = 20, int gap = 0)
     {
         const bool digits = config.highestBall == 10;
         const int n = config.highestBall;
@@ -67,7 +68,11 @@ protected:
                 drawing.push_back(1 + (3 * w + 5 * j) % n2);
             numbers.push_back(drawing);
         }
-        world.writeLottery(config, SampleWorld::drawings(numbers));
+        History history = SampleWorld::drawings(numbers);
+        for (Drawing &d : history)
+            if (gap > 0 && d.weekNo >= gap)
+                ++d.weekNo;
+        world.writeLottery(config, history);
     }
     // A game of each board family: lotto 6/49 with a bonus number, two drums 5/50 + 2/12, Pick 3.
     static inline const GameConfigRecord kFamilies[] = {

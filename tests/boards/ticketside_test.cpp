@@ -1,13 +1,16 @@
 // The ticket edited by hand on the lotto board: Add to Ticket, Delete, and the column shown by a
 // click on its line (powers, totals and hit marks of the compare mode in use).
 
+#include "boardinput.h"
 #include "lottoboardfixture.h"
 
+#include "analysis/ticketfile.h"
 #include "app/globals.h"
 #include "platform/ui/vbcolor.h"
 #include "platform/vb.h"
 
 #include <QTest>
+#include <random>
 
 namespace {
 
@@ -105,6 +108,57 @@ TEST_F(TicketSideTest, AddStopsAtTheLargestTicket)
     EXPECT_EQ(board->lstTicket->listCount(), kMaxTicketColumns);
     EXPECT_EQ(lines().last(), QStringLiteral("32000- 1 2 3 4 5 6 (0)"));
     expectInStep();
+}
+
+TEST_F(TicketSideTest, EveryColumnAddedOnEveryBoardIsReadBackFromTheSavedTicket)
+{
+    // Guesses typed (zeros, repeats, blanks, texts the boxes refuse), restored from what the
+    // board kept at closing, copied from a drawing the database holds or cannot return, with
+    // Compare with Guess on and off; every column added is read back from the saved ticket.
+    close();
+    setBoardFactory({});
+    std::mt19937 random(20260518u);
+    auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    const QStringList texts = {"0", "1", "7", "9", "12", "", "07", "99", "-1", "x", "1.5"};
+    constexpr int kGap = 7;
+    for (const GameConfigRecord &game : kFamilies) {
+        SCOPED_TRACE(game.gameTitle.toStdString());
+        configure(game, 20, kGap);
+        for (int session = 0; session < 3; ++session) {
+            world.open(SampleWorld::kTestLottery);
+            BoardBase *shown = world.board();
+            boardinput::showActive(shown);
+            const int first = gLayout.firstPosition;
+            const int positions = gLayout.lastPosition - first + 1;
+            for (int step = 0; step < 40; ++step) {
+                switch (pick(5)) {
+                case 0:
+                    if (gblnCompareWithGuess)
+                        boardinput::typeInto(shown, shown->txtGuess[first + pick(positions)], texts[pick(texts.size())]);
+                    break;
+                case 1:
+                    QTest::mouseClick(shown->chkCompareWithGuess, Qt::LeftButton);
+                    break;
+                case 2:
+                    shown->cboEndDrawing->setListIndex(pick(2) ? glngTotalWeeks - kGap : pick(glngTotalWeeks));
+                    QTest::mouseClick(shown->cmdGetDrawing, Qt::LeftButton);
+                    break;
+                default:
+                    QTest::mouseClick(shown->cmdAdd, Qt::LeftButton);
+                    break;
+                }
+            }
+            const QStringList lines = shown->ticketLines();
+            ASSERT_FALSE(lines.isEmpty());
+            const TicketRead read = fncReadTicketText(fncTicketFileBytes(lines), TicketShape::current());
+            EXPECT_TRUE(read.complete());
+            EXPECT_EQ(read.lines, lines);
+            // Odd guesses kept by the board at closing come back at the next opening.
+            for (int p = first; p <= gLayout.lastPosition; ++p)
+                shown->txtGuess[p]->setText(texts[pick(texts.size())]);
+            world.closeBoard();
+        }
+    }
 }
 
 TEST_F(TicketSideTest, DeleteRemovesTheSelectedColumnAndSelectsTheOneBefore)

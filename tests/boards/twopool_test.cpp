@@ -779,6 +779,17 @@ TEST_F(TwoPoolTest, AnEndDrawingMissingFromTheDatabaseLeavesTheLabelsBlank)
     }
     EXPECT_EQ(board->bonus.lblDrawingPowerTotal->caption(), QStringLiteral("0"));
     EXPECT_EQ(board->staMain->panelText(1), res(47600).arg(4));
+    // Get Drawing takes nothing from it in either compare mode, and says why.
+    for (int compare : {1, 0}) {
+        board->chkCompareWithGuess->setValue(compare);
+        for (int p = 1; p <= 7; ++p)
+            board->txtGuess[p]->setText(QString::number(p + 2));
+        board->staMain->setPanelText(1, QString());
+        board->cmdGetDrawing->click();
+        for (int p = 1; p <= 7; ++p)
+            EXPECT_EQ(board->txtGuess[p]->text(), QString::number(p + 2)) << compare;
+        EXPECT_EQ(board->staMain->panelText(1), res(47600).arg(4));
+    }
     // Nothing is compared with it.
     setTicket({{16, 17, 18, 19, 20, 7, 8}});
     board->subCompareTicketBONUS();
