@@ -215,8 +215,9 @@ void BoardBase::wireAnalysisHandlers()
 
 void BoardBase::cmdPower_Click()
 {
-    const bool secondDrum = usesSecondDrum();
-    if (secondDrum)
+    // The two-drum and digit boards start POWER by forgetting the counts typed into their pools;
+    // the lotto board keeps them for its next recount, until POPULATE.
+    if (family_ != BoardFamily::Lotto)
         for (Drum drum : kDrums)
             subColourPoolCounts(drum);
     // A user's POWER starts from a plain pool: no guaranteed numbers, no exclusion, no equal

@@ -320,6 +320,18 @@ TEST_F(DigitBoardTest, TheDigitPoolShowsCountsAndOddsAndNoOddsForAnExcludedDigit
     }
     EXPECT_EQ(gDrum.glngPoolTotal, total);
 
+    // POWER forgets an amount typed by hand: the next recount does not bring it back.
+    board->txtPoolCount_GotFocus(2);
+    board->main.txtPoolCount[2]->setText(QStringLiteral("40"));
+    board->txtPoolCount_LostFocus(2);
+    ASSERT_EQ(gDrum.garrPoolCountEdited[2], 40);
+    board->cmdPower_Click();
+    EXPECT_EQ(gDrum.garrPoolCountEdited[2], -3);
+    EXPECT_EQ(board->main.txtPoolPercent[2]->foreColor(), vbc::kWindowText);
+    board->subRefreshPool();
+    EXPECT_EQ(board->main.txtPoolCount[2]->text(), QString::number(static_cast<int64_t>(gDrum.garrPoolWeight[2])));
+    EXPECT_NE(board->main.txtPoolCount[2]->text(), QStringLiteral("40"));
+
     // Equal Chance: every digit once, 0 among them.
     board->chkEqualChance->setValue(1);
     board->cmdPopulate_Click();
