@@ -95,7 +95,9 @@ void setPoolHeaders(const DrumView &d, bool countView)
     });
 }
 
-void switchPoolView(BoardBase &board, Drum drum, int index)
+// Switches the pool grid of `drum` between its two views. Going to "Pool n" puts the focus into
+// the count box of ball `index`; into an excluded ball's box only when `focusExcluded`.
+void switchPoolView(BoardBase &board, Drum drum, int index, bool focusExcluded)
 {
     if (!hasDrum(board, drum))
         return;
@@ -105,7 +107,7 @@ void switchPoolView(BoardBase &board, Drum drum, int index)
     setPoolHeaders(d, s.gblnPoolCountView);
     for (int32_t b = d.first(); b <= d.last(); ++b)
         showPoolBoxes(d, b);
-    if (s.gblnPoolCountView)
+    if (s.gblnPoolCountView && (focusExcluded || !d.excluded(index)))
         if (VbTextBox *box = d.ctl.txtPoolCount.at(index))
             box->setFocus(Qt::OtherFocusReason);
     for (int32_t b = d.first(); b <= d.last(); ++b) {
@@ -278,8 +280,13 @@ void BoardBase::chkEqualChance_Click()
     chkEqualChance->setToolTipText(message(gblnEqualChance ? 4 : 5));
 }
 
-void BoardBase::txtPoolPercent_DblClick(int Index, Drum drum) { switchPoolView(*this, drum, Index); }
-void BoardBase::lblHdrPool_Click(int, Drum drum) { switchPoolView(*this, drum, 1); }
+// A double click on an excluded ball's odds puts the cursor into its count on the lotto board only;
+// the header click, for ball 1, never into an excluded ball's count.
+void BoardBase::txtPoolPercent_DblClick(int Index, Drum drum)
+{
+    switchPoolView(*this, drum, Index, family_ == BoardFamily::Lotto);
+}
+void BoardBase::lblHdrPool_Click(int, Drum drum) { switchPoolView(*this, drum, 1, false); }
 void BoardBase::txtPoolPercent_GotFocus(int Index, Drum drum) { oddsGotFocus(*this, drum, Index); }
 void BoardBase::txtPoolPercent_LostFocus(int Index, Drum drum) { oddsLostFocus(*this, drum, Index); }
 void BoardBase::txtPoolPercent_MouseMove(int Index, Drum drum) { oddsMouseMove(*this, drum, Index); }

@@ -206,6 +206,13 @@ TEST_F(PoolTest, TheViewsSwitchAndTheHiddenButtonEndsTheCountView)
     board->lblHdrPool_Click(0);
     EXPECT_FALSE(gDrum.gblnPoolCountView);
     EXPECT_FALSE(count(1)->Visible());
+    // With ball 1 excluded the header click puts the focus into no count box.
+    board->main.chkExcludeBall[1]->setValue(1);
+    board->cmdHiddenFocus->setFocus();
+    QTest::mouseClick(board->main.lblHdrPool[0], Qt::LeftButton);
+    EXPECT_TRUE(gDrum.gblnPoolCountView);
+    EXPECT_TRUE(board->cmdHiddenFocus->hasFocus());
+    board->lblHdrPool_Click(0);
 
     // Typing into a "Pool %" box is undone on leaving it.
     board->txtPoolPercent_GotFocus(2);
