@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStandardItemModel>
+#include <QStyledItemDelegate>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QToolTip>
@@ -679,9 +680,26 @@ void VbCombo::keyPressEvent(QKeyEvent *event)
 
 // ---- VbList ---------------------------------------------------------------------------------
 
+// Lines of one size (the list lays out every line as its last one) as wide as the widest line, so
+// that no line is cut short and the list scrolls across to the end of the widest.
+class VbList::LineDelegate : public QStyledItemDelegate {
+public:
+    explicit LineDelegate(VbList *list) : QStyledItemDelegate(list), list_(list) {}
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        const QModelIndex widest = index.sibling(list_->widestRow_, 0);
+        return QStyledItemDelegate::sizeHint(option, widest.isValid() ? widest : index);
+    }
+
+private:
+    VbList *list_;
+};
+
 VbList::VbList(QWidget *parent) : VbWidget<QListView>(parent, QPalette::Base, QPalette::Text)
 {
     back_ = vbc::kWhite;
+    setItemDelegate(new LineDelegate(this));
     setModel(&model_);
     setUniformItemSizes(true);
     setLayoutMode(QListView::Batched);
@@ -700,6 +718,8 @@ void VbList::addItem(const QString &line)
     lines_.append(line);
     model_.insertRows(row, 1);
     model_.setData(model_.index(row), line);
+    if (widestRow_ < 0 || line.size() > lines_[widestRow_].size())
+        widestLineAt(row);
     silent_ = false;
 }
 
@@ -710,6 +730,7 @@ void VbList::setLines(const QStringList &lines)
     model_.setStringList(lines_);
     setCurrentIndex(QModelIndex());
     lastIndex_ = -1;
+    findWidestLine();
     silent_ = false;
 }
 
@@ -723,7 +744,27 @@ void VbList::removeItem(int index)
     selectionModel()->clear();
     setCurrentIndex(QModelIndex());
     lastIndex_ = -1;
+    if (index == widestRow_)
+        findWidestLine();
+    else if (index < widestRow_)
+        --widestRow_;
     silent_ = false;
+}
+
+void VbList::findWidestLine()
+{
+    int widest = lines_.isEmpty() ? -1 : 0;
+    for (int i = 1; i < lines_.size(); ++i)
+        if (lines_[i].size() > lines_[widest].size())
+            widest = i;
+    widestLineAt(widest);
+}
+
+void VbList::widestLineAt(int row)
+{
+    widestRow_ = row;
+    // The lines are laid out again at their new width.
+    scheduleDelayedItemsLayout();
 }
 
 void VbList::clear()

@@ -325,10 +325,16 @@ public:
     std::function<void()> onClick;
 
 private:
+    class LineDelegate;
     void selectionMoved(int index);
+    // The line with the most characters looked for among all lines, or known to be `row`; the
+    // lines are laid out again at its width.
+    void findWidestLine();
+    void widestLineAt(int row);
 
     QStringListModel model_;
     QStringList lines_;
+    int widestRow_ = -1;  // the line with the most characters: every line takes its width
     bool silent_ = false;
     int lastIndex_ = -1;
 };

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QImage>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -131,6 +133,29 @@ TEST(Controls, ListsRunClickOnSelectionOnlyAndComboTextsSelectNothing)
     list.clear();
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(list.listCount(), 0);
+
+    // Every line can be read whole wherever the longest stands: the list scrolls across to it.
+    list.Move(0, 0, 2000, 1500);
+    form.show();
+    const QString longest = QStringLiteral("32000- 46 47 48 49 50 11 12 (5+2)");
+    const QString shortest = QStringLiteral("01- 1 2 3 4 5 1 2 (0)");
+    QStyleOptionViewItem option;
+    option.initFrom(&list);
+    option.widget = &list;
+    for (const QStringList &lines : {QStringList{longest, shortest}, QStringList{shortest}}) {
+        list.setLines(lines);
+        QCoreApplication::processEvents();
+        list.addItem(lines.size() > 1 ? shortest : longest);
+        list.addItem(shortest);
+        list.removeItem(lines.size() > 1 ? 1 : 0);
+        QCoreApplication::processEvents();
+        for (int i = 0; i < list.listCount(); ++i) {
+            const QModelIndex index = list.model()->index(i, 0);
+            const int whole = QStyledItemDelegate().sizeHint(option, index).width();
+            EXPECT_GE(list.visualRect(index).width(), whole) << list.list(i).toStdString();
+            EXPECT_GE(list.viewport()->width() + list.horizontalScrollBar()->maximum(), whole);
+        }
+    }
 }
 
 // A combo given its entries on demand answers and behaves as one filled item by item, through the
