@@ -4,9 +4,11 @@
 #include "analysis/state.h"
 #include "boards/common/boardbase_analysis.h"
 #include "boards/language/clslanguage.h"
+#include "platform/twips.h"
 #include "platform/ui/vbcolor.h"
 #include "platform/vb.h"
 
+#include <QFontMetrics>
 #include <algorithm>
 
 namespace {
@@ -72,10 +74,15 @@ void frmDigitBoard::subLayoutForGame()
     subShowPositions();
     if (glngCfgHighestBall == 10 && (glngPicks == 2 || glngPicks == 3))
         subDoublePositionWidths();
-    // The totals take the width of the first position's cells, then line up with the last one.
-    main.lblDrawingPowerTotal->setWidth(lblDrawingNumberPower[0]->Width());
-    main.lblGuessPowerTotal->setWidth(lblGuessPower[0]->Width());
-    main.lblColumnPowerTotal->setWidth(lblColumnNumber[0]->Width());
+    // The totals take the width of the first position's cells, or room for five digits where
+    // those cells are narrower, then line up with the last one.
+    const std::pair<VbLabel *, const VbLabel *> totals[] = {{main.lblDrawingPowerTotal, lblDrawingNumberPower[0]},
+                                                            {main.lblGuessPowerTotal, lblGuessPower[0]},
+                                                            {main.lblColumnPowerTotal, lblColumnNumber[0]}};
+    for (const auto &[total, cell] : totals) {
+        const int fiveDigits = twips::fromPixels(QFontMetrics(total->font()).horizontalAdvance(QStringLiteral("99999")) + 4);
+        total->setWidth(std::max(cell->Width(), fiveDigits));
+    }
     subPlaceTotals();
 }
 

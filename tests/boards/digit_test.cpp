@@ -20,6 +20,7 @@
 #include "platform/vb.h"
 #include "support/modal.h"
 #include "support/sampleworld.h"
+#include "support/textfit.h"
 
 #include <QEventLoop>
 #include <QFile>
@@ -176,10 +177,16 @@ TEST_P(DigitLayoutTest, PositionsWidthsAndTotalsFollowTheNumberOfPositions)
     EXPECT_EQ(board->lstTicket->Width(),
               design.lstTicket->Width() + (positions == 4 ? frmDigitBoard::kFourPositionListGrowth : 0));
 
-    // Totals as wide as a position cell, their right edges on the last position's.
+    // Totals at least as wide as a position cell and showing five digits whole, their right edges
+    // on the last position's, their captions inside the frame.
     const DrumControls &c = board->main;
+    for (VbLabel *total : {c.lblDrawingPowerTotal, c.lblGuessPowerTotal, c.lblColumnPowerTotal}) {
+        EXPECT_GE(total->Width(), width);
+        total->setCaption(QStringLiteral("99999"));
+        EXPECT_EQ(clippedTexts(total), QStringList());
+    }
+    EXPECT_GE(board->lblDrawingPowerTotalCap->Left(), 0);
     EXPECT_EQ(rightEdge(c.lblDrawingPowerTotal), rightEdge(board->lblDrawingNumberPower[last]));
-    EXPECT_EQ(c.lblDrawingPowerTotal->Width(), width);
     EXPECT_EQ(rightEdge(c.lblGuessPowerTotal), rightEdge(board->lblGuessPower[last]));
     EXPECT_EQ(rightEdge(c.lblColumnPowerTotal), rightEdge(board->lblColumnNumber[last]));
     EXPECT_EQ(board->lblDrawingPowerTotalCap->Left(),
