@@ -32,10 +32,12 @@ constexpr int kNoHigherWeekMessage = 49040;
 
 bool isDigitGame() { return gLayout.digits(); }
 
+// A small filled circle centred in its box, above the box it marks: the markers of neighbouring
+// boxes stand apart.
 VbShape *makeMarker(QWidget *parent, int left, int top)
 {
     VbShape *marker = placeControl<VbShape>(parent, left, top, 390, 120);
-    marker->setKind(VbShape::Oval);
+    marker->setKind(VbShape::Circle);
     marker->setFill(true, kMarker);
     marker->setBorder(false);
     marker->hide();

@@ -14,6 +14,7 @@
 #include "support/sampleworld.h"
 
 #include <QCalendarWidget>
+#include <QImage>
 #include <QTableView>
 #include <QFile>
 #include <QTest>
@@ -195,6 +196,18 @@ TEST_F(LotteryManager, TwoDrumGamesCheckTheSecondDrumAgainstItsOwnBalls)
     EXPECT_EQ(m->shpBonusSeparator[1]->Left(), m->txtNewNumber[6]->Left());
     EXPECT_EQ(m->shpSecondBonusSeparator[1]->Left(), m->txtNewNumber[7]->Left());
     EXPECT_FALSE(m->txtNewNumber[8]->Visible());
+    // The two markers of a row are painted apart: the window shows between them.
+    for (int row = 0; row <= 1; ++row) {
+        const QWidget *first = m->shpBonusSeparator[row];
+        const QWidget *second = m->shpSecondBonusSeparator[row];
+        const QImage shown = m->grab().toImage();
+        const int y = first->geometry().center().y();
+        const QColor marker = shown.pixelColor(first->geometry().center().x(), y);
+        bool apart = false;
+        for (int x = first->geometry().center().x(); x <= second->geometry().center().x(); ++x)
+            apart = apart || shown.pixelColor(x, y) != marker;
+        EXPECT_TRUE(apart) << row;
+    }
 
     m->txtNewNumber_GotFocus(6);
     m->txtNewNumber[6]->setText(QStringLiteral("13"));
