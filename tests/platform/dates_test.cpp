@@ -46,6 +46,12 @@ TEST_F(DefaultLocale, DatesShowInTheLocalesNumericFormOrInTheIsoForm)
         // Every day of a leap year reads back as itself.
         for (QDate day(2028, 1, 1); day.year() == 2028; day = day.addDays(1))
             ASSERT_EQ(dates::fromShortText(dates::toShortText(day)), day) << dates::toShortText(day).toStdString();
+        // A text that is no date is answered with an example in this form.
+        const QString form = dates::shortDateFormat();
+        const QString message = fncDateProblemText(
+            QStringLiteral("7"), dates::readTypedDate(QStringLiteral("7"), form, 2026), form);
+        EXPECT_TRUE(message.endsWith(dates::toShortText(QDate(QDate::currentDate().year(), 12, 31)) + u'.'))
+            << message.toStdString();
     }
 }
 
@@ -121,8 +127,9 @@ TEST(TypedDates, TheMessageSaysWhyInTheInterfaceLanguage)
         {1, "2/30/2026", "“2/30/2026” bir tarih değil: Şubat 2026 ayında 28 gün var."},
         {2, "13/2/2026", "“13/2/2026” is not a date: there is no month 13; the months are numbered 1 to 12."},
         {3, "13/2/2026", "« 13/2/2026 » n'est pas une date : il n'y a pas de mois 13 ; les mois sont numérotés de 1 à 12."},
-        {2, "1/7", "“1/7” is not a date. Type the day, the month and the year in digits, as in 12/31/YEAR."},
-        {1, "1/7", "“1/7” bir tarih değil. Günü, ayı ve yılı rakamlarla, 12/31/YEAR örneğindeki gibi yazın."},
+        {2, "1/7", "“1/7” is not a date. Type it in digits in the order of this example: 12/31/YEAR."},
+        {1, "1/7", "“1/7” bir tarih değil. Tarihi rakamlarla, şu örnekteki sırayla yazın: 12/31/YEAR."},
+        {3, "1/7", "« 1/7 » n'est pas une date. Tapez-la en chiffres, dans l'ordre de cet exemple : 12/31/YEAR."},
         {2, "//", ""},
     };
     const QLocale saved;
