@@ -21,15 +21,29 @@ install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# configure_and_build [build type [build folder [more CMake arguments...]]]
-configure_and_build() {
+# configure [build type [build folder [more CMake arguments...]]]
+configure() {
     local build_type="${1:-RelWithDebInfo}"
     local dir="${2:-$BUILD_DIR}"
     shift $(( $# < 2 ? $# : 2 ))
     local launcher=()
     command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$build_type" "${launcher[@]}" "$@" >/dev/null
-    cmake --build "$dir" --parallel "${TALVINOR_JOBS:-$(nproc)}"
+}
+
+# build [build folder [targets...]]: the targets named, or every target.
+build() {
+    local dir="${1:-$BUILD_DIR}"
+    shift $(( $# < 1 ? $# : 1 ))
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
+    cmake --build "$dir" --parallel "${TALVINOR_JOBS:-$(nproc)}" "${targets[@]}"
+}
+
+# configure_and_build [build type [build folder [more CMake arguments...]]]: every target.
+configure_and_build() {
+    configure "$@"
+    build "${2:-$BUILD_DIR}"
 }
 
 configure_and_build_sanitized() {
