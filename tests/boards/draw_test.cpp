@@ -226,7 +226,7 @@ TEST_F(DrawTest, CompareWithTheGuessReadsTheGuessBoxesAsText)
     EXPECT_EQ(board->lstTicket->list(0), QStringLiteral("01- 1 2 3 4 5 6 (6)"));
 }
 
-TEST_F(DrawTest, SixNumbersWithoutBonusCompareAsThePartsShowThem)
+TEST_F(DrawTest, SixNumbersWithoutBonusListTheirClassesWithoutBonus)
 {
     // A "600" lottery of one drawing.
     openLottery(GameConfigRecord{1, QStringLiteral("Lotto 6/49"), 49, 0, 0, 6, 0, 0},
