@@ -14,7 +14,6 @@ namespace {
 
 const GameShape kLotto649 = GameShape::lotto(49, 6, 1);      // "610"
 const GameShape kTwoDrum = GameShape::twoDrum(50, 5, 12, 2);  // "2P520"
-const GameShape kPick3 = GameShape::digits(3);                // "130": positions 0..2
 
 void setGame(const GameShape &g) { g.makeCurrent(); }
 
@@ -183,24 +182,10 @@ TEST_F(TicketLoader, TwoDrumLinesHoldBothDrums)
     write("3\r\n07- 3 11 25 38 44 2 12 (2+1)\r\n08- 1 9 17 30 45 0 6 (0)\r\n09- 1 9 17 30 45 13 6 (0)\r\n");
     board.subLoadTicketTextFile();
     expectTicket(board, {"07- 3 11 25 38 44 2 12 (2+1)", "08- 1 9 17 30 45 0 6 (0)"});
+    EXPECT_EQ(board.ticketReadProblem(), res(48020).arg(2).arg(3).arg(QStringLiteral("week")));
     EXPECT_EQ(garrTicketGrid.lastPosition(), 7);
     EXPECT_EQ(garrTicketGrid.at(1, 7), 12);
     EXPECT_EQ(garrTicketGrid.at(2, 6), 0);
-}
-
-TEST_F(TicketLoader, DigitLinesHoldOneDigitPerPosition)
-{
-    setGame(kPick3);
-    TestBoard board(BoardFamily::Digit);
-    write("3\r\n01- 1 1 7 (0)\r\n02- 0 9 0 (3)\r\n03- 1 10 7 (0)\r\n");
-    board.subLoadTicketTextFile();
-    expectTicket(board, {"01- 1 1 7 (0)", "02- 0 9 0 (3)"});
-    EXPECT_EQ(garrTicketGrid.firstPosition(), 0);
-    EXPECT_EQ(garrTicketGrid.lastPosition(), 2);
-    EXPECT_EQ(garrTicketGrid.at(1, 2), 7);
-
-    EXPECT_FALSE(fncParseTicketLine(u"01- 1 1 (0)", TicketShape::current()));
-    EXPECT_EQ(fncParseTicketLine(u"12- 0 0 0 (3)", TicketShape::current()), (std::vector<int32_t>{0, 0, 0}));
 }
 
 TEST(TicketFile, BytesAndPath)

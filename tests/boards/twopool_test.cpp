@@ -816,31 +816,6 @@ TEST_F(TwoPoolTest, TheDateAlwaysFollowsTheEndDrawing)
 
 // ---- Opening, saving and closing ---------------------------------------------------------------------------
 
-TEST_F(TwoPoolTest, ADamagedTicketStopsWhereItBreaks)
-{
-    configure(5, 50, 2, 12);
-    ASSERT_NE(open(), nullptr);
-    // The third line holds a second-drum number out of its drum.
-    const QStringList lines{"01- 1 2 3 4 5 6 7 (0)", "02- 8 9 10 11 12 1 12 (0)", "03- 1 2 3 4 5 6 13 (0)",
-                            "04- 1 2 3 4 5 6 7 (0)"};
-    {
-        QFile file(fncTicketTextFilePath(gstrSavedTicketsFolder, gstrFileSuffix, QStringLiteral("both")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(fncTicketFileBytes(lines));
-    }
-    close();
-    gblnTicketLoad = true;
-    gstrTicketName = QStringLiteral("both");
-    ASSERT_NE(open(), nullptr);
-    EXPECT_EQ(board->lstTicket->lines(), lines.mid(0, 2));
-    EXPECT_EQ(garrTicketLines, lines.mid(0, 2));
-    EXPECT_EQ(garrTicketGrid.rowCount(), 2);
-    EXPECT_EQ(garrTicketGrid.lastPosition(), 7);
-    EXPECT_EQ(glngGridSize, 2);
-    EXPECT_EQ(board->ticketReadProblem(), res(48020).arg(2).arg(4).arg(QStringLiteral("both")));
-    gblnTicketLoad = false;
-}
-
 TEST_F(TwoPoolTest, UnloadingLogsTheBoardsClosingOnce)
 {
     ASSERT_NE(open(kSixFortyNine), nullptr);
