@@ -80,8 +80,8 @@ void frmDigitBoard::subLayoutForGame()
                                                             {main.lblGuessPowerTotal, lblGuessPower[0]},
                                                             {main.lblColumnPowerTotal, lblColumnNumber[0]}};
     for (const auto &[total, cell] : totals) {
-        const int fiveDigits = twips::fromPixels(QFontMetrics(total->font()).horizontalAdvance(QStringLiteral("99999")) + 4);
-        total->setWidth(std::max(cell->Width(), fiveDigits));
+        const int fiveDigits = QFontMetrics(total->font()).horizontalAdvance(QStringLiteral("99999")) + 4;
+        total->setWidth(std::max(cell->Width(), twips::fromPixels(fiveDigits)));
     }
     subPlaceTotals();
 }
