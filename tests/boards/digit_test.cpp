@@ -493,32 +493,6 @@ TEST_F(DigitBoardTest, EightPositionsListEveryClassAndNumbersFrom100OnTakeThreeD
     EXPECT_TRUE(summary[9].startsWith(QStringLiteral("8 Catcher: ")));
 }
 
-// ---- The end drawing ----------------------------------------------------------------------------------
-
-TEST_F(DigitBoardTest, ADrawingTheDatabaseCannotReturnLeavesTheDisplayBlank)
-{
-    History history = SampleWorld::drawings({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {0, 1, 2}, {3, 3, 3}});
-    history.erase(history.begin() + 2);  // drawing 3 is missing
-    world.openLottery(GameConfigRecord{1, QStringLiteral("Pick 3"), 10, 0, 0, 3, 0, 0}, history);
-    ASSERT_NE(shown(), nullptr);
-    const int32_t missing = 3;
-    ASSERT_GE(glngTotalWeeks, 4);
-    selectEnd(missing);
-    for (int p = 0; p <= 2; ++p) {
-        EXPECT_EQ(board->lblDrawingNumber[p]->caption(), QString());
-        EXPECT_EQ(board->lblDrawingNumberPower[p]->caption(), QString());
-    }
-    EXPECT_EQ(board->main.lblDrawingPowerTotal->caption(), QStringLiteral("0"));
-    EXPECT_EQ(board->staMain->panelText(1), QStringLiteral("Drawing 3 could not be read from the results database."));
-    // The date follows the end drawing all the same, and POWER keeps the message.
-    EXPECT_EQ(board->cboDrawingDate->listIndex(), board->cboEndDrawing->listIndex());
-    board->cmdPower_Click();
-    EXPECT_EQ(board->staMain->panelText(1), QStringLiteral("Drawing 3 could not be read from the results database."));
-    // The next drawing shows again.
-    selectEnd(2);
-    EXPECT_EQ(shownDrawing(board), (QStringList{"4", "5", "6"}));
-}
-
 // ---- Saved tickets ----------------------------------------------------------------------------------
 
 TEST_F(DigitBoardTest, TicketLinesAreCheckedDigitByDigit)

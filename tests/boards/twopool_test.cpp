@@ -779,6 +779,10 @@ TEST_F(TwoPoolTest, AnEndDrawingMissingFromTheDatabaseLeavesTheLabelsBlank)
     }
     EXPECT_EQ(board->bonus.lblDrawingPowerTotal->caption(), QStringLiteral("0"));
     EXPECT_EQ(board->staMain->panelText(1), res(47600).arg(4));
+    // The date follows the end drawing all the same, and POWER keeps the message.
+    EXPECT_EQ(board->cboDrawingDate->listIndex(), board->cboEndDrawing->listIndex());
+    board->cmdPower_Click();
+    EXPECT_EQ(board->staMain->panelText(1), res(47600).arg(4));
     // Get Drawing takes nothing from it in either compare mode, and says why.
     for (int compare : {1, 0}) {
         board->chkCompareWithGuess->setValue(compare);
@@ -790,10 +794,12 @@ TEST_F(TwoPoolTest, AnEndDrawingMissingFromTheDatabaseLeavesTheLabelsBlank)
             EXPECT_EQ(board->txtGuess[p]->text(), QString::number(p + 2)) << compare;
         EXPECT_EQ(board->staMain->panelText(1), res(47600).arg(4));
     }
-    // Nothing is compared with it.
+    // Nothing is compared with it; a drawing the database holds shows again.
     setTicket({{16, 17, 18, 19, 20, 7, 8}});
     board->subCompareTicketBONUS();
     EXPECT_EQ(board->lstTicket->list(0), QStringLiteral("01- 16 17 18 19 20 7 8 (0)"));
+    board->cboEndDrawing->setListIndex(total - 3);
+    EXPECT_EQ(board->lblDrawingNumber[1]->caption(), QStringLiteral("11"));
 }
 
 TEST_F(TwoPoolTest, TheDateAlwaysFollowsTheEndDrawing)
