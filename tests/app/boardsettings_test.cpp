@@ -72,10 +72,21 @@ TEST(BoardSettingsLayout, SlotCountsOfTheLayouts)
     for (const auto &[shape, n] : layouts) {
         EXPECT_EQ(shape.slotCount(), n);
         // Each layout fills exactly its slots.
+        BoardSettings cold = boardSettingsDefaults(shape, kDrawings);
+        cold.hot = false;
+        cold.cold = true;
         BoardSettingsRecord record;
-        ASSERT_TRUE(encodeBoardSettings(shape, boardSettingsDefaults(shape, kDrawings), record));
+        ASSERT_TRUE(encodeBoardSettings(shape, cold, record));
         EXPECT_FALSE(record[size_t(n - 1)].isEmpty()) << n;
         EXPECT_TRUE(record[size_t(n)].isEmpty()) << n;
+        // Read with any other layout the record is of another layout: every slot takes its reset
+        // value.
+        for (const auto &[other, m] : layouts) {
+            RecordDamage damage;
+            const BoardSettings read = decodeBoardSettings(other, record, kDrawings, kRecordSlots, &damage);
+            EXPECT_EQ(damage.otherLayout, m != n) << n << " read as " << m;
+            EXPECT_EQ(read, m == n ? cold : boardSettingsDefaults(other, kDrawings)) << n << " read as " << m;
+        }
     }
 }
 
@@ -209,7 +220,7 @@ TEST(BoardSettingsLayout, ResetValuesTheGoldenRecordsDoNotShow)
     EXPECT_EQ(d.drawDate, QString());  // no drawings
 }
 
-TEST(BoardSettingsDecode, WrongKindsAndValuesOutOfRangeTakeTheirResetValues)
+TEST(BoardSettingsDecode, ValuesOutOfRangeTakeTheirResetValuesAndWrongKindsResetTheRecord)
 {
     const RecordShape shape = lotto(6, 0, 49);
     BoardSettingsRecord good;
@@ -220,33 +231,32 @@ TEST(BoardSettingsDecode, WrongKindsAndValuesOutOfRangeTakeTheirResetValues)
         return decodeBoardSettings(shape, r, kDrawings);
     };
     const BoardSettings reset = boardSettingsDefaults(shape, kDrawings);
+    // A value out of range leaves the other slots as they were read; a slot of another kind than
+    // the layout writes there makes the whole record another layout's.
+    EXPECT_EQ(decodeWith(0, VbVariant::fromInt32(0)).columnsToDraw, QStringLiteral("25"));
+    EXPECT_EQ(decodeWith(0, VbVariant::fromText("12")), reset);
+    EXPECT_EQ(decodeWith(135, VbVariant::fromDouble(2)), reset);
 
     // Weeks outside 1..300.
     EXPECT_EQ(decodeWith(0, VbVariant::fromInt32(0)).startWeek, 1);
     EXPECT_EQ(decodeWith(0, VbVariant::fromInt32(301)).startWeek, 1);
-    EXPECT_EQ(decodeWith(0, VbVariant::fromText("12")).startWeek, 1);
     EXPECT_EQ(decodeWith(2, VbVariant::fromInt32(301)).endWeek, 300);
     EXPECT_EQ(decodeWith(2, VbVariant::fromInt16(299)).endWeek, 299);
     // The date: a date slot shows in the short form; a text that is no date gives the newest.
     EXPECT_EQ(decodeWith(1, VbVariant::fromDate(QDate(2024, 1, 31))).drawDate, QStringLiteral("1/31/2024"));
     EXPECT_EQ(decodeWith(1, VbVariant::fromText("31.01.2024")).drawDate, reset.drawDate);
-    EXPECT_EQ(decodeWith(1, VbVariant::fromInt32(3)).drawDate, reset.drawDate);
-    // Options and flags.
-    EXPECT_TRUE(decodeWith(4, VbVariant::fromText("x")).cold == reset.cold);
+    // Options: Empty is False.
     EXPECT_FALSE(decodeWith(4, VbVariant()).cold);
-    // The slider: 3 stays; 0, 1, 5, Empty and a text give Min.
+    // The slider: 3 stays; 0, 1, 5 and Empty give Min.
     EXPECT_EQ(decodeWith(6, VbVariant::fromInt16(4)).powerIncreaseLevel, 4);
-    for (const VbVariant &v : {VbVariant::fromInt16(0), VbVariant::fromInt16(1), VbVariant::fromInt16(5), VbVariant(),
-                               VbVariant::fromText("3")})
+    for (const VbVariant &v : {VbVariant::fromInt16(0), VbVariant::fromInt16(1), VbVariant::fromInt16(5), VbVariant()})
         EXPECT_EQ(decodeWith(6, v).powerIncreaseLevel, 2);
     // Check boxes take 0..2.
     EXPECT_EQ(decodeWith(5, VbVariant::fromInt16(2)).powerIncrease, 2);
     EXPECT_EQ(decodeWith(5, VbVariant::fromInt16(-1)).powerIncrease, 0);
-    EXPECT_EQ(decodeWith(5, VbVariant::fromBool(true)).powerIncrease, 0);
-    // Guarantee texts: Empty and "" come back as "0"; a number is the wrong kind.
+    // Guarantee texts: Empty and Null come back as "0".
     EXPECT_EQ(decodeWith(8, VbVariant()).guaranteeNumbers[1], QStringLiteral("0"));
     EXPECT_EQ(decodeWith(8, VbVariant::null()).guaranteeNumbers[1], QStringLiteral("0"));
-    EXPECT_EQ(decodeWith(8, VbVariant::fromInt16(7)).guaranteeNumbers[1], QStringLiteral("0"));
     // Interval limits: the lower first; limits that are not both numbers leave the boxes.
     auto limits = [&](const char *a, const char *b) {
         BoardSettingsRecord r = good;

@@ -245,11 +245,11 @@ TEST(DamagedRecord, WhatCannotBeReadTakesItsResetValue)
     const QByteArray whole = recordBytes(record);
 
     int read = 0;
-    int damaged = 0;
+    RecordDamage damage;
     const BoardSettingsRecord back = recordFromBytes(whole, &read);
     EXPECT_EQ(read, kRecordSlots);
-    EXPECT_EQ(decodeBoardSettings(shape, back, drawings, read, &damaged), saved);
-    EXPECT_EQ(damaged, 0);
+    EXPECT_EQ(decodeBoardSettings(shape, back, drawings, read, &damage), saved);
+    EXPECT_FALSE(damage.any());
 
     const BoardSettings reset = boardSettingsDefaults(shape, drawings);
     const struct {
@@ -263,8 +263,8 @@ TEST(DamagedRecord, WhatCannotBeReadTakesItsResetValue)
     for (const auto &c : damagedFiles) {
         SCOPED_TRACE(c.name);
         const BoardSettingsRecord cut = recordFromBytes(c.bytes, &read);
-        const BoardSettings s = decodeBoardSettings(shape, cut, drawings, read, &damaged);
-        EXPECT_GT(damaged, 0);
+        const BoardSettings s = decodeBoardSettings(shape, cut, drawings, read, &damage);
+        EXPECT_TRUE(damage.any());
         EXPECT_NE(s.hot, s.cold);
         EXPECT_EQ(s.poolCountEdited, reset.poolCountEdited);
         EXPECT_EQ(s.excluded, reset.excluded);

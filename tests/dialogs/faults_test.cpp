@@ -4,6 +4,7 @@
 
 #include "analysis/clslotterydb.h"
 #include "analysis/state.h"
+#include "analysis/ticketfile.h"
 #include "analysis/ui/clsanalysis.h"
 #include "app/globals.h"
 #include "app/resstrings.h"
@@ -22,10 +23,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
-#include <QRandomGenerator>
 #include <QTimer>
 #include <deque>
 #include <gtest/gtest.h>
@@ -135,6 +137,18 @@ protected:
         return manager;
     }
     int32_t drawingCount() { return gobjLotteryDb->fncGetDrawingCount().value(); }
+    frmFileManager *ticketDialog(bool load)
+    {
+        gblnTicketMode = true;
+        gblnTicketLoad = load;
+        gstrFileDialogFolder = gstrSavedTicketsFolder;
+        gstrFileDialogSuffix = gstrFileSuffix;
+        frmFileManager *dialog = DefaultInstance<frmFileManager>::get();
+        dialog->cmdLoad->setVisible(load);
+        dialog->cmdSave->setVisible(!load);
+        dialog->cmdDelete->setVisible(false);
+        return dialog;
+    }
 
     SampleWorld world;
 };
@@ -252,18 +266,6 @@ protected:
         world.open(SampleWorld::kLotto);
         world.board()->lstTicket->setLines({QStringLiteral("01- 3 8 17 25 33 40 (2)")});
     }
-    frmFileManager *ticketDialog(bool load)
-    {
-        gblnTicketMode = true;
-        gblnTicketLoad = load;
-        gstrFileDialogFolder = gstrSavedTicketsFolder;
-        gstrFileDialogSuffix = gstrFileSuffix;
-        frmFileManager *dialog = DefaultInstance<frmFileManager>::get();
-        dialog->cmdLoad->setVisible(load);
-        dialog->cmdSave->setVisible(!load);
-        dialog->cmdDelete->setVisible(false);
-        return dialog;
-    }
     void save(const QString &name)
     {
         MessageBoxScript answers({msgbox::kYes});
@@ -329,34 +331,140 @@ TEST_F(FaultsWithTicket, TheLotterySettingsOnAFullDiskAreKeptAndTheUserIsTold)
     EXPECT_EQ(fileBytes(path), before);
 }
 
-// A ticket whose record was overwritten with random bytes loads with the reset values of what
-// could not be read, says which file was damaged, and its board draws.
-TEST_F(FaultsWithTicket, ADamagedTicketRecordIsToldAndTheBoardStaysUsable)
+
+// ---- A settings record of another game ----------------------------------------------------------
+
+namespace {
+
+// A sample lottery of each family, the shape of its settings record and its file suffix.
+struct FamilySample {
+    const char *name;
+    QString databaseFile;
+    RecordShape shape;
+    QString suffix;
+};
+
+const FamilySample &sampleOf(BoardFamily family)
 {
-    save(QStringLiteral("week1"));
-    {
-        QFile file(recordOf("week1"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QRandomGenerator random(4242);
-        QByteArray noise(3000, '\0');
-        for (char &c : noise)
-            c = static_cast<char>(random.bounded(256));
-        file.write(noise);
+    static const FamilySample lotto{"Lotto", SampleWorld::kLotto, RecordShape{false, 6, 1, 49, 0}, "SM01"};
+    static const FamilySample twoDrum{"TwoDrum", SampleWorld::kTwoDrum, RecordShape{false, 5, 2, 50, 12}, "SM02"};
+    static const FamilySample pick3{"Pick3", SampleWorld::kPick3, RecordShape{true, 2, 0, 9, 0}, "SM06"};
+    return family == BoardFamily::Lotto ? lotto : family == BoardFamily::TwoPool ? twoDrum : pick3;
+}
+
+// A record saved by a board of the family: Cold, guaranteed numbers ticked, guesses typed, the
+// first ball excluded and a pool count of 0 typed for every ball.
+QByteArray recordSavedBy(const RecordShape &shape)
+{
+    BoardSettings s = boardSettingsDefaults(shape, DrawingsInfo{1000, QDate(2025, 12, 31)});
+    s.startWeek = 900;
+    s.hot = false;
+    s.cold = true;
+    s.guaranteeNumbersOn = 1;
+    s.compareWithGuess = 1;
+    s.columnsToDraw = QStringLiteral("7");
+    for (int i = s.guesses.lo(); i <= s.guesses.hi(); ++i)
+        s.guesses[i] = QString::number(i + 1);
+    for (int i = s.guaranteeNumbers.lo(); i <= s.guaranteeNumbers.hi(); ++i)
+        s.guaranteeNumbers[i] = QString::number(i + 1);
+    s.excluded[s.excluded.lo()] = 1;
+    s.poolCountEdited.fill(0);
+    s.poolCountEditedBONUS.fill(0);
+    BoardSettingsRecord record;
+    EXPECT_TRUE(encodeBoardSettings(shape, s, record));
+    return recordBytes(record);
+}
+
+struct ForeignRecord {
+    BoardFamily savedBy;
+    BoardFamily opened;
+    bool ticket;  // a saved ticket's record, else the lottery's settings file
+};
+
+void PrintTo(const ForeignRecord &c, std::ostream *os)
+{
+    *os << sampleOf(c.savedBy).name << " record on the " << sampleOf(c.opened).name << " board"
+        << (c.ticket ? " (ticket)" : "");
+}
+
+class RecordOfAnotherGame : public Faults, public ::testing::WithParamInterface<ForeignRecord> {};
+
+}  // namespace
+
+// A settings record saved by a board of another family, over the lottery's own settings file or
+// as a saved ticket's record, fits none of the open board's slots: the board takes the reset
+// values whole, says which file was damaged, fills its pools and draws.
+TEST_P(RecordOfAnotherGame, IsReadAsDamagedWholeAndTheBoardDraws)
+{
+    const FamilySample &written = sampleOf(GetParam().savedBy);
+    const FamilySample &opened = sampleOf(GetParam().opened);
+    const QByteArray bytes = recordSavedBy(written.shape);
+    QString path;
+    if (GetParam().ticket) {
+        world.open(opened.databaseFile);
+        path = gstrSavedTicketsFolder + QStringLiteral("copied") + opened.suffix;
+        QFile text(fncTicketTextFilePath(gstrSavedTicketsFolder, opened.suffix, QStringLiteral("copied")));
+        ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+        text.write("0\r\n");
+    } else {
+        path = gstrAppFolder + QFileInfo(opened.databaseFile).completeBaseName() + opened.suffix;
     }
-    MessageBoxScript answers({msgbox::kYes});
-    frmFileManager *dialog = ticketDialog(true);
-    dialog->txtName->setText(QStringLiteral("week1"));
-    dialog->cmdLoad_Click();
-    deleteUnloadedWindows();
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+    MessageBoxScript answers({msgbox::kYes});  // the ticket is loaded
+    if (GetParam().ticket) {
+        frmFileManager *dialog = ticketDialog(true);
+        dialog->txtName->setText(QStringLiteral("copied"));
+        dialog->cmdLoad_Click();
+        deleteUnloadedWindows();
+    } else {
+        world.open(opened.databaseFile);
+    }
 
     BoardBase *board = world.board();
     ASSERT_NE(board, nullptr);
-    EXPECT_TRUE(answers.texts().contains(res(49020).arg(QDir::toNativeSeparators(recordOf("week1")))))
+    EXPECT_TRUE(answers.texts().contains(res(49020).arg(QDir::toNativeSeparators(path))))
         << answers.texts().join(u'\n').toStdString();
-    EXPECT_TRUE(board->optHotCold[0]->value());
-    EXPECT_FALSE(board->optHotCold[1]->value());
+    // Every item of the board as the reset puts it.
+    BoardSettings shown = boardSettingsDefaults(opened.shape, DrawingsInfo::current());
+    board->readBoardSettings(shown);
+    BoardSettings reset = boardSettingsDefaults(opened.shape, DrawingsInfo::current());
+    reset.interval.limits = shown.interval.limits;  // POWER's limits
+    reset.intervalBONUS.limits = shown.intervalBONUS.limits;
+    reset.interval.percentIndex = reset.intervalBONUS.percentIndex = 1;  // entry "10"
+    EXPECT_EQ(shown, reset);
+    EXPECT_EQ(glngStartWeek, 1);
+    for (Drum drum : {Drum::Main, Drum::Second}) {
+        if (drum == Drum::Second && !opened.shape.secondDrum())
+            continue;
+        const DrumState &state = drum == Drum::Main ? gDrum : gDrumBONUS;
+        EXPECT_GT(state.glngPoolTotal, 0);
+        const BallArray<int32_t> &typed = state.garrPoolCountEdited;
+        EXPECT_EQ(typed, BallArray<int32_t>(typed.lo(), typed.hi(), -3));
+    }
+    ASSERT_TRUE(board->cmdDraw->isEnabled());
     board->lstTicket->clear();
     board->txtColumnsToDraw->setText(QStringLiteral("3"));
     board->cmdDraw_Click();
     EXPECT_EQ(board->lstTicket->listCount(), 3);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryPairOfFamilies, RecordOfAnotherGame,
+    ::testing::ValuesIn([] {
+        std::vector<ForeignRecord> cases;
+        const BoardFamily families[] = {BoardFamily::Lotto, BoardFamily::TwoPool, BoardFamily::Digit};
+        for (bool ticket : {false, true})
+            for (BoardFamily savedBy : families)
+                for (BoardFamily opened : families)
+                    if (savedBy != opened)
+                        cases.push_back({savedBy, opened, ticket});
+        return cases;
+    }()),
+    [](const auto &info) {
+        return std::string(sampleOf(info.param.savedBy).name) + "On" + sampleOf(info.param.opened).name +
+               (info.param.ticket ? "Ticket" : "Lottery");
+    });
