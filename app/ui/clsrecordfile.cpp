@@ -199,8 +199,13 @@ bool fncSaveLotterySettings(QWidget *parent)
     gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
     if (gobjRecordFile->subSaveBoardSettings(1))
         return true;
-    const QString lottery = fncFileTitle(gstrLotteryDbFile);
-    fncProgramMessage(parent, res(46070).arg(lottery) + u'\n' + fncWriteFailureText(gobjRecordFile->lastFault(), gobjRecordFile->lastError()),
-                      msgbox::kOkOnly);
+    fncProgramMessage(parent, fncLotterySettingsNotSavedText(), msgbox::kOkOnly);
     return false;
+}
+
+QString fncLotterySettingsNotSavedText()
+{
+    const filewrite::Fault fault = gobjRecordFile ? gobjRecordFile->lastFault() : filewrite::Fault::Other;
+    const QString detail = gobjRecordFile ? gobjRecordFile->lastError() : QString();
+    return res(46070).arg(fncFileTitle(gstrLotteryDbFile), fncWriteFailureText(fault, detail));
 }

@@ -63,3 +63,6 @@ private:
 // its "forConfigXYZfile") and tells the user, in a box above `parent`, when they could not be
 // written and why. False when nothing was written (also without a record service).
 bool fncSaveLotterySettings(QWidget *parent);
+// The message that the board settings of the lottery gstrLotteryDbFile could not be saved, with
+// the reason of the record service's last failed save (its detail written to the event log).
+QString fncLotterySettingsNotSavedText();

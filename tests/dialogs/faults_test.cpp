@@ -12,7 +12,6 @@
 #include "app/ui/clsrecordfile.h"
 #include "app/ui/clswindowontop.h"
 #include "app/ui/faulttext.h"
-#include "app/ui/filetitle.h"
 #include "dialogs/frmfilemanager.h"
 #include "dialogs/frmstart.h"
 #include "dialogs/frmlotterymanager.h"
@@ -320,14 +319,26 @@ TEST_F(FaultsWithTicket, TheLotterySettingsOnAFullDiskAreKeptAndTheUserIsTold)
     const QByteArray before = fileBytes(path);
     ASSERT_GT(before.size(), 1000);
     world.board()->chkEqualChance->setValue(world.board()->chkEqualChance->value() ? 0 : 1);
-    MessageBoxScript answers;
-    {
-        FileSizeLimit full(0);
-        EXPECT_FALSE(fncSaveLotterySettings(world.board()));
+    // One sentence in the user's language, the reason within it.
+    const std::pair<int, const char *> told[] = {
+        {2, "The board settings of the lottery Sample Lotto 6-49 could not be saved: there is no room left on the "
+            "disk (the disk is full or the file would be larger than allowed)."},
+        {1, "Sample Lotto 6-49 piyangosunun oyun tablosu ayarları kaydedilemedi: diskte yer kalmadı (disk dolu ya da "
+            "dosya izin verilen boyutu aşıyor)."},
+        {3, "Les réglages de la grille de la loterie Sample Lotto 6-49 n'ont pas pu être enregistrés : il n'y a plus "
+            "de place sur le disque (le disque est plein ou le fichier dépasserait la taille permise)."},
+    };
+    for (const auto &[language, text] : told) {
+        glngLanguage = language;
+        MessageBoxScript answers;
+        {
+            FileSizeLimit full(0);
+            EXPECT_FALSE(fncSaveLotterySettings(world.board()));
+        }
+        EXPECT_EQ(answers.texts(), QStringList{QString::fromUtf8(text)});
+        EXPECT_EQ(answers.asked()[0].parent, world.board());
     }
-    EXPECT_EQ(answers.texts(), QStringList{res(46070).arg(fncFileTitle(gstrLotteryDbFile)) + u'\n' +
-                                           fncWriteFaultText(filewrite::Fault::NoRoom)});
-    EXPECT_EQ(answers.asked()[0].parent, world.board());
+    glngLanguage = 2;
     EXPECT_EQ(fileBytes(path), before);
 }
 
