@@ -197,7 +197,10 @@ public:
         const VbVariant *slot = take(Kind::Truth);
         v = slot ? slot->boolean() : reset;
     }
-    void check(int16_t &v, int16_t reset) { v = static_cast<int16_t>(integerIn(take(Kind::Number), 0, 2).value_or(reset)); }
+    void check(int16_t &v, int16_t reset)
+    {
+        v = static_cast<int16_t>(integerIn(take(Kind::Number), 0, 2).value_or(reset));
+    }
     // A slider value outside Min..Max (Empty too) gives Min, the reset value.
     void slider(int16_t &v, int16_t reset)
     {

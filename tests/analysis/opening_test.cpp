@@ -263,8 +263,8 @@ TEST_F(OpeningTest, AtStartUpOnlyALotteryThatIsGoneIsForgotten)
          res(46020).arg(name), true},
         {"database missing", [&] { QFile::remove(database); },
          res(49030).arg(name, fncDatabaseFaultText(lotterydb::Fault::Missing)), true},
-        {"no database", cutTo(database, 4096), res(49030).arg(name, fncDatabaseFaultText(lotterydb::Fault::NotADatabase)),
-         false},
+        {"no database", cutTo(database, 4096),
+         res(49030).arg(name, fncDatabaseFaultText(lotterydb::Fault::NotADatabase)), false},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.fault);

@@ -1,6 +1,7 @@
 #include "app/boardsettings.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -284,30 +285,55 @@ TEST(BoardSettingsDecode, ValuesOutOfRangeTakeTheirResetValuesAndWrongKindsReset
 
 TEST(BoardSettingsDecode, DamagedFilesReadAsFarAsTheyCanAndNeverFail)
 {
+    const RecordShape shape = lotto(6, 0, 49);
     BoardSettingsRecord good;
-    encodeBoardSettings(lotto(6, 0, 49), sixFromFortyNine(), good);
+    encodeBoardSettings(shape, sixFromFortyNine(), good);
     const QByteArray bytes = recordBytes(good);
+    const BoardSettings reset = boardSettingsDefaults(shape, kDrawings);
+    int read = 0;
+    RecordDamage damage;
+    const BoardSettingsRecord whole = recordFromBytes(bytes, &read);
+    EXPECT_EQ(read, kRecordSlots);
+    decodeBoardSettings(shape, whole, kDrawings, read, &damage);
+    EXPECT_FALSE(damage.any());
 
-    // Cut in the middle of the guarantee texts: the rest reads as Empty.
-    const BoardSettingsRecord cut = recordFromBytes(bytes.left(60));
+    // Cut in the middle of the guarantee texts: what the file held whole is kept, the rest takes
+    // its reset value.
+    const BoardSettingsRecord cut = recordFromBytes(bytes.left(60), &read);
     EXPECT_EQ(cut[0], VbVariant::fromInt32(12));
     EXPECT_TRUE(cut[183].isEmpty());
-    const BoardSettings s = decodeBoardSettings(lotto(6, 0, 49), cut, kDrawings);
+    BoardSettings s = decodeBoardSettings(shape, cut, kDrawings, read, &damage);
+    EXPECT_EQ(damage.damagedSlots, 184 - 11);
+    EXPECT_FALSE(damage.otherLayout);
     EXPECT_EQ(s.startWeek, 12);
-    EXPECT_EQ(s.columnsToDraw, QString());  // Empty reads as ""
-    EXPECT_EQ(s.poolCountEdited[1], 0);     // and as 0
+    EXPECT_TRUE(s.cold);
+    EXPECT_EQ(s.columnsToDraw, reset.columnsToDraw);
+    EXPECT_EQ(s.poolCountEdited, reset.poolCountEdited);
+    // Slots held as Empty read as "" and 0.
+    s = decodeBoardSettings(shape, cut, kDrawings);
+    EXPECT_EQ(s.columnsToDraw, QString());
+    EXPECT_EQ(s.poolCountEdited[1], 0);
 
-    // An unknown tag: everything from it on is Empty.
+    // An unknown tag first, bytes at random, no bytes: nothing is read, everything takes its reset
+    // value, so the board gets one of Hot or Cold, nothing excluded and a pool to fill.
     QByteArray unknown = bytes;
     unknown[0] = char(0x63);
-    const BoardSettingsRecord u = recordFromBytes(unknown);
-    for (const VbVariant &slot : u)
-        EXPECT_TRUE(slot.isEmpty());
-    EXPECT_EQ(decodeBoardSettings(lotto(6, 0, 49), u, kDrawings).startWeek, 1);
+    QByteArray noise(bytes.size(), '\0');
+    QRandomGenerator random(99);
+    for (char &c : noise)
+        c = static_cast<char>(random.bounded(256));
+    for (const QByteArray &damaged : {unknown, noise, QByteArray()}) {
+        const BoardSettingsRecord r = recordFromBytes(damaged, &read);
+        s = decodeBoardSettings(shape, r, kDrawings, read, &damage);
+        EXPECT_TRUE(damage.any());
+        EXPECT_NE(s.hot, s.cold);
+        EXPECT_EQ(s.excluded, reset.excluded);
+        EXPECT_EQ(s.poolCountEdited, reset.poolCountEdited);
+    }
+    EXPECT_EQ(recordFromBytes(unknown), BoardSettingsRecord());
 
     // Bytes after slot 999 are not read.
     EXPECT_EQ(recordFromBytes(bytes + QByteArray("garbage")), good);
-    EXPECT_EQ(recordFromBytes(QByteArray()), BoardSettingsRecord());
 }
 
 TEST(BoardSettingsFile, WholeRecordWrittenAtomicallyAndReadBack)

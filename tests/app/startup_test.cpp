@@ -210,27 +210,6 @@ TEST_F(StartupRun, AMissingLastLotteryShowsTheStartWindowWithItsName)
     EXPECT_EQ(logLines(logPath(sandbox)).value(3), QStringLiteral("#Message: 42630"));
 }
 
-// Without its catalogues the last lottery cannot open; it is not gone for that.
-TEST_F(StartupRun, ALastLotteryThatCannotOpenIsReportedAndKept)
-{
-    storeLastLottery(QStringLiteral("Lotto.mdb"));
-    QDir().mkpath(sandbox.programFolder() + QStringLiteral("/LotteryDBs"));
-    QFile db(sandbox.programFolder() + QStringLiteral("/LotteryDBs/Lotto.mdb"));
-    ASSERT_TRUE(db.open(QIODevice::WriteOnly));
-    db.close();
-    MessageBoxScript answers;
-    ASSERT_TRUE(Main());
-    EXPECT_EQ(answers.asked().size(), 1u);  // the catalogues are missing
-    EXPECT_EQ(gstrLastLotteryDbFile, QStringLiteral("Lotto.mdb"));
-    EXPECT_EQ(clsRegistry().fncREGGetVersionVal(reg::HKEY_CURRENT_USER, settingsstore::kKey,
-                                                settingsstore::kLastLotteryDbFile, QStringLiteral("?")),
-              QStringLiteral("Lotto.mdb"));
-    auto *start = DefaultInstance<frmStart>::existing();
-    ASSERT_TRUE(start);
-    EXPECT_EQ(gfrmCurrentBoard.data(), start);
-    EXPECT_TRUE(start->isVisible());
-}
-
 TEST_F(StartupRun, StoredLanguageCaptionsTheStartWindow)
 {
     clsRegistry().fncREGSetDwordVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLanguage, 1);

@@ -1,6 +1,6 @@
 // The windows under faults: real message boxes above the window they belong to, failed writes
-// told with their reason, database failures in plain words, damaged ticket records, the highest
-// drawing number.
+// told with their reason, database failures in plain words, settings records of another game, the
+// highest drawing number.
 
 #include "analysis/clslotterydb.h"
 #include "analysis/state.h"
@@ -254,66 +254,11 @@ TEST_F(Faults, ADatabaseFailureIsToldInPlainWordsAndLoggedWithItsStatement)
     EXPECT_TRUE(log.contains(QStringLiteral("INSERT INTO TBLRESULTS")));
 }
 
-// ---- Full disk and damaged records --------------------------------------------------------------
+// ---- A full disk ---------------------------------------------------------------------------------
 
-namespace {
-
-class FaultsWithTicket : public Faults {
-protected:
-    void SetUp() override
-    {
-        world.open(SampleWorld::kLotto);
-        world.board()->lstTicket->setLines({QStringLiteral("01- 3 8 17 25 33 40 (2)")});
-    }
-    void save(const QString &name)
-    {
-        MessageBoxScript answers({msgbox::kYes});
-        frmFileManager *dialog = ticketDialog(false);
-        dialog->txtName->setText(name);
-        dialog->cmdSave_Click();
-        ASSERT_FALSE(DefaultInstance<frmFileManager>::exists()) << answers.texts().join(u'\n').toStdString();
-    }
-    QString recordOf(const QString &name) const { return gstrSavedTicketsFolder + name + QStringLiteral("SM01"); }
-    QString textOf(const QString &name) const { return gstrSavedTicketsFolder + QStringLiteral("M01_") + name + ".txt"; }
-};
-
-}  // namespace
-
-TEST_F(FaultsWithTicket, ASaveOnAFullDiskKeepsTheOldTicketAndSaysWhy)
+TEST_F(Faults, TheLotterySettingsOnAFullDiskAreKeptAndTheUserIsTold)
 {
-    save(QStringLiteral("week1"));
-    const QByteArray record = fileBytes(recordOf("week1"));
-    const QByteArray text = fileBytes(textOf("week1"));
-    world.board()->lstTicket->setLines({QStringLiteral("01- 1 2 3 4 5 6 (0)"), QStringLiteral("02- 7 8 9 10 11 12 (0)")});
-    gblnEqualChance = !gblnEqualChance;
-
-    MessageBoxScript answers({msgbox::kYes});
-    frmFileManager *dialog = ticketDialog(false);
-    dialog->txtName->setText(QStringLiteral("week1"));
-    {
-        FileSizeLimit full(0);
-        dialog->cmdSave_Click();
-    }
-    ASSERT_EQ(answers.asked().size(), 2u);
-    EXPECT_EQ(answers.asked()[1].text,
-              res(49050).arg(QStringLiteral("week1"), fncWriteFaultText(filewrite::Fault::NoRoom)));
-    EXPECT_EQ(fileBytes(recordOf("week1")), record);
-    EXPECT_EQ(fileBytes(textOf("week1")), text);
-    EXPECT_TRUE(DefaultInstance<frmFileManager>::exists());
-
-    // A new ticket leaves no file at all.
-    dialog->txtName->setText(QStringLiteral("week2"));
-    {
-        FileSizeLimit full(0);
-        dialog->cmdSave_Click();
-    }
-    EXPECT_FALSE(QFile::exists(recordOf("week2")));
-    EXPECT_FALSE(QFile::exists(textOf("week2")));
-    DefaultInstance<frmFileManager>::unload();
-}
-
-TEST_F(FaultsWithTicket, TheLotterySettingsOnAFullDiskAreKeptAndTheUserIsTold)
-{
+    world.open(SampleWorld::kLotto);
     ASSERT_TRUE(fncSaveLotterySettings(world.board()));
     const QString path = gstrRecordFilePath;
     const QByteArray before = fileBytes(path);
@@ -363,40 +308,11 @@ const FamilySample &sampleOf(BoardFamily family)
     return family == BoardFamily::Lotto ? lotto : family == BoardFamily::TwoPool ? twoDrum : pick3;
 }
 
-// A record saved by a board of the family: Cold, guaranteed numbers ticked, guesses typed, the
-// first ball excluded and a pool count of 0 typed for every ball.
-QByteArray recordSavedBy(const RecordShape &shape)
-{
-    BoardSettings s = boardSettingsDefaults(shape, DrawingsInfo{1000, QDate(2025, 12, 31)});
-    s.startWeek = 900;
-    s.hot = false;
-    s.cold = true;
-    s.guaranteeNumbersOn = 1;
-    s.compareWithGuess = 1;
-    s.columnsToDraw = QStringLiteral("7");
-    for (int i = s.guesses.lo(); i <= s.guesses.hi(); ++i)
-        s.guesses[i] = QString::number(i + 1);
-    for (int i = s.guaranteeNumbers.lo(); i <= s.guaranteeNumbers.hi(); ++i)
-        s.guaranteeNumbers[i] = QString::number(i + 1);
-    s.excluded[s.excluded.lo()] = 1;
-    s.poolCountEdited.fill(0);
-    s.poolCountEditedBONUS.fill(0);
-    BoardSettingsRecord record;
-    EXPECT_TRUE(encodeBoardSettings(shape, s, record));
-    return recordBytes(record);
-}
-
 struct ForeignRecord {
     BoardFamily savedBy;
     BoardFamily opened;
     bool ticket;  // a saved ticket's record, else the lottery's settings file
 };
-
-void PrintTo(const ForeignRecord &c, std::ostream *os)
-{
-    *os << sampleOf(c.savedBy).name << " record on the " << sampleOf(c.opened).name << " board"
-        << (c.ticket ? " (ticket)" : "");
-}
 
 class RecordOfAnotherGame : public Faults, public ::testing::WithParamInterface<ForeignRecord> {};
 
@@ -407,9 +323,17 @@ class RecordOfAnotherGame : public Faults, public ::testing::WithParamInterface<
 // values whole, says which file was damaged, fills its pools and draws.
 TEST_P(RecordOfAnotherGame, IsReadAsDamagedWholeAndTheBoardDraws)
 {
-    const FamilySample &written = sampleOf(GetParam().savedBy);
+    // Saved with Cold, the guaranteed numbers ticked and a pool count of 0 typed for every ball.
+    const RecordShape written = sampleOf(GetParam().savedBy).shape;
     const FamilySample &opened = sampleOf(GetParam().opened);
-    const QByteArray bytes = recordSavedBy(written.shape);
+    BoardSettings saved = boardSettingsDefaults(written, DrawingsInfo{1000, QDate(2025, 12, 31)});
+    saved.hot = false;
+    saved.cold = true;
+    saved.guaranteeNumbersOn = 1;
+    saved.poolCountEdited.fill(0);
+    saved.poolCountEditedBONUS.fill(0);
+    BoardSettingsRecord record;
+    ASSERT_TRUE(encodeBoardSettings(written, saved, record));
     QString path;
     if (GetParam().ticket) {
         world.open(opened.databaseFile);
@@ -420,11 +344,8 @@ TEST_P(RecordOfAnotherGame, IsReadAsDamagedWholeAndTheBoardDraws)
     } else {
         path = gstrAppFolder + QFileInfo(opened.databaseFile).completeBaseName() + opened.suffix;
     }
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-    }
+    QString error;
+    ASSERT_TRUE(writeRecordFile(path, record, &error)) << error.toStdString();
     MessageBoxScript answers({msgbox::kYes});  // the ticket is loaded
     if (GetParam().ticket) {
         frmFileManager *dialog = ticketDialog(true);
@@ -445,15 +366,12 @@ TEST_P(RecordOfAnotherGame, IsReadAsDamagedWholeAndTheBoardDraws)
     BoardSettings reset = boardSettingsDefaults(opened.shape, DrawingsInfo::current());
     reset.interval.limits = shown.interval.limits;  // POWER's limits
     reset.intervalBONUS.limits = shown.intervalBONUS.limits;
-    reset.interval.percentIndex = reset.intervalBONUS.percentIndex = 1;  // entry "10"
     EXPECT_EQ(shown, reset);
-    EXPECT_EQ(glngStartWeek, 1);
-    for (Drum drum : {Drum::Main, Drum::Second}) {
-        if (drum == Drum::Second && !opened.shape.secondDrum())
-            continue;
-        const DrumState &state = drum == Drum::Main ? gDrum : gDrumBONUS;
-        EXPECT_GT(state.glngPoolTotal, 0);
-        const BallArray<int32_t> &typed = state.garrPoolCountEdited;
+    for (const DrumState *drum : {&gDrum, &gDrumBONUS}) {
+        if (drum == &gDrumBONUS && !opened.shape.secondDrum())
+            break;
+        EXPECT_GT(drum->glngPoolTotal, 0);
+        const BallArray<int32_t> &typed = drum->garrPoolCountEdited;
         EXPECT_EQ(typed, BallArray<int32_t>(typed.lo(), typed.hi(), -3));
     }
     ASSERT_TRUE(board->cmdDraw->isEnabled());
