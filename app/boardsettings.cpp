@@ -183,14 +183,14 @@ public:
     }
 
     void week(int32_t &v, int32_t reset) { v = integerIn(take(Kind::Number), 1, drawings_.totalWeeks).value_or(reset); }
+    // A date, shown in the short form, or a text in that form; either must read back as a date.
     void date(QString &v, const QString &reset)
     {
         const VbVariant *slot = take(Kind::Date);
-        v = reset;
-        if (slot && slot->tag() == VbVariant::Date && slot->date().isValid())
-            v = dates::toShortText(slot->date());
-        else if (slot && slot->isText() && dates::fromShortText(slot->text()).isValid())
-            v = slot->text();
+        const QString text = !slot ? QString()
+                             : slot->tag() == VbVariant::Date ? dates::toShortText(slot->date())
+                                                               : slot->text();
+        v = dates::fromShortText(text).isValid() ? text : reset;
     }
     void option(bool &v, bool reset)
     {

@@ -243,9 +243,11 @@ TEST(BoardSettingsDecode, ValuesOutOfRangeTakeTheirResetValuesAndWrongKindsReset
     EXPECT_EQ(decodeWith(0, VbVariant::fromInt32(301)).startWeek, 1);
     EXPECT_EQ(decodeWith(2, VbVariant::fromInt32(301)).endWeek, 300);
     EXPECT_EQ(decodeWith(2, VbVariant::fromInt16(299)).endWeek, 299);
-    // The date: a date slot shows in the short form; a text that is no date gives the newest.
+    // The date: a date slot shows in the short form; a text that is no date, or a date the short
+    // form cannot give back, gives the newest.
     EXPECT_EQ(decodeWith(1, VbVariant::fromDate(QDate(2024, 1, 31))).drawDate, QStringLiteral("1/31/2024"));
     EXPECT_EQ(decodeWith(1, VbVariant::fromText("31.01.2024")).drawDate, reset.drawDate);
+    EXPECT_EQ(decodeWith(1, VbVariant::fromDate(QDate(10000, 1, 1))).drawDate, reset.drawDate);
     // Options: Empty is False.
     EXPECT_FALSE(decodeWith(4, VbVariant()).cold);
     // The slider: 3 stays; 0, 1, 5 and Empty give Min.
