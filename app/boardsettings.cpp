@@ -8,7 +8,6 @@
 
 #include <QFile>
 #include <algorithm>
-#include <limits>
 #include <type_traits>
 
 RecordShape RecordShape::current()
