@@ -87,6 +87,17 @@ std::optional<int32_t> columnInt32(sqlite3_stmt *stmt, int i)
     return static_cast<int32_t>(v);
 }
 
+// A number column of a drawing: NULL is an empty column, a whole number that fits 32 bits is
+// itself (negative ones too), and any other value (a fraction, a larger number, a text) is no
+// number of any drum.
+int32_t columnNumber(sqlite3_stmt *stmt, int i)
+{
+    if (sqlite3_column_type(stmt, i) == SQLITE_NULL)
+        return Drawing::kEmpty;
+    const auto n = columnInt32(stmt, i);
+    return n && *n != Drawing::kEmpty ? *n : Drawing::kNotANumber;
+}
+
 int twoDigits(const unsigned char *p) { return (p[0] - '0') * 10 + (p[1] - '0'); }
 bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
@@ -607,18 +618,8 @@ std::optional<History> clsLotteryDb::fncLoadHistory()
         }
         d.weekNo = *week;
         d.date = *date;
-        for (int i = 0; i < 8; ++i) {
-            if (sqlite3_column_type(s, i + 2) == SQLITE_NULL) {
-                d.numbers[static_cast<size_t>(i)] = Drawing::kEmpty;
-                continue;
-            }
-            const auto n = columnInt32(s, i + 2);
-            if (!n) {
-                fail(QStringLiteral("WinnerNumber%1 of drawing %2 is not a number.").arg(i + 1).arg(d.weekNo));
-                return std::nullopt;
-            }
-            d.numbers[static_cast<size_t>(i)] = *n;
-        }
+        for (int i = 0; i < 8; ++i)
+            d.numbers[static_cast<size_t>(i)] = columnNumber(s, i + 2);
         history.push_back(d);
     }
     if (rc != SQLITE_DONE) {

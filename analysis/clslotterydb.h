@@ -151,8 +151,9 @@ public:
     // deleted.
     [[nodiscard]] bool subDeleteDrawing(int32_t weekNo);
 
-    // Every drawing in WeekNo order, a NULL number column as Drawing::kEmpty, for the computations
-    // that work on the whole history in memory.
+    // Every drawing in WeekNo order, a NULL number column as Drawing::kEmpty and a value that is
+    // no whole 32-bit number as Drawing::kNotANumber (the computations leave both out), for the
+    // computations that work on the whole history in memory.
     std::optional<History> fncLoadHistory();
 
     // Runs one read-only statement (a SELECT) on the connection and reads all its rows.

@@ -20,8 +20,9 @@ OpeningCheck prepareLotteryOpening(const QString &databaseFile)
     };
     for (const auto &[kind, table] : catalogues) {
         CatalogueRead read = readCatalogue(kind, gstrAppFolder + catalogueFileName(kind));
+        check.file = catalogueFileName(kind);
         if (read.status == CatalogueRead::Status::Missing)
-            return fail(OpeningProblem::CatalogueMissing, catalogueFileName(kind));
+            return fail(OpeningProblem::CatalogueMissing, read.error);
         if (read.status == CatalogueRead::Status::Malformed)
             return fail(OpeningProblem::CatalogueDamaged, read.error);
         *table = std::move(read.table);

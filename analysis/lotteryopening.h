@@ -20,8 +20,8 @@ struct LotteryOpening {
 
 enum class OpeningProblem {
     None,
-    CatalogueMissing,    // `detail` names the file
-    CatalogueDamaged,    // `detail` names the file and the fault
+    CatalogueMissing,    // `file` names the catalogue
+    CatalogueDamaged,    // `file` names the catalogue, `detail` says what is wrong with it
     LotteryNotListed,    // no row of the lottery catalogue names the database file
     ConfigMissing,       // no game configuration row for the lottery
     CountryMissing,      // no country row for the lottery
@@ -31,7 +31,8 @@ enum class OpeningProblem {
 
 struct OpeningCheck {
     OpeningProblem problem = OpeningProblem::None;
-    QString detail;
+    QString file;    // the catalogue of a catalogue problem
+    QString detail;  // the technical reason, for the event log
     lotterydb::Fault databaseFault = lotterydb::Fault::None;  // with DatabaseUnreadable
     LotteryOpening opening;
 };

@@ -8,7 +8,6 @@
 
 #include <QFile>
 #include <algorithm>
-#include <limits>
 #include <type_traits>
 
 RecordShape RecordShape::current()
@@ -149,6 +148,32 @@ private:
     int slot_ = 0;
 };
 
+// The kinds of value a layout writes into its slots. A slot holding nothing (Empty or Null) fits
+// every kind.
+enum class Kind {
+    Number,  // a whole number (16 or 32 bits)
+    Text,
+    Truth,   // a truth value
+    Date,    // a date, or a text (the short date form)
+};
+
+bool holdsKind(const VbVariant &slot, Kind kind)
+{
+    if (slot.isEmpty() || slot.isNull())
+        return true;
+    switch (kind) {
+    case Kind::Number:
+        return slot.integer().has_value();
+    case Kind::Text:
+        return slot.isText();
+    case Kind::Truth:
+        return slot.tag() == VbVariant::Boolean;
+    case Kind::Date:
+        return slot.isText() || slot.tag() == VbVariant::Date;
+    }
+    return false;
+}
+
 class Decoder {
 public:
     Decoder(const BoardSettingsRecord &record, const DrawingsInfo &drawings, int readable)
@@ -156,103 +181,107 @@ public:
     {
     }
 
-    void week(int32_t &v, int32_t reset) { v = integerIn(next(), 1, drawings_.totalWeeks).value_or(reset); }
+    void week(int32_t &v, int32_t reset) { v = integerIn(take(Kind::Number), 1, drawings_.totalWeeks).value_or(reset); }
+    // A date, shown in the short form, or a text in that form; either must read back as a date.
     void date(QString &v, const QString &reset)
     {
-        const VbVariant &slot = next();
-        v = reset;
-        if (slot.tag() == VbVariant::Date && slot.date().isValid())
-            v = dates::toShortText(slot.date());
-        else if (slot.isText() && dates::fromShortText(slot.text()).isValid())
-            v = slot.text();
-        else if (!isBlank(slot) && slot.tag() != VbVariant::Date && !slot.isText())
-            ++damaged_;
+        const VbVariant *slot = take(Kind::Date);
+        const QString text = !slot ? QString()
+                             : slot->tag() == VbVariant::Date ? dates::toShortText(slot->date())
+                                                               : slot->text();
+        v = dates::fromShortText(text).isValid() ? text : reset;
     }
     void option(bool &v, bool reset)
     {
-        const VbVariant &slot = next();
-        if (!isBlank(slot) && slot.tag() != VbVariant::Boolean)
-            ++damaged_;
-        v = isBlank(slot) ? false : (slot.tag() == VbVariant::Boolean ? slot.boolean() : reset);
+        const VbVariant *slot = take(Kind::Truth);
+        v = slot ? slot->boolean() : reset;
     }
-    void check(int16_t &v, int16_t reset) { v = static_cast<int16_t>(integerIn(next(), 0, 2).value_or(reset)); }
+    void check(int16_t &v, int16_t reset)
+    {
+        v = static_cast<int16_t>(integerIn(take(Kind::Number), 0, 2).value_or(reset));
+    }
     // A slider value outside Min..Max (Empty too) gives Min, the reset value.
-    void slider(int16_t &v, int16_t reset) { v = static_cast<int16_t>(integerIn(next(), 2, 4).value_or(reset)); }
-    void percent(int16_t &v, int16_t reset) { v = static_cast<int16_t>(integerIn(next(), 0, 10).value_or(reset)); }
+    void slider(int16_t &v, int16_t reset)
+    {
+        v = static_cast<int16_t>(integerIn(take(Kind::Number), 2, 4).value_or(reset));
+    }
+    void percent(int16_t &v, int16_t reset)
+    {
+        v = static_cast<int16_t>(integerIn(take(Kind::Number), 0, 10).value_or(reset));
+    }
     void text(QString &v, const QString &reset, EmptyText rule)
     {
-        const auto t = textOf(next());
-        v = t ? *t : reset;
-        if (t && t->isEmpty() && rule == EmptyText::Zero)
+        const VbVariant *slot = take(Kind::Text);
+        v = slot ? slot->text() : reset;
+        if (slot && v.isEmpty() && rule == EmptyText::Zero)
             v = QStringLiteral("0");
     }
     // The number of columns to draw: digits only.
     void count(QString &v, const QString &reset)
     {
-        const auto t = textOf(next());
-        const bool digits = t && std::all_of(t->begin(), t->end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-        v = digits ? *t : reset;
+        const VbVariant *slot = take(Kind::Text);
+        const QString t = slot ? slot->text() : QString();
+        const bool digits = slot && std::all_of(t.begin(), t.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+        v = digits ? t : reset;
     }
     void limits(std::optional<std::array<QString, 2>> &v, const std::optional<std::array<QString, 2>> &reset)
     {
-        const auto a = textOf(next());
-        const auto b = textOf(next());
-        const auto na = a ? vb::numericValue(*a) : std::nullopt;
-        const auto nb = b ? vb::numericValue(*b) : std::nullopt;
+        const VbVariant *a = take(Kind::Text);
+        const VbVariant *b = take(Kind::Text);
+        const auto na = a ? vb::numericValue(a->text()) : std::nullopt;
+        const auto nb = b ? vb::numericValue(b->text()) : std::nullopt;
         if (!na || !nb) {
             v = reset;
             return;
         }
-        v = *nb < *na ? std::array<QString, 2>{*b, *a} : std::array<QString, 2>{*a, *b};
+        v = *nb < *na ? std::array<QString, 2>{b->text(), a->text()} : std::array<QString, 2>{a->text(), b->text()};
     }
     void mark(int32_t &v, int32_t reset, Mark kind)
     {
-        const auto n = integerIn(next(), kind == Mark::PoolCount ? -3 : 0, kind == Mark::Excluded ? 2 : INT32_MAX);
+        const auto n = integerIn(take(Kind::Number), kind == Mark::PoolCount ? -3 : 0,
+                                 kind == Mark::Excluded ? 2 : INT32_MAX);
         v = (n && (kind != Mark::PoolCount || *n == -3 || *n >= 0)) ? *n : reset;
     }
 
-    // Slots that could not be read (beyond the readable data) or held the wrong kind of value.
-    int damaged() const { return damaged_; }
+    // Slots of the layout the file did not hold whole.
+    int missing() const { return missing_; }
+    // A slot held another kind of value than the layout writes there.
+    bool otherLayout() const { return otherLayout_; }
 
 private:
-    const VbVariant &next()
+    // The next slot when the file held it whole and it holds the kind the layout writes there
+    // (Empty and Null read as "", 0 or False); nothing otherwise.
+    const VbVariant *take(Kind kind)
     {
-        // A slot the file did not hold fits no kind, so it takes its reset value.
-        static const VbVariant unread = VbVariant::fromDouble(std::numeric_limits<double>::quiet_NaN());
-        if (slot_ >= readable_ || slot_ >= kRecordSlots) {
-            ++slot_;
-            ++damaged_;
-            return unread;
+        const int slot = slot_++;
+        if (slot >= readable_ || slot >= kRecordSlots) {
+            ++missing_;
+            return nullptr;
         }
-        return record_[static_cast<size_t>(slot_++)];
+        const VbVariant &v = record_[static_cast<size_t>(slot)];
+        if (!holdsKind(v, kind)) {
+            otherLayout_ = true;
+            return nullptr;
+        }
+        return &v;
     }
-    static bool isBlank(const VbVariant &v) { return v.isEmpty() || v.isNull(); }
-    // An integer slot (Empty reads as 0) within lo..hi.
-    std::optional<int32_t> integerIn(const VbVariant &v, int32_t lo, int32_t hi)
+    // A whole number within lo..hi (nothing reads as 0).
+    static std::optional<int32_t> integerIn(const VbVariant *v, int32_t lo, int32_t hi)
     {
-        const auto n = isBlank(v) ? std::optional<int32_t>(0) : v.integer();
-        if (!n)
-            ++damaged_;
-        if (!n || *n < lo || *n > hi)
+        if (!v)
+            return std::nullopt;
+        const int32_t n = v->integer().value_or(0);
+        if (n < lo || n > hi)
             return std::nullopt;
         return n;
-    }
-    // A text slot (Empty reads as "").
-    std::optional<QString> textOf(const VbVariant &v)
-    {
-        if (isBlank(v))
-            return QString();
-        if (v.isText())
-            return v.text();
-        ++damaged_;
-        return std::nullopt;
     }
 
     const BoardSettingsRecord &record_;
     const DrawingsInfo &drawings_;
     int readable_ = kRecordSlots;
     int slot_ = 0;
-    int damaged_ = 0;
+    int missing_ = 0;
+    bool otherLayout_ = false;
 };
 
 }  // namespace
@@ -287,26 +316,33 @@ bool encodeBoardSettings(const RecordShape &shape, const BoardSettings &settings
 }
 
 BoardSettings decodeBoardSettings(const RecordShape &shape, const BoardSettingsRecord &record,
-                                  const DrawingsInfo &drawings, int readableSlots, int *damaged)
+                                  const DrawingsInfo &drawings, int readableSlots, RecordDamage *damage)
 {
     const BoardSettings defaults = boardSettingsDefaults(shape, drawings);
     BoardSettings s = defaults;
     Decoder decoder(record, drawings, readableSlots);
     walkLayout(shape, s, defaults, decoder);
-    int bad = decoder.damaged();
-    // Each pair of options has exactly one chosen; a pair read otherwise takes its reset.
-    auto onePair = [&](bool &first, bool &second, bool resetFirst, bool resetSecond) {
-        if (first != second)
-            return;
-        first = resetFirst;
-        second = resetSecond;
-        ++bad;
-    };
-    onePair(s.hot, s.cold, defaults.hot, defaults.cold);
-    if (shape.digit)
-        onePair(s.straight, s.boxed, defaults.straight, defaults.boxed);
-    if (damaged)
-        *damaged = bad;
+    RecordDamage found;
+    if (decoder.otherLayout()) {
+        // Not this layout's record: none of its slots can be trusted.
+        found.otherLayout = true;
+        s = defaults;
+    } else {
+        found.damagedSlots = decoder.missing();
+        // Each pair of options has exactly one chosen; a pair read otherwise takes its reset.
+        auto onePair = [&](bool &first, bool &second, bool resetFirst, bool resetSecond) {
+            if (first != second)
+                return;
+            first = resetFirst;
+            second = resetSecond;
+            ++found.damagedSlots;
+        };
+        onePair(s.hot, s.cold, defaults.hot, defaults.cold);
+        if (shape.digit)
+            onePair(s.straight, s.boxed, defaults.straight, defaults.boxed);
+    }
+    if (damage)
+        *damage = found;
     return s;
 }
 

@@ -6,8 +6,9 @@
 // lottery (program folder) and the record file of a saved ticket ("SavedTickets").
 //
 // BoardSettings is the record as plain values; encodeBoardSettings and decodeBoardSettings
-// translate between it and the slots of a layout. Decoding is defensive: a slot of the wrong
-// kind or out of range takes its reset value, so a damaged file never stops a board from loading.
+// translate between it and the slots of a layout. Decoding is defensive: a slot out of range takes
+// its reset value, and a record that does not fit the layout is read as its reset values, so a
+// damaged file or one of another game never stops a board from loading.
 
 #include "analysis/ballarray.h"
 #include "platform/filewrite.h"
@@ -113,20 +114,34 @@ BoardSettings boardSettingsDefaults(const RecordShape &shape, const DrawingsInfo
 // Fills the slots of the layout from slot 0 (slots behind the layout keep what they hold).
 // False when a value cannot be stored (a text longer than 65535 bytes).
 bool encodeBoardSettings(const RecordShape &shape, const BoardSettings &settings, BoardSettingsRecord &record);
-// Reads the slots of the layout back. Every slot that holds the wrong kind of value or a value
-// out of range takes its reset value: weeks outside 1..totalWeeks, a date that is neither a
-// date nor a short-date text, check box values outside 0..2, the slider outside 2..4 (gives 2),
-// a percent index outside 0..10, interval limits that are not numbers (the boxes stay as they
-// are), exclusion marks outside 0..2, typed pool counts below 0 other than -3, negative saved
-// weights. Empty reads as "", 0 or False; lotto guarantees, guesses and guess powers that are
-// empty come back as "0" (digit games keep empty guarantees and guesses). The interval limits
-// come back lower first.
+// What a read found wrong with a record.
+struct RecordDamage {
+    // The record does not fit the layout: a slot the file held whole holds another kind of value
+    // than the layout writes there (a text where it writes a number, a number where it writes a
+    // truth value ...). A record of another game's layout shows itself so, as does one damaged
+    // beyond telling; every slot has taken its reset value.
+    bool otherLayout = false;
+    // Otherwise: the slots of the layout the file did not hold whole, and the pairs of options of
+    // which not exactly one was chosen.
+    int damagedSlots = 0;
+
+    bool any() const { return otherLayout || damagedSlots > 0; }
+};
+
+// Reads the slots of the layout back. A record that does not fit the layout (see RecordDamage)
+// gives the reset values whole. In a record that fits, every slot holding a value out of range
+// takes its reset value: weeks outside 1..totalWeeks, a date that is neither a date nor a
+// short-date text (or one that its short form does not give back), check box values outside 0..2, the slider outside 2..4 (gives 2), a percent
+// index outside 0..10, interval limits that are not numbers (the boxes stay as they are), a
+// number of columns that is not all digits, exclusion marks outside 0..2, typed pool counts below
+// 0 other than -3, negative saved weights. Empty and Null read as "", 0 or False; lotto
+// guarantees, guesses and guess powers that are empty come back as "0" (digit games keep empty
+// guarantees and guesses). The interval limits come back lower first.
 // Slots from `readableSlots` on (those the file did not hold whole) take their reset values; so
-// does a pair of options of which not exactly one is chosen. `damaged`, when given, counts the
-// slots of the layout that were missing or held the wrong kind of value.
+// does a pair of options of which not exactly one is chosen.
 BoardSettings decodeBoardSettings(const RecordShape &shape, const BoardSettingsRecord &record,
                                   const DrawingsInfo &drawings, int readableSlots = kRecordSlots,
-                                  int *damaged = nullptr);
+                                  RecordDamage *damage = nullptr);
 
 // The bytes of a record: all 1000 slots.
 QByteArray recordBytes(const BoardSettingsRecord &record);

@@ -52,6 +52,7 @@ inline constexpr int32_t kLottoBoardClosed = 43816;
 inline constexpr int32_t kTwoPoolBoardClosed = 43849;
 inline constexpr int32_t kDatabaseFailure = 44810;  // a results database failed (detail given)
 inline constexpr int32_t kFileWriteFailure = 44820;  // a file could not be written (detail given)
+inline constexpr int32_t kFileReadFailure = 44830;   // a file could not be read (detail given)
 
 // The program version as the log writes it: major.minor.revision ("1.0.12").
 QString versionText();

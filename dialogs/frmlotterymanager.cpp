@@ -10,7 +10,6 @@
 #include "app/ui/clsrecordfile.h"
 #include "app/ui/clswindowontop.h"
 #include "app/ui/faulttext.h"
-#include "app/ui/filetitle.h"
 #include "dialogs/frmdatepicker.h"
 #include "platform/dates.h"
 #include "platform/twips.h"
@@ -426,13 +425,8 @@ void frmLotteryManager::cmdDelete_Click()
     if (week <= glngReferenceWeek && gobjRecordFile) {
         // The deleted drawing lay within the analysis window kept in the lottery's settings.
         gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
-        if (!gobjRecordFile->subSaveBoardSettings(2, week)) {
-            const QString lottery = fncFileTitle(gstrLotteryDbFile);
-            vbMsgBox(this,
-                     res(46070).arg(lottery) + u'\n' +
-                         fncWriteFailureText(gobjRecordFile->lastFault(), gobjRecordFile->lastError()),
-                     msgbox::kOkOnly, title);
-        }
+        if (!gobjRecordFile->subSaveBoardSettings(2, week))
+            vbMsgBox(this, fncLotterySettingsNotSavedText(), msgbox::kOkOnly, title);
     }
     showAfresh();
 }

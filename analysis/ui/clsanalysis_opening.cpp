@@ -27,14 +27,15 @@ namespace {
 // A results database that cannot be opened, with the reason (string table).
 constexpr int kDatabaseNotOpened = 49030;
 
-// Whether a lottery that failed to open is no longer worth trying at the next start: a passing
-// condition (a database another program holds, a disk that failed to answer) does not make the
-// program forget it.
+// Whether a lottery that failed to open is gone for good, so that the next start does not try it
+// again: its database file is missing, or a catalogue that was read does not list it. A catalogue
+// that cannot be read, a database that cannot be opened now and a game the catalogues describe in
+// a way no board serves leave the lottery as it is, to be tried again.
 bool forgetsLottery(const OpeningCheck &check)
 {
-    if (check.problem != OpeningProblem::DatabaseUnreadable)
+    if (check.problem == OpeningProblem::LotteryNotListed)
         return true;
-    return check.databaseFault == lotterydb::Fault::Missing || check.databaseFault == lotterydb::Fault::NotADatabase;
+    return check.problem == OpeningProblem::DatabaseUnreadable && check.databaseFault == lotterydb::Fault::Missing;
 }
 
 QString problemText(const OpeningCheck &check, const QString &databaseFile)
@@ -42,9 +43,10 @@ QString problemText(const OpeningCheck &check, const QString &databaseFile)
     const QString name = fncFileTitle(databaseFile);
     switch (check.problem) {
     case OpeningProblem::CatalogueMissing:
-        return res(46000).arg(check.detail);
+        return res(46000).arg(check.file);
     case OpeningProblem::CatalogueDamaged:
-        return res(46010).arg(check.detail);
+        subLogFailureDetail(eventlog::kFileReadFailure, check.detail);
+        return res(46010).arg(check.file);
     case OpeningProblem::LotteryNotListed:
         return res(46020).arg(name);
     case OpeningProblem::ConfigMissing:
@@ -72,17 +74,17 @@ void unloadWindowInFront()
     gfrmCurrentBoard = nullptr;
 }
 
-// A lottery that cannot open. The board that is open stays open, with its lottery; without one
-// the start window comes in front, and a last-used lottery that failed for good (`forget`) is
-// forgotten so that the next start does not try it again.
-void failOpening(const QString &text, const QString &databaseFile, bool forget = true)
+// A lottery that cannot open, told to the user. The board that is open stays open, with its
+// lottery; without one the start window comes in front, and a last-used lottery that is gone for
+// good is forgotten so that the next start does not try it again.
+void failOpening(const OpeningCheck &check, const QString &databaseFile)
 {
-    fncProgramMessage(gfrmCurrentBoard.data(), text, msgbox::kOkOnly);
+    fncProgramMessage(gfrmCurrentBoard.data(), problemText(check, databaseFile), msgbox::kOkOnly);
     if (currentBoard()) {
         gstrLotteryDbFile = gstrLastLotteryDbFile;
         return;
     }
-    if (forget && !databaseFile.isEmpty() && gstrLastLotteryDbFile == databaseFile) {
+    if (forgetsLottery(check) && !databaseFile.isEmpty() && gstrLastLotteryDbFile == databaseFile) {
         gstrLastLotteryDbFile.clear();
         fncForgetLastLottery();
     }
@@ -98,7 +100,7 @@ IBoard *makeBoardFor(const OpeningCheck &check, const QString &databaseFile)
     if (!board) {
         OpeningCheck refused = check;
         refused.problem = OpeningProblem::NoBoard;
-        failOpening(problemText(refused, databaseFile), databaseFile);
+        failOpening(refused, databaseFile);
     }
     return board;
 }
@@ -139,7 +141,7 @@ void clsAnalysis::subOpenSelectedLottery()
     }
     const OpeningCheck check = prepareLotteryOpening(choice);
     if (check.problem != OpeningProblem::None) {
-        failOpening(problemText(check, choice), choice, forgetsLottery(check));
+        failOpening(check, choice);
         return;
     }
     IBoard *board = makeBoardFor(check, choice);
@@ -183,7 +185,7 @@ void clsAnalysis::subReopenCurrentLottery()
     }
     const OpeningCheck check = prepareLotteryOpening(lottery);
     if (check.problem != OpeningProblem::None) {
-        failOpening(problemText(check, lottery), lottery, forgetsLottery(check));
+        failOpening(check, lottery);
         return;
     }
     IBoard *board = makeBoardFor(check, lottery);

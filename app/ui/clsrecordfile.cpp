@@ -2,6 +2,7 @@
 
 #include "analysis/clslotterydb.h"
 #include "analysis/state.h"
+#include "app/clsfilesystem.h"
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
@@ -156,21 +157,29 @@ bool clsRecordFile::load(const RecordShape &shape)
     loadProblem_.clear();
     int slotsRead = 0;
     auto record = readRecordFile(gstrRecordFilePath, &error_, &slotsRead);
+    const QString damagedMessage = res(kDamagedRecordMessage).arg(QDir::toNativeSeparators(gstrRecordFilePath));
     if (!record) {
         const QString why = error_;
+        subLogFailureDetail(eventlog::kFileReadFailure, why);
         reset(shape);
-        loadProblem_ = res(kDamagedRecordMessage).arg(QDir::toNativeSeparators(gstrRecordFilePath));
+        loadProblem_ = damagedMessage;
         return fail(why);
     }
     record_ = *record;
-    int damaged = 0;
-    const BoardSettings s = decodeBoardSettings(shape, record_, DrawingsInfo::current(), slotsRead, &damaged);
+    RecordDamage damage;
+    const BoardSettings s = decodeBoardSettings(shape, record_, DrawingsInfo::current(), slotsRead, &damage);
+    if (damage.otherLayout) {
+        // Nothing of a record of another layout fits this board: it is reset as when there is no
+        // file.
+        reset(shape);
+    } else {
+        putIntoGlobals(shape, s, false);
+        if (IBoard *board = currentBoard())
+            board->applyBoardSettings(s);
+    }
     // What could not be read has taken its reset value; the user is told which file it was.
-    if (damaged > 0)
-        loadProblem_ = res(kDamagedRecordMessage).arg(QDir::toNativeSeparators(gstrRecordFilePath));
-    putIntoGlobals(shape, s, false);
-    if (IBoard *board = currentBoard())
-        board->applyBoardSettings(s);
+    if (damage.any())
+        loadProblem_ = damagedMessage;
     return true;
 }
 
@@ -190,8 +199,13 @@ bool fncSaveLotterySettings(QWidget *parent)
     gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
     if (gobjRecordFile->subSaveBoardSettings(1))
         return true;
-    const QString lottery = fncFileTitle(gstrLotteryDbFile);
-    fncProgramMessage(parent, res(46070).arg(lottery) + u'\n' + fncWriteFailureText(gobjRecordFile->lastFault(), gobjRecordFile->lastError()),
-                      msgbox::kOkOnly);
+    fncProgramMessage(parent, fncLotterySettingsNotSavedText(), msgbox::kOkOnly);
     return false;
+}
+
+QString fncLotterySettingsNotSavedText()
+{
+    const filewrite::Fault fault = gobjRecordFile ? gobjRecordFile->lastFault() : filewrite::Fault::Other;
+    const QString detail = gobjRecordFile ? gobjRecordFile->lastError() : QString();
+    return res(46070).arg(fncFileTitle(gstrLotteryDbFile), fncWriteFailureText(fault, detail));
 }

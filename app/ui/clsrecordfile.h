@@ -26,7 +26,8 @@ public:
     bool subSaveBoardSettings(int32_t mode, int32_t deletedWeekNo = 0);
     bool subSaveBoardSettingsFOR10(int32_t mode, int32_t deletedWeekNo = 0);
     // Reads the selected file and puts the record back into the board and globals. A file that
-    // cannot be read resets the board instead (and gives false).
+    // cannot be read (false), or whose record does not fit the open game's layout, resets the
+    // board instead.
     bool subLoadBoardSettings();
     bool subLoadBoardSettingsFOR10();
     // Puts the reset values into the board and globals; touches no file and leaves the record.
@@ -62,3 +63,6 @@ private:
 // its "forConfigXYZfile") and tells the user, in a box above `parent`, when they could not be
 // written and why. False when nothing was written (also without a record service).
 bool fncSaveLotterySettings(QWidget *parent);
+// The message that the board settings of the lottery gstrLotteryDbFile could not be saved, with
+// the reason of the record service's last failed save (its detail written to the event log).
+QString fncLotterySettingsNotSavedText();

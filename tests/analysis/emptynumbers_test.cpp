@@ -15,13 +15,15 @@ TEST(EmptyNumbers, AreCountedAndNamedApartFromNumbersOutsideTheRange)
     h[2].numbers[0] = Drawing::kEmpty;  // main drum
     h[3].numbers[3] = Drawing::kEmpty;  // second drum
     h[4].numbers[1] = 77;               // outside the main drum
+    h[5].numbers[2] = -1;               // and a negative number
+    h[6].numbers[0] = Drawing::kNotANumber;  // and a value that is no number at all
     RecalcInputs in;
     in.fromWeek = 1;
     in.toWeek = 20;
     in.upToDate = weekDate(20);
     in.totalWeeks = 20;
     const WindowCheck check = checkAnalysisWindow(h, g, in);
-    EXPECT_EQ(check.numbersOutside, 1);
+    EXPECT_EQ(check.numbersOutside, 3);
     EXPECT_EQ(check.emptyNumbers, 2);
     EXPECT_EQ(countEmptyNumbers(h, DrumShape::main(g)), 1);
     EXPECT_EQ(countNumbersOutsideDrum(h, DrumShape::second(g)), 0);
@@ -31,9 +33,9 @@ TEST(EmptyNumbers, AreCountedAndNamedApartFromNumbersOutsideTheRange)
         const char *outside, *empty;
     };
     const Case cases[] = {
-        {2, "Numbers outside the game's range: 1", "Empty numbers (no number in the results): 2"},
-        {3, "Numéros hors de la plage du jeu : 1", "Numéros vides (aucun numéro dans les résultats) : 2"},
-        {1, "Oyunun aralığı dışındaki sayılar: 1", "Boş sayılar (sonuçta sayı yazılmamış): 2"},
+        {2, "Numbers outside the game's range: 3", "Empty numbers (no number in the results): 2"},
+        {3, "Numéros hors de la plage du jeu : 3", "Numéros vides (aucun numéro dans les résultats) : 2"},
+        {1, "Oyunun aralığı dışındaki sayılar: 3", "Boş sayılar (sonuçta sayı yazılmamış): 2"},
     };
     for (const Case &c : cases) {
         glngLanguage = c.language;

@@ -1,13 +1,18 @@
 // Short mutation runs over the four readers of outside data: catalogues, settings records, ticket
-// text files and results databases. Each run starts from the program's own files, changes them at
-// random (deterministically, from a fixed seed) and feeds them to the reader, which must neither
-// crash nor read outside its data (the sanitizer build checks that) and must keep its promises.
+// text files and results databases. Each run starts from the program's own files for every game
+// of the sample lotteries (both lotto families and the digit games), changes them at random and
+// feeds them to the reader, which must neither crash nor read outside its data (the sanitizer
+// build checks that), and checks what was read: values in their ranges, and what is written back
+// from it reads back the same.
 //
-// Each reader runs for TALVINOR_FUZZ_SECONDS seconds (default 3); TALVINOR_FUZZ_SEED changes the
-// sequence. scripts/fuzz runs them for longer.
+// Each run takes a new seed, printed in the test's output; TALVINOR_FUZZ_SEED sets it, to replay
+// a run that failed. Each reader runs for TALVINOR_FUZZ_SECONDS seconds (default 3); scripts/fuzz
+// runs them for longer.
 
 #include "analysis/catalogue.h"
 #include "analysis/clslotterydb.h"
+#include "analysis/power.h"
+#include "analysis/recalc.h"
 #include "analysis/samplelotteries.h"
 #include "analysis/state.h"
 #include "analysis/ticketfile.h"
@@ -19,8 +24,10 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
+#include <iostream>
 
 namespace {
 
@@ -31,11 +38,15 @@ double budgetSeconds()
     return ok && seconds > 0 ? seconds : 3.0;
 }
 
-quint32 seed()
+// The seed of this run: TALVINOR_FUZZ_SEED when it is set, else a new one.
+quint32 runSeed()
 {
-    bool ok = false;
-    const quint32 value = qEnvironmentVariable("TALVINOR_FUZZ_SEED").toUInt(&ok);
-    return ok ? value : 20261206u;
+    static const quint32 seed = [] {
+        bool ok = false;
+        const quint32 value = qEnvironmentVariable("TALVINOR_FUZZ_SEED").toUInt(&ok);
+        return ok ? value : QRandomGenerator::system()->generate();
+    }();
+    return seed;
 }
 
 // Changes a copy of one of the seeds a few times: bit flips, bytes set to edge values, bytes
@@ -114,9 +125,15 @@ private:
     QRandomGenerator random_;
 };
 
-// Runs `feed` on mutated inputs until the time budget is spent, and records how many were tried.
-void run(Mutator &mutator, int keep, const std::function<void(const QByteArray &)> &feed)
+// Runs `feed` on inputs made from `seeds` until the time budget is spent, and records how many were
+// tried.
+void run(std::vector<QByteArray> seeds, int keep, const std::function<void(const QByteArray &)> &feed)
 {
+    const quint32 seed = runSeed();
+    std::cout << "Mutation seed " << seed << " (TALVINOR_FUZZ_SEED=" << seed << " replays this run)" << std::endl;
+    ::testing::Test::RecordProperty("seed", std::to_string(seed));
+    SCOPED_TRACE("TALVINOR_FUZZ_SEED=" + std::to_string(seed));
+    Mutator mutator(std::move(seeds), seed);
     QElapsedTimer clock;
     clock.start();
     const qint64 budget = static_cast<qint64>(budgetSeconds() * 1000);
@@ -129,67 +146,58 @@ void run(Mutator &mutator, int keep, const std::function<void(const QByteArray &
     EXPECT_GT(tried, 0);
 }
 
-std::vector<GameConfigRecord> sampleConfigs()
+// The game of every sample lottery: lotto with one drum and with two, and digit games.
+std::vector<GameShape> sampleGames()
 {
-    std::vector<GameConfigRecord> configs;
+    std::vector<GameShape> games;
     for (const auto &s : samples::sampleLotteries())
-        configs.push_back(s.config);
-    return configs;
+        games.push_back(gameShapeFor(s.config));
+    return games;
 }
 
-RecordShape shapeOf(const GameConfigRecord &c)
-{
-    RecordShape shape;
-    shape.digit = c.highestBall == 10;
-    shape.picks = shape.digit ? c.numbersDrawn - 1 : c.numbersDrawn;
-    shape.bonusCount = c.bonusCount;
-    shape.maxBall = shape.digit ? 9 : c.highestBall;
-    shape.maxBallBONUS = c.highestBallBONUS;
-    return shape;
-}
-
-TicketShape ticketShapeOf(const GameConfigRecord &c)
-{
-    TicketShape shape;
-    const bool digit = c.highestBall == 10;
-    shape.firstPosition = digit ? 0 : 1;
-    shape.lastMainPosition = digit ? c.numbersDrawn - 1 : c.numbersDrawn;
-    shape.lastPosition = digit ? shape.lastMainPosition
-                               : (c.highestBallBONUS > 0 ? c.numbersDrawn + c.bonusCount : c.numbersDrawn);
-    shape.highestMain = digit ? 9 : c.highestBall;
-    shape.highestSecond = c.highestBallBONUS;
-    return shape;
-}
+// The runs change the open game; none is left open afterwards.
+class Fuzz : public ::testing::Test {
+protected:
+    void TearDown() override { resetOpenLottery(); }
+};
 
 }  // namespace
 
-TEST(Fuzz, Catalogues)
+TEST_F(Fuzz, Catalogues)
 {
     std::vector<LotteryRecord> lotteries;
-    for (const auto &s : samples::sampleLotteries())
+    std::vector<GameConfigRecord> configs;
+    for (const auto &s : samples::sampleLotteries()) {
         lotteries.push_back(s.lottery);
+        configs.push_back(s.config);
+    }
     std::vector<QByteArray> seeds;
     for (DimensionOrder order : {DimensionOrder::RowsFirst, DimensionOrder::ColumnsFirst}) {
         seeds.push_back(catalogueBytes(samples::lotteryTable(lotteries), order));
-        seeds.push_back(catalogueBytes(samples::gameConfigTable(sampleConfigs()), order));
+        seeds.push_back(catalogueBytes(samples::gameConfigTable(configs), order));
         seeds.push_back(catalogueBytes(samples::countryTable({samples::sampleCountry()}), order));
     }
-    Mutator mutator(seeds, seed());
-    run(mutator, 4, [](const QByteArray &bytes) {
+    const QString lotto = lotteries.front().databaseFile;
+    run(seeds, 4, [&](const QByteArray &bytes) {
         for (CatalogueKind kind : {CatalogueKind::Lotteries, CatalogueKind::GameConfigs, CatalogueKind::Countries}) {
             const CatalogueRead read = parseCatalogue(kind, bytes);
             if (read.status != CatalogueRead::Status::Ok) {
                 EXPECT_FALSE(read.error.isEmpty());
                 continue;
             }
+            // The table read, written again, reads back the same.
+            const QByteArray written = catalogueBytes(read.table, read.order);
+            const CatalogueRead again = parseCatalogue(kind, written);
+            ASSERT_EQ(again.status, CatalogueRead::Status::Ok) << again.error.toStdString();
+            EXPECT_EQ(again.order, read.order);
+            EXPECT_EQ(catalogueBytes(again.table, again.order), written);
             // What a read table offers is used as an opening uses it.
-            if (kind == CatalogueKind::Lotteries)
-                findLottery(read.table, QStringLiteral("Sample Lotto 6-49.mdb"));
-            else if (kind == CatalogueKind::GameConfigs) {
-                if (const auto config = findGameConfig(read.table, 1)) {
-                    gameCodeFor(*config);
+            if (kind == CatalogueKind::Lotteries) {
+                const auto lottery = findLottery(read.table, lotto);
+                EXPECT_TRUE(!lottery || lottery->databaseFile == lotto);
+            } else if (kind == CatalogueKind::GameConfigs) {
+                if (const auto config = findGameConfig(read.table, 1); config && gameCodeFor(*config))
                     gameShapeFor(*config);
-                }
             } else {
                 findCountry(read.table, 1);
             }
@@ -197,65 +205,109 @@ TEST(Fuzz, Catalogues)
     });
 }
 
-TEST(Fuzz, SettingsRecords)
+TEST_F(Fuzz, SettingsRecords)
 {
-    std::vector<QByteArray> seeds;
     const DrawingsInfo drawings{500, QDate(2025, 12, 31)};
-    for (const GameConfigRecord &c : sampleConfigs()) {
-        const RecordShape shape = shapeOf(c);
+    std::vector<RecordShape> shapes;
+    std::vector<QByteArray> seeds;
+    for (const GameShape &game : sampleGames()) {
+        game.makeCurrent();
+        const RecordShape shape = RecordShape::current();
+        shapes.push_back(shape);
         BoardSettings s = boardSettingsDefaults(shape, drawings);
         BoardSettingsRecord record;
         encodeBoardSettings(shape, s, record);
         seeds.push_back(recordBytes(record));
         s.hot = false;
         s.cold = true;
+        s.startWeek = 120;
         s.guessSource = QStringLiteral("Çekiliş 12");
         s.interval.limits = std::array<QString, 2>{QStringLiteral("85"), QStringLiteral("130")};
+        s.intervalBONUS = s.interval;
+        for (int i = s.guesses.lo(); i <= s.guesses.hi(); ++i)
+            s.guesses[i] = QString::number(i + 1);
+        s.poolCountEdited.fill(4);
+        s.excludedBONUS.fill(1);
+        s.straight = !shape.digit;
+        s.boxed = shape.digit;
         encodeBoardSettings(shape, s, record);
         seeds.push_back(recordBytes(record));
     }
-    const std::vector<GameConfigRecord> configs = sampleConfigs();
-    Mutator mutator(seeds, seed());
-    run(mutator, 0, [&](const QByteArray &bytes) {
+    // Each record is read with every layout: its own and those of the other games.
+    run(seeds, 0, [&](const QByteArray &bytes) {
         int read = 0;
         const BoardSettingsRecord record = recordFromBytes(bytes, &read);
-        EXPECT_GE(read, 0);
-        EXPECT_LE(read, kRecordSlots);
-        for (const GameConfigRecord &c : configs) {
-            const RecordShape shape = shapeOf(c);
-            const BoardSettings s = decodeBoardSettings(shape, record, drawings, read);
+        ASSERT_GE(read, 0);
+        ASSERT_LE(read, kRecordSlots);
+        for (const RecordShape &shape : shapes) {
+            RecordDamage damage;
+            const BoardSettings s = decodeBoardSettings(shape, record, drawings, read, &damage);
             // Whatever the file held, the board gets one of each pair of options and values in range.
-            EXPECT_NE(s.hot, s.cold);
-            EXPECT_TRUE(!shape.digit || s.straight != s.boxed);
-            EXPECT_GE(s.powerIncreaseLevel, 2);
-            EXPECT_LE(s.powerIncreaseLevel, 4);
-            EXPECT_GE(s.startWeek, 1);
-            EXPECT_LE(s.endWeek, drawings.totalWeeks);
+            EXPECT_TRUE(s.hot != s.cold && (!shape.digit || s.straight != s.boxed));
+            EXPECT_TRUE(s.powerIncreaseLevel >= 2 && s.powerIncreaseLevel <= 4) << s.powerIncreaseLevel;
+            EXPECT_TRUE(s.startWeek >= 1 && s.endWeek >= 1) << s.startWeek << " " << s.endWeek;
+            EXPECT_TRUE(s.startWeek <= drawings.totalWeeks && s.endWeek <= drawings.totalWeeks);
+            // A record of another layout gives the reset values whole.
+            EXPECT_TRUE(!damage.otherLayout || s == boardSettingsDefaults(shape, drawings));
+            // What was read, saved again, reads back the same and whole.
+            BoardSettingsRecord saved;
+            ASSERT_TRUE(encodeBoardSettings(shape, s, saved));
+            RecordDamage again;
+            EXPECT_EQ(decodeBoardSettings(shape, saved, drawings, kRecordSlots, &again), s);
+            EXPECT_FALSE(again.any());
         }
     });
 }
 
-TEST(Fuzz, TicketTexts)
+TEST_F(Fuzz, TicketTexts)
 {
-    const std::vector<QByteArray> seeds = {
-        fncTicketFileBytes({QStringLiteral("01- 3 8 17 25 33 40 (2)"), QStringLiteral("02- 1 9 12 30 41 49 (3+1)")}),
-        fncTicketFileBytes({QStringLiteral("01- 4 11 20 38 45 (1+1)"), QStringLiteral("02- 2 3 5 7 50 (0)")}),
-        fncTicketFileBytes({QStringLiteral("01- 0 7 3 (2)"), QStringLiteral("02- 9 9 9 (0)")}),
-        fncTicketFileBytes({}),
-    };
-    const std::vector<GameConfigRecord> configs = sampleConfigs();
-    Mutator mutator(seeds, seed());
-    run(mutator, 0, [&](const QByteArray &bytes) {
-        for (const GameConfigRecord &c : configs) {
-            const TicketShape shape = ticketShapeOf(c);
+    std::vector<TicketShape> shapes;
+    std::vector<QByteArray> seeds = {fncTicketFileBytes({})};
+    for (const GameShape &game : sampleGames()) {
+        game.makeCurrent();
+        const TicketShape shape = TicketShape::current();
+        shapes.push_back(shape);
+        // Three columns as the board lists them, with their hit tails; digit games also without.
+        QStringList lines;
+        QStringList untailed;
+        for (int row = 1; row <= 3; ++row) {
+            QString line = QStringLiteral("%1-").arg(row, 2, 10, QLatin1Char('0'));
+            for (int p = shape.firstPosition; p <= shape.lastPosition; ++p) {
+                const int32_t highest = shape.highestAt(p);
+                line += u' ' + QString::number(game.digitGame ? (row * 3 + p) % 10 : 1 + (row + p) % highest);
+            }
+            untailed << line;
+            lines << line + (game.twoDrums() ? QStringLiteral(" (%1+1)").arg(row) : QStringLiteral(" (%1)").arg(row));
+        }
+        seeds.push_back(fncTicketFileBytes(lines));
+        if (game.digitGame)
+            seeds.push_back(fncTicketFileBytes(untailed));
+    }
+    run(seeds, 0, [&](const QByteArray &bytes) {
+        for (const TicketShape &shape : shapes) {
             const TicketRead read = fncReadTicketText(bytes, shape);
-            for (const auto &line : read.lines)
-                fncParseTicketLine(line, shape);
+            ASSERT_EQ(read.grid.rowCount(), read.lines.size());
+            EXPECT_TRUE(read.lines.isEmpty() || (read.announced && read.lines.size() <= *read.announced));
+            for (int row = 1; row <= read.grid.rowCount(); ++row) {
+                // Each line holds the numbers of its grid row, each within its drum.
+                const int32_t *numbers = read.grid.row(row);
+                for (int p = shape.firstPosition; p <= shape.lastPosition; ++p) {
+                    EXPECT_GE(numbers[p - shape.firstPosition], 0);
+                    EXPECT_LE(numbers[p - shape.firstPosition], shape.highestAt(p));
+                }
+                EXPECT_EQ(fncParseTicketLine(read.lines[row - 1], shape),
+                          std::vector<int32_t>(numbers, numbers + shape.count()));
+            }
+            // The lines read, saved again, read back the same.
+            const TicketRead again = fncReadTicketText(fncTicketFileBytes(read.lines), shape);
+            EXPECT_EQ(again.lines, read.lines);
+            EXPECT_EQ(again.grid, read.grid);
+            EXPECT_TRUE(again.complete());
         }
     });
 }
 
-TEST(Fuzz, ResultsDatabases)
+TEST_F(Fuzz, ResultsDatabases)
 {
     Sandbox sandbox;
     QTemporaryDir dir;
@@ -263,15 +315,9 @@ TEST(Fuzz, ResultsDatabases)
     std::vector<QByteArray> seeds;
     int n = 0;
     for (const auto &s : samples::sampleLotteries()) {
-        History drawings;
-        for (int w = 1; w <= 12; ++w) {
-            Drawing d;
-            d.weekNo = w;
-            d.date = QDate(2025, 1, 1).addDays(7 * w);
-            for (int i = 0; i < samples::numbersPerDrawing(s.config); ++i)
-                d.numbers[static_cast<size_t>(i)] = (w * 7 + i * 5) % 10 + (s.config.highestBall == 10 ? 0 : 1);
-            drawings.push_back(d);
-        }
+        const History drawings = samples::makeDrawings(
+            s.config, samples::drawingDates(samples::Schedule::TwiceWeekly, QDate(2025, 1, 1), QDate(2025, 2, 12)),
+            s.seed);
         const QString path = folder + QStringLiteral("seed%1.mdb").arg(n++);
         QString error;
         ASSERT_TRUE(lotterydb::createResultsDatabase(path, drawings, samples::numbersPerDrawing(s.config), &error))
@@ -279,26 +325,19 @@ TEST(Fuzz, ResultsDatabases)
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         seeds.push_back(file.readAll());
-        if (seeds.size() == 3)
-            break;
     }
-    // The open lottery is a lotto 6/49 with one bonus number.
-    const auto saved = std::make_tuple(glngPicks, glngBonusCount, glngMaxBall, glngFirstBall, glngCfgHighestBall, glngTotalWeeks,
-                                       gstrLotteryDbsFolder, gstrLotteryDbFile);
-    glngPicks = 6;
-    glngBonusCount = 1;
-    glngMaxBall = 49;
-    glngFirstBall = 1;
-    glngCfgHighestBall = 49;
+    const auto saved = std::make_tuple(gstrLotteryDbsFolder, gstrLotteryDbFile);
     gstrLotteryDbsFolder = folder;
     gstrLotteryDbFile = QStringLiteral("fuzz.mdb");
     const QString path = folder + gstrLotteryDbFile;
+    const std::vector<GameShape> games = sampleGames();
 
-    Mutator mutator(seeds, seed());
     clsLotteryDb db;
     int opened = 0;
+    long input = 0;
     // The 100-byte file header is kept mostly: the engine refuses a file whose header is wrong.
-    run(mutator, 100, [&](const QByteArray &bytes) {
+    run(seeds, 100, [&](const QByteArray &bytes) {
+        ++input;
         {
             QFile file(path);
             ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -310,18 +349,55 @@ TEST(Fuzz, ResultsDatabases)
             EXPECT_NE(fault, lotterydb::Fault::None);
             return;
         }
-        if (!db.subOpenConnection())
+        // A board lists the drawings, then POWER reads them all.
+        const bool listed = db.fncGetAllGameDates().has_value();
+        if (!db.isConnected())
             return;
         ++opened;
-        db.fncGetAllGameDates();
-        db.fncLoadHistory();
+        const auto history = db.fncLoadHistory();
         const auto week = db.fncGetMaxWeekNo();
         db.fncGetMaxWeekDate();
-        if (week.hasValue())
-            db.fncGetDrawingNumbers(week.value());
-        db.subCloseConnection();
+        // The drawings go through POWER's recalculation under every game.
+        for (const GameShape &game : games) {
+            game.makeCurrent();
+            if (week.hasValue())
+                game.digitGame ? db.fncGetDrawingNumbersFOR10(week.value()) : db.fncGetDrawingNumbers(week.value());
+            if (!listed || !history || history->empty())
+                continue;
+            RecalcInputs in;
+            in.fromWeek = 1;
+            in.toWeek = in.totalWeeks = static_cast<int32_t>(history->size());
+            in.upToDate = std::max_element(history->begin(), history->end(), [](const Drawing &a, const Drawing &b) {
+                              return a.date < b.date;
+                          })->date;
+            in.hotColdMode = static_cast<int32_t>(input % 2);
+            in.powerIncrease = input % 3 == 0;
+            in.level = 2 + static_cast<int32_t>(input % 3);
+            const WindowCheck check = recalculateAll(*history, in);
+            const int64_t columns = static_cast<int64_t>(history->size()) * (game.mainColumns() + game.bonusCount);
+            EXPECT_LE(check.numbersOutside + check.emptyNumbers, columns);
+            if (check.refused())
+                continue;
+            for (Drum drum : kDrums) {
+                if (drum == Drum::Second && !game.twoDrums())
+                    continue;
+                const DrumShape shape = drum == Drum::Main ? DrumShape::main(game) : DrumShape::second(game);
+                const DrumState &state = drum == Drum::Main ? gDrum : gDrumBONUS;
+                for (int b = shape.firstBall; b <= shape.maxBall; ++b) {
+                    EXPECT_TRUE(state.garrPickCount[b] >= 0 && state.garrPickCount[b] <= in.totalWeeks) << b;
+                    EXPECT_TRUE(state.garrPower[b] >= 0 && state.garrPower[b] <= kPowerCap + 1) << state.garrPower[b];
+                }
+                EXPECT_EQ(state.garrPool.size(), state.glngPoolTotal);
+                const Pool &pool = state.garrPool;
+                EXPECT_TRUE(pool.size() == 0 || (pool.firstBall() >= shape.firstBall && pool.lastBall() <= shape.maxBall));
+                if (state.gblnSumStatsValid) {
+                    EXPECT_LE(state.garrSumStats[0], state.garrSumStats[1]);
+                    EXPECT_LE(state.garrSumStats[1], state.garrSumStats[2]);
+                }
+            }
+        }
     });
-    std::tie(glngPicks, glngBonusCount, glngMaxBall, glngFirstBall, glngCfgHighestBall, glngTotalWeeks, gstrLotteryDbsFolder,
-             gstrLotteryDbFile) = saved;
+    db.subCloseConnection();
+    std::tie(gstrLotteryDbsFolder, gstrLotteryDbFile) = saved;
     RecordProperty("opened", opened);
 }

@@ -165,6 +165,16 @@ TEST_F(LotteryDbTest, DatesNewestFirstAndTheDrawingsOfAGame)
     EXPECT_EQ((*history)[0].weekNo, 1);
     EXPECT_EQ((*history)[0].date, QDate(2024, 1, 3));
     EXPECT_EQ((*history)[2].numbers, (std::array<int32_t, 8>{10, 20, 30, 40, 45, 46, 3, Drawing::kEmpty}));
+
+    // Only NULL is an empty number; a negative number stays itself, and a value that is no whole
+    // 32-bit number (a fraction, a larger number, a text, bytes) is no number of any drum.
+    ASSERT_TRUE(db.fncExecute(QStringLiteral("UPDATE TBLRESULTS SET WinnerNumber1 = -1, WinnerNumber2 = 7.5, "
+                                             "WinnerNumber3 = 4294967296, WinnerNumber4 = 'seven', "
+                                             "WinnerNumber5 = x'07', WinnerNumber6 = NULL WHERE WeekNo = 2")));
+    const auto odd = db.fncLoadHistory();
+    ASSERT_TRUE(odd.has_value()) << db.lastError().toStdString();
+    const int32_t nan = Drawing::kNotANumber;
+    EXPECT_EQ((*odd)[1].numbers, (std::array<int32_t, 8>{-1, nan, nan, nan, nan, Drawing::kEmpty, 49, Drawing::kEmpty}));
 }
 
 TEST_F(LotteryDbTest, InsertAndDeleteReportWhatHappened)

@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -234,27 +235,55 @@ TEST_F(OpeningTest, ReopeningAfterTheLotteryManagerSavesNothing)
     EXPECT_EQ(FakeBoard::log, (QStringList{"unload Lotto", "show Lotto", "ticket Lotto"}));
 }
 
-TEST_F(OpeningTest, AMissingCatalogueAtStartUpForgetsTheLastLottery)
+// At start-up a last lottery that cannot open is forgotten only when it is gone: its database is
+// missing, or the lottery catalogue, read whole, does not list it. A catalogue that cannot be read
+// is named, without the reader's words, and nothing is forgotten for it.
+TEST_F(OpeningTest, AtStartUpOnlyALotteryThatIsGoneIsForgotten)
 {
-    QFile::remove(gstrAppFolder + QStringLiteral("country.bin"));
-    startUpWith(kLotto);
-    expectMessage(46000, QStringLiteral("country.bin"));
-    expectNothingOpened();
-    EXPECT_TRUE(FakeBoard::log.isEmpty());
-    EXPECT_TRUE(gstrLastLotteryDbFile.isEmpty());
-    EXPECT_TRUE(gstrLotteryDbFile.isEmpty());
-    EXPECT_EQ(storedLastLottery(), QString());
-}
-
-TEST_F(OpeningTest, ADamagedCatalogueIsReportedAndChangesNothing)
-{
-    QFile file(gstrAppFolder + QStringLiteral("lotteryconfigs.bin"));
-    ASSERT_TRUE(file.resize(50));
-    startUpWith(kLotto);
-    ASSERT_EQ(messages.asked().size(), 1u);
-    EXPECT_TRUE(messages.asked()[0].text.startsWith(res(46010).section(u'%', 0, 0)));
-    EXPECT_TRUE(messages.asked()[0].text.contains(QStringLiteral("lotteryconfigs.bin")));
-    expectNothingOpened();
+    const QString database = gstrLotteryDbsFolder + kLotto;
+    const QString name = QStringLiteral("Sample Lotto 6-49");
+    auto cutTo = [](const QString &path, qint64 size) { return [=] { ASSERT_TRUE(QFile(path).resize(size)); }; };
+    const struct {
+        const char *fault;
+        std::function<void()> harm;
+        QString message;
+        bool forgotten;
+    } cases[] = {
+        {"missing catalogue", [&] { QFile::remove(gstrAppFolder + QStringLiteral("country.bin")); },
+         res(46000).arg(QStringLiteral("country.bin")), false},
+        {"damaged catalogue", cutTo(gstrAppFolder + QStringLiteral("lotteryconfigs.bin"), 50),
+         res(46010).arg(QStringLiteral("lotteryconfigs.bin")), false},
+        {"empty catalogue", cutTo(gstrAppFolder + QStringLiteral("lotterydbs.bin"), 0),
+         res(46010).arg(QStringLiteral("lotterydbs.bin")), false},
+        {"lottery not listed",
+         [&] {
+             const samples::SampleLottery &other = samples::sampleLotteries()[1];
+             writeCatalogues({other.lottery}, {other.config}, {samples::sampleCountry()});
+         },
+         res(46020).arg(name), true},
+        {"database missing", [&] { QFile::remove(database); },
+         res(49030).arg(name, fncDatabaseFaultText(lotterydb::Fault::Missing)), true},
+        {"no database", cutTo(database, 4096),
+         res(49030).arg(name, fncDatabaseFaultText(lotterydb::Fault::NotADatabase)), false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.fault);
+        for (const CatalogueKind kind : {CatalogueKind::Lotteries, CatalogueKind::GameConfigs, CatalogueKind::Countries})
+            QFile::remove(gstrAppFolder + catalogueFileName(kind));
+        QFile::remove(database);
+        ASSERT_TRUE(samples::writeSampleLotteries(sandbox.programFolder()).errors.isEmpty());
+        clsRegistry().fncREGSetStringVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLastLotteryDbFile,
+                                         kLotto);
+        c.harm();
+        MessageBoxScript script;
+        startUpWith(kLotto);
+        EXPECT_EQ(script.texts(), QStringList{c.message});
+        expectNothingOpened();
+        EXPECT_TRUE(FakeBoard::log.isEmpty());
+        EXPECT_TRUE(gstrLotteryDbFile.isEmpty());
+        EXPECT_EQ(gstrLastLotteryDbFile, c.forgotten ? QString() : kLotto);
+        EXPECT_EQ(storedLastLottery(), c.forgotten ? QString() : kLotto);
+    }
 }
 
 TEST_F(OpeningTest, ALotteryThatCannotOpenLeavesTheOpenBoardAsItWas)
@@ -297,19 +326,6 @@ TEST_F(OpeningTest, MissingRowsAndShapesWithoutABoard)
     }
 }
 
-TEST_F(OpeningTest, AnUnreadableDatabaseOpensNoBoard)
-{
-    const QString pick3 = QStringLiteral("Sample Pick 3.mdb");
-    QFile::remove(gstrLotteryDbsFolder + pick3);
-    startUpWith(pick3);
-    ASSERT_EQ(messages.asked().size(), 1u);
-    EXPECT_EQ(messages.asked()[0].text,
-              res(49030).arg(QStringLiteral("Sample Pick 3"), fncDatabaseFaultText(lotterydb::Fault::Missing)));
-    EXPECT_EQ(board(), nullptr);
-    EXPECT_EQ(storedLastLottery(), QString());
-    EXPECT_FALSE(QFile::exists(gstrLotteryDbsFolder + pick3));
-}
-
 TEST_F(OpeningTest, AGameWhoseBoardIsMissingIsRefusedBeforeAnythingChanges)
 {
     FakeBoard::install({BoardFamily::TwoPool});
@@ -332,7 +348,7 @@ TEST_F(OpeningTest, AGameWhoseBoardIsMissingIsRefusedBeforeAnythingChanges)
     EXPECT_EQ(reopen.asked().size(), 1u);
     expectLottoStillOpen(open);
 
-    // At start-up, with no board for the game: the start window, and the lottery forgotten.
+    // At start-up, with no board for the game: the start window, and the lottery kept.
     open->unloadBoard();
     gfrmCurrentBoard = nullptr;
     FakeBoard::install({BoardFamily::TwoPool});
@@ -340,7 +356,7 @@ TEST_F(OpeningTest, AGameWhoseBoardIsMissingIsRefusedBeforeAnythingChanges)
     startUpWith(kTwoDrum);
     EXPECT_EQ(again.asked().size(), 1u);
     EXPECT_EQ(currentBoard(), nullptr);
-    EXPECT_TRUE(gstrLastLotteryDbFile.isEmpty());
+    EXPECT_EQ(gstrLastLotteryDbFile, kTwoDrum);
 }
 
 TEST_F(OpeningTest, TheGameCodeFollowsTheConfiguredValues)

@@ -1,6 +1,7 @@
 #include "app/boardsettings.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -72,10 +73,21 @@ TEST(BoardSettingsLayout, SlotCountsOfTheLayouts)
     for (const auto &[shape, n] : layouts) {
         EXPECT_EQ(shape.slotCount(), n);
         // Each layout fills exactly its slots.
+        BoardSettings cold = boardSettingsDefaults(shape, kDrawings);
+        cold.hot = false;
+        cold.cold = true;
         BoardSettingsRecord record;
-        ASSERT_TRUE(encodeBoardSettings(shape, boardSettingsDefaults(shape, kDrawings), record));
+        ASSERT_TRUE(encodeBoardSettings(shape, cold, record));
         EXPECT_FALSE(record[size_t(n - 1)].isEmpty()) << n;
         EXPECT_TRUE(record[size_t(n)].isEmpty()) << n;
+        // Read with any other layout the record is of another layout: every slot takes its reset
+        // value.
+        for (const auto &[other, m] : layouts) {
+            RecordDamage damage;
+            const BoardSettings read = decodeBoardSettings(other, record, kDrawings, kRecordSlots, &damage);
+            EXPECT_EQ(damage.otherLayout, m != n) << n << " read as " << m;
+            EXPECT_EQ(read, m == n ? cold : boardSettingsDefaults(other, kDrawings)) << n << " read as " << m;
+        }
     }
 }
 
@@ -209,7 +221,7 @@ TEST(BoardSettingsLayout, ResetValuesTheGoldenRecordsDoNotShow)
     EXPECT_EQ(d.drawDate, QString());  // no drawings
 }
 
-TEST(BoardSettingsDecode, WrongKindsAndValuesOutOfRangeTakeTheirResetValues)
+TEST(BoardSettingsDecode, ValuesOutOfRangeTakeTheirResetValuesAndWrongKindsResetTheRecord)
 {
     const RecordShape shape = lotto(6, 0, 49);
     BoardSettingsRecord good;
@@ -220,33 +232,34 @@ TEST(BoardSettingsDecode, WrongKindsAndValuesOutOfRangeTakeTheirResetValues)
         return decodeBoardSettings(shape, r, kDrawings);
     };
     const BoardSettings reset = boardSettingsDefaults(shape, kDrawings);
+    // A value out of range leaves the other slots as they were read; a slot of another kind than
+    // the layout writes there makes the whole record another layout's.
+    EXPECT_EQ(decodeWith(0, VbVariant::fromInt32(0)).columnsToDraw, QStringLiteral("25"));
+    EXPECT_EQ(decodeWith(0, VbVariant::fromText("12")), reset);
+    EXPECT_EQ(decodeWith(135, VbVariant::fromDouble(2)), reset);
 
     // Weeks outside 1..300.
     EXPECT_EQ(decodeWith(0, VbVariant::fromInt32(0)).startWeek, 1);
     EXPECT_EQ(decodeWith(0, VbVariant::fromInt32(301)).startWeek, 1);
-    EXPECT_EQ(decodeWith(0, VbVariant::fromText("12")).startWeek, 1);
     EXPECT_EQ(decodeWith(2, VbVariant::fromInt32(301)).endWeek, 300);
     EXPECT_EQ(decodeWith(2, VbVariant::fromInt16(299)).endWeek, 299);
-    // The date: a date slot shows in the short form; a text that is no date gives the newest.
+    // The date: a date slot shows in the short form; a text that is no date, or a date the short
+    // form cannot give back, gives the newest.
     EXPECT_EQ(decodeWith(1, VbVariant::fromDate(QDate(2024, 1, 31))).drawDate, QStringLiteral("1/31/2024"));
     EXPECT_EQ(decodeWith(1, VbVariant::fromText("31.01.2024")).drawDate, reset.drawDate);
-    EXPECT_EQ(decodeWith(1, VbVariant::fromInt32(3)).drawDate, reset.drawDate);
-    // Options and flags.
-    EXPECT_TRUE(decodeWith(4, VbVariant::fromText("x")).cold == reset.cold);
+    EXPECT_EQ(decodeWith(1, VbVariant::fromDate(QDate(10000, 1, 1))).drawDate, reset.drawDate);
+    // Options: Empty is False.
     EXPECT_FALSE(decodeWith(4, VbVariant()).cold);
-    // The slider: 3 stays; 0, 1, 5, Empty and a text give Min.
+    // The slider: 3 stays; 0, 1, 5 and Empty give Min.
     EXPECT_EQ(decodeWith(6, VbVariant::fromInt16(4)).powerIncreaseLevel, 4);
-    for (const VbVariant &v : {VbVariant::fromInt16(0), VbVariant::fromInt16(1), VbVariant::fromInt16(5), VbVariant(),
-                               VbVariant::fromText("3")})
+    for (const VbVariant &v : {VbVariant::fromInt16(0), VbVariant::fromInt16(1), VbVariant::fromInt16(5), VbVariant()})
         EXPECT_EQ(decodeWith(6, v).powerIncreaseLevel, 2);
     // Check boxes take 0..2.
     EXPECT_EQ(decodeWith(5, VbVariant::fromInt16(2)).powerIncrease, 2);
     EXPECT_EQ(decodeWith(5, VbVariant::fromInt16(-1)).powerIncrease, 0);
-    EXPECT_EQ(decodeWith(5, VbVariant::fromBool(true)).powerIncrease, 0);
-    // Guarantee texts: Empty and "" come back as "0"; a number is the wrong kind.
+    // Guarantee texts: Empty and Null come back as "0".
     EXPECT_EQ(decodeWith(8, VbVariant()).guaranteeNumbers[1], QStringLiteral("0"));
     EXPECT_EQ(decodeWith(8, VbVariant::null()).guaranteeNumbers[1], QStringLiteral("0"));
-    EXPECT_EQ(decodeWith(8, VbVariant::fromInt16(7)).guaranteeNumbers[1], QStringLiteral("0"));
     // Interval limits: the lower first; limits that are not both numbers leave the boxes.
     auto limits = [&](const char *a, const char *b) {
         BoardSettingsRecord r = good;
@@ -274,30 +287,55 @@ TEST(BoardSettingsDecode, WrongKindsAndValuesOutOfRangeTakeTheirResetValues)
 
 TEST(BoardSettingsDecode, DamagedFilesReadAsFarAsTheyCanAndNeverFail)
 {
+    const RecordShape shape = lotto(6, 0, 49);
     BoardSettingsRecord good;
-    encodeBoardSettings(lotto(6, 0, 49), sixFromFortyNine(), good);
+    encodeBoardSettings(shape, sixFromFortyNine(), good);
     const QByteArray bytes = recordBytes(good);
+    const BoardSettings reset = boardSettingsDefaults(shape, kDrawings);
+    int read = 0;
+    RecordDamage damage;
+    const BoardSettingsRecord whole = recordFromBytes(bytes, &read);
+    EXPECT_EQ(read, kRecordSlots);
+    decodeBoardSettings(shape, whole, kDrawings, read, &damage);
+    EXPECT_FALSE(damage.any());
 
-    // Cut in the middle of the guarantee texts: the rest reads as Empty.
-    const BoardSettingsRecord cut = recordFromBytes(bytes.left(60));
+    // Cut in the middle of the guarantee texts: what the file held whole is kept, the rest takes
+    // its reset value.
+    const BoardSettingsRecord cut = recordFromBytes(bytes.left(60), &read);
     EXPECT_EQ(cut[0], VbVariant::fromInt32(12));
     EXPECT_TRUE(cut[183].isEmpty());
-    const BoardSettings s = decodeBoardSettings(lotto(6, 0, 49), cut, kDrawings);
+    BoardSettings s = decodeBoardSettings(shape, cut, kDrawings, read, &damage);
+    EXPECT_EQ(damage.damagedSlots, 184 - 11);
+    EXPECT_FALSE(damage.otherLayout);
     EXPECT_EQ(s.startWeek, 12);
-    EXPECT_EQ(s.columnsToDraw, QString());  // Empty reads as ""
-    EXPECT_EQ(s.poolCountEdited[1], 0);     // and as 0
+    EXPECT_TRUE(s.cold);
+    EXPECT_EQ(s.columnsToDraw, reset.columnsToDraw);
+    EXPECT_EQ(s.poolCountEdited, reset.poolCountEdited);
+    // Slots held as Empty read as "" and 0.
+    s = decodeBoardSettings(shape, cut, kDrawings);
+    EXPECT_EQ(s.columnsToDraw, QString());
+    EXPECT_EQ(s.poolCountEdited[1], 0);
 
-    // An unknown tag: everything from it on is Empty.
+    // An unknown tag first, bytes at random, no bytes: nothing is read, everything takes its reset
+    // value, so the board gets one of Hot or Cold, nothing excluded and a pool to fill.
     QByteArray unknown = bytes;
     unknown[0] = char(0x63);
-    const BoardSettingsRecord u = recordFromBytes(unknown);
-    for (const VbVariant &slot : u)
-        EXPECT_TRUE(slot.isEmpty());
-    EXPECT_EQ(decodeBoardSettings(lotto(6, 0, 49), u, kDrawings).startWeek, 1);
+    QByteArray noise(bytes.size(), '\0');
+    QRandomGenerator random(99);
+    for (char &c : noise)
+        c = static_cast<char>(random.bounded(256));
+    for (const QByteArray &damaged : {unknown, noise, QByteArray()}) {
+        const BoardSettingsRecord r = recordFromBytes(damaged, &read);
+        s = decodeBoardSettings(shape, r, kDrawings, read, &damage);
+        EXPECT_TRUE(damage.any());
+        EXPECT_NE(s.hot, s.cold);
+        EXPECT_EQ(s.excluded, reset.excluded);
+        EXPECT_EQ(s.poolCountEdited, reset.poolCountEdited);
+    }
+    EXPECT_EQ(recordFromBytes(unknown), BoardSettingsRecord());
 
     // Bytes after slot 999 are not read.
     EXPECT_EQ(recordFromBytes(bytes + QByteArray("garbage")), good);
-    EXPECT_EQ(recordFromBytes(QByteArray()), BoardSettingsRecord());
 }
 
 TEST(BoardSettingsFile, WholeRecordWrittenAtomicallyAndReadBack)

@@ -1,16 +1,10 @@
-// The program under a failing disk and with damaged settings records: nothing written is lost,
-// failures are never reported as success, and what cannot be read takes its reset value.
+// The program under a failing disk: nothing written is lost and failures are never reported as
+// success.
 
-#include "analysis/drum.h"
 #include "analysis/samplelotteries.h"
-#include "analysis/state.h"
 #include "app/boardsettings.h"
 #include "app/globals.h"
-#include "app/resstrings.h"
-#include "app/services.h"
 #include "app/settingsstore.h"
-#include "app/ui/clsrecordfile.h"
-#include "boards/common/iboard.h"
 #include "platform/filewrite.h"
 #include "support/faults.h"
 #include "support/sandbox.h"
@@ -213,95 +207,4 @@ TEST(SettingsStoreFaults, AFullDiskKeepsTheStoredLanguage)
     glngLanguage = 2;
     gstrLotteryDbFile.clear();
     gstrLastLotteryDbFile.clear();
-}
-
-// ---- Damaged settings records -----------------------------------------------------------------
-
-namespace {
-
-RecordShape lotto649()
-{
-    RecordShape shape;
-    shape.picks = 6;
-    shape.bonusCount = 1;
-    shape.maxBall = 49;
-    return shape;
-}
-
-}  // namespace
-
-// A record cut short or overwritten with random bytes reads as far as it is whole; the rest takes
-// the reset values, so the board gets one of Hot or Cold, a pool to fill and nothing excluded.
-TEST(DamagedRecord, WhatCannotBeReadTakesItsResetValue)
-{
-    const RecordShape shape = lotto649();
-    const DrawingsInfo drawings{120, QDate(2025, 12, 31)};
-    BoardSettings saved = boardSettingsDefaults(shape, drawings);
-    saved.hot = false;
-    saved.cold = true;
-    saved.startWeek = 5;
-    BoardSettingsRecord record;
-    ASSERT_TRUE(encodeBoardSettings(shape, saved, record));
-    const QByteArray whole = recordBytes(record);
-
-    int read = 0;
-    int damaged = 0;
-    const BoardSettingsRecord back = recordFromBytes(whole, &read);
-    EXPECT_EQ(read, kRecordSlots);
-    EXPECT_EQ(decodeBoardSettings(shape, back, drawings, read, &damaged), saved);
-    EXPECT_EQ(damaged, 0);
-
-    const BoardSettings reset = boardSettingsDefaults(shape, drawings);
-    const struct {
-        const char *name;
-        QByteArray bytes;
-    } damagedFiles[] = {
-        {"cut after the analysis window", whole.left(30)},
-        {"random bytes", someBytes(whole.size(), 99)},
-        {"empty", QByteArray()},
-    };
-    for (const auto &c : damagedFiles) {
-        SCOPED_TRACE(c.name);
-        const BoardSettingsRecord cut = recordFromBytes(c.bytes, &read);
-        const BoardSettings s = decodeBoardSettings(shape, cut, drawings, read, &damaged);
-        EXPECT_GT(damaged, 0);
-        EXPECT_NE(s.hot, s.cold);
-        EXPECT_EQ(s.poolCountEdited, reset.poolCountEdited);
-        EXPECT_EQ(s.excluded, reset.excluded);
-        EXPECT_EQ(s.guesses, reset.guesses);
-        EXPECT_EQ(s.columnsToDraw, reset.columnsToDraw);
-    }
-    // What the cut record still held whole is kept.
-    const BoardSettingsRecord front = recordFromBytes(whole.left(30), &read);
-    const BoardSettings cut = decodeBoardSettings(shape, front, drawings, read);
-    EXPECT_EQ(cut.startWeek, 5);
-    EXPECT_EQ(cut.hot, reset.hot);
-}
-
-TEST(DamagedRecord, TheRecordServiceNamesTheDamagedFile)
-{
-    QTemporaryDir dir;
-    GameShape::lotto(49, 6, 1).makeCurrent();
-    gfrmCurrentBoard = nullptr;
-    clsRecordFile records;
-    gstrRecordFilePath = dir.filePath("Lotto.SM01");
-    putFile(gstrRecordFilePath, someBytes(2000, 5));
-    ASSERT_TRUE(records.subLoadBoardSettings());
-    EXPECT_EQ(records.loadProblem(), res(49020).arg(QDir::toNativeSeparators(gstrRecordFilePath)));
-    // Nothing excluded, no pool count typed: the pool can be filled.
-    for (int ball = 1; ball <= 49; ++ball) {
-        EXPECT_EQ(gDrum.garrExcluded.value(ball, -1), 0);
-        EXPECT_EQ(gDrum.garrPoolCountEdited.value(ball, 0), -3);
-    }
-
-    // A whole record reads without a word; choosing the next file forgets the last problem.
-    records.subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
-    EXPECT_TRUE(records.loadProblem().isEmpty());
-    BoardSettingsRecord whole;
-    encodeBoardSettings(RecordShape::current(), boardSettingsDefaults(RecordShape::current(), {}), whole);
-    QString error;
-    ASSERT_TRUE(writeRecordFile(dir.filePath("whole"), whole, &error));
-    gstrRecordFilePath = dir.filePath("whole");
-    ASSERT_TRUE(records.subLoadBoardSettings());
-    EXPECT_TRUE(records.loadProblem().isEmpty());
 }

@@ -5,6 +5,7 @@
 #include "analysis/samplelotteries.h"
 #include "analysis/state.h"
 #include "app/globals.h"
+#include "app/resstrings.h"
 #include "app/services.h"
 #include "support/fakeboard.h"
 #include "support/sandbox.h"
@@ -107,6 +108,7 @@ TEST_F(RecordFileTest, SaveFromTheBoardAndTheGlobalsThenLoadBack)
     gDrum.garrExcluded.fill(0);
     gDrum.garrPoolCountEdited.fill(0);
     ASSERT_TRUE(recordFile.subLoadBoardSettings());
+    EXPECT_TRUE(recordFile.loadProblem().isEmpty());  // read whole, without a word
     EXPECT_EQ(glngStartWeek, 3);
     EXPECT_EQ(glngReferenceWeek, 9);
     EXPECT_EQ(gstrDrawDate, QStringLiteral("1/31/2024"));
@@ -155,11 +157,15 @@ TEST_F(RecordFileTest, ResetAndUnreadableFiles)
     EXPECT_EQ(recordFile.record(), BoardSettingsRecord());
     EXPECT_FALSE(QFile::exists(settingsFile()));
 
-    // A file that cannot be read resets the board instead of stopping its load.
+    // A file that cannot be read resets the board instead of stopping its load, and is named;
+    // choosing the next file forgets the problem.
     board->wasReset = false;
     EXPECT_FALSE(recordFile.subLoadBoardSettings());
     EXPECT_TRUE(board->wasReset);
     EXPECT_FALSE(recordFile.lastError().isEmpty());
+    EXPECT_EQ(recordFile.loadProblem(), res(49020).arg(QDir::toNativeSeparators(settingsFile())));
+    recordFile.subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
+    EXPECT_TRUE(recordFile.loadProblem().isEmpty());
 
     // Nothing to save without a board.
     delete board.data();

@@ -210,26 +210,6 @@ TEST_F(StartupRun, AMissingLastLotteryShowsTheStartWindowWithItsName)
     EXPECT_EQ(logLines(logPath(sandbox)).value(3), QStringLiteral("#Message: 42630"));
 }
 
-TEST_F(StartupRun, ALastLotteryThatCannotOpenIsReportedAndForgotten)
-{
-    storeLastLottery(QStringLiteral("Lotto.mdb"));
-    QDir().mkpath(sandbox.programFolder() + QStringLiteral("/LotteryDBs"));
-    QFile db(sandbox.programFolder() + QStringLiteral("/LotteryDBs/Lotto.mdb"));
-    ASSERT_TRUE(db.open(QIODevice::WriteOnly));
-    db.close();
-    MessageBoxScript answers;
-    ASSERT_TRUE(Main());
-    EXPECT_EQ(answers.asked().size(), 1u);  // the catalogues are missing
-    EXPECT_EQ(gstrLastLotteryDbFile, QString());
-    EXPECT_EQ(clsRegistry().fncREGGetVersionVal(reg::HKEY_CURRENT_USER, settingsstore::kKey,
-                                                settingsstore::kLastLotteryDbFile, QStringLiteral("?")),
-              QString());
-    auto *start = DefaultInstance<frmStart>::existing();
-    ASSERT_TRUE(start);
-    EXPECT_EQ(gfrmCurrentBoard.data(), start);
-    EXPECT_TRUE(start->isVisible());
-}
-
 TEST_F(StartupRun, StoredLanguageCaptionsTheStartWindow)
 {
     clsRegistry().fncREGSetDwordVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLanguage, 1);
@@ -325,23 +305,6 @@ TEST_F(StartupRun, ALockedLastLotteryIsReportedWithItsReasonAndNotForgotten)
     EXPECT_EQ(gstrLastLotteryDbFile, kSampleLotto);
     EXPECT_EQ(storedLastLottery(), kSampleLotto);
     EXPECT_EQ(gfrmCurrentBoard.data(), DefaultInstance<frmStart>::existing());
-}
-
-TEST_F(StartupRun, ADatabaseThatIsNoDatabaseIsForgotten)
-{
-    storeLastLottery(kSampleLotto);
-    {
-        QFile file(sampleDatabase(sandbox));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(QByteArray(4096, 'x'));  // a file, but no database
-    }
-    MessageBoxScript answers;
-    ASSERT_TRUE(Main());
-    ASSERT_EQ(answers.asked().size(), 1u);
-    EXPECT_EQ(answers.asked()[0].text, res(49030).arg(QStringLiteral("Sample Lotto 6-49"),
-                                                      fncDatabaseFaultText(lotterydb::Fault::NotADatabase)));
-    EXPECT_EQ(gstrLastLotteryDbFile, QString());
-    EXPECT_EQ(storedLastLottery(), QString());
 }
 
 // A lottery just added has no drawings. Started with it as the last lottery, the program shows

@@ -1,9 +1,10 @@
 // The windows under faults: real message boxes above the window they belong to, failed writes
-// told with their reason, database failures in plain words, damaged ticket records, the highest
-// drawing number.
+// told with their reason, database failures in plain words, settings records of another game, the
+// highest drawing number.
 
 #include "analysis/clslotterydb.h"
 #include "analysis/state.h"
+#include "analysis/ticketfile.h"
 #include "analysis/ui/clsanalysis.h"
 #include "app/globals.h"
 #include "app/resstrings.h"
@@ -11,7 +12,6 @@
 #include "app/ui/clsrecordfile.h"
 #include "app/ui/clswindowontop.h"
 #include "app/ui/faulttext.h"
-#include "app/ui/filetitle.h"
 #include "dialogs/frmfilemanager.h"
 #include "dialogs/frmstart.h"
 #include "dialogs/frmlotterymanager.h"
@@ -22,10 +22,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
-#include <QRandomGenerator>
 #include <QTimer>
 #include <deque>
 #include <gtest/gtest.h>
@@ -135,6 +136,18 @@ protected:
         return manager;
     }
     int32_t drawingCount() { return gobjLotteryDb->fncGetDrawingCount().value(); }
+    frmFileManager *ticketDialog(bool load)
+    {
+        gblnTicketMode = true;
+        gblnTicketLoad = load;
+        gstrFileDialogFolder = gstrSavedTicketsFolder;
+        gstrFileDialogSuffix = gstrFileSuffix;
+        frmFileManager *dialog = DefaultInstance<frmFileManager>::get();
+        dialog->cmdLoad->setVisible(load);
+        dialog->cmdSave->setVisible(!load);
+        dialog->cmdDelete->setVisible(false);
+        return dialog;
+    }
 
     SampleWorld world;
 };
@@ -241,122 +254,146 @@ TEST_F(Faults, ADatabaseFailureIsToldInPlainWordsAndLoggedWithItsStatement)
     EXPECT_TRUE(log.contains(QStringLiteral("INSERT INTO TBLRESULTS")));
 }
 
-// ---- Full disk and damaged records --------------------------------------------------------------
+// ---- A full disk ---------------------------------------------------------------------------------
 
-namespace {
-
-class FaultsWithTicket : public Faults {
-protected:
-    void SetUp() override
-    {
-        world.open(SampleWorld::kLotto);
-        world.board()->lstTicket->setLines({QStringLiteral("01- 3 8 17 25 33 40 (2)")});
-    }
-    frmFileManager *ticketDialog(bool load)
-    {
-        gblnTicketMode = true;
-        gblnTicketLoad = load;
-        gstrFileDialogFolder = gstrSavedTicketsFolder;
-        gstrFileDialogSuffix = gstrFileSuffix;
-        frmFileManager *dialog = DefaultInstance<frmFileManager>::get();
-        dialog->cmdLoad->setVisible(load);
-        dialog->cmdSave->setVisible(!load);
-        dialog->cmdDelete->setVisible(false);
-        return dialog;
-    }
-    void save(const QString &name)
-    {
-        MessageBoxScript answers({msgbox::kYes});
-        frmFileManager *dialog = ticketDialog(false);
-        dialog->txtName->setText(name);
-        dialog->cmdSave_Click();
-        ASSERT_FALSE(DefaultInstance<frmFileManager>::exists()) << answers.texts().join(u'\n').toStdString();
-    }
-    QString recordOf(const QString &name) const { return gstrSavedTicketsFolder + name + QStringLiteral("SM01"); }
-    QString textOf(const QString &name) const { return gstrSavedTicketsFolder + QStringLiteral("M01_") + name + ".txt"; }
-};
-
-}  // namespace
-
-TEST_F(FaultsWithTicket, ASaveOnAFullDiskKeepsTheOldTicketAndSaysWhy)
+TEST_F(Faults, TheLotterySettingsOnAFullDiskAreKeptAndTheUserIsTold)
 {
-    save(QStringLiteral("week1"));
-    const QByteArray record = fileBytes(recordOf("week1"));
-    const QByteArray text = fileBytes(textOf("week1"));
-    world.board()->lstTicket->setLines({QStringLiteral("01- 1 2 3 4 5 6 (0)"), QStringLiteral("02- 7 8 9 10 11 12 (0)")});
-    gblnEqualChance = !gblnEqualChance;
-
-    MessageBoxScript answers({msgbox::kYes});
-    frmFileManager *dialog = ticketDialog(false);
-    dialog->txtName->setText(QStringLiteral("week1"));
-    {
-        FileSizeLimit full(0);
-        dialog->cmdSave_Click();
-    }
-    ASSERT_EQ(answers.asked().size(), 2u);
-    EXPECT_EQ(answers.asked()[1].text,
-              res(49050).arg(QStringLiteral("week1"), fncWriteFaultText(filewrite::Fault::NoRoom)));
-    EXPECT_EQ(fileBytes(recordOf("week1")), record);
-    EXPECT_EQ(fileBytes(textOf("week1")), text);
-    EXPECT_TRUE(DefaultInstance<frmFileManager>::exists());
-
-    // A new ticket leaves no file at all.
-    dialog->txtName->setText(QStringLiteral("week2"));
-    {
-        FileSizeLimit full(0);
-        dialog->cmdSave_Click();
-    }
-    EXPECT_FALSE(QFile::exists(recordOf("week2")));
-    EXPECT_FALSE(QFile::exists(textOf("week2")));
-    DefaultInstance<frmFileManager>::unload();
-}
-
-TEST_F(FaultsWithTicket, TheLotterySettingsOnAFullDiskAreKeptAndTheUserIsTold)
-{
+    world.open(SampleWorld::kLotto);
     ASSERT_TRUE(fncSaveLotterySettings(world.board()));
     const QString path = gstrRecordFilePath;
     const QByteArray before = fileBytes(path);
     ASSERT_GT(before.size(), 1000);
     world.board()->chkEqualChance->setValue(world.board()->chkEqualChance->value() ? 0 : 1);
-    MessageBoxScript answers;
-    {
-        FileSizeLimit full(0);
-        EXPECT_FALSE(fncSaveLotterySettings(world.board()));
+    // One sentence in the user's language, the reason within it.
+    const std::pair<int, const char *> told[] = {
+        {2, "The board settings of the lottery Sample Lotto 6-49 could not be saved: there is no room left on the "
+            "disk (the disk is full or the file would be larger than allowed)."},
+        {1, "Sample Lotto 6-49 piyangosunun oyun tablosu ayarları kaydedilemedi: diskte yer kalmadı (disk dolu ya da "
+            "dosya izin verilen boyutu aşıyor)."},
+        {3, "Les réglages de la grille de la loterie Sample Lotto 6-49 n'ont pas pu être enregistrés : il n'y a plus "
+            "de place sur le disque (le disque est plein ou le fichier dépasserait la taille permise)."},
+    };
+    for (const auto &[language, text] : told) {
+        glngLanguage = language;
+        MessageBoxScript answers;
+        {
+            FileSizeLimit full(0);
+            EXPECT_FALSE(fncSaveLotterySettings(world.board()));
+        }
+        EXPECT_EQ(answers.texts(), QStringList{QString::fromUtf8(text)});
+        EXPECT_EQ(answers.asked()[0].parent, world.board());
     }
-    EXPECT_EQ(answers.texts(), QStringList{res(46070).arg(fncFileTitle(gstrLotteryDbFile)) + u'\n' +
-                                           fncWriteFaultText(filewrite::Fault::NoRoom)});
-    EXPECT_EQ(answers.asked()[0].parent, world.board());
+    glngLanguage = 2;
     EXPECT_EQ(fileBytes(path), before);
 }
 
-// A ticket whose record was overwritten with random bytes loads with the reset values of what
-// could not be read, says which file was damaged, and its board draws.
-TEST_F(FaultsWithTicket, ADamagedTicketRecordIsToldAndTheBoardStaysUsable)
+
+// ---- A settings record of another game ----------------------------------------------------------
+
+namespace {
+
+// A sample lottery of each family, the shape of its settings record and its file suffix.
+struct FamilySample {
+    const char *name;
+    QString databaseFile;
+    RecordShape shape;
+    QString suffix;
+};
+
+const FamilySample &sampleOf(BoardFamily family)
 {
-    save(QStringLiteral("week1"));
-    {
-        QFile file(recordOf("week1"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QRandomGenerator random(4242);
-        QByteArray noise(3000, '\0');
-        for (char &c : noise)
-            c = static_cast<char>(random.bounded(256));
-        file.write(noise);
+    static const FamilySample lotto{"Lotto", SampleWorld::kLotto, RecordShape{false, 6, 1, 49, 0}, "SM01"};
+    static const FamilySample twoDrum{"TwoDrum", SampleWorld::kTwoDrum, RecordShape{false, 5, 2, 50, 12}, "SM02"};
+    static const FamilySample pick3{"Pick3", SampleWorld::kPick3, RecordShape{true, 2, 0, 9, 0}, "SM06"};
+    return family == BoardFamily::Lotto ? lotto : family == BoardFamily::TwoPool ? twoDrum : pick3;
+}
+
+struct ForeignRecord {
+    BoardFamily savedBy;
+    BoardFamily opened;
+    bool ticket;  // a saved ticket's record, else the lottery's settings file
+};
+
+class RecordOfAnotherGame : public Faults, public ::testing::WithParamInterface<ForeignRecord> {};
+
+}  // namespace
+
+// A settings record saved by a board of another family, over the lottery's own settings file or
+// as a saved ticket's record, fits none of the open board's slots: the board takes the reset
+// values whole, says which file was damaged, fills its pools and draws.
+TEST_P(RecordOfAnotherGame, IsReadAsDamagedWholeAndTheBoardDraws)
+{
+    // Saved with Cold, the guaranteed numbers ticked and a pool count of 0 typed for every ball.
+    const RecordShape written = sampleOf(GetParam().savedBy).shape;
+    const FamilySample &opened = sampleOf(GetParam().opened);
+    BoardSettings saved = boardSettingsDefaults(written, DrawingsInfo{1000, QDate(2025, 12, 31)});
+    saved.hot = false;
+    saved.cold = true;
+    saved.guaranteeNumbersOn = 1;
+    saved.poolCountEdited.fill(0);
+    saved.poolCountEditedBONUS.fill(0);
+    BoardSettingsRecord record;
+    ASSERT_TRUE(encodeBoardSettings(written, saved, record));
+    QString path;
+    if (GetParam().ticket) {
+        world.open(opened.databaseFile);
+        path = gstrSavedTicketsFolder + QStringLiteral("copied") + opened.suffix;
+        QFile text(fncTicketTextFilePath(gstrSavedTicketsFolder, opened.suffix, QStringLiteral("copied")));
+        ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+        text.write("0\r\n");
+    } else {
+        path = gstrAppFolder + QFileInfo(opened.databaseFile).completeBaseName() + opened.suffix;
     }
-    MessageBoxScript answers({msgbox::kYes});
-    frmFileManager *dialog = ticketDialog(true);
-    dialog->txtName->setText(QStringLiteral("week1"));
-    dialog->cmdLoad_Click();
-    deleteUnloadedWindows();
+    QString error;
+    ASSERT_TRUE(writeRecordFile(path, record, &error)) << error.toStdString();
+    MessageBoxScript answers({msgbox::kYes});  // the ticket is loaded
+    if (GetParam().ticket) {
+        frmFileManager *dialog = ticketDialog(true);
+        dialog->txtName->setText(QStringLiteral("copied"));
+        dialog->cmdLoad_Click();
+        deleteUnloadedWindows();
+    } else {
+        world.open(opened.databaseFile);
+    }
 
     BoardBase *board = world.board();
     ASSERT_NE(board, nullptr);
-    EXPECT_TRUE(answers.texts().contains(res(49020).arg(QDir::toNativeSeparators(recordOf("week1")))))
+    EXPECT_TRUE(answers.texts().contains(res(49020).arg(QDir::toNativeSeparators(path))))
         << answers.texts().join(u'\n').toStdString();
-    EXPECT_TRUE(board->optHotCold[0]->value());
-    EXPECT_FALSE(board->optHotCold[1]->value());
+    // Every item of the board as the reset puts it.
+    BoardSettings shown = boardSettingsDefaults(opened.shape, DrawingsInfo::current());
+    board->readBoardSettings(shown);
+    BoardSettings reset = boardSettingsDefaults(opened.shape, DrawingsInfo::current());
+    reset.interval.limits = shown.interval.limits;  // POWER's limits
+    reset.intervalBONUS.limits = shown.intervalBONUS.limits;
+    EXPECT_EQ(shown, reset);
+    for (const DrumState *drum : {&gDrum, &gDrumBONUS}) {
+        if (drum == &gDrumBONUS && !opened.shape.secondDrum())
+            break;
+        EXPECT_GT(drum->glngPoolTotal, 0);
+        const BallArray<int32_t> &typed = drum->garrPoolCountEdited;
+        EXPECT_EQ(typed, BallArray<int32_t>(typed.lo(), typed.hi(), -3));
+    }
+    ASSERT_TRUE(board->cmdDraw->isEnabled());
     board->lstTicket->clear();
     board->txtColumnsToDraw->setText(QStringLiteral("3"));
     board->cmdDraw_Click();
     EXPECT_EQ(board->lstTicket->listCount(), 3);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryPairOfFamilies, RecordOfAnotherGame,
+    ::testing::ValuesIn([] {
+        std::vector<ForeignRecord> cases;
+        const BoardFamily families[] = {BoardFamily::Lotto, BoardFamily::TwoPool, BoardFamily::Digit};
+        for (bool ticket : {false, true})
+            for (BoardFamily savedBy : families)
+                for (BoardFamily opened : families)
+                    if (savedBy != opened)
+                        cases.push_back({savedBy, opened, ticket});
+        return cases;
+    }()),
+    [](const auto &info) {
+        return std::string(sampleOf(info.param.savedBy).name) + "On" + sampleOf(info.param.opened).name +
+               (info.param.ticket ? "Ticket" : "Lottery");
+    });

@@ -2,6 +2,7 @@
 #include "analysis/state.h"
 #include "app/globals.h"
 #include "app/resstrings.h"
+#include "app/ui/faulttext.h"
 #include "app/services.h"
 #include "app/uilanguage.h"
 #include "app/ui/clsrecordfile.h"
@@ -321,10 +322,10 @@ TEST_F(LotteryManager, AFailedChangeShowsAnErrorAndGoesNoFurther)
         MessageBoxScript answers({msgbox::kOk});
         m->cmdAddDrawing_Click();
         ASSERT_EQ(answers.asked().size(), 1u);
-        EXPECT_TRUE(answers.asked()[0].text.startsWith(res(48050).section(u'\n', 0, 0)));
+        EXPECT_EQ(answers.asked()[0].text, res(48050).arg(fncDatabaseFaultText(lotterydb::Fault::Other)));
         m->cmdDelete_Click();
         ASSERT_EQ(answers.asked().size(), 3u);
-        EXPECT_TRUE(answers.asked()[2].text.startsWith(res(48060).section(u'\n', 0, 0)));
+        EXPECT_EQ(answers.asked()[2].text, res(48060).arg(fncDatabaseFaultText(lotterydb::Fault::Other)));
     }
     EXPECT_EQ(DefaultInstance<frmLotteryManager>::existing(), m);  // not shown afresh
     EXPECT_EQ(m->txtNewNumber[7]->text(), QStringLiteral("12"));
@@ -335,7 +336,7 @@ TEST_F(LotteryManager, AFailedChangeShowsAnErrorAndGoesNoFurther)
     MessageBoxScript answers;
     frmLotteryManager *unreadable = manager();
     ASSERT_EQ(answers.asked().size(), 1u);
-    EXPECT_TRUE(answers.asked()[0].text.startsWith(res(48070).section(u'\n', 0, 0)));
+    EXPECT_EQ(answers.asked()[0].text, res(48070).arg(fncDatabaseFaultText(lotterydb::Fault::Other)));
     EXPECT_FALSE(unreadable->cmdAddDrawing->isEnabled());
     EXPECT_FALSE(unreadable->cmdDelete->isEnabled());
     EXPECT_TRUE(unreadable->cmdClose->isEnabled());
