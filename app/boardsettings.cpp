@@ -243,10 +243,11 @@ public:
         v = (n && (kind != Mark::PoolCount || *n == -3 || *n >= 0)) ? *n : reset;
     }
 
-    // Slots of the layout the file did not hold whole.
-    int missing() const { return missing_; }
-    // A slot held another kind of value than the layout writes there.
-    bool otherLayout() const { return otherLayout_; }
+    // Slots of the layout the file did not hold whole, or held with another kind of value.
+    int missing() const { return missing_ + (otherLayout() ? 0 : strayKinds_); }
+    // The slots do not line up with the layout: more than one holds another kind of value than
+    // the layout writes there. One such slot alone is damage to that slot.
+    bool otherLayout() const { return strayKinds_ > 1; }
 
 private:
     // The next slot when the file held it whole and it holds the kind the layout writes there
@@ -260,7 +261,7 @@ private:
         }
         const VbVariant &v = record_[static_cast<size_t>(slot)];
         if (!holdsKind(v, kind)) {
-            otherLayout_ = true;
+            ++strayKinds_;
             return nullptr;
         }
         return &v;
@@ -281,7 +282,7 @@ private:
     int readable_ = kRecordSlots;
     int slot_ = 0;
     int missing_ = 0;
-    bool otherLayout_ = false;
+    int strayKinds_ = 0;
 };
 
 }  // namespace

@@ -116,13 +116,13 @@ BoardSettings boardSettingsDefaults(const RecordShape &shape, const DrawingsInfo
 bool encodeBoardSettings(const RecordShape &shape, const BoardSettings &settings, BoardSettingsRecord &record);
 // What a read found wrong with a record.
 struct RecordDamage {
-    // The record does not fit the layout: a slot the file held whole holds another kind of value
-    // than the layout writes there (a text where it writes a number, a number where it writes a
-    // truth value ...). A record of another game's layout shows itself so, as does one damaged
-    // beyond telling; every slot has taken its reset value.
+    // The record does not fit the layout: more than one slot the file held whole holds another
+    // kind of value than the layout writes there (a text where it writes a number, a number where
+    // it writes a truth value ...). A record of another game's layout shows itself so, as does one
+    // damaged beyond telling; every slot has taken its reset value.
     bool otherLayout = false;
-    // Otherwise: the slots of the layout the file did not hold whole, and the pairs of options of
-    // which not exactly one was chosen.
+    // Otherwise: the slots of the layout the file did not hold whole or held with a value of
+    // another kind (at most one), and the pairs of options of which not exactly one was chosen.
     int damagedSlots = 0;
 
     bool any() const { return otherLayout || damagedSlots > 0; }

@@ -232,11 +232,21 @@ TEST(BoardSettingsDecode, ValuesOutOfRangeTakeTheirResetValuesAndWrongKindsReset
         return decodeBoardSettings(shape, r, kDrawings);
     };
     const BoardSettings reset = boardSettingsDefaults(shape, kDrawings);
-    // A value out of range leaves the other slots as they were read; a slot of another kind than
-    // the layout writes there makes the whole record another layout's.
+    // A value out of range, or one slot of another kind than the layout writes there, leaves the
+    // other slots as they were read; two slots of another kind make the whole record another
+    // layout's.
     EXPECT_EQ(decodeWith(0, VbVariant::fromInt32(0)).columnsToDraw, QStringLiteral("25"));
-    EXPECT_EQ(decodeWith(0, VbVariant::fromText("12")), reset);
-    EXPECT_EQ(decodeWith(135, VbVariant::fromDouble(2)), reset);
+    RecordDamage damage;
+    BoardSettingsRecord r = good;
+    r[0] = VbVariant::fromText("12");
+    const BoardSettings oneStray = decodeBoardSettings(shape, r, kDrawings, kRecordSlots, &damage);
+    EXPECT_EQ(oneStray.startWeek, reset.startWeek);
+    EXPECT_EQ(oneStray.columnsToDraw, QStringLiteral("25"));
+    EXPECT_FALSE(damage.otherLayout);
+    EXPECT_EQ(damage.damagedSlots, 1);
+    r[135] = VbVariant::fromDouble(2);
+    EXPECT_EQ(decodeBoardSettings(shape, r, kDrawings, kRecordSlots, &damage), reset);
+    EXPECT_TRUE(damage.otherLayout);
 
     // Weeks outside 1..300.
     EXPECT_EQ(decodeWith(0, VbVariant::fromInt32(0)).startWeek, 1);
