@@ -387,4 +387,3 @@ void frmTwoPoolBoard::styleTabs(Drum front)
 
 // The comparison frame of the shared board, under the rule of the game: main hits among the main
 // numbers, second-drum hits among the second drum's.
-void frmTwoPoolBoard::subCompareTicketBONUS() { subCompareTicket(); }
