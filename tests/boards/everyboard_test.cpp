@@ -120,7 +120,7 @@ TEST_P(EveryBoard, ATicketComesBackAsSavedAndADamagedOneAsFarAsItGoes)
     const QStringList drawn = user.lines();
     ASSERT_EQ(drawn.size(), 6);
     saveTicket(QStringLiteral("mine"));
-    EXPECT_EQ(savedTicketLines(QStringLiteral("mine")), QStringList{QStringLiteral("6")} + drawn);
+    ASSERT_EQ(savedTicketLines(QStringLiteral("mine")), QStringList{QStringLiteral("6")} + drawn);
     user.click(QStringLiteral("cmdDraw"));
     loadTicket(QStringLiteral("mine"));
     EXPECT_EQ(user.lines(), drawn);
@@ -128,6 +128,7 @@ TEST_P(EveryBoard, ATicketComesBackAsSavedAndADamagedOneAsFarAsItGoes)
 
     // The third line's last number one above its drum: the ticket ends before it, and the user is told.
     QStringList lines = savedTicketLines(QStringLiteral("mine"));
+    ASSERT_EQ(lines.size(), 7);
     QStringList fields = lines[3].split(u' ');
     fields[game.lastColumn() - game.first + 1] = QString::number(game.highestAt(game.lastColumn()) + 1);
     lines[3] = fields.join(u' ');
@@ -143,11 +144,16 @@ TEST_P(EveryBoard, ATicketComesBackAsSavedAndADamagedOneAsFarAsItGoes)
 
 TEST_P(EveryBoard, TheSettingsShownWhenTheProgramEndsAreThoseOfTheNextStart)
 {
+    // The interval and a count typed in the last drum, a ball excluded from the main drum.
     const bool second = game.twoDrums();
+    user.click(ctl("chkExcludeBall", false, game.lowest() + 1));
     front(second);
     user.click(ctl("chkPowerInterval", second));
     user.choose(ctl("cboPowerIntervalPct", second), 7);
-    user.click(ctl("chkExcludeBall", second, game.lowest() + 1));
+    user.doubleClick(ctl("txtPoolPercent", second, game.lowest() + 2));
+    user.key(Qt::Key_A, Qt::ControlModifier);
+    user.keys(QStringLiteral("33"));
+    user.leave();
     user.click(QStringLiteral("chkGuaranteeNumbers"));
     user.type(at("txtGuaranteeNumber", game.first), QStringLiteral("7"));
     user.click(at("lblHotCold", 1));
@@ -158,7 +164,7 @@ TEST_P(EveryBoard, TheSettingsShownWhenTheProgramEndsAreThoseOfTheNextStart)
     user.type(at("txtGuess", game.lastShown()), QStringLiteral("5"));
     const QStringList kept = {ctl("chkPowerInterval", second), ctl("cboPowerIntervalPct", second),
                               ctl("txtPowerInterval", second, 0), ctl("txtPowerInterval", second, 1),
-                              ctl("chkExcludeBall", second, game.lowest() + 1), QStringLiteral("chkGuaranteeNumbers"),
+                              ctl("txtPoolCount", second, game.lowest() + 2), QStringLiteral("chkGuaranteeNumbers"),
                               at("txtGuaranteeNumber", game.first), at("optHotCold", 1), QStringLiteral("chkPowerIncrease"),
                               QStringLiteral("txtColumnsToDraw"), QStringLiteral("chkIncrementalTicket"),
                               QStringLiteral("chkCompareWithGuess"), at("txtGuess", game.lastShown())};
@@ -181,6 +187,7 @@ TEST_P(EveryBoard, TheSettingsShownWhenTheProgramEndsAreThoseOfTheNextStart)
     deleteUnloadedWindows();
     createServiceObjects();
     ASSERT_TRUE(open(game));
+    EXPECT_TRUE(user.ticked(ctl("chkExcludeBall", false, game.lowest() + 1)));
     front(second);
     EXPECT_EQ(shown(), before);
     expectRules();

@@ -143,6 +143,14 @@ TEST_F(OwnWays, TwoDrumTabsBringOneDrumToTheFront)
     inFront(true);
     user.click(QStringLiteral("lblGameMatrix"));
     inFront(false);
+
+    // A second drum of 29 balls fills the second half of its tables, with its headers.
+    world.closeBoard();
+    openLottery(GameConfigRecord{1, QStringLiteral("5/50 + 1/29"), 50, 29, 0, 5, 1, 0}, {{1, 2, 3, 4, 5, 29}},
+                Game{"", "2P510", 1, 5, 1, 50, 29});
+    user.click(QStringLiteral("lblGameMatrixBONUS"));
+    for (const char *name : {"lblTotalPicksBONUS(29)", "lblHdrTotalBONUS(1)", "lblHdrPoolBONUS(1)"})
+        EXPECT_TRUE(user.visible(QString::fromLatin1(name))) << name;
 }
 
 TEST_F(OwnWays, TwoDrumGuaranteesAndGuessesBelongToTheirOwnDrum)

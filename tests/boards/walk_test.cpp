@@ -133,6 +133,10 @@ public:
             user.choose(ctl("cboPowerIntervalPct", second), pick(0, 10));
         } else if (kind == 1) {
             // One step of the slider moves both limits by one, the lower one never below 0.
+            if (chance(25)) {
+                user.type(lowerBox, QStringLiteral("0"));
+                return interval();
+            }
             const bool right = chance(50);
             auto *slider = user.get<QScrollBar>(ctl("hsbPowerInterval", second));
             const int was = slider->value();

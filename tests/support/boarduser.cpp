@@ -7,14 +7,12 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QFile>
-#include <QLineEdit>
 #include <QTest>
 
 BoardBase *BoardUser::open(const QString &databaseFile)
 {
     world_.open(databaseFile);
-    if (BoardBase *shown = board())
-        activate();
+    activate();
     return board();
 }
 
@@ -29,60 +27,28 @@ void BoardUser::activate() const
         ADD_FAILURE() << "the board did not become the active window";
 }
 
-QWidget *BoardUser::find(const QString &name) const
-{
-    BoardBase *shown = board();
-    return shown ? shown->findChild<QWidget *>(name) : nullptr;
-}
+QWidget *BoardUser::find(const QString &name) const { return board() ? board()->findChild<QWidget *>(name) : nullptr; }
 
-namespace {
-
-// Where a click on the control lands: a combo's edit field, a check box's box.
-QWidget *clickTarget(QWidget *control)
-{
-    if (auto *combo = qobject_cast<QComboBox *>(control); combo && combo->lineEdit())
-        return combo->lineEdit();
-    return control;
-}
-
-QPoint clickPoint(QWidget *target)
-{
-    if (qobject_cast<QCheckBox *>(target) || qobject_cast<QRadioButton *>(target))
-        return QPoint(6, target->height() / 2);
-    return target->rect().center();
-}
-
-}  // namespace
-
-void BoardUser::click(const QString &name)
+void BoardUser::click(const QString &name, bool twice)
 {
     activate();
-    if (QWidget *control = get(name)) {
-        QWidget *target = clickTarget(control);
-        QTest::mouseClick(target, Qt::LeftButton, {}, clickPoint(target));
-    }
-}
-
-void BoardUser::doubleClick(const QString &name)
-{
-    activate();
-    if (QWidget *control = get(name)) {
-        QTest::mouseClick(control, Qt::LeftButton);
-        QTest::mouseDClick(control, Qt::LeftButton);
-    }
-}
-
-void BoardUser::tick(const QString &name, bool on)
-{
-    if (ticked(name) != on)
-        click(name);
+    QWidget *target = get(name);
+    if (auto *combo = qobject_cast<QComboBox *>(target))
+        target = combo->lineEdit();
+    if (!target)
+        return;
+    // Check boxes and options are clicked on their box.
+    const bool box = qobject_cast<QCheckBox *>(target) || qobject_cast<QRadioButton *>(target);
+    const QPoint at = box ? QPoint(6, target->height() / 2) : target->rect().center();
+    QTest::mouseClick(target, Qt::LeftButton, {}, at);
+    if (twice)
+        QTest::mouseDClick(target, Qt::LeftButton, {}, at);
 }
 
 void BoardUser::type(const QString &name, const QString &text)
 {
     click(name);
-    QWidget *focus = QApplication::focusWidget();
-    if (focus != get(name)) {
+    if (QApplication::focusWidget() != get(name)) {
         ADD_FAILURE() << name.toStdString() << " did not take the focus";
         return;
     }
@@ -102,8 +68,6 @@ void BoardUser::key(Qt::Key key, Qt::KeyboardModifiers modifiers)
     if (QWidget *focus = QApplication::focusWidget())
         QTest::keyClick(focus, key, modifiers);
 }
-
-void BoardUser::leave() { click(QStringLiteral("lblDate")); }
 
 void BoardUser::choose(const QString &name, int index)
 {
@@ -125,10 +89,8 @@ void BoardUser::choose(const QString &name, int index)
 void BoardUser::step(const QString &name, bool right)
 {
     activate();
-    if (auto *bar = get<QScrollBar>(name)) {
-        const QPoint arrow = right ? QPoint(bar->width() - 4, bar->height() / 2) : QPoint(4, bar->height() / 2);
-        QTest::mouseClick(bar, Qt::LeftButton, {}, arrow);
-    }
+    if (auto *bar = get<QScrollBar>(name))
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(right ? bar->width() - 4 : 4, bar->height() / 2));
 }
 
 void BoardUser::selectLine(int index)
@@ -143,7 +105,7 @@ void BoardUser::selectLine(int index)
 
 QString BoardUser::text(const QString &name) const
 {
-    QWidget *control = find(name);
+    QWidget *control = get(name);
     if (auto *label = dynamic_cast<VbLabel *>(control))
         return label->caption();
     if (auto *box = qobject_cast<QLineEdit *>(control))
@@ -154,46 +116,8 @@ QString BoardUser::text(const QString &name) const
         return button->text();
     if (auto *frame = qobject_cast<QGroupBox *>(control))
         return frame->title();
-    if (auto *area = dynamic_cast<VbTextArea *>(control))
-        return area->text();
-    ADD_FAILURE() << "no control with a text named " << name.toStdString();
-    return {};
-}
-
-bool BoardUser::ticked(const QString &name) const
-{
-    auto *box = get<QAbstractButton>(name);
-    return box && box->isChecked();
-}
-
-bool BoardUser::enabled(const QString &name) const
-{
-    QWidget *control = get(name);
-    return control && control->isEnabled();
-}
-
-bool BoardUser::visible(const QString &name) const
-{
-    QWidget *control = get(name);
-    return control && control->isVisibleTo(board());
-}
-
-QString BoardUser::status(int panel) const
-{
-    BoardBase *shown = board();
-    return shown ? shown->staMain->panelText(panel) : QString();
-}
-
-QStringList BoardUser::lines() const
-{
-    auto *list = get<VbList>(QStringLiteral("lstTicket"));
-    return list ? list->lines() : QStringList();
-}
-
-int BoardUser::selectedLine() const
-{
-    auto *list = get<VbList>(QStringLiteral("lstTicket"));
-    return list ? list->listIndex() : -1;
+    auto *area = dynamic_cast<VbTextArea *>(control);
+    return area ? area->text() : QString();
 }
 
 QStringList savedTicketLines(const QString &ticketName)

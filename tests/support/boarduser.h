@@ -34,18 +34,21 @@ public:
         return control;
     }
 
-    // A left click (on a combo: into its edit field); a double click.
-    void click(const QString &name);
-    void doubleClick(const QString &name);
-    // Ticks or unticks a check box by clicking it when it shows the other state.
-    void tick(const QString &name, bool on);
+    // A left click (into a combo's edit field; on a check box's box), or a double click.
+    void click(const QString &name, bool twice = false);
+    void doubleClick(const QString &name) { click(name, true); }
+    void tick(const QString &name, bool on)
+    {
+        if (ticked(name) != on)
+            click(name);
+    }
     // A click into the box, its text selected and replaced by typing `text`, then the box left.
     void type(const QString &name, const QString &text);
     // Keys to the widget that has the focus.
     void keys(const QString &text);
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // A click on a plain label: the focus parks and the box that had it runs its check.
-    void leave();
+    void leave() { click(QStringLiteral("lblDate")); }
     // Entry `index` of a combo chosen from its open list.
     void choose(const QString &name, int index);
     // A click on the right (or left) arrow of a scroll bar.
@@ -56,12 +59,16 @@ public:
     // What a control shows: a caption, a box's text, a combo's edit text.
     QString text(const QString &name) const;
     int number(const QString &name) const { return text(name).trimmed().toInt(); }
-    bool ticked(const QString &name) const;
-    bool enabled(const QString &name) const;
-    bool visible(const QString &name) const;
-    QString status(int panel) const;
-    QStringList lines() const;
-    int selectedLine() const;
+    bool ticked(const QString &name) const
+    {
+        auto *box = get<QAbstractButton>(name);
+        return box && box->isChecked();
+    }
+    bool enabled(const QString &name) const { return get(name) && get(name)->isEnabled(); }
+    bool visible(const QString &name) const { return get(name) && get(name)->isVisibleTo(board()); }
+    QString status(int panel) const { return board() ? board()->staMain->panelText(panel) : QString(); }
+    QStringList lines() const { return get<VbList>(QStringLiteral("lstTicket")) ? board()->lstTicket->lines() : QStringList(); }
+    int selectedLine() const { return get<VbList>(QStringLiteral("lstTicket")) ? board()->lstTicket->listIndex() : -1; }
 
 private:
     SampleWorld &world_;

@@ -137,14 +137,6 @@ void SampleWorld::closeBoard()
     deleteUnloadedWindows();
 }
 
-QStringList eventLogLines()
-{
-    QFile file(gstrLogFilePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-}
-
 History SampleWorld::drawings(const std::vector<std::vector<int32_t>> &numbers)
 {
     History h;

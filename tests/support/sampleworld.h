@@ -44,6 +44,3 @@ public:
 
 // Deletes the windows unloaded so far.
 void deleteUnloadedWindows();
-
-// The lines of the event log.
-QStringList eventLogLines();
