@@ -12,6 +12,7 @@
 #include "app/services.h"
 #include "dialogs/frmlotterymanager.h"
 #include "platform/dates.h"
+#include "support/textfit.h"
 
 #include <QEventLoop>
 #include <QFile>
@@ -40,6 +41,8 @@ TEST_P(EverySample, OpensOnTheNewestDrawingWithItsPositionsAndPowers)
         EXPECT_EQ(user.visible(at("txtGuaranteeNumber", p)), p <= game.lastColumn());
         EXPECT_EQ(user.visible(at("lblColumnNumber", p)), p <= game.lastColumn());
     }
+    for (const char *frame : {"fraDrawings", "fraTicketAndGuess"})
+        EXPECT_EQ(clippedTexts(user.get(QString::fromLatin1(frame))), QStringList());
     EXPECT_TRUE(user.status(3).startsWith(QStringLiteral("Sample Country - Sample ")));
     EXPECT_EQ(board()->windowTitle(), QStringLiteral("TALVINOR - ") + user.status(3));
 
