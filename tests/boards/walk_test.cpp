@@ -133,12 +133,15 @@ public:
             user.choose(ctl("cboPowerIntervalPct", second), pick(0, 10));
         } else if (kind == 1) {
             // One step of the slider moves both limits by one, the lower one never below 0.
-            if (chance(25))
-                user.type(lowerBox, QStringLiteral("0"));
-            const int low = user.number(lowerBox), high = user.number(upperBox);
-            const bool right = chance(50);
             auto *slider = user.get<QScrollBar>(ctl("hsbPowerInterval", second));
+            if (chance(40)) {  // from a lower limit of 0, with room to the left
+                if (slider->value() == slider->minimum())
+                    user.step(ctl("hsbPowerInterval", second), true);
+                user.type(lowerBox, QStringLiteral("0"));
+            }
+            const int low = user.number(lowerBox), high = user.number(upperBox);
             const int was = slider->value();
+            const bool right = was == slider->minimum() || (was < slider->maximum() && chance(50));
             user.step(ctl("hsbPowerInterval", second), right);
             if (slider->value() == was)
                 return;
