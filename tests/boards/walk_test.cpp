@@ -5,6 +5,7 @@
 #include "games.h"
 
 #include "analysis/clslotterydb.h"
+#include "analysis/interval.h"
 #include "analysis/pool.h"
 #include "app/services.h"
 #include "platform/dates.h"
@@ -110,10 +111,13 @@ public:
             user.leave();
             return;
         }
-        const int count = pick(0, 40);
+        // A count up to 99999 is taken; a larger one leaves the count as it was.
+        const int before = shownCount(second, b);
+        const int typed = chance(10) ? 99999 + pick(0, 1) : pick(0, 40);
         user.key(Qt::Key_A, Qt::ControlModifier);
-        user.keys(QString::number(count));
+        user.keys(QString::number(typed));
         user.leave();
+        const int count = typed > 99999 ? before : typed;
         EXPECT_EQ(shownCount(second, b), count);
         EXPECT_EQ(weight(second, b), count);
     }
@@ -377,5 +381,17 @@ TEST_P(Walk, EveryStepKeepsTheRules)
 }
 
 INSTANTIATE_TEST_SUITE_P(Boards, Walk, ::testing::ValuesIn(kFamilies), gameName);
+
+// The slider's step itself: the limit boxes would put back a limit it took out of its range.
+TEST(SliderStep, NeverTakesALimitOutOfItsRange)
+{
+    const struct {
+        IntervalLimits from;
+        bool down;
+        IntervalLimits to;
+    } cases[] = {{{0, 5}, true, {0, 4}}, {{0, 0}, true, {0, 0}}, {{7, 7}, true, {6, 6}}, {{9998, 9999}, false, {9999, 9999}}};
+    for (const auto &c : cases)
+        EXPECT_EQ(slideIntervalLimits(c.from, c.down, 9999), c.to) << c.from.lower << ".." << c.from.upper;
+}
 
 }  // namespace
