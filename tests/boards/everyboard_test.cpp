@@ -13,6 +13,8 @@
 #include "dialogs/frmlotterymanager.h"
 #include "platform/dates.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QEventLoop>
 #include <QFile>
 #include <QTimer>
@@ -67,6 +69,29 @@ TEST_P(EverySample, OpensOnTheNewestDrawingWithItsPositionsAndPowers)
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, EverySample, ::testing::ValuesIn(kSamples), gameName);
+
+TEST_P(EveryBoard, NumberBoxesTakeDigitsAndBackspaceAndTheDrawingListsNoKey)
+{
+    user.click(QStringLiteral("txtColumnsToDraw"));
+    user.key(Qt::Key_End);
+    user.keys(QStringLiteral("a-. 5"));
+    EXPECT_EQ(user.text(QStringLiteral("txtColumnsToDraw")), QStringLiteral("105"));
+    user.key(Qt::Key_Backspace);
+    EXPECT_EQ(user.text(QStringLiteral("txtColumnsToDraw")), QStringLiteral("10"));
+    for (const char *list : {"cboStartDrawing", "cboEndDrawing", "cboDrawingDate"}) {
+        const QString before = user.text(QString::fromLatin1(list));
+        user.click(QString::fromLatin1(list));
+        user.keys(QStringLiteral("x9"));
+        for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Delete})
+            user.key(key);
+        EXPECT_EQ(user.text(QString::fromLatin1(list)), before) << list;
+    }
+    // The list keys still choose: the end drawing one before, with its date.
+    user.click(QStringLiteral("cboEndDrawing"));
+    user.key(Qt::Key_Down);
+    EXPECT_EQ(user.get<QComboBox>(QStringLiteral("cboEndDrawing"))->currentIndex(), 1);
+    EXPECT_EQ(user.get<QComboBox>(QStringLiteral("cboDrawingDate"))->currentIndex(), 1);
+}
 
 TEST_P(EveryBoard, PowerCountsThePicksOfTheWindowChosen)
 {
@@ -179,6 +204,7 @@ TEST_P(EveryBoard, TheSettingsShownWhenTheProgramEndsAreThoseOfTheNextStart)
         return out;
     };
     const QStringList before = shown();
+    board()->mnuLanguageFrench->trigger();
 
     // The title bar's close button ends the program; the next start opens the lottery as it was.
     QEventLoop loop;
@@ -189,6 +215,7 @@ TEST_P(EveryBoard, TheSettingsShownWhenTheProgramEndsAreThoseOfTheNextStart)
     deleteUnloadedWindows();
     createServiceObjects();
     ASSERT_TRUE(open(game));
+    EXPECT_EQ(user.text(QStringLiteral("cmdPower")), resources::text(25083));  // in French
     EXPECT_TRUE(user.ticked(ctl("chkExcludeBall", false, game.lowest() + 1)));
     front(second);
     EXPECT_EQ(shown(), before);
@@ -213,6 +240,23 @@ TEST_P(EveryBoard, ADrawingAddedInTheLotteryManagerIsOnTheBoardItReopens)
     user.choose(QStringLiteral("cboEndDrawing"), 0);
     for (int p = game.first; p <= game.lastShown(); ++p)
         EXPECT_EQ(user.number(at("lblDrawingNumber", p)), game.lowest() + p - game.first + 1) << p;
+}
+
+TEST_P(EveryBoard, HelpShowsOneGuideAndAboutAnswers)
+{
+    for (int twice = 0; twice < 2; ++twice)
+        board()->mnuHelpContents->trigger();
+    int guides = 0;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        guides += window->isVisible() && window->windowTitle() == resources::text(35012);
+    EXPECT_EQ(guides, 1);
+    bool about = false;
+    whenModal<QDialog>([&](QDialog *dialog) {
+        about = true;
+        dialog->accept();
+    });
+    board()->mnuHelpAbout->trigger();
+    EXPECT_TRUE(about);
 }
 
 TEST_P(EveryBoard, PrintHandsTheBoardsReportToTheEditor)

@@ -74,15 +74,9 @@ protected:
     BoardBase *board() const { return user.board(); }
     static QString at(const char *name, int index) { return BoardUser::at(QString::fromLatin1(name), index); }
     // A control of the drum of `position`, with its index.
-    QString atDrum(const char *name, int position, int index) const
-    {
-        return BoardUser::at(Game::of(name, game.second(position)), index);
-    }
+    QString atDrum(const char *name, int position, int index) const { return ctl(name, game.second(position), index); }
     // The pick count of `number` in the drum of `position` (the power the board shows for it).
-    int32_t power(int position, int32_t number) const
-    {
-        return drumState(game.second(position) ? Drum::Second : Drum::Main).garrPickCount.value(number, 0);
-    }
+    int32_t power(int position, int32_t number) const { return state(game.second(position)).garrPickCount.value(number, 0); }
     // Ticket > Save under `name`, or Ticket > Load of `name`, through the file dialog.
     void saveTicket(const QString &name)
     {

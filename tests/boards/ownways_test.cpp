@@ -6,6 +6,7 @@
 
 #include "analysis/catalogue.h"
 #include "analysis/generator.h"
+#include "platform/ui/screen.h"
 
 namespace {
 
@@ -73,6 +74,21 @@ TEST_F(OwnWays, LottoBonusPositionsAreMarkedAndTheirValuesFramed)
         EXPECT_EQ(shown, 4 * g.bonus);
         world.closeBoard();
     }
+}
+
+TEST_F(OwnWays, ALotteryWithoutDrawingsOpensToldOnceWithNothingToAnalyse)
+{
+    openLottery(GameConfigRecord{1, QStringLiteral("Empty 6/49"), 49, 0, 0, 6, 0, 0}, {}, Game{"", "600", 1, 6, 0, 49, 0});
+    EXPECT_EQ(messages.asked().size(), 1u);
+    for (const char *command : {"cmdPower", "cmdPopulate", "cmdDraw"})
+        EXPECT_FALSE(user.enabled(QString::fromLatin1(command))) << command;
+}
+
+TEST_F(OwnWays, ABoardWiderThanTheScreenOpensMaximised)
+{
+    setScreenMetricsOverride(ScreenMetrics{900, QRect(0, 0, 900, 700), QRect(0, 0, 900, 680)});
+    ASSERT_TRUE(open(kTwoDrum));
+    EXPECT_TRUE(board()->isMaximized());
 }
 
 // 5 from 1..12, four drawings; ball 12 never drawn.

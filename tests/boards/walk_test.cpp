@@ -323,7 +323,8 @@ public:
             user.click(chance(50) ? QStringLiteral("chkPowerIncrease") : QStringLiteral("lblPowerIncrease"));
         }
         user.click(QStringLiteral("cmdPower"));
-        // A user's POWER starts from a plain pool.
+        // The window runs forward; a user's POWER starts from a plain pool.
+        EXPECT_LE(user.number(QStringLiteral("cboStartDrawing")), user.number(QStringLiteral("cboEndDrawing")));
         EXPECT_FALSE(user.ticked(QStringLiteral("chkGuaranteeNumbers")));
         EXPECT_FALSE(user.ticked(QStringLiteral("chkEqualChance")));
         for (bool second : drums())
