@@ -169,11 +169,10 @@ TEST_P(EveryBoard, ATicketComesBackAsSavedAndADamagedOneAsFarAsItGoes)
 
 TEST_P(EveryBoard, TheSettingsShownWhenTheProgramEndsAreThoseOfTheNextStart)
 {
-    // A ball excluded from each drum; the interval and a count typed in the last drum.
+    // A ball excluded from the main drum; the interval and a count typed in the last drum.
     const bool second = game.twoDrums();
     user.click(ctl("chkExcludeBall", false, game.lowest() + 1));
     front(second);
-    user.click(ctl("chkExcludeBall", second, game.lowest()));
     user.click(ctl("chkPowerInterval", second));
     user.choose(ctl("cboPowerIntervalPct", second), 7);
     user.doubleClick(ctl("txtPoolPercent", second, game.lowest() + 2));
@@ -190,8 +189,7 @@ TEST_P(EveryBoard, TheSettingsShownWhenTheProgramEndsAreThoseOfTheNextStart)
     user.type(at("txtGuess", game.lastShown()), QStringLiteral("5"));
     const QStringList kept = {ctl("chkPowerInterval", second), ctl("cboPowerIntervalPct", second),
                               ctl("txtPowerInterval", second, 0), ctl("txtPowerInterval", second, 1),
-                              ctl("txtPoolCount", second, game.lowest() + 2), ctl("chkExcludeBall", second, game.lowest()),
-                              QStringLiteral("chkGuaranteeNumbers"),
+                              ctl("txtPoolCount", second, game.lowest() + 2), QStringLiteral("chkGuaranteeNumbers"),
                               at("txtGuaranteeNumber", game.first), at("optHotCold", 1), QStringLiteral("chkPowerIncrease"),
                               QStringLiteral("txtColumnsToDraw"), QStringLiteral("chkIncrementalTicket"),
                               QStringLiteral("chkCompareWithGuess"), at("txtGuess", game.lastShown())};
@@ -207,18 +205,28 @@ TEST_P(EveryBoard, TheSettingsShownWhenTheProgramEndsAreThoseOfTheNextStart)
     board()->mnuLanguageFrench->trigger();
 
     // The title bar's close button ends the program; the next start opens the lottery as it was.
-    QEventLoop loop;
-    QTimer::singleShot(0, &loop, [&] { board()->close(); });
-    QTimer::singleShot(5000, &loop, [&] { loop.exit(99); });
-    ASSERT_EQ(loop.exec(), 0);
-    gfrmCurrentBoard = nullptr;
-    deleteUnloadedWindows();
-    createServiceObjects();
-    ASSERT_TRUE(open(game));
+    const auto restart = [&] {
+        QEventLoop loop;
+        QTimer::singleShot(0, &loop, [&] { board()->close(); });
+        QTimer::singleShot(5000, &loop, [&] { loop.exit(99); });
+        EXPECT_EQ(loop.exec(), 0);
+        gfrmCurrentBoard = nullptr;
+        deleteUnloadedWindows();
+        clearProgramEnd();
+        createServiceObjects();
+        return open(game);
+    };
+    ASSERT_TRUE(restart());
     EXPECT_EQ(user.text(QStringLiteral("cmdPower")), resources::text(25083));  // in French
     EXPECT_TRUE(user.ticked(ctl("chkExcludeBall", false, game.lowest() + 1)));
     front(second);
     EXPECT_EQ(shown(), before);
+    expectRules();
+    // A ball excluded from the last drum too.
+    user.click(ctl("chkExcludeBall", second, game.lowest()));
+    ASSERT_TRUE(restart());
+    front(second);
+    EXPECT_TRUE(user.ticked(ctl("chkExcludeBall", second, game.lowest())));
     expectRules();
 }
 

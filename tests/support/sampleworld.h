@@ -44,3 +44,7 @@ public:
 
 // Deletes the windows unloaded so far.
 void deleteUnloadedWindows();
+
+// A test that ended the program (QCoreApplication::exit) leaves every later event loop, modal
+// dialogs included, returning at once; running the application's own loop once clears that.
+void clearProgramEnd();
