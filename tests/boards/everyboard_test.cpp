@@ -12,6 +12,7 @@
 #include "app/services.h"
 #include "dialogs/frmlotterymanager.h"
 #include "platform/dates.h"
+#include "support/textfit.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -42,6 +43,9 @@ TEST_P(EverySample, OpensOnTheNewestDrawingWithItsPositionsAndPowers)
         EXPECT_EQ(user.visible(at("txtGuaranteeNumber", p)), p <= game.lastColumn());
         EXPECT_EQ(user.visible(at("lblColumnNumber", p)), p <= game.lastColumn());
     }
+    // Every caption and value stands within its frame.
+    for (const char *frame : {"fraDrawings", "fraTicketAndGuess"})
+        EXPECT_EQ(clippedTexts(user.get(QString::fromLatin1(frame))).filter(QStringLiteral("reaches outside")), QStringList());
     EXPECT_TRUE(user.status(3).startsWith(QStringLiteral("Sample Country - Sample ")));
     EXPECT_EQ(board()->windowTitle(), QStringLiteral("TALVINOR - ") + user.status(3));
 
