@@ -5,25 +5,32 @@
 
 namespace {
 
+// Every control is known by its name: its objectName; array elements add their index.
 template <class T>
-T *make(QWidget *parent)
+T *make(QWidget *parent, const QString &name)
 {
-    return new T(parent);
+    T *ctl = new T(parent);
+    ctl->setObjectName(name);
+    return ctl;
 }
 
 template <class T>
-void makeElements(CtlArray<T> &array, QWidget *parent, const std::vector<int> &indexes)
+void makeElements(CtlArray<T> &array, const QString &name, QWidget *parent, const std::vector<int> &indexes)
 {
+    array.setName(name);
     for (int i : indexes)
         array.set(i, new T(parent));
 }
 
 template <class T>
-void makeRange(CtlArray<T> &array, QWidget *parent, int first, int last)
+void makeRange(CtlArray<T> &array, const QString &name, QWidget *parent, int first, int last)
 {
+    array.setName(name);
     for (int i = first; i <= last; ++i)
         array.set(i, new T(parent));
 }
+
+QString named(const char *name) { return QString::fromLatin1(name); }
 
 }  // namespace
 
@@ -49,128 +56,131 @@ void BoardBase::createDrumControls(Drum which)
 {
     DrumControls &drum = this->drum(which);
     const bool second = which == Drum::Second;
+    // The second drum's controls carry the suffix BONUS.
+    const auto name = [second](const char *base) { return QString::fromLatin1(base) + (second ? "BONUS" : ""); };
     // Row templates: 0 and 29 (the first row of each table half); the digit board has one half.
     const std::vector<int> templates = family_ == BoardFamily::Digit ? std::vector<int>{0} : std::vector<int>{0, 29};
 
-    makeElements(drum.picPowerBall, form, templates);
-    makeElements(drum.lblPowerBall, form, templates);
-    makeElements(drum.lblTotalPicks, form, templates);
-    makeElements(drum.lblStanding, form, templates);
-    makeElements(drum.lblPowerPercent, form, templates);
-    makeElements(drum.lblWeeksSincePick, form, templates);
-    makeRange(drum.lblHdrTotal, form, 0, 1);
-    makeRange(drum.lblHdrStanding, form, 0, 1);
-    makeRange(drum.lblHdrPowerPercent, form, 0, 1);
-    makeRange(drum.lblHdrLastPicked, form, 0, 1);
+    makeElements(drum.picPowerBall, name("picPowerBall"), form, templates);
+    makeElements(drum.lblPowerBall, name("lblPowerBall"), form, templates);
+    makeElements(drum.lblTotalPicks, name("lblTotalPicks"), form, templates);
+    makeElements(drum.lblStanding, name("lblStanding"), form, templates);
+    makeElements(drum.lblPowerPercent, name("lblPowerPercent"), form, templates);
+    makeElements(drum.lblWeeksSincePick, name("lblWeeksSincePick"), form, templates);
+    makeRange(drum.lblHdrTotal, name("lblHdrTotal"), form, 0, 1);
+    makeRange(drum.lblHdrStanding, name("lblHdrStanding"), form, 0, 1);
+    makeRange(drum.lblHdrPowerPercent, name("lblHdrPowerPercent"), form, 0, 1);
+    makeRange(drum.lblHdrLastPicked, name("lblHdrLastPicked"), form, 0, 1);
 
-    makeElements(drum.picPoolBall, form, templates);
-    makeElements(drum.lblPoolBall, form, templates);
-    makeElements(drum.txtPoolPercent, form, templates);
-    makeElements(drum.txtPoolCount, form, templates);
-    makeElements(drum.chkExcludeBall, form, templates);
-    makeRange(drum.lblHdrPool, form, 0, 1);
-    makeRange(drum.lblHdrExclude, form, 0, 1);
+    makeElements(drum.picPoolBall, name("picPoolBall"), form, templates);
+    makeElements(drum.lblPoolBall, name("lblPoolBall"), form, templates);
+    makeElements(drum.txtPoolPercent, name("txtPoolPercent"), form, templates);
+    makeElements(drum.txtPoolCount, name("txtPoolCount"), form, templates);
+    makeElements(drum.chkExcludeBall, name("chkExcludeBall"), form, templates);
+    makeRange(drum.lblHdrPool, name("lblHdrPool"), form, 0, 1);
+    makeRange(drum.lblHdrExclude, name("lblHdrExclude"), form, 0, 1);
     if (!second)
-        makeRange(drum.shpBallColumn, form, 0, 3);
+        makeRange(drum.shpBallColumn, name("shpBallColumn"), form, 0, 3);
 
-    drum.chkPowerInterval = make<VbCheck>(fraGuaranteeAndInterval);
-    drum.lblPowerInterval = make<VbLabel>(fraGuaranteeAndInterval);
-    makeRange(drum.txtPowerInterval, fraGuaranteeAndInterval, 0, 1);
-    drum.cboPowerIntervalPct = make<VbCombo>(fraGuaranteeAndInterval);
+    drum.chkPowerInterval = make<VbCheck>(fraGuaranteeAndInterval, name("chkPowerInterval"));
+    drum.lblPowerInterval = make<VbLabel>(fraGuaranteeAndInterval, name("lblPowerInterval"));
+    makeRange(drum.txtPowerInterval, name("txtPowerInterval"), fraGuaranteeAndInterval, 0, 1);
+    drum.cboPowerIntervalPct = make<VbCombo>(fraGuaranteeAndInterval, name("cboPowerIntervalPct"));
     if (!second)
-        drum.lblPowerIntervalPctSign = make<VbLabel>(fraGuaranteeAndInterval);
-    drum.hsbPowerInterval = make<VbScrollBar>(fraGuaranteeAndInterval);
-    drum.lblPowerLowest = make<VbLabel>(fraGuaranteeAndInterval);
-    drum.lblPowerMiddle = make<VbLabel>(fraGuaranteeAndInterval);
-    drum.lblPowerHighest = make<VbLabel>(fraGuaranteeAndInterval);
-    drum.lblPowerSliderPos = make<VbLabel>(fraGuaranteeAndInterval);
+        drum.lblPowerIntervalPctSign = make<VbLabel>(fraGuaranteeAndInterval, name("lblPowerIntervalPctSign"));
+    drum.hsbPowerInterval = make<VbScrollBar>(fraGuaranteeAndInterval, name("hsbPowerInterval"));
+    drum.lblPowerLowest = make<VbLabel>(fraGuaranteeAndInterval, name("lblPowerLowest"));
+    drum.lblPowerMiddle = make<VbLabel>(fraGuaranteeAndInterval, name("lblPowerMiddle"));
+    drum.lblPowerHighest = make<VbLabel>(fraGuaranteeAndInterval, name("lblPowerHighest"));
+    drum.lblPowerSliderPos = make<VbLabel>(fraGuaranteeAndInterval, name("lblPowerSliderPos"));
 
-    drum.lblDrawingPowerTotal = make<VbLabel>(fraDrawings);
-    drum.lblGuessPowerTotal = make<VbLabel>(fraTicketAndGuess);
-    drum.lblColumnPowerTotal = make<VbLabel>(fraTicketAndGuess);
-    drum.lblGameMatrix = make<VbLabel>(fraDrawings);
+    drum.lblDrawingPowerTotal = make<VbLabel>(fraDrawings, name("lblDrawingPowerTotal"));
+    drum.lblGuessPowerTotal = make<VbLabel>(fraTicketAndGuess, name("lblGuessPowerTotal"));
+    drum.lblColumnPowerTotal = make<VbLabel>(fraTicketAndGuess, name("lblColumnPowerTotal"));
+    drum.lblGameMatrix = make<VbLabel>(fraDrawings, name("lblGameMatrix"));
 }
 
 void BoardBase::createControls()
 {
-    shpPowerPanel = make<VbShape>(form);
-    shpPoolPanel = make<VbShape>(form);
-    Line1 = make<VbLine>(form);
-    Line2 = make<VbLine>(form);
-    Line3 = make<VbLine>(form);
-    Line4 = make<VbLine>(form);
+    shpPowerPanel = make<VbShape>(form, named("shpPowerPanel"));
+    shpPoolPanel = make<VbShape>(form, named("shpPoolPanel"));
+    Line1 = make<VbLine>(form, named("Line1"));
+    Line2 = make<VbLine>(form, named("Line2"));
+    Line3 = make<VbLine>(form, named("Line3"));
+    Line4 = make<VbLine>(form, named("Line4"));
 
-    fraDrawings = make<VbFrame>(form);
-    fraPool = make<VbFrame>(form);
-    fraGuaranteeAndInterval = make<VbFrame>(form);
-    fraTicketAndGuess = make<VbFrame>(form);
-    fraDrawingResults = make<VbFrame>(form);
+    fraDrawings = make<VbFrame>(form, named("fraDrawings"));
+    fraPool = make<VbFrame>(form, named("fraPool"));
+    fraGuaranteeAndInterval = make<VbFrame>(form, named("fraGuaranteeAndInterval"));
+    fraTicketAndGuess = make<VbFrame>(form, named("fraTicketAndGuess"));
+    fraDrawingResults = make<VbFrame>(form, named("fraDrawingResults"));
 
     for (Drum drum : boardDrums())
         createDrumControls(drum);
     if (hasSecondDrum())
-        shpGameMatrixFrameBONUS = make<VbShape>(fraDrawings);
+        shpGameMatrixFrameBONUS = make<VbShape>(fraDrawings, named("shpGameMatrixFrameBONUS"));
 
     const int first = firstPosition();
     const int last = lastPosition();
 
-    cboStartDrawing = make<VbCombo>(fraDrawings);
-    cboEndDrawing = make<VbCombo>(fraDrawings);
-    cboDrawingDate = make<VbCombo>(fraDrawings);
-    lblStart = make<VbLabel>(fraDrawings);
-    lblEnd = make<VbLabel>(fraDrawings);
-    lblDate = make<VbLabel>(fraDrawings);
-    cmdPower = make<VbButton>(fraDrawings);
-    makeRange(optHotCold, fraDrawings, 0, 1);
-    makeRange(lblHotCold, fraDrawings, 0, 1);
-    makeRange(lblDrawingNumber, fraDrawings, first, last);
-    makeRange(lblDrawingNumberPower, fraDrawings, first, last);
-    lblDrawingPowerTotalCap = make<VbLabel>(fraDrawings);
+    cboStartDrawing = make<VbCombo>(fraDrawings, named("cboStartDrawing"));
+    cboEndDrawing = make<VbCombo>(fraDrawings, named("cboEndDrawing"));
+    cboDrawingDate = make<VbCombo>(fraDrawings, named("cboDrawingDate"));
+    lblStart = make<VbLabel>(fraDrawings, named("lblStart"));
+    lblEnd = make<VbLabel>(fraDrawings, named("lblEnd"));
+    lblDate = make<VbLabel>(fraDrawings, named("lblDate"));
+    cmdPower = make<VbButton>(fraDrawings, named("cmdPower"));
+    makeRange(optHotCold, named("optHotCold"), fraDrawings, 0, 1);
+    makeRange(lblHotCold, named("lblHotCold"), fraDrawings, 0, 1);
+    makeRange(lblDrawingNumber, named("lblDrawingNumber"), fraDrawings, first, last);
+    makeRange(lblDrawingNumberPower, named("lblDrawingNumberPower"), fraDrawings, first, last);
+    lblDrawingPowerTotalCap = make<VbLabel>(fraDrawings, named("lblDrawingPowerTotalCap"));
 
-    makeRange(shpBonusMarkA, fraDrawings, 0, 1);
-    shpBonusMarkA.set(2, make<VbShape>(fraGuaranteeAndInterval));
+    makeRange(shpBonusMarkA, named("shpBonusMarkA"), fraDrawings, 0, 1);
+    shpBonusMarkA.set(2, new VbShape(fraGuaranteeAndInterval));
     for (int i = 3; i <= 5; ++i)
-        shpBonusMarkA.set(i, make<VbShape>(fraTicketAndGuess));
-    makeRange(shpBonusMarkB, fraDrawings, 0, 1);
-    shpBonusMarkB.set(2, make<VbShape>(fraGuaranteeAndInterval));
+        shpBonusMarkA.set(i, new VbShape(fraTicketAndGuess));
+    makeRange(shpBonusMarkB, named("shpBonusMarkB"), fraDrawings, 0, 1);
+    shpBonusMarkB.set(2, new VbShape(fraGuaranteeAndInterval));
     for (int i = 3; i <= 5; ++i)
-        shpBonusMarkB.set(i, make<VbShape>(fraTicketAndGuess));
+        shpBonusMarkB.set(i, new VbShape(fraTicketAndGuess));
 
-    cmdPopulate = make<VbButton>(fraPool);
-    chkEqualChance = make<VbCheck>(fraPool);
-    chkPowerIncrease = make<VbCheck>(fraPool);
-    lblPowerIncrease = make<VbLabel>(fraPool);
-    hsbPowerIncrease = make<VbScrollBar>(fraPool);
-    makeRange(lblPowerIncreaseMinMax, fraPool, 0, 1);
+    cmdPopulate = make<VbButton>(fraPool, named("cmdPopulate"));
+    chkEqualChance = make<VbCheck>(fraPool, named("chkEqualChance"));
+    chkPowerIncrease = make<VbCheck>(fraPool, named("chkPowerIncrease"));
+    lblPowerIncrease = make<VbLabel>(fraPool, named("lblPowerIncrease"));
+    hsbPowerIncrease = make<VbScrollBar>(fraPool, named("hsbPowerIncrease"));
+    makeRange(lblPowerIncreaseMinMax, named("lblPowerIncreaseMinMax"), fraPool, 0, 1);
 
-    chkGuaranteeNumbers = make<VbCheck>(fraGuaranteeAndInterval);
-    lblGuaranteeNumbers = make<VbLabel>(fraGuaranteeAndInterval);
-    makeRange(txtGuaranteeNumber, fraGuaranteeAndInterval, first, last);
+    chkGuaranteeNumbers = make<VbCheck>(fraGuaranteeAndInterval, named("chkGuaranteeNumbers"));
+    lblGuaranteeNumbers = make<VbLabel>(fraGuaranteeAndInterval, named("lblGuaranteeNumbers"));
+    makeRange(txtGuaranteeNumber, named("txtGuaranteeNumber"), fraGuaranteeAndInterval, first, last);
 
-    makeRange(txtGuess, fraTicketAndGuess, first, last);
-    makeRange(lblGuessPower, fraTicketAndGuess, first, last);
-    txtGuessSource = make<VbTextBox>(fraTicketAndGuess);
-    cmdGetDrawing = make<VbButton>(fraTicketAndGuess);
-    cmdResetGuess = make<VbButton>(fraTicketAndGuess);
-    chkCompareWithGuess = make<VbCheck>(fraTicketAndGuess);
-    txtColumnsToDraw = make<VbTextBox>(fraTicketAndGuess);
-    chkIncrementalTicket = make<VbCheck>(fraTicketAndGuess);
-    cmdDraw = make<VbButton>(fraTicketAndGuess);
-    cmdAdd = make<VbButton>(fraTicketAndGuess);
-    cmdDelete = make<VbButton>(fraTicketAndGuess);
-    cmdCompare = make<VbButton>(fraTicketAndGuess);
-    lstTicket = make<VbList>(fraTicketAndGuess);
-    makeRange(lblColumnNumber, fraTicketAndGuess, first, last);
-    lblColumnPowerTotalCap = make<VbLabel>(fraTicketAndGuess);
+    makeRange(txtGuess, named("txtGuess"), fraTicketAndGuess, first, last);
+    makeRange(lblGuessPower, named("lblGuessPower"), fraTicketAndGuess, first, last);
+    txtGuessSource = make<VbTextBox>(fraTicketAndGuess, named("txtGuessSource"));
+    cmdGetDrawing = make<VbButton>(fraTicketAndGuess, named("cmdGetDrawing"));
+    cmdResetGuess = make<VbButton>(fraTicketAndGuess, named("cmdResetGuess"));
+    chkCompareWithGuess = make<VbCheck>(fraTicketAndGuess, named("chkCompareWithGuess"));
+    txtColumnsToDraw = make<VbTextBox>(fraTicketAndGuess, named("txtColumnsToDraw"));
+    chkIncrementalTicket = make<VbCheck>(fraTicketAndGuess, named("chkIncrementalTicket"));
+    cmdDraw = make<VbButton>(fraTicketAndGuess, named("cmdDraw"));
+    cmdAdd = make<VbButton>(fraTicketAndGuess, named("cmdAdd"));
+    cmdDelete = make<VbButton>(fraTicketAndGuess, named("cmdDelete"));
+    cmdCompare = make<VbButton>(fraTicketAndGuess, named("cmdCompare"));
+    lstTicket = make<VbList>(fraTicketAndGuess, named("lstTicket"));
+    makeRange(lblColumnNumber, named("lblColumnNumber"), fraTicketAndGuess, first, last);
+    lblColumnPowerTotalCap = make<VbLabel>(fraTicketAndGuess, named("lblColumnPowerTotalCap"));
 
     if (family_ == BoardFamily::Digit) {
-        makeRange(optStraightBoxed, fraDrawingResults, 0, 1);
-        makeRange(lblStraightBoxed, fraDrawingResults, 0, 1);
+        makeRange(optStraightBoxed, named("optStraightBoxed"), fraDrawingResults, 0, 1);
+        makeRange(lblStraightBoxed, named("lblStraightBoxed"), fraDrawingResults, 0, 1);
     }
 
-    makeRange(txtResults, fraDrawingResults, 0, 1);
+    makeRange(txtResults, named("txtResults"), fraDrawingResults, 0, 1);
 
-    cmdHiddenFocus = make<VbButton>(form);
+    cmdHiddenFocus = make<VbButton>(form, named("cmdHiddenFocus"));
     staMain = new VbStatusBar(3, this);
+    staMain->setObjectName(named("staMain"));
     setStatusBar(staMain);
 }

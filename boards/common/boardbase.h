@@ -215,8 +215,6 @@ public:
     void chkCompareWithGuess_Click();
     void chkPowerInterval_Click(Drum drum = Drum::Main);
 
-    // The screen width in pixels read by the load routine.
-    int horizontalResolution() const { return intHorzRes_; }
     // The event the board's closing writes to the event log.
     int32_t unloadEventCode() const;
 
@@ -479,5 +477,4 @@ private:
     bool loaded_ = false;
     bool unloaded_ = false;
     bool tellNoDrawings_ = false;  // the no-drawings notice is due when the board first shows
-    int intHorzRes_ = 0;
 };

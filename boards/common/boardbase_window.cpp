@@ -248,7 +248,6 @@ void BoardBase::subSetHandCursors()
 void BoardBase::subPlaceWindow()
 {
     const ScreenMetrics metrics = fncScreenMetrics(this);
-    intHorzRes_ = metrics.horzRes;
     subPlaceMainWindow(this, fncMainWindowPlacement(metrics));
 }
 

@@ -170,11 +170,13 @@ void frmTwoPoolBoard::subDesignPanels()
     const int tableWidth = shpPoolPanel->Left() + shpPoolPanel->Width() + 15;
     const int tableHeight = shpPoolPanel->Top() + shpPoolPanel->Height() + 15;
     stkDrumTables = new QStackedWidget(form);
+    stkDrumTables->setObjectName(QStringLiteral("stkDrumTables"));
     placeInTwips(stkDrumTables, 0, 0, tableWidth, tableHeight);
     // The interval rows in the guarantee frame, below the guaranteed numbers.
     const int frameWidth = fraGuaranteeAndInterval->Width();
     const int intervalHeight = fraGuaranteeAndInterval->Height() - kIntervalPanelTop;
     stkPowerInterval = new QStackedWidget(fraGuaranteeAndInterval);
+    stkPowerInterval->setObjectName(QStringLiteral("stkPowerInterval"));
     placeInTwips(stkPowerInterval, 0, kIntervalPanelTop, frameWidth, intervalHeight);
 
     for (Drum drum : kDrums) {
@@ -202,6 +204,7 @@ void frmTwoPoolBoard::subDesignPanels()
     // Frames around the second drum's limit boxes and slider, shown with its interval row.
     QWidget *secondRow = stkPowerInterval->widget(1);
     const VbControl *framed[] = {bonus.txtPowerInterval[0], bonus.hsbPowerInterval, bonus.txtPowerInterval[1]};
+    shpPowerRangeFrame.setName(QStringLiteral("shpPowerRangeFrame"));
     for (int k = 0; k <= 2; ++k) {
         auto *frame = new VbShape(secondRow);
         frame->setFill(false);
@@ -384,4 +387,3 @@ void frmTwoPoolBoard::styleTabs(Drum front)
 
 // The comparison frame of the shared board, under the rule of the game: main hits among the main
 // numbers, second-drum hits among the second drum's.
-void frmTwoPoolBoard::subCompareTicketBONUS() { subCompareTicket(); }

@@ -27,11 +27,6 @@ public:
     // The drum's panels in front, the frames marking the drum, the second drum's interval caption
     // and range frames; nothing while the board is not initialised.
     void subShowPoolView();
-    // The drum whose tab is in front.
-    Drum tabInFront() const { return tabInFront_; }
-
-    // ---- Comparison: main hits and second-drum hits ------------------------------------------
-    void subCompareTicketBONUS();
 
     // ---- This board's own controls -------------------------------------------------------------
     QStackedWidget *stkDrumTables = nullptr;     // page 0 the main drum's tables, page 1 the second's

@@ -57,7 +57,6 @@ public:
 
     bool fontBold() const { return self_->font().bold(); }
     void setFontBold(bool on);
-    double fontSize() const { return self_->font().pointSizeF(); }
     void setFontSize(double points);
 
     QString toolTipText() const { return self_->toolTip(); }
@@ -150,7 +149,6 @@ public:
     void setCaption(const QString &caption);
     // 0 left, 1 right, 2 centre.
     void setAlignment(int vbAlignment);
-    int alignment() const { return alignment_; }
     // Opaque labels paint their back colour; transparent ones let the parent show through.
     void setOpaque(bool on);
     void setAutoSize(bool on);
@@ -344,8 +342,6 @@ class VbScrollBar : public VbWidget<QScrollBar> {
 public:
     explicit VbScrollBar(QWidget *parent = nullptr);
 
-    int min() const { return minimum(); }
-    int max() const { return maximum(); }
     void setMin(int v) { setMinimum(v); }
     void setMax(int v) { setMaximum(v); }
     void setSmallChange(int v) { setSingleStep(v); }
@@ -385,15 +381,9 @@ public:
     explicit VbShape(QWidget *parent = nullptr);
 
     void setKind(Kind kind);
-    Kind kind() const { return kind_; }
     // A filled shape paints its fill colour; an unfilled one only its border.
     void setFill(bool filled, uint32_t fillColour = 0);
     void setBorder(bool visible, uint32_t colour = 0, int widthPixels = 1);
-    bool filled() const { return filled_; }
-    uint32_t fillColor() const { return fillColour_; }
-    bool hasBorder() const { return border_; }
-    uint32_t borderColor() const { return borderColour_; }
-    int borderWidth() const { return borderWidth_; }
     void copyFrom(const VbControl &other) override;
 
 protected:

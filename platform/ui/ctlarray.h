@@ -1,8 +1,10 @@
 #pragma once
 // A control array: controls of one kind addressed by index, as the window designs number them.
 // Elements may be missing (index ranges with gaps, or rows not yet created); new elements are
-// created from a template element and start hidden.
+// created from a template element and start hidden. Each element's object name is the array's
+// name with its index, "txtGuess(3)".
 
+#include <QString>
 #include <QWidget>
 #include <cassert>
 #include <functional>
@@ -27,12 +29,17 @@ public:
     }
     bool exists(int index) const { return at(index) != nullptr; }
 
+    // The name the elements are known by; elements put in place later take it with their index.
+    void setName(const QString &name) { name_ = name; }
+
     // Puts a control in place (design-time elements).
     T *set(int index, T *ctl)
     {
         if (index >= static_cast<int>(items_.size()))
             items_.resize(static_cast<size_t>(index) + 1, nullptr);
         items_[static_cast<size_t>(index)] = ctl;
+        if (ctl && !name_.isEmpty())
+            ctl->setObjectName(QStringLiteral("%1(%2)").arg(name_).arg(index));
         if (ctl)
             for (const auto &wire : wires_)
                 wire(index, ctl);
@@ -74,6 +81,7 @@ public:
     }
 
 private:
+    QString name_;
     std::vector<T *> items_;
     std::vector<std::function<void(int, T *)>> wires_;
 };

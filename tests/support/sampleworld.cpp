@@ -7,8 +7,6 @@
 #include "analysis/ui/clsanalysis.h"
 #include "app/globals.h"
 #include "app/services.h"
-#include "boards/digit/frmdigitboard.h"
-#include "boards/lotto/frmlottoboard.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmcolumnprogress.h"
 #include "dialogs/frmdatepicker.h"
@@ -65,14 +63,8 @@ SampleWorld::SampleWorld()
     frmColumnProgress::setSynchronousDisplay(true);
     setGeneratorSeedForTests(20260501u);
     createServiceObjects();
-    // The program's own board where it has one.
-    setBoardFactory([](BoardFamily family) -> IBoard * {
-        if (family == BoardFamily::Lotto)
-            return new frmLottoBoard();
-        if (family == BoardFamily::Digit)
-            return new frmDigitBoard();
-        return new TestBoard(family);
-    });
+    // The program's own boards.
+    setBoardFactory({});
 }
 
 SampleWorld::~SampleWorld()
@@ -143,14 +135,6 @@ void SampleWorld::closeBoard()
         open->unloadBoard();
     gfrmCurrentBoard = nullptr;
     deleteUnloadedWindows();
-}
-
-QStringList eventLogLines()
-{
-    QFile file(gstrLogFilePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
 }
 
 History SampleWorld::drawings(const std::vector<std::vector<int32_t>> &numbers)

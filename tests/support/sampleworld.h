@@ -1,14 +1,13 @@
 #pragma once
 // The program with the sample lotteries in a sandboxed program folder: every service object, the
-// program's lotto and digit boards (a board of the shared type without a layout for two-drum games),
-// fixed screen metrics, a synchronous column dialog with a fixed seed, and every message answered.
+// program's own boards, fixed screen metrics, a synchronous column dialog with a fixed seed, and every message answered.
 // A lottery opens as the program opens one; the destructor unloads every window and puts the
 // program's state back.
 
 #include "analysis/catalogue.h"
 #include "analysis/history.h"
 #include "sandbox.h"
-#include "testboard.h"
+#include "boards/common/boardbase.h"
 
 #include <QString>
 #include <vector>
@@ -46,5 +45,6 @@ public:
 // Deletes the windows unloaded so far.
 void deleteUnloadedWindows();
 
-// The lines of the event log.
-QStringList eventLogLines();
+// A test that ended the program (QCoreApplication::exit) leaves every later event loop, modal
+// dialogs included, returning at once; running the application's own loop once clears that.
+void clearProgramEnd();

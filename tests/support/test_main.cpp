@@ -3,6 +3,7 @@
 // with an event loop that runs: what one test leaves behind does not reach the next.
 
 #include "analysis/state.h"
+#include "support/sampleworld.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -10,10 +11,6 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-namespace {
-
-// A test that ended the program (QCoreApplication::exit) leaves every later event loop, modal
-// dialogs included, returning at once; running the application's own loop once clears that.
 void clearProgramEnd()
 {
     QEventLoop probe;
@@ -23,6 +20,8 @@ void clearProgramEnd()
     QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
 }
+
+namespace {
 
 class FreshState : public ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo &) override

@@ -1,0 +1,305 @@
+// What every board does alike, checked on a sample lottery of each family (or on all seven): the
+// board opened on the newest drawing, POWER over the window chosen, the comparison of the ticket,
+// the ticket saved and loaded (a damaged one read as far as it goes), the settings kept when the
+// program ends, a drawing added in the lottery manager, and the report.
+
+#include "games.h"
+
+#include "analysis/clslotterydb.h"
+#include "analysis/ticketfile.h"
+#include "analysis/ui/clsanalysis.h"
+#include "app/globals.h"
+#include "app/services.h"
+#include "dialogs/frmlotterymanager.h"
+#include "platform/dates.h"
+#include "support/textfit.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QEventLoop>
+#include <QFile>
+#include <QTimer>
+#include <set>
+
+namespace {
+
+class EveryBoard : public BoardTest, public ::testing::WithParamInterface<Game> {
+protected:
+    void SetUp() override { ASSERT_TRUE(open(GetParam())); }
+    History history() const { return gobjLotteryDb->fncLoadHistory().value_or(History{}); }
+    // The row of the drum's power table that shows `ball` (the table in ball order).
+    QString totalOf(int position, int32_t ball) const { return atDrum("lblTotalPicks", position, ball); }
+};
+
+class EverySample : public EveryBoard {};
+
+TEST_P(EverySample, OpensOnTheNewestDrawingWithItsPositionsAndPowers)
+{
+    // The positions of the game, and no more.
+    for (int p = game.first; p <= game.first + 7; ++p) {
+        SCOPED_TRACE(p);
+        EXPECT_EQ(user.visible(at("lblDrawingNumber", p)), p <= game.lastShown());
+        EXPECT_EQ(user.visible(at("txtGuess", p)), p <= game.lastShown());
+        EXPECT_EQ(user.visible(at("txtGuaranteeNumber", p)), p <= game.lastColumn());
+        EXPECT_EQ(user.visible(at("lblColumnNumber", p)), p <= game.lastColumn());
+    }
+    // Every caption and value stands within its frame.
+    for (const char *frame : {"fraDrawings", "fraTicketAndGuess"})
+        EXPECT_EQ(clippedTexts(user.get(QString::fromLatin1(frame))).filter(QStringLiteral("reaches outside")), QStringList());
+    EXPECT_TRUE(user.status(3).startsWith(QStringLiteral("Sample Country - Sample ")));
+    EXPECT_EQ(board()->windowTitle(), QStringLiteral("TALVINOR - ") + user.status(3));
+
+    // The newest drawing, its date, each number's power (its Total) and the totals of each drum; a
+    // number drawn in the end drawing was drawn 0 drawings before it.
+    const Drawing newest = history().back();
+    EXPECT_EQ(user.number(QStringLiteral("cboEndDrawing")), newest.weekNo);
+    EXPECT_EQ(user.text(QStringLiteral("cboDrawingDate")), dates::toShortText(newest.date));
+    int64_t totals[2] = {0, 0};
+    for (int p = game.first; p <= game.lastShown(); ++p) {
+        SCOPED_TRACE(p);
+        const int32_t n = newest.numbers[static_cast<size_t>(p - game.first)];
+        ASSERT_EQ(user.number(at("lblDrawingNumber", p)), n);
+        EXPECT_EQ(user.number(atDrum("lblPowerBall", p, n)), n);
+        EXPECT_EQ(user.text(at("lblDrawingNumberPower", p)), user.text(totalOf(p, n)));
+        if (p > game.lastColumn())
+            continue;  // a bonus number of the main drum: no pick of its own
+        EXPECT_EQ(user.number(atDrum("lblWeeksSincePick", p, n)), 0);
+        totals[game.second(p)] += user.number(at("lblDrawingNumberPower", p));
+    }
+    EXPECT_EQ(user.number(QStringLiteral("lblDrawingPowerTotal")), totals[0]);
+    if (game.twoDrums()) {
+        EXPECT_EQ(user.number(QStringLiteral("lblDrawingPowerTotalBONUS")), totals[1]);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, EverySample, ::testing::ValuesIn(kSamples), gameName);
+
+TEST_P(EveryBoard, NumberBoxesTakeDigitsAndBackspaceAndTheDrawingListsNoKey)
+{
+    user.click(QStringLiteral("txtColumnsToDraw"));
+    user.key(Qt::Key_End);
+    user.keys(QStringLiteral("a-. 5"));
+    EXPECT_EQ(user.text(QStringLiteral("txtColumnsToDraw")), QStringLiteral("105"));
+    user.key(Qt::Key_Backspace);
+    EXPECT_EQ(user.text(QStringLiteral("txtColumnsToDraw")), QStringLiteral("10"));
+    for (const char *list : {"cboStartDrawing", "cboEndDrawing", "cboDrawingDate"}) {
+        const QString before = user.text(QString::fromLatin1(list));
+        user.click(QString::fromLatin1(list));
+        user.keys(QStringLiteral("x9"));
+        for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Delete})
+            user.key(key);
+        EXPECT_EQ(user.text(QString::fromLatin1(list)), before) << list;
+    }
+    // The list keys still choose: the end drawing one before, with its date.
+    user.click(QStringLiteral("cboEndDrawing"));
+    user.key(Qt::Key_Down);
+    EXPECT_EQ(user.get<QComboBox>(QStringLiteral("cboEndDrawing"))->currentIndex(), 1);
+    EXPECT_EQ(user.get<QComboBox>(QStringLiteral("cboDrawingDate"))->currentIndex(), 1);
+}
+
+TEST_P(EveryBoard, PowerCountsThePicksOfTheWindowChosen)
+{
+    // The last 30 drawings, the window ending one drawing before the newest.
+    const History drawings = history();
+    const int32_t end = drawings.back().weekNo - 1, start = end - 29;
+    user.choose(QStringLiteral("cboEndDrawing"), 1);
+    user.choose(QStringLiteral("cboStartDrawing"), drawings.back().weekNo - start);
+    user.click(QStringLiteral("cmdPower"));
+    EXPECT_EQ(user.status(1), QStringLiteral(" Starting draw: %1 - Ending draw:%2 - Draw date: %3")
+                                  .arg(start).arg(end).arg(user.text(QStringLiteral("cboDrawingDate"))));
+    // The drawings of the window that hold each number (a digit drawn twice counts once).
+    std::map<std::pair<bool, int32_t>, int> picks;
+    for (const Drawing &d : drawings) {
+        std::set<std::pair<bool, int32_t>> numbers;
+        for (int p = game.first; p <= game.lastColumn() && d.weekNo >= start && d.weekNo <= end; ++p)
+            numbers.insert({game.second(p), d.numbers[static_cast<size_t>(p - game.first)]});
+        for (const auto &n : numbers)
+            ++picks[n];
+    }
+    for (bool second : drums())
+        for (int b = game.lowest(); b <= highestOf(second); ++b)
+            EXPECT_EQ(user.number(ctl("lblTotalPicks", second, b)), (picks[{second, b}])) << b;
+}
+
+TEST_P(EveryBoard, AColumnOfTheDrawingOrOfTheGuessHitsEveryPosition)
+{
+    user.tick(QStringLiteral("chkCompareWithGuess"), true);
+    user.click(QStringLiteral("cmdGetDrawing"));
+    user.click(QStringLiteral("cmdAdd"));
+    user.type(QStringLiteral("txtColumnsToDraw"), QStringLiteral("3"));
+    user.tick(QStringLiteral("chkIncrementalTicket"), true);
+    user.click(QStringLiteral("cmdDraw"));
+    ASSERT_EQ(user.lines().size(), 4);
+    const QString all = user.lines().first();
+    EXPECT_TRUE(all.endsWith(QStringLiteral(" (") + QString::number(game.main) + (game.twoDrums() ? QStringLiteral("+%1)").arg(game.bonus) : QStringLiteral(")")))) << all.toStdString();
+    EXPECT_TRUE(user.text(at("txtResults", 0)).startsWith(QStringLiteral("Total: 4\r\n")));
+    // Against the drawing too; then every position of the selected column is marked.
+    user.tick(QStringLiteral("chkCompareWithGuess"), false);
+    user.click(QStringLiteral("cmdCompare"));
+    EXPECT_EQ(user.lines().first(), all);
+    user.selectLine(0);
+    for (int p = game.first; p <= game.lastColumn(); ++p)
+        EXPECT_EQ(user.get<VbLabel>(at("lblDrawingNumber", p))->foreColor(), vbc::kDarkRed) << p;
+}
+
+TEST_P(EveryBoard, ATicketComesBackAsSavedAndADamagedOneAsFarAsItGoes)
+{
+    user.type(QStringLiteral("txtColumnsToDraw"), QStringLiteral("6"));
+    user.click(QStringLiteral("cmdDraw"));
+    const QStringList drawn = user.lines();
+    ASSERT_EQ(drawn.size(), 6);
+    saveTicket(QStringLiteral("mine"));
+    ASSERT_EQ(savedTicketLines(QStringLiteral("mine")), QStringList{QStringLiteral("6")} + drawn);
+    user.click(QStringLiteral("cmdDraw"));
+    loadTicket(QStringLiteral("mine"));
+    EXPECT_EQ(user.lines(), drawn);
+    EXPECT_TRUE(board()->windowTitle().endsWith(QStringLiteral(" (mine -  Loaded Ticket)")));
+
+    // The third line's last number one above its drum: the ticket ends before it, and the user is told.
+    QStringList lines = savedTicketLines(QStringLiteral("mine"));
+    ASSERT_EQ(lines.size(), 7);
+    QStringList fields = lines[3].split(u' ');
+    fields[game.lastColumn() - game.first + 1] = QString::number(game.highestAt(game.lastColumn()) + 1);
+    lines[3] = fields.join(u' ');
+    QFile file(fncTicketTextFilePath(gstrSavedTicketsFolder, gstrFileSuffix, QStringLiteral("mine")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
+    file.close();
+    const size_t asked = messages.asked().size();
+    loadTicket(QStringLiteral("mine"));
+    EXPECT_EQ(user.lines(), drawn.mid(0, 2));
+    EXPECT_GT(messages.asked().size(), asked + 1);
+}
+
+TEST_P(EveryBoard, TheSettingsShownWhenTheProgramEndsAreThoseOfTheNextStart)
+{
+    // A ball excluded from the main drum; the interval and a count typed in the last drum.
+    const bool second = game.twoDrums();
+    user.click(ctl("chkExcludeBall", false, game.lowest() + 1));
+    front(second);
+    user.click(ctl("chkPowerInterval", second));
+    user.choose(ctl("cboPowerIntervalPct", second), 7);
+    user.doubleClick(ctl("txtPoolPercent", second, game.lowest() + 2));
+    user.key(Qt::Key_A, Qt::ControlModifier);
+    user.keys(QStringLiteral("33"));
+    user.leave();
+    user.click(QStringLiteral("chkGuaranteeNumbers"));
+    user.type(at("txtGuaranteeNumber", game.first), QStringLiteral("7"));
+    user.click(at("lblHotCold", 1));
+    user.click(QStringLiteral("chkPowerIncrease"));
+    user.type(QStringLiteral("txtColumnsToDraw"), QStringLiteral("77"));
+    user.click(QStringLiteral("chkIncrementalTicket"));
+    user.click(QStringLiteral("chkCompareWithGuess"));
+    user.type(at("txtGuess", game.lastShown()), QStringLiteral("5"));
+    const QStringList kept = {ctl("chkPowerInterval", second), ctl("cboPowerIntervalPct", second),
+                              ctl("txtPowerInterval", second, 0), ctl("txtPowerInterval", second, 1),
+                              ctl("txtPoolCount", second, game.lowest() + 2), QStringLiteral("chkGuaranteeNumbers"),
+                              at("txtGuaranteeNumber", game.first), at("optHotCold", 1), QStringLiteral("chkPowerIncrease"),
+                              QStringLiteral("txtColumnsToDraw"), QStringLiteral("chkIncrementalTicket"),
+                              QStringLiteral("chkCompareWithGuess"), at("txtGuess", game.lastShown())};
+    auto shown = [&] {
+        QStringList out;
+        for (const QString &name : kept)
+            out << name + u'=' + (qobject_cast<QCheckBox *>(user.find(name)) || qobject_cast<QRadioButton *>(user.find(name))
+                                      ? QString::number(user.ticked(name))
+                                      : user.text(name));
+        return out;
+    };
+    const QStringList before = shown();
+    board()->mnuLanguageFrench->trigger();
+
+    // The title bar's close button ends the program; the next start opens the lottery as it was.
+    const auto restart = [&] {
+        QEventLoop loop;
+        QTimer::singleShot(0, &loop, [&] { board()->close(); });
+        QTimer::singleShot(5000, &loop, [&] { loop.exit(99); });
+        EXPECT_EQ(loop.exec(), 0);
+        gfrmCurrentBoard = nullptr;
+        deleteUnloadedWindows();
+        clearProgramEnd();
+        createServiceObjects();
+        return open(game);
+    };
+    ASSERT_TRUE(restart());
+    EXPECT_EQ(user.text(QStringLiteral("cmdPower")), resources::text(25083));  // in French
+    EXPECT_TRUE(user.ticked(ctl("chkExcludeBall", false, game.lowest() + 1)));
+    front(second);
+    EXPECT_EQ(shown(), before);
+    expectRules();
+    // A ball excluded from the last drum too.
+    user.click(ctl("chkExcludeBall", second, game.lowest()));
+    ASSERT_TRUE(restart());
+    front(second);
+    EXPECT_TRUE(user.ticked(ctl("chkExcludeBall", second, game.lowest())));
+    expectRules();
+}
+
+TEST_P(EveryBoard, ADrawingAddedInTheLotteryManagerIsOnTheBoardItReopens)
+{
+    const Drawing newest = history().back();
+    whenModal<frmLotteryManager>([&](frmLotteryManager *manager) {
+        manager->txtNewDate->setText(dates::toShortText(newest.date.addDays(3)));
+        for (int i = 1; i <= game.main + game.bonus; ++i)
+            manager->txtNewNumber[i]->setText(QString::number(game.lowest() + i));
+        whenModal<frmLotteryManager>([](frmLotteryManager *added) { added->cmdClose->click(); });
+        manager->cmdAddDrawing->click();
+    });
+    board()->mnuLotteryManage->trigger();
+    user.activate();
+    ASSERT_NE(board(), nullptr) << messages.texts().join(u'\n').toStdString();
+    // The window kept ends where it ended; the new drawing is the newest of the list.
+    EXPECT_EQ(user.number(QStringLiteral("cboEndDrawing")), newest.weekNo);
+    user.choose(QStringLiteral("cboEndDrawing"), 0);
+    for (int p = game.first; p <= game.lastShown(); ++p)
+        EXPECT_EQ(user.number(at("lblDrawingNumber", p)), game.lowest() + p - game.first + 1) << p;
+}
+
+TEST_P(EveryBoard, HelpShowsOneGuideAndAboutAnswers)
+{
+    for (int twice = 0; twice < 2; ++twice)
+        board()->mnuHelpContents->trigger();
+    int guides = 0;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        guides += window->isVisible() && window->windowTitle() == resources::text(35012);
+    EXPECT_EQ(guides, 1);
+    bool about = false;
+    whenModal<QDialog>([&](QDialog *dialog) {
+        about = true;
+        dialog->accept();
+    });
+    board()->mnuHelpAbout->trigger();
+    EXPECT_TRUE(about);
+}
+
+TEST_P(EveryBoard, PrintHandsTheBoardsReportToTheEditor)
+{
+    gstrNotepadPath = world.sandbox.programFolder() + QStringLiteral("/editor");
+    QFile editor(gstrNotepadPath);
+    ASSERT_TRUE(editor.open(QIODevice::WriteOnly));
+    editor.close();
+    editor.setPermissions(editor.permissions() | QFileDevice::ExeOwner);
+    QString report;
+    clsAnalysis::setReportOpenerForTests([&](const QString &, const QString &path) {
+        QFile file(path);
+        report = file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+        return true;
+    });
+    user.type(QStringLiteral("txtColumnsToDraw"), QStringLiteral("4"));
+    user.click(QStringLiteral("cmdDraw"));
+    board()->mnuFilePrintTicket->trigger();
+    clsAnalysis::setReportOpenerForTests({});
+    gstrNotepadPath.clear();
+    QString drawing;
+    for (int p = game.first; p <= game.lastShown(); ++p)
+        drawing += user.text(at("lblDrawingNumber", p)) + u' ';
+    EXPECT_TRUE(report.startsWith(user.status(3) + QStringLiteral("\r\nDate: ") + user.text(QStringLiteral("cboDrawingDate"))))
+        << report.toStdString();
+    EXPECT_TRUE(report.contains(QStringLiteral("Drawing: ") + drawing + QStringLiteral("\r\n"))) << report.toStdString();
+    EXPECT_TRUE(report.contains(user.text(at("txtResults", 0)) + QStringLiteral("\r\n")));
+    EXPECT_EQ(report.contains(user.text(at("txtResults", 1))), !game.digits() || user.text(at("txtResults", 1)).isEmpty());
+    EXPECT_TRUE(report.endsWith(user.lines().join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Boards, EveryBoard, ::testing::ValuesIn(kFamilies), gameName);
+
+}  // namespace

@@ -1,0 +1,78 @@
+#pragma once
+// A user at a lottery's board: the lottery opened as the program opens it, on its own board, shown
+// and active; controls found by their names ("cmdPower", "txtGuess(3)", "chkExcludeBallBONUS(2)"),
+// clicked, typed into and chosen from as the user does, keys going to the widget that has the
+// focus; and what the board shows read back.
+
+#include "boards/common/boardbase.h"
+#include "support/sampleworld.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+
+class BoardUser {
+public:
+    explicit BoardUser(SampleWorld &world) : world_(world) {}
+
+    // Opens the lottery of that database file; its board in front and active.
+    BoardBase *open(const QString &databaseFile);
+    BoardBase *board() const { return world_.board(); }
+    // The board in front shown and made the active window, as after the user's click on it.
+    void activate() const;
+
+    // "name(index)".
+    static QString at(const QString &name, int index) { return QStringLiteral("%1(%2)").arg(name).arg(index); }
+    // The control of that name on the board in front, or nullptr.
+    QWidget *find(const QString &name) const;
+    // The control, which must be there: a missing one fails the test.
+    template <class T = QWidget>
+    T *get(const QString &name) const
+    {
+        T *control = dynamic_cast<T *>(find(name));
+        if (!control)
+            ADD_FAILURE() << "no control " << name.toStdString() << " of that kind on the board";
+        return control;
+    }
+
+    // A left click (into a combo's edit field; on a check box's box), or a double click.
+    void click(const QString &name, bool twice = false);
+    void doubleClick(const QString &name) { click(name, true); }
+    void tick(const QString &name, bool on)
+    {
+        if (ticked(name) != on)
+            click(name);
+    }
+    // A click into the box, its text selected and replaced by typing `text`, then the box left.
+    void type(const QString &name, const QString &text);
+    // Keys to the widget that has the focus.
+    void keys(const QString &text);
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // A click on a plain label: the focus parks and the box that had it runs its check.
+    void leave() { click(QStringLiteral("lblDate")); }
+    // Entry `index` of a combo chosen from its open list.
+    void choose(const QString &name, int index);
+    // A click on the right (or left) arrow of a scroll bar.
+    void step(const QString &name, bool right);
+    // A click on line `index` of the ticket list.
+    void selectLine(int index);
+
+    // What a control shows: a caption, a box's text, a combo's edit text.
+    QString text(const QString &name) const;
+    int number(const QString &name) const { return text(name).trimmed().toInt(); }
+    bool ticked(const QString &name) const
+    {
+        auto *box = get<QAbstractButton>(name);
+        return box && box->isChecked();
+    }
+    bool enabled(const QString &name) const { return get(name) && get(name)->isEnabled(); }
+    bool visible(const QString &name) const { return get(name) && get(name)->isVisibleTo(board()); }
+    QString status(int panel) const { return board() ? board()->staMain->panelText(panel) : QString(); }
+    QStringList lines() const { return get<VbList>(QStringLiteral("lstTicket")) ? board()->lstTicket->lines() : QStringList(); }
+    int selectedLine() const { return get<VbList>(QStringLiteral("lstTicket")) ? board()->lstTicket->listIndex() : -1; }
+
+private:
+    SampleWorld &world_;
+};
+
+// The lines of a saved ticket's text file (CRLF line ends), nothing when it does not exist.
+QStringList savedTicketLines(const QString &ticketName);
