@@ -11,7 +11,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
 #include <functional>
 #include <unistd.h>
 #include <gtest/gtest.h>
@@ -27,145 +26,110 @@ QByteArray fileBytes(const QString &path)
 void putFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
 }
 
-QByteArray someBytes(int size, quint32 seed)
-{
-    QRandomGenerator random(seed);
-    QByteArray bytes(size, '\0');
-    for (char &c : bytes)
-        c = static_cast<char>(random.bounded(256));
-    return bytes;
-}
-
-struct WriteOutcome {
-    bool ok = false;
-    filewrite::Fault fault = filewrite::Fault::None;
-};
-
-// One of the program's whole-file writers, with the files it replaces.
+// One of the program's whole-file writers, with the files it replaces (none before for samples).
 struct Writer {
     const char *name;
-    QStringList files;  // relative to the test folder
-    std::function<WriteOutcome(const QString &folder)> write;
+    QStringList files;
+    std::function<filewrite::Fault(const QString &folder, const QByteArray &bytes)> write;  // None: written
 };
 
 void PrintTo(const Writer &writer, std::ostream *os) { *os << writer.name; }
 
-BoardSettingsRecord someRecord()
-{
-    BoardSettingsRecord record;
-    for (int i = 0; i < 300; ++i)
-        record[static_cast<size_t>(i)] = VbVariant::fromText(QStringLiteral("slot %1").arg(i));
-    return record;
-}
+filewrite::Fault faultOf(bool ok, const filewrite::Error &error) { return ok ? filewrite::Fault::None : error.fault; }
 
-const std::vector<Writer> &writers()
-{
-    static const std::vector<Writer> all = {
-        {"whole file", {"settings.LT01"},
-         [](const QString &folder) {
-             filewrite::Error error;
-             const bool ok = filewrite::writeWhole(folder + "/settings.LT01", someBytes(3000, 7), &error);
-             return WriteOutcome{ok, error.fault};
-         }},
-        {"settings record", {"Lotto.SM01"},
-         [](const QString &folder) {
-             QString error;
-             filewrite::Fault fault = filewrite::Fault::None;
-             const bool ok = writeRecordFile(folder + "/Lotto.SM01", someRecord(), &error, &fault);
-             EXPECT_EQ(ok, error.isEmpty());
-             return WriteOutcome{ok, fault};
-         }},
-        {"ticket pair", {"week1.SM01", "M01_week1.txt"},
-         [](const QString &folder) {
-             filewrite::Error error;
-             const bool ok = filewrite::writePair(folder + "/week1.SM01", someBytes(2500, 1), folder + "/M01_week1.txt",
-                                                  someBytes(40, 2), &error);
-             return WriteOutcome{ok, error.fault};
-         }},
-        {"sample file", {"lotterydbs.bin"},
-         [](const QString &folder) {
-             QFile::remove(folder + "/lotterydbs.bin");  // samples are written only where none is
-             QString error;
-             const auto result = samples::writeNewFile(folder + "/lotterydbs.bin", someBytes(900, 3), &error);
-             return WriteOutcome{result == samples::WriteResult::Written,
-                                 result == samples::WriteResult::Failed ? filewrite::Fault::NoRoom
-                                                                        : filewrite::Fault::None};
-         }},
-    };
-    return all;
-}
-
-class FullDisk : public ::testing::TestWithParam<Writer> {
-protected:
-    QTemporaryDir dir;
+const Writer kWriters[] = {
+    {"wholefile", {"settings.LT01"},
+     [](const QString &folder, const QByteArray &bytes) {
+         filewrite::Error error;
+         return faultOf(filewrite::writeWhole(folder + "/settings.LT01", bytes, &error), error);
+     }},
+    {"settingsrecord", {"Lotto.SM01"},
+     [](const QString &folder, const QByteArray &bytes) {
+         BoardSettingsRecord record;
+         for (size_t i = 0; i < 300; ++i)
+             record[i] = VbVariant::fromText(QString::fromLatin1(bytes.toHex().mid(int(i % 100), 8)));
+         QString error;
+         filewrite::Fault fault = filewrite::Fault::None;
+         const bool ok = writeRecordFile(folder + "/Lotto.SM01", record, &error, &fault);
+         EXPECT_EQ(ok, error.isEmpty());
+         return ok ? filewrite::Fault::None : fault;
+     }},
+    {"ticketpair", {"M01_week1.txt", "week1.SM01"},
+     [](const QString &folder, const QByteArray &bytes) {
+         filewrite::Error error;
+         return faultOf(filewrite::writePair(folder + "/week1.SM01", bytes, folder + "/M01_week1.txt", bytes.left(40),
+                                             &error), error);
+     }},
+    {"samplefile", {},
+     [](const QString &folder, const QByteArray &bytes) {
+         QString error;
+         return samples::writeNewFile(folder + "/lotterydbs.bin", bytes, &error) == samples::WriteResult::Written
+                    ? filewrite::Fault::None
+                    : filewrite::Fault::NoRoom;
+     }},
 };
+
+class FullDisk : public ::testing::TestWithParam<Writer> {};
 
 }  // namespace
 
 // With no room left, every writer fails, says why, and leaves the old files (or no file) behind:
-// neither an empty file nor a stray temporary one.
+// neither an empty file nor a stray temporary one. With room again the same write goes through.
 TEST_P(FullDisk, AFailedWriteKeepsTheOldFilesAndSaysSo)
 {
-    const Writer &writer = GetParam();
-    const QString folder = dir.path();
-    std::map<QString, QByteArray> before;
-    for (const QString &name : writer.files) {
-        putFile(folder + '/' + name, someBytes(2611, qHash(name)));
-        before[name] = fileBytes(folder + '/' + name);
-    }
-    if (QString(writer.name) == "sample file")
-        before[writer.files[0]] = "<no file>";
-
-    WriteOutcome outcome;
+    QTemporaryDir dir;
+    const QByteArray old(2611, 'o'), fresh(3000, 'n');
+    for (const QString &name : GetParam().files)
+        putFile(dir.filePath(name), old);
+    filewrite::Fault fault = filewrite::Fault::None;
     {
         FileSizeLimit full(0);
-        outcome = writer.write(folder);
+        fault = GetParam().write(dir.path(), fresh);
     }
-    EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.fault, filewrite::Fault::NoRoom);
-    for (const QString &name : writer.files)
-        EXPECT_EQ(fileBytes(folder + '/' + name), before[name]) << name.toStdString();
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), static_cast<qsizetype>(QString(writer.name) == "sample file"
-                                                                                      ? 0
-                                                                                      : writer.files.size()));
-
-    // With room again the same write goes through.
-    outcome = writer.write(folder);
-    EXPECT_TRUE(outcome.ok);
-    for (const QString &name : writer.files)
-        EXPECT_NE(fileBytes(folder + '/' + name), before[name]) << name.toStdString();
+    EXPECT_EQ(fault, filewrite::Fault::NoRoom);
+    for (const QString &name : GetParam().files)
+        EXPECT_EQ(fileBytes(dir.filePath(name)), old) << name.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), GetParam().files);
+    EXPECT_EQ(GetParam().write(dir.path(), fresh), filewrite::Fault::None);
+    for (const QString &name : GetParam().files)
+        EXPECT_NE(fileBytes(dir.filePath(name)), old) << name.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Writers, FullDisk, ::testing::ValuesIn(writers()),
-                         [](const auto &info) { return QString(info.param.name).remove(' ').toStdString(); });
+INSTANTIATE_TEST_SUITE_P(Writers, FullDisk, ::testing::ValuesIn(kWriters),
+                         [](const auto &info) { return std::string(info.param.name); });
 
-// A pair whose second file cannot take its place leaves the first as it was, or absent when it
-// was new.
+// A ticket's two files change both or neither: when the second cannot be opened, and when it
+// fails at its commit after the first has taken its place (an existing file whose name leaves
+// no room for the temporary name the commit needs), the first is as it was, or absent when new.
 TEST(FilePair, BothFilesChangeOrNeither)
 {
     QTemporaryDir dir;
     const QString record = dir.filePath("t.SM01");
     const QString text = dir.filePath("M01_t.txt");
+    const QString longText = dir.filePath(QString(255, u'T'));
     QDir().mkpath(text);  // a folder stands where the text file would go
     EXPECT_FALSE(filewrite::writePair(record, "new", text, "new"));
     EXPECT_FALSE(QFile::exists(record));
+    putFile(longText, "old text");
+    EXPECT_FALSE(filewrite::writePair(record, "new", longText, "new")) << "no failure at the second commit";
+    EXPECT_FALSE(QFile::exists(record));
 
     putFile(record, "old record");
-    filewrite::Error error;
-    EXPECT_FALSE(filewrite::writePair(record, "new record", text, "new text", &error));
-    EXPECT_EQ(fileBytes(record), QByteArray("old record"));
-    EXPECT_FALSE(error.detail.isEmpty());
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"t.SM01"});
+    for (const QString &second : {text, longText}) {
+        filewrite::Error error;
+        EXPECT_FALSE(filewrite::writePair(record, "new record", second, "new text", &error));
+        EXPECT_EQ(fileBytes(record), QByteArray("old record"));
+        EXPECT_FALSE(error.detail.isEmpty());
+    }
+    EXPECT_EQ(fileBytes(longText), QByteArray("old text"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);  // no temporary file left
 
     QDir(text).removeRecursively();
-    putFile(text, "old text");
     ASSERT_TRUE(filewrite::writePair(record, "new record", text, "new text"));
-    EXPECT_EQ(fileBytes(record), QByteArray("new record"));
-    EXPECT_EQ(fileBytes(text), QByteArray("new text"));
+    EXPECT_EQ(fileBytes(record) + fileBytes(text), QByteArray("new recordnew text"));
 }
 
 // A missing folder and a read-only one are told apart; the read-only folder keeps its file.
@@ -186,7 +150,7 @@ TEST(FileWrite, AMissingOrReadOnlyFolderIsToldApart)
     EXPECT_EQ(fileBytes(dir.filePath("kept")), QByteArray("kept"));
 }
 
-// The settings store keeps the language it had when a new one cannot be written.
+// The settings store keeps the language and lottery it had when new ones cannot be written.
 TEST(SettingsStoreFaults, AFullDiskKeepsTheStoredLanguage)
 {
     Sandbox sandbox;
@@ -202,8 +166,7 @@ TEST(SettingsStoreFaults, AFullDiskKeepsTheStoredLanguage)
     }
     EXPECT_EQ(error.fault, filewrite::Fault::NoRoom);
     subRestoreSettings();
-    EXPECT_EQ(glngLanguage, 3);
-    EXPECT_EQ(gstrLastLotteryDbFile, QStringLiteral("Lotto.mdb"));
+    EXPECT_EQ(std::pair(glngLanguage, gstrLastLotteryDbFile), std::pair(3, QStringLiteral("Lotto.mdb")));
     glngLanguage = 2;
     gstrLotteryDbFile.clear();
     gstrLastLotteryDbFile.clear();

@@ -1,8 +1,9 @@
 #include "analysis/state.h"
-#include "app/globals.h"
 #include "analysis/ui/textwindows.h"
+#include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/ui/faulttext.h"
+#include "dialogs/driving.h"
 #include "dialogs/frmfilemanager.h"
 #include "platform/ui/forms.h"
 #include "support/modal.h"
@@ -11,9 +12,9 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
+#include <QLineEdit>
+#include <QListView>
 #include <QPointer>
-#include <QTest>
 
 namespace {
 
@@ -25,8 +26,7 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The open sample lotto with a ticket of two columns, and the file dialog loaded for a ticket
-// request (as a Ticket menu loads it, without showing it).
+// The open sample lotto with a ticket of two columns; the file dialog reached through its menus.
 class FileManager : public ::testing::Test {
 protected:
     void SetUp() override
@@ -36,35 +36,37 @@ protected:
     }
     void TearDown() override { deleteUnloadedWindows(); }
 
-    frmFileManager *ticketDialog(FileDialogAction action)
+    // Chooses the menu item and runs `steps` on the dialog while it is up; true when they closed
+    // it (else it is closed afterwards).
+    bool throughMenu(const char *menu, const std::function<void(frmFileManager *)> &steps)
     {
-        gblnTicketMode = true;
-        gblnTicketLoad = action == FileDialogAction::Load;
-        gstrFileDialogFolder = gstrSavedTicketsFolder;
-        gstrFileDialogSuffix = gstrFileSuffix;
-        frmFileManager *dialog = DefaultInstance<frmFileManager>::get();
-        dialog->cmdLoad->setVisible(action == FileDialogAction::Load);
-        dialog->cmdSave->setVisible(action == FileDialogAction::Save);
-        dialog->cmdDelete->setVisible(action == FileDialogAction::Delete);
-        return dialog;
+        bool closed = false;
+        whenModal<frmFileManager>([&](frmFileManager *dialog) {
+            showActive(dialog);
+            steps(dialog);
+            closed = !DefaultInstance<frmFileManager>::exists();
+            DefaultInstance<frmFileManager>::unload();
+        });
+        named<QAction>(world.board(), QString::fromLatin1(menu))->trigger();
+        deleteUnloadedWindows();
+        return closed;
     }
-    // Runs `action` on the ticket `name` from a fresh dialog; the dialog, which a finished load or
-    // save has unloaded.
-    frmFileManager *act(FileDialogAction action, const QString &name)
+    // The name typed, then the dialog's one action button.
+    bool act(const char *menu, const QString &name, const char *button)
     {
-        frmFileManager *dialog = ticketDialog(action);
-        dialog->txtName->setText(name);
-        action == FileDialogAction::Load   ? dialog->cmdLoad_Click()
-        : action == FileDialogAction::Save ? dialog->cmdSave_Click()
-                                           : dialog->cmdDelete_Click();
-        return dialog;
+        return throughMenu(menu, [&](frmFileManager *dialog) {
+            typeInto(dialog, QStringLiteral("txtName"), name);
+            click(dialog, QString::fromLatin1(button));
+        });
     }
-    // Saves the board's ticket under `name`, answering the question with Yes.
-    void save(const QString &name)
+    bool save(const QString &name) { return act("mnuTicketSave", name, "cmdSave"); }
+    // A click on the line of the list that shows `name`.
+    static void pick(frmFileManager *dialog, const QString &name)
     {
-        MessageBoxScript answers({msgbox::kYes});
-        act(FileDialogAction::Save, name);
-        ASSERT_FALSE(DefaultInstance<frmFileManager>::exists()) << answers.texts().join(u'\n').toStdString();
+        auto *list = named<QListView>(dialog, QStringLiteral("lstNames"));
+        const QModelIndexList found = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << name.toStdString();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(found[0]).center());
     }
     QString recordOf(const QString &name) const { return gstrSavedTicketsFolder + name + QStringLiteral("SM01"); }
     QString textOf(const QString &name) const { return gstrSavedTicketsFolder + QStringLiteral("M01_") + name + ".txt"; }
@@ -74,308 +76,158 @@ protected:
 
 }  // namespace
 
+// Names take the characters a file name may hold, at most 199; a change that brings another in
+// (a paste) is rolled back, a picked name may hold blanks.
 TEST_F(FileManager, NameTextIsFilteredAndNeverPasses199Characters)
 {
-    const QString allowed = frmFileManager::kAllowedNameCharacters;
-    auto pass = [&](int key) {
-        int k = key;
-        subFilterDialogKey(allowed, k);
-        return k == key;
-    };
-    EXPECT_TRUE(pass('a'));
-    EXPECT_TRUE(pass('Z'));
-    EXPECT_TRUE(pass('7'));
-    EXPECT_TRUE(pass('\''));
-    EXPECT_TRUE(pass('^'));
-    for (int refused : std::initializer_list<int>{' ', '/', '\\', ':', '*', '?', '"', '<', '>', '|', 0x15F /* ş */, 22 /* Ctrl+V */})
-        EXPECT_FALSE(pass(refused)) << refused;
-
-    frmFileManager *dialog = ticketDialog(FileDialogAction::Save);
-    dialog->show();
-    dialog->txtName->setFocus();
-    QTest::keyClicks(dialog->txtName, QStringLiteral("we k/1?x"));
-    EXPECT_EQ(dialog->txtName->text(), QStringLiteral("wek1x"));
-
-    dialog->txtName->setText(QString(198, u'n'));
-    dialog->txtName->end(false);
-    QTest::keyClicks(dialog->txtName, QStringLiteral("xy"));
-    EXPECT_EQ(dialog->txtName->text(), QString(198, u'n') + u'x');  // the 200th character is refused
-    QTest::keyClick(dialog->txtName, Qt::Key_Backspace);
-    EXPECT_EQ(dialog->txtName->text().size(), 198);
-
-    // Pasted text with a forbidden character rolls back; long text is cut.
-    dialog->txtName->setText(QStringLiteral("draw one"));  // a picked name may hold blanks
-    EXPECT_EQ(dialog->txtName->toolTipText(), QStringLiteral("draw one"));
-    dialog->txtName->end(false);
-    dialog->txtName->insert(QStringLiteral("a/b"));
-    EXPECT_EQ(dialog->txtName->text(), QStringLiteral("draw one"));
-    dialog->txtName->insert(QStringLiteral("<x>"));
-    EXPECT_EQ(dialog->txtName->text(), QStringLiteral("draw one"));
-
-    dialog->txtName->setText(QString(250, u'q'));
-    EXPECT_EQ(dialog->txtName->text(), QString(199, u'q'));
+    throughMenu("mnuTicketSave", [](frmFileManager *dialog) {
+        auto *name = named<QLineEdit>(dialog, QStringLiteral("txtName"));
+        typeInto(dialog, QStringLiteral("txtName"), QStringLiteral("we k/1?x:*\"<>|\\'^ş"));
+        EXPECT_EQ(name->text(), QStringLiteral("wek1x'^"));
+        typeInto(dialog, QStringLiteral("txtName"), QString(198, u'n') + QStringLiteral("xy"));
+        EXPECT_EQ(name->text(), QString(198, u'n') + u'x');
+        pressKey(Qt::Key_Backspace);
+        EXPECT_EQ(name->text().size(), 198);
+        name->setText(QStringLiteral("draw one"));
+        name->insert(QStringLiteral("a/b"));
+        EXPECT_EQ(name->text(), QStringLiteral("draw one"));
+        name->setText(QString(250, u'q'));
+        EXPECT_EQ(name->text(), QString(199, u'q'));
+    });
 }
 
-TEST_F(FileManager, SaveUnderANewNameWritesTheRecordAndTheTextFile)
+// SAVE asks, then writes the record and the text file; over an existing ticket it asks with No as
+// the default, and No keeps the dialog and the old ticket.
+TEST_F(FileManager, SaveWritesBothFilesAndAsksBeforeOverwriting)
 {
     MessageBoxScript answers({msgbox::kYes});
-    act(FileDialogAction::Save, QStringLiteral("week1"));
+    EXPECT_TRUE(save(QStringLiteral("week1")));
     ASSERT_EQ(answers.asked().size(), 1u);
-    EXPECT_EQ(answers.asked()[0].text, QStringLiteral("The ticket will be saved as: week1"));
-    EXPECT_EQ(answers.asked()[0].style, 36);
-    EXPECT_EQ(answers.asked()[0].title, QStringLiteral("SAVE Information"));
+    EXPECT_EQ(std::tuple(answers.asked()[0].text, answers.asked()[0].style, answers.asked()[0].title),
+              std::tuple(QStringLiteral("The ticket will be saved as: week1"), 36, QStringLiteral("SAVE Information")));
     EXPECT_EQ(gstrTicketName, QStringLiteral("week1"));
     EXPECT_TRUE(QFileInfo(recordOf("week1")).isFile());
-    EXPECT_EQ(fileBytes(textOf("week1")),
-              QByteArray("2\r\n01- 3 8 17 25 33 40 (2)\r\n02- 1 9 12 30 41 49 (3+1)\r\n"));
-    EXPECT_FALSE(DefaultInstance<frmFileManager>::exists());
+    EXPECT_EQ(fileBytes(textOf("week1")), QByteArray("2\r\n01- 3 8 17 25 33 40 (2)\r\n02- 1 9 12 30 41 49 (3+1)\r\n"));
 
-    world.board()->lstTicket->clear();
-    save(QStringLiteral("empty"));
-    EXPECT_EQ(fileBytes(textOf("empty")), QByteArray("0\r\n"));
-}
-
-TEST_F(FileManager, SaveOverAnExistingTicketAsksWithNoAsTheDefault)
-{
-    save(QStringLiteral("week1"));
     world.board()->lstTicket->setLines({kLines[0]});
-
-    {
-        MessageBoxScript answers({msgbox::kNo});
-        EXPECT_EQ(act(FileDialogAction::Save, QStringLiteral("week1"))->lstNames->lines(), QStringList{"week1"});
-        ASSERT_EQ(answers.asked().size(), 1u);
-        EXPECT_EQ(answers.asked()[0].text,
-                  QStringLiteral("The ticket named week1 already exists. Do you want to overwrite?"));
-        EXPECT_EQ(answers.asked()[0].style, 292);
-        EXPECT_TRUE(DefaultInstance<frmFileManager>::exists());  // No keeps the dialog open
-        EXPECT_TRUE(fileBytes(textOf("week1")).startsWith("2\r\n"));
-    }
-    MessageBoxScript answers({msgbox::kYes});
-    DefaultInstance<frmFileManager>::existing()->cmdSave_Click();
+    answers.answerNext(msgbox::kNo);
+    EXPECT_FALSE(act("mnuTicketSave", QStringLiteral("week1"), "cmdSave"));
+    EXPECT_EQ(std::pair(answers.asked().back().text, answers.asked().back().style),
+              std::pair(QStringLiteral("The ticket named week1 already exists. Do you want to overwrite?"), 292));
+    EXPECT_TRUE(fileBytes(textOf("week1")).startsWith("2\r\n"));
+    answers.answerNext(msgbox::kYes);
+    EXPECT_TRUE(save(QStringLiteral("week1")));
     EXPECT_EQ(fileBytes(textOf("week1")), QByteArray("1\r\n01- 3 8 17 25 33 40 (2)\r\n"));
 }
 
-TEST_F(FileManager, LoadOfATicketRebuildsTheBoardWithTheSavedColumns)
+// LOAD builds the board afresh with the ticket's columns; DELETE removes both files and stays
+// open; names are found in their own letter case only; each action needs a name.
+TEST_F(FileManager, LoadAndDeleteATicketByName)
 {
-    save(QStringLiteral("week1"));
-    BoardBase *before = world.board();
-    before->lstTicket->clear();
-
-    MessageBoxScript answers({msgbox::kYes});
-    act(FileDialogAction::Load, QStringLiteral("week1"));
-    ASSERT_EQ(answers.asked().size(), 1u);
-    EXPECT_EQ(answers.asked()[0].text, QStringLiteral("Ticket week1 will be loaded."));
-    EXPECT_EQ(answers.asked()[0].title, QStringLiteral("LOAD Information"));
-    BoardBase *after = world.board();
-    ASSERT_NE(after, nullptr);
-    EXPECT_NE(after, before);
-    EXPECT_FALSE(before->isVisible());
-    EXPECT_FALSE(DefaultInstance<frmFileManager>::exists());
-    EXPECT_TRUE(gblnTicketLoad);
-    EXPECT_EQ(gstrTicketName, QStringLiteral("week1"));
-    EXPECT_EQ(after->lstTicket->lines(), kLines);
-    EXPECT_TRUE(after->windowTitle().endsWith(QStringLiteral(" (week1 -  Loaded Ticket)")));
-    EXPECT_EQ(glngGridSize, 2);
-    ASSERT_EQ(garrTicketGrid.rowCount(), 2);
-    EXPECT_EQ(garrTicketGrid.at(2, 1), 1);
-    EXPECT_EQ(garrTicketGrid.at(2, 6), 49);
-    EXPECT_EQ(gDrum.garrExcluded.hi(), 49);
-}
-
-TEST_F(FileManager, DeleteRemovesBothFilesAndStaysOpen)
-{
+    MessageBoxScript answers({msgbox::kYes, msgbox::kYes, msgbox::kYes, msgbox::kYes});
     save(QStringLiteral("week1"));
     save(QStringLiteral("week2"));
-    MessageBoxScript answers({msgbox::kYes});
-    frmFileManager *dialog = ticketDialog(FileDialogAction::Delete);
-    EXPECT_EQ(dialog->lstNames->lines(), (QStringList{"week1", "week2"}));
-    dialog->lstNames->setListIndex(0);
-    EXPECT_EQ(dialog->txtName->text(), QStringLiteral("week1"));
-    dialog->cmdDelete_Click();
+    BoardBase *before = world.board();
+    before->lstTicket->clear();
+    EXPECT_TRUE(act("mnuTicketLoad", QStringLiteral("week1"), "cmdLoad"));
+    EXPECT_EQ(answers.asked().back().text, QStringLiteral("Ticket week1 will be loaded."));
+    BoardBase *after = world.board();
+    ASSERT_TRUE(after && after != before && !before->isVisible());
+    EXPECT_EQ(after->lstTicket->lines(), kLines);
+    EXPECT_TRUE(after->windowTitle().endsWith(QStringLiteral(" (week1 -  Loaded Ticket)")));
+    EXPECT_EQ(std::tuple(glngGridSize, garrTicketGrid.at(2, 1), garrTicketGrid.at(2, 6)), std::tuple(2, 1, 49));
 
-    ASSERT_EQ(answers.asked().size(), 1u);
-    EXPECT_EQ(answers.asked()[0].text, QStringLiteral("Saved ticket week1 will be deleted."));
-    EXPECT_EQ(answers.asked()[0].style, 36);
-    EXPECT_FALSE(QFile::exists(recordOf("week1")));
-    EXPECT_FALSE(QFile::exists(textOf("week1")));
-    EXPECT_TRUE(QFile::exists(textOf("week2")));
-    EXPECT_EQ(dialog->txtName->text(), QString());
-    EXPECT_EQ(dialog->lstNames->lines(), QStringList{QStringLiteral("week2")});
-    EXPECT_TRUE(DefaultInstance<frmFileManager>::exists());
+    EXPECT_FALSE(throughMenu("mnuTicketDelete", [&](frmFileManager *dialog) {
+        auto *list = named<QListView>(dialog, QStringLiteral("lstNames"));
+        pick(dialog, QStringLiteral("week1"));
+        EXPECT_EQ(named<QLineEdit>(dialog, QStringLiteral("txtName"))->text(), QStringLiteral("week1"));
+        click(dialog, QStringLiteral("cmdDelete"));
+        EXPECT_EQ(answers.asked().back().text, QStringLiteral("Saved ticket week1 will be deleted."));
+        EXPECT_EQ(list->model()->rowCount(), 1);
+        typeInto(dialog, QStringLiteral("txtName"), QStringLiteral("Week2"));
+        click(dialog, QStringLiteral("cmdDelete"));
+        EXPECT_EQ(answers.asked().back().text, QStringLiteral("Ticket Week2 could not be found"));
+        click(dialog, QStringLiteral("cmdDelete"));
+        EXPECT_EQ(answers.asked().back().text, QStringLiteral("Select a ticket from the list to delete."));
+    }));
+    EXPECT_FALSE(QFile::exists(recordOf("week1")) || QFile::exists(textOf("week1")));
+    EXPECT_TRUE(QFile::exists(recordOf("week2")));
+    EXPECT_FALSE(act("mnuTicketLoad", QStringLiteral("WEEK2"), "cmdLoad"));
+    EXPECT_EQ(answers.asked().back().text, QStringLiteral("Ticket WEEK2 could not be found."));
+    EXPECT_FALSE(act("mnuTicketSave", QString(), "cmdSave"));
+    EXPECT_EQ(answers.asked().back().text, QStringLiteral("Enter a name to textbox to save your ticket."));
 }
 
-TEST_F(FileManager, ANameInAnotherLetterCaseIsNotFound)
+// A ticket whose text file cannot be written leaves no half ticket: a new one no record, an old
+// one its old files; the dialog stays open and the ticket keeps its name. So with the folder gone.
+TEST_F(FileManager, AFailedSaveLeavesNoHalfTicketAndTheDialogOpen)
 {
-    save(QStringLiteral("week1"));
-    {
-        MessageBoxScript answers;
-        act(FileDialogAction::Load, QStringLiteral("WEEK1"));
-        ASSERT_EQ(answers.asked().size(), 1u);
-        EXPECT_EQ(answers.asked()[0].text, QStringLiteral("Ticket WEEK1 could not be found."));
-        EXPECT_EQ(answers.asked()[0].style, 64);
-        DefaultInstance<frmFileManager>::unload();
-    }
-    MessageBoxScript answers;
-    frmFileManager *dialog = act(FileDialogAction::Delete, QStringLiteral("Week1"));
-    ASSERT_EQ(answers.asked().size(), 1u);
-    EXPECT_EQ(answers.asked()[0].text, QStringLiteral("Ticket Week1 could not be found"));
-    EXPECT_EQ(dialog->txtName->text(), QString());
-    EXPECT_TRUE(QFile::exists(recordOf("week1")));
-}
-
-TEST_F(FileManager, EmptyNamesAreAnsweredForEachAction)
-{
-    MessageBoxScript answers;
-    frmFileManager *dialog = ticketDialog(FileDialogAction::Load);
-    dialog->cmdLoad_Click();
-    dialog->cmdSave_Click();
-    dialog->cmdDelete_Click();
-    EXPECT_EQ(answers.texts(), (QStringList{"Select a ticket to load.", "Enter a name to textbox to save your ticket.",
-                                            "Select a ticket from the list to delete."}));
-    EXPECT_TRUE(DefaultInstance<frmFileManager>::exists());
-}
-
-TEST_F(FileManager, AFailedTextFileLeavesNoHalfTicketAndTheDialogOpen)
-{
-    // A new ticket whose text file cannot be written: its record does not stay behind.
+    MessageBoxScript answers({msgbox::kYes, msgbox::kYes, msgbox::kYes});
     QDir().mkpath(textOf("blocked"));  // a folder where the text file would go
-    {
-        MessageBoxScript answers({msgbox::kYes});
-        act(FileDialogAction::Save, QStringLiteral("blocked"));
-        ASSERT_EQ(answers.asked().size(), 2u);
-        EXPECT_EQ(answers.asked()[1].text,
-                  res(49050).arg(QStringLiteral("blocked"), fncWriteFaultText(filewrite::Fault::Other)));
-        EXPECT_FALSE(QFile::exists(recordOf("blocked")));
-        EXPECT_TRUE(DefaultInstance<frmFileManager>::exists());
-        EXPECT_NE(gstrTicketName, QStringLiteral("blocked"));
-        DefaultInstance<frmFileManager>::unload();
-    }
-    // Over an existing ticket: the old pair stays as it was.
+    EXPECT_FALSE(save(QStringLiteral("blocked")));
+    EXPECT_EQ(answers.texts().last(), res(49050).arg(QStringLiteral("blocked"), fncWriteFaultText(filewrite::Fault::Other)));
+    EXPECT_FALSE(QFile::exists(recordOf("blocked")));
+    EXPECT_NE(gstrTicketName, QStringLiteral("blocked"));
+
+    answers.answerNext(msgbox::kYes);
+    answers.answerNext(msgbox::kYes);
+    EXPECT_FALSE(throughMenu("mnuTicketSave", [&](frmFileManager *dialog) {
+        QDir(gstrSavedTicketsFolder).removeRecursively();
+        typeInto(dialog, QStringLiteral("txtName"), QStringLiteral("gone"));
+        click(dialog, QStringLiteral("cmdSave"));
+    }));
+    EXPECT_EQ(std::pair(answers.asked().back().text, answers.asked().back().style),
+              std::pair(res(49050).arg(QStringLiteral("gone"), fncWriteFaultText(filewrite::Fault::Missing)), 64));
+}
+
+// A double click runs the visible action with its question; help opens within reach of the
+// dialog, stays when Escape closes the dialog.
+TEST_F(FileManager, DoubleClickRunsTheActionAndHelpStaysWithinReach)
+{
+    MessageBoxScript answers({msgbox::kYes, msgbox::kNo});
     save(QStringLiteral("week1"));
-    const QByteArray record = fileBytes(recordOf("week1"));
-    QFile::remove(textOf("week1"));
-    QDir().mkpath(textOf("week1"));
-    gblnEqualChance = !gblnEqualChance;  // any change of the settings
-    world.board()->lstTicket->setLines({kLines[1]});
-    MessageBoxScript answers({msgbox::kYes});
-    act(FileDialogAction::Save, QStringLiteral("week1"));
-    EXPECT_EQ(answers.asked().size(), 2u);
-    EXPECT_EQ(fileBytes(recordOf("week1")), record);
-}
-
-TEST_F(FileManager, AFolderRemovedWhileTheDialogIsOpenGivesAMessage)
-{
-    frmFileManager *dialog = ticketDialog(FileDialogAction::Save);
-    QDir(gstrSavedTicketsFolder).removeRecursively();
-    MessageBoxScript answers({msgbox::kYes});
-    dialog->txtName->setText(QStringLiteral("gone"));
-    dialog->cmdSave_Click();
-    ASSERT_EQ(answers.asked().size(), 2u);
-    EXPECT_EQ(answers.asked()[1].text,
-              res(49050).arg(QStringLiteral("gone"), fncWriteFaultText(filewrite::Fault::Missing)));
-    EXPECT_EQ(answers.asked()[1].style, 64);
-    EXPECT_TRUE(DefaultInstance<frmFileManager>::exists());
-    EXPECT_FALSE(QFile::exists(recordOf("gone")));
-}
-
-TEST_F(FileManager, DoubleClickRunsTheVisibleActionWithItsQuestion)
-{
-    save(QStringLiteral("week1"));
-    MessageBoxScript answers({msgbox::kNo});
-    frmFileManager *dialog = ticketDialog(FileDialogAction::Delete);
-    dialog->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
-    const QRect first = dialog->lstNames->visualRect(dialog->lstNames->model()->index(0, 0));
-    // A double click is a press and release, then a second press that the system reports as a
-    // double click.
-    QTest::mouseClick(dialog->lstNames->viewport(), Qt::LeftButton, {}, first.center());
-    QTest::mouseDClick(dialog->lstNames->viewport(), Qt::LeftButton, {}, first.center());
-    EXPECT_EQ(answers.texts(), QStringList{QStringLiteral("Saved ticket week1 will be deleted.")});
-    EXPECT_TRUE(QFile::exists(recordOf("week1")));
-}
-
-TEST_F(FileManager, LotteryLoadOpensTheChosenLotteryAndClosesTheDialog)
-{
-    gblnTicketLoad = false;
-    gblnTicketMode = false;
-    gstrFileDialogFolder = gstrLotteryDbsFolder;
-    gstrFileDialogSuffix = QStringLiteral(".mdb");
-    {
-        // The lottery already open: the dialog only closes.
-        MessageBoxScript answers({msgbox::kYes});
-        BoardBase *before = world.board();
-        frmFileManager *dialog = DefaultInstance<frmFileManager>::get();
-        EXPECT_EQ(dialog->lblListCaption->caption(), QStringLiteral(" Lottery Databases:"));
-        EXPECT_TRUE(dialog->lstNames->lines().contains(QStringLiteral("Sample Lotto 6-49")));
-        dialog->txtName->setText(QStringLiteral("Sample Lotto 6-49"));
-        dialog->cmdLoad_Click();
-        EXPECT_EQ(answers.texts(), QStringList{QStringLiteral("The lottery named Sample Lotto 6-49 will be loaded.")});
-        EXPECT_FALSE(DefaultInstance<frmFileManager>::exists());
-        EXPECT_EQ(world.board(), before);
-    }
-    MessageBoxScript answers({msgbox::kYes});
-    frmFileManager *dialog = DefaultInstance<frmFileManager>::get();
-    dialog->txtName->setText(QStringLiteral("Sample Two-Drum 5-50 + 2-12"));
-    dialog->cmdLoad_Click();
-    EXPECT_EQ(gstrLotteryDbFile, SampleWorld::kTwoDrum);
-    EXPECT_EQ(gstrGameCode, QStringLiteral("2P520"));
-    ASSERT_NE(world.board(), nullptr);
-    EXPECT_EQ(world.board()->family(), BoardFamily::TwoPool);
-    EXPECT_FALSE(DefaultInstance<frmFileManager>::exists());
-}
-
-TEST_F(FileManager, EachTicketMenuShowsItsOwnActionOverTheSavedTickets)
-{
-    save(QStringLiteral("week1"));
-    BoardBase *board = world.board();
-    const std::pair<QAction *, std::array<bool, 3>> menus[] = {
-        {board->mnuTicketSave, {false, true, false}},
-        {board->mnuTicketDelete, {false, false, true}},
-        {board->mnuTicketLoad, {true, false, false}},
-    };
-    gblnTicketLoad = false;
-    for (const auto &[menu, buttons] : menus) {
-        std::array<bool, 3> shown{};
-        QStringList names;
-        whenModal<frmFileManager>([&](frmFileManager *dialog) {
-            names = dialog->lstNames->lines();
-            shown = {dialog->cmdLoad->Visible(), dialog->cmdSave->Visible(), dialog->cmdDelete->Visible()};
-            dialog->cmdCancel->click();
-        });
-        menu->trigger();
-        EXPECT_EQ(shown, buttons);
-        EXPECT_EQ(names, QStringList{QStringLiteral("week1")});
-        // Only LOAD marks a ticket load.
-        EXPECT_EQ(gblnTicketLoad, menu == board->mnuTicketLoad);
-    }
-    EXPECT_TRUE(gblnTicketMode);
-    EXPECT_FALSE(DefaultInstance<frmFileManager>::exists());
-}
-
-TEST_F(FileManager, HelpFromTheDialogStaysWithinReachAndEscapeCloses)
-{
     subSetHelpNames();
     QPointer<frmHelp> help;
-    Qt::WindowModality whileOpen = Qt::NonModal;
-    whenModal<frmFileManager>([&](frmFileManager *dialog) {
-        dialog->cmdHelp->click();
+    throughMenu("mnuTicketDelete", [&](frmFileManager *dialog) {
+        auto *list = named<QListView>(dialog, QStringLiteral("lstNames"));
+        const QPoint first = list->visualRect(list->model()->index(0, 0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
+        EXPECT_EQ(answers.texts().last(), QStringLiteral("Saved ticket week1 will be deleted."));
+        click(dialog, QStringLiteral("cmdHelp"));
         for (QWidget *w : QApplication::topLevelWidgets())
             if (auto *h = dynamic_cast<frmHelp *>(w); h && h->isVisible())
                 help = h;
-        if (help)
-            whileOpen = help->windowModality();
-        EXPECT_EQ(glngHelpHwnd, fncWindowHandle(help));
-        dialog->txtName->setFocus();
-        QTest::keyClick(dialog->txtName, Qt::Key_Escape);
+        ASSERT_FALSE(help.isNull());
+        EXPECT_EQ(help->windowModality(), Qt::ApplicationModal);
+        dialog->activateWindow();
+        click(dialog, QStringLiteral("txtName"));
+        pressKey(Qt::Key_Escape);
     });
-    gblnTicketMode = true;
-    gstrFileDialogFolder = gstrSavedTicketsFolder;
-    gstrFileDialogSuffix = gstrFileSuffix;
-    showFileManager(FileDialogAction::Save);
+    EXPECT_TRUE(QFile::exists(recordOf("week1")));
     EXPECT_FALSE(DefaultInstance<frmFileManager>::exists());
-    ASSERT_FALSE(help.isNull());
-    EXPECT_EQ(whileOpen, Qt::ApplicationModal);
     deleteUnloadedWindows();
-    EXPECT_EQ(help->windowModality(), Qt::NonModal);
-    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help && help->isVisible() && help->windowModality() == Qt::NonModal);
+}
+
+// Lottery > Load lists the lottery databases; the lottery already open only closes the dialog,
+// another one opens on its board.
+TEST_F(FileManager, LotteryLoadOpensTheChosenLottery)
+{
+    MessageBoxScript answers({msgbox::kYes, msgbox::kYes});
+    BoardBase *before = world.board();
+    EXPECT_TRUE(throughMenu("mnuLotteryLoad", [&](frmFileManager *dialog) {
+        EXPECT_EQ(named<QLabel>(dialog, QStringLiteral("lblListCaption"))->text(), QStringLiteral(" Lottery Databases:"));
+        pick(dialog, QStringLiteral("Sample Lotto 6-49"));
+        click(dialog, QStringLiteral("cmdLoad"));
+    }));
+    EXPECT_EQ(answers.texts(), QStringList{QStringLiteral("The lottery named Sample Lotto 6-49 will be loaded.")});
+    EXPECT_EQ(world.board(), before);
+    EXPECT_TRUE(throughMenu("mnuLotteryLoad", [&](frmFileManager *dialog) {
+        pick(dialog, QStringLiteral("Sample Two-Drum 5-50 + 2-12"));
+        click(dialog, QStringLiteral("cmdLoad"));
+    }));
+    EXPECT_EQ(std::pair(gstrLotteryDbFile, gstrGameCode), std::pair(SampleWorld::kTwoDrum, QStringLiteral("2P520")));
+    ASSERT_NE(world.board(), nullptr);
+    EXPECT_EQ(world.board()->family(), BoardFamily::TwoPool);
 }

@@ -1,5 +1,7 @@
 #include "app/globals.h"
+#include "app/resstrings.h"
 #include "app/services.h"
+#include "dialogs/driving.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmfilemanager.h"
 #include "dialogs/frmstart.h"
@@ -8,37 +10,22 @@
 #include "support/modal.h"
 #include "support/sandbox.h"
 
-#include <QCoreApplication>
+#include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QListView>
 #include <QMenu>
-#include <QTest>
+#include <QScreen>
 #include <QTimer>
-#include <gtest/gtest.h>
-#include <array>
-#include <memory>
 
 namespace {
 
-const QString kHint = QStringLiteral("You can select a lottery from LOTTERY -> LOAD pull-down menu.");
-const QString kLoading = QStringLiteral(
-    " lottery database file is loading. This procedure can take around one minute according to the size of the "
-    "database, please wait.");
-
-ScreenMetrics screenOf(int width, int height, int usableHeight)
-{
-    return {width, QRect(0, 0, width, height), QRect(0, 0, width, usableHeight)};
-}
+ScreenMetrics screenOf(int width, int height) { return {width, QRect(0, 0, width, height), QRect(0, 0, width, height - 40)}; }
 
 class StartWindow : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        glngLanguage = 2;
-        gblnLotteryManagerOpen = false;
-        gstrLastLotteryDbFile.clear();
-        frmStart::setScreenMetricsOverride(screenOf(1920, 1080, 1040));
-    }
+    void SetUp() override { frmStart::setScreenMetricsOverride(screenOf(1920, 1080)); }
     void TearDown() override
     {
         unloadStartWindow();
@@ -50,193 +37,135 @@ protected:
         gstrLastLotteryDbFile.clear();
         gblnLotteryManagerOpen = false;
     }
-    frmStart *load() { return DefaultInstance<frmStart>::get(); }
+    static frmStart *load()
+    {
+        unloadStartWindow();
+        return DefaultInstance<frmStart>::get();
+    }
+    static QString status(frmStart *start) { return named<VbLabel>(start, "lblStatus")->caption(); }
+    static QString menu(frmStart *start, const char *name) { return named<QMenu>(start, name)->title(); }
+    static QAction *item(frmStart *start, const char *name) { return named<QAction>(start, name); }
 
-    // Runs `action` inside the application's event loop and tells whether the program asked it to
-    // end. The application's own loop (not a nested one) is used because ending it is then undone
-    // when it returns, so the later tests' modal dialogs still run.
-    bool endsTheProgram(const std::function<void()> &action)
+    // Runs `action` inside the application's own event loop and tells whether the program asked it
+    // to end (ending that loop is undone when it returns, so later modal dialogs still run).
+    static bool endsTheProgram(const std::function<void()> &action)
     {
         QTimer::singleShot(0, qApp, action);
-        QTimer timeout;
-        timeout.setSingleShot(true);
-        QObject::connect(&timeout, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
-        timeout.start(5000);
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });
         return QCoreApplication::exec() == 0;
     }
 };
 
 }  // namespace
 
-TEST_F(StartWindow, StatusLineHintLoadingOrEmpty)
+// The status line tells what to do, which lottery is loading (also a name shorter than its
+// extension), or nothing while the manager is open. Small screens get the window maximised,
+// larger ones centred on the screen.
+TEST_F(StartWindow, StatusLineAndPlacementForTheScreen)
 {
-    EXPECT_EQ(load()->lblStatus->caption(), kHint);
-    unloadStartWindow();
-
-    gstrLastLotteryDbFile = QStringLiteral("Lotto.mdb");
-    EXPECT_EQ(load()->lblStatus->caption(), QStringLiteral("Lotto") + kLoading);
-    unloadStartWindow();
-
-    gblnLotteryManagerOpen = true;
-    EXPECT_EQ(load()->lblStatus->caption(), QString());
-    unloadStartWindow();
-
-    // A stored name shorter than its extension does not break the window.
-    gblnLotteryManagerOpen = false;
-    gstrLastLotteryDbFile = QStringLiteral("db");
-    EXPECT_EQ(load()->lblStatus->caption(), kLoading);
+    const QString hint = res(30130), loading = res(30140);
+    for (const auto &[last, managerOpen, shown] : {std::tuple{"", false, hint}, {"Lotto.mdb", false, "Lotto" + loading},
+                                                   {"Lotto.mdb", true, QString()}, {"db", false, loading}}) {
+        gstrLastLotteryDbFile = QString::fromLatin1(last);
+        gblnLotteryManagerOpen = managerOpen;
+        EXPECT_EQ(status(load()), shown) << last;
+    }
+    for (const auto &[width, height, maximised] : {std::tuple{1024, 768, true}, {1023, 768, true}, {1366, 768, true},
+                                                   {1280, 800, true}, {1280, 1024, false}, {1920, 1080, false}}) {
+        frmStart::setScreenMetricsOverride(screenOf(width, height));
+        frmStart *start = load();
+        EXPECT_EQ(bool(start->windowState() & Qt::WindowMaximized), maximised) << width << "x" << height;
+        if (!maximised)
+            EXPECT_EQ(start->geometry().center(), QRect(0, 0, width, height).center());
+    }
 }
 
-TEST_F(StartWindow, SizeRule)
-{
-    // A 1024-pixel screen, or one too small for the 1030 x 774 window, maximises it.
-    for (const ScreenMetrics &small : {screenOf(1024, 768, 740), screenOf(1023, 768, 740), screenOf(1025, 768, 740),
-                                       screenOf(800, 600, 600), screenOf(1366, 768, 740), screenOf(1280, 800, 770)})
-        EXPECT_TRUE(fncMainWindowPlacement(small).maximised) << small.horzRes;
-    // Otherwise the 15450 x 11610 twip window (1030 x 774 pixels) is centred on the screen.
-    const WindowPlacement large = fncMainWindowPlacement(screenOf(1280, 1024, 1000));
-    EXPECT_FALSE(large.maximised);
-    EXPECT_EQ(large.geometry, QRect(125, 125, 1030, 774));
-    EXPECT_EQ(fncMainWindowPlacement(screenOf(1920, 1080, 1040)).geometry, QRect(445, 153, 1030, 774));
-}
-
-TEST_F(StartWindow, LoadsMaximisedOrCentredForTheScreenItFinds)
-{
-    frmStart::setScreenMetricsOverride(screenOf(1024, 768, 768));
-    frmStart *small = load();
-    EXPECT_EQ(small->horizontalResolution(), 1024);
-    EXPECT_TRUE(small->windowState() & Qt::WindowMaximized);
-    unloadStartWindow();
-
-    frmStart::setScreenMetricsOverride(screenOf(1280, 1024, 1024));
-    frmStart *large = load();
-    EXPECT_FALSE(large->windowState() & Qt::WindowMaximized);
-    EXPECT_EQ(large->pos(), QPoint(125, 125));
-    EXPECT_EQ(large->size(), QSize(1030, 774));
-}
-
-TEST_F(StartWindow, StoredLanguageTicksItsItemAndCaptionsEveryMenu)
+// The stored language ticks its item and captions every menu; a choice from the menu does so at
+// once. German has no item: English stays ticked and the texts fall back to English. The items
+// keep their own names in every language.
+TEST_F(StartWindow, LanguageMenusTickTheirItemAndCaptionEveryMenu)
 {
     glngLanguage = 3;
     frmStart *start = load();
-    EXPECT_FALSE(start->mnuLanguageEnglish->isChecked());
-    EXPECT_TRUE(start->mnuLanguageFrench->isChecked());
-    EXPECT_FALSE(start->mnuLanguageTurkish->isChecked());
-    EXPECT_EQ(start->mnuFile->title(), QStringLiteral("Fichier"));
-    EXPECT_EQ(start->mnuLottery->title(), QStringLiteral("Loterie"));
-    EXPECT_EQ(start->mnuLotteryLoad->text(), QStringLiteral("Charger"));
-    EXPECT_EQ(start->mnuFileExit->text(), QStringLiteral("Quitter"));
-    // The language items keep their own names in every language.
-    EXPECT_EQ(start->mnuLanguageEnglish->text(), QStringLiteral("English"));
-    EXPECT_EQ(start->mnuLanguageFrench->text(), QString::fromUtf8("Français"));
-    EXPECT_EQ(start->mnuLanguageTurkish->text(), QStringLiteral("Turkce"));
-    EXPECT_EQ(start->windowTitle(), QStringLiteral("TALVINOR"));
-    EXPECT_NE(start->lblStatus->caption(), kHint);
+    EXPECT_EQ(std::tuple(menu(start, "mnuFile"), menu(start, "mnuLottery"), item(start, "mnuLotteryLoad")->text()),
+              std::tuple(QStringLiteral("Fichier"), QStringLiteral("Loterie"), QStringLiteral("Charger")));
+    const auto ticked = [&] {
+        return std::tuple(item(start, "mnuLanguageTurkish")->isChecked(), item(start, "mnuLanguageEnglish")->isChecked(),
+                          item(start, "mnuLanguageFrench")->isChecked());
+    };
+    EXPECT_EQ(ticked(), std::tuple(false, false, true));
+    item(start, "mnuLanguageTurkish")->trigger();
+    EXPECT_EQ(std::tuple(glngLanguage, ticked(), menu(start, "mnuHelp")), std::tuple(1, std::tuple(true, false, false), QString("Yardım")));
+    item(start, "mnuLanguageFrench")->trigger();
+    EXPECT_EQ(std::tuple(glngLanguage, ticked(), menu(start, "mnuHelp")), std::tuple(3, std::tuple(false, false, true), QString("Aide")));
+    item(start, "mnuLanguageEnglish")->trigger();
+    item(start, "mnuLanguageEnglish")->trigger();  // choosing the ticked language keeps it ticked
+    EXPECT_EQ(std::tuple(glngLanguage, ticked(), status(start)), std::tuple(2, std::tuple(false, true, false), res(30130)));
+    EXPECT_EQ(std::tuple(item(start, "mnuLanguageEnglish")->text(), item(start, "mnuLanguageFrench")->text(),
+                         item(start, "mnuLanguageTurkish")->text()),
+              std::tuple(QStringLiteral("English"), QStringLiteral("Français"), QStringLiteral("Turkce")));
 
-    start->mnuLanguageTurkish->trigger();
-    EXPECT_EQ(glngLanguage, 1);
-    EXPECT_TRUE(start->mnuLanguageTurkish->isChecked());
-    EXPECT_FALSE(start->mnuLanguageFrench->isChecked());
-    EXPECT_FALSE(start->mnuLanguageEnglish->isChecked());
-    EXPECT_EQ(start->mnuHelp->title(), QString::fromUtf8("Yardım"));
-
-    start->mnuLanguageEnglish->trigger();
-    start->mnuLanguageEnglish->trigger();  // choosing the ticked language keeps it ticked
-    EXPECT_EQ(glngLanguage, 2);
-    EXPECT_TRUE(start->mnuLanguageEnglish->isChecked());
-    EXPECT_EQ(start->lblStatus->caption(), kHint);
-}
-
-TEST_F(StartWindow, GermanKeepsTheDesignTicksAndFallsBackToEnglishTexts)
-{
     glngLanguage = 4;
-    frmStart *start = load();
-    EXPECT_EQ(glngLanguage, 4);
-    EXPECT_TRUE(start->mnuLanguageEnglish->isChecked());
-    EXPECT_FALSE(start->mnuLanguageFrench->isChecked());
-    EXPECT_EQ(start->mnuFile->title(), QStringLiteral("File"));
-    EXPECT_EQ(start->lblStatus->caption(), kHint);
+    start = load();
+    EXPECT_EQ(std::tuple(glngLanguage, ticked(), menu(start, "mnuFile"), status(start)),
+              std::tuple(4, std::tuple(false, true, false), QStringLiteral("File"), res(30130)));
 }
 
-TEST_F(StartWindow, MenusEnabledWithoutABoard)
+// Without a board only what needs none is offered. Lottery > Load lists the lottery databases
+// (the ".mdb" files, without their suffix), whatever ticket request came before; Help > About
+// shows the About box modally.
+TEST_F(StartWindow, MenusWithoutABoardLoadALotteryAndShowTheAboutBox)
 {
     frmStart *start = load();
-    EXPECT_FALSE(start->mnuFilePrintTicket->isEnabled());
-    EXPECT_FALSE(start->mnuTicketLoad->isEnabled());
-    EXPECT_FALSE(start->mnuTicketSave->isEnabled());
-    EXPECT_FALSE(start->mnuTicketDelete->isEnabled());
-    EXPECT_FALSE(start->mnuLotteryManage->isEnabled());
-    EXPECT_TRUE(start->mnuLotteryLoad->isEnabled());
-    EXPECT_TRUE(start->mnuHelpContents->isEnabled());
-    EXPECT_TRUE(start->mnuHelpAbout->isEnabled());
-    EXPECT_EQ(gvarExcludedBackColor, 0x707070);
-}
+    for (const char *name : {"mnuFilePrintTicket", "mnuTicketLoad", "mnuTicketSave", "mnuTicketDelete", "mnuLotteryManage"})
+        EXPECT_FALSE(item(start, name)->isEnabled()) << name;
+    for (const char *name : {"mnuLotteryLoad", "mnuHelpContents", "mnuHelpAbout", "mnuFileExit"})
+        EXPECT_TRUE(item(start, name)->isEnabled()) << name;
 
-TEST_F(StartWindow, LotteryLoadAsksTheFileDialogForLotteries)
-{
     Sandbox sandbox;
     gstrLotteryDbsFolder = sandbox.programFolder() + QStringLiteral("/LotteryDBs/");
     QDir().mkpath(gstrLotteryDbsFolder);
     for (const char *name : {"Lotto.mdb", "Keno.MDB", "notes.txt", "Daily.mdb"})
         QFile(gstrLotteryDbsFolder + QLatin1String(name)).open(QIODevice::WriteOnly);
-    // A ticket request of a board that has gone (a ticket that could not load) is no longer in force.
-    gblnTicketLoad = true;
-    gblnTicketMode = true;
+    gblnTicketLoad = gblnTicketMode = true;  // of a board that has gone
     QStringList listed;
-    QString caption;
-    std::array<bool, 3> visible{};
     whenModal<frmFileManager>([&](frmFileManager *dialog) {
-        listed = dialog->lstNames->lines();
-        caption = dialog->lblListCaption->caption();
-        visible = {dialog->cmdLoad->Visible(), dialog->cmdSave->Visible(), dialog->cmdDelete->Visible()};
-        dialog->cmdCancel->click();
+        auto *list = named<QListView>(dialog, "lstNames");
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            listed << list->model()->index(row, 0).data().toString();
+        EXPECT_TRUE(named(dialog, "cmdLoad")->isVisibleTo(dialog) && !named(dialog, "cmdSave")->isVisibleTo(dialog));
+        click(dialog, "cmdCancel");
     });
-    load()->mnuLotteryLoad->trigger();
-    EXPECT_FALSE(gblnTicketLoad);
-    EXPECT_FALSE(gblnTicketMode);
-    EXPECT_EQ(caption, QStringLiteral(" Lottery Databases:"));
-    EXPECT_EQ(gstrFileDialogFolder, gstrLotteryDbsFolder);
-    EXPECT_EQ(gstrFileDialogSuffix, QStringLiteral(".mdb"));
-    // Only the ".mdb" files, without their suffix, in the order of the folder listing.
+    item(start, "mnuLotteryLoad")->trigger();
     EXPECT_EQ(listed, (QStringList{"Daily", "Lotto"}));
-    EXPECT_EQ(visible, (std::array<bool, 3>{true, false, false}));
-    EXPECT_FALSE(DefaultInstance<frmFileManager>::exists());
+    EXPECT_FALSE(gblnTicketLoad || gblnTicketMode || DefaultInstance<frmFileManager>::exists());
+
+    bool modal = false;
+    whenModal<frmAbout>([&](frmAbout *about) {
+        modal = about->isModal();
+        pressKey(Qt::Key_Escape);
+    });
+    item(start, "mnuHelpAbout")->trigger();
+    EXPECT_TRUE(modal && !DefaultInstance<frmAbout>::exists());
 }
 
-// Each ends the program once: the end cannot be undone within one test.
-TEST_F(StartWindow, ExitWithoutHelpWindowReleasesTheServicesAndEndsTheProgram)
+// File > Exit and the title bar's close end the program (the window does not close on its own)
+// and release the services. Each ends the program once: the end cannot be undone within a test.
+TEST_F(StartWindow, ExitEndsTheProgram)
 {
     createServiceObjects();
-    glngHelpHwnd = 0;
     frmStart *start = load();
     start->show();
-    EXPECT_TRUE(endsTheProgram([&] { start->mnuFileExit->trigger(); }));
-    EXPECT_EQ(gobjWindowOnTop, nullptr);
+    EXPECT_TRUE(endsTheProgram([&] { item(start, "mnuFileExit")->trigger(); }));
     EXPECT_EQ(gobjLanguage, nullptr);
 }
 
-TEST_F(StartWindow, TitleBarCloseRunsExit)
+TEST_F(StartWindow, TheTitleBarCloseEndsTheProgram)
 {
     createServiceObjects();
     frmStart *start = load();
     start->show();
     EXPECT_TRUE(endsTheProgram([&] { start->close(); }));
     EXPECT_EQ(gobjRegistry, nullptr);
-    EXPECT_TRUE(start->isVisible());  // the program ends; the window does not close on its own
-}
-
-TEST_F(StartWindow, HelpAboutShowsTheAboutBoxModally)
-{
-    frmStart *start = load();
-    start->show();
-    bool shown = false;
-    QTimer::singleShot(0, [&] {
-        frmAbout *about = DefaultInstance<frmAbout>::existing();
-        shown = about && about->isVisible() && about->isModal();
-        if (about)
-            QTest::mouseClick(about, Qt::LeftButton, {}, QPoint(150, 75));
-    });
-    start->mnuHelpAbout->trigger();
-    EXPECT_TRUE(shown);
-    EXPECT_FALSE(DefaultInstance<frmAbout>::exists());
+    EXPECT_TRUE(start->isVisible());
 }
