@@ -15,6 +15,9 @@ T *named(const QObject *window, const QString &name)
     return found;
 }
 
+// The text a box, label or button of the window shows.
+inline QString shown(const QObject *window, const QString &name) { return named(window, name)->property("text").toString(); }
+
 // Shows the window and makes it the active one, so that it takes the keys.
 inline void showActive(QWidget *window)
 {
@@ -27,33 +30,26 @@ inline void showActive(QWidget *window)
 inline void click(const QObject *window, const QString &name)
 {
     QWidget *control = named(window, name);
-    if (!control)
-        return;
     if (control->window()->isVisible() && !control->window()->isActiveWindow())
         showActive(control->window());
     QTest::mouseClick(control, Qt::LeftButton);
 }
 
-// Where the user's keys arrive: the focus widget, else the active window itself.
-inline QWidget *keyTarget()
-{
-    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
-    EXPECT_NE(target, nullptr) << "no window takes the keys";
-    return target;
-}
+// Keys typed where they arrive: at the focus widget, else at the active window (a character
+// beyond ASCII as a key without a code of its own).
 inline void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
 {
-    if (QWidget *target = keyTarget())
-        QTest::keyClick(target, key, modifiers);
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    ASSERT_NE(target, nullptr) << "no window takes the keys";
+    QTest::keyClick(target, key, modifiers);
 }
-// Each character as the key that types it (a letter beyond ASCII as a key without a code of its own).
 inline void typeKeys(const QString &keys)
 {
+    QWidget *target = QApplication::focusWidget();
+    ASSERT_NE(target, nullptr) << "no widget has the focus";
     for (QChar c : keys)
-        if (QWidget *target = keyTarget(); target && c.unicode() < 128)
-            QTest::keyClick(target, c.toLatin1());
-        else if (target)
-            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        c.unicode() < 128 ? QTest::keyClick(target, c.toLatin1())
+                          : QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
 // A click into the named box, its text selected with the keys and replaced by `keys`.
@@ -62,7 +58,6 @@ inline void typeInto(const QObject *window, const QString &name, const QString &
     click(window, name);
     pressKey(Qt::Key_End);
     pressKey(Qt::Key_Home, Qt::ShiftModifier);
-    if (keys.isEmpty())
-        pressKey(Qt::Key_Delete);
+    pressKey(Qt::Key_Delete);
     typeKeys(keys);
 }
