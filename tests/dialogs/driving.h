@@ -3,8 +3,10 @@
 // element of a control array), clicked with the mouse, keys typed where the user's keys arrive.
 
 #include <QApplication>
+#include <QPointer>
 #include <QTest>
-#include <QWidget>
+#include <QTimer>
+#include <memory>
 #include <gtest/gtest.h>
 
 template <class T = QWidget>
@@ -60,4 +62,23 @@ inline void typeInto(const QObject *window, const QString &name, const QString &
     pressKey(Qt::Key_Home, Qt::ShiftModifier);
     pressKey(Qt::Key_Delete);
     typeKeys(keys);
+}
+
+// A watch that fails the test, naming the window, when a modal window stays open for three
+// seconds, and closes it: one the test did not expect (a fault made the program ask) would
+// otherwise wait for ever.
+inline std::unique_ptr<QTimer> watchModals()
+{
+    auto timer = std::make_unique<QTimer>();
+    QObject::connect(timer.get(), &QTimer::timeout, [seen = QPointer<QWidget>(), ticks = 0]() mutable {
+        QWidget *modal = QApplication::activeModalWidget();
+        ticks = modal && modal == seen ? ticks + 1 : 0;
+        seen = modal;
+        if (ticks == 30) {
+            ADD_FAILURE() << "a modal window stayed open: " << modal->metaObject()->className();
+            modal->hide();
+        }
+    });
+    timer->start(100);
+    return timer;
 }
