@@ -85,7 +85,7 @@ TEST(StartUp, FirstRunAndALockedLastLottery)
     EXPECT_EQ(std::pair(loggedMessages(sandbox), glngBackColor), std::pair(QStringList{"#Message: 42630"}, 0xBFBFBF));
     frmStart *start = DefaultInstance<frmStart>::existing();
     ASSERT_TRUE(start && gfrmCurrentBoard.data() == start && start->isVisible());
-    EXPECT_EQ(std::tuple(glngLanguage, start->lblStatus->caption(), start->findChild<QMenu *>("mnuFile")->title()),
+    EXPECT_EQ(std::tuple(glngLanguage, start->findChild<VbLabel *>("lblStatus")->caption(), start->findChild<QMenu *>("mnuFile")->title()),
               std::tuple(1, res(30130), QStringLiteral("Dosya")));
     endStartUp();
 

@@ -182,7 +182,7 @@ TEST_F(LotteryManager, EachGameShowsItsBoxesAndAddChecksTheDateAndTheNumbers)
             frmLotteryManager *m = open(opened = c.lottery);
             EXPECT_EQ(std::tuple(shown(m, "txtLastWeekNo"), shown(m, "txtNewWeekNo"), shown(m, "txtLastDate")),
                       std::tuple(QString::number(maxWeek()), QString::number(maxWeek() + 1), "12/31/2025"));
-            EXPECT_EQ(DefaultInstance<frmDatePicker>::existing()->calDrawingDate->selectedDate(), kNewest);
+            EXPECT_EQ(named<QCalendarWidget>(DefaultInstance<frmDatePicker>::existing(), "calDrawingDate")->selectedDate(), kNewest);
             for (int i = 1; i <= 8; ++i)
                 EXPECT_EQ(std::pair(named(m, box(i))->isVisible(), shown(m, QStringLiteral("txtLastNumber(%1)").arg(i))),
                           std::pair(i <= boxes, i <= boxes ? QString::number(drawing(maxWeek())[i - 1 + first]) : QString()));
@@ -273,10 +273,10 @@ TEST_F(LotteryManager, TheDatePickerAndTheWaysIn)
         whenModal<frmDatePicker>([&](frmDatePicker *picker) {
             EXPECT_LT(std::abs(picker->pos().x() - named(m, "cmdPickDate")->mapToGlobal(QPoint(30, 0)).x()), 30);
             showActive(picker);
-            picker->calDrawingDate->findChild<QTableView *>()->setFocus();
+            named<QCalendarWidget>(picker, "calDrawingDate")->findChild<QTableView *>()->setFocus();
             typeKeys(QStringLiteral("1234"));
             pressKey(Qt::Key_Return);
-            opened = picker->calDrawingDate->selectedDate();
+            opened = named<QCalendarWidget>(picker, "calDrawingDate")->selectedDate();
             click(picker, *typed ? "cmdCancel" : "cmdOK");
         });
         const QStringList before = answers.texts();

@@ -184,7 +184,7 @@ TEST(WindowTexts, EveryWindowInEveryLanguage)
                 picker->show();
                 EXPECT_EQ(problems(picker), "") << localeName << " " << language;
                 const QLocale::Language spoken[] = {QLocale::Turkish, QLocale::English, QLocale::French};
-                EXPECT_EQ(picker->calDrawingDate->locale().language(), spoken[language - 1]);
+                EXPECT_EQ(named(picker, "calDrawingDate")->locale().language(), spoken[language - 1]);
             }
         }
         QLocale::setDefault(saved);
