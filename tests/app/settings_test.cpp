@@ -289,8 +289,8 @@ TEST_F(RecordFileTest, SaveFromTheBoardAndTheGlobalsThenLoadBack)
     ASSERT_TRUE(recordFile.subLoadBoardSettings());
     EXPECT_EQ(std::tuple(recordFile.loadProblem(), glngStartWeek, glngReferenceWeek, gstrDrawDate, gblnAllExcluded, gblnEqualChance),
               std::tuple(QString(), 3, 9, QStringLiteral("1/31/2024"), true, true));  // read whole, without a word
-    EXPECT_EQ(std::tuple(gDrum.garrExcluded[5], gDrumBONUS.garrExcluded[3], gDrum.garrPoolCountEdited[8],
-                         gDrum.garrPoolCountEdited[9], gDrumBONUS.garrPoolWeightSaved[12]),
+    EXPECT_EQ(std::tuple(gDrum.garrExcluded.value(5, 0), gDrumBONUS.garrExcluded.value(3, 0), gDrum.garrPoolCountEdited.value(8, 0),
+                         gDrum.garrPoolCountEdited.value(9, 0), gDrumBONUS.garrPoolWeightSaved.value(12, 0)),
               std::tuple(1, 1, 4, -3, 17));
     EXPECT_EQ(std::tuple(board->wasReset, board->controls.cold, board->controls.columnsToDraw, board->controls.guaranteeNumbers),
               std::tuple(false, true, QStringLiteral("40"), controls.guaranteeNumbers));

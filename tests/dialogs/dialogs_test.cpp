@@ -425,8 +425,8 @@ TEST_F(Faults, TheLotterySettingsOnAFullDiskAreKeptAndTheUserIsTold)
         FileSizeLimit full(0);
         return fncSaveLotterySettings(world.board());
     }();
-    EXPECT_EQ(std::tuple(saved, answers.asked()[0].parent, fileBytes(gstrRecordFilePath)), std::tuple(false, world.board(), before));
-    EXPECT_EQ(answers.texts(), QStringList{QString::fromUtf8(
+    ASSERT_EQ(answers.texts(), QStringList{QString::fromUtf8(
         "Les réglages de la grille de la loterie Sample Lotto 6-49 n'ont pas pu être enregistrés : il n'y a plus de "
         "place sur le disque (le disque est plein ou le fichier dépasserait la taille permise).")});
+    EXPECT_EQ(std::tuple(saved, answers.asked().at(0).parent, fileBytes(gstrRecordFilePath)), std::tuple(false, world.board(), before));
 }
