@@ -22,16 +22,6 @@ RecordShape RecordShape::current()
     return s;
 }
 
-int RecordShape::slotCount() const
-{
-    if (digit)
-        return 51 + 3 * (picks + 1);
-    int n = 19 + 3 * picks + 2 * bonusCount + 3 * maxBall;
-    if (secondDrum())
-        n += bonusCount + 4 + 3 * maxBallBONUS;
-    return n;
-}
-
 DrawingsInfo DrawingsInfo::current()
 {
     DrawingsInfo d;

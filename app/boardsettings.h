@@ -44,8 +44,6 @@ struct RecordShape {
     {
         return digit ? picks : (secondDrum() ? picks + bonusCount : picks);
     }
-    // Slots the layout fills from slot 0.
-    int slotCount() const;
 };
 
 // The power-interval items of one drum.

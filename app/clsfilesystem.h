@@ -1,33 +1,17 @@
 #pragma once
-// The program's file-system service: existence tests, folder and file creation and deletion,
-// folder listings, file dates, and the event log. No operation raises: a failed test answers
-// false, a failed change leaves things as they were.
+// The program's file-system service: existence tests, folder creation and the event log. No
+// operation raises: a failed test answers false, a failed change leaves things as they were.
 
 #include <QString>
-#include <QVariantList>
 #include <cstdint>
 
 class clsFileSystem {
 public:
-    // Element 0 holds the number n of subfolders (files), elements 1..n their names, sorted by
-    // name without regard to case. An empty or missing folder gives {0}.
-    QVariantList fncListSubFolders(const QString &FolderPath);
-    QVariantList fncListFiles(const QString &FolderPath);
-
     // True when the path names an existing file (a folder is not a file).
     bool fncFileExists(const QString &FilePath);
-    // Deletes the file; a read-only file stays.
-    void subDeleteFile(const QString &FilePath);
     bool fncFolderExists(const QString &FolderPath);
     // Creates the folder (one level: its parent must exist).
     void subCreateFolder(const QString &FolderPath);
-    // Deletes the folder with everything in it, read-only items included.
-    void subDeleteFolder(const QString &FolderPath);
-
-    // Creation, last-modified and last-accessed date and time; an element the system cannot
-    // give is an empty variant.
-    QVariantList fncGetFileDates(const QString &FilePath);
-    QVariantList fncGetFolderDates(const QString &FolderPath);
 
     // Appends one event to the event log gstrLogFilePath, creating the file when it is missing.
     // Nothing is written when the folder gstrLogFolder does not exist.
@@ -37,8 +21,6 @@ public:
     void subWriteLogEvent(int32_t EventCode, const QString &detail);
 
 private:
-    int32_t lngSubFolderCount_ = 0;
-    int32_t lngFileCount_ = 0;
     QString strVersion_;
 };
 

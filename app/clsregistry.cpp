@@ -100,17 +100,6 @@ public:
         return path;
     }
 
-    bool hasSubkeys(const QString &path) const
-    {
-        const QString prefix = path + u'\\';
-        for (auto it = keys_.begin(); it != keys_.end(); ++it)
-            if (it.key().startsWith(prefix, Qt::CaseInsensitive))
-                return true;
-        return false;
-    }
-
-    void removeKey(const QString &path) { keys_.remove(path); }
-
     // The value (type and data) of an existing key, when there is one.
     std::optional<QJsonObject> value(const QString &keyPath, const QString &valueName) const
     {
@@ -196,29 +185,6 @@ QString clsRegistry::fncREGGetVersionVal(int32_t hKey, const QString &SubKey, co
     return text;
 }
 
-bool clsRegistry::fncREGKeyExists(int32_t hKey, const QString &SubKey)
-{
-    return Store(hKey).findKey(SubKey).has_value();
-}
-
-bool clsRegistry::fncREGCreateKey(int32_t hKey, const QString &SubKey)
-{
-    Store store(hKey);
-    if (!store.createKey(SubKey))
-        return false;
-    return store.save();
-}
-
-bool clsRegistry::fncREGDeleteKey(int32_t hKey, const QString &SubKey)
-{
-    Store store(hKey);
-    const auto key = store.findKey(SubKey);
-    if (!key || key->isEmpty() || store.hasSubkeys(*key))
-        return false;
-    store.removeKey(*key);
-    return store.save();
-}
-
 bool clsRegistry::fncREGSetDwordVal(int32_t hKey, const QString &SubKey, const QString &ValueName, int32_t Value)
 {
     return setValue(hKey, SubKey, ValueName, reg::REG_DWORD, Value);
@@ -237,24 +203,4 @@ int32_t clsRegistry::fncREGGetDwordVal(int32_t hKey, const QString &SubKey, cons
     if (!number || *number != data.toDouble())
         return Default;
     return *number;
-}
-
-bool clsRegistry::fncREGSetBinaryVal(int32_t hKey, const QString &SubKey, const QString &ValueName,
-                                     const QByteArray &Data)
-{
-    return setValue(hKey, SubKey, ValueName, reg::REG_BINARY, QString::fromLatin1(Data.toBase64()));
-}
-
-QVariant clsRegistry::fncGETMainRegistryVal(int32_t hKey, const QString &SubKey, const QString &ValueName,
-                                            const QVariant &Default)
-{
-    const bool defaultIsBytes = Default.typeId() == QMetaType::QByteArray;
-    const Store store(hKey);
-    const auto key = store.findKey(SubKey);
-    if (!key)
-        return defaultIsBytes ? Default : QVariant::fromValue<int16_t>(0);
-    const auto value = store.value(*key, ValueName);
-    if (!value || typeOf(*value) != reg::REG_BINARY || !dataOf(*value).isString())
-        return defaultIsBytes ? Default : QVariant(QByteArray(1, '\0'));
-    return QVariant(QByteArray::fromBase64(dataOf(*value).toString().toLatin1()));
 }

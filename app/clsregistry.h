@@ -42,18 +42,7 @@ public:
     // start window; then logs that start-up has finished.
     QVariant subStartMainWindow();
 
-    bool fncREGKeyExists(int32_t hKey, const QString &SubKey);
-    // True when the key exists or was created (with any missing parent keys).
-    bool fncREGCreateKey(int32_t hKey, const QString &SubKey);
-    // Deletes a key that has no subkeys; true when deleted.
-    bool fncREGDeleteKey(int32_t hKey, const QString &SubKey);
     bool fncREGSetDwordVal(int32_t hKey, const QString &SubKey, const QString &ValueName, int32_t Value);
     // A REG_DWORD value, else Default.
     int32_t fncREGGetDwordVal(int32_t hKey, const QString &SubKey, const QString &ValueName, int32_t Default);
-    bool fncREGSetBinaryVal(int32_t hKey, const QString &SubKey, const QString &ValueName, const QByteArray &Data);
-    // A REG_BINARY value as a byte array. A key that cannot be opened gives Default when it holds a
-    // byte array, else the 16-bit integer 0; a missing value or one of another type gives Default
-    // when it holds a byte array, else the one-byte array {0}.
-    QVariant fncGETMainRegistryVal(int32_t hKey, const QString &SubKey, const QString &ValueName,
-                                   const QVariant &Default);
 };

@@ -5,9 +5,6 @@
 #include <QString>
 #include <cstdint>
 
-// The version name for a platform id (0 Win32s, 1 Windows 9x, 2 NT), major and minor version.
-QString osNameFor(int32_t platformId, int32_t major, int32_t minor);
-
 // The name of the running system's version. This platform has no such query: "NONE".
 QString fncGetOSName();
 

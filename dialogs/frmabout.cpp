@@ -6,6 +6,7 @@
 #include "app/ui/clswindowontop.h"
 #include "app/ui/respicture.h"
 #include "app/version.h"
+#include "dialogs/controlnames.h"
 #include "platform/twips.h"
 #include "platform/ui/forms.h"
 
@@ -99,6 +100,13 @@ frmAbout::frmAbout()
     Line6 = makeLine(this, 1920, 1260, 1920, 3840);
     Line8 = makeLine(this, 0, 4680, 4695, 4680);
 
+    nameControls({{lblCopyright, "lblCopyright"}, {lblProductName, "lblProductName"}, {lblVersion, "lblVersion"},
+                  {lblComments, "lblComments"}, {imgPicture1, "imgPicture1"}, {imgPicture2, "imgPicture2"},
+                  {imgPicture3, "imgPicture3"}, {imgPicture4, "imgPicture4"}, {Image3, "Image3"},
+                  {linDecor, "linDecor"}, {Line5, "Line5"}, {Line6, "Line6"}, {Line8, "Line8"}});
+    nameControlArray(imgIcon, "imgIcon");
+    nameControlArray(lblCaption, "lblCaption");
+
     const auto close = [this] { unloadForm(); };
     imgIcon.forEach([&](int, VbPicture *image) { image->onClick = close; });
     lblCaption.forEach([&](int, VbLabel *label) { label->onClick = close; });
@@ -122,14 +130,6 @@ void frmAbout::Form_Load()
         imgIcon[i]->setPictureName(QString::fromLatin1(names[i]));
     }
     update();
-}
-
-void frmAbout::Display()
-{
-    subApplyFormColours();
-    subSetLanguageCaptions();
-    subPutOnTop(this);
-    show();
 }
 
 void frmAbout::subApplyFormColours()

@@ -28,8 +28,6 @@ public:
     VbLine *Line6 = nullptr;
     VbLine *Line8 = nullptr;
 
-    // Shows the box modeless and above the other windows.
-    void Display();
     void subApplyFormColours();
     void subSetLanguageCaptions();
 

@@ -4,6 +4,7 @@
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/ui/clswindowontop.h"
+#include "dialogs/controlnames.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/screen.h"
 #include "platform/vb.h"
@@ -78,6 +79,15 @@ frmColumnProgress::frmColumnProgress()
     cmdStop = new VbButton(fraColumns);
     cmdStop->Move(7695, 1305, 1755, 375);
     cmdStop->onClick = [this] { cmdStop_Click(); };
+
+    nameControls({{fraColumns, "fraColumns"}, {shpBarTrack, "shpBarTrack"}, {shpExistingBar, "shpExistingBar"},
+                  {shpAddedBar, "shpAddedBar"}, {lblExistingColumns, "lblExistingColumns"},
+                  {lblAddedColumns, "lblAddedColumns"}, {lblTotalColumns, "lblTotalColumns"}, {Line1, "Line1"},
+                  {cmdStop, "cmdStop"}});
+    for (size_t i = 0; i < 3; ++i) {
+        lblColumnCaption[i]->setObjectName(QStringLiteral("lblColumnCaption(%1)").arg(i));
+        shpLegend[i]->setObjectName(QStringLiteral("shpLegend(%1)").arg(i));
+    }
 
     tmrAddColumns = new QTimer(this);
     // No period: the next slice runs as soon as the event loop has handled what is waiting
@@ -218,7 +228,6 @@ bool frmColumnProgress::eventFilter(QObject *watched, QEvent *event)
 
 void frmColumnProgress::subDragWindow()
 {
-    ++dragRequests_;
     if (QWindow *window = windowHandle())
         window->startSystemMove();
 }

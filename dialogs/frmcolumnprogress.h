@@ -39,9 +39,6 @@ public:
     void tmrAddColumns_Timer();
     void cmdStop_Click();
 
-    // Mouse presses on the form, the frame or any label that asked to move the window.
-    int dragRequests() const { return dragRequests_; }
-
     VbFrame *fraColumns;
     VbShape *shpBarTrack;
     VbShape *shpExistingBar;
@@ -70,5 +67,4 @@ private:
     IColumnRun *run_ = nullptr;
     Outcome outcome_ = Outcome::Stopped;
     bool running_ = false;
-    int dragRequests_ = 0;
 };

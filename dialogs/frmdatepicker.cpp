@@ -4,6 +4,7 @@
 #include "app/services.h"
 #include "app/uilanguage.h"
 #include "app/ui/clswindowontop.h"
+#include "dialogs/controlnames.h"
 #include "dialogs/frmlotterymanager.h"
 #include "platform/dates.h"
 #include "platform/twips.h"
@@ -32,6 +33,7 @@ frmDatePicker::frmDatePicker()
     cmdCancel = new VbButton(this);
     cmdCancel->Move(2280, 2880, 1215, 345);
     cmdCancel->setCaption(QStringLiteral("CANCEL"));
+    nameControls({{calDrawingDate, "calDrawingDate"}, {cmdOK, "cmdOK"}, {cmdCancel, "cmdCancel"}});
     cmdOK->onClick = [this] { cmdOK_Click(); };
     cmdCancel->onClick = [this] { cmdCancel_Click(); };
 

@@ -13,6 +13,7 @@
 #include "app/ui/filetitle.h"
 #include "app/ui/programmessage.h"
 #include "boards/common/iboard.h"
+#include "dialogs/controlnames.h"
 #include "dialogs/startwindow.h"
 #include "platform/filewrite.h"
 #include "platform/ui/forms.h"
@@ -66,6 +67,11 @@ frmFileManager::frmFileManager()
     cmdLoad = placeControl<VbButton>(fraButtons, 120, 6705, 1755, 375);
     cmdSave = placeControl<VbButton>(fraButtons, 120, 6705, 1755, 375);
     cmdDelete = placeControl<VbButton>(fraButtons, 120, 6705, 1755, 375);
+
+    nameControls({{fraNames, "fraNames"}, {lblListCaption, "lblListCaption"}, {lstNames, "lstNames"},
+                  {lblSelectedCaption, "lblSelectedCaption"}, {txtName, "txtName"}, {fraButtons, "fraButtons"},
+                  {cmdHelp, "cmdHelp"}, {cmdCancel, "cmdCancel"}, {cmdLoad, "cmdLoad"}, {cmdSave, "cmdSave"},
+                  {cmdDelete, "cmdDelete"}});
 
     lstNames->onClick = [this] { lstNames_Click(); };
     // A click on the line already picked takes it again (the name may have been edited since).

@@ -10,6 +10,7 @@
 #include "app/ui/clsrecordfile.h"
 #include "app/ui/clswindowontop.h"
 #include "app/ui/faulttext.h"
+#include "dialogs/controlnames.h"
 #include "dialogs/frmdatepicker.h"
 #include "platform/dates.h"
 #include "platform/twips.h"
@@ -100,6 +101,17 @@ frmLotteryManager::frmLotteryManager()
     shpBonusSeparator.set(1, makeMarker(this, 3365, 1005));
     shpSecondBonusSeparator.set(0, makeMarker(this, 3715, 185));
     shpSecondBonusSeparator.set(1, makeMarker(this, 3715, 1005));
+
+    nameControls({{lblLastWeekNo, "lblLastWeekNo"}, {lblLastDate, "lblLastDate"}, {txtLastWeekNo, "txtLastWeekNo"},
+                  {txtLastDate, "txtLastDate"}, {cmdDelete, "cmdDelete"}, {Line1, "Line1"},
+                  {lblNewWeekNo, "lblNewWeekNo"}, {lblNewDate, "lblNewDate"}, {txtNewWeekNo, "txtNewWeekNo"},
+                  {txtNewDate, "txtNewDate"}, {cmdPickDate, "cmdPickDate"}, {cmdAddDrawing, "cmdAddDrawing"},
+                  {Line2, "Line2"}, {lblLotteryHeader, "lblLotteryHeader"}, {cmdClose, "cmdClose"},
+                  {cmdHiddenFocus, "cmdHiddenFocus"}});
+    nameControlArray(txtLastNumber, "txtLastNumber");
+    nameControlArray(txtNewNumber, "txtNewNumber");
+    nameControlArray(shpBonusSeparator, "shpBonusSeparator");
+    nameControlArray(shpSecondBonusSeparator, "shpSecondBonusSeparator");
 
     for (int i = 4; i <= 8; ++i) {
         txtLastNumber[i]->hide();

@@ -61,10 +61,6 @@ public:
     void cmdPickDate_Click();
     void subFocusHiddenButton();
 
-    // The numbers of the last drawing as the database gave them (1..K+B, or 0..P-1 on digit
-    // games); empty without a drawing.
-    const BallArray<int32_t> &lastDrawing() const { return mvarLastDrawing; }
-
     // The lowest and highest number box i (1..8) takes: the digits on digit games, the second
     // drum's balls in the second-drum boxes of two-drum games, else the main drum's balls.
     static std::pair<int32_t, int32_t> fncBoxRange(int index);

@@ -8,6 +8,7 @@
 #include "app/uilanguage.h"
 #include "app/ui/filetitle.h"
 #include "app/ui/programend.h"
+#include "dialogs/controlnames.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmfilemanager.h"
 #include "platform/linebreaks.h"
@@ -45,6 +46,7 @@ frmStart::frmStart()
     client_->installEventFilter(this);
 
     staMain = statusBar();
+    nameControls({{lblStatus, "lblStatus"}, {staMain, "staMain"}, {shpPowerPanel, "shpPowerPanel"}, {Line4, "Line4"}});
     staMain->setSizeGripEnabled(true);
 
     Form_Load();
@@ -73,9 +75,7 @@ void frmStart::Form_Load()
     subSetLanguageCaptions();
     subApplyFormColours();
 
-    const ScreenMetrics metrics = fncScreenMetrics(this);
-    intHorzRes_ = metrics.horzRes;
-    subPlaceMainWindow(this, fncMainWindowPlacement(metrics));
+    subPlaceMainWindow(this, fncMainWindowPlacement(fncScreenMetrics(this)));
 }
 
 void frmStart::subApplyFormColours()

@@ -36,9 +36,6 @@ public:
     void mnuLanguageFrench_Click();
     void mnuLanguageTurkish_Click();
 
-    // The horizontal screen resolution read when the window loaded.
-    int horizontalResolution() const { return intHorzRes_; }
-
     // Puts fixed screen metrics in place of the real screen's for the windows loaded afterwards
     // (std::nullopt gives the real screen back).
     static void setScreenMetricsOverride(std::optional<ScreenMetrics> metrics);
@@ -55,7 +52,6 @@ private:
     void placeStatusLine();
 
     QWidget *client_ = nullptr;
-    int intHorzRes_ = 0;
     // The status line: the lottery's name (when one is loading) and the text after it.
     QString statusName_;
     QString statusText_;

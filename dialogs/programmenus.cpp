@@ -1,6 +1,7 @@
 #include "dialogs/programmenus.h"
 
 #include "app/resstrings.h"
+#include "dialogs/controlnames.h"
 
 #include <QAction>
 #include <QMenu>
@@ -34,6 +35,15 @@ void ProgramMenus::createMenus(QMenuBar *bar)
     mnuHelpContents = mnuHelp->addAction(QStringLiteral("TALVINOR Help"));
     mnuHelpSep = mnuHelp->addSeparator();
     mnuHelpAbout = mnuHelp->addAction(QStringLiteral("About..."));
+
+    nameControls({{mnuFile, "mnuFile"}, {mnuFilePrintTicket, "mnuFilePrintTicket"}, {mnuFileSep1, "mnuFileSep1"},
+                  {mnuLanguage, "mnuLanguage"}, {mnuLanguageEnglish, "mnuLanguageEnglish"},
+                  {mnuLanguageFrench, "mnuLanguageFrench"}, {mnuLanguageTurkish, "mnuLanguageTurkish"},
+                  {mnuFileSep2, "mnuFileSep2"}, {mnuFileExit, "mnuFileExit"}, {mnuTicket, "mnuTicket"},
+                  {mnuTicketLoad, "mnuTicketLoad"}, {mnuTicketSave, "mnuTicketSave"},
+                  {mnuTicketDelete, "mnuTicketDelete"}, {mnuLottery, "mnuLottery"},
+                  {mnuLotteryLoad, "mnuLotteryLoad"}, {mnuLotteryManage, "mnuLotteryManage"}, {mnuHelp, "mnuHelp"},
+                  {mnuHelpContents, "mnuHelpContents"}, {mnuHelpSep, "mnuHelpSep"}, {mnuHelpAbout, "mnuHelpAbout"}});
 }
 
 void ProgramMenus::captionMenus(const std::function<QString(int)> &text)

@@ -37,8 +37,6 @@ public:
     // bytes without writing them: for files written together with another one.
     std::optional<QByteArray> fncBoardSettingsBytes();
 
-    // What was last read or written.
-    const BoardSettingsRecord &record() const { return record_; }
     QString lastError() const { return error_; }
     // The kind of the last failed write.
     filewrite::Fault lastFault() const { return fault_; }

@@ -1,57 +1,49 @@
-// Real message boxes (no test seam): which window holds them, and what happens when that window
-// goes while a box is open.
+// Real message boxes (no answering hook): the keys that answer them, the window that holds them,
+// and what happens when that window goes while a box is open.
 
 #include "platform/ui/msgbox.h"
+#include "support/modal.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QMessageBox>
-#include <QPointer>
-#include <QTimer>
-#include <QWidget>
-#include <gtest/gtest.h>
-#include <memory>
+#include <QTest>
 
-TEST(MessageBoxParent, OnlyAShownWindowHoldsABox)
+TEST(MessageBox, EscapeAnswersTheSecondButtonAndReturnTheDefaultOne)
 {
-    EXPECT_EQ(msgbox::boxParent(nullptr), nullptr);
-    QWidget window;
-    auto *child = new QWidget(&window);
-    EXPECT_EQ(msgbox::boxParent(child), nullptr);  // hidden: it may be on its way out
-    window.show();
-    EXPECT_EQ(msgbox::boxParent(child), &window);
-    EXPECT_EQ(msgbox::boxParent(&window), &window);
-    window.hide();
-    EXPECT_EQ(msgbox::boxParent(&window), nullptr);
-}
-
-TEST(MessageBoxParent, ABoxAboveAnAlwaysOnTopWindowStaysAboveIt)
-{
+    using namespace msgbox;
+    const struct {
+        int style;
+        Qt::Key key;
+        int answer;
+    } cases[] = {{kOkCancelQuestion, Qt::Key_Escape, kCancel}, {kInformation, Qt::Key_Escape, kOk},
+                 {kYesNoQuestion, Qt::Key_Escape, kNo}, {kYesNoQuestion, Qt::Key_Return, kYes},
+                 {kYesNoQuestionDefaultNo, Qt::Key_Return, kNo}};
     QWidget window;
     window.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     window.show();
-    QWidget *parent = nullptr;
-    bool onTop = false;
-    QTimer::singleShot(0, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            parent = box->parentWidget();
-            onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-            box->button(QMessageBox::No)->click();
-        }
-    });
-    EXPECT_EQ(vbMsgBox(&window, QStringLiteral("Delete?"), msgbox::kYesNoQuestion, QStringLiteral("t")), msgbox::kNo);
-    EXPECT_EQ(parent, &window);
-    EXPECT_TRUE(onTop);
+    for (const auto &c : cases) {
+        bool above = false;
+        whenModal<QMessageBox>([&](QMessageBox *box) {
+            above = box->parentWidget() == &window && box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : box, c.key);
+        });
+        EXPECT_EQ(vbMsgBox(&window, QStringLiteral("Go on?"), c.style, QStringLiteral("t")), c.answer) << c.style;
+        EXPECT_TRUE(above) << c.style;
+    }
+    // A hidden window may be on its way out: it holds no box.
+    auto *child = new QWidget(&window);
+    EXPECT_EQ(boxParent(child), &window);
+    window.hide();
+    EXPECT_EQ(boxParent(child), nullptr);
 }
 
-// The window a box belongs to is deleted while the box waits (a window unloaded from a timer, or
-// a deletion left pending when the box's event loop starts): the box goes with it and the caller
-// gets the answer of its Cancel button; nothing is used after it was freed.
-TEST(MessageBoxParent, AWindowDeletedUnderItsBoxEndsTheBoxSafely)
+// The window a box belongs to is deleted while the box waits (a deletion left pending when the
+// box's event loop starts): the box goes with it and the caller gets its Cancel button's answer;
+// nothing is used after it was freed.
+TEST(MessageBox, AWindowDeletedUnderItsBoxEndsTheBoxSafely)
 {
     auto *window = new QWidget;
     window->show();
-    window->deleteLater();  // pending when the box's own event loop starts
+    window->deleteLater();
     EXPECT_EQ(vbMsgBox(window, QStringLiteral("Go on?"), msgbox::kOkCancelQuestion, QStringLiteral("t")),
               msgbox::kCancel);
 }

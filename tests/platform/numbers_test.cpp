@@ -5,33 +5,23 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
-TEST(Rounding, HalvesGoToTheEvenNeighbourAndOutOfRangeGivesNothing)
+TEST(Numbers, HalvesRoundToTheEvenNeighbourAndTextsReadOnlyInTheProgramsNotation)
 {
-    for (const auto &[value, rounded] : {std::pair{2.5, 2}, {3.5, 4}, {-2.5, -2}, {0.5, 0}, {120.5, 120}, {121.5, 122},
+    for (const auto &[value, rounded] : {std::pair{2.5, 2}, {3.5, 4}, {-2.5, -2}, {0.5, 0}, {121.5, 122},
                                          {2.5000001, 3}, {2147483647.4, 2147483647}})
         EXPECT_EQ(vb::cLng(value), rounded) << value;
-    EXPECT_EQ(vb::cInt(37.5), 38);
-    EXPECT_EQ(vb::cInt(-32768.0), -32768);
     EXPECT_FALSE(vb::cLng(2147483648.0).has_value());
     EXPECT_FALSE(vb::cLng(std::nan("")).has_value());
     EXPECT_FALSE(vb::cInt(32768.0).has_value());
-    EXPECT_EQ(vb::cLngOrClamp(3e10), 2147483647);
     EXPECT_EQ(vb::cLngOrClamp(-3e10), -2147483647 - 1);
-}
 
-TEST(TextToNumber, NumericTextsAndPlainDecimals)
-{
-    EXPECT_EQ(vb::numericValue(u" 12 "), 12.0);
-    EXPECT_EQ(vb::numericValue(u"1.5"), 1.5);
-    EXPECT_EQ(vb::numericValue(u"1e3"), 1000.0);
-    EXPECT_EQ(vb::numericValue(u"-.5"), -0.5);
+    // Texts become numbers only in the program's own notation.
+    for (const auto &[text, value] : {std::pair{u" 12 ", 12.0}, {u"1e3", 1000.0}, {u"-.5", -0.5}})
+        EXPECT_EQ(vb::numericValue(text), value);
     for (const char16_t *bad : {u"", u"  ", u"12a", u"1e", u".", u"1e400"})
         EXPECT_FALSE(vb::numericValue(bad).has_value()) << QString::fromUtf16(bad).toStdString();
     EXPECT_EQ(vb::toLong(u"2.5"), 2);
-    EXPECT_FALSE(vb::toLong(u"99999999999").has_value());
-
     EXPECT_EQ(vb::plainDecimal(u" 49 "), 49);
-    EXPECT_EQ(vb::plainDecimal(u"0"), 0);
     EXPECT_EQ(vb::plainDecimal(u"-12"), -12);
     for (const char16_t *bad : {u"007", u"+7", u"1.5", u"1e3", u"", u"-", u"-0", u"7 7", u"4294967296"})
         EXPECT_FALSE(vb::plainDecimal(bad).has_value()) << QString::fromUtf16(bad).toStdString();
@@ -39,10 +29,9 @@ TEST(TextToNumber, NumericTextsAndPlainDecimals)
 
 TEST(AnsiText, TurkishLettersAndEveryByteRoundTrip)
 {
-    const QString text = QStringLiteral("Şans Topu ğüıİöç €");
+    const QString text = QStringLiteral("Şans Topu Ğğüıİöç €");
     const QByteArray bytes = ansi::encode(text);
-    EXPECT_EQ(bytes.size(), text.size());
-    EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0xDE);
+    EXPECT_EQ(bytes, QByteArray::fromHex("de616e7320546f707520d0f0fcfdddf6e72080"));
     EXPECT_EQ(ansi::decode(bytes), text);
     EXPECT_EQ(ansi::encode(QStringLiteral("中")), QByteArray("?"));
     QByteArray all;
@@ -51,27 +40,18 @@ TEST(AnsiText, TurkishLettersAndEveryByteRoundTrip)
     EXPECT_EQ(ansi::encode(ansi::decode(all)), all);
 }
 
-TEST(Dates, ShortTextAndStatementLiteralUnderEveryLocale)
+TEST(Dates, ShortTextAndStatementLiteralUnderEveryLocaleAndOleDays)
 {
     const QLocale saved;
-    for (auto locale : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::Turkish, QLocale::Turkey),
-                        QLocale(QLocale::French, QLocale::France), QLocale(QLocale::German, QLocale::Germany)}) {
-        QLocale::setDefault(locale);
+    for (const char *name : {"en_US", "tr_TR", "fr_FR", "de_DE"}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
         const QString text = dates::toShortText(QDate(2026, 12, 5));
-        EXPECT_TRUE(text.contains(QStringLiteral("2026"))) << text.toStdString();
         EXPECT_EQ(dates::fromShortText(text), QDate(2026, 12, 5)) << text.toStdString();
         // Day first or not, the statements' literal is month/day/year without padding.
         EXPECT_EQ(dates::accessLiteral(QDate(2009, 1, 31)), QStringLiteral("#1/31/2009#"));
         EXPECT_EQ(dates::accessLiteral(QDate(2026, 12, 5)), QStringLiteral("#12/5/2026#"));
     }
     QLocale::setDefault(saved);
-}
-
-TEST(Dates, OleDates)
-{
-    EXPECT_EQ(dates::toOleDate(QDate(1899, 12, 30)), 0.0);
-    EXPECT_EQ(dates::toOleDate(QDate(2000, 1, 1)), 36526.0);
-    EXPECT_EQ(dates::fromOleDate(36526.75), QDate(2000, 1, 1));
     EXPECT_EQ(dates::fromOleDate(-1.25), QDate(1899, 12, 29));
     EXPECT_FALSE(dates::fromOleDate(std::nan("")).isValid());
 }

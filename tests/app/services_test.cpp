@@ -1,0 +1,246 @@
+// The program's services: whole-file writes under a failing disk (nothing written is lost and a
+// failure is never reported as success), the variant codec of its files, the registry store and
+// the settings kept in it, the event log.
+
+#include "app/boardsettings.h"
+#include "app/clsfilesystem.h"
+#include "app/clsregistry.h"
+#include "app/globals.h"
+#include "app/settingsstore.h"
+#include "platform/filewrite.h"
+#include "platform/variantcodec.h"
+#include "support/faults.h"
+#include "support/sandbox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <functional>
+#include <unistd.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray hex(const char *text) { return QByteArray::fromHex(text); }
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void putFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+}
+
+// One of the program's whole-file writers, with the files it replaces.
+struct Writer {
+    const char *name;
+    QStringList files;
+    std::function<filewrite::Fault(const QString &folder, const QByteArray &bytes)> write;  // None: written
+};
+
+void PrintTo(const Writer &writer, std::ostream *os) { *os << writer.name; }
+
+const Writer kWriters[] = {
+    {"settingsrecord", {"Lotto.SM01"},
+     [](const QString &folder, const QByteArray &bytes) {
+         BoardSettingsRecord record;
+         record.fill(VbVariant::fromText(QString::fromLatin1(bytes.left(int(bytes.size() / 500)))));
+         QString error;
+         filewrite::Fault fault = filewrite::Fault::Other;
+         return writeRecordFile(folder + "/Lotto.SM01", record, &error, &fault) ? filewrite::Fault::None : fault;
+     }},
+    {"ticketpair", {"M01_week1.txt", "week1.SM01"},
+     [](const QString &folder, const QByteArray &bytes) {
+         filewrite::Error error;
+         const bool ok = filewrite::writePair(folder + "/week1.SM01", bytes, folder + "/M01_week1.txt", bytes.left(40), &error);
+         return ok ? filewrite::Fault::None : error.fault;
+     }},
+};
+
+class FullDisk : public ::testing::TestWithParam<Writer> {};
+
+}  // namespace
+
+// Every tag with its exact bytes, worked out from the file form (tag, then little-endian value);
+// malformed values are errors, never reads past the end.
+TEST(VariantCodec, EachTagHasItsBytesAndMalformedValuesAreErrors)
+{
+    const std::pair<VbVariant, const char *> cases[] = {
+        {VbVariant(), "0000"}, {VbVariant::null(), "0100"}, {VbVariant::fromInt16(-2), "0200feff"},
+        {VbVariant::fromInt32(-1), "0300ffffffff"}, {VbVariant::fromSingle(1.5f), "04000000c03f"},
+        {VbVariant::fromDouble(-2.25), "050000000000000002c0"},
+        {VbVariant::fromDate(QDate(2009, 1, 31)), "0700000000008074e340"},  // 39844 days
+        {VbVariant::fromText(QString()), "08000000"}, {VbVariant::fromText(QStringLiteral("İş")), "08000200ddfe"},  // cp 1254
+        {VbVariant::fromBool(true), "0b00ffff"}, {VbVariant::fromBool(false), "0b000000"},
+    };
+    for (const auto &[value, bytes] : cases) {
+        VariantWriter w;
+        w.write(value);
+        EXPECT_EQ(w.bytes(), hex(bytes));
+        const QByteArray data = hex(bytes);
+        VariantReader r(data);
+        EXPECT_EQ(r.read(), value) << bytes << r.error().toStdString();
+        EXPECT_TRUE(r.atEnd());
+    }
+    for (const char *bad : {"", "02", "0200ff", "0300010203", "0800", "08000500414243", "0700000000", "0600", "0c00", "ffff0000"}) {
+        const QByteArray data = hex(bad);
+        VariantReader r(data);
+        EXPECT_FALSE(r.read().has_value() || r.error().isEmpty() || r.position() != 0) << bad;
+    }
+    VariantWriter longText;
+    longText.write(VbVariant::fromText(QString(70000, u'x')));  // longer than its length field says
+    EXPECT_FALSE(longText.ok());
+}
+
+// Strings come back exactly as written; key and value names compare without regard to case,
+// roots are separate; a string longer than the reader's buffer, a value of another type, a store
+// that is no store and a DWORD edited by hand into a number no DWORD holds read as the default.
+TEST(Registry, ValuesComeBackExactlyAsWrittenOrAsTheDefaultAndTheSettingsStoreKeepsItsOwn)
+{
+    Sandbox sandbox;
+    clsRegistry r;
+    const QString key = QStringLiteral("Software\\TALVINOR");
+    const auto text = [&](const char *name, int32_t root = reg::HKEY_CURRENT_USER, const char *k = "Software\\TALVINOR") {
+        return r.fncREGGetVersionVal(root, QString::fromLatin1(k), QString::fromLatin1(name), QStringLiteral("default"));
+    };
+    const auto dword = [&](const char *name, int32_t root = reg::HKEY_CURRENT_USER) { return r.fncREGGetDwordVal(root, key, name, 5); };
+    for (const QString &value : {QStringLiteral("Şans Topu.mdb"), QString(), QString(255, u'x')}) {
+        ASSERT_TRUE(r.fncREGSetStringVal(reg::HKEY_CURRENT_USER, key, QStringLiteral("Name"), value));
+        EXPECT_EQ(text("Name"), value);
+    }
+    EXPECT_EQ(std::pair(text("NAME", reg::HKEY_CURRENT_USER, "software\\talvinor"), text("Name", reg::HKEY_LOCAL_MACHINE)),
+              std::pair(QString(255, u'x'), QStringLiteral("default")));
+    ASSERT_TRUE(r.fncREGSetStringVal(reg::HKEY_CURRENT_USER, key, QStringLiteral("Name"), QString(256, u'x')));
+    ASSERT_TRUE(r.fncREGSetDwordVal(reg::HKEY_CURRENT_USER, key, QStringLiteral("Number"), -7));
+    EXPECT_EQ(std::tuple(text("Name"), dword("Number"), dword("Name"), text("Number")), std::tuple("default", -7, 5, "default"));
+    EXPECT_FALSE(r.fncREGSetDwordVal(12345, key, QStringLiteral("Number"), 1) || dword("Number", 12345) != 5);  // an unknown root
+    QFile file(reg::storePath());
+    for (const auto &[data, read] : {std::pair{"", 5}, {"3", 3}, {"1e20", 5}, {"-3e9", 5}, {"2.5", 5}}) {
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(*data ? QByteArray(R"({"HKEY_CURRENT_USER": {"Software\\TALVINOR": {"Language": {"type": 4, "data": )") + data + "}}}}"
+                         : QByteArray("{ not json"));
+        file.close();
+        EXPECT_EQ(dword("Language"), read) << data;
+    }
+    // The settings kept: a language outside 1 to 4 counts as English; on a full disk the store
+    // keeps the language and lottery it had.
+    for (int32_t stored : {0, 5, -1}) {
+        ASSERT_TRUE(r.fncREGSetDwordVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLanguage, stored));
+        subRestoreSettings();
+        EXPECT_EQ(glngLanguage, 2) << stored;
+    }
+    glngLanguage = 3;
+    gstrLotteryDbFile = QStringLiteral("Lotto.mdb");
+    ASSERT_TRUE(fncSaveSettings());
+    glngLanguage = 1;
+    gstrLotteryDbFile = QStringLiteral("Other.mdb");
+    filewrite::Error error;
+    bool saved = true;
+    {
+        FileSizeLimit full(0);
+        saved = fncSaveSettings(&error);
+    }
+    subRestoreSettings();
+    EXPECT_EQ(std::tuple(saved, error.fault, glngLanguage, gstrLastLotteryDbFile),
+              std::tuple(false, filewrite::Fault::NoRoom, 3, QStringLiteral("Lotto.mdb")));
+    gstrLotteryDbFile.clear();
+    gstrLastLotteryDbFile.clear();
+    glngLanguage = 2;
+}
+
+// The first event makes the log with its header; later events append four CRLF lines (five with a
+// detail); without the log folder nothing is written.
+TEST(EventLog, TheFirstEventMakesTheLogAndLaterEventsAppendFourCrlfLines)
+{
+    Sandbox sandbox;
+    clsFileSystem fs;
+    gstrLogFolder = sandbox.dataHome() + QStringLiteral("/LogFiles/");
+    gstrLogFilePath = gstrLogFolder + QStringLiteral("TALVINOR.log");
+    fs.subWriteLogEvent(43528);
+    EXPECT_FALSE(QDir(gstrLogFolder).exists());
+    ASSERT_TRUE(QDir().mkpath(gstrLogFolder));
+    fs.subWriteLogEvent(43786);
+    fs.subWriteLogEvent(42630, QStringLiteral("INSERT failed:\nlocked"));
+    const QStringList lines = QString::fromLatin1(fileBytes(gstrLogFilePath)).split(u'\n');
+    ASSERT_EQ(lines.size(), 11) << lines.join(u'|').toStdString();  // ten lines and the empty rest after the last
+    EXPECT_EQ(lines.mid(0, 2) + lines.mid(3, 3) + lines.mid(7), (QStringList{"#Software: TALVINOR\r", "#Version: 1.0.12\r",
+              "#Message: 43786\r", "#\r", "#Version: 1.0.12\r", "#Message: 42630\r", "#Detail: INSERT failed: locked\r", "#\r", ""}));
+    // The short date (four-digit year) and the long time without a zone of the en_US locale.
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^#Date: \\d{1,2}/\\d{1,2}/\\d{4} \\d{1,2}:\\d{2}:\\d{2} (AM|PM)\r$"))
+                    .match(lines[2]).hasMatch()) << lines[2].toStdString();
+}
+
+// With no room left, every writer fails, says why, and leaves the old files (or no file) behind:
+// neither an empty file nor a stray temporary one. With room again the same write goes through.
+TEST_P(FullDisk, AFailedWriteKeepsTheOldFilesAndSaysSo)
+{
+    QTemporaryDir dir;
+    const QByteArray old(2611, 'o'), fresh(3000, 'n');
+    for (const QString &name : GetParam().files)
+        putFile(dir.filePath(name), old);
+    filewrite::Fault fault = filewrite::Fault::None;
+    {
+        FileSizeLimit full(0);
+        fault = GetParam().write(dir.path(), fresh);
+    }
+    EXPECT_EQ(std::pair(fault, QDir(dir.path()).entryList(QDir::Files)), std::pair(filewrite::Fault::NoRoom, GetParam().files));
+    for (const QString &name : GetParam().files)
+        EXPECT_EQ(fileBytes(dir.filePath(name)), old) << name.toStdString();
+    EXPECT_EQ(GetParam().write(dir.path(), fresh), filewrite::Fault::None);
+    for (const QString &name : GetParam().files)
+        EXPECT_NE(fileBytes(dir.filePath(name)), old) << name.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Writers, FullDisk, ::testing::ValuesIn(kWriters),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// A ticket's two files change both or neither: when the second cannot be opened, and when it
+// fails at its commit after the first has taken its place (an existing file whose name leaves
+// no room for the temporary name the commit needs), the first is as it was, or absent when new.
+TEST(FilePair, BothFilesChangeOrNeither)
+{
+    QTemporaryDir dir;
+    const QString record = dir.filePath("t.SM01");
+    const QString text = dir.filePath("M01_t.txt");
+    const QString longText = dir.filePath(QString(255, u'T'));
+    QDir().mkpath(text);  // a folder stands where the text file would go
+    EXPECT_FALSE(filewrite::writePair(record, "new", text, "new"));
+    EXPECT_FALSE(QFile::exists(record));
+    putFile(longText, "old text");
+    EXPECT_FALSE(filewrite::writePair(record, "new", longText, "new")) << "no failure at the second commit";
+    EXPECT_FALSE(QFile::exists(record));
+
+    putFile(record, "old record");
+    for (const QString &second : {text, longText}) {
+        filewrite::Error error;
+        EXPECT_FALSE(filewrite::writePair(record, "new record", second, "new text", &error));
+        EXPECT_EQ(std::pair(fileBytes(record), error.detail.isEmpty()), std::pair(QByteArray("old record"), false));
+    }
+    EXPECT_EQ(fileBytes(longText), QByteArray("old text"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);  // no temporary file left
+
+    QDir(text).removeRecursively();
+    ASSERT_TRUE(filewrite::writePair(record, "new record", text, "new text"));
+    EXPECT_EQ(fileBytes(record) + fileBytes(text), QByteArray("new recordnew text"));
+}
+
+// A missing folder and a read-only one are told apart; the read-only folder keeps its file.
+TEST(FileWrite, AMissingOrReadOnlyFolderIsToldApart)
+{
+    QTemporaryDir dir;
+    filewrite::Error error;
+    EXPECT_FALSE(filewrite::writeWhole(dir.filePath("gone/x"), "x", &error));
+    EXPECT_TRUE(error.fault == filewrite::Fault::Missing && error.detail.contains(dir.filePath("gone/x"))) << error.detail.toStdString();
+    if (geteuid() == 0)
+        GTEST_SKIP() << "the superuser writes into read-only folders";
+    putFile(dir.filePath("kept"), "kept");
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    EXPECT_FALSE(filewrite::writeWhole(dir.filePath("kept"), "new", &error));
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(error.fault, filewrite::Fault::ReadOnly);
+    EXPECT_EQ(fileBytes(dir.filePath("kept")), QByteArray("kept"));
+}

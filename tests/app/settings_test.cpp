@@ -1,0 +1,325 @@
+// The board settings record: its layouts and bytes, the reading of damaged and foreign records,
+// its file, and the record service that fills it from the board in front and puts it back.
+
+#include "analysis/lotteryopening.h"
+#include "analysis/state.h"
+#include "app/boardsettings.h"
+#include "app/globals.h"
+#include "app/resstrings.h"
+#include "app/ui/clsrecordfile.h"
+#include "support/fakeboard.h"
+#include "support/sandbox.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Little-endian slot bytes written out by hand, slot by slot, as the file form describes them.
+struct Bytes {
+    QByteArray b;
+    int filled = 0;
+    Bytes &u16(uint16_t v) { return b.append(char(v & 0xFF)).append(char(v >> 8)), *this; }
+    Bytes &slot(uint16_t tag) { return ++filled, u16(tag); }
+    Bytes &i16(int16_t v) { return slot(2).u16(uint16_t(v)); }
+    Bytes &i32(int32_t v) { return slot(3).u16(uint16_t(uint32_t(v) & 0xFFFF)).u16(uint16_t(uint32_t(v) >> 16)); }
+    Bytes &boolean(bool v) { return slot(11).u16(v ? 0xFFFF : 0); }
+    Bytes &text(const char *t) { return slot(8).u16(uint16_t(qstrlen(t))), b.append(t), *this; }
+};
+
+RecordShape lotto(int k, int b, int n1, int n2 = 0) { return RecordShape{false, k, b, n1, n2}; }
+const DrawingsInfo kDrawings{300, QDate(2024, 3, 14)};
+
+BoardSettings sixFromFortyNine()
+{
+    BoardSettings s = boardSettingsDefaults(lotto(6, 0, 49), kDrawings);
+    s.startWeek = 12;
+    s.cold = !(s.hot = false);
+    s.powerIncrease = 1;
+    s.powerIncreaseLevel = 3;
+    for (int i = 1; i <= 6; ++i) {
+        s.guaranteeNumbers[i] = QString::fromLatin1(i == 3 ? "" : i == 1 ? "7" : "0");
+        s.guesses[i] = QString::number(i);
+        s.guessPowers[i] = QString::number(i * 10);
+    }
+    s.guaranteeNumbersOn = s.incrementalTicket = s.excluded[13] = 1;
+    s.interval.limits = std::array<QString, 2>{QStringLiteral("85"), QStringLiteral("130")};
+    s.interval.percentIndex = 3;
+    s.columnsToDraw = QStringLiteral("25");
+    s.guessSource = QStringLiteral("Week 300");
+    s.guessPowerTotal = QStringLiteral("210");
+    s.poolCountEdited[7] = 12;
+    for (int b = 1; b <= 49; ++b)
+        s.poolWeightSaved[b] = 2 * b;
+    return s;
+}
+
+BoardSettingsRecord encoded(const RecordShape &shape, const BoardSettings &s)
+{
+    BoardSettingsRecord record;
+    EXPECT_TRUE(encodeBoardSettings(shape, s, record));
+    return record;
+}
+
+}  // namespace
+
+// Each layout fills its slots from slot 0 (6/49 184, with a bonus 186, 5/50 + 2/12 230, the
+// longest 383; 3 digits 60, 8 digits 75); read with another layout, a record is another game's
+// and every slot takes its reset value.
+TEST(BoardSettingsLayout, EachLayoutFillsItsSlotsAndOtherLayoutsReadItAsReset)
+{
+    const std::pair<RecordShape, int> layouts[] = {{lotto(6, 0, 49), 184}, {lotto(6, 1, 49), 186},
+                                                   {lotto(5, 2, 50, 12), 230}, {lotto(6, 2, 56, 56), 383},
+                                                   {RecordShape{true, 2, 0, 9, 0}, 60}, {RecordShape{true, 7, 0, 9, 0}, 75}};
+    for (const auto &[shape, n] : layouts) {
+        BoardSettings cold = boardSettingsDefaults(shape, kDrawings);
+        cold.cold = !(cold.hot = false);
+        const BoardSettingsRecord record = encoded(shape, cold);
+        EXPECT_TRUE(!record[size_t(n - 1)].isEmpty() && record[size_t(n)].isEmpty()) << n;
+        for (const auto &[other, m] : layouts) {
+            RecordDamage damage;
+            const BoardSettings read = decodeBoardSettings(other, record, kDrawings, kRecordSlots, &damage);
+            EXPECT_EQ(std::pair(damage.otherLayout, read), std::pair(m != n, m == n ? cold : boardSettingsDefaults(other, kDrawings)))
+                << n << " read as " << m;
+        }
+    }
+}
+
+TEST(BoardSettingsLayout, GoldenBytesOfASixFromFortyNineRecord)
+{
+    Bytes e;
+    e.i32(12).text("3/14/2024").i32(300).boolean(false).boolean(true).i16(1).i16(3).boolean(false);
+    e.text("7").text("0").text("").text("0").text("0").text("0");
+    e.i16(1).i16(0).text("85").text("130").i16(3).text("25").i16(0).i16(1);
+    for (const char *g : {"1", "2", "3", "4", "5", "6"})
+        e.text(g);
+    for (int b = 1; b <= 49; ++b)
+        e.i16(b == 13 ? 1 : 0);
+    e.text("Week 300");
+    for (const char *p : {"10", "20", "30", "40", "50", "60"})
+        e.text(p);
+    e.text("210").i16(0);
+    for (int b = 1; b <= 49; ++b)
+        e.i32(b == 7 ? 12 : -3);
+    for (int b = 1; b <= 49; ++b)
+        e.i32(2 * b);
+    const QByteArray bytes = recordBytes(encoded(lotto(6, 0, 49), sixFromFortyNine()));
+    EXPECT_EQ(bytes, e.b + QByteArray(2 * (1000 - e.filled), '\0'));
+    // Read back: the same values, except that an empty lotto guarantee comes back as "0".
+    BoardSettings expected = sixFromFortyNine();
+    expected.guaranteeNumbers[3] = QStringLiteral("0");
+    EXPECT_EQ(decodeBoardSettings(lotto(6, 0, 49), recordFromBytes(bytes), kDrawings), expected);
+}
+
+// After the main interval items come the second drum's, whose limits read back lower first.
+TEST(BoardSettingsLayout, SecondDrumItemsOnlyOnTwoDrumGames)
+{
+    const RecordShape two = lotto(5, 2, 50, 12);
+    BoardSettings s = boardSettingsDefaults(two, kDrawings);
+    s.guaranteeNumbers[6] = QStringLiteral("11");
+    s.intervalBONUS = {1, std::array<QString, 2>{QStringLiteral("40"), QStringLiteral("20")}, 7};
+    s.excludedBONUS[12] = s.poolCountEditedBONUS[3] = 1;
+    const BoardSettingsRecord record = encoded(two, s);
+    EXPECT_EQ(std::tuple(record[13].text(), record[20], record[21].text(), record[23]),
+              std::tuple(QStringLiteral("11"), VbVariant::fromInt16(1), QStringLiteral("40"), VbVariant::fromInt16(7)));
+    s.intervalBONUS.limits = std::array<QString, 2>{QStringLiteral("20"), QStringLiteral("40")};
+    EXPECT_EQ(decodeBoardSettings(two, record, kDrawings), s);
+}
+
+// One slot of another kind than the layout writes there, or a value out of range, takes its reset
+// value alone; two slots of another kind make the whole record another layout's.
+TEST(BoardSettingsDecode, ValuesOutOfRangeTakeTheirResetValuesAndWrongKindsResetTheRecord)
+{
+    const RecordShape shape = lotto(6, 0, 49);
+    const BoardSettingsRecord good = encoded(shape, sixFromFortyNine());
+    const BoardSettings reset = boardSettingsDefaults(shape, kDrawings);
+    auto decodeWith = [&](std::initializer_list<std::pair<int, VbVariant>> changes, RecordDamage *damage = nullptr) {
+        BoardSettingsRecord r = good;
+        for (const auto &[index, value] : changes)
+            r[size_t(index)] = value;
+        return decodeBoardSettings(shape, r, kDrawings, kRecordSlots, damage);
+    };
+    RecordDamage damage;
+    const BoardSettings oneStray = decodeWith({{0, VbVariant::fromText("12")}}, &damage);
+    EXPECT_EQ(std::tuple(oneStray.startWeek, oneStray.columnsToDraw, damage.otherLayout, damage.damagedSlots),
+              std::tuple(reset.startWeek, QStringLiteral("25"), false, 1));
+    EXPECT_EQ(decodeWith({{0, VbVariant::fromText("12")}, {135, VbVariant::fromDouble(2)}}, &damage), reset);
+    EXPECT_TRUE(damage.otherLayout);
+    // Each value out of range alone: the rest as written.
+    using S = BoardSettings;
+    const std::tuple<int, VbVariant, std::function<void(S &)>> cases[] = {
+        {0, VbVariant::fromInt32(301), [](S &s) { s.startWeek = 1; }},
+        {2, VbVariant::fromInt32(301), [](S &s) { s.endWeek = 300; }},
+        {1, VbVariant::fromDate(QDate(2024, 1, 31)), [](S &s) { s.drawDate = QStringLiteral("1/31/2024"); }},  // short form
+        {1, VbVariant::fromText("31.01.2024"), [](S &) {}},  // no date, or one the short form cannot give back: the newest
+        {1, VbVariant::fromDate(QDate(10000, 1, 1)), [](S &) {}},
+        {6, VbVariant::fromInt16(5), [](S &s) { s.powerIncreaseLevel = 2; }},
+        {6, VbVariant(), [](S &s) { s.powerIncreaseLevel = 2; }},
+        {5, VbVariant::fromInt16(-1), [](S &s) { s.powerIncrease = 0; }},
+        {8, VbVariant::null(), [](S &s) { s.guaranteeNumbers[1] = QStringLiteral("0"); }},
+        {16, VbVariant::fromText("abc"), [](S &s) { s.interval.limits.reset(); }},  // the boxes are left as they are
+        {18, VbVariant::fromInt16(11), [](S &s) { s.interval.percentIndex = 1; }},
+        {19, VbVariant::fromText("1a"), [](S &s) { s.columnsToDraw = QStringLiteral("10"); }},
+        {28 + 12, VbVariant::fromInt16(5), [](S &s) { s.excluded[13] = 0; }},
+        {86 + 6, VbVariant::fromInt32(-5), [](S &s) { s.poolCountEdited[7] = -3; }},
+        {86 + 6, VbVariant::fromInt32(0), [](S &s) { s.poolCountEdited[7] = 0; }},
+        {135, VbVariant::fromInt32(-1), [](S &s) { s.poolWeightSaved[1] = 0; }},
+    };
+    const BoardSettings asWritten = decodeWith({});
+    for (const auto &[index, value, change] : cases) {
+        BoardSettings expected = asWritten;
+        change(expected);
+        EXPECT_EQ(decodeWith({{index, value}}), expected) << index;
+    }
+    EXPECT_FALSE(decodeWith({{4, VbVariant()}}).cold);  // Empty is False
+    EXPECT_EQ(decodeWith({{16, VbVariant::fromText("130")}, {17, VbVariant::fromText("85")}}).interval.limits,
+              (std::array<QString, 2>{QStringLiteral("85"), QStringLiteral("130")}));  // the lower first
+}
+
+// A damaged file reads as far as it can and never fails: cut in the middle of the guarantee texts,
+// what the file held whole is kept; from an unknown tag on, or from no bytes at all, every slot
+// takes its reset value, so the board gets one of Hot or Cold, nothing excluded and a pool to fill.
+TEST(BoardSettingsDecode, DamagedFilesReadAsFarAsTheyCan)
+{
+    const RecordShape shape = lotto(6, 0, 49);
+    const BoardSettingsRecord good = encoded(shape, sixFromFortyNine());
+    const QByteArray bytes = recordBytes(good);
+    const BoardSettings reset = boardSettingsDefaults(shape, kDrawings);
+    int read = 0;
+    RecordDamage damage;
+    const BoardSettingsRecord head = recordFromBytes(bytes.left(60), &read);
+    const BoardSettings cut = decodeBoardSettings(shape, head, kDrawings, read, &damage);
+    EXPECT_EQ(std::tuple(damage.damagedSlots, damage.otherLayout, cut.startWeek, cut.cold, cut.columnsToDraw),
+              std::tuple(184 - 11, false, 12, true, reset.columnsToDraw));
+    QByteArray unknown = bytes;
+    unknown[0] = char(0x63);
+    for (const QByteArray &damaged : {unknown, QByteArray()}) {
+        const BoardSettingsRecord r = recordFromBytes(damaged, &read);
+        const BoardSettings s = decodeBoardSettings(shape, r, kDrawings, read, &damage);
+        EXPECT_TRUE(damage.any() && s.hot != s.cold && read == 0);
+        EXPECT_EQ(std::pair(s.excluded, s.poolCountEdited), std::pair(reset.excluded, reset.poolCountEdited));
+    }
+}
+
+// The file holds exactly the record last written. After the newest drawing was deleted: beyond
+// the saved window (start 12, end 300) nothing changes; at the end drawing the end drawing and
+// date move to the new newest drawing; at the start drawing that moves too.
+TEST(BoardSettingsFile, WrittenWholeReadBackAndRefreshedAfterADeletion)
+{
+    QTemporaryDir dir;
+    QString error;
+    EXPECT_FALSE(readRecordFile(dir.filePath("none"), &error).has_value() || error.isEmpty());
+    BoardSettingsRecord r = encoded(lotto(6, 0, 49), sixFromFortyNine());
+    ASSERT_TRUE(writeRecordFile(dir.filePath("L649"), r, &error));
+    EXPECT_EQ(readRecordFile(dir.filePath("L649"), &error), r);
+    const BoardSettingsRecord before = r;
+    EXPECT_FALSE(refreshAnalysisWindow(r, 301, 300, QDate(2024, 3, 14)));
+    EXPECT_EQ(r, before);
+    EXPECT_TRUE(refreshAnalysisWindow(r, 300, 299, QDate(2024, 3, 13)));
+    EXPECT_EQ(std::tuple(r[0], r[1].tag(), r[1].date(), r[2]),
+              std::tuple(VbVariant::fromInt32(12), VbVariant::Date, QDate(2024, 3, 13), VbVariant::fromInt32(299)));
+    r[0] = VbVariant::fromInt32(299);
+    EXPECT_TRUE(refreshAnalysisWindow(r, 299, 298, QDate(2024, 3, 12)));
+    EXPECT_EQ(std::pair(r[0], r[2]), std::pair(VbVariant::fromInt32(298), VbVariant::fromInt32(298)));
+}
+
+namespace {
+
+// The open lottery "Test.mdb" (file suffix "TST1", 5/50 + 2/12) with a board of the test kind in
+// front.
+class RecordFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        sandbox.useProgramPaths();
+        gstrLotteryDbFile = QStringLiteral("Test.mdb");
+        LotteryOpening o;
+        o.lottery = LotteryRecord{1, "Test", "Test.mdb", "TST1", 1};
+        o.config = GameConfigRecord{1, "Test", 50, 12, 0, 5, 2, 0};
+        commitLotteryOpening(o);
+        glngTotalWeeks = 10;
+        garrGameDates = {QDate(), QDate(2024, 1, 31)};
+        newBoard();
+        recordFile.subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
+    }
+    void TearDown() override
+    {
+        delete board.data();
+        gfrmCurrentBoard = nullptr;
+        gstrLotteryDbFile.clear();
+    }
+    void newBoard()
+    {
+        delete board.data();
+        gfrmCurrentBoard = board = new FakeBoard(BoardFamily::Lotto);
+    }
+    QString settingsFile() const { return gstrAppFolder + QStringLiteral("TestTST1"); }
+
+    Sandbox sandbox;
+    QPointer<FakeBoard> board;
+    clsRecordFile recordFile;
+};
+
+}  // namespace
+
+// The board's controls and the globals go to the file; another board loads them back, the
+// globals first (both drums), then the controls.
+TEST_F(RecordFileTest, SaveFromTheBoardAndTheGlobalsThenLoadBack)
+{
+    BoardSettings controls = boardSettingsDefaults(RecordShape::current(), DrawingsInfo::current());
+    controls.cold = !(controls.hot = false);
+    controls.columnsToDraw = QStringLiteral("40");
+    controls.excluded[5] = controls.excludedBONUS[3] = controls.equalChance = 1;
+    board->controls = controls;
+    glngStartWeek = 3;
+    glngReferenceWeek = 9;
+    gstrDrawDate = QStringLiteral("1/31/2024");
+    gblnAllExcluded = true;
+    gDrum.garrPoolCountEdited.fill(-3);
+    gDrum.garrPoolCountEdited[8] = 4;
+    gDrumBONUS.garrPoolWeightSaved[12] = 17;
+    ASSERT_TRUE(recordFile.subSaveBoardSettings(1)) << recordFile.lastError().toStdString();
+
+    newBoard();
+    glngStartWeek = glngReferenceWeek = 0;
+    gblnAllExcluded = gblnEqualChance = false;
+    gstrDrawDate.clear();
+    gDrum = gDrumBONUS = DrumState();
+    ASSERT_TRUE(recordFile.subLoadBoardSettings());
+    EXPECT_EQ(std::tuple(recordFile.loadProblem(), glngStartWeek, glngReferenceWeek, gstrDrawDate, gblnAllExcluded, gblnEqualChance),
+              std::tuple(QString(), 3, 9, QStringLiteral("1/31/2024"), true, true));  // read whole, without a word
+    EXPECT_EQ(std::tuple(gDrum.garrExcluded.value(5, 0), gDrumBONUS.garrExcluded.value(3, 0), gDrum.garrPoolCountEdited.value(8, 0),
+                         gDrum.garrPoolCountEdited.value(9, 0), gDrumBONUS.garrPoolWeightSaved.value(12, 0)),
+              std::tuple(1, 1, 4, -3, 17));
+    EXPECT_EQ(std::tuple(board->wasReset, board->controls.cold, board->controls.columnsToDraw, board->controls.guaranteeNumbers),
+              std::tuple(false, true, QStringLiteral("40"), controls.guaranteeNumbers));
+}
+
+// The reset puts the reset values into the board and the globals (not the date). A file that
+// cannot be read, or holds another game's record, resets the board instead of stopping its load,
+// and is named; choosing the next file forgets the problem. Nothing is saved without a board.
+TEST_F(RecordFileTest, ResetAndUnreadableFiles)
+{
+    gstrDrawDate = QStringLiteral("kept");
+    glngStartWeek = 7;
+    gDrum.garrPoolCountEdited.fill(5);
+    recordFile.subResetBoardSettings();
+    EXPECT_EQ(std::tuple(board->wasReset, board->controls.drawDate, gstrDrawDate, glngStartWeek, gDrum.garrPoolCountEdited[1]),
+              std::tuple(true, QStringLiteral("1/31/2024"), QStringLiteral("kept"), 1, -3));
+    for (const bool present : {false, true}) {
+        BoardSettingsRecord pick3;
+        encodeBoardSettings(RecordShape{true, 2, 0, 9, 0}, boardSettingsDefaults(RecordShape{true, 2, 0, 9, 0}, {}), pick3);
+        QString error;
+        ASSERT_TRUE(!present || writeRecordFile(settingsFile(), pick3, &error));
+        board->wasReset = false;
+        EXPECT_EQ(recordFile.subLoadBoardSettings(), present);
+        EXPECT_EQ(std::pair(board->wasReset, recordFile.loadProblem()),
+                  std::pair(true, res(49020).arg(QDir::toNativeSeparators(settingsFile()))));
+    }
+    recordFile.subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
+    EXPECT_TRUE(recordFile.loadProblem().isEmpty());
+    delete board.data();
+    gfrmCurrentBoard = nullptr;
+    EXPECT_FALSE(recordFile.subSaveBoardSettings(1) || recordFile.subSaveBoardSettings(3));
+}

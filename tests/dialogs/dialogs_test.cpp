@@ -1,0 +1,432 @@
+// The dialogs over the sample lotteries, driven as a user drives them: lottery management with its
+// date picker, the file dialog of tickets and lotteries, and the program under faults (a lottery
+// without drawings, a full disk, a database another program holds).
+
+#include "analysis/clslotterydb.h"
+#include "analysis/state.h"
+#include "analysis/ui/clsanalysis.h"
+#include "app/globals.h"
+#include "app/resstrings.h"
+#include "app/services.h"
+#include "app/ui/clsrecordfile.h"
+#include "app/ui/faulttext.h"
+#include "app/uilanguage.h"
+#include "dialogs/driving.h"
+#include "dialogs/frmdatepicker.h"
+#include "dialogs/frmfilemanager.h"
+#include "dialogs/frmlotterymanager.h"
+#include "dialogs/frmstart.h"
+#include "platform/dates.h"
+#include "platform/ui/forms.h"
+#include "support/faults.h"
+#include "support/modal.h"
+#include "support/sampleworld.h"
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QDir>
+#include <QListView>
+#include <QPointer>
+#include <QTableView>
+
+namespace {
+
+const QDate kNewest(2025, 12, 31);  // of the sample drawings
+const QStringList kDrawing{"3", "8", "17", "25", "33", "40", "12"};
+const QStringList kLines{QStringLiteral("01- 3 8 17 25 33 40 (2)"), QStringLiteral("02- 1 9 12 30 41 49 (3+1)")};
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
+}
+
+int32_t maxWeek() { return gobjLotteryDb->fncGetMaxWeekNo().value(); }
+QString box(int i) { return QStringLiteral("txtNewNumber(%1)").arg(i); }
+
+// The program with the sample lotteries.
+class Dialogs : public ::testing::Test {
+protected:
+    void TearDown() override { deleteUnloadedWindows(); }
+
+    // The manager as Lottery > Manage leaves the program: the lottery's board settings saved (its
+    // last POWER over every drawing), the manager in front; closed without the lottery reopened.
+    frmLotteryManager *open(const QString &lottery)
+    {
+        world.open(lottery);
+        EXPECT_TRUE(fncSaveLotterySettings(nullptr));
+        gblnLotteryManagerOpen = true;
+        return manager();
+    }
+    static frmLotteryManager *manager(bool fresh = false)
+    {
+        if (fresh)
+            close();
+        showActive(DefaultInstance<frmLotteryManager>::get());
+        return DefaultInstance<frmLotteryManager>::get();
+    }
+    static void close()
+    {
+        DefaultInstance<frmDatePicker>::unload();
+        DefaultInstance<frmLotteryManager>::unload();
+    }
+    static void typeDrawing(frmLotteryManager *m, const QString &date, const QStringList &numbers)
+    {
+        typeInto(m, QStringLiteral("txtNewDate"), date);
+        for (int i = 1; i <= numbers.size(); ++i)
+            typeInto(m, box(i), numbers[i - 1]);
+    }
+    // Clicks `button`; the change made, the manager shows itself afresh (modally) and is handed to
+    // `inspect`, then closed.
+    static void clickShowsAfresh(frmLotteryManager *m, const char *button, const std::function<void(frmLotteryManager *)> &inspect)
+    {
+        bool fresh = false;
+        whenModal<frmLotteryManager>([&](frmLotteryManager *shown) {
+            fresh = shown != m;
+            inspect(shown);
+            DefaultInstance<frmLotteryManager>::unload();
+        });
+        click(m, button);
+        EXPECT_TRUE(fresh) << "no fresh manager after " << button;
+    }
+
+    // Chooses the board's menu item and runs `steps` on the file dialog while it is up; true when
+    // they closed it (else it is closed afterwards).
+    bool throughMenu(const char *menu, const std::function<void(frmFileManager *)> &steps)
+    {
+        bool closed = false;
+        whenModal<frmFileManager>([&](frmFileManager *dialog) {
+            showActive(dialog);
+            steps(dialog);
+            closed = !DefaultInstance<frmFileManager>::exists();
+            DefaultInstance<frmFileManager>::unload();
+        });
+        named<QAction>(world.board(), menu)->trigger();
+        deleteUnloadedWindows();
+        return closed;
+    }
+    // The name typed (or picked from the list when it holds blanks), then the dialog's one action.
+    bool act(const char *menu, const QString &name, const char *button)
+    {
+        return throughMenu(menu, [&](frmFileManager *dialog) {
+            name.contains(u' ') ? pick(dialog, name) : typeInto(dialog, "txtName", name);
+            click(dialog, button);
+        });
+    }
+    bool save(const QString &name) { return act("mnuTicketSave", name, "cmdSave"); }
+    static void pick(frmFileManager *dialog, const QString &name, bool twice = false)
+    {
+        auto *list = named<QListView>(dialog, "lstNames");
+        const auto found = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << name.toStdString();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(found[0]).center());
+        if (twice)
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(found[0]).center());
+    }
+    QString recordOf(const QString &name) const { return gstrSavedTicketsFolder + name + QStringLiteral("SM01"); }
+    QString textOf(const QString &name) const { return gstrSavedTicketsFolder + QStringLiteral("M01_") + name + ".txt"; }
+
+    SampleWorld world;
+    const std::unique_ptr<QTimer> watch = watchModals();
+};
+
+class LotteryManager : public Dialogs {};
+class Faults : public Dialogs {};
+class FileManager : public Dialogs {  // over the open sample lotto with a ticket of two columns
+protected:
+    void SetUp() override
+    {
+        world.open(SampleWorld::kLotto);
+        world.board()->lstTicket->setLines(kLines);
+    }
+};
+
+}  // namespace
+
+// Each game's boxes show the last drawing and take the next, with markers above the bonus and
+// second-drum boxes; the picker waits on the newest date. ADD takes a drawing later than the last
+// with a number of its drum in every box, each ball once per drum (digits may repeat); else it
+// says what is wrong and keeps what was typed. A number box takes digits only and does not keep a
+// number outside its drum.
+TEST_F(LotteryManager, EachGameShowsItsBoxesAndAddChecksTheDateAndTheNumbers)
+{
+    const QString early = res(31010), complete = res(30410), correct = res(30420);
+    const QString lotto = SampleWorld::kLotto, twoDrum = SampleWorld::kTwoDrum;
+    const struct {
+        QString lottery;
+        const char *date;
+        QStringList numbers;
+        QString refused;  // empty: taken
+    } cases[] = {
+        {lotto, "12/31/2025", kDrawing, early}, {lotto, "12/30/2025", kDrawing, early},
+        {lotto, "1/3/2026", {"3", "8", "17", "", "33", "40", "12"}, complete},
+        {lotto, "1/3/2026", {"3", "8", "17", "50", "33", "40", "12"}, complete},
+        {lotto, "1/3/2026", {"3", "8", "17", "17", "33", "40", "12"}, correct},
+        {lotto, "1/3/2026", {"3", "8", "17", "25", "33", "40", "40"}, correct},  // the bonus too
+        {lotto, "1/1/2026", {"7", "8", "4a2", "25", "33", "40", "12"}, {}},
+        {twoDrum, "1/3/2026", {"1", "2", "3", "4", "5", "13", "2"}, complete},
+        {twoDrum, "1/3/2026", {"1", "2", "3", "4", "5", "7", "7"}, correct},
+        {twoDrum, "1/3/2026", {"1", "2", "3", "4", "45", "5", "2"}, {}},  // the drums apart
+        {SampleWorld::kPick3, "1/1/2026", {"0", "0", "7"}, {}},
+    };
+    QString opened;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(QString(QString::fromLatin1(c.date) + u' ' + c.numbers.join(u' ')).toStdString());
+        const int boxes = int(c.numbers.size()), first = boxes == 3 ? 0 : 1;
+        const auto drawing = [boxes](int32_t week) {
+            return (boxes == 3 ? gobjLotteryDb->fncGetDrawingNumbersFOR10(week) : gobjLotteryDb->fncGetDrawingNumbers(week)).value();
+        };
+        if (opened != c.lottery) {
+            close();
+            world.closeBoard();
+            frmLotteryManager *m = open(opened = c.lottery);
+            EXPECT_EQ(std::tuple(shown(m, "txtLastWeekNo"), shown(m, "txtNewWeekNo"), shown(m, "txtLastDate")),
+                      std::tuple(QString::number(maxWeek()), QString::number(maxWeek() + 1), "12/31/2025"));
+            EXPECT_EQ(named<QCalendarWidget>(DefaultInstance<frmDatePicker>::existing(), "calDrawingDate")->selectedDate(), kNewest);
+            for (int i = 1; i <= 8; ++i)
+                EXPECT_EQ(std::pair(named(m, box(i))->isVisible(), shown(m, QStringLiteral("txtLastNumber(%1)").arg(i))),
+                          std::pair(i <= boxes, i <= boxes ? QString::number(drawing(maxWeek())[i - 1 + first]) : QString()));
+            EXPECT_EQ(named(m, "shpBonusSeparator(1)")->isVisible(), boxes == 7);
+            EXPECT_EQ(named(m, "shpSecondBonusSeparator(1)")->isVisible(), c.lottery == twoDrum);
+        }
+        const int32_t last = maxWeek();
+        frmLotteryManager *m = manager(true);
+        typeDrawing(m, QString::fromLatin1(c.date), c.numbers);
+        MessageBoxScript answers;
+        if (c.refused.isEmpty()) {
+            clickShowsAfresh(m, "cmdAddDrawing", [&](frmLotteryManager *fresh) {
+                EXPECT_EQ(std::pair(shown(fresh, "txtLastWeekNo"), shown(fresh, "txtLastDate")),
+                          std::pair(QString::number(last + 1), QString::fromLatin1(c.date)));
+            });
+            for (int i = 0; i < boxes; ++i)
+                EXPECT_EQ(drawing(last + 1)[i + first], QString(c.numbers[i]).remove(u'a').toInt()) << i;
+        } else {
+            click(m, "cmdAddDrawing");
+            ASSERT_EQ(answers.texts(), QStringList{c.refused});  // else the manager is gone
+            EXPECT_EQ(std::tuple(shown(m, box(7)), shown(m, box(4)), maxWeek()), std::tuple(c.numbers[6], QString(c.numbers[3]).remove("50"), last));
+        }
+    }
+}
+
+// DELETE asks first, then removes the last drawing; one within the window of the last POWER
+// refreshes the lottery's settings.
+TEST_F(LotteryManager, DeleteAsksThenRemovesTheLastDrawingAndRefreshesTheSettings)
+{
+    frmLotteryManager *m = open(SampleWorld::kLotto);
+    const int32_t last = maxWeek();
+    const QByteArray settings = fileBytes(gstrRecordFilePath);
+    MessageBoxScript answers({msgbox::kCancel});
+    click(m, "cmdDelete");
+    EXPECT_EQ(std::tuple(answers.texts(), answers.asked()[0].style, answers.asked()[0].title, maxWeek()),
+              std::tuple(QStringList{"Drawing dated 12/31/2025 will permanently erased. Do you want to continue?"}, 33,
+                         "Lottery Database Management", last));
+    clickShowsAfresh(m, "cmdDelete", [&](frmLotteryManager *fresh) { EXPECT_EQ(shown(fresh, "txtLastWeekNo").toInt(), last - 1); });
+    EXPECT_EQ(std::pair(maxWeek(), fileBytes(gstrRecordFilePath) != settings), std::pair(last - 1, true));
+}
+
+// A database that fails, held by another program or closed: the change is not made and the user
+// is told in plain words above the manager (the statement and the engine's words go to the log);
+// one that cannot be read at all leaves CLOSE only. The only drawing is never deleted, and no
+// drawing number follows the highest one.
+TEST_F(LotteryManager, FailuresAreToldAndGoNoFurther)
+{
+    frmLotteryManager *m = open(SampleWorld::kLotto);
+    typeDrawing(m, QStringLiteral("1/3/2026"), kDrawing);
+    MessageBoxScript answers;
+    {
+        DatabaseHolder other(gstrLotteryDbsFolder + gstrLotteryDbFile);
+        ASSERT_TRUE(other.held());
+        click(m, "cmdAddDrawing");
+    }
+    const QString log = QString::fromLatin1(fileBytes(gstrLogFilePath));
+    EXPECT_TRUE(log.contains("#Message: 44810") && log.contains("#Detail: ") && log.contains("INSERT INTO TBLRESULTS"));
+    gobjLotteryDb->subCloseConnection();
+    click(m, "cmdDelete");
+    const QString why = fncDatabaseFaultText(lotterydb::Fault::Other), question = res(31020) + "12/31/2025" + res(31030);
+    EXPECT_EQ(answers.texts(), (QStringList{res(48050).arg(fncDatabaseFaultText(lotterydb::Fault::Locked)), question, res(48060).arg(why)}));
+    EXPECT_EQ(std::tuple(answers.asked()[0].parent, answers.asked()[2].parent, DefaultInstance<frmLotteryManager>::existing(), shown(m, box(7))),
+              std::tuple(m, m, m, "12"));
+    m = manager(true);
+    EXPECT_EQ(std::tuple(answers.texts().last(), named(m, "cmdAddDrawing")->isEnabled(), named(m, "cmdDelete")->isEnabled()),
+              std::tuple(res(48070).arg(why), false, false));
+    close();
+    ASSERT_TRUE(gobjLotteryDb->subOpenConnection());
+    ASSERT_TRUE(gobjLotteryDb->fncExecute(QStringLiteral("DELETE FROM TBLRESULTS WHERE WeekNo < %1").arg(maxWeek())));
+    click(manager(), "cmdDelete");
+    EXPECT_EQ(std::pair(answers.texts().mid(4), gobjLotteryDb->fncGetDrawingCount().value()), std::pair(QStringList{question, res(31040)}, 1));
+    EXPECT_EQ(std::tuple(fncNextWeekNo(std::nullopt), fncNextWeekNo(119), fncNextWeekNo(2147483647)),
+              std::tuple(std::optional(1), std::optional(120), std::optional<int32_t>()));
+}
+
+// The manager opens with the focus in the first number box. A text that is no date says why, then
+// opens the picker beside the date button on the newest drawing date; digits typed on its calendar
+// change nothing (they used to open an editor that could go thousands of years back); CANCEL
+// leaves the box, OK writes the date into it. Escape closes the manager and reopens the lottery.
+TEST_F(LotteryManager, TheDatePickerAndTheWaysIn)
+{
+    frmLotteryManager *m = open(SampleWorld::kLotto);
+    EXPECT_EQ(m->focusWidget(), named(m, box(1)));
+    MessageBoxScript answers;
+    for (const char *typed : {"2/30/2026", "13/1/2026", "1/7", ""}) {
+        typeDrawing(m, QString::fromLatin1(typed), kDrawing);
+        QDate opened;
+        whenModal<frmDatePicker>([&](frmDatePicker *picker) {
+            EXPECT_LT(std::abs(picker->pos().x() - named(m, "cmdPickDate")->mapToGlobal(QPoint(30, 0)).x()), 30);
+            showActive(picker);
+            named<QCalendarWidget>(picker, "calDrawingDate")->findChild<QTableView *>()->setFocus();
+            typeKeys(QStringLiteral("1234"));
+            pressKey(Qt::Key_Return);
+            opened = named<QCalendarWidget>(picker, "calDrawingDate")->selectedDate();
+            click(picker, *typed ? "cmdCancel" : "cmdOK");
+        });
+        const QStringList before = answers.texts();
+        click(m, "cmdAddDrawing");
+        EXPECT_EQ(std::pair(opened, shown(m, "txtNewDate")), std::pair(kNewest, QString(*typed ? typed : "12/31/2025")));
+        const auto read = dates::readTypedDate(QString::fromLatin1(typed), QStringLiteral("M/d/yyyy"), QDate::currentDate().year());
+        const QString why = fncDateProblemText(QString::fromLatin1(typed), read, QStringLiteral("M/d/yyyy"));
+        EXPECT_EQ(answers.texts(), *typed ? before + QStringList{why} : before);
+    }
+    world.closeBoard();
+    showActive(m);
+    pressKey(Qt::Key_Escape);
+    EXPECT_FALSE(gblnLotteryManagerOpen || DefaultInstance<frmLotteryManager>::exists() || DefaultInstance<frmDatePicker>::exists());
+    EXPECT_NE(world.board(), nullptr);
+}
+
+// Names take the characters a file name may hold, at most 199; a change that brings another in
+// (a paste) is rolled back. SAVE asks, then writes the record and the text file; over an existing
+// ticket it asks with No as the default, and No keeps the dialog and the old ticket.
+TEST_F(FileManager, NamesAreFilteredAndSaveWritesBothFilesAskingBeforeOverwriting)
+{
+    throughMenu("mnuTicketSave", [](frmFileManager *dialog) {
+        auto *name = named<QLineEdit>(dialog, "txtName");
+        typeInto(dialog, "txtName", QStringLiteral("we k/1?x:*\"<>|\\'^ş"));
+        name->insert(QStringLiteral("a/b"));
+        EXPECT_EQ(name->text(), QStringLiteral("wek1x'^"));
+        typeInto(dialog, "txtName", QString(198, u'n') + QStringLiteral("xy"));
+        pressKey(Qt::Key_Backspace);
+        EXPECT_EQ(name->text(), QString(198, u'n'));
+    });
+    MessageBoxScript answers({msgbox::kYes, msgbox::kNo, msgbox::kYes});
+    EXPECT_TRUE(save(QStringLiteral("week1")));
+    EXPECT_EQ(std::tuple(answers.asked()[0].text, answers.asked()[0].style, answers.asked()[0].title, gstrTicketName),
+              std::tuple("The ticket will be saved as: week1", 36, "SAVE Information", "week1"));
+    EXPECT_EQ(std::pair(QFileInfo(recordOf("week1")).isFile(), fileBytes(textOf("week1"))),
+              std::pair(true, QByteArray("2\r\n01- 3 8 17 25 33 40 (2)\r\n02- 1 9 12 30 41 49 (3+1)\r\n")));
+    world.board()->lstTicket->setLines({kLines[0]});
+    EXPECT_FALSE(save(QStringLiteral("week1")));
+    EXPECT_EQ(std::tuple(answers.asked()[1].text, answers.asked()[1].style, fileBytes(textOf("week1")).left(3)),
+              std::tuple("The ticket named week1 already exists. Do you want to overwrite?", 292, "2\r\n"));
+    EXPECT_TRUE(save(QStringLiteral("week1")));
+    EXPECT_EQ(fileBytes(textOf("week1")), QByteArray("1\r\n01- 3 8 17 25 33 40 (2)\r\n"));
+}
+
+// LOAD builds the board afresh with the ticket's columns; DELETE (also a double click on a name)
+// removes both files and stays open; a name is found in its own letter case only.
+TEST_F(FileManager, LoadAndDeleteATicketByName)
+{
+    MessageBoxScript answers({msgbox::kYes, msgbox::kYes, msgbox::kYes, msgbox::kYes});
+    save(QStringLiteral("week1"));
+    save(QStringLiteral("week2"));
+    QPointer<BoardBase> before = world.board();
+    EXPECT_TRUE(act("mnuTicketLoad", QStringLiteral("week1"), "cmdLoad"));
+    BoardBase *after = world.board();
+    ASSERT_TRUE(after && (before.isNull() || (after != before && !before->isVisible())));
+    EXPECT_EQ(std::tuple(answers.texts().last(), after->lstTicket->lines(), after->windowTitle().endsWith(" (week1 -  Loaded Ticket)")),
+              std::tuple("Ticket week1 will be loaded.", kLines, true));
+    EXPECT_FALSE(throughMenu("mnuTicketDelete", [&](frmFileManager *dialog) {
+        pick(dialog, QStringLiteral("week1"), true);
+        EXPECT_EQ(std::tuple(answers.texts().last(), shown(dialog, "txtName"), named<QListView>(dialog, "lstNames")->model()->rowCount()),
+                  std::tuple("Saved ticket week1 will be deleted.", QString(), 1));
+        typeInto(dialog, "txtName", QStringLiteral("Week2"));
+        click(dialog, "cmdDelete");
+        EXPECT_EQ(answers.texts().last(), QStringLiteral("Ticket Week2 could not be found"));
+    }));
+    EXPECT_TRUE(!QFile::exists(recordOf("week1")) && !QFile::exists(textOf("week1")) && QFile::exists(recordOf("week2")));
+}
+
+// A ticket whose text file cannot be written leaves no half ticket and keeps its old name; so with
+// the folder gone while the dialog is open. The dialog stays open.
+TEST_F(FileManager, AFailedSaveLeavesNoHalfTicketAndTheDialogOpen)
+{
+    MessageBoxScript answers({msgbox::kYes, msgbox::kYes, msgbox::kYes, msgbox::kYes});
+    QDir().mkpath(textOf("blocked"));  // a folder where the text file would go
+    EXPECT_FALSE(save(QStringLiteral("blocked")));
+    EXPECT_EQ(answers.texts().last(), res(49050).arg("blocked", fncWriteFaultText(filewrite::Fault::Other)));
+    EXPECT_FALSE(QFile::exists(recordOf("blocked")) || gstrTicketName == "blocked");
+    EXPECT_FALSE(throughMenu("mnuTicketSave", [&](frmFileManager *dialog) {
+        QDir(gstrSavedTicketsFolder).removeRecursively();
+        typeInto(dialog, "txtName", QStringLiteral("gone"));
+        click(dialog, "cmdSave");
+    }));
+    EXPECT_EQ(answers.texts().last(), res(49050).arg("gone", fncWriteFaultText(filewrite::Fault::Missing)));
+}
+
+// Lottery > Load, whatever ticket request came before: the lottery already open only closes the
+// dialog, another one opens on its board. Escape reaches the dialog from its name box.
+TEST_F(FileManager, LotteryLoadOpensTheChosenLottery)
+{
+    MessageBoxScript answers({msgbox::kYes, msgbox::kYes});
+    QPointer<BoardBase> before = world.board();
+    gblnTicketLoad = gblnTicketMode = true;
+    EXPECT_TRUE(act("mnuLotteryLoad", QStringLiteral("Sample Lotto 6-49"), "cmdLoad"));
+    EXPECT_EQ(std::tuple(answers.texts(), world.board(), gblnTicketLoad || gblnTicketMode),
+              std::tuple(QStringList{"The lottery named Sample Lotto 6-49 will be loaded."}, before.data(), false));
+    EXPECT_TRUE(throughMenu("mnuLotteryLoad", [](frmFileManager *dialog) {
+        click(dialog, "txtName");
+        pressKey(Qt::Key_Escape);
+    }));
+    EXPECT_TRUE(act("mnuLotteryLoad", QStringLiteral("Sample Two-Drum 5-50 + 2-12"), "cmdLoad"));
+    EXPECT_EQ(std::pair(gstrGameCode, world.board() ? world.board()->family() : BoardFamily::Lotto),
+              std::pair(QStringLiteral("2P520"), BoardFamily::TwoPool));
+}
+
+// A lottery just added has no drawings. Opening it, by Lottery > Load or at start-up, shows its
+// notice once, in a box held by the new board, which is shown; the start window, hidden while the
+// board loads, is left active by a window manager slow to move the focus (as on X11, where a box
+// that took the active window for its parent went down with the start window's deletion).
+TEST_F(Faults, ALotteryWithoutDrawingsOpensWithItsNoticeAboveItsBoard)
+{
+    struct SlowFocus : QObject {
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (auto *start = dynamic_cast<frmStart *>(watched); start && event->type() == QEvent::Hide)
+                QApplication::setActiveWindow(start);
+            return false;
+        }
+    } windowManager;
+    qApp->installEventFilter(&windowManager);
+    for (const bool startUp : {false, true}) {
+        if (!startUp)
+            world.open(SampleWorld::kLotto);
+        world.writeLottery(GameConfigRecord{1, QStringLiteral("Lotto 6/49"), 49, 0, 0, 6, 0, 0}, SampleWorld::drawings({}));
+        MessageBoxScript answers;
+        gstrLastLotteryDbFile = startUp ? SampleWorld::kTestLottery : gstrLastLotteryDbFile;
+        gstrLotteryDbFile = startUp ? QString() : SampleWorld::kTestLottery;
+        gobjAnalysis->subOpenSelectedLottery();
+        ASSERT_NE(world.board(), nullptr);
+        EXPECT_EQ(std::tuple(answers.texts(), answers.asked()[0].parent, world.board()->isVisible(), glngTotalWeeks),
+                  std::tuple(QStringList{res(46080)}, static_cast<QWidget *>(world.board()), true, 0));
+        world.closeBoard();
+    }
+}
+
+// The lottery's settings on a full disk: the old file stays, and one sentence in the user's
+// language, the reason within it, says so above the board.
+TEST_F(Faults, TheLotterySettingsOnAFullDiskAreKeptAndTheUserIsTold)
+{
+    world.open(SampleWorld::kLotto);
+    ASSERT_TRUE(fncSaveLotterySettings(world.board()));
+    const QByteArray before = fileBytes(gstrRecordFilePath);
+    world.board()->chkEqualChance->setValue(world.board()->chkEqualChance->value() ? 0 : 1);
+    glngLanguage = 3;
+    MessageBoxScript answers;
+    const bool saved = [&] {
+        FileSizeLimit full(0);
+        return fncSaveLotterySettings(world.board());
+    }();
+    ASSERT_EQ(answers.texts(), QStringList{QString::fromUtf8(
+        "Les réglages de la grille de la loterie Sample Lotto 6-49 n'ont pas pu être enregistrés : il n'y a plus de "
+        "place sur le disque (le disque est plein ou le fichier dépasserait la taille permise).")});
+    EXPECT_EQ(std::tuple(saved, answers.asked().at(0).parent, fileBytes(gstrRecordFilePath)), std::tuple(false, world.board(), before));
+}
