@@ -346,10 +346,12 @@ void BoardBase::cmdGetDrawing_Click()
             staMain->setPanelText(1, res(kUnreadDrawingMessage).arg(*week));
         return;
     }
-    // The guess boxes get new numbers: the hit marks go in both compare modes, from the guess
-    // boxes (where guess mode puts them) and from the drawing numbers (where drawing mode does).
+    // The guess boxes get new numbers, so any marks on them go in both compare modes. The drawing
+    // numbers lose their marks only when comparing with the guess: otherwise the selected column
+    // is still compared with the same drawing and its marks stay true.
     analysis().subResetColorOfDrawingNumbers();
-    analysis().fncResetCOLORofSelectedWeekNumbers();
+    if (gblnCompareWithGuess)
+        analysis().fncResetCOLORofSelectedWeekNumbers();
     for (int p = gLayout.firstPosition; p <= gLayout.lastPosition; ++p) {
         VbTextBox *box = txtGuess.at(p);
         const VbLabel *number = lblDrawingNumber.at(p);

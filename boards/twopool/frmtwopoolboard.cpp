@@ -382,8 +382,3 @@ void frmTwoPoolBoard::styleTabs(Drum front)
             shpGameMatrixFrameBONUS->setLeft(tab->Left());
     }
 }
-
-// ---- Comparison -----------------------------------------------------------------------------------
-
-// The comparison frame of the shared board, under the rule of the game: main hits among the main
-// numbers, second-drum hits among the second drum's.
