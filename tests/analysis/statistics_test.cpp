@@ -273,6 +273,28 @@ TEST(SumStats, MeanRoundsHalfToEvenAndTheLimitsOfTheWorkedValues)
     EXPECT_EQ(big.upper, 120000);
 }
 
+TEST(SumStats, TypedLimitsReachTheLargestSumAColumnCanReach)
+{
+    // Pick counts 5 9 0 7 2 (digits 0..4, or balls 0..4 of which three make a column).
+    BallArray<int32_t> pc(0, 4, 0);
+    for (int b = 0; const int32_t count : {5, 9, 0, 7, 2})
+        pc[b++] = count;
+    EXPECT_EQ(largestReachableSum(pc, 0, 4, 3, false), 9 + 7 + 5);
+    EXPECT_EQ(largestReachableSum(pc, 0, 4, 3, true), 3 * 9);
+    EXPECT_EQ(largestReachableSum(pc, 0, 4, 8, false), 23);  // fewer balls than columns
+    EXPECT_EQ(largestReachableSum(pc, 2, 2, 3, true), 0);
+    // 9999, or above it the largest column sum or the largest drawing sum (long histories).
+    const struct {
+        int64_t reachable;
+        int32_t drawing, cap;
+    } caps[] = {{21, 14, 9999}, {9999, 9999, 9999}, {20000, 12000, 20000}, {12000, 13000, 13000}, {int64_t{5} << 32, 0, INT32_MAX}};
+    for (const auto &c : caps)
+        EXPECT_EQ(intervalLimitCap(c.reachable, c.drawing), c.cap) << c.reachable << " " << c.drawing;
+    for (const auto &[text, cap, limit] : {std::tuple{"15000", 20000, 15000}, {" 20000 ", 20000, 20000}, {"20001", 20000, -1},
+                                           {"10000", 9999, -1}, {"0", 9999, 0}, {"1e4", 20000, -1}})
+        EXPECT_EQ(intervalLimitText(QString::fromLatin1(text), cap).value_or(-1), limit) << text;
+}
+
 TEST(Recalculation, FillsEveryTableOfTheGameAndKeepsThemWhenRefused)
 {
     const GameShape g = GameShape::twoDrum(30, 5, 10, 2);

@@ -16,17 +16,9 @@ protected:
     void openLottery(const GameConfigRecord &config, const std::vector<std::vector<int32_t>> &numbers, const Game &shape)
     {
         game = shape;
-        world.openLottery(config, SampleWorld::drawings(numbers));
-        user.activate();
-        ASSERT_NE(board(), nullptr) << messages.texts().join(u'\n').toStdString();
+        ASSERT_NE(user.openLottery(config, numbers), nullptr) << messages.texts().join(u'\n').toStdString();
     }
-    QStringList captions(const char *name, int first, int last) const
-    {
-        QStringList out;
-        for (int i = first; i <= last; ++i)
-            out << user.text(at(name, i));
-        return out;
-    }
+    QStringList captions(const char *name, int first, int last) const { return user.texts(QString::fromLatin1(name), first, last); }
     // The guess typed, then added to the ticket.
     void addColumn(const QStringList &numbers)
     {

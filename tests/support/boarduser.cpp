@@ -16,6 +16,13 @@ BoardBase *BoardUser::open(const QString &databaseFile)
     return board();
 }
 
+BoardBase *BoardUser::openLottery(const GameConfigRecord &config, const std::vector<std::vector<int32_t>> &numbers)
+{
+    world_.openLottery(config, SampleWorld::drawings(numbers));
+    activate();
+    return board();
+}
+
 void BoardUser::activate() const
 {
     BoardBase *shown = board();
@@ -118,6 +125,14 @@ QString BoardUser::text(const QString &name) const
         return frame->title();
     auto *area = dynamic_cast<VbTextArea *>(control);
     return area ? area->text() : QString();
+}
+
+QStringList BoardUser::texts(const QString &name, int first, int last) const
+{
+    QStringList out;
+    for (int i = first; i <= last; ++i)
+        out << text(at(name, i));
+    return out;
 }
 
 QStringList savedTicketLines(const QString &ticketName)

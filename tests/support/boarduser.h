@@ -16,6 +16,8 @@ public:
 
     // Opens the lottery of that database file; its board in front and active.
     BoardBase *open(const QString &databaseFile);
+    // Writes a lottery of this shape with these drawings (weeks 1, 2 ...) and opens it the same way.
+    BoardBase *openLottery(const GameConfigRecord &config, const std::vector<std::vector<int32_t>> &numbers);
     BoardBase *board() const { return world_.board(); }
     // The board in front shown and made the active window, as after the user's click on it.
     void activate() const;
@@ -59,6 +61,8 @@ public:
     // What a control shows: a caption, a box's text, a combo's edit text.
     QString text(const QString &name) const;
     int number(const QString &name) const { return text(name).trimmed().toInt(); }
+    // What the controls name(first) to name(last) show.
+    QStringList texts(const QString &name, int first, int last) const;
     bool ticked(const QString &name) const
     {
         auto *box = get<QAbstractButton>(name);
