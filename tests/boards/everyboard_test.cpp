@@ -1,15 +1,19 @@
-// What every board does alike, checked on a sample lottery of each family (or on all seven): the
-// board opened on the newest drawing, POWER over the window chosen, the comparison of the ticket,
-// the ticket saved and loaded (a damaged one read as far as it goes), the settings kept when the
-// program ends, a drawing added in the lottery manager, and the report.
+// What every board does alike, checked on a sample lottery of each family and on an eight-digit
+// game (or on all seven samples): the board opened on the newest drawing, POWER over the window
+// chosen, the comparison of the ticket, the ticket saved and loaded with its settings (a damaged
+// one read as far as it goes), the settings kept when the program ends and odd guesses among them,
+// a drawing the database cannot return, a drawing added in the lottery manager, and the report.
 
 #include "games.h"
 
 #include "analysis/clslotterydb.h"
 #include "analysis/ticketfile.h"
 #include "analysis/ui/clsanalysis.h"
+#include "app/boardsettings.h"
 #include "app/globals.h"
 #include "app/services.h"
+#include "app/ui/clsrecordfile.h"
+#include "dialogs/frmabout.h"
 #include "dialogs/frmlotterymanager.h"
 #include "platform/dates.h"
 #include "support/textfit.h"
@@ -29,6 +33,34 @@ protected:
     History history() const { return gobjLotteryDb->fncLoadHistory().value_or(History{}); }
     // The row of the drum's power table that shows `ball` (the table in ball order).
     QString totalOf(int position, int32_t ball) const { return atDrum("lblTotalPicks", position, ball); }
+    // What the boxes or labels of every drawing position show.
+    QStringList positions(const char *name) const
+    {
+        QStringList out;
+        for (int p = game.first; p <= game.lastShown(); ++p)
+            out << user.text(at(name, p));
+        return out;
+    }
+    // The end drawing `week` chosen from its list.
+    void endAt(int32_t week)
+    {
+        user.choose(QStringLiteral("cboEndDrawing"), user.get<QComboBox>(QStringLiteral("cboEndDrawing"))->findText(QString::number(week)));
+    }
+    // The analysis window of a POWER run: the end and start drawings `end` and `start` entries down their lists.
+    void powerWindow(int end, int start)
+    {
+        user.choose(QStringLiteral("cboEndDrawing"), end);
+        user.choose(QStringLiteral("cboStartDrawing"), start);
+        user.click(QStringLiteral("cmdPower"));
+    }
+    // The window, the columns to draw and the digit board's comparison rule.
+    QStringList windowAndRule() const
+    {
+        QStringList names = {"cboStartDrawing", "cboEndDrawing", "cboDrawingDate", "txtColumnsToDraw"};
+        if (game.digits())
+            names << at("optStraightBoxed", 1);
+        return names;
+    }
 };
 
 class EverySample : public EveryBoard {};
@@ -82,13 +114,24 @@ TEST_P(EveryBoard, NumberBoxesTakeDigitsAndBackspaceAndTheDrawingListsNoKey)
     EXPECT_EQ(user.text(QStringLiteral("txtColumnsToDraw")), QStringLiteral("105"));
     user.key(Qt::Key_Backspace);
     EXPECT_EQ(user.text(QStringLiteral("txtColumnsToDraw")), QStringLiteral("10"));
-    for (const char *list : {"cboStartDrawing", "cboEndDrawing", "cboDrawingDate"}) {
-        const QString before = user.text(QString::fromLatin1(list));
-        user.click(QString::fromLatin1(list));
+    // Nor the interval width of each drum: its limits, moved off the width's, stay too.
+    QStringList lists = {"cboStartDrawing", "cboEndDrawing", "cboDrawingDate"};
+    for (bool second : drums()) {
+        front(second);
+        user.tick(ctl("chkPowerInterval", second), true);
+        user.step(ctl("hsbPowerInterval", second), true);
+        lists << ctl("cboPowerIntervalPct", second);
+    }
+    for (const QString &list : lists) {
+        const bool second = list.endsWith(QStringLiteral("BONUS"));
+        front(second);
+        const QStringList watched = {list, ctl("txtPowerInterval", second, 0), ctl("txtPowerInterval", second, 1)};
+        const QStringList before = shown(watched);
+        user.click(list);
         user.keys(QStringLiteral("x9"));
         for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Delete})
             user.key(key);
-        EXPECT_EQ(user.text(QString::fromLatin1(list)), before) << list;
+        EXPECT_EQ(shown(watched), before);
     }
     // The list keys still choose: the end drawing one before, with its date.
     user.click(QStringLiteral("cboEndDrawing"));
@@ -158,15 +201,26 @@ TEST_P(EveryBoard, AColumnOfTheDrawingOrOfTheGuessHitsEveryPosition)
 
 TEST_P(EveryBoard, ATicketComesBackAsSavedAndADamagedOneAsFarAsItGoes)
 {
+    // Saved with its window, columns to draw and (digit board) Boxed, which change afterwards.
+    powerWindow(3, 30);
     user.type(QStringLiteral("txtColumnsToDraw"), QStringLiteral("6"));
+    if (game.digits())
+        user.click(at("optStraightBoxed", 1));
     user.click(QStringLiteral("cmdDraw"));
     const QStringList drawn = user.lines();
     ASSERT_EQ(drawn.size(), 6);
+    const QStringList saved = shown(windowAndRule());
     saveTicket(QStringLiteral("mine"));
     ASSERT_EQ(savedTicketLines(QStringLiteral("mine")), QStringList{QStringLiteral("6")} + drawn);
+    powerWindow(1, 10);
+    user.type(QStringLiteral("txtColumnsToDraw"), QStringLiteral("9"));
+    if (game.digits())
+        user.click(at("optStraightBoxed", 0));
     user.click(QStringLiteral("cmdDraw"));
+    ASSERT_NE(shown(windowAndRule()), saved);
     loadTicket(QStringLiteral("mine"));
     EXPECT_EQ(user.lines(), drawn);
+    EXPECT_EQ(shown(windowAndRule()), saved);
     EXPECT_TRUE(board()->windowTitle().endsWith(QStringLiteral(" (mine -  Loaded Ticket)")));
 
     // The third line's last number one above its drum: the ticket ends before it, and the user is told.
@@ -182,13 +236,16 @@ TEST_P(EveryBoard, ATicketComesBackAsSavedAndADamagedOneAsFarAsItGoes)
     const size_t asked = messages.asked().size();
     loadTicket(QStringLiteral("mine"));
     EXPECT_EQ(user.lines(), drawn.mid(0, 2));
-    EXPECT_GT(messages.asked().size(), asked + 1);
+    ASSERT_GT(messages.asked().size(), asked + 1);
+    EXPECT_EQ(messages.asked().back().text, QStringLiteral("The file of the ticket mine is damaged: only 2 of its 6 columns could be read."));
 }
 
 TEST_P(EveryBoard, TheSettingsShownWhenTheProgramEndsAreThoseOfTheNextStart)
 {
-    // A ball excluded from the main drum; the interval and a count typed in the last drum.
+    // The window of a POWER run; a ball excluded from the main drum; the interval and a count
+    // typed in the last drum; every option changed, the power increase at its highest level.
     const bool second = game.twoDrums();
+    powerWindow(2, 40);
     user.click(ctl("chkExcludeBall", false, game.lowest() + 1));
     front(second);
     user.click(ctl("chkPowerInterval", second));
@@ -205,21 +262,15 @@ TEST_P(EveryBoard, TheSettingsShownWhenTheProgramEndsAreThoseOfTheNextStart)
     user.click(QStringLiteral("chkIncrementalTicket"));
     user.click(QStringLiteral("chkCompareWithGuess"));
     user.type(at("txtGuess", game.lastShown()), QStringLiteral("5"));
-    const QStringList kept = {ctl("chkPowerInterval", second), ctl("cboPowerIntervalPct", second),
-                              ctl("txtPowerInterval", second, 0), ctl("txtPowerInterval", second, 1),
-                              ctl("txtPoolCount", second, game.lowest() + 2), QStringLiteral("chkGuaranteeNumbers"),
-                              at("txtGuaranteeNumber", game.first), at("optHotCold", 1), QStringLiteral("chkPowerIncrease"),
-                              QStringLiteral("txtColumnsToDraw"), QStringLiteral("chkIncrementalTicket"),
-                              QStringLiteral("chkCompareWithGuess"), at("txtGuess", game.lastShown())};
-    auto shown = [&] {
-        QStringList out;
-        for (const QString &name : kept)
-            out << name + u'=' + (qobject_cast<QCheckBox *>(user.find(name)) || qobject_cast<QRadioButton *>(user.find(name))
-                                      ? QString::number(user.ticked(name))
-                                      : user.text(name));
-        return out;
-    };
-    const QStringList before = shown();
+    user.click(QStringLiteral("chkEqualChance"));
+    const QStringList kept = QStringList{ctl("chkPowerInterval", second), ctl("cboPowerIntervalPct", second),
+                                         ctl("txtPowerInterval", second, 0), ctl("txtPowerInterval", second, 1),
+                                         ctl("txtPoolCount", second, game.lowest() + 2), "chkGuaranteeNumbers",
+                                         at("txtGuaranteeNumber", game.first), at("optHotCold", 1), "chkPowerIncrease",
+                                         "hsbPowerIncrease", "chkIncrementalTicket", "chkCompareWithGuess",
+                                         at("txtGuess", game.lastShown()), "chkEqualChance",
+                                         ctl("chkExcludeBall", false, game.lowest() + 1), ctl("chkExcludeBall", second, game.lowest())}
+                             + windowAndRule();
     board()->mnuLanguageFrench->trigger();
 
     // The title bar's close button ends the program; the next start opens the lottery as it was.
@@ -234,18 +285,102 @@ TEST_P(EveryBoard, TheSettingsShownWhenTheProgramEndsAreThoseOfTheNextStart)
         createServiceObjects();
         return open(game);
     };
-    ASSERT_TRUE(restart());
-    EXPECT_EQ(user.text(QStringLiteral("cmdPower")), resources::text(25083));  // in French
-    EXPECT_TRUE(user.ticked(ctl("chkExcludeBall", false, game.lowest() + 1)));
-    front(second);
-    EXPECT_EQ(shown(), before);
+    // Each level of the power increase; then a ball excluded from the last drum too, and Boxed.
+    for (int level : {4, 3, 2}) {
+        SCOPED_TRACE(level);
+        for (int step = 0; step < 2 && user.get<QScrollBar>(QStringLiteral("hsbPowerIncrease"))->value() != level; ++step)
+            user.step(QStringLiteral("hsbPowerIncrease"), level == 4);
+        if (level == 3) {
+            user.click(ctl("chkExcludeBall", second, game.lowest()));
+            if (game.digits())
+                user.click(at("optStraightBoxed", 1));
+        }
+        const QStringList before = shown(kept);
+        ASSERT_TRUE(before.contains(QStringLiteral("hsbPowerIncrease=%1").arg(level)));
+        ASSERT_TRUE(restart());
+        EXPECT_EQ(user.text(QStringLiteral("cmdPower")), resources::text(25083));  // in French
+        EXPECT_TRUE(user.ticked(ctl("chkExcludeBall", false, game.lowest() + 1)));
+        EXPECT_EQ(user.ticked(ctl("chkExcludeBall", second, game.lowest())), level < 4);
+        front(second);
+        EXPECT_EQ(shown(kept), before);
+        expectRules();
+    }
+}
+
+TEST_P(EveryBoard, GuessesRestoredFromTheSettingsAreNumbersOfTheirDrumOrNone)
+{
+    // Texts the guess boxes would not take, kept in the settings as the guess while Compare with
+    // Guess is off, from the first position on.
+    const QStringList stored = {"07", "12", "50", "x", " 5", "13", "-1", "9"};
+    const std::map<std::string, QStringList> restored = {
+        {"610", {"0", "12", "0", "0", "5", "13", "0"}},
+        {"2P520", {"0", "12", "50", "0", "5", "0", "0"}},  // the last two from the second drum (1..12)
+        {"130", {"7", "", ""}},
+        {"180", {"7", "", "", "", "5", "", "", "9"}},
+    };
+    ASSERT_TRUE(fncSaveLotterySettings(board()));
+    world.closeBoard();
+    QString error;
+    std::optional<BoardSettingsRecord> record = readRecordFile(gstrRecordFilePath, &error);
+    ASSERT_TRUE(record) << error.toStdString();
+    const RecordShape shape = RecordShape::current();
+    BoardSettings settings = decodeBoardSettings(shape, *record, DrawingsInfo::current());
+    ASSERT_EQ(settings.compareWithGuess, 0);
+    for (int p = game.first; p <= game.lastShown(); ++p)
+        settings.guesses[p] = stored[p - game.first];
+    ASSERT_TRUE(encodeBoardSettings(shape, settings, *record));
+    ASSERT_TRUE(writeRecordFile(gstrRecordFilePath, *record, &error)) << error.toStdString();
+    ASSERT_TRUE(open(game));
+    EXPECT_EQ(positions("txtGuess"), restored.at(game.code));
     expectRules();
-    // A ball excluded from the last drum too.
-    user.click(ctl("chkExcludeBall", second, game.lowest()));
-    ASSERT_TRUE(restart());
-    front(second);
-    EXPECT_TRUE(user.ticked(ctl("chkExcludeBall", second, game.lowest())));
-    expectRules();
+}
+
+TEST_P(EveryBoard, ADrawingTheDatabaseCannotReturnIsShownBlankAndTakenIntoNothing)
+{
+    // The game's drawings without the third newest: the week numbers skip it. The one before it
+    // holds a first number above its drum.
+    History drawings = history();
+    const int32_t gap = drawings.back().weekNo - 2;
+    std::erase_if(drawings, [gap](const Drawing &d) { return d.weekNo == gap; });
+    std::find_if(drawings.begin(), drawings.end(), [gap](const Drawing &d) { return d.weekNo == gap - 1; })->numbers[0] =
+        game.highest + 1;
+    world.closeBoard();
+    world.openLottery(game.config(), drawings);
+    user.activate();
+    ASSERT_NE(board(), nullptr);
+    // A guess typed: 1, 2, 3 ...
+    user.tick(QStringLiteral("chkCompareWithGuess"), true);
+    for (int p = game.first; p <= game.lastShown(); ++p)
+        user.type(at("txtGuess", p), QString::number(p - game.first + 1));
+    user.tick(QStringLiteral("chkCompareWithGuess"), false);
+    const QStringList guess = positions("txtGuess");
+
+    // Chosen as the end drawing, and after POWER: blank positions, no power, and the reason.
+    endAt(gap);
+    const QString unread = QStringLiteral("Drawing %1 could not be read from the results database.").arg(gap);
+    for (int run = 0; run < 2; ++run) {
+        SCOPED_TRACE(run ? "after POWER" : "chosen");
+        EXPECT_EQ(user.status(1), unread);
+        EXPECT_EQ(positions("lblDrawingNumber"), QStringList(game.lastShown() - game.first + 1, QString()));
+        EXPECT_EQ(positions("lblDrawingNumberPower"), QStringList(game.lastShown() - game.first + 1, QString()));
+        for (bool second : drums())
+            EXPECT_EQ(user.text(ctl("lblDrawingPowerTotal", second)), QStringLiteral("0"));
+        user.click(QStringLiteral("cmdPower"));
+    }
+    // Get Drawing takes nothing from it; the guess added comes back from the saved ticket.
+    user.click(QStringLiteral("cmdGetDrawing"));
+    EXPECT_EQ(positions("txtGuess"), guess);
+    EXPECT_EQ(user.status(1), unread);
+    user.click(QStringLiteral("cmdAdd"));
+    // Get Drawing of the drawing before copies its number that no guess box takes; Add takes it as none.
+    endAt(gap - 1);
+    user.click(QStringLiteral("cmdGetDrawing"));
+    user.click(QStringLiteral("cmdAdd"));
+    const QStringList added = user.lines();
+    ASSERT_EQ(added.size(), game.digits() ? 1 : 2);  // a digit guess needs a digit at every position
+    saveTicket(QStringLiteral("gap"));
+    loadTicket(QStringLiteral("gap"));
+    EXPECT_EQ(user.lines(), added);
 }
 
 TEST_P(EveryBoard, ADrawingAddedInTheLotteryManagerIsOnTheBoardItReopens)
@@ -277,7 +412,7 @@ TEST_P(EveryBoard, HelpShowsOneGuideAndAboutAnswers)
         guides += window->isVisible() && window->windowTitle() == resources::text(35012);
     EXPECT_EQ(guides, 1);
     bool about = false;
-    whenModal<QDialog>([&](QDialog *dialog) {
+    whenModal<frmAbout>([&](frmAbout *dialog) {
         about = true;
         dialog->accept();
     });
@@ -314,6 +449,6 @@ TEST_P(EveryBoard, PrintHandsTheBoardsReportToTheEditor)
     EXPECT_TRUE(report.endsWith(user.lines().join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
 }
 
-INSTANTIATE_TEST_SUITE_P(Boards, EveryBoard, ::testing::ValuesIn(kFamilies), gameName);
+INSTANTIATE_TEST_SUITE_P(Boards, EveryBoard, ::testing::ValuesIn(kBoards), gameName);
 
 }  // namespace

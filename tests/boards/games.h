@@ -3,12 +3,15 @@
 // one of them open on its own board, and a user at it.
 
 #include "analysis/pool.h"
+#include "analysis/samplelotteries.h"
 #include "analysis/state.h"
+#include "app/globals.h"
 #include "app/resstrings.h"
 #include "dialogs/frmfilemanager.h"
 #include "support/boarduser.h"
 #include "support/modal.h"
 
+#include <QFile>
 #include <QTest>
 #include <ostream>
 #include <set>
@@ -32,6 +35,11 @@ struct Game {
     int highestAt(int position) const { return second(position) ? highestSecond : highest; }
     // A control of the drum of `position`: the second drum's carry the suffix BONUS.
     static QString of(const char *name, bool second) { return QString::fromLatin1(name) + (second ? "BONUS" : ""); }
+    // The game as the lottery catalogue describes it (a digit game's highest ball is 10).
+    GameConfigRecord config() const
+    {
+        return GameConfigRecord{1, QString::fromLatin1(code), digits() ? 10 : highest, highestSecond, 0, main, bonus, 0};
+    }
 };
 
 inline void PrintTo(const Game &g, std::ostream *os) { *os << g.code; }
@@ -43,8 +51,12 @@ inline const Game kSevenNumbers{"Sample Lotto 7-35.mdb", "700", 1, 7, 0, 35, 0};
 inline const Game kTwoBonus{"Sample Lotto 6-49 Two Bonus.mdb", "620", 1, 6, 2, 49, 0};
 inline const Game kPick3{"Sample Pick 3.mdb", "130", 0, 3, 0, 9, 0};
 inline const Game kPick4{"Sample Pick 4.mdb", "140", 0, 4, 0, 9, 0};
+// A game no sample plays, written by the test as the test lottery: eight digits.
+inline const Game kPick8{"Test Lottery.mdb", "180", 0, 8, 0, 9, 0};
 // One game of each board.
 inline const Game kFamilies[] = {kLotto, kTwoDrum, kPick3};
+// What every board does alike is checked on these: one game of each board, and the longest digit game.
+inline const Game kBoards[] = {kLotto, kTwoDrum, kPick3, kPick8};
 inline const Game kSamples[] = {kLotto, kTwoDrum, kTwoDrumOne, kSevenNumbers, kTwoBonus, kPick3, kPick4};
 
 // The numbers of a ticket line "07- 3 8 17 25 33 40 (2)", with its column number first.
@@ -63,10 +75,14 @@ inline std::string gameName(const ::testing::TestParamInfo<Game> &info) { return
 
 class BoardTest : public ::testing::Test {
 protected:
-    // Opens the sample of the game on its board.
+    // Opens the sample of the game on its board; a game no sample plays is written first, a
+    // year of daily drawings.
     bool open(const Game &g)
     {
         game = g;
+        if (QString::fromLatin1(g.file) == SampleWorld::kTestLottery && !QFile::exists(gstrLotteryDbsFolder + g.file))
+            world.writeLottery(g.config(), samples::makeDrawings(g.config(), samples::drawingDates(samples::Schedule::Daily,
+                                                                   QDate(2025, 1, 1), QDate(2025, 12, 31)), 8u));
         const bool shown = user.open(QString::fromLatin1(g.file)) != nullptr;
         EXPECT_TRUE(shown) << messages.texts().join(u'\n').toStdString();
         return shown;
@@ -112,6 +128,18 @@ protected:
     QString ctl(const char *name, bool second) const { return Game::of(name, second); }
     int shownCount(bool second, int b) const { return user.number(ctl("txtPoolCount", second, b)); }
     int64_t weight(bool second, int b) const { return poolCount(state(second).garrPoolWeight.value(b, 0)); }
+    // "name=value" of each control: ticked or not, a slider's level, or the text shown.
+    QStringList shown(const QStringList &names) const
+    {
+        QStringList out;
+        for (const QString &name : names) {
+            QWidget *w = user.find(name);
+            const auto *slider = qobject_cast<QAbstractSlider *>(w);
+            out << name + u'=' + (qobject_cast<QCheckBox *>(w) || qobject_cast<QRadioButton *>(w) ? QString::number(user.ticked(name))
+                                  : slider ? QString::number(slider->value()) : user.text(name));
+        }
+        return out;
+    }
 
     // The drum's tables and interval row in front (the two-drum board's tab clicked).
     void front(bool second)
