@@ -21,6 +21,13 @@ protected:
     {
         SCOPED_TRACE(language);
         const auto words = [language](int id) { return resources::text(id + language); };
+        // A few words written out, so that a wrong entry of the table shows.
+        const QStringList written[] = {{"ÇEKİLİŞLER", "GÜÇ TABLOSU", "   ÇEKİLİŞ", "Sıcak Sayılar"},
+                                       {"DRAWINGS", "POWER TABLE", "   DRAWING", "Hot Numbers"},
+                                       {"TIRAGES", "PUISSANCES", "   TIRAGE", "Numéros chauds"}};
+        EXPECT_EQ((QStringList{user.text(QStringLiteral("fraDrawings")), user.text(QStringLiteral("cmdPower")),
+                               user.text(QStringLiteral("cmdDraw")), user.text(at("lblHotCold", 0))}),
+                  written[language - 1]);
         EXPECT_EQ(user.text(QStringLiteral("fraDrawings")), words(25030));
         EXPECT_EQ(user.text(QStringLiteral("cmdPower")), words(25080));
         EXPECT_EQ(user.text(QStringLiteral("cmdDraw")), words(25150));

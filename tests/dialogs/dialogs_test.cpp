@@ -5,6 +5,7 @@
 #include "analysis/clslotterydb.h"
 #include "analysis/state.h"
 #include "analysis/ui/clsanalysis.h"
+#include "app/boardsettings.h"
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
@@ -18,6 +19,7 @@
 #include "dialogs/frmstart.h"
 #include "platform/dates.h"
 #include "platform/ui/forms.h"
+#include "support/boarduser.h"
 #include "support/faults.h"
 #include "support/modal.h"
 #include "support/sampleworld.h"
@@ -50,10 +52,15 @@ protected:
     void TearDown() override { deleteUnloadedWindows(); }
 
     // The manager as Lottery > Manage leaves the program: the lottery's board settings saved (its
-    // last POWER over every drawing), the manager in front; closed without the lottery reopened.
-    frmLotteryManager *open(const QString &lottery)
+    // last POWER over every drawing, or what `atBoard` did), the manager in front; closed without
+    // the lottery reopened.
+    frmLotteryManager *open(const QString &lottery, const std::function<void(BoardUser &)> &atBoard = {})
     {
         world.open(lottery);
+        if (atBoard) {
+            BoardUser user(world);
+            atBoard(user);
+        }
         EXPECT_TRUE(fncSaveLotterySettings(nullptr));
         gblnLotteryManagerOpen = true;
         return manager();
@@ -208,20 +215,51 @@ TEST_F(LotteryManager, EachGameShowsItsBoxesAndAddChecksTheDateAndTheNumbers)
     }
 }
 
-// DELETE asks first, then removes the last drawing; one within the window of the last POWER
-// refreshes the lottery's settings.
+// DELETE asks first, then removes the last drawing. One within the window of the last POWER
+// refreshes the lottery's settings: the new newest drawing becomes the end drawing, with its date,
+// and the start drawing too when the window started at the deleted one; no other slot changes.
+// One after the window leaves the file byte for byte.
 TEST_F(LotteryManager, DeleteAsksThenRemovesTheLastDrawingAndRefreshesTheSettings)
 {
-    frmLotteryManager *m = open(SampleWorld::kLotto);
-    const int32_t last = maxWeek();
-    const QByteArray settings = fileBytes(gstrRecordFilePath);
-    MessageBoxScript answers({msgbox::kCancel});
-    click(m, "cmdDelete");
-    EXPECT_EQ(std::tuple(answers.texts(), answers.asked()[0].style, answers.asked()[0].title, maxWeek()),
-              std::tuple(QStringList{"Drawing dated 12/31/2025 will permanently erased. Do you want to continue?"}, 33,
-                         "Lottery Database Management", last));
-    clickShowsAfresh(m, "cmdDelete", [&](frmLotteryManager *fresh) { EXPECT_EQ(shown(fresh, "txtLastWeekNo").toInt(), last - 1); });
-    EXPECT_EQ(std::pair(maxWeek(), fileBytes(gstrRecordFilePath) != settings), std::pair(last - 1, true));
+    // The window counted back from the newest drawing, the date of the newest drawing (deleted) and
+    // of the one before (the sample draws on Wednesdays and Saturdays up to Wednesday 12/31/2025).
+    const struct {
+        int start, end;
+        const char *deleted;
+        QDate newest;  // invalid: the file stays
+    } cases[] = {{10, 0, "12/31/2025", QDate(2025, 12, 27)}, {0, 0, "12/27/2025", QDate(2025, 12, 24)},
+                 {10, 1, "12/24/2025", QDate()}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.start);
+        close();
+        world.closeBoard();
+        frmLotteryManager *m = open(SampleWorld::kLotto, [&](BoardUser &user) {
+            user.choose(QStringLiteral("cboEndDrawing"), c.end);
+            user.choose(QStringLiteral("cboStartDrawing"), c.start);
+            user.click(QStringLiteral("cmdPower"));
+        });
+        const int32_t last = maxWeek();
+        const QByteArray settings = fileBytes(gstrRecordFilePath);
+        QString error;
+        BoardSettingsRecord expected = readRecordFile(gstrRecordFilePath, &error).value_or(BoardSettingsRecord());
+        ASSERT_EQ(std::pair(expected[0], expected[2]), std::pair(VbVariant::fromInt32(last - c.start), VbVariant::fromInt32(last - c.end)));
+        if (c.newest.isValid()) {
+            expected[1] = VbVariant::fromDate(c.newest);
+            expected[2] = VbVariant::fromInt32(last - 1);
+            expected[0] = c.start == 0 ? expected[2] : expected[0];
+        }
+        MessageBoxScript answers({msgbox::kCancel});
+        click(m, "cmdDelete");
+        EXPECT_EQ(std::tuple(answers.texts(), answers.asked()[0].style, answers.asked()[0].title, maxWeek()),
+                  std::tuple(QStringList{QStringLiteral("Drawing dated %1 will permanently erased. Do you want to continue?").arg(c.deleted)},
+                             33, "Lottery Database Management", last));
+        clickShowsAfresh(m, "cmdDelete", [&](frmLotteryManager *fresh) { EXPECT_EQ(shown(fresh, "txtLastWeekNo").toInt(), last - 1); });
+        const auto after = readRecordFile(gstrRecordFilePath, &error);
+        ASSERT_TRUE(after.has_value()) << error.toStdString();
+        EXPECT_EQ(std::tuple((*after)[0], (*after)[1], (*after)[2], maxWeek()), std::tuple(expected[0], expected[1], expected[2], last - 1));
+        EXPECT_TRUE(*after == expected);
+        EXPECT_TRUE(c.newest.isValid() || fileBytes(gstrRecordFilePath) == settings);
+    }
 }
 
 // A database that fails, held by another program or closed: the change is not made and the user

@@ -11,6 +11,7 @@
 #include "dialogs/frmabout.h"
 #include "dialogs/frmcolumnprogress.h"
 #include "dialogs/frmdatepicker.h"
+#include "dialogs/frmfilemanager.h"
 #include "dialogs/frmlotterymanager.h"
 #include "dialogs/frmstart.h"
 #include "dialogs/startwindow.h"
@@ -151,6 +152,11 @@ TEST(WindowTexts, EveryWindowInEveryLanguage)
     const QString longName = QStringLiteral(
         "Lotto 6 aus 49 Mittwoch und Samstag mit Superzahl und Zusatzzahl alle Ziehungen seit dem Jahr 1955 bis heute.mdb");
     const QLocale saved;
+    // A few words of each window written out, so that a wrong entry of the string table shows: the
+    // About box, the lottery manager (title, DELETE), the file dialog.
+    const QStringList written[] = {{"Telif Hakkı:", "Piyango Yönetimi", "SİL", "DOSYA YÖNETİMİ"},
+                                   {"Copyright Notice:", "Lottery Management", "DELETE", "FILE MANAGEMENT"},
+                                   {"Droits d'auteur :", "Gestion de la loterie", "SUPPRIMER", "GESTION DES FICHIERS"}};
     for (int language : {1, 2, 3}) {
         glngLanguage = language;
         for (int width : {1024, 1280}) {
@@ -164,6 +170,7 @@ TEST(WindowTexts, EveryWindowInEveryLanguage)
             }
         }
         frmAbout *about = DefaultInstance<frmAbout>::get();
+        EXPECT_EQ(shown(about, "lblCaption(0)"), written[language - 1][0]);
         about->show();
         EXPECT_EQ(problems(about), "") << language;
         DefaultInstance<frmAbout>::unload();
@@ -175,6 +182,9 @@ TEST(WindowTexts, EveryWindowInEveryLanguage)
                 world.open(lottery);
                 gblnLotteryManagerOpen = true;
                 frmLotteryManager *manager = DefaultInstance<frmLotteryManager>::get();
+                const QString files = DefaultInstance<frmFileManager>::get()->windowTitle();
+                EXPECT_EQ((QStringList{manager->windowTitle(), shown(manager, "cmdDelete"), files}), written[language - 1].mid(1));
+                DefaultInstance<frmFileManager>::unload();
                 named<QLineEdit>(manager, "txtNewDate")->setText(shown(manager, "txtLastDate"));
                 for (int i = 1; i <= 8; ++i)
                     named<QLineEdit>(manager, QStringLiteral("txtNewNumber(%1)").arg(i))->setText(QStringLiteral("56"));

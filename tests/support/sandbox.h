@@ -3,6 +3,7 @@
 // files, and message boxes answered from a script.
 
 #include "platform/ui/msgbox.h"
+#include "platform/variantcodec.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -12,6 +13,14 @@
 
 // Texts print as text in the messages of failed checks.
 inline void PrintTo(const QString &text, std::ostream *os) { *os << '"' << text.toStdString() << '"'; }
+// A record slot as its tag and value.
+inline void PrintTo(const VbVariant &v, std::ostream *os)
+{
+    QString value = v.isText() ? v.text() : QString::number(v.number().value_or(v.boolean()));
+    if (v.tag() == VbVariant::Date)
+        value = v.date().toString(Qt::ISODate);
+    *os << "(tag " << v.tag() << ": " << value.toStdString() << ')';
+}
 
 // Points TALVINOR_HOME, XDG_DATA_HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR at fresh temporary
 // folders for the lifetime of the object, and restores them afterwards.
