@@ -53,8 +53,6 @@ inline const Game kPick3{"Sample Pick 3.mdb", "130", 0, 3, 0, 9, 0};
 inline const Game kPick4{"Sample Pick 4.mdb", "140", 0, 4, 0, 9, 0};
 // A game no sample plays, written by the test as the test lottery: eight digits.
 inline const Game kPick8{"Test Lottery.mdb", "180", 0, 8, 0, 9, 0};
-// One game of each board.
-inline const Game kFamilies[] = {kLotto, kTwoDrum, kPick3};
 // What every board does alike is checked on these: one game of each board, and the longest digit game.
 inline const Game kBoards[] = {kLotto, kTwoDrum, kPick3, kPick8};
 inline const Game kSamples[] = {kLotto, kTwoDrum, kTwoDrumOne, kSevenNumbers, kTwoBonus, kPick3, kPick4};

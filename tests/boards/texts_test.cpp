@@ -102,6 +102,6 @@ TEST_P(Texts, EveryLanguageSpeaksItsWordsWhole)
     expectWords(2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Boards, Texts, ::testing::ValuesIn(kFamilies), gameName);
+INSTANTIATE_TEST_SUITE_P(Boards, Texts, ::testing::ValuesIn(kBoards), gameName);
 
 }  // namespace

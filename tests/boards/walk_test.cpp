@@ -401,7 +401,7 @@ TEST_P(Walk, EveryStepKeepsTheRules)
     EXPECT_TRUE(draws_ < 10 || 3 * checkedDraws_ >= draws_);
 }
 
-INSTANTIATE_TEST_SUITE_P(Boards, Walk, ::testing::ValuesIn(kFamilies), gameName);
+INSTANTIATE_TEST_SUITE_P(Boards, Walk, ::testing::ValuesIn(kBoards), gameName);
 
 // The slider's step itself: the limit boxes would put back a limit it took out of its range.
 TEST(SliderStep, NeverTakesALimitOutOfItsRange)
