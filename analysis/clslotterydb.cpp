@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace lotterydb::detail {
 
@@ -102,8 +103,8 @@ int twoDigits(const unsigned char *p) { return (p[0] - '0') * 10 + (p[1] - '0');
 bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
 // A column as a date (lotterydb::toDate on the column's value). The stored form yyyy-MM-dd is
-// read in place; any other text takes the general road.
-std::optional<QDate> columnDate(sqlite3_stmt *stmt, int i)
+// read in place (and `storedForm` set, when given); any other text takes the general road.
+std::optional<QDate> columnDate(sqlite3_stmt *stmt, int i, bool *storedForm = nullptr)
 {
     if (sqlite3_column_type(stmt, i) != SQLITE_TEXT)
         return std::nullopt;
@@ -114,10 +115,29 @@ std::optional<QDate> columnDate(sqlite3_stmt *stmt, int i)
         const QDate date(twoDigits(p) * 100 + twoDigits(p + 2), twoDigits(p + 5), twoDigits(p + 8));
         if (!date.isValid())
             return std::nullopt;
+        if (storedForm)
+            *storedForm = true;
         return date;
     }
+    if (storedForm)
+        *storedForm = false;
     return lotterydb::toDate(columnValue(stmt, i));
 }
+
+// Device, inode, size, and the times of the last change to the content and to the file (in
+// nanoseconds) of the file at `path`; all zero when there is none.
+std::array<int64_t, 5> fileIdentity(const QString &path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {};
+    const auto ns = [](const timespec &t) { return static_cast<int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec; };
+    return {static_cast<int64_t>(st.st_dev), static_cast<int64_t>(st.st_ino), static_cast<int64_t>(st.st_size),
+            ns(st.st_mtim), ns(st.st_ctim)};
+}
+
+// The connections made in this run, each numbered by the count when it was made.
+uint64_t gConnectionsMade = 0;
 
 // Opens an existing database for reading and writing, never creating it, and checks that it
 // holds the results table with its columns.
@@ -384,8 +404,13 @@ bool clsLotteryDb::subOpenConnection()
     fault_ = lotterydb::Fault::None;
     if (gstrLotteryDbFile.isEmpty())
         return fail(QStringLiteral("No lottery database is chosen."), lotterydb::Fault::Missing);
-    db_ = openResultsDatabase(gstrLotteryDbsFolder + gstrLotteryDbFile, &error_, &fault_);
-    return db_ != nullptr;
+    const QString path = gstrLotteryDbsFolder + gstrLotteryDbFile;
+    db_ = openResultsDatabase(path, &error_, &fault_);
+    if (!db_)
+        return false;
+    connection_ = ++gConnectionsMade;
+    connectedPath_ = path;
+    return true;
 }
 
 void clsLotteryDb::subCloseConnection()
@@ -466,6 +491,8 @@ std::optional<int> clsLotteryDb::fncExecute(const QString &accessSql)
         failEngine(stmt.sql());
         return std::nullopt;
     }
+    // The drawings read before are no longer the table's.
+    gLoadedHistory = {};
     return sqlite3_changes(db_);
 }
 
@@ -473,6 +500,15 @@ std::optional<std::vector<QDate>> clsLotteryDb::fncGetAllGameDates()
 {
     if (!subOpenConnection())
         return std::nullopt;
+    if (const History *drawings = fncHistory(); drawings && gLoadedHistory.datesInOrder) {
+        std::vector<QDate> dates;
+        dates.reserve(drawings->size() + 1);
+        dates.emplace_back();
+        for (auto d = drawings->rbegin(); d != drawings->rend(); ++d)
+            dates.push_back(d->date);
+        glngTotalWeeks = static_cast<int32_t>(drawings->size());
+        return dates;
+    }
     Statement stmt;
     if (!prepareQuery(lotterydb::sqlAllGameDates(), stmt))
         return std::nullopt;
@@ -602,20 +638,31 @@ bool clsLotteryDb::subDeleteDrawing(int32_t weekNo)
 
 std::optional<History> clsLotteryDb::fncLoadHistory()
 {
+    bool datesInOrder = false;
+    return readHistory(&datesInOrder);
+}
+
+std::optional<History> clsLotteryDb::readHistory(bool *datesInOrder)
+{
     Statement stmt;
     if (!prepareQuery(lotterydb::sqlLoadHistory(), stmt))
         return std::nullopt;
     History history;
+    *datesInOrder = true;
     sqlite3_stmt *s = stmt.get();
     int rc;
     while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
         Drawing d;
+        bool storedForm = false;
         const auto week = columnInt32(s, 0);
-        const auto date = columnDate(s, 1);
+        const auto date = columnDate(s, 1, &storedForm);
         if (!week || !date) {
             fail(QStringLiteral("A drawing has no valid week number or date."));
             return std::nullopt;
         }
+        // Text of the stored form sorts as its date does; any other text could sort otherwise.
+        if (!storedForm || (!history.empty() && *date < history.back().date))
+            *datesInOrder = false;
         d.weekNo = *week;
         d.date = *date;
         for (int i = 0; i < 8; ++i)
@@ -627,4 +674,52 @@ std::optional<History> clsLotteryDb::fncLoadHistory()
         return std::nullopt;
     }
     return history;
+}
+
+std::optional<DatabaseStamp> clsLotteryDb::stampNow()
+{
+    DatabaseStamp stamp;
+    stamp.path = connectedPath_;
+    stamp.connection = connection_;
+    stamp.file = fileIdentity(connectedPath_);
+    stamp.log = fileIdentity(connectedPath_ + QStringLiteral("-wal"));
+    const QString sql = QStringLiteral("PRAGMA data_version");
+    Statement stmt;
+    if (!stmt.prepare(db_, sql, &error_)) {
+        notePrepareFailure();
+        return std::nullopt;
+    }
+    if (sqlite3_step(stmt.get()) != SQLITE_ROW) {
+        failEngine(sql);
+        return std::nullopt;
+    }
+    stamp.dataVersion = sqlite3_column_int64(stmt.get(), 0);
+    return stamp;
+}
+
+const History *clsLotteryDb::fncHistory()
+{
+    LoadedHistory &loaded = gLoadedHistory;
+    error_.clear();
+    fault_ = lotterydb::Fault::None;
+    std::optional<DatabaseStamp> now;
+    if (db_) {
+        // Taken before the read, so that a change made while reading shows at the next look.
+        now = stampNow();
+        if (!now) {
+            loaded = {};
+            return nullptr;
+        }
+        if (loaded.read && now->unchangedSince(loaded.stamp)) {
+            loaded.stamp = *now;
+            return &loaded.drawings;
+        }
+    }
+    loaded = {};
+    bool datesInOrder = false;
+    std::optional<History> drawings = readHistory(&datesInOrder);
+    if (!drawings || !now)
+        return nullptr;
+    loaded = LoadedHistory{true, std::move(*drawings), datesInOrder, *now};
+    return &loaded.drawings;
 }
