@@ -76,26 +76,30 @@ QVariant columnValue(sqlite3_stmt *stmt, int i)
     }
 }
 
+// A column of the current row, read once for its type and its value. The value is used at once
+// on the thread that steps the statement (each connection has one).
+sqlite3_value *cell(sqlite3_stmt *stmt, int i) { return sqlite3_column_value(stmt, i); }
+
 // A column as a 32-bit integer: only an integer value in range is one (lotterydb::toInt32 on
 // the column's value, without making the value).
-std::optional<int32_t> columnInt32(sqlite3_stmt *stmt, int i)
+std::optional<int32_t> cellInt32(sqlite3_value *v)
 {
-    if (sqlite3_column_type(stmt, i) != SQLITE_INTEGER)
+    if (sqlite3_value_type(v) != SQLITE_INTEGER)
         return std::nullopt;
-    const sqlite3_int64 v = sqlite3_column_int64(stmt, i);
-    if (v < INT32_MIN || v > INT32_MAX)
+    const sqlite3_int64 n = sqlite3_value_int64(v);
+    if (n < INT32_MIN || n > INT32_MAX)
         return std::nullopt;
-    return static_cast<int32_t>(v);
+    return static_cast<int32_t>(n);
 }
 
 // A number column of a drawing: NULL is an empty column, a whole number that fits 32 bits is
 // itself (negative ones too), and any other value (a fraction, a larger number, a text) is no
 // number of any drum.
-int32_t columnNumber(sqlite3_stmt *stmt, int i)
+int32_t cellNumber(sqlite3_value *v)
 {
-    if (sqlite3_column_type(stmt, i) == SQLITE_NULL)
+    if (sqlite3_value_type(v) == SQLITE_NULL)
         return Drawing::kEmpty;
-    const auto n = columnInt32(stmt, i);
+    const auto n = cellInt32(v);
     return n && *n != Drawing::kEmpty ? *n : Drawing::kNotANumber;
 }
 
@@ -104,12 +108,12 @@ bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
 // A column as a date (lotterydb::toDate on the column's value). The stored form yyyy-MM-dd is
 // read in place (and `storedForm` set, when given); any other text takes the general road.
-std::optional<QDate> columnDate(sqlite3_stmt *stmt, int i, bool *storedForm = nullptr)
+std::optional<QDate> cellDate(sqlite3_value *v, bool *storedForm = nullptr)
 {
-    if (sqlite3_column_type(stmt, i) != SQLITE_TEXT)
+    if (sqlite3_value_type(v) != SQLITE_TEXT)
         return std::nullopt;
-    const auto *p = sqlite3_column_text(stmt, i);
-    const int size = sqlite3_column_bytes(stmt, i);
+    const auto *p = sqlite3_value_text(v);
+    const int size = sqlite3_value_bytes(v);
     if (size == 10 && p[4] == '-' && p[7] == '-' && isDigit(p[0]) && isDigit(p[1]) && isDigit(p[2])
         && isDigit(p[3]) && isDigit(p[5]) && isDigit(p[6]) && isDigit(p[8]) && isDigit(p[9])) {
         const QDate date(twoDigits(p) * 100 + twoDigits(p + 2), twoDigits(p + 5), twoDigits(p + 8));
@@ -121,7 +125,7 @@ std::optional<QDate> columnDate(sqlite3_stmt *stmt, int i, bool *storedForm = nu
     }
     if (storedForm)
         *storedForm = false;
-    return lotterydb::toDate(columnValue(stmt, i));
+    return lotterydb::toDate(QString::fromUtf8(reinterpret_cast<const char *>(p), size));
 }
 
 // Device, inode, size, and the times of the last change to the content and to the file (in
@@ -134,6 +138,16 @@ std::array<int64_t, 5> fileIdentity(const QString &path)
     const auto ns = [](const timespec &t) { return static_cast<int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec; };
     return {static_cast<int64_t>(st.st_dev), static_cast<int64_t>(st.st_ino), static_cast<int64_t>(st.st_size),
             ns(st.st_mtim), ns(st.st_ctim)};
+}
+
+// The number of drawings in the table, as a size to read them into; 0 when it cannot be counted.
+size_t drawingCountHint(sqlite3 *db)
+{
+    Statement count;
+    QString error;
+    if (!count.prepare(db, QStringLiteral("SELECT count(*) FROM TBLRESULTS"), &error) || sqlite3_step(count.get()) != SQLITE_ROW)
+        return 0;
+    return static_cast<size_t>(std::max<sqlite3_int64>(0, sqlite3_column_int64(count.get(), 0)));
 }
 
 // The connections made in this run, each numbered by the count when it was made.
@@ -515,7 +529,7 @@ std::optional<std::vector<QDate>> clsLotteryDb::fncGetAllGameDates()
     std::vector<QDate> dates(1);
     int rc;
     while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
-        const auto date = columnDate(stmt.get(), 0);
+        const auto date = cellDate(cell(stmt.get(), 0));
         if (!date) {
             // The count is known once every row has been stepped through.
             int32_t n = static_cast<int32_t>(dates.size());
@@ -648,14 +662,16 @@ std::optional<History> clsLotteryDb::readHistory(bool *datesInOrder)
     if (!prepareQuery(lotterydb::sqlLoadHistory(), stmt))
         return std::nullopt;
     History history;
+    // Sized at once, so that the drawings are not copied while they are read.
+    history.reserve(drawingCountHint(db_));
     *datesInOrder = true;
     sqlite3_stmt *s = stmt.get();
     int rc;
     while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
         Drawing d;
         bool storedForm = false;
-        const auto week = columnInt32(s, 0);
-        const auto date = columnDate(s, 1, &storedForm);
+        const auto week = cellInt32(cell(s, 0));
+        const auto date = cellDate(cell(s, 1), &storedForm);
         if (!week || !date) {
             fail(QStringLiteral("A drawing has no valid week number or date."));
             return std::nullopt;
@@ -666,7 +682,7 @@ std::optional<History> clsLotteryDb::readHistory(bool *datesInOrder)
         d.weekNo = *week;
         d.date = *date;
         for (int i = 0; i < 8; ++i)
-            d.numbers[static_cast<size_t>(i)] = columnNumber(s, i + 2);
+            d.numbers[static_cast<size_t>(i)] = cellNumber(cell(s, i + 2));
         history.push_back(d);
     }
     if (rc != SQLITE_DONE) {
