@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace lotterydb::detail {
 
@@ -75,26 +76,30 @@ QVariant columnValue(sqlite3_stmt *stmt, int i)
     }
 }
 
+// A column of the current row, read once for its type and its value. The value is used at once
+// on the thread that steps the statement (each connection has one).
+sqlite3_value *cell(sqlite3_stmt *stmt, int i) { return sqlite3_column_value(stmt, i); }
+
 // A column as a 32-bit integer: only an integer value in range is one (lotterydb::toInt32 on
 // the column's value, without making the value).
-std::optional<int32_t> columnInt32(sqlite3_stmt *stmt, int i)
+std::optional<int32_t> cellInt32(sqlite3_value *v)
 {
-    if (sqlite3_column_type(stmt, i) != SQLITE_INTEGER)
+    if (sqlite3_value_type(v) != SQLITE_INTEGER)
         return std::nullopt;
-    const sqlite3_int64 v = sqlite3_column_int64(stmt, i);
-    if (v < INT32_MIN || v > INT32_MAX)
+    const sqlite3_int64 n = sqlite3_value_int64(v);
+    if (n < INT32_MIN || n > INT32_MAX)
         return std::nullopt;
-    return static_cast<int32_t>(v);
+    return static_cast<int32_t>(n);
 }
 
 // A number column of a drawing: NULL is an empty column, a whole number that fits 32 bits is
 // itself (negative ones too), and any other value (a fraction, a larger number, a text) is no
 // number of any drum.
-int32_t columnNumber(sqlite3_stmt *stmt, int i)
+int32_t cellNumber(sqlite3_value *v)
 {
-    if (sqlite3_column_type(stmt, i) == SQLITE_NULL)
+    if (sqlite3_value_type(v) == SQLITE_NULL)
         return Drawing::kEmpty;
-    const auto n = columnInt32(stmt, i);
+    const auto n = cellInt32(v);
     return n && *n != Drawing::kEmpty ? *n : Drawing::kNotANumber;
 }
 
@@ -102,22 +107,51 @@ int twoDigits(const unsigned char *p) { return (p[0] - '0') * 10 + (p[1] - '0');
 bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
 // A column as a date (lotterydb::toDate on the column's value). The stored form yyyy-MM-dd is
-// read in place; any other text takes the general road.
-std::optional<QDate> columnDate(sqlite3_stmt *stmt, int i)
+// read in place (and `storedForm` set, when given); any other text takes the general road.
+std::optional<QDate> cellDate(sqlite3_value *v, bool *storedForm = nullptr)
 {
-    if (sqlite3_column_type(stmt, i) != SQLITE_TEXT)
+    if (sqlite3_value_type(v) != SQLITE_TEXT)
         return std::nullopt;
-    const auto *p = sqlite3_column_text(stmt, i);
-    const int size = sqlite3_column_bytes(stmt, i);
+    const auto *p = sqlite3_value_text(v);
+    const int size = sqlite3_value_bytes(v);
     if (size == 10 && p[4] == '-' && p[7] == '-' && isDigit(p[0]) && isDigit(p[1]) && isDigit(p[2])
         && isDigit(p[3]) && isDigit(p[5]) && isDigit(p[6]) && isDigit(p[8]) && isDigit(p[9])) {
         const QDate date(twoDigits(p) * 100 + twoDigits(p + 2), twoDigits(p + 5), twoDigits(p + 8));
         if (!date.isValid())
             return std::nullopt;
+        if (storedForm)
+            *storedForm = true;
         return date;
     }
-    return lotterydb::toDate(columnValue(stmt, i));
+    if (storedForm)
+        *storedForm = false;
+    return lotterydb::toDate(QString::fromUtf8(reinterpret_cast<const char *>(p), size));
 }
+
+// Device, inode, size, and the times of the last change to the content and to the file (in
+// nanoseconds) of the file at `path`; all zero when there is none.
+std::array<int64_t, 5> fileIdentity(const QString &path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {};
+    const auto ns = [](const timespec &t) { return static_cast<int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec; };
+    return {static_cast<int64_t>(st.st_dev), static_cast<int64_t>(st.st_ino), static_cast<int64_t>(st.st_size),
+            ns(st.st_mtim), ns(st.st_ctim)};
+}
+
+// The number of drawings in the table, as a size to read them into; 0 when it cannot be counted.
+size_t drawingCountHint(sqlite3 *db)
+{
+    Statement count;
+    QString error;
+    if (!count.prepare(db, QStringLiteral("SELECT count(*) FROM TBLRESULTS"), &error) || sqlite3_step(count.get()) != SQLITE_ROW)
+        return 0;
+    return static_cast<size_t>(std::max<sqlite3_int64>(0, sqlite3_column_int64(count.get(), 0)));
+}
+
+// The connections made in this run, each numbered by the count when it was made.
+uint64_t gConnectionsMade = 0;
 
 // Opens an existing database for reading and writing, never creating it, and checks that it
 // holds the results table with its columns.
@@ -384,8 +418,13 @@ bool clsLotteryDb::subOpenConnection()
     fault_ = lotterydb::Fault::None;
     if (gstrLotteryDbFile.isEmpty())
         return fail(QStringLiteral("No lottery database is chosen."), lotterydb::Fault::Missing);
-    db_ = openResultsDatabase(gstrLotteryDbsFolder + gstrLotteryDbFile, &error_, &fault_);
-    return db_ != nullptr;
+    const QString path = gstrLotteryDbsFolder + gstrLotteryDbFile;
+    db_ = openResultsDatabase(path, &error_, &fault_);
+    if (!db_)
+        return false;
+    connection_ = ++gConnectionsMade;
+    connectedPath_ = path;
+    return true;
 }
 
 void clsLotteryDb::subCloseConnection()
@@ -466,6 +505,8 @@ std::optional<int> clsLotteryDb::fncExecute(const QString &accessSql)
         failEngine(stmt.sql());
         return std::nullopt;
     }
+    // The drawings read before are no longer the table's.
+    gLoadedHistory = {};
     return sqlite3_changes(db_);
 }
 
@@ -473,13 +514,22 @@ std::optional<std::vector<QDate>> clsLotteryDb::fncGetAllGameDates()
 {
     if (!subOpenConnection())
         return std::nullopt;
+    if (const History *drawings = fncHistory(); drawings && gLoadedHistory.datesInOrder) {
+        std::vector<QDate> dates;
+        dates.reserve(drawings->size() + 1);
+        dates.emplace_back();
+        for (auto d = drawings->rbegin(); d != drawings->rend(); ++d)
+            dates.push_back(d->date);
+        glngTotalWeeks = static_cast<int32_t>(drawings->size());
+        return dates;
+    }
     Statement stmt;
     if (!prepareQuery(lotterydb::sqlAllGameDates(), stmt))
         return std::nullopt;
     std::vector<QDate> dates(1);
     int rc;
     while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
-        const auto date = columnDate(stmt.get(), 0);
+        const auto date = cellDate(cell(stmt.get(), 0));
         if (!date) {
             // The count is known once every row has been stepped through.
             int32_t n = static_cast<int32_t>(dates.size());
@@ -602,24 +652,37 @@ bool clsLotteryDb::subDeleteDrawing(int32_t weekNo)
 
 std::optional<History> clsLotteryDb::fncLoadHistory()
 {
+    bool datesInOrder = false;
+    return readHistory(&datesInOrder);
+}
+
+std::optional<History> clsLotteryDb::readHistory(bool *datesInOrder)
+{
     Statement stmt;
     if (!prepareQuery(lotterydb::sqlLoadHistory(), stmt))
         return std::nullopt;
     History history;
+    // Sized at once, so that the drawings are not copied while they are read.
+    history.reserve(drawingCountHint(db_));
+    *datesInOrder = true;
     sqlite3_stmt *s = stmt.get();
     int rc;
     while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
         Drawing d;
-        const auto week = columnInt32(s, 0);
-        const auto date = columnDate(s, 1);
+        bool storedForm = false;
+        const auto week = cellInt32(cell(s, 0));
+        const auto date = cellDate(cell(s, 1), &storedForm);
         if (!week || !date) {
             fail(QStringLiteral("A drawing has no valid week number or date."));
             return std::nullopt;
         }
+        // Text of the stored form sorts as its date does; any other text could sort otherwise.
+        if (!storedForm || (!history.empty() && *date < history.back().date))
+            *datesInOrder = false;
         d.weekNo = *week;
         d.date = *date;
         for (int i = 0; i < 8; ++i)
-            d.numbers[static_cast<size_t>(i)] = columnNumber(s, i + 2);
+            d.numbers[static_cast<size_t>(i)] = cellNumber(cell(s, i + 2));
         history.push_back(d);
     }
     if (rc != SQLITE_DONE) {
@@ -627,4 +690,52 @@ std::optional<History> clsLotteryDb::fncLoadHistory()
         return std::nullopt;
     }
     return history;
+}
+
+std::optional<DatabaseStamp> clsLotteryDb::stampNow()
+{
+    DatabaseStamp stamp;
+    stamp.path = connectedPath_;
+    stamp.connection = connection_;
+    stamp.file = fileIdentity(connectedPath_);
+    stamp.log = fileIdentity(connectedPath_ + QStringLiteral("-wal"));
+    const QString sql = QStringLiteral("PRAGMA data_version");
+    Statement stmt;
+    if (!stmt.prepare(db_, sql, &error_)) {
+        notePrepareFailure();
+        return std::nullopt;
+    }
+    if (sqlite3_step(stmt.get()) != SQLITE_ROW) {
+        failEngine(sql);
+        return std::nullopt;
+    }
+    stamp.dataVersion = sqlite3_column_int64(stmt.get(), 0);
+    return stamp;
+}
+
+const History *clsLotteryDb::fncHistory()
+{
+    LoadedHistory &loaded = gLoadedHistory;
+    error_.clear();
+    fault_ = lotterydb::Fault::None;
+    std::optional<DatabaseStamp> now;
+    if (db_) {
+        // Taken before the read, so that a change made while reading shows at the next look.
+        now = stampNow();
+        if (!now) {
+            loaded = {};
+            return nullptr;
+        }
+        if (loaded.read && now->unchangedSince(loaded.stamp)) {
+            loaded.stamp = *now;
+            return &loaded.drawings;
+        }
+    }
+    loaded = {};
+    bool datesInOrder = false;
+    std::optional<History> drawings = readHistory(&datesInOrder);
+    if (!drawings || !now)
+        return nullptr;
+    loaded = LoadedHistory{true, std::move(*drawings), datesInOrder, *now};
+    return &loaded.drawings;
 }

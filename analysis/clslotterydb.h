@@ -133,7 +133,9 @@ public:
 
     // Connects, then reads every drawing date: element 0 unused, elements 1..n the dates newest
     // first; sets glngTotalWeeks = n. Empty on failure (glngTotalWeeks unchanged when the
-    // connection failed).
+    // connection failed). The dates are those of the drawings (fncHistory) in reverse when they
+    // run in week order, as they do in nearly every database; only otherwise does the statement of
+    // all dates sort them.
     std::optional<std::vector<QDate>> fncGetAllGameDates();
     // The numbers of a drawing, 1..K+B (lotto), or the digits, 0..glngPicks (digit games).
     std::optional<BallArray<int32_t>> fncGetDrawingNumbers(int32_t weekNo);
@@ -155,6 +157,12 @@ public:
     // no whole 32-bit number as Drawing::kNotANumber (the computations leave both out), for the
     // computations that work on the whole history in memory.
     std::optional<History> fncLoadHistory();
+    // The same drawings, kept in the open lottery's state (gLoadedHistory) and read again only when
+    // the database changed since the last read: a change made through this connection
+    // (fncExecute), or another program's (the file or its write-ahead log changed on disk, or the
+    // engine counts a change by another connection). Nothing on failure, as fncLoadHistory. The
+    // drawings stay valid until the next call or the next opening.
+    const History *fncHistory();
 
     // Runs one read-only statement (a SELECT) on the connection and reads all its rows.
     std::optional<QueryResult> fncQuery(const QString &accessSql);
@@ -178,11 +186,18 @@ private:
     // Prepares a read-only statement in its stored form, noting it as the last statement.
     bool prepareQuery(const QString &accessSql, lotterydb::detail::Statement &stmt);
     std::optional<BallArray<int32_t>> drawingNumbers(int32_t weekNo, int32_t first, int32_t count);
+    // Every drawing in week order; `datesInOrder` tells whether their dates, all stored as
+    // yyyy-MM-dd, never go back.
+    std::optional<History> readHistory(bool *datesInOrder);
+    // The database as it is now; nothing (the reason in lastError()) when the engine cannot say.
+    std::optional<DatabaseStamp> stampNow();
     // The one value of a one-row query: Empty when it fails, Null for NULL.
     template <class T, class Convert>
     DbValue<T> singleValue(const QString &sql, QStringView field, Convert convert, const QString &what);
 
     sqlite3 *db_ = nullptr;
+    uint64_t connection_ = 0;  // the number of the connection in this run
+    QString connectedPath_;
     QString statement_;
     QString error_;
     lotterydb::Fault fault_ = lotterydb::Fault::None;

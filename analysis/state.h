@@ -5,6 +5,7 @@
 
 #include "analysis/ballarray.h"
 #include "analysis/gamelayout.h"
+#include "analysis/history.h"
 #include "analysis/pool.h"
 #include "analysis/ticketgrid.h"
 
@@ -92,6 +93,8 @@ struct OpenLottery {
     QString gstrCountryName;
 
     // ---- Drawings and the analysis window -------------------------------------------------------
+    // The drawings of the results database, read once and again only when the database changed.
+    LoadedHistory gLoadedHistory;
     // Drawing dates newest first at 1..glngTotalWeeks; element 0 is unused.
     std::vector<QDate> garrGameDates;
     int32_t glngTotalWeeks = 0;
@@ -165,6 +168,7 @@ inline QString &gstrNewFileSuffix = gOpenLottery.gstrNewFileSuffix;
 inline QString &gstrConfigFileSuffix = gOpenLottery.gstrConfigFileSuffix;
 inline int32_t &glngCountryRecordId = gOpenLottery.glngCountryRecordId;
 inline QString &gstrCountryName = gOpenLottery.gstrCountryName;
+inline LoadedHistory &gLoadedHistory = gOpenLottery.gLoadedHistory;
 inline std::vector<QDate> &garrGameDates = gOpenLottery.garrGameDates;
 inline int32_t &glngTotalWeeks = gOpenLottery.glngTotalWeeks;
 inline int32_t &glngStartWeek = gOpenLottery.glngStartWeek;

@@ -34,7 +34,7 @@ bool clsAnalysis::subRecalculateAll()
     const std::optional<RecalcInputs> in = board ? board->analysisWindow() : std::nullopt;
     if (!in || !gobjLotteryDb)
         return false;
-    const std::optional<History> history = gobjLotteryDb->fncLoadHistory();
+    const History *history = gobjLotteryDb->fncHistory();
     if (!history) {
         reportUnreadableDatabase(board->window());
         return false;
@@ -60,12 +60,12 @@ bool clsAnalysis::fncTotalWeekNumberAndAllGameDates()
     IBoard *board = currentBoard();
     if (!board || !gobjLotteryDb)
         return false;
-    const auto dates = gobjLotteryDb->fncGetAllGameDates();
+    auto dates = gobjLotteryDb->fncGetAllGameDates();
     if (!dates) {
         reportUnreadableDatabase(board->window());
         return false;
     }
-    garrGameDates = *dates;
+    garrGameDates = std::move(*dates);
     return board->listDrawings(garrGameDates, glngTotalWeeks);
 }
 

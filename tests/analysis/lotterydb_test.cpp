@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 namespace {
 
@@ -231,4 +233,93 @@ TEST_F(LotteryDbTest, TheTableRefusesDatesThatAreNotIsoDates)
     ASSERT_TRUE(rows.has_value());
     EXPECT_EQ(rows->fieldIndex(u"N"), 0);
     EXPECT_EQ(lotterydb::toInt32(rows->rows[0][0]), 1);
+}
+
+namespace {
+
+// Runs `sql` on the database at `path` as another program would.
+void runElsewhere(const QString &path, const QString &sql)
+{
+    sqlite3 *other = nullptr;
+    sqlite3_open(QFile::encodeName(path).constData(), &other);
+    EXPECT_EQ(sqlite3_exec(other, sql.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK) << sql.toStdString();
+    sqlite3_close(other);
+}
+
+}  // namespace
+
+// The drawing lists take the dates from the drawings read in week order; they must be those the
+// statement of all dates gives: every date, the latest first, the texts compared as stored (in a
+// table made elsewhere, without the check on their form).
+TEST_F(LotteryDbTest, TheDrawingListIsTheStatementsWhateverTheOrderOfWeeksAndDates)
+{
+    const std::vector<std::pair<int, const char *>> cases[] = {
+        {{1, "2024-01-03"}, {4, "2024-01-06"}, {9, "2024-02-01"}},                     // gaps in the weeks
+        {{1, "2024-01-03"}, {2, "2024-01-10"}, {3, "2024-01-06"}, {7, "2023-12-31"}},  // dates out of week order
+        {{1, "2024-01-03"}, {2, "2024-01-03"}, {3, "2024-01-06"}, {4, "2024-01-06"}},  // two drawings a day
+        {{1, "2024/01/03"}, {2, "2024-01-05"}, {3, "2024-01-06"}},                     // "/" sorts after "-"
+    };
+    for (const auto &rows : cases) {
+        SCOPED_TRACE(rows.front().second);
+        resetOpenLottery();
+        useGame(50, 5, 0);
+        QFile::remove(gstrLotteryDbsFolder + gstrLotteryDbFile);
+        QString sql = QStringLiteral("CREATE TABLE TBLRESULTS (WeekNo INTEGER PRIMARY KEY, WeekDate TEXT, WinnerNumber1, "
+                                     "WinnerNumber2, WinnerNumber3, WinnerNumber4, WinnerNumber5, WinnerNumber6, "
+                                     "WinnerNumber7, WinnerNumber8);");
+        std::vector<QString> texts;
+        for (const auto &[week, date] : rows) {
+            sql += QStringLiteral("INSERT INTO TBLRESULTS VALUES (%1, '%2', 1, 2, 3, 4, 5, NULL, NULL, NULL);").arg(week).arg(date);
+            texts.push_back(QString::fromLatin1(date));
+        }
+        runElsewhere(gstrLotteryDbsFolder + gstrLotteryDbFile, sql);
+        std::sort(texts.begin(), texts.end(), std::greater<>());
+        std::vector<QDate> expected{QDate()};
+        for (const QString &text : texts)
+            expected.push_back(QDate::fromString(text, Qt::ISODate));
+        clsLotteryDb db;
+        EXPECT_EQ(db.fncGetAllGameDates(), expected) << db.lastError().toStdString();
+        EXPECT_EQ(glngTotalWeeks, static_cast<int32_t>(rows.size()));
+        ASSERT_NE(db.fncHistory(), nullptr);
+        EXPECT_EQ(db.fncHistory()->back().weekNo, rows.back().first);
+    }
+}
+
+// POWER keeps the drawings it read; each change to the table, by the program or by another one,
+// has them read again. A mark put on the kept drawings shows whether they were.
+TEST_F(LotteryDbTest, TheDrawingsKeptAreReadAgainAfterEveryChangeAndOnlyThen)
+{
+    makeDatabase({Drawing{1, QDate(2026, 11, 21), {1, 2, 3, 4, 5, 0, 0, 0}},
+                  Drawing{2, QDate(2026, 11, 28), {6, 7, 8, 9, 10, 0, 0, 0}}},
+                 5);
+    useGame(50, 5, 0);
+    const QString path = gstrLotteryDbsFolder + gstrLotteryDbFile;
+    clsLotteryDb db;
+    ASSERT_TRUE(db.fncGetAllGameDates().has_value());
+    const std::tuple<const char *, bool, std::function<void()>> changes[] = {
+        {"nothing", false, [] {}},
+        {"the board loads again", false, [&] { db.fncGetAllGameDates(); }},
+        {"the manager adds", true, [&] { EXPECT_TRUE(db.subInsertDrawing(3, QDate(2026, 12, 5), {11, 12, 13, 14, 15, 0, 0, 0})); }},
+        {"the manager deletes", true, [&] { EXPECT_TRUE(db.subDeleteDrawing(3)); }},
+        {"another program changes a number", true, [&] { runElsewhere(path, "UPDATE TBLRESULTS SET WinnerNumber1 = 50 WHERE WeekNo = 2"); }},
+        {"another program adds", true, [&] { runElsewhere(path, "INSERT INTO TBLRESULTS (WeekNo, WeekDate) VALUES (4, '2026-12-09')"); }},
+        {"the file is replaced, then the board loads again", true, [&] {
+             const QString other = gstrLotteryDbsFolder + QStringLiteral("Other.mdb");
+             QString error;
+             EXPECT_TRUE(lotterydb::createResultsDatabase(other, {Drawing{1, QDate(2027, 1, 2), {5, 4, 3, 2, 1, 0, 0, 0}}}, 5, &error));
+             EXPECT_TRUE(QFile::remove(path) && QFile::rename(other, path));
+             db.fncGetAllGameDates();
+         }},
+    };
+    for (const auto &[what, readAgain, change] : changes) {
+        SCOPED_TRACE(what);
+        ASSERT_NE(db.fncHistory(), nullptr) << db.lastError().toStdString();
+        gLoadedHistory.drawings.front().numbers[7] = 77;
+        change();
+        ASSERT_NE(db.fncHistory(), nullptr);
+        EXPECT_EQ(db.fncHistory()->front().numbers[7] != 77, readAgain);
+        gLoadedHistory.drawings.front().numbers[7] = Drawing::kEmpty;
+        // What is kept is the table as it is now.
+        EXPECT_EQ(*db.fncHistory(), db.fncLoadHistory());
+    }
 }

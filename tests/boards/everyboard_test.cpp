@@ -24,6 +24,7 @@
 #include <QFile>
 #include <QTimer>
 #include <set>
+#include <sqlite3.h>
 
 namespace {
 
@@ -31,6 +32,22 @@ class EveryBoard : public BoardTest, public ::testing::WithParamInterface<Game> 
 protected:
     void SetUp() override { ASSERT_TRUE(open(GetParam())); }
     History history() const { return gobjLotteryDb->fncLoadHistory().value_or(History{}); }
+    // The power tables count, for each number of each drum, the drawings of start..end that hold it
+    // (a digit drawn twice counts once).
+    void expectPicks(int32_t start, int32_t end) const
+    {
+        std::map<std::pair<bool, int32_t>, int> picks;
+        for (const Drawing &d : history()) {
+            std::set<std::pair<bool, int32_t>> numbers;
+            for (int p = game.first; p <= game.lastColumn() && d.weekNo >= start && d.weekNo <= end; ++p)
+                numbers.insert({game.second(p), d.numbers[static_cast<size_t>(p - game.first)]});
+            for (const auto &n : numbers)
+                ++picks[n];
+        }
+        for (bool second : drums())
+            for (int b = game.lowest(); b <= highestOf(second); ++b)
+                EXPECT_EQ(user.number(ctl("lblTotalPicks", second, b)), (picks[{second, b}])) << b;
+    }
     // The row of the drum's power table that shows `ball` (the table in ball order).
     QString totalOf(int position, int32_t ball) const { return atDrum("lblTotalPicks", position, ball); }
     // What the boxes or labels of every drawing position show.
@@ -150,18 +167,31 @@ TEST_P(EveryBoard, PowerCountsThePicksOfTheWindowChosen)
     user.click(QStringLiteral("cmdPower"));
     EXPECT_EQ(user.status(1), QStringLiteral(" Starting draw: %1 - Ending draw:%2 - Draw date: %3")
                                   .arg(start).arg(end).arg(user.text(QStringLiteral("cboDrawingDate"))));
-    // The drawings of the window that hold each number (a digit drawn twice counts once).
-    std::map<std::pair<bool, int32_t>, int> picks;
-    for (const Drawing &d : drawings) {
-        std::set<std::pair<bool, int32_t>> numbers;
-        for (int p = game.first; p <= game.lastColumn() && d.weekNo >= start && d.weekNo <= end; ++p)
-            numbers.insert({game.second(p), d.numbers[static_cast<size_t>(p - game.first)]});
-        for (const auto &n : numbers)
-            ++picks[n];
+    expectPicks(start, end);
+}
+
+TEST_P(EveryBoard, PowerCountsTheDrawingsAnotherProgramChangedMeanwhile)
+{
+    // Another program puts a new drawing in place of the newest one: each number one higher
+    // (the highest wraps to the lowest), the file's size unchanged.
+    const Drawing newest = history().back();
+    QString set;
+    for (int p = game.first; p <= game.lastShown(); ++p) {
+        const int32_t n = newest.numbers[static_cast<size_t>(p - game.first)];
+        set += QStringLiteral("%1WinnerNumber%2 = %3").arg(set.isEmpty() ? "" : ", ").arg(p - game.first + 1)
+                   .arg(n == game.highestAt(p) ? game.lowest() : n + 1);
     }
-    for (bool second : drums())
-        for (int b = game.lowest(); b <= highestOf(second); ++b)
-            EXPECT_EQ(user.number(ctl("lblTotalPicks", second, b)), (picks[{second, b}])) << b;
+    sqlite3 *other = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(gstrLotteryDbsFolder + gstrLotteryDbFile).constData(), &other), SQLITE_OK);
+    const QString sql = QStringLiteral("UPDATE TBLRESULTS SET %1 WHERE WeekNo = %2").arg(set).arg(newest.weekNo);
+    EXPECT_EQ(sqlite3_exec(other, sql.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
+    ASSERT_NE(history().back().numbers, newest.numbers);
+
+    user.click(QStringLiteral("cmdPower"));
+    expectPicks(1, newest.weekNo);
+    for (int p = game.first; p <= game.lastShown(); ++p)
+        EXPECT_EQ(user.number(at("lblDrawingNumber", p)), history().back().numbers[static_cast<size_t>(p - game.first)]);
 }
 
 TEST_P(EveryBoard, AColumnOfTheDrawingOrOfTheGuessHitsEveryPosition)
