@@ -1,7 +1,6 @@
 #include "analysis/clslotterydb.h"
 
 #include "analysis/state.h"
-#include "app/globals.h"
 #include "platform/dates.h"
 
 #include <QFile>
@@ -411,14 +410,13 @@ bool clsLotteryDb::failEngine(const QString &sql)
                 db_ ? lotterydb::faultOfEngineCode(sqlite3_extended_errcode(db_)) : lotterydb::Fault::Other);
 }
 
-bool clsLotteryDb::subOpenConnection()
+bool clsLotteryDb::subOpenConnection(const QString &path)
 {
     subCloseConnection();
     error_.clear();
     fault_ = lotterydb::Fault::None;
-    if (gstrLotteryDbFile.isEmpty())
+    if (path.isEmpty() || path.endsWith(u'/'))
         return fail(QStringLiteral("No lottery database is chosen."), lotterydb::Fault::Missing);
-    const QString path = gstrLotteryDbsFolder + gstrLotteryDbFile;
     db_ = openResultsDatabase(path, &error_, &fault_);
     if (!db_)
         return false;
@@ -512,8 +510,10 @@ std::optional<int> clsLotteryDb::fncExecute(const QString &accessSql)
 
 std::optional<std::vector<QDate>> clsLotteryDb::fncGetAllGameDates()
 {
-    if (!subOpenConnection())
+    if (!db_) {
+        fail(QStringLiteral("No results database is connected."), lotterydb::Fault::Missing);
         return std::nullopt;
+    }
     if (const History *drawings = fncHistory(); drawings && gLoadedHistory.datesInOrder) {
         std::vector<QDate> dates;
         dates.reserve(drawings->size() + 1);
@@ -643,8 +643,7 @@ bool clsLotteryDb::subDeleteDrawing(int32_t weekNo)
         return false;
     // The next queries run on a new connection; a failure to make it stays in lastError() and
     // fails those queries, but the drawing is gone all the same.
-    subCloseConnection();
-    subOpenConnection();
+    subOpenConnection(QString(connectedPath_));
     if (*changed == 0)
         return fail(QStringLiteral("There is no drawing %1.").arg(weekNo));
     return true;

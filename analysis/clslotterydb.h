@@ -125,15 +125,15 @@ public:
     clsLotteryDb(const clsLotteryDb &) = delete;
     clsLotteryDb &operator=(const clsLotteryDb &) = delete;
 
-    // Connects to gstrLotteryDbsFolder & gstrLotteryDbFile (the previous connection is released
-    // first). A missing file is a failure: no file is ever created.
-    bool subOpenConnection();
+    // Connects to the results database at `path` (the previous connection is released first). A
+    // missing file is a failure: no file is ever created.
+    bool subOpenConnection(const QString &path);
     void subCloseConnection();
     bool isConnected() const { return db_ != nullptr; }
 
-    // Connects, then reads every drawing date: element 0 unused, elements 1..n the dates newest
-    // first; sets glngTotalWeeks = n. Empty on failure (glngTotalWeeks unchanged when the
-    // connection failed). The dates are those of the drawings (fncHistory) in reverse when they
+    // Reads every drawing date on the connection: element 0 unused, elements 1..n the dates newest
+    // first; sets glngTotalWeeks = n. Empty on failure (glngTotalWeeks unchanged without a
+    // connection). The dates are those of the drawings (fncHistory) in reverse when they
     // run in week order, as they do in nearly every database; only otherwise does the statement of
     // all dates sort them.
     std::optional<std::vector<QDate>> fncGetAllGameDates();

@@ -2,9 +2,9 @@
 
 #include "analysis/clslotterydb.h"
 #include "analysis/state.h"
-#include "app/globals.h"
 
-OpeningCheck prepareLotteryOpening(const QString &databaseFile)
+OpeningCheck prepareLotteryOpening(const QString &databaseFile, const QString &programFolder,
+                                   const QString &lotteryDbsFolder)
 {
     OpeningCheck check;
     LotteryOpening &o = check.opening;
@@ -19,7 +19,7 @@ OpeningCheck prepareLotteryOpening(const QString &databaseFile)
         {CatalogueKind::Countries, &o.countries},
     };
     for (const auto &[kind, table] : catalogues) {
-        CatalogueRead read = readCatalogue(kind, gstrAppFolder + catalogueFileName(kind));
+        CatalogueRead read = readCatalogue(kind, programFolder + catalogueFileName(kind));
         check.file = catalogueFileName(kind);
         if (read.status == CatalogueRead::Status::Missing)
             return fail(OpeningProblem::CatalogueMissing, read.error);
@@ -44,7 +44,7 @@ OpeningCheck prepareLotteryOpening(const QString &databaseFile)
         return fail(OpeningProblem::NoBoard);
     o.gameCode = *shape;
     QString why;
-    if (!lotterydb::canOpenResultsDatabase(gstrLotteryDbsFolder + databaseFile, &why, &check.databaseFault))
+    if (!lotterydb::canOpenResultsDatabase(lotteryDbsFolder + databaseFile, &why, &check.databaseFault))
         return fail(OpeningProblem::DatabaseUnreadable, why);
     return check;
 }

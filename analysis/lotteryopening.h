@@ -37,10 +37,12 @@ struct OpeningCheck {
     LotteryOpening opening;
 };
 
-// Reads the three catalogues from gstrAppFolder, finds the lottery whose database file is
+// Reads the three catalogues from the program folder, finds the lottery whose database file is
 // `databaseFile`, its game configuration and its country, derives its game shape and checks that
-// its results database (in gstrLotteryDbsFolder) can be opened. Changes nothing.
-OpeningCheck prepareLotteryOpening(const QString &databaseFile);
+// its results database (in the folder of the results databases) can be opened. Changes nothing.
+// Folder paths end with "/".
+OpeningCheck prepareLotteryOpening(const QString &databaseFile, const QString &programFolder,
+                                   const QString &lotteryDbsFolder);
 
 // Puts a checked opening into the program's state: the open lottery's state replaced whole (the
 // file suffix of the lottery left kept as the previous one), the catalogue tables, the lottery, game

@@ -1,6 +1,5 @@
 #include "analysis/pool.h"
 
-#include "app/resstrings.h"
 #include "platform/vb.h"
 
 #include <algorithm>
@@ -90,9 +89,4 @@ QString poolOddsText(const QString &countText, int64_t poolTotal)
     if (!value || !(*value > 0) || *value > 1e15)
         return QString();
     return poolOddsText(static_cast<int64_t>(std::nearbyint(*value)), poolTotal);
-}
-
-QString poolStatusText(DrumKind kind, int64_t size)
-{
-    return res(kind == DrumKind::Second ? 36050 : 36040) + QString::number(static_cast<qint64>(size));
 }

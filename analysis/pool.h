@@ -58,7 +58,3 @@ Pool fillPool(BallArray<double> &weights);
 QString poolOddsText(int64_t count, int64_t poolTotal);
 // The same for a count typed in a box: empty when the text is not a number above 0.
 QString poolOddsText(const QString &countText, int64_t poolTotal);
-
-// The status-bar text of a pool of that size: " Total Ball Amount in the Pool: " and the size (the
-// second drum's text for DrumKind::Second), in the current language.
-QString poolStatusText(DrumKind kind, int64_t size);

@@ -7,12 +7,12 @@
 #include "analysis/clslotterydb.h"
 #include "analysis/samplelotteries.h"
 #include "analysis/state.h"
-#include "analysis/ui/clsanalysis.h"
+#include "dialogs/lotteryswitch.h"
 #include "app/apppaths.h"
 #include "app/globals.h"
 #include "app/services.h"
 #include "boards/common/boardbase.h"
-#include "boards/common/iboard.h"
+#include "dialogs/iboard.h"
 #include "platform/ui/msgbox.h"
 #include "platform/ui/screen.h"
 
@@ -104,7 +104,7 @@ inline BoardBase *openLottery(const QString &database = kDatabase)
 {
     gstrLotteryDbFile.clear();
     gstrLastLotteryDbFile = database;
-    gobjAnalysis->subOpenSelectedLottery();
+    subOpenSelectedLottery();
     BoardBase *board = boardInFront();
     return board && gblnBoardInitialised ? board : nullptr;
 }

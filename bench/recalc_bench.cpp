@@ -54,7 +54,7 @@ void recalcFromDatabase(benchmark::State &state, const GameShape &g, int drawing
         return;
     }
     clsLotteryDb db;
-    db.subOpenConnection();
+    db.subOpenConnection(gstrLotteryDbsFolder + gstrLotteryDbFile);
     for (auto _ : state) {
         const std::optional<History> h = db.fncLoadHistory();
         if (!h) {

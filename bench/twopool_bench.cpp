@@ -6,6 +6,7 @@
 // interval's percentage.
 
 #include "analysis/generator.h"
+#include "dialogs/lotteryswitch.h"
 #include "dialogs/frmcolumnprogress.h"
 #include "benchworld.h"
 #include "benchwindows.h"
@@ -48,7 +49,7 @@ BoardBase *openLottery(const QString &database)
 {
     gstrLotteryDbFile.clear();
     gstrLastLotteryDbFile = database;
-    gobjAnalysis->subOpenSelectedLottery();
+    subOpenSelectedLottery();
     BoardBase *board = boardInFront();
     return board && gblnBoardInitialised ? board : nullptr;
 }

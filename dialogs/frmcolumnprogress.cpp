@@ -3,7 +3,7 @@
 #include "analysis/state.h"
 #include "app/globals.h"
 #include "app/resstrings.h"
-#include "app/ui/clswindowontop.h"
+#include "platform/ui/clswindowontop.h"
 #include "dialogs/controlnames.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/screen.h"

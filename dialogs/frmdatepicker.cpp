@@ -3,7 +3,7 @@
 #include "analysis/clslotterydb.h"
 #include "app/services.h"
 #include "app/uilanguage.h"
-#include "app/ui/clswindowontop.h"
+#include "platform/ui/clswindowontop.h"
 #include "dialogs/controlnames.h"
 #include "dialogs/frmlotterymanager.h"
 #include "platform/dates.h"

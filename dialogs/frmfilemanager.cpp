@@ -3,16 +3,17 @@
 #include "analysis/lotteryopening.h"
 #include "analysis/state.h"
 #include "analysis/ticketfile.h"
-#include "analysis/ui/clsanalysis.h"
-#include "analysis/ui/textwindows.h"
+#include "dialogs/lotteryswitch.h"
+#include "dialogs/helpandreport.h"
+#include "platform/ui/textwindows.h"
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
-#include "app/ui/clsrecordfile.h"
-#include "app/ui/faulttext.h"
-#include "app/ui/filetitle.h"
-#include "app/ui/programmessage.h"
-#include "boards/common/iboard.h"
+#include "app/clsrecordfile.h"
+#include "app/faulttext.h"
+#include "app/filetitle.h"
+#include "dialogs/programmessage.h"
+#include "dialogs/iboard.h"
 #include "dialogs/controlnames.h"
 #include "dialogs/startwindow.h"
 #include "platform/filewrite.h"
@@ -230,8 +231,7 @@ void frmFileManager::cmdLoad_Click()
     if (!gblnTicketLoad) {
         gstrLotteryDbFile = name + gstrFileDialogSuffix;
         // Opening the lottery unloads this dialog (it stays open when the lottery cannot open).
-        if (gobjAnalysis)
-            gobjAnalysis->subOpenSelectedLottery();
+        subOpenSelectedLottery();
         return;
     }
     loadTicket(name);
@@ -249,7 +249,7 @@ void frmFileManager::loadTicket(const QString &name)
     showStartWindow();
     doEvents();
 
-    if (!gobjAnalysis || !gobjAnalysis->subSetGameCodeAndBoard()) {
+    if (!subSetGameCodeAndBoard()) {
         DefaultInstance<frmFileManager>::unload(this);
         fncProgramMessage(gfrmCurrentBoard.data(), res(46050).arg(fncFileTitle(gstrLotteryDbFile)), msgbox::kOkOnly);
         showStartWindowInFront();
@@ -299,7 +299,7 @@ bool frmFileManager::subWriteTicketFile()
     gobjRecordFile->subSelectRecordFile(QStringLiteral("forTICKETfile"));
     const QString recordPath = gstrRecordFilePath;
     const QString textPath = fncTicketTextFilePath(gstrFileDialogFolder, gstrFileSuffix, name);
-    const auto record = gobjRecordFile->fncBoardSettingsBytes();
+    const auto record = gobjRecordFile->fncBoardSettingsBytes(currentBoard());
     if (!record)
         return fail(fncWriteFailureText(filewrite::Fault::Other, gobjRecordFile->lastError()));
     // The record and the text are one ticket: both are replaced, or neither.
@@ -360,8 +360,7 @@ void frmFileManager::cmdCancel_Click() { DefaultInstance<frmFileManager>::unload
 
 void frmFileManager::cmdHelp_Click()
 {
-    if (gobjAnalysis)
-        gobjAnalysis->subHelpContents(this);
+    subHelpContents(this);
 }
 
 void frmFileManager::reject() { cmdCancel_Click(); }

@@ -2,14 +2,14 @@
 
 #include "analysis/clslotterydb.h"
 #include "analysis/state.h"
-#include "analysis/ui/clsanalysis.h"
+#include "dialogs/lotteryswitch.h"
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
 #include "app/uilanguage.h"
-#include "app/ui/clsrecordfile.h"
-#include "app/ui/clswindowontop.h"
-#include "app/ui/faulttext.h"
+#include "app/clsrecordfile.h"
+#include "platform/ui/clswindowontop.h"
+#include "app/faulttext.h"
 #include "dialogs/controlnames.h"
 #include "dialogs/frmdatepicker.h"
 #include "platform/dates.h"
@@ -437,7 +437,7 @@ void frmLotteryManager::cmdDelete_Click()
     if (week <= glngReferenceWeek && gobjRecordFile) {
         // The deleted drawing lay within the analysis window kept in the lottery's settings.
         gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
-        if (!gobjRecordFile->subSaveBoardSettings(2, week))
+        if (!gobjRecordFile->subSaveBoardSettings(2, nullptr, week))
             vbMsgBox(this, fncLotterySettingsNotSavedText(), msgbox::kOkOnly, title);
     }
     showAfresh();
@@ -458,8 +458,7 @@ void frmLotteryManager::cmdClose_Click()
     gblnLotteryManagerOpen = false;
     DefaultInstance<frmDatePicker>::unload();
     DefaultInstance<frmLotteryManager>::unload(this);
-    if (gobjAnalysis)
-        gobjAnalysis->subReopenCurrentLottery();
+    subReopenCurrentLottery();
 }
 
 void frmLotteryManager::reject() { cmdClose_Click(); }

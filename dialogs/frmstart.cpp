@@ -1,13 +1,13 @@
 #include "dialogs/frmstart.h"
 
-#include "analysis/ui/clsanalysis.h"
-#include "analysis/ui/textwindows.h"
+#include "dialogs/helpandreport.h"
+#include "platform/ui/textwindows.h"
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
 #include "app/uilanguage.h"
-#include "app/ui/filetitle.h"
-#include "app/ui/programend.h"
+#include "app/filetitle.h"
+#include "dialogs/programend.h"
 #include "dialogs/controlnames.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmfilemanager.h"
@@ -128,8 +128,7 @@ void frmStart::mnuLotteryLoad_Click() { showFileManagerForLotteries(); }
 
 void frmStart::mnuHelpContents_Click()
 {
-    if (gobjAnalysis)
-        gobjAnalysis->subHelpContents(this);
+    subHelpContents(this);
 }
 
 void frmStart::closeEvent(QCloseEvent *event)

@@ -3,7 +3,7 @@
 #include "dialogs/frmstart.h"
 #include "platform/ui/forms.h"
 
-#include "boards/common/iboard.h"
+#include "dialogs/iboard.h"
 
 void showStartWindowInFront()
 {

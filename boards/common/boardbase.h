@@ -12,7 +12,8 @@
 
 #include "analysis/comparison.h"
 #include "analysis/drum.h"
-#include "boards/common/iboard.h"
+#include "analysis/recalc.h"
+#include "dialogs/iboard.h"
 #include "dialogs/programmenus.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/ctlarray.h"
@@ -225,9 +226,6 @@ protected:
     virtual void subShowGameMatrix();
     // The layout of the open game: positions in use, totals, markers (default: nothing).
     virtual void subLayoutForGame() {}
-    // The drawings listed, in one call: the analysis service fills the three drawing combos and
-    // sets garrGameDates and glngTotalWeeks. False when the drawings could not be read.
-    virtual bool subListDrawings();
     // The pools shown at the end of the load (default: subRefreshPool).
     virtual void subRefreshPoolsAtLoad();
 
@@ -373,12 +371,26 @@ public:
     // (empty when it was read whole or did not exist).
     QString ticketReadProblem() const override { return ticketReadProblem_; }
     QStringList ticketLines() const override;
-    // IBoard: the analysis window, the drawing lists and the hit marks, the report.
-    std::optional<RecalcInputs> analysisWindow() override;
-    void showRecalculation() override;
-    bool listDrawings(const std::vector<QDate> &dates, int32_t total) override;
-    void resetGuessMarks() override;
-    void resetDrawingMarks() override;
+    // POWER's recalculation over the analysis window of the drawing combos, shown (power tables,
+    // pool grids, power intervals of every drum of the game). False, with the tables as they were,
+    // when the results cannot be read or the window is refused (the user is told).
+    bool subRecalculateAll();
+    // Lists the drawings in the three drawing combos (newest first), only while the board is not
+    // initialised; connects the results database. False, after telling the user, when the
+    // drawings cannot be read.
+    bool fncTotalWeekNumberAndAllGameDates();
+    // The analysis window as the drawing combos hold it, with the power-increase level.
+    RecalcInputs analysisWindow();
+    // Puts the results of a recalculation on the board: the power table, the pool grid and the
+    // power interval of every drum of the game.
+    void showRecalculation();
+    // Lists the drawings, newest first, in the three drawing combos: `dates` holds the newest
+    // drawing's date at 1 (element 0 unused), `total` drawings.
+    bool listDrawings(const std::vector<QDate> &dates, int32_t total);
+    // Takes the hit marks off the guess boxes, or off the drawing-number labels.
+    void subResetColorOfDrawingNumbers();
+    void fncResetCOLORofSelectedWeekNumbers();
+    // IBoard: the report.
     std::optional<BoardReport> report() const override;
     void mnuFilePrintTicket_Click();
     void mnuFileExit_Click();

@@ -5,7 +5,6 @@
 #include "boards/common/boardbase_analysis.h"
 
 #include "analysis/clslotterydb.h"
-#include "analysis/ui/clsanalysis.h"
 #include "app/resstrings.h"
 #include "app/services.h"
 #include "boards/common/drumview.h"
@@ -14,12 +13,6 @@
 #include "platform/vb.h"
 
 namespace boardanalysis {
-
-clsAnalysis &analysis()
-{
-    static clsAnalysis fallback;
-    return gobjAnalysis ? *gobjAnalysis : fallback;
-}
 
 std::optional<int32_t> comboWeek(const VbCombo *combo)
 {
@@ -249,7 +242,7 @@ void BoardBase::cmdPower_Click()
     glngReferenceWeek = comboWeek(cboEndDrawing).value_or(end);
     glngStartWeek = comboWeek(cboStartDrawing).value_or(start);
 
-    if (!analysis().subRecalculateAll())
+    if (!subRecalculateAll())
         return;
 
     readReferenceDrawing(glngReferenceWeek);
@@ -282,7 +275,7 @@ void BoardBase::cboEndDrawing_Click()
     const auto start = comboWeek(cboStartDrawing);
     if (end && start && *end < *start)
         selectEntry(cboStartDrawing, cboEndDrawing->listIndex());
-    analysis().fncResetCOLORofSelectedWeekNumbers();
+    fncResetCOLORofSelectedWeekNumbers();
     selectEntry(cboDrawingDate, cboEndDrawing->listIndex());
     readReferenceDrawing(end.value_or(0));
     showEndDrawing(*this, end.value_or(0));
@@ -349,9 +342,9 @@ void BoardBase::cmdGetDrawing_Click()
     // The guess boxes get new numbers, so any marks on them go in both compare modes. The drawing
     // numbers lose their marks only when comparing with the guess: otherwise the selected column
     // is still compared with the same drawing and its marks stay true.
-    analysis().subResetColorOfDrawingNumbers();
+    subResetColorOfDrawingNumbers();
     if (gblnCompareWithGuess)
-        analysis().fncResetCOLORofSelectedWeekNumbers();
+        fncResetCOLORofSelectedWeekNumbers();
     for (int p = gLayout.firstPosition; p <= gLayout.lastPosition; ++p) {
         VbTextBox *box = txtGuess.at(p);
         const VbLabel *number = lblDrawingNumber.at(p);
@@ -415,7 +408,7 @@ void BoardBase::lblHdrLastPicked_Click(int, Drum drum) { headerClick(*this, drum
 
 // ---- What the analysis service asks of the board ---------------------------------------------------
 
-std::optional<RecalcInputs> BoardBase::analysisWindow() { return recalcInputsFromBoard(*this); }
+RecalcInputs BoardBase::analysisWindow() { return recalcInputsFromBoard(*this); }
 
 void BoardBase::showRecalculation()
 {
@@ -459,6 +452,6 @@ void resetMarks(const CtlArray<T> &controls)
 
 }  // namespace
 
-void BoardBase::resetGuessMarks() { resetMarks(txtGuess); }
+void BoardBase::subResetColorOfDrawingNumbers() { resetMarks(txtGuess); }
 
-void BoardBase::resetDrawingMarks() { resetMarks(lblDrawingNumber); }
+void BoardBase::fncResetCOLORofSelectedWeekNumbers() { resetMarks(lblDrawingNumber); }

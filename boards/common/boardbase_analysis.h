@@ -6,12 +6,8 @@
 #include <cstdint>
 #include <optional>
 
-class clsAnalysis;
-
 namespace boardanalysis {
 
-// The analysis service (a private one while the service objects do not exist, as in tests).
-clsAnalysis &analysis();
 // The drawing number in a drawing combo's text.
 std::optional<int32_t> comboWeek(const VbCombo *combo);
 // Selects entry `index` of a combo (again when its text was overwritten); Click runs on a change.

@@ -5,11 +5,10 @@
 #include "boards/common/boardbase_analysis.h"
 
 #include "analysis/comparison.h"
-#include "analysis/enginemessages.h"
+#include "app/enginemessages.h"
 #include "analysis/generator.h"
-#include "analysis/ui/clsanalysis.h"
 #include "app/resstrings.h"
-#include "app/ui/programmessage.h"
+#include "dialogs/programmessage.h"
 #include "dialogs/frmcolumnprogress.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/msgbox.h"
@@ -44,8 +43,8 @@ void boardanalysis::wireDrawHandlers(BoardBase &board)
 
 void BoardBase::cmdDraw_Click()
 {
-    analysis().subResetColorOfDrawingNumbers();
-    analysis().fncResetCOLORofSelectedWeekNumbers();
+    subResetColorOfDrawingNumbers();
+    fncResetCOLORofSelectedWeekNumbers();
     subResetColumnLabels();
     // Add and Delete ask for the resets only; the request is used up here whatever the pool.
     const bool skip = gblnSkipDraw;
@@ -118,7 +117,7 @@ void BoardBase::cmdCompare_Click()
     if (lstTicket->listCount() == 0)
         return;
     subResetColumnLabels();
-    analysis().subResetColorOfDrawingNumbers();
+    subResetColorOfDrawingNumbers();
     subCompareTicket();
 }
 

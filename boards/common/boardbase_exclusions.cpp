@@ -13,7 +13,7 @@
 #include "app/resstrings.h"
 #include "boards/common/boardbase_analysis.h"
 #include "boards/common/drumview.h"
-#include "boards/language/clslanguage.h"
+#include "boards/common/clslanguage.h"
 #include "platform/ui/vbcolor.h"
 #include "platform/vb.h"
 

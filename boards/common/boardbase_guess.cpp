@@ -6,7 +6,6 @@
 #include "boards/common/boardbase_analysis.h"
 
 #include "analysis/state.h"
-#include "analysis/ui/clsanalysis.h"
 #include "platform/vb.h"
 
 using namespace boardanalysis;
@@ -93,7 +92,7 @@ void BoardBase::cmdResetGuess_Click()
     txtGuessSource->setText(QString());
     for (Drum drum : gameDrums())
         this->drum(drum).lblGuessPowerTotal->setCaption(QStringLiteral("0"));
-    analysis().subResetColorOfDrawingNumbers();
+    subResetColorOfDrawingNumbers();
 }
 
 void BoardBase::subApplyCompareWithGuess()
@@ -102,8 +101,8 @@ void BoardBase::subApplyCompareWithGuess()
         this->drum(drum).lblGuessPowerTotal->setEnabled(gblnCompareWithGuess);
     if (!gblnBoardInitialised)
         return;
-    analysis().subResetColorOfDrawingNumbers();
-    analysis().fncResetCOLORofSelectedWeekNumbers();
+    subResetColorOfDrawingNumbers();
+    fncResetCOLORofSelectedWeekNumbers();
     // The selected ticket column marked against the compare numbers now in force.
     if (lstTicket->onClick)
         lstTicket->onClick();

@@ -2,17 +2,18 @@
 // and the reading of a saved ticket's text file.
 
 #include "boards/common/boardbase.h"
+#include "dialogs/helpandreport.h"
+#include "dialogs/programmessage.h"
 
 #include "analysis/boardreport.h"
 #include "analysis/state.h"
 #include "analysis/ticketfile.h"
-#include "analysis/ui/clsanalysis.h"
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
-#include "app/ui/clsrecordfile.h"
-#include "app/ui/filetitle.h"
-#include "app/ui/programend.h"
+#include "app/clsrecordfile.h"
+#include "app/filetitle.h"
+#include "dialogs/programend.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmfilemanager.h"
 #include "dialogs/frmlotterymanager.h"
@@ -48,8 +49,8 @@ void BoardBase::subParkFocus()
 void BoardBase::mnuFilePrintTicket_Click()
 {
     subParkFocus();
-    if (lstTicket->listCount() != 0 && gobjAnalysis)
-        gobjAnalysis->subExportReportToNotepad();
+    if (lstTicket->listCount() != 0)
+        subExportReportToNotepad();
 }
 
 void BoardBase::mnuFileExit_Click()
@@ -103,8 +104,7 @@ void BoardBase::mnuLotteryManage_Click()
 void BoardBase::mnuHelpContents_Click()
 {
     subParkFocus();
-    if (gobjAnalysis)
-        gobjAnalysis->subHelpContents(this);
+    subHelpContents(this);
 }
 
 void BoardBase::mnuHelpAbout_Click()

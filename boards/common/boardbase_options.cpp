@@ -4,7 +4,7 @@
 #include "boards/common/boardbase.h"
 
 #include "analysis/state.h"
-#include "boards/language/clslanguage.h"
+#include "boards/common/clslanguage.h"
 
 #include <QAction>
 

@@ -9,7 +9,6 @@
 #include "analysis/comparison.h"
 #include "analysis/gamelayout.h"
 #include "analysis/state.h"
-#include "analysis/ui/clsanalysis.h"
 #include "platform/ui/vbcolor.h"
 #include "platform/vb.h"
 
@@ -173,7 +172,7 @@ void BoardBase::lstTicket_Click()
     const std::span<const int32_t> column(garrTicketGrid.row(row) + (layout.first - garrTicketGrid.firstPosition()),
                                           static_cast<size_t>(layout.columnPositions()));
     if (gblnCompareWithGuess) {
-        analysis().subResetColorOfDrawingNumbers();
+        subResetColorOfDrawingNumbers();
         const CompareNumbers numbers = CompareNumbers::fromGuess(layout, [this](int p) {
             const VbTextBox *box = txtGuess.at(p);
             return box ? box->text() : QString();
@@ -183,7 +182,7 @@ void BoardBase::lstTicket_Click()
             if (hits[static_cast<size_t>(p - layout.first)] && txtGuess.exists(p))
                 markHit(txtGuess[p]);
     } else {
-        analysis().fncResetCOLORofSelectedWeekNumbers();
+        fncResetCOLORofSelectedWeekNumbers();
         CompareNumbers numbers = CompareNumbers::fromDrawing(layout, garrReferenceDrawing);
         // A lotto drawing label that reads 0 shows no number.
         for (int p = layout.first; p <= layout.last() && !layout.digitGame(); ++p) {

@@ -5,18 +5,17 @@
 
 #include "analysis/drum.h"
 #include "analysis/state.h"
-#include "analysis/ui/clsanalysis.h"
 #include "app/boardsettings.h"
 #include "app/clsfilesystem.h"
 #include "app/uilanguage.h"
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
-#include "app/ui/clsrecordfile.h"
-#include "app/ui/faulttext.h"
-#include "app/ui/programmessage.h"
+#include "app/clsrecordfile.h"
+#include "app/faulttext.h"
+#include "dialogs/programmessage.h"
 #include "boards/common/boardbase_analysis.h"
-#include "boards/language/clslanguage.h"
+#include "boards/common/clslanguage.h"
 #include "dialogs/startwindow.h"
 #include "platform/dates.h"
 #include "platform/ui/msgbox.h"
@@ -129,7 +128,7 @@ void BoardBase::Form_Load()
     subFillIntervalPercentItems();
     subLayoutForGame();
     subClearPositions();
-    const bool listed = subListDrawings();
+    const bool listed = fncTotalWeekNumberAndAllGameDates();
     subRestoreBoardSettings();
     subApplyOptionControls();
 
@@ -326,8 +325,6 @@ void BoardBase::subClearPositions()
     }
 }
 
-bool BoardBase::subListDrawings() { return boardanalysis::analysis().fncTotalWeekNumberAndAllGameDates(); }
-
 void BoardBase::subRefreshPoolsAtLoad() { subRefreshPool(Drum::Main); }
 
 void BoardBase::subRestoreBoardSettings()
@@ -337,14 +334,14 @@ void BoardBase::subRestoreBoardSettings()
     if (gblnTicketLoad) {
         gobjRecordFile->subSelectRecordFile(QStringLiteral("forTICKETfile"));
         if (gobjFileSystem->fncFileExists(gstrSavedTicketsFolder + gstrRecordFileName))
-            gobjRecordFile->subLoadBoardSettings();
+            gobjRecordFile->subLoadBoardSettings(this);
         subLoadTicketTextFile();
     } else {
         gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
         if (gobjFileSystem->fncFileExists(gstrAppFolder + gstrRecordFileName))
-            gobjRecordFile->subLoadBoardSettings();
+            gobjRecordFile->subLoadBoardSettings(this);
         else
-            gobjRecordFile->subResetBoardSettings();
+            gobjRecordFile->subResetBoardSettings(this);
     }
 }
 
@@ -401,8 +398,7 @@ void BoardBase::applyLanguageItem(int32_t digit)
         glngLanguage = digit;
     subApplyQtTranslations();
     tickLanguageItem(digit);
-    if (gobjLanguage)
-        gobjLanguage->subApplyLanguageToBoard();
+    subApplyLanguageToBoard();
 }
 
 void BoardBase::mnuLanguageEnglish_Click() { applyLanguageItem(2); }

@@ -2,7 +2,8 @@
 
 #include "analysis/interval.h"
 #include "analysis/pool.h"
-#include "app/ui/respicture.h"
+#include "app/resstrings.h"
+#include "platform/ui/respicture.h"
 #include "boards/common/boardbase.h"
 #include "platform/dates.h"
 #include "platform/vb.h"
@@ -365,6 +366,11 @@ void subRefreshPowerTableOrder(const DrumView &d)
 
 // ---- Pool grid ------------------------------------------------------------------------------------
 
+QString poolStatusText(Drum drum, int64_t size)
+{
+    return res(drum == Drum::Second ? 36050 : 36040) + QString::number(static_cast<qint64>(size));
+}
+
 QString fncPoolOddsText(const DrumView &d, int64_t count) { return ::poolOddsText(count, d.state.glngPoolTotal); }
 
 void showPoolStatus(const DrumView &d, int64_t size)
@@ -372,7 +378,7 @@ void showPoolStatus(const DrumView &d, int64_t size)
     if (d.second() && gblnMainPoolView)
         return;
     if (d.board.staMain)
-        d.board.staMain->setPanelText(2, poolStatusText(d.second() ? DrumKind::Second : DrumKind::Main, size));
+        d.board.staMain->setPanelText(2, poolStatusText(d.drum, size));
 }
 
 void showPoolBoxes(const DrumView &d, int32_t ball)

@@ -85,6 +85,9 @@ QString fncPoolOddsText(const DrumView &d, int64_t count);
 void showPoolBoxes(const DrumView &d, int32_t ball);
 // Weights from the powers, counts and pool, then the grid rows (created the first time).
 void subFillPoolGrid(const DrumView &d);
+// The status-bar text of a pool of that size: " Total Ball Amount in the Pool: " and the size (the
+// second drum's text for the second drum), in the current language.
+QString poolStatusText(Drum drum, int64_t size);
 // The status-bar text of the drum's pool size (the second drum's only while its tables show).
 void showPoolStatus(const DrumView &d, int64_t size);
 

@@ -3,7 +3,7 @@
 #include "analysis/comparison.h"
 #include "analysis/state.h"
 #include "boards/common/boardbase_analysis.h"
-#include "boards/language/clslanguage.h"
+#include "boards/common/clslanguage.h"
 #include "platform/twips.h"
 #include "platform/ui/vbcolor.h"
 #include "platform/vb.h"

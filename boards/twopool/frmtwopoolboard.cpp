@@ -2,6 +2,7 @@
 
 #include "analysis/pool.h"
 #include "analysis/state.h"
+#include "boards/common/drumview.h"
 #include "platform/twips.h"
 
 #include <QStackedWidget>
@@ -323,8 +324,7 @@ void frmTwoPoolBoard::subSwitchPoolView()
     subShowPoolView();
     styleTabs(wanted);
     tabInFront_ = wanted;
-    const DrumKind kind = wanted == Drum::Second ? DrumKind::Second : DrumKind::Main;
-    staMain->setPanelText(2, poolStatusText(kind, drumState(wanted).glngPoolTotal));
+    staMain->setPanelText(2, poolStatusText(wanted, drumState(wanted).glngPoolTotal));
 }
 
 void frmTwoPoolBoard::subShowPoolView()

@@ -1,6 +1,6 @@
 // POWER's warning counts empty numbers apart from numbers outside the game's range.
 
-#include "analysis/enginemessages.h"
+#include "app/enginemessages.h"
 #include "analysis/recalc.h"
 #include "analysis/statistics.h"
 #include "app/globals.h"

@@ -350,7 +350,7 @@ TEST_F(Fuzz, ResultsDatabases)
             return;
         }
         // A board lists the drawings, then POWER reads them all.
-        const bool listed = db.fncGetAllGameDates().has_value();
+        const bool listed = db.subOpenConnection(path) && db.fncGetAllGameDates().has_value();
         if (!db.isConnected())
             return;
         ++opened;

@@ -2,7 +2,7 @@
 // test, the distribution of its draws, the count of possible columns (against an enumeration of
 // every column), and every way a run could fail to end.
 
-#include "analysis/enginemessages.h"
+#include "app/enginemessages.h"
 #include "analysis/generator.h"
 #include "analysis/state.h"
 #include "app/globals.h"

@@ -36,6 +36,14 @@ protected:
             << error.toStdString();
     }
 
+    // The drawing dates, as a board lists them: connected to the lottery's database first.
+    static std::optional<std::vector<QDate>> listed(clsLotteryDb &db)
+    {
+        if (!db.subOpenConnection(gstrLotteryDbsFolder + gstrLotteryDbFile))
+            return std::nullopt;
+        return db.fncGetAllGameDates();
+    }
+
     // The row as the file holds it, NULL for an empty column.
     static QString rawRow(clsLotteryDb &db, int32_t week)
     {
@@ -97,7 +105,7 @@ TEST_F(LotteryDbTest, EmptyTable)
 {
     makeDatabase({}, 6);
     clsLotteryDb db;
-    const auto dates = db.fncGetAllGameDates();
+    const auto dates = listed(db);
     ASSERT_TRUE(dates.has_value()) << db.lastError().toStdString();
     EXPECT_EQ(dates->size(), 1u);
     EXPECT_EQ(glngTotalWeeks, 0);
@@ -110,7 +118,7 @@ TEST_F(LotteryDbTest, EmptyTable)
 TEST_F(LotteryDbTest, MissingFileIsAFailureAndNoFileIsCreated)
 {
     clsLotteryDb db;
-    EXPECT_FALSE(db.fncGetAllGameDates().has_value());
+    EXPECT_FALSE(listed(db).has_value());
     EXPECT_EQ(glngTotalWeeks, -1);
     EXPECT_FALSE(db.lastError().isEmpty());
     EXPECT_FALSE(QFile::exists(gstrLotteryDbsFolder + gstrLotteryDbFile));
@@ -127,7 +135,7 @@ TEST_F(LotteryDbTest, MissingFileIsAFailureAndNoFileIsCreated)
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("this is no database");
     junk.close();
-    EXPECT_FALSE(db.subOpenConnection());
+    EXPECT_FALSE(db.subOpenConnection(gstrLotteryDbsFolder + gstrLotteryDbFile));
     EXPECT_FALSE(lotterydb::canOpenResultsDatabase(junk.fileName(), &why));
 }
 
@@ -139,7 +147,7 @@ TEST_F(LotteryDbTest, DatesNewestFirstAndTheDrawingsOfAGame)
                  7);
     useGame(49, 6, 1);
     clsLotteryDb db;
-    const auto dates = db.fncGetAllGameDates();
+    const auto dates = listed(db);
     ASSERT_TRUE(dates.has_value()) << db.lastError().toStdString();
     EXPECT_EQ(*dates, (std::vector<QDate>{QDate(), QDate(2024, 1, 10), QDate(2024, 1, 6), QDate(2024, 1, 3)}));
     EXPECT_EQ(glngTotalWeeks, 3);
@@ -184,7 +192,7 @@ TEST_F(LotteryDbTest, InsertAndDeleteReportWhatHappened)
     makeDatabase({Drawing{1, QDate(2026, 11, 28), {1, 2, 3, 4, 5, 0, 0, 0}}}, 5);
     useGame(50, 5, 0);
     clsLotteryDb db;
-    ASSERT_TRUE(db.subOpenConnection());
+    ASSERT_TRUE(db.subOpenConnection(gstrLotteryDbsFolder + gstrLotteryDbFile));
 
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
@@ -219,7 +227,7 @@ TEST_F(LotteryDbTest, TheTableRefusesDatesThatAreNotIsoDates)
 {
     makeDatabase({}, 5);
     clsLotteryDb db;
-    ASSERT_TRUE(db.subOpenConnection());
+    ASSERT_TRUE(db.subOpenConnection(gstrLotteryDbsFolder + gstrLotteryDbFile));
     EXPECT_TRUE(db.fncExecute(QStringLiteral("INSERT INTO TBLRESULTS (WeekNo, WeekDate) VALUES (1, '2009-01-31')")));
     for (const char *bad : {"'31.01.2009'", "'2009-1-31'", "'2009-02-30'", "'2009-13-01'", "39844", "NULL"}) {
         EXPECT_FALSE(db.fncExecute(QStringLiteral("INSERT INTO TBLRESULTS (WeekNo, WeekDate) VALUES (2, %1)")
@@ -278,7 +286,7 @@ TEST_F(LotteryDbTest, TheDrawingListIsTheStatementsWhateverTheOrderOfWeeksAndDat
         for (const QString &text : texts)
             expected.push_back(QDate::fromString(text, Qt::ISODate));
         clsLotteryDb db;
-        EXPECT_EQ(db.fncGetAllGameDates(), expected) << db.lastError().toStdString();
+        EXPECT_EQ(listed(db), expected) << db.lastError().toStdString();
         EXPECT_EQ(glngTotalWeeks, static_cast<int32_t>(rows.size()));
         ASSERT_NE(db.fncHistory(), nullptr);
         EXPECT_EQ(db.fncHistory()->back().weekNo, rows.back().first);
@@ -295,10 +303,10 @@ TEST_F(LotteryDbTest, TheDrawingsKeptAreReadAgainAfterEveryChangeAndOnlyThen)
     useGame(50, 5, 0);
     const QString path = gstrLotteryDbsFolder + gstrLotteryDbFile;
     clsLotteryDb db;
-    ASSERT_TRUE(db.fncGetAllGameDates().has_value());
+    ASSERT_TRUE(listed(db).has_value());
     const std::tuple<const char *, bool, std::function<void()>> changes[] = {
         {"nothing", false, [] {}},
-        {"the board loads again", false, [&] { db.fncGetAllGameDates(); }},
+        {"the board loads again", false, [&] { listed(db); }},
         {"the manager adds", true, [&] { EXPECT_TRUE(db.subInsertDrawing(3, QDate(2026, 12, 5), {11, 12, 13, 14, 15, 0, 0, 0})); }},
         {"the manager deletes", true, [&] { EXPECT_TRUE(db.subDeleteDrawing(3)); }},
         {"another program changes a number", true, [&] { runElsewhere(path, "UPDATE TBLRESULTS SET WinnerNumber1 = 50 WHERE WeekNo = 2"); }},
@@ -308,7 +316,7 @@ TEST_F(LotteryDbTest, TheDrawingsKeptAreReadAgainAfterEveryChangeAndOnlyThen)
              QString error;
              EXPECT_TRUE(lotterydb::createResultsDatabase(other, {Drawing{1, QDate(2027, 1, 2), {5, 4, 3, 2, 1, 0, 0, 0}}}, 5, &error));
              EXPECT_TRUE(QFile::remove(path) && QFile::rename(other, path));
-             db.fncGetAllGameDates();
+             listed(db);
          }},
     };
     for (const auto &[what, readAgain, change] : changes) {

@@ -1,14 +1,14 @@
 #include "analysis/lotteryopening.h"
 #include "analysis/samplelotteries.h"
 #include "analysis/state.h"
-#include "analysis/ui/clsanalysis.h"
+#include "dialogs/lotteryswitch.h"
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
 #include "app/clsregistry.h"
 #include "app/settingsstore.h"
-#include "app/ui/clsrecordfile.h"
-#include "app/ui/faulttext.h"
+#include "app/clsrecordfile.h"
+#include "app/faulttext.h"
 #include "support/fakeboard.h"
 #include "support/sandbox.h"
 
@@ -58,12 +58,12 @@ protected:
     {
         gstrLastLotteryDbFile = last;
         gstrLotteryDbFile.clear();
-        analysis.subOpenSelectedLottery();
+        subOpenSelectedLottery();
     }
     void choose(const QString &name)
     {
         gstrLotteryDbFile = name;
-        analysis.subOpenSelectedLottery();
+        subOpenSelectedLottery();
     }
     FakeBoard *board() const { return dynamic_cast<FakeBoard *>(currentBoard()); }
 
@@ -115,7 +115,6 @@ protected:
     Sandbox sandbox;
     MessageBoxScript messages;
     clsRecordFile recordFile;
-    clsAnalysis analysis;
     static QString storedLastLottery()
     {
         return clsRegistry().fncREGGetVersionVal(reg::HKEY_CURRENT_USER, settingsstore::kKey,
@@ -223,7 +222,7 @@ TEST_F(OpeningTest, ReopeningAfterTheLotteryManagerSavesNothing)
     gfrmCurrentBoard = nullptr;
     FakeBoard::log.clear();
     glngMaxBall = 0;
-    analysis.subReopenCurrentLottery();
+    subReopenCurrentLottery();
     EXPECT_EQ(FakeBoard::log, (QStringList{"show Lotto", "ticket Lotto"}));
     EXPECT_EQ(glngMaxBall, 49);
     EXPECT_EQ(gstrLotteryDbFile, kLotto);
@@ -231,7 +230,7 @@ TEST_F(OpeningTest, ReopeningAfterTheLotteryManagerSavesNothing)
 
     // Reopening with the board itself in front replaces it.
     FakeBoard::log.clear();
-    analysis.subReopenCurrentLottery();
+    subReopenCurrentLottery();
     EXPECT_EQ(FakeBoard::log, (QStringList{"unload Lotto", "show Lotto", "ticket Lotto"}));
 }
 
@@ -344,7 +343,7 @@ TEST_F(OpeningTest, AGameWhoseBoardIsMissingIsRefusedBeforeAnythingChanges)
     // Reopening after the lottery manager finds the board missing the same way.
     FakeBoard::install({BoardFamily::TwoPool, BoardFamily::Lotto});
     MessageBoxScript reopen;
-    analysis.subReopenCurrentLottery();
+    subReopenCurrentLottery();
     EXPECT_EQ(reopen.asked().size(), 1u);
     expectLottoStillOpen(open);
 
@@ -366,13 +365,13 @@ TEST_F(OpeningTest, TheGameCodeFollowsTheConfiguredValues)
     glngCfgReserved5 = glngCfgReserved8 = 0;
     glngCfgNumbersDrawn = 5;
     glngCfgBonusCount = 0;
-    ASSERT_TRUE(analysis.subSetGameCodeAndBoard());
+    ASSERT_TRUE(subSetGameCodeAndBoard());
     EXPECT_EQ(gstrGameCode, QStringLiteral("150"));
     EXPECT_EQ(board()->family, BoardFamily::Digit);
     EXPECT_TRUE(FakeBoard::log.isEmpty());  // not shown
 
     glngCfgHighestBall = 57;
-    EXPECT_FALSE(analysis.subSetGameCodeAndBoard());
+    EXPECT_FALSE(subSetGameCodeAndBoard());
     EXPECT_EQ(gstrGameCode, QStringLiteral("150"));
     EXPECT_EQ(board()->family, BoardFamily::Digit);
 }

@@ -1,6 +1,7 @@
 // Pool weights, counts, the pool's element layout, odds and status texts.
 
 #include "analysis/pool.h"
+#include "boards/common/drumview.h"
 #include "app/globals.h"
 
 #include <gtest/gtest.h>
@@ -99,8 +100,8 @@ TEST(Pool, WeightsFromPowersExclusionsAndTheExponent)
     const Pool empty = fillPool(w = poolWeights(power, BallArray<int32_t>(1, 4, 1), drum, true, 1.5));
     EXPECT_EQ(empty.size(), 0);
     EXPECT_EQ(empty.poolElement(1), 0);
-    EXPECT_EQ(poolStatusText(DrumKind::Main, 0), QStringLiteral(" Total Ball Amount in the Pool: 0"));
-    EXPECT_EQ(poolStatusText(DrumKind::Second, 12), QStringLiteral(" Total BONUS Ball Amount in the Pool: 12"));
+    EXPECT_EQ(poolStatusText(Drum::Main, 0), QStringLiteral(" Total Ball Amount in the Pool: 0"));
+    EXPECT_EQ(poolStatusText(Drum::Second, 12), QStringLiteral(" Total BONUS Ball Amount in the Pool: 12"));
 }
 
 TEST(Pool, HighLevelsOverLongWindowsStayWhole)

@@ -1,7 +1,7 @@
 #include "analysis/clslotterydb.h"
 #include "analysis/samplelotteries.h"
 #include "analysis/state.h"
-#include "analysis/ui/clsanalysis.h"
+#include "dialogs/lotteryswitch.h"
 #include "app/globals.h"
 #include "support/fakeboard.h"
 #include "support/sandbox.h"
@@ -30,7 +30,6 @@ TEST(SampleLotteries, EachSampleOpensWithTheGameItsCatalogueDescribes)
     sandbox.useProgramPaths();
     ASSERT_TRUE(samples::writeSampleLotteries(sandbox.programFolder()).errors.isEmpty());
     FakeBoard::install();
-    clsAnalysis analysis;
     const struct {
         const char *file;
         const char *code;
@@ -48,7 +47,7 @@ TEST(SampleLotteries, EachSampleOpensWithTheGameItsCatalogueDescribes)
     for (const auto &e : expected) {
         SCOPED_TRACE(e.file);
         gstrLotteryDbFile = QString::fromLatin1(e.file);
-        analysis.subOpenSelectedLottery();
+        subOpenSelectedLottery();
         const auto *board = dynamic_cast<FakeBoard *>(currentBoard());
         ASSERT_NE(board, nullptr);
         EXPECT_EQ(board->family, e.family);
@@ -76,7 +75,7 @@ TEST(SampleLotteries, DrawingsFollowARealisticScheduleForSeveralYears)
         suffixes.insert(s.lottery.fileSuffix.right(3));
         gstrLotteryDbFile = s.lottery.databaseFile;
         clsLotteryDb db;
-        ASSERT_TRUE(db.subOpenConnection()) << db.lastError().toStdString();
+        ASSERT_TRUE(db.subOpenConnection(gstrLotteryDbsFolder + gstrLotteryDbFile)) << db.lastError().toStdString();
         const History history = db.fncLoadHistory().value_or(History{});
         ASSERT_GT(history.size(), 600u);
         EXPECT_GE(history.front().date.daysTo(history.back().date), 3 * 365);

@@ -6,7 +6,7 @@
 #include "app/boardsettings.h"
 #include "app/globals.h"
 #include "app/resstrings.h"
-#include "app/ui/clsrecordfile.h"
+#include "app/clsrecordfile.h"
 #include "support/fakeboard.h"
 #include "support/sandbox.h"
 
@@ -279,14 +279,14 @@ TEST_F(RecordFileTest, SaveFromTheBoardAndTheGlobalsThenLoadBack)
     gDrum.garrPoolCountEdited.fill(-3);
     gDrum.garrPoolCountEdited[8] = 4;
     gDrumBONUS.garrPoolWeightSaved[12] = 17;
-    ASSERT_TRUE(recordFile.subSaveBoardSettings(1)) << recordFile.lastError().toStdString();
+    ASSERT_TRUE(recordFile.subSaveBoardSettings(1, board)) << recordFile.lastError().toStdString();
 
     newBoard();
     glngStartWeek = glngReferenceWeek = 0;
     gblnAllExcluded = gblnEqualChance = false;
     gstrDrawDate.clear();
     gDrum = gDrumBONUS = DrumState();
-    ASSERT_TRUE(recordFile.subLoadBoardSettings());
+    ASSERT_TRUE(recordFile.subLoadBoardSettings(board));
     EXPECT_EQ(std::tuple(recordFile.loadProblem(), glngStartWeek, glngReferenceWeek, gstrDrawDate, gblnAllExcluded, gblnEqualChance),
               std::tuple(QString(), 3, 9, QStringLiteral("1/31/2024"), true, true));  // read whole, without a word
     EXPECT_EQ(std::tuple(gDrum.garrExcluded.value(5, 0), gDrumBONUS.garrExcluded.value(3, 0), gDrum.garrPoolCountEdited.value(8, 0),
@@ -304,7 +304,7 @@ TEST_F(RecordFileTest, ResetAndUnreadableFiles)
     gstrDrawDate = QStringLiteral("kept");
     glngStartWeek = 7;
     gDrum.garrPoolCountEdited.fill(5);
-    recordFile.subResetBoardSettings();
+    recordFile.subResetBoardSettings(board);
     EXPECT_EQ(std::tuple(board->wasReset, board->controls.drawDate, gstrDrawDate, glngStartWeek, gDrum.garrPoolCountEdited[1]),
               std::tuple(true, QStringLiteral("1/31/2024"), QStringLiteral("kept"), 1, -3));
     for (const bool present : {false, true}) {
@@ -313,7 +313,7 @@ TEST_F(RecordFileTest, ResetAndUnreadableFiles)
         QString error;
         ASSERT_TRUE(!present || writeRecordFile(settingsFile(), pick3, &error));
         board->wasReset = false;
-        EXPECT_EQ(recordFile.subLoadBoardSettings(), present);
+        EXPECT_EQ(recordFile.subLoadBoardSettings(board), present);
         EXPECT_EQ(std::pair(board->wasReset, recordFile.loadProblem()),
                   std::pair(true, res(49020).arg(QDir::toNativeSeparators(settingsFile()))));
     }
@@ -321,5 +321,5 @@ TEST_F(RecordFileTest, ResetAndUnreadableFiles)
     EXPECT_TRUE(recordFile.loadProblem().isEmpty());
     delete board.data();
     gfrmCurrentBoard = nullptr;
-    EXPECT_FALSE(recordFile.subSaveBoardSettings(1) || recordFile.subSaveBoardSettings(3));
+    EXPECT_FALSE(recordFile.subSaveBoardSettings(1, nullptr) || recordFile.subSaveBoardSettings(3, nullptr));
 }

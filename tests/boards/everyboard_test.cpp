@@ -8,11 +8,12 @@
 
 #include "analysis/clslotterydb.h"
 #include "analysis/ticketfile.h"
-#include "analysis/ui/clsanalysis.h"
+#include "dialogs/helpandreport.h"
+#include "dialogs/programmessage.h"
 #include "app/boardsettings.h"
 #include "app/globals.h"
 #include "app/services.h"
-#include "app/ui/clsrecordfile.h"
+#include "app/clsrecordfile.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmlotterymanager.h"
 #include "platform/dates.h"
@@ -458,7 +459,7 @@ TEST_P(EveryBoard, PrintHandsTheBoardsReportToTheEditor)
     editor.close();
     editor.setPermissions(editor.permissions() | QFileDevice::ExeOwner);
     QString report;
-    clsAnalysis::setReportOpenerForTests([&](const QString &, const QString &path) {
+    setReportOpenerForTests([&](const QString &, const QString &path) {
         QFile file(path);
         report = file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
         return true;
@@ -466,7 +467,7 @@ TEST_P(EveryBoard, PrintHandsTheBoardsReportToTheEditor)
     user.type(QStringLiteral("txtColumnsToDraw"), QStringLiteral("4"));
     user.click(QStringLiteral("cmdDraw"));
     board()->mnuFilePrintTicket->trigger();
-    clsAnalysis::setReportOpenerForTests({});
+    setReportOpenerForTests({});
     gstrNotepadPath.clear();
     QString drawing;
     for (int p = game.first; p <= game.lastShown(); ++p)

@@ -4,13 +4,14 @@
 
 #include "analysis/clslotterydb.h"
 #include "analysis/state.h"
-#include "analysis/ui/clsanalysis.h"
+#include "dialogs/lotteryswitch.h"
+#include "dialogs/programmessage.h"
 #include "app/boardsettings.h"
 #include "app/globals.h"
 #include "app/resstrings.h"
 #include "app/services.h"
-#include "app/ui/clsrecordfile.h"
-#include "app/ui/faulttext.h"
+#include "app/clsrecordfile.h"
+#include "app/faulttext.h"
 #include "app/uilanguage.h"
 #include "dialogs/driving.h"
 #include "dialogs/frmdatepicker.h"
@@ -288,7 +289,7 @@ TEST_F(LotteryManager, FailuresAreToldAndGoNoFurther)
     EXPECT_EQ(std::tuple(answers.texts().last(), named(m, "cmdAddDrawing")->isEnabled(), named(m, "cmdDelete")->isEnabled()),
               std::tuple(res(48070).arg(why), false, false));
     close();
-    ASSERT_TRUE(gobjLotteryDb->subOpenConnection());
+    ASSERT_TRUE(gobjLotteryDb->subOpenConnection(gstrLotteryDbsFolder + gstrLotteryDbFile));
     ASSERT_TRUE(gobjLotteryDb->fncExecute(QStringLiteral("DELETE FROM TBLRESULTS WHERE WeekNo < %1").arg(maxWeek())));
     click(manager(), "cmdDelete");
     EXPECT_EQ(std::pair(answers.texts().mid(4), gobjLotteryDb->fncGetDrawingCount().value()), std::pair(QStringList{question, res(31040)}, 1));
@@ -441,7 +442,7 @@ TEST_F(Faults, ALotteryWithoutDrawingsOpensWithItsNoticeAboveItsBoard)
         MessageBoxScript answers;
         gstrLastLotteryDbFile = startUp ? SampleWorld::kTestLottery : gstrLastLotteryDbFile;
         gstrLotteryDbFile = startUp ? QString() : SampleWorld::kTestLottery;
-        gobjAnalysis->subOpenSelectedLottery();
+        subOpenSelectedLottery();
         ASSERT_NE(world.board(), nullptr);
         EXPECT_EQ(std::tuple(answers.texts(), answers.asked()[0].parent, world.board()->isVisible(), glngTotalWeeks),
                   std::tuple(QStringList{res(46080)}, static_cast<QWidget *>(world.board()), true, 0));

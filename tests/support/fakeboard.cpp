@@ -1,3 +1,4 @@
+#include "program/boardfactory.h"
 #include "fakeboard.h"
 
 QStringList FakeBoard::log;
@@ -18,7 +19,7 @@ void FakeBoard::install(std::vector<BoardFamily> missing)
     });
 }
 
-void FakeBoard::uninstall() { setBoardFactory({}); }
+void FakeBoard::uninstall() { useProgramBoards(); }
 
 void FakeBoard::note(const char *what)
 {

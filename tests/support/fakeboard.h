@@ -2,7 +2,7 @@
 // A board for tests: implements IBoard without any controls. Its "controls" are one
 // BoardSettings value; what the program asks of it is recorded in a shared log.
 
-#include "boards/common/iboard.h"
+#include "dialogs/iboard.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,10 +1,12 @@
+#include "program/boardfactory.h"
 #include "sampleworld.h"
 
 #include "analysis/clslotterydb.h"
 #include "analysis/generator.h"
 #include "analysis/samplelotteries.h"
 #include "analysis/state.h"
-#include "analysis/ui/clsanalysis.h"
+#include "dialogs/lotteryswitch.h"
+#include "dialogs/helpandreport.h"
 #include "app/globals.h"
 #include "app/services.h"
 #include "dialogs/frmabout.h"
@@ -64,7 +66,7 @@ SampleWorld::SampleWorld()
     setGeneratorSeedForTests(20260501u);
     createServiceObjects();
     // The program's own boards.
-    setBoardFactory({});
+    useProgramBoards();
 }
 
 SampleWorld::~SampleWorld()
@@ -81,8 +83,8 @@ SampleWorld::~SampleWorld()
         if (window->isVisible())
             window->close();
     deleteUnloadedWindows();
-    setBoardFactory({});
-    clsAnalysis::setReportOpenerForTests({});
+    useProgramBoards();
+    setReportOpenerForTests({});
     releaseServiceObjects();
     setScreenMetricsOverride(std::nullopt);
     frmColumnProgress::setSynchronousDisplay(false);
@@ -93,7 +95,7 @@ SampleWorld::~SampleWorld()
 void SampleWorld::open(const QString &databaseFile)
 {
     gstrLotteryDbFile = databaseFile;
-    gobjAnalysis->subOpenSelectedLottery();
+    subOpenSelectedLottery();
     ASSERT_NE(board(), nullptr) << messages.texts().join(u'\n').toStdString();
 }
 

@@ -1,0 +1,70 @@
+// POWER's recalculation on the board in front, the drawing lists of a board that opens, and the
+// resets of the hit marks.
+
+#include "boards/common/boardbase.h"
+
+#include "analysis/clslotterydb.h"
+#include "app/enginemessages.h"
+#include "app/globals.h"
+#include "app/resstrings.h"
+#include "app/services.h"
+#include "app/filetitle.h"
+#include "app/faulttext.h"
+#include "dialogs/programmessage.h"
+#include "dialogs/iboard.h"
+#include "platform/dates.h"
+#include "platform/ui/msgbox.h"
+
+namespace {
+
+// The lottery whose left-out results were reported last: the report comes once per lottery.
+QString gWarnedLottery;
+
+// The results database of the open lottery cannot be read.
+void reportUnreadableDatabase(QWidget *owner)
+{
+    fncProgramMessage(owner, res(49030).arg(fncFileTitle(gstrLotteryDbFile), fncDatabaseFailureText()));
+}
+
+}  // namespace
+
+bool BoardBase::subRecalculateAll()
+{
+    if (!gobjLotteryDb)
+        return false;
+    const RecalcInputs in = analysisWindow();
+    const History *history = gobjLotteryDb->fncHistory();
+    if (!history) {
+        reportUnreadableDatabase(this);
+        return false;
+    }
+    const WindowCheck check = recalculateAll(*history, in);
+    if (check.refused()) {
+        fncProgramMessage(this, windowRefusalText(check));
+        return false;
+    }
+    if (check.hasWarning() && gWarnedLottery != gstrLotteryDbFile) {
+        gWarnedLottery = gstrLotteryDbFile;
+        fncProgramMessage(this, windowWarningText(check));
+    }
+
+    showRecalculation();
+    return true;
+}
+
+bool BoardBase::fncTotalWeekNumberAndAllGameDates()
+{
+    if (gblnBoardInitialised)
+        return true;
+    if (!gobjLotteryDb)
+        return false;
+    auto dates = gobjLotteryDb->subOpenConnection(gstrLotteryDbsFolder + gstrLotteryDbFile)
+                     ? gobjLotteryDb->fncGetAllGameDates()
+                     : std::nullopt;
+    if (!dates) {
+        reportUnreadableDatabase(this);
+        return false;
+    }
+    garrGameDates = std::move(*dates);
+    return listDrawings(garrGameDates, glngTotalWeeks);
+}

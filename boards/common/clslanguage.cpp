@@ -1,0 +1,204 @@
+#include "boards/common/clslanguage.h"
+
+#include "analysis/state.h"
+#include "app/globals.h"
+#include "app/resstrings.h"
+#include "boards/common/boardbase.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace {
+
+// The text of base id `base` in the board language.
+QString txt(int base) { return resources::text(base + fncBoardLanguage()); }
+
+void setCaption(QWidget *control, const QString &text)
+{
+    if (auto *frame = dynamic_cast<VbFrame *>(control))
+        frame->setCaption(text);
+    else if (auto *button = dynamic_cast<VbButton *>(control))
+        button->setCaption(text);
+    else if (auto *label = dynamic_cast<VbLabel *>(control))
+        label->setCaption(text);
+}
+
+void setToolTips(std::initializer_list<QWidget *> controls, const QString &text)
+{
+    for (QWidget *control : controls)
+        if (control)
+            control->setToolTip(text);
+}
+
+QString message(int index) { return garrMessages.value(index); }
+
+// The base id of garrMessages entry k: 0..23 the board tool tips, 24..30 the lottery manager's
+// title and messages.
+int messageId(int k)
+{
+    static constexpr int kManagerIds[] = {45010, 30410, 30420, 31010, 31020, 31030, 31040};
+    return k < 24 ? 30170 + 10 * k : kManagerIds[k - 24];
+}
+
+// The frames, buttons and labels that carry words; controls of one kind of board under their guard.
+void captionControls(BoardBase &b, const GameLayout &game)
+{
+    struct Row {
+        QWidget *control;
+        int id;
+        bool guard;
+    };
+    const Row rows[] = {
+        {b.fraDrawings, 25030, true},
+        {b.fraPool, 25040, true},
+        {b.fraGuaranteeAndInterval, 25050, true},
+        {b.fraTicketAndGuess, 25060, true},
+        {b.fraDrawingResults, 25070, true},
+        {b.cmdPower, 25080, true},
+        {b.cmdPopulate, 25090, true},
+        {b.cmdGetDrawing, 25100, true},
+        {b.cmdAdd, 25110, true},
+        {b.cmdResetGuess, 25120, true},
+        {b.cmdCompare, 25130, true},
+        {b.cmdDelete, 25140, true},
+        {b.cmdDraw, 25150, true},
+        {b.lblDrawingPowerTotalCap, 27100, true},
+        {b.lblColumnPowerTotalCap, 27100, true},
+        {b.lblDate, 27110, true},
+        {b.lblEnd, 27120, true},
+        {b.lblStart, 27130, true},
+        {b.lblHotCold.at(0), 27140, true},
+        {b.lblHotCold.at(1), 27150, true},
+        {b.lblPowerIncrease, 27160, true},
+        {b.lblPowerIncreaseMinMax.at(0), 27170, true},
+        {b.lblPowerIncreaseMinMax.at(1), 27180, true},
+        {b.lblGuaranteeNumbers, 27190, true},
+        {b.main.lblPowerInterval, 27200, true},
+        {b.bonus.lblPowerInterval, 27230, game.twoDrums()},
+        {b.lblStraightBoxed.at(0), 27210, game.digits()},
+        {b.lblStraightBoxed.at(1), 27220, game.digits()},
+    };
+    for (const Row &row : rows)
+        if (row.guard)
+            setCaption(row.control, txt(row.id));
+}
+
+// The Total caption and the tool tips of the headers of one half of a power table.
+void captionTableHeaders(DrumControls &drum, int half)
+{
+    if (VbLabel *total = drum.lblHdrTotal.at(half))
+        total->setCaption(txt(25000));
+    setToolTips({drum.lblHdrTotal.at(half)}, message(0));
+    setToolTips({drum.lblHdrStanding.at(half)}, message(1));
+    setToolTips({drum.lblHdrPowerPercent.at(half)}, message(2));
+    setToolTips({drum.lblHdrLastPicked.at(half)}, message(3));
+    setToolTips({drum.lblHdrExclude.at(half)}, message(10));
+}
+
+// A pool-grid header after the view of its grid: shares ("Pool %") or counts ("Pool n").
+void captionPoolHeader(VbLabel *header, bool countView)
+{
+    if (!header)
+        return;
+    header->setCaption(txt(countView ? 25020 : 25010));
+    header->setToolTip(message(countView ? 19 : 18));
+}
+
+}  // namespace
+
+int32_t fncBoardLanguage() { return glngLanguage >= 1 && glngLanguage <= 3 ? glngLanguage : 2; }
+
+QString fncTitleBeforeBracket(const QString &title)
+{
+    const qsizetype bracket = title.indexOf(u'(');
+    return bracket >= 0 ? title.left(bracket) : title;
+}
+
+void subSetStateToolTip(std::initializer_list<QWidget *> controls, bool ticked, int whenTicked, int whenClear)
+{
+    setToolTips(controls, message(ticked ? whenTicked : whenClear));
+}
+
+QString fncLotteryDescription()
+{
+    return gstrCountryName + QStringLiteral(" - ") + gstrLotteryName + QStringLiteral(" - ")
+           + fncTitleBeforeBracket(gstrGameTitle);
+}
+
+void subApplyLanguageToBoard()
+{
+    // 1. The board in front, for the whole run.
+    BoardBase *board = boardInFront();
+    if (!board)
+        return;
+    BoardBase &b = *board;
+    const GameLayout &game = gLayout;
+    // A drum's table has a right half beyond ball 28; the main pool grid shows both halves on
+    // every lotto board.
+    auto tableRightHalf = [&](Drum d) { return (d == Drum::Second ? game.highestSecond : game.highestMain) > 28; };
+    auto poolRightHalf = [&](Drum d) { return d == Drum::Main ? !game.digits() : tableRightHalf(d); };
+
+    // 2. Window caption.
+    gstrWindowCaption = txt(10100) + QStringLiteral(" - ") + fncLotteryDescription();
+    b.setWindowTitle(gstrWindowCaption);
+
+    // 3. Shared strings.
+    gstrHelpTitle = txt(35010);
+    gstrHelpFile = txt(35020);
+    gstrLoadedTicketText = txt(30430);
+
+    // 4, 5. Menus, then frames, buttons and labels.
+    b.captionMenus(txt);
+    captionControls(b, game);
+
+    // 6. The message table, before any tool tip is taken from it.
+    if (garrMessages.size() != kMessageCount)
+        garrMessages = QStringList(kMessageCount);
+    for (int k = 0; k < kMessageCount; ++k)
+        garrMessages[k] = txt(messageId(k));
+
+    // 7. Table headers: main table halves, then second-drum table halves.
+    for (Drum d : game.drums()) {
+        captionTableHeaders(b.drum(d), 0);
+        if (tableRightHalf(d))
+            captionTableHeaders(b.drum(d), 1);
+    }
+
+    // 8. Option tool tips, worded after the present state.
+    for (Drum d : game.drums())
+        subSetStateToolTip({b.drum(d).chkPowerInterval, b.drum(d).lblPowerInterval}, drumState(d).gblnPowerInterval, 8,
+                           9);
+    subSetStateToolTip({b.chkEqualChance}, gblnEqualChance, 4, 5);
+    setToolTips({b.optHotCold.at(0), b.lblHotCold.at(0)}, message(11));
+    setToolTips({b.optHotCold.at(1), b.lblHotCold.at(1)}, message(12));
+    subSetStateToolTip({b.chkGuaranteeNumbers, b.lblGuaranteeNumbers}, gblnGuaranteeNumbers, 6, 7);
+    subSetStateToolTip({b.chkCompareWithGuess}, gblnCompareWithGuess, 13, 14);
+    subSetStateToolTip({b.chkIncrementalTicket}, gblnIncrementalTicket, 15, 16);
+
+    // 9. The column limit.
+    setToolTips({b.txtColumnsToDraw}, message(17) + QString::number(kMaxTicketColumns));
+
+    // 10. Pool-grid headers (the main grid's right half on every lotto board).
+    for (Drum d : game.drums()) {
+        captionPoolHeader(b.drum(d).lblHdrPool.at(0), drumState(d).gblnPoolCountView);
+        if (poolRightHalf(d))
+            captionPoolHeader(b.drum(d).lblHdrPool.at(1), drumState(d).gblnPoolCountView);
+    }
+
+    // 11. Power increase.
+    subSetStateToolTip({b.chkPowerIncrease, b.lblPowerIncrease}, gblnPowerIncrease, 20, 21);
+
+    // 12. Straight / Boxed (digit games).
+    if (game.digits()) {
+        setToolTips({b.optStraightBoxed.at(0), b.lblStraightBoxed.at(0)}, message(22));
+        setToolTips({b.optStraightBoxed.at(1), b.lblStraightBoxed.at(1)}, message(23));
+    }
+
+    // 13. Status panels 1 and 2.
+    b.staMain->setPanelText(1, txt(36010) + b.cboStartDrawing->text() + txt(36020) + b.cboEndDrawing->text()
+                                   + txt(36030) + b.cboDrawingDate->text());
+    if (game.twoDrums() && !gblnMainPoolView)
+        b.staMain->setPanelText(2, txt(36050) + QString::number(gDrumBONUS.glngPoolTotal));
+    else
+        b.staMain->setPanelText(2, txt(36040) + QString::number(gDrum.glngPoolTotal));
+}

@@ -1,0 +1,197 @@
+// Opening a lottery: every file it needs is read and checked before anything of the open lottery
+// is touched; a lottery that cannot open is reported and leaves the board in front as it was (or
+// the start window in front when no board is open).
+
+#include "dialogs/lotteryswitch.h"
+
+#include "analysis/lotteryopening.h"
+#include "analysis/state.h"
+#include "app/globals.h"
+#include "app/resstrings.h"
+#include "app/clsfilesystem.h"
+#include "app/services.h"
+#include "app/settingsstore.h"
+#include "app/clsrecordfile.h"
+#include "app/faulttext.h"
+#include "app/filetitle.h"
+#include "dialogs/programmessage.h"
+#include "dialogs/iboard.h"
+#include "dialogs/frmfilemanager.h"
+#include "dialogs/startwindow.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/forms.h"
+#include "platform/ui/msgbox.h"
+
+namespace {
+
+// A results database that cannot be opened, with the reason (string table).
+constexpr int kDatabaseNotOpened = 49030;
+
+// Whether a lottery that failed to open is gone for good, so that the next start does not try it
+// again: its database file is missing, or a catalogue that was read does not list it. A catalogue
+// that cannot be read, a database that cannot be opened now and a game the catalogues describe in
+// a way no board serves leave the lottery as it is, to be tried again.
+bool forgetsLottery(const OpeningCheck &check)
+{
+    if (check.problem == OpeningProblem::LotteryNotListed)
+        return true;
+    return check.problem == OpeningProblem::DatabaseUnreadable && check.databaseFault == lotterydb::Fault::Missing;
+}
+
+QString problemText(const OpeningCheck &check, const QString &databaseFile)
+{
+    const QString name = fncFileTitle(databaseFile);
+    switch (check.problem) {
+    case OpeningProblem::CatalogueMissing:
+        return res(46000).arg(check.file);
+    case OpeningProblem::CatalogueDamaged:
+        subLogFailureDetail(eventlog::kFileReadFailure, check.detail);
+        return res(46010).arg(check.file);
+    case OpeningProblem::LotteryNotListed:
+        return res(46020).arg(name);
+    case OpeningProblem::ConfigMissing:
+        return res(46030).arg(name);
+    case OpeningProblem::CountryMissing:
+        return res(46040).arg(name);
+    case OpeningProblem::NoBoard:
+        return res(46050).arg(name);
+    case OpeningProblem::DatabaseUnreadable:
+        subLogFailureDetail(eventlog::kDatabaseFailure, check.detail);
+        return res(kDatabaseNotOpened).arg(name, fncDatabaseFaultText(check.databaseFault));
+    case OpeningProblem::None:
+        break;
+    }
+    return {};
+}
+
+// Hides and unloads the window in front (a board, or the start window) and clears it.
+void unloadWindowInFront()
+{
+    if (IBoard *board = currentBoard())
+        board->unloadBoard();
+    else if (gfrmCurrentBoard)
+        unloadStartWindow();
+    gfrmCurrentBoard = nullptr;
+}
+
+// A lottery that cannot open, told to the user. The board that is open stays open, with its
+// lottery; without one the start window comes in front, and a last-used lottery that is gone for
+// good is forgotten so that the next start does not try it again.
+void failOpening(const OpeningCheck &check, const QString &databaseFile)
+{
+    fncProgramMessage(gfrmCurrentBoard.data(), problemText(check, databaseFile), msgbox::kOkOnly);
+    if (currentBoard()) {
+        gstrLotteryDbFile = gstrLastLotteryDbFile;
+        return;
+    }
+    if (forgetsLottery(check) && !databaseFile.isEmpty() && gstrLastLotteryDbFile == databaseFile) {
+        gstrLastLotteryDbFile.clear();
+        fncForgetLastLottery();
+    }
+    gstrLotteryDbFile.clear();
+    showStartWindowInFront();
+}
+
+// The board of a checked lottery, made before anything changes: a lottery whose family has no board
+// is refused like any other that cannot open (nothing when refused).
+IBoard *makeBoardFor(const OpeningCheck &check, const QString &databaseFile)
+{
+    IBoard *board = createBoard(check.opening.gameCode.family);
+    if (!board) {
+        OpeningCheck refused = check;
+        refused.problem = OpeningProblem::NoBoard;
+        failOpening(refused, databaseFile);
+    }
+    return board;
+}
+
+// Shows the start window while the checked lottery becomes the open one, then its board.
+void showCheckedLottery(const LotteryOpening &opening, IBoard *board)
+{
+    showStartWindow();
+    doEvents();
+    commitLotteryOpening(opening);
+    gfrmCurrentBoard = board->window();
+    gstrGameCode = opening.gameCode.code;
+    board->showBoard();
+    // The board's load may have given up and unloaded it again.
+    if (currentBoard() == board)
+        board->subLoadTicketTextFile();
+}
+
+}  // namespace
+
+void subOpenSelectedLottery()
+{
+    QString choice = gstrLotteryDbFile;
+    const QString last = gstrLastLotteryDbFile;
+    IBoard *openBoard = currentBoard();
+    if (!choice.isEmpty() && choice == last && openBoard) {
+        // The lottery is already open: only the file dialog closes.
+        DefaultInstance<frmFileManager>::unload();
+        return;
+    }
+    const bool startUp = choice.isEmpty();
+    if (startUp) {
+        if (last.isEmpty()) {
+            showStartWindowInFront();
+            return;
+        }
+        choice = last;
+    }
+    const OpeningCheck check = prepareLotteryOpening(choice, gstrAppFolder, gstrLotteryDbsFolder);
+    if (check.problem != OpeningProblem::None) {
+        failOpening(check, choice);
+        return;
+    }
+    IBoard *board = makeBoardFor(check, choice);
+    if (!board)
+        return;
+    if (!startUp && openBoard && !last.isEmpty()) {
+        // The lottery being left keeps its settings, written from its board still on screen
+        // under its own name and file suffix.
+        gstrLotteryDbFile = last;
+        fncSaveLotterySettings(gfrmCurrentBoard.data());
+    }
+    gstrLotteryDbFile = choice;
+    gstrLastLotteryDbFile = choice;
+    if (!startUp) {
+        DefaultInstance<frmFileManager>::unload();
+        unloadWindowInFront();
+        doEvents();
+    }
+    showCheckedLottery(check.opening, board);
+}
+
+bool subSetGameCodeAndBoard()
+{
+    const auto shape = gameCodeFor(configuredGame());
+    if (!shape)
+        return false;
+    IBoard *board = createBoard(shape->family);
+    if (!board)
+        return false;
+    gfrmCurrentBoard = board->window();
+    gstrGameCode = shape->code;
+    return true;
+}
+
+void subReopenCurrentLottery()
+{
+    const QString lottery = gstrLotteryDbFile;
+    if (lottery.isEmpty()) {
+        showStartWindowInFront();
+        return;
+    }
+    const OpeningCheck check = prepareLotteryOpening(lottery, gstrAppFolder, gstrLotteryDbsFolder);
+    if (check.problem != OpeningProblem::None) {
+        failOpening(check, lottery);
+        return;
+    }
+    IBoard *board = makeBoardFor(check, lottery);
+    if (!board)
+        return;
+    unloadWindowInFront();
+    doEvents();
+    showCheckedLottery(check.opening, board);
+}

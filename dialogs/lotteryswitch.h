@@ -1,0 +1,12 @@
+#pragma once
+// The window in front follows the lottery the user opens: the chosen lottery is checked whole
+// before anything changes, then its board replaces the window in front; a lottery that cannot open
+// is told and leaves the board in front as it was (or the start window when none is open).
+
+// Opens the lottery gstrLotteryDbFile (or, at start-up when that is empty, the last one).
+void subOpenSelectedLottery();
+// Sets gstrGameCode and makes the board of the configured game (a new one from the board factory)
+// the window in front, without showing it. False, with nothing changed, when the game has no board.
+bool subSetGameCodeAndBoard();
+// Opens the open lottery again (after the lottery manager closes).
+void subReopenCurrentLottery();

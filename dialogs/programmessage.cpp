@@ -1,0 +1,34 @@
+#include "dialogs/programmessage.h"
+
+#include "app/clsrecordfile.h"
+#include "app/faulttext.h"
+#include "app/resstrings.h"
+#include "app/services.h"
+#include "app/settingsstore.h"
+#include "dialogs/iboard.h"
+
+int fncProgramMessage(QWidget *owner, const QString &text, int style)
+{
+    return vbMsgBox(owner, text, style, res(10100));
+}
+
+bool fncSaveSettingsOrTell(QWidget *owner)
+{
+    filewrite::Error error;
+    if (fncSaveSettings(&error))
+        return true;
+    fncProgramMessage(owner, res(49010).arg(fncWriteFailureText(error.fault, error.detail)), msgbox::kOkOnly);
+    return false;
+}
+
+bool fncSaveLotterySettings(QWidget *parent)
+{
+    if (!gobjRecordFile)
+        return false;
+    IBoard *board = dynamic_cast<IBoard *>(parent);
+    gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
+    if (gobjRecordFile->subSaveBoardSettings(1, board ? board : currentBoard()))
+        return true;
+    fncProgramMessage(parent, fncLotterySettingsNotSavedText(), msgbox::kOkOnly);
+    return false;
+}
