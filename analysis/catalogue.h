@@ -98,8 +98,3 @@ std::optional<GameCode> gameCodeFor(const GameConfigRecord &config);
 // The working shape of a configured game: a digit game (highest ball 10) of K positions has the
 // balls 0..9 and positions 0..K-1; a lotto game keeps its configured numbers.
 GameShape gameShapeFor(const GameConfigRecord &config);
-
-// The three tables of the open lottery, kept until the next opening.
-inline CatalogueTable garrLotteryCatalogue;
-inline CatalogueTable garrGameConfigCatalogue;
-inline CatalogueTable garrCountryCatalogue;

@@ -80,9 +80,6 @@ void commitLotteryOpening(const LotteryOpening &o)
     const QString previousFileSuffix = gstrFileSuffix;
     resetOpenLottery();
 
-    garrLotteryCatalogue = o.lotteries;
-    garrGameConfigCatalogue = o.configs;
-    garrCountryCatalogue = o.countries;
 
     glngLotteryId = o.lottery.lotteryId;
     gstrLotteryName = o.lottery.lotteryName;

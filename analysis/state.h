@@ -207,7 +207,3 @@ inline bool &allExcludedOf(Drum drum) { return drum == Drum::Second ? gblnAllExc
 
 inline constexpr int32_t kMaxTicketColumns = 32000;
 
-// Tooltips and lottery-management messages of the current language, entries 0..30: empty texts
-// until a board applies a language.
-inline constexpr int kMessageCount = 31;
-inline QStringList garrMessages = QStringList(kMessageCount);

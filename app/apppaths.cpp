@@ -2,8 +2,7 @@
 
 #include "app/clsfilesystem.h"
 #include "app/clssysteminfo.h"
-#include "app/globals.h"
-#include "app/services.h"
+#include "app/application.h"
 #include "platform/folders.h"
 
 #include <QDir>
@@ -15,7 +14,7 @@ namespace {
 // folders of the search path.
 QStringList editorFolders()
 {
-    QStringList out{gstrWindowsFolder, gstrSystemFolder};
+    QStringList out{app().gstrWindowsFolder, app().gstrSystemFolder};
     for (const QString &dir : qEnvironmentVariable("PATH").split(u':', Qt::SkipEmptyParts)) {
         const QString folder = withTrailingSlash(QDir::cleanPath(dir));
         if (!out.contains(folder))
@@ -26,8 +25,8 @@ QStringList editorFolders()
 
 void createWhenMissing(const QString &folder)
 {
-    if (!gobjFileSystem->fncFolderExists(folder))
-        gobjFileSystem->subCreateFolder(folder);
+    if (!app().gobjFileSystem->fncFolderExists(folder))
+        app().gobjFileSystem->subCreateFolder(folder);
 }
 
 }  // namespace
@@ -51,7 +50,7 @@ QString fncFindProgram(const QStringList &names, const QStringList &folders)
     for (const QString &name : names) {
         for (const QString &folder : folders) {
             const QString path = withTrailingSlash(folder) + name;
-            if (gobjFileSystem->fncFileExists(path) && QFileInfo(path).isExecutable())
+            if (app().gobjFileSystem->fncFileExists(path) && QFileInfo(path).isExecutable())
                 return path;
         }
     }
@@ -60,32 +59,32 @@ QString fncFindProgram(const QStringList &names, const QStringList &folders)
 
 void subSetLogPaths()
 {
-    gstrSystemFolder = withTrailingSlash(gobjSystemInfo->fncGetSystemDir());
-    QDir().mkpath(gstrSystemFolder);
-    gstrLogFolder = gstrSystemFolder + QStringLiteral("LogFiles/");
-    gstrLogFilePath = gstrLogFolder + QStringLiteral("TALVINOR.log");
+    app().gstrSystemFolder = withTrailingSlash(app().gobjSystemInfo->fncGetSystemDir());
+    QDir().mkpath(app().gstrSystemFolder);
+    app().gstrLogFolder = app().gstrSystemFolder + QStringLiteral("LogFiles/");
+    app().gstrLogFilePath = app().gstrLogFolder + QStringLiteral("TALVINOR.log");
 }
 
 void subSetProgramFolderPaths(const QString &folder)
 {
-    gstrAppFolder = withTrailingSlash(folder);
-    gstrLotteryDbsFolder = gstrAppFolder + QStringLiteral("LotteryDBs/");
-    gstrSavedTicketsFolder = gstrAppFolder + QStringLiteral("SavedTickets/");
+    app().gstrAppFolder = withTrailingSlash(folder);
+    app().gstrLotteryDbsFolder = app().gstrAppFolder + QStringLiteral("LotteryDBs/");
+    app().gstrSavedTicketsFolder = app().gstrAppFolder + QStringLiteral("SavedTickets/");
 }
 
 void subSetAppPaths()
 {
     const QString programFolder = folders::programFolder();
-    gstrAppFolder = withTrailingSlash(programFolder);
-    gstrWindowsFolder = withTrailingSlash(gobjSystemInfo->fncGetWindowsDir());
-    gstrSystemFolder = withTrailingSlash(gobjSystemInfo->fncGetSystemDir());
+    app().gstrAppFolder = withTrailingSlash(programFolder);
+    app().gstrWindowsFolder = withTrailingSlash(app().gobjSystemInfo->fncGetWindowsDir());
+    app().gstrSystemFolder = withTrailingSlash(app().gobjSystemInfo->fncGetSystemDir());
     subSetProgramFolderPaths(programFolder);
-    gstrLogFolder = gstrSystemFolder + QStringLiteral("LogFiles/");
-    gstrNotepadPath = fncFindProgram(editorCandidates(), editorFolders());
-    createWhenMissing(gstrLotteryDbsFolder);
-    createWhenMissing(gstrSavedTicketsFolder);
+    app().gstrLogFolder = app().gstrSystemFolder + QStringLiteral("LogFiles/");
+    app().gstrNotepadPath = fncFindProgram(editorCandidates(), editorFolders());
+    createWhenMissing(app().gstrLotteryDbsFolder);
+    createWhenMissing(app().gstrSavedTicketsFolder);
     // Help opens in the program's own help window; there is no outside viewer to look for.
-    gstrHelpViewerPath.clear();
-    createWhenMissing(gstrLogFolder);
-    gstrLogFilePath = gstrLogFolder + QStringLiteral("TALVINOR.log");
+    app().gstrHelpViewerPath.clear();
+    createWhenMissing(app().gstrLogFolder);
+    app().gstrLogFilePath = app().gstrLogFolder + QStringLiteral("TALVINOR.log");
 }

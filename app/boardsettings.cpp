@@ -1,7 +1,7 @@
 #include "app/boardsettings.h"
 
 #include "analysis/state.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "platform/dates.h"
 #include "platform/filewrite.h"
 #include "platform/vb.h"
@@ -404,14 +404,14 @@ bool refreshAnalysisWindow(BoardSettingsRecord &record, int32_t deletedWeek, int
 bool selectRecordFile(const QString &fileKind)
 {
     if (fileKind == QLatin1String("forConfigXYZfile")) {
-        gstrRecordFileName = gstrLotteryDbFile.left(std::max<qsizetype>(0, gstrLotteryDbFile.size() - 4)) +
+        app().gstrRecordFileName = app().gstrLotteryDbFile.left(std::max<qsizetype>(0, app().gstrLotteryDbFile.size() - 4)) +
                              gstrConfigFileSuffix;
-        gstrRecordFilePath = gstrAppFolder + gstrRecordFileName;
+        app().gstrRecordFilePath = app().gstrAppFolder + app().gstrRecordFileName;
         return true;
     }
     if (fileKind == QLatin1String("forTICKETfile")) {
-        gstrRecordFileName = gstrTicketName + gstrFileSuffix;
-        gstrRecordFilePath = gstrSavedTicketsFolder + gstrRecordFileName;
+        app().gstrRecordFileName = app().gstrTicketName + gstrFileSuffix;
+        app().gstrRecordFilePath = app().gstrSavedTicketsFolder + app().gstrRecordFileName;
         return true;
     }
     return false;

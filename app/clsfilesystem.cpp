@@ -1,6 +1,6 @@
 #include "app/clsfilesystem.h"
 
-#include "app/globals.h"
+#include "app/application.h"
 #include "app/version.h"
 #include "platform/ansi.h"
 #include "platform/dates.h"
@@ -15,7 +15,7 @@ namespace eventlog {
 
 QString versionText()
 {
-    return QStringLiteral("%1.%2.%3").arg(app::kVersionMajor).arg(app::kVersionMinor).arg(app::kVersionRevision);
+    return QStringLiteral("%1.%2.%3").arg(version::kVersionMajor).arg(version::kVersionMinor).arg(version::kVersionRevision);
 }
 
 }  // namespace eventlog
@@ -41,18 +41,18 @@ void clsFileSystem::subWriteLogEvent(int32_t EventCode) { subWriteLogEvent(Event
 
 void clsFileSystem::subWriteLogEvent(int32_t EventCode, const QString &detail)
 {
-    if (!fncFolderExists(gstrLogFolder))
+    if (!fncFolderExists(app().gstrLogFolder))
         return;
     strVersion_ = eventlog::versionText();
 
     QString lines;
-    QFile file(gstrLogFilePath);
+    QFile file(app().gstrLogFilePath);
     QIODevice::OpenMode mode = QIODevice::WriteOnly;
-    if (fncFileExists(gstrLogFilePath)) {
+    if (fncFileExists(app().gstrLogFilePath)) {
         mode |= QIODevice::Append;
     } else {
         mode |= QIODevice::Truncate;
-        lines += QStringLiteral("#Software: %1\r\n").arg(QString::fromLatin1(app::kProductName));
+        lines += QStringLiteral("#Software: %1\r\n").arg(QString::fromLatin1(version::kProductName));
     }
     const QDateTime now = QDateTime::currentDateTime();
     lines += QStringLiteral("#Version: %1\r\n").arg(strVersion_);

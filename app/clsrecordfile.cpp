@@ -3,9 +3,8 @@
 #include "analysis/clslotterydb.h"
 #include "analysis/state.h"
 #include "app/clsfilesystem.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "app/resstrings.h"
-#include "app/services.h"
 #include "app/faulttext.h"
 
 #include <QDir>
@@ -91,7 +90,7 @@ bool clsRecordFile::subSaveBoardSettings(int32_t mode, BoardSettingsControls *bo
     const RecordShape shape = RecordShape::current();
     error_.clear();
     fault_ = filewrite::Fault::None;
-    const QString path = gstrRecordFilePath;
+    const QString path = app().gstrRecordFilePath;
     if (mode == 1)
         return fillFromBoard(shape, board) && writeRecordFile(path, record_, &error_, &fault_);
     if (mode == 2) {
@@ -102,12 +101,12 @@ bool clsRecordFile::subSaveBoardSettings(int32_t mode, BoardSettingsControls *bo
         auto scratch = readRecordFile(path, &error_);
         if (!scratch)
             return false;
-        if (!gobjLotteryDb)
+        if (!app().gobjLotteryDb)
             return fail(QStringLiteral("The results database is not available."));
-        const auto maxWeek = gobjLotteryDb->fncGetMaxWeekNo();
-        const auto maxDate = gobjLotteryDb->fncGetMaxWeekDate();
+        const auto maxWeek = app().gobjLotteryDb->fncGetMaxWeekNo();
+        const auto maxDate = app().gobjLotteryDb->fncGetMaxWeekDate();
         if (!maxWeek.hasValue() || !maxDate.hasValue())
-            return fail(QStringLiteral("The newest drawing cannot be read: %1").arg(gobjLotteryDb->lastError()));
+            return fail(QStringLiteral("The newest drawing cannot be read: %1").arg(app().gobjLotteryDb->lastError()));
         if (!refreshAnalysisWindow(*scratch, deletedWeekNo, maxWeek.value(), maxDate.value()))
             return true;
         return writeRecordFile(path, *scratch, &error_, &fault_);
@@ -121,8 +120,8 @@ bool clsRecordFile::subLoadBoardSettings(BoardSettingsControls *board)
     error_.clear();
     loadProblem_.clear();
     int slotsRead = 0;
-    auto record = readRecordFile(gstrRecordFilePath, &error_, &slotsRead);
-    const QString damagedMessage = res(kDamagedRecordMessage).arg(QDir::toNativeSeparators(gstrRecordFilePath));
+    auto record = readRecordFile(app().gstrRecordFilePath, &error_, &slotsRead);
+    const QString damagedMessage = res(kDamagedRecordMessage).arg(QDir::toNativeSeparators(app().gstrRecordFilePath));
     if (!record) {
         const QString why = error_;
         subLogFailureDetail(eventlog::kFileReadFailure, why);

@@ -1,5 +1,7 @@
 #include "app/clsregistry.h"
 
+#include "app/application.h"
+
 #include "platform/folders.h"
 #include "platform/vb.h"
 
@@ -17,11 +19,7 @@ namespace reg {
 
 QString storePath() { return folders::configFolder() + QStringLiteral("/registry.json"); }
 
-namespace {
-filewrite::Error gLastWriteError;
-}  // namespace
-
-filewrite::Error lastWriteError() { return gLastWriteError; }
+filewrite::Error lastWriteError() { return app().registryWriteError; }
 
 }  // namespace reg
 
@@ -124,13 +122,13 @@ public:
     bool save()
     {
         all_.insert(root_, keys_);
-        reg::gLastWriteError = {};
+        app().registryWriteError = {};
         if (!QDir().mkpath(folders::configFolder())) {
-            reg::gLastWriteError = {filewrite::Fault::Missing, folders::configFolder()};
+            app().registryWriteError = {filewrite::Fault::Missing, folders::configFolder()};
             return false;
         }
         // The old store stays whole unless the new one reached the disk.
-        return filewrite::writeWhole(reg::storePath(), QJsonDocument(all_).toJson(), &reg::gLastWriteError);
+        return filewrite::writeWhole(reg::storePath(), QJsonDocument(all_).toJson(), &app().registryWriteError);
     }
 
 private:

@@ -1,4 +1,5 @@
 #include "app/clssysteminfo.h"
+#include "app/application.h"
 
 #include "platform/folders.h"
 
@@ -15,14 +16,14 @@ QString withoutTrailingSlash(QString path)
 
 QString clsSystemInfo::fncGetWindowsDir()
 {
-    gstrWinDirBuffer = withoutTrailingSlash(folders::platformProgramsFolder());
-    lngWinDirLength_ = static_cast<int32_t>(gstrWinDirBuffer.size());
-    return gstrWinDirBuffer;
+    app().gstrWinDirBuffer = withoutTrailingSlash(folders::platformProgramsFolder());
+    lngWinDirLength_ = static_cast<int32_t>(app().gstrWinDirBuffer.size());
+    return app().gstrWinDirBuffer;
 }
 
 QString clsSystemInfo::fncGetSystemDir()
 {
-    gstrSysDirBuffer = withoutTrailingSlash(folders::dataFolder());
-    lngSysDirLength_ = static_cast<int32_t>(gstrSysDirBuffer.size());
-    return gstrSysDirBuffer;
+    app().gstrSysDirBuffer = withoutTrailingSlash(folders::dataFolder());
+    lngSysDirLength_ = static_cast<int32_t>(app().gstrSysDirBuffer.size());
+    return app().gstrSysDirBuffer;
 }

@@ -6,10 +6,6 @@
 #include <QString>
 #include <cstdint>
 
-// The folder texts of the last calls, without a trailing "/".
-inline QString gstrWinDirBuffer;
-inline QString gstrSysDirBuffer;
-
 class clsSystemInfo {
 public:
     // The Windows folder, without a trailing "/"; empty when the platform gives none.

@@ -2,11 +2,10 @@
 
 #include "app/clsfilesystem.h"
 #include "app/resstrings.h"
-#include "app/services.h"
+#include "app/application.h"
 #include "app/settingsstore.h"
 #include "app/clsrecordfile.h"
 #include "app/filetitle.h"
-#include "app/globals.h"
 
 namespace {
 
@@ -50,8 +49,8 @@ QString fncDatabaseFaultText(lotterydb::Fault fault)
 
 void subLogFailureDetail(int32_t eventCode, const QString &detail)
 {
-    if (gobjFileSystem && !detail.isEmpty())
-        gobjFileSystem->subWriteLogEvent(eventCode, detail);
+    if (app().gobjFileSystem && !detail.isEmpty())
+        app().gobjFileSystem->subWriteLogEvent(eventCode, detail);
 }
 
 QString fncWriteFailureText(filewrite::Fault fault, const QString &detail)
@@ -62,15 +61,15 @@ QString fncWriteFailureText(filewrite::Fault fault, const QString &detail)
 
 QString fncDatabaseFailureText()
 {
-    if (!gobjLotteryDb)
+    if (!app().gobjLotteryDb)
         return res(kOther);
-    subLogFailureDetail(eventlog::kDatabaseFailure, gobjLotteryDb->lastError());
-    return fncDatabaseFaultText(gobjLotteryDb->lastFault());
+    subLogFailureDetail(eventlog::kDatabaseFailure, app().gobjLotteryDb->lastError());
+    return fncDatabaseFaultText(app().gobjLotteryDb->lastFault());
 }
 
 QString fncLotterySettingsNotSavedText()
 {
-    const filewrite::Fault fault = gobjRecordFile ? gobjRecordFile->lastFault() : filewrite::Fault::Other;
-    const QString detail = gobjRecordFile ? gobjRecordFile->lastError() : QString();
-    return res(46070).arg(fncFileTitle(gstrLotteryDbFile), fncWriteFailureText(fault, detail));
+    const filewrite::Fault fault = app().gobjRecordFile ? app().gobjRecordFile->lastFault() : filewrite::Fault::Other;
+    const QString detail = app().gobjRecordFile ? app().gobjRecordFile->lastError() : QString();
+    return res(46070).arg(fncFileTitle(app().gstrLotteryDbFile), fncWriteFailureText(fault, detail));
 }

@@ -1,22 +1,12 @@
 #include "app/instancecheck.h"
 
-#include "app/globals.h"
+#include "app/application.h"
 #include "platform/folders.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QLockFile>
 #include <unistd.h>
-
-namespace {
-
-std::unique_ptr<QLockFile> &heldLock()
-{
-    static std::unique_ptr<QLockFile> lock;
-    return lock;
-}
-
-}  // namespace
 
 int WindowListBox::addItem(const QString &text)
 {
@@ -44,10 +34,10 @@ bool fncIsProgramWindow(const TopLevelWindow &window, const QString &appTitle)
 
 int32_t fncEnumWindowsProc(const TopLevelWindow &window, WindowListBox &lst)
 {
-    if (!fncIsProgramWindow(window, gstrAppTitle))
+    if (!fncIsProgramWindow(window, app().gstrAppTitle))
         return 1;
-    ++glngTitleWindowCount;
-    gblnAlreadyRunning = glngTitleWindowCount > 1 ? -1 : 0;
+    ++app().glngTitleWindowCount;
+    app().gblnAlreadyRunning = app().glngTitleWindowCount > 1 ? -1 : 0;
     const int index = lst.addItem(window.title);
     lst.setItemData(index, window.handle);
     return 1;
@@ -55,8 +45,8 @@ int32_t fncEnumWindowsProc(const TopLevelWindow &window, WindowListBox &lst)
 
 int32_t fncScanProgramWindows(WindowListBox &lst)
 {
-    glngTitleWindowCount = 0;
-    gblnAlreadyRunning = 0;
+    app().glngTitleWindowCount = 0;
+    app().gblnAlreadyRunning = 0;
     for (const TopLevelWindow &window : fncTopLevelWindows())
         fncEnumWindowsProc(window, lst);
     return lst.listCount();
@@ -65,10 +55,10 @@ int32_t fncScanProgramWindows(WindowListBox &lst)
 std::vector<TopLevelWindow> fncTopLevelWindows()
 {
     std::vector<TopLevelWindow> windows;
-    windows.push_back({QCoreApplication::applicationPid(), true, 0, 0, gstrAppTitle});
+    windows.push_back({QCoreApplication::applicationPid(), true, 0, 0, app().gstrAppTitle});
     qint64 holder = 0;
     if (!acquireInstanceLock(&holder))
-        windows.push_back({holder, true, 0, 0, gstrAppTitle});
+        windows.push_back({holder, true, 0, 0, app().gstrAppTitle});
     return windows;
 }
 
@@ -79,7 +69,7 @@ QString instanceLockPath()
 
 bool acquireInstanceLock(qint64 *holder)
 {
-    if (heldLock())
+    if (app().instanceLock)
         return true;
     QDir().mkpath(folders::runtimeFolder());
     auto lock = std::make_unique<QLockFile>(instanceLockPath());
@@ -87,7 +77,7 @@ bool acquireInstanceLock(qint64 *holder)
     // a lock left by a copy that has ended is still reclaimed (its process is gone).
     lock->setStaleLockTime(0);
     if (lock->tryLock(0)) {
-        heldLock() = std::move(lock);
+        app().instanceLock = std::move(lock);
         return true;
     }
     if (lock->error() == QLockFile::LockFailedError) {
@@ -104,4 +94,4 @@ bool acquireInstanceLock(qint64 *holder)
     return true;
 }
 
-void releaseInstanceLock() { heldLock().reset(); }
+void releaseInstanceLock() { app().instanceLock.reset(); }

@@ -40,7 +40,6 @@ class frmPrint {
 public:
     WindowListBox lstWindows;
 };
-inline std::unique_ptr<frmPrint> gfrmPrint;
 
 // True when a window counts as a copy of the program: visible, without parent and owner, and
 // titled exactly `appTitle` (case and blanks matter).

@@ -1,15 +1,15 @@
 #include "app/settingsstore.h"
 
 #include "app/clsregistry.h"
-#include "app/globals.h"
+#include "app/application.h"
 
 void subRestoreSettings()
 {
     clsRegistry registry;
     const int32_t language =
         registry.fncREGGetDwordVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLanguage, 2);
-    glngLanguage = (language >= 1 && language <= 4) ? language : 2;
-    gstrLastLotteryDbFile = registry.fncREGGetVersionVal(reg::HKEY_CURRENT_USER, settingsstore::kKey,
+    app().glngLanguage = (language >= 1 && language <= 4) ? language : 2;
+    app().gstrLastLotteryDbFile = registry.fncREGGetVersionVal(reg::HKEY_CURRENT_USER, settingsstore::kKey,
                                                          settingsstore::kLastLotteryDbFile, QString());
 }
 
@@ -17,11 +17,11 @@ bool fncSaveSettings(filewrite::Error *error)
 {
     clsRegistry registry;
     const bool language =
-        registry.fncREGSetDwordVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLanguage, glngLanguage);
+        registry.fncREGSetDwordVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLanguage, app().glngLanguage);
     if (!language && error)
         *error = reg::lastWriteError();
     const bool lottery = registry.fncREGSetStringVal(reg::HKEY_CURRENT_USER, settingsstore::kKey,
-                                                     settingsstore::kLastLotteryDbFile, gstrLotteryDbFile);
+                                                     settingsstore::kLastLotteryDbFile, app().gstrLotteryDbFile);
     if (!lottery && language && error)
         *error = reg::lastWriteError();
     return language && lottery;

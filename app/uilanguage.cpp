@@ -1,6 +1,6 @@
 #include "app/uilanguage.h"
 
-#include "app/globals.h"
+#include "app/application.h"
 #include "app/resstrings.h"
 
 #include <QCoreApplication>
@@ -10,19 +10,7 @@
 
 namespace {
 
-struct Installed {
-    std::unique_ptr<QTranslator> translator;
-    int language = 2;
-    bool loaded = true;
-};
-
-Installed &installed()
-{
-    static Installed state;
-    return state;
-}
-
-int interfaceLanguage() { return (glngLanguage >= 1 && glngLanguage <= 4) ? glngLanguage : 2; }
+int interfaceLanguage() { return (app().glngLanguage >= 1 && app().glngLanguage <= 4) ? app().glngLanguage : 2; }
 
 QLocale::Language qtLanguage(int language)
 {
@@ -47,29 +35,29 @@ QLocale fncInterfaceLocale()
 
 bool subApplyQtTranslations()
 {
-    Installed &state = installed();
+    Application &state = app();
     const int language = interfaceLanguage();
-    if (language == state.language)
-        return state.loaded;
-    if (state.translator) {
-        QCoreApplication::removeTranslator(state.translator.get());
-        state.translator.reset();
+    if (language == state.qtTranslatorLanguage)
+        return state.qtTranslatorLoaded;
+    if (state.qtTranslator) {
+        QCoreApplication::removeTranslator(state.qtTranslator.get());
+        state.qtTranslator.reset();
     }
-    state.language = language;
-    state.loaded = true;
+    state.qtTranslatorLanguage = language;
+    state.qtTranslatorLoaded = true;
     if (language == 2)
         return true;
 
     auto translator = std::make_unique<QTranslator>();
     const QString code = QLocale(qtLanguage(language)).name().left(2);
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    state.loaded = translator->load(QStringLiteral("qtbase_") + code, folder)
-                   || translator->load(QStringLiteral("qt_") + code, folder);
-    if (state.loaded) {
+    state.qtTranslatorLoaded = translator->load(QStringLiteral("qtbase_") + code, folder)
+                               || translator->load(QStringLiteral("qt_") + code, folder);
+    if (state.qtTranslatorLoaded) {
         QCoreApplication::installTranslator(translator.get());
-        state.translator = std::move(translator);
+        state.qtTranslator = std::move(translator);
     }
-    return state.loaded;
+    return state.qtTranslatorLoaded;
 }
 
 QString fncDateProblemText(const QString &typed, const dates::TypedDate &date, const QString &form)

@@ -9,8 +9,7 @@
 #include "analysis/state.h"
 #include "dialogs/lotteryswitch.h"
 #include "app/apppaths.h"
-#include "app/globals.h"
-#include "app/services.h"
+#include "app/application.h"
 #include "boards/common/boardbase.h"
 #include "dialogs/iboard.h"
 #include "platform/ui/msgbox.h"
@@ -76,8 +75,8 @@ inline void startServices(const QString &folder)
     qputenv("XDG_DATA_HOME", (folder + QStringLiteral("/data")).toUtf8());
     subSetProgramFolderPaths(folder);
     setScreenMetricsOverride(ScreenMetrics{1920, QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1040)});
-    createServiceObjects();
-    glngLanguage = 2;
+    app().createServiceObjects();
+    app().glngLanguage = 2;
     // The offscreen platform's note on every window shown says nothing about the program.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &text) {
         if (!text.contains(QStringLiteral("propagateSizeHints")))
@@ -93,7 +92,7 @@ inline void startServices(const QString &folder)
 inline void stopServices()
 {
     msgbox::setHook({});
-    releaseServiceObjects();
+    app().releaseServiceObjects();
     setScreenMetricsOverride(std::nullopt);
 }
 
@@ -102,8 +101,8 @@ inline void stopServices()
 // open.
 inline BoardBase *openLottery(const QString &database = kDatabase)
 {
-    gstrLotteryDbFile.clear();
-    gstrLastLotteryDbFile = database;
+    app().gstrLotteryDbFile.clear();
+    app().gstrLastLotteryDbFile = database;
     subOpenSelectedLottery();
     BoardBase *board = boardInFront();
     return board && gblnBoardInitialised ? board : nullptr;
@@ -113,7 +112,7 @@ inline void closeLottery()
 {
     if (IBoard *board = currentBoard())
         board->unloadBoard();
-    gfrmCurrentBoard = nullptr;
+    app().gfrmCurrentBoard = nullptr;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

@@ -4,7 +4,7 @@
 
 #include "analysis/clslotterydb.h"
 #include "analysis/recalc.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "benchhistory.h"
 
 #include <QTemporaryDir>
@@ -44,17 +44,17 @@ void recalcFromDatabase(benchmark::State &state, const GameShape &g, int drawing
 {
     g.makeCurrent();
     QTemporaryDir dir;
-    gstrLotteryDbsFolder = dir.path() + u'/';
-    gstrLotteryDbFile = QStringLiteral("bench.mdb");
+    app().gstrLotteryDbsFolder = dir.path() + u'/';
+    app().gstrLotteryDbFile = QStringLiteral("bench.mdb");
     QString error;
     const int columns = g.digitGame ? g.picks + 1 : g.picks + g.bonusCount;
-    if (!lotterydb::createResultsDatabase(gstrLotteryDbsFolder + gstrLotteryDbFile, benchHistory(g, drawings, 7),
+    if (!lotterydb::createResultsDatabase(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile, benchHistory(g, drawings, 7),
                                           columns, &error)) {
         state.SkipWithError(error.toStdString().c_str());
         return;
     }
     clsLotteryDb db;
-    db.subOpenConnection(gstrLotteryDbsFolder + gstrLotteryDbFile);
+    db.subOpenConnection(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile);
     for (auto _ : state) {
         const std::optional<History> h = db.fncLoadHistory();
         if (!h) {

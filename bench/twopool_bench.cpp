@@ -6,6 +6,7 @@
 // interval's percentage.
 
 #include "analysis/generator.h"
+#include "app/application.h"
 #include "dialogs/lotteryswitch.h"
 #include "dialogs/frmcolumnprogress.h"
 #include "benchworld.h"
@@ -47,8 +48,8 @@ QString folder()
 // Opens a lottery as start-up opens the last one; its board, or nothing.
 BoardBase *openLottery(const QString &database)
 {
-    gstrLotteryDbFile.clear();
-    gstrLastLotteryDbFile = database;
+    app().gstrLotteryDbFile.clear();
+    app().gstrLastLotteryDbFile = database;
     subOpenSelectedLottery();
     BoardBase *board = boardInFront();
     return board && gblnBoardInitialised ? board : nullptr;

@@ -5,7 +5,7 @@
 // The argument of every benchmark is the number of drawings.
 
 #include "analysis/generator.h"
-#include "app/services.h"
+#include "app/application.h"
 #include "dialogs/frmcolumnprogress.h"
 #include "dialogs/frmfilemanager.h"
 #include "platform/ui/forms.h"
@@ -186,10 +186,10 @@ void BM_Compare32000(benchmark::State &state)
 // The file dialog in ticket mode, as the Ticket menu loads it, with the name typed.
 frmFileManager *ticketDialog(bool load, const QString &name)
 {
-    gblnTicketLoad = load;
-    gblnTicketMode = true;
-    gstrFileDialogFolder = gstrSavedTicketsFolder;
-    gstrFileDialogSuffix = gstrFileSuffix;
+    app().gblnTicketLoad = load;
+    app().gblnTicketMode = true;
+    app().gstrFileDialogFolder = app().gstrSavedTicketsFolder;
+    app().gstrFileDialogSuffix = gstrFileSuffix;
     frmFileManager *dialog = DefaultInstance<frmFileManager>::get();
     dialog->cmdLoad->setVisible(load);
     dialog->cmdSave->setVisible(!load);
@@ -242,7 +242,7 @@ void BM_TicketRead32000(benchmark::State &state)
     if (!hasTicket(state, open))
         return;
     ticketDialog(false, QStringLiteral("bench"))->cmdSave_Click();
-    gstrTicketName = QStringLiteral("bench");
+    app().gstrTicketName = QStringLiteral("bench");
     for (auto _ : state) {
         open.board()->subLoadTicketTextFile();
         if (open.board()->lstTicket->listCount() != 32000) {

@@ -1,7 +1,7 @@
 #include "dialogs/frmabout.h"
 
 #include "app/clsfilesystem.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "app/resstrings.h"
 #include "platform/ui/clswindowontop.h"
 #include "platform/ui/respicture.h"
@@ -134,7 +134,7 @@ void frmAbout::Form_Load()
 
 void frmAbout::subApplyFormColours()
 {
-    const auto colour = static_cast<uint32_t>(glngBackColor);
+    const auto colour = static_cast<uint32_t>(app().glngBackColor);
     setWindowBackColor(this, colour);
     lblCaption.forEach([&](int, VbLabel *label) { label->setBackColor(colour); });
     for (VbLabel *label : {lblCopyright, lblProductName, lblVersion, lblComments})
@@ -147,10 +147,10 @@ void frmAbout::subSetLanguageCaptions()
     lblCaption[1]->setCaption(res(39060));
     lblCaption[2]->setCaption(res(39070));
     lblCaption[3]->setCaption(res(39080));
-    lblComments->setCaption(QString::fromUtf8(app::kComments));
-    lblProductName->setCaption(QString::fromLatin1(app::kProductName));
+    lblComments->setCaption(QString::fromUtf8(version::kComments));
+    lblProductName->setCaption(QString::fromLatin1(version::kProductName));
     lblVersion->setCaption(eventlog::versionText());
-    lblCopyright->setCaption(QString::fromUtf8(app::kLegalCopyright));
+    lblCopyright->setCaption(QString::fromUtf8(version::kLegalCopyright));
     layoutRows();
 }
 

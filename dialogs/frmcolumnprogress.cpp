@@ -1,7 +1,7 @@
 #include "dialogs/frmcolumnprogress.h"
 
 #include "analysis/state.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "app/resstrings.h"
 #include "platform/ui/clswindowontop.h"
 #include "dialogs/controlnames.h"
@@ -15,8 +15,6 @@
 #include <QWindow>
 
 namespace {
-
-bool gSynchronousDisplay = false;
 
 constexpr uint32_t kRed = 0x0000C0;
 constexpr uint32_t kGreen = 0x008000;
@@ -48,7 +46,7 @@ frmColumnProgress::frmColumnProgress()
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setNoCaptionText(this);
     setFont(fncDialogFont(false));
-    setWindowBackColor(this, static_cast<uint32_t>(glngBackColor));
+    setWindowBackColor(this, static_cast<uint32_t>(app().glngBackColor));
     setClientSizeTwips(this, 9915, 1950);
     setFixedSize(size());
 
@@ -101,14 +99,14 @@ frmColumnProgress::frmColumnProgress()
         label->installEventFilter(this);
 }
 
-void frmColumnProgress::setSynchronousDisplay(bool on) { gSynchronousDisplay = on; }
+void frmColumnProgress::setSynchronousDisplay(bool on) { app().synchronousColumnProgress = on; }
 
 frmColumnProgress::Outcome frmColumnProgress::Display(IColumnRun &run)
 {
     run_ = &run;
     subPutOnTop(this);
     Form_Load();
-    if (gSynchronousDisplay) {
+    if (app().synchronousColumnProgress) {
         while (running_)
             tmrAddColumns_Timer();
     } else {
@@ -146,7 +144,7 @@ void frmColumnProgress::Form_Load()
 
     running_ = true;
     outcome_ = Outcome::Stopped;
-    if (!gSynchronousDisplay)
+    if (!app().synchronousColumnProgress)
         tmrAddColumns->start();
 }
 

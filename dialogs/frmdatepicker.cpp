@@ -1,7 +1,7 @@
 #include "dialogs/frmdatepicker.h"
 
 #include "analysis/clslotterydb.h"
-#include "app/services.h"
+#include "app/application.h"
 #include "app/uilanguage.h"
 #include "platform/ui/clswindowontop.h"
 #include "dialogs/controlnames.h"
@@ -43,7 +43,7 @@ frmDatePicker::frmDatePicker()
 void frmDatePicker::Form_Load()
 {
     // Without a drawing the calendar opens on today.
-    const auto newest = gobjLotteryDb ? gobjLotteryDb->fncGetMaxWeekDate() : DbValue<QDate>::empty();
+    const auto newest = app().gobjLotteryDb ? app().gobjLotteryDb->fncGetMaxWeekDate() : DbValue<QDate>::empty();
     calDrawingDate->setSelectedDate(newest.hasValue() ? newest.value() : QDate::currentDate());
 }
 

@@ -6,9 +6,8 @@
 #include "dialogs/lotteryswitch.h"
 #include "dialogs/helpandreport.h"
 #include "platform/ui/textwindows.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "app/resstrings.h"
-#include "app/services.h"
 #include "app/clsrecordfile.h"
 #include "app/faulttext.h"
 #include "app/filetitle.h"
@@ -101,7 +100,7 @@ void frmFileManager::Form_Load()
 
 void frmFileManager::subApplyFormColours()
 {
-    const auto back = static_cast<uint32_t>(glngBackColor);
+    const auto back = static_cast<uint32_t>(app().glngBackColor);
     setWindowBackColor(this, back);
     fraNames->setBackColor(back);
     fraButtons->setBackColor(back);
@@ -119,7 +118,7 @@ void frmFileManager::subSetLanguageCaptions()
     cmdCancel->setCaption(res(11180));
     titles_ = {res(45090), res(45100), res(45110)};
     messages_.clear();
-    if (gblnTicketMode) {
+    if (app().gblnTicketMode) {
         lblListCaption->setCaption(res(32010));
         lblSelectedCaption->setCaption(res(32020));
         for (int base = 40310; base <= 40420; base += 10)
@@ -139,11 +138,11 @@ QString frmFileManager::title(int index) const { return titles_.value(index - 8)
 
 void frmFileManager::refreshFiles()
 {
-    QDir folder(gstrFileDialogFolder);
+    QDir folder(app().gstrFileDialogFolder);
     folder.setFilter(QDir::Files | QDir::Hidden | QDir::CaseSensitive);
     folder.setSorting(QDir::Name | QDir::IgnoreCase);
-    folder.setNameFilters({QStringLiteral("*") + gstrFileDialogSuffix});
-    filFiles_ = gstrFileDialogFolder.isEmpty() ? QStringList() : folder.entryList();
+    folder.setNameFilters({QStringLiteral("*") + app().gstrFileDialogSuffix});
+    filFiles_ = app().gstrFileDialogFolder.isEmpty() ? QStringList() : folder.entryList();
 }
 
 void frmFileManager::relistFiles()
@@ -212,7 +211,7 @@ void frmFileManager::txtName_Change()
 bool frmFileManager::nameExists(const QString &name) const
 {
     // The lookup is exact, letter case included.
-    return QFileInfo(gstrFileDialogFolder + name + gstrFileDialogSuffix).isFile();
+    return QFileInfo(app().gstrFileDialogFolder + name + app().gstrFileDialogSuffix).isFile();
 }
 
 void frmFileManager::cmdLoad_Click()
@@ -228,8 +227,8 @@ void frmFileManager::cmdLoad_Click()
     }
     if (vbMsgBox(this, message(20) + name + message(21), msgbox::kYesNoQuestion, title(8)) != msgbox::kYes)
         return;
-    if (!gblnTicketLoad) {
-        gstrLotteryDbFile = name + gstrFileDialogSuffix;
+    if (!app().gblnTicketLoad) {
+        app().gstrLotteryDbFile = name + app().gstrFileDialogSuffix;
         // Opening the lottery unloads this dialog (it stays open when the lottery cannot open).
         subOpenSelectedLottery();
         return;
@@ -239,19 +238,19 @@ void frmFileManager::cmdLoad_Click()
 
 void frmFileManager::loadTicket(const QString &name)
 {
-    gstrTicketName = name;
+    app().gstrTicketName = name;
     applyConfiguredGame();
 
     if (IBoard *board = currentBoard())
         board->unloadBoard();
-    gfrmCurrentBoard = nullptr;
+    app().gfrmCurrentBoard = nullptr;
     doEvents();
     showStartWindow();
     doEvents();
 
     if (!subSetGameCodeAndBoard()) {
         DefaultInstance<frmFileManager>::unload(this);
-        fncProgramMessage(gfrmCurrentBoard.data(), res(46050).arg(fncFileTitle(gstrLotteryDbFile)), msgbox::kOkOnly);
+        fncProgramMessage(windowInFront(), res(46050).arg(fncFileTitle(app().gstrLotteryDbFile)), msgbox::kOkOnly);
         showStartWindowInFront();
         return;
     }
@@ -285,23 +284,23 @@ void frmFileManager::cmdSave_Click()
 bool frmFileManager::subWriteTicketFile()
 {
     const QString name = txtName->text();
-    const QString previousName = gstrTicketName;
+    const QString previousName = app().gstrTicketName;
     const IBoard *board = currentBoard();
     auto fail = [&](const QString &reason) {
-        gstrTicketName = previousName;
+        app().gstrTicketName = previousName;
         vbMsgBox(this, res(kTicketNotSaved).arg(name, reason), msgbox::kInformation, title(9));
         return false;
     };
-    if (!board || !gobjRecordFile)
+    if (!board || !app().gobjRecordFile)
         return fail(fncWriteFaultText(filewrite::Fault::Other));
 
-    gstrTicketName = name;
-    gobjRecordFile->subSelectRecordFile(QStringLiteral("forTICKETfile"));
-    const QString recordPath = gstrRecordFilePath;
-    const QString textPath = fncTicketTextFilePath(gstrFileDialogFolder, gstrFileSuffix, name);
-    const auto record = gobjRecordFile->fncBoardSettingsBytes(currentBoard());
+    app().gstrTicketName = name;
+    app().gobjRecordFile->subSelectRecordFile(QStringLiteral("forTICKETfile"));
+    const QString recordPath = app().gstrRecordFilePath;
+    const QString textPath = fncTicketTextFilePath(app().gstrFileDialogFolder, gstrFileSuffix, name);
+    const auto record = app().gobjRecordFile->fncBoardSettingsBytes(currentBoard());
     if (!record)
-        return fail(fncWriteFailureText(filewrite::Fault::Other, gobjRecordFile->lastError()));
+        return fail(fncWriteFailureText(filewrite::Fault::Other, app().gobjRecordFile->lastError()));
     // The record and the text are one ticket: both are replaced, or neither.
     filewrite::Error error;
     if (!filewrite::writePair(recordPath, *record, textPath, fncTicketFileBytes(board->ticketLines()), &error))
@@ -329,7 +328,7 @@ void frmFileManager::cmdDelete_Click()
         return;
     const bool deleted = deleteTicketFiles(name);
     if (!deleted) {
-        vbMsgBox(this, res(48010).arg(name, QDir::toNativeSeparators(gstrFileDialogFolder)), msgbox::kInformation,
+        vbMsgBox(this, res(48010).arg(name, QDir::toNativeSeparators(app().gstrFileDialogFolder)), msgbox::kInformation,
                  title(10));
     } else {
         txtName->setText(QString());
@@ -340,8 +339,8 @@ void frmFileManager::cmdDelete_Click()
 
 bool frmFileManager::deleteTicketFiles(const QString &name)
 {
-    const QString recordPath = gstrFileDialogFolder + name + gstrFileDialogSuffix;
-    const QString textPath = fncTicketTextFilePath(gstrFileDialogFolder, gstrFileSuffix, name);
+    const QString recordPath = app().gstrFileDialogFolder + name + app().gstrFileDialogSuffix;
+    const QString textPath = fncTicketTextFilePath(app().gstrFileDialogFolder, gstrFileSuffix, name);
     const bool hasText = QFileInfo(textPath).isFile();
     if (!nameExists(name))
         return !hasText || QFile::remove(textPath);
@@ -376,19 +375,19 @@ void showFileManager(FileDialogAction action)
 
 void showFileManagerForLotteries()
 {
-    gblnTicketLoad = false;
-    gblnTicketMode = false;
-    gstrFileDialogFolder = gstrLotteryDbsFolder;
-    gstrFileDialogSuffix = QStringLiteral(".mdb");
+    app().gblnTicketLoad = false;
+    app().gblnTicketMode = false;
+    app().gstrFileDialogFolder = app().gstrLotteryDbsFolder;
+    app().gstrFileDialogSuffix = QStringLiteral(".mdb");
     showFileManager(FileDialogAction::Load);
 }
 
 void showFileManagerForTickets(FileDialogAction action)
 {
     if (action == FileDialogAction::Load)
-        gblnTicketLoad = true;
-    gblnTicketMode = true;
-    gstrFileDialogFolder = gstrSavedTicketsFolder;
-    gstrFileDialogSuffix = gstrFileSuffix;
+        app().gblnTicketLoad = true;
+    app().gblnTicketMode = true;
+    app().gstrFileDialogFolder = app().gstrSavedTicketsFolder;
+    app().gstrFileDialogSuffix = gstrFileSuffix;
     showFileManager(action);
 }

@@ -3,9 +3,8 @@
 #include "analysis/clslotterydb.h"
 #include "analysis/state.h"
 #include "dialogs/lotteryswitch.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "app/resstrings.h"
-#include "app/services.h"
 #include "app/uilanguage.h"
 #include "app/clsrecordfile.h"
 #include "platform/ui/clswindowontop.h"
@@ -170,8 +169,8 @@ void frmLotteryManager::Form_Load()
     mvarLastDrawing = {};
     lastWeek_.reset();
     lastDate_ = {};
-    const auto week = gobjLotteryDb ? gobjLotteryDb->fncGetMaxWeekNo() : DbValue<int32_t>::empty();
-    const auto date = gobjLotteryDb ? gobjLotteryDb->fncGetMaxWeekDate() : DbValue<QDate>::empty();
+    const auto week = app().gobjLotteryDb ? app().gobjLotteryDb->fncGetMaxWeekNo() : DbValue<int32_t>::empty();
+    const auto date = app().gobjLotteryDb ? app().gobjLotteryDb->fncGetMaxWeekDate() : DbValue<QDate>::empty();
     if (week.isEmpty() || date.isEmpty()) {
         // Nothing can be added or deleted on a database that cannot be read.
         cmdAddDrawing->setEnabled(false);
@@ -194,9 +193,9 @@ void frmLotteryManager::Form_Load()
     txtLastDate->setEnabled(false);
 
     const bool digit = isDigitGame();
-    if (lastWeek_ && gobjLotteryDb) {
-        const auto numbers = digit ? gobjLotteryDb->fncGetDrawingNumbersFOR10(*lastWeek_)
-                                   : gobjLotteryDb->fncGetDrawingNumbers(*lastWeek_);
+    if (lastWeek_ && app().gobjLotteryDb) {
+        const auto numbers = digit ? app().gobjLotteryDb->fncGetDrawingNumbersFOR10(*lastWeek_)
+                                   : app().gobjLotteryDb->fncGetDrawingNumbers(*lastWeek_);
         if (numbers)
             mvarLastDrawing = *numbers;
     }
@@ -237,7 +236,7 @@ int frmLotteryManager::boxCount() const
 
 void frmLotteryManager::subArrangeDrawingBoxes()
 {
-    const auto back = static_cast<uint32_t>(glngBackColor);
+    const auto back = static_cast<uint32_t>(app().glngBackColor);
     setWindowBackColor(this, back);
     for (VbLabel *label : {lblLastWeekNo, lblLastDate, lblNewWeekNo, lblNewDate})
         label->setBackColor(back);
@@ -342,8 +341,8 @@ QString frmLotteryManager::managerMessage(int entry) const
 {
     // The board's language routine fills the entries; without it they come from the strings.
     static const std::array<int, 7> bases{45010, 30410, 30420, 31010, 31020, 31030, 31040};
-    if (entry < garrMessages.size() && !garrMessages[entry].isEmpty())
-        return garrMessages[entry];
+    if (entry < app().garrMessages.size() && !app().garrMessages[entry].isEmpty())
+        return app().garrMessages[entry];
     return entry >= 24 && entry <= 30 ? res(bases[static_cast<size_t>(entry - 24)]) : QString();
 }
 
@@ -404,7 +403,7 @@ void frmLotteryManager::cmdAddDrawing_Click()
         return;
     }
     const int32_t week = *next;
-    if (!gobjLotteryDb || !gobjLotteryDb->subInsertDrawing(week, date, numbers)) {
+    if (!app().gobjLotteryDb || !app().gobjLotteryDb->subInsertDrawing(week, date, numbers)) {
         vbMsgBox(this, res(48050).arg(fncDatabaseFailureText()), msgbox::kInformation, title);
         return;
     }
@@ -414,13 +413,13 @@ void frmLotteryManager::cmdAddDrawing_Click()
 void frmLotteryManager::cmdDelete_Click()
 {
     const QString title = managerMessage(24);
-    if (!lastWeek_ || !gobjLotteryDb)
+    if (!lastWeek_ || !app().gobjLotteryDb)
         return;
     if (vbMsgBox(this, managerMessage(28) + txtLastDate->text() + managerMessage(29), msgbox::kOkCancelQuestion, title)
         != msgbox::kOk)
         return;
     const int32_t week = *lastWeek_;
-    const auto count = gobjLotteryDb->fncGetDrawingCount();
+    const auto count = app().gobjLotteryDb->fncGetDrawingCount();
     if (count.isEmpty()) {
         vbMsgBox(this, res(48060).arg(fncDatabaseFailureText()), msgbox::kInformation, title);
         return;
@@ -430,14 +429,14 @@ void frmLotteryManager::cmdDelete_Click()
         vbMsgBox(this, managerMessage(30), msgbox::kOkOnly, title);
         return;
     }
-    if (!gobjLotteryDb->subDeleteDrawing(week)) {
+    if (!app().gobjLotteryDb->subDeleteDrawing(week)) {
         vbMsgBox(this, res(48060).arg(fncDatabaseFailureText()), msgbox::kInformation, title);
         return;
     }
-    if (week <= glngReferenceWeek && gobjRecordFile) {
+    if (week <= glngReferenceWeek && app().gobjRecordFile) {
         // The deleted drawing lay within the analysis window kept in the lottery's settings.
-        gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
-        if (!gobjRecordFile->subSaveBoardSettings(2, nullptr, week))
+        app().gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
+        if (!app().gobjRecordFile->subSaveBoardSettings(2, nullptr, week))
             vbMsgBox(this, fncLotterySettingsNotSavedText(), msgbox::kOkOnly, title);
     }
     showAfresh();
@@ -455,7 +454,7 @@ void frmLotteryManager::cmdClose_Click()
     if (closing_)
         return;
     closing_ = true;
-    gblnLotteryManagerOpen = false;
+    app().gblnLotteryManagerOpen = false;
     DefaultInstance<frmDatePicker>::unload();
     DefaultInstance<frmLotteryManager>::unload(this);
     subReopenCurrentLottery();

@@ -2,9 +2,8 @@
 
 #include "dialogs/helpandreport.h"
 #include "platform/ui/textwindows.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "app/resstrings.h"
-#include "app/services.h"
 #include "app/uilanguage.h"
 #include "app/filetitle.h"
 #include "dialogs/programend.h"
@@ -70,8 +69,8 @@ void frmStart::buildMenus()
 
 void frmStart::Form_Load()
 {
-    gvarExcludedBackColor = 0x707070;
-    chooseStoredLanguage(glngLanguage);  // German keeps the design ticks (English)
+    app().gvarExcludedBackColor = 0x707070;
+    chooseStoredLanguage(app().glngLanguage);  // German keeps the design ticks (English)
     subSetLanguageCaptions();
     subApplyFormColours();
 
@@ -80,18 +79,18 @@ void frmStart::Form_Load()
 
 void frmStart::subApplyFormColours()
 {
-    gvarExcludedBackColor = 0x707070;
-    setWindowBackColor(this, static_cast<uint32_t>(glngBackColor));
+    app().gvarExcludedBackColor = 0x707070;
+    setWindowBackColor(this, static_cast<uint32_t>(app().glngBackColor));
 }
 
 void frmStart::subSetLanguageCaptions()
 {
     setWindowTitle(res(10100));
     statusName_.clear();
-    if (gblnLotteryManagerOpen) {
+    if (app().gblnLotteryManagerOpen) {
         statusText_.clear();
-    } else if (!gstrLastLotteryDbFile.isEmpty()) {
-        statusName_ = fncFileTitle(gstrLastLotteryDbFile);
+    } else if (!app().gstrLastLotteryDbFile.isEmpty()) {
+        statusName_ = fncFileTitle(app().gstrLastLotteryDbFile);
         statusText_ = res(30140);
     } else {
         statusText_ = res(30130);
@@ -111,7 +110,7 @@ void frmStart::mnuLanguageTurkish_Click() { applyLanguage(1); }
 
 void frmStart::applyLanguage(int32_t digit)
 {
-    glngLanguage = digit;
+    app().glngLanguage = digit;
     tickLanguageItem(digit);
     subApplyQtTranslations();
     subSetLanguageCaptions();

@@ -3,7 +3,7 @@
 #include "analysis/boardreport.h"
 #include "analysis/state.h"
 #include "platform/ui/textwindows.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "app/resstrings.h"
 #include "dialogs/programmessage.h"
 #include "dialogs/iboard.h"
@@ -20,16 +20,10 @@
 
 namespace {
 
-ReportOpener &reportOpener()
-{
-    static ReportOpener opener;
-    return opener;
-}
-
 bool openInEditor(const QString &editor, const QString &file)
 {
-    if (reportOpener())
-        return reportOpener()(editor, file);
+    if (app().reportOpener)
+        return app().reportOpener(editor, file);
     return QProcess::startDetached(editor, {file});
 }
 
@@ -62,13 +56,6 @@ void keepReachable(frmHelp *help)
     });
 }
 
-// The report files written for the editor in this run of the program.
-QStringList &reportFiles()
-{
-    static QStringList files;
-    return files;
-}
-
 // The report in a new temporary text file, kept for the editor until the program ends; empty
 // when it cannot be written.
 QString writeReportFile(const QString &text)
@@ -77,10 +64,10 @@ QString writeReportFile(const QString &text)
     file.setAutoRemove(false);
     if (!file.open())
         return {};
-    if (reportFiles().isEmpty() && QCoreApplication::instance())
+    if (app().reportFiles.isEmpty() && QCoreApplication::instance())
         QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
                          [] { subRemoveReportFiles(); });
-    reportFiles().append(file.fileName());
+    app().reportFiles.append(file.fileName());
     const QByteArray bytes = text.toUtf8();
     const bool written = file.write(bytes) == bytes.size() && file.flush();
     file.close();
@@ -103,17 +90,17 @@ void showReportWindow(const QString &text)
 
 void subRemoveReportFiles()
 {
-    for (const QString &file : std::as_const(reportFiles()))
+    for (const QString &file : std::as_const(app().reportFiles))
         QFile::remove(file);
-    reportFiles().clear();
+    app().reportFiles.clear();
 }
 
-void setReportOpenerForTests(ReportOpener opener) { reportOpener() = std::move(opener); }
+void setReportOpenerForTests(ReportOpener opener) { app().reportOpener = std::move(opener); }
 
 void subSetHelpNames()
 {
-    gstrHelpTitle = res(35010);
-    gstrHelpFile = res(35020);
+    app().gstrHelpTitle = res(35010);
+    app().gstrHelpFile = res(35020);
 }
 
 void subHelpContents(QWidget *own)
@@ -125,16 +112,16 @@ void subHelpContents(QWidget *own)
 
 void subFindHelpWindow(QWidget *own)
 {
-    glngHelpHwnd = fncWindowHandle(windowTitled(gstrHelpTitle, own ? own->window() : nullptr));
+    app().glngHelpHwnd = fncWindowHandle(windowTitled(app().gstrHelpTitle, own ? own->window() : nullptr));
 }
 
 void subShowHelp()
 {
-    if (glngHelpHwnd != 0) {
+    if (app().glngHelpHwnd != 0) {
         doEvents();
-        QWidget *help = windowTitled(gstrHelpTitle, nullptr);
+        QWidget *help = windowTitled(app().gstrHelpTitle, nullptr);
         if (!help)
-            help = fncWindowFromHandle(glngHelpHwnd);
+            help = fncWindowFromHandle(app().glngHelpHwnd);
         if (help) {
             help->showNormal();
             help->raise();
@@ -142,11 +129,11 @@ void subShowHelp()
         }
         return;
     }
-    if (!QFile::exists(fncHelpGuidePath(gstrHelpFile))) {
-        fncProgramMessage(gfrmCurrentBoard.data(), res(48040).arg(gstrHelpFile));
+    if (!QFile::exists(fncHelpGuidePath(app().gstrHelpFile))) {
+        fncProgramMessage(windowInFront(), res(48040).arg(app().gstrHelpFile));
         return;
     }
-    auto *help = new frmHelp(gstrHelpTitle, gstrHelpFile);
+    auto *help = new frmHelp(app().gstrHelpTitle, app().gstrHelpFile);
     keepReachable(help);
     help->show();
     help->raise();
@@ -163,12 +150,12 @@ void subExportReportToNotepad()
     const QString text = fncBoardReportText(*report);
     QGuiApplication::clipboard()->setText(text);
 
-    const QFileInfo editor(gstrNotepadPath);
-    if (!gstrNotepadPath.isEmpty() && editor.isFile() && editor.isExecutable()) {
+    const QFileInfo editor(app().gstrNotepadPath);
+    if (!app().gstrNotepadPath.isEmpty() && editor.isFile() && editor.isExecutable()) {
         const QString file = writeReportFile(text);
         if (file.isEmpty())
-            fncProgramMessage(gfrmCurrentBoard.data(), res(48090).arg(QDir::tempPath()));
-        else if (openInEditor(gstrNotepadPath, file))
+            fncProgramMessage(windowInFront(), res(48090).arg(QDir::tempPath()));
+        else if (openInEditor(app().gstrNotepadPath, file))
             return;
         else
             QFile::remove(file);

@@ -1,15 +1,18 @@
 #include "dialogs/iboard.h"
 
-namespace {
-
-BoardFactory &factory()
+void setBoardFactory(BoardFactory factory)
 {
-    static BoardFactory f;
-    return f;
+    if (!factory) {
+        app().boardFactory = nullptr;
+        return;
+    }
+    app().boardFactory = [factory = std::move(factory)](BoardFamily family) -> QObject * {
+        IBoard *board = factory(family);
+        return board ? board->window() : nullptr;
+    };
 }
 
-}  // namespace
-
-void setBoardFactory(BoardFactory f) { factory() = std::move(f); }
-
-IBoard *createBoard(BoardFamily family) { return factory() ? factory()(family) : nullptr; }
+IBoard *createBoard(BoardFamily family)
+{
+    return app().boardFactory ? dynamic_cast<IBoard *>(app().boardFactory(family)) : nullptr;
+}

@@ -4,6 +4,7 @@
 // is open.
 
 #include "analysis/boardreport.h"
+#include "app/application.h"
 #include "analysis/gamefamily.h"
 #include "app/boardsettings.h"
 #include "app/clsrecordfile.h"
@@ -57,12 +58,12 @@ public:
     virtual QString ticketReadProblem() const { return {}; }
 };
 
-// The window in front: the open board, or the start window when no board is open, or nothing
-// while a lottery is being opened.
-inline QPointer<QWidget> gfrmCurrentBoard;
+// The window in front (app().gfrmCurrentBoard): the open board, or the start window when no board
+// is open, or nothing while a lottery is being opened.
+inline QWidget *windowInFront() { return qobject_cast<QWidget *>(app().gfrmCurrentBoard.data()); }
 
 // The open board, or nullptr when the window in front is not a board.
-inline IBoard *currentBoard() { return dynamic_cast<IBoard *>(gfrmCurrentBoard.data()); }
+inline IBoard *currentBoard() { return dynamic_cast<IBoard *>(app().gfrmCurrentBoard.data()); }
 
 // Creates the board window of a family with the factory set last (nullptr without one, or when the
 // program has no board for the family). The program sets its own boards at start-up; tests put

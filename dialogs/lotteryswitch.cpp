@@ -6,10 +6,9 @@
 
 #include "analysis/lotteryopening.h"
 #include "analysis/state.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "app/resstrings.h"
 #include "app/clsfilesystem.h"
-#include "app/services.h"
 #include "app/settingsstore.h"
 #include "app/clsrecordfile.h"
 #include "app/faulttext.h"
@@ -69,9 +68,9 @@ void unloadWindowInFront()
 {
     if (IBoard *board = currentBoard())
         board->unloadBoard();
-    else if (gfrmCurrentBoard)
+    else if (app().gfrmCurrentBoard)
         unloadStartWindow();
-    gfrmCurrentBoard = nullptr;
+    app().gfrmCurrentBoard = nullptr;
 }
 
 // A lottery that cannot open, told to the user. The board that is open stays open, with its
@@ -79,16 +78,16 @@ void unloadWindowInFront()
 // good is forgotten so that the next start does not try it again.
 void failOpening(const OpeningCheck &check, const QString &databaseFile)
 {
-    fncProgramMessage(gfrmCurrentBoard.data(), problemText(check, databaseFile), msgbox::kOkOnly);
+    fncProgramMessage(windowInFront(), problemText(check, databaseFile), msgbox::kOkOnly);
     if (currentBoard()) {
-        gstrLotteryDbFile = gstrLastLotteryDbFile;
+        app().gstrLotteryDbFile = app().gstrLastLotteryDbFile;
         return;
     }
-    if (forgetsLottery(check) && !databaseFile.isEmpty() && gstrLastLotteryDbFile == databaseFile) {
-        gstrLastLotteryDbFile.clear();
+    if (forgetsLottery(check) && !databaseFile.isEmpty() && app().gstrLastLotteryDbFile == databaseFile) {
+        app().gstrLastLotteryDbFile.clear();
         fncForgetLastLottery();
     }
-    gstrLotteryDbFile.clear();
+    app().gstrLotteryDbFile.clear();
     showStartWindowInFront();
 }
 
@@ -111,7 +110,7 @@ void showCheckedLottery(const LotteryOpening &opening, IBoard *board)
     showStartWindow();
     doEvents();
     commitLotteryOpening(opening);
-    gfrmCurrentBoard = board->window();
+    app().gfrmCurrentBoard = board->window();
     gstrGameCode = opening.gameCode.code;
     board->showBoard();
     // The board's load may have given up and unloaded it again.
@@ -123,8 +122,8 @@ void showCheckedLottery(const LotteryOpening &opening, IBoard *board)
 
 void subOpenSelectedLottery()
 {
-    QString choice = gstrLotteryDbFile;
-    const QString last = gstrLastLotteryDbFile;
+    QString choice = app().gstrLotteryDbFile;
+    const QString last = app().gstrLastLotteryDbFile;
     IBoard *openBoard = currentBoard();
     if (!choice.isEmpty() && choice == last && openBoard) {
         // The lottery is already open: only the file dialog closes.
@@ -139,7 +138,7 @@ void subOpenSelectedLottery()
         }
         choice = last;
     }
-    const OpeningCheck check = prepareLotteryOpening(choice, gstrAppFolder, gstrLotteryDbsFolder);
+    const OpeningCheck check = prepareLotteryOpening(choice, app().gstrAppFolder, app().gstrLotteryDbsFolder);
     if (check.problem != OpeningProblem::None) {
         failOpening(check, choice);
         return;
@@ -150,11 +149,11 @@ void subOpenSelectedLottery()
     if (!startUp && openBoard && !last.isEmpty()) {
         // The lottery being left keeps its settings, written from its board still on screen
         // under its own name and file suffix.
-        gstrLotteryDbFile = last;
-        fncSaveLotterySettings(gfrmCurrentBoard.data());
+        app().gstrLotteryDbFile = last;
+        fncSaveLotterySettings(windowInFront());
     }
-    gstrLotteryDbFile = choice;
-    gstrLastLotteryDbFile = choice;
+    app().gstrLotteryDbFile = choice;
+    app().gstrLastLotteryDbFile = choice;
     if (!startUp) {
         DefaultInstance<frmFileManager>::unload();
         unloadWindowInFront();
@@ -171,19 +170,19 @@ bool subSetGameCodeAndBoard()
     IBoard *board = createBoard(shape->family);
     if (!board)
         return false;
-    gfrmCurrentBoard = board->window();
+    app().gfrmCurrentBoard = board->window();
     gstrGameCode = shape->code;
     return true;
 }
 
 void subReopenCurrentLottery()
 {
-    const QString lottery = gstrLotteryDbFile;
+    const QString lottery = app().gstrLotteryDbFile;
     if (lottery.isEmpty()) {
         showStartWindowInFront();
         return;
     }
-    const OpeningCheck check = prepareLotteryOpening(lottery, gstrAppFolder, gstrLotteryDbsFolder);
+    const OpeningCheck check = prepareLotteryOpening(lottery, app().gstrAppFolder, app().gstrLotteryDbsFolder);
     if (check.problem != OpeningProblem::None) {
         failOpening(check, lottery);
         return;

@@ -2,16 +2,15 @@
 
 #include "dialogs/helpandreport.h"
 #include "platform/ui/textwindows.h"
-#include "app/globals.h"
-#include "app/services.h"
+#include "app/application.h"
 
 #include <QCoreApplication>
 
 void subEndProgram()
 {
-    if (glngHelpHwnd > 0)
-        subCloseWindow(glngHelpHwnd);
-    releaseServiceObjects();
+    if (app().glngHelpHwnd > 0)
+        subCloseWindow(app().glngHelpHwnd);
+    app().releaseServiceObjects();
     subRemoveReportFiles();
     QCoreApplication::exit(0);
 }

@@ -3,7 +3,7 @@
 #include "app/clsrecordfile.h"
 #include "app/faulttext.h"
 #include "app/resstrings.h"
-#include "app/services.h"
+#include "app/application.h"
 #include "app/settingsstore.h"
 #include "dialogs/iboard.h"
 
@@ -23,11 +23,11 @@ bool fncSaveSettingsOrTell(QWidget *owner)
 
 bool fncSaveLotterySettings(QWidget *parent)
 {
-    if (!gobjRecordFile)
+    if (!app().gobjRecordFile)
         return false;
     IBoard *board = dynamic_cast<IBoard *>(parent);
-    gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
-    if (gobjRecordFile->subSaveBoardSettings(1, board ? board : currentBoard()))
+    app().gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
+    if (app().gobjRecordFile->subSaveBoardSettings(1, board ? board : currentBoard()))
         return true;
     fncProgramMessage(parent, fncLotterySettingsNotSavedText(), msgbox::kOkOnly);
     return false;

@@ -1,4 +1,5 @@
 #include "dialogs/startwindow.h"
+#include "app/application.h"
 
 #include "dialogs/frmstart.h"
 #include "platform/ui/forms.h"
@@ -9,7 +10,7 @@ void showStartWindowInFront()
 {
     frmStart *start = DefaultInstance<frmStart>::get();
     start->subSetLanguageCaptions();
-    gfrmCurrentBoard = start;
+    app().gfrmCurrentBoard = start;
     start->show();
 }
 

@@ -8,11 +8,10 @@
 #include "app/apppaths.h"
 #include "app/clsfilesystem.h"
 #include "app/clsregistry.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "app/instancecheck.h"
 #include "app/osname.h"
 #include "app/resstrings.h"
-#include "app/services.h"
 #include "app/settingsstore.h"
 #include "app/uilanguage.h"
 #include "dialogs/iboard.h"
@@ -25,54 +24,56 @@
 bool Main()
 {
     useProgramBoards();
-    createServiceObjects();
+    app().createServiceObjects();
     subSetLogPaths();
-    gstrAppTitle = resources::text(10102);
+    app().gstrAppTitle = resources::text(10102);
 
     // Single-instance check: a second copy logs its end and leaves at once, silently.
-    gfrmPrint = std::make_unique<frmPrint>();
-    fncScanProgramWindows(gfrmPrint->lstWindows);
-    gfrmPrint.reset();
-    if (gblnAlreadyRunning) {
-        gobjFileSystem->subWriteLogEvent(eventlog::kSecondCopy);
-        releaseServiceObjects();
+    {
+        frmPrint print;
+        fncScanProgramWindows(print.lstWindows);
+    }
+    if (app().gblnAlreadyRunning) {
+        app().gobjFileSystem->subWriteLogEvent(eventlog::kSecondCopy);
+        app().releaseServiceObjects();
         return false;
     }
 
-    gstrOsName = fncNormaliseOsName(fncGetOSName());
-    const OsRecognition os = fncRecogniseOs(gstrOsName);
-    gobjFileSystem->subWriteLogEvent(os.eventCode);
-    glngBackColor = os.backColor;
+    app().gstrOsName = fncNormaliseOsName(fncGetOSName());
+    const OsRecognition os = fncRecogniseOs(app().gstrOsName);
+    app().gobjFileSystem->subWriteLogEvent(os.eventCode);
+    app().glngBackColor = os.backColor;
 
     subSetAppPaths();
     subRestoreSettings();
     subApplyQtTranslations();
     subSetHelpNames();
-    gobjRegistry->subStartMainWindow();
+    app().gobjRegistry->subStartMainWindow();
     return true;
 }
 
 QVariant clsRegistry::subStartMainWindow()
 {
-    if (gstrLastLotteryDbFile.isEmpty() || !gobjFileSystem->fncFileExists(gstrLotteryDbsFolder + gstrLastLotteryDbFile)) {
+    if (app().gstrLastLotteryDbFile.isEmpty() || !app().gobjFileSystem->fncFileExists(app().gstrLotteryDbsFolder + app().gstrLastLotteryDbFile)) {
         showStartWindowInFront();
     } else {
         subOpenSelectedLottery();
     }
-    gobjFileSystem->subWriteLogEvent(eventlog::kStartupFinished);
+    app().gobjFileSystem->subWriteLogEvent(eventlog::kStartupFinished);
     return {};
 }
 
 int runTalvinor(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    QApplication qtApplication(argc, argv);
     // The application name stays the executable's name: the single-instance lock records it, and
     // a lock whose recorded name differs from its holder's would be taken for stale.
-    app.setApplicationVersion(eventlog::versionText());
-    app.setQuitOnLastWindowClosed(false);
+    qtApplication.setApplicationVersion(eventlog::versionText());
+    qtApplication.setQuitOnLastWindowClosed(false);
+    makeApplication();
     if (!Main())
         return 0;
-    const int code = app.exec();
+    const int code = qtApplication.exec();
     releaseInstanceLock();
     return code;
 }

@@ -1,4 +1,5 @@
 #include "boards/common/boardbase.h"
+#include "app/application.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -34,7 +35,7 @@ QString named(const char *name) { return QString::fromLatin1(name); }
 
 }  // namespace
 
-BoardBase *boardInFront() { return dynamic_cast<BoardBase *>(gfrmCurrentBoard.data()); }
+BoardBase *boardInFront() { return dynamic_cast<BoardBase *>(app().gfrmCurrentBoard.data()); }
 
 BoardBase::BoardBase(BoardFamily family, QWidget *parent) : QMainWindow(parent), family_(family)
 {

@@ -6,7 +6,7 @@
 
 #include "analysis/clslotterydb.h"
 #include "app/resstrings.h"
-#include "app/services.h"
+#include "app/application.h"
 #include "boards/common/drumview.h"
 #include "platform/dates.h"
 #include "platform/ui/vbcolor.h"
@@ -112,10 +112,10 @@ void showGuessPowers(BoardBase &board)
 void readReferenceDrawing(int32_t week)
 {
     garrReferenceDrawing = BallArray<int32_t>();
-    if (!gobjLotteryDb)
+    if (!app().gobjLotteryDb)
         return;
-    const auto numbers = gLayout.digits() ? gobjLotteryDb->fncGetDrawingNumbersFOR10(week)
-                                                        : gobjLotteryDb->fncGetDrawingNumbers(week);
+    const auto numbers = gLayout.digits() ? app().gobjLotteryDb->fncGetDrawingNumbersFOR10(week)
+                                                        : app().gobjLotteryDb->fncGetDrawingNumbers(week);
     if (numbers)
         garrReferenceDrawing = *numbers;
 }
@@ -164,7 +164,7 @@ void headerClick(BoardBase &board, Drum drum, Header header)
 
 }  // namespace
 
-QString boardanalysis::message(int entry) { return garrMessages.value(entry); }
+QString boardanalysis::message(int entry) { return app().garrMessages.value(entry); }
 
 double boardanalysis::poolBoxCount(const VbTextBox *box)
 {

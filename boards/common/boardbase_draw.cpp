@@ -2,6 +2,7 @@
 // to 32000 columns; then the comparison of every column with the end drawing or the guess.
 
 #include "boards/common/boardbase.h"
+#include "app/application.h"
 #include "boards/common/boardbase_analysis.h"
 
 #include "analysis/comparison.h"
@@ -92,7 +93,7 @@ void BoardBase::cmdDraw_Click()
 void BoardBase::chkIncrementalTicket_Click()
 {
     gblnIncrementalTicket = chkIncrementalTicket->value() != 0;
-    chkIncrementalTicket->setToolTipText(garrMessages.value(gblnIncrementalTicket ? 15 : 16));
+    chkIncrementalTicket->setToolTipText(app().garrMessages.value(gblnIncrementalTicket ? 15 : 16));
 }
 
 void BoardBase::txtColumnsToDraw_GotFocus()

@@ -9,7 +9,7 @@
 #include "analysis/generator.h"
 #include "analysis/pool.h"
 #include "analysis/state.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "app/resstrings.h"
 #include "boards/common/boardbase_analysis.h"
 #include "boards/common/drumview.h"
@@ -35,7 +35,7 @@ void colourExcludedBoxes(const DrumView &d, int32_t ball)
 {
     for (VbTextBox *box : {d.ctl.txtPoolCount.at(ball), d.ctl.txtPoolPercent.at(ball)})
         if (box)
-            box->setBackColor(static_cast<uint32_t>(gvarExcludedBackColor));
+            box->setBackColor(static_cast<uint32_t>(app().gvarExcludedBackColor));
 }
 
 // The exclusion box of a ball of a drum (none for a number outside the drum).

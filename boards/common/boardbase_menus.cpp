@@ -8,9 +8,8 @@
 #include "analysis/boardreport.h"
 #include "analysis/state.h"
 #include "analysis/ticketfile.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "app/resstrings.h"
-#include "app/services.h"
 #include "app/clsrecordfile.h"
 #include "app/filetitle.h"
 #include "dialogs/programend.h"
@@ -90,11 +89,11 @@ void BoardBase::mnuLotteryManage_Click()
     subParkFocus();
     // The board's settings are kept: the lottery reopens from them when the manager closes.
     fncSaveLotterySettings(this);
-    gblnTicketLoad = false;
-    gblnLotteryManagerOpen = true;
+    app().gblnTicketLoad = false;
+    app().gblnLotteryManagerOpen = true;
     // This board is gone once the manager runs; nothing of it is used after unloadBoard.
     unloadBoard();
-    gfrmCurrentBoard = nullptr;
+    app().gfrmCurrentBoard = nullptr;
     doEvents();
     showStartWindowInFront();
     doEvents();
@@ -116,8 +115,8 @@ void BoardBase::mnuHelpAbout_Click()
 void BoardBase::subLoadTicketTextFile()
 {
     ticketReadProblem_.clear();
-    const QString path = fncTicketTextFilePath(gstrSavedTicketsFolder, gstrFileSuffix, gstrTicketName);
-    if (!gstrTicketName.isEmpty() && QFileInfo(path).isFile()) {
+    const QString path = fncTicketTextFilePath(app().gstrSavedTicketsFolder, gstrFileSuffix, app().gstrTicketName);
+    if (!app().gstrTicketName.isEmpty() && QFileInfo(path).isFile()) {
         const TicketShape shape = TicketShape::current();
         const std::optional<TicketRead> read = fncReadTicketFile(path, shape);
         // What was read is the ticket, however far the file could be read.
@@ -129,13 +128,13 @@ void BoardBase::subLoadTicketTextFile()
         garrTicketGrid = ticket.grid;
         glngGridSize = static_cast<int32_t>(ticket.lines.size());
         if (!read || !ticket.announced)
-            ticketReadProblem_ = res(48030).arg(gstrTicketName);
+            ticketReadProblem_ = res(48030).arg(app().gstrTicketName);
         else if (!ticket.complete())
-            ticketReadProblem_ = resCount(49550, 48020, ticket.lines.size()).arg(ticket.lines.size()).arg(*ticket.announced).arg(gstrTicketName);
+            ticketReadProblem_ = resCount(49550, 48020, ticket.lines.size()).arg(ticket.lines.size()).arg(*ticket.announced).arg(app().gstrTicketName);
     }
-    if (gblnTicketLoad) {
-        const QString ticket = fncFileTitle(gstrRecordFileName);
-        setWindowTitle(gstrWindowCaption + QStringLiteral(" (") + ticket + QStringLiteral(" - ") + gstrLoadedTicketText);
+    if (app().gblnTicketLoad) {
+        const QString ticket = fncFileTitle(app().gstrRecordFileName);
+        setWindowTitle(app().gstrWindowCaption + QStringLiteral(" (") + ticket + QStringLiteral(" - ") + app().gstrLoadedTicketText);
     }
 }
 

@@ -5,9 +5,8 @@
 
 #include "analysis/clslotterydb.h"
 #include "app/enginemessages.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "app/resstrings.h"
-#include "app/services.h"
 #include "app/filetitle.h"
 #include "app/faulttext.h"
 #include "dialogs/programmessage.h"
@@ -17,23 +16,20 @@
 
 namespace {
 
-// The lottery whose left-out results were reported last: the report comes once per lottery.
-QString gWarnedLottery;
-
 // The results database of the open lottery cannot be read.
 void reportUnreadableDatabase(QWidget *owner)
 {
-    fncProgramMessage(owner, res(49030).arg(fncFileTitle(gstrLotteryDbFile), fncDatabaseFailureText()));
+    fncProgramMessage(owner, res(49030).arg(fncFileTitle(app().gstrLotteryDbFile), fncDatabaseFailureText()));
 }
 
 }  // namespace
 
 bool BoardBase::subRecalculateAll()
 {
-    if (!gobjLotteryDb)
+    if (!app().gobjLotteryDb)
         return false;
     const RecalcInputs in = analysisWindow();
-    const History *history = gobjLotteryDb->fncHistory();
+    const History *history = app().gobjLotteryDb->fncHistory();
     if (!history) {
         reportUnreadableDatabase(this);
         return false;
@@ -43,8 +39,8 @@ bool BoardBase::subRecalculateAll()
         fncProgramMessage(this, windowRefusalText(check));
         return false;
     }
-    if (check.hasWarning() && gWarnedLottery != gstrLotteryDbFile) {
-        gWarnedLottery = gstrLotteryDbFile;
+    if (check.hasWarning() && app().gstrWarnedLottery != app().gstrLotteryDbFile) {
+        app().gstrWarnedLottery = app().gstrLotteryDbFile;
         fncProgramMessage(this, windowWarningText(check));
     }
 
@@ -56,10 +52,10 @@ bool BoardBase::fncTotalWeekNumberAndAllGameDates()
 {
     if (gblnBoardInitialised)
         return true;
-    if (!gobjLotteryDb)
+    if (!app().gobjLotteryDb)
         return false;
-    auto dates = gobjLotteryDb->subOpenConnection(gstrLotteryDbsFolder + gstrLotteryDbFile)
-                     ? gobjLotteryDb->fncGetAllGameDates()
+    auto dates = app().gobjLotteryDb->subOpenConnection(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile)
+                     ? app().gobjLotteryDb->fncGetAllGameDates()
                      : std::nullopt;
     if (!dates) {
         reportUnreadableDatabase(this);

@@ -8,9 +8,8 @@
 #include "app/boardsettings.h"
 #include "app/clsfilesystem.h"
 #include "app/uilanguage.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "app/resstrings.h"
-#include "app/services.h"
 #include "app/clsrecordfile.h"
 #include "app/faulttext.h"
 #include "dialogs/programmessage.h"
@@ -80,8 +79,8 @@ void BoardBase::showBoard()
         if (tellNoDrawings_)
             fncProgramMessage(this, res(kNoDrawingsMessage));
         // A damaged settings record has been read as far as it could be; the user learns which.
-        if (gobjRecordFile && !gobjRecordFile->loadProblem().isEmpty())
-            fncProgramMessage(this, gobjRecordFile->loadProblem());
+        if (app().gobjRecordFile && !app().gobjRecordFile->loadProblem().isEmpty())
+            fncProgramMessage(this, app().gobjRecordFile->loadProblem());
     }
 }
 
@@ -161,8 +160,8 @@ void BoardBase::Form_Load()
 
 void BoardBase::Form_Unload()
 {
-    if (gobjFileSystem)
-        gobjFileSystem->subWriteLogEvent(unloadEventCode());
+    if (app().gobjFileSystem)
+        app().gobjFileSystem->subWriteLogEvent(unloadEventCode());
     fncSaveSettingsOrTell(this);
 }
 
@@ -182,14 +181,14 @@ void BoardBase::subShowGameMatrix()
 void BoardBase::subApplyStoredLanguage()
 {
     // A language the boards have no menu item for: English captions, the digit kept.
-    if (!chooseStoredLanguage(glngLanguage))
+    if (!chooseStoredLanguage(app().glngLanguage))
         applyLanguageItem(0);
 }
 
 void BoardBase::subApplyBoardColours()
 {
-    gvarExcludedBackColor = static_cast<int32_t>(vbc::kExcludedGrey);
-    const auto back = static_cast<uint32_t>(glngBackColor);
+    app().gvarExcludedBackColor = static_cast<int32_t>(vbc::kExcludedGrey);
+    const auto back = static_cast<uint32_t>(app().glngBackColor);
     setWindowBackColor(this, back);
     setWindowBackColor(form, back);
 
@@ -329,19 +328,19 @@ void BoardBase::subRefreshPoolsAtLoad() { subRefreshPool(Drum::Main); }
 
 void BoardBase::subRestoreBoardSettings()
 {
-    if (!gobjRecordFile || !gobjFileSystem)
+    if (!app().gobjRecordFile || !app().gobjFileSystem)
         return;
-    if (gblnTicketLoad) {
-        gobjRecordFile->subSelectRecordFile(QStringLiteral("forTICKETfile"));
-        if (gobjFileSystem->fncFileExists(gstrSavedTicketsFolder + gstrRecordFileName))
-            gobjRecordFile->subLoadBoardSettings(this);
+    if (app().gblnTicketLoad) {
+        app().gobjRecordFile->subSelectRecordFile(QStringLiteral("forTICKETfile"));
+        if (app().gobjFileSystem->fncFileExists(app().gstrSavedTicketsFolder + app().gstrRecordFileName))
+            app().gobjRecordFile->subLoadBoardSettings(this);
         subLoadTicketTextFile();
     } else {
-        gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
-        if (gobjFileSystem->fncFileExists(gstrAppFolder + gstrRecordFileName))
-            gobjRecordFile->subLoadBoardSettings(this);
+        app().gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
+        if (app().gobjFileSystem->fncFileExists(app().gstrAppFolder + app().gstrRecordFileName))
+            app().gobjRecordFile->subLoadBoardSettings(this);
         else
-            gobjRecordFile->subResetBoardSettings(this);
+            app().gobjRecordFile->subResetBoardSettings(this);
     }
 }
 
@@ -395,7 +394,7 @@ void BoardBase::subEnableDrawingCommands(bool on)
 void BoardBase::applyLanguageItem(int32_t digit)
 {
     if (digit != 0)
-        glngLanguage = digit;
+        app().glngLanguage = digit;
     subApplyQtTranslations();
     tickLanguageItem(digit);
     subApplyLanguageToBoard();

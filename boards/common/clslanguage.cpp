@@ -1,7 +1,7 @@
 #include "boards/common/clslanguage.h"
 
 #include "analysis/state.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "app/resstrings.h"
 #include "boards/common/boardbase.h"
 
@@ -30,7 +30,7 @@ void setToolTips(std::initializer_list<QWidget *> controls, const QString &text)
             control->setToolTip(text);
 }
 
-QString message(int index) { return garrMessages.value(index); }
+QString message(int index) { return app().garrMessages.value(index); }
 
 // The base id of garrMessages entry k: 0..23 the board tool tips, 24..30 the lottery manager's
 // title and messages.
@@ -106,7 +106,7 @@ void captionPoolHeader(VbLabel *header, bool countView)
 
 }  // namespace
 
-int32_t fncBoardLanguage() { return glngLanguage >= 1 && glngLanguage <= 3 ? glngLanguage : 2; }
+int32_t fncBoardLanguage() { return app().glngLanguage >= 1 && app().glngLanguage <= 3 ? app().glngLanguage : 2; }
 
 QString fncTitleBeforeBracket(const QString &title)
 {
@@ -139,23 +139,23 @@ void subApplyLanguageToBoard()
     auto poolRightHalf = [&](Drum d) { return d == Drum::Main ? !game.digits() : tableRightHalf(d); };
 
     // 2. Window caption.
-    gstrWindowCaption = txt(10100) + QStringLiteral(" - ") + fncLotteryDescription();
-    b.setWindowTitle(gstrWindowCaption);
+    app().gstrWindowCaption = txt(10100) + QStringLiteral(" - ") + fncLotteryDescription();
+    b.setWindowTitle(app().gstrWindowCaption);
 
     // 3. Shared strings.
-    gstrHelpTitle = txt(35010);
-    gstrHelpFile = txt(35020);
-    gstrLoadedTicketText = txt(30430);
+    app().gstrHelpTitle = txt(35010);
+    app().gstrHelpFile = txt(35020);
+    app().gstrLoadedTicketText = txt(30430);
 
     // 4, 5. Menus, then frames, buttons and labels.
     b.captionMenus(txt);
     captionControls(b, game);
 
     // 6. The message table, before any tool tip is taken from it.
-    if (garrMessages.size() != kMessageCount)
-        garrMessages = QStringList(kMessageCount);
+    if (app().garrMessages.size() != kMessageCount)
+        app().garrMessages = QStringList(kMessageCount);
     for (int k = 0; k < kMessageCount; ++k)
-        garrMessages[k] = txt(messageId(k));
+        app().garrMessages[k] = txt(messageId(k));
 
     // 7. Table headers: main table halves, then second-drum table halves.
     for (Drum d : game.drums()) {

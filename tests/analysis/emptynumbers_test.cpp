@@ -3,7 +3,7 @@
 #include "app/enginemessages.h"
 #include "analysis/recalc.h"
 #include "analysis/statistics.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "testhistory.h"
 
 #include <gtest/gtest.h>
@@ -38,12 +38,12 @@ TEST(EmptyNumbers, AreCountedAndNamedApartFromNumbersOutsideTheRange)
         {1, "Oyunun aralığı dışındaki sayılar: 3", "Boş sayılar (sonuçta sayı yazılmamış): 2"},
     };
     for (const Case &c : cases) {
-        glngLanguage = c.language;
+        app().glngLanguage = c.language;
         const QStringList lines = windowWarningText(check).split(u'\n');
         EXPECT_TRUE(lines.contains(QString::fromUtf8(c.outside))) << lines.join(u'|').toStdString();
         EXPECT_TRUE(lines.contains(QString::fromUtf8(c.empty))) << lines.join(u'|').toStdString();
     }
-    glngLanguage = 2;
+    app().glngLanguage = 2;
 
     // Only empty numbers: a warning all the same, with no number said to be outside.
     WindowCheck onlyEmpty;

@@ -17,7 +17,7 @@
 #include "analysis/state.h"
 #include "analysis/ticketfile.h"
 #include "app/boardsettings.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "support/sandbox.h"
 
 #include <QElapsedTimer>
@@ -326,10 +326,10 @@ TEST_F(Fuzz, ResultsDatabases)
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         seeds.push_back(file.readAll());
     }
-    const auto saved = std::make_tuple(gstrLotteryDbsFolder, gstrLotteryDbFile);
-    gstrLotteryDbsFolder = folder;
-    gstrLotteryDbFile = QStringLiteral("fuzz.mdb");
-    const QString path = folder + gstrLotteryDbFile;
+    const auto saved = std::make_tuple(app().gstrLotteryDbsFolder, app().gstrLotteryDbFile);
+    app().gstrLotteryDbsFolder = folder;
+    app().gstrLotteryDbFile = QStringLiteral("fuzz.mdb");
+    const QString path = folder + app().gstrLotteryDbFile;
     const std::vector<GameShape> games = sampleGames();
 
     clsLotteryDb db;
@@ -398,6 +398,6 @@ TEST_F(Fuzz, ResultsDatabases)
         }
     });
     db.subCloseConnection();
-    std::tie(gstrLotteryDbsFolder, gstrLotteryDbFile) = saved;
+    std::tie(app().gstrLotteryDbsFolder, app().gstrLotteryDbFile) = saved;
     RecordProperty("opened", opened);
 }

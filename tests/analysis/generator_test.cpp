@@ -5,7 +5,7 @@
 #include "app/enginemessages.h"
 #include "analysis/generator.h"
 #include "analysis/state.h"
-#include "app/globals.h"
+#include "app/application.h"
 
 #include <algorithm>
 #include <cmath>
@@ -452,7 +452,7 @@ TEST_F(Generator, DrawingWithinTheIntervalFollowsThePlainDraw)
 
 TEST_F(Generator, EveryHazardEndsWithAClearResult)
 {
-    glngLanguage = 2;
+    app().glngLanguage = 2;
     const TicketGrid none;
     // Every ball excluded: refused; a run forced anyway gives up instead of hanging.
     GeneratorSetup s = lottoSetup(10, 3);

@@ -1,6 +1,6 @@
 #include "analysis/clslotterydb.h"
 #include "analysis/state.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "support/sandbox.h"
 
 #include <QDir>
@@ -17,9 +17,9 @@ class LotteryDbTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        gstrLotteryDbsFolder = sandbox.programFolder() + QStringLiteral("/LotteryDBs/");
-        QDir().mkpath(gstrLotteryDbsFolder);
-        gstrLotteryDbFile = QStringLiteral("Test.mdb");
+        app().gstrLotteryDbsFolder = sandbox.programFolder() + QStringLiteral("/LotteryDBs/");
+        QDir().mkpath(app().gstrLotteryDbsFolder);
+        app().gstrLotteryDbFile = QStringLiteral("Test.mdb");
         useGame(49, 6, 0);
         glngTotalWeeks = -1;
     }
@@ -32,14 +32,14 @@ protected:
     void makeDatabase(const History &drawings, int numbers)
     {
         QString error;
-        ASSERT_TRUE(lotterydb::createResultsDatabase(gstrLotteryDbsFolder + gstrLotteryDbFile, drawings, numbers, &error))
+        ASSERT_TRUE(lotterydb::createResultsDatabase(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile, drawings, numbers, &error))
             << error.toStdString();
     }
 
     // The drawing dates, as a board lists them: connected to the lottery's database first.
     static std::optional<std::vector<QDate>> listed(clsLotteryDb &db)
     {
-        if (!db.subOpenConnection(gstrLotteryDbsFolder + gstrLotteryDbFile))
+        if (!db.subOpenConnection(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile))
             return std::nullopt;
         return db.fncGetAllGameDates();
     }
@@ -121,21 +121,21 @@ TEST_F(LotteryDbTest, MissingFileIsAFailureAndNoFileIsCreated)
     EXPECT_FALSE(listed(db).has_value());
     EXPECT_EQ(glngTotalWeeks, -1);
     EXPECT_FALSE(db.lastError().isEmpty());
-    EXPECT_FALSE(QFile::exists(gstrLotteryDbsFolder + gstrLotteryDbFile));
+    EXPECT_FALSE(QFile::exists(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile));
     EXPECT_FALSE(db.isConnected());
     // Every later query fails until a connection is made.
     EXPECT_TRUE(db.fncGetMaxWeekNo().isEmpty());
     EXPECT_FALSE(db.subDeleteDrawing(1));
     QString why;
-    EXPECT_FALSE(lotterydb::canOpenResultsDatabase(gstrLotteryDbsFolder + gstrLotteryDbFile, &why));
-    EXPECT_FALSE(QFile::exists(gstrLotteryDbsFolder + gstrLotteryDbFile));
+    EXPECT_FALSE(lotterydb::canOpenResultsDatabase(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile, &why));
+    EXPECT_FALSE(QFile::exists(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile));
 
     // A file that is not a results database cannot be opened either.
-    QFile junk(gstrLotteryDbsFolder + gstrLotteryDbFile);
+    QFile junk(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile);
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("this is no database");
     junk.close();
-    EXPECT_FALSE(db.subOpenConnection(gstrLotteryDbsFolder + gstrLotteryDbFile));
+    EXPECT_FALSE(db.subOpenConnection(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile));
     EXPECT_FALSE(lotterydb::canOpenResultsDatabase(junk.fileName(), &why));
 }
 
@@ -192,7 +192,7 @@ TEST_F(LotteryDbTest, InsertAndDeleteReportWhatHappened)
     makeDatabase({Drawing{1, QDate(2026, 11, 28), {1, 2, 3, 4, 5, 0, 0, 0}}}, 5);
     useGame(50, 5, 0);
     clsLotteryDb db;
-    ASSERT_TRUE(db.subOpenConnection(gstrLotteryDbsFolder + gstrLotteryDbFile));
+    ASSERT_TRUE(db.subOpenConnection(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile));
 
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
@@ -227,7 +227,7 @@ TEST_F(LotteryDbTest, TheTableRefusesDatesThatAreNotIsoDates)
 {
     makeDatabase({}, 5);
     clsLotteryDb db;
-    ASSERT_TRUE(db.subOpenConnection(gstrLotteryDbsFolder + gstrLotteryDbFile));
+    ASSERT_TRUE(db.subOpenConnection(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile));
     EXPECT_TRUE(db.fncExecute(QStringLiteral("INSERT INTO TBLRESULTS (WeekNo, WeekDate) VALUES (1, '2009-01-31')")));
     for (const char *bad : {"'31.01.2009'", "'2009-1-31'", "'2009-02-30'", "'2009-13-01'", "39844", "NULL"}) {
         EXPECT_FALSE(db.fncExecute(QStringLiteral("INSERT INTO TBLRESULTS (WeekNo, WeekDate) VALUES (2, %1)")
@@ -271,7 +271,7 @@ TEST_F(LotteryDbTest, TheDrawingListIsTheStatementsWhateverTheOrderOfWeeksAndDat
         SCOPED_TRACE(rows.front().second);
         resetOpenLottery();
         useGame(50, 5, 0);
-        QFile::remove(gstrLotteryDbsFolder + gstrLotteryDbFile);
+        QFile::remove(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile);
         QString sql = QStringLiteral("CREATE TABLE TBLRESULTS (WeekNo INTEGER PRIMARY KEY, WeekDate TEXT, WinnerNumber1, "
                                      "WinnerNumber2, WinnerNumber3, WinnerNumber4, WinnerNumber5, WinnerNumber6, "
                                      "WinnerNumber7, WinnerNumber8);");
@@ -280,7 +280,7 @@ TEST_F(LotteryDbTest, TheDrawingListIsTheStatementsWhateverTheOrderOfWeeksAndDat
             sql += QStringLiteral("INSERT INTO TBLRESULTS VALUES (%1, '%2', 1, 2, 3, 4, 5, NULL, NULL, NULL);").arg(week).arg(date);
             texts.push_back(QString::fromLatin1(date));
         }
-        runElsewhere(gstrLotteryDbsFolder + gstrLotteryDbFile, sql);
+        runElsewhere(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile, sql);
         std::sort(texts.begin(), texts.end(), std::greater<>());
         std::vector<QDate> expected{QDate()};
         for (const QString &text : texts)
@@ -301,7 +301,7 @@ TEST_F(LotteryDbTest, TheDrawingsKeptAreReadAgainAfterEveryChangeAndOnlyThen)
                   Drawing{2, QDate(2026, 11, 28), {6, 7, 8, 9, 10, 0, 0, 0}}},
                  5);
     useGame(50, 5, 0);
-    const QString path = gstrLotteryDbsFolder + gstrLotteryDbFile;
+    const QString path = app().gstrLotteryDbsFolder + app().gstrLotteryDbFile;
     clsLotteryDb db;
     ASSERT_TRUE(listed(db).has_value());
     const std::tuple<const char *, bool, std::function<void()>> changes[] = {
@@ -312,7 +312,7 @@ TEST_F(LotteryDbTest, TheDrawingsKeptAreReadAgainAfterEveryChangeAndOnlyThen)
         {"another program changes a number", true, [&] { runElsewhere(path, "UPDATE TBLRESULTS SET WinnerNumber1 = 50 WHERE WeekNo = 2"); }},
         {"another program adds", true, [&] { runElsewhere(path, "INSERT INTO TBLRESULTS (WeekNo, WeekDate) VALUES (4, '2026-12-09')"); }},
         {"the file is replaced, then the board loads again", true, [&] {
-             const QString other = gstrLotteryDbsFolder + QStringLiteral("Other.mdb");
+             const QString other = app().gstrLotteryDbsFolder + QStringLiteral("Other.mdb");
              QString error;
              EXPECT_TRUE(lotterydb::createResultsDatabase(other, {Drawing{1, QDate(2027, 1, 2), {5, 4, 3, 2, 1, 0, 0, 0}}}, 5, &error));
              EXPECT_TRUE(QFile::remove(path) && QFile::rename(other, path));

@@ -2,9 +2,8 @@
 #include "analysis/samplelotteries.h"
 #include "analysis/state.h"
 #include "dialogs/lotteryswitch.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "app/resstrings.h"
-#include "app/services.h"
 #include "app/clsregistry.h"
 #include "app/settingsstore.h"
 #include "app/clsrecordfile.h"
@@ -31,13 +30,13 @@ protected:
         sandbox.useProgramPaths();
         const samples::Outcome outcome = samples::writeSampleLotteries(sandbox.programFolder());
         ASSERT_TRUE(outcome.errors.isEmpty()) << outcome.errors.join(u'\n').toStdString();
-        gstrLotteryDbFile.clear();
-        gstrLastLotteryDbFile.clear();
+        app().gstrLotteryDbFile.clear();
+        app().gstrLastLotteryDbFile.clear();
         gstrFileSuffix.clear();
         gstrGameCode = QStringLiteral("none");
         glngMaxBall = 77;
-        gfrmCurrentBoard = nullptr;
-        gobjRecordFile = &recordFile;
+        app().gfrmCurrentBoard = nullptr;
+        app().gobjRecordFile = std::make_unique<clsRecordFile>();
         // A marker in the settings store shows whether a failed lottery was forgotten there.
         clsRegistry().fncREGSetStringVal(reg::HKEY_CURRENT_USER, settingsstore::kKey,
                                          settingsstore::kLastLotteryDbFile, kStoreMarker);
@@ -49,20 +48,20 @@ protected:
         FakeBoard::uninstall();
         if (IBoard *board = currentBoard())
             board->unloadBoard();
-        gfrmCurrentBoard = nullptr;
+        app().gfrmCurrentBoard = nullptr;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        gobjRecordFile = nullptr;
+        app().gobjRecordFile.reset();
     }
 
     void startUpWith(const QString &last)
     {
-        gstrLastLotteryDbFile = last;
-        gstrLotteryDbFile.clear();
+        app().gstrLastLotteryDbFile = last;
+        app().gstrLotteryDbFile.clear();
         subOpenSelectedLottery();
     }
     void choose(const QString &name)
     {
-        gstrLotteryDbFile = name;
+        app().gstrLotteryDbFile = name;
         subOpenSelectedLottery();
     }
     FakeBoard *board() const { return dynamic_cast<FakeBoard *>(currentBoard()); }
@@ -76,7 +75,7 @@ protected:
             {CatalogueKind::Countries, samples::countryTable(countries)},
         };
         for (const auto &[kind, table] : tables) {
-            const QString path = gstrAppFolder + catalogueFileName(kind);
+            const QString path = app().gstrAppFolder + catalogueFileName(kind);
             QFile::remove(path);
             QString error;
             ASSERT_EQ(samples::writeNewFile(path, catalogueBytes(table, DimensionOrder::ColumnsFirst), &error),
@@ -106,15 +105,14 @@ protected:
     {
         EXPECT_EQ(board(), open);
         EXPECT_TRUE(FakeBoard::log.isEmpty());
-        EXPECT_EQ(gstrLotteryDbFile + u'|' + gstrLastLotteryDbFile, kLotto + u'|' + kLotto);
+        EXPECT_EQ(app().gstrLotteryDbFile + u'|' + app().gstrLastLotteryDbFile, kLotto + u'|' + kLotto);
         EXPECT_EQ(storedLastLottery(), kStoreMarker);
         EXPECT_EQ(gstrGameCode, QStringLiteral("610"));
-        EXPECT_FALSE(QFile::exists(gstrAppFolder + QStringLiteral("Sample Lotto 6-49SM01")));
+        EXPECT_FALSE(QFile::exists(app().gstrAppFolder + QStringLiteral("Sample Lotto 6-49SM01")));
     }
 
     Sandbox sandbox;
     MessageBoxScript messages;
-    clsRecordFile recordFile;
     static QString storedLastLottery()
     {
         return clsRegistry().fncREGGetVersionVal(reg::HKEY_CURRENT_USER, settingsstore::kKey,
@@ -132,8 +130,8 @@ TEST_F(OpeningTest, StartUpOpensTheLastLotteryWithoutSavingOrUnloading)
     EXPECT_EQ(board()->family, BoardFamily::Lotto);
     EXPECT_EQ(FakeBoard::log, (QStringList{"show Lotto", "ticket Lotto"}));
     EXPECT_TRUE(messages.asked().empty());
-    EXPECT_EQ(gstrLotteryDbFile, kLotto);
-    EXPECT_EQ(gstrLastLotteryDbFile, kLotto);
+    EXPECT_EQ(app().gstrLotteryDbFile, kLotto);
+    EXPECT_EQ(app().gstrLastLotteryDbFile, kLotto);
     EXPECT_EQ(gstrGameCode, QStringLiteral("610"));
     EXPECT_EQ(QStringList({QString::number(glngLotteryId), gstrLotteryName, gstrDatabaseFile, gstrConfigFileSuffix,
                            QString::number(glngCountryRecordId), gstrCountryName, gstrGameTitle}),
@@ -143,7 +141,7 @@ TEST_F(OpeningTest, StartUpOpensTheLastLotteryWithoutSavingOrUnloading)
     EXPECT_EQ(gDrum.garrExcluded.hi(), 49);
     EXPECT_EQ(gDrum.garrPoolCountEdited.hi(), 49);
     EXPECT_FALSE(gblnBoardInitialised);
-    EXPECT_FALSE(QFile::exists(gstrAppFolder + QStringLiteral("Sample Lotto 6-49SM01")));
+    EXPECT_FALSE(QFile::exists(app().gstrAppFolder + QStringLiteral("Sample Lotto 6-49SM01")));
 }
 
 TEST_F(OpeningTest, SwitchingSavesTheBoardBeingLeftUnderItsOwnName)
@@ -166,13 +164,13 @@ TEST_F(OpeningTest, SwitchingSavesTheBoardBeingLeftUnderItsOwnName)
     EXPECT_EQ(FakeBoard::alive, 1);
 
     QString error;
-    const auto saved = readRecordFile(gstrAppFolder + QStringLiteral("Sample Lotto 6-49SM01"), &error);
+    const auto saved = readRecordFile(app().gstrAppFolder + QStringLiteral("Sample Lotto 6-49SM01"), &error);
     ASSERT_TRUE(saved.has_value()) << error.toStdString();
     EXPECT_EQ((*saved)[19], VbVariant::fromText("33"));
     EXPECT_FALSE((*saved)[185].isEmpty());  // the 6/49 + 1 layout: 186 slots
     EXPECT_TRUE((*saved)[186].isEmpty());
 
-    EXPECT_EQ(gstrLotteryDbFile + gstrLastLotteryDbFile, kTwoDrum + kTwoDrum);
+    EXPECT_EQ(app().gstrLotteryDbFile + app().gstrLastLotteryDbFile, kTwoDrum + kTwoDrum);
     EXPECT_EQ(QStringList({gstrPreviousFileSuffix, gstrFileSuffix, gstrNewFileSuffix, gstrConfigFileSuffix}),
               QStringList({"SM01", "SM02", "SM02", "SM02"}));
     EXPECT_EQ(gstrGameCode, QStringLiteral("2P520"));
@@ -193,7 +191,7 @@ TEST_F(OpeningTest, SwitchingSavesTheBoardBeingLeftUnderItsOwnName)
     EXPECT_TRUE(gblnMainPoolView);
     EXPECT_TRUE(garrTicketLines.isEmpty());
     EXPECT_EQ(gstrPreviousFileSuffix, QStringLiteral("SM02"));
-    EXPECT_TRUE(QFile::exists(gstrAppFolder + QStringLiteral("Sample Two-Drum 5-50 + 2-12SM02")));
+    EXPECT_TRUE(QFile::exists(app().gstrAppFolder + QStringLiteral("Sample Two-Drum 5-50 + 2-12SM02")));
 }
 
 TEST_F(OpeningTest, ChoosingTheOpenLotteryOnlyClosesTheFileDialog)
@@ -204,11 +202,11 @@ TEST_F(OpeningTest, ChoosingTheOpenLotteryOnlyClosesTheFileDialog)
     choose(kLotto);
     EXPECT_TRUE(FakeBoard::log.isEmpty());
     EXPECT_EQ(board(), open);
-    EXPECT_FALSE(QFile::exists(gstrAppFolder + QStringLiteral("Sample Lotto 6-49SM01")));
+    EXPECT_FALSE(QFile::exists(app().gstrAppFolder + QStringLiteral("Sample Lotto 6-49SM01")));
 
     // With no board open, the same name is opened (after a start-up whose lottery was gone).
     open->unloadBoard();
-    gfrmCurrentBoard = nullptr;
+    app().gfrmCurrentBoard = nullptr;
     FakeBoard::log.clear();
     choose(kLotto);
     EXPECT_EQ(FakeBoard::log, (QStringList{"show Lotto", "ticket Lotto"}));
@@ -219,14 +217,14 @@ TEST_F(OpeningTest, ReopeningAfterTheLotteryManagerSavesNothing)
     startUpWith(kLotto);
     // The lottery manager: the board goes without saving, the start window is in front.
     board()->unloadBoard();
-    gfrmCurrentBoard = nullptr;
+    app().gfrmCurrentBoard = nullptr;
     FakeBoard::log.clear();
     glngMaxBall = 0;
     subReopenCurrentLottery();
     EXPECT_EQ(FakeBoard::log, (QStringList{"show Lotto", "ticket Lotto"}));
     EXPECT_EQ(glngMaxBall, 49);
-    EXPECT_EQ(gstrLotteryDbFile, kLotto);
-    EXPECT_FALSE(QFile::exists(gstrAppFolder + QStringLiteral("Sample Lotto 6-49SM01")));
+    EXPECT_EQ(app().gstrLotteryDbFile, kLotto);
+    EXPECT_FALSE(QFile::exists(app().gstrAppFolder + QStringLiteral("Sample Lotto 6-49SM01")));
 
     // Reopening with the board itself in front replaces it.
     FakeBoard::log.clear();
@@ -239,7 +237,7 @@ TEST_F(OpeningTest, ReopeningAfterTheLotteryManagerSavesNothing)
 // is named, without the reader's words, and nothing is forgotten for it.
 TEST_F(OpeningTest, AtStartUpOnlyALotteryThatIsGoneIsForgotten)
 {
-    const QString database = gstrLotteryDbsFolder + kLotto;
+    const QString database = app().gstrLotteryDbsFolder + kLotto;
     const QString name = QStringLiteral("Sample Lotto 6-49");
     auto cutTo = [](const QString &path, qint64 size) { return [=] { ASSERT_TRUE(QFile(path).resize(size)); }; };
     const struct {
@@ -248,11 +246,11 @@ TEST_F(OpeningTest, AtStartUpOnlyALotteryThatIsGoneIsForgotten)
         QString message;
         bool forgotten;
     } cases[] = {
-        {"missing catalogue", [&] { QFile::remove(gstrAppFolder + QStringLiteral("country.bin")); },
+        {"missing catalogue", [&] { QFile::remove(app().gstrAppFolder + QStringLiteral("country.bin")); },
          res(46000).arg(QStringLiteral("country.bin")), false},
-        {"damaged catalogue", cutTo(gstrAppFolder + QStringLiteral("lotteryconfigs.bin"), 50),
+        {"damaged catalogue", cutTo(app().gstrAppFolder + QStringLiteral("lotteryconfigs.bin"), 50),
          res(46010).arg(QStringLiteral("lotteryconfigs.bin")), false},
-        {"empty catalogue", cutTo(gstrAppFolder + QStringLiteral("lotterydbs.bin"), 0),
+        {"empty catalogue", cutTo(app().gstrAppFolder + QStringLiteral("lotterydbs.bin"), 0),
          res(46010).arg(QStringLiteral("lotterydbs.bin")), false},
         {"lottery not listed",
          [&] {
@@ -268,7 +266,7 @@ TEST_F(OpeningTest, AtStartUpOnlyALotteryThatIsGoneIsForgotten)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.fault);
         for (const CatalogueKind kind : {CatalogueKind::Lotteries, CatalogueKind::GameConfigs, CatalogueKind::Countries})
-            QFile::remove(gstrAppFolder + catalogueFileName(kind));
+            QFile::remove(app().gstrAppFolder + catalogueFileName(kind));
         QFile::remove(database);
         ASSERT_TRUE(samples::writeSampleLotteries(sandbox.programFolder()).errors.isEmpty());
         clsRegistry().fncREGSetStringVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLastLotteryDbFile,
@@ -279,8 +277,8 @@ TEST_F(OpeningTest, AtStartUpOnlyALotteryThatIsGoneIsForgotten)
         EXPECT_EQ(script.texts(), QStringList{c.message});
         expectNothingOpened();
         EXPECT_TRUE(FakeBoard::log.isEmpty());
-        EXPECT_TRUE(gstrLotteryDbFile.isEmpty());
-        EXPECT_EQ(gstrLastLotteryDbFile, c.forgotten ? QString() : kLotto);
+        EXPECT_TRUE(app().gstrLotteryDbFile.isEmpty());
+        EXPECT_EQ(app().gstrLastLotteryDbFile, c.forgotten ? QString() : kLotto);
         EXPECT_EQ(storedLastLottery(), c.forgotten ? QString() : kLotto);
     }
 }
@@ -298,7 +296,7 @@ TEST_F(OpeningTest, ALotteryThatCannotOpenLeavesTheOpenBoardAsItWas)
 TEST_F(OpeningTest, MissingRowsAndShapesWithoutABoard)
 {
     const QString file = QStringLiteral("Custom.mdb");
-    QFile::copy(gstrLotteryDbsFolder + kLotto, gstrLotteryDbsFolder + file);
+    QFile::copy(app().gstrLotteryDbsFolder + kLotto, app().gstrLotteryDbsFolder + file);
     const CountryRecord country{5, "Land"};
     const struct {
         LotteryRecord lottery;
@@ -315,13 +313,13 @@ TEST_F(OpeningTest, MissingRowsAndShapesWithoutABoard)
         SCOPED_TRACE(c.lottery.lotteryName.toStdString());
         writeCatalogues({c.lottery}, {c.config}, {country});
         MessageBoxScript script;
-        gstrLastLotteryDbFile = QStringLiteral("Other.mdb");
+        app().gstrLastLotteryDbFile = QStringLiteral("Other.mdb");
         choose(file);
         ASSERT_EQ(script.asked().size(), 1u);
         EXPECT_EQ(script.asked()[0].text, res(c.message).arg(QStringLiteral("Custom")));
         expectNothingOpened();
         // Another lottery was the last one; it is not forgotten for this one's fault.
-        EXPECT_EQ(gstrLastLotteryDbFile, QStringLiteral("Other.mdb"));
+        EXPECT_EQ(app().gstrLastLotteryDbFile, QStringLiteral("Other.mdb"));
     }
 }
 
@@ -349,13 +347,13 @@ TEST_F(OpeningTest, AGameWhoseBoardIsMissingIsRefusedBeforeAnythingChanges)
 
     // At start-up, with no board for the game: the start window, and the lottery kept.
     open->unloadBoard();
-    gfrmCurrentBoard = nullptr;
+    app().gfrmCurrentBoard = nullptr;
     FakeBoard::install({BoardFamily::TwoPool});
     MessageBoxScript again;
     startUpWith(kTwoDrum);
     EXPECT_EQ(again.asked().size(), 1u);
     EXPECT_EQ(currentBoard(), nullptr);
-    EXPECT_EQ(gstrLastLotteryDbFile, kTwoDrum);
+    EXPECT_EQ(app().gstrLastLotteryDbFile, kTwoDrum);
 }
 
 TEST_F(OpeningTest, TheGameCodeFollowsTheConfiguredValues)

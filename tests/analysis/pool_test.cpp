@@ -2,7 +2,7 @@
 
 #include "analysis/pool.h"
 #include "boards/common/drumview.h"
-#include "app/globals.h"
+#include "app/application.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -96,7 +96,7 @@ TEST(Pool, WeightsFromPowersExclusionsAndTheExponent)
     EXPECT_DOUBLE_EQ(w[4], std::pow(5.0, 1.5));
 
     // Every ball excluded: an empty pool, and the status text ends in 0.
-    glngLanguage = 2;
+    app().glngLanguage = 2;
     const Pool empty = fillPool(w = poolWeights(power, BallArray<int32_t>(1, 4, 1), drum, true, 1.5));
     EXPECT_EQ(empty.size(), 0);
     EXPECT_EQ(empty.poolElement(1), 0);

@@ -2,7 +2,7 @@
 #include "analysis/samplelotteries.h"
 #include "analysis/state.h"
 #include "dialogs/lotteryswitch.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "support/fakeboard.h"
 #include "support/sandbox.h"
 
@@ -46,7 +46,7 @@ TEST(SampleLotteries, EachSampleOpensWithTheGameItsCatalogueDescribes)
     };
     for (const auto &e : expected) {
         SCOPED_TRACE(e.file);
-        gstrLotteryDbFile = QString::fromLatin1(e.file);
+        app().gstrLotteryDbFile = QString::fromLatin1(e.file);
         subOpenSelectedLottery();
         const auto *board = dynamic_cast<FakeBoard *>(currentBoard());
         ASSERT_NE(board, nullptr);
@@ -59,7 +59,7 @@ TEST(SampleLotteries, EachSampleOpensWithTheGameItsCatalogueDescribes)
     EXPECT_TRUE(messages.asked().empty());
     EXPECT_EQ(samples::sampleLotteries().size(), std::size(expected));
     currentBoard()->unloadBoard();
-    gfrmCurrentBoard = nullptr;
+    app().gfrmCurrentBoard = nullptr;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     FakeBoard::uninstall();
 }
@@ -73,9 +73,9 @@ TEST(SampleLotteries, DrawingsFollowARealisticScheduleForSeveralYears)
     for (const samples::SampleLottery &s : samples::sampleLotteries()) {
         SCOPED_TRACE(s.lottery.lotteryName.toStdString());
         suffixes.insert(s.lottery.fileSuffix.right(3));
-        gstrLotteryDbFile = s.lottery.databaseFile;
+        app().gstrLotteryDbFile = s.lottery.databaseFile;
         clsLotteryDb db;
-        ASSERT_TRUE(db.subOpenConnection(gstrLotteryDbsFolder + gstrLotteryDbFile)) << db.lastError().toStdString();
+        ASSERT_TRUE(db.subOpenConnection(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile)) << db.lastError().toStdString();
         const History history = db.fncLoadHistory().value_or(History{});
         ASSERT_GT(history.size(), 600u);
         EXPECT_GE(history.front().date.daysTo(history.back().date), 3 * 365);

@@ -1,5 +1,5 @@
 #include "app/enginemessages.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "app/resstrings.h"
 
 #include <gtest/gtest.h>
@@ -21,13 +21,13 @@ TEST(EngineMessages, FewerColumnsSpeaksOfOneColumnInTheSingular)
         {1, 5, "Bu ayarlarla yalnızca 5 yeni kolon oluşturulabilir; bu yüzden 5 kolon çekilecek."},
     };
     for (const Case &c : cases) {
-        glngLanguage = c.language;
+        app().glngLanguage = c.language;
         DrawCheck check;
         check.code = DrawCode::FewerColumns;
         check.available = c.available;
         EXPECT_EQ(drawCheckText(check), QString::fromUtf8(c.text)) << c.language << " " << c.available;
     }
-    glngLanguage = 2;
+    app().glngLanguage = 2;
 }
 
 TEST(EngineMessages, TheSingularTakesZeroInFrenchOnly)
@@ -37,8 +37,8 @@ TEST(EngineMessages, TheSingularTakesZeroInFrenchOnly)
         {3, 2, 47080}, {1, 0, 47080}, {1, 1, 49530}, {4, 1, 49530}, {4, 0, 47080},
     };
     for (const auto &[language, count, base] : cases) {
-        glngLanguage = language;
+        app().glngLanguage = language;
         EXPECT_EQ(resCount(49530, 47080, count), res(base)) << language << " " << count;
     }
-    glngLanguage = 2;
+    app().glngLanguage = 2;
 }

@@ -5,7 +5,7 @@
 #include "app/boardsettings.h"
 #include "app/clsfilesystem.h"
 #include "app/clsregistry.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "app/settingsstore.h"
 #include "platform/filewrite.h"
 #include "platform/variantcodec.h"
@@ -134,13 +134,13 @@ TEST(Registry, ValuesComeBackExactlyAsWrittenOrAsTheDefaultAndTheSettingsStoreKe
     for (int32_t stored : {0, 5, -1}) {
         ASSERT_TRUE(r.fncREGSetDwordVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLanguage, stored));
         subRestoreSettings();
-        EXPECT_EQ(glngLanguage, 2) << stored;
+        EXPECT_EQ(app().glngLanguage, 2) << stored;
     }
-    glngLanguage = 3;
-    gstrLotteryDbFile = QStringLiteral("Lotto.mdb");
+    app().glngLanguage = 3;
+    app().gstrLotteryDbFile = QStringLiteral("Lotto.mdb");
     ASSERT_TRUE(fncSaveSettings());
-    glngLanguage = 1;
-    gstrLotteryDbFile = QStringLiteral("Other.mdb");
+    app().glngLanguage = 1;
+    app().gstrLotteryDbFile = QStringLiteral("Other.mdb");
     filewrite::Error error;
     bool saved = true;
     {
@@ -148,11 +148,11 @@ TEST(Registry, ValuesComeBackExactlyAsWrittenOrAsTheDefaultAndTheSettingsStoreKe
         saved = fncSaveSettings(&error);
     }
     subRestoreSettings();
-    EXPECT_EQ(std::tuple(saved, error.fault, glngLanguage, gstrLastLotteryDbFile),
+    EXPECT_EQ(std::tuple(saved, error.fault, app().glngLanguage, app().gstrLastLotteryDbFile),
               std::tuple(false, filewrite::Fault::NoRoom, 3, QStringLiteral("Lotto.mdb")));
-    gstrLotteryDbFile.clear();
-    gstrLastLotteryDbFile.clear();
-    glngLanguage = 2;
+    app().gstrLotteryDbFile.clear();
+    app().gstrLastLotteryDbFile.clear();
+    app().glngLanguage = 2;
 }
 
 // The first event makes the log with its header; later events append four CRLF lines (five with a
@@ -161,14 +161,14 @@ TEST(EventLog, TheFirstEventMakesTheLogAndLaterEventsAppendFourCrlfLines)
 {
     Sandbox sandbox;
     clsFileSystem fs;
-    gstrLogFolder = sandbox.dataHome() + QStringLiteral("/LogFiles/");
-    gstrLogFilePath = gstrLogFolder + QStringLiteral("TALVINOR.log");
+    app().gstrLogFolder = sandbox.dataHome() + QStringLiteral("/LogFiles/");
+    app().gstrLogFilePath = app().gstrLogFolder + QStringLiteral("TALVINOR.log");
     fs.subWriteLogEvent(43528);
-    EXPECT_FALSE(QDir(gstrLogFolder).exists());
-    ASSERT_TRUE(QDir().mkpath(gstrLogFolder));
+    EXPECT_FALSE(QDir(app().gstrLogFolder).exists());
+    ASSERT_TRUE(QDir().mkpath(app().gstrLogFolder));
     fs.subWriteLogEvent(43786);
     fs.subWriteLogEvent(42630, QStringLiteral("INSERT failed:\nlocked"));
-    const QStringList lines = QString::fromLatin1(fileBytes(gstrLogFilePath)).split(u'\n');
+    const QStringList lines = QString::fromLatin1(fileBytes(app().gstrLogFilePath)).split(u'\n');
     ASSERT_EQ(lines.size(), 11) << lines.join(u'|').toStdString();  // ten lines and the empty rest after the last
     EXPECT_EQ(lines.mid(0, 2) + lines.mid(3, 3) + lines.mid(7), (QStringList{"#Software: TALVINOR\r", "#Version: 1.0.12\r",
               "#Message: 43786\r", "#\r", "#Version: 1.0.12\r", "#Message: 42630\r", "#Detail: INSERT failed: locked\r", "#\r", ""}));

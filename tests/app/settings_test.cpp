@@ -4,7 +4,7 @@
 #include "analysis/lotteryopening.h"
 #include "analysis/state.h"
 #include "app/boardsettings.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "app/resstrings.h"
 #include "app/clsrecordfile.h"
 #include "support/fakeboard.h"
@@ -233,7 +233,7 @@ protected:
     void SetUp() override
     {
         sandbox.useProgramPaths();
-        gstrLotteryDbFile = QStringLiteral("Test.mdb");
+        app().gstrLotteryDbFile = QStringLiteral("Test.mdb");
         LotteryOpening o;
         o.lottery = LotteryRecord{1, "Test", "Test.mdb", "TST1", 1};
         o.config = GameConfigRecord{1, "Test", 50, 12, 0, 5, 2, 0};
@@ -246,15 +246,15 @@ protected:
     void TearDown() override
     {
         delete board.data();
-        gfrmCurrentBoard = nullptr;
-        gstrLotteryDbFile.clear();
+        app().gfrmCurrentBoard = nullptr;
+        app().gstrLotteryDbFile.clear();
     }
     void newBoard()
     {
         delete board.data();
-        gfrmCurrentBoard = board = new FakeBoard(BoardFamily::Lotto);
+        app().gfrmCurrentBoard = board = new FakeBoard(BoardFamily::Lotto);
     }
-    QString settingsFile() const { return gstrAppFolder + QStringLiteral("TestTST1"); }
+    QString settingsFile() const { return app().gstrAppFolder + QStringLiteral("TestTST1"); }
 
     Sandbox sandbox;
     QPointer<FakeBoard> board;
@@ -320,6 +320,6 @@ TEST_F(RecordFileTest, ResetAndUnreadableFiles)
     recordFile.subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
     EXPECT_TRUE(recordFile.loadProblem().isEmpty());
     delete board.data();
-    gfrmCurrentBoard = nullptr;
+    app().gfrmCurrentBoard = nullptr;
     EXPECT_FALSE(recordFile.subSaveBoardSettings(1, nullptr) || recordFile.subSaveBoardSettings(3, nullptr));
 }

@@ -3,10 +3,9 @@
 #include "analysis/clslotterydb.h"
 #include "analysis/samplelotteries.h"
 #include "app/clsregistry.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "app/instancecheck.h"
 #include "app/resstrings.h"
-#include "app/services.h"
 #include "app/settingsstore.h"
 #include "program/startup.h"
 #include "app/faulttext.h"
@@ -61,12 +60,12 @@ void endStartUp()
 {
     unloadStartWindow();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    gfrmCurrentBoard = nullptr;
-    releaseServiceObjects();
+    app().gfrmCurrentBoard = nullptr;
+    app().releaseServiceObjects();
     releaseInstanceLock();
-    glngLanguage = 2;
-    gstrLastLotteryDbFile.clear();
-    gstrLotteryDbFile.clear();
+    app().glngLanguage = 2;
+    app().gstrLastLotteryDbFile.clear();
+    app().gstrLotteryDbFile.clear();
 }
 
 }  // namespace
@@ -81,11 +80,11 @@ TEST(StartUp, FirstRunAndALockedLastLottery)
     clsRegistry().fncREGSetDwordVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLanguage, 1);
     ASSERT_TRUE(Main());
     const QString program = sandbox.programFolder() + QStringLiteral("/");
-    EXPECT_TRUE(gstrAppFolder == program && QDir(program + "LotteryDBs").exists() && QDir(program + "SavedTickets").exists());
-    EXPECT_EQ(std::pair(loggedMessages(sandbox), glngBackColor), std::pair(QStringList{"#Message: 42630"}, 0xBFBFBF));
+    EXPECT_TRUE(app().gstrAppFolder == program && QDir(program + "LotteryDBs").exists() && QDir(program + "SavedTickets").exists());
+    EXPECT_EQ(std::pair(loggedMessages(sandbox), app().glngBackColor), std::pair(QStringList{"#Message: 42630"}, 0xBFBFBF));
     frmStart *start = DefaultInstance<frmStart>::existing();
-    ASSERT_TRUE(start && gfrmCurrentBoard.data() == start && start->isVisible());
-    EXPECT_EQ(std::tuple(glngLanguage, start->findChild<VbLabel *>("lblStatus")->caption(), start->findChild<QMenu *>("mnuFile")->title()),
+    ASSERT_TRUE(start && app().gfrmCurrentBoard.data() == start && start->isVisible());
+    EXPECT_EQ(std::tuple(app().glngLanguage, start->findChild<VbLabel *>("lblStatus")->caption(), start->findChild<QMenu *>("mnuFile")->title()),
               std::tuple(1, res(30130), QStringLiteral("Dosya")));
     endStartUp();
 
@@ -97,10 +96,10 @@ TEST(StartUp, FirstRunAndALockedLastLottery)
     ASSERT_TRUE(Main());
     EXPECT_TRUE(waited.elapsed() >= lotterydb::kBusyWaitMs - 100 && waited.elapsed() < 6000) << waited.elapsed();
     EXPECT_EQ(answers.texts(), QStringList{res(49030).arg("Sample Lotto 6-49", fncDatabaseFaultText(lotterydb::Fault::Locked))});
-    EXPECT_EQ(std::pair(gstrLastLotteryDbFile, gfrmCurrentBoard.data()),
+    EXPECT_EQ(std::pair(app().gstrLastLotteryDbFile, windowInFront()),
               std::pair(QStringLiteral("Sample Lotto 6-49.mdb"), static_cast<QWidget *>(DefaultInstance<frmStart>::existing())));
     EXPECT_EQ(clsRegistry().fncREGGetVersionVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLastLotteryDbFile, {}),
-              gstrLastLotteryDbFile);
+              app().gstrLastLotteryDbFile);
     endStartUp();
 }
 

@@ -11,8 +11,7 @@
 #include "dialogs/helpandreport.h"
 #include "dialogs/programmessage.h"
 #include "app/boardsettings.h"
-#include "app/globals.h"
-#include "app/services.h"
+#include "app/application.h"
 #include "app/clsrecordfile.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmlotterymanager.h"
@@ -32,7 +31,7 @@ namespace {
 class EveryBoard : public BoardTest, public ::testing::WithParamInterface<Game> {
 protected:
     void SetUp() override { ASSERT_TRUE(open(GetParam())); }
-    History history() const { return gobjLotteryDb->fncLoadHistory().value_or(History{}); }
+    History history() const { return app().gobjLotteryDb->fncLoadHistory().value_or(History{}); }
     // The power tables count, for each number of each drum, the drawings of start..end that hold it
     // (a digit drawn twice counts once).
     void expectPicks(int32_t start, int32_t end) const
@@ -183,7 +182,7 @@ TEST_P(EveryBoard, PowerCountsTheDrawingsAnotherProgramChangedMeanwhile)
                    .arg(n == game.highestAt(p) ? game.lowest() : n + 1);
     }
     sqlite3 *other = nullptr;
-    ASSERT_EQ(sqlite3_open(QFile::encodeName(gstrLotteryDbsFolder + gstrLotteryDbFile).constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile).constData(), &other), SQLITE_OK);
     const QString sql = QStringLiteral("UPDATE TBLRESULTS SET %1 WHERE WeekNo = %2").arg(set).arg(newest.weekNo);
     EXPECT_EQ(sqlite3_exec(other, sql.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(other);
@@ -260,7 +259,7 @@ TEST_P(EveryBoard, ATicketComesBackAsSavedAndADamagedOneAsFarAsItGoes)
     QStringList fields = lines[3].split(u' ');
     fields[game.lastColumn() - game.first + 1] = QString::number(game.highestAt(game.lastColumn()) + 1);
     lines[3] = fields.join(u' ');
-    QFile file(fncTicketTextFilePath(gstrSavedTicketsFolder, gstrFileSuffix, QStringLiteral("mine")));
+    QFile file(fncTicketTextFilePath(app().gstrSavedTicketsFolder, gstrFileSuffix, QStringLiteral("mine")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
     file.close();
@@ -310,10 +309,10 @@ TEST_P(EveryBoard, TheSettingsShownWhenTheProgramEndsAreThoseOfTheNextStart)
         QTimer::singleShot(0, &loop, [&] { board()->close(); });
         QTimer::singleShot(5000, &loop, [&] { loop.exit(99); });
         EXPECT_EQ(loop.exec(), 0);
-        gfrmCurrentBoard = nullptr;
+        app().gfrmCurrentBoard = nullptr;
         deleteUnloadedWindows();
         clearProgramEnd();
-        createServiceObjects();
+        app().createServiceObjects();
         return open(game);
     };
     // Each level of the power increase; then a ball excluded from the last drum too, and Boxed.
@@ -352,7 +351,7 @@ TEST_P(EveryBoard, GuessesRestoredFromTheSettingsAreNumbersOfTheirDrumOrNone)
     ASSERT_TRUE(fncSaveLotterySettings(board()));
     world.closeBoard();
     QString error;
-    std::optional<BoardSettingsRecord> record = readRecordFile(gstrRecordFilePath, &error);
+    std::optional<BoardSettingsRecord> record = readRecordFile(app().gstrRecordFilePath, &error);
     ASSERT_TRUE(record) << error.toStdString();
     const RecordShape shape = RecordShape::current();
     BoardSettings settings = decodeBoardSettings(shape, *record, DrawingsInfo::current());
@@ -360,7 +359,7 @@ TEST_P(EveryBoard, GuessesRestoredFromTheSettingsAreNumbersOfTheirDrumOrNone)
     for (int p = game.first; p <= game.lastShown(); ++p)
         settings.guesses[p] = stored[p - game.first];
     ASSERT_TRUE(encodeBoardSettings(shape, settings, *record));
-    ASSERT_TRUE(writeRecordFile(gstrRecordFilePath, *record, &error)) << error.toStdString();
+    ASSERT_TRUE(writeRecordFile(app().gstrRecordFilePath, *record, &error)) << error.toStdString();
     ASSERT_TRUE(open(game));
     EXPECT_EQ(positions("txtGuess"), restored.at(game.code));
     expectRules();
@@ -453,8 +452,8 @@ TEST_P(EveryBoard, HelpShowsOneGuideAndAboutAnswers)
 
 TEST_P(EveryBoard, PrintHandsTheBoardsReportToTheEditor)
 {
-    gstrNotepadPath = world.sandbox.programFolder() + QStringLiteral("/editor");
-    QFile editor(gstrNotepadPath);
+    app().gstrNotepadPath = world.sandbox.programFolder() + QStringLiteral("/editor");
+    QFile editor(app().gstrNotepadPath);
     ASSERT_TRUE(editor.open(QIODevice::WriteOnly));
     editor.close();
     editor.setPermissions(editor.permissions() | QFileDevice::ExeOwner);
@@ -468,7 +467,7 @@ TEST_P(EveryBoard, PrintHandsTheBoardsReportToTheEditor)
     user.click(QStringLiteral("cmdDraw"));
     board()->mnuFilePrintTicket->trigger();
     setReportOpenerForTests({});
-    gstrNotepadPath.clear();
+    app().gstrNotepadPath.clear();
     QString drawing;
     for (int p = game.first; p <= game.lastShown(); ++p)
         drawing += user.text(at("lblDrawingNumber", p)) + u' ';

@@ -5,7 +5,7 @@
 #include "analysis/pool.h"
 #include "analysis/samplelotteries.h"
 #include "analysis/state.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "app/resstrings.h"
 #include "dialogs/frmfilemanager.h"
 #include "support/boarduser.h"
@@ -78,7 +78,7 @@ protected:
     bool open(const Game &g)
     {
         game = g;
-        if (QString::fromLatin1(g.file) == SampleWorld::kTestLottery && !QFile::exists(gstrLotteryDbsFolder + g.file))
+        if (QString::fromLatin1(g.file) == SampleWorld::kTestLottery && !QFile::exists(app().gstrLotteryDbsFolder + g.file))
             world.writeLottery(g.config(), samples::makeDrawings(g.config(), samples::drawingDates(samples::Schedule::Daily,
                                                                    QDate(2025, 1, 1), QDate(2025, 12, 31)), 8u));
         const bool shown = user.open(QString::fromLatin1(g.file)) != nullptr;

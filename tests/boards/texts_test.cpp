@@ -3,7 +3,7 @@
 
 #include "games.h"
 
-#include "app/globals.h"
+#include "app/application.h"
 #include "support/textfit.h"
 
 #include <QFontMetrics>
@@ -14,7 +14,7 @@ namespace {
 
 class Texts : public BoardTest, public ::testing::WithParamInterface<Game> {
 protected:
-    void TearDown() override { glngLanguage = 2; }
+    void TearDown() override { app().glngLanguage = 2; }
 
     // The words of the board against the string table of `language`.
     void expectWords(int language)
@@ -46,12 +46,12 @@ protected:
             user.click(QStringLiteral("lblHdrPool(0)"));
         }
         // The messages the board and the lottery manager show.
-        ASSERT_EQ(garrMessages.size(), 31);
+        ASSERT_EQ(app().garrMessages.size(), 31);
         for (int k = 0; k < 24; ++k)
-            EXPECT_EQ(garrMessages[k], words(30170 + 10 * k)) << k;
+            EXPECT_EQ(app().garrMessages[k], words(30170 + 10 * k)) << k;
         const int manager[] = {45010, 30410, 30420, 31010, 31020, 31030, 31040};
         for (int k = 24; k <= 30; ++k)
-            EXPECT_EQ(garrMessages[k], words(manager[k - 24])) << k;
+            EXPECT_EQ(app().garrMessages[k], words(manager[k - 24])) << k;
     }
 
     // Every text of the status bar and of the pool headers shows whole.
@@ -95,9 +95,9 @@ TEST_P(Texts, EveryLanguageSpeaksItsWordsWhole)
     }
     // A language without board texts, stored from another start.
     world.closeBoard();
-    glngLanguage = 4;
+    app().glngLanguage = 4;
     ASSERT_TRUE(open(GetParam()));
-    EXPECT_EQ(glngLanguage, 4);
+    EXPECT_EQ(app().glngLanguage, 4);
     EXPECT_TRUE(board()->mnuLanguageEnglish->isChecked());
     expectWords(2);
 }

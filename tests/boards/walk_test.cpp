@@ -7,7 +7,7 @@
 #include "analysis/clslotterydb.h"
 #include "analysis/interval.h"
 #include "analysis/pool.h"
-#include "app/services.h"
+#include "app/application.h"
 #include "platform/dates.h"
 
 #include <QScrollBar>
@@ -378,7 +378,7 @@ TEST_P(Walk, EveryStepKeepsTheRules)
     std::cout << "walk seed " << seed << ", " << steps << " steps\n";
     rng_.seed(seed);
     ASSERT_TRUE(open(GetParam()));
-    const History history = gobjLotteryDb->fncLoadHistory().value_or(History{});
+    const History history = app().gobjLotteryDb->fncLoadHistory().value_or(History{});
     for (const Drawing &d : history)
         dates_[d.weekNo] = d.date;
     const std::pair<const char *, void (Walk::*)()> actions[] = {

@@ -7,9 +7,8 @@
 #include "dialogs/lotteryswitch.h"
 #include "dialogs/programmessage.h"
 #include "app/boardsettings.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "app/resstrings.h"
-#include "app/services.h"
 #include "app/clsrecordfile.h"
 #include "app/faulttext.h"
 #include "app/uilanguage.h"
@@ -44,7 +43,7 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
 }
 
-int32_t maxWeek() { return gobjLotteryDb->fncGetMaxWeekNo().value(); }
+int32_t maxWeek() { return app().gobjLotteryDb->fncGetMaxWeekNo().value(); }
 QString box(int i) { return QStringLiteral("txtNewNumber(%1)").arg(i); }
 
 // The program with the sample lotteries.
@@ -63,7 +62,7 @@ protected:
             atBoard(user);
         }
         EXPECT_TRUE(fncSaveLotterySettings(nullptr));
-        gblnLotteryManagerOpen = true;
+        app().gblnLotteryManagerOpen = true;
         return manager();
     }
     static frmLotteryManager *manager(bool fresh = false)
@@ -131,8 +130,8 @@ protected:
         if (twice)
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(found[0]).center());
     }
-    QString recordOf(const QString &name) const { return gstrSavedTicketsFolder + name + QStringLiteral("SM01"); }
-    QString textOf(const QString &name) const { return gstrSavedTicketsFolder + QStringLiteral("M01_") + name + ".txt"; }
+    QString recordOf(const QString &name) const { return app().gstrSavedTicketsFolder + name + QStringLiteral("SM01"); }
+    QString textOf(const QString &name) const { return app().gstrSavedTicketsFolder + QStringLiteral("M01_") + name + ".txt"; }
 
     SampleWorld world;
     const std::unique_ptr<QTimer> watch = watchModals();
@@ -182,7 +181,7 @@ TEST_F(LotteryManager, EachGameShowsItsBoxesAndAddChecksTheDateAndTheNumbers)
         SCOPED_TRACE(QString(QString::fromLatin1(c.date) + u' ' + c.numbers.join(u' ')).toStdString());
         const int boxes = int(c.numbers.size()), first = boxes == 3 ? 0 : 1;
         const auto drawing = [boxes](int32_t week) {
-            return (boxes == 3 ? gobjLotteryDb->fncGetDrawingNumbersFOR10(week) : gobjLotteryDb->fncGetDrawingNumbers(week)).value();
+            return (boxes == 3 ? app().gobjLotteryDb->fncGetDrawingNumbersFOR10(week) : app().gobjLotteryDb->fncGetDrawingNumbers(week)).value();
         };
         if (opened != c.lottery) {
             close();
@@ -240,9 +239,9 @@ TEST_F(LotteryManager, DeleteAsksThenRemovesTheLastDrawingAndRefreshesTheSetting
             user.click(QStringLiteral("cmdPower"));
         });
         const int32_t last = maxWeek();
-        const QByteArray settings = fileBytes(gstrRecordFilePath);
+        const QByteArray settings = fileBytes(app().gstrRecordFilePath);
         QString error;
-        BoardSettingsRecord expected = readRecordFile(gstrRecordFilePath, &error).value_or(BoardSettingsRecord());
+        BoardSettingsRecord expected = readRecordFile(app().gstrRecordFilePath, &error).value_or(BoardSettingsRecord());
         ASSERT_EQ(std::pair(expected[0], expected[2]), std::pair(VbVariant::fromInt32(last - c.start), VbVariant::fromInt32(last - c.end)));
         if (c.newest.isValid()) {
             expected[1] = VbVariant::fromDate(c.newest);
@@ -255,11 +254,11 @@ TEST_F(LotteryManager, DeleteAsksThenRemovesTheLastDrawingAndRefreshesTheSetting
                   std::tuple(QStringList{QStringLiteral("Drawing dated %1 will permanently erased. Do you want to continue?").arg(c.deleted)},
                              33, "Lottery Database Management", last));
         clickShowsAfresh(m, "cmdDelete", [&](frmLotteryManager *fresh) { EXPECT_EQ(shown(fresh, "txtLastWeekNo").toInt(), last - 1); });
-        const auto after = readRecordFile(gstrRecordFilePath, &error);
+        const auto after = readRecordFile(app().gstrRecordFilePath, &error);
         ASSERT_TRUE(after.has_value()) << error.toStdString();
         EXPECT_EQ(std::tuple((*after)[0], (*after)[1], (*after)[2], maxWeek()), std::tuple(expected[0], expected[1], expected[2], last - 1));
         EXPECT_TRUE(*after == expected);
-        EXPECT_TRUE(c.newest.isValid() || fileBytes(gstrRecordFilePath) == settings);
+        EXPECT_TRUE(c.newest.isValid() || fileBytes(app().gstrRecordFilePath) == settings);
     }
 }
 
@@ -273,13 +272,13 @@ TEST_F(LotteryManager, FailuresAreToldAndGoNoFurther)
     typeDrawing(m, QStringLiteral("1/3/2026"), kDrawing);
     MessageBoxScript answers;
     {
-        DatabaseHolder other(gstrLotteryDbsFolder + gstrLotteryDbFile);
+        DatabaseHolder other(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile);
         ASSERT_TRUE(other.held());
         click(m, "cmdAddDrawing");
     }
-    const QString log = QString::fromLatin1(fileBytes(gstrLogFilePath));
+    const QString log = QString::fromLatin1(fileBytes(app().gstrLogFilePath));
     EXPECT_TRUE(log.contains("#Message: 44810") && log.contains("#Detail: ") && log.contains("INSERT INTO TBLRESULTS"));
-    gobjLotteryDb->subCloseConnection();
+    app().gobjLotteryDb->subCloseConnection();
     click(m, "cmdDelete");
     const QString why = fncDatabaseFaultText(lotterydb::Fault::Other), question = res(31020) + "12/31/2025" + res(31030);
     EXPECT_EQ(answers.texts(), (QStringList{res(48050).arg(fncDatabaseFaultText(lotterydb::Fault::Locked)), question, res(48060).arg(why)}));
@@ -289,10 +288,10 @@ TEST_F(LotteryManager, FailuresAreToldAndGoNoFurther)
     EXPECT_EQ(std::tuple(answers.texts().last(), named(m, "cmdAddDrawing")->isEnabled(), named(m, "cmdDelete")->isEnabled()),
               std::tuple(res(48070).arg(why), false, false));
     close();
-    ASSERT_TRUE(gobjLotteryDb->subOpenConnection(gstrLotteryDbsFolder + gstrLotteryDbFile));
-    ASSERT_TRUE(gobjLotteryDb->fncExecute(QStringLiteral("DELETE FROM TBLRESULTS WHERE WeekNo < %1").arg(maxWeek())));
+    ASSERT_TRUE(app().gobjLotteryDb->subOpenConnection(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile));
+    ASSERT_TRUE(app().gobjLotteryDb->fncExecute(QStringLiteral("DELETE FROM TBLRESULTS WHERE WeekNo < %1").arg(maxWeek())));
     click(manager(), "cmdDelete");
-    EXPECT_EQ(std::pair(answers.texts().mid(4), gobjLotteryDb->fncGetDrawingCount().value()), std::pair(QStringList{question, res(31040)}, 1));
+    EXPECT_EQ(std::pair(answers.texts().mid(4), app().gobjLotteryDb->fncGetDrawingCount().value()), std::pair(QStringList{question, res(31040)}, 1));
     EXPECT_EQ(std::tuple(fncNextWeekNo(std::nullopt), fncNextWeekNo(119), fncNextWeekNo(2147483647)),
               std::tuple(std::optional(1), std::optional(120), std::optional<int32_t>()));
 }
@@ -328,7 +327,7 @@ TEST_F(LotteryManager, TheDatePickerAndTheWaysIn)
     world.closeBoard();
     showActive(m);
     pressKey(Qt::Key_Escape);
-    EXPECT_FALSE(gblnLotteryManagerOpen || DefaultInstance<frmLotteryManager>::exists() || DefaultInstance<frmDatePicker>::exists());
+    EXPECT_FALSE(app().gblnLotteryManagerOpen || DefaultInstance<frmLotteryManager>::exists() || DefaultInstance<frmDatePicker>::exists());
     EXPECT_NE(world.board(), nullptr);
 }
 
@@ -348,7 +347,7 @@ TEST_F(FileManager, NamesAreFilteredAndSaveWritesBothFilesAskingBeforeOverwritin
     });
     MessageBoxScript answers({msgbox::kYes, msgbox::kNo, msgbox::kYes});
     EXPECT_TRUE(save(QStringLiteral("week1")));
-    EXPECT_EQ(std::tuple(answers.asked()[0].text, answers.asked()[0].style, answers.asked()[0].title, gstrTicketName),
+    EXPECT_EQ(std::tuple(answers.asked()[0].text, answers.asked()[0].style, answers.asked()[0].title, app().gstrTicketName),
               std::tuple("The ticket will be saved as: week1", 36, "SAVE Information", "week1"));
     EXPECT_EQ(std::pair(QFileInfo(recordOf("week1")).isFile(), fileBytes(textOf("week1"))),
               std::pair(true, QByteArray("2\r\n01- 3 8 17 25 33 40 (2)\r\n02- 1 9 12 30 41 49 (3+1)\r\n")));
@@ -392,9 +391,9 @@ TEST_F(FileManager, AFailedSaveLeavesNoHalfTicketAndTheDialogOpen)
     QDir().mkpath(textOf("blocked"));  // a folder where the text file would go
     EXPECT_FALSE(save(QStringLiteral("blocked")));
     EXPECT_EQ(answers.texts().last(), res(49050).arg("blocked", fncWriteFaultText(filewrite::Fault::Other)));
-    EXPECT_FALSE(QFile::exists(recordOf("blocked")) || gstrTicketName == "blocked");
+    EXPECT_FALSE(QFile::exists(recordOf("blocked")) || app().gstrTicketName == "blocked");
     EXPECT_FALSE(throughMenu("mnuTicketSave", [&](frmFileManager *dialog) {
-        QDir(gstrSavedTicketsFolder).removeRecursively();
+        QDir(app().gstrSavedTicketsFolder).removeRecursively();
         typeInto(dialog, "txtName", QStringLiteral("gone"));
         click(dialog, "cmdSave");
     }));
@@ -407,9 +406,9 @@ TEST_F(FileManager, LotteryLoadOpensTheChosenLottery)
 {
     MessageBoxScript answers({msgbox::kYes, msgbox::kYes});
     QPointer<BoardBase> before = world.board();
-    gblnTicketLoad = gblnTicketMode = true;
+    app().gblnTicketLoad = app().gblnTicketMode = true;
     EXPECT_TRUE(act("mnuLotteryLoad", QStringLiteral("Sample Lotto 6-49"), "cmdLoad"));
-    EXPECT_EQ(std::tuple(answers.texts(), world.board(), gblnTicketLoad || gblnTicketMode),
+    EXPECT_EQ(std::tuple(answers.texts(), world.board(), app().gblnTicketLoad || app().gblnTicketMode),
               std::tuple(QStringList{"The lottery named Sample Lotto 6-49 will be loaded."}, before.data(), false));
     EXPECT_TRUE(throughMenu("mnuLotteryLoad", [](frmFileManager *dialog) {
         click(dialog, "txtName");
@@ -440,8 +439,8 @@ TEST_F(Faults, ALotteryWithoutDrawingsOpensWithItsNoticeAboveItsBoard)
             world.open(SampleWorld::kLotto);
         world.writeLottery(GameConfigRecord{1, QStringLiteral("Lotto 6/49"), 49, 0, 0, 6, 0, 0}, SampleWorld::drawings({}));
         MessageBoxScript answers;
-        gstrLastLotteryDbFile = startUp ? SampleWorld::kTestLottery : gstrLastLotteryDbFile;
-        gstrLotteryDbFile = startUp ? QString() : SampleWorld::kTestLottery;
+        app().gstrLastLotteryDbFile = startUp ? SampleWorld::kTestLottery : app().gstrLastLotteryDbFile;
+        app().gstrLotteryDbFile = startUp ? QString() : SampleWorld::kTestLottery;
         subOpenSelectedLottery();
         ASSERT_NE(world.board(), nullptr);
         EXPECT_EQ(std::tuple(answers.texts(), answers.asked()[0].parent, world.board()->isVisible(), glngTotalWeeks),
@@ -456,9 +455,9 @@ TEST_F(Faults, TheLotterySettingsOnAFullDiskAreKeptAndTheUserIsTold)
 {
     world.open(SampleWorld::kLotto);
     ASSERT_TRUE(fncSaveLotterySettings(world.board()));
-    const QByteArray before = fileBytes(gstrRecordFilePath);
+    const QByteArray before = fileBytes(app().gstrRecordFilePath);
     world.board()->chkEqualChance->setValue(world.board()->chkEqualChance->value() ? 0 : 1);
-    glngLanguage = 3;
+    app().glngLanguage = 3;
     MessageBoxScript answers;
     const bool saved = [&] {
         FileSizeLimit full(0);
@@ -467,5 +466,5 @@ TEST_F(Faults, TheLotterySettingsOnAFullDiskAreKeptAndTheUserIsTold)
     ASSERT_EQ(answers.texts(), QStringList{QString::fromUtf8(
         "Les réglages de la grille de la loterie Sample Lotto 6-49 n'ont pas pu être enregistrés : il n'y a plus de "
         "place sur le disque (le disque est plein ou le fichier dépasserait la taille permise).")});
-    EXPECT_EQ(std::tuple(saved, answers.asked().at(0).parent, fileBytes(gstrRecordFilePath)), std::tuple(false, world.board(), before));
+    EXPECT_EQ(std::tuple(saved, answers.asked().at(0).parent, fileBytes(app().gstrRecordFilePath)), std::tuple(false, world.board(), before));
 }

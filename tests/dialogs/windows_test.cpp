@@ -3,9 +3,8 @@
 // font at its widget's width), and Qt's own texts follow the interface language.
 
 #include "analysis/state.h"
-#include "app/globals.h"
+#include "app/application.h"
 #include "app/resstrings.h"
-#include "app/services.h"
 #include "app/uilanguage.h"
 #include "dialogs/driving.h"
 #include "dialogs/frmabout.h"
@@ -72,10 +71,10 @@ const QString kTicketFolder = QStringLiteral("/home/a-rather-long-user-name/Docu
 // release the services.
 TEST(StartWindow, LanguageMenusTheStatusLineAndExit)
 {
-    glngLanguage = 3;
+    app().glngLanguage = 3;
     frmStart *start = loadStartWindow();
     const auto state = [&] {
-        return std::tuple(glngLanguage, item(start, "mnuLanguageTurkish")->isChecked(), item(start, "mnuLanguageEnglish")->isChecked(),
+        return std::tuple(app().glngLanguage, item(start, "mnuLanguageTurkish")->isChecked(), item(start, "mnuLanguageEnglish")->isChecked(),
                           item(start, "mnuLanguageFrench")->isChecked(), named<QMenu>(start, "mnuFile")->title(),
                           item(start, "mnuLotteryLoad")->text(), item(start, "mnuLanguageTurkish")->text(), status(start));
     };
@@ -87,16 +86,16 @@ TEST(StartWindow, LanguageMenusTheStatusLineAndExit)
     item(start, "mnuLanguageEnglish")->trigger();
     item(start, "mnuLanguageEnglish")->trigger();  // choosing the ticked language keeps it ticked
     EXPECT_EQ(state(), std::tuple(2, false, true, false, "File", "Load", "Turkce", res(30130)));
-    glngLanguage = 4;
-    gstrLastLotteryDbFile = QStringLiteral("Lotto.mdb");
+    app().glngLanguage = 4;
+    app().gstrLastLotteryDbFile = QStringLiteral("Lotto.mdb");
     start = loadStartWindow();
     EXPECT_EQ(state(), std::tuple(4, false, true, false, "File", "Load", "Turkce", "Lotto" + res(30140)));
-    gblnLotteryManagerOpen = true;
+    app().gblnLotteryManagerOpen = true;
     EXPECT_EQ(status(loadStartWindow()), QString());
-    gblnLotteryManagerOpen = false;
-    gstrLastLotteryDbFile.clear();
+    app().gblnLotteryManagerOpen = false;
+    app().gstrLastLotteryDbFile.clear();
     for (const bool exit : {true, false}) {
-        createServiceObjects();
+        app().createServiceObjects();
         start = loadStartWindow();
         start->show();
         QTimer::singleShot(0, qApp, [&] { exit ? item(start, "mnuFileExit")->trigger() : void(start->close()); });
@@ -104,10 +103,10 @@ TEST(StartWindow, LanguageMenusTheStatusLineAndExit)
         QObject::connect(&late, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
         late.start(5000);
         EXPECT_EQ(QCoreApplication::exec(), 0) << exit;
-        EXPECT_TRUE(gobjRegistry == nullptr && start->isVisible());
+        EXPECT_TRUE(app().gobjRegistry == nullptr && start->isVisible());
     }
     unloadStartWindow();
-    glngLanguage = 2;
+    app().glngLanguage = 2;
 }
 
 // Near the limit a run makes only what the ticket can hold; the bar of the columns kept stays
@@ -158,10 +157,10 @@ TEST(WindowTexts, EveryWindowInEveryLanguage)
                                    {"Copyright Notice:", "Lottery Management", "DELETE", "FILE MANAGEMENT"},
                                    {"Droits d'auteur :", "Gestion de la loterie", "SUPPRIMER", "GESTION DES FICHIERS"}};
     for (int language : {1, 2, 3}) {
-        glngLanguage = language;
+        app().glngLanguage = language;
         for (int width : {1024, 1280}) {
             for (const QString &last : {longName, QString(longName).remove(u' ')}) {
-                gstrLastLotteryDbFile = last;
+                app().gstrLastLotteryDbFile = last;
                 frmStart::setScreenMetricsOverride(ScreenMetrics{width, QRect(0, 0, width, 768), QRect(0, 0, width, 740)});
                 DefaultInstance<frmStart>::get()->show();
                 QCoreApplication::processEvents();
@@ -178,9 +177,9 @@ TEST(WindowTexts, EveryWindowInEveryLanguage)
             QLocale::setDefault(QLocale(QString::fromLatin1(localeName)));
             for (const QString &lottery : {SampleWorld::kLotto, SampleWorld::kTwoDrum, SampleWorld::kPick3}) {
                 SampleWorld world;
-                glngLanguage = language;
+                app().glngLanguage = language;
                 world.open(lottery);
-                gblnLotteryManagerOpen = true;
+                app().gblnLotteryManagerOpen = true;
                 frmLotteryManager *manager = DefaultInstance<frmLotteryManager>::get();
                 const QString files = DefaultInstance<frmFileManager>::get()->windowTitle();
                 EXPECT_EQ((QStringList{manager->windowTitle(), shown(manager, "cmdDelete"), files}), written[language - 1].mid(1));
@@ -201,7 +200,7 @@ TEST(WindowTexts, EveryWindowInEveryLanguage)
     }
     deleteUnloadedWindows();
     frmStart::setScreenMetricsOverride(std::nullopt);
-    gstrLastLotteryDbFile.clear();
+    app().gstrLastLotteryDbFile.clear();
 }
 
 // Qt's own texts (the standard buttons of message boxes, the context menu of text boxes) follow
@@ -246,7 +245,7 @@ TEST(WindowTexts, QtsOwnTextsFollowTheLanguageAndMessagesWrapWithinTheirBox)
         }
     }
     unloadStartWindow();
-    glngLanguage = 2;
+    app().glngLanguage = 2;
     subApplyQtTranslations();
     const QString text = QStringLiteral("Check that the folder ") + kTicketFolder + QStringLiteral(" exists (or /tmp).");
     const QString kept = fncKeepPathStartsWhole(text);

@@ -1,4 +1,4 @@
-#include "app/globals.h"
+#include "app/application.h"
 #include "app/uilanguage.h"
 #include "platform/dates.h"
 
@@ -72,7 +72,7 @@ TEST(DateForms, TypedNumbersInTheOrderOfTheFormWithAnySeparatorAndShortYears)
         {2, "//", ""},
     };
     for (const auto &c : messages) {
-        glngLanguage = c.language;
+        app().glngLanguage = c.language;
         const QString typed = QString::fromUtf8(c.typed);
         const auto read = dates::readTypedDate(typed, QStringLiteral("M/d/yyyy"), 2026);
         // The example is the last day of the present year.
@@ -80,5 +80,5 @@ TEST(DateForms, TypedNumbersInTheOrderOfTheFormWithAnySeparatorAndShortYears)
                                                                        QString::number(QDate::currentDate().year()));
         EXPECT_EQ(fncDateProblemText(typed, read, QStringLiteral("M/d/yyyy")), expected);
     }
-    glngLanguage = 2;
+    app().glngLanguage = 2;
 }

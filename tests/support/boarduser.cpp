@@ -2,7 +2,7 @@
 
 #include "analysis/state.h"
 #include "analysis/ticketfile.h"
-#include "app/globals.h"
+#include "app/application.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -137,7 +137,7 @@ QStringList BoardUser::texts(const QString &name, int first, int last) const
 
 QStringList savedTicketLines(const QString &ticketName)
 {
-    QFile file(fncTicketTextFilePath(gstrSavedTicketsFolder, gstrFileSuffix, ticketName));
+    QFile file(fncTicketTextFilePath(app().gstrSavedTicketsFolder, gstrFileSuffix, ticketName));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);

@@ -7,8 +7,7 @@
 #include "analysis/state.h"
 #include "dialogs/lotteryswitch.h"
 #include "dialogs/helpandreport.h"
-#include "app/globals.h"
-#include "app/services.h"
+#include "app/application.h"
 #include "dialogs/frmabout.h"
 #include "dialogs/frmcolumnprogress.h"
 #include "dialogs/frmdatepicker.h"
@@ -33,18 +32,10 @@ void deleteUnloadedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEven
 
 namespace {
 
-// The requests and flags the tests change, as a fresh start has them, and no open lottery.
+// The program's state as a fresh start has it: a new application object and no open lottery.
 void resetProgramState()
 {
-    gstrLotteryDbFile.clear();
-    gstrLastLotteryDbFile.clear();
-    gstrTicketName.clear();
-    gblnTicketLoad = false;
-    gblnTicketMode = false;
-    gblnLotteryManagerOpen = false;
-    glngHelpHwnd = 0;
-    glngLanguage = 2;
-    garrMessages.clear();
+    makeApplication();
     resetOpenLottery();
 }
 
@@ -54,17 +45,17 @@ SampleWorld::SampleWorld()
 {
     resetProgramState();
     sandbox.useProgramPaths();
-    gstrLogFolder = gstrAppFolder + QStringLiteral("LogFiles/");
-    gstrLogFilePath = gstrLogFolder + QStringLiteral("TALVINOR.log");
+    app().gstrLogFolder = app().gstrAppFolder + QStringLiteral("LogFiles/");
+    app().gstrLogFilePath = app().gstrLogFolder + QStringLiteral("TALVINOR.log");
     const samples::Outcome outcome = samples::writeSampleLotteries(sandbox.programFolder());
     EXPECT_TRUE(outcome.errors.isEmpty()) << outcome.errors.join(u'\n').toStdString();
-    QDir().mkpath(gstrSavedTicketsFolder);
-    QDir().mkpath(gstrLogFolder);
-    gfrmCurrentBoard = nullptr;
+    QDir().mkpath(app().gstrSavedTicketsFolder);
+    QDir().mkpath(app().gstrLogFolder);
+    app().gfrmCurrentBoard = nullptr;
     setScreenMetricsOverride(ScreenMetrics{1920, QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1040)});
     frmColumnProgress::setSynchronousDisplay(true);
     setGeneratorSeedForTests(20260501u);
-    createServiceObjects();
+    app().createServiceObjects();
     // The program's own boards.
     useProgramBoards();
 }
@@ -78,14 +69,14 @@ SampleWorld::~SampleWorld()
     if (IBoard *board = currentBoard())
         board->unloadBoard();
     unloadStartWindow();
-    gfrmCurrentBoard = nullptr;
+    app().gfrmCurrentBoard = nullptr;
     for (QWidget *window : QApplication::topLevelWidgets())
         if (window->isVisible())
             window->close();
     deleteUnloadedWindows();
     useProgramBoards();
     setReportOpenerForTests({});
-    releaseServiceObjects();
+    app().releaseServiceObjects();
     setScreenMetricsOverride(std::nullopt);
     frmColumnProgress::setSynchronousDisplay(false);
     setGeneratorSeedForTests(std::nullopt);
@@ -94,7 +85,7 @@ SampleWorld::~SampleWorld()
 
 void SampleWorld::open(const QString &databaseFile)
 {
-    gstrLotteryDbFile = databaseFile;
+    app().gstrLotteryDbFile = databaseFile;
     subOpenSelectedLottery();
     ASSERT_NE(board(), nullptr) << messages.texts().join(u'\n').toStdString();
 }
@@ -117,14 +108,14 @@ void SampleWorld::writeLottery(const GameConfigRecord &config, const History &hi
     };
     QString error;
     for (const auto &[kind, table] : tables) {
-        const QString path = gstrAppFolder + catalogueFileName(kind);
+        const QString path = app().gstrAppFolder + catalogueFileName(kind);
         QFile::remove(path);
         ASSERT_EQ(samples::writeNewFile(path, catalogueBytes(table, DimensionOrder::ColumnsFirst), &error),
                   samples::WriteResult::Written)
             << error.toStdString();
     }
-    QFile::remove(gstrLotteryDbsFolder + file);
-    ASSERT_TRUE(lotterydb::createResultsDatabase(gstrLotteryDbsFolder + file, history,
+    QFile::remove(app().gstrLotteryDbsFolder + file);
+    ASSERT_TRUE(lotterydb::createResultsDatabase(app().gstrLotteryDbsFolder + file, history,
                                                  samples::numbersPerDrawing(config), &error))
         << error.toStdString();
 }
@@ -135,7 +126,7 @@ void SampleWorld::closeBoard()
 {
     if (IBoard *open = currentBoard())
         open->unloadBoard();
-    gfrmCurrentBoard = nullptr;
+    app().gfrmCurrentBoard = nullptr;
     deleteUnloadedWindows();
 }
 

@@ -1,7 +1,7 @@
 #include "sandbox.h"
 
 #include "app/apppaths.h"
-#include "app/globals.h"
+#include "app/application.h"
 
 #include <QDir>
 

@@ -1,8 +1,10 @@
 // Test entry point: a QApplication on the offscreen platform and a fixed locale, so that dates
-// and numbers print the same on every machine. Every test starts without an open lottery and
-// with an event loop that runs: what one test leaves behind does not reach the next.
+// and numbers print the same on every machine. Every test starts with a fresh application object,
+// without an open lottery and with an event loop that runs: what one test leaves behind does not
+// reach the next.
 
 #include "analysis/state.h"
+#include "app/application.h"
 #include "support/sampleworld.h"
 
 #include <QApplication>
@@ -27,6 +29,7 @@ class FreshState : public ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo &) override
     {
         clearProgramEnd();
+        makeApplication();
         resetOpenLottery();
     }
 };
@@ -37,8 +40,8 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    QApplication app(argc, argv);
-    app.setQuitOnLastWindowClosed(false);
+    QApplication qtApplication(argc, argv);
+    qtApplication.setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new FreshState);
     return RUN_ALL_TESTS();
