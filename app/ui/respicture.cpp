@@ -53,10 +53,13 @@ bool fncIsBallPictureName(const QString &ResName)
 
 QPixmap fncLoadResPicture(const QString &ResName, const QString &ResType)
 {
-    if (!isResource(ResName, ResType))
-        return {};
     const QString key = cacheKey(ResName);
     QPixmap picture;
+    // Only pictures of the resources enter the cache: one found there needs no other look.
+    if (isPictureType(ResType) && QPixmapCache::find(key, &picture))
+        return picture;
+    if (!isResource(ResName, ResType))
+        return {};
     if (!QPixmapCache::find(key, &picture))
         takePicturesReadAhead();
     if (!QPixmapCache::find(key, &picture)) {
