@@ -149,6 +149,34 @@ size_t drawingCountHint(sqlite3 *db)
     return static_cast<size_t>(std::max<sqlite3_int64>(0, sqlite3_column_int64(count.get(), 0)));
 }
 
+// Steps through the rows of the drawings statement `s` on `db` into `history`, noting whether
+// their dates run in week order. SQLITE_DONE when every row was read, SQLITE_MISMATCH at a row
+// without a valid week number or date, else the engine's result.
+int readDrawings(sqlite3 *db, sqlite3_stmt *s, History &history, bool &datesInOrder)
+{
+    // Sized at once, so that the drawings are not copied while they are read.
+    history.reserve(drawingCountHint(db));
+    datesInOrder = true;
+    int rc;
+    while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
+        Drawing d;
+        bool storedForm = false;
+        const auto week = cellInt32(cell(s, 0));
+        const auto date = cellDate(cell(s, 1), &storedForm);
+        if (!week || !date)
+            return SQLITE_MISMATCH;
+        // Text of the stored form sorts as its date does; any other text could sort otherwise.
+        if (!storedForm || (!history.empty() && *date < history.back().date))
+            datesInOrder = false;
+        d.weekNo = *week;
+        d.date = *date;
+        for (int i = 0; i < 8; ++i)
+            d.numbers[static_cast<size_t>(i)] = cellNumber(cell(s, i + 2));
+        history.push_back(d);
+    }
+    return rc;
+}
+
 // The connections made in this run, each numbered by the count when it was made.
 uint64_t gConnectionsMade = 0;
 
@@ -661,34 +689,40 @@ std::optional<History> clsLotteryDb::readHistory(bool *datesInOrder)
     if (!prepareQuery(lotterydb::sqlLoadHistory(), stmt))
         return std::nullopt;
     History history;
-    // Sized at once, so that the drawings are not copied while they are read.
-    history.reserve(drawingCountHint(db_));
-    *datesInOrder = true;
-    sqlite3_stmt *s = stmt.get();
-    int rc;
-    while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
-        Drawing d;
-        bool storedForm = false;
-        const auto week = cellInt32(cell(s, 0));
-        const auto date = cellDate(cell(s, 1), &storedForm);
-        if (!week || !date) {
-            fail(QStringLiteral("A drawing has no valid week number or date."));
-            return std::nullopt;
-        }
-        // Text of the stored form sorts as its date does; any other text could sort otherwise.
-        if (!storedForm || (!history.empty() && *date < history.back().date))
-            *datesInOrder = false;
-        d.weekNo = *week;
-        d.date = *date;
-        for (int i = 0; i < 8; ++i)
-            d.numbers[static_cast<size_t>(i)] = cellNumber(cell(s, i + 2));
-        history.push_back(d);
+    const int rc = readDrawings(db_, stmt.get(), history, *datesInOrder);
+    if (rc == SQLITE_MISMATCH) {
+        fail(QStringLiteral("A drawing has no valid week number or date."));
+        return std::nullopt;
     }
     if (rc != SQLITE_DONE) {
         failEngine(stmt.sql());
         return std::nullopt;
     }
     return history;
+}
+
+void clsLotteryDb::subReadHistoryAhead(const QString &path)
+{
+    ahead_ = std::async(std::launch::async, [path] {
+        AheadRead read;
+        read.path = path;
+        read.file = fileIdentity(path);
+        read.log = fileIdentity(path + QStringLiteral("-wal"));
+        QString error;
+        lotterydb::Fault fault = lotterydb::Fault::None;
+        sqlite3 *db = openResultsDatabase(path, &error, &fault);
+        if (!db)
+            return read;
+        {
+            Statement stmt;
+            History history;
+            if (stmt.prepare(db, lotterydb::sqlLoadHistory(), &error)
+                && readDrawings(db, stmt.get(), history, read.datesInOrder) == SQLITE_DONE)
+                read.drawings = std::move(history);
+        }
+        sqlite3_close(db);
+        return read;
+    });
 }
 
 std::optional<DatabaseStamp> clsLotteryDb::stampNow()
@@ -732,7 +766,17 @@ const History *clsLotteryDb::fncHistory()
     }
     loaded = {};
     bool datesInOrder = false;
-    std::optional<History> drawings = readHistory(&datesInOrder);
+    std::optional<History> drawings;
+    if (ahead_.valid()) {
+        AheadRead ahead = ahead_.get();
+        // Read on a connection of its own from the file as it still is: the same drawings.
+        if (now && ahead.drawings && ahead.path == now->path && ahead.file == now->file && ahead.log == now->log) {
+            drawings = std::move(ahead.drawings);
+            datesInOrder = ahead.datesInOrder;
+        }
+    }
+    if (!drawings)
+        drawings = readHistory(&datesInOrder);
     if (!drawings || !now)
         return nullptr;
     loaded = LoadedHistory{true, std::move(*drawings), datesInOrder, *now};

@@ -20,6 +20,7 @@
 #include <QVariant>
 #include <array>
 #include <cstdint>
+#include <future>
 #include <optional>
 #include <vector>
 
@@ -163,6 +164,11 @@ public:
     // engine counts a change by another connection). Nothing on failure, as fncLoadHistory. The
     // drawings stay valid until the next call or the next opening.
     const History *fncHistory();
+    // Starts reading the drawings of the results database at `path` on a thread and a connection
+    // of their own, so that an opening reads them while it makes the board: the next fncHistory
+    // that must read takes them when they are of the file it is connected to and the file has not
+    // changed since (else it reads them itself).
+    void subReadHistoryAhead(const QString &path);
 
     // Runs one read-only statement (a SELECT) on the connection and reads all its rows.
     std::optional<QueryResult> fncQuery(const QString &accessSql);
@@ -195,6 +201,15 @@ private:
     template <class T, class Convert>
     DbValue<T> singleValue(const QString &sql, QStringView field, Convert convert, const QString &what);
 
+    // The drawings read ahead (subReadHistoryAhead): the file as it was first, and what was read.
+    struct AheadRead {
+        QString path;
+        std::array<int64_t, 5> file{};
+        std::array<int64_t, 5> log{};
+        std::optional<History> drawings;
+        bool datesInOrder = false;
+    };
+    std::future<AheadRead> ahead_;
     sqlite3 *db_ = nullptr;
     uint64_t connection_ = 0;  // the number of the connection in this run
     QString connectedPath_;

@@ -33,11 +33,11 @@ WindowCheck checkAnalysisWindow(const History &history, const GameShape &game, c
         return check;
     }
     check.missingWeeks = (static_cast<int64_t>(in.toWeek) - in.fromWeek + 1) - static_cast<int64_t>(last - first);
-    check.numbersOutside = countNumbersOutsideDrum(history, DrumShape::main(game));
-    check.emptyNumbers = countEmptyNumbers(history, DrumShape::main(game));
-    if (game.twoDrums()) {
-        check.numbersOutside += countNumbersOutsideDrum(history, DrumShape::second(game));
-        check.emptyNumbers += countEmptyNumbers(history, DrumShape::second(game));
+    for (const DrumShape &drum : game.twoDrums() ? std::vector{DrumShape::main(game), DrumShape::second(game)}
+                                                 : std::vector{DrumShape::main(game)}) {
+        const LeftOutNumbers left = countLeftOutNumbers(history, drum);
+        check.numbersOutside += left.outside;
+        check.emptyNumbers += left.empty;
     }
     return check;
 }

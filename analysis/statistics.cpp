@@ -13,26 +13,19 @@ uint64_t drumBallsOf(const Drawing &drawing, const DrumShape &drum)
     return set;
 }
 
-int64_t countNumbersOutsideDrum(const History &history, const DrumShape &drum)
+LeftOutNumbers countLeftOutNumbers(const History &history, const DrumShape &drum)
 {
-    int64_t outside = 0;
+    LeftOutNumbers left;
     for (const Drawing &d : history) {
         for (int c = drum.firstColumn; c <= drum.lastColumn(); ++c) {
             const int32_t n = d.number(c);
-            if (n != Drawing::kEmpty && (!drum.holds(n) || n >= 64))
-                ++outside;
+            if (n == Drawing::kEmpty)
+                ++left.empty;
+            else if (!drum.holds(n) || n >= 64)
+                ++left.outside;
         }
     }
-    return outside;
-}
-
-int64_t countEmptyNumbers(const History &history, const DrumShape &drum)
-{
-    int64_t empty = 0;
-    for (const Drawing &d : history)
-        for (int c = drum.firstColumn; c <= drum.lastColumn(); ++c)
-            empty += d.number(c) == Drawing::kEmpty ? 1 : 0;
-    return empty;
+    return left;
 }
 
 namespace {

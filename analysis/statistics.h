@@ -30,8 +30,10 @@ BallArray<int32_t> lastPickedWeekPerBall(const History &history, const DrumShape
 // drum's columns); numbers outside the drum are left out.
 uint64_t drumBallsOf(const Drawing &drawing, const DrumShape &drum);
 
-// How many numbers in the drum's columns of the drawings lie outside the drum (empty columns not
-// counted).
-int64_t countNumbersOutsideDrum(const History &history, const DrumShape &drum);
-// How many of the drum's columns of the drawings are empty (hold no number).
-int64_t countEmptyNumbers(const History &history, const DrumShape &drum);
+// The numbers of the drum's columns of the drawings that the computations leave out, counted in
+// one pass: those outside the drum (empty columns not counted), and the empty columns.
+struct LeftOutNumbers {
+    int64_t outside = 0;
+    int64_t empty = 0;
+};
+LeftOutNumbers countLeftOutNumbers(const History &history, const DrumShape &drum);

@@ -1,11 +1,13 @@
-// The resident-set peak of the program for open + POWER + DRAW at one history length, measured in
-// a process of its own (VmHWM of /proc/self/status):
-//   peakmemory make FOLDER DRAWINGS     writes a program folder with the 6/49 lottery of that length
-//   peakmemory measure FOLDER DRAWINGS  opens it to its shown board, presses POWER, draws 32,000
-//                                       columns at the 10 % interval, and prints the peak in MB
+// The resident-set peak of the program over a whole session at one history length, measured in a
+// process of its own (VmHWM of /proc/self/status):
+//   peakmemory make FOLDER DRAWINGS SEED     writes a program folder with the 6/49 lottery of that
+//                                            length, its drawings made from SEED
+//   peakmemory measure FOLDER DRAWINGS       a session on it, as a user has it: the lottery opened
+//                                            to its board, POWER, DRAW of 32,000 columns at the 10 %
+//                                            interval, the ticket saved, loaded again (the board
+//                                            reopened) and compared; prints the peak in MB
 // The folder is made by a process of its own so that making the history does not count.
 
-#include "dialogs/frmcolumnprogress.h"
 #include "benchworld.h"
 
 #include <QApplication>
@@ -13,8 +15,8 @@
 
 int main(int argc, char **argv)
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s make|measure FOLDER DRAWINGS\n", argv[0]);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s make FOLDER DRAWINGS SEED | measure FOLDER DRAWINGS\n", argv[0]);
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -25,33 +27,39 @@ int main(int argc, char **argv)
     const QString folder = QString::fromLocal8Bit(argv[2]);
     const int drawings = QString::fromLocal8Bit(argv[3]).toInt();
     if (mode == QStringLiteral("make")) {
-        benchworld::writeFolder(folder, drawings);
+        benchworld::writeFolder(folder, drawings, argc > 4 ? QString::fromLocal8Bit(argv[4]).toULongLong() : 1);
         return 0;
     }
-    const long atStart = benchworld::peakResidentKb();
-    benchworld::startServices(folder);
-    BoardBase *board = benchworld::openLottery();
+    using namespace benchworld;
+    const long atStart = peakResidentKb();
+    startServices(folder);
+    BoardBase *board = openLottery();
     if (!board || glngTotalWeeks != drawings) {
         std::fprintf(stderr, "the board did not open\n");
         return 1;
     }
-    const long afterOpen = benchworld::peakResidentKb();
-    board->cmdPower_Click();
-    if (!benchworld::setInterval(*board, 10)) {
+    const long afterOpen = peakResidentKb();
+    click(board->cmdPower);
+    untilIdle();
+    if (!setInterval(*board, 10)) {
         std::fprintf(stderr, "the interval was not set\n");
         return 1;
     }
     board->txtColumnsToDraw->setText(QStringLiteral("32000"));
-    board->cmdDraw_Click();
-    QApplication::processEvents();
-    if (board->lstTicket->listCount() != 32000) {
-        std::fprintf(stderr, "DRAW did not make 32000 columns\n");
+    click(board->cmdDraw);
+    untilIdle();
+    ticketThroughDialog(*board, false, QStringLiteral("session"));
+    ticketThroughDialog(*board, true, QStringLiteral("session"));
+    board = boardInFront();
+    if (!board || board->lstTicket->listCount() != 32000) {
+        std::fprintf(stderr, "the ticket of 32000 columns was not saved and loaded\n");
         return 1;
     }
-    const long peak = benchworld::peakResidentKb();
+    click(board->cmdCompare);
+    untilIdle();
+    const long peak = peakResidentKb();
     std::printf("%d drawings: peak resident %.1f MB (Qt and the program before opening %.1f MB, after opening %.1f MB)\n",
                 drawings, peak / 1024.0, atStart / 1024.0, afterOpen / 1024.0);
-    benchworld::closeLottery();
-    benchworld::stopServices();
+    stopServices();
     return 0;
 }

@@ -1,6 +1,7 @@
 // A full POWER recalculation (pick counts, ranks, last weeks, powers, pool, drawing sums) over
-// 5,000 lotto drawings and over 30,000 three-digit drawings; also with the drawings first read
-// from a results database, as POWER does on the program's lotteries.
+// 5,000 lotto drawings and over 30,000 three-digit drawings, without the board; also with the
+// drawings first read from a results database, as a lottery's opening does (POWER itself keeps
+// them). Arguments: power increase off (0) or on (1), the seed of the random history.
 
 #include "analysis/clslotterydb.h"
 #include "analysis/recalc.h"
@@ -27,7 +28,7 @@ RecalcInputs windowOf(const History &h, bool powerIncrease)
 void recalc(benchmark::State &state, const GameShape &g, int drawings)
 {
     g.makeCurrent();
-    const History h = benchHistory(g, drawings, 7);
+    const History h = benchHistory(g, drawings, static_cast<uint64_t>(state.range(1)));
     const RecalcInputs in = windowOf(h, state.range(0) != 0);
     for (auto _ : state) {
         benchmark::DoNotOptimize(recalculateAll(h, in));
@@ -48,7 +49,8 @@ void recalcFromDatabase(benchmark::State &state, const GameShape &g, int drawing
     app().gstrLotteryDbFile = QStringLiteral("bench.mdb");
     QString error;
     const int columns = g.digitGame ? g.picks + 1 : g.picks + g.bonusCount;
-    if (!lotterydb::createResultsDatabase(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile, benchHistory(g, drawings, 7),
+    if (!lotterydb::createResultsDatabase(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile,
+                                          benchHistory(g, drawings, static_cast<uint64_t>(state.range(1))),
                                           columns, &error)) {
         state.SkipWithError(error.toStdString().c_str());
         return;
@@ -70,9 +72,8 @@ void BM_LoadAndRecalc_Digits3_30000(benchmark::State &state) { recalcFromDatabas
 
 }  // namespace
 
-// Argument: power increase off (0) or on (1).
-BENCHMARK(BM_Recalc_Lotto649_5000)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Recalc_Digits3_30000)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadAndRecalc_Lotto649_5000)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadAndRecalc_Digits3_30000)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Recalc_Lotto649_5000)->ArgsProduct({{0, 1}, {7, 8, 9}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Recalc_Digits3_30000)->ArgsProduct({{0, 1}, {7, 8, 9}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadAndRecalc_Lotto649_5000)->ArgsProduct({{1}, {7, 8, 9}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadAndRecalc_Digits3_30000)->ArgsProduct({{1}, {7, 8, 9}})->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -1,134 +1,64 @@
-// What a user does on the lotto board, at 5,000, 50,000 and 500,000 drawings of a 6/49 lottery
-// with one bonus number, offscreen: opening the lottery to its shown board, POWER, DRAW of 32,000
-// columns through the progress dialog with the power interval at 100 %, 10 % and 1 % (ticked and
-// picked on the board), Compare, and saving and loading the ticket through the file dialog.
-// The argument of every benchmark is the number of drawings.
+// What a user does on the lotto board, offscreen, with the sample 6/49 lottery (one bonus number)
+// given a results database of n daily drawings made from a seed: the lottery loaded, POWER, DRAW of
+// 32,000 columns through the progress dialog with the power interval at 100 %, 10 % and 1 %,
+// STOP, Compare, and the ticket saved and loaded through the file dialog. Each is timed from the
+// user's action (a click, a menu item, the dialog's button) to the program idle again with its
+// windows painted, and checked: the board painted, the settings in force, what was made. Each
+// benchmark has a program folder of its own and the program's state as a fresh start has it.
+// Arguments: the number of drawings, the seed of the history.
 
-#include "analysis/generator.h"
-#include "app/application.h"
-#include "dialogs/frmcolumnprogress.h"
-#include "dialogs/frmfilemanager.h"
-#include "platform/ui/forms.h"
 #include "benchworld.h"
 #include "benchwindows.h"
 
-#include <QTemporaryDir>
-#include <QTimer>
+#include <QFileInfo>
 #include <algorithm>
 #include <chrono>
-#include <map>
-#include <memory>
 
 namespace {
 
-// The program folder of each size, made once per run.
-QString folderFor(int drawings)
-{
-    static QTemporaryDir root;
-    static std::map<int, QString> made;
-    auto it = made.find(drawings);
-    if (it == made.end()) {
-        const QString folder = root.path() + QStringLiteral("/n") + QString::number(drawings);
-        benchworld::writeFolder(folder, drawings);
-        it = made.emplace(drawings, folder).first;
-    }
-    return it->second;
-}
+using namespace benchworld;
 
-// The lottery of that size opened on its board for the time of one benchmark.
-class OpenBoard {
-public:
-    OpenBoard(benchmark::State &state, int drawings)
-    {
-        benchworld::startServices(folderFor(drawings));
-        board_ = benchworld::openLottery();
-        if (!board_)
-            state.SkipWithError("the board did not open");
-        else if (glngTotalWeeks != drawings)
-            state.SkipWithError("the board does not list every drawing");
-        messagesAtStart_ = benchworld::messageCount();
-    }
-    ~OpenBoard()
-    {
-        frmColumnProgress::setSynchronousDisplay(false);
-        benchworld::closeLottery();
-        benchworld::stopServices();
-    }
-    BoardBase *board() const { return board_; }
-    // A ticket of 32,000 columns at the interval of `percent`.
-    bool drawTicket(int percent, bool synchronous)
-    {
-        if (!benchworld::setInterval(*board_, percent)) {
-            benchworld::lastMessage() = QStringLiteral("the interval was not set: %1 %2 %3")
-                                            .arg(gDrum.gblnPowerInterval)
-                                            .arg(board_->main.cboPowerIntervalPct->text())
-                                            .arg(board_->main.cboPowerIntervalPct->listIndex());
-            return false;
-        }
-        board_->chkIncrementalTicket->setValue(0);
-        board_->txtColumnsToDraw->setText(QStringLiteral("32000"));
-        frmColumnProgress::setSynchronousDisplay(synchronous);
-        board_->cmdDraw_Click();
-        frmColumnProgress::setSynchronousDisplay(false);
-        return board_->lstTicket->listCount() == 32000;
-    }
-    bool quiet() const { return benchworld::messageCount() == messagesAtStart_; }
-
-private:
-    BoardBase *board_ = nullptr;
-    int messagesAtStart_ = 0;
-};
-
+// Lottery > Load of the 6/49 lottery from the board of another.
 void BM_Open(benchmark::State &state)
 {
-    const int drawings = static_cast<int>(state.range(0));
-    benchworld::timeOpening(state, folderFor(drawings), benchworld::kDatabase, drawings);
+    timeLoading(state, static_cast<int>(state.range(0)), static_cast<uint64_t>(state.range(1)), kDatabase);
 }
 
 void BM_Power(benchmark::State &state)
 {
-    OpenBoard open(state, static_cast<int>(state.range(0)));
+    OpenBoard open(state, static_cast<int>(state.range(0)), static_cast<uint64_t>(state.range(1)));
     if (!open.board())
         return;
-    for (auto _ : state)
-        open.board()->cmdPower_Click();
-    if (!open.quiet())
-        state.SkipWithError("POWER showed a message");
-}
-
-void drawAt(benchmark::State &state, int percent)
-{
-    OpenBoard open(state, static_cast<int>(state.range(0)));
-    if (!open.board())
-        return;
+    long paints = 0;
     for (auto _ : state) {
-        if (!open.drawTicket(percent, false)) {
-            state.SkipWithError("DRAW did not make 32000 columns at the interval asked for");
-            break;
-        }
-        QApplication::processEvents();
+        click(open.board()->cmdPower);
+        paints = untilIdle();
     }
     if (!open.quiet())
-        state.SkipWithError("DRAW showed a message");
-    state.counters["lower"] = gDrum.garrIntervalLimits[0];
-    state.counters["upper"] = gDrum.garrIntervalLimits[1];
+        state.SkipWithError("POWER showed a message");
+    else if (paints == 0)
+        state.SkipWithError("POWER painted nothing");
+}
+
+// DRAW at `percent`: the interval ticked and its percentage picked on the board, narrower than
+// at 100 % (the counters `lower` and `upper` are the limits in force).
+void drawAt(benchmark::State &state, int percent)
+{
+    OpenBoard(state, static_cast<int>(state.range(0)), static_cast<uint64_t>(state.range(1))).timeDraw(percent);
 }
 
 void BM_Draw32000_Interval100(benchmark::State &state) { drawAt(state, 100); }
 void BM_Draw32000_Interval10(benchmark::State &state) { drawAt(state, 10); }
 void BM_Draw32000_Interval1(benchmark::State &state) { drawAt(state, 1); }
 
-// STOP pressed 5 ms after the progress dialog of DRAW of 32,000 columns at 1 % shows: the time
-// from the press to its
-// handling (the run ended, every complete column kept), as the counter stop_ms (mean) and
-// stop_max_ms. The timed figure is the whole shortened DRAW.
+// STOP clicked 5 ms after the progress dialog of DRAW of 32,000 columns at 1 % shows: the time
+// from the click to its handling as the counters stop_ms (mean) and stop_max_ms. The timed figure
+// is the whole shortened DRAW.
 void BM_StopDuringDraw(benchmark::State &state)
 {
-    OpenBoard open(state, static_cast<int>(state.range(0)));
-    if (!open.board() || !benchworld::setInterval(*open.board(), 1)) {
-        state.SkipWithError("the interval was not set");
+    OpenBoard open(state, static_cast<int>(state.range(0)), static_cast<uint64_t>(state.range(1)));
+    if (!open.board() || !open.intervalAt(1))
         return;
-    }
     open.board()->txtColumnsToDraw->setText(QStringLiteral("32000"));
     double total = 0;
     double longest = 0;
@@ -139,7 +69,7 @@ void BM_StopDuringDraw(benchmark::State &state)
         bool handled = false;
         const auto press = [&] {
             if (frmColumnProgress *dialog = DefaultInstance<frmColumnProgress>::existing()) {
-                dialog->cmdStop->click();
+                click(dialog->cmdStop);
                 const double ms = std::chrono::duration<double, std::milli>(Clock::now() - pressed).count();
                 total += ms;
                 longest = std::max(longest, ms);
@@ -147,13 +77,13 @@ void BM_StopDuringDraw(benchmark::State &state)
                 handled = true;
             }
         };
-        // The first event the shown dialog handles sets the press 5 ms later.
+        // The first event the shown dialog handles sets the click 5 ms later.
         QTimer::singleShot(0, [&] {
             pressed = Clock::now() + std::chrono::milliseconds(5);
             QTimer::singleShot(std::chrono::milliseconds(5), Qt::PreciseTimer, press);
         });
-        open.board()->cmdDraw_Click();
-        QApplication::processEvents();
+        click(open.board()->cmdDraw);
+        untilIdle();
         if (!handled || open.board()->lstTicket->listCount() >= 32000) {
             state.SkipWithError("the run ended before STOP");
             break;
@@ -163,88 +93,70 @@ void BM_StopDuringDraw(benchmark::State &state)
     state.counters["stop_max_ms"] = longest;
 }
 
-// A ticket of 32,000 columns at 10 % on the open board; false (the benchmark skipped) without.
-bool hasTicket(benchmark::State &state, OpenBoard &open)
-{
-    if (open.board() && open.drawTicket(10, true))
-        return true;
-    state.SkipWithError(("no ticket: " + benchworld::lastMessage()).toStdString().c_str());
-    return false;
-}
-
 void BM_Compare32000(benchmark::State &state)
 {
-    OpenBoard open(state, static_cast<int>(state.range(0)));
-    if (!hasTicket(state, open))
+    OpenBoard open(state, static_cast<int>(state.range(0)), static_cast<uint64_t>(state.range(1)));
+    if (!open.hasTicket())
         return;
     for (auto _ : state) {
-        open.board()->cmdCompare_Click();
-        QApplication::processEvents();
+        click(open.board()->cmdCompare);
+        untilIdle();
     }
+    if (open.board()->lstTicket->listCount() != 32000)
+        state.SkipWithError("the ticket is gone");
 }
 
-// The file dialog in ticket mode, as the Ticket menu loads it, with the name typed.
-frmFileManager *ticketDialog(bool load, const QString &name)
-{
-    app().gblnTicketLoad = load;
-    app().gblnTicketMode = true;
-    app().gstrFileDialogFolder = app().gstrSavedTicketsFolder;
-    app().gstrFileDialogSuffix = gstrFileSuffix;
-    frmFileManager *dialog = DefaultInstance<frmFileManager>::get();
-    dialog->cmdLoad->setVisible(load);
-    dialog->cmdSave->setVisible(!load);
-    dialog->cmdDelete->setVisible(false);
-    dialog->txtName->setText(name);
-    return dialog;
-}
-
-// Ticket > Save of 32,000 columns: the dialog, SAVE (its question answered Yes), both files
-// written.
+// Ticket > Save of 32,000 columns: the dialog, the name typed, SAVE (its question answered Yes),
+// the settings record and the text file written.
 void BM_TicketSave32000(benchmark::State &state)
 {
-    OpenBoard open(state, static_cast<int>(state.range(0)));
-    if (!hasTicket(state, open))
+    OpenBoard open(state, static_cast<int>(state.range(0)), static_cast<uint64_t>(state.range(1)));
+    if (!open.hasTicket())
         return;
     for (auto _ : state) {
-        ticketDialog(false, QStringLiteral("bench"))->cmdSave_Click();
-        if (DefaultInstance<frmFileManager>::exists()) {
-            state.SkipWithError(("the ticket was not saved: " + benchworld::lastMessage()).toStdString().c_str());
+        QFile::remove(app().gstrSavedTicketsFolder + QStringLiteral("bench") + gstrFileSuffix);
+        ticketThroughDialog(*open.board(), false, QStringLiteral("bench"));
+        if (DefaultInstance<frmFileManager>::exists() || !QFileInfo(app().gstrSavedTicketsFolder + QStringLiteral("bench") + gstrFileSuffix).exists()) {
+            state.SkipWithError(("the ticket was not saved: " + lastMessage()).toStdString().c_str());
             break;
         }
     }
 }
 
-// Ticket > Load of a saved ticket of 32,000 columns: LOAD (answered Yes) reopens the board with
-// the ticket's settings (drawings listed, POWER) and its columns.
+// Ticket > Load of a ticket of 32,000 columns saved at the 10 % interval: the dialog, LOAD (its
+// question answered Yes), the board unloaded and deleted, the new one loaded with the ticket's
+// settings (drawings listed, POWER, the interval at 10 % again) and its columns, and painted.
 void BM_TicketLoad32000(benchmark::State &state)
 {
-    OpenBoard open(state, static_cast<int>(state.range(0)));
-    if (!hasTicket(state, open))
+    OpenBoard open(state, static_cast<int>(state.range(0)), static_cast<uint64_t>(state.range(1)));
+    if (!open.hasTicket())
         return;
-    ticketDialog(false, QStringLiteral("bench"))->cmdSave_Click();
+    ticketThroughDialog(*open.board(), false, QStringLiteral("bench"));
+    // The ticket comes back to a board drawn on at 100 %.
+    setInterval(*open.board(), 100);
     for (auto _ : state) {
-        ticketDialog(true, QStringLiteral("bench"))->cmdLoad_Click();
+        ticketThroughDialog(*open.board(), true, QStringLiteral("bench"));
         BoardBase *board = boardInFront();
-        if (!board || board->lstTicket->listCount() != 32000) {
-            state.SkipWithError("the ticket was not loaded");
+        if (!board || board == open.board() || board->lstTicket->listCount() != 32000 || !gDrum.gblnPowerInterval
+            || board->main.cboPowerIntervalPct->text() != QStringLiteral("10")) {
+            state.SkipWithError(("the ticket was not loaded with its settings: " + lastMessage()).toStdString().c_str());
             break;
         }
-        state.PauseTiming();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        state.ResumeTiming();
+        open.setBoard(board);
     }
 }
 
 // The ticket file alone: 32,000 column lines read, checked and listed on the board.
 void BM_TicketRead32000(benchmark::State &state)
 {
-    OpenBoard open(state, static_cast<int>(state.range(0)));
-    if (!hasTicket(state, open))
+    OpenBoard open(state, static_cast<int>(state.range(0)), static_cast<uint64_t>(state.range(1)));
+    if (!open.hasTicket())
         return;
-    ticketDialog(false, QStringLiteral("bench"))->cmdSave_Click();
+    ticketThroughDialog(*open.board(), false, QStringLiteral("bench"));
     app().gstrTicketName = QStringLiteral("bench");
     for (auto _ : state) {
         open.board()->subLoadTicketTextFile();
+        untilIdle();
         if (open.board()->lstTicket->listCount() != 32000) {
             state.SkipWithError("the ticket was not read");
             break;
@@ -254,7 +166,7 @@ void BM_TicketRead32000(benchmark::State &state)
 
 void sizes(benchmark::internal::Benchmark *b)
 {
-    b->Arg(5000)->Arg(50000)->Arg(500000)->Unit(benchmark::kMillisecond)->UseRealTime();
+    b->ArgsProduct({{5000, 50000, 500000}, {1, 2, 3}})->Unit(benchmark::kMillisecond)->UseRealTime();
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "dialogs/lotteryswitch.h"
 
+#include "analysis/clslotterydb.h"
 #include "analysis/lotteryopening.h"
 #include "analysis/state.h"
 #include "app/application.h"
@@ -15,6 +16,7 @@
 #include "app/filetitle.h"
 #include "dialogs/programmessage.h"
 #include "dialogs/iboard.h"
+#include "platform/ui/respicture.h"
 #include "dialogs/frmfilemanager.h"
 #include "dialogs/startwindow.h"
 #include "platform/ui/controls.h"
@@ -104,6 +106,23 @@ IBoard *makeBoardFor(const OpeningCheck &check, const QString &databaseFile)
     return board;
 }
 
+// What the board of a lottery that opens shows first, read while the board is made: the drawings,
+// and the pictures of the balls of its power tables and pool grids.
+void readAhead(const LotteryOpening &opening, const QString &databaseFile)
+{
+    if (app().gobjLotteryDb)
+        app().gobjLotteryDb->subReadHistoryAhead(app().gstrLotteryDbsFolder + databaseFile);
+    const bool digits = opening.config.highestBall == 10;
+    QStringList names;
+    for (const char *colour : {"B", "G"}) {
+        for (int ball = digits ? 0 : 1; ball <= (digits ? 9 : opening.config.highestBall); ++ball)
+            names << QString::fromLatin1(colour) + QString::number(ball);
+        for (int ball = 1; ball <= opening.config.highestBallBONUS; ++ball)
+            names << QString::fromLatin1(colour) + QString::number(ball);
+    }
+    subReadBallPicturesAhead(names);
+}
+
 // Shows the start window while the checked lottery becomes the open one, then its board.
 void showCheckedLottery(const LotteryOpening &opening, IBoard *board)
 {
@@ -143,6 +162,7 @@ void subOpenSelectedLottery()
         failOpening(check, choice);
         return;
     }
+    readAhead(check.opening, choice);
     IBoard *board = makeBoardFor(check, choice);
     if (!board)
         return;
@@ -187,6 +207,7 @@ void subReopenCurrentLottery()
         failOpening(check, lottery);
         return;
     }
+    readAhead(check.opening, lottery);
     IBoard *board = makeBoardFor(check, lottery);
     if (!board)
         return;

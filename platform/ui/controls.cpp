@@ -439,7 +439,9 @@ void VbCheck::setValue(int value)
         value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
     if (state == Qt::PartiallyChecked)
         setTristate(true);
-    setCheckState(state);
+    // The same state again changes nothing, and is not painted again.
+    if (state != checkState())
+        setCheckState(state);
 }
 
 void VbCheck::nextCheckState()

@@ -3,7 +3,10 @@
 #include "platform/vb.h"
 
 #include <QFile>
+#include <QImage>
 #include <QPixmapCache>
+#include <future>
+#include <vector>
 
 namespace {
 
@@ -16,6 +19,21 @@ bool isPictureType(const QString &type) { return type.compare(QLatin1String("GIF
 bool isResource(const QString &name, const QString &type)
 {
     return isPictureType(type) && fncIsBallPictureName(name) && QFile::exists(resourcePath(name));
+}
+
+QString cacheKey(const QString &name) { return QStringLiteral("ball:") + name; }
+
+// The pictures being read ahead (subReadBallPicturesAhead), with their names.
+std::future<std::vector<std::pair<QString, QImage>>> gPicturesAhead;
+
+// The pictures read ahead, when there are, put into the picture cache.
+void takePicturesReadAhead()
+{
+    if (!gPicturesAhead.valid())
+        return;
+    for (const auto &[name, image] : gPicturesAhead.get())
+        if (!image.isNull())
+            QPixmapCache::insert(cacheKey(name), QPixmap::fromImage(image));
 }
 
 }  // namespace
@@ -35,14 +53,36 @@ bool fncIsBallPictureName(const QString &ResName)
 
 QPixmap fncLoadResPicture(const QString &ResName, const QString &ResType)
 {
+    const QString key = cacheKey(ResName);
+    QPixmap picture;
+    // Only pictures of the resources enter the cache: one found there needs no other look.
+    if (isPictureType(ResType) && QPixmapCache::find(key, &picture))
+        return picture;
     if (!isResource(ResName, ResType))
         return {};
-    const QString key = QStringLiteral("ball:") + ResName;
-    QPixmap picture;
+    if (!QPixmapCache::find(key, &picture))
+        takePicturesReadAhead();
     if (!QPixmapCache::find(key, &picture)) {
         picture.load(resourcePath(ResName));
         if (!picture.isNull())
             QPixmapCache::insert(key, picture);
     }
     return picture;
+}
+
+void subReadBallPicturesAhead(const QStringList &names)
+{
+    takePicturesReadAhead();
+    std::vector<std::pair<QString, QString>> files;
+    for (const QString &name : names)
+        if (QPixmap picture; fncIsBallPictureName(name) && !QPixmapCache::find(cacheKey(name), &picture))
+            files.emplace_back(name, resourcePath(name));
+    if (files.empty())
+        return;
+    gPicturesAhead = std::async(std::launch::async, [files] {
+        std::vector<std::pair<QString, QImage>> images;
+        for (const auto &[name, path] : files)
+            images.emplace_back(name, QImage(path));
+        return images;
+    });
 }

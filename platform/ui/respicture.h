@@ -5,6 +5,7 @@
 
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 
 // True when `ResName` names one of the ball pictures.
 bool fncIsBallPictureName(const QString &ResName);
@@ -12,3 +13,8 @@ bool fncIsBallPictureName(const QString &ResName);
 // The picture `ResName` of type `ResType` ("GIF", the type every ball picture is filed under), or
 // a null picture when there is no such resource.
 QPixmap fncLoadResPicture(const QString &ResName, const QString &ResType);
+
+// Starts reading the ball pictures `names` on a thread of their own, for a board that shows them
+// once it is made: the first fncLoadResPicture that does not find its picture in the cache takes
+// them.
+void subReadBallPicturesAhead(const QStringList &names);

@@ -25,8 +25,8 @@ TEST(EmptyNumbers, AreCountedAndNamedApartFromNumbersOutsideTheRange)
     const WindowCheck check = checkAnalysisWindow(h, g, in);
     EXPECT_EQ(check.numbersOutside, 3);
     EXPECT_EQ(check.emptyNumbers, 2);
-    EXPECT_EQ(countEmptyNumbers(h, DrumShape::main(g)), 1);
-    EXPECT_EQ(countNumbersOutsideDrum(h, DrumShape::second(g)), 0);
+    EXPECT_EQ(countLeftOutNumbers(h, DrumShape::main(g)).empty, 1);
+    EXPECT_EQ(countLeftOutNumbers(h, DrumShape::second(g)).outside, 0);
 
     struct Case {
         int language;

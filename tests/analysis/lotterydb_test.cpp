@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <chrono>
 #include <functional>
+#include <thread>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -329,5 +331,28 @@ TEST_F(LotteryDbTest, TheDrawingsKeptAreReadAgainAfterEveryChangeAndOnlyThen)
         gLoadedHistory.drawings.front().numbers[7] = Drawing::kEmpty;
         // What is kept is the table as it is now.
         EXPECT_EQ(*db.fncHistory(), db.fncLoadHistory());
+    }
+}
+
+// The drawings an opening reads ahead on a thread of its own are taken only while the file is as
+// it was when they were read: read ahead, then changed by another program before the board lists
+// them, they are read again. Whichever comes first, the reading or the change, the board gets the
+// drawings the file holds.
+TEST_F(LotteryDbTest, DrawingsReadAheadAreTakenOnlyFromTheFileAsItStillIs)
+{
+    makeDatabase({Drawing{1, QDate(2026, 11, 28), {1, 2, 3, 4, 5, 0, 0, 0}}}, 5);
+    useGame(50, 5, 0);
+    const QString path = app().gstrLotteryDbsFolder + app().gstrLotteryDbFile;
+    for (const char *change : {"", "UPDATE TBLRESULTS SET WinnerNumber1 = 41", "DELETE FROM TBLRESULTS"}) {
+        SCOPED_TRACE(change);
+        resetOpenLottery();
+        clsLotteryDb db;
+        db.subReadHistoryAhead(path);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));  // the reading done, most likely
+        if (*change)
+            runElsewhere(path, QString::fromLatin1(change));
+        ASSERT_TRUE(listed(db).has_value());
+        EXPECT_EQ(*db.fncHistory(), db.fncLoadHistory());
+        EXPECT_EQ(glngTotalWeeks, static_cast<int32_t>(db.fncLoadHistory()->size()));
     }
 }

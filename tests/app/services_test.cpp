@@ -2,6 +2,9 @@
 // failure is never reported as success), the variant codec of its files, the registry store and
 // the settings kept in it, the event log.
 
+#include "platform/ui/respicture.h"
+#include <QPixmapCache>
+#include <QImage>
 #include "app/boardsettings.h"
 #include "app/clsfilesystem.h"
 #include "app/clsregistry.h"
@@ -255,4 +258,21 @@ TEST(FileWrite, AMissingOrReadOnlyFolderIsToldApart)
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(error.fault, filewrite::Fault::ReadOnly);
     EXPECT_EQ(fileBytes(dir.filePath("kept")), QByteArray("kept"));
+}
+
+// Ball pictures read ahead on their own thread are the pictures read one by one, each under its
+// own name; a name that is no ball picture is left out.
+TEST(BallPictures, ThoseReadAheadAreThoseReadOneByOne)
+{
+    QPixmapCache::clear();
+    subReadBallPicturesAhead({QStringLiteral("B1"), QStringLiteral("G49"), QStringLiteral("B0"), QStringLiteral("X3")});
+    for (const char *name : {"B1", "G49", "B0"}) {
+        const QImage expected = QImage(QStringLiteral(":/balls/%1.png").arg(QLatin1String(name)))
+                                    .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        EXPECT_EQ(fncLoadResPicture(QString::fromLatin1(name), QStringLiteral("GIF")).toImage().convertToFormat(
+                      QImage::Format_ARGB32_Premultiplied),
+                  expected)
+            << name;
+    }
+    EXPECT_TRUE(fncLoadResPicture(QStringLiteral("X3"), QStringLiteral("GIF")).isNull());
 }

@@ -1,0 +1,76 @@
+// The floor of the program's start-up: a process doing only what any start to a painted board
+// must do. It starts Qt, reads every drawing of a results database in one pass (the statement
+// POWER runs, every value of every row kept in a plain array, nothing checked), and shows a bare
+// window of the board's size holding as many plain labels as the board has widgets, as many of
+// them visible:
+//   startfloor DATABASE WIDTH HEIGHT WIDGETS VISIBLE
+// Its window is titled "TALVINOR floor"; startup/firstpaint.cpp times its first paint.
+
+#include "analysis/clslotterydb.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <cmath>
+#include <cstdio>
+#include <sqlite3.h>
+#include <vector>
+
+namespace {
+
+// Every value of every row of the statement, as 64-bit integers (a date as the number of its
+// text's bytes) in an array sized to the rows at once; false when the database cannot be read.
+bool readOnce(const char *path, std::vector<int64_t> &values)
+{
+    sqlite3 *db = nullptr;
+    sqlite3_stmt *stmt = nullptr;
+    bool ok = sqlite3_open_v2(path, &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) == SQLITE_OK
+              && sqlite3_prepare_v2(db, "SELECT count(*) FROM TBLRESULTS", -1, &stmt, nullptr) == SQLITE_OK
+              && sqlite3_step(stmt) == SQLITE_ROW;
+    if (ok)
+        values.reserve(static_cast<size_t>(sqlite3_column_int64(stmt, 0)) * 10);
+    sqlite3_finalize(stmt);
+    const QByteArray sql = lotterydb::sqlLoadHistory().toUtf8();
+    ok = ok && sqlite3_prepare_v2(db, sql.constData(), -1, &stmt, nullptr) == SQLITE_OK;
+    int rc = SQLITE_DONE;
+    while (ok && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        values.push_back(sqlite3_column_int64(stmt, 0));
+        values.push_back(sqlite3_column_bytes(stmt, 1));
+        for (int i = 2; i < 10; ++i)
+            values.push_back(sqlite3_column_int64(stmt, i));
+    }
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    return ok && rc == SQLITE_DONE;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 6) {
+        std::fprintf(stderr, "usage: %s DATABASE WIDTH HEIGHT WIDGETS VISIBLE\n", argv[0]);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    std::vector<int64_t> values;
+    if (!readOnce(argv[1], values)) {
+        std::fprintf(stderr, "%s cannot be read\n", argv[1]);
+        return 1;
+    }
+    const int width = std::atoi(argv[2]), height = std::atoi(argv[3]);
+    const int widgets = std::atoi(argv[4]), visible = std::atoi(argv[5]);
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("TALVINOR floor"));
+    window.resize(width, height);
+    // The visible labels in a grid over the window; the hidden ones anywhere.
+    const int columns = std::max(1, static_cast<int>(std::ceil(std::sqrt(std::max(visible, 1)))));
+    const int cellWidth = std::max(1, width / columns), cellHeight = std::max(1, height / columns);
+    for (int i = 0; i < widgets; ++i) {
+        auto *label = new QLabel(QString::number(i), &window);
+        label->setGeometry((i % columns) * cellWidth, (i / columns % columns) * cellHeight, cellWidth, cellHeight);
+        label->setVisible(i < visible);
+    }
+    window.show();
+    return app.exec();
+}

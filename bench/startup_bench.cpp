@@ -1,0 +1,183 @@
+// Start-up to the painted board, whole: the program's own executable started as a user starts it,
+// in a process of its own, with the 6/49 lottery (one bonus number) of n drawings as its last
+// lottery, timed from the start of the process (before it is spawned) to the moment its board is
+// first handed to the screen painted. The moment is taken inside the process by a library loaded
+// with LD_PRELOAD (startup/firstpaint.cpp), which watches Qt hand painted windows over and ends
+// the process at the board's first; the program is not changed for it.
+// Beside it, in the same run and in alternating order, the floor: startup/startfloor.cpp, a
+// process that starts Qt, reads the same database once and shows a bare window of the board's
+// size with as many widgets as the board, timed the same way. Goal: the program within 1.5 times
+// the floor at 50,000 drawings.
+// BM_StartUp/n/seed: each iteration one start of each; the time is the program's, the counters
+// floor_ms (the floor's mean) and widgets (the board's, visible or not).
+
+#include "app/clsregistry.h"
+#include "app/settingsstore.h"
+#include "benchworld.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <csignal>
+#include <ctime>
+#include <fcntl.h>
+#include <map>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace {
+
+int64_t monotonicNs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+}
+
+// What the first-paint library reports of a window.
+struct FirstPaint {
+    double ms = 0;  // from before the process was spawned to the window's first paint
+    int width = 0, height = 0;
+    long widgets = 0, visible = 0;
+};
+
+// Starts `argv` with the first-paint library watching for a window titled with `title`, in the
+// environment of this process plus `env`; the first paint of that window, or nothing (after 30 s).
+std::optional<FirstPaint> startUntilPainted(std::vector<std::string> argv, const QString &title,
+                                            std::vector<std::string> env)
+{
+    int fds[2];
+    if (pipe2(fds, O_CLOEXEC) != 0)
+        return std::nullopt;
+    for (char **e = environ; *e; ++e)
+        env.emplace_back(*e);
+    // Offscreen, as every benchmark runs, unless another platform is asked for.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        env.push_back("QT_QPA_PLATFORM=offscreen");
+    env.push_back("LD_PRELOAD=" FIRSTPAINT_LIBRARY);
+    env.push_back("FIRSTPAINT_FD=3");
+    env.push_back("FIRSTPAINT_WINDOW=" + title.toStdString());
+    std::vector<char *> args, envp;
+    for (std::string &a : argv)
+        args.push_back(a.data());
+    args.push_back(nullptr);
+    for (std::string &e : env)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], 3);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int64_t started = monotonicNs();
+    const int spawned = posix_spawn(&pid, args[0], &actions, nullptr, args.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(fds[1]);
+    std::optional<FirstPaint> paint;
+    if (spawned == 0) {
+        pollfd p{fds[0], POLLIN, 0};
+        char line[256] = {};
+        long long at = 0;
+        FirstPaint f;
+        if (poll(&p, 1, 30000) == 1 && read(fds[0], line, sizeof line - 1) > 0
+            && std::sscanf(line, "%lld %d %d %ld %ld", &at, &f.width, &f.height, &f.widgets, &f.visible) == 5) {
+            f.ms = static_cast<double>(at - started) / 1e6;
+            paint = f;
+        } else {
+            kill(pid, SIGKILL);
+        }
+        waitpid(pid, nullptr, 0);
+    }
+    close(fds[0]);
+    return paint;
+}
+
+// The program folder, configuration and data folders of each history, made once per run, with the
+// 6/49 lottery as the last lottery.
+struct World {
+    QString root;
+    std::vector<std::string> env;
+    QString database;
+};
+
+const World &worldFor(int drawings, uint64_t seed)
+{
+    static QTemporaryDir dir;
+    static std::map<std::pair<int, uint64_t>, World> made;
+    auto it = made.find({drawings, seed});
+    if (it != made.end())
+        return it->second;
+    World w;
+    w.root = dir.path() + QStringLiteral("/n%1s%2").arg(drawings).arg(seed);
+    for (const char *sub : {"config", "data", "runtime"})
+        QDir().mkpath(w.root + u'/' + QLatin1String(sub));
+    QFile::setPermissions(w.root + QStringLiteral("/runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    benchworld::writeFolder(w.root + QStringLiteral("/program"), drawings, seed);
+    w.database = w.root + QStringLiteral("/program/LotteryDBs/") + benchworld::kDatabase;
+    for (const auto &[name, sub] : {std::pair{"TALVINOR_HOME", "program"}, {"XDG_CONFIG_HOME", "config"},
+                                    {"XDG_DATA_HOME", "data"}, {"XDG_RUNTIME_DIR", "runtime"}})
+        w.env.push_back(std::string(name) + "=" + (w.root + u'/' + QLatin1String(sub)).toStdString());
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", (w.root + QStringLiteral("/config")).toUtf8());
+    clsRegistry().fncREGSetStringVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLastLotteryDbFile,
+                                     benchworld::kDatabase);
+    qputenv("XDG_CONFIG_HOME", config);
+    return made.emplace(std::pair{drawings, seed}, std::move(w)).first->second;
+}
+
+void BM_StartUp(benchmark::State &state)
+{
+    const World &w = worldFor(static_cast<int>(state.range(0)), static_cast<uint64_t>(state.range(1)));
+    const QString boardTitle = QStringLiteral("Sample Lotto 6/49");
+    auto program = [&] { return startUntilPainted({TALVINOR_PROGRAM}, boardTitle, w.env); };
+    // A first start of each, not timed: the files in the page cache, the board's size and widgets.
+    const std::optional<FirstPaint> board = program();
+    if (!board) {
+        state.SkipWithError("the program did not paint its board");
+        return;
+    }
+    auto floor = [&] {
+        return startUntilPainted({STARTFLOOR_PROGRAM, w.database.toStdString(), std::to_string(board->width),
+                                  std::to_string(board->height), std::to_string(board->widgets),
+                                  std::to_string(board->visible)},
+                                 QStringLiteral("TALVINOR floor"), w.env);
+    };
+    floor();
+    double floorMs = 0;
+    bool floorFirst = false;
+    for (auto _ : state) {
+        std::optional<FirstPaint> f = floorFirst ? floor() : std::nullopt;
+        const std::optional<FirstPaint> p = program();
+        if (!floorFirst)
+            f = floor();
+        floorFirst = !floorFirst;
+        if (!p || !f) {
+            state.SkipWithError("a start did not paint its window");
+            break;
+        }
+        state.SetIterationTime(p->ms / 1e3);
+        floorMs += f->ms;
+    }
+    state.counters["floor_ms"] = benchmark::Counter(floorMs, benchmark::Counter::kAvgIterations);
+    state.counters["widgets"] = static_cast<double>(board->widgets);
+    state.counters["visible"] = static_cast<double>(board->visible);
+}
+
+}  // namespace
+
+BENCHMARK(BM_StartUp)->ArgsProduct({{50000}, {1, 2, 3}})->Unit(benchmark::kMillisecond)->UseManualTime();
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
