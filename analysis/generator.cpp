@@ -12,11 +12,8 @@ namespace {
 
 std::optional<uint64_t> gSeedOverride;
 
-constexpr int kMaxWidth = 8;
 constexpr int64_t kFlatTableLimit = 1 << 16;
 constexpr uint64_t kEmptySlot = ~uint64_t{0};
-// Below this share of plain attempts passing the interval, the drawn positions are drawn within it.
-constexpr double kNarrowAcceptance = 0.125;
 
 int64_t saturatingAdd(int64_t a, int64_t b)
 {
@@ -370,21 +367,6 @@ int32_t cappedColumnsTarget(int32_t before, int32_t requested)
 
 // ---- Drawing from a pool ----------------------------------------------------------------------------
 
-uint64_t uniformBelow(std::mt19937_64 &engine, uint64_t n)
-{
-    // Multiply-and-shift with rejection of the few low products that would bias the result.
-    unsigned __int128 m = static_cast<unsigned __int128>(engine()) * n;
-    auto low = static_cast<uint64_t>(m);
-    if (low < n) {
-        const uint64_t threshold = (0 - n) % n;
-        while (low < threshold) {
-            m = static_cast<unsigned __int128>(engine()) * n;
-            low = static_cast<uint64_t>(m);
-        }
-    }
-    return static_cast<uint64_t>(m >> 64);
-}
-
 // ---- Drawing within the interval ----------------------------------------------------------------
 
 namespace {
@@ -557,27 +539,13 @@ DrumSampler::DrumSampler(const Pool &pool, const BallArray<int32_t> &excluded, c
     }
 }
 
-int32_t DrumSampler::ballAt(int64_t k) const
-{
-    if (k < 0 || k >= total_)
-        return 0;
-    if (!flat_.empty())
-        return flat_[static_cast<size_t>(k)];
-    const auto it = std::upper_bound(end_.begin(), end_.end(), k);
-    return balls_[static_cast<size_t>(it - end_.begin())];
-}
-
-int32_t DrumSampler::draw(std::mt19937_64 &engine) const
-{
-    return ballAt(static_cast<int64_t>(uniformBelow(engine, static_cast<uint64_t>(total_))));
-}
-
 // ---- The run ------------------------------------------------------------------------------------------
 
 void TicketColumnGenerator::KeySet::reserve(size_t n)
 {
+    // At most a quarter full: few probes.
     size_t capacity = 16;
-    while (capacity < 2 * n + 2)
+    while (capacity < 4 * n + 4)
         capacity *= 2;
     if (capacity <= slots_.size())
         return;
@@ -596,7 +564,7 @@ void TicketColumnGenerator::KeySet::grow() { reserve(slots_.size()); }
 
 bool TicketColumnGenerator::KeySet::insert(uint64_t key)
 {
-    if (2 * (used_ + 1) > slots_.size())
+    if (4 * (used_ + 1) > slots_.size())
         grow();
     size_t i = static_cast<size_t>((key * 0x9E3779B97F4A7C15ULL) >> shift_);
     while (slots_[i] != kEmptySlot) {
@@ -652,7 +620,9 @@ void TicketColumnGenerator::prepare()
     if (before == 0 || !sameShape)
         garrTicketGrid.reshape(setup_.firstPosition, setup_.lastPosition);
     garrTicketGrid.resizeRows(before);
-    keys_.reserve(static_cast<size_t>(before) + static_cast<size_t>(std::max(glngColumnsTarget, 0)));
+    const int64_t rows = static_cast<int64_t>(before) + std::max(glngColumnsTarget, 0);
+    garrTicketGrid.reserveRows(static_cast<int>(std::min<int64_t>(rows, kMaxTicketColumns)));
+    keys_.reserve(static_cast<size_t>(rows));
     const int width = garrTicketGrid.width();
     for (int r = 1; r <= before; ++r) {
         const int32_t *row = garrTicketGrid.row(r);
@@ -664,14 +634,16 @@ void TicketColumnGenerator::prepare()
 
 bool TicketColumnGenerator::buildPart(const Part &part, int32_t *column)
 {
-    std::array<int32_t, kMaxWidth> within{};
+    std::array<int32_t, kMaxWidth> within;
     int nextWithin = 0;
     if (part.withinInterval) {
         if (part.withinInterval->empty())
             return false;
         part.withinInterval->draw(engine_, within.data());
     }
-    uint64_t used = 0;
+    // The numbers of a lotto part as a set of bits: balls lie within 0..127 (the sampler draws no
+    // other, and no drum holds more).
+    unsigned __int128 used = 0;
     int64_t sum = 0;
     for (int i = 0; i < part.length; ++i) {
         int32_t v = part.guarantee[static_cast<size_t>(i)];
@@ -683,7 +655,7 @@ bool TicketColumnGenerator::buildPart(const Part &part, int32_t *column)
             v = part.sampler.draw(engine_);
         }
         if (part.distinct) {
-            const uint64_t bit = uint64_t{1} << (v & 63);
+            const unsigned __int128 bit = static_cast<unsigned __int128>(1) << (v & 127);
             if (used & bit)
                 return false;
             used |= bit;
@@ -693,10 +665,14 @@ bool TicketColumnGenerator::buildPart(const Part &part, int32_t *column)
     }
     if (part.intervalOn && (sum < part.lower || sum > part.upper))
         return false;
-    if (part.distinct)
-        for (int i = 1; i < part.length; ++i)
-            for (int j = i; j > 0 && column[j - 1] > column[j]; --j)
-                std::swap(column[j - 1], column[j]);
+    if (part.distinct) {
+        // Ascending: the set bits from the lowest.
+        int i = 0;
+        for (auto low = static_cast<uint64_t>(used); low != 0; low &= low - 1)
+            column[i++] = std::countr_zero(low);
+        for (auto high = static_cast<uint64_t>(used >> 64); high != 0; high &= high - 1)
+            column[i++] = 64 + std::countr_zero(high);
+    }
     return true;
 }
 
@@ -707,17 +683,30 @@ AttemptResult TicketColumnGenerator::fncMakeTicketColumns()
     const int32_t before = setup_.incremental ? std::max(glngColumnsBefore, 0) : 0;
     glngGridRow = before + glngColumnsMade + 1;
     const int width = setup_.width();
-    std::array<int32_t, kMaxWidth> column{};
     if (width < 1 || width > kMaxWidth) {
         ++failuresInARow_;
         return AttemptResult::Failed;
     }
-    for (const Part &part : parts_) {
-        if (!buildPart(part, column.data() + part.offset)) {
-            ++failuresInARow_;
-            return AttemptResult::Failed;
-        }
+    // A part that passed its tests is kept while the parts that failed theirs are drawn again. The
+    // parts are drawn independently of each other and every test but the repeat test concerns one
+    // part, so the column has the probability that drawing every part afresh until all pass at once
+    // gives it; and each part costs only its own failures, not the product of both.
+    bool complete = true;
+    for (size_t i = 0; i < parts_.size(); ++i) {
+        const uint32_t bit = uint32_t{1} << i;
+        if (partsDrawn_ & bit)
+            continue;
+        if (buildPart(parts_[i], pending_.data() + parts_[i].offset))
+            partsDrawn_ |= bit;
+        else
+            complete = false;
     }
+    if (!complete) {
+        ++failuresInARow_;
+        return AttemptResult::Failed;
+    }
+    partsDrawn_ = 0;
+    const std::array<int32_t, kMaxWidth> &column = pending_;
     ++glngColumnsMade;
     if (!keys_.insert(keyOf(column.data(), width))) {
         --glngColumnsMade;

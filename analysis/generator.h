@@ -3,10 +3,11 @@
 // positions from the pool of their drum (only among the balls that are not excluded, each with the
 // probability of its pool count), and keeps the column when its lotto numbers are distinct, its
 // power lies within the power interval (when that option is on) and it is not already on the
-// ticket. Lotto numbers are written in ascending order (on two-drum games each part on its own),
-// digits in drawing order. Accepted columns are appended to garrTicketGrid and counted in
-// glngColumnsMade; glngColumnsBefore columns kept from the earlier ticket take part in the repeat
-// test.
+// ticket. On two-drum games each part is tested on its own, and a part that passed waits for the
+// other one to pass in a later attempt. Lotto numbers are written in ascending order (on two-drum
+// games each part on its own), digits in drawing order. Accepted columns are appended to
+// garrTicketGrid and counted in glngColumnsMade; glngColumnsBefore columns kept from the earlier
+// ticket take part in the repeat test.
 //
 // A DRAW run, as the board drives it:
 //   1. set glngColumnsBefore, glngColumnsTarget (capped to 32000 in all) and glngColumnsMade = 0;
@@ -22,6 +23,7 @@
 #include "analysis/ticketgrid.h"
 
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdint>
@@ -137,7 +139,39 @@ private:
 };
 
 // A uniform number in 0..n-1 (n > 0) without bias.
-uint64_t uniformBelow(std::mt19937_64 &engine, uint64_t n);
+inline uint64_t uniformBelow(std::mt19937_64 &engine, uint64_t n)
+{
+    // Multiply-and-shift with rejection of the few low products that would bias the result.
+    unsigned __int128 m = static_cast<unsigned __int128>(engine()) * n;
+    auto low = static_cast<uint64_t>(m);
+    if (low < n) {
+        const uint64_t threshold = (0 - n) % n;
+        while (low < threshold) {
+            m = static_cast<unsigned __int128>(engine()) * n;
+            low = static_cast<uint64_t>(m);
+        }
+    }
+    return static_cast<uint64_t>(m >> 64);
+}
+
+inline int32_t DrumSampler::ballAt(int64_t k) const
+{
+    if (k < 0 || k >= total_)
+        return 0;
+    if (!flat_.empty())
+        return flat_[static_cast<size_t>(k)];
+    const auto it = std::upper_bound(end_.begin(), end_.end(), k);
+    return balls_[static_cast<size_t>(it - end_.begin())];
+}
+
+inline int32_t DrumSampler::draw(std::mt19937_64 &engine) const
+{
+    return ballAt(static_cast<int64_t>(uniformBelow(engine, static_cast<uint64_t>(total_))));
+}
+
+// Below this share of plain attempts passing its interval, a part's drawn positions are drawn
+// within the interval (the parts of a two-drum column are drawn each on its own).
+inline constexpr double kNarrowAcceptance = 0.125;
 
 // Draws the drawn positions of a part with the power interval on directly among the contents
 // whose sum lies within the interval, each content with the probability that drawing every
@@ -249,6 +283,10 @@ private:
     KeySet keys_;
     bool prepared_ = false;
     int64_t failuresInARow_ = 0;
+    static constexpr int kMaxWidth = 8;
+    // The column being made, and the parts of it (bit i: part i) drawn and passed so far.
+    std::array<int32_t, kMaxWidth> pending_{};
+    uint32_t partsDrawn_ = 0;
 };
 
 // STOP: keeps every complete column, rows 1 to glngColumnsBefore + glngColumnsMade, of

@@ -21,6 +21,8 @@ public:
     }
     // Keeps the first rows (or adds zero rows) so that the grid holds `rows` rows.
     void resizeRows(int rows) { cells_.resize(static_cast<size_t>(rows) * width(), 0); }
+    // Room for `rows` rows, so that rows added one by one up to that number move nothing.
+    void reserveRows(int rows) { cells_.reserve(static_cast<size_t>(rows) * width()); }
     void clear() { cells_.clear(); }
 
     int firstPosition() const { return first_; }

@@ -345,9 +345,87 @@ TEST_F(Generator, PossibleColumnsMatchAnEnumeration)
     }
 }
 
-// Drawing within the interval must give every content the probability the plain draw gives it
-// (every position from the whole pool, attempts with a number twice or a sum outside the interval
-// thrown away): the plain draw's probabilities are enumerated over every ordered draw.
+// ---- The plain draw of a part, enumerated --------------------------------------------------------
+//
+// The plain draw takes every drawn position from the whole pool and throws away the attempts with a
+// number twice (lotto) or a sum outside the interval. Every ordered draw of the drawn positions is
+// enumerated with the product of its pool counts as its weight.
+struct PlainDraw {
+    int drawn = 0;         // drawn positions
+    double all = 0;        // the weight of every ordered draw (the pool size to the power `drawn`)
+    double passing = 0;    // the weight of those that pass
+    // The weight of each content that passes: the drawn numbers, ascending for a lotto part, by
+    // drawn position for digits.
+    std::map<std::vector<int32_t>, double> byDrawn;
+    // The same by the whole part as a column holds it (guarantees in their places, lotto ascending).
+    std::map<std::vector<int32_t>, double> byColumn;
+};
+
+PlainDraw plainDraw(const PartInputs &p)
+{
+    PlainDraw d;
+    const int positions = static_cast<int>(p.guarantees.size());
+    for (const auto &g : p.guarantees)
+        d.drawn += g ? 0 : 1;
+    const DrumSampler pool(p.pool, p.excluded, p.drum);
+    d.all = std::pow(static_cast<double>(pool.total()), d.drawn);
+    const auto &balls = pool.balls();
+    const size_t n = balls.size();
+    std::vector<int32_t> seq(static_cast<size_t>(d.drawn));
+    std::vector<size_t> at(static_cast<size_t>(d.drawn), 0);
+    for (;;) {
+        double weight = 1;
+        for (int k = 0; k < d.drawn; ++k) {
+            seq[static_cast<size_t>(k)] = balls[at[static_cast<size_t>(k)]];
+            weight *= static_cast<double>(p.pool.count(seq[static_cast<size_t>(k)]));
+        }
+        std::vector<int32_t> column;
+        int next = 0;
+        for (int i = 0; i < positions; ++i)
+            column.push_back(p.guarantees[static_cast<size_t>(i)] ? *p.guarantees[static_cast<size_t>(i)]
+                                                                   : seq[static_cast<size_t>(next++)]);
+        int64_t sum = 0;
+        for (int32_t x : column)
+            sum += p.pickCount[x];
+        std::vector<int32_t> sorted = column;
+        std::sort(sorted.begin(), sorted.end());
+        const bool repeats = std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end();
+        if ((!p.distinct || !repeats) && (!p.intervalOn || (sum >= p.lower && sum <= p.upper))) {
+            std::vector<int32_t> drawnSet = seq;
+            if (p.distinct)
+                std::sort(drawnSet.begin(), drawnSet.end());
+            d.byDrawn[drawnSet] += weight;
+            d.byColumn[p.distinct ? sorted : column] += weight;
+            d.passing += weight;
+        }
+        int k = d.drawn - 1;
+        while (k >= 0 && ++at[static_cast<size_t>(k)] == n)
+            at[static_cast<size_t>(k--)] = 0;
+        if (k < 0)
+            break;
+    }
+    return d;
+}
+
+// Pearson's statistic of what was seen against the weights expected (every content seen must be
+// expected); `outside` counts what was seen but not expected.
+double chiSquare(const std::map<std::vector<int32_t>, double> &expected, double total,
+                 const std::map<std::vector<int32_t>, int> &seen, int draws, int &outside)
+{
+    double chi2 = 0;
+    for (const auto &[content, weight] : expected) {
+        const double e = draws * weight / total;
+        const auto it = seen.find(content);
+        const double o = it == seen.end() ? 0 : it->second;
+        chi2 += (o - e) * (o - e) / e;
+    }
+    outside = 0;
+    for (const auto &[content, times] : seen)
+        outside += expected.count(content) ? 0 : times;
+    return chi2;
+}
+
+// Drawing within the interval must give every content the probability the plain draw gives it.
 TEST_F(Generator, DrawingWithinTheIntervalFollowsThePlainDraw)
 {
     std::mt19937 rng(5);
@@ -370,53 +448,13 @@ TEST_F(Generator, DrawingWithinTheIntervalFollowsThePlainDraw)
         p.lower = 40000 * positions + 6 + trial % 3;
         p.upper = p.lower + 1;
 
-        // The plain draw: every ordered draw of the drawn positions, weighted by its counts.
-        const DrumSampler pool(p.pool, p.excluded, p.drum);
-        std::map<std::vector<int32_t>, double> expected;
-        double passing = 0;
-        const int drawn = positions - (trial >= 4 ? 1 : 0);
-        std::vector<int32_t> seq(static_cast<size_t>(drawn));
-        const auto &balls = pool.balls();
-        const size_t n = balls.size();
-        std::vector<size_t> at(static_cast<size_t>(drawn), 0);
-        for (;;) {
-            double weight = 1;
-            for (int k = 0; k < drawn; ++k) {
-                seq[static_cast<size_t>(k)] = balls[at[static_cast<size_t>(k)]];
-                weight *= static_cast<double>(p.pool.count(seq[static_cast<size_t>(k)]));
-            }
-            std::vector<int32_t> column;
-            int next = 0;
-            for (int i = 0; i < positions; ++i)
-                column.push_back(p.guarantees[static_cast<size_t>(i)] ? *p.guarantees[static_cast<size_t>(i)]
-                                                                       : seq[static_cast<size_t>(next++)]);
-            int64_t sum = 0;
-            for (int32_t x : column)
-                sum += p.pickCount[x];
-            std::vector<int32_t> sorted = column;
-            std::sort(sorted.begin(), sorted.end());
-            const bool repeats = std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end();
-            if ((digits || !repeats) && sum >= p.lower && sum <= p.upper) {
-                expected[digits ? seq : [&] {
-                    std::vector<int32_t> set = seq;
-                    std::sort(set.begin(), set.end());
-                    return set;
-                }()] += weight;
-                passing += weight;
-            }
-            int k = drawn - 1;
-            while (k >= 0 && ++at[static_cast<size_t>(k)] == n)
-                at[static_cast<size_t>(k--)] = 0;
-            if (k < 0)
-                break;
-        }
-        ASSERT_GT(passing, 0) << "trial " << trial;
+        const PlainDraw plain = plainDraw(p);
+        const int drawn = plain.drawn;
+        ASSERT_GT(plain.passing, 0) << "trial " << trial;
 
         const auto within = IntervalSampler::of(p);
         ASSERT_TRUE(within.has_value());
-        EXPECT_NEAR(within->acceptance(), passing / std::pow(static_cast<double>(pool.total()), drawn),
-                    1e-12 * within->acceptance())
-            << "trial " << trial;
+        EXPECT_NEAR(within->acceptance(), plain.passing / plain.all, 1e-12 * within->acceptance()) << "trial " << trial;
         std::mt19937_64 engine(77 + static_cast<uint64_t>(trial));
         std::map<std::vector<int32_t>, int> seen;
         const int draws = 40000;
@@ -425,17 +463,11 @@ TEST_F(Generator, DrawingWithinTheIntervalFollowsThePlainDraw)
             within->draw(engine, out.data());
             ++seen[out];
         }
-        double chi2 = 0;
-        for (const auto &[content, weight] : expected) {
-            const double e = draws * weight / passing;
-            chi2 += (seen[content] - e) * (seen[content] - e) / e;
-        }
         int outside = 0;
-        for (const auto &[content, times] : seen)
-            outside += expected.count(content) ? 0 : times;
+        const double chi2 = chiSquare(plain.byDrawn, plain.passing, seen, draws, outside);
         EXPECT_EQ(outside, 0) << "trial " << trial;
         // The 0.1 % point of chi-square lies below 12 + 2 times the degrees of freedom.
-        EXPECT_LT(chi2, 12.0 + 2.0 * static_cast<double>(expected.size() - 1)) << "trial " << trial;
+        EXPECT_LT(chi2, 12.0 + 2.0 * static_cast<double>(plain.byDrawn.size() - 1)) << "trial " << trial;
 
         // The generator draws within the interval here: every column meets it.
         s.seed = 3;
@@ -447,6 +479,68 @@ TEST_F(Generator, DrawingWithinTheIntervalFollowsThePlainDraw)
                 sum += p.pickCount[x];
             EXPECT_TRUE(sum >= p.lower && sum <= p.upper) << "trial " << trial << ", row " << r;
         }
+    }
+}
+
+// A two-drum column must come out with the probability the plain draw gives it (both parts drawn
+// afresh until both pass at once), whichever way each part is drawn: plainly, or within an
+// interval under which few plain attempts pass. The first column of many runs against the
+// product of the two parts' enumerated plain draws.
+TEST_F(Generator, TwoDrumColumnsFollowThePlainDraw)
+{
+    std::mt19937 rng(17);
+    // Per trial: whether the main part's interval is narrow, and the second part's.
+    const std::array<std::array<bool, 2>, 4> narrow{{{false, false}, {true, false}, {false, true}, {true, true}}};
+    for (size_t trial = 0; trial < narrow.size(); ++trial) {
+        GeneratorSetup s = twoDrumSetup(12, 3, 12, 2);
+        s.main.guarantees[1] = 5;
+        for (int k = 0; k < 2; ++k) {
+            PartInputs &p = k == 0 ? s.main : s.second;
+            std::vector<int64_t> counts;
+            for (int b = 1; b <= 12; ++b)
+                counts.push_back(1 + static_cast<int64_t>(rng() % 4));
+            p.pool = Pool(1, counts);
+            p.excluded = BallArray<int32_t>(1, 12, 0);
+            p.excluded[2] = k == 0;
+            for (int b = 1; b <= 12; ++b)
+                p.pickCount[b] = 500 + static_cast<int32_t>(rng() % 60);
+            // Around the middle, the narrowest interval that holds three contents (drawn within
+            // it), or that a third of the plain attempts pass (drawn plainly).
+            p.intervalOn = true;
+            const int32_t middle = 530 * static_cast<int32_t>(p.guarantees.size());
+            std::optional<IntervalSampler> within;
+            for (int32_t w = 0; !within || (narrow[trial][k] ? plainDraw(p).byColumn.size() < 3 : within->acceptance() < 0.3);
+                 ++w) {
+                p.lower = middle - w;
+                p.upper = middle + w;
+                within = IntervalSampler::of(p);
+                ASSERT_TRUE(within.has_value());
+            }
+            EXPECT_EQ(within->acceptance() < kNarrowAcceptance, narrow[trial][k]) << "trial " << trial << ", part " << k;
+        }
+        const PlainDraw main = plainDraw(s.main);
+        const PlainDraw second = plainDraw(s.second);
+        std::map<std::vector<int32_t>, double> expected;
+        for (const auto &[a, wa] : main.byColumn)
+            for (const auto &[b, wb] : second.byColumn) {
+                std::vector<int32_t> column = a;
+                column.insert(column.end(), b.begin(), b.end());
+                expected[column] = wa * wb;
+            }
+        std::map<std::vector<int32_t>, int> seen;
+        const int runs = 20000;
+        for (int i = 0; i < runs; ++i) {
+            s.seed = 1000 * trial + static_cast<uint64_t>(i);
+            ASSERT_EQ(run(s, 1), RunStatus::TargetReached);
+            ++seen[rowOf(1)];
+        }
+        int outside = 0;
+        const double chi2 = chiSquare(expected, main.passing * second.passing, seen, runs, outside);
+        EXPECT_EQ(outside, 0) << "trial " << trial;
+        // The 0.1 % point of chi-square (Wilson and Hilferty).
+        const double df = static_cast<double>(expected.size() - 1);
+        const double h = 2.0 / (9.0 * df);
+        EXPECT_LT(chi2, df * std::pow(1 - h + 3.09 * std::sqrt(h), 3)) << "trial " << trial << ", " << df << " df";
     }
 }
 
