@@ -10,8 +10,6 @@
 
 namespace {
 
-std::optional<uint64_t> gSeedOverride;
-
 constexpr int64_t kFlatTableLimit = 1 << 16;
 constexpr uint64_t kEmptySlot = ~uint64_t{0};
 
@@ -249,14 +247,11 @@ std::optional<int32_t> parseGuarantee(const QString &text, int32_t lo, int32_t h
     return value;
 }
 
-void setGeneratorSeedForTests(std::optional<uint64_t> seed) { gSeedOverride = seed; }
-
 GeneratorSetup GeneratorSetup::fromState(const std::function<QString(int position)> &guaranteeText)
 {
     const GameShape game = GameShape::current();
     GeneratorSetup s;
     s.incremental = gblnIncrementalTicket;
-    s.seed = gSeedOverride;
     const DrumShape mainDrum = DrumShape::main(game);
     if (game.digitGame) {
         s.family = ColumnFamily::Digits;

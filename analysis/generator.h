@@ -293,10 +293,6 @@ private:
 // garrTicketGrid (no row at all when that is 0).
 void trimTicketToColumnsMade();
 
-// Makes every later GeneratorSetup::fromState use this seed (none: entropy again), so that tests of
-// the boards get the same columns on every run.
-void setGeneratorSeedForTests(std::optional<uint64_t> seed);
-
 // 32000 - before when before + requested passes the ticket's limit of 32000 columns, else
 // requested (never below 0).
 int32_t cappedColumnsTarget(int32_t before, int32_t requested);

@@ -71,6 +71,7 @@ void BoardBase::cmdDraw_Click()
             const VbTextBox *box = txtGuaranteeNumber.at(position);
             return box ? box->text() : QString();
         });
+        setup.seed = app().generatorSeed;
         const DrawCheck check = prepareTicketDraw(setup);
         if (check.refused()) {
             fncProgramMessage(this, drawCheckText(check));

@@ -29,7 +29,6 @@ protected:
         gblnGuaranteeNumbers = gblnIncrementalTicket = false;
         gDrum = gDrumBONUS = DrumState{};
         GameShape{}.makeCurrent();
-        setGeneratorSeedForTests(std::nullopt);
     }
     static void startRun(int32_t target, int32_t before = 0)
     {

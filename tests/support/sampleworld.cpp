@@ -54,7 +54,7 @@ SampleWorld::SampleWorld()
     app().gfrmCurrentBoard = nullptr;
     setScreenMetricsOverride(ScreenMetrics{1920, QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1040)});
     frmColumnProgress::setSynchronousDisplay(true);
-    setGeneratorSeedForTests(20260501u);
+    app().generatorSeed = 20260501u;
     app().createServiceObjects();
     // The program's own boards.
     useProgramBoards();
@@ -79,7 +79,6 @@ SampleWorld::~SampleWorld()
     app().releaseServiceObjects();
     setScreenMetricsOverride(std::nullopt);
     frmColumnProgress::setSynchronousDisplay(false);
-    setGeneratorSeedForTests(std::nullopt);
     resetProgramState();
 }
 
