@@ -1,6 +1,5 @@
 #include "analysis/clslotterydb.h"
 
-#include "analysis/state.h"
 #include "platform/dates.h"
 
 #include <QFile>
@@ -177,8 +176,6 @@ int readDrawings(sqlite3 *db, sqlite3_stmt *s, History &history, bool &datesInOr
     return rc;
 }
 
-// The connections made in this run, each numbered by the count when it was made.
-uint64_t gConnectionsMade = 0;
 
 // Opens an existing database for reading and writing, never creating it, and checks that it
 // holds the results table with its columns.
@@ -448,7 +445,7 @@ bool clsLotteryDb::subOpenConnection(const QString &path)
     db_ = openResultsDatabase(path, &error_, &fault_);
     if (!db_)
         return false;
-    connection_ = ++gConnectionsMade;
+    connection_ = ++connectionsMade_;
     connectedPath_ = path;
     return true;
 }
@@ -532,23 +529,24 @@ std::optional<int> clsLotteryDb::fncExecute(const QString &accessSql)
         return std::nullopt;
     }
     // The drawings read before are no longer the table's.
-    gLoadedHistory = {};
+    loaded_ = {};
     return sqlite3_changes(db_);
 }
 
-std::optional<std::vector<QDate>> clsLotteryDb::fncGetAllGameDates()
+std::optional<std::vector<QDate>> clsLotteryDb::fncGetAllGameDates(int32_t *totalWeeks)
 {
     if (!db_) {
         fail(QStringLiteral("No results database is connected."), lotterydb::Fault::Missing);
         return std::nullopt;
     }
-    if (const History *drawings = fncHistory(); drawings && gLoadedHistory.datesInOrder) {
+    if (const History *drawings = fncHistory(); drawings && loaded_.datesInOrder) {
         std::vector<QDate> dates;
         dates.reserve(drawings->size() + 1);
         dates.emplace_back();
         for (auto d = drawings->rbegin(); d != drawings->rend(); ++d)
             dates.push_back(d->date);
-        glngTotalWeeks = static_cast<int32_t>(drawings->size());
+        if (totalWeeks)
+            *totalWeeks = static_cast<int32_t>(drawings->size());
         return dates;
     }
     Statement stmt;
@@ -567,7 +565,8 @@ std::optional<std::vector<QDate>> clsLotteryDb::fncGetAllGameDates()
                 failEngine(stmt.sql());
                 return std::nullopt;
             }
-            glngTotalWeeks = n;
+            if (totalWeeks)
+                *totalWeeks = n;
             fail(QStringLiteral("Drawing %1 has no valid date.").arg(dates.size()));
             return std::nullopt;
         }
@@ -577,7 +576,8 @@ std::optional<std::vector<QDate>> clsLotteryDb::fncGetAllGameDates()
         failEngine(stmt.sql());
         return std::nullopt;
     }
-    glngTotalWeeks = static_cast<int32_t>(dates.size() - 1);
+    if (totalWeeks)
+        *totalWeeks = static_cast<int32_t>(dates.size() - 1);
     return dates;
 }
 
@@ -603,14 +603,9 @@ std::optional<BallArray<int32_t>> clsLotteryDb::drawingNumbers(int32_t weekNo, i
     return numbers;
 }
 
-std::optional<BallArray<int32_t>> clsLotteryDb::fncGetDrawingNumbers(int32_t weekNo)
+std::optional<BallArray<int32_t>> clsLotteryDb::fncGetDrawingNumbers(int32_t weekNo, const GameLayout &layout)
 {
-    return drawingNumbers(weekNo, 1, glngPicks + glngBonusCount);
-}
-
-std::optional<BallArray<int32_t>> clsLotteryDb::fncGetDrawingNumbersFOR10(int32_t weekNo)
-{
-    return drawingNumbers(weekNo, 0, glngPicks + 1);
+    return drawingNumbers(weekNo, layout.firstPosition, layout.positionCount());
 }
 
 template <class T, class Convert>
@@ -646,10 +641,11 @@ DbValue<int32_t> clsLotteryDb::fncGetDrawingCount()
                                 QStringLiteral("The number of drawings is not a number."));
 }
 
-bool clsLotteryDb::subInsertDrawing(int32_t weekNo, const QDate &drawDate, const std::array<int32_t, 8> &numbers)
+bool clsLotteryDb::subInsertDrawing(int32_t weekNo, const QDate &drawDate, const std::array<int32_t, 8> &numbers,
+                                    const GameLayout &layout)
 {
-    const bool digit = gLayout.digits();
-    const int32_t count = gLayout.positionCount();
+    const bool digit = layout.digits();
+    const int32_t count = layout.positionCount();
     const bool supported = digit ? (count >= 3 && count <= 8) : (count >= 5 && count <= 8);
     if (!supported)
         return fail(QStringLiteral("A game of %1 numbers per drawing has no row layout.").arg(count));
@@ -748,7 +744,7 @@ std::optional<DatabaseStamp> clsLotteryDb::stampNow()
 
 const History *clsLotteryDb::fncHistory()
 {
-    LoadedHistory &loaded = gLoadedHistory;
+    LoadedHistory &loaded = loaded_;
     error_.clear();
     fault_ = lotterydb::Fault::None;
     std::optional<DatabaseStamp> now;

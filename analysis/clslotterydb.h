@@ -12,6 +12,7 @@
 // their status.
 
 #include "analysis/ballarray.h"
+#include "analysis/gamelayout.h"
 #include "analysis/history.h"
 
 #include <QDate>
@@ -133,23 +134,23 @@ public:
     bool isConnected() const { return db_ != nullptr; }
 
     // Reads every drawing date on the connection: element 0 unused, elements 1..n the dates newest
-    // first; sets glngTotalWeeks = n. Empty on failure (glngTotalWeeks unchanged without a
-    // connection). The dates are those of the drawings (fncHistory) in reverse when they
-    // run in week order, as they do in nearly every database; only otherwise does the statement of
-    // all dates sort them.
-    std::optional<std::vector<QDate>> fncGetAllGameDates();
-    // The numbers of a drawing, 1..K+B (lotto), or the digits, 0..glngPicks (digit games).
-    std::optional<BallArray<int32_t>> fncGetDrawingNumbers(int32_t weekNo);
-    std::optional<BallArray<int32_t>> fncGetDrawingNumbersFOR10(int32_t weekNo);
+    // first; the number of drawings n goes to `totalWeeks` (also when a date cannot be read, not
+    // without a connection). Empty on failure. The dates are those of the drawings (fncHistory) in
+    // reverse when they run in week order, as they do in nearly every database; only otherwise does
+    // the statement of all dates sort them.
+    std::optional<std::vector<QDate>> fncGetAllGameDates(int32_t *totalWeeks = nullptr);
+    // The numbers of a drawing at the positions of the game: 1..K+B (lotto), or the digits 0..P-1.
+    std::optional<BallArray<int32_t>> fncGetDrawingNumbers(int32_t weekNo, const GameLayout &layout);
     // The highest week number and the latest date; Null on an empty table.
     DbValue<int32_t> fncGetMaxWeekNo();
     DbValue<QDate> fncGetMaxWeekDate();
     // The number of drawings in the table.
     DbValue<int32_t> fncGetDrawingCount();
-    // Adds a drawing; uses as many of the numbers as the open game has (K + B, or the positions
-    // of a digit game). False when nothing was added (a shape without a row layout, a refused
+    // Adds a drawing; uses as many of the numbers as the game has (K + B, or the positions of a
+    // digit game). False when nothing was added (a shape without a row layout, a refused
     // statement); lastError() says why.
-    [[nodiscard]] bool subInsertDrawing(int32_t weekNo, const QDate &drawDate, const std::array<int32_t, 8> &numbers);
+    [[nodiscard]] bool subInsertDrawing(int32_t weekNo, const QDate &drawDate, const std::array<int32_t, 8> &numbers,
+                                        const GameLayout &layout);
     // Deletes the drawing with that week number, then connects anew. False when no drawing was
     // deleted.
     [[nodiscard]] bool subDeleteDrawing(int32_t weekNo);
@@ -158,8 +159,8 @@ public:
     // no whole 32-bit number as Drawing::kNotANumber (the computations leave both out), for the
     // computations that work on the whole history in memory.
     std::optional<History> fncLoadHistory();
-    // The same drawings, kept in the open lottery's state (gLoadedHistory) and read again only when
-    // the database changed since the last read: a change made through this connection
+    // The same drawings, kept while the connection lasts and read again only when the database
+    // changed since the last read: a change made through this connection
     // (fncExecute), or another program's (the file or its write-ahead log changed on disk, or the
     // engine counts a change by another connection). Nothing on failure, as fncLoadHistory. The
     // drawings stay valid until the next call or the next opening.
@@ -211,7 +212,10 @@ private:
     };
     std::future<AheadRead> ahead_;
     sqlite3 *db_ = nullptr;
-    uint64_t connection_ = 0;  // the number of the connection in this run
+    // The drawings read last, and what the database looked like then.
+    LoadedHistory loaded_;
+    uint64_t connection_ = 0;  // the number of the connection
+    uint64_t connectionsMade_ = 0;
     QString connectedPath_;
     QString statement_;
     QString error_;

@@ -1,10 +1,9 @@
 #include "analysis/drum.h"
 
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 
-GameShape GameShape::current()
+GameShape GameShape::of(const GameLayout &l)
 {
-    const GameLayout &l = gLayout;
     GameShape g;
     g.firstBall = l.firstPosition;
     g.maxBall = l.highestMain;
@@ -15,16 +14,16 @@ GameShape GameShape::current()
     return g;
 }
 
-void GameShape::makeCurrent() const
+void GameShape::applyTo(OpenLottery &lottery) const
 {
-    glngFirstBall = firstBall;
-    glngMaxBall = maxBall;
-    glngMaxBallBONUS = maxBallBONUS;
-    glngPicks = picks;
-    glngBonusCount = bonusCount;
-    glngCfgHighestBall = digitGame ? 10 : maxBall;
-    glngCfgHighestBallBONUS = maxBallBONUS;
-    gLayout = GameLayout::of(*this);
+    lottery.glngFirstBall = firstBall;
+    lottery.glngMaxBall = maxBall;
+    lottery.glngMaxBallBONUS = maxBallBONUS;
+    lottery.glngPicks = picks;
+    lottery.glngBonusCount = bonusCount;
+    lottery.glngCfgHighestBall = digitGame ? 10 : maxBall;
+    lottery.glngCfgHighestBallBONUS = maxBallBONUS;
+    lottery.gLayout = GameLayout::of(*this);
 }
 
 GameShape GameShape::lotto(int32_t maxBall, int32_t picks, int32_t bonusCount)

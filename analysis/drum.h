@@ -5,6 +5,9 @@
 
 #include <cstdint>
 
+struct GameLayout;
+struct OpenLottery;
+
 // The drums of a game, as an index: the main drum (the digits on digit games) and the second drum
 // of a two-drum game.
 enum class Drum { Main, Second };
@@ -26,8 +29,8 @@ struct GameShape {
     int32_t bonusCount = 0;     // glngBonusCount
     bool digitGame = false;     // a digit game (the family of the layout)
 
-    // The open lottery's shape, from the layout of its game.
-    static GameShape current();
+    // The shape of a game's layout.
+    static GameShape of(const GameLayout &layout);
     // A single-drum lotto of `picks` numbers (and `bonusCount` bonus numbers) from 1..maxBall.
     static GameShape lotto(int32_t maxBall, int32_t picks, int32_t bonusCount = 0);
     // A two-drum lotto: `picks` from 1..maxBall and `bonusCount` from 1..maxBallBONUS.
@@ -35,9 +38,9 @@ struct GameShape {
     // A digit game of 3 to 8 positions.
     static GameShape digits(int32_t positions);
 
-    // Puts the shape into the game configuration globals (the configured highest ball is 10 on
+    // Puts the shape into the game configuration of a lottery (the configured highest ball is 10 on
     // digit games).
-    void makeCurrent() const;
+    void applyTo(OpenLottery &lottery) const;
 
     bool twoDrums() const { return !digitGame && maxBallBONUS > 0; }
     friend bool operator==(const GameShape &, const GameShape &) = default;

@@ -1,6 +1,6 @@
 #include "analysis/generator.h"
 
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "platform/vb.h"
 
 #include <algorithm>
@@ -224,11 +224,11 @@ void fillPart(PartInputs &part, const DrumShape &drum, const DrumState &state, b
     part.distinct = distinct;
 }
 
-void readGuarantees(PartInputs &part, int firstPosition, int count,
+void readGuarantees(PartInputs &part, int firstPosition, int count, bool guaranteeNumbers,
                     const std::function<QString(int)> &guaranteeText)
 {
     part.guarantees.assign(static_cast<size_t>(count), std::nullopt);
-    if (!gblnGuaranteeNumbers || !guaranteeText)
+    if (!guaranteeNumbers || !guaranteeText)
         return;
     for (int i = 0; i < count; ++i)
         part.guarantees[static_cast<size_t>(i)] =
@@ -247,27 +247,29 @@ std::optional<int32_t> parseGuarantee(const QString &text, int32_t lo, int32_t h
     return value;
 }
 
-GeneratorSetup GeneratorSetup::fromState(const std::function<QString(int position)> &guaranteeText)
+GeneratorSetup GeneratorSetup::fromLottery(const OpenLottery &lottery,
+                                           const std::function<QString(int position)> &guaranteeText)
 {
-    const GameShape game = GameShape::current();
+    const GameShape game = GameShape::of(lottery.gLayout);
+    const bool guarantees = lottery.gblnGuaranteeNumbers;
     GeneratorSetup s;
-    s.incremental = gblnIncrementalTicket;
+    s.incremental = lottery.gblnIncrementalTicket;
     const DrumShape mainDrum = DrumShape::main(game);
     if (game.digitGame) {
         s.family = ColumnFamily::Digits;
         s.firstPosition = game.firstBall;
         s.lastPosition = game.picks;
-        fillPart(s.main, mainDrum, gDrum, false);
-        readGuarantees(s.main, s.firstPosition, s.width(), guaranteeText);
+        fillPart(s.main, mainDrum, lottery.drum(Drum::Main), false);
+        readGuarantees(s.main, s.firstPosition, s.width(), guarantees, guaranteeText);
     } else {
         s.family = game.twoDrums() ? ColumnFamily::TwoDrums : ColumnFamily::Lotto;
         s.firstPosition = 1;
         s.lastPosition = game.picks + (game.twoDrums() ? game.bonusCount : 0);
-        fillPart(s.main, mainDrum, gDrum, true);
-        readGuarantees(s.main, 1, game.picks, guaranteeText);
+        fillPart(s.main, mainDrum, lottery.drum(Drum::Main), true);
+        readGuarantees(s.main, 1, game.picks, guarantees, guaranteeText);
         if (game.twoDrums()) {
-            fillPart(s.second, DrumShape::second(game), gDrumBONUS, true);
-            readGuarantees(s.second, game.picks + 1, game.bonusCount, guaranteeText);
+            fillPart(s.second, DrumShape::second(game), lottery.drum(Drum::Second), true);
+            readGuarantees(s.second, game.picks + 1, game.bonusCount, guarantees, guaranteeText);
         }
     }
     return s;
@@ -343,15 +345,6 @@ DrawCheck checkTicketDraw(const GeneratorSetup &setup, const TicketGrid &grid, i
         check.code = DrawCode::FewerColumns;
         check.target = static_cast<int32_t>(check.available);
     }
-    return check;
-}
-
-DrawCheck prepareTicketDraw(const GeneratorSetup &setup)
-{
-    const int32_t before = setup.incremental ? glngColumnsBefore : 0;
-    const DrawCheck check = checkTicketDraw(setup, garrTicketGrid, before, glngColumnsTarget);
-    if (check.code == DrawCode::FewerColumns)
-        glngColumnsTarget = check.target;
     return check;
 }
 
@@ -572,7 +565,11 @@ bool TicketColumnGenerator::KeySet::insert(uint64_t key)
     return true;
 }
 
-TicketColumnGenerator::TicketColumnGenerator(GeneratorSetup setup) : setup_(std::move(setup))
+TicketColumnGenerator::TicketColumnGenerator(GeneratorSetup setup, TicketGrid ticket, int32_t before, int32_t target)
+    : setup_(std::move(setup)),
+      ticket_(std::move(ticket)),
+      before_(setup_.incremental ? std::clamp(before, 0, ticket_.rowCount()) : 0),
+      target_(std::max(target, 0))
 {
     engine_.seed(setup_.seed ? *setup_.seed : entropySeed());
     int offset = 0;
@@ -609,18 +606,18 @@ uint64_t TicketColumnGenerator::keyOf(const int32_t *column, int width)
 void TicketColumnGenerator::prepare()
 {
     prepared_ = true;
-    const int32_t before = setup_.incremental ? std::max(glngColumnsBefore, 0) : 0;
-    const bool sameShape = garrTicketGrid.firstPosition() == setup_.firstPosition
-                           && garrTicketGrid.lastPosition() == setup_.lastPosition;
+    const int32_t before = before_;
+    const bool sameShape = ticket_.firstPosition() == setup_.firstPosition
+                           && ticket_.lastPosition() == setup_.lastPosition;
     if (before == 0 || !sameShape)
-        garrTicketGrid.reshape(setup_.firstPosition, setup_.lastPosition);
-    garrTicketGrid.resizeRows(before);
-    const int64_t rows = static_cast<int64_t>(before) + std::max(glngColumnsTarget, 0);
-    garrTicketGrid.reserveRows(static_cast<int>(std::min<int64_t>(rows, kMaxTicketColumns)));
+        ticket_.reshape(setup_.firstPosition, setup_.lastPosition);
+    ticket_.resizeRows(before);
+    const int64_t rows = static_cast<int64_t>(before) + target_;
+    ticket_.reserveRows(static_cast<int>(std::min<int64_t>(rows, kMaxTicketColumns)));
     keys_.reserve(static_cast<size_t>(rows));
-    const int width = garrTicketGrid.width();
+    const int width = ticket_.width();
     for (int r = 1; r <= before; ++r) {
-        const int32_t *row = garrTicketGrid.row(r);
+        const int32_t *row = ticket_.row(r);
         // A kept row with a number no column can hold never equals a new column.
         if (std::all_of(row, row + width, [](int32_t x) { return x >= 0 && x < 255; }))
             keys_.insert(keyOf(row, width));
@@ -675,8 +672,6 @@ AttemptResult TicketColumnGenerator::fncMakeTicketColumns()
 {
     if (!prepared_)
         prepare();
-    const int32_t before = setup_.incremental ? std::max(glngColumnsBefore, 0) : 0;
-    glngGridRow = before + glngColumnsMade + 1;
     const int width = setup_.width();
     if (width < 1 || width > kMaxWidth) {
         ++failuresInARow_;
@@ -702,23 +697,21 @@ AttemptResult TicketColumnGenerator::fncMakeTicketColumns()
     }
     partsDrawn_ = 0;
     const std::array<int32_t, kMaxWidth> &column = pending_;
-    ++glngColumnsMade;
     if (!keys_.insert(keyOf(column.data(), width))) {
-        --glngColumnsMade;
-        --glngGridRow;
         ++failuresInARow_;
         return AttemptResult::Duplicate;
     }
-    const int row = before + glngColumnsMade;
-    garrTicketGrid.resizeRows(row);
-    std::copy(column.begin(), column.begin() + width, garrTicketGrid.row(row));
+    ++made_;
+    const int row = before_ + made_;
+    ticket_.resizeRows(row);
+    std::copy(column.begin(), column.begin() + width, ticket_.row(row));
     failuresInARow_ = 0;
     return AttemptResult::Added;
 }
 
 RunStatus TicketColumnGenerator::status() const
 {
-    if (glngColumnsMade >= glngColumnsTarget)
+    if (made_ >= target_)
         return RunStatus::TargetReached;
     if (failuresInARow_ >= setup_.watchdogLimit)
         return RunStatus::GaveUp;
@@ -747,9 +740,10 @@ RunStatus TicketColumnGenerator::runToEnd()
     return s;
 }
 
-void trimTicketToColumnsMade()
+TicketGrid TicketColumnGenerator::takeTicket()
 {
-    const int64_t keep = static_cast<int64_t>(std::max(glngColumnsBefore, 0)) + std::max(glngColumnsMade, 0);
-    if (keep < garrTicketGrid.rowCount())
-        garrTicketGrid.resizeRows(static_cast<int>(keep));
+    // A run that made no attempt still gives the ticket it keeps.
+    if (!prepared_)
+        prepare();
+    return std::move(ticket_);
 }

@@ -5,22 +5,26 @@
 // power lies within the power interval (when that option is on) and it is not already on the
 // ticket. On two-drum games each part is tested on its own, and a part that passed waits for the
 // other one to pass in a later attempt. Lotto numbers are written in ascending order (on two-drum
-// games each part on its own), digits in drawing order. Accepted columns are appended to
-// garrTicketGrid and counted in glngColumnsMade; glngColumnsBefore columns kept from the earlier
-// ticket take part in the repeat test.
+// games each part on its own), digits in drawing order. The generator makes the ticket of the run:
+// the columns kept from the earlier ticket (their number `before`), which take part in the repeat
+// test, followed by the accepted columns.
 //
 // A DRAW run, as the board drives it:
-//   1. set glngColumnsBefore, glngColumnsTarget (capped to 32000 in all) and glngColumnsMade = 0;
-//   2. GeneratorSetup setup = GeneratorSetup::fromState(guarantee-box texts);
-//   3. DrawCheck check = prepareTicketDraw(setup): refused -> message, no run; FewerColumns ->
-//      glngColumnsTarget has been lowered, message, then run;
-//   4. TicketColumnGenerator gen(setup); frmColumnProgress Display(gen);
-//   5. a GaveUp outcome -> message; then compare the ticket.
+//   1. the columns kept (glngColumnsBefore) and the target (glngColumnsTarget, capped to 32000 in
+//      all);
+//   2. GeneratorSetup setup = GeneratorSetup::fromLottery(lottery, guarantee-box texts);
+//   3. DrawCheck check = checkTicketDraw(setup, ticket, before, target): refused -> message, no
+//      run; FewerColumns -> the target lowered to check.target, message, then run;
+//   4. TicketColumnGenerator gen(setup, ticket, before, target); frmColumnProgress Display(gen);
+//   5. the ticket of the run (gen.takeTicket()) becomes the lottery's; a GaveUp outcome ->
+//      message; then compare the ticket.
 
 #include "analysis/ballarray.h"
 #include "analysis/drum.h"
 #include "analysis/pool.h"
 #include "analysis/ticketgrid.h"
+
+struct OpenLottery;
 
 #include <QString>
 #include <algorithm>
@@ -65,10 +69,10 @@ struct GeneratorSetup {
 
     int width() const { return lastPosition - firstPosition + 1; }
 
-    // The setup of the open game from the state: gDrum / gDrumBONUS (pool, exclusions, pick
-    // counts, interval flags and limits), gblnGuaranteeNumbers, gblnIncrementalTicket, and the
-    // text of the guarantee box of each grid position (txtGuaranteeNumber(k)).
-    static GeneratorSetup fromState(const std::function<QString(int position)> &guaranteeText);
+    // The setup of a lottery's game: the tables of its drums (pool, exclusions, pick counts,
+    // interval flags and limits), gblnGuaranteeNumbers, gblnIncrementalTicket, and the text of the
+    // guarantee box of each grid position (txtGuaranteeNumber(k)).
+    static GeneratorSetup fromLottery(const OpenLottery &lottery, const std::function<QString(int position)> &guaranteeText);
 };
 
 // A guarantee box's text as a guaranteed ball: the trimmed text must be a number that rounds to
@@ -104,10 +108,6 @@ int64_t countPossibleColumns(const GeneratorSetup &setup);
 
 // Checks a run that keeps the first `before` rows of `grid` and asks for `target` new columns.
 DrawCheck checkTicketDraw(const GeneratorSetup &setup, const TicketGrid &grid, int32_t before, int32_t target);
-
-// checkTicketDraw on garrTicketGrid, glngColumnsBefore and glngColumnsTarget; lowers
-// glngColumnsTarget to the columns available when there are fewer.
-DrawCheck prepareTicketDraw(const GeneratorSetup &setup);
 
 // Every part of the setup can fill its drawn positions: a lotto part has at least as many
 // drawable balls (count above 0, not excluded, not guaranteed) as positions without a guarantee,
@@ -216,27 +216,32 @@ private:
 
 enum class RunStatus {
     Running,        // more columns to make
-    TargetReached,  // glngColumnsMade = glngColumnsTarget
+    TargetReached,  // as many new columns as the target
     GaveUp,         // no new column for watchdogLimit attempts in a row
 };
 
-// What the progress dialog drives: a run that works for a time budget at a time.
+// What the progress dialog drives: a run that works for a time budget at a time, and its counts.
 class IColumnRun {
 public:
     virtual ~IColumnRun() = default;
     // Runs attempts until the target is reached, the budget is spent or the run gives up.
     virtual RunStatus runFor(std::chrono::nanoseconds budget) = 0;
+    // The columns kept from the earlier ticket, the new columns asked for and those made so far.
+    virtual int32_t columnsBefore() const = 0;
+    virtual int32_t columnsTarget() const = 0;
+    virtual int32_t columnsMade() const = 0;
 };
 
 enum class AttemptResult { Added, Failed, Duplicate };
 
 class TicketColumnGenerator : public IColumnRun {
 public:
-    explicit TicketColumnGenerator(GeneratorSetup setup);
+    // A run that keeps the first `before` rows of `ticket` (none unless the setup is incremental)
+    // and makes `target` new columns.
+    TicketColumnGenerator(GeneratorSetup setup, TicketGrid ticket, int32_t before, int32_t target);
 
-    // One attempt (fncMakeTicketColumns): at most one new row in garrTicketGrid and
-    // glngColumnsMade one higher. The first attempt of a run drops the earlier ticket unless it
-    // is kept (incremental option), keeping rows 1..glngColumnsBefore.
+    // One attempt (fncMakeTicketColumns): at most one new row in the ticket and the columns made
+    // one higher. The first attempt of a run drops the earlier ticket but the rows kept.
     AttemptResult fncMakeTicketColumns();
 
     RunStatus runFor(std::chrono::nanoseconds budget) override;
@@ -244,6 +249,18 @@ public:
     RunStatus runToEnd();
 
     RunStatus status() const;
+    int32_t columnsBefore() const override { return before_; }
+    int32_t columnsTarget() const override { return target_; }
+    int32_t columnsMade() const override { return made_; }
+    // The row of the last column made (glngGridRow).
+    int32_t gridRow() const { return before_ + made_; }
+
+    // The ticket of the run: the earlier ticket until the first attempt, then the rows kept and
+    // every complete new column.
+    const TicketGrid &ticket() const { return ticket_; }
+    // The ticket the run leaves (also when it was stopped, even before its first attempt): the
+    // rows kept and every complete new column.
+    TicketGrid takeTicket();
 
 private:
     struct Part {
@@ -278,6 +295,10 @@ private:
     };
 
     GeneratorSetup setup_;
+    TicketGrid ticket_;
+    int32_t before_ = 0;
+    int32_t target_ = 0;
+    int32_t made_ = 0;
     std::vector<Part> parts_;
     std::mt19937_64 engine_;
     KeySet keys_;
@@ -288,10 +309,6 @@ private:
     std::array<int32_t, kMaxWidth> pending_{};
     uint32_t partsDrawn_ = 0;
 };
-
-// STOP: keeps every complete column, rows 1 to glngColumnsBefore + glngColumnsMade, of
-// garrTicketGrid (no row at all when that is 0).
-void trimTicketToColumnsMade();
 
 // 32000 - before when before + requested passes the ticket's limit of 32000 columns, else
 // requested (never below 0).

@@ -42,7 +42,7 @@ struct DatabaseStamp {
     // times of the last change to its content and to the file in nanoseconds.
     std::array<int64_t, 5> file{};
     std::array<int64_t, 5> log{};
-    // The connection the drawings were read on (each connection of a run has its own number) and
+    // The connection the drawings were read on (each connection of the service has its own number) and
     // the engine's count of the changes other connections made to the database since it opened.
     uint64_t connection = 0;
     int64_t dataVersion = 0;
@@ -57,8 +57,8 @@ struct DatabaseStamp {
     }
 };
 
-// The open lottery's drawings as last read from its results database, kept while the lottery is
-// open and read again only when the database changed (clsLotteryDb::fncHistory).
+// The drawings as last read from a results database, kept while the connection to it lasts and
+// read again only when the database changed (clsLotteryDb::fncHistory).
 struct LoadedHistory {
     bool read = false;
     History drawings;

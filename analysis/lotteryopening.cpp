@@ -1,7 +1,7 @@
 #include "analysis/lotteryopening.h"
 
 #include "analysis/clslotterydb.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 
 OpeningCheck prepareLotteryOpening(const QString &databaseFile, const QString &programFolder,
                                    const QString &lotteryDbsFolder)
@@ -74,67 +74,65 @@ void sizeDrumTables(DrumState &drum, int32_t first, int32_t last)
 
 }  // namespace
 
-void commitLotteryOpening(const LotteryOpening &o)
+OpenLottery makeOpenLottery(const LotteryOpening &o, const QString &previousFileSuffix)
 {
-    // Nothing of the lottery open before carries over but the file suffix it was saved under.
-    const QString previousFileSuffix = gstrFileSuffix;
-    resetOpenLottery();
+    OpenLottery lottery;
+    lottery.glngLotteryId = o.lottery.lotteryId;
+    lottery.gstrLotteryName = o.lottery.lotteryName;
+    lottery.gstrDatabaseFile = o.lottery.databaseFile;
+    lottery.gstrPreviousFileSuffix = previousFileSuffix;
+    lottery.gstrFileSuffix = o.lottery.fileSuffix;
+    lottery.gstrNewFileSuffix = lottery.gstrFileSuffix;
 
+    lottery.glngConfigLotteryId = o.config.lotteryId;
+    lottery.gstrGameTitle = o.config.gameTitle;
+    lottery.glngCfgHighestBall = o.config.highestBall;
+    lottery.glngCfgHighestBallBONUS = o.config.highestBallBONUS;
+    lottery.glngCfgReserved5 = o.config.reserved5;
+    lottery.glngCfgNumbersDrawn = o.config.numbersDrawn;
+    lottery.glngCfgBonusCount = o.config.bonusCount;
+    lottery.glngCfgReserved8 = o.config.reserved8;
 
-    glngLotteryId = o.lottery.lotteryId;
-    gstrLotteryName = o.lottery.lotteryName;
-    gstrDatabaseFile = o.lottery.databaseFile;
-    gstrPreviousFileSuffix = previousFileSuffix;
-    gstrFileSuffix = o.lottery.fileSuffix;
-    gstrNewFileSuffix = gstrFileSuffix;
+    lottery.glngCountryRecordId = o.country.countryId;
+    lottery.gstrCountryName = o.country.countryName;
 
-    glngConfigLotteryId = o.config.lotteryId;
-    gstrGameTitle = o.config.gameTitle;
-    glngCfgHighestBall = o.config.highestBall;
-    glngCfgHighestBallBONUS = o.config.highestBallBONUS;
-    glngCfgReserved5 = o.config.reserved5;
-    glngCfgNumbersDrawn = o.config.numbersDrawn;
-    glngCfgBonusCount = o.config.bonusCount;
-    glngCfgReserved8 = o.config.reserved8;
+    lottery.gstrConfigFileSuffix = lottery.gstrFileSuffix;
 
-    glngCountryRecordId = o.country.countryId;
-    gstrCountryName = o.country.countryName;
-
-    gstrConfigFileSuffix = gstrFileSuffix;
-
-    applyConfiguredGame();
+    applyConfiguredGame(lottery);
+    return lottery;
 }
 
-void applyConfiguredGame()
+void applyConfiguredGame(OpenLottery &lottery)
 {
-    const GameConfigRecord configured = configuredGame();
-    gameShapeFor(configured).makeCurrent();
+    gameShapeFor(configuredGame(lottery)).applyTo(lottery);
 
-    sizeDrumTables(gDrum, glngFirstBall, glngMaxBall);
-    gintHotColdMode = 0;
-    gblnPowerIncrease = false;
-    gblnEqualChance = false;
-    gblnGuaranteeNumbers = false;
-    gDrum.gblnPowerInterval = false;
-    gblnCompareWithGuess = false;
-    gblnIncrementalTicket = false;
-    gblnBoardInitialised = false;
-    gDrum.gblnPowerRowsCreated = false;
-    gDrum.gblnPoolRowsCreated = false;
-    if (glngMaxBallBONUS > 0) {
-        sizeDrumTables(gDrumBONUS, glngFirstBall, glngMaxBallBONUS);
-        gDrumBONUS.gblnPowerInterval = false;
-        gDrumBONUS.gblnPowerRowsCreated = false;
-        gDrumBONUS.gblnPoolRowsCreated = false;
+    DrumState &main = lottery.drum(Drum::Main);
+    DrumState &second = lottery.drum(Drum::Second);
+    sizeDrumTables(main, lottery.glngFirstBall, lottery.glngMaxBall);
+    lottery.gintHotColdMode = 0;
+    lottery.gblnPowerIncrease = false;
+    lottery.gblnEqualChance = false;
+    lottery.gblnGuaranteeNumbers = false;
+    main.gblnPowerInterval = false;
+    lottery.gblnCompareWithGuess = false;
+    lottery.gblnIncrementalTicket = false;
+    lottery.gblnBoardInitialised = false;
+    main.gblnPowerRowsCreated = false;
+    main.gblnPoolRowsCreated = false;
+    if (lottery.glngMaxBallBONUS > 0) {
+        sizeDrumTables(second, lottery.glngFirstBall, lottery.glngMaxBallBONUS);
+        second.gblnPowerInterval = false;
+        second.gblnPowerRowsCreated = false;
+        second.gblnPoolRowsCreated = false;
     }
     // Every pool opens in its "Pool %" view, the main pool in front.
-    gDrum.gblnPoolCountView = false;
-    gDrumBONUS.gblnPoolCountView = false;
-    gblnMainPoolView = true;
+    main.gblnPoolCountView = false;
+    second.gblnPoolCountView = false;
+    lottery.gblnMainPoolView = true;
 }
 
-GameConfigRecord configuredGame()
+GameConfigRecord configuredGame(const OpenLottery &l)
 {
-    return GameConfigRecord{glngConfigLotteryId, gstrGameTitle,     glngCfgHighestBall, glngCfgHighestBallBONUS,
-                            glngCfgReserved5,    glngCfgNumbersDrawn, glngCfgBonusCount,  glngCfgReserved8};
+    return GameConfigRecord{l.glngConfigLotteryId, l.gstrGameTitle,       l.glngCfgHighestBall, l.glngCfgHighestBallBONUS,
+                            l.glngCfgReserved5,    l.glngCfgNumbersDrawn, l.glngCfgBonusCount,  l.glngCfgReserved8};
 }

@@ -1,10 +1,11 @@
 #pragma once
 // Opening a lottery, the part that works on data: everything is read and checked first
-// (prepareLotteryOpening), and only an opening that can succeed is put into the program's state
-// (commitLotteryOpening), so that a lottery that cannot open leaves the open one as it was.
+// (prepareLotteryOpening), and only an opening that can succeed makes the new open lottery
+// (makeOpenLottery), so that a lottery that cannot open leaves the open one as it was.
 
 #include "analysis/catalogue.h"
 #include "analysis/clslotterydb.h"
+#include "analysis/openlottery.h"
 
 #include <QString>
 
@@ -44,19 +45,18 @@ struct OpeningCheck {
 OpeningCheck prepareLotteryOpening(const QString &databaseFile, const QString &programFolder,
                                    const QString &lotteryDbsFolder);
 
-// Puts a checked opening into the program's state: the open lottery's state replaced whole (the
-// file suffix of the lottery left kept as the previous one), the catalogue tables, the lottery, game
-// configuration and country globals (with the file-suffix copies), the game shape, the per-ball
-// tables of the main drum (and of the second drum when there is one) sized and cleared, the pool
-// and the other results of the last POWER emptied, and the board options and view flags reset.
-// The game code is set by subSetGameCodeAndBoard.
-void commitLotteryOpening(const LotteryOpening &opening);
+// The open lottery of a checked opening, made anew: the lottery, game configuration and country
+// (with the file-suffix copies; `previousFileSuffix`, that of the lottery open before, kept as the
+// previous one), the game shape, the per-ball tables of the main drum (and of the second drum when
+// there is one) sized and cleared, no result of POWER, and the board options and view flags reset.
+// The game code is set with the board.
+OpenLottery makeOpenLottery(const LotteryOpening &opening, const QString &previousFileSuffix);
 
-// Puts the open lottery's configured game (glngCfg...) into the game shape (glngFirstBall,
-// glngMaxBall ...), sizes and clears the per-ball tables of the main drum (and of the second drum
-// when there is one), empties the results of the last POWER and resets the board options and view
-// flags, as a new opening does.
-void applyConfiguredGame();
+// Puts the lottery's configured game (glngCfg...) into its game shape (glngFirstBall, glngMaxBall
+// ...), sizes and clears the per-ball tables of the main drum (and of the second drum when there is
+// one), empties the results of the last POWER and resets the board options and view flags, as a new
+// opening does.
+void applyConfiguredGame(OpenLottery &lottery);
 
-// The configured game of the open lottery, from its globals.
-GameConfigRecord configuredGame();
+// The configured game of the lottery.
+GameConfigRecord configuredGame(const OpenLottery &lottery);

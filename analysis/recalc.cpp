@@ -3,19 +3,6 @@
 #include "analysis/power.h"
 #include "analysis/statistics.h"
 
-RecalcInputs RecalcInputs::fromState(int32_t fromWeek, int32_t toWeek, const QDate &upToDate, int32_t level)
-{
-    RecalcInputs in;
-    in.fromWeek = fromWeek;
-    in.toWeek = toWeek;
-    in.upToDate = upToDate;
-    in.hotColdMode = gintHotColdMode;
-    in.powerIncrease = gblnPowerIncrease;
-    in.level = level;
-    in.totalWeeks = glngTotalWeeks;
-    return in;
-}
-
 WindowCheck checkAnalysisWindow(const History &history, const GameShape &game, const RecalcInputs &in)
 {
     WindowCheck check;
@@ -42,42 +29,35 @@ WindowCheck checkAnalysisWindow(const History &history, const GameShape &game, c
     return check;
 }
 
-int64_t subFillPool(DrumState &state)
-{
-    state.garrPool = fillPool(state.garrPoolWeight);
-    return state.garrPool.size();
-}
-
-int64_t fillPoolFromPowers(DrumState &state, const DrumShape &drum, const RecalcInputs &in)
+PoolFill fillPoolFromPowers(const BallArray<double> &power, const BallArray<int32_t> &excluded,
+                            const DrumShape &drum, const RecalcInputs &in)
 {
     const double e = in.totalWeeks > 0 ? poolExponent(in.level, in.fromWeek, in.toWeek, in.totalWeeks) : 1.0;
-    state.garrPoolWeight = poolWeights(state.garrPower, state.garrExcluded, drum, in.powerIncrease, e);
-    const int64_t size = subFillPool(state);
-    state.glngPoolTotal = size;
-    return size;
+    PoolFill fill;
+    fill.weights = poolWeights(power, excluded, drum, in.powerIncrease, e);
+    fill.pool = fillPool(fill.weights);
+    return fill;
 }
 
-void recalculateDrum(const History &history, const DrumShape &drum, const RecalcInputs &in, DrumState &state)
+DrumAnalysis recalculateDrum(const History &history, const DrumShape &drum, const RecalcInputs &in)
 {
-    state.garrPickCount = countPicksPerBall(history, drum, in.fromWeek, in.upToDate);
-    state.garrRankTable = rankByPickCount(state.garrPickCount, drum);
-    state.garrLastPickedWeek = lastPickedWeekPerBall(history, drum, in.upToDate);
-    state.garrPower = calculatePowerTable(history, drum, in.toWeek, in.hotColdMode, in.powerIncrease, in.fromWeek);
-    fillPoolFromPowers(state, drum, in);
-    const auto stats = drawingCountSumStats(history, drum, in.fromWeek, in.toWeek, state.garrPickCount);
-    state.gblnSumStatsValid = stats.has_value();
-    const SumStats s = stats.value_or(SumStats{});
-    state.garrSumStats = {s.smallest, s.mean, s.largest};
+    DrumAnalysis a;
+    a.pickCount = countPicksPerBall(history, drum, in.fromWeek, in.upToDate);
+    a.rankTable = rankByPickCount(a.pickCount, drum);
+    a.lastPickedWeek = lastPickedWeekPerBall(history, drum, in.upToDate);
+    a.power = calculatePowerTable(history, drum, in.toWeek, in.hotColdMode, in.powerIncrease, in.fromWeek);
+    a.sumStats = drawingCountSumStats(history, drum, in.fromWeek, in.toWeek, a.pickCount);
+    return a;
 }
 
-WindowCheck recalculateAll(const History &history, const RecalcInputs &in)
+PowerTables recalculateAll(const History &history, const RecalcInputs &in, const GameShape &game)
 {
-    const GameShape game = GameShape::current();
-    const WindowCheck check = checkAnalysisWindow(history, game, in);
-    if (check.refused())
-        return check;
-    recalculateDrum(history, DrumShape::main(game), in, gDrum);
+    PowerTables tables;
+    tables.check = checkAnalysisWindow(history, game, in);
+    if (tables.check.refused())
+        return tables;
+    tables.drums[0] = recalculateDrum(history, DrumShape::main(game), in);
     if (game.twoDrums())
-        recalculateDrum(history, DrumShape::second(game), in, gDrumBONUS);
-    return check;
+        tables.drums[1] = recalculateDrum(history, DrumShape::second(game), in);
+    return tables;
 }

@@ -1,18 +1,19 @@
 #pragma once
-// The whole recalculation of POWER over the drawings of the open lottery: pick counts, ranks,
-// last picked weeks, powers, pool weights, counts and pool, and the drawing-sum statistics, for
-// the main drum (digits on digit games) and for the second drum of two-drum games. The board
-// reads the window from its combos, calls checkAnalysisWindow and recalculateAll, and then shows
-// the tables (power table, pool grid, interval) from gDrum and gDrumBONUS.
+// The whole recalculation of POWER over the drawings of a lottery: pick counts, ranks, last picked
+// weeks, powers and the drawing-sum statistics, for the main drum (digits on digit games) and for
+// the second drum of two-drum games; and the pool a drum's powers give. The board reads the window
+// from its combos, calls recalculateAll, keeps the tables it returns and shows them (power table,
+// pool grid, interval).
 
 #include "analysis/drum.h"
 #include "analysis/history.h"
 #include "analysis/interval.h"
 #include "analysis/pool.h"
-#include "analysis/state.h"
 
 #include <QDate>
+#include <array>
 #include <cstdint>
+#include <optional>
 
 struct RecalcInputs {
     int32_t fromWeek = 0;        // cboStartDrawing
@@ -22,9 +23,6 @@ struct RecalcInputs {
     bool powerIncrease = false;  // gblnPowerIncrease
     int32_t level = 2;           // hsbPowerIncrease.Value
     int32_t totalWeeks = 0;      // glngTotalWeeks
-
-    // The window and level as given, the rest from the option globals.
-    static RecalcInputs fromState(int32_t fromWeek, int32_t toWeek, const QDate &upToDate, int32_t level);
 };
 
 enum class WindowCode {
@@ -47,21 +45,37 @@ struct WindowCheck {
 // Whether POWER can run over the window, and what it will leave out.
 WindowCheck checkAnalysisWindow(const History &history, const GameShape &game, const RecalcInputs &in);
 
-// Runs the statistics, powers, pool and sum statistics of one drum into `state`. Nothing is
-// checked here: call checkAnalysisWindow first.
-void recalculateDrum(const History &history, const DrumShape &drum, const RecalcInputs &in, DrumState &state);
+// What POWER computes for one drum over the window.
+struct DrumAnalysis {
+    BallArray<int32_t> pickCount;        // garrPickCount
+    BallArray<int32_t> rankTable;        // garrRankTable: balls with a higher pick count
+    BallArray<int32_t> lastPickedWeek;   // garrLastPickedWeek
+    BallArray<double> power;             // garrPower
+    std::optional<SumStats> sumStats;    // garrSumStats; none when the window holds no drawing
+};
 
-// The recalculation of POWER for the open game into gDrum (and gDrumBONUS on two-drum games).
-// When the window is refused nothing changes; the result says why (and what was left out).
-WindowCheck recalculateAll(const History &history, const RecalcInputs &in);
+// The statistics, powers and sum statistics of one drum. Nothing is checked here: call
+// checkAnalysisWindow first.
+DrumAnalysis recalculateDrum(const History &history, const DrumShape &drum, const RecalcInputs &in);
+
+// What POWER computes: why the window was refused (nothing else then) or what it leaves out, and
+// the tables of each drum of the game, by drum index (the second drum's empty without one).
+struct PowerTables {
+    WindowCheck check;
+    std::array<DrumAnalysis, 2> drums;
+    const DrumAnalysis &of(Drum drum) const { return drums[static_cast<size_t>(drumIndex(drum))]; }
+};
+
+// The recalculation of POWER for a game.
+PowerTables recalculateAll(const History &history, const RecalcInputs &in, const GameShape &game);
 
 // ---- The pool of one drum, for the board's POPULATE and pool refresh ----------------------------
 
-// Weighted fill (subFillPoolGrid without the grid): garrPoolWeight from the powers and the
-// exclusions, rounded to counts, the pool rebuilt and glngPoolTotal set to the sum of the counts.
-// Returns the pool size.
-int64_t fillPoolFromPowers(DrumState &state, const DrumShape &drum, const RecalcInputs &in);
-
-// subFillPool: rounds garrPoolWeight (which the board may have written with its own counts) to
-// counts in place and rebuilds the pool; glngPoolTotal is left to the caller. Returns the size.
-int64_t subFillPool(DrumState &state);
+// The weighted pool of a drum: the weights from the powers and the exclusions, rounded to counts
+// (the weights the board shows), and the pool built from them.
+struct PoolFill {
+    BallArray<double> weights;
+    Pool pool;
+};
+PoolFill fillPoolFromPowers(const BallArray<double> &power, const BallArray<int32_t> &excluded,
+                            const DrumShape &drum, const RecalcInputs &in);

@@ -1,6 +1,5 @@
 #include "analysis/ticketfile.h"
 
-#include "analysis/state.h"
 #include "platform/ansi.h"
 #include "platform/vb.h"
 
@@ -151,15 +150,15 @@ TicketRead readTicket(QByteArrayView bytes, const TicketShape &shape)
 
 }  // namespace
 
-TicketShape TicketShape::current()
+TicketShape TicketShape::of(const GameLayout &layout)
 {
     TicketShape shape;
-    shape.firstPosition = gLayout.firstPosition;
-    shape.lastPosition = gLayout.lastGuaranteePosition();
-    shape.lastMainPosition = gLayout.lastMainPosition;
-    shape.highestMain = gLayout.highestMain;
-    shape.highestSecond = gLayout.highestSecond;
-    shape.tailOptional = gLayout.digits();
+    shape.firstPosition = layout.firstPosition;
+    shape.lastPosition = layout.lastGuaranteePosition();
+    shape.lastMainPosition = layout.lastMainPosition;
+    shape.highestMain = layout.highestMain;
+    shape.highestSecond = layout.highestSecond;
+    shape.tailOptional = layout.digits();
     return shape;
 }
 

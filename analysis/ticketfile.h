@@ -11,6 +11,7 @@
 // the first line that is empty, missing or not a column line, and never reads more than 32000
 // columns; what was read up to there is the ticket.
 
+#include "analysis/gamelayout.h"
 #include "analysis/ticketgrid.h"
 
 #include <QByteArray>
@@ -33,9 +34,9 @@ struct TicketShape {
     // Digit games: a line may end with its last digit, without the hit tail.
     bool tailOptional = false;
 
-    // The shape of the open lottery: single-drum lotto 1..K, two-drum lotto 1..K+B
-    // with positions K+1..K+B in the second drum, digit games 0..K with the digits 0..9.
-    static TicketShape current();
+    // The shape of a game's tickets: single-drum lotto 1..K, two-drum lotto 1..K+B with positions
+    // K+1..K+B in the second drum, digit games 0..K with the digits 0..9.
+    static TicketShape of(const GameLayout &layout);
 
     int count() const { return lastPosition - firstPosition + 1; }
     int32_t highestAt(int position) const { return position > lastMainPosition ? highestSecond : highestMain; }

@@ -7,6 +7,9 @@
 #include <cstdint>
 #include <vector>
 
+// A ticket holds at most this many columns.
+inline constexpr int32_t kMaxTicketColumns = 32000;
+
 class TicketGrid {
 public:
     TicketGrid() = default;

@@ -7,6 +7,7 @@
 
 #include "analysis/catalogue.h"
 #include "analysis/gamefamily.h"
+#include "analysis/openlottery.h"
 #include "app/clsfilesystem.h"
 #include "app/clsrecordfile.h"
 #include "app/clsregistry.h"
@@ -73,6 +74,8 @@ struct Application {
     CatalogueTable garrLotteryCatalogue;
     CatalogueTable garrGameConfigCatalogue;
     CatalogueTable garrCountryCatalogue;
+    // The file suffix of the lottery opened last: the previous file suffix of the next opening.
+    QString gstrLastFileSuffix;
     // The lottery whose left-out results POWER reported last: the report comes once per lottery.
     QString gstrWarnedLottery;
 
@@ -105,7 +108,7 @@ struct Application {
     QPointer<QObject> gfrmCurrentBoard;
     // Makes the board window of a family (nullptr when the program has none for it): the
     // program's boards, or boards of a test.
-    std::function<QObject *(BoardFamily)> boardFactory;
+    std::function<QObject *(BoardFamily, std::shared_ptr<OpenLottery>)> boardFactory;
 
     // ---- DRAW ----------------------------------------------------------------------------------
     // The random engine's seed of every DRAW (tests, for the same columns on every run); none:

@@ -1,6 +1,6 @@
 #include "app/boardsettings.h"
 
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "app/application.h"
 #include "platform/dates.h"
 #include "platform/filewrite.h"
@@ -10,9 +10,8 @@
 #include <algorithm>
 #include <type_traits>
 
-RecordShape RecordShape::current()
+RecordShape RecordShape::of(const GameLayout &l)
 {
-    const GameLayout &l = gLayout;
     RecordShape s;
     s.digit = l.digits();
     s.picks = l.lastMainPosition;
@@ -22,12 +21,12 @@ RecordShape RecordShape::current()
     return s;
 }
 
-DrawingsInfo DrawingsInfo::current()
+DrawingsInfo DrawingsInfo::of(const OpenLottery &lottery)
 {
     DrawingsInfo d;
-    d.totalWeeks = glngTotalWeeks;
-    if (garrGameDates.size() > 1)
-        d.newestDate = garrGameDates[1];
+    d.totalWeeks = lottery.glngTotalWeeks;
+    if (lottery.garrGameDates.size() > 1)
+        d.newestDate = lottery.garrGameDates[1];
     return d;
 }
 
@@ -401,16 +400,16 @@ bool refreshAnalysisWindow(BoardSettingsRecord &record, int32_t deletedWeek, int
     return true;
 }
 
-bool selectRecordFile(const QString &fileKind)
+bool selectRecordFile(const QString &fileKind, const OpenLottery &lottery)
 {
     if (fileKind == QLatin1String("forConfigXYZfile")) {
         app().gstrRecordFileName = app().gstrLotteryDbFile.left(std::max<qsizetype>(0, app().gstrLotteryDbFile.size() - 4)) +
-                             gstrConfigFileSuffix;
+                             lottery.gstrConfigFileSuffix;
         app().gstrRecordFilePath = app().gstrAppFolder + app().gstrRecordFileName;
         return true;
     }
     if (fileKind == QLatin1String("forTICKETfile")) {
-        app().gstrRecordFileName = app().gstrTicketName + gstrFileSuffix;
+        app().gstrRecordFileName = app().gstrTicketName + lottery.gstrFileSuffix;
         app().gstrRecordFilePath = app().gstrSavedTicketsFolder + app().gstrRecordFileName;
         return true;
     }

@@ -11,6 +11,7 @@
 // damaged file or one of another game never stops a board from loading.
 
 #include "analysis/ballarray.h"
+#include "analysis/gamelayout.h"
 #include "platform/filewrite.h"
 #include "platform/variantcodec.h"
 
@@ -20,6 +21,8 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+
+struct OpenLottery;
 
 inline constexpr int kRecordSlots = 1000;
 using BoardSettingsRecord = std::array<VbVariant, kRecordSlots>;
@@ -32,8 +35,8 @@ struct RecordShape {
     int32_t maxBall = 0;       // N1 (9 on digit games)
     int32_t maxBallBONUS = 0;  // N2, 0 = one drum
 
-    // The shape of the open lottery (glngPicks, glngMaxBall ...).
-    static RecordShape current();
+    // The shape of a game's layout (glngPicks, glngMaxBall ...).
+    static RecordShape of(const GameLayout &layout);
 
     bool secondDrum() const { return !digit && maxBallBONUS > 0; }
     int32_t firstBall() const { return digit ? 0 : 1; }
@@ -98,8 +101,8 @@ struct DrawingsInfo {
     int32_t totalWeeks = 0;  // glngTotalWeeks
     QDate newestDate;        // garrGameDates(1); invalid when there are no drawings
 
-    // The drawings of the open lottery.
-    static DrawingsInfo current();
+    // The drawings of a lottery.
+    static DrawingsInfo of(const OpenLottery &lottery);
 };
 
 // The reset values of a layout, with every array sized for the shape: start drawing 1, end
@@ -162,7 +165,7 @@ bool writeRecordFile(const QString &path, const BoardSettingsRecord &record, QSt
 // too. True when the record changed.
 bool refreshAnalysisWindow(BoardSettingsRecord &record, int32_t deletedWeek, int32_t maxWeekNo, const QDate &maxDate);
 
-// The record file of a kind: "forConfigXYZfile" (the open lottery's board settings file in the
-// program folder) or "forTICKETfile" (the record file of the saved ticket gstrTicketName). Sets
-// gstrRecordFileName and gstrRecordFilePath; any other kind changes nothing (and gives false).
-bool selectRecordFile(const QString &fileKind);
+// The record file of a kind: "forConfigXYZfile" (the lottery's board settings file in the program
+// folder) or "forTICKETfile" (the record file of the saved ticket gstrTicketName of the lottery).
+// Sets gstrRecordFileName and gstrRecordFilePath; any other kind changes nothing (and gives false).
+bool selectRecordFile(const QString &fileKind, const OpenLottery &lottery);

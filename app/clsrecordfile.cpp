@@ -1,7 +1,7 @@
 #include "app/clsrecordfile.h"
 
 #include "analysis/clslotterydb.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "app/clsfilesystem.h"
 #include "app/application.h"
 #include "app/resstrings.h"
@@ -22,22 +22,24 @@ void copyOver(BallArray<int32_t> &to, const BallArray<int32_t> &from)
         to[i] = from.value(i, to[i]);
 }
 
-// The globals a read (or a reset) sets directly.
-void putIntoGlobals(const RecordShape &shape, const BoardSettings &s, bool reset)
+// What a read (or a reset) puts into the lottery itself.
+void putIntoLottery(OpenLottery &lottery, const RecordShape &shape, const BoardSettings &s, bool reset)
 {
-    glngStartWeek = s.startWeek;
-    glngReferenceWeek = s.endWeek;
+    lottery.glngStartWeek = s.startWeek;
+    lottery.glngReferenceWeek = s.endWeek;
     if (!reset)
-        gstrDrawDate = s.drawDate;
-    gblnAllExcluded = s.allExcluded;
-    gblnEqualChance = s.equalChance != 0;
-    gDrum.garrExcluded = s.excluded;
-    gDrum.garrPoolCountEdited = s.poolCountEdited;
-    gDrum.garrPoolWeightSaved = s.poolWeightSaved;
+        lottery.gstrDrawDate = s.drawDate;
+    lottery.gblnAllExcluded = s.allExcluded;
+    lottery.gblnEqualChance = s.equalChance != 0;
+    DrumState &main = lottery.drum(Drum::Main);
+    main.garrExcluded = s.excluded;
+    main.garrPoolCountEdited = s.poolCountEdited;
+    main.garrPoolWeightSaved = s.poolWeightSaved;
     if (shape.secondDrum()) {
-        gDrumBONUS.garrExcluded = s.excludedBONUS;
-        gDrumBONUS.garrPoolCountEdited = s.poolCountEditedBONUS;
-        gDrumBONUS.garrPoolWeightSaved = s.poolWeightSavedBONUS;
+        DrumState &second = lottery.drum(Drum::Second);
+        second.garrExcluded = s.excludedBONUS;
+        second.garrPoolCountEdited = s.poolCountEditedBONUS;
+        second.garrPoolWeightSaved = s.poolWeightSavedBONUS;
     }
 }
 
@@ -49,27 +51,29 @@ bool clsRecordFile::fail(const QString &why)
     return false;
 }
 
-void clsRecordFile::subSelectRecordFile(const QString &fileKind)
+void clsRecordFile::subSelectRecordFile(const QString &fileKind, const OpenLottery &lottery)
 {
     loadProblem_.clear();
-    selectRecordFile(fileKind);
+    selectRecordFile(fileKind, lottery);
 }
 
-bool clsRecordFile::fillFromBoard(const RecordShape &shape, BoardSettingsControls *board)
+bool clsRecordFile::fillFromBoard(BoardSettingsControls *board)
 {
     if (!board)
         return fail(QStringLiteral("No board is open."));
-    BoardSettings s = boardSettingsDefaults(shape, DrawingsInfo::current());
+    const OpenLottery &lottery = board->lottery();
+    const RecordShape shape = RecordShape::of(lottery.gLayout);
+    BoardSettings s = boardSettingsDefaults(shape, DrawingsInfo::of(lottery));
     board->readBoardSettings(s);
-    s.startWeek = glngStartWeek;
-    s.drawDate = gstrDrawDate;
-    s.endWeek = glngReferenceWeek;
-    s.allExcluded = gblnAllExcluded;
-    copyOver(s.poolCountEdited, gDrum.garrPoolCountEdited);
-    copyOver(s.poolWeightSaved, gDrum.garrPoolWeightSaved);
+    s.startWeek = lottery.glngStartWeek;
+    s.drawDate = lottery.gstrDrawDate;
+    s.endWeek = lottery.glngReferenceWeek;
+    s.allExcluded = lottery.gblnAllExcluded;
+    copyOver(s.poolCountEdited, lottery.drum(Drum::Main).garrPoolCountEdited);
+    copyOver(s.poolWeightSaved, lottery.drum(Drum::Main).garrPoolWeightSaved);
     if (shape.secondDrum()) {
-        copyOver(s.poolCountEditedBONUS, gDrumBONUS.garrPoolCountEdited);
-        copyOver(s.poolWeightSavedBONUS, gDrumBONUS.garrPoolWeightSaved);
+        copyOver(s.poolCountEditedBONUS, lottery.drum(Drum::Second).garrPoolCountEdited);
+        copyOver(s.poolWeightSavedBONUS, lottery.drum(Drum::Second).garrPoolWeightSaved);
     }
     if (!encodeBoardSettings(shape, s, record_))
         return fail(QStringLiteral("A text of the board is too long to store."));
@@ -80,19 +84,18 @@ std::optional<QByteArray> clsRecordFile::fncBoardSettingsBytes(BoardSettingsCont
 {
     error_.clear();
     fault_ = filewrite::Fault::None;
-    if (!fillFromBoard(RecordShape::current(), board))
+    if (!fillFromBoard(board))
         return std::nullopt;
     return recordBytes(record_);
 }
 
 bool clsRecordFile::subSaveBoardSettings(int32_t mode, BoardSettingsControls *board, int32_t deletedWeekNo)
 {
-    const RecordShape shape = RecordShape::current();
     error_.clear();
     fault_ = filewrite::Fault::None;
     const QString path = app().gstrRecordFilePath;
     if (mode == 1)
-        return fillFromBoard(shape, board) && writeRecordFile(path, record_, &error_, &fault_);
+        return fillFromBoard(board) && writeRecordFile(path, record_, &error_, &fault_);
     if (mode == 2) {
         // The open lottery's own file is refreshed; the record in memory may belong to another
         // lottery or ticket and is left alone.
@@ -114,9 +117,10 @@ bool clsRecordFile::subSaveBoardSettings(int32_t mode, BoardSettingsControls *bo
     return fail(QStringLiteral("Unknown way of saving: %1.").arg(mode));
 }
 
-bool clsRecordFile::subLoadBoardSettings(BoardSettingsControls *board)
+bool clsRecordFile::subLoadBoardSettings(BoardSettingsControls &board)
 {
-    const RecordShape shape = RecordShape::current();
+    OpenLottery &lottery = board.lottery();
+    const RecordShape shape = RecordShape::of(lottery.gLayout);
     error_.clear();
     loadProblem_.clear();
     int slotsRead = 0;
@@ -125,21 +129,20 @@ bool clsRecordFile::subLoadBoardSettings(BoardSettingsControls *board)
     if (!record) {
         const QString why = error_;
         subLogFailureDetail(eventlog::kFileReadFailure, why);
-        reset(shape, board);
+        subResetBoardSettings(board);
         loadProblem_ = damagedMessage;
         return fail(why);
     }
     record_ = *record;
     RecordDamage damage;
-    const BoardSettings s = decodeBoardSettings(shape, record_, DrawingsInfo::current(), slotsRead, &damage);
+    const BoardSettings s = decodeBoardSettings(shape, record_, DrawingsInfo::of(lottery), slotsRead, &damage);
     if (damage.otherLayout) {
         // Nothing of a record of another layout fits this board: it is reset as when there is no
         // file.
-        reset(shape, board);
+        subResetBoardSettings(board);
     } else {
-        putIntoGlobals(shape, s, false);
-        if (board)
-            board->applyBoardSettings(s);
+        putIntoLottery(lottery, shape, s, false);
+        board.applyBoardSettings(s);
     }
     // What could not be read has taken its reset value; the user is told which file it was.
     if (damage.any())
@@ -147,13 +150,12 @@ bool clsRecordFile::subLoadBoardSettings(BoardSettingsControls *board)
     return true;
 }
 
-void clsRecordFile::subResetBoardSettings(BoardSettingsControls *board) { reset(RecordShape::current(), board); }
-
-void clsRecordFile::reset(const RecordShape &shape, BoardSettingsControls *board)
+void clsRecordFile::subResetBoardSettings(BoardSettingsControls &board)
 {
     loadProblem_.clear();
-    const BoardSettings s = boardSettingsDefaults(shape, DrawingsInfo::current());
-    putIntoGlobals(shape, s, true);
-    if (board)
-        board->resetBoardSettings(s);
+    OpenLottery &lottery = board.lottery();
+    const RecordShape shape = RecordShape::of(lottery.gLayout);
+    const BoardSettings s = boardSettingsDefaults(shape, DrawingsInfo::of(lottery));
+    putIntoLottery(lottery, shape, s, true);
+    board.resetBoardSettings(s);
 }

@@ -4,6 +4,7 @@
 // controls through BoardSettingsControls and never shows anything itself; failures are returned
 // (false) with the reason in lastError(), and a damaged file read is described by loadProblem().
 
+#include "analysis/openlottery.h"
 #include "app/boardsettings.h"
 
 #include <QByteArray>
@@ -11,12 +12,14 @@
 #include <cstdint>
 #include <optional>
 
-// What the record service needs of a board: its controls read into a record, and a record (or the
-// reset values) put back into them. `settings` arrives sized for the open game
-// (RecordShape::current()); the board implements it.
+// What the record service needs of a board: its lottery, and its controls read into a record and a
+// record (or the reset values) put back into them. `settings` arrives sized for the lottery's game
+// (RecordShape::of its layout); the board implements it.
 class BoardSettingsControls {
 public:
     virtual ~BoardSettingsControls() = default;
+    // The lottery whose board it is.
+    virtual OpenLottery &lottery() = 0;
     // Copies the board's values into `settings`.
     virtual void readBoardSettings(BoardSettings &settings) = 0;
     // Puts a record that was read back into the controls, each control running its own handling.
@@ -27,24 +30,25 @@ public:
 
 class clsRecordFile {
 public:
-    // Chooses the file of the next read or write: "forConfigXYZfile" or "forTICKETfile" (sets
-    // gstrRecordFileName and gstrRecordFilePath); any other kind keeps the previous choice.
-    void subSelectRecordFile(const QString &fileKind);
+    // Chooses the file of the next read or write of the lottery's settings: "forConfigXYZfile" or
+    // "forTICKETfile" (sets gstrRecordFileName and gstrRecordFilePath); any other kind keeps the
+    // previous choice.
+    void subSelectRecordFile(const QString &fileKind, const OpenLottery &lottery);
 
-    // Mode 1: fills the record from `board` and the globals and writes it whole to the selected
+    // Mode 1: fills the record from `board` and its lottery and writes it whole to the selected
     // file. Mode 2 (after the drawing deletedWeekNo was deleted; `board` is not used): refreshes
     // the analysis window of the selected file's own record (see refreshAnalysisWindow) and writes
     // it back; with no such file nothing is written. The layout is the open game's (lotto or
     // digit).
     bool subSaveBoardSettings(int32_t mode, BoardSettingsControls *board, int32_t deletedWeekNo = 0);
-    // Reads the selected file and puts the record back into `board` and the globals. A file that
-    // cannot be read (false), or whose record does not fit the open game's layout, resets the
-    // board instead.
-    bool subLoadBoardSettings(BoardSettingsControls *board);
-    // Puts the reset values into `board` and the globals; touches no file and leaves the record.
-    void subResetBoardSettings(BoardSettingsControls *board);
+    // Reads the selected file and puts the record back into `board` and its lottery. A file that
+    // cannot be read (false), or whose record does not fit the game's layout, resets the board
+    // instead.
+    bool subLoadBoardSettings(BoardSettingsControls &board);
+    // Puts the reset values into `board` and its lottery; touches no file and leaves the record.
+    void subResetBoardSettings(BoardSettingsControls &board);
 
-    // Fills the record from `board` and the globals (as Mode 1 does) and returns its bytes without
+    // Fills the record from `board` and its lottery (as Mode 1 does) and returns its bytes without
     // writing them: for files written together with another one.
     std::optional<QByteArray> fncBoardSettingsBytes(BoardSettingsControls *board);
 
@@ -56,8 +60,7 @@ public:
     QString loadProblem() const { return loadProblem_; }
 
 private:
-    bool fillFromBoard(const RecordShape &shape, BoardSettingsControls *board);
-    void reset(const RecordShape &shape, BoardSettingsControls *board);
+    bool fillFromBoard(BoardSettingsControls *board);
     bool fail(const QString &why);
 
     BoardSettingsRecord record_;

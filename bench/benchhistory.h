@@ -4,7 +4,7 @@
 
 #include "analysis/drum.h"
 #include "analysis/history.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 
 #include <algorithm>
 #include <numeric>

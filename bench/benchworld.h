@@ -9,7 +9,7 @@
 
 #include "analysis/clslotterydb.h"
 #include "analysis/samplelotteries.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "dialogs/lotteryswitch.h"
 #include "app/apppaths.h"
 #include "app/application.h"
@@ -157,7 +157,6 @@ inline void resetProgramState()
     app().gstrRecordFileName.clear();
     app().gstrRecordFilePath.clear();
     app().glngLanguage = 2;
-    resetOpenLottery();
 }
 
 // The services on the program folder `folder`, every message box answered with Yes / OK.
@@ -265,7 +264,7 @@ inline BoardBase *openLottery(const QString &database = kDatabase)
     subOpenSelectedLottery();
     untilIdle();
     BoardBase *board = boardInFront();
-    return board && gblnBoardInitialised ? board : nullptr;
+    return board && board->lottery().gblnBoardInitialised ? board : nullptr;
 }
 
 // Lottery > Load on the board in front, the lottery of `database` chosen by name and LOAD pressed
@@ -279,7 +278,7 @@ inline BoardBase *loadLottery(BoardBase &from, const QString &database)
     from.mnuLotteryLoad->trigger();
     untilIdle();
     BoardBase *board = boardInFront();
-    return board && board != &from && app().gstrLotteryDbFile == database && gblnBoardInitialised ? board : nullptr;
+    return board && board != &from && app().gstrLotteryDbFile == database && board->lottery().gblnBoardInitialised ? board : nullptr;
 }
 
 // Ticket > Save or Ticket > Load under `name` on the board in front: the file dialog, the name
@@ -302,11 +301,15 @@ inline bool setInterval(BoardBase &board, int percent)
     const int index = percent == 1 ? 0 : percent / 10;
     board.main.cboPowerIntervalPct->setListIndex(index);
     untilIdle();
-    return gDrum.gblnPowerInterval && board.main.cboPowerIntervalPct->text() == QString::number(percent);
+    return board.lottery().drum(Drum::Main).gblnPowerInterval && board.main.cboPowerIntervalPct->text() == QString::number(percent);
 }
 
 // The width of the interval in force (upper less lower limit).
-inline int32_t intervalWidth() { return gDrum.garrIntervalLimits[1] - gDrum.garrIntervalLimits[0]; }
+inline int32_t intervalWidth(const BoardBase &board)
+{
+    const DrumState &drum = board.lottery().drum(Drum::Main);
+    return drum.garrIntervalLimits[1] - drum.garrIntervalLimits[0];
+}
 
 // The lottery of `database` (n drawings from a seed) opened on its board for the time of one
 // benchmark, in a folder of its own.
@@ -319,7 +322,7 @@ public:
         board_ = openLottery(database);
         if (!board_)
             state.SkipWithError("the board did not open");
-        else if (glngTotalWeeks != drawings)
+        else if (board_->lottery().glngTotalWeeks != drawings)
             state.SkipWithError("the board does not list every drawing");
         messagesAtStart_ = messageCount();
     }
@@ -357,8 +360,8 @@ public:
     bool intervalAt(int percent)
     {
         const bool full = setInterval(*board_, 100);
-        const int32_t fullWidth = intervalWidth();
-        if (full && setInterval(*board_, percent) && (percent == 100 || intervalWidth() < fullWidth))
+        const int32_t fullWidth = intervalWidth(*board_);
+        if (full && setInterval(*board_, percent) && (percent == 100 || intervalWidth(*board_) < fullWidth))
             return true;
         state_.SkipWithError("the interval was not set");
         return false;
@@ -369,9 +372,10 @@ public:
     {
         if (!board_ || !intervalAt(percent))
             return;
-        const auto limits = gDrum.garrIntervalLimits;
+        const DrumState &drum = board_->lottery().drum(Drum::Main);
+        const auto limits = drum.garrIntervalLimits;
         for (auto _ : state_) {
-            if (!draw() || !gDrum.gblnPowerInterval || gDrum.garrIntervalLimits != limits) {
+            if (!draw() || !drum.gblnPowerInterval || drum.garrIntervalLimits != limits) {
                 state_.SkipWithError(("DRAW did not make 32000 columns at the interval asked for: " + lastMessage())
                                          .toStdString().c_str());
                 break;
@@ -402,7 +406,7 @@ inline void timeLoading(benchmark::State &state, int drawings, uint64_t seed, co
         BoardBase *from = openLottery(kPick3);
         state.ResumeTiming();
         BoardBase *board = from ? loadLottery(*from, database) : nullptr;
-        if (!board || glngTotalWeeks != drawings || !board->isVisible()) {
+        if (!board || board->lottery().glngTotalWeeks != drawings || !board->isVisible()) {
             state.SkipWithError("the board did not open");
             break;
         }

@@ -54,7 +54,8 @@ GeneratorSetup preparedSetup(Family f, int percent, int drawings = 5000, uint64_
                              bool powerIncrease = false, int level = 2)
 {
     const GameShape g = shapeOf(f);
-    g.makeCurrent();
+    OpenLottery lottery;
+    g.applyTo(lottery);
     const History h = historyOf(f, drawings, seed);
     RecalcInputs in;
     in.fromWeek = 1;
@@ -63,35 +64,35 @@ GeneratorSetup preparedSetup(Family f, int percent, int drawings = 5000, uint64_
     in.totalWeeks = drawings;
     in.powerIncrease = powerIncrease;
     in.level = level;
-    gDrum = DrumState{};
-    gDrumBONUS = DrumState{};
-    recalculateAll(h, in);
-    for (DrumState *d : {&gDrum, &gDrumBONUS}) {
-        const PowerIntervalView v = powerIntervalView(SumStats{d->garrSumStats[0], d->garrSumStats[1], d->garrSumStats[2]},
-                                                      d == &gDrumBONUS ? std::max(percent, 10) : percent);
-        d->garrIntervalLimits = {v.lower, v.upper};
-        d->gblnPowerInterval = true;
+    const PowerTables tables = recalculateAll(h, in, g);
+    for (Drum d : lottery.gLayout.drums()) {
+        DrumState &state = lottery.drum(d);
+        const DrumAnalysis &analysis = tables.of(d);
+        state.garrPickCount = analysis.pickCount;
+        state.garrPool = fillPoolFromPowers(analysis.power, {}, d == Drum::Second ? DrumShape::second(g) : DrumShape::main(g), in).pool;
+        const PowerIntervalView v = powerIntervalView(analysis.sumStats.value_or(SumStats{}),
+                                                      d == Drum::Second ? std::max(percent, 10) : percent);
+        state.garrIntervalLimits = {v.lower, v.upper};
+        state.gblnPowerInterval = true;
     }
-    gblnGuaranteeNumbers = false;
-    gblnIncrementalTicket = false;
-    GeneratorSetup s = GeneratorSetup::fromState({});
+    GeneratorSetup s = GeneratorSetup::fromLottery(lottery, {});
     s.seed = kEngineSeed;
     return s;
 }
 
-// One run of the generator to 32,000 columns; the attempts it took.
-int64_t generatorRun(const GeneratorSetup &setup)
+// One run of the generator to 32,000 columns; the attempts it took (the ticket made goes to
+// `ticket` when asked).
+int64_t generatorRun(const GeneratorSetup &setup, TicketGrid *ticket = nullptr)
 {
-    glngColumnsBefore = 0;
-    glngColumnsTarget = kColumns;
-    glngColumnsMade = 0;
-    TicketColumnGenerator gen(setup);
+    TicketColumnGenerator gen(setup, TicketGrid(), 0, kColumns);
     int64_t attempts = 0;
-    while (glngColumnsMade < kColumns) {
+    while (gen.columnsMade() < kColumns) {
         gen.fncMakeTicketColumns();
         ++attempts;
     }
-    benchmark::DoNotOptimize(garrTicketGrid.row(1));
+    benchmark::DoNotOptimize(gen.ticket().row(1));
+    if (ticket)
+        *ticket = gen.takeTicket();
     return attempts;
 }
 
@@ -341,10 +342,11 @@ void BM_CountPossibleColumns_Interval1(benchmark::State &state)
 void BM_DrawCheckWithFullTicket(benchmark::State &state)
 {
     GeneratorSetup setup = preparedSetup(Lotto649, 10);
-    generatorRun(setup);
+    TicketGrid ticket;
+    generatorRun(setup, &ticket);
     setup.incremental = true;
     for (auto _ : state)
-        benchmark::DoNotOptimize(checkTicketDraw(setup, garrTicketGrid, kColumns, 1));
+        benchmark::DoNotOptimize(checkTicketDraw(setup, ticket, kColumns, 1));
 }
 
 void percents(benchmark::internal::Benchmark *b) { b->Arg(100)->Arg(10)->Arg(1)->Unit(benchmark::kMillisecond); }

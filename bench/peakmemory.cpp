@@ -34,7 +34,7 @@ int main(int argc, char **argv)
     const long atStart = peakResidentKb();
     startServices(folder);
     BoardBase *board = openLottery();
-    if (!board || glngTotalWeeks != drawings) {
+    if (!board || board->lottery().glngTotalWeeks != drawings) {
         std::fprintf(stderr, "the board did not open\n");
         return 1;
     }

@@ -27,12 +27,12 @@ RecalcInputs windowOf(const History &h, bool powerIncrease)
 
 void recalc(benchmark::State &state, const GameShape &g, int drawings)
 {
-    g.makeCurrent();
     const History h = benchHistory(g, drawings, static_cast<uint64_t>(state.range(1)));
     const RecalcInputs in = windowOf(h, state.range(0) != 0);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(recalculateAll(h, in));
-        benchmark::DoNotOptimize(gDrum.garrPool.size());
+        // POWER's tables and the pool of the main drum's powers.
+        const PowerTables tables = recalculateAll(h, in, g);
+        benchmark::DoNotOptimize(fillPoolFromPowers(tables.drums[0].power, {}, DrumShape::main(g), in).pool.size());
     }
 }
 
@@ -43,7 +43,6 @@ void BM_Recalc_Digits3_30000(benchmark::State &state) { recalc(state, GameShape:
 // before each recalculation, as POWER reads them.
 void recalcFromDatabase(benchmark::State &state, const GameShape &g, int drawings)
 {
-    g.makeCurrent();
     QTemporaryDir dir;
     app().gstrLotteryDbsFolder = dir.path() + u'/';
     app().gstrLotteryDbFile = QStringLiteral("bench.mdb");
@@ -63,7 +62,7 @@ void recalcFromDatabase(benchmark::State &state, const GameShape &g, int drawing
             state.SkipWithError(db.lastError().toStdString().c_str());
             break;
         }
-        benchmark::DoNotOptimize(recalculateAll(*h, windowOf(*h, state.range(0) != 0)));
+        benchmark::DoNotOptimize(recalculateAll(*h, windowOf(*h, state.range(0) != 0), g));
     }
 }
 

@@ -12,7 +12,7 @@
 // Arguments: the number of drawings, then the interval's percentage.
 
 #include "analysis/generator.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "benchseeds.h"
 #include "benchwindows.h"
 #include "benchworld.h"
@@ -32,16 +32,16 @@ double msSince(Clock::time_point start) { return std::chrono::duration<double, s
 
 // Whether every column of the ticket lies within the interval of its drum (the sum of the pick
 // counts of its numbers between the limits).
-bool ticketWithinLimits(const std::vector<Drum> &drums)
+bool ticketWithinLimits(const OpenLottery &lottery, const std::vector<Drum> &drums)
 {
-    const TicketGrid &grid = garrTicketGrid;
+    const TicketGrid &grid = lottery.garrTicketGrid;
     if (grid.rowCount() != kColumns)
         return false;
-    const GameShape game = GameShape::current();
+    const GameShape game = GameShape::of(lottery.gLayout);
     for (int r = 1; r <= grid.rowCount(); ++r) {
         int position = grid.firstPosition();
         for (Drum d : drums) {
-            const DrumState &state = d == Drum::Second ? gDrumBONUS : gDrum;
+            const DrumState &state = lottery.drum(d);
             const int count = d == Drum::Second ? game.bonusCount : game.picks;
             int64_t sum = 0;
             for (int i = 0; i < count; ++i)
@@ -76,7 +76,7 @@ BoardRun drawOnBoard(const QString &database, int percent)
         const int drumPercent = d == Drum::Second ? std::max(percent, 10) : percent;
         board->drum(d).chkPowerInterval->setValue(1);
         board->drum(d).cboPowerIntervalPct->setListIndex(drumPercent == 1 ? 0 : drumPercent / 10);
-        const DrumState &state = d == Drum::Second ? gDrumBONUS : gDrum;
+        const DrumState &state = board->lottery().drum(d);
         if (!state.gblnPowerInterval || board->drum(d).cboPowerIntervalPct->text() != QString::number(drumPercent))
             run.problem = QStringLiteral("the interval was not set on %1").arg(database);
         run.limits[d == Drum::Second ? 2 : 0] = state.garrIntervalLimits[0];
@@ -90,7 +90,7 @@ BoardRun drawOnBoard(const QString &database, int percent)
         board->cmdDraw->click();
         benchseeds::waitUntilIdle();
         const double ms = msSince(start);
-        if (board->lstTicket->listCount() != kColumns || !ticketWithinLimits(drums))
+        if (board->lstTicket->listCount() != kColumns || !ticketWithinLimits(board->lottery(), drums))
             run.problem = QStringLiteral("DRAW on %1 did not make 32000 columns within the limits").arg(database);
         else if (i > 0)
             run.drawMs.push_back(ms);

@@ -114,9 +114,9 @@ void BM_TicketSave32000(benchmark::State &state)
     if (!open.hasTicket())
         return;
     for (auto _ : state) {
-        QFile::remove(app().gstrSavedTicketsFolder + QStringLiteral("bench") + gstrFileSuffix);
+        QFile::remove(app().gstrSavedTicketsFolder + QStringLiteral("bench") + open.board()->lottery().gstrFileSuffix);
         ticketThroughDialog(*open.board(), false, QStringLiteral("bench"));
-        if (DefaultInstance<frmFileManager>::exists() || !QFileInfo(app().gstrSavedTicketsFolder + QStringLiteral("bench") + gstrFileSuffix).exists()) {
+        if (DefaultInstance<frmFileManager>::exists() || !QFileInfo(app().gstrSavedTicketsFolder + QStringLiteral("bench") + open.board()->lottery().gstrFileSuffix).exists()) {
             state.SkipWithError(("the ticket was not saved: " + lastMessage()).toStdString().c_str());
             break;
         }
@@ -137,7 +137,7 @@ void BM_TicketLoad32000(benchmark::State &state)
     for (auto _ : state) {
         ticketThroughDialog(*open.board(), true, QStringLiteral("bench"));
         BoardBase *board = boardInFront();
-        if (!board || board == open.board() || board->lstTicket->listCount() != 32000 || !gDrum.gblnPowerInterval
+        if (!board || board == open.board() || board->lstTicket->listCount() != 32000 || !board->lottery().drum(Drum::Main).gblnPowerInterval
             || board->main.cboPowerIntervalPct->text() != QStringLiteral("10")) {
             state.SkipWithError(("the ticket was not loaded with its settings: " + lastMessage()).toStdString().c_str());
             break;

@@ -1,6 +1,6 @@
 #include "dialogs/frmcolumnprogress.h"
 
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "app/application.h"
 #include "app/resstrings.h"
 #include "platform/ui/clswindowontop.h"
@@ -125,17 +125,19 @@ void frmColumnProgress::Form_Load()
 
     // The first bar: the columns kept from the ticket, in proportion to the whole run. A run of no
     // columns at all has nothing to show.
-    const double all = static_cast<double>(glngColumnsBefore) + glngColumnsTarget;
-    const double existing = all > 0 ? shpBarTrack->Width() / all * glngColumnsBefore : 0.0;
+    const int32_t before = run_ ? run_->columnsBefore() : 0;
+    const int32_t target = run_ ? run_->columnsTarget() : 0;
+    const double all = static_cast<double>(before) + target;
+    const double existing = all > 0 ? shpBarTrack->Width() / all * before : 0.0;
     shpExistingBar->setWidth(vb::cLngOrClamp(existing));
 
-    lblExistingColumns->setCaption(QString::number(glngColumnsBefore));
+    lblExistingColumns->setCaption(QString::number(before));
     const int barEnd = shpExistingBar->Left() + shpExistingBar->Width();
     lblExistingColumns->setLeft(barEnd - lblExistingColumns->Width() / 2);
     if (lblExistingColumns->Left() + lblExistingColumns->Width() >= lblTotalColumns->Left())
         lblExistingColumns->setLeft(barEnd - 2 * lblExistingColumns->Width());
 
-    lblTotalColumns->setCaption(QString::number(static_cast<qint64>(glngColumnsTarget) + glngColumnsBefore));
+    lblTotalColumns->setCaption(QString::number(static_cast<qint64>(target) + before));
 
     shpAddedBar->setLeft(barEnd);
     shpAddedBar->setWidth(0);
@@ -160,32 +162,32 @@ void frmColumnProgress::tmrAddColumns_Timer()
 {
     if (!running_)
         return;
-    if (glngColumnsMade >= glngColumnsTarget) {
+    if (!run_) {
+        cmdStop_Click();
+        return;
+    }
+    const int32_t made = run_->columnsMade();
+    const int32_t target = run_->columnsTarget();
+    if (made >= target) {
         finish(Outcome::TargetReached);
         return;
     }
     // The bar and the count show the state before this tick's work.
     shpAddedBar->setLeft(shpExistingBar->Left() + shpExistingBar->Width());
     const double rest = shpBarTrack->Width() - shpExistingBar->Width();
-    shpAddedBar->setWidth(vb::cLngOrClamp(rest / glngColumnsTarget * glngColumnsMade));
-    lblAddedColumns->setCaption(QString::number(glngColumnsMade));
+    shpAddedBar->setWidth(vb::cLngOrClamp(rest / target * made));
+    lblAddedColumns->setCaption(QString::number(made));
     lblAddedColumns->setLeft(shpAddedBar->Left() + shpAddedBar->Width() - lblAddedColumns->Width() / 2);
 
-    if (!run_) {
-        cmdStop_Click();
-        return;
-    }
-    if (run_->runFor(kTickBudget) == RunStatus::GaveUp) {
-        trimTicketToColumnsMade();
+    if (run_->runFor(kTickBudget) == RunStatus::GaveUp)
         finish(Outcome::GaveUp);
-    }
 }
 
 void frmColumnProgress::cmdStop_Click()
 {
     if (!running_)
         return;
-    trimTicketToColumnsMade();
+    // The run keeps every complete column made so far.
     finish(Outcome::Stopped);
 }
 

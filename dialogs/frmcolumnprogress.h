@@ -1,9 +1,9 @@
 #pragma once
-// The column-generation progress dialog of DRAW. A board sets glngColumnsBefore,
-// glngColumnsTarget and glngColumnsMade (0), then calls Display with the run that makes the
-// columns. A timer drives the run a short time slice per tick and shows two bars: red for the
-// columns already on the ticket, green for the columns made so far, with their counts and the
-// total. STOP (also Esc and closing the window) ends the run and keeps every complete column.
+// The column-generation progress dialog of DRAW. A board calls Display with the run that makes the
+// columns, which knows the columns kept, the new columns asked for and those made so far. A timer
+// drives the run a short time slice per tick and shows two bars: red for the columns already on
+// the ticket, green for the columns made so far, with their counts and the total. STOP (also Esc
+// and closing the window) ends the run, which keeps every complete column.
 
 #include "analysis/generator.h"
 #include "platform/ui/controls.h"

@@ -1,7 +1,7 @@
 #include "dialogs/frmfilemanager.h"
 
 #include "analysis/lotteryopening.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "analysis/ticketfile.h"
 #include "dialogs/lotteryswitch.h"
 #include "dialogs/helpandreport.h"
@@ -238,17 +238,21 @@ void frmFileManager::cmdLoad_Click()
 
 void frmFileManager::loadTicket(const QString &name)
 {
+    IBoard *open = currentBoard();
+    if (!open)
+        return;
+    // The lottery comes back on a new board, with the ticket's settings.
+    std::shared_ptr<OpenLottery> lottery = open->openLottery();
     app().gstrTicketName = name;
-    applyConfiguredGame();
+    applyConfiguredGame(*lottery);
 
-    if (IBoard *board = currentBoard())
-        board->unloadBoard();
+    open->unloadBoard();
     app().gfrmCurrentBoard = nullptr;
     doEvents();
     showStartWindow();
     doEvents();
 
-    if (!subSetGameCodeAndBoard()) {
+    if (!subSetGameCodeAndBoard(std::move(lottery))) {
         DefaultInstance<frmFileManager>::unload(this);
         fncProgramMessage(windowInFront(), res(46050).arg(fncFileTitle(app().gstrLotteryDbFile)), msgbox::kOkOnly);
         showStartWindowInFront();
@@ -285,7 +289,7 @@ bool frmFileManager::subWriteTicketFile()
 {
     const QString name = txtName->text();
     const QString previousName = app().gstrTicketName;
-    const IBoard *board = currentBoard();
+    IBoard *board = currentBoard();
     auto fail = [&](const QString &reason) {
         app().gstrTicketName = previousName;
         vbMsgBox(this, res(kTicketNotSaved).arg(name, reason), msgbox::kInformation, title(9));
@@ -295,10 +299,10 @@ bool frmFileManager::subWriteTicketFile()
         return fail(fncWriteFaultText(filewrite::Fault::Other));
 
     app().gstrTicketName = name;
-    app().gobjRecordFile->subSelectRecordFile(QStringLiteral("forTICKETfile"));
+    app().gobjRecordFile->subSelectRecordFile(QStringLiteral("forTICKETfile"), board->lottery());
     const QString recordPath = app().gstrRecordFilePath;
-    const QString textPath = fncTicketTextFilePath(app().gstrFileDialogFolder, gstrFileSuffix, name);
-    const auto record = app().gobjRecordFile->fncBoardSettingsBytes(currentBoard());
+    const QString textPath = fncTicketTextFilePath(app().gstrFileDialogFolder, board->lottery().gstrFileSuffix, name);
+    const auto record = app().gobjRecordFile->fncBoardSettingsBytes(board);
     if (!record)
         return fail(fncWriteFailureText(filewrite::Fault::Other, app().gobjRecordFile->lastError()));
     // The record and the text are one ticket: both are replaced, or neither.
@@ -340,7 +344,8 @@ void frmFileManager::cmdDelete_Click()
 bool frmFileManager::deleteTicketFiles(const QString &name)
 {
     const QString recordPath = app().gstrFileDialogFolder + name + app().gstrFileDialogSuffix;
-    const QString textPath = fncTicketTextFilePath(app().gstrFileDialogFolder, gstrFileSuffix, name);
+    // A ticket's files carry the lottery's file suffix, which the dialog lists its records by.
+    const QString textPath = fncTicketTextFilePath(app().gstrFileDialogFolder, app().gstrFileDialogSuffix, name);
     const bool hasText = QFileInfo(textPath).isFile();
     if (!nameExists(name))
         return !hasText || QFile::remove(textPath);
@@ -382,12 +387,12 @@ void showFileManagerForLotteries()
     showFileManager(FileDialogAction::Load);
 }
 
-void showFileManagerForTickets(FileDialogAction action)
+void showFileManagerForTickets(FileDialogAction action, const OpenLottery &lottery)
 {
     if (action == FileDialogAction::Load)
         app().gblnTicketLoad = true;
     app().gblnTicketMode = true;
     app().gstrFileDialogFolder = app().gstrSavedTicketsFolder;
-    app().gstrFileDialogSuffix = gstrFileSuffix;
+    app().gstrFileDialogSuffix = lottery.gstrFileSuffix;
     showFileManager(action);
 }

@@ -13,6 +13,7 @@
 // A saved ticket is two files in "SavedTickets": its board settings record (ticket name followed
 // by the lottery's file suffix), which the dialog lists, and its text file (see ticketfile.h).
 
+#include "analysis/openlottery.h"
 #include "platform/ui/controls.h"
 
 #include <QDialog>
@@ -90,5 +91,6 @@ void showFileManager(FileDialogAction action);
 // boards): the lottery databases, for LOAD; neither a ticket load nor ticket mode, so that the
 // dialog captions and words itself for lotteries whatever was asked of it before.
 void showFileManagerForLotteries();
-// The Ticket menus of the boards: the open lottery's saved tickets; LOAD also marks a ticket load.
-void showFileManagerForTickets(FileDialogAction action);
+// The Ticket menus of the boards: the saved tickets of the board's lottery; LOAD also marks a
+// ticket load.
+void showFileManagerForTickets(FileDialogAction action, const OpenLottery &lottery);

@@ -1,7 +1,7 @@
 #include "dialogs/frmlotterymanager.h"
 
 #include "analysis/clslotterydb.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "dialogs/lotteryswitch.h"
 #include "app/application.h"
 #include "app/resstrings.h"
@@ -28,8 +28,6 @@ constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kMarker = 0x0000C0;
 // No drawing can follow the highest drawing number (string table).
 constexpr int kNoHigherWeekMessage = 49040;
-
-bool isDigitGame() { return gLayout.digits(); }
 
 // A small filled circle centred in its box, above the box it marks: the markers of neighbouring
 // boxes stand apart.
@@ -140,9 +138,6 @@ frmLotteryManager::frmLotteryManager()
         setTabOrder(previous, next);
         previous = next;
     }
-    Form_Load();
-    // The form opens with the focus in the first new-number box.
-    txtNewNumber[1]->setFocus(Qt::OtherFocusReason);
 }
 
 std::optional<int32_t> fncNextWeekNo(std::optional<int32_t> last)
@@ -154,10 +149,19 @@ std::optional<int32_t> fncNextWeekNo(std::optional<int32_t> last)
     return *last + 1;
 }
 
-void frmLotteryManager::Display()
+void frmLotteryManager::Display(std::shared_ptr<OpenLottery> lottery)
 {
+    load(std::move(lottery));
     subPutOnTop(this);
     exec();
+}
+
+void frmLotteryManager::load(std::shared_ptr<OpenLottery> lottery)
+{
+    lottery_ = std::move(lottery);
+    Form_Load();
+    // The form opens with the focus in the first new-number box.
+    txtNewNumber[1]->setFocus(Qt::OtherFocusReason);
 }
 
 void frmLotteryManager::Form_Load()
@@ -192,10 +196,9 @@ void frmLotteryManager::Form_Load()
     txtNewWeekNo->setEnabled(false);
     txtLastDate->setEnabled(false);
 
-    const bool digit = isDigitGame();
+    const bool digit = lottery().gLayout.digits();
     if (lastWeek_ && app().gobjLotteryDb) {
-        const auto numbers = digit ? app().gobjLotteryDb->fncGetDrawingNumbersFOR10(*lastWeek_)
-                                   : app().gobjLotteryDb->fncGetDrawingNumbers(*lastWeek_);
+        const auto numbers = app().gobjLotteryDb->fncGetDrawingNumbers(*lastWeek_, lottery().gLayout);
         if (numbers)
             mvarLastDrawing = *numbers;
     }
@@ -206,9 +209,9 @@ void frmLotteryManager::Form_Load()
         txtNewNumber[i]->setText(QString());
     }
 
-    const qsizetype bracket = gstrGameTitle.indexOf(u'(');
-    const QString game = bracket >= 0 ? gstrGameTitle.left(bracket) : gstrGameTitle;
-    lblLotteryHeader->setCaption(gstrCountryName + QStringLiteral(" - ") + gstrLotteryName + QStringLiteral(" - ") + game);
+    const qsizetype bracket = lottery().gstrGameTitle.indexOf(u'(');
+    const QString game = bracket >= 0 ? lottery().gstrGameTitle.left(bracket) : lottery().gstrGameTitle;
+    lblLotteryHeader->setCaption(lottery().gstrCountryName + QStringLiteral(" - ") + lottery().gstrLotteryName + QStringLiteral(" - ") + game);
 }
 
 void frmLotteryManager::subSetLanguageCaptions()
@@ -230,7 +233,7 @@ void frmLotteryManager::subSetLanguageCaptions()
 
 int frmLotteryManager::boxCount() const
 {
-    const int count = gLayout.positionCount();
+    const int count = lottery().gLayout.positionCount();
     return std::clamp(count, 0, 8);
 }
 
@@ -245,12 +248,12 @@ void frmLotteryManager::subArrangeDrawingBoxes()
         txtLastNumber[i]->show();
         txtNewNumber[i]->show();
     }
-    if (isDigitGame())
+    if (lottery().gLayout.digits())
         return;
 
-    const int k = glngPicks;
-    const bool one = hasOneExtraNumber(gstrGameCode);
-    const bool two = hasTwoExtraNumbers(gstrGameCode);
+    const int k = lottery().glngPicks;
+    const bool one = hasOneExtraNumber(lottery().gstrGameCode);
+    const bool two = hasTwoExtraNumbers(lottery().gstrGameCode);
     if (!one && !two)
         return;
     for (int row = 0; row <= 1; ++row) {
@@ -271,13 +274,13 @@ void frmLotteryManager::subArrangeDrawingBoxes()
     }
 }
 
-std::pair<int32_t, int32_t> frmLotteryManager::fncBoxRange(int index)
+std::pair<int32_t, int32_t> frmLotteryManager::fncBoxRange(int index) const
 {
-    if (isDigitGame())
+    if (lottery().gLayout.digits())
         return {0, 9};
-    if (glngMaxBallBONUS > 0 && index > glngPicks)
-        return {1, glngMaxBallBONUS};
-    return {1, glngMaxBall};
+    if (lottery().glngMaxBallBONUS > 0 && index > lottery().glngPicks)
+        return {1, lottery().glngMaxBallBONUS};
+    return {1, lottery().glngMaxBall};
 }
 
 std::optional<int32_t> frmLotteryManager::boxNumber(const VbTextBox *box)
@@ -382,8 +385,8 @@ void frmLotteryManager::cmdAddDrawing_Click()
     }
     // A drum gives each ball once: the main numbers with the bonus numbers drawn from the same
     // drum, and the second drum's numbers among themselves. Digits may repeat.
-    if (!isDigitGame()) {
-        const int lastMain = glngMaxBallBONUS > 0 ? glngPicks : count;
+    if (!lottery().gLayout.digits()) {
+        const int lastMain = lottery().glngMaxBallBONUS > 0 ? lottery().glngPicks : count;
         const auto repeats = [&](int from, int to) {
             std::set<int32_t> seen;
             for (int i = from; i <= to; ++i)
@@ -403,7 +406,7 @@ void frmLotteryManager::cmdAddDrawing_Click()
         return;
     }
     const int32_t week = *next;
-    if (!app().gobjLotteryDb || !app().gobjLotteryDb->subInsertDrawing(week, date, numbers)) {
+    if (!app().gobjLotteryDb || !app().gobjLotteryDb->subInsertDrawing(week, date, numbers, lottery().gLayout)) {
         vbMsgBox(this, res(48050).arg(fncDatabaseFailureText()), msgbox::kInformation, title);
         return;
     }
@@ -433,9 +436,9 @@ void frmLotteryManager::cmdDelete_Click()
         vbMsgBox(this, res(48060).arg(fncDatabaseFailureText()), msgbox::kInformation, title);
         return;
     }
-    if (week <= glngReferenceWeek && app().gobjRecordFile) {
+    if (week <= lottery().glngReferenceWeek && app().gobjRecordFile) {
         // The deleted drawing lay within the analysis window kept in the lottery's settings.
-        app().gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
+        app().gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"), lottery());
         if (!app().gobjRecordFile->subSaveBoardSettings(2, nullptr, week))
             vbMsgBox(this, fncLotterySettingsNotSavedText(), msgbox::kOkOnly, title);
     }
@@ -444,9 +447,10 @@ void frmLotteryManager::cmdDelete_Click()
 
 void frmLotteryManager::showAfresh()
 {
+    std::shared_ptr<OpenLottery> lottery = lottery_;
     DefaultInstance<frmDatePicker>::unload();
     DefaultInstance<frmLotteryManager>::unload(this);
-    DefaultInstance<frmLotteryManager>::get()->Display();
+    DefaultInstance<frmLotteryManager>::get()->Display(std::move(lottery));
 }
 
 void frmLotteryManager::cmdClose_Click()

@@ -7,12 +7,14 @@
 // always show what the database holds.
 
 #include "analysis/ballarray.h"
+#include "analysis/openlottery.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/ctlarray.h"
 
 #include <QDate>
 #include <QDialog>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 // The number of the drawing after `last` (1 when there is none yet); nothing when `last` is the
@@ -44,8 +46,11 @@ public:
     CtlArray<VbShape> shpBonusSeparator;        // 0 last row, 1 new row
     CtlArray<VbShape> shpSecondBonusSeparator;  // 0 last row, 1 new row
 
-    // Puts the dialog on top and shows it modally until it closes.
-    void Display();
+    // Fills the dialog for the lottery whose drawings it manages (the lottery the board just left),
+    // with the focus in the first new-number box.
+    void load(std::shared_ptr<OpenLottery> lottery);
+    // Loads the dialog for the lottery, puts it on top and shows it modally until it closes.
+    void Display(std::shared_ptr<OpenLottery> lottery);
 
     void subSetLanguageCaptions();
     void subArrangeDrawingBoxes();
@@ -63,7 +68,7 @@ public:
 
     // The lowest and highest number box i (1..8) takes: the digits on digit games, the second
     // drum's balls in the second-drum boxes of two-drum games, else the main drum's balls.
-    static std::pair<int32_t, int32_t> fncBoxRange(int index);
+    std::pair<int32_t, int32_t> fncBoxRange(int index) const;
 
 protected:
     void reject() override;
@@ -77,6 +82,9 @@ private:
     QString managerMessage(int entry) const;
     int boxCount() const;
 
+    const OpenLottery &lottery() const { return *lottery_; }
+
+    std::shared_ptr<OpenLottery> lottery_;
     QString mstrSavedNumber;
     BallArray<int32_t> mvarLastDrawing;
     std::optional<int32_t> lastWeek_;

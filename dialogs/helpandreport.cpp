@@ -1,7 +1,7 @@
 #include "dialogs/helpandreport.h"
 
 #include "analysis/boardreport.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "platform/ui/textwindows.h"
 #include "app/application.h"
 #include "app/resstrings.h"

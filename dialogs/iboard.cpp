@@ -6,13 +6,16 @@ void setBoardFactory(BoardFactory factory)
         app().boardFactory = nullptr;
         return;
     }
-    app().boardFactory = [factory = std::move(factory)](BoardFamily family) -> QObject * {
-        IBoard *board = factory(family);
+    app().boardFactory = [factory = std::move(factory)](BoardFamily family,
+                                                       std::shared_ptr<OpenLottery> lottery) -> QObject * {
+        IBoard *board = factory(family, std::move(lottery));
         return board ? board->window() : nullptr;
     };
 }
 
-IBoard *createBoard(BoardFamily family)
+IBoard *createBoard(BoardFamily family, std::shared_ptr<OpenLottery> lottery)
 {
-    return app().boardFactory ? dynamic_cast<IBoard *>(app().boardFactory(family)) : nullptr;
+    if (!app().boardFactory)
+        return nullptr;
+    return dynamic_cast<IBoard *>(app().boardFactory(family, std::move(lottery)));
 }

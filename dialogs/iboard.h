@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -22,6 +23,9 @@ public:
     virtual ~IBoard() = default;
 
     virtual QWidget *window() = 0;
+    // The open lottery the board holds (lottery() gives it as a reference): what outlives the board
+    // keeps it through this.
+    virtual std::shared_ptr<OpenLottery> openLottery() = 0;
     // Shows the board; the first show runs its load routine (layout for the game code, drawings
     // listed, settings restored, POWER).
     virtual void showBoard() = 0;
@@ -65,9 +69,9 @@ inline QWidget *windowInFront() { return qobject_cast<QWidget *>(app().gfrmCurre
 // The open board, or nullptr when the window in front is not a board.
 inline IBoard *currentBoard() { return dynamic_cast<IBoard *>(app().gfrmCurrentBoard.data()); }
 
-// Creates the board window of a family with the factory set last (nullptr without one, or when the
+// Creates the board window of a family, holding `lottery`, with the factory set last (nullptr without one, or when the
 // program has no board for the family). The program sets its own boards at start-up; tests put
 // boards of their own in place.
-using BoardFactory = std::function<IBoard *(BoardFamily)>;
+using BoardFactory = std::function<IBoard *(BoardFamily, std::shared_ptr<OpenLottery>)>;
 void setBoardFactory(BoardFactory factory);
-IBoard *createBoard(BoardFamily family);
+IBoard *createBoard(BoardFamily family, std::shared_ptr<OpenLottery> lottery);

@@ -6,7 +6,7 @@
 
 #include "analysis/clslotterydb.h"
 #include "analysis/lotteryopening.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "app/application.h"
 #include "app/resstrings.h"
 #include "app/clsfilesystem.h"
@@ -93,11 +93,13 @@ void failOpening(const OpeningCheck &check, const QString &databaseFile)
     showStartWindowInFront();
 }
 
-// The board of a checked lottery, made before anything changes: a lottery whose family has no board
-// is refused like any other that cannot open (nothing when refused).
+// The board of a checked lottery with its open lottery, made before anything changes: a lottery
+// whose family has no board is refused like any other that cannot open (nothing when refused).
 IBoard *makeBoardFor(const OpeningCheck &check, const QString &databaseFile)
 {
-    IBoard *board = createBoard(check.opening.gameCode.family);
+    auto lottery = std::make_shared<OpenLottery>(makeOpenLottery(check.opening, app().gstrLastFileSuffix));
+    lottery->gstrGameCode = check.opening.gameCode.code;
+    IBoard *board = createBoard(check.opening.gameCode.family, std::move(lottery));
     if (!board) {
         OpeningCheck refused = check;
         refused.problem = OpeningProblem::NoBoard;
@@ -124,13 +126,12 @@ void readAhead(const LotteryOpening &opening, const QString &databaseFile)
 }
 
 // Shows the start window while the checked lottery becomes the open one, then its board.
-void showCheckedLottery(const LotteryOpening &opening, IBoard *board)
+void showCheckedLottery(IBoard *board)
 {
     showStartWindow();
     doEvents();
-    commitLotteryOpening(opening);
+    app().gstrLastFileSuffix = board->lottery().gstrFileSuffix;
     app().gfrmCurrentBoard = board->window();
-    gstrGameCode = opening.gameCode.code;
     board->showBoard();
     // The board's load may have given up and unloaded it again.
     if (currentBoard() == board)
@@ -179,19 +180,19 @@ void subOpenSelectedLottery()
         unloadWindowInFront();
         doEvents();
     }
-    showCheckedLottery(check.opening, board);
+    showCheckedLottery(board);
 }
 
-bool subSetGameCodeAndBoard()
+bool subSetGameCodeAndBoard(std::shared_ptr<OpenLottery> lottery)
 {
-    const auto shape = gameCodeFor(configuredGame());
+    const auto shape = gameCodeFor(configuredGame(*lottery));
     if (!shape)
         return false;
-    IBoard *board = createBoard(shape->family);
+    lottery->gstrGameCode = shape->code;
+    IBoard *board = createBoard(shape->family, std::move(lottery));
     if (!board)
         return false;
     app().gfrmCurrentBoard = board->window();
-    gstrGameCode = shape->code;
     return true;
 }
 
@@ -213,5 +214,5 @@ void subReopenCurrentLottery()
         return;
     unloadWindowInFront();
     doEvents();
-    showCheckedLottery(check.opening, board);
+    showCheckedLottery(board);
 }

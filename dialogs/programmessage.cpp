@@ -26,8 +26,11 @@ bool fncSaveLotterySettings(QWidget *parent)
     if (!app().gobjRecordFile)
         return false;
     IBoard *board = dynamic_cast<IBoard *>(parent);
-    app().gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
-    if (app().gobjRecordFile->subSaveBoardSettings(1, board ? board : currentBoard()))
+    if (!board)
+        board = currentBoard();
+    if (board)
+        app().gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"), board->lottery());
+    if (app().gobjRecordFile->subSaveBoardSettings(1, board))
         return true;
     fncProgramMessage(parent, fncLotterySettingsNotSavedText(), msgbox::kOkOnly);
     return false;

@@ -8,15 +8,15 @@
 
 namespace {
 
-IBoard *createProgramBoard(BoardFamily family)
+IBoard *createProgramBoard(BoardFamily family, std::shared_ptr<OpenLottery> lottery)
 {
     switch (family) {
     case BoardFamily::Lotto:
-        return new frmLottoBoard();
+        return new frmLottoBoard(std::move(lottery));
     case BoardFamily::Digit:
-        return new frmDigitBoard();
+        return new frmDigitBoard(std::move(lottery));
     case BoardFamily::TwoPool:
-        return new frmTwoPoolBoard();
+        return new frmTwoPoolBoard(std::move(lottery));
     }
     return nullptr;
 }

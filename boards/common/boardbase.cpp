@@ -37,7 +37,8 @@ QString named(const char *name) { return QString::fromLatin1(name); }
 
 BoardBase *boardInFront() { return dynamic_cast<BoardBase *>(app().gfrmCurrentBoard.data()); }
 
-BoardBase::BoardBase(BoardFamily family, QWidget *parent) : QMainWindow(parent), family_(family)
+BoardBase::BoardBase(BoardFamily family, std::shared_ptr<OpenLottery> lottery, QWidget *parent)
+    : QMainWindow(parent), family_(family), lottery_(std::move(lottery))
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
     form = new QWidget(this);

@@ -94,6 +94,10 @@ public:
 
     // IBoard
     QWidget *window() override { return this; }
+    // The lottery whose board it is.
+    OpenLottery &lottery() override { return *lottery_; }
+    const OpenLottery &lottery() const { return *lottery_; }
+    std::shared_ptr<OpenLottery> openLottery() override { return lottery_; }
 
     // ---- Control vocabulary ---------------------------------------------------------------
     QWidget *form = nullptr;  // the client area: every control's coordinates are relative to it
@@ -465,7 +469,7 @@ protected:
     // per-position elements, the BONUS twins on the two-pool board, Straight/Boxed on the digit
     // board) under its frame, and the menus and status bar. Positions and sizes are the board's
     // own (see the boards' layout routines).
-    explicit BoardBase(BoardFamily family, QWidget *parent = nullptr);
+    BoardBase(BoardFamily family, std::shared_ptr<OpenLottery> lottery, QWidget *parent = nullptr);
 
 private:
     void createControls();
@@ -485,6 +489,7 @@ private:
     void applyLanguageItem(int32_t digit);
 
     BoardFamily family_;
+    std::shared_ptr<OpenLottery> lottery_;
     QString ticketReadProblem_;
     bool loaded_ = false;
     bool unloaded_ = false;

@@ -31,9 +31,9 @@ void selectEntry(VbCombo *combo, int index)
     combo->setListIndex(index);
 }
 
-int32_t powerOf(int position, int32_t number)
+int32_t powerOf(const OpenLottery &lottery, int position, int32_t number)
 {
-    return drumState(gLayout.drumOf(position)).garrPickCount.value(number, 0);
+    return lottery.drum(lottery.gLayout.drumOf(position)).garrPickCount.value(number, 0);
 }
 
 }  // namespace boardanalysis
@@ -53,9 +53,9 @@ VbLabel *totalLabel(BoardBase &board, Drum drum, VbLabel *DrumControls::*label) 
 // digit, the second drum's for its numbers), or none for a same-drum bonus number.
 VbLabel *totalLabelAt(BoardBase &board, int position, VbLabel *DrumControls::*label)
 {
-    if (gLayout.sameDrumBonus(position))
+    if (board.lottery().gLayout.sameDrumBonus(position))
         return nullptr;
-    return totalLabel(board, gLayout.drumOf(position), label);
+    return totalLabel(board, board.lottery().gLayout.drumOf(position), label);
 }
 
 void addToTotal(VbLabel *total, int32_t power)
@@ -77,16 +77,16 @@ void showEndDrawing(BoardBase &board, int32_t week)
 {
     for (Drum drum : kDrums)
         setCaption(totalLabel(board, drum, &DrumControls::lblDrawingPowerTotal), QStringLiteral("0"));
-    if (garrReferenceDrawing.empty())
+    if (board.lottery().garrReferenceDrawing.empty())
         board.staMain->setPanelText(1, res(kUnreadDrawingMessage).arg(week));
-    for (int p = gLayout.firstPosition; p <= gLayout.lastPosition; ++p) {
-        if (!garrReferenceDrawing.contains(p)) {
+    for (int p = board.lottery().gLayout.firstPosition; p <= board.lottery().gLayout.lastPosition; ++p) {
+        if (!board.lottery().garrReferenceDrawing.contains(p)) {
             setCaption(board.lblDrawingNumber.at(p), QString());
             setCaption(board.lblDrawingNumberPower.at(p), QString());
             continue;
         }
-        const int32_t number = garrReferenceDrawing[p];
-        const int32_t power = powerOf(p, number);
+        const int32_t number = board.lottery().garrReferenceDrawing[p];
+        const int32_t power = powerOf(board.lottery(), p, number);
         setCaption(board.lblDrawingNumber.at(p), QString::number(number));
         setCaption(board.lblDrawingNumberPower.at(p), QString::number(power));
         addToTotal(totalLabelAt(board, p, &DrumControls::lblDrawingPowerTotal), power);
@@ -97,27 +97,25 @@ void showEndDrawing(BoardBase &board, int32_t week)
 // nothing and keeps its power caption; elsewhere a box holds a number or "0".
 void showGuessPowers(BoardBase &board)
 {
-    const bool digits = gLayout.digits();
-    for (int p = gLayout.firstPosition; p <= gLayout.lastPosition; ++p) {
+    const bool digits = board.lottery().gLayout.digits();
+    for (int p = board.lottery().gLayout.firstPosition; p <= board.lottery().gLayout.lastPosition; ++p) {
         const VbTextBox *box = board.txtGuess.at(p);
         if (!box || (digits && box->text().trimmed().isEmpty()))
             continue;
-        const int32_t power = powerOf(p, vb::toLong(box->text()).value_or(0));
+        const int32_t power = powerOf(board.lottery(), p, vb::toLong(box->text()).value_or(0));
         setCaption(board.lblGuessPower.at(p), QString::number(power));
         addToTotal(totalLabelAt(board, p, &DrumControls::lblGuessPowerTotal), power);
     }
 }
 
 // Reads the end drawing's numbers into garrReferenceDrawing (nothing when it cannot be read).
-void readReferenceDrawing(int32_t week)
+void readReferenceDrawing(OpenLottery &lottery, int32_t week)
 {
-    garrReferenceDrawing = BallArray<int32_t>();
+    lottery.garrReferenceDrawing = BallArray<int32_t>();
     if (!app().gobjLotteryDb)
         return;
-    const auto numbers = gLayout.digits() ? app().gobjLotteryDb->fncGetDrawingNumbersFOR10(week)
-                                                        : app().gobjLotteryDb->fncGetDrawingNumbers(week);
-    if (numbers)
-        garrReferenceDrawing = *numbers;
+    if (const auto numbers = app().gobjLotteryDb->fncGetDrawingNumbers(week, lottery.gLayout))
+        lottery.garrReferenceDrawing = *numbers;
 }
 
 void setHeaderColours(DrumControls &drum, uint32_t total, uint32_t percent, uint32_t lastPicked)
@@ -215,7 +213,7 @@ void BoardBase::cmdPower_Click()
             subColourPoolCounts(drum);
     // A user's POWER starts from a plain pool: no guaranteed numbers, no exclusion, no equal
     // chance. The start-up run keeps what the settings restored.
-    if (gblnBoardInitialised) {
+    if (lottery().gblnBoardInitialised) {
         chkGuaranteeNumbers->setValue(0);
         for (const DrumView &d : DrumView::allOf(*this))
             for (int32_t ball = d.first(); ball <= d.last(); ++ball)
@@ -224,7 +222,7 @@ void BoardBase::cmdPower_Click()
         chkEqualChance->setValue(0);
     }
 
-    for (DrumState &state : gDrums) {
+    for (DrumState &state : lottery().gDrums) {
         state.gblnSorted = true;
         state.gblnSortedByPowerPercent = false;
         state.gblnSortedByLastPicked = false;
@@ -232,27 +230,27 @@ void BoardBase::cmdPower_Click()
     for (const DrumView &d : DrumView::allOf(*this))
         setHeaderColours(d.ctl, kActive, kPlain, kPlain);
 
-    const int32_t total = glngTotalWeeks;
+    const int32_t total = lottery().glngTotalWeeks;
     const int32_t end = comboWeek(cboEndDrawing).value_or(total);
     selectEntry(cboEndDrawing, total - end);
     const int32_t start = comboWeek(cboStartDrawing).value_or(1);
     selectEntry(cboStartDrawing, total - start);
 
-    gstrDrawDate = cboDrawingDate->text();
-    glngReferenceWeek = comboWeek(cboEndDrawing).value_or(end);
-    glngStartWeek = comboWeek(cboStartDrawing).value_or(start);
+    lottery().gstrDrawDate = cboDrawingDate->text();
+    lottery().glngReferenceWeek = comboWeek(cboEndDrawing).value_or(end);
+    lottery().glngStartWeek = comboWeek(cboStartDrawing).value_or(start);
 
     if (!subRecalculateAll())
         return;
 
-    readReferenceDrawing(glngReferenceWeek);
+    readReferenceDrawing(lottery(), lottery().glngReferenceWeek);
     for (Drum drum : kDrums)
         for (VbLabel *DrumControls::*label : {&DrumControls::lblDrawingPowerTotal, &DrumControls::lblGuessPowerTotal,
                                               &DrumControls::lblColumnPowerTotal})
             setCaption(totalLabel(*this, drum, label), QStringLiteral("0"));
-    showEndDrawing(*this, glngReferenceWeek);
+    showEndDrawing(*this, lottery().glngReferenceWeek);
     showGuessPowers(*this);
-    for (int i = gLayout.firstPosition; i <= gLayout.lastGuaranteePosition(); ++i)
+    for (int i = lottery().gLayout.firstPosition; i <= lottery().gLayout.lastGuaranteePosition(); ++i)
         setCaption(lblColumnNumber.at(i), QStringLiteral("0"));
     lstTicket->viewport()->update();
 
@@ -262,14 +260,14 @@ void BoardBase::cmdPower_Click()
     for (const DrumView &d : drums)
         subRankByPowerPercentage(d);
 
-    if (!garrReferenceDrawing.empty())
+    if (!lottery().garrReferenceDrawing.empty())
         staMain->setPanelText(1, res(36010) + cboStartDrawing->text() + res(36020) + cboEndDrawing->text()
                                      + res(36030) + cboDrawingDate->text());
 }
 
 void BoardBase::cboEndDrawing_Click()
 {
-    if (!gblnBoardInitialised)
+    if (!lottery().gblnBoardInitialised)
         return;
     const auto end = comboWeek(cboEndDrawing);
     const auto start = comboWeek(cboStartDrawing);
@@ -277,13 +275,13 @@ void BoardBase::cboEndDrawing_Click()
         selectEntry(cboStartDrawing, cboEndDrawing->listIndex());
     fncResetCOLORofSelectedWeekNumbers();
     selectEntry(cboDrawingDate, cboEndDrawing->listIndex());
-    readReferenceDrawing(end.value_or(0));
+    readReferenceDrawing(lottery(), end.value_or(0));
     showEndDrawing(*this, end.value_or(0));
 }
 
 void BoardBase::cboStartDrawing_Click()
 {
-    if (!gblnBoardInitialised)
+    if (!lottery().gblnBoardInitialised)
         return;
     const auto end = comboWeek(cboEndDrawing);
     const auto start = comboWeek(cboStartDrawing);
@@ -293,9 +291,9 @@ void BoardBase::cboStartDrawing_Click()
 
 void BoardBase::cboStartDrawing_Change()
 {
-    if (!gblnBoardInitialised)
+    if (!lottery().gblnBoardInitialised)
         return;
-    const int32_t total = glngTotalWeeks;
+    const int32_t total = lottery().glngTotalWeeks;
     const auto start = comboWeek(cboStartDrawing);
     const int32_t end = comboWeek(cboEndDrawing).value_or(total);
     if (!start || *start < 1 || *start > total || end < *start)
@@ -304,11 +302,11 @@ void BoardBase::cboStartDrawing_Change()
 
 void BoardBase::cboEndDrawing_Change()
 {
-    if (!gblnBoardInitialised)
+    if (!lottery().gblnBoardInitialised)
         return;
     const auto end = comboWeek(cboEndDrawing);
     const int32_t start = comboWeek(cboStartDrawing).value_or(1);
-    if (!end || *end < 1 || *end > glngTotalWeeks || *end < start)
+    if (!end || *end < 1 || *end > lottery().glngTotalWeeks || *end < start)
         selectEntry(cboEndDrawing, 0);
 }
 
@@ -334,7 +332,7 @@ void BoardBase::cboDrawingDate_LostFocus()
 void BoardBase::cmdGetDrawing_Click()
 {
     // A drawing the database could not return leaves the guess as it is.
-    if (garrReferenceDrawing.empty()) {
+    if (lottery().garrReferenceDrawing.empty()) {
         if (const auto week = comboWeek(cboEndDrawing))
             staMain->setPanelText(1, res(kUnreadDrawingMessage).arg(*week));
         return;
@@ -343,17 +341,17 @@ void BoardBase::cmdGetDrawing_Click()
     // numbers lose their marks only when comparing with the guess: otherwise the selected column
     // is still compared with the same drawing and its marks stay true.
     subResetColorOfDrawingNumbers();
-    if (gblnCompareWithGuess)
+    if (lottery().gblnCompareWithGuess)
         fncResetCOLORofSelectedWeekNumbers();
-    for (int p = gLayout.firstPosition; p <= gLayout.lastPosition; ++p) {
+    for (int p = lottery().gLayout.firstPosition; p <= lottery().gLayout.lastPosition; ++p) {
         VbTextBox *box = txtGuess.at(p);
         const VbLabel *number = lblDrawingNumber.at(p);
         if (!box || !number)
             continue;
         // A number that is no ball of the box's drum gives way to the box's own number.
-        guessBefore[p] = guessBoxNumber(p, box->text()).value_or(0);
+        guessBefore[p] = guessBoxNumber(lottery().gLayout, p, box->text()).value_or(0);
         box->setText(number->caption());
-        if (gblnCompareWithGuess && box->onLostFocus)
+        if (lottery().gblnCompareWithGuess && box->onLostFocus)
             box->onLostFocus();
         if (VbLabel *power = lblGuessPower.at(p))
             power->setCaption(lblDrawingNumberPower.at(p) ? lblDrawingNumberPower[p]->caption() : QStringLiteral("0"));
@@ -366,7 +364,7 @@ void BoardBase::cmdGetDrawing_Click()
     txtGuessSource->setText(cboEndDrawing->text() + QStringLiteral(" - ") + cboDrawingDate->text());
 }
 
-void BoardBase::optHotCold_Click(int Index) { gintHotColdMode = Index > 0 ? -1 : 0; }
+void BoardBase::optHotCold_Click(int Index) { lottery().gintHotColdMode = Index > 0 ? -1 : 0; }
 
 void BoardBase::lblHotCold_Click(int Index) { subSelectOptionOfPair(optHotCold, Index); }
 
@@ -383,10 +381,10 @@ void BoardBase::subSelectOptionOfPair(CtlArray<VbOption> &pair, int Index)
 
 void BoardBase::chkPowerIncrease_Click()
 {
-    gblnPowerIncrease = chkPowerIncrease->value() != 0;
-    hsbPowerIncrease->setEnabled(gblnPowerIncrease);
-    lblPowerIncreaseMinMax.forEach([](int, VbLabel *l) { l->setEnabled(gblnPowerIncrease); });
-    chkPowerIncrease->setToolTipText(message(gblnPowerIncrease ? 20 : 21));
+    lottery().gblnPowerIncrease = chkPowerIncrease->value() != 0;
+    hsbPowerIncrease->setEnabled(lottery().gblnPowerIncrease);
+    lblPowerIncreaseMinMax.forEach([this](int, VbLabel *l) { l->setEnabled(lottery().gblnPowerIncrease); });
+    chkPowerIncrease->setToolTipText(message(lottery().gblnPowerIncrease ? 20 : 21));
 }
 
 void BoardBase::lblPowerIncrease_Click()
@@ -440,9 +438,9 @@ namespace {
 
 // Takes the hit marks off the controls of the drawing positions of the game.
 template <class T>
-void resetMarks(const CtlArray<T> &controls)
+void resetMarks(const CtlArray<T> &controls, const GameLayout &layout)
 {
-    for (int p = gLayout.firstPosition; p <= gLayout.lastPosition; ++p) {
+    for (int p = layout.firstPosition; p <= layout.lastPosition; ++p) {
         if (T *ctl = controls.at(p)) {
             ctl->setForeColor(vbc::kWindowText);
             ctl->setFontBold(false);
@@ -452,6 +450,6 @@ void resetMarks(const CtlArray<T> &controls)
 
 }  // namespace
 
-void BoardBase::subResetColorOfDrawingNumbers() { resetMarks(txtGuess); }
+void BoardBase::subResetColorOfDrawingNumbers() { resetMarks(txtGuess, lottery().gLayout); }
 
-void BoardBase::fncResetCOLORofSelectedWeekNumbers() { resetMarks(lblDrawingNumber); }
+void BoardBase::fncResetCOLORofSelectedWeekNumbers() { resetMarks(lblDrawingNumber, lottery().gLayout); }

@@ -47,9 +47,10 @@ void BoardBase::cmdDraw_Click()
     subResetColorOfDrawingNumbers();
     fncResetCOLORofSelectedWeekNumbers();
     subResetColumnLabels();
+    OpenLottery &L = lottery();
     // Add and Delete ask for the resets only; the request is used up here whatever the pool.
-    const bool skip = gblnSkipDraw;
-    gblnSkipDraw = false;
+    const bool skip = L.gblnSkipDraw;
+    L.gblnSkipDraw = false;
     if (!canDraw() || skip)
         return;
 
@@ -58,43 +59,46 @@ void BoardBase::cmdDraw_Click()
     const auto requested = columnsToDraw(txtColumnsToDraw->text());
     if (!requested)
         return;
-    glngGridSize = *requested + 1;
+    L.glngGridSize = *requested + 1;
     // The columns kept are those on the list (and in the grid: the two hold the same ticket).
-    glngColumnsBefore = gblnIncrementalTicket ? std::min(lstTicket->listCount(), garrTicketGrid.rowCount()) : 0;
-    glngColumnsMade = 0;
-    glngColumnsTarget = cappedColumnsTarget(glngColumnsBefore, *requested);
-    if (glngColumnsTarget != *requested && glngColumnsTarget > 0)
-        txtColumnsToDraw->setText(QString::number(glngColumnsTarget));
+    L.glngColumnsBefore = L.gblnIncrementalTicket ? std::min(lstTicket->listCount(), L.garrTicketGrid.rowCount()) : 0;
+    L.glngColumnsMade = 0;
+    L.glngColumnsTarget = cappedColumnsTarget(L.glngColumnsBefore, *requested);
+    if (L.glngColumnsTarget != *requested && L.glngColumnsTarget > 0)
+        txtColumnsToDraw->setText(QString::number(L.glngColumnsTarget));
 
-    if (glngColumnsTarget > 0) {
-        GeneratorSetup setup = GeneratorSetup::fromState([this](int position) {
+    if (L.glngColumnsTarget > 0) {
+        GeneratorSetup setup = GeneratorSetup::fromLottery(L, [this](int position) {
             const VbTextBox *box = txtGuaranteeNumber.at(position);
             return box ? box->text() : QString();
         });
         setup.seed = app().generatorSeed;
-        const DrawCheck check = prepareTicketDraw(setup);
+        const DrawCheck check = checkTicketDraw(setup, L.garrTicketGrid, L.glngColumnsBefore, L.glngColumnsTarget);
         if (check.refused()) {
             fncProgramMessage(this, drawCheckText(check));
             return;
         }
         if (check.code == DrawCode::FewerColumns) {
+            L.glngColumnsTarget = check.target;
             fncProgramMessage(this, drawCheckText(check));
-            txtColumnsToDraw->setText(QString::number(glngColumnsTarget));
+            txtColumnsToDraw->setText(QString::number(L.glngColumnsTarget));
         }
-        TicketColumnGenerator generator(setup);
+        TicketColumnGenerator generator(setup, std::move(L.garrTicketGrid), L.glngColumnsBefore, L.glngColumnsTarget);
         const auto outcome = DefaultInstance<frmColumnProgress>::get()->Display(generator);
+        // The ticket of the run holds exactly the complete columns, whatever ended it.
+        L.glngColumnsMade = generator.columnsMade();
+        L.glngGridRow = generator.gridRow();
+        L.garrTicketGrid = generator.takeTicket();
         if (outcome == frmColumnProgress::Outcome::GaveUp)
             fncProgramMessage(this, drawGaveUpText());
-        // The grid keeps exactly the complete columns, whatever ended the run.
-        trimTicketToColumnsMade();
     }
     subCompareTicket();
 }
 
 void BoardBase::chkIncrementalTicket_Click()
 {
-    gblnIncrementalTicket = chkIncrementalTicket->value() != 0;
-    chkIncrementalTicket->setToolTipText(app().garrMessages.value(gblnIncrementalTicket ? 15 : 16));
+    lottery().gblnIncrementalTicket = chkIncrementalTicket->value() != 0;
+    chkIncrementalTicket->setToolTipText(app().garrMessages.value(lottery().gblnIncrementalTicket ? 15 : 16));
 }
 
 void BoardBase::txtColumnsToDraw_GotFocus()
@@ -126,7 +130,7 @@ void BoardBase::cmdCompare_Click()
 void BoardBase::subResetColumnLabels()
 {
     // The positions a ticket column fills: the main numbers (and the second drum's).
-    for (int i = gLayout.firstPosition; i <= gLayout.lastGuaranteePosition(); ++i)
+    for (int i = lottery().gLayout.firstPosition; i <= lottery().gLayout.lastGuaranteePosition(); ++i)
         if (VbLabel *label = lblColumnNumber.at(i))
             label->setCaption(QStringLiteral("0"));
     for (Drum drum : gameDrums())
@@ -139,31 +143,31 @@ void BoardBase::subCompareTicket()
         lstTicket->clear();
     // The list is rebuilt without a selected line (the column display may have run on an empty
     // list).
-    gblnTicketColumnSelected = false;
+    lottery().gblnTicketColumnSelected = false;
     const ComparisonLayout layout = ticketComparisonLayout();
     // The digit board writes its whole summary into the first box and leaves the second alone.
     VbTextArea *secondBox = layout.digitGame() ? nullptr : txtResults[1];
     const CompareNumbers numbers =
-        gblnCompareWithGuess ? CompareNumbers::fromGuess(layout,
+        lottery().gblnCompareWithGuess ? CompareNumbers::fromGuess(layout,
                                                          [this](int p) {
                                                              const VbTextBox *box = txtGuess.at(p);
                                                              return box ? box->text() : QString();
                                                          })
-                             : CompareNumbers::fromDrawing(layout, garrReferenceDrawing);
-    const TicketComparison result = compareTicket(garrTicketGrid, layout, numbers, res(31060));
-    glngTicketCells = result.cells;
+                             : CompareNumbers::fromDrawing(layout, lottery().garrReferenceDrawing);
+    const TicketComparison result = compareTicket(lottery().garrTicketGrid, layout, numbers, res(31060));
+    lottery().glngTicketCells = result.cells;
     if (result.columns < 1) {
         // An empty ticket has no summary either.
-        garrTicketLines.clear();
+        lottery().garrTicketLines.clear();
         txtResults[0]->setText(QString());
         if (secondBox)
             secondBox->setText(QString());
         return;
     }
-    garrTicketLines = result.lines;
+    lottery().garrTicketLines = result.lines;
     lstTicket->setLines(result.lines);
-    gstrTicketLine = result.lines.last();
-    glngZeroHitColumns = result.zeroHitColumns;
+    lottery().gstrTicketLine = result.lines.last();
+    lottery().glngZeroHitColumns = result.zeroHitColumns;
     txtResults[0]->setText(result.summaryLow);
     if (secondBox)
         secondBox->setText(result.summaryHigh);

@@ -8,7 +8,7 @@
 
 #include "analysis/generator.h"
 #include "analysis/pool.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "app/application.h"
 #include "app/resstrings.h"
 #include "boards/common/boardbase_analysis.h"
@@ -63,7 +63,7 @@ void releaseExclusion(BoardBase &board, Drum drum, int32_t ball)
 
 // Guaranteed numbers take their balls out of the pool on lotto games; a digit game's guaranteed
 // digits are not coupled to the exclusion boxes.
-bool guaranteesLockBalls() { return !gLayout.digits(); }
+bool guaranteesLockBalls(const GameLayout &layout) { return !layout.digits(); }
 
 }  // namespace
 
@@ -114,11 +114,11 @@ void BoardBase::subApplyExclusions(int Index, Drum drum)
 
     s.garrExcluded[Index] = box->value();
     if (box->value() != 0) {
-        if (gblnBoardInitialised)
+        if (lottery().gblnBoardInitialised)
             s.garrPoolWeightSaved[Index] = static_cast<int32_t>(poolCount(s.garrPoolWeight[Index]));
         colourExcludedBoxes(d, Index);
     } else {
-        if (gblnBoardInitialised)
+        if (lottery().gblnBoardInitialised)
             s.garrPoolWeight[Index] = s.garrPoolWeightSaved[Index];
         const VbLabel *poolBall = d.ctl.lblPoolBall.at(Index);
         if (poolBall && poolBall->backColor() == vbc::kLightYellow) {
@@ -131,7 +131,7 @@ void BoardBase::subApplyExclusions(int Index, Drum drum)
         }
     }
     subRefreshPool(drum);
-    allExcludedOf(drum) = ticked == d.shape.ballCount();
+    lottery().allExcludedOf(drum) = ticked == d.shape.ballCount();
     subUpdateDrawEnabled();
 }
 
@@ -150,7 +150,7 @@ void BoardBase::lblHdrExclude_Click(int, Drum drum)
     d.fitToDrum(s.garrExcluded);
     d.fitToDrum(s.garrPoolWeightSaved);
     d.fitToDrum(s.garrPoolWeight);
-    const bool includeAll = allExcludedOf(drum);
+    const bool includeAll = lottery().allExcludedOf(drum);
     gblnExcludeAllRunning = true;
     for (int32_t b = d.first(); b <= d.last(); ++b) {
         VbCheck *box = d.ctl.chkExcludeBall.at(b);
@@ -175,7 +175,7 @@ void BoardBase::lblHdrExclude_Click(int, Drum drum)
     }
     subRefreshPool(drum);
     gblnExcludeAllRunning = false;
-    allExcludedOf(drum) = !includeAll;
+    lottery().allExcludedOf(drum) = !includeAll;
     subUpdateDrawEnabled();
 }
 
@@ -188,38 +188,38 @@ int32_t BoardBase::guaranteedBall(int position) const
         return 0;
     const auto n = vb::toLong(box->text().trimmed());
     // A text that names no ball of the position's drum (a settings file's) means no guarantee.
-    if (!n || *n < gLayout.lowestAt(position) || *n > gLayout.highestAt(position))
+    if (!n || *n < lottery().gLayout.lowestAt(position) || *n > lottery().gLayout.highestAt(position))
         return 0;
     return *n;
 }
 
 void BoardBase::chkGuaranteeNumbers_Click()
 {
-    gblnGuaranteeNumbers = chkGuaranteeNumbers->value() != 0;
-    subSetStateToolTip({chkGuaranteeNumbers, lblGuaranteeNumbers}, gblnGuaranteeNumbers, 6, 7);
-    if (!gblnBoardInitialised)
+    lottery().gblnGuaranteeNumbers = chkGuaranteeNumbers->value() != 0;
+    subSetStateToolTip({chkGuaranteeNumbers, lblGuaranteeNumbers}, lottery().gblnGuaranteeNumbers, 6, 7);
+    if (!lottery().gblnBoardInitialised)
         return;
-    const int first = gLayout.firstPosition;
-    const int last = gLayout.lastGuaranteePosition();
+    const int first = lottery().gLayout.firstPosition;
+    const int last = lottery().gLayout.lastGuaranteePosition();
     for (int j = first; j <= last; ++j) {
         VbTextBox *box = txtGuaranteeNumber.at(j);
         if (!box)
             continue;
-        box->setEnabled(gblnGuaranteeNumbers);
-        if (!gblnGuaranteeNumbers)
+        box->setEnabled(lottery().gblnGuaranteeNumbers);
+        if (!lottery().gblnGuaranteeNumbers)
             box->setBackColor(vbc::kWhite);
         else if (guaranteedBall(j) >= 1)
             box->setBackColor(vbc::kLightYellow);
     }
-    if (guaranteesLockBalls()) {
+    if (guaranteesLockBalls(lottery().gLayout)) {
         for (int j = first; j <= last; ++j) {
             const int32_t n = guaranteedBall(j);
             if (n < 1)
                 continue;
-            if (gblnGuaranteeNumbers)
-                lockExclusion(*this, gLayout.drumOf(j), n);
+            if (lottery().gblnGuaranteeNumbers)
+                lockExclusion(*this, lottery().gLayout.drumOf(j), n);
             else
-                releaseExclusion(*this, gLayout.drumOf(j), n);
+                releaseExclusion(*this, lottery().gLayout.drumOf(j), n);
         }
     }
     subUpdateDrawEnabled();
@@ -247,7 +247,7 @@ void BoardBase::txtGuaranteeNumber_GotFocus(int Index)
 void BoardBase::txtGuaranteeNumber_LostFocus(int Index)
 {
     VbTextBox *box = txtGuaranteeNumber.at(Index);
-    if (!gblnBoardInitialised || !box)
+    if (!lottery().gblnBoardInitialised || !box)
         return;
     const int32_t before = mlngGuaranteeBefore;
     const QString t = box->text().trimmed();
@@ -256,17 +256,17 @@ void BoardBase::txtGuaranteeNumber_LostFocus(int Index)
         box->setText(QString::number(before));
         return;
     }
-    const Drum drum = gLayout.drumOf(Index);
+    const Drum drum = lottery().gLayout.drumOf(Index);
     int32_t n = *typed;
     bool duplicate = false;
-    for (int k = gLayout.firstPositionOf(drum); k <= gLayout.lastPositionOf(drum); ++k)
+    for (int k = lottery().gLayout.firstPositionOf(drum); k <= lottery().gLayout.lastPositionOf(drum); ++k)
         if (k != Index && n != 0 && guaranteedBall(k) == n)
             duplicate = true;
-    if (n < 0 || n > gLayout.highestAt(Index) || duplicate) {
+    if (n < 0 || n > lottery().gLayout.highestAt(Index) || duplicate) {
         box->setText(QString::number(before));
         n = before;
     }
-    const bool lock = guaranteesLockBalls();
+    const bool lock = guaranteesLockBalls(lottery().gLayout);
     if (n == 0) {
         box->setBackColor(vbc::kWhite);
         if (lock && before >= 1)
@@ -291,9 +291,9 @@ void BoardBase::txtGuaranteeNumber_LostFocus(int Index)
 
 bool BoardBase::canDraw() const
 {
-    if (glngTotalWeeks < 1)
+    if (lottery().glngTotalWeeks < 1)
         return false;
-    const GeneratorSetup setup = GeneratorSetup::fromState([this](int position) {
+    const GeneratorSetup setup = GeneratorSetup::fromLottery(lottery(), [this](int position) {
         const VbTextBox *box = txtGuaranteeNumber.at(position);
         return box ? box->text() : QString();
     });

@@ -5,26 +5,26 @@
 #include "boards/common/boardbase.h"
 #include "boards/common/boardbase_analysis.h"
 
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "platform/vb.h"
 
 using namespace boardanalysis;
 
-std::optional<int32_t> boardanalysis::guessBoxNumber(int position, const QString &text)
+std::optional<int32_t> boardanalysis::guessBoxNumber(const GameLayout &layout, int position, const QString &text)
 {
-    if (gLayout.digits())
+    if (layout.digits())
         return guessDigit(text);
     const auto n = vb::plainDecimal(text.trimmed());
-    if (!n || *n < 0 || *n > gLayout.highestAt(position))
+    if (!n || *n < 0 || *n > layout.highestAt(position))
         return std::nullopt;
     return n;
 }
 
-QString boardanalysis::guessBoxText(int position, const QString &text)
+QString boardanalysis::guessBoxText(const GameLayout &layout, int position, const QString &text)
 {
-    if (const auto n = guessBoxNumber(position, text))
+    if (const auto n = guessBoxNumber(layout, position, text))
         return QString::number(*n);
-    return gLayout.digits() ? QString() : QStringLiteral("0");
+    return layout.digits() ? QString() : QStringLiteral("0");
 }
 
 namespace {
@@ -37,7 +37,7 @@ void showGuessTotal(BoardBase &board, Drum drum)
     if (!total)
         return;
     int64_t sum = 0;
-    for (int p = gLayout.firstPositionOf(drum); p <= gLayout.lastPositionOf(drum); ++p)
+    for (int p = board.lottery().gLayout.firstPositionOf(drum); p <= board.lottery().gLayout.lastPositionOf(drum); ++p)
         if (const VbLabel *power = board.lblGuessPower.at(p))
             sum += vb::toLong(power->caption()).value_or(0);
     total->setCaption(QString::number(sum));
@@ -50,7 +50,7 @@ void BoardBase::txtGuess_GotFocus(int Index)
     VbTextBox *box = txtGuess.at(Index);
     if (!box)
         return;
-    const int32_t before = guessBefore[Index] = guessBoxNumber(Index, box->text()).value_or(0);
+    const int32_t before = guessBefore[Index] = guessBoxNumber(lottery().gLayout, Index, box->text()).value_or(0);
     if (before > 0)
         box->setBackColor(vbc::kLightYellow);
     // Typing starts in an empty box.
@@ -68,20 +68,20 @@ void BoardBase::txtGuess_LostFocus(int Index)
     if (t.isEmpty() || !vb::numericValue(t)) {
         box->setText(before);
     } else {
-        box->setText(guessBoxNumber(Index, t) ? t : before);
+        box->setText(guessBoxNumber(lottery().gLayout, Index, t) ? t : before);
         box->setBackColor(box->text() == u"0" ? vbc::kWhite : vbc::kLightYellow);
     }
-    const int32_t number = guessBoxNumber(Index, box->text()).value_or(0);
+    const int32_t number = guessBoxNumber(lottery().gLayout, Index, box->text()).value_or(0);
     if (VbLabel *power = lblGuessPower.at(Index))
-        power->setCaption(QString::number(number == 0 ? 0 : powerOf(Index, number)));
-    showGuessTotal(*this, gLayout.drumOf(Index));
+        power->setCaption(QString::number(number == 0 ? 0 : powerOf(lottery(), Index, number)));
+    showGuessTotal(*this, lottery().gLayout.drumOf(Index));
 }
 
 void BoardBase::cmdResetGuess_Click()
 {
     // An empty position reads "0" on the lotto boards and stays empty on the digit board.
-    const QString none = gLayout.digits() ? QString() : QStringLiteral("0");
-    for (int p = gLayout.firstPosition; p <= gLayout.lastPosition; ++p) {
+    const QString none = lottery().gLayout.digits() ? QString() : QStringLiteral("0");
+    for (int p = lottery().gLayout.firstPosition; p <= lottery().gLayout.lastPosition; ++p) {
         if (VbTextBox *box = txtGuess.at(p)) {
             box->setText(none);
             box->setBackColor(vbc::kWhite);
@@ -98,23 +98,23 @@ void BoardBase::cmdResetGuess_Click()
 void BoardBase::subApplyCompareWithGuess()
 {
     for (Drum drum : gameDrums())
-        this->drum(drum).lblGuessPowerTotal->setEnabled(gblnCompareWithGuess);
-    if (!gblnBoardInitialised)
+        this->drum(drum).lblGuessPowerTotal->setEnabled(lottery().gblnCompareWithGuess);
+    if (!lottery().gblnBoardInitialised)
         return;
     subResetColorOfDrawingNumbers();
     fncResetCOLORofSelectedWeekNumbers();
     // The selected ticket column marked against the compare numbers now in force.
     if (lstTicket->onClick)
         lstTicket->onClick();
-    for (int p = gLayout.firstPosition; p <= gLayout.lastPosition; ++p) {
+    for (int p = lottery().gLayout.firstPosition; p <= lottery().gLayout.lastPosition; ++p) {
         VbTextBox *box = txtGuess.at(p);
         VbLabel *power = lblGuessPower.at(p);
         if (!box)
             continue;
-        box->setEnabled(gblnCompareWithGuess);
+        box->setEnabled(lottery().gblnCompareWithGuess);
         if (power)
-            power->setEnabled(gblnCompareWithGuess);
-        if (gblnCompareWithGuess)
+            power->setEnabled(lottery().gblnCompareWithGuess);
+        if (lottery().gblnCompareWithGuess)
             txtGuess_LostFocus(p);
         else
             box->setBackColor(vbc::kWhite);

@@ -6,7 +6,7 @@
 #include "boards/common/boardbase_analysis.h"
 
 #include "analysis/interval.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "platform/vb.h"
 
 using namespace boardanalysis;
@@ -47,18 +47,18 @@ bool holdsLimit(VbTextBox *box, const QString &remembered, int32_t inForce, int3
 
 int32_t BoardBase::intervalLimitCapOf(Drum drum) const
 {
-    const DrumState &s = drumState(drum);
-    const int columns = gLayout.lastPositionOf(drum) - gLayout.firstPositionOf(drum) + 1;
-    const int32_t first = gLayout.lowestAt(gLayout.firstPositionOf(drum));
-    const int32_t last = gLayout.highestAt(gLayout.firstPositionOf(drum));
-    const int64_t reachable = largestReachableSum(s.garrPickCount, first, last, columns, gLayout.digits());
+    const DrumState &s = lottery().drum(drum);
+    const int columns = lottery().gLayout.lastPositionOf(drum) - lottery().gLayout.firstPositionOf(drum) + 1;
+    const int32_t first = lottery().gLayout.lowestAt(lottery().gLayout.firstPositionOf(drum));
+    const int32_t last = lottery().gLayout.highestAt(lottery().gLayout.firstPositionOf(drum));
+    const int64_t reachable = largestReachableSum(s.garrPickCount, first, last, columns, lottery().gLayout.digits());
     return intervalLimitCap(reachable, s.gblnSumStatsValid ? s.garrSumStats[2] : 0);
 }
 
 void BoardBase::subEnableIntervalControls(Drum drum)
 {
     DrumControls &c = this->drum(drum);
-    const bool on = drumState(drum).gblnPowerInterval;
+    const bool on = lottery().drum(drum).gblnPowerInterval;
     for (QWidget *control : std::initializer_list<QWidget *>{c.cboPowerIntervalPct, c.lblPowerLowest, c.lblPowerMiddle,
                                                              c.lblPowerHighest, c.txtPowerInterval.at(0),
                                                              c.txtPowerInterval.at(1), c.hsbPowerInterval})
@@ -88,7 +88,7 @@ void BoardBase::cboPowerIntervalPct_Change(Drum drum) { cboPowerIntervalPct_Lost
 void BoardBase::cboPowerIntervalPct_LostFocus(Drum drum)
 {
     VbCombo *combo = this->drum(drum).cboPowerIntervalPct;
-    if (!gblnBoardInitialised || !usesDrum(drum) || holdsWidth(combo) || combo->listCount() == 0)
+    if (!lottery().gblnBoardInitialised || !usesDrum(drum) || holdsWidth(combo) || combo->listCount() == 0)
         return;
     // The width remembered at focus, at its list position ("1" is item 0, "50" item 5); before the
     // combo ever had the focus, "10".
@@ -103,10 +103,10 @@ void BoardBase::cboPowerIntervalPct_LostFocus(Drum drum)
 
 void BoardBase::hsbPowerInterval_Change(Drum drum)
 {
-    if (!gblnBoardInitialised || !usesDrum(drum))
+    if (!lottery().gblnBoardInitialised || !usesDrum(drum))
         return;
     DrumControls &c = this->drum(drum);
-    DrumState &s = drumState(drum);
+    DrumState &s = lottery().drum(drum);
     VbTextBox *lower = c.txtPowerInterval.at(0);
     VbTextBox *upper = c.txtPowerInterval.at(1);
     if (!lower || !upper)
@@ -133,10 +133,10 @@ void BoardBase::txtPowerInterval_GotFocus(int Index, Drum drum)
 
 void BoardBase::txtPowerInterval_Change(int Index, Drum drum)
 {
-    if (!gblnBoardInitialised || !usesDrum(drum))
+    if (!lottery().gblnBoardInitialised || !usesDrum(drum))
         return;
     DrumControls &c = this->drum(drum);
-    DrumState &s = drumState(drum);
+    DrumState &s = lottery().drum(drum);
     VbTextBox *box = c.txtPowerInterval.at(Index);
     if (!box)
         return;
@@ -155,10 +155,10 @@ void BoardBase::txtPowerInterval_Change(int Index, Drum drum)
 
 void BoardBase::txtPowerInterval_LostFocus(int Index, Drum drum)
 {
-    if (!gblnBoardInitialised || !usesDrum(drum))
+    if (!lottery().gblnBoardInitialised || !usesDrum(drum))
         return;
     DrumControls &c = this->drum(drum);
-    DrumState &s = drumState(drum);
+    DrumState &s = lottery().drum(drum);
     VbTextBox *box = c.txtPowerInterval.at(Index);
     VbTextBox *lower = c.txtPowerInterval.at(0);
     VbTextBox *upper = c.txtPowerInterval.at(1);

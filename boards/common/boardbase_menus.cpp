@@ -6,7 +6,7 @@
 #include "dialogs/programmessage.h"
 
 #include "analysis/boardreport.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "analysis/ticketfile.h"
 #include "app/application.h"
 #include "app/resstrings.h"
@@ -63,19 +63,19 @@ void BoardBase::mnuFileExit_Click()
 void BoardBase::mnuTicketLoad_Click()
 {
     subParkFocus();
-    showFileManagerForTickets(FileDialogAction::Load);
+    showFileManagerForTickets(FileDialogAction::Load, lottery());
 }
 
 void BoardBase::mnuTicketSave_Click()
 {
     subParkFocus();
-    showFileManagerForTickets(FileDialogAction::Save);
+    showFileManagerForTickets(FileDialogAction::Save, lottery());
 }
 
 void BoardBase::mnuTicketDelete_Click()
 {
     subParkFocus();
-    showFileManagerForTickets(FileDialogAction::Delete);
+    showFileManagerForTickets(FileDialogAction::Delete, lottery());
 }
 
 void BoardBase::mnuLotteryLoad_Click()
@@ -91,13 +91,15 @@ void BoardBase::mnuLotteryManage_Click()
     fncSaveLotterySettings(this);
     app().gblnTicketLoad = false;
     app().gblnLotteryManagerOpen = true;
-    // This board is gone once the manager runs; nothing of it is used after unloadBoard.
+    // This board is gone once the manager runs; nothing of it is used after unloadBoard but its
+    // lottery, which the manager keeps.
+    std::shared_ptr<OpenLottery> lottery = lottery_;
     unloadBoard();
     app().gfrmCurrentBoard = nullptr;
     doEvents();
     showStartWindowInFront();
     doEvents();
-    DefaultInstance<frmLotteryManager>::get()->Display();
+    DefaultInstance<frmLotteryManager>::get()->Display(std::move(lottery));
 }
 
 void BoardBase::mnuHelpContents_Click()
@@ -115,18 +117,18 @@ void BoardBase::mnuHelpAbout_Click()
 void BoardBase::subLoadTicketTextFile()
 {
     ticketReadProblem_.clear();
-    const QString path = fncTicketTextFilePath(app().gstrSavedTicketsFolder, gstrFileSuffix, app().gstrTicketName);
+    const QString path = fncTicketTextFilePath(app().gstrSavedTicketsFolder, lottery().gstrFileSuffix, app().gstrTicketName);
     if (!app().gstrTicketName.isEmpty() && QFileInfo(path).isFile()) {
-        const TicketShape shape = TicketShape::current();
+        const TicketShape shape = TicketShape::of(lottery().gLayout);
         const std::optional<TicketRead> read = fncReadTicketFile(path, shape);
         // What was read is the ticket, however far the file could be read.
         TicketRead ticket = read.value_or(TicketRead{});
         if (!read)
             ticket.grid.reshape(shape.firstPosition, shape.lastPosition);
         lstTicket->setLines(ticket.lines);
-        garrTicketLines = ticket.lines;
-        garrTicketGrid = ticket.grid;
-        glngGridSize = static_cast<int32_t>(ticket.lines.size());
+        lottery().garrTicketLines = ticket.lines;
+        lottery().garrTicketGrid = ticket.grid;
+        lottery().glngGridSize = static_cast<int32_t>(ticket.lines.size());
         if (!read || !ticket.announced)
             ticketReadProblem_ = res(48030).arg(app().gstrTicketName);
         else if (!ticket.complete())
@@ -144,15 +146,15 @@ QStringList BoardBase::ticketLines() const { return lstTicket->lines(); }
 
 std::optional<BoardReport> BoardBase::report() const
 {
-    const GameLayout &game = gLayout;
+    const GameLayout &game = lottery().gLayout;
     BoardReport r;
     r.lottery = staMain->panelText(3);
-    r.compareWithGuess = gblnCompareWithGuess;
+    r.compareWithGuess = lottery().gblnCompareWithGuess;
     r.guessSource = txtGuessSource->text();
     r.drawingDate = cboDrawingDate->text();
     r.endDrawing = cboEndDrawing->text();
     for (int p = game.firstPosition; p <= game.lastPosition; ++p) {
-        if (gblnCompareWithGuess) {
+        if (lottery().gblnCompareWithGuess) {
             const VbTextBox *box = txtGuess.at(p);
             r.numbers << (box ? box->text() : QString());
         } else {

@@ -3,7 +3,7 @@
 
 #include "boards/common/boardbase.h"
 
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "boards/common/clslanguage.h"
 
 #include <QAction>
@@ -33,8 +33,8 @@ void BoardBase::wireWindowHandlers()
 
 void BoardBase::chkCompareWithGuess_Click()
 {
-    gblnCompareWithGuess = chkCompareWithGuess->value() != 0;
-    subSetStateToolTip({chkCompareWithGuess}, gblnCompareWithGuess, 13, 14);
+    lottery().gblnCompareWithGuess = chkCompareWithGuess->value() != 0;
+    subSetStateToolTip({chkCompareWithGuess}, lottery().gblnCompareWithGuess, 13, 14);
     subApplyCompareWithGuess();
 }
 
@@ -42,6 +42,6 @@ void BoardBase::chkPowerInterval_Click(Drum drum)
 {
     if (!this->drum(drum).chkPowerInterval)
         return;
-    applyPowerInterval(this->drum(drum), drumState(drum));
+    applyPowerInterval(this->drum(drum), lottery().drum(drum));
     subEnableIntervalControls(drum);
 }

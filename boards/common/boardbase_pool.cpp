@@ -27,7 +27,7 @@ int32_t typedCount(const DrumView &d, int32_t ball) { return d.state.garrPoolCou
 
 void colourPoolCounts(BoardBase &board, Drum drum)
 {
-    if (!gblnBoardInitialised || !hasDrum(board, drum))
+    if (!board.lottery().gblnBoardInitialised || !hasDrum(board, drum))
         return;
     const DrumView d = drumOf(board, drum);
     d.fitToDrum(d.state.garrPoolCountEdited, kNotTyped);
@@ -52,7 +52,7 @@ void refreshPool(BoardBase &board, Drum drum)
         const int32_t typed = typedCount(d, b);
         if (d.excluded(b))
             s.garrPoolWeight[b] = 0;
-        else if (gblnEqualChance)
+        else if (board.lottery().gblnEqualChance)
             s.garrPoolWeight[b] = typed == kNotTyped ? 1 : typed;
         else if (typed != kNotTyped)
             s.garrPoolWeight[b] = typed;
@@ -82,7 +82,9 @@ void refreshPool(BoardBase &board, Drum drum)
         if (typedCount(d, b) != kNotTyped)
             odds->setForeColor(vbc::kDarkRed);
     }
-    showPoolStatus(d, subFillPool(s));
+    // The counts shown make the pool.
+    s.garrPool = fillPool(s.garrPoolWeight);
+    showPoolStatus(d, s.garrPool.size());
     board.subUpdateDrawEnabled();
 }
 
@@ -262,7 +264,7 @@ void BoardBase::cmdPopulate_Click()
     for (Drum drum : kDrums)
         subColourPoolCounts(drum);
     for (Drum drum : secondFirst) {
-        if (gblnEqualChance)
+        if (lottery().gblnEqualChance)
             subRefreshPool(drum);
         else if (hasDrum(*this, drum))
             subFillPoolGrid(DrumView::of(*this, drum));
@@ -274,10 +276,10 @@ void BoardBase::subRefreshPool(Drum drum) { refreshPool(*this, drum); }
 
 void BoardBase::chkEqualChance_Click()
 {
-    if (!gblnBoardInitialised)
+    if (!lottery().gblnBoardInitialised)
         return;
-    gblnEqualChance = chkEqualChance->value() != 0;
-    chkEqualChance->setToolTipText(message(gblnEqualChance ? 4 : 5));
+    lottery().gblnEqualChance = chkEqualChance->value() != 0;
+    chkEqualChance->setToolTipText(message(lottery().gblnEqualChance ? 4 : 5));
 }
 
 // A double click on an excluded ball's odds puts the cursor into its count on the lotto board only;
@@ -299,5 +301,5 @@ void BoardBase::cmdHiddenFocus_GotFocus()
 {
     // Only the pool in view: a count edit left open in the other pool ends when that pool is in
     // view again and the focus is parked.
-    endPoolCountView(*this, gblnMainPoolView ? Drum::Main : Drum::Second);
+    endPoolCountView(*this, lottery().gblnMainPoolView ? Drum::Main : Drum::Second);
 }

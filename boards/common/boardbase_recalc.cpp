@@ -22,6 +22,18 @@ void reportUnreadableDatabase(QWidget *owner)
     fncProgramMessage(owner, res(49030).arg(fncFileTitle(app().gstrLotteryDbFile), fncDatabaseFailureText()));
 }
 
+// What POWER computed for a drum, kept in the drum's tables.
+void keep(DrumState &state, const DrumAnalysis &analysis)
+{
+    state.garrPickCount = analysis.pickCount;
+    state.garrRankTable = analysis.rankTable;
+    state.garrLastPickedWeek = analysis.lastPickedWeek;
+    state.garrPower = analysis.power;
+    state.gblnSumStatsValid = analysis.sumStats.has_value();
+    const SumStats s = analysis.sumStats.value_or(SumStats{});
+    state.garrSumStats = {s.smallest, s.mean, s.largest};
+}
+
 }  // namespace
 
 bool BoardBase::subRecalculateAll()
@@ -34,7 +46,8 @@ bool BoardBase::subRecalculateAll()
         reportUnreadableDatabase(this);
         return false;
     }
-    const WindowCheck check = recalculateAll(*history, in);
+    const PowerTables tables = recalculateAll(*history, in, GameShape::of(lottery().gLayout));
+    const WindowCheck &check = tables.check;
     if (check.refused()) {
         fncProgramMessage(this, windowRefusalText(check));
         return false;
@@ -43,6 +56,8 @@ bool BoardBase::subRecalculateAll()
         app().gstrWarnedLottery = app().gstrLotteryDbFile;
         fncProgramMessage(this, windowWarningText(check));
     }
+    for (Drum drum : lottery().gLayout.drums())
+        keep(lottery().drum(drum), tables.of(drum));
 
     showRecalculation();
     return true;
@@ -50,17 +65,17 @@ bool BoardBase::subRecalculateAll()
 
 bool BoardBase::fncTotalWeekNumberAndAllGameDates()
 {
-    if (gblnBoardInitialised)
+    if (lottery().gblnBoardInitialised)
         return true;
     if (!app().gobjLotteryDb)
         return false;
     auto dates = app().gobjLotteryDb->subOpenConnection(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile)
-                     ? app().gobjLotteryDb->fncGetAllGameDates()
+                     ? app().gobjLotteryDb->fncGetAllGameDates(&lottery().glngTotalWeeks)
                      : std::nullopt;
     if (!dates) {
         reportUnreadableDatabase(this);
         return false;
     }
-    garrGameDates = std::move(*dates);
-    return listDrawings(garrGameDates, glngTotalWeeks);
+    lottery().garrGameDates = std::move(*dates);
+    return listDrawings(lottery().garrGameDates, lottery().glngTotalWeeks);
 }

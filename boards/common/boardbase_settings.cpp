@@ -7,7 +7,7 @@
 #include "boards/common/boardbase_analysis.h"
 
 #include "analysis/drum.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 
 namespace {
 
@@ -76,9 +76,9 @@ const IntervalSettings &intervalOf(const BoardSettings &s, Drum drum)
 BallArray<int32_t> &excludedOf(BoardSettings &s, Drum drum) { return drum == Drum::Second ? s.excludedBONUS : s.excluded; }
 
 // Straight/Boxed: digit games only (and only where the board has the options).
-bool straightBoxed(const CtlArray<VbOption> &options)
+bool straightBoxed(const GameLayout &layout, const CtlArray<VbOption> &options)
 {
-    return gLayout.digits() && options.exists(0) && options.exists(1);
+    return layout.digits() && options.exists(0) && options.exists(1);
 }
 
 }  // namespace
@@ -98,12 +98,12 @@ void BoardBase::readBoardSettings(BoardSettings &s)
     s.incrementalTicket = static_cast<int16_t>(chkIncrementalTicket->value());
     readTexts(txtGuess, s.guesses);
     for (Drum drum : gameDrums())
-        readExcluded(this->drum(drum), drumState(drum), excludedOf(s, drum));
+        readExcluded(this->drum(drum), lottery().drum(drum), excludedOf(s, drum));
     s.guessSource = txtGuessSource->text();
     readCaptions(lblGuessPower, s.guessPowers);
     s.guessPowerTotal = main.lblGuessPowerTotal->caption();
     s.equalChance = static_cast<int16_t>(chkEqualChance->value());
-    if (straightBoxed(optStraightBoxed)) {
+    if (straightBoxed(lottery().gLayout, optStraightBoxed)) {
         s.straight = optStraightBoxed[0]->value();
         s.boxed = optStraightBoxed[1]->value();
     }
@@ -119,7 +119,7 @@ void BoardBase::resetBoardSettings(const BoardSettings &defaults)
     putSettings(defaults, true);
     // The column labels of every position of the game, as the reset covers every guess.
     const QString zero = QStringLiteral("0");
-    for (int i = gLayout.firstPosition; i <= gLayout.lastPosition; ++i)
+    for (int i = lottery().gLayout.firstPosition; i <= lottery().gLayout.lastPosition; ++i)
         if (VbLabel *label = lblColumnNumber.at(i))
             label->setCaption(zero);
     for (Drum drum : gameDrums())
@@ -152,9 +152,9 @@ void BoardBase::putSettings(const BoardSettings &s, bool secondDrumLast)
     txtGuessSource->setText(s.guessSource);
     writeCaptions(lblGuessPower, s.guessPowers);
     // A stored guess that names no number of its position's drum is restored as none, power 0.
-    for (int p = gLayout.firstPosition; p <= gLayout.lastPosition; ++p) {
+    for (int p = lottery().gLayout.firstPosition; p <= lottery().gLayout.lastPosition; ++p) {
         VbTextBox *box = txtGuess.at(p);
-        const QString text = box ? boardanalysis::guessBoxText(p, box->text()) : QString();
+        const QString text = box ? boardanalysis::guessBoxText(lottery().gLayout, p, box->text()) : QString();
         if (!box || text == box->text())
             continue;
         box->setText(text);
@@ -163,7 +163,7 @@ void BoardBase::putSettings(const BoardSettings &s, bool secondDrumLast)
     }
     main.lblGuessPowerTotal->setCaption(s.guessPowerTotal);
     chkEqualChance->setValue(s.equalChance);
-    if (straightBoxed(optStraightBoxed)) {
+    if (straightBoxed(lottery().gLayout, optStraightBoxed)) {
         optStraightBoxed[0]->setValue(s.straight);
         optStraightBoxed[1]->setValue(s.boxed);
     }

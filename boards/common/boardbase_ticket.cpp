@@ -8,16 +8,13 @@
 
 #include "analysis/comparison.h"
 #include "analysis/gamelayout.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "platform/ui/vbcolor.h"
 #include "platform/vb.h"
 
 using namespace boardanalysis;
 
 namespace {
-
-// The last position a ticket column holds: K, K + B on two-drum games, the last digit position.
-int lastColumnPosition() { return gLayout.lastGuaranteePosition(); }
 
 template <class T>
 void markHit(T *control)
@@ -37,19 +34,19 @@ void BoardBase::wireTicketHandlers()
 
 ComparisonLayout BoardBase::ticketComparisonLayout() const
 {
-    if (gLayout.digits()) {
+    if (lottery().gLayout.digits()) {
         const VbOption *boxed = optStraightBoxed.at(1);
-        return ComparisonLayout::digits(gLayout.positionCount(), boxed && boxed->value());
+        return ComparisonLayout::digits(lottery().gLayout.positionCount(), boxed && boxed->value());
     }
-    if (gLayout.twoDrums())
-        return ComparisonLayout::secondDrum(gLayout.lastMainPosition, gLayout.bonusPositions());
-    return ComparisonLayout::sameDrum(gLayout.lastMainPosition, gLayout.bonusPositions());
+    if (lottery().gLayout.twoDrums())
+        return ComparisonLayout::secondDrum(lottery().gLayout.lastMainPosition, lottery().gLayout.bonusPositions());
+    return ComparisonLayout::sameDrum(lottery().gLayout.lastMainPosition, lottery().gLayout.bonusPositions());
 }
 
 void BoardBase::cmdAdd_Click()
 {
-    const int first = gLayout.firstPosition;
-    const int last = lastColumnPosition();
+    const int first = lottery().gLayout.firstPosition;
+    const int last = lottery().gLayout.lastGuaranteePosition();
     if (last < first)
         return;
     // A ticket holds at most as many columns as DRAW can make.
@@ -61,34 +58,34 @@ void BoardBase::cmdAdd_Click()
     std::vector<int32_t> numbers;
     for (int j = first; j <= last; ++j) {
         const VbTextBox *box = txtGuess.at(j);
-        const auto number = box ? guessBoxNumber(j, box->text()) : std::nullopt;
-        if (!number && gLayout.digits())
+        const auto number = box ? guessBoxNumber(lottery().gLayout, j, box->text()) : std::nullopt;
+        if (!number && lottery().gLayout.digits())
             return;
         numbers.push_back(number.value_or(0));
     }
 
-    glngGridSize = n;
-    gstrTicketLine = vb::columnNumber(n + 1);
+    lottery().glngGridSize = n;
+    lottery().gstrTicketLine = vb::columnNumber(n + 1);
     for (int32_t number : numbers)
-        gstrTicketLine += u' ' + QString::number(number);
-    gstrTicketLine += QStringLiteral(" (0)");
-    lstTicket->addItem(gstrTicketLine);
-    glngGridSize = lstTicket->listCount();
+        lottery().gstrTicketLine += u' ' + QString::number(number);
+    lottery().gstrTicketLine += QStringLiteral(" (0)");
+    lstTicket->addItem(lottery().gstrTicketLine);
+    lottery().glngGridSize = lstTicket->listCount();
 
-    const bool sameShape = garrTicketGrid.firstPosition() == first && garrTicketGrid.lastPosition() == last;
-    if (glngGridSize == 1 || !sameShape) {
-        garrTicketGrid.reshape(first, last);
-        garrTicketLines.clear();
+    const bool sameShape = lottery().garrTicketGrid.firstPosition() == first && lottery().garrTicketGrid.lastPosition() == last;
+    if (lottery().glngGridSize == 1 || !sameShape) {
+        lottery().garrTicketGrid.reshape(first, last);
+        lottery().garrTicketLines.clear();
     }
-    garrTicketGrid.resizeRows(glngGridSize);
-    garrTicketLines.resize(glngGridSize - 1);
-    garrTicketLines.append(gstrTicketLine);
+    lottery().garrTicketGrid.resizeRows(lottery().glngGridSize);
+    lottery().garrTicketLines.resize(lottery().glngGridSize - 1);
+    lottery().garrTicketLines.append(lottery().gstrTicketLine);
     for (int j = first; j <= last; ++j)
-        garrTicketGrid.at(glngGridSize, j) = numbers[static_cast<size_t>(j - first)];
+        lottery().garrTicketGrid.at(lottery().glngGridSize, j) = numbers[static_cast<size_t>(j - first)];
 
-    gblnSkipDraw = true;
+    lottery().gblnSkipDraw = true;
     cmdDraw_Click();
-    lstTicket->setListIndex(glngGridSize - 1);
+    lstTicket->setListIndex(lottery().glngGridSize - 1);
 }
 
 void BoardBase::cmdDelete_Click()
@@ -96,18 +93,18 @@ void BoardBase::cmdDelete_Click()
     // The selection flag outlives the selection (the compare option runs the column display with
     // no line selected): only a selected line is deleted.
     const int selected = lstTicket->listIndex();
-    if (lstTicket->listCount() < 1 || !gblnTicketColumnSelected || selected < 0)
+    if (lstTicket->listCount() < 1 || !lottery().gblnTicketColumnSelected || selected < 0)
         return;
     txtResults[0]->setText(QString());
     // The digit board's summary stands in the first box alone.
-    if (!gLayout.digits())
+    if (!lottery().gLayout.digits())
         txtResults[1]->setText(QString());
 
     const int n = lstTicket->listCount();
     const int removed = selected + 1;
     lstTicket->removeItem(selected);
     if (lstTicket->listCount() > 0) {
-        TicketGrid grid(garrTicketGrid.firstPosition(), garrTicketGrid.lastPosition());
+        TicketGrid grid(lottery().garrTicketGrid.firstPosition(), lottery().garrTicketGrid.lastPosition());
         grid.resizeRows(n - 1);
         QStringList lines;
         lines.reserve(n - 1);
@@ -117,35 +114,35 @@ void BoardBase::cmdDelete_Click()
             if (i == removed)
                 continue;
             ++next;
-            lines.append(garrTicketLines.value(i - 1));
-            if (i <= garrTicketGrid.rowCount())
-                std::copy_n(garrTicketGrid.row(i), width, grid.row(next));
+            lines.append(lottery().garrTicketLines.value(i - 1));
+            if (i <= lottery().garrTicketGrid.rowCount())
+                std::copy_n(lottery().garrTicketGrid.row(i), width, grid.row(next));
         }
-        garrTicketGrid = std::move(grid);
-        garrTicketLines = std::move(lines);
-        gblnSkipDraw = true;
+        lottery().garrTicketGrid = std::move(grid);
+        lottery().garrTicketLines = std::move(lines);
+        lottery().gblnSkipDraw = true;
         cmdDraw_Click();
         lstTicket->setListIndex(removed >= 2 ? removed - 2 : 0);
     } else {
-        garrTicketGrid.clear();
-        garrTicketLines.clear();
-        gblnTicketColumnSelected = false;
+        lottery().garrTicketGrid.clear();
+        lottery().garrTicketLines.clear();
+        lottery().gblnTicketColumnSelected = false;
     }
 }
 
 void BoardBase::lstTicket_Click()
 {
-    gblnTicketColumnSelected = true;
+    lottery().gblnTicketColumnSelected = true;
     const int index = lstTicket->listIndex();
     const QString line = index >= 0 ? lstTicket->list(index) : QString();
     if (line.isEmpty())
         return;
-    gstrTicketLine = line;
+    lottery().gstrTicketLine = line;
 
     // The powers, from the line's text: number i stands after the i-th blank.
     const QStringList fields = line.split(u' ');
-    const int first = gLayout.firstPosition;
-    const int last = lastColumnPosition();
+    const int first = lottery().gLayout.firstPosition;
+    const int last = lottery().gLayout.lastGuaranteePosition();
     int64_t totals[2] = {0, 0};
     for (Drum drum : gameDrums())
         if (VbLabel *total = this->drum(drum).lblColumnPowerTotal)
@@ -153,10 +150,10 @@ void BoardBase::lstTicket_Click()
     for (int p = first; p <= last; ++p) {
         const int field = p - first + 1;
         const int32_t number = field < fields.size() ? vb::toLong(fields[field]).value_or(0) : 0;
-        const int32_t power = gLayout.digits() || number != 0 ? powerOf(p, number) : 0;
+        const int32_t power = lottery().gLayout.digits() || number != 0 ? powerOf(lottery(), p, number) : 0;
         if (VbLabel *label = lblColumnNumber.at(p))
             label->setCaption(QString::number(power));
-        const Drum d = gLayout.drumOf(p);
+        const Drum d = lottery().gLayout.drumOf(p);
         int64_t &total = totals[drumIndex(d)];
         total += power;
         if (VbLabel *label = drum(d).lblColumnPowerTotal)
@@ -166,12 +163,12 @@ void BoardBase::lstTicket_Click()
     // The hits, from the grid row of the line.
     const int row = index + 1;
     const ComparisonLayout layout = ticketComparisonLayout();
-    if (row > garrTicketGrid.rowCount() || garrTicketGrid.firstPosition() > layout.first
-        || garrTicketGrid.lastPosition() < layout.lastColumnPosition())
+    if (row > lottery().garrTicketGrid.rowCount() || lottery().garrTicketGrid.firstPosition() > layout.first
+        || lottery().garrTicketGrid.lastPosition() < layout.lastColumnPosition())
         return;
-    const std::span<const int32_t> column(garrTicketGrid.row(row) + (layout.first - garrTicketGrid.firstPosition()),
+    const std::span<const int32_t> column(lottery().garrTicketGrid.row(row) + (layout.first - lottery().garrTicketGrid.firstPosition()),
                                           static_cast<size_t>(layout.columnPositions()));
-    if (gblnCompareWithGuess) {
+    if (lottery().gblnCompareWithGuess) {
         subResetColorOfDrawingNumbers();
         const CompareNumbers numbers = CompareNumbers::fromGuess(layout, [this](int p) {
             const VbTextBox *box = txtGuess.at(p);
@@ -183,7 +180,7 @@ void BoardBase::lstTicket_Click()
                 markHit(txtGuess[p]);
     } else {
         fncResetCOLORofSelectedWeekNumbers();
-        CompareNumbers numbers = CompareNumbers::fromDrawing(layout, garrReferenceDrawing);
+        CompareNumbers numbers = CompareNumbers::fromDrawing(layout, lottery().garrReferenceDrawing);
         // A lotto drawing label that reads 0 shows no number.
         for (int p = layout.first; p <= layout.last() && !layout.digitGame(); ++p) {
             const VbLabel *label = lblDrawingNumber.at(p);

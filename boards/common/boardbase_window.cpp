@@ -4,7 +4,7 @@
 #include "boards/common/boardbase.h"
 
 #include "analysis/drum.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "app/boardsettings.h"
 #include "app/clsfilesystem.h"
 #include "app/uilanguage.h"
@@ -27,7 +27,7 @@
 namespace {
 
 // The header elements the game uses: both table halves, or only the left one in digit games.
-std::vector<int> tableHalves() { return gLayout.digits() ? std::vector<int>{0} : std::vector<int>{0, 1}; }
+std::vector<int> tableHalves(const GameLayout &layout) { return layout.digits() ? std::vector<int>{0} : std::vector<int>{0, 1}; }
 
 // The row templates of the power table and the pool grid.
 constexpr int kTemplates[] = {0, 29};
@@ -44,7 +44,7 @@ constexpr int kNoDrawingsMessage = 46080;
 
 }  // namespace
 
-bool BoardBase::usesSecondDrum() const { return hasSecondDrum() && gLayout.twoDrums(); }
+bool BoardBase::usesSecondDrum() const { return hasSecondDrum() && lottery().gLayout.twoDrums(); }
 
 std::vector<Drum> BoardBase::boardDrums() const
 {
@@ -133,7 +133,7 @@ void BoardBase::Form_Load()
 
     // A database that could not be read has been reported by the listing; one without drawings
     // is told when the board shows.
-    const bool noDrawings = !listed || glngTotalWeeks < 1;
+    const bool noDrawings = !listed || lottery().glngTotalWeeks < 1;
     tellNoDrawings_ = listed && noDrawings;
     if (noDrawings) {
         // Nothing to analyse: the drawing combos stay empty and POWER is not run.
@@ -144,7 +144,7 @@ void BoardBase::Form_Load()
         cmdPower_Click();
     }
     subShowRestoredExclusions();
-    gblnBoardInitialised = true;
+    lottery().gblnBoardInitialised = true;
     chkGuaranteeNumbers_Click();
     chkCompareWithGuess_Click();
     if (noDrawings)
@@ -152,7 +152,7 @@ void BoardBase::Form_Load()
     else
         subRefreshPoolsAtLoad();
 
-    staMain->setPanelText(3, fncLotteryDescription());
+    staMain->setPanelText(3, fncLotteryDescription(lottery()));
 
     unloadStartWindow();
     doEvents();
@@ -171,8 +171,8 @@ void BoardBase::subShowGameMatrix()
     for (Drum drum : gameDrums()) {
         const bool second = drum == Drum::Second;
         VbLabel *matrix = this->drum(drum).lblGameMatrix;
-        matrix->setCaption(second ? QStringLiteral("%1/%2").arg(glngCfgBonusCount).arg(glngCfgHighestBallBONUS)
-                                  : QStringLiteral("%1/%2").arg(glngCfgNumbersDrawn).arg(glngCfgHighestBall));
+        matrix->setCaption(second ? QStringLiteral("%1/%2").arg(lottery().glngCfgBonusCount).arg(lottery().glngCfgHighestBallBONUS)
+                                  : QStringLiteral("%1/%2").arg(lottery().glngCfgNumbersDrawn).arg(lottery().glngCfgHighestBall));
         matrix->setFontSize(second ? 10 : 12);
         matrix->setFontBold(!second);
     }
@@ -220,7 +220,7 @@ void BoardBase::subApplyBoardColours()
               back);
         if (drum == Drum::Second && d.lblPowerInterval)
             d.lblPowerInterval->setForeColor(vbc::kDarkRed);
-        for (int half : tableHalves())
+        for (int half : tableHalves(lottery().gLayout))
             paint({d.lblHdrTotal.at(half), d.lblHdrStanding.at(half), d.lblHdrPowerPercent.at(half),
                    d.lblHdrLastPicked.at(half), d.lblHdrPool.at(half), d.lblHdrExclude.at(half)},
                   headerBack);
@@ -231,7 +231,7 @@ void BoardBase::subSetHandCursors()
 {
     for (Drum drum : gameDrums()) {
         DrumControls &d = this->drum(drum);
-        for (int half : tableHalves())
+        for (int half : tableHalves(lottery().gLayout))
             for (VbLabel *header : {d.lblHdrTotal.at(half), d.lblHdrPowerPercent.at(half), d.lblHdrLastPicked.at(half),
                                     d.lblHdrPool.at(half), d.lblHdrExclude.at(half)})
                 if (header)
@@ -263,8 +263,8 @@ void BoardBase::subFillIntervalPercentItems()
 
 void BoardBase::subShowPositions()
 {
-    const int lastNumber = gLayout.lastPosition;
-    const int lastGuarantee = gLayout.lastGuaranteePosition();
+    const int lastNumber = lottery().gLayout.lastPosition;
+    const int lastGuarantee = lottery().gLayout.lastGuaranteePosition();
     using Controls = std::initializer_list<QWidget *>;
     auto show = [](Controls controls) {
         for (QWidget *control : controls) {
@@ -289,7 +289,7 @@ void BoardBase::subPlaceTotals()
     };
     for (Drum drum : gameDrums()) {
         DrumControls &d = this->drum(drum);
-        const int last = gLayout.lastPositionOf(drum);
+        const int last = lottery().gLayout.lastPositionOf(drum);
         alignRight(d.lblDrawingPowerTotal, lblDrawingNumberPower.at(last));
         alignRight(d.lblGuessPowerTotal, lblGuessPower.at(last));
         alignRight(d.lblColumnPowerTotal, lblColumnNumber.at(last));
@@ -301,7 +301,7 @@ void BoardBase::subPlaceTotals()
 
 void BoardBase::subClearPositions()
 {
-    const GameLayout &game = gLayout;
+    const GameLayout &game = lottery().gLayout;
     const QString zero = QStringLiteral("0");
     // A cleared guess or guarantee box names no number: "0" on lotto games, the empty text on
     // digit games, where 0 is a digit.
@@ -331,22 +331,22 @@ void BoardBase::subRestoreBoardSettings()
     if (!app().gobjRecordFile || !app().gobjFileSystem)
         return;
     if (app().gblnTicketLoad) {
-        app().gobjRecordFile->subSelectRecordFile(QStringLiteral("forTICKETfile"));
+        app().gobjRecordFile->subSelectRecordFile(QStringLiteral("forTICKETfile"), lottery());
         if (app().gobjFileSystem->fncFileExists(app().gstrSavedTicketsFolder + app().gstrRecordFileName))
-            app().gobjRecordFile->subLoadBoardSettings(this);
+            app().gobjRecordFile->subLoadBoardSettings(*this);
         subLoadTicketTextFile();
     } else {
-        app().gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
+        app().gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"), lottery());
         if (app().gobjFileSystem->fncFileExists(app().gstrAppFolder + app().gstrRecordFileName))
-            app().gobjRecordFile->subLoadBoardSettings(this);
+            app().gobjRecordFile->subLoadBoardSettings(*this);
         else
-            app().gobjRecordFile->subResetBoardSettings(this);
+            app().gobjRecordFile->subResetBoardSettings(*this);
     }
 }
 
 void BoardBase::subCheckAnalysisWindow()
 {
-    const int32_t total = glngTotalWeeks;
+    const int32_t total = lottery().glngTotalWeeks;
     const QString totalText = QString::number(total);
     if (cboStartDrawing->text().isEmpty())
         cboStartDrawing->setText(QStringLiteral("1"));
@@ -368,14 +368,14 @@ void BoardBase::subCheckAnalysisWindow()
     cboStartDrawing->setText(QString::number(s));
     cboEndDrawing->setText(QString::number(e));
     const auto dateIndex = static_cast<size_t>(total + 1 - e);
-    if (dateIndex < garrGameDates.size())
-        cboDrawingDate->setText(dates::toShortText(garrGameDates[dateIndex]));
+    if (dateIndex < lottery().garrGameDates.size())
+        cboDrawingDate->setText(dates::toShortText(lottery().garrGameDates[dateIndex]));
 }
 
 void BoardBase::subShowRestoredExclusions()
 {
     for (Drum drum : gameDrums()) {
-        const DrumState &state = drumState(drum);
+        const DrumState &state = lottery().drum(drum);
         this->drum(drum).chkExcludeBall.forEach([&](int ball, VbCheck *box) {
             if (state.garrExcluded.contains(ball))
                 box->setValue(std::clamp(state.garrExcluded[ball], 0, 2));
@@ -397,7 +397,7 @@ void BoardBase::applyLanguageItem(int32_t digit)
         app().glngLanguage = digit;
     subApplyQtTranslations();
     tickLanguageItem(digit);
-    subApplyLanguageToBoard();
+    subApplyLanguageToBoard(*this);
 }
 
 void BoardBase::mnuLanguageEnglish_Click() { applyLanguageItem(2); }

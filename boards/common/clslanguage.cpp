@@ -1,6 +1,6 @@
 #include "boards/common/clslanguage.h"
 
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "app/application.h"
 #include "app/resstrings.h"
 #include "boards/common/boardbase.h"
@@ -119,27 +119,22 @@ void subSetStateToolTip(std::initializer_list<QWidget *> controls, bool ticked, 
     setToolTips(controls, message(ticked ? whenTicked : whenClear));
 }
 
-QString fncLotteryDescription()
+QString fncLotteryDescription(const OpenLottery &lottery)
 {
-    return gstrCountryName + QStringLiteral(" - ") + gstrLotteryName + QStringLiteral(" - ")
-           + fncTitleBeforeBracket(gstrGameTitle);
+    return lottery.gstrCountryName + QStringLiteral(" - ") + lottery.gstrLotteryName + QStringLiteral(" - ")
+           + fncTitleBeforeBracket(lottery.gstrGameTitle);
 }
 
-void subApplyLanguageToBoard()
+void subApplyLanguageToBoard(BoardBase &b)
 {
-    // 1. The board in front, for the whole run.
-    BoardBase *board = boardInFront();
-    if (!board)
-        return;
-    BoardBase &b = *board;
-    const GameLayout &game = gLayout;
+    const GameLayout &game = b.lottery().gLayout;
     // A drum's table has a right half beyond ball 28; the main pool grid shows both halves on
     // every lotto board.
     auto tableRightHalf = [&](Drum d) { return (d == Drum::Second ? game.highestSecond : game.highestMain) > 28; };
     auto poolRightHalf = [&](Drum d) { return d == Drum::Main ? !game.digits() : tableRightHalf(d); };
 
     // 2. Window caption.
-    app().gstrWindowCaption = txt(10100) + QStringLiteral(" - ") + fncLotteryDescription();
+    app().gstrWindowCaption = txt(10100) + QStringLiteral(" - ") + fncLotteryDescription(b.lottery());
     b.setWindowTitle(app().gstrWindowCaption);
 
     // 3. Shared strings.
@@ -166,27 +161,27 @@ void subApplyLanguageToBoard()
 
     // 8. Option tool tips, worded after the present state.
     for (Drum d : game.drums())
-        subSetStateToolTip({b.drum(d).chkPowerInterval, b.drum(d).lblPowerInterval}, drumState(d).gblnPowerInterval, 8,
+        subSetStateToolTip({b.drum(d).chkPowerInterval, b.drum(d).lblPowerInterval}, b.lottery().drum(d).gblnPowerInterval, 8,
                            9);
-    subSetStateToolTip({b.chkEqualChance}, gblnEqualChance, 4, 5);
+    subSetStateToolTip({b.chkEqualChance}, b.lottery().gblnEqualChance, 4, 5);
     setToolTips({b.optHotCold.at(0), b.lblHotCold.at(0)}, message(11));
     setToolTips({b.optHotCold.at(1), b.lblHotCold.at(1)}, message(12));
-    subSetStateToolTip({b.chkGuaranteeNumbers, b.lblGuaranteeNumbers}, gblnGuaranteeNumbers, 6, 7);
-    subSetStateToolTip({b.chkCompareWithGuess}, gblnCompareWithGuess, 13, 14);
-    subSetStateToolTip({b.chkIncrementalTicket}, gblnIncrementalTicket, 15, 16);
+    subSetStateToolTip({b.chkGuaranteeNumbers, b.lblGuaranteeNumbers}, b.lottery().gblnGuaranteeNumbers, 6, 7);
+    subSetStateToolTip({b.chkCompareWithGuess}, b.lottery().gblnCompareWithGuess, 13, 14);
+    subSetStateToolTip({b.chkIncrementalTicket}, b.lottery().gblnIncrementalTicket, 15, 16);
 
     // 9. The column limit.
     setToolTips({b.txtColumnsToDraw}, message(17) + QString::number(kMaxTicketColumns));
 
     // 10. Pool-grid headers (the main grid's right half on every lotto board).
     for (Drum d : game.drums()) {
-        captionPoolHeader(b.drum(d).lblHdrPool.at(0), drumState(d).gblnPoolCountView);
+        captionPoolHeader(b.drum(d).lblHdrPool.at(0), b.lottery().drum(d).gblnPoolCountView);
         if (poolRightHalf(d))
-            captionPoolHeader(b.drum(d).lblHdrPool.at(1), drumState(d).gblnPoolCountView);
+            captionPoolHeader(b.drum(d).lblHdrPool.at(1), b.lottery().drum(d).gblnPoolCountView);
     }
 
     // 11. Power increase.
-    subSetStateToolTip({b.chkPowerIncrease, b.lblPowerIncrease}, gblnPowerIncrease, 20, 21);
+    subSetStateToolTip({b.chkPowerIncrease, b.lblPowerIncrease}, b.lottery().gblnPowerIncrease, 20, 21);
 
     // 12. Straight / Boxed (digit games).
     if (game.digits()) {
@@ -197,8 +192,8 @@ void subApplyLanguageToBoard()
     // 13. Status panels 1 and 2.
     b.staMain->setPanelText(1, txt(36010) + b.cboStartDrawing->text() + txt(36020) + b.cboEndDrawing->text()
                                    + txt(36030) + b.cboDrawingDate->text());
-    if (game.twoDrums() && !gblnMainPoolView)
-        b.staMain->setPanelText(2, txt(36050) + QString::number(gDrumBONUS.glngPoolTotal));
+    if (game.twoDrums() && !b.lottery().gblnMainPoolView)
+        b.staMain->setPanelText(2, txt(36050) + QString::number(b.lottery().drum(Drum::Second).glngPoolTotal));
     else
-        b.staMain->setPanelText(2, txt(36040) + QString::number(gDrum.glngPoolTotal));
+        b.staMain->setPanelText(2, txt(36040) + QString::number(b.lottery().drum(Drum::Main).glngPoolTotal));
 }

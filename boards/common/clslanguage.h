@@ -1,5 +1,5 @@
 #pragma once
-// The language routine of the boards: puts the current language on the board in front (window
+// The language routine of the boards: puts the current language on a board (window
 // caption, menus, frames, buttons, labels, table headers, tool tips, status panels 1 and 2) and
 // fills the shared message table garrMessages and the shared strings gstrWindowCaption,
 // gstrHelpTitle, gstrHelpFile and gstrLoadedTicketText. The three boards share one control
@@ -12,9 +12,12 @@
 
 class QWidget;
 
-// Captions the board in front (nothing when the window in front is not a board) in the language
-// glngLanguage; a digit outside 1 to 3 captions it in English without changing glngLanguage.
-void subApplyLanguageToBoard();
+class BoardBase;
+struct OpenLottery;
+
+// Captions the board in the language glngLanguage; a digit outside 1 to 3 captions it in English
+// without changing glngLanguage.
+void subApplyLanguageToBoard(BoardBase &board);
 
 // The language the boards are captioned in: glngLanguage when it is 1 (Turkish), 2 (English) or 3
 // (French), else English.
@@ -26,7 +29,7 @@ QString fncTitleBeforeBracket(const QString &title);
 
 // The open lottery as the boards describe it: country, " - ", lottery name, " - ", and the game
 // title up to its first "(".
-QString fncLotteryDescription();
+QString fncLotteryDescription(const OpenLottery &lottery);
 
 // The tool tip of a two-state option, worded after its present state: every control given (absent
 // ones skipped) gets garrMessages entry `whenTicked` when `ticked`, else entry `whenClear`.

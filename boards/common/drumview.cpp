@@ -90,14 +90,15 @@ int rowPitch(const CtlArray<VbLabel> &heightFrom)
 
 DrumView DrumView::of(BoardBase &board, Drum drum)
 {
-    const GameShape game = GameShape::current();
+    OpenLottery &lottery = board.lottery();
+    const GameShape game = GameShape::of(lottery.gLayout);
     const bool second = drum == Drum::Second;
     return DrumView{board,
                     board.drum(drum),
-                    drumState(drum),
+                    lottery.drum(drum),
                     second ? DrumShape::second(game) : DrumShape::main(game),
                     drum,
-                    !second && gLayout.digits()};
+                    !second && lottery.gLayout.digits()};
 }
 
 std::vector<DrumView> DrumView::allOf(BoardBase &board)
@@ -118,7 +119,8 @@ void showBallPicture(VbPicture *picture, const QString &name)
 
 RecalcInputs recalcInputsFromBoard(BoardBase &board)
 {
-    const int32_t total = glngTotalWeeks;
+    const OpenLottery &lottery = board.lottery();
+    const int32_t total = lottery.glngTotalWeeks;
     const auto week = [&](const VbCombo *combo, int32_t fallback) {
         const auto n = combo ? vb::toLong(combo->text().trimmed()) : std::nullopt;
         return n.value_or(fallback);
@@ -135,11 +137,18 @@ RecalcInputs recalcInputsFromBoard(BoardBase &board)
             date = dates::fromShortText(dates->text());
     }
     // garrGameDates holds the newest drawing at 1, so drawing w stands at total - w + 1.
-    if (!date.isValid() && end >= 1 && end <= total && static_cast<size_t>(total - end + 1) < garrGameDates.size())
-        date = garrGameDates[static_cast<size_t>(total - end + 1)];
+    if (!date.isValid() && end >= 1 && end <= total && static_cast<size_t>(total - end + 1) < lottery.garrGameDates.size())
+        date = lottery.garrGameDates[static_cast<size_t>(total - end + 1)];
 
-    const int32_t level = board.hsbPowerIncrease ? board.hsbPowerIncrease->value() : 2;
-    return RecalcInputs::fromState(start, end, date, level);
+    RecalcInputs in;
+    in.fromWeek = start;
+    in.toWeek = end;
+    in.upToDate = date;
+    in.hotColdMode = lottery.gintHotColdMode;
+    in.powerIncrease = lottery.gblnPowerIncrease;
+    in.level = board.hsbPowerIncrease ? board.hsbPowerIncrease->value() : 2;
+    in.totalWeeks = total;
+    return in;
 }
 
 // ---- Power table ----------------------------------------------------------------------------------
@@ -147,7 +156,7 @@ RecalcInputs recalcInputsFromBoard(BoardBase &board)
 int32_t weeksSinceDrawn(const DrumView &d, int32_t ball)
 {
     const int32_t last = d.state.garrLastPickedWeek.value(ball, 0);
-    return last < 1 ? glngReferenceWeek : glngReferenceWeek - last;
+    return last < 1 ? d.board.lottery().glngReferenceWeek : d.board.lottery().glngReferenceWeek - last;
 }
 
 void subShowPowerTableRow(const DrumView &d, int32_t ball)
@@ -238,7 +247,7 @@ void subCalculatePowerTable(const DrumView &d)
 void subResetColorOfHighlightedBalls(const DrumView &d)
 {
     DrumState &s = d.state;
-    if (!gblnBoardInitialised || !s.gblnHighlight)
+    if (!d.board.lottery().gblnBoardInitialised || !s.gblnHighlight)
         return;
     s.gblnHighlight = false;
     DrumControls &c = d.ctl;
@@ -375,7 +384,7 @@ QString fncPoolOddsText(const DrumView &d, int64_t count) { return ::poolOddsTex
 
 void showPoolStatus(const DrumView &d, int64_t size)
 {
-    if (d.second() && gblnMainPoolView)
+    if (d.second() && d.board.lottery().gblnMainPoolView)
         return;
     if (d.board.staMain)
         d.board.staMain->setPanelText(2, poolStatusText(d.drum, size));
@@ -399,8 +408,11 @@ void subFillPoolGrid(const DrumView &d)
 {
     DrumControls &c = d.ctl;
     DrumState &s = d.state;
-    const int64_t size = fillPoolFromPowers(s, d.shape, recalcInputsFromBoard(d.board));
-    showPoolStatus(d, size);
+    PoolFill fill = fillPoolFromPowers(s.garrPower, s.garrExcluded, d.shape, recalcInputsFromBoard(d.board));
+    s.garrPoolWeight = std::move(fill.weights);
+    s.garrPool = std::move(fill.pool);
+    s.glngPoolTotal = s.garrPool.size();
+    showPoolStatus(d, s.glngPoolTotal);
 
     const bool create = !s.gblnPoolRowsCreated;
     if (create && d.last() >= d.first())
@@ -460,7 +472,7 @@ void subFillPoolGrid(const DrumView &d)
     }
 
     // The first fill after a lottery or ticket opens shows the restored exclusions.
-    if (!gblnBoardInitialised)
+    if (!d.board.lottery().gblnBoardInitialised)
         for (int32_t b = d.first(); b <= d.last(); ++b)
             if (VbCheck *box = c.chkExcludeBall.at(b))
                 box->setValue(d.excluded(b) ? 1 : 0);

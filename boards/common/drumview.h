@@ -7,7 +7,7 @@
 
 #include "analysis/drum.h"
 #include "analysis/recalc.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 
 #include <QString>
 #include <cstdint>

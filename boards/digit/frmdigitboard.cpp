@@ -1,7 +1,7 @@
 #include "boards/digit/frmdigitboard.h"
 
 #include "analysis/comparison.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "boards/common/boardbase_analysis.h"
 #include "boards/common/clslanguage.h"
 #include "platform/twips.h"
@@ -24,7 +24,8 @@ constexpr int kOptionCaptionWidth = 1440;
 
 }  // namespace
 
-frmDigitBoard::frmDigitBoard() : frmLottoBoard(BoardFamily::Digit)
+frmDigitBoard::frmDigitBoard(std::shared_ptr<OpenLottery> lottery)
+    : frmLottoBoard(BoardFamily::Digit, std::move(lottery))
 {
     subDesignDigits();
     optStraightBoxed.wire([this](int i, VbOption *o) { o->onClick = [this, i] { optStraightBoxed_Click(i); }; });
@@ -72,7 +73,7 @@ void frmDigitBoard::subDesignDigits()
 void frmDigitBoard::subLayoutForGame()
 {
     subShowPositions();
-    if (glngCfgHighestBall == 10 && (glngPicks == 2 || glngPicks == 3))
+    if (lottery().glngCfgHighestBall == 10 && (lottery().glngPicks == 2 || lottery().glngPicks == 3))
         subDoublePositionWidths();
     // The totals take the width of the first position's cells, or room for five digits where
     // those cells are narrower, then line up with the last one.
@@ -89,22 +90,22 @@ void frmDigitBoard::subLayoutForGame()
 void frmDigitBoard::subDoublePositionWidths()
 {
     for (CtlArray<VbLabel> *labels : {&lblDrawingNumber, &lblDrawingNumberPower, &lblGuessPower, &lblColumnNumber}) {
-        for (int i = 0; i <= glngPicks; ++i)
+        for (int i = 0; i <= lottery().glngPicks; ++i)
             (*labels)[i]->setWidth(2 * (*labels)[i]->Width());
-        for (int i = 1; i <= glngPicks; ++i)
+        for (int i = 1; i <= lottery().glngPicks; ++i)
             (*labels)[i]->setLeft((*labels)[i - 1]->Left() + (*labels)[i - 1]->Width() - kDoubleWidthOverlap);
     }
     for (CtlArray<VbTextBox> *boxes : {&txtGuaranteeNumber, &txtGuess}) {
-        for (int i = 0; i <= glngPicks; ++i)
+        for (int i = 0; i <= lottery().glngPicks; ++i)
             (*boxes)[i]->setWidth(2 * (*boxes)[i]->Width());
-        for (int i = 1; i <= glngPicks; ++i)
+        for (int i = 1; i <= lottery().glngPicks; ++i)
             (*boxes)[i]->setLeft((*boxes)[i - 1]->Left() + (*boxes)[i - 1]->Width() - kDoubleWidthOverlap);
     }
-    if (glngPicks == 3)
+    if (lottery().glngPicks == 3)
         lstTicket->setWidth(lstTicket->Width() + kFourPositionListGrowth);
 }
 
-void frmDigitBoard::optStraightBoxed_Click(int Index) { gblnBoxedCompare = Index > 0; }
+void frmDigitBoard::optStraightBoxed_Click(int Index) { lottery().gblnBoxedCompare = Index > 0; }
 
 void frmDigitBoard::lblStraightBoxed_Click(int Index) { subSelectOptionOfPair(optStraightBoxed, Index); }
 
@@ -154,10 +155,10 @@ void frmDigitBoard::txtGuess_LostFocus(int Index)
 void frmDigitBoard::subShowGuessPowers()
 {
     int64_t total = 0;
-    for (int p = 0; p <= glngPicks; ++p) {
+    for (int p = 0; p <= lottery().glngPicks; ++p) {
         const VbTextBox *box = txtGuess.at(p);
         const auto digit = box ? fncBoxDigit(box->text()) : std::nullopt;
-        const int32_t power = digit ? boardanalysis::powerOf(p, *digit) : 0;
+        const int32_t power = digit ? boardanalysis::powerOf(lottery(), p, *digit) : 0;
         if (VbLabel *label = lblGuessPower.at(p))
             label->setCaption(QString::number(power));
         total += power;
@@ -169,16 +170,16 @@ void frmDigitBoard::subShowGuessPowers()
 
 void frmDigitBoard::chkGuaranteeNumbers_Click()
 {
-    gblnGuaranteeNumbers = chkGuaranteeNumbers->value() != 0;
-    subSetStateToolTip({chkGuaranteeNumbers}, gblnGuaranteeNumbers, 6, 7);
-    if (!gblnBoardInitialised)
+    lottery().gblnGuaranteeNumbers = chkGuaranteeNumbers->value() != 0;
+    subSetStateToolTip({chkGuaranteeNumbers}, lottery().gblnGuaranteeNumbers, 6, 7);
+    if (!lottery().gblnBoardInitialised)
         return;
-    for (int p = 0; p <= glngPicks; ++p) {
+    for (int p = 0; p <= lottery().glngPicks; ++p) {
         VbTextBox *box = txtGuaranteeNumber.at(p);
         if (!box)
             continue;
-        box->setEnabled(gblnGuaranteeNumbers);
-        box->setBackColor(gblnGuaranteeNumbers && fncBoxDigit(box->text()) ? vbc::kLightYellow : vbc::kWhite);
+        box->setEnabled(lottery().gblnGuaranteeNumbers);
+        box->setBackColor(lottery().gblnGuaranteeNumbers && fncBoxDigit(box->text()) ? vbc::kLightYellow : vbc::kWhite);
     }
     subUpdateDrawEnabled();
 }
@@ -197,7 +198,7 @@ void frmDigitBoard::txtGuaranteeNumber_GotFocus(int Index)
 void frmDigitBoard::txtGuaranteeNumber_LostFocus(int Index)
 {
     VbTextBox *box = txtGuaranteeNumber.at(Index);
-    if (!gblnBoardInitialised || !box)
+    if (!lottery().gblnBoardInitialised || !box)
         return;
     std::optional<int32_t> digit = fncBoxDigit(box->text());
     // Anything but a digit or nothing brings back the digit the box held, or leaves it empty.

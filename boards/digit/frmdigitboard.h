@@ -12,7 +12,7 @@
 
 class frmDigitBoard : public frmLottoBoard {
 public:
-    frmDigitBoard();
+    explicit frmDigitBoard(std::shared_ptr<OpenLottery> lottery);
 
     // Overlap of neighbouring position boxes at double width, and the extra width of the ticket
     // list on a game of four positions, in twips.

@@ -1,6 +1,6 @@
 #include "boards/lotto/frmlottoboard.h"
 
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 
 #include <QFont>
 #include <tuple>
@@ -96,9 +96,13 @@ void hideAndDisable(QWidget *control)
 
 }  // namespace
 
-frmLottoBoard::frmLottoBoard() : frmLottoBoard(BoardFamily::Lotto) {}
+frmLottoBoard::frmLottoBoard(std::shared_ptr<OpenLottery> lottery)
+    : frmLottoBoard(BoardFamily::Lotto, std::move(lottery))
+{
+}
 
-frmLottoBoard::frmLottoBoard(BoardFamily family) : BoardBase(family)
+frmLottoBoard::frmLottoBoard(BoardFamily family, std::shared_ptr<OpenLottery> lottery)
+    : BoardBase(family, std::move(lottery))
 {
     subDesign();
 }
@@ -439,7 +443,7 @@ void frmLottoBoard::subLayoutForGame()
 
 void frmLottoBoard::subPlaceBonusMarkers()
 {
-    const QString &code = gstrGameCode;
+    const QString &code = lottery().gstrGameCode;
     const bool none = code == u"500" || code == u"600" || code == u"700";
     const bool oneBonus = code == u"510" || code == u"610" || code == u"710";
     const bool twoBonus = code == u"620";
@@ -461,7 +465,7 @@ void frmLottoBoard::subPlaceBonusMarkers()
         for (int i : {0, 1, 3, 4})
             markers[i]->setVisible(true);
     };
-    const int k = gLayout.lastMainPosition;
+    const int k = lottery().gLayout.lastMainPosition;
     if (oneBonus || twoBonus)
         mark(shpBonusMarkB, k + 1);
     if (twoBonus)

@@ -10,7 +10,7 @@
 
 class frmLottoBoard : public BoardBase {
 public:
-    frmLottoBoard();
+    explicit frmLottoBoard(std::shared_ptr<OpenLottery> lottery);
 
     // Positions of the design, in twips, that the layout and the tests rely on.
     static constexpr int kRowPitch = 360;       // power table and pool grid rows
@@ -22,7 +22,7 @@ public:
 protected:
     // The lotto design for a board of another family (the two-pool board), which then adds its own
     // steps.
-    explicit frmLottoBoard(BoardFamily family);
+    frmLottoBoard(BoardFamily family, std::shared_ptr<OpenLottery> lottery);
 
     // Positions in use, totals against the last position of each drum, bonus markers.
     void subLayoutForGame() override;

@@ -1,7 +1,7 @@
 #include "boards/twopool/frmtwopoolboard.h"
 
 #include "analysis/pool.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "boards/common/drumview.h"
 #include "platform/twips.h"
 
@@ -82,7 +82,8 @@ std::vector<VbControl *> intervalControls(const DrumControls &d)
 
 }  // namespace
 
-frmTwoPoolBoard::frmTwoPoolBoard() : frmLottoBoard(BoardFamily::TwoPool)
+frmTwoPoolBoard::frmTwoPoolBoard(std::shared_ptr<OpenLottery> lottery)
+    : frmLottoBoard(BoardFamily::TwoPool, std::move(lottery))
 {
     subDesignSecondDrum();
 }
@@ -223,7 +224,7 @@ void frmTwoPoolBoard::subShowGameMatrix()
 {
     frmLottoBoard::subShowGameMatrix();
     // The main drum's tables are the ones shown when the board opens.
-    gblnMainPoolView = true;
+    lottery().gblnMainPoolView = true;
     main.lblGameMatrix->setForeColor(vbc::kWindowText);
     bonus.lblGameMatrix->setForeColor(vbc::kDarkRed);
     styleTabs(Drum::Main);
@@ -239,7 +240,7 @@ void frmTwoPoolBoard::subLayoutForGame()
     subPlaceSecondDrumTotals();
     subPlaceSecondDrumMarkers();
     // The second drum's right table half, for a second drum beyond ball 28.
-    if (gLayout.highestSecond >= kSecondHalf)
+    if (lottery().gLayout.highestSecond >= kSecondHalf)
         for (CtlArray<VbLabel> *headers : {&bonus.lblHdrTotal, &bonus.lblHdrStanding, &bonus.lblHdrPowerPercent,
                                            &bonus.lblHdrLastPicked, &bonus.lblHdrPool, &bonus.lblHdrExclude})
             (*headers)[1]->setVisible(true);
@@ -247,8 +248,8 @@ void frmTwoPoolBoard::subLayoutForGame()
 
 void frmTwoPoolBoard::subPlaceSecondDrumTotals()
 {
-    const int k = gLayout.lastMainPosition;
-    const bool oneNumber = gLayout.bonusPositions() == 1;
+    const int k = lottery().gLayout.lastMainPosition;
+    const bool oneNumber = lottery().gLayout.bonusPositions() == 1;
     const std::tuple<VbLabel *, VbLabel *, VbControl *> totals[] = {
         {bonus.lblDrawingPowerTotal, main.lblDrawingPowerTotal, lblDrawingNumberPower.at(k + 1)},
         {bonus.lblGuessPowerTotal, main.lblGuessPowerTotal, lblGuessPower.at(k + 1)},
@@ -266,7 +267,7 @@ void frmTwoPoolBoard::subPlaceSecondDrumTotals()
 
 void frmTwoPoolBoard::subPlaceSecondDrumMarkers()
 {
-    const QString &code = gstrGameCode;
+    const QString &code = lottery().gstrGameCode;
     const bool one = code == u"2P410" || code == u"2P510" || code == u"2P610" || code == u"2P710";
     const bool two = code == u"2P520" || code == u"2P620";
     if (!one && !two)
@@ -275,7 +276,7 @@ void frmTwoPoolBoard::subPlaceSecondDrumMarkers()
         shpBonusMarkA[i]->setVisible(false);
         shpBonusMarkB[i]->setVisible(false);
     }
-    const int k = gLayout.lastMainPosition;
+    const int k = lottery().gLayout.lastMainPosition;
     auto place = [](VbShape *marker, int left) {
         marker->setLeft(left);
         marker->setVisible(true);
@@ -312,32 +313,32 @@ void frmTwoPoolBoard::subRefreshPoolsAtLoad()
 
 void frmTwoPoolBoard::lblGameMatrix_Click(Drum drum)
 {
-    gblnMainPoolView = drum == Drum::Main;
+    lottery().gblnMainPoolView = drum == Drum::Main;
     subSwitchPoolView();
 }
 
 void frmTwoPoolBoard::subSwitchPoolView()
 {
-    const Drum wanted = gblnMainPoolView ? Drum::Main : Drum::Second;
+    const Drum wanted = lottery().gblnMainPoolView ? Drum::Main : Drum::Second;
     if (wanted == tabInFront_)
         return;
     subShowPoolView();
     styleTabs(wanted);
     tabInFront_ = wanted;
-    staMain->setPanelText(2, poolStatusText(wanted, drumState(wanted).glngPoolTotal));
+    staMain->setPanelText(2, poolStatusText(wanted, lottery().drum(wanted).glngPoolTotal));
 }
 
 void frmTwoPoolBoard::subShowPoolView()
 {
-    if (!gblnBoardInitialised)
+    if (!lottery().gblnBoardInitialised)
         return;
-    const Drum front = gblnMainPoolView ? Drum::Main : Drum::Second;
+    const Drum front = lottery().gblnMainPoolView ? Drum::Main : Drum::Second;
     const int page = drumIndex(front);
     stkDrumTables->setCurrentIndex(page);
     stkPowerInterval->setCurrentIndex(page);
 
     // A second drum within the left table half leaves the bands of the right halves empty.
-    const bool narrowSecond = gLayout.highestSecond < kSecondHalf;
+    const bool narrowSecond = lottery().gLayout.highestSecond < kSecondHalf;
     const int rightBands[] = {1, 3};
     for (int i = 0; i < 2; ++i) {
         VbShape *band = main.shpBallColumn[rightBands[i]];

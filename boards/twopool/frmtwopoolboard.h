@@ -13,7 +13,7 @@ class QStackedWidget;
 
 class frmTwoPoolBoard : public frmLottoBoard {
 public:
-    frmTwoPoolBoard();
+    explicit frmTwoPoolBoard(std::shared_ptr<OpenLottery> lottery);
 
     // Design measures, in twips, that the tests rely on.
     static constexpr int kIntervalPanelTop = 690;  // the interval panels within the guarantee frame

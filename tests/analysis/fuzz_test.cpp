@@ -14,7 +14,7 @@
 #include "analysis/power.h"
 #include "analysis/recalc.h"
 #include "analysis/samplelotteries.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "analysis/ticketfile.h"
 #include "app/boardsettings.h"
 #include "app/application.h"
@@ -158,7 +158,6 @@ std::vector<GameShape> sampleGames()
 // The runs change the open game; none is left open afterwards.
 class Fuzz : public ::testing::Test {
 protected:
-    void TearDown() override { resetOpenLottery(); }
 };
 
 }  // namespace
@@ -211,8 +210,7 @@ TEST_F(Fuzz, SettingsRecords)
     std::vector<RecordShape> shapes;
     std::vector<QByteArray> seeds;
     for (const GameShape &game : sampleGames()) {
-        game.makeCurrent();
-        const RecordShape shape = RecordShape::current();
+        const RecordShape shape = RecordShape::of(GameLayout::of(game));
         shapes.push_back(shape);
         BoardSettings s = boardSettingsDefaults(shape, drawings);
         BoardSettingsRecord record;
@@ -264,8 +262,7 @@ TEST_F(Fuzz, TicketTexts)
     std::vector<TicketShape> shapes;
     std::vector<QByteArray> seeds = {fncTicketFileBytes({})};
     for (const GameShape &game : sampleGames()) {
-        game.makeCurrent();
-        const TicketShape shape = TicketShape::current();
+        const TicketShape shape = TicketShape::of(GameLayout::of(game));
         shapes.push_back(shape);
         // Three columns as the board lists them, with their hit tails; digit games also without.
         QStringList lines;
@@ -359,9 +356,8 @@ TEST_F(Fuzz, ResultsDatabases)
         db.fncGetMaxWeekDate();
         // The drawings go through POWER's recalculation under every game.
         for (const GameShape &game : games) {
-            game.makeCurrent();
             if (week.hasValue())
-                game.digitGame ? db.fncGetDrawingNumbersFOR10(week.value()) : db.fncGetDrawingNumbers(week.value());
+                db.fncGetDrawingNumbers(week.value(), GameLayout::of(game));
             if (!listed || !history || history->empty())
                 continue;
             RecalcInputs in;
@@ -373,7 +369,8 @@ TEST_F(Fuzz, ResultsDatabases)
             in.hotColdMode = static_cast<int32_t>(input % 2);
             in.powerIncrease = input % 3 == 0;
             in.level = 2 + static_cast<int32_t>(input % 3);
-            const WindowCheck check = recalculateAll(*history, in);
+            const PowerTables tables = recalculateAll(*history, in, game);
+            const WindowCheck &check = tables.check;
             const int64_t columns = static_cast<int64_t>(history->size()) * (game.mainColumns() + game.bonusCount);
             EXPECT_LE(check.numbersOutside + check.emptyNumbers, columns);
             if (check.refused())
@@ -382,17 +379,16 @@ TEST_F(Fuzz, ResultsDatabases)
                 if (drum == Drum::Second && !game.twoDrums())
                     continue;
                 const DrumShape shape = drum == Drum::Main ? DrumShape::main(game) : DrumShape::second(game);
-                const DrumState &state = drum == Drum::Main ? gDrum : gDrumBONUS;
+                const DrumAnalysis &analysis = tables.of(drum);
                 for (int b = shape.firstBall; b <= shape.maxBall; ++b) {
-                    EXPECT_TRUE(state.garrPickCount[b] >= 0 && state.garrPickCount[b] <= in.totalWeeks) << b;
-                    EXPECT_TRUE(state.garrPower[b] >= 0 && state.garrPower[b] <= kPowerCap + 1) << state.garrPower[b];
+                    EXPECT_TRUE(analysis.pickCount[b] >= 0 && analysis.pickCount[b] <= in.totalWeeks) << b;
+                    EXPECT_TRUE(analysis.power[b] >= 0 && analysis.power[b] <= kPowerCap + 1) << analysis.power[b];
                 }
-                EXPECT_EQ(state.garrPool.size(), state.glngPoolTotal);
-                const Pool &pool = state.garrPool;
+                const Pool pool = fillPoolFromPowers(analysis.power, {}, shape, in).pool;
                 EXPECT_TRUE(pool.size() == 0 || (pool.firstBall() >= shape.firstBall && pool.lastBall() <= shape.maxBall));
-                if (state.gblnSumStatsValid) {
-                    EXPECT_LE(state.garrSumStats[0], state.garrSumStats[1]);
-                    EXPECT_LE(state.garrSumStats[1], state.garrSumStats[2]);
+                if (analysis.sumStats) {
+                    EXPECT_LE(analysis.sumStats->smallest, analysis.sumStats->mean);
+                    EXPECT_LE(analysis.sumStats->mean, analysis.sumStats->largest);
                 }
             }
         }

@@ -4,7 +4,7 @@
 
 #include "app/enginemessages.h"
 #include "analysis/generator.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "app/application.h"
 
 #include <algorithm>
@@ -20,28 +20,33 @@ namespace {
 
 class Generator : public ::testing::Test {
 protected:
-    void SetUp() override { reset(); }
-    void TearDown() override { reset(); }
-    static void reset()
+    // A run of `target` new columns to its end, keeping `before` columns of the ticket; its ticket
+    // becomes the ticket.
+    RunStatus run(const GeneratorSetup &setup, int32_t target, int32_t before = 0)
     {
-        glngColumnsBefore = glngColumnsTarget = glngColumnsMade = glngGridRow = 0;
-        garrTicketGrid = TicketGrid();
-        gblnGuaranteeNumbers = gblnIncrementalTicket = false;
-        gDrum = gDrumBONUS = DrumState{};
-        GameShape{}.makeCurrent();
+        TicketColumnGenerator generator(setup, std::move(ticket), before, target);
+        const RunStatus status = generator.runToEnd();
+        keep(generator);
+        return status;
     }
-    static void startRun(int32_t target, int32_t before = 0)
+    void keep(TicketColumnGenerator &generator)
     {
-        glngColumnsBefore = before;
-        glngColumnsTarget = target;
-        glngColumnsMade = 0;
+        made = generator.columnsMade();
+        gridRow = generator.gridRow();
+        ticket = generator.takeTicket();
     }
-    // A run of `target` new columns to its end.
-    static RunStatus run(const GeneratorSetup &setup, int32_t target, int32_t before = 0)
+    std::vector<int32_t> rowOf(int r) const { return {ticket.row(r), ticket.row(r) + ticket.width()}; }
+    void expectNoRepeatedRow() const
     {
-        startRun(target, before);
-        return TicketColumnGenerator(setup).runToEnd();
+        std::set<std::vector<int32_t>> seen;
+        for (int r = 1; r <= ticket.rowCount(); ++r)
+            EXPECT_TRUE(seen.insert(rowOf(r)).second) << "row " << r << " repeats";
     }
+
+    // The ticket a DRAW keeps (the ticket of its last run), and the counts of that run.
+    TicketGrid ticket;
+    int32_t made = 0;
+    int32_t gridRow = 0;
 };
 
 PartInputs part(const DrumShape &drum, int positions, bool distinct)
@@ -85,15 +90,6 @@ GeneratorSetup twoDrumSetup(int maxBall, int picks, int maxBONUS, int bonus, uin
     s.second = part(DrumShape::second(g), bonus, true);
     s.seed = seed;
     return s;
-}
-
-std::vector<int32_t> rowOf(int r) { return {garrTicketGrid.row(r), garrTicketGrid.row(r) + garrTicketGrid.width()}; }
-
-void expectNoRepeatedRow()
-{
-    std::set<std::vector<int32_t>> seen;
-    for (int r = 1; r <= garrTicketGrid.rowCount(); ++r)
-        EXPECT_TRUE(seen.insert(rowOf(r)).second) << "row " << r << " repeats";
 }
 
 bool holds(const std::vector<int32_t> &row, int32_t x) { return std::find(row.begin(), row.end(), x) != row.end(); }
@@ -166,9 +162,9 @@ TEST_F(Generator, LottoColumnsAreAscendingDistinctWithinTheIntervalAndNeverRepea
     s.main.lower = 140;
     s.main.upper = 160;
     EXPECT_EQ(run(s, 3000), RunStatus::TargetReached);
-    ASSERT_EQ(garrTicketGrid.rowCount(), 3000);
-    EXPECT_EQ(garrTicketGrid.firstPosition(), 1);
-    EXPECT_EQ(garrTicketGrid.lastPosition(), 6);
+    ASSERT_EQ(ticket.rowCount(), 3000);
+    EXPECT_EQ(ticket.firstPosition(), 1);
+    EXPECT_EQ(ticket.lastPosition(), 6);
     for (int r = 1; r <= 3000; ++r) {
         const auto row = rowOf(r);
         EXPECT_TRUE(std::adjacent_find(row.begin(), row.end(), std::greater_equal<>()) == row.end()) << r;
@@ -179,8 +175,8 @@ TEST_F(Generator, LottoColumnsAreAscendingDistinctWithinTheIntervalAndNeverRepea
         EXPECT_TRUE(sum >= 140 && sum <= 160) << sum;
     }
     expectNoRepeatedRow();
-    EXPECT_EQ(glngColumnsMade, 3000);
-    EXPECT_EQ(glngGridRow, 3000);
+    EXPECT_EQ(made, 3000);
+    EXPECT_EQ(gridRow, 3000);
 
     // A sum equal to a limit lies inside: only {1, 2, 3} sums to 6.
     GeneratorSetup limit = lottoSetup(6, 3);
@@ -198,7 +194,7 @@ TEST_F(Generator, DigitsStayInDrawingOrderAndTwoDrumPartsSortOnTheirOwn)
     s.main.pool = Pool(0, {0, 0, 0, 5, 0, 0, 0, 0, 0, 0});  // only digit 3 can be drawn
     s.main.guarantees[0] = 7;
     EXPECT_EQ(run(s, 1), RunStatus::TargetReached);
-    EXPECT_EQ(garrTicketGrid.firstPosition(), 0);
+    EXPECT_EQ(ticket.firstPosition(), 0);
     EXPECT_EQ(rowOf(1), (std::vector<int32_t>{7, 3, 3}));
     // Digit sums count every position: 3, 3, 7 weighs 2 x pc(3) + pc(7).
     s.main.guarantees = {3, 3, 7};
@@ -231,18 +227,17 @@ TEST_F(Generator, KeptColumnsStayAndAreNeverMadeAgain)
     s.incremental = true;
     s.main.guarantees[0] = 1;
     s.main.guarantees[1] = 2;
-    garrTicketGrid = TicketGrid(0, 2);
+    ticket = TicketGrid(0, 2);
     const std::vector<std::vector<int32_t>> kept{{1, 2, 0}, {1, 2, 5}, {9, 9, 9}, {1, 2, 9}};
-    garrTicketGrid.resizeRows(4);
+    ticket.resizeRows(4);
     for (int r = 1; r <= 4; ++r)
-        std::copy(kept[r - 1].begin(), kept[r - 1].end(), garrTicketGrid.row(r));
-    startRun(10, 4);
-    const DrawCheck check = prepareTicketDraw(s);
+        std::copy(kept[r - 1].begin(), kept[r - 1].end(), ticket.row(r));
+    const DrawCheck check = checkTicketDraw(s, ticket, 4, 10);
     EXPECT_EQ(check.code, DrawCode::FewerColumns);
     EXPECT_EQ(check.available, 7);  // {9,9,9} could never be made here
-    EXPECT_EQ(glngColumnsTarget, 7);
-    EXPECT_EQ(TicketColumnGenerator(s).runToEnd(), RunStatus::TargetReached);
-    ASSERT_EQ(garrTicketGrid.rowCount(), 11);
+    EXPECT_EQ(check.target, 7);
+    EXPECT_EQ(run(s, check.target, 4), RunStatus::TargetReached);
+    ASSERT_EQ(ticket.rowCount(), 11);
     for (int r = 1; r <= 4; ++r)
         EXPECT_EQ(rowOf(r), kept[static_cast<size_t>(r - 1)]);
     expectNoRepeatedRow();
@@ -251,23 +246,24 @@ TEST_F(Generator, KeptColumnsStayAndAreNeverMadeAgain)
 TEST_F(Generator, ANewTicketStartsWithTheFirstColumnAndStopKeepsEveryCompleteOne)
 {
     GeneratorSetup s = lottoSetup(20, 5);
-    garrTicketGrid = TicketGrid(1, 5);
-    garrTicketGrid.resizeRows(8);
-    EXPECT_EQ(run(s, 0), RunStatus::TargetReached);
-    EXPECT_EQ(garrTicketGrid.rowCount(), 8);  // a run of 0 columns leaves the ticket alone
+    ticket = TicketGrid(1, 5);
+    ticket.resizeRows(8);
+    TicketColumnGenerator none(s, ticket, 0, 0);
+    EXPECT_EQ(none.runToEnd(), RunStatus::TargetReached);
+    EXPECT_EQ(none.ticket().rowCount(), 8);  // a run of 0 columns leaves the ticket alone
     EXPECT_EQ(run(s, 3), RunStatus::TargetReached);
-    EXPECT_EQ(garrTicketGrid.rowCount(), 3);
+    EXPECT_EQ(ticket.rowCount(), 3);
 
-    startRun(50);
-    TicketColumnGenerator gen(s);
-    while (glngColumnsMade < 5)
+    // STOP: the ticket the run leaves holds every complete column, none before the first.
+    TicketColumnGenerator gen(s, ticket, 0, 50);
+    while (gen.columnsMade() < 5)
         gen.fncMakeTicketColumns();
-    trimTicketToColumnsMade();
-    EXPECT_EQ(garrTicketGrid.rowCount(), 5);
+    keep(gen);
+    EXPECT_EQ(ticket.rowCount(), 5);
     EXPECT_NE(rowOf(5)[0], 0);
-    glngColumnsMade = 0;
-    trimTicketToColumnsMade();
-    EXPECT_EQ(garrTicketGrid.rowCount(), 0);
+    TicketColumnGenerator stopped(s, ticket, 0, 50);
+    keep(stopped);
+    EXPECT_EQ(ticket.rowCount(), 0);
     EXPECT_EQ(cappedColumnsTarget(31990, 50), 10);
     EXPECT_EQ(cappedColumnsTarget(0, 50), 50);
     EXPECT_EQ(cappedColumnsTarget(32000, 5), 0);
@@ -472,7 +468,7 @@ TEST_F(Generator, DrawingWithinTheIntervalFollowsThePlainDraw)
         s.seed = 3;
         const int possible = static_cast<int>(countPossibleColumns(s));
         EXPECT_EQ(run(s, std::min(possible, 5)), RunStatus::TargetReached) << "trial " << trial;
-        for (int r = 1; r <= garrTicketGrid.rowCount(); ++r) {
+        for (int r = 1; r <= ticket.rowCount(); ++r) {
             int64_t sum = 0;
             for (int32_t x : rowOf(r))
                 sum += p.pickCount[x];
@@ -553,7 +549,7 @@ TEST_F(Generator, EveryHazardEndsWithAClearResult)
     EXPECT_EQ(checkTicketDraw(s, none, 0, 5).code, DrawCode::PoolTooSmall);
     s.watchdogLimit = 1000;
     EXPECT_EQ(run(s, 5), RunStatus::GaveUp);
-    EXPECT_EQ(glngColumnsMade, 0);
+    EXPECT_EQ(made, 0);
 
     // An empty second-drum pool, or one ball for two second-drum numbers.
     GeneratorSetup two = twoDrumSetup(20, 5, 10, 2);
@@ -584,14 +580,13 @@ TEST_F(Generator, EveryHazardEndsWithAClearResult)
 
     // A three-digit game has 1000 columns: a target of 2000 becomes 1000, and the run ends.
     GeneratorSetup digits = digitSetup(3, 5);
-    startRun(2000);
-    const DrawCheck capped = prepareTicketDraw(digits);
+    const DrawCheck capped = checkTicketDraw(digits, ticket, 0, 2000);
     EXPECT_EQ(capped.code, DrawCode::FewerColumns);
-    EXPECT_EQ(glngColumnsTarget, 1000);
+    EXPECT_EQ(capped.target, 1000);
     EXPECT_EQ(drawCheckText(capped),
               QStringLiteral("Only 1000 new columns can be made with these settings, so 1000 columns will be drawn."));
-    EXPECT_EQ(TicketColumnGenerator(digits).runToEnd(), RunStatus::TargetReached);
-    EXPECT_EQ(garrTicketGrid.rowCount(), 1000);
+    EXPECT_EQ(run(digits, capped.target), RunStatus::TargetReached);
+    EXPECT_EQ(ticket.rowCount(), 1000);
     expectNoRepeatedRow();
     digits.main.guarantees = {0, 0, 0};  // every position guaranteed: one column
     EXPECT_EQ(countPossibleColumns(digits), 1);
@@ -600,8 +595,8 @@ TEST_F(Generator, EveryHazardEndsWithAClearResult)
     GeneratorSetup few = lottoSetup(5, 4);
     few.watchdogLimit = 5000;
     EXPECT_EQ(run(few, 10), RunStatus::GaveUp);
-    EXPECT_EQ(glngColumnsMade, 5);
-    EXPECT_EQ(garrTicketGrid.rowCount(), 5);
+    EXPECT_EQ(made, 5);
+    EXPECT_EQ(ticket.rowCount(), 5);
     EXPECT_FALSE(drawGaveUpText().isEmpty());
 
     // The pool of a 6/49 lottery, kept when POWER was refused on a 3/10 lottery opened after it:
@@ -621,21 +616,22 @@ TEST_F(Generator, GuaranteeTextsAndTheSetupOfTheOpenGame)
     EXPECT_EQ(parseGuarantee(QStringLiteral(" 7 "), 1, 49), 7);
     EXPECT_EQ(parseGuarantee(QStringLiteral("0"), 0, 9), 0);  // digits: it is the digit 0
 
-    // The setup of the open two-drum game reads each part's boxes against its own drum.
-    GameShape::twoDrum(50, 5, 10, 2).makeCurrent();
-    gblnGuaranteeNumbers = true;
+    // The setup of a two-drum lottery reads each part's boxes against its own drum.
+    OpenLottery lottery;
+    GameShape::twoDrum(50, 5, 10, 2).applyTo(lottery);
+    lottery.gblnGuaranteeNumbers = true;
     const QStringList boxes{"", "3", "", "3", "", "x", "", "10"};  // positions 0..7
-    const GeneratorSetup s = GeneratorSetup::fromState([&](int k) { return boxes.value(k); });
+    const GeneratorSetup s = GeneratorSetup::fromLottery(lottery, [&](int k) { return boxes.value(k); });
     EXPECT_EQ(s.family, ColumnFamily::TwoDrums);
     EXPECT_EQ(s.lastPosition, 7);
     EXPECT_EQ(s.main.guarantees, (std::vector<std::optional<int32_t>>{3, std::nullopt, 3, std::nullopt, std::nullopt}));
     EXPECT_EQ(s.second.guarantees, (std::vector<std::optional<int32_t>>{std::nullopt, 10}));
-    gblnGuaranteeNumbers = false;
-    EXPECT_EQ(GeneratorSetup::fromState([&](int k) { return boxes.value(k); }).main.guarantees[0], std::nullopt);
+    lottery.gblnGuaranteeNumbers = false;
+    EXPECT_EQ(GeneratorSetup::fromLottery(lottery, [&](int k) { return boxes.value(k); }).main.guarantees[0], std::nullopt);
 
     // A fixed seed gives the same ticket.
     EXPECT_EQ(run(lottoSetup(49, 6, 1234), 100), RunStatus::TargetReached);
-    const TicketGrid first = garrTicketGrid;
+    const TicketGrid first = ticket;
     run(lottoSetup(49, 6, 1234), 100);
-    EXPECT_EQ(garrTicketGrid, first);
+    EXPECT_EQ(ticket, first);
 }

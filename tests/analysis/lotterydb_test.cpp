@@ -1,5 +1,5 @@
 #include "analysis/clslotterydb.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "app/application.h"
 #include "support/sandbox.h"
 
@@ -23,12 +23,11 @@ protected:
         QDir().mkpath(app().gstrLotteryDbsFolder);
         app().gstrLotteryDbFile = QStringLiteral("Test.mdb");
         useGame(49, 6, 0);
-        glngTotalWeeks = -1;
     }
 
-    static void useGame(int32_t highestBall, int32_t k, int32_t b)
+    void useGame(int32_t highestBall, int32_t k, int32_t b)
     {
-        (highestBall == 10 ? GameShape::digits(k) : GameShape::lotto(highestBall, k, b)).makeCurrent();
+        layout = GameLayout::of(highestBall == 10 ? GameShape::digits(k) : GameShape::lotto(highestBall, k, b));
     }
 
     void makeDatabase(const History &drawings, int numbers)
@@ -38,12 +37,13 @@ protected:
             << error.toStdString();
     }
 
-    // The drawing dates, as a board lists them: connected to the lottery's database first.
-    static std::optional<std::vector<QDate>> listed(clsLotteryDb &db)
+    // The drawing dates, as a board lists them: connected to the lottery's database first; the
+    // number of drawings goes to totalWeeks.
+    std::optional<std::vector<QDate>> listed(clsLotteryDb &db)
     {
         if (!db.subOpenConnection(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile))
             return std::nullopt;
-        return db.fncGetAllGameDates();
+        return db.fncGetAllGameDates(&totalWeeks);
     }
 
     // The row as the file holds it, NULL for an empty column.
@@ -57,6 +57,9 @@ protected:
     }
 
     Sandbox sandbox;
+    // The game of the lottery, and its number of drawings as the list found it (-1: not listed).
+    GameLayout layout;
+    int32_t totalWeeks = -1;
 };
 
 }  // namespace
@@ -110,10 +113,10 @@ TEST_F(LotteryDbTest, EmptyTable)
     const auto dates = listed(db);
     ASSERT_TRUE(dates.has_value()) << db.lastError().toStdString();
     EXPECT_EQ(dates->size(), 1u);
-    EXPECT_EQ(glngTotalWeeks, 0);
+    EXPECT_EQ(totalWeeks, 0);
     EXPECT_TRUE(db.fncGetMaxWeekNo().isNull());
     EXPECT_TRUE(db.fncGetMaxWeekDate().isNull());
-    EXPECT_FALSE(db.fncGetDrawingNumbers(1).has_value());
+    EXPECT_FALSE(db.fncGetDrawingNumbers(1, layout).has_value());
     EXPECT_TRUE(db.fncLoadHistory()->empty());
 }
 
@@ -121,7 +124,7 @@ TEST_F(LotteryDbTest, MissingFileIsAFailureAndNoFileIsCreated)
 {
     clsLotteryDb db;
     EXPECT_FALSE(listed(db).has_value());
-    EXPECT_EQ(glngTotalWeeks, -1);
+    EXPECT_EQ(totalWeeks, -1);
     EXPECT_FALSE(db.lastError().isEmpty());
     EXPECT_FALSE(QFile::exists(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile));
     EXPECT_FALSE(db.isConnected());
@@ -152,21 +155,21 @@ TEST_F(LotteryDbTest, DatesNewestFirstAndTheDrawingsOfAGame)
     const auto dates = listed(db);
     ASSERT_TRUE(dates.has_value()) << db.lastError().toStdString();
     EXPECT_EQ(*dates, (std::vector<QDate>{QDate(), QDate(2024, 1, 10), QDate(2024, 1, 6), QDate(2024, 1, 3)}));
-    EXPECT_EQ(glngTotalWeeks, 3);
+    EXPECT_EQ(totalWeeks, 3);
     EXPECT_EQ(db.fncGetMaxWeekNo().value(), 3);
     EXPECT_EQ(db.fncGetMaxWeekDate().value(), QDate(2024, 1, 10));
 
-    const auto numbers = db.fncGetDrawingNumbers(2);
+    const auto numbers = db.fncGetDrawingNumbers(2, layout);
     ASSERT_TRUE(numbers.has_value());
     EXPECT_EQ(numbers->lo(), 1);
     EXPECT_EQ(numbers->values(), (std::vector<int32_t>{1, 2, 3, 4, 5, 6, 49}));
-    EXPECT_FALSE(db.fncGetDrawingNumbers(4).has_value());
+    EXPECT_FALSE(db.fncGetDrawingNumbers(4, layout).has_value());
 
     // A number column left empty is no number; a digit game of 4 positions reads positions 0 to 3.
     useGame(49, 6, 2);
-    EXPECT_FALSE(db.fncGetDrawingNumbers(2).has_value());
+    EXPECT_FALSE(db.fncGetDrawingNumbers(2, layout).has_value());
     useGame(10, 4, 0);
-    const auto digits = db.fncGetDrawingNumbersFOR10(1);
+    const auto digits = db.fncGetDrawingNumbers(1, layout);
     ASSERT_TRUE(digits.has_value());
     EXPECT_EQ(digits->lo(), 0);
     EXPECT_EQ(digits->values(), (std::vector<int32_t>{4, 9, 15, 22}));
@@ -198,7 +201,7 @@ TEST_F(LotteryDbTest, InsertAndDeleteReportWhatHappened)
 
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    const bool added = db.subInsertDrawing(2, QDate(2026, 12, 5), {3, 11, 19, 27, 35, 0, 0, 0});
+    const bool added = db.subInsertDrawing(2, QDate(2026, 12, 5), {3, 11, 19, 27, 35, 0, 0, 0}, layout);
     QLocale::setDefault(saved);
     ASSERT_TRUE(added) << db.lastError().toStdString();
     EXPECT_EQ(db.lastStatement(),
@@ -208,13 +211,13 @@ TEST_F(LotteryDbTest, InsertAndDeleteReportWhatHappened)
     EXPECT_EQ(db.fncGetMaxWeekDate().value(), QDate(2026, 12, 5));
 
     // The same week again is refused, and said so.
-    EXPECT_FALSE(db.subInsertDrawing(2, QDate(2026, 12, 9), {1, 2, 3, 4, 5, 0, 0, 0}));
+    EXPECT_FALSE(db.subInsertDrawing(2, QDate(2026, 12, 9), {1, 2, 3, 4, 5, 0, 0, 0}, layout));
     EXPECT_FALSE(db.lastError().isEmpty());
     // A shape without a row layout inserts nothing.
     useGame(50, 4, 0);
-    EXPECT_FALSE(db.subInsertDrawing(3, QDate(2026, 12, 9), {1, 2, 3, 4, 0, 0, 0, 0}));
+    EXPECT_FALSE(db.subInsertDrawing(3, QDate(2026, 12, 9), {1, 2, 3, 4, 0, 0, 0, 0}, layout));
     useGame(10, 3, 0);
-    ASSERT_TRUE(db.subInsertDrawing(3, QDate(2026, 12, 9), {0, 9, 0, 7, 7, 7, 7, 7}));
+    ASSERT_TRUE(db.subInsertDrawing(3, QDate(2026, 12, 9), {0, 9, 0, 7, 7, 7, 7, 7}, layout));
     EXPECT_EQ(rawRow(db, 3), QStringLiteral("3|2026-12-09|0|9|0|NULL|NULL|NULL|NULL|NULL"));
 
     // Deleting: the row goes and a new connection serves the next queries.
@@ -271,7 +274,7 @@ TEST_F(LotteryDbTest, TheDrawingListIsTheStatementsWhateverTheOrderOfWeeksAndDat
     };
     for (const auto &rows : cases) {
         SCOPED_TRACE(rows.front().second);
-        resetOpenLottery();
+        totalWeeks = -1;
         useGame(50, 5, 0);
         QFile::remove(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile);
         QString sql = QStringLiteral("CREATE TABLE TBLRESULTS (WeekNo INTEGER PRIMARY KEY, WeekDate TEXT, WinnerNumber1, "
@@ -289,7 +292,7 @@ TEST_F(LotteryDbTest, TheDrawingListIsTheStatementsWhateverTheOrderOfWeeksAndDat
             expected.push_back(QDate::fromString(text, Qt::ISODate));
         clsLotteryDb db;
         EXPECT_EQ(listed(db), expected) << db.lastError().toStdString();
-        EXPECT_EQ(glngTotalWeeks, static_cast<int32_t>(rows.size()));
+        EXPECT_EQ(totalWeeks, static_cast<int32_t>(rows.size()));
         ASSERT_NE(db.fncHistory(), nullptr);
         EXPECT_EQ(db.fncHistory()->back().weekNo, rows.back().first);
     }
@@ -309,7 +312,7 @@ TEST_F(LotteryDbTest, TheDrawingsKeptAreReadAgainAfterEveryChangeAndOnlyThen)
     const std::tuple<const char *, bool, std::function<void()>> changes[] = {
         {"nothing", false, [] {}},
         {"the board loads again", false, [&] { listed(db); }},
-        {"the manager adds", true, [&] { EXPECT_TRUE(db.subInsertDrawing(3, QDate(2026, 12, 5), {11, 12, 13, 14, 15, 0, 0, 0})); }},
+        {"the manager adds", true, [&] { EXPECT_TRUE(db.subInsertDrawing(3, QDate(2026, 12, 5), {11, 12, 13, 14, 15, 0, 0, 0}, layout)); }},
         {"the manager deletes", true, [&] { EXPECT_TRUE(db.subDeleteDrawing(3)); }},
         {"another program changes a number", true, [&] { runElsewhere(path, "UPDATE TBLRESULTS SET WinnerNumber1 = 50 WHERE WeekNo = 2"); }},
         {"another program adds", true, [&] { runElsewhere(path, "INSERT INTO TBLRESULTS (WeekNo, WeekDate) VALUES (4, '2026-12-09')"); }},
@@ -324,11 +327,11 @@ TEST_F(LotteryDbTest, TheDrawingsKeptAreReadAgainAfterEveryChangeAndOnlyThen)
     for (const auto &[what, readAgain, change] : changes) {
         SCOPED_TRACE(what);
         ASSERT_NE(db.fncHistory(), nullptr) << db.lastError().toStdString();
-        gLoadedHistory.drawings.front().numbers[7] = 77;
+        const_cast<History *>(db.fncHistory())->front().numbers[7] = 77;
         change();
         ASSERT_NE(db.fncHistory(), nullptr);
         EXPECT_EQ(db.fncHistory()->front().numbers[7] != 77, readAgain);
-        gLoadedHistory.drawings.front().numbers[7] = Drawing::kEmpty;
+        const_cast<History *>(db.fncHistory())->front().numbers[7] = Drawing::kEmpty;
         // What is kept is the table as it is now.
         EXPECT_EQ(*db.fncHistory(), db.fncLoadHistory());
     }
@@ -345,7 +348,7 @@ TEST_F(LotteryDbTest, DrawingsReadAheadAreTakenOnlyFromTheFileAsItStillIs)
     const QString path = app().gstrLotteryDbsFolder + app().gstrLotteryDbFile;
     for (const char *change : {"", "UPDATE TBLRESULTS SET WinnerNumber1 = 41", "DELETE FROM TBLRESULTS"}) {
         SCOPED_TRACE(change);
-        resetOpenLottery();
+        totalWeeks = -1;
         clsLotteryDb db;
         db.subReadHistoryAhead(path);
         std::this_thread::sleep_for(std::chrono::milliseconds(50));  // the reading done, most likely
@@ -353,6 +356,6 @@ TEST_F(LotteryDbTest, DrawingsReadAheadAreTakenOnlyFromTheFileAsItStillIs)
             runElsewhere(path, QString::fromLatin1(change));
         ASSERT_TRUE(listed(db).has_value());
         EXPECT_EQ(*db.fncHistory(), db.fncLoadHistory());
-        EXPECT_EQ(glngTotalWeeks, static_cast<int32_t>(db.fncLoadHistory()->size()));
+        EXPECT_EQ(totalWeeks, static_cast<int32_t>(db.fncLoadHistory()->size()));
     }
 }

@@ -1,6 +1,6 @@
 #include "analysis/lotteryopening.h"
 #include "analysis/samplelotteries.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "dialogs/lotteryswitch.h"
 #include "app/application.h"
 #include "app/resstrings.h"
@@ -32,9 +32,6 @@ protected:
         ASSERT_TRUE(outcome.errors.isEmpty()) << outcome.errors.join(u'\n').toStdString();
         app().gstrLotteryDbFile.clear();
         app().gstrLastLotteryDbFile.clear();
-        gstrFileSuffix.clear();
-        gstrGameCode = QStringLiteral("none");
-        glngMaxBall = 77;
         app().gfrmCurrentBoard = nullptr;
         app().gobjRecordFile = std::make_unique<clsRecordFile>();
         // A marker in the settings store shows whether a failed lottery was forgotten there.
@@ -65,6 +62,8 @@ protected:
         subOpenSelectedLottery();
     }
     FakeBoard *board() const { return dynamic_cast<FakeBoard *>(currentBoard()); }
+    // The lottery of the board in front.
+    OpenLottery &lottery() const { return board()->lottery(); }
 
     void writeCatalogues(const std::vector<LotteryRecord> &lotteries, const std::vector<GameConfigRecord> &configs,
                          const std::vector<CountryRecord> &countries)
@@ -93,12 +92,7 @@ protected:
     }
 
     // A refused opening with no board before it: nothing of the lottery was taken.
-    void expectNothingOpened()
-    {
-        EXPECT_EQ(board(), nullptr);
-        EXPECT_EQ(glngMaxBall, 77);
-        EXPECT_EQ(gstrGameCode, QStringLiteral("none"));
-    }
+    void expectNothingOpened() { EXPECT_EQ(board(), nullptr); }
     // A refused opening over the sample lotto's board: the board and its lottery as they were,
     // nothing saved, unloaded or forgotten.
     void expectLottoStillOpen(FakeBoard *open)
@@ -107,7 +101,7 @@ protected:
         EXPECT_TRUE(FakeBoard::log.isEmpty());
         EXPECT_EQ(app().gstrLotteryDbFile + u'|' + app().gstrLastLotteryDbFile, kLotto + u'|' + kLotto);
         EXPECT_EQ(storedLastLottery(), kStoreMarker);
-        EXPECT_EQ(gstrGameCode, QStringLiteral("610"));
+        EXPECT_EQ(lottery().gstrGameCode, QStringLiteral("610"));
         EXPECT_FALSE(QFile::exists(app().gstrAppFolder + QStringLiteral("Sample Lotto 6-49SM01")));
     }
 
@@ -132,15 +126,15 @@ TEST_F(OpeningTest, StartUpOpensTheLastLotteryWithoutSavingOrUnloading)
     EXPECT_TRUE(messages.asked().empty());
     EXPECT_EQ(app().gstrLotteryDbFile, kLotto);
     EXPECT_EQ(app().gstrLastLotteryDbFile, kLotto);
-    EXPECT_EQ(gstrGameCode, QStringLiteral("610"));
-    EXPECT_EQ(QStringList({QString::number(glngLotteryId), gstrLotteryName, gstrDatabaseFile, gstrConfigFileSuffix,
-                           QString::number(glngCountryRecordId), gstrCountryName, gstrGameTitle}),
+    EXPECT_EQ(lottery().gstrGameCode, QStringLiteral("610"));
+    EXPECT_EQ(QStringList({QString::number(lottery().glngLotteryId), lottery().gstrLotteryName, lottery().gstrDatabaseFile, lottery().gstrConfigFileSuffix,
+                           QString::number(lottery().glngCountryRecordId), lottery().gstrCountryName, lottery().gstrGameTitle}),
               QStringList({"1", "Sample Lotto 6/49", kLotto, "SM01", "1", "Sample Country", "Lotto 6/49 + Bonus"}));
-    EXPECT_EQ(GameShape::current(), GameShape::lotto(49, 6, 1));
-    EXPECT_EQ(gDrum.garrExcluded.lo(), 1);
-    EXPECT_EQ(gDrum.garrExcluded.hi(), 49);
-    EXPECT_EQ(gDrum.garrPoolCountEdited.hi(), 49);
-    EXPECT_FALSE(gblnBoardInitialised);
+    EXPECT_EQ(GameShape::of(lottery().gLayout), GameShape::lotto(49, 6, 1));
+    EXPECT_EQ(lottery().drum(Drum::Main).garrExcluded.lo(), 1);
+    EXPECT_EQ(lottery().drum(Drum::Main).garrExcluded.hi(), 49);
+    EXPECT_EQ(lottery().drum(Drum::Main).garrPoolCountEdited.hi(), 49);
+    EXPECT_FALSE(lottery().gblnBoardInitialised);
     EXPECT_FALSE(QFile::exists(app().gstrAppFolder + QStringLiteral("Sample Lotto 6-49SM01")));
 }
 
@@ -148,11 +142,11 @@ TEST_F(OpeningTest, SwitchingSavesTheBoardBeingLeftUnderItsOwnName)
 {
     startUpWith(kLotto);
     ASSERT_NE(board(), nullptr);
-    board()->controls = boardSettingsDefaults(RecordShape::current(), DrawingsInfo::current());
+    board()->controls = boardSettingsDefaults(RecordShape::of(lottery().gLayout), DrawingsInfo::of(lottery()));
     board()->controls.columnsToDraw = QStringLiteral("33");
-    gblnPowerIncrease = gblnEqualChance = true;
-    gDrum.garrPool = Pool(1, std::vector<int64_t>(49, 2));  // the pool of the 6/49's last POWER
-    gDrum.glngPoolTotal = 98;
+    lottery().gblnPowerIncrease = lottery().gblnEqualChance = true;
+    lottery().drum(Drum::Main).garrPool = Pool(1, std::vector<int64_t>(49, 2));  // the pool of the 6/49's last POWER
+    lottery().drum(Drum::Main).glngPoolTotal = 98;
     FakeBoard::log.clear();
 
     choose(kTwoDrum);
@@ -171,26 +165,26 @@ TEST_F(OpeningTest, SwitchingSavesTheBoardBeingLeftUnderItsOwnName)
     EXPECT_TRUE((*saved)[186].isEmpty());
 
     EXPECT_EQ(app().gstrLotteryDbFile + app().gstrLastLotteryDbFile, kTwoDrum + kTwoDrum);
-    EXPECT_EQ(QStringList({gstrPreviousFileSuffix, gstrFileSuffix, gstrNewFileSuffix, gstrConfigFileSuffix}),
+    EXPECT_EQ(QStringList({lottery().gstrPreviousFileSuffix, lottery().gstrFileSuffix, lottery().gstrNewFileSuffix, lottery().gstrConfigFileSuffix}),
               QStringList({"SM01", "SM02", "SM02", "SM02"}));
-    EXPECT_EQ(gstrGameCode, QStringLiteral("2P520"));
-    EXPECT_EQ(glngMaxBallBONUS, 12);
-    EXPECT_EQ(gDrumBONUS.garrExcluded, BallArray<int32_t>(1, 12, 0));
-    EXPECT_TRUE(gblnMainPoolView);
-    EXPECT_FALSE(gblnPowerIncrease || gblnEqualChance);
-    EXPECT_EQ(gDrum.garrPool.size(), 0);  // no drawing from another lottery's pool
-    EXPECT_EQ(gDrum.glngPoolTotal, 0);
+    EXPECT_EQ(lottery().gstrGameCode, QStringLiteral("2P520"));
+    EXPECT_EQ(lottery().glngMaxBallBONUS, 12);
+    EXPECT_EQ(lottery().drum(Drum::Second).garrExcluded, BallArray<int32_t>(1, 12, 0));
+    EXPECT_TRUE(lottery().gblnMainPoolView);
+    EXPECT_FALSE(lottery().gblnPowerIncrease || lottery().gblnEqualChance);
+    EXPECT_EQ(lottery().drum(Drum::Main).garrPool.size(), 0);  // no drawing from another lottery's pool
+    EXPECT_EQ(lottery().drum(Drum::Main).glngPoolTotal, 0);
 
     // Back to the one-drum lottery: nothing of the two-drum lottery's state carries over.
-    gDrumBONUS.garrExcluded[12] = 1;
-    gblnMainPoolView = false;
-    garrTicketLines = QStringList{QStringLiteral("01- 1 2 3 4 5 6 7 (0)")};
+    lottery().drum(Drum::Second).garrExcluded[12] = 1;
+    lottery().gblnMainPoolView = false;
+    lottery().garrTicketLines = QStringList{QStringLiteral("01- 1 2 3 4 5 6 7 (0)")};
     choose(kLotto);
-    EXPECT_EQ(gstrGameCode, QStringLiteral("610"));
-    EXPECT_TRUE(gDrumBONUS.garrExcluded.empty());
-    EXPECT_TRUE(gblnMainPoolView);
-    EXPECT_TRUE(garrTicketLines.isEmpty());
-    EXPECT_EQ(gstrPreviousFileSuffix, QStringLiteral("SM02"));
+    EXPECT_EQ(lottery().gstrGameCode, QStringLiteral("610"));
+    EXPECT_TRUE(lottery().drum(Drum::Second).garrExcluded.empty());
+    EXPECT_TRUE(lottery().gblnMainPoolView);
+    EXPECT_TRUE(lottery().garrTicketLines.isEmpty());
+    EXPECT_EQ(lottery().gstrPreviousFileSuffix, QStringLiteral("SM02"));
     EXPECT_TRUE(QFile::exists(app().gstrAppFolder + QStringLiteral("Sample Two-Drum 5-50 + 2-12SM02")));
 }
 
@@ -219,10 +213,9 @@ TEST_F(OpeningTest, ReopeningAfterTheLotteryManagerSavesNothing)
     board()->unloadBoard();
     app().gfrmCurrentBoard = nullptr;
     FakeBoard::log.clear();
-    glngMaxBall = 0;
     subReopenCurrentLottery();
     EXPECT_EQ(FakeBoard::log, (QStringList{"show Lotto", "ticket Lotto"}));
-    EXPECT_EQ(glngMaxBall, 49);
+    EXPECT_EQ(lottery().glngMaxBall, 49);
     EXPECT_EQ(app().gstrLotteryDbFile, kLotto);
     EXPECT_FALSE(QFile::exists(app().gstrAppFolder + QStringLiteral("Sample Lotto 6-49SM01")));
 
@@ -329,14 +322,14 @@ TEST_F(OpeningTest, AGameWhoseBoardIsMissingIsRefusedBeforeAnythingChanges)
     startUpWith(kLotto);
     FakeBoard *open = board();
     ASSERT_NE(open, nullptr);
-    const GameLayout layout = gLayout;
+    const GameLayout layout = lottery().gLayout;
     FakeBoard::log.clear();
     choose(kTwoDrum);
     // The lotto board stays as it was, with its lottery: nothing saved, nothing unloaded.
     expectMessage(46050, QStringLiteral("Sample Two-Drum 5-50 + 2-12"));
     expectLottoStillOpen(open);
-    EXPECT_EQ(gstrFileSuffix, QStringLiteral("SM01"));
-    EXPECT_EQ(gLayout, layout);
+    EXPECT_EQ(lottery().gstrFileSuffix, QStringLiteral("SM01"));
+    EXPECT_EQ(lottery().gLayout, layout);
 
     // Reopening after the lottery manager finds the board missing the same way.
     FakeBoard::install({BoardFamily::TwoPool, BoardFamily::Lotto});
@@ -358,18 +351,19 @@ TEST_F(OpeningTest, AGameWhoseBoardIsMissingIsRefusedBeforeAnythingChanges)
 
 TEST_F(OpeningTest, TheGameCodeFollowsTheConfiguredValues)
 {
-    glngCfgHighestBall = 10;
-    glngCfgHighestBallBONUS = 0;
-    glngCfgReserved5 = glngCfgReserved8 = 0;
-    glngCfgNumbersDrawn = 5;
-    glngCfgBonusCount = 0;
-    ASSERT_TRUE(subSetGameCodeAndBoard());
-    EXPECT_EQ(gstrGameCode, QStringLiteral("150"));
+    const auto configured = std::make_shared<OpenLottery>();
+    configured->glngCfgHighestBall = 10;
+    configured->glngCfgHighestBallBONUS = 0;
+    configured->glngCfgReserved5 = configured->glngCfgReserved8 = 0;
+    configured->glngCfgNumbersDrawn = 5;
+    configured->glngCfgBonusCount = 0;
+    ASSERT_TRUE(subSetGameCodeAndBoard(configured));
+    EXPECT_EQ(configured->gstrGameCode, QStringLiteral("150"));
     EXPECT_EQ(board()->family, BoardFamily::Digit);
     EXPECT_TRUE(FakeBoard::log.isEmpty());  // not shown
 
-    glngCfgHighestBall = 57;
-    EXPECT_FALSE(subSetGameCodeAndBoard());
-    EXPECT_EQ(gstrGameCode, QStringLiteral("150"));
+    configured->glngCfgHighestBall = 57;
+    EXPECT_FALSE(subSetGameCodeAndBoard(configured));
+    EXPECT_EQ(configured->gstrGameCode, QStringLiteral("150"));
     EXPECT_EQ(board()->family, BoardFamily::Digit);
 }

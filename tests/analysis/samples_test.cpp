@@ -1,6 +1,6 @@
 #include "analysis/clslotterydb.h"
 #include "analysis/samplelotteries.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "dialogs/lotteryswitch.h"
 #include "app/application.h"
 #include "support/fakeboard.h"
@@ -51,10 +51,11 @@ TEST(SampleLotteries, EachSampleOpensWithTheGameItsCatalogueDescribes)
         const auto *board = dynamic_cast<FakeBoard *>(currentBoard());
         ASSERT_NE(board, nullptr);
         EXPECT_EQ(board->family, e.family);
-        EXPECT_EQ(gstrGameCode, QString::fromLatin1(e.code));
-        EXPECT_EQ(GameShape::current(), e.shape);
-        EXPECT_EQ(gstrCountryName, QStringLiteral("Sample Country"));
-        EXPECT_TRUE(gstrLotteryName.startsWith(QStringLiteral("Sample ")));
+        const OpenLottery &lottery = currentBoard()->lottery();
+        EXPECT_EQ(lottery.gstrGameCode, QString::fromLatin1(e.code));
+        EXPECT_EQ(GameShape::of(lottery.gLayout), e.shape);
+        EXPECT_EQ(lottery.gstrCountryName, QStringLiteral("Sample Country"));
+        EXPECT_TRUE(lottery.gstrLotteryName.startsWith(QStringLiteral("Sample ")));
     }
     EXPECT_TRUE(messages.asked().empty());
     EXPECT_EQ(samples::sampleLotteries().size(), std::size(expected));

@@ -298,7 +298,6 @@ TEST(SumStats, TypedLimitsReachTheLargestSumAColumnCanReach)
 TEST(Recalculation, FillsEveryTableOfTheGameAndKeepsThemWhenRefused)
 {
     const GameShape g = GameShape::twoDrum(30, 5, 10, 2);
-    g.makeCurrent();
     const History h = randomHistory(g, 40, 11);
     RecalcInputs in;
     in.fromWeek = 11;
@@ -307,22 +306,22 @@ TEST(Recalculation, FillsEveryTableOfTheGameAndKeepsThemWhenRefused)
     in.totalWeeks = 40;
     in.powerIncrease = true;
     in.level = 3;
-    gDrum = gDrumBONUS = DrumState{};
-    ASSERT_FALSE(recalculateAll(h, in).refused());
-    for (const auto &[drum, state] : {std::pair{DrumShape::main(g), &gDrum}, std::pair{DrumShape::second(g), &gDrumBONUS}}) {
-        EXPECT_EQ(state->garrPickCount, countPicksPerBall(h, drum, 11, weekDate(40)));
-        EXPECT_EQ(state->garrPower, calculatePowerTable(h, drum, 40, 0, true, 11));
-        EXPECT_TRUE(state->gblnSumStatsValid);
-        EXPECT_GT(state->glngPoolTotal, 0);
+    const PowerTables tables = recalculateAll(h, in, g);
+    ASSERT_FALSE(tables.check.refused());
+    for (const auto &[drum, analysis] : {std::pair{DrumShape::main(g), &tables.drums[0]}, std::pair{DrumShape::second(g), &tables.drums[1]}}) {
+        EXPECT_EQ(analysis->pickCount, countPicksPerBall(h, drum, 11, weekDate(40)));
+        EXPECT_EQ(analysis->power, calculatePowerTable(h, drum, 40, 0, true, 11));
+        EXPECT_TRUE(analysis->sumStats.has_value());
+        // The pool of the drum's powers: its counts are the weights shown, its size their sum.
+        const PoolFill fill = fillPoolFromPowers(analysis->power, {}, drum, in);
         int64_t total = 0;
         for (int b = drum.firstBall; b <= drum.maxBall; ++b)
-            total += static_cast<int64_t>(state->garrPoolWeight[b]);
-        EXPECT_EQ(total, state->glngPoolTotal);
-        EXPECT_EQ(state->garrPool.size(), state->glngPoolTotal);
+            total += static_cast<int64_t>(fill.weights[b]);
+        EXPECT_GT(total, 0);
+        EXPECT_EQ(fill.pool.size(), total);
     }
-    const DrumState before = gDrum;
     in.fromWeek = 41;
-    EXPECT_EQ(recalculateAll(h, in).code, WindowCode::StartAfterEnd);
-    EXPECT_EQ(gDrum.garrPickCount, before.garrPickCount);
-    GameShape{}.makeCurrent();
+    const PowerTables refused = recalculateAll(h, in, g);
+    EXPECT_EQ(refused.check.code, WindowCode::StartAfterEnd);
+    EXPECT_TRUE(refused.drums[0].pickCount.empty());
 }

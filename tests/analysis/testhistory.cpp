@@ -1,6 +1,6 @@
 #include "testhistory.h"
 
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 
 #include <algorithm>
 #include <random>

@@ -2,7 +2,7 @@
 // its file, and the record service that fills it from the board in front and puts it back.
 
 #include "analysis/lotteryopening.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "app/boardsettings.h"
 #include "app/application.h"
 #include "app/resstrings.h"
@@ -237,11 +237,11 @@ protected:
         LotteryOpening o;
         o.lottery = LotteryRecord{1, "Test", "Test.mdb", "TST1", 1};
         o.config = GameConfigRecord{1, "Test", 50, 12, 0, 5, 2, 0};
-        commitLotteryOpening(o);
-        glngTotalWeeks = 10;
-        garrGameDates = {QDate(), QDate(2024, 1, 31)};
+        lottery = std::make_shared<OpenLottery>(makeOpenLottery(o, {}));
+        lottery->glngTotalWeeks = 10;
+        lottery->garrGameDates = {QDate(), QDate(2024, 1, 31)};
         newBoard();
-        recordFile.subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
+        recordFile.subSelectRecordFile(QStringLiteral("forConfigXYZfile"), *lottery);
     }
     void TearDown() override
     {
@@ -252,11 +252,12 @@ protected:
     void newBoard()
     {
         delete board.data();
-        app().gfrmCurrentBoard = board = new FakeBoard(BoardFamily::Lotto);
+        app().gfrmCurrentBoard = board = new FakeBoard(BoardFamily::Lotto, lottery);
     }
     QString settingsFile() const { return app().gstrAppFolder + QStringLiteral("TestTST1"); }
 
     Sandbox sandbox;
+    std::shared_ptr<OpenLottery> lottery;
     QPointer<FakeBoard> board;
     clsRecordFile recordFile;
 };
@@ -267,30 +268,30 @@ protected:
 // globals first (both drums), then the controls.
 TEST_F(RecordFileTest, SaveFromTheBoardAndTheGlobalsThenLoadBack)
 {
-    BoardSettings controls = boardSettingsDefaults(RecordShape::current(), DrawingsInfo::current());
+    BoardSettings controls = boardSettingsDefaults(RecordShape::of(lottery->gLayout), DrawingsInfo::of(*lottery));
     controls.cold = !(controls.hot = false);
     controls.columnsToDraw = QStringLiteral("40");
     controls.excluded[5] = controls.excludedBONUS[3] = controls.equalChance = 1;
     board->controls = controls;
-    glngStartWeek = 3;
-    glngReferenceWeek = 9;
-    gstrDrawDate = QStringLiteral("1/31/2024");
-    gblnAllExcluded = true;
-    gDrum.garrPoolCountEdited.fill(-3);
-    gDrum.garrPoolCountEdited[8] = 4;
-    gDrumBONUS.garrPoolWeightSaved[12] = 17;
-    ASSERT_TRUE(recordFile.subSaveBoardSettings(1, board)) << recordFile.lastError().toStdString();
+    lottery->glngStartWeek = 3;
+    lottery->glngReferenceWeek = 9;
+    lottery->gstrDrawDate = QStringLiteral("1/31/2024");
+    lottery->gblnAllExcluded = true;
+    lottery->drum(Drum::Main).garrPoolCountEdited.fill(-3);
+    lottery->drum(Drum::Main).garrPoolCountEdited[8] = 4;
+    lottery->drum(Drum::Second).garrPoolWeightSaved[12] = 17;
+    ASSERT_TRUE(recordFile.subSaveBoardSettings(1, board.data())) << recordFile.lastError().toStdString();
 
     newBoard();
-    glngStartWeek = glngReferenceWeek = 0;
-    gblnAllExcluded = gblnEqualChance = false;
-    gstrDrawDate.clear();
-    gDrum = gDrumBONUS = DrumState();
-    ASSERT_TRUE(recordFile.subLoadBoardSettings(board));
-    EXPECT_EQ(std::tuple(recordFile.loadProblem(), glngStartWeek, glngReferenceWeek, gstrDrawDate, gblnAllExcluded, gblnEqualChance),
+    lottery->glngStartWeek = lottery->glngReferenceWeek = 0;
+    lottery->gblnAllExcluded = lottery->gblnEqualChance = false;
+    lottery->gstrDrawDate.clear();
+    lottery->drum(Drum::Main) = lottery->drum(Drum::Second) = DrumState();
+    ASSERT_TRUE(recordFile.subLoadBoardSettings(*board));
+    EXPECT_EQ(std::tuple(recordFile.loadProblem(), lottery->glngStartWeek, lottery->glngReferenceWeek, lottery->gstrDrawDate, lottery->gblnAllExcluded, lottery->gblnEqualChance),
               std::tuple(QString(), 3, 9, QStringLiteral("1/31/2024"), true, true));  // read whole, without a word
-    EXPECT_EQ(std::tuple(gDrum.garrExcluded.value(5, 0), gDrumBONUS.garrExcluded.value(3, 0), gDrum.garrPoolCountEdited.value(8, 0),
-                         gDrum.garrPoolCountEdited.value(9, 0), gDrumBONUS.garrPoolWeightSaved.value(12, 0)),
+    EXPECT_EQ(std::tuple(lottery->drum(Drum::Main).garrExcluded.value(5, 0), lottery->drum(Drum::Second).garrExcluded.value(3, 0), lottery->drum(Drum::Main).garrPoolCountEdited.value(8, 0),
+                         lottery->drum(Drum::Main).garrPoolCountEdited.value(9, 0), lottery->drum(Drum::Second).garrPoolWeightSaved.value(12, 0)),
               std::tuple(1, 1, 4, -3, 17));
     EXPECT_EQ(std::tuple(board->wasReset, board->controls.cold, board->controls.columnsToDraw, board->controls.guaranteeNumbers),
               std::tuple(false, true, QStringLiteral("40"), controls.guaranteeNumbers));
@@ -301,11 +302,11 @@ TEST_F(RecordFileTest, SaveFromTheBoardAndTheGlobalsThenLoadBack)
 // and is named; choosing the next file forgets the problem. Nothing is saved without a board.
 TEST_F(RecordFileTest, ResetAndUnreadableFiles)
 {
-    gstrDrawDate = QStringLiteral("kept");
-    glngStartWeek = 7;
-    gDrum.garrPoolCountEdited.fill(5);
-    recordFile.subResetBoardSettings(board);
-    EXPECT_EQ(std::tuple(board->wasReset, board->controls.drawDate, gstrDrawDate, glngStartWeek, gDrum.garrPoolCountEdited[1]),
+    lottery->gstrDrawDate = QStringLiteral("kept");
+    lottery->glngStartWeek = 7;
+    lottery->drum(Drum::Main).garrPoolCountEdited.fill(5);
+    recordFile.subResetBoardSettings(*board);
+    EXPECT_EQ(std::tuple(board->wasReset, board->controls.drawDate, lottery->gstrDrawDate, lottery->glngStartWeek, lottery->drum(Drum::Main).garrPoolCountEdited[1]),
               std::tuple(true, QStringLiteral("1/31/2024"), QStringLiteral("kept"), 1, -3));
     for (const bool present : {false, true}) {
         BoardSettingsRecord pick3;
@@ -313,11 +314,11 @@ TEST_F(RecordFileTest, ResetAndUnreadableFiles)
         QString error;
         ASSERT_TRUE(!present || writeRecordFile(settingsFile(), pick3, &error));
         board->wasReset = false;
-        EXPECT_EQ(recordFile.subLoadBoardSettings(board), present);
+        EXPECT_EQ(recordFile.subLoadBoardSettings(*board), present);
         EXPECT_EQ(std::pair(board->wasReset, recordFile.loadProblem()),
                   std::pair(true, res(49020).arg(QDir::toNativeSeparators(settingsFile()))));
     }
-    recordFile.subSelectRecordFile(QStringLiteral("forConfigXYZfile"));
+    recordFile.subSelectRecordFile(QStringLiteral("forConfigXYZfile"), *lottery);
     EXPECT_TRUE(recordFile.loadProblem().isEmpty());
     delete board.data();
     app().gfrmCurrentBoard = nullptr;

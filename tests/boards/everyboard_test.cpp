@@ -241,7 +241,7 @@ TEST_P(EveryBoard, ATicketComesBackAsSavedAndADamagedOneAsFarAsItGoes)
     ASSERT_EQ(drawn.size(), 6);
     const QStringList saved = shown(windowAndRule());
     saveTicket(QStringLiteral("mine"));
-    ASSERT_EQ(savedTicketLines(QStringLiteral("mine")), QStringList{QStringLiteral("6")} + drawn);
+    ASSERT_EQ(user.savedTicketLines(QStringLiteral("mine")), QStringList{QStringLiteral("6")} + drawn);
     powerWindow(1, 10);
     user.type(QStringLiteral("txtColumnsToDraw"), QStringLiteral("9"));
     if (game.digits())
@@ -254,12 +254,12 @@ TEST_P(EveryBoard, ATicketComesBackAsSavedAndADamagedOneAsFarAsItGoes)
     EXPECT_TRUE(board()->windowTitle().endsWith(QStringLiteral(" (mine -  Loaded Ticket)")));
 
     // The third line's last number one above its drum: the ticket ends before it, and the user is told.
-    QStringList lines = savedTicketLines(QStringLiteral("mine"));
+    QStringList lines = user.savedTicketLines(QStringLiteral("mine"));
     ASSERT_EQ(lines.size(), 7);
     QStringList fields = lines[3].split(u' ');
     fields[game.lastColumn() - game.first + 1] = QString::number(game.highestAt(game.lastColumn()) + 1);
     lines[3] = fields.join(u' ');
-    QFile file(fncTicketTextFilePath(app().gstrSavedTicketsFolder, gstrFileSuffix, QStringLiteral("mine")));
+    QFile file(fncTicketTextFilePath(app().gstrSavedTicketsFolder, lottery().gstrFileSuffix, QStringLiteral("mine")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
     file.close();
@@ -349,12 +349,13 @@ TEST_P(EveryBoard, GuessesRestoredFromTheSettingsAreNumbersOfTheirDrumOrNone)
         {"180", {"7", "", "", "", "5", "", "", "9"}},
     };
     ASSERT_TRUE(fncSaveLotterySettings(board()));
+    const std::shared_ptr<const OpenLottery> closed = board()->openLottery();
     world.closeBoard();
     QString error;
     std::optional<BoardSettingsRecord> record = readRecordFile(app().gstrRecordFilePath, &error);
     ASSERT_TRUE(record) << error.toStdString();
-    const RecordShape shape = RecordShape::current();
-    BoardSettings settings = decodeBoardSettings(shape, *record, DrawingsInfo::current());
+    const RecordShape shape = RecordShape::of(closed->gLayout);
+    BoardSettings settings = decodeBoardSettings(shape, *record, DrawingsInfo::of(*closed));
     ASSERT_EQ(settings.compareWithGuess, 0);
     for (int p = game.first; p <= game.lastShown(); ++p)
         settings.guesses[p] = stored[p - game.first];

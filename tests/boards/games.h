@@ -4,7 +4,7 @@
 
 #include "analysis/pool.h"
 #include "analysis/samplelotteries.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "app/application.h"
 #include "app/resstrings.h"
 #include "dialogs/frmfilemanager.h"
@@ -86,6 +86,8 @@ protected:
         return shown;
     }
     BoardBase *board() const { return user.board(); }
+    // The open lottery of the board in front.
+    OpenLottery &lottery() const { return board()->lottery(); }
     static QString at(const char *name, int index) { return BoardUser::at(QString::fromLatin1(name), index); }
     // A control of the drum of `position`, with its index.
     QString atDrum(const char *name, int position, int index) const { return ctl(name, game.second(position), index); }
@@ -118,7 +120,7 @@ protected:
     // The drums of the game (false the main drum, true the second), their balls and positions,
     // their controls ("name", or "nameBONUS" for the second drum).
     std::vector<bool> drums() const { return game.twoDrums() ? std::vector<bool>{false, true} : std::vector<bool>{false}; }
-    DrumState &state(bool second) const { return drumState(second ? Drum::Second : Drum::Main); }
+    DrumState &state(bool second) const { return lottery().drum(second ? Drum::Second : Drum::Main); }
     int highestOf(bool second) const { return second ? game.highestSecond : game.highest; }
     int firstOf(bool second) const { return second ? game.first + game.main : game.first; }
     int lastOf(bool second) const { return second ? game.lastColumn() : game.first + game.main - 1; }
@@ -176,7 +178,7 @@ protected:
     // The rules that hold whatever the user did.
     void expectRules()
     {
-        bool canDraw = glngTotalWeeks > 0;
+        bool canDraw = lottery().glngTotalWeeks > 0;
         for (bool second : drums()) {
             SCOPED_TRACE(second ? "second drum" : "main drum");
             const DrumState &s = state(second);
@@ -263,13 +265,13 @@ protected:
 
         // The list, the line table and the grid hold the same columns.
         const QStringList lines = user.lines();
-        EXPECT_EQ(lines, garrTicketLines);
-        EXPECT_EQ(garrTicketGrid.rowCount(), lines.size());
-        for (int r = 1; r <= std::min<int>(lines.size(), garrTicketGrid.rowCount()); ++r) {
+        EXPECT_EQ(lines, lottery().garrTicketLines);
+        EXPECT_EQ(lottery().garrTicketGrid.rowCount(), lines.size());
+        for (int r = 1; r <= std::min<int>(lines.size(), lottery().garrTicketGrid.rowCount()); ++r) {
             const std::vector<int32_t> numbers = lineNumbers(lines[r - 1]);
             std::vector<int32_t> expected{numbers.empty() ? 0 : numbers.front()};
             for (int p = game.first; p <= game.lastColumn(); ++p)
-                expected.push_back(garrTicketGrid.at(r, p));
+                expected.push_back(lottery().garrTicketGrid.at(r, p));
             EXPECT_EQ(numbers, expected) << lines[r - 1].toStdString();
         }
     }

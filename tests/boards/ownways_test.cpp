@@ -129,8 +129,8 @@ TEST_F(OwnWays, LottoTicketsStopAt32000Columns)
 TEST_F(OwnWays, TwoDrumTabsBringOneDrumToTheFront)
 {
     ASSERT_TRUE(open(kTwoDrum));
-    const QString mainStatus = res(36040) + QString::number(gDrum.glngPoolTotal);
-    const QString secondStatus = res(36050) + QString::number(gDrumBONUS.glngPoolTotal);
+    const QString mainStatus = res(36040) + QString::number(lottery().drum(Drum::Main).glngPoolTotal);
+    const QString secondStatus = res(36050) + QString::number(lottery().drum(Drum::Second).glngPoolTotal);
     auto inFront = [&](bool second) {
         const QString front = second ? QStringLiteral("lblGameMatrixBONUS") : QStringLiteral("lblGameMatrix");
         const QString back = second ? QStringLiteral("lblGameMatrix") : QStringLiteral("lblGameMatrixBONUS");

@@ -240,7 +240,7 @@ public:
                 std::multiset<int32_t> numbers;
                 int64_t sum = 0;
                 for (int p = firstOf(second); p <= lastOf(second); ++p) {
-                    const int32_t number = garrTicketGrid.at(r, p);
+                    const int32_t number = lottery().garrTicketGrid.at(r, p);
                     numbers.insert(number);
                     sum += power(p, number);
                     // A guaranteed ball stands anywhere among its drum's numbers, a digit at its position.
@@ -298,7 +298,7 @@ public:
         // The column's powers with the totals of each drum.
         int64_t totals[2] = {0, 0};
         for (int p = game.first; p <= game.lastColumn(); ++p) {
-            const int32_t n = garrTicketGrid.at(line + 1, p);
+            const int32_t n = lottery().garrTicketGrid.at(line + 1, p);
             const int32_t expected = n == 0 && !game.digits() ? 0 : power(p, n);
             EXPECT_EQ(user.number(at("lblColumnNumber", p)), expected) << p;
             totals[game.second(p)] += expected;
@@ -326,7 +326,7 @@ public:
     void powerRun()
     {
         if (chance(40)) {
-            user.choose(QStringLiteral("cboStartDrawing"), pick(std::max(glngTotalWeeks - 60, 1), glngTotalWeeks - 1));
+            user.choose(QStringLiteral("cboStartDrawing"), pick(std::max(lottery().glngTotalWeeks - 60, 1), lottery().glngTotalWeeks - 1));
         } else if (chance(30)) {
             const int index = pick(0, 20);
             user.choose(QStringLiteral("cboEndDrawing"), index);
@@ -361,7 +361,7 @@ public:
         const QStringList lines = user.lines();
         saveTicket(QStringLiteral("walk"));
         // Every line of the ticket reads back.
-        EXPECT_EQ(savedTicketLines(QStringLiteral("walk")), QStringList{QString::number(lines.size())} + lines);
+        EXPECT_EQ(user.savedTicketLines(QStringLiteral("walk")), QStringList{QString::number(lines.size())} + lines);
         loadTicket(QStringLiteral("walk"));
         EXPECT_EQ(user.lines(), lines);
     }

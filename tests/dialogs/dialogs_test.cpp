@@ -3,7 +3,7 @@
 // without drawings, a full disk, a database another program holds).
 
 #include "analysis/clslotterydb.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "dialogs/lotteryswitch.h"
 #include "dialogs/programmessage.h"
 #include "app/boardsettings.h"
@@ -65,12 +65,17 @@ protected:
         app().gblnLotteryManagerOpen = true;
         return manager();
     }
+    // The manager, loaded for the lottery of the board in front (when it was not loaded yet).
     static frmLotteryManager *manager(bool fresh = false)
     {
         if (fresh)
             close();
-        showActive(DefaultInstance<frmLotteryManager>::get());
-        return DefaultInstance<frmLotteryManager>::get();
+        const bool made = !DefaultInstance<frmLotteryManager>::exists();
+        frmLotteryManager *m = DefaultInstance<frmLotteryManager>::get();
+        if (made)
+            m->load(currentBoard()->openLottery());
+        showActive(m);
+        return m;
     }
     static void close()
     {
@@ -180,9 +185,10 @@ TEST_F(LotteryManager, EachGameShowsItsBoxesAndAddChecksTheDateAndTheNumbers)
     for (const auto &c : cases) {
         SCOPED_TRACE(QString(QString::fromLatin1(c.date) + u' ' + c.numbers.join(u' ')).toStdString());
         const int boxes = int(c.numbers.size()), first = boxes == 3 ? 0 : 1;
-        const auto drawing = [boxes](int32_t week) {
-            return (boxes == 3 ? app().gobjLotteryDb->fncGetDrawingNumbersFOR10(week) : app().gobjLotteryDb->fncGetDrawingNumbers(week)).value();
-        };
+        const GameLayout layout = GameLayout::of(boxes == 3   ? GameShape::digits(3)
+                                                 : boxes == 7 ? GameShape::twoDrum(50, 5, 12, 2)
+                                                              : GameShape::lotto(49, 6, 1));
+        const auto drawing = [layout](int32_t week) { return app().gobjLotteryDb->fncGetDrawingNumbers(week, layout).value(); };
         if (opened != c.lottery) {
             close();
             world.closeBoard();
@@ -415,7 +421,8 @@ TEST_F(FileManager, LotteryLoadOpensTheChosenLottery)
         pressKey(Qt::Key_Escape);
     }));
     EXPECT_TRUE(act("mnuLotteryLoad", QStringLiteral("Sample Two-Drum 5-50 + 2-12"), "cmdLoad"));
-    EXPECT_EQ(std::pair(gstrGameCode, world.board() ? world.board()->family() : BoardFamily::Lotto),
+    EXPECT_EQ(std::pair(world.board() ? world.board()->lottery().gstrGameCode : QString(),
+                        world.board() ? world.board()->family() : BoardFamily::Lotto),
               std::pair(QStringLiteral("2P520"), BoardFamily::TwoPool));
 }
 
@@ -443,7 +450,7 @@ TEST_F(Faults, ALotteryWithoutDrawingsOpensWithItsNoticeAboveItsBoard)
         app().gstrLotteryDbFile = startUp ? QString() : SampleWorld::kTestLottery;
         subOpenSelectedLottery();
         ASSERT_NE(world.board(), nullptr);
-        EXPECT_EQ(std::tuple(answers.texts(), answers.asked()[0].parent, world.board()->isVisible(), glngTotalWeeks),
+        EXPECT_EQ(std::tuple(answers.texts(), answers.asked()[0].parent, world.board()->isVisible(), world.board()->lottery().glngTotalWeeks),
                   std::tuple(QStringList{res(46080)}, static_cast<QWidget *>(world.board()), true, 0));
         world.closeBoard();
     }

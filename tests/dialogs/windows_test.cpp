@@ -2,7 +2,7 @@
 // in the three languages (measured, not photographed: each text is laid out under its widget's
 // font at its widget's width), and Qt's own texts follow the interface language.
 
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "app/application.h"
 #include "app/resstrings.h"
 #include "app/uilanguage.h"
@@ -39,13 +39,27 @@ frmStart *loadStartWindow()
 
 // A run that adds one column per time slice.
 struct OneByOne : IColumnRun {
+    // A run keeping `kept` columns of a ticket of six positions and asking for `asked` new ones.
+    OneByOne(int32_t kept, int32_t asked) : before(kept), target(asked)
+    {
+        ticket = TicketGrid(1, 6);
+        ticket.resizeRows(kept);
+    }
     RunStatus runFor(std::chrono::nanoseconds) override
     {
-        const int row = glngColumnsBefore + ++glngColumnsMade;
-        garrTicketGrid.resizeRows(row);
-        garrTicketGrid.row(row)[0] = 1;
-        return glngColumnsMade >= glngColumnsTarget ? RunStatus::TargetReached : RunStatus::Running;
+        const int row = before + ++made;
+        ticket.resizeRows(row);
+        ticket.row(row)[0] = 1;
+        return made >= target ? RunStatus::TargetReached : RunStatus::Running;
     }
+    int32_t columnsBefore() const override { return before; }
+    int32_t columnsTarget() const override { return target; }
+    int32_t columnsMade() const override { return made; }
+
+    TicketGrid ticket;
+    int32_t before = 0;
+    int32_t target = 0;
+    int32_t made = 0;
 };
 
 std::string problems(const QWidget *window) { return clippedTexts(window).join(u'\n').toStdString(); }
@@ -115,29 +129,21 @@ TEST(StartWindow, LanguageMenusTheStatusLineAndExit)
 TEST(ColumnProgress, TheTotalNeverPassesTheTicketLimitAndStopKeepsEveryCompleteColumn)
 {
     using Progress = DefaultInstance<frmColumnProgress>;
-    const auto ticket = [](int kept, int target) {
-        garrTicketGrid = TicketGrid(1, 6);
-        garrTicketGrid.resizeRows(kept);
-        glngColumnsBefore = kept;
-        glngColumnsTarget = target;
-        glngColumnsMade = 0;
-    };
-    ticket(31990, cappedColumnsTarget(31990, 50));
-    OneByOne run;
+    OneByOne run(31990, cappedColumnsTarget(31990, 50));
     frmColumnProgress *dialog = Progress::get();
     EXPECT_EQ(dialog->Display(run), frmColumnProgress::Outcome::TargetReached);
-    EXPECT_EQ(std::tuple(shown(dialog, "lblTotalColumns"), garrTicketGrid.rowCount(), Progress::exists()), std::tuple("32000", 32000, false));
+    EXPECT_EQ(std::tuple(shown(dialog, "lblTotalColumns"), run.ticket.rowCount(), Progress::exists()), std::tuple("32000", 32000, false));
     const QRect track = named(dialog, "shpBarTrack")->geometry(), kept = named(dialog, "shpExistingBar")->geometry();
     EXPECT_TRUE(track.contains(kept) && kept.width() >= track.width() - 2);
     EXPECT_FALSE(named(dialog, "lblExistingColumns")->geometry().intersects(named(dialog, "lblTotalColumns")->geometry()));
     for (const bool escape : {false, true}) {
-        ticket(2, 30000);
+        OneByOne stopped(2, 30000);
         QTimer::singleShot(50, [escape] {
             showActive(Progress::existing());
             escape ? pressKey(Qt::Key_Escape) : click(Progress::existing(), "cmdStop");
         });
-        EXPECT_EQ(Progress::get()->Display(run), frmColumnProgress::Outcome::Stopped);
-        EXPECT_TRUE(glngColumnsMade > 0 && garrTicketGrid.rowCount() == 2 + glngColumnsMade && !Progress::exists());
+        EXPECT_EQ(Progress::get()->Display(stopped), frmColumnProgress::Outcome::Stopped);
+        EXPECT_TRUE(stopped.made > 0 && stopped.ticket.rowCount() == 2 + stopped.made && !Progress::exists());
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -181,6 +187,7 @@ TEST(WindowTexts, EveryWindowInEveryLanguage)
                 world.open(lottery);
                 app().gblnLotteryManagerOpen = true;
                 frmLotteryManager *manager = DefaultInstance<frmLotteryManager>::get();
+                manager->load(currentBoard()->openLottery());
                 const QString files = DefaultInstance<frmFileManager>::get()->windowTitle();
                 EXPECT_EQ((QStringList{manager->windowTitle(), shown(manager, "cmdDelete"), files}), written[language - 1].mid(1));
                 DefaultInstance<frmFileManager>::unload();

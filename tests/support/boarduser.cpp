@@ -1,6 +1,6 @@
 #include "support/boarduser.h"
 
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "analysis/ticketfile.h"
 #include "app/application.h"
 
@@ -135,9 +135,11 @@ QStringList BoardUser::texts(const QString &name, int first, int last) const
     return out;
 }
 
-QStringList savedTicketLines(const QString &ticketName)
+QStringList BoardUser::savedTicketLines(const QString &ticketName) const
 {
-    QFile file(fncTicketTextFilePath(app().gstrSavedTicketsFolder, gstrFileSuffix, ticketName));
+    if (!board())
+        return {};
+    QFile file(fncTicketTextFilePath(app().gstrSavedTicketsFolder, board()->lottery().gstrFileSuffix, ticketName));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);

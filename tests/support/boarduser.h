@@ -74,9 +74,12 @@ public:
     QStringList lines() const { return get<VbList>(QStringLiteral("lstTicket")) ? board()->lstTicket->lines() : QStringList(); }
     int selectedLine() const { return get<VbList>(QStringLiteral("lstTicket")) ? board()->lstTicket->listIndex() : -1; }
 
+    // The lines of the text file of a saved ticket of the lottery on the board (CRLF line ends),
+    // nothing when it does not exist.
+    QStringList savedTicketLines(const QString &ticketName) const;
+
 private:
     SampleWorld &world_;
 };
 
-// The lines of a saved ticket's text file (CRLF line ends), nothing when it does not exist.
-QStringList savedTicketLines(const QString &ticketName);
+

@@ -5,17 +5,20 @@ QStringList FakeBoard::log;
 std::function<void(FakeBoard &)> FakeBoard::onShow;
 int FakeBoard::alive = 0;
 
-FakeBoard::FakeBoard(BoardFamily f) : family(f) { ++alive; }
+FakeBoard::FakeBoard(BoardFamily f, std::shared_ptr<OpenLottery> lottery) : family(f), lottery_(std::move(lottery))
+{
+    ++alive;
+}
 
 FakeBoard::~FakeBoard() { --alive; }
 
 void FakeBoard::install(std::vector<BoardFamily> missing)
 {
-    setBoardFactory([missing](BoardFamily f) -> IBoard * {
+    setBoardFactory([missing](BoardFamily f, std::shared_ptr<OpenLottery> lottery) -> IBoard * {
         for (BoardFamily m : missing)
             if (m == f)
                 return nullptr;
-        return new FakeBoard(f);
+        return new FakeBoard(f, std::move(lottery));
     });
 }
 
@@ -47,7 +50,7 @@ void FakeBoard::unloadBoard()
 void FakeBoard::readBoardSettings(BoardSettings &s)
 {
     note("read");
-    // Everything but the items the record file takes from the globals.
+    // Everything but the items the record file takes from the lottery.
     BoardSettings c = controls;
     c.startWeek = s.startWeek;
     c.drawDate = s.drawDate;

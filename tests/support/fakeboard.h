@@ -10,7 +10,8 @@
 
 class FakeBoard : public QWidget, public IBoard {
 public:
-    explicit FakeBoard(BoardFamily family);
+    // A board of `family` holding `lottery` (a lottery of its own when none is given).
+    explicit FakeBoard(BoardFamily family, std::shared_ptr<OpenLottery> lottery = std::make_shared<OpenLottery>());
     ~FakeBoard() override;
 
     // Installs a board factory that makes FakeBoards (or nothing, for families in `missing`).
@@ -25,6 +26,8 @@ public:
     static int alive;
 
     QWidget *window() override { return this; }
+    OpenLottery &lottery() override { return *lottery_; }
+    std::shared_ptr<OpenLottery> openLottery() override { return lottery_; }
     void showBoard() override;
     void subLoadTicketTextFile() override;
     void unloadBoard() override;
@@ -39,4 +42,6 @@ public:
 
 private:
     void note(const char *what);
+
+    std::shared_ptr<OpenLottery> lottery_;
 };

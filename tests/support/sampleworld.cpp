@@ -4,7 +4,7 @@
 #include "analysis/clslotterydb.h"
 #include "analysis/generator.h"
 #include "analysis/samplelotteries.h"
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "dialogs/lotteryswitch.h"
 #include "dialogs/helpandreport.h"
 #include "app/application.h"
@@ -32,11 +32,10 @@ void deleteUnloadedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEven
 
 namespace {
 
-// The program's state as a fresh start has it: a new application object and no open lottery.
+// The program's state as a fresh start has it: a new application object.
 void resetProgramState()
 {
     makeApplication();
-    resetOpenLottery();
 }
 
 }  // namespace

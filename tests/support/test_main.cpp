@@ -1,9 +1,9 @@
 // Test entry point: a QApplication on the offscreen platform and a fixed locale, so that dates
-// and numbers print the same on every machine. Every test starts with a fresh application object,
-// without an open lottery and with an event loop that runs: what one test leaves behind does not
+// and numbers print the same on every machine. Every test starts with a fresh application object
+// and with an event loop that runs: what one test leaves behind does not
 // reach the next.
 
-#include "analysis/state.h"
+#include "analysis/openlottery.h"
 #include "app/application.h"
 #include "support/sampleworld.h"
 
@@ -30,7 +30,6 @@ class FreshState : public ::testing::EmptyTestEventListener {
     {
         clearProgramEnd();
         makeApplication();
-        resetOpenLottery();
     }
 };
 

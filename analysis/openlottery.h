@@ -1,7 +1,7 @@
 #pragma once
 // The open lottery's state: its game configuration and layout, its drawings window, the per-ball
-// tables of each drum, the board's option flags and the ticket, held in one object that opening a
-// lottery replaces whole. The program's routines reach its parts under their global names.
+// tables of each drum, the board's option flags and the ticket, held in one object that each
+// opening of a lottery makes anew. The board of the lottery holds it and hands it to what needs it.
 
 #include "analysis/ballarray.h"
 #include "analysis/gamelayout.h"
@@ -107,6 +107,8 @@ struct OpenLottery {
 
     // ---- Per-ball tables of each drum, indexed by Drum --------------------------------------
     std::array<DrumState, 2> gDrums;
+    DrumState &drum(Drum d) { return gDrums[static_cast<size_t>(drumIndex(d))]; }
+    const DrumState &drum(Drum d) const { return gDrums[static_cast<size_t>(drumIndex(d))]; }
 
     // ---- Options and board state ----------------------------------------------------------------
     int32_t gintHotColdMode = 0;  // 0 hot, any other value cold
@@ -121,6 +123,8 @@ struct OpenLottery {
     bool gblnTicketColumnSelected = false;
     bool gblnAllExcluded = false;
     bool gblnAllExcludedBONUS = false;  // the second pool's own (not kept in the settings record)
+    // The exclude-all state of a drum's pool: each pool's header toggles its own.
+    bool &allExcludedOf(Drum d) { return d == Drum::Second ? gblnAllExcludedBONUS : gblnAllExcluded; }
     bool gblnBoxedCompare = false;  // digit games: Boxed comparison (else Straight)
 
     // ---- The ticket -----------------------------------------------------------------------------
@@ -138,72 +142,3 @@ struct OpenLottery {
     int64_t glngTicketCells = 0;
     int64_t glngZeroHitColumns = 0;
 };
-
-inline OpenLottery gOpenLottery;
-
-// Replaces the open lottery's state with that of no lottery.
-inline void resetOpenLottery() { gOpenLottery = OpenLottery{}; }
-
-inline int32_t &glngFirstBall = gOpenLottery.glngFirstBall;
-inline int32_t &glngMaxBall = gOpenLottery.glngMaxBall;
-inline int32_t &glngMaxBallBONUS = gOpenLottery.glngMaxBallBONUS;
-inline int32_t &glngPicks = gOpenLottery.glngPicks;
-inline int32_t &glngBonusCount = gOpenLottery.glngBonusCount;
-inline QString &gstrGameCode = gOpenLottery.gstrGameCode;
-inline GameLayout &gLayout = gOpenLottery.gLayout;
-inline int32_t &glngConfigLotteryId = gOpenLottery.glngConfigLotteryId;
-inline QString &gstrGameTitle = gOpenLottery.gstrGameTitle;
-inline int32_t &glngCfgHighestBall = gOpenLottery.glngCfgHighestBall;
-inline int32_t &glngCfgHighestBallBONUS = gOpenLottery.glngCfgHighestBallBONUS;
-inline int32_t &glngCfgReserved5 = gOpenLottery.glngCfgReserved5;
-inline int32_t &glngCfgNumbersDrawn = gOpenLottery.glngCfgNumbersDrawn;
-inline int32_t &glngCfgBonusCount = gOpenLottery.glngCfgBonusCount;
-inline int32_t &glngCfgReserved8 = gOpenLottery.glngCfgReserved8;
-inline int32_t &glngLotteryId = gOpenLottery.glngLotteryId;
-inline QString &gstrLotteryName = gOpenLottery.gstrLotteryName;
-inline QString &gstrDatabaseFile = gOpenLottery.gstrDatabaseFile;
-inline QString &gstrFileSuffix = gOpenLottery.gstrFileSuffix;
-inline QString &gstrPreviousFileSuffix = gOpenLottery.gstrPreviousFileSuffix;
-inline QString &gstrNewFileSuffix = gOpenLottery.gstrNewFileSuffix;
-inline QString &gstrConfigFileSuffix = gOpenLottery.gstrConfigFileSuffix;
-inline int32_t &glngCountryRecordId = gOpenLottery.glngCountryRecordId;
-inline QString &gstrCountryName = gOpenLottery.gstrCountryName;
-inline LoadedHistory &gLoadedHistory = gOpenLottery.gLoadedHistory;
-inline std::vector<QDate> &garrGameDates = gOpenLottery.garrGameDates;
-inline int32_t &glngTotalWeeks = gOpenLottery.glngTotalWeeks;
-inline int32_t &glngStartWeek = gOpenLottery.glngStartWeek;
-inline int32_t &glngReferenceWeek = gOpenLottery.glngReferenceWeek;
-inline QString &gstrDrawDate = gOpenLottery.gstrDrawDate;
-inline BallArray<int32_t> &garrReferenceDrawing = gOpenLottery.garrReferenceDrawing;
-inline int32_t &gintHotColdMode = gOpenLottery.gintHotColdMode;
-inline bool &gblnPowerIncrease = gOpenLottery.gblnPowerIncrease;
-inline bool &gblnEqualChance = gOpenLottery.gblnEqualChance;
-inline bool &gblnGuaranteeNumbers = gOpenLottery.gblnGuaranteeNumbers;
-inline bool &gblnCompareWithGuess = gOpenLottery.gblnCompareWithGuess;
-inline bool &gblnIncrementalTicket = gOpenLottery.gblnIncrementalTicket;
-inline bool &gblnBoardInitialised = gOpenLottery.gblnBoardInitialised;
-inline bool &gblnMainPoolView = gOpenLottery.gblnMainPoolView;
-inline bool &gblnSkipDraw = gOpenLottery.gblnSkipDraw;
-inline bool &gblnTicketColumnSelected = gOpenLottery.gblnTicketColumnSelected;
-inline bool &gblnAllExcluded = gOpenLottery.gblnAllExcluded;
-inline bool &gblnAllExcludedBONUS = gOpenLottery.gblnAllExcludedBONUS;
-inline bool &gblnBoxedCompare = gOpenLottery.gblnBoxedCompare;
-inline TicketGrid &garrTicketGrid = gOpenLottery.garrTicketGrid;
-inline QStringList &garrTicketLines = gOpenLottery.garrTicketLines;
-inline int32_t &glngColumnsBefore = gOpenLottery.glngColumnsBefore;
-inline int32_t &glngColumnsTarget = gOpenLottery.glngColumnsTarget;
-inline int32_t &glngColumnsMade = gOpenLottery.glngColumnsMade;
-inline int32_t &glngGridRow = gOpenLottery.glngGridRow;
-inline int32_t &glngGridSize = gOpenLottery.glngGridSize;
-inline QString &gstrTicketLine = gOpenLottery.gstrTicketLine;
-inline int64_t &glngTicketCells = gOpenLottery.glngTicketCells;
-inline int64_t &glngZeroHitColumns = gOpenLottery.glngZeroHitColumns;
-inline std::array<DrumState, 2> &gDrums = gOpenLottery.gDrums;
-inline DrumState &gDrum = gOpenLottery.gDrums[0];       // main drum (digits 0..9 on digit games)
-inline DrumState &gDrumBONUS = gOpenLottery.gDrums[1];  // second drum of two-drum games
-inline DrumState &drumState(Drum drum) { return gDrums[static_cast<size_t>(drumIndex(drum))]; }
-// The exclude-all state of a drum's pool: each pool's header toggles its own.
-inline bool &allExcludedOf(Drum drum) { return drum == Drum::Second ? gblnAllExcludedBONUS : gblnAllExcluded; }
-
-inline constexpr int32_t kMaxTicketColumns = 32000;
-
