@@ -57,14 +57,9 @@ void clsRecordFile::subSelectRecordFile(const QString &fileKind, const OpenLotte
     selectRecordFile(fileKind, lottery);
 }
 
-bool clsRecordFile::fillFromBoard(BoardSettingsControls *board)
+bool clsRecordFile::fill(const OpenLottery &lottery, BoardSettings s)
 {
-    if (!board)
-        return fail(QStringLiteral("No board is open."));
-    const OpenLottery &lottery = board->lottery();
     const RecordShape shape = RecordShape::of(lottery.gLayout);
-    BoardSettings s = boardSettingsDefaults(shape, DrawingsInfo::of(lottery));
-    board->readBoardSettings(s);
     s.startWeek = lottery.glngStartWeek;
     s.drawDate = lottery.gstrDrawDate;
     s.endWeek = lottery.glngReferenceWeek;
@@ -80,82 +75,86 @@ bool clsRecordFile::fillFromBoard(BoardSettingsControls *board)
     return true;
 }
 
-std::optional<QByteArray> clsRecordFile::fncBoardSettingsBytes(BoardSettingsControls *board)
+std::optional<QByteArray> clsRecordFile::fncBoardSettingsBytes(const OpenLottery &lottery, const BoardSettings &controls)
 {
     error_.clear();
     fault_ = filewrite::Fault::None;
-    if (!fillFromBoard(board))
+    if (!fill(lottery, controls))
         return std::nullopt;
     return recordBytes(record_);
 }
 
-bool clsRecordFile::subSaveBoardSettings(int32_t mode, BoardSettingsControls *board, int32_t deletedWeekNo)
+bool clsRecordFile::subSaveBoardSettings(const OpenLottery &lottery, const BoardSettings &controls)
+{
+    error_.clear();
+    fault_ = filewrite::Fault::None;
+    return fill(lottery, controls) && writeRecordFile(app().gstrRecordFilePath, record_, &error_, &fault_);
+}
+
+bool clsRecordFile::subRefreshBoardSettings(int32_t deletedWeekNo)
 {
     error_.clear();
     fault_ = filewrite::Fault::None;
     const QString path = app().gstrRecordFilePath;
-    if (mode == 1)
-        return fillFromBoard(board) && writeRecordFile(path, record_, &error_, &fault_);
-    if (mode == 2) {
-        // The open lottery's own file is refreshed; the record in memory may belong to another
-        // lottery or ticket and is left alone.
-        if (!QFile::exists(path))
-            return true;
-        auto scratch = readRecordFile(path, &error_);
-        if (!scratch)
-            return false;
-        if (!app().gobjLotteryDb)
-            return fail(QStringLiteral("The results database is not available."));
-        const auto maxWeek = app().gobjLotteryDb->fncGetMaxWeekNo();
-        const auto maxDate = app().gobjLotteryDb->fncGetMaxWeekDate();
-        if (!maxWeek.hasValue() || !maxDate.hasValue())
-            return fail(QStringLiteral("The newest drawing cannot be read: %1").arg(app().gobjLotteryDb->lastError()));
-        if (!refreshAnalysisWindow(*scratch, deletedWeekNo, maxWeek.value(), maxDate.value()))
-            return true;
-        return writeRecordFile(path, *scratch, &error_, &fault_);
-    }
-    return fail(QStringLiteral("Unknown way of saving: %1.").arg(mode));
+    // The lottery's own file is refreshed; the record in memory may belong to another lottery or
+    // ticket and is left alone.
+    if (!QFile::exists(path))
+        return true;
+    auto scratch = readRecordFile(path, &error_);
+    if (!scratch)
+        return false;
+    if (!app().gobjLotteryDb)
+        return fail(QStringLiteral("The results database is not available."));
+    const auto maxWeek = app().gobjLotteryDb->fncGetMaxWeekNo();
+    const auto maxDate = app().gobjLotteryDb->fncGetMaxWeekDate();
+    if (!maxWeek.hasValue() || !maxDate.hasValue())
+        return fail(QStringLiteral("The newest drawing cannot be read: %1").arg(app().gobjLotteryDb->lastError()));
+    if (!refreshAnalysisWindow(*scratch, deletedWeekNo, maxWeek.value(), maxDate.value()))
+        return true;
+    return writeRecordFile(path, *scratch, &error_, &fault_);
 }
 
-bool clsRecordFile::subLoadBoardSettings(BoardSettingsControls &board)
+SettingsToShow clsRecordFile::subLoadBoardSettings(OpenLottery &lottery, bool *read)
 {
-    OpenLottery &lottery = board.lottery();
     const RecordShape shape = RecordShape::of(lottery.gLayout);
     error_.clear();
     loadProblem_.clear();
+    if (read)
+        *read = true;
     int slotsRead = 0;
     auto record = readRecordFile(app().gstrRecordFilePath, &error_, &slotsRead);
     const QString damagedMessage = res(kDamagedRecordMessage).arg(QDir::toNativeSeparators(app().gstrRecordFilePath));
     if (!record) {
         const QString why = error_;
         subLogFailureDetail(eventlog::kFileReadFailure, why);
-        subResetBoardSettings(board);
+        SettingsToShow shown{subResetBoardSettings(lottery), true};
         loadProblem_ = damagedMessage;
-        return fail(why);
+        if (read)
+            *read = false;
+        fail(why);
+        return shown;
     }
     record_ = *record;
     RecordDamage damage;
-    const BoardSettings s = decodeBoardSettings(shape, record_, DrawingsInfo::of(lottery), slotsRead, &damage);
+    SettingsToShow shown{decodeBoardSettings(shape, record_, DrawingsInfo::of(lottery), slotsRead, &damage), false};
     if (damage.otherLayout) {
         // Nothing of a record of another layout fits this board: it is reset as when there is no
         // file.
-        subResetBoardSettings(board);
+        shown = {subResetBoardSettings(lottery), true};
     } else {
-        putIntoLottery(lottery, shape, s, false);
-        board.applyBoardSettings(s);
+        putIntoLottery(lottery, shape, shown.settings, false);
     }
     // What could not be read has taken its reset value; the user is told which file it was.
     if (damage.any())
         loadProblem_ = damagedMessage;
-    return true;
+    return shown;
 }
 
-void clsRecordFile::subResetBoardSettings(BoardSettingsControls &board)
+BoardSettings clsRecordFile::subResetBoardSettings(OpenLottery &lottery)
 {
     loadProblem_.clear();
-    OpenLottery &lottery = board.lottery();
     const RecordShape shape = RecordShape::of(lottery.gLayout);
     const BoardSettings s = boardSettingsDefaults(shape, DrawingsInfo::of(lottery));
     putIntoLottery(lottery, shape, s, true);
-    board.resetBoardSettings(s);
+    return s;
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The board settings record service: keeps the state of a board between runs, in the board
-// settings file of each lottery and the record file of each saved ticket. It reaches the board's
-// controls through BoardSettingsControls and never shows anything itself; failures are returned
-// (false) with the reason in lastError(), and a damaged file read is described by loadProblem().
+// settings file of each lottery and the record file of each saved ticket. It takes the values of a
+// board's controls and gives back what they show; the analysis window and the pool marks it reads
+// from and writes into the lottery itself. It never shows anything; failures are returned (false)
+// with the reason in lastError(), and a damaged file read is described by loadProblem().
 
 #include "analysis/openlottery.h"
 #include "app/boardsettings.h"
@@ -12,20 +13,11 @@
 #include <cstdint>
 #include <optional>
 
-// What the record service needs of a board: its lottery, and its controls read into a record and a
-// record (or the reset values) put back into them. `settings` arrives sized for the lottery's game
-// (RecordShape::of its layout); the board implements it.
-class BoardSettingsControls {
-public:
-    virtual ~BoardSettingsControls() = default;
-    // The lottery whose board it is.
-    virtual OpenLottery &lottery() = 0;
-    // Copies the board's values into `settings`.
-    virtual void readBoardSettings(BoardSettings &settings) = 0;
-    // Puts a record that was read back into the controls, each control running its own handling.
-    virtual void applyBoardSettings(const BoardSettings &settings) = 0;
-    // Puts the reset values into the controls.
-    virtual void resetBoardSettings(const BoardSettings &defaults) = 0;
+// What a board shows of a record it loads: the record read, or the reset values (`reset`) where the
+// file could not be read or holds a record of another layout.
+struct SettingsToShow {
+    BoardSettings settings;
+    bool reset = false;
 };
 
 class clsRecordFile {
@@ -35,22 +27,24 @@ public:
     // previous choice.
     void subSelectRecordFile(const QString &fileKind, const OpenLottery &lottery);
 
-    // Mode 1: fills the record from `board` and its lottery and writes it whole to the selected
-    // file. Mode 2 (after the drawing deletedWeekNo was deleted; `board` is not used): refreshes
-    // the analysis window of the selected file's own record (see refreshAnalysisWindow) and writes
-    // it back; with no such file nothing is written. The layout is the open game's (lotto or
-    // digit).
-    bool subSaveBoardSettings(int32_t mode, BoardSettingsControls *board, int32_t deletedWeekNo = 0);
-    // Reads the selected file and puts the record back into `board` and its lottery. A file that
-    // cannot be read (false), or whose record does not fit the game's layout, resets the board
-    // instead.
-    bool subLoadBoardSettings(BoardSettingsControls &board);
-    // Puts the reset values into `board` and its lottery; touches no file and leaves the record.
-    void subResetBoardSettings(BoardSettingsControls &board);
+    // Mode 1: the values of a board's controls (`controls`, a record of the lottery's game) with the
+    // lottery's analysis window and pool marks, written whole to the selected file.
+    bool subSaveBoardSettings(const OpenLottery &lottery, const BoardSettings &controls);
+    // Mode 2 (after the drawing deletedWeekNo was deleted): refreshes the analysis window of the
+    // selected file's own record (see refreshAnalysisWindow) and writes it back; with no such file
+    // nothing is written.
+    bool subRefreshBoardSettings(int32_t deletedWeekNo);
+    // Reads the selected file, puts the analysis window and pool marks of the record into the
+    // lottery and gives what the board's controls show. A file that cannot be read (`read` false)
+    // or whose record does not fit the game's layout gives the reset values instead.
+    SettingsToShow subLoadBoardSettings(OpenLottery &lottery, bool *read = nullptr);
+    // Puts the reset values into the lottery and gives those the board's controls show; touches no
+    // file and leaves the record.
+    BoardSettings subResetBoardSettings(OpenLottery &lottery);
 
-    // Fills the record from `board` and its lottery (as Mode 1 does) and returns its bytes without
-    // writing them: for files written together with another one.
-    std::optional<QByteArray> fncBoardSettingsBytes(BoardSettingsControls *board);
+    // The record of Mode 1 as bytes, without writing them: for files written together with
+    // another one.
+    std::optional<QByteArray> fncBoardSettingsBytes(const OpenLottery &lottery, const BoardSettings &controls);
 
     QString lastError() const { return error_; }
     // The kind of the last failed write.
@@ -60,7 +54,7 @@ public:
     QString loadProblem() const { return loadProblem_; }
 
 private:
-    bool fillFromBoard(BoardSettingsControls *board);
+    bool fill(const OpenLottery &lottery, BoardSettings settings);
     bool fail(const QString &why);
 
     BoardSettingsRecord record_;

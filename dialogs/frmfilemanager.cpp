@@ -302,7 +302,7 @@ bool frmFileManager::subWriteTicketFile()
     app().gobjRecordFile->subSelectRecordFile(QStringLiteral("forTICKETfile"), board->lottery());
     const QString recordPath = app().gstrRecordFilePath;
     const QString textPath = fncTicketTextFilePath(app().gstrFileDialogFolder, board->lottery().gstrFileSuffix, name);
-    const auto record = app().gobjRecordFile->fncBoardSettingsBytes(board);
+    const auto record = app().gobjRecordFile->fncBoardSettingsBytes(board->lottery(), fncBoardControls(*board));
     if (!record)
         return fail(fncWriteFailureText(filewrite::Fault::Other, app().gobjRecordFile->lastError()));
     // The record and the text are one ticket: both are replaced, or neither.

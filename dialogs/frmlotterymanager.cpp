@@ -439,7 +439,7 @@ void frmLotteryManager::cmdDelete_Click()
     if (week <= lottery().glngReferenceWeek && app().gobjRecordFile) {
         // The deleted drawing lay within the analysis window kept in the lottery's settings.
         app().gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"), lottery());
-        if (!app().gobjRecordFile->subSaveBoardSettings(2, nullptr, week))
+        if (!app().gobjRecordFile->subRefreshBoardSettings(week))
             vbMsgBox(this, fncLotterySettingsNotSavedText(), msgbox::kOkOnly, title);
     }
     showAfresh();

@@ -19,3 +19,11 @@ IBoard *createBoard(BoardFamily family, std::shared_ptr<OpenLottery> lottery)
         return nullptr;
     return dynamic_cast<IBoard *>(app().boardFactory(family, std::move(lottery)));
 }
+
+BoardSettings fncBoardControls(IBoard &board)
+{
+    const OpenLottery &lottery = board.lottery();
+    BoardSettings controls = boardSettingsDefaults(RecordShape::of(lottery.gLayout), DrawingsInfo::of(lottery));
+    board.readBoardSettings(controls);
+    return controls;
+}

@@ -18,13 +18,13 @@
 #include <optional>
 #include <vector>
 
-class IBoard : public BoardSettingsControls {
+class IBoard {
 public:
     virtual ~IBoard() = default;
 
     virtual QWidget *window() = 0;
-    // The open lottery the board holds (lottery() gives it as a reference): what outlives the board
-    // keeps it through this.
+    // The lottery whose board it is; what outlives the board keeps it through openLottery().
+    virtual OpenLottery &lottery() = 0;
     virtual std::shared_ptr<OpenLottery> openLottery() = 0;
     // Shows the board; the first show runs its load routine (layout for the game code, drawings
     // listed, settings restored, POWER).
@@ -37,7 +37,7 @@ public:
     // ---- The board settings record (clsRecordFile) -----------------------------------------
     // The record file reads and writes the analysis window, gblnAllExcluded, gblnEqualChance and
     // the pool arrays (garrExcluded, garrPoolCountEdited, garrPoolWeightSaved and their BONUS
-    // twins) itself; BoardSettingsControls covers the board's controls: readBoardSettings copies
+    // twins) itself; these three cover the board's controls: readBoardSettings copies
     // optHotCold(0)/(1), chkPowerIncrease, hsbPowerIncrease value, txtGuaranteeNumber,
     // chkGuaranteeNumbers, chkPowerInterval, txtPowerInterval(0)/(1), the ListIndex of
     // cboPowerIntervalPct (and the BONUS twins of these three), txtColumnsToDraw,
@@ -50,6 +50,9 @@ public:
     // excluded balls are left to the pool grid, which shows garrExcluded); resetBoardSettings puts
     // the reset values in the same way, with the second-drum items last, and also sets the
     // captions of lblColumnNumber and lblColumnPowerTotal to "0".
+    virtual void readBoardSettings(BoardSettings &settings) = 0;
+    virtual void applyBoardSettings(const BoardSettings &settings) = 0;
+    virtual void resetBoardSettings(const BoardSettings &defaults) = 0;
 
     // ---- What the analysis service and the dialogs ask of the board --------------------------
     // A board without these (a board of tests) answers with nothing and ignores the requests.
@@ -62,6 +65,10 @@ public:
     virtual QString ticketReadProblem() const { return {}; }
 };
 
+// The values of the board's controls as a record of its lottery's game (readBoardSettings over the
+// reset values of the game).
+BoardSettings fncBoardControls(IBoard &board);
+
 // The window in front (app().gfrmCurrentBoard): the open board, or the start window when no board
 // is open, or nothing while a lottery is being opened.
 inline QWidget *windowInFront() { return qobject_cast<QWidget *>(app().gfrmCurrentBoard.data()); }
@@ -69,9 +76,9 @@ inline QWidget *windowInFront() { return qobject_cast<QWidget *>(app().gfrmCurre
 // The open board, or nullptr when the window in front is not a board.
 inline IBoard *currentBoard() { return dynamic_cast<IBoard *>(app().gfrmCurrentBoard.data()); }
 
-// Creates the board window of a family, holding `lottery`, with the factory set last (nullptr without one, or when the
-// program has no board for the family). The program sets its own boards at start-up; tests put
-// boards of their own in place.
+// Creates the board window of a family, holding `lottery`, with the factory set last (nullptr
+// without one, or when the program has no board for the family). The program sets its own boards
+// at start-up; tests put boards of their own in place.
 using BoardFactory = std::function<IBoard *(BoardFamily, std::shared_ptr<OpenLottery>)>;
 void setBoardFactory(BoardFactory factory);
 IBoard *createBoard(BoardFamily family, std::shared_ptr<OpenLottery> lottery);

@@ -28,10 +28,11 @@ bool fncSaveLotterySettings(QWidget *parent)
     IBoard *board = dynamic_cast<IBoard *>(parent);
     if (!board)
         board = currentBoard();
-    if (board)
+    if (board) {
         app().gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"), board->lottery());
-    if (app().gobjRecordFile->subSaveBoardSettings(1, board))
-        return true;
+        if (app().gobjRecordFile->subSaveBoardSettings(board->lottery(), fncBoardControls(*board)))
+            return true;
+    }
     fncProgramMessage(parent, fncLotterySettingsNotSavedText(), msgbox::kOkOnly);
     return false;
 }

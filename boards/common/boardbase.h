@@ -482,6 +482,8 @@ private:
     void subFillIntervalPercentItems();
     void subClearPositions();
     void subRestoreBoardSettings();
+    // The settings of a record the record service loaded put on the board (or its reset values).
+    void showSettings(const SettingsToShow &shown);
     void subCheckAnalysisWindow();
     void subShowRestoredExclusions();
     void subEnableDrawingCommands(bool on);

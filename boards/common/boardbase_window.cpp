@@ -326,6 +326,14 @@ void BoardBase::subClearPositions()
 
 void BoardBase::subRefreshPoolsAtLoad() { subRefreshPool(Drum::Main); }
 
+void BoardBase::showSettings(const SettingsToShow &shown)
+{
+    if (shown.reset)
+        resetBoardSettings(shown.settings);
+    else
+        applyBoardSettings(shown.settings);
+}
+
 void BoardBase::subRestoreBoardSettings()
 {
     if (!app().gobjRecordFile || !app().gobjFileSystem)
@@ -333,14 +341,14 @@ void BoardBase::subRestoreBoardSettings()
     if (app().gblnTicketLoad) {
         app().gobjRecordFile->subSelectRecordFile(QStringLiteral("forTICKETfile"), lottery());
         if (app().gobjFileSystem->fncFileExists(app().gstrSavedTicketsFolder + app().gstrRecordFileName))
-            app().gobjRecordFile->subLoadBoardSettings(*this);
+            showSettings(app().gobjRecordFile->subLoadBoardSettings(lottery()));
         subLoadTicketTextFile();
     } else {
         app().gobjRecordFile->subSelectRecordFile(QStringLiteral("forConfigXYZfile"), lottery());
         if (app().gobjFileSystem->fncFileExists(app().gstrAppFolder + app().gstrRecordFileName))
-            app().gobjRecordFile->subLoadBoardSettings(*this);
+            showSettings(app().gobjRecordFile->subLoadBoardSettings(lottery()));
         else
-            app().gobjRecordFile->subResetBoardSettings(*this);
+            resetBoardSettings(app().gobjRecordFile->subResetBoardSettings(lottery()));
     }
 }
 

@@ -7,6 +7,7 @@
 #include "app/application.h"
 #include "app/resstrings.h"
 #include "app/clsrecordfile.h"
+#include "dialogs/programmessage.h"
 #include "support/fakeboard.h"
 #include "support/sandbox.h"
 
@@ -280,14 +281,14 @@ TEST_F(RecordFileTest, SaveFromTheBoardAndTheGlobalsThenLoadBack)
     lottery->drum(Drum::Main).garrPoolCountEdited.fill(-3);
     lottery->drum(Drum::Main).garrPoolCountEdited[8] = 4;
     lottery->drum(Drum::Second).garrPoolWeightSaved[12] = 17;
-    ASSERT_TRUE(recordFile.subSaveBoardSettings(1, board.data())) << recordFile.lastError().toStdString();
+    ASSERT_TRUE(recordFile.subSaveBoardSettings(*lottery, fncBoardControls(*board))) << recordFile.lastError().toStdString();
 
     newBoard();
     lottery->glngStartWeek = lottery->glngReferenceWeek = 0;
     lottery->gblnAllExcluded = lottery->gblnEqualChance = false;
     lottery->gstrDrawDate.clear();
     lottery->drum(Drum::Main) = lottery->drum(Drum::Second) = DrumState();
-    ASSERT_TRUE(recordFile.subLoadBoardSettings(*board));
+    board->showSettings(recordFile.subLoadBoardSettings(*lottery));
     EXPECT_EQ(std::tuple(recordFile.loadProblem(), lottery->glngStartWeek, lottery->glngReferenceWeek, lottery->gstrDrawDate, lottery->gblnAllExcluded, lottery->gblnEqualChance),
               std::tuple(QString(), 3, 9, QStringLiteral("1/31/2024"), true, true));  // read whole, without a word
     EXPECT_EQ(std::tuple(lottery->drum(Drum::Main).garrExcluded.value(5, 0), lottery->drum(Drum::Second).garrExcluded.value(3, 0), lottery->drum(Drum::Main).garrPoolCountEdited.value(8, 0),
@@ -305,7 +306,7 @@ TEST_F(RecordFileTest, ResetAndUnreadableFiles)
     lottery->gstrDrawDate = QStringLiteral("kept");
     lottery->glngStartWeek = 7;
     lottery->drum(Drum::Main).garrPoolCountEdited.fill(5);
-    recordFile.subResetBoardSettings(*board);
+    board->resetBoardSettings(recordFile.subResetBoardSettings(*lottery));
     EXPECT_EQ(std::tuple(board->wasReset, board->controls.drawDate, lottery->gstrDrawDate, lottery->glngStartWeek, lottery->drum(Drum::Main).garrPoolCountEdited[1]),
               std::tuple(true, QStringLiteral("1/31/2024"), QStringLiteral("kept"), 1, -3));
     for (const bool present : {false, true}) {
@@ -314,7 +315,9 @@ TEST_F(RecordFileTest, ResetAndUnreadableFiles)
         QString error;
         ASSERT_TRUE(!present || writeRecordFile(settingsFile(), pick3, &error));
         board->wasReset = false;
-        EXPECT_EQ(recordFile.subLoadBoardSettings(*board), present);
+        bool read = false;
+        board->showSettings(recordFile.subLoadBoardSettings(*lottery, &read));
+        EXPECT_EQ(read, present);
         EXPECT_EQ(std::pair(board->wasReset, recordFile.loadProblem()),
                   std::pair(true, res(49020).arg(QDir::toNativeSeparators(settingsFile()))));
     }
@@ -322,5 +325,8 @@ TEST_F(RecordFileTest, ResetAndUnreadableFiles)
     EXPECT_TRUE(recordFile.loadProblem().isEmpty());
     delete board.data();
     app().gfrmCurrentBoard = nullptr;
-    EXPECT_FALSE(recordFile.subSaveBoardSettings(1, nullptr) || recordFile.subSaveBoardSettings(3, nullptr));
+    app().createServiceObjects();
+    MessageBoxScript told;
+    EXPECT_FALSE(fncSaveLotterySettings(nullptr));
+    EXPECT_EQ(told.asked().size(), 1u);
 }

@@ -34,6 +34,11 @@ public:
     void readBoardSettings(BoardSettings &settings) override;
     void applyBoardSettings(const BoardSettings &settings) override;
     void resetBoardSettings(const BoardSettings &defaults) override;
+    // What the record service loaded, put on the board as a board puts it.
+    void showSettings(const SettingsToShow &shown)
+    {
+        shown.reset ? resetBoardSettings(shown.settings) : applyBoardSettings(shown.settings);
+    }
 
     BoardFamily family;
     // The board's control values; readBoardSettings copies the control items from here.
