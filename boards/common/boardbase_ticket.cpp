@@ -69,10 +69,7 @@ void BoardBase::cmdAdd_Click()
     }
 
     glngGridSize = n;
-    gstrTicketLine = vb::columnNumber(n + 1);
-    for (int32_t number : numbers)
-        gstrTicketLine += u' ' + QString::number(number);
-    gstrTicketLine += QStringLiteral(" (0)");
+    gstrTicketLine = ticketLine(n + 1, numbers, {});
     lstTicket->addItem(gstrTicketLine);
     glngGridSize = lstTicket->listCount();
 
