@@ -1,7 +1,6 @@
 #include "analysis/comparison.h"
 
-#include "platform/vb.h"
-
+#include <QVarLengthArray>
 #include <algorithm>
 #include <array>
 
@@ -20,10 +19,52 @@ int32_t numberAt(const CompareNumbers &numbers, const ComparisonLayout &layout, 
     return position >= layout.first && i < numbers.byPosition.size() ? numbers.byPosition[i] : CompareNumbers::kNone;
 }
 
+// Distinct numbers a part of a column is compared with.
+class WantedNumbers {
+    using Bits = unsigned __int128;
+
+public:
+    void add(int32_t n)
+    {
+        if (std::find(numbers_.begin(), numbers_.end(), n) != numbers_.end())
+            return;
+        numbers_.push_back(n);
+        if (n >= 0 && n < 128)
+            bits_ |= Bits{1} << n;
+        else
+            allInBits_ = false;
+    }
+
+    // How many of the numbers stand among the values.
+    int heldIn(std::span<const int32_t> values) const
+    {
+        if (allInBits_) {
+            // The values as a set of bits: those outside 0..127 are none of the numbers.
+            Bits held = 0;
+            for (const int32_t v : values)
+                if (v >= 0 && v < 128)
+                    held |= Bits{1} << v;
+            int count = 0;
+            for (held &= bits_; held != 0; held &= held - 1)
+                ++count;
+            return count;
+        }
+        int held = 0;
+        for (const int32_t n : numbers_)
+            held += std::find(values.begin(), values.end(), n) != values.end() ? 1 : 0;
+        return held;
+    }
+
+private:
+    std::vector<int32_t> numbers_;
+    Bits bits_ = 0;
+    bool allInBits_ = true;
+};
+
 // The compare numbers prepared once for a whole ticket.
 struct Reference {
-    std::vector<int32_t> main;                  // distinct numbers of the main part
-    std::vector<int32_t> bonus;                 // distinct numbers of the bonus part
+    WantedNumbers main;                         // the numbers of the main part
+    WantedNumbers bonus;                        // the numbers of the bonus part
     std::vector<int32_t> byPosition;            // Straight: the digit of each position
     std::array<int, kDigits> digitCount{};      // Boxed: how often each digit stands
 
@@ -38,32 +79,20 @@ struct Reference {
                 ++digitCount[static_cast<size_t>(n)];
                 continue;
             }
-            std::vector<int32_t> &part = layout.inBonusPart(p) ? bonus : main;
-            if (std::find(part.begin(), part.end(), n) == part.end())
-                part.push_back(n);
+            (layout.inBonusPart(p) ? bonus : main).add(n);
         }
     }
 };
-
-// How many of the (distinct) wanted numbers stand among the values.
-int heldCount(std::span<const int32_t> values, const std::vector<int32_t> &wanted)
-{
-    int held = 0;
-    for (const int32_t n : wanted)
-        held += std::find(values.begin(), values.end(), n) != values.end() ? 1 : 0;
-    return held;
-}
 
 ColumnHits hitsOf(const ComparisonLayout &layout, const Reference &ref, std::span<const int32_t> column)
 {
     const auto mainPart = column.first(static_cast<size_t>(layout.mainCount));
     switch (layout.rule) {
     case CompareRule::SameDrumBonus:
-        return {heldCount(mainPart, ref.main), heldCount(mainPart, ref.bonus)};
+        return {ref.main.heldIn(mainPart), ref.bonus.heldIn(mainPart)};
     case CompareRule::SecondDrum:
-        return {heldCount(mainPart, ref.main),
-                heldCount(column.subspan(static_cast<size_t>(layout.mainCount), static_cast<size_t>(layout.bonusCount)),
-                          ref.bonus)};
+        return {ref.main.heldIn(mainPart),
+                ref.bonus.heldIn(column.subspan(static_cast<size_t>(layout.mainCount), static_cast<size_t>(layout.bonusCount)))};
     case CompareRule::Straight: {
         int hits = 0;
         for (size_t j = 0; j < mainPart.size(); ++j)
@@ -120,6 +149,29 @@ std::vector<ClassLine> classLines(const ComparisonLayout &layout)
             lines.push_back({m, b, m >= listedFrom, !layout.digitGame() && m >= 3});
     }
     return lines;
+}
+
+// Writes n in decimal (a minus sign first when below 0) at `out`; the end of what it wrote.
+char16_t *writeNumber(char16_t *out, int64_t n)
+{
+    if (n >= 0 && n < 100) {  // nearly every number of a ticket
+        if (n >= 10)
+            *out++ = static_cast<char16_t>(u'0' + n / 10);
+        *out++ = static_cast<char16_t>(u'0' + n % 10);
+        return out;
+    }
+    uint64_t u = n < 0 ? 0 - static_cast<uint64_t>(n) : static_cast<uint64_t>(n);
+    if (n < 0)
+        *out++ = u'-';
+    char16_t digits[20];
+    int k = 0;
+    do {
+        digits[k++] = static_cast<char16_t>(u'0' + u % 10);
+        u /= 10;
+    } while (u != 0);
+    while (k > 0)
+        *out++ = digits[--k];
+    return out;
 }
 
 QString classLabel(int m, int b) { return b == 0 ? QStringLiteral("%1 ").arg(m) : QStringLiteral("%1+%2 ").arg(m).arg(b); }
@@ -231,8 +283,41 @@ std::vector<bool> hitPositions(const ComparisonLayout &layout, const CompareNumb
     return hit;
 }
 
+void writeTicketLine(QString &line, int number, std::span<const int32_t> column, ColumnHits hits)
+{
+    // At most 11 characters a number, and a blank or a bracket or a sign beside each.
+    QVarLengthArray<char16_t, 256> buffer(static_cast<qsizetype>(12 * (column.size() + 4)));
+    char16_t *out = buffer.data();
+    if (number >= 0 && number < 10)
+        *out++ = u'0';
+    out = writeNumber(out, number);
+    *out++ = u'-';
+    for (const int32_t n : column) {
+        *out++ = u' ';
+        out = writeNumber(out, n);
+    }
+    *out++ = u' ';
+    *out++ = u'(';
+    out = writeNumber(out, hits.main);
+    if (hits.bonus > 0) {
+        *out++ = u'+';
+        out = writeNumber(out, hits.bonus);
+    }
+    *out++ = u')';
+    const qsizetype length = out - buffer.data();
+    line.resize(length);
+    std::copy(buffer.data(), out, reinterpret_cast<char16_t *>(line.data()));
+}
+
+QString ticketLine(int number, std::span<const int32_t> column, ColumnHits hits)
+{
+    QString line;
+    writeTicketLine(line, number, column, hits);
+    return line;
+}
+
 TicketComparison compareTicket(const TicketGrid &grid, const ComparisonLayout &layout, const CompareNumbers &numbers,
-                               const QString &catcher)
+                               const QString &catcher, QStringList earlierLines)
 {
     TicketComparison out;
     const int K = layout.mainCount;
@@ -255,23 +340,14 @@ TicketComparison compareTicket(const TicketGrid &grid, const ComparisonLayout &l
     for (const ClassLine &l : summaryLines)
         listed[static_cast<size_t>(l.b)][static_cast<size_t>(l.m)] = l.listed;
 
-    out.lines.reserve(out.columns);
-    QString line;
+    out.lines = std::move(earlierLines);
+    out.lines.resize(out.columns);
     for (int c = 1; c <= out.columns; ++c) {
         const std::span<const int32_t> column(grid.row(c) + offset, static_cast<size_t>(width));
-        line = vb::columnNumber(c);
-        for (const int32_t n : column) {
-            line += u' ';
-            line += QString::number(n);
-        }
         const ColumnHits hits = hitsOf(layout, ref, column);
         const int m = std::clamp(hits.main, 0, K);
         const int b = std::clamp(hits.bonus, 0, B);
-        line += QStringLiteral(" (") + QString::number(m);
-        if (b > 0)
-            line += u'+' + QString::number(b);
-        line += u')';
-        out.lines.append(line);
+        writeTicketLine(out.lines[c - 1], c, column, {m, b});
         const auto bi = static_cast<size_t>(b), mi = static_cast<size_t>(m);
         ++counters[bi][mi];
         if (listed[bi][mi]) {

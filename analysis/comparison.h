@@ -90,6 +90,13 @@ ColumnHits columnHits(const ComparisonLayout &layout, const CompareNumbers &numb
 std::vector<bool> hitPositions(const ComparisonLayout &layout, const CompareNumbers &numbers,
                                std::span<const int32_t> column);
 
+// The list line of ticket column `number`: the number with two digits at least and a hyphen, each
+// number of the column after a blank, then the hits, "(m)", or "(m+b)" when b is above 0:
+// "07- 3 8 17 25 33 40 (2)". Made in one buffer, as one string.
+QString ticketLine(int number, std::span<const int32_t> column, ColumnHits hits);
+// The same written into `line`, in the room it already has when that is enough.
+void writeTicketLine(QString &line, int number, std::span<const int32_t> column, ColumnHits hits);
+
 struct TicketComparison {
     int columns = 0;              // columns compared (the Total line)
     int64_t cells = 0;            // grid cells (columns x positions of a column)
@@ -101,6 +108,8 @@ struct TicketComparison {
 
 // Compares every column of `grid` with the compare numbers; `catcher` is the class word
 // ("Catcher: "). Lines of a box are joined by CRLF. A grid without columns, or one that does not
-// hold the layout's column positions, gives columns 0 and no text.
+// hold the layout's column positions, gives columns 0 and no text. The lines are written into the
+// strings of `earlierLines` (the lines of the earlier comparison, given up), so that a ticket
+// compared again takes no new room for them.
 TicketComparison compareTicket(const TicketGrid &grid, const ComparisonLayout &layout, const CompareNumbers &numbers,
-                               const QString &catcher);
+                               const QString &catcher, QStringList earlierLines = {});

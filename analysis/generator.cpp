@@ -362,9 +362,28 @@ namespace {
 // A uniform number in [0, 1).
 double uniform01(std::mt19937_64 &engine) { return static_cast<double>(engine() >> 11) * 0x1.0p-53; }
 
+// One of the candidates first, first + step, ... last, each in proportion to weight(k) (their
+// weights add up to `total`); when rounding runs past them all, the last with any weight.
+template <class Weight>
+int pickByWeight(std::mt19937_64 &engine, double total, int first, int last, int step, const Weight &weight)
+{
+    double v = uniform01(engine) * total;
+    int pick = -1;
+    for (int k = first; k != last + step; k += step) {
+        const double w = weight(k);
+        if (w <= 0)
+            continue;
+        pick = k;
+        if (v < w)
+            break;
+        v -= w;
+    }
+    return pick;
+}
+
 }  // namespace
 
-std::optional<IntervalSampler> IntervalSampler::of(const PartInputs &part, double onlyBelow, size_t maxCells)
+std::optional<IntervalSampler> IntervalSampler::of(const PartInputs &part, bool onlyWhenCheaper, size_t maxCells)
 {
     if (!part.intervalOn)
         return std::nullopt;
@@ -416,7 +435,9 @@ std::optional<IntervalSampler> IntervalSampler::of(const PartInputs &part, doubl
             for (int k = 2; k <= r; ++k)
                 orders *= k;
         s.acceptance_ = orders * s.mass_ / std::pow(static_cast<double>(pool.total()), r);
-        if (s.acceptance_ >= onlyBelow)
+        const double lookUps = part.distinct ? n : static_cast<double>(n) * r;
+        s.cheaperBelow_ = (r + 5.0) / (r + 4.0 + 1.5 * lookUps);
+        if (onlyWhenCheaper && s.acceptance_ >= s.cheaperBelow_)
             return std::nullopt;
     }
     const size_t layers = part.distinct ? static_cast<size_t>(n) + 1 : 1;
@@ -446,6 +467,10 @@ std::optional<IntervalSampler> IntervalSampler::of(const PartInputs &part, doubl
                 cell(0, j, sum) = total;
             }
     }
+    const int top = part.distinct ? n : 0;
+    double running = 0;
+    for (int64_t sum = s.lo_; sum <= s.hi_; ++sum)
+        s.cumulative_.push_back(running += cell(top, r, sum));
     return s;
 }
 
@@ -461,48 +486,32 @@ double IntervalSampler::at(int i, int j, int64_t sum) const
 void IntervalSampler::draw(std::mt19937_64 &engine, int32_t *out) const
 {
     const int n = static_cast<int>(balls_.size());
-    const int top = distinct_ ? n : 0;
     // The sum first, in proportion to the weight of the contents that have it.
-    double u = uniform01(engine) * mass_;
-    int64_t sum = hi_;
-    for (int64_t s = lo_; s <= hi_; ++s) {
-        const double m = at(top, r_, s);
-        if (u < m) {
-            sum = s;
-            break;
-        }
-        u -= m;
-    }
-    while (sum > lo_ && at(top, r_, sum) <= 0)  // rounding past the last sum with weight
+    const double u = uniform01(engine) * cumulative_.back();
+    int64_t sum = lo_ + (std::upper_bound(cumulative_.begin(), cumulative_.end(), u) - cumulative_.begin());
+    sum = std::min(sum, hi_);
+    while (sum > lo_ && at(distinct_ ? n : 0, r_, sum) <= 0)  // rounding past the last sum with weight
         --sum;
     if (distinct_) {
-        // From the last ball down: ball i is in the set in proportion to the weight of the sets
-        // of the balls before it that complete it.
-        int j = r_;
-        for (int i = n; i >= 1 && j > 0; --i) {
-            const int64_t w = weights_[static_cast<size_t>(i - 1)];
-            const double with = counts_[static_cast<size_t>(i - 1)] * at(i - 1, j - 1, sum - w);
-            if (with > 0 && uniform01(engine) * at(i, j, sum) < with) {
-                out[--j] = balls_[static_cast<size_t>(i - 1)];
-                sum -= w;
-            }
+        // The highest ball of the set first, each ball in proportion to the weight of the sets of
+        // the balls below it that complete it; then the highest of the rest among those below.
+        int below = n;
+        for (int j = r_; j >= 1; --j) {
+            const int pick = pickByWeight(engine, at(below, j, sum), below, j, -1, [&](int k) {
+                return counts_[static_cast<size_t>(k - 1)] * at(k - 1, j - 1, sum - weights_[static_cast<size_t>(k - 1)]);
+            });
+            out[j - 1] = balls_[static_cast<size_t>(pick - 1)];
+            sum -= weights_[static_cast<size_t>(pick - 1)];
+            below = pick - 1;
         }
         return;
     }
     // From the last drawn position down: a digit in proportion to the weight of the contents of
     // the positions before it that complete it.
     for (int j = r_; j >= 1; --j) {
-        double v = uniform01(engine) * at(0, j, sum);
-        int pick = -1;
-        for (int k = 0; k < n; ++k) {
-            const double with = counts_[static_cast<size_t>(k)] * at(0, j - 1, sum - weights_[static_cast<size_t>(k)]);
-            if (with <= 0)
-                continue;
-            pick = k;
-            if (v < with)
-                break;
-            v -= with;
-        }
+        const int pick = pickByWeight(engine, at(0, j, sum), 0, n - 1, 1, [&](int k) {
+            return counts_[static_cast<size_t>(k)] * at(0, j - 1, sum - weights_[static_cast<size_t>(k)]);
+        });
         out[j - 1] = balls_[static_cast<size_t>(pick)];
         sum -= weights_[static_cast<size_t>(pick)];
     }
@@ -587,8 +596,8 @@ TicketColumnGenerator::TicketColumnGenerator(GeneratorSetup setup, TicketGrid ti
         part.intervalOn = p->intervalOn;
         part.lower = p->lower;
         part.upper = p->upper;
-        // Draw within the interval where most plain attempts would fail it.
-        if (auto within = IntervalSampler::of(*p, kNarrowAcceptance))
+        // Draw within the interval where so many plain attempts would fail it that that costs less.
+        if (auto within = IntervalSampler::of(*p, true))
             part.withinInterval = std::make_shared<const IntervalSampler>(std::move(*within));
         offset += part.length;
         parts_.push_back(std::move(part));

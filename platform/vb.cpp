@@ -108,9 +108,4 @@ std::optional<int32_t> plainDecimal(QStringView text)
     return static_cast<int32_t>(value);
 }
 
-QString columnNumber(int number)
-{
-    return QString::number(number).rightJustified(2, u'0') + u'-';
-}
-
 }  // namespace vb

@@ -25,7 +25,4 @@ std::optional<int32_t> toLong(QStringView text);
 // number's own decimal text ("7", "-12"; not "007", "+7", "1.5", "1e3"), within 32 bits.
 std::optional<int32_t> plainDecimal(QStringView text);
 
-// "07-" for 7, "123-" for 123: the column number that starts every ticket line.
-QString columnNumber(int number);
-
 }  // namespace vb

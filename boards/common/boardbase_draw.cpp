@@ -15,6 +15,8 @@
 #include "platform/ui/msgbox.h"
 #include "platform/vb.h"
 
+#include <utility>
+
 using namespace boardanalysis;
 
 namespace {
@@ -154,7 +156,9 @@ void BoardBase::subCompareTicket()
                                                              return box ? box->text() : QString();
                                                          })
                              : CompareNumbers::fromDrawing(layout, lottery().garrReferenceDrawing);
-    const TicketComparison result = compareTicket(lottery().garrTicketGrid, layout, numbers, res(31060));
+    // The new lines take the room of the earlier ones, which the list no longer holds.
+    const TicketComparison result = compareTicket(lottery().garrTicketGrid, layout, numbers, res(31060),
+                                                  std::exchange(lottery().garrTicketLines, {}));
     lottery().glngTicketCells = result.cells;
     if (result.columns < 1) {
         // An empty ticket has no summary either.

@@ -65,10 +65,7 @@ void BoardBase::cmdAdd_Click()
     }
 
     lottery().glngGridSize = n;
-    lottery().gstrTicketLine = vb::columnNumber(n + 1);
-    for (int32_t number : numbers)
-        lottery().gstrTicketLine += u' ' + QString::number(number);
-    lottery().gstrTicketLine += QStringLiteral(" (0)");
+    lottery().gstrTicketLine = ticketLine(n + 1, numbers, {});
     lstTicket->addItem(lottery().gstrTicketLine);
     lottery().glngGridSize = lstTicket->listCount();
 

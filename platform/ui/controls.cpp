@@ -704,8 +704,6 @@ VbList::VbList(QWidget *parent) : VbWidget<QListView>(parent, QPalette::Base, QP
     setItemDelegate(new LineDelegate(this));
     setModel(&model_);
     setUniformItemSizes(true);
-    setLayoutMode(QListView::Batched);
-    setBatchSize(500);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setFocusPolicy(Qt::StrongFocus);
@@ -755,9 +753,10 @@ void VbList::removeItem(int index)
 
 void VbList::findWidestLine()
 {
+    // Read through the const list: a write access would copy the list the ticket shares with it.
     int widest = lines_.isEmpty() ? -1 : 0;
     for (int i = 1; i < lines_.size(); ++i)
-        if (lines_[i].size() > lines_[widest].size())
+        if (lines_.at(i).size() > lines_.at(widest).size())
             widest = i;
     widestLineAt(widest);
 }

@@ -494,6 +494,61 @@ TEST(TicketComparison, ColumnNumbersGrowPastTwoDigits)
     }
 }
 
+// Every line of a ticket of each family, and lines of any column number and any numbers a ticket
+// file may bring (0, below 0, the 32-bit extremes), read as their pieces joined one by one.
+TEST(TicketComparison, LinesReadAsTheirPiecesJoined)
+{
+    const auto joined = [](int number, std::span<const int32_t> column, ColumnHits hits) {
+        QString line = QString::number(number).rightJustified(2, u'0') + u'-';
+        for (const int32_t n : column)
+            line += u' ' + QString::number(n);
+        line += QStringLiteral(" (") + QString::number(hits.main);
+        if (hits.bonus > 0)
+            line += u'+' + QString::number(hits.bonus);
+        return (line + u')').toStdString();
+    };
+    std::mt19937 rng(23);
+    const int32_t odd[] = {0, -1, -57, 100, 123456, INT32_MIN, INT32_MAX};
+    const auto number = [&](const ComparisonLayout &layout) {
+        if (rng() % 20 == 0)
+            return odd[rng() % std::size(odd)];
+        return static_cast<int32_t>(layout.digitGame() ? rng() % 10 : 1 + rng() % 56);
+    };
+    for (const ComparisonLayout &layout :
+         {ComparisonLayout::sameDrum(6, 1), ComparisonLayout::sameDrum(7, 0), ComparisonLayout::sameDrum(6, 2),
+          ComparisonLayout::secondDrum(5, 2), ComparisonLayout::secondDrum(7, 1), ComparisonLayout::digits(3, false),
+          ComparisonLayout::digits(8, true)}) {
+        std::vector<std::vector<int32_t>> rows(150);
+        for (auto &row : rows)
+            for (int j = 0; j < layout.columnPositions(); ++j)
+                row.push_back(number(layout));
+        std::vector<int32_t> drawing;
+        for (int p = layout.first; p <= layout.last(); ++p)
+            drawing.push_back(number(layout));
+        const TicketComparison r = compareWithDrawing(layout, rows, drawing);
+        const CompareNumbers numbers = CompareNumbers::fromDrawing(layout, drawingOf(layout.first, drawing));
+        ASSERT_EQ(r.lines.size(), 150);
+        for (size_t c = 0; c < rows.size(); ++c)
+            EXPECT_EQ(r.lines[static_cast<int>(c)].toStdString(), joined(static_cast<int>(c) + 1, rows[c], columnHits(layout, numbers, rows[c])));
+        // Written into the strings of an earlier comparison (more lines, shorter and longer, one
+        // of them also held elsewhere), the lines are the same and the one held elsewhere stays.
+        QStringList earlier;
+        for (int i = 0; i < 200; ++i)
+            earlier << QString(i % 40, u'x');
+        const QString held = earlier[7];
+        EXPECT_EQ(compareTicket(gridOf(layout.first, rows), layout, numbers, kCatcher, std::move(earlier)).lines, r.lines);
+        EXPECT_EQ(held, QString(7, u'x'));
+    }
+    for (int trial = 0; trial < 300; ++trial) {
+        const int columnNumber = trial < 20 ? trial * 7 - 7 : static_cast<int>(rng() % 1000000);
+        std::vector<int32_t> column(rng() % 10);
+        for (int32_t &n : column)
+            n = rng() % 3 ? static_cast<int32_t>(rng()) : odd[rng() % std::size(odd)];
+        const ColumnHits hits{static_cast<int>(rng() % 9), static_cast<int>(rng() % 3)};
+        EXPECT_EQ(ticketLine(columnNumber, column, hits).toStdString(), joined(columnNumber, column, hits));
+    }
+}
+
 TEST(TicketComparison, AnEmptyOrMismatchedTicketGivesNoText)
 {
     const struct {

@@ -500,18 +500,19 @@ TEST_F(Generator, TwoDrumColumnsFollowThePlainDraw)
             for (int b = 1; b <= 12; ++b)
                 p.pickCount[b] = 500 + static_cast<int32_t>(rng() % 60);
             // Around the middle, the narrowest interval that holds three contents (drawn within
-            // it), or that a third of the plain attempts pass (drawn plainly).
+            // it), or that enough plain attempts pass for the part to be drawn plainly.
             p.intervalOn = true;
             const int32_t middle = 530 * static_cast<int32_t>(p.guarantees.size());
             std::optional<IntervalSampler> within;
-            for (int32_t w = 0; !within || (narrow[trial][k] ? plainDraw(p).byColumn.size() < 3 : within->acceptance() < 0.3);
+            for (int32_t w = 0;
+                 !within || (narrow[trial][k] ? plainDraw(p).byColumn.size() < 3 : within->acceptance() < within->cheaperBelow());
                  ++w) {
                 p.lower = middle - w;
                 p.upper = middle + w;
                 within = IntervalSampler::of(p);
                 ASSERT_TRUE(within.has_value());
             }
-            EXPECT_EQ(within->acceptance() < kNarrowAcceptance, narrow[trial][k]) << "trial " << trial << ", part " << k;
+            EXPECT_EQ(within->acceptance() < within->cheaperBelow(), narrow[trial][k]) << "trial " << trial << ", part " << k;
         }
         const PlainDraw main = plainDraw(s.main);
         const PlainDraw second = plainDraw(s.second);
