@@ -24,3 +24,6 @@ inline clsLanguage *gobjLanguage = nullptr;
 void createServiceObjects();
 // Releases them in the same order.
 void releaseServiceObjects();
+// The requests and flags of the run as a fresh start has them, and no open lottery: for a process
+// that runs the program more than once (the tests, the benchmarks).
+void resetProgramState();

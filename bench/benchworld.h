@@ -146,21 +146,6 @@ inline QString &lastMessage()
     return text;
 }
 
-// The program's state as a fresh start has it, and no lottery open.
-inline void resetProgramState()
-{
-    gstrLotteryDbFile.clear();
-    gstrLastLotteryDbFile.clear();
-    gstrTicketName.clear();
-    gblnTicketLoad = false;
-    gblnTicketMode = false;
-    gblnLotteryManagerOpen = false;
-    gstrRecordFileName.clear();
-    gstrRecordFilePath.clear();
-    glngLanguage = 2;
-    resetOpenLottery();
-}
-
 // The services on the program folder `folder`, every message box answered with Yes / OK.
 inline void startServices(const QString &folder)
 {

@@ -1,9 +1,11 @@
 #include "app/services.h"
 
 #include "analysis/clslotterydb.h"
+#include "analysis/state.h"
 #include "analysis/ui/clsanalysis.h"
 #include "app/clsfilesystem.h"
 #include "app/clsregistry.h"
+#include "app/globals.h"
 #include "app/clssysteminfo.h"
 #include "app/ui/clsrecordfile.h"
 #include "app/ui/clswindowontop.h"
@@ -49,4 +51,20 @@ void releaseServiceObjects()
     release(gobjFileSystem);
     release(gobjLotteryDb);
     release(gobjLanguage);
+}
+
+void resetProgramState()
+{
+    gstrLotteryDbFile.clear();
+    gstrLastLotteryDbFile.clear();
+    gstrTicketName.clear();
+    gblnTicketLoad = false;
+    gblnTicketMode = false;
+    gblnLotteryManagerOpen = false;
+    gstrRecordFileName.clear();
+    gstrRecordFilePath.clear();
+    glngHelpHwnd = 0;
+    glngLanguage = 2;
+    garrMessages.clear();
+    resetOpenLottery();
 }

@@ -29,25 +29,6 @@ const QString SampleWorld::kTestLottery = QStringLiteral("Test Lottery.mdb");
 
 void deleteUnloadedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-namespace {
-
-// The requests and flags the tests change, as a fresh start has them, and no open lottery.
-void resetProgramState()
-{
-    gstrLotteryDbFile.clear();
-    gstrLastLotteryDbFile.clear();
-    gstrTicketName.clear();
-    gblnTicketLoad = false;
-    gblnTicketMode = false;
-    gblnLotteryManagerOpen = false;
-    glngHelpHwnd = 0;
-    glngLanguage = 2;
-    garrMessages.clear();
-    resetOpenLottery();
-}
-
-}  // namespace
-
 SampleWorld::SampleWorld()
 {
     resetProgramState();
