@@ -145,24 +145,10 @@ inline QString &lastMessage()
     return text;
 }
 
-// The program's state as a fresh start has it, and no lottery open.
-inline void resetProgramState()
-{
-    app().gstrLotteryDbFile.clear();
-    app().gstrLastLotteryDbFile.clear();
-    app().gstrTicketName.clear();
-    app().gblnTicketLoad = false;
-    app().gblnTicketMode = false;
-    app().gblnLotteryManagerOpen = false;
-    app().gstrRecordFileName.clear();
-    app().gstrRecordFilePath.clear();
-    app().glngLanguage = 2;
-}
-
 // The services on the program folder `folder`, every message box answered with Yes / OK.
 inline void startServices(const QString &folder)
 {
-    resetProgramState();
+    makeApplication();
     qputenv("TALVINOR_HOME", folder.toUtf8());
     qputenv("XDG_CONFIG_HOME", (folder + QStringLiteral("/config")).toUtf8());
     qputenv("XDG_DATA_HOME", (folder + QStringLiteral("/data")).toUtf8());
@@ -196,7 +182,7 @@ inline void stopServices()
     msgbox::setHook({});
     app().releaseServiceObjects();
     setScreenMetricsOverride(std::nullopt);
-    resetProgramState();
+    makeApplication();
 }
 
 // Counts the paint events of every widget, so that a benchmark can tell that what it timed

@@ -14,8 +14,8 @@
 #include "app/clsregistry.h"
 #include "app/settingsstore.h"
 #include "benchworld.h"
+#include "benchwindows.h"
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <csignal>
@@ -171,13 +171,4 @@ void BM_StartUp(benchmark::State &state)
 
 BENCHMARK(BM_StartUp)->ArgsProduct({{50000}, {1, 2, 3}})->Unit(benchmark::kMillisecond)->UseManualTime();
 
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return runWindowBenchmarks(argc, argv); }

@@ -122,6 +122,7 @@ void readAhead(const LotteryOpening &opening, const QString &databaseFile)
         for (int ball = 1; ball <= opening.config.highestBallBONUS; ++ball)
             names << QString::fromLatin1(colour) + QString::number(ball);
     }
+    names.removeDuplicates();
     subReadBallPicturesAhead(names);
 }
 
