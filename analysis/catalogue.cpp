@@ -228,10 +228,10 @@ std::optional<GameCode> gameCodeFor(const GameConfigRecord &c)
     auto code = [](const char *prefix, int32_t k, int32_t b) {
         return QLatin1String(prefix) + QString::number(k) + QString::number(b) + u'0';
     };
-    const BoardFamily family = gameFamily(n1, n2);
-    if (family == BoardFamily::Digit) {
+    const GameLayout::Family family = GameLayout::familyOf(n1, n2);
+    if (family == GameLayout::Family::Digit) {
         if (n2 == 0 && b == 0 && k >= 3 && k <= 8)
-            return GameCode{BoardFamily::Digit, u'1' + QString::number(k) + u'0'};
+            return GameCode{GameLayout::Family::Digit, u'1' + QString::number(k) + u'0'};
         return std::nullopt;
     }
     if (n1 < 11 || n1 > 56)
@@ -240,18 +240,16 @@ std::optional<GameCode> gameCodeFor(const GameConfigRecord &c)
     if (n2 == 0) {
         for (const KB &s : {KB{5, 0}, KB{6, 0}, KB{7, 0}, KB{5, 1}, KB{6, 1}, KB{7, 1}, KB{6, 2}})
             if (k == s[0] && b == s[1])
-                return GameCode{BoardFamily::Lotto, code("", k, b)};
+                return GameCode{GameLayout::Family::Lotto, code("", k, b)};
     } else if (n2 >= 9 && n2 <= 56) {
         for (const KB &s : {KB{4, 1}, KB{5, 1}, KB{6, 1}, KB{7, 1}, KB{5, 2}, KB{6, 2}})
             if (k == s[0] && b == s[1])
-                return GameCode{BoardFamily::TwoPool, code("2P", k, b)};
+                return GameCode{GameLayout::Family::TwoDrum, code("2P", k, b)};
     }
     return std::nullopt;
 }
 
-GameShape gameShapeFor(const GameConfigRecord &c)
+GameLayout gameLayoutFor(const GameConfigRecord &c)
 {
-    if (gameFamily(c.highestBall, c.highestBallBONUS) == BoardFamily::Digit)
-        return GameShape::digits(c.numbersDrawn);
-    return GameShape::twoDrum(c.highestBall, c.numbersDrawn, c.highestBallBONUS, c.bonusCount);
+    return GameLayout::ofConfiguredGame(c.highestBall, c.highestBallBONUS, c.numbersDrawn, c.bonusCount);
 }

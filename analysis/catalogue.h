@@ -5,7 +5,7 @@
 // tells it from the kinds of the columns.
 
 #include "analysis/drum.h"
-#include "analysis/gamefamily.h"
+#include "analysis/gamelayout.h"
 #include "platform/variantcodec.h"
 
 #include <QString>
@@ -89,12 +89,12 @@ std::optional<CountryRecord> findCountry(const CatalogueTable &table, int32_t co
 
 // The game family and game code of a configured shape, or nothing for a shape no board serves.
 struct GameCode {
-    BoardFamily family = BoardFamily::Lotto;
+    GameLayout::Family family = GameLayout::Family::Lotto;
     QString code;
     friend bool operator==(const GameCode &, const GameCode &) = default;
 };
 std::optional<GameCode> gameCodeFor(const GameConfigRecord &config);
 
-// The working shape of a configured game: a digit game (highest ball 10) of K positions has the
-// balls 0..9 and positions 0..K-1; a lotto game keeps its configured numbers.
-GameShape gameShapeFor(const GameConfigRecord &config);
+// The layout of a configured game: a digit game (GameLayout::kDigitGameHighestBall) of K positions
+// has the digits 0..9 and positions 0..K-1; a lotto game keeps its configured numbers.
+GameLayout gameLayoutFor(const GameConfigRecord &config);

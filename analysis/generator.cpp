@@ -207,7 +207,7 @@ bool partAchievable(const PartInputs &p, const PartView &v, const int32_t *value
 
 std::vector<const PartInputs *> partsOf(const GeneratorSetup &setup)
 {
-    if (setup.family == ColumnFamily::TwoDrums)
+    if (setup.family == GameLayout::Family::TwoDrum)
         return {&setup.main, &setup.second};
     return {&setup.main};
 }
@@ -250,27 +250,23 @@ std::optional<int32_t> parseGuarantee(const QString &text, int32_t lo, int32_t h
 GeneratorSetup GeneratorSetup::fromLottery(const OpenLottery &lottery,
                                            const std::function<QString(int position)> &guaranteeText)
 {
-    const GameShape game = GameShape::of(lottery.gLayout);
+    const GameLayout &game = lottery.gLayout;
     const bool guarantees = lottery.gblnGuaranteeNumbers;
     GeneratorSetup s;
     s.incremental = lottery.gblnIncrementalTicket;
-    const DrumShape mainDrum = DrumShape::main(game);
-    if (game.digitGame) {
-        s.family = ColumnFamily::Digits;
-        s.firstPosition = game.firstBall;
-        s.lastPosition = game.picks;
-        fillPart(s.main, mainDrum, lottery.drum(Drum::Main), false);
-        readGuarantees(s.main, s.firstPosition, s.width(), guarantees, guaranteeText);
-    } else {
-        s.family = game.twoDrums() ? ColumnFamily::TwoDrums : ColumnFamily::Lotto;
-        s.firstPosition = 1;
-        s.lastPosition = game.picks + (game.twoDrums() ? game.bonusCount : 0);
-        fillPart(s.main, mainDrum, lottery.drum(Drum::Main), true);
-        readGuarantees(s.main, 1, game.picks, guarantees, guaranteeText);
-        if (game.twoDrums()) {
-            fillPart(s.second, DrumShape::second(game), lottery.drum(Drum::Second), true);
-            readGuarantees(s.second, game.picks + 1, game.bonusCount, guarantees, guaranteeText);
-        }
+    s.family = game.family;
+    // A column holds the positions of a drawing up to the last a guarantee can take: the main
+    // numbers, the second drum's too on two-drum games, every digit.
+    s.firstPosition = game.firstPosition;
+    s.lastPosition = game.lastGuaranteePosition();
+    // Lotto numbers are distinct within their drum; digits repeat freely.
+    const bool distinct = !game.digits();
+    for (Drum drum : game.drums()) {
+        PartInputs &part = drum == Drum::Second ? s.second : s.main;
+        fillPart(part, game.drum(drum), lottery.drum(drum), distinct);
+        const int first = game.firstPositionOf(drum);
+        const int last = drum == Drum::Second ? game.lastPosition : game.lastMainPosition;
+        readGuarantees(part, first, last - first + 1, guarantees, guaranteeText);
     }
     return s;
 }

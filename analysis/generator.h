@@ -21,6 +21,7 @@
 
 #include "analysis/ballarray.h"
 #include "analysis/drum.h"
+#include "analysis/gamelayout.h"
 #include "analysis/pool.h"
 #include "analysis/ticketgrid.h"
 
@@ -37,7 +38,6 @@ struct OpenLottery;
 #include <random>
 #include <vector>
 
-enum class ColumnFamily { Lotto, Digits, TwoDrums };
 
 // The inputs of one part of a column: the main numbers, the second-drum numbers, or the digits.
 struct PartInputs {
@@ -56,7 +56,7 @@ struct PartInputs {
 inline constexpr int64_t kDefaultWatchdogLimit = 20'000'000;
 
 struct GeneratorSetup {
-    ColumnFamily family = ColumnFamily::Lotto;
+    GameLayout::Family family = GameLayout::Family::Lotto;
     int firstPosition = 1;   // grid positions of a column: 1..K, 0..K on digit games, 1..K+B
     int lastPosition = 0;
     PartInputs main;         // the main numbers or the digits

@@ -5,6 +5,7 @@
 
 #include "analysis/ballarray.h"
 #include "analysis/drum.h"
+#include "analysis/gamelayout.h"
 #include "analysis/history.h"
 
 #include <QString>

@@ -104,7 +104,7 @@ OpenLottery makeOpenLottery(const LotteryOpening &o, const QString &previousFile
 
 void applyConfiguredGame(OpenLottery &lottery)
 {
-    gameShapeFor(configuredGame(lottery)).applyTo(lottery);
+    lottery.applyGame(gameLayoutFor(configuredGame(lottery)));
 
     DrumState &main = lottery.drum(Drum::Main);
     DrumState &second = lottery.drum(Drum::Second);

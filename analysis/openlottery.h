@@ -68,8 +68,21 @@ struct OpenLottery {
     int32_t glngBonusCount = 0;
     QString gstrGameCode;           // "130".."180", "500".."710", "620", "2P410".."2P620"
 
-    // The layout of the open game (set with the game shape, see GameShape::makeCurrent).
+    // The layout of the game.
     GameLayout gLayout;
+    // Puts a game's layout into the game configuration above (the configured highest ball is
+    // GameLayout::kDigitGameHighestBall on digit games) and keeps it.
+    void applyGame(const GameLayout &layout)
+    {
+        glngFirstBall = layout.firstPosition;
+        glngMaxBall = layout.highestMain;
+        glngMaxBallBONUS = layout.highestSecond;
+        glngPicks = layout.lastMainPosition;
+        glngBonusCount = layout.bonusPositions();
+        glngCfgHighestBall = layout.configuredHighestBall();
+        glngCfgHighestBallBONUS = layout.highestSecond;
+        gLayout = layout;
+    }
 
     // The game shape as the catalogue gives it.
     int32_t glngConfigLotteryId = 0;

@@ -8,6 +8,7 @@
 
 #include "analysis/ballarray.h"
 #include "analysis/drum.h"
+#include "analysis/gamelayout.h"
 
 #include <QString>
 #include <cstdint>

@@ -3,7 +3,7 @@
 #include "analysis/power.h"
 #include "analysis/statistics.h"
 
-WindowCheck checkAnalysisWindow(const History &history, const GameShape &game, const RecalcInputs &in)
+WindowCheck checkAnalysisWindow(const History &history, const GameLayout &game, const RecalcInputs &in)
 {
     WindowCheck check;
     if (history.empty() || in.totalWeeks <= 0) {
@@ -20,8 +20,8 @@ WindowCheck checkAnalysisWindow(const History &history, const GameShape &game, c
         return check;
     }
     check.missingWeeks = (static_cast<int64_t>(in.toWeek) - in.fromWeek + 1) - static_cast<int64_t>(last - first);
-    for (const DrumShape &drum : game.twoDrums() ? std::vector{DrumShape::main(game), DrumShape::second(game)}
-                                                 : std::vector{DrumShape::main(game)}) {
+    for (const DrumShape &drum : game.twoDrums() ? std::vector{game.drum(Drum::Main), game.drum(Drum::Second)}
+                                                 : std::vector{game.drum(Drum::Main)}) {
         const LeftOutNumbers left = countLeftOutNumbers(history, drum);
         check.numbersOutside += left.outside;
         check.emptyNumbers += left.empty;
@@ -50,14 +50,14 @@ DrumAnalysis recalculateDrum(const History &history, const DrumShape &drum, cons
     return a;
 }
 
-PowerTables recalculateAll(const History &history, const RecalcInputs &in, const GameShape &game)
+PowerTables recalculateAll(const History &history, const RecalcInputs &in, const GameLayout &game)
 {
     PowerTables tables;
     tables.check = checkAnalysisWindow(history, game, in);
     if (tables.check.refused())
         return tables;
-    tables.drums[0] = recalculateDrum(history, DrumShape::main(game), in);
+    tables.drums[0] = recalculateDrum(history, game.drum(Drum::Main), in);
     if (game.twoDrums())
-        tables.drums[1] = recalculateDrum(history, DrumShape::second(game), in);
+        tables.drums[1] = recalculateDrum(history, game.drum(Drum::Second), in);
     return tables;
 }

@@ -6,6 +6,7 @@
 // pool grid, interval).
 
 #include "analysis/drum.h"
+#include "analysis/gamelayout.h"
 #include "analysis/history.h"
 #include "analysis/interval.h"
 #include "analysis/pool.h"
@@ -43,7 +44,7 @@ struct WindowCheck {
 };
 
 // Whether POWER can run over the window, and what it will leave out.
-WindowCheck checkAnalysisWindow(const History &history, const GameShape &game, const RecalcInputs &in);
+WindowCheck checkAnalysisWindow(const History &history, const GameLayout &game, const RecalcInputs &in);
 
 // What POWER computes for one drum over the window.
 struct DrumAnalysis {
@@ -67,7 +68,7 @@ struct PowerTables {
 };
 
 // The recalculation of POWER for a game.
-PowerTables recalculateAll(const History &history, const RecalcInputs &in, const GameShape &game);
+PowerTables recalculateAll(const History &history, const RecalcInputs &in, const GameLayout &game);
 
 // ---- The pool of one drum, for the board's POPULATE and pool refresh ----------------------------
 

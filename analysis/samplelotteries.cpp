@@ -69,7 +69,7 @@ const std::vector<SampleLottery> &sampleLotteries()
 
 int numbersPerDrawing(const GameConfigRecord &config)
 {
-    const bool digit = gameFamily(config.highestBall, config.highestBallBONUS) == BoardFamily::Digit;
+    const bool digit = GameLayout::familyOf(config.highestBall, config.highestBallBONUS) == GameLayout::Family::Digit;
     return digit ? config.numbersDrawn : config.numbersDrawn + config.bonusCount;
 }
 
@@ -86,7 +86,7 @@ std::vector<QDate> drawingDates(Schedule schedule, const QDate &first, const QDa
 History makeDrawings(const GameConfigRecord &config, const std::vector<QDate> &dates, uint32_t seed)
 {
     std::mt19937 rng(seed);
-    const bool digit = gameFamily(config.highestBall, config.highestBallBONUS) == BoardFamily::Digit;
+    const bool digit = GameLayout::familyOf(config.highestBall, config.highestBallBONUS) == GameLayout::Family::Digit;
     // A row has 8 number columns.
     const int32_t k = std::clamp(config.numbersDrawn, 0, 8);
     const int32_t b = std::clamp(config.bonusCount, 0, 8 - k);

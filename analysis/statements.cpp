@@ -14,7 +14,7 @@ QString countPicksStatement(const DrumShape &drum, int32_t ball, int32_t fromWee
 {
     const QString b = num(ball);
     QString s;
-    if (drum.kind == DrumKind::Second) {
+    if (drum.drum == Drum::Second) {
         const int k = drum.mainPicks;
         s = QStringLiteral("SELECT COUNT(WinnerNumber") + num(k + 1) + QStringLiteral(") AS BONUSnumber1");
         if (twoSecondDrumColumns(drum))
@@ -45,7 +45,7 @@ QString lastPickedWeekStatement(const DrumShape &drum, int32_t ball, const QDate
 {
     const QString b = num(ball);
     QString s;
-    if (drum.kind == DrumKind::Second) {
+    if (drum.drum == Drum::Second) {
         const int k = drum.mainPicks;
         s = QStringLiteral("SELECT max(WeekNo) AS maxWeekNo");
         s += QStringLiteral(" FROM TBLRESULTS");
@@ -74,7 +74,7 @@ QString powerColumnStatement(int32_t column, int32_t fromWeek, int32_t toWeek)
 QString drawingSumStatement(const DrumShape &drum, int32_t weekNo)
 {
     QString s;
-    if (drum.kind == DrumKind::Second) {
+    if (drum.drum == Drum::Second) {
         const int k = drum.mainPicks;
         s = QStringLiteral("SELECT WinnerNumber") + num(k + 1);
         if (twoSecondDrumColumns(drum))

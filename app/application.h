@@ -6,7 +6,7 @@
 // What belongs to the open lottery is not here: the board of the lottery holds it (OpenLottery).
 
 #include "analysis/catalogue.h"
-#include "analysis/gamefamily.h"
+#include "analysis/gamelayout.h"
 #include "analysis/openlottery.h"
 #include "app/clsfilesystem.h"
 #include "app/clsrecordfile.h"
@@ -108,7 +108,7 @@ struct Application {
     QPointer<QObject> gfrmCurrentBoard;
     // Makes the board window of a family (nullptr when the program has none for it): the
     // program's boards, or boards of a test.
-    std::function<QObject *(BoardFamily, std::shared_ptr<OpenLottery>)> boardFactory;
+    std::function<QObject *(GameLayout::Family, std::shared_ptr<OpenLottery>)> boardFactory;
 
     // ---- DRAW ----------------------------------------------------------------------------------
     // The random engine's seed of every DRAW (tests, for the same columns on every run); none:

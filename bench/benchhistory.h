@@ -10,20 +10,20 @@
 #include <numeric>
 #include <random>
 
-inline History benchHistory(const GameShape &game, int drawings, uint64_t seed)
+inline History benchHistory(const GameLayout &game, int drawings, uint64_t seed)
 {
     std::mt19937_64 rng(seed);
-    std::vector<int32_t> balls(static_cast<size_t>(game.maxBall));
+    std::vector<int32_t> balls(static_cast<size_t>(game.highestMain));
     std::iota(balls.begin(), balls.end(), 1);
     History h;
     h.reserve(static_cast<size_t>(drawings));
     for (int w = 1; w <= drawings; ++w) {
         Drawing d{w, QDate(1990, 1, 6).addDays(3 * (w - 1)), {}};
-        if (game.digitGame) {
-            for (int p = 0; p <= game.picks; ++p)
+        if (game.digits()) {
+            for (int p = 0; p <= game.lastMainPosition; ++p)
                 d.numbers[static_cast<size_t>(p)] = static_cast<int32_t>(rng() % 10);
         } else {
-            for (int i = 0; i < game.picks; ++i) {
+            for (int i = 0; i < game.lastMainPosition; ++i) {
                 std::swap(balls[static_cast<size_t>(i)], balls[i + rng() % (balls.size() - i)]);
                 d.numbers[static_cast<size_t>(i)] = balls[static_cast<size_t>(i)];
             }

@@ -22,17 +22,17 @@ constexpr uint64_t kEngineSeed = 20240611;
 
 enum Family : int { Lotto649, TwoDrum550_212, Digits7 };
 
-GameShape shapeOf(Family f)
+GameLayout shapeOf(Family f)
 {
     switch (f) {
     case Lotto649:
-        return GameShape::lotto(49, 6);
+        return GameLayout::lotto(49, 6);
     case TwoDrum550_212:
-        return GameShape::twoDrum(50, 5, 12, 2);
+        return GameLayout::twoDrum(50, 5, 12, 2);
     case Digits7:
         break;
     }
-    return GameShape::digits(7);
+    return GameLayout::digits(7);
 }
 
 // Drawings of the family from a fixed seed; the second drum's numbers come from a seed of their own.
@@ -40,8 +40,8 @@ History historyOf(Family f, int drawings, uint64_t seed)
 {
     if (f != TwoDrum550_212)
         return benchHistory(shapeOf(f), drawings, seed);
-    History h = benchHistory(GameShape::lotto(50, 5), drawings, seed);
-    const History second = benchHistory(GameShape::lotto(12, 2), drawings, seed + 1);
+    History h = benchHistory(GameLayout::lotto(50, 5), drawings, seed);
+    const History second = benchHistory(GameLayout::lotto(12, 2), drawings, seed + 1);
     for (size_t w = 0; w < h.size(); ++w)
         std::copy_n(second[w].numbers.begin(), 2, h[w].numbers.begin() + 5);
     return h;
@@ -53,9 +53,9 @@ History historyOf(Family f, int drawings, uint64_t seed)
 GeneratorSetup preparedSetup(Family f, int percent, int drawings = 5000, uint64_t seed = 49,
                              bool powerIncrease = false, int level = 2)
 {
-    const GameShape g = shapeOf(f);
+    const GameLayout g = shapeOf(f);
     OpenLottery lottery;
-    g.applyTo(lottery);
+    lottery.applyGame(g);
     const History h = historyOf(f, drawings, seed);
     RecalcInputs in;
     in.fromWeek = 1;
@@ -69,7 +69,7 @@ GeneratorSetup preparedSetup(Family f, int percent, int drawings = 5000, uint64_
         DrumState &state = lottery.drum(d);
         const DrumAnalysis &analysis = tables.of(d);
         state.garrPickCount = analysis.pickCount;
-        state.garrPool = fillPoolFromPowers(analysis.power, {}, d == Drum::Second ? DrumShape::second(g) : DrumShape::main(g), in).pool;
+        state.garrPool = fillPoolFromPowers(analysis.power, {}, d == Drum::Second ? g.drum(Drum::Second) : g.drum(Drum::Main), in).pool;
         const PowerIntervalView v = powerIntervalView(analysis.sumStats.value_or(SumStats{}),
                                                       d == Drum::Second ? std::max(percent, 10) : percent);
         state.garrIntervalLimits = {v.lower, v.upper};
@@ -207,18 +207,18 @@ public:
     int64_t run()
     {
         switch (family_) {
-        case ColumnFamily::Lotto:
+        case GameLayout::Family::Lotto:
             return tightRun<6, true, 0>(main_, second_, rng_);
-        case ColumnFamily::TwoDrums:
+        case GameLayout::Family::TwoDrum:
             return tightRun<5, true, 2>(main_, second_, rng_);
-        case ColumnFamily::Digits:
+        case GameLayout::Family::Digit:
             break;
         }
         return tightRun<7, false, 0>(main_, second_, rng_);
     }
 
 private:
-    ColumnFamily family_;
+    GameLayout::Family family_;
     TightPart main_;
     TightPart second_;
     std::mt19937_64 rng_;
@@ -229,7 +229,7 @@ void countersOf(benchmark::State &state, const GeneratorSetup &setup, int64_t at
     state.counters["attempts/column"] = static_cast<double>(attempts) / (state.iterations() * kColumns);
     state.counters["lower"] = setup.main.lower;
     state.counters["upper"] = setup.main.upper;
-    if (setup.family == ColumnFamily::TwoDrums) {
+    if (setup.family == GameLayout::Family::TwoDrum) {
         state.counters["second_lower"] = setup.second.lower;
         state.counters["second_upper"] = setup.second.upper;
     }

@@ -25,29 +25,29 @@ RecalcInputs windowOf(const History &h, bool powerIncrease)
     return in;
 }
 
-void recalc(benchmark::State &state, const GameShape &g, int drawings)
+void recalc(benchmark::State &state, const GameLayout &g, int drawings)
 {
     const History h = benchHistory(g, drawings, static_cast<uint64_t>(state.range(1)));
     const RecalcInputs in = windowOf(h, state.range(0) != 0);
     for (auto _ : state) {
         // POWER's tables and the pool of the main drum's powers.
         const PowerTables tables = recalculateAll(h, in, g);
-        benchmark::DoNotOptimize(fillPoolFromPowers(tables.drums[0].power, {}, DrumShape::main(g), in).pool.size());
+        benchmark::DoNotOptimize(fillPoolFromPowers(tables.drums[0].power, {}, g.drum(Drum::Main), in).pool.size());
     }
 }
 
-void BM_Recalc_Lotto649_5000(benchmark::State &state) { recalc(state, GameShape::lotto(49, 6), 5000); }
-void BM_Recalc_Digits3_30000(benchmark::State &state) { recalc(state, GameShape::digits(3), 30000); }
+void BM_Recalc_Lotto649_5000(benchmark::State &state) { recalc(state, GameLayout::lotto(49, 6), 5000); }
+void BM_Recalc_Digits3_30000(benchmark::State &state) { recalc(state, GameLayout::digits(3), 30000); }
 
 // The drawings in a results database file, read back whole through the program's connection
 // before each recalculation, as POWER reads them.
-void recalcFromDatabase(benchmark::State &state, const GameShape &g, int drawings)
+void recalcFromDatabase(benchmark::State &state, const GameLayout &g, int drawings)
 {
     QTemporaryDir dir;
     app().gstrLotteryDbsFolder = dir.path() + u'/';
     app().gstrLotteryDbFile = QStringLiteral("bench.mdb");
     QString error;
-    const int columns = g.digitGame ? g.picks + 1 : g.picks + g.bonusCount;
+    const int columns = g.digits() ? g.lastMainPosition + 1 : g.lastMainPosition + g.bonusPositions();
     if (!lotterydb::createResultsDatabase(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile,
                                           benchHistory(g, drawings, static_cast<uint64_t>(state.range(1))),
                                           columns, &error)) {
@@ -66,8 +66,8 @@ void recalcFromDatabase(benchmark::State &state, const GameShape &g, int drawing
     }
 }
 
-void BM_LoadAndRecalc_Lotto649_5000(benchmark::State &state) { recalcFromDatabase(state, GameShape::lotto(49, 6), 5000); }
-void BM_LoadAndRecalc_Digits3_30000(benchmark::State &state) { recalcFromDatabase(state, GameShape::digits(3), 30000); }
+void BM_LoadAndRecalc_Lotto649_5000(benchmark::State &state) { recalcFromDatabase(state, GameLayout::lotto(49, 6), 5000); }
+void BM_LoadAndRecalc_Digits3_30000(benchmark::State &state) { recalcFromDatabase(state, GameLayout::digits(3), 30000); }
 
 }  // namespace
 

@@ -37,12 +37,12 @@ bool ticketWithinLimits(const OpenLottery &lottery, const std::vector<Drum> &dru
     const TicketGrid &grid = lottery.garrTicketGrid;
     if (grid.rowCount() != kColumns)
         return false;
-    const GameShape game = GameShape::of(lottery.gLayout);
+    const GameLayout game = lottery.gLayout;
     for (int r = 1; r <= grid.rowCount(); ++r) {
         int position = grid.firstPosition();
         for (Drum d : drums) {
             const DrumState &state = lottery.drum(d);
-            const int count = d == Drum::Second ? game.bonusCount : game.picks;
+            const int count = d == Drum::Second ? game.bonusPositions() : game.lastMainPosition;
             int64_t sum = 0;
             for (int i = 0; i < count; ++i)
                 sum += state.garrPickCount.value(grid.at(r, position++), 0);

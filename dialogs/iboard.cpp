@@ -6,14 +6,14 @@ void setBoardFactory(BoardFactory factory)
         app().boardFactory = nullptr;
         return;
     }
-    app().boardFactory = [factory = std::move(factory)](BoardFamily family,
+    app().boardFactory = [factory = std::move(factory)](GameLayout::Family family,
                                                        std::shared_ptr<OpenLottery> lottery) -> QObject * {
         IBoard *board = factory(family, std::move(lottery));
         return board ? board->window() : nullptr;
     };
 }
 
-IBoard *createBoard(BoardFamily family, std::shared_ptr<OpenLottery> lottery)
+IBoard *createBoard(GameLayout::Family family, std::shared_ptr<OpenLottery> lottery)
 {
     if (!app().boardFactory)
         return nullptr;

@@ -5,7 +5,7 @@
 
 #include "analysis/boardreport.h"
 #include "app/application.h"
-#include "analysis/gamefamily.h"
+#include "analysis/gamelayout.h"
 #include "app/boardsettings.h"
 #include "app/clsrecordfile.h"
 
@@ -79,6 +79,6 @@ inline IBoard *currentBoard() { return dynamic_cast<IBoard *>(app().gfrmCurrentB
 // Creates the board window of a family, holding `lottery`, with the factory set last (nullptr
 // without one, or when the program has no board for the family). The program sets its own boards
 // at start-up; tests put boards of their own in place.
-using BoardFactory = std::function<IBoard *(BoardFamily, std::shared_ptr<OpenLottery>)>;
+using BoardFactory = std::function<IBoard *(GameLayout::Family, std::shared_ptr<OpenLottery>)>;
 void setBoardFactory(BoardFactory factory);
-IBoard *createBoard(BoardFamily family, std::shared_ptr<OpenLottery> lottery);
+IBoard *createBoard(GameLayout::Family family, std::shared_ptr<OpenLottery> lottery);

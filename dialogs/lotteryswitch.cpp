@@ -114,14 +114,12 @@ void readAhead(const LotteryOpening &opening, const QString &databaseFile)
 {
     if (app().gobjLotteryDb)
         app().gobjLotteryDb->subReadHistoryAhead(app().gstrLotteryDbsFolder + databaseFile);
-    const bool digits = opening.config.highestBall == 10;
+    const GameLayout layout = gameLayoutFor(opening.config);
     QStringList names;
-    for (const char *colour : {"B", "G"}) {
-        for (int ball = digits ? 0 : 1; ball <= (digits ? 9 : opening.config.highestBall); ++ball)
-            names << QString::fromLatin1(colour) + QString::number(ball);
-        for (int ball = 1; ball <= opening.config.highestBallBONUS; ++ball)
-            names << QString::fromLatin1(colour) + QString::number(ball);
-    }
+    for (const char *colour : {"B", "G"})
+        for (Drum drum : layout.drums())
+            for (int ball = layout.drum(drum).firstBall; ball <= layout.drum(drum).maxBall; ++ball)
+                names << QString::fromLatin1(colour) + QString::number(ball);
     names.removeDuplicates();
     subReadBallPicturesAhead(names);
 }

@@ -8,14 +8,14 @@
 
 namespace {
 
-IBoard *createProgramBoard(BoardFamily family, std::shared_ptr<OpenLottery> lottery)
+IBoard *createProgramBoard(GameLayout::Family family, std::shared_ptr<OpenLottery> lottery)
 {
     switch (family) {
-    case BoardFamily::Lotto:
+    case GameLayout::Family::Lotto:
         return new frmLottoBoard(std::move(lottery));
-    case BoardFamily::Digit:
+    case GameLayout::Family::Digit:
         return new frmDigitBoard(std::move(lottery));
-    case BoardFamily::TwoPool:
+    case GameLayout::Family::TwoDrum:
         return new frmTwoPoolBoard(std::move(lottery));
     }
     return nullptr;

@@ -37,7 +37,7 @@ QString named(const char *name) { return QString::fromLatin1(name); }
 
 BoardBase *boardInFront() { return dynamic_cast<BoardBase *>(app().gfrmCurrentBoard.data()); }
 
-BoardBase::BoardBase(BoardFamily family, std::shared_ptr<OpenLottery> lottery, QWidget *parent)
+BoardBase::BoardBase(GameLayout::Family family, std::shared_ptr<OpenLottery> lottery, QWidget *parent)
     : QMainWindow(parent), family_(family), lottery_(std::move(lottery))
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -61,7 +61,7 @@ void BoardBase::createDrumControls(Drum which)
     // The second drum's controls carry the suffix BONUS.
     const auto name = [second](const char *base) { return QString::fromLatin1(base) + (second ? "BONUS" : ""); };
     // Row templates: 0 and 29 (the first row of each table half); the digit board has one half.
-    const std::vector<int> templates = family_ == BoardFamily::Digit ? std::vector<int>{0} : std::vector<int>{0, 29};
+    const std::vector<int> templates = family_ == GameLayout::Family::Digit ? std::vector<int>{0} : std::vector<int>{0, 29};
 
     makeElements(drum.picPowerBall, name("picPowerBall"), form, templates);
     makeElements(drum.lblPowerBall, name("lblPowerBall"), form, templates);
@@ -174,7 +174,7 @@ void BoardBase::createControls()
     makeRange(lblColumnNumber, named("lblColumnNumber"), fraTicketAndGuess, first, last);
     lblColumnPowerTotalCap = make<VbLabel>(fraTicketAndGuess, named("lblColumnPowerTotalCap"));
 
-    if (family_ == BoardFamily::Digit) {
+    if (family_ == GameLayout::Family::Digit) {
         makeRange(optStraightBoxed, named("optStraightBoxed"), fraDrawingResults, 0, 1);
         makeRange(lblStraightBoxed, named("lblStraightBoxed"), fraDrawingResults, 0, 1);
     }

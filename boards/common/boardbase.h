@@ -84,11 +84,11 @@ class BoardBase : public QMainWindow, public IBoard, public ProgramMenus {
 public:
     ~BoardBase() override;
 
-    BoardFamily family() const { return family_; }
+    GameLayout::Family family() const { return family_; }
     // First and last index of the per-position arrays (1..8, or 0..7 on the digit board).
-    int firstPosition() const { return family_ == BoardFamily::Digit ? 0 : 1; }
-    int lastPosition() const { return family_ == BoardFamily::Digit ? 7 : 8; }
-    bool hasSecondDrum() const { return family_ == BoardFamily::TwoPool; }
+    int firstPosition() const { return family_ == GameLayout::Family::Digit ? 0 : 1; }
+    int lastPosition() const { return family_ == GameLayout::Family::Digit ? 7 : 8; }
+    bool hasSecondDrum() const { return family_ == GameLayout::Family::TwoDrum; }
     // The board's second drum is in use: the open game draws from two drums.
     bool usesSecondDrum() const;
 
@@ -469,7 +469,7 @@ protected:
     // per-position elements, the BONUS twins on the two-pool board, Straight/Boxed on the digit
     // board) under its frame, and the menus and status bar. Positions and sizes are the board's
     // own (see the boards' layout routines).
-    BoardBase(BoardFamily family, std::shared_ptr<OpenLottery> lottery, QWidget *parent = nullptr);
+    BoardBase(GameLayout::Family family, std::shared_ptr<OpenLottery> lottery, QWidget *parent = nullptr);
 
 private:
     void createControls();
@@ -490,7 +490,7 @@ private:
     void putSettings(const BoardSettings &settings, bool secondDrumLast);
     void applyLanguageItem(int32_t digit);
 
-    BoardFamily family_;
+    GameLayout::Family family_;
     std::shared_ptr<OpenLottery> lottery_;
     QString ticketReadProblem_;
     bool loaded_ = false;

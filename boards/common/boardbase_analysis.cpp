@@ -208,7 +208,7 @@ void BoardBase::cmdPower_Click()
 {
     // The two-drum and digit boards start POWER by forgetting the counts typed into their pools;
     // the lotto board keeps them for its next recount, until POPULATE.
-    if (family_ != BoardFamily::Lotto)
+    if (family_ != GameLayout::Family::Lotto)
         for (Drum drum : kDrums)
             subColourPoolCounts(drum);
     // A user's POWER starts from a plain pool: no guaranteed numbers, no exclusion, no equal

@@ -286,7 +286,7 @@ void BoardBase::chkEqualChance_Click()
 // the header click, for ball 1, never into an excluded ball's count.
 void BoardBase::txtPoolPercent_DblClick(int Index, Drum drum)
 {
-    switchPoolView(*this, drum, Index, family_ == BoardFamily::Lotto);
+    switchPoolView(*this, drum, Index, family_ == GameLayout::Family::Lotto);
 }
 void BoardBase::lblHdrPool_Click(int, Drum drum) { switchPoolView(*this, drum, 1, false); }
 void BoardBase::txtPoolPercent_GotFocus(int Index, Drum drum) { oddsGotFocus(*this, drum, Index); }

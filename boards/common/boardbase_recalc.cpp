@@ -46,7 +46,7 @@ bool BoardBase::subRecalculateAll()
         reportUnreadableDatabase(this);
         return false;
     }
-    const PowerTables tables = recalculateAll(*history, in, GameShape::of(lottery().gLayout));
+    const PowerTables tables = recalculateAll(*history, in, lottery().gLayout);
     const WindowCheck &check = tables.check;
     if (check.refused()) {
         fncProgramMessage(this, windowRefusalText(check));

@@ -104,11 +104,11 @@ void BoardBase::closeEvent(QCloseEvent *event)
 int32_t BoardBase::unloadEventCode() const
 {
     switch (family_) {
-    case BoardFamily::Digit:
+    case GameLayout::Family::Digit:
         return eventlog::kDigitBoardClosed;
-    case BoardFamily::Lotto:
+    case GameLayout::Family::Lotto:
         return eventlog::kLottoBoardClosed;
-    case BoardFamily::TwoPool:
+    case GameLayout::Family::TwoDrum:
         break;
     }
     return eventlog::kTwoPoolBoardClosed;

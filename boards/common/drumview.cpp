@@ -91,12 +91,12 @@ int rowPitch(const CtlArray<VbLabel> &heightFrom)
 DrumView DrumView::of(BoardBase &board, Drum drum)
 {
     OpenLottery &lottery = board.lottery();
-    const GameShape game = GameShape::of(lottery.gLayout);
+    const GameLayout game = lottery.gLayout;
     const bool second = drum == Drum::Second;
     return DrumView{board,
                     board.drum(drum),
                     lottery.drum(drum),
-                    second ? DrumShape::second(game) : DrumShape::main(game),
+                    second ? game.drum(Drum::Second) : game.drum(Drum::Main),
                     drum,
                     !second && lottery.gLayout.digits()};
 }

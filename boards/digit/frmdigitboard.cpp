@@ -25,7 +25,7 @@ constexpr int kOptionCaptionWidth = 1440;
 }  // namespace
 
 frmDigitBoard::frmDigitBoard(std::shared_ptr<OpenLottery> lottery)
-    : frmLottoBoard(BoardFamily::Digit, std::move(lottery))
+    : frmLottoBoard(GameLayout::Family::Digit, std::move(lottery))
 {
     subDesignDigits();
     optStraightBoxed.wire([this](int i, VbOption *o) { o->onClick = [this, i] { optStraightBoxed_Click(i); }; });
@@ -73,7 +73,7 @@ void frmDigitBoard::subDesignDigits()
 void frmDigitBoard::subLayoutForGame()
 {
     subShowPositions();
-    if (lottery().glngCfgHighestBall == 10 && (lottery().glngPicks == 2 || lottery().glngPicks == 3))
+    if (lottery().gLayout.positionCount() == 3 || lottery().gLayout.positionCount() == 4)
         subDoublePositionWidths();
     // The totals take the width of the first position's cells, or room for five digits where
     // those cells are narrower, then line up with the last one.

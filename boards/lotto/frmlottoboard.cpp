@@ -97,11 +97,11 @@ void hideAndDisable(QWidget *control)
 }  // namespace
 
 frmLottoBoard::frmLottoBoard(std::shared_ptr<OpenLottery> lottery)
-    : frmLottoBoard(BoardFamily::Lotto, std::move(lottery))
+    : frmLottoBoard(GameLayout::Family::Lotto, std::move(lottery))
 {
 }
 
-frmLottoBoard::frmLottoBoard(BoardFamily family, std::shared_ptr<OpenLottery> lottery)
+frmLottoBoard::frmLottoBoard(GameLayout::Family family, std::shared_ptr<OpenLottery> lottery)
     : BoardBase(family, std::move(lottery))
 {
     subDesign();

@@ -83,7 +83,7 @@ std::vector<VbControl *> intervalControls(const DrumControls &d)
 }  // namespace
 
 frmTwoPoolBoard::frmTwoPoolBoard(std::shared_ptr<OpenLottery> lottery)
-    : frmLottoBoard(BoardFamily::TwoPool, std::move(lottery))
+    : frmLottoBoard(GameLayout::Family::TwoDrum, std::move(lottery))
 {
     subDesignSecondDrum();
 }

@@ -131,7 +131,7 @@ TEST(Catalogue, RowsAreFoundAsTheProgramLooksThemUp)
 
 TEST(GameCode, EveryShapeWithABoard)
 {
-    using F = BoardFamily;
+    using F = GameLayout::Family;
     const char *digitCodes[] = {"130", "140", "150", "160", "170", "180"};
     for (int k = 3; k <= 8; ++k)
         EXPECT_EQ(gameCodeFor(config(10, 0, k, 0)), (GameCode{F::Digit, QString::fromLatin1(digitCodes[k - 3])}));
@@ -148,7 +148,7 @@ TEST(GameCode, EveryShapeWithABoard)
     } two[] = {{4, 1, "2P410"}, {5, 1, "2P510"}, {6, 1, "2P610"}, {7, 1, "2P710"}, {5, 2, "2P520"}, {6, 2, "2P620"}};
     for (const auto &s : two)
         for (int n2 : {9, 12, 56})
-            EXPECT_EQ(gameCodeFor(config(50, n2, s.k, s.b)), (GameCode{F::TwoPool, QString::fromLatin1(s.code)}));
+            EXPECT_EQ(gameCodeFor(config(50, n2, s.k, s.b)), (GameCode{F::TwoDrum, QString::fromLatin1(s.code)}));
 }
 
 TEST(GameCode, ShapesWithoutABoard)
@@ -168,11 +168,11 @@ TEST(GameCode, ShapesWithoutABoard)
 TEST(GameCode, WorkingShapeOfDigitAndLottoGames)
 {
     // Five digits: balls 0..9, positions 0..4.
-    const GameShape digits = gameShapeFor(config(10, 0, 5, 0));
-    EXPECT_TRUE(digits.digitGame);
-    EXPECT_EQ(digits.firstBall, 0);
-    EXPECT_EQ(digits.maxBall, 9);
-    EXPECT_EQ(digits.picks, 4);
-    EXPECT_EQ(gameShapeFor(config(49, 0, 6, 1)), GameShape::lotto(49, 6, 1));
-    EXPECT_EQ(gameShapeFor(config(50, 10, 5, 2)), GameShape::twoDrum(50, 5, 10, 2));
+    const GameLayout digits = gameLayoutFor(config(10, 0, 5, 0));
+    EXPECT_TRUE(digits.digits());
+    EXPECT_EQ(digits.firstPosition, 0);
+    EXPECT_EQ(digits.highestMain, 9);
+    EXPECT_EQ(digits.lastMainPosition, 4);
+    EXPECT_EQ(gameLayoutFor(config(49, 0, 6, 1)), GameLayout::lotto(49, 6, 1));
+    EXPECT_EQ(gameLayoutFor(config(50, 10, 5, 2)), GameLayout::twoDrum(50, 5, 10, 2));
 }

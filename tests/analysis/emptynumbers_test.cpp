@@ -10,7 +10,7 @@
 
 TEST(EmptyNumbers, AreCountedAndNamedApartFromNumbersOutsideTheRange)
 {
-    const GameShape g = GameShape::twoDrum(10, 3, 5, 1);
+    const GameLayout g = GameLayout::twoDrum(10, 3, 5, 1);
     History h = randomHistory(g, 20, 11);
     h[2].numbers[0] = Drawing::kEmpty;  // main drum
     h[3].numbers[3] = Drawing::kEmpty;  // second drum
@@ -25,8 +25,8 @@ TEST(EmptyNumbers, AreCountedAndNamedApartFromNumbersOutsideTheRange)
     const WindowCheck check = checkAnalysisWindow(h, g, in);
     EXPECT_EQ(check.numbersOutside, 3);
     EXPECT_EQ(check.emptyNumbers, 2);
-    EXPECT_EQ(countLeftOutNumbers(h, DrumShape::main(g)).empty, 1);
-    EXPECT_EQ(countLeftOutNumbers(h, DrumShape::second(g)).outside, 0);
+    EXPECT_EQ(countLeftOutNumbers(h, g.drum(Drum::Main)).empty, 1);
+    EXPECT_EQ(countLeftOutNumbers(h, g.drum(Drum::Second)).outside, 0);
 
     struct Case {
         int language;

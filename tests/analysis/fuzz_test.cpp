@@ -147,11 +147,11 @@ void run(std::vector<QByteArray> seeds, int keep, const std::function<void(const
 }
 
 // The game of every sample lottery: lotto with one drum and with two, and digit games.
-std::vector<GameShape> sampleGames()
+std::vector<GameLayout> sampleGames()
 {
-    std::vector<GameShape> games;
+    std::vector<GameLayout> games;
     for (const auto &s : samples::sampleLotteries())
-        games.push_back(gameShapeFor(s.config));
+        games.push_back(gameLayoutFor(s.config));
     return games;
 }
 
@@ -196,7 +196,7 @@ TEST_F(Fuzz, Catalogues)
                 EXPECT_TRUE(!lottery || lottery->databaseFile == lotto);
             } else if (kind == CatalogueKind::GameConfigs) {
                 if (const auto config = findGameConfig(read.table, 1); config && gameCodeFor(*config))
-                    gameShapeFor(*config);
+                    gameLayoutFor(*config);
             } else {
                 findCountry(read.table, 1);
             }
@@ -209,8 +209,8 @@ TEST_F(Fuzz, SettingsRecords)
     const DrawingsInfo drawings{500, QDate(2025, 12, 31)};
     std::vector<RecordShape> shapes;
     std::vector<QByteArray> seeds;
-    for (const GameShape &game : sampleGames()) {
-        const RecordShape shape = RecordShape::of(GameLayout::of(game));
+    for (const GameLayout &game : sampleGames()) {
+        const RecordShape shape = RecordShape::of(game);
         shapes.push_back(shape);
         BoardSettings s = boardSettingsDefaults(shape, drawings);
         BoardSettingsRecord record;
@@ -261,8 +261,8 @@ TEST_F(Fuzz, TicketTexts)
 {
     std::vector<TicketShape> shapes;
     std::vector<QByteArray> seeds = {fncTicketFileBytes({})};
-    for (const GameShape &game : sampleGames()) {
-        const TicketShape shape = TicketShape::of(GameLayout::of(game));
+    for (const GameLayout &game : sampleGames()) {
+        const TicketShape shape = TicketShape::of(game);
         shapes.push_back(shape);
         // Three columns as the board lists them, with their hit tails; digit games also without.
         QStringList lines;
@@ -271,13 +271,13 @@ TEST_F(Fuzz, TicketTexts)
             QString line = QStringLiteral("%1-").arg(row, 2, 10, QLatin1Char('0'));
             for (int p = shape.firstPosition; p <= shape.lastPosition; ++p) {
                 const int32_t highest = shape.highestAt(p);
-                line += u' ' + QString::number(game.digitGame ? (row * 3 + p) % 10 : 1 + (row + p) % highest);
+                line += u' ' + QString::number(game.digits() ? (row * 3 + p) % 10 : 1 + (row + p) % highest);
             }
             untailed << line;
             lines << line + (game.twoDrums() ? QStringLiteral(" (%1+1)").arg(row) : QStringLiteral(" (%1)").arg(row));
         }
         seeds.push_back(fncTicketFileBytes(lines));
-        if (game.digitGame)
+        if (game.digits())
             seeds.push_back(fncTicketFileBytes(untailed));
     }
     run(seeds, 0, [&](const QByteArray &bytes) {
@@ -327,7 +327,7 @@ TEST_F(Fuzz, ResultsDatabases)
     app().gstrLotteryDbsFolder = folder;
     app().gstrLotteryDbFile = QStringLiteral("fuzz.mdb");
     const QString path = folder + app().gstrLotteryDbFile;
-    const std::vector<GameShape> games = sampleGames();
+    const std::vector<GameLayout> games = sampleGames();
 
     clsLotteryDb db;
     int opened = 0;
@@ -355,9 +355,9 @@ TEST_F(Fuzz, ResultsDatabases)
         const auto week = db.fncGetMaxWeekNo();
         db.fncGetMaxWeekDate();
         // The drawings go through POWER's recalculation under every game.
-        for (const GameShape &game : games) {
+        for (const GameLayout &game : games) {
             if (week.hasValue())
-                db.fncGetDrawingNumbers(week.value(), GameLayout::of(game));
+                db.fncGetDrawingNumbers(week.value(), game);
             if (!listed || !history || history->empty())
                 continue;
             RecalcInputs in;
@@ -371,14 +371,14 @@ TEST_F(Fuzz, ResultsDatabases)
             in.level = 2 + static_cast<int32_t>(input % 3);
             const PowerTables tables = recalculateAll(*history, in, game);
             const WindowCheck &check = tables.check;
-            const int64_t columns = static_cast<int64_t>(history->size()) * (game.mainColumns() + game.bonusCount);
+            const int64_t columns = static_cast<int64_t>(history->size()) * (game.mainPositions() + game.bonusPositions());
             EXPECT_LE(check.numbersOutside + check.emptyNumbers, columns);
             if (check.refused())
                 continue;
             for (Drum drum : kDrums) {
                 if (drum == Drum::Second && !game.twoDrums())
                     continue;
-                const DrumShape shape = drum == Drum::Main ? DrumShape::main(game) : DrumShape::second(game);
+                const DrumShape shape = drum == Drum::Main ? game.drum(Drum::Main) : game.drum(Drum::Second);
                 const DrumAnalysis &analysis = tables.of(drum);
                 for (int b = shape.firstBall; b <= shape.maxBall; ++b) {
                     EXPECT_TRUE(analysis.pickCount[b] >= 0 && analysis.pickCount[b] <= in.totalWeeks) << b;

@@ -64,7 +64,7 @@ GeneratorSetup lottoSetup(int maxBall, int picks, uint64_t seed = 1)
 {
     GeneratorSetup s;
     s.lastPosition = picks;
-    s.main = part(DrumShape::main(GameShape::lotto(maxBall, picks)), picks, true);
+    s.main = part(GameLayout::lotto(maxBall, picks).drum(Drum::Main), picks, true);
     s.seed = seed;
     return s;
 }
@@ -72,22 +72,22 @@ GeneratorSetup lottoSetup(int maxBall, int picks, uint64_t seed = 1)
 GeneratorSetup digitSetup(int positions, uint64_t seed = 1)
 {
     GeneratorSetup s;
-    s.family = ColumnFamily::Digits;
+    s.family = GameLayout::Family::Digit;
     s.firstPosition = 0;
     s.lastPosition = positions - 1;
-    s.main = part(DrumShape::main(GameShape::digits(positions)), positions, false);
+    s.main = part(GameLayout::digits(positions).drum(Drum::Main), positions, false);
     s.seed = seed;
     return s;
 }
 
 GeneratorSetup twoDrumSetup(int maxBall, int picks, int maxBONUS, int bonus, uint64_t seed = 1)
 {
-    const GameShape g = GameShape::twoDrum(maxBall, picks, maxBONUS, bonus);
+    const GameLayout g = GameLayout::twoDrum(maxBall, picks, maxBONUS, bonus);
     GeneratorSetup s;
-    s.family = ColumnFamily::TwoDrums;
+    s.family = GameLayout::Family::TwoDrum;
     s.lastPosition = picks + bonus;
-    s.main = part(DrumShape::main(g), picks, true);
-    s.second = part(DrumShape::second(g), bonus, true);
+    s.main = part(g.drum(Drum::Main), picks, true);
+    s.second = part(g.drum(Drum::Second), bonus, true);
     s.seed = seed;
     return s;
 }
@@ -273,7 +273,7 @@ TEST_F(Generator, DrawsFollowThePoolCountsAmongAllowedBalls)
 {
     BallArray<int32_t> excluded(1, 5, 0);
     excluded[5] = 1;
-    const DrumSampler sampler(Pool(1, {10, 30, 60, 0, 50}), excluded, DrumShape::main(GameShape::lotto(5, 3)));
+    const DrumSampler sampler(Pool(1, {10, 30, 60, 0, 50}), excluded, GameLayout::lotto(5, 3).drum(Drum::Main));
     EXPECT_EQ(sampler.total(), 100);
     std::mt19937_64 engine(2024);
     std::map<int, int> seen;
@@ -287,7 +287,7 @@ TEST_F(Generator, DrawsFollowThePoolCountsAmongAllowedBalls)
     EXPECT_LT(chi2, 13.8);  // 2 degrees of freedom, 0.1 %
 
     // A pool too large for a table of its elements draws through its running sums alike.
-    const DrumSampler large(Pool(1, {int64_t{1} << 40, int64_t{3} << 40}), {}, DrumShape::main(GameShape::lotto(2, 1)));
+    const DrumSampler large(Pool(1, {int64_t{1} << 40, int64_t{3} << 40}), {}, GameLayout::lotto(2, 1).drum(Drum::Main));
     int ones = 0;
     for (int i = 0; i < 40000; ++i)
         ones += large.draw(engine) == 1;
@@ -333,7 +333,7 @@ TEST_F(Generator, PossibleColumnsMatchAnEnumeration)
                 p->upper = p->lower + static_cast<int32_t>(rng() % 14) - 2;
             }
             int64_t expected = enumeration::count(s.main);
-            if (s.family == ColumnFamily::TwoDrums)
+            if (s.family == GameLayout::Family::TwoDrum)
                 expected *= enumeration::count(s.second);
             EXPECT_EQ(countPossibleColumns(s), expected) << "base " << base << ", trial " << trial;
         }
@@ -619,11 +619,11 @@ TEST_F(Generator, GuaranteeTextsAndTheSetupOfTheOpenGame)
 
     // The setup of a two-drum lottery reads each part's boxes against its own drum.
     OpenLottery lottery;
-    GameShape::twoDrum(50, 5, 10, 2).applyTo(lottery);
+    lottery.applyGame(GameLayout::twoDrum(50, 5, 10, 2));
     lottery.gblnGuaranteeNumbers = true;
     const QStringList boxes{"", "3", "", "3", "", "x", "", "10"};  // positions 0..7
     const GeneratorSetup s = GeneratorSetup::fromLottery(lottery, [&](int k) { return boxes.value(k); });
-    EXPECT_EQ(s.family, ColumnFamily::TwoDrums);
+    EXPECT_EQ(s.family, GameLayout::Family::TwoDrum);
     EXPECT_EQ(s.lastPosition, 7);
     EXPECT_EQ(s.main.guarantees, (std::vector<std::optional<int32_t>>{3, std::nullopt, 3, std::nullopt, std::nullopt}));
     EXPECT_EQ(s.second.guarantees, (std::vector<std::optional<int32_t>>{std::nullopt, 10}));

@@ -27,7 +27,7 @@ protected:
 
     void useGame(int32_t highestBall, int32_t k, int32_t b)
     {
-        layout = GameLayout::of(highestBall == 10 ? GameShape::digits(k) : GameShape::lotto(highestBall, k, b));
+        layout = highestBall == 10 ? GameLayout::digits(k) : GameLayout::lotto(highestBall, k, b);
     }
 
     void makeDatabase(const History &drawings, int numbers)

@@ -121,7 +121,7 @@ TEST_F(OpeningTest, StartUpOpensTheLastLotteryWithoutSavingOrUnloading)
 {
     startUpWith(kLotto);
     ASSERT_NE(board(), nullptr);
-    EXPECT_EQ(board()->family, BoardFamily::Lotto);
+    EXPECT_EQ(board()->family, GameLayout::Family::Lotto);
     EXPECT_EQ(FakeBoard::log, (QStringList{"show Lotto", "ticket Lotto"}));
     EXPECT_TRUE(messages.asked().empty());
     EXPECT_EQ(app().gstrLotteryDbFile, kLotto);
@@ -130,7 +130,7 @@ TEST_F(OpeningTest, StartUpOpensTheLastLotteryWithoutSavingOrUnloading)
     EXPECT_EQ(QStringList({QString::number(lottery().glngLotteryId), lottery().gstrLotteryName, lottery().gstrDatabaseFile, lottery().gstrConfigFileSuffix,
                            QString::number(lottery().glngCountryRecordId), lottery().gstrCountryName, lottery().gstrGameTitle}),
               QStringList({"1", "Sample Lotto 6/49", kLotto, "SM01", "1", "Sample Country", "Lotto 6/49 + Bonus"}));
-    EXPECT_EQ(GameShape::of(lottery().gLayout), GameShape::lotto(49, 6, 1));
+    EXPECT_EQ(lottery().gLayout, GameLayout::lotto(49, 6, 1));
     EXPECT_EQ(lottery().drum(Drum::Main).garrExcluded.lo(), 1);
     EXPECT_EQ(lottery().drum(Drum::Main).garrExcluded.hi(), 49);
     EXPECT_EQ(lottery().drum(Drum::Main).garrPoolCountEdited.hi(), 49);
@@ -153,7 +153,7 @@ TEST_F(OpeningTest, SwitchingSavesTheBoardBeingLeftUnderItsOwnName)
     EXPECT_EQ(FakeBoard::log, (QStringList{"read Lotto", "unload Lotto", "show TwoPool", "ticket TwoPool"}));
     EXPECT_TRUE(messages.asked().empty());
     ASSERT_NE(board(), nullptr);
-    EXPECT_EQ(board()->family, BoardFamily::TwoPool);
+    EXPECT_EQ(board()->family, GameLayout::Family::TwoDrum);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(FakeBoard::alive, 1);
 
@@ -318,7 +318,7 @@ TEST_F(OpeningTest, MissingRowsAndShapesWithoutABoard)
 
 TEST_F(OpeningTest, AGameWhoseBoardIsMissingIsRefusedBeforeAnythingChanges)
 {
-    FakeBoard::install({BoardFamily::TwoPool});
+    FakeBoard::install({GameLayout::Family::TwoDrum});
     startUpWith(kLotto);
     FakeBoard *open = board();
     ASSERT_NE(open, nullptr);
@@ -332,7 +332,7 @@ TEST_F(OpeningTest, AGameWhoseBoardIsMissingIsRefusedBeforeAnythingChanges)
     EXPECT_EQ(lottery().gLayout, layout);
 
     // Reopening after the lottery manager finds the board missing the same way.
-    FakeBoard::install({BoardFamily::TwoPool, BoardFamily::Lotto});
+    FakeBoard::install({GameLayout::Family::TwoDrum, GameLayout::Family::Lotto});
     MessageBoxScript reopen;
     subReopenCurrentLottery();
     EXPECT_EQ(reopen.asked().size(), 1u);
@@ -341,7 +341,7 @@ TEST_F(OpeningTest, AGameWhoseBoardIsMissingIsRefusedBeforeAnythingChanges)
     // At start-up, with no board for the game: the start window, and the lottery kept.
     open->unloadBoard();
     app().gfrmCurrentBoard = nullptr;
-    FakeBoard::install({BoardFamily::TwoPool});
+    FakeBoard::install({GameLayout::Family::TwoDrum});
     MessageBoxScript again;
     startUpWith(kTwoDrum);
     EXPECT_EQ(again.asked().size(), 1u);
@@ -359,11 +359,11 @@ TEST_F(OpeningTest, TheGameCodeFollowsTheConfiguredValues)
     configured->glngCfgBonusCount = 0;
     ASSERT_TRUE(subSetGameCodeAndBoard(configured));
     EXPECT_EQ(configured->gstrGameCode, QStringLiteral("150"));
-    EXPECT_EQ(board()->family, BoardFamily::Digit);
+    EXPECT_EQ(board()->family, GameLayout::Family::Digit);
     EXPECT_TRUE(FakeBoard::log.isEmpty());  // not shown
 
     configured->glngCfgHighestBall = 57;
     EXPECT_FALSE(subSetGameCodeAndBoard(configured));
     EXPECT_EQ(configured->gstrGameCode, QStringLiteral("150"));
-    EXPECT_EQ(board()->family, BoardFamily::Digit);
+    EXPECT_EQ(board()->family, GameLayout::Family::Digit);
 }

@@ -23,7 +23,7 @@ std::vector<int32_t> flatPool(int firstBall, const std::vector<int64_t> &counts)
     return pool;
 }
 
-DrumShape lottoDrum(int maxBall) { return DrumShape::main(GameShape::lotto(maxBall, 3)); }
+DrumShape lottoDrum(int maxBall) { return GameLayout::lotto(maxBall, 3).drum(Drum::Main); }
 
 }  // namespace
 

@@ -33,16 +33,16 @@ TEST(SampleLotteries, EachSampleOpensWithTheGameItsCatalogueDescribes)
     const struct {
         const char *file;
         const char *code;
-        BoardFamily family;
-        GameShape shape;
+        GameLayout::Family family;
+        GameLayout shape;
     } expected[] = {
-        {"Sample Lotto 6-49.mdb", "610", BoardFamily::Lotto, GameShape::lotto(49, 6, 1)},
-        {"Sample Two-Drum 5-50 + 2-12.mdb", "2P520", BoardFamily::TwoPool, GameShape::twoDrum(50, 5, 12, 2)},
-        {"Sample Two-Drum 6-49 + 1-10.mdb", "2P610", BoardFamily::TwoPool, GameShape::twoDrum(49, 6, 10, 1)},
-        {"Sample Lotto 7-35.mdb", "700", BoardFamily::Lotto, GameShape::lotto(35, 7)},
-        {"Sample Lotto 6-49 Two Bonus.mdb", "620", BoardFamily::Lotto, GameShape::lotto(49, 6, 2)},
-        {"Sample Pick 3.mdb", "130", BoardFamily::Digit, GameShape::digits(3)},
-        {"Sample Pick 4.mdb", "140", BoardFamily::Digit, GameShape::digits(4)},
+        {"Sample Lotto 6-49.mdb", "610", GameLayout::Family::Lotto, GameLayout::lotto(49, 6, 1)},
+        {"Sample Two-Drum 5-50 + 2-12.mdb", "2P520", GameLayout::Family::TwoDrum, GameLayout::twoDrum(50, 5, 12, 2)},
+        {"Sample Two-Drum 6-49 + 1-10.mdb", "2P610", GameLayout::Family::TwoDrum, GameLayout::twoDrum(49, 6, 10, 1)},
+        {"Sample Lotto 7-35.mdb", "700", GameLayout::Family::Lotto, GameLayout::lotto(35, 7)},
+        {"Sample Lotto 6-49 Two Bonus.mdb", "620", GameLayout::Family::Lotto, GameLayout::lotto(49, 6, 2)},
+        {"Sample Pick 3.mdb", "130", GameLayout::Family::Digit, GameLayout::digits(3)},
+        {"Sample Pick 4.mdb", "140", GameLayout::Family::Digit, GameLayout::digits(4)},
     };
     for (const auto &e : expected) {
         SCOPED_TRACE(e.file);
@@ -53,7 +53,7 @@ TEST(SampleLotteries, EachSampleOpensWithTheGameItsCatalogueDescribes)
         EXPECT_EQ(board->family, e.family);
         const OpenLottery &lottery = currentBoard()->lottery();
         EXPECT_EQ(lottery.gstrGameCode, QString::fromLatin1(e.code));
-        EXPECT_EQ(GameShape::of(lottery.gLayout), e.shape);
+        EXPECT_EQ(lottery.gLayout, e.shape);
         EXPECT_EQ(lottery.gstrCountryName, QStringLiteral("Sample Country"));
         EXPECT_TRUE(lottery.gstrLotteryName.startsWith(QStringLiteral("Sample ")));
     }

@@ -61,7 +61,7 @@ int32_t SqlReference::field(const QString &statement, const char *name) const
 BallArray<int32_t> SqlReference::pickCounts(const DrumShape &drum, int32_t fromWeek, const QDate &upToDate) const
 {
     BallArray<int32_t> counts(0, drum.maxBall, 0);
-    const char *name = drum.kind == DrumKind::Second ? "BONUSnumber1" : nullptr;
+    const char *name = drum.drum == Drum::Second ? "BONUSnumber1" : nullptr;
     for (int b = drum.firstBall; b <= drum.maxBall; ++b)
         counts[b] = field(countPicksStatement(drum, b, fromWeek, upToDate), name);
     return counts;

@@ -1,5 +1,6 @@
 // The statement texts, byte for byte, quirks included.
 
+#include "analysis/gamelayout.h"
 #include "analysis/statements.h"
 
 #include <gtest/gtest.h>
@@ -8,14 +9,14 @@ namespace {
 
 const QDate kDate(2026, 12, 5);
 
-DrumShape mainOf(int picks) { return DrumShape::main(GameShape::lotto(49, picks)); }
-DrumShape secondOf(int picks, int bonus) { return DrumShape::second(GameShape::twoDrum(49, picks, 10, bonus)); }
+DrumShape mainOf(int picks) { return GameLayout::lotto(49, picks).drum(Drum::Main); }
+DrumShape secondOf(int picks, int bonus) { return GameLayout::twoDrum(49, picks, 10, bonus).drum(Drum::Second); }
 
 }  // namespace
 
 TEST(Statements, PickCounts)
 {
-    EXPECT_EQ(countPicksStatement(DrumShape::main(GameShape::digits(3)), 7, 12, kDate),
+    EXPECT_EQ(countPicksStatement(GameLayout::digits(3).drum(Drum::Main), 7, 12, kDate),
               QStringLiteral("SELECT COUNT(WinnerNumber1), COUNT(WinnerNumber2),  COUNT(WinnerNumber3) FROM TBLRESULTS"
                              " WHERE (WinnerNumber1 = 7 OR WinnerNumber2 = 7 OR WinnerNumber3 = 7)"
                              " AND WeekNo >= 12 AND WeekDate <= #12/5/2026#"));
@@ -28,7 +29,7 @@ TEST(Statements, PickCounts)
                              " COUNT(WinnerNumber5), COUNT(WinnerNumber6) FROM TBLRESULTS WHERE (WinnerNumber1 = 49"
                              " OR WinnerNumber2 = 49 OR WinnerNumber3 = 49 OR WinnerNumber4 = 49 OR WinnerNumber5 = 49"
                              " OR WinnerNumber6 = 49) AND WeekNo >= 300 AND WeekDate <= #12/5/2026#"));
-    EXPECT_TRUE(countPicksStatement(DrumShape::main(GameShape::digits(8)), 0, 1, kDate)
+    EXPECT_TRUE(countPicksStatement(GameLayout::digits(8).drum(Drum::Main), 0, 1, kDate)
                     .startsWith(QStringLiteral("SELECT COUNT(WinnerNumber1), COUNT(WinnerNumber2),  COUNT(WinnerNumber3) ,"
                                                " COUNT(WinnerNumber4), COUNT(WinnerNumber5), COUNT(WinnerNumber6),"
                                                " COUNT(WinnerNumber7), COUNT(WinnerNumber8) FROM TBLRESULTS WHERE")));
@@ -43,7 +44,7 @@ TEST(Statements, PickCounts)
 
 TEST(Statements, LastPickedWeeks)
 {
-    EXPECT_EQ(lastPickedWeekStatement(DrumShape::main(GameShape::digits(3)), 0, kDate),
+    EXPECT_EQ(lastPickedWeekStatement(GameLayout::digits(3).drum(Drum::Main), 0, kDate),
               QStringLiteral("SELECT MAX(WeekNo) AS maxWeekNo FROM TBLRESULTS WHERE (WinnerNumber1 = 0"
                              " OR WinnerNumber2 = 0 OR WinnerNumber3 = 0) AND WeekDate <= #12/5/2026#"));
     EXPECT_EQ(lastPickedWeekStatement(mainOf(5), 11, kDate),
@@ -63,7 +64,7 @@ TEST(Statements, PowersAndDrawingSums)
     EXPECT_EQ(powerColumnStatement(3, 401, 500),
               QStringLiteral("SELECT WeekNo, WinnerNumber3 FROM TBLRESULTS WHERE WeekNo >= 401 AND WeekNo <= 500"
                              " ORDER BY WeekNo ASC"));
-    EXPECT_EQ(drawingSumStatement(DrumShape::main(GameShape::digits(3)), 17),
+    EXPECT_EQ(drawingSumStatement(GameLayout::digits(3).drum(Drum::Main), 17),
               QStringLiteral("SELECT WinnerNumber1, WinnerNumber2, WinnerNumber3 FROM TBLRESULTS WHERE WeekNo = 17"));
     EXPECT_EQ(drawingSumStatement(mainOf(5), 1),
               QStringLiteral("SELECT WinnerNumber1, WinnerNumber2, WinnerNumber3, WinnerNumber4, WinnerNumber5"

@@ -77,11 +77,11 @@ std::vector<double> normalised(std::vector<double> p)
 
 }  // namespace model
 
-std::vector<DrumShape> drumsOf(const GameShape &g)
+std::vector<DrumShape> drumsOf(const GameLayout &g)
 {
-    std::vector<DrumShape> drums{DrumShape::main(g)};
+    std::vector<DrumShape> drums{g.drum(Drum::Main)};
     if (g.twoDrums())
-        drums.push_back(DrumShape::second(g));
+        drums.push_back(g.drum(Drum::Second));
     return drums;
 }
 
@@ -101,12 +101,12 @@ History singleColumn(int weeks, const std::map<int, int> &ballAt)
 TEST(Statistics, AgreeWithTheModelAndTheStatementsOnRandomHistories)
 {
     std::mt19937 rng(20240611);
-    for (const GameShape &game : {GameShape::lotto(49, 6), GameShape::lotto(35, 5, 1), GameShape::lotto(49, 6, 2),
-                                  GameShape::lotto(56, 7, 1), GameShape::twoDrum(50, 5, 12, 2),
-                                  GameShape::twoDrum(20, 4, 9, 1), GameShape::digits(3), GameShape::digits(4),
-                                  GameShape::digits(8)}) {
-        SCOPED_TRACE(testing::Message() << game.maxBall << "/" << game.picks << "+" << game.maxBallBONUS << "/"
-                                        << game.bonusCount << (game.digitGame ? " digits" : ""));
+    for (const GameLayout &game : {GameLayout::lotto(49, 6), GameLayout::lotto(35, 5, 1), GameLayout::lotto(49, 6, 2),
+                                  GameLayout::lotto(56, 7, 1), GameLayout::twoDrum(50, 5, 12, 2),
+                                  GameLayout::twoDrum(20, 4, 9, 1), GameLayout::digits(3), GameLayout::digits(4),
+                                  GameLayout::digits(8)}) {
+        SCOPED_TRACE(testing::Message() << game.highestMain << "/" << game.lastMainPosition << "+" << game.highestSecond << "/"
+                                        << game.bonusPositions() << (game.digits() ? " digits" : ""));
         const History h = randomHistory(game, 60, rng());
         const SqlReference sql(h, filledColumns(game));
         for (int trial = 0; trial < 4; ++trial) {
@@ -144,7 +144,7 @@ TEST(Statistics, CountsRanksAndLastWeeksOfTheWorkedCases)
 {
     // (Which columns count for which drum, the random histories above check.) Digit game: the
     // drawing 3-3-7 adds one to digit 3 and one to digit 7, but gives 3 two power terms.
-    const DrumShape d = DrumShape::main(GameShape::digits(3));
+    const DrumShape d = GameLayout::digits(3).drum(Drum::Main);
     const History h{{1, weekDate(1), {3, 3, 7}}, {2, weekDate(2), {1, 2, 3}}};
     auto counts = countPicksPerBall(h, d, 1, weekDate(1));
     EXPECT_EQ(counts[3], 1);
@@ -161,7 +161,7 @@ TEST(Statistics, CountsRanksAndLastWeeksOfTheWorkedCases)
     EXPECT_EQ(last[9], 0);
 
     // Ranks: ties share a rank (standings 1, 1, 3), the most drawn ball ranks 0, equal counts all 0.
-    const DrumShape four = DrumShape::main(GameShape::lotto(4, 3));
+    const DrumShape four = GameLayout::lotto(4, 3).drum(Drum::Main);
     BallArray<int32_t> pc(0, 4, 0);
     pc[1] = 5, pc[2] = 5, pc[3] = 3, pc[4] = 7;
     EXPECT_EQ(rankByPickCount(pc, four).values(), (std::vector<int32_t>{1, 1, 3, 0}));
@@ -206,7 +206,7 @@ TEST(Power, WorkedExamplesAndNormalisationEdges)
 
 TEST(Power, WindowsWithGapsOrStrangeNumbersAreReportedOrRefused)
 {
-    const GameShape g = GameShape::lotto(10, 3);
+    const GameLayout g = GameLayout::lotto(10, 3);
     History h = randomHistory(g, 20, 7);
     h.erase(h.begin() + 9);  // week 10 is missing
     h[3].numbers[1] = 77;    // numbers outside the drum
@@ -220,7 +220,7 @@ TEST(Power, WindowsWithGapsOrStrangeNumbersAreReportedOrRefused)
     EXPECT_FALSE(check.refused());
     EXPECT_EQ(check.missingWeeks, 1);
     EXPECT_EQ(check.numbersOutside, 2);
-    const DrumShape d = DrumShape::main(g);
+    const DrumShape d = g.drum(Drum::Main);
     EXPECT_EQ(calculatePowerTable(h, d, 20, 0, false, 1).hi(), 10);
     const auto stats = drawingCountSumStats(h, d, 1, 20, countPicksPerBall(h, d, 1, weekDate(20)));
     ASSERT_TRUE(stats.has_value());
@@ -297,7 +297,7 @@ TEST(SumStats, TypedLimitsReachTheLargestSumAColumnCanReach)
 
 TEST(Recalculation, FillsEveryTableOfTheGameAndKeepsThemWhenRefused)
 {
-    const GameShape g = GameShape::twoDrum(30, 5, 10, 2);
+    const GameLayout g = GameLayout::twoDrum(30, 5, 10, 2);
     const History h = randomHistory(g, 40, 11);
     RecalcInputs in;
     in.fromWeek = 11;
@@ -308,7 +308,7 @@ TEST(Recalculation, FillsEveryTableOfTheGameAndKeepsThemWhenRefused)
     in.level = 3;
     const PowerTables tables = recalculateAll(h, in, g);
     ASSERT_FALSE(tables.check.refused());
-    for (const auto &[drum, analysis] : {std::pair{DrumShape::main(g), &tables.drums[0]}, std::pair{DrumShape::second(g), &tables.drums[1]}}) {
+    for (const auto &[drum, analysis] : {std::pair{g.drum(Drum::Main), &tables.drums[0]}, std::pair{g.drum(Drum::Second), &tables.drums[1]}}) {
         EXPECT_EQ(analysis->pickCount, countPicksPerBall(h, drum, 11, weekDate(40)));
         EXPECT_EQ(analysis->power, calculatePowerTable(h, drum, 40, 0, true, 11));
         EXPECT_TRUE(analysis->sumStats.has_value());

@@ -253,7 +253,7 @@ protected:
     void newBoard()
     {
         delete board.data();
-        app().gfrmCurrentBoard = board = new FakeBoard(BoardFamily::Lotto, lottery);
+        app().gfrmCurrentBoard = board = new FakeBoard(GameLayout::Family::Lotto, lottery);
     }
     QString settingsFile() const { return app().gstrAppFolder + QStringLiteral("TestTST1"); }
 

@@ -185,9 +185,9 @@ TEST_F(LotteryManager, EachGameShowsItsBoxesAndAddChecksTheDateAndTheNumbers)
     for (const auto &c : cases) {
         SCOPED_TRACE(QString(QString::fromLatin1(c.date) + u' ' + c.numbers.join(u' ')).toStdString());
         const int boxes = int(c.numbers.size()), first = boxes == 3 ? 0 : 1;
-        const GameLayout layout = GameLayout::of(boxes == 3   ? GameShape::digits(3)
-                                                 : boxes == 7 ? GameShape::twoDrum(50, 5, 12, 2)
-                                                              : GameShape::lotto(49, 6, 1));
+        const GameLayout layout = boxes == 3   ? GameLayout::digits(3)
+                                                 : boxes == 7 ? GameLayout::twoDrum(50, 5, 12, 2)
+                                                              : GameLayout::lotto(49, 6, 1);
         const auto drawing = [layout](int32_t week) { return app().gobjLotteryDb->fncGetDrawingNumbers(week, layout).value(); };
         if (opened != c.lottery) {
             close();
@@ -422,8 +422,8 @@ TEST_F(FileManager, LotteryLoadOpensTheChosenLottery)
     }));
     EXPECT_TRUE(act("mnuLotteryLoad", QStringLiteral("Sample Two-Drum 5-50 + 2-12"), "cmdLoad"));
     EXPECT_EQ(std::pair(world.board() ? world.board()->lottery().gstrGameCode : QString(),
-                        world.board() ? world.board()->family() : BoardFamily::Lotto),
-              std::pair(QStringLiteral("2P520"), BoardFamily::TwoPool));
+                        world.board() ? world.board()->family() : GameLayout::Family::Lotto),
+              std::pair(QStringLiteral("2P520"), GameLayout::Family::TwoDrum));
 }
 
 // A lottery just added has no drawings. Opening it, by Lottery > Load or at start-up, shows its

@@ -5,17 +5,17 @@ QStringList FakeBoard::log;
 std::function<void(FakeBoard &)> FakeBoard::onShow;
 int FakeBoard::alive = 0;
 
-FakeBoard::FakeBoard(BoardFamily f, std::shared_ptr<OpenLottery> lottery) : family(f), lottery_(std::move(lottery))
+FakeBoard::FakeBoard(GameLayout::Family f, std::shared_ptr<OpenLottery> lottery) : family(f), lottery_(std::move(lottery))
 {
     ++alive;
 }
 
 FakeBoard::~FakeBoard() { --alive; }
 
-void FakeBoard::install(std::vector<BoardFamily> missing)
+void FakeBoard::install(std::vector<GameLayout::Family> missing)
 {
-    setBoardFactory([missing](BoardFamily f, std::shared_ptr<OpenLottery> lottery) -> IBoard * {
-        for (BoardFamily m : missing)
+    setBoardFactory([missing](GameLayout::Family f, std::shared_ptr<OpenLottery> lottery) -> IBoard * {
+        for (GameLayout::Family m : missing)
             if (m == f)
                 return nullptr;
         return new FakeBoard(f, std::move(lottery));
@@ -26,7 +26,7 @@ void FakeBoard::uninstall() { useProgramBoards(); }
 
 void FakeBoard::note(const char *what)
 {
-    static const char *const names[] = {"Digit", "Lotto", "TwoPool"};  // BoardFamily order
+    static const char *const names[] = {"Digit", "Lotto", "TwoPool"};  // GameLayout::Family order
     log << QStringLiteral("%1 %2").arg(QLatin1String(what), QLatin1String(names[static_cast<int>(family)]));
 }
 

@@ -11,11 +11,11 @@
 class FakeBoard : public QWidget, public IBoard {
 public:
     // A board of `family` holding `lottery` (a lottery of its own when none is given).
-    explicit FakeBoard(BoardFamily family, std::shared_ptr<OpenLottery> lottery = std::make_shared<OpenLottery>());
+    explicit FakeBoard(GameLayout::Family family, std::shared_ptr<OpenLottery> lottery = std::make_shared<OpenLottery>());
     ~FakeBoard() override;
 
     // Installs a board factory that makes FakeBoards (or nothing, for families in `missing`).
-    static void install(std::vector<BoardFamily> missing = {});
+    static void install(std::vector<GameLayout::Family> missing = {});
     // Puts the program's own factory back.
     static void uninstall();
 
@@ -40,7 +40,7 @@ public:
         shown.reset ? resetBoardSettings(shown.settings) : applyBoardSettings(shown.settings);
     }
 
-    BoardFamily family;
+    GameLayout::Family family;
     // The board's control values; readBoardSettings copies the control items from here.
     BoardSettings controls;
     bool wasReset = false;
