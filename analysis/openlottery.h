@@ -56,6 +56,9 @@ struct DrumState {
     bool gblnSortedByLastPicked = false;
     bool gblnSortedByPowerPercent = false;
     bool gblnHighlight = false;
+    // The exclude-all state of the drum's pool, which its header toggles (the main drum's is kept
+    // in the settings record).
+    bool gblnAllExcluded = false;
 };
 
 // ---- The open lottery ---------------------------------------------------------------------------
@@ -134,10 +137,6 @@ struct OpenLottery {
     bool gblnMainPoolView = true;
     bool gblnSkipDraw = false;
     bool gblnTicketColumnSelected = false;
-    bool gblnAllExcluded = false;
-    bool gblnAllExcludedBONUS = false;  // the second pool's own (not kept in the settings record)
-    // The exclude-all state of a drum's pool: each pool's header toggles its own.
-    bool &allExcludedOf(Drum d) { return d == Drum::Second ? gblnAllExcludedBONUS : gblnAllExcluded; }
     bool gblnBoxedCompare = false;  // digit games: Boxed comparison (else Straight)
 
     // ---- The ticket -----------------------------------------------------------------------------

@@ -10,17 +10,6 @@
 #include <algorithm>
 #include <type_traits>
 
-RecordShape RecordShape::of(const GameLayout &l)
-{
-    RecordShape s;
-    s.digit = l.digits();
-    s.picks = l.lastMainPosition;
-    s.bonusCount = l.lastPosition - l.lastMainPosition;
-    s.maxBall = l.highestMain;
-    s.maxBallBONUS = l.highestSecond;
-    return s;
-}
-
 DrawingsInfo DrawingsInfo::of(const OpenLottery &lottery)
 {
     DrawingsInfo d;
@@ -38,9 +27,9 @@ enum class Mark { Excluded, PoolCount, PoolWeight };
 // Walks a layout in slot order, handing the visitor each item of `s` with its reset value from
 // `d`. The one description of both layouts, for writing and for reading back.
 template <class S, class V>
-void walkLayout(const RecordShape &shape, S &s, const BoardSettings &d, V &v)
+void walkLayout(const GameLayout &layout, S &s, const BoardSettings &d, V &v)
 {
-    // Arrays run over the ranges of the reset values, which are sized for the shape; an element
+    // Arrays run over the ranges of the reset values, which are sized for the game; an element
     // missing from an array to be written is written as its reset value.
     auto element = [](auto &array, const auto &reset, int i) -> decltype(auto) {
         if constexpr (std::is_const_v<S>)
@@ -61,7 +50,12 @@ void walkLayout(const RecordShape &shape, S &s, const BoardSettings &d, V &v)
         v.limits(mine.limits, reset.limits);
         v.percent(mine.percentIndex, reset.percentIndex);
     };
-    const EmptyText entries = shape.digit ? EmptyText::Keep : EmptyText::Zero;
+    const EmptyText entries = layout.digits() ? EmptyText::Keep : EmptyText::Zero;
+    // The items of each drum: the second drum's follow the main drum's on two-drum games.
+    auto drums = [&](auto item) {
+        for (Drum drum : layout.drums())
+            item(s.drum(drum), d.drum(drum));
+    };
 
     v.week(s.startWeek, d.startWeek);
     v.date(s.drawDate, d.drawDate);
@@ -73,27 +67,19 @@ void walkLayout(const RecordShape &shape, S &s, const BoardSettings &d, V &v)
     v.option(s.allExcluded, d.allExcluded);
     texts(s.guaranteeNumbers, d.guaranteeNumbers, entries);
     v.check(s.guaranteeNumbersOn, d.guaranteeNumbersOn);
-    interval(s.interval, d.interval);
-    if (shape.secondDrum())
-        interval(s.intervalBONUS, d.intervalBONUS);
+    drums([&](auto &mine, const DrumSettings &reset) { interval(mine.interval, reset.interval); });
     v.count(s.columnsToDraw, d.columnsToDraw);
     v.check(s.compareWithGuess, d.compareWithGuess);
     v.check(s.incrementalTicket, d.incrementalTicket);
     texts(s.guesses, d.guesses, entries);
-    marks(s.excluded, d.excluded, Mark::Excluded);
-    if (shape.secondDrum())
-        marks(s.excludedBONUS, d.excludedBONUS, Mark::Excluded);
+    drums([&](auto &mine, const DrumSettings &reset) { marks(mine.excluded, reset.excluded, Mark::Excluded); });
     v.text(s.guessSource, d.guessSource, EmptyText::Keep);
     texts(s.guessPowers, d.guessPowers, EmptyText::Zero);
     v.text(s.guessPowerTotal, d.guessPowerTotal, EmptyText::Keep);
     v.check(s.equalChance, d.equalChance);
-    marks(s.poolCountEdited, d.poolCountEdited, Mark::PoolCount);
-    if (shape.secondDrum())
-        marks(s.poolCountEditedBONUS, d.poolCountEditedBONUS, Mark::PoolCount);
-    marks(s.poolWeightSaved, d.poolWeightSaved, Mark::PoolWeight);
-    if (shape.secondDrum())
-        marks(s.poolWeightSavedBONUS, d.poolWeightSavedBONUS, Mark::PoolWeight);
-    if (shape.digit) {
+    drums([&](auto &mine, const DrumSettings &reset) { marks(mine.poolCountEdited, reset.poolCountEdited, Mark::PoolCount); });
+    drums([&](auto &mine, const DrumSettings &reset) { marks(mine.poolWeightSaved, reset.poolWeightSaved, Mark::PoolWeight); });
+    if (layout.digits()) {
         v.option(s.straight, d.straight);
         v.option(s.boxed, d.boxed);
     }
@@ -276,42 +262,41 @@ private:
 
 }  // namespace
 
-BoardSettings boardSettingsDefaults(const RecordShape &shape, const DrawingsInfo &drawings)
+BoardSettings boardSettingsDefaults(const GameLayout &layout, const DrawingsInfo &drawings)
 {
     BoardSettings s;
-    const int32_t first = shape.firstBall();
-    const QString entry = shape.digit ? QString() : QStringLiteral("0");
+    const int first = layout.firstPosition;
+    const QString entry = layout.digits() ? QString() : QStringLiteral("0");
     s.startWeek = 1;
     s.endWeek = drawings.totalWeeks;
     s.drawDate = drawings.newestDate.isValid() ? dates::toShortText(drawings.newestDate) : QString();
-    s.guaranteeNumbers.reset(first, shape.lastGuaranteePosition(), entry);
-    s.guesses.reset(first, shape.lastPosition(), entry);
-    s.guessPowers.reset(first, shape.lastPosition(), QStringLiteral("0"));
-    s.excluded.reset(first, shape.maxBall, 0);
-    s.poolCountEdited.reset(first, shape.maxBall, -3);
-    s.poolWeightSaved.reset(first, shape.maxBall, 0);
-    if (shape.secondDrum()) {
-        s.excludedBONUS.reset(1, shape.maxBallBONUS, 0);
-        s.poolCountEditedBONUS.reset(1, shape.maxBallBONUS, -3);
-        s.poolWeightSavedBONUS.reset(1, shape.maxBallBONUS, 0);
+    s.guaranteeNumbers.reset(first, layout.lastGuaranteePosition(), entry);
+    s.guesses.reset(first, layout.lastPosition, entry);
+    s.guessPowers.reset(first, layout.lastPosition, QStringLiteral("0"));
+    for (Drum drum : layout.drums()) {
+        const DrumShape balls = layout.drum(drum);
+        DrumSettings &d = s.drum(drum);
+        d.excluded.reset(balls.firstBall, balls.maxBall, 0);
+        d.poolCountEdited.reset(balls.firstBall, balls.maxBall, -3);
+        d.poolWeightSaved.reset(balls.firstBall, balls.maxBall, 0);
     }
     return s;
 }
 
-bool encodeBoardSettings(const RecordShape &shape, const BoardSettings &settings, BoardSettingsRecord &record)
+bool encodeBoardSettings(const GameLayout &layout, const BoardSettings &settings, BoardSettingsRecord &record)
 {
     Encoder encoder(record);
-    walkLayout(shape, settings, boardSettingsDefaults(shape, DrawingsInfo{}), encoder);
+    walkLayout(layout, settings, boardSettingsDefaults(layout, DrawingsInfo{}), encoder);
     return encoder.textsFit;
 }
 
-BoardSettings decodeBoardSettings(const RecordShape &shape, const BoardSettingsRecord &record,
+BoardSettings decodeBoardSettings(const GameLayout &layout, const BoardSettingsRecord &record,
                                   const DrawingsInfo &drawings, int readableSlots, RecordDamage *damage)
 {
-    const BoardSettings defaults = boardSettingsDefaults(shape, drawings);
+    const BoardSettings defaults = boardSettingsDefaults(layout, drawings);
     BoardSettings s = defaults;
     Decoder decoder(record, drawings, readableSlots);
-    walkLayout(shape, s, defaults, decoder);
+    walkLayout(layout, s, defaults, decoder);
     RecordDamage found;
     if (decoder.otherLayout()) {
         // Not this layout's record: none of its slots can be trusted.
@@ -328,7 +313,7 @@ BoardSettings decodeBoardSettings(const RecordShape &shape, const BoardSettingsR
             ++found.damagedSlots;
         };
         onePair(s.hot, s.cold, defaults.hot, defaults.cold);
-        if (shape.digit)
+        if (layout.digits())
             onePair(s.straight, s.boxed, defaults.straight, defaults.boxed);
     }
     if (damage)

@@ -27,28 +27,6 @@ struct OpenLottery;
 inline constexpr int kRecordSlots = 1000;
 using BoardSettingsRecord = std::array<VbVariant, kRecordSlots>;
 
-// The counts a layout depends on.
-struct RecordShape {
-    bool digit = false;        // digit layout (configured highest ball 10)
-    int32_t picks = 0;         // K; digit games: the positions less 1 (glngPicks)
-    int32_t bonusCount = 0;    // B
-    int32_t maxBall = 0;       // N1 (9 on digit games)
-    int32_t maxBallBONUS = 0;  // N2, 0 = one drum
-
-    // The shape of a game's layout (glngPicks, glngMaxBall ...).
-    static RecordShape of(const GameLayout &layout);
-
-    bool secondDrum() const { return !digit && maxBallBONUS > 0; }
-    int32_t firstBall() const { return digit ? 0 : 1; }
-    // Positions of the guesses and guess powers: 1..K+B, or 0..P-1 on digit games.
-    int32_t lastPosition() const { return digit ? picks : picks + bonusCount; }
-    // Positions of the guaranteed numbers: 1..K (1..K+B with a second drum), or 0..P-1.
-    int32_t lastGuaranteePosition() const
-    {
-        return digit ? picks : (secondDrum() ? picks + bonusCount : picks);
-    }
-};
-
 // The power-interval items of one drum.
 struct IntervalSettings {
     int16_t on = 0;  // chkPowerInterval Value
@@ -58,6 +36,15 @@ struct IntervalSettings {
     int16_t percentIndex = 1;  // ListIndex of cboPowerIntervalPct (0..10); the board writes it
                                // into the combo's Text
     friend bool operator==(const IntervalSettings &, const IntervalSettings &) = default;
+};
+
+// The items each drum has of its own: the main drum's, and the second drum's on two-drum games.
+struct DrumSettings {
+    IntervalSettings interval;           // chkPowerInterval, txtPowerInterval, cboPowerIntervalPct
+    BallArray<int32_t> excluded;         // chkExcludeBall values (a read puts them in garrExcluded)
+    BallArray<int32_t> poolCountEdited;  // garrPoolCountEdited, -3 = no count typed
+    BallArray<int32_t> poolWeightSaved;  // garrPoolWeightSaved
+    friend bool operator==(const DrumSettings &, const DrumSettings &) = default;
 };
 
 struct BoardSettings {
@@ -72,26 +59,22 @@ struct BoardSettings {
     int16_t powerIncreaseLevel = 2;  // hsbPowerIncrease Value; Min 2, Max 4, SmallChange 1
     bool allExcluded = false;      // gblnAllExcluded
 
-    BallArray<QString> guaranteeNumbers;  // txtGuaranteeNumber, lastGuaranteePosition()
+    BallArray<QString> guaranteeNumbers;  // txtGuaranteeNumber, up to lastGuaranteePosition()
     int16_t guaranteeNumbersOn = 0;       // chkGuaranteeNumbers
-    IntervalSettings interval;            // chkPowerInterval, txtPowerInterval, cboPowerIntervalPct
-    IntervalSettings intervalBONUS;       // the second-drum twins (two-drum games only)
     QString columnsToDraw = QStringLiteral("10");  // txtColumnsToDraw
     int16_t compareWithGuess = 0;         // chkCompareWithGuess
     int16_t incrementalTicket = 0;        // chkIncrementalTicket
-    BallArray<QString> guesses;           // txtGuess, firstBall()..lastPosition()
-    BallArray<int32_t> excluded;          // chkExcludeBall values (a read puts them in garrExcluded)
-    BallArray<int32_t> excludedBONUS;     // chkExcludeBallBONUS (garrExcludedBONUS)
+    BallArray<QString> guesses;           // txtGuess, the positions of a drawing
     QString guessSource;                  // txtGuessSource
     BallArray<QString> guessPowers;       // lblGuessPower captions, positions as guesses
     QString guessPowerTotal = QStringLiteral("0");  // lblGuessPowerTotal
     int16_t equalChance = 0;              // chkEqualChance; gblnEqualChance = (value not 0)
-    BallArray<int32_t> poolCountEdited;       // garrPoolCountEdited, -3 = no count typed
-    BallArray<int32_t> poolCountEditedBONUS;  // garrPoolCountEditedBONUS
-    BallArray<int32_t> poolWeightSaved;       // garrPoolWeightSaved
-    BallArray<int32_t> poolWeightSavedBONUS;  // garrPoolWeightSavedBONUS
     bool straight = true;                 // optStraightBoxed(0), digit games only
     bool boxed = false;                   // optStraightBoxed(1)
+    // The items of each drum, by drum index.
+    std::array<DrumSettings, 2> drums;
+    DrumSettings &drum(Drum d) { return drums[static_cast<size_t>(drumIndex(d))]; }
+    const DrumSettings &drum(Drum d) const { return drums[static_cast<size_t>(drumIndex(d))]; }
 
     friend bool operator==(const BoardSettings &, const BoardSettings &) = default;
 };
@@ -105,16 +88,16 @@ struct DrawingsInfo {
     static DrawingsInfo of(const OpenLottery &lottery);
 };
 
-// The reset values of a layout, with every array sized for the shape: start drawing 1, end
+// The reset values of a game's layout, with every array sized for the game: start drawing 1, end
 // drawing the last one, date the newest drawing date, hot numbers, power increase off at level
 // 2, guaranteed numbers, guesses and guess powers "0" (digit games: guarantees and guesses ""),
 // interval limits left as they are at percent entry 1, "10" columns, nothing ticked, no ball
 // excluded, no pool count typed (-3), no saved pool weight, Straight.
-BoardSettings boardSettingsDefaults(const RecordShape &shape, const DrawingsInfo &drawings);
+BoardSettings boardSettingsDefaults(const GameLayout &layout, const DrawingsInfo &drawings);
 
 // Fills the slots of the layout from slot 0 (slots behind the layout keep what they hold).
 // False when a value cannot be stored (a text longer than 65535 bytes).
-bool encodeBoardSettings(const RecordShape &shape, const BoardSettings &settings, BoardSettingsRecord &record);
+bool encodeBoardSettings(const GameLayout &layout, const BoardSettings &settings, BoardSettingsRecord &record);
 // What a read found wrong with a record.
 struct RecordDamage {
     // The record does not fit the layout: more than one slot the file held whole holds another
@@ -140,7 +123,7 @@ struct RecordDamage {
 // guarantees and guesses). The interval limits come back lower first.
 // Slots from `readableSlots` on (those the file did not hold whole) take their reset values; so
 // does a pair of options of which not exactly one is chosen.
-BoardSettings decodeBoardSettings(const RecordShape &shape, const BoardSettingsRecord &record,
+BoardSettings decodeBoardSettings(const GameLayout &layout, const BoardSettingsRecord &record,
                                   const DrawingsInfo &drawings, int readableSlots = kRecordSlots,
                                   RecordDamage *damage = nullptr);
 

@@ -23,23 +23,19 @@ void copyOver(BallArray<int32_t> &to, const BallArray<int32_t> &from)
 }
 
 // What a read (or a reset) puts into the lottery itself.
-void putIntoLottery(OpenLottery &lottery, const RecordShape &shape, const BoardSettings &s, bool reset)
+void putIntoLottery(OpenLottery &lottery, const BoardSettings &s, bool reset)
 {
     lottery.glngStartWeek = s.startWeek;
     lottery.glngReferenceWeek = s.endWeek;
     if (!reset)
         lottery.gstrDrawDate = s.drawDate;
-    lottery.gblnAllExcluded = s.allExcluded;
+    lottery.drum(Drum::Main).gblnAllExcluded = s.allExcluded;
     lottery.gblnEqualChance = s.equalChance != 0;
-    DrumState &main = lottery.drum(Drum::Main);
-    main.garrExcluded = s.excluded;
-    main.garrPoolCountEdited = s.poolCountEdited;
-    main.garrPoolWeightSaved = s.poolWeightSaved;
-    if (shape.secondDrum()) {
-        DrumState &second = lottery.drum(Drum::Second);
-        second.garrExcluded = s.excludedBONUS;
-        second.garrPoolCountEdited = s.poolCountEditedBONUS;
-        second.garrPoolWeightSaved = s.poolWeightSavedBONUS;
+    for (Drum drum : lottery.gLayout.drums()) {
+        DrumState &state = lottery.drum(drum);
+        state.garrExcluded = s.drum(drum).excluded;
+        state.garrPoolCountEdited = s.drum(drum).poolCountEdited;
+        state.garrPoolWeightSaved = s.drum(drum).poolWeightSaved;
     }
 }
 
@@ -59,18 +55,15 @@ void clsRecordFile::subSelectRecordFile(const QString &fileKind, const OpenLotte
 
 bool clsRecordFile::fill(const OpenLottery &lottery, BoardSettings s)
 {
-    const RecordShape shape = RecordShape::of(lottery.gLayout);
     s.startWeek = lottery.glngStartWeek;
     s.drawDate = lottery.gstrDrawDate;
     s.endWeek = lottery.glngReferenceWeek;
-    s.allExcluded = lottery.gblnAllExcluded;
-    copyOver(s.poolCountEdited, lottery.drum(Drum::Main).garrPoolCountEdited);
-    copyOver(s.poolWeightSaved, lottery.drum(Drum::Main).garrPoolWeightSaved);
-    if (shape.secondDrum()) {
-        copyOver(s.poolCountEditedBONUS, lottery.drum(Drum::Second).garrPoolCountEdited);
-        copyOver(s.poolWeightSavedBONUS, lottery.drum(Drum::Second).garrPoolWeightSaved);
+    s.allExcluded = lottery.drum(Drum::Main).gblnAllExcluded;
+    for (Drum drum : lottery.gLayout.drums()) {
+        copyOver(s.drum(drum).poolCountEdited, lottery.drum(drum).garrPoolCountEdited);
+        copyOver(s.drum(drum).poolWeightSaved, lottery.drum(drum).garrPoolWeightSaved);
     }
-    if (!encodeBoardSettings(shape, s, record_))
+    if (!encodeBoardSettings(lottery.gLayout, s, record_))
         return fail(QStringLiteral("A text of the board is too long to store."));
     return true;
 }
@@ -116,7 +109,6 @@ bool clsRecordFile::subRefreshBoardSettings(int32_t deletedWeekNo)
 
 SettingsToShow clsRecordFile::subLoadBoardSettings(OpenLottery &lottery, bool *read)
 {
-    const RecordShape shape = RecordShape::of(lottery.gLayout);
     error_.clear();
     loadProblem_.clear();
     if (read)
@@ -136,13 +128,13 @@ SettingsToShow clsRecordFile::subLoadBoardSettings(OpenLottery &lottery, bool *r
     }
     record_ = *record;
     RecordDamage damage;
-    SettingsToShow shown{decodeBoardSettings(shape, record_, DrawingsInfo::of(lottery), slotsRead, &damage), false};
+    SettingsToShow shown{decodeBoardSettings(lottery.gLayout, record_, DrawingsInfo::of(lottery), slotsRead, &damage), false};
     if (damage.otherLayout) {
         // Nothing of a record of another layout fits this board: it is reset as when there is no
         // file.
         shown = {subResetBoardSettings(lottery), true};
     } else {
-        putIntoLottery(lottery, shape, shown.settings, false);
+        putIntoLottery(lottery, shown.settings, false);
     }
     // What could not be read has taken its reset value; the user is told which file it was.
     if (damage.any())
@@ -153,8 +145,7 @@ SettingsToShow clsRecordFile::subLoadBoardSettings(OpenLottery &lottery, bool *r
 BoardSettings clsRecordFile::subResetBoardSettings(OpenLottery &lottery)
 {
     loadProblem_.clear();
-    const RecordShape shape = RecordShape::of(lottery.gLayout);
-    const BoardSettings s = boardSettingsDefaults(shape, DrawingsInfo::of(lottery));
-    putIntoLottery(lottery, shape, s, true);
+    const BoardSettings s = boardSettingsDefaults(lottery.gLayout, DrawingsInfo::of(lottery));
+    putIntoLottery(lottery, s, true);
     return s;
 }

@@ -23,7 +23,7 @@ IBoard *createBoard(GameLayout::Family family, std::shared_ptr<OpenLottery> lott
 BoardSettings fncBoardControls(IBoard &board)
 {
     const OpenLottery &lottery = board.lottery();
-    BoardSettings controls = boardSettingsDefaults(RecordShape::of(lottery.gLayout), DrawingsInfo::of(lottery));
+    BoardSettings controls = boardSettingsDefaults(lottery.gLayout, DrawingsInfo::of(lottery));
     board.readBoardSettings(controls);
     return controls;
 }

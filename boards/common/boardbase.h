@@ -218,7 +218,7 @@ public:
     // board has rules of its own for its guaranteed digits.
     virtual void chkGuaranteeNumbers_Click();
     void chkCompareWithGuess_Click();
-    void chkPowerInterval_Click(Drum drum = Drum::Main);
+    void chkPowerInterval_Click(Drum drum);
 
     // The event the board's closing writes to the event log.
     int32_t unloadEventCode() const;
@@ -270,28 +270,28 @@ public:
     void chkPowerIncrease_Click();
     void lblPowerIncrease_Click();
     // The interval percentage chosen: the power interval of its drum shown for it.
-    void cboPowerIntervalPct_Click(Drum drum = Drum::Main);
+    void cboPowerIntervalPct_Click(Drum drum);
 
     // Power-table header clicks (the half clicked does not matter): "Total", "%", "<".
-    void lblHdrTotal_Click(int Index, Drum drum = Drum::Main);
-    void lblHdrPowerPercent_Click(int Index, Drum drum = Drum::Main);
-    void lblHdrLastPicked_Click(int Index, Drum drum = Drum::Main);
+    void lblHdrTotal_Click(int Index, Drum drum);
+    void lblHdrPowerPercent_Click(int Index, Drum drum);
+    void lblHdrLastPicked_Click(int Index, Drum drum);
 
     // Pool: POPULATE, the recount, the "Pool %" / "Pool n" views and the editing of counts, each
     // on the pool grid of its drum.
     void cmdPopulate_Click();
-    void subColourPoolCounts(Drum drum = Drum::Main);
-    void subRefreshPool(Drum drum = Drum::Main);
+    void subColourPoolCounts(Drum drum);
+    void subRefreshPool(Drum drum);
     void chkEqualChance_Click();
-    void txtPoolPercent_DblClick(int Index, Drum drum = Drum::Main);
-    void lblHdrPool_Click(int Index, Drum drum = Drum::Main);
-    void txtPoolPercent_GotFocus(int Index, Drum drum = Drum::Main);
-    void txtPoolPercent_LostFocus(int Index, Drum drum = Drum::Main);
-    void txtPoolPercent_MouseMove(int Index, Drum drum = Drum::Main);
-    void txtPoolCount_GotFocus(int Index, Drum drum = Drum::Main);
-    void txtPoolCount_Change(int Index, Drum drum = Drum::Main);
-    void txtPoolCount_LostFocus(int Index, Drum drum = Drum::Main);
-    void txtPoolCount_MouseMove(int Index, Drum drum = Drum::Main);
+    void txtPoolPercent_DblClick(int Index, Drum drum);
+    void lblHdrPool_Click(int Index, Drum drum);
+    void txtPoolPercent_GotFocus(int Index, Drum drum);
+    void txtPoolPercent_LostFocus(int Index, Drum drum);
+    void txtPoolPercent_MouseMove(int Index, Drum drum);
+    void txtPoolCount_GotFocus(int Index, Drum drum);
+    void txtPoolCount_Change(int Index, Drum drum);
+    void txtPoolCount_LostFocus(int Index, Drum drum);
+    void txtPoolCount_MouseMove(int Index, Drum drum);
     // Focus parked on the hidden button: the "Pool n" view ends.
     void cmdHiddenFocus_GotFocus();
 
@@ -338,14 +338,14 @@ public:
     void wireMarkingAndExclusionHandlers();
     // A ball picture clicked: the balls that share the ordering column's value are marked in
     // both tables (the clicked one as the key); the key clicked again removes the marking.
-    void picPowerBall_Click(int Index, Drum drum = Drum::Main);
-    void picPoolBall_Click(int Index, Drum drum = Drum::Main);
+    void picPowerBall_Click(int Index, Drum drum);
+    void picPoolBall_Click(int Index, Drum drum);
     // An exclusion box changed: the ball leaves or rejoins the pool at once.
-    void chkExcludeBall_Click(int Index, Drum drum = Drum::Main);
-    void subApplyExclusions(int Index, Drum drum = Drum::Main);
-    void chkExcludeBall_MouseMove(int Index, Drum drum = Drum::Main);
+    void chkExcludeBall_Click(int Index, Drum drum);
+    void subApplyExclusions(int Index, Drum drum);
+    void chkExcludeBall_MouseMove(int Index, Drum drum);
     // Exclude all / include all the balls whose box is not locked.
-    void lblHdrExclude_Click(int Index, Drum drum = Drum::Main);
+    void lblHdrExclude_Click(int Index, Drum drum);
     void lblGuaranteeNumbers_Click();
     virtual void txtGuaranteeNumber_GotFocus(int Index);
     virtual void txtGuaranteeNumber_LostFocus(int Index);
@@ -421,14 +421,14 @@ public:
     // Power interval of a drum: the caption toggles the option; the percentage combo puts back a
     // valid width; the slider moves both limits by one per change; the limit boxes keep a limit
     // from 0 to the cap (9999, or the largest reachable sum) and the lower not above the upper.
-    void lblPowerInterval_Click(Drum drum = Drum::Main);
-    void cboPowerIntervalPct_GotFocus(Drum drum = Drum::Main);
-    void cboPowerIntervalPct_Change(Drum drum = Drum::Main);
-    void cboPowerIntervalPct_LostFocus(Drum drum = Drum::Main);
-    void hsbPowerInterval_Change(Drum drum = Drum::Main);
-    void txtPowerInterval_GotFocus(int Index, Drum drum = Drum::Main);
-    void txtPowerInterval_Change(int Index, Drum drum = Drum::Main);
-    void txtPowerInterval_LostFocus(int Index, Drum drum = Drum::Main);
+    void lblPowerInterval_Click(Drum drum);
+    void cboPowerIntervalPct_GotFocus(Drum drum);
+    void cboPowerIntervalPct_Change(Drum drum);
+    void cboPowerIntervalPct_LostFocus(Drum drum);
+    void hsbPowerInterval_Change(Drum drum);
+    void txtPowerInterval_GotFocus(int Index, Drum drum);
+    void txtPowerInterval_Change(int Index, Drum drum);
+    void txtPowerInterval_LostFocus(int Index, Drum drum);
     // The highest limit the limit boxes of the drum take.
     int32_t intervalLimitCapOf(Drum drum) const;
 

@@ -131,7 +131,7 @@ void BoardBase::subApplyExclusions(int Index, Drum drum)
         }
     }
     subRefreshPool(drum);
-    lottery().allExcludedOf(drum) = ticked == d.shape.ballCount();
+    lottery().drum(drum).gblnAllExcluded = ticked == d.shape.ballCount();
     subUpdateDrawEnabled();
 }
 
@@ -150,7 +150,7 @@ void BoardBase::lblHdrExclude_Click(int, Drum drum)
     d.fitToDrum(s.garrExcluded);
     d.fitToDrum(s.garrPoolWeightSaved);
     d.fitToDrum(s.garrPoolWeight);
-    const bool includeAll = lottery().allExcludedOf(drum);
+    const bool includeAll = lottery().drum(drum).gblnAllExcluded;
     gblnExcludeAllRunning = true;
     for (int32_t b = d.first(); b <= d.last(); ++b) {
         VbCheck *box = d.ctl.chkExcludeBall.at(b);
@@ -175,7 +175,7 @@ void BoardBase::lblHdrExclude_Click(int, Drum drum)
     }
     subRefreshPool(drum);
     gblnExcludeAllRunning = false;
-    lottery().allExcludedOf(drum) = !includeAll;
+    lottery().drum(drum).gblnAllExcluded = !includeAll;
     subUpdateDrawEnabled();
 }
 

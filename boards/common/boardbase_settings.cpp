@@ -67,14 +67,6 @@ void writeInterval(DrumControls &drum, const IntervalSettings &from)
     drum.cboPowerIntervalPct->setText(QString::number(from.percentIndex));
 }
 
-// The interval settings and exclusion marks of a drum in the record.
-IntervalSettings &intervalOf(BoardSettings &s, Drum drum) { return drum == Drum::Second ? s.intervalBONUS : s.interval; }
-const IntervalSettings &intervalOf(const BoardSettings &s, Drum drum)
-{
-    return drum == Drum::Second ? s.intervalBONUS : s.interval;
-}
-BallArray<int32_t> &excludedOf(BoardSettings &s, Drum drum) { return drum == Drum::Second ? s.excludedBONUS : s.excluded; }
-
 // Straight/Boxed: digit games only (and only where the board has the options).
 bool straightBoxed(const GameLayout &layout, const CtlArray<VbOption> &options)
 {
@@ -92,13 +84,13 @@ void BoardBase::readBoardSettings(BoardSettings &s)
     readTexts(txtGuaranteeNumber, s.guaranteeNumbers);
     s.guaranteeNumbersOn = static_cast<int16_t>(chkGuaranteeNumbers->value());
     for (Drum drum : gameDrums())
-        readInterval(this->drum(drum), intervalOf(s, drum));
+        readInterval(this->drum(drum), s.drum(drum).interval);
     s.columnsToDraw = txtColumnsToDraw->text();
     s.compareWithGuess = static_cast<int16_t>(chkCompareWithGuess->value());
     s.incrementalTicket = static_cast<int16_t>(chkIncrementalTicket->value());
     readTexts(txtGuess, s.guesses);
     for (Drum drum : gameDrums())
-        readExcluded(this->drum(drum), lottery().drum(drum), excludedOf(s, drum));
+        readExcluded(this->drum(drum), lottery().drum(drum), s.drum(drum).excluded);
     s.guessSource = txtGuessSource->text();
     readCaptions(lblGuessPower, s.guessPowers);
     s.guessPowerTotal = main.lblGuessPowerTotal->caption();
@@ -144,7 +136,7 @@ void BoardBase::putSettings(const BoardSettings &s, bool secondDrumLast)
     const std::vector<Drum> drums = gameDrums();
     for (Drum drum : drums)
         if (drum == Drum::Main || !secondDrumLast)
-            writeInterval(this->drum(drum), intervalOf(s, drum));
+            writeInterval(this->drum(drum), s.drum(drum).interval);
     txtColumnsToDraw->setText(s.columnsToDraw);
     chkCompareWithGuess->setValue(s.compareWithGuess);
     chkIncrementalTicket->setValue(s.incrementalTicket);
@@ -169,5 +161,5 @@ void BoardBase::putSettings(const BoardSettings &s, bool secondDrumLast)
     }
     for (Drum drum : drums)
         if (drum == Drum::Second && secondDrumLast)
-            writeInterval(this->drum(drum), intervalOf(s, drum));
+            writeInterval(this->drum(drum), s.drum(drum).interval);
 }

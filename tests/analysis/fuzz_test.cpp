@@ -207,10 +207,10 @@ TEST_F(Fuzz, Catalogues)
 TEST_F(Fuzz, SettingsRecords)
 {
     const DrawingsInfo drawings{500, QDate(2025, 12, 31)};
-    std::vector<RecordShape> shapes;
+    std::vector<GameLayout> shapes;
     std::vector<QByteArray> seeds;
     for (const GameLayout &game : sampleGames()) {
-        const RecordShape shape = RecordShape::of(game);
+        const GameLayout shape = game;
         shapes.push_back(shape);
         BoardSettings s = boardSettingsDefaults(shape, drawings);
         BoardSettingsRecord record;
@@ -220,14 +220,14 @@ TEST_F(Fuzz, SettingsRecords)
         s.cold = true;
         s.startWeek = 120;
         s.guessSource = QStringLiteral("Çekiliş 12");
-        s.interval.limits = std::array<QString, 2>{QStringLiteral("85"), QStringLiteral("130")};
-        s.intervalBONUS = s.interval;
+        s.drum(Drum::Main).interval.limits = std::array<QString, 2>{QStringLiteral("85"), QStringLiteral("130")};
+        s.drum(Drum::Second).interval = s.drum(Drum::Main).interval;
         for (int i = s.guesses.lo(); i <= s.guesses.hi(); ++i)
             s.guesses[i] = QString::number(i + 1);
-        s.poolCountEdited.fill(4);
-        s.excludedBONUS.fill(1);
-        s.straight = !shape.digit;
-        s.boxed = shape.digit;
+        s.drum(Drum::Main).poolCountEdited.fill(4);
+        s.drum(Drum::Second).excluded.fill(1);
+        s.straight = !shape.digits();
+        s.boxed = shape.digits();
         encodeBoardSettings(shape, s, record);
         seeds.push_back(recordBytes(record));
     }
@@ -237,11 +237,11 @@ TEST_F(Fuzz, SettingsRecords)
         const BoardSettingsRecord record = recordFromBytes(bytes, &read);
         ASSERT_GE(read, 0);
         ASSERT_LE(read, kRecordSlots);
-        for (const RecordShape &shape : shapes) {
+        for (const GameLayout &shape : shapes) {
             RecordDamage damage;
             const BoardSettings s = decodeBoardSettings(shape, record, drawings, read, &damage);
             // Whatever the file held, the board gets one of each pair of options and values in range.
-            EXPECT_TRUE(s.hot != s.cold && (!shape.digit || s.straight != s.boxed));
+            EXPECT_TRUE(s.hot != s.cold && (!shape.digits() || s.straight != s.boxed));
             EXPECT_TRUE(s.powerIncreaseLevel >= 2 && s.powerIncreaseLevel <= 4) << s.powerIncreaseLevel;
             EXPECT_TRUE(s.startWeek >= 1 && s.endWeek >= 1) << s.startWeek << " " << s.endWeek;
             EXPECT_TRUE(s.startWeek <= drawings.totalWeeks && s.endWeek <= drawings.totalWeeks);

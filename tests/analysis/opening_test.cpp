@@ -142,7 +142,7 @@ TEST_F(OpeningTest, SwitchingSavesTheBoardBeingLeftUnderItsOwnName)
 {
     startUpWith(kLotto);
     ASSERT_NE(board(), nullptr);
-    board()->controls = boardSettingsDefaults(RecordShape::of(lottery().gLayout), DrawingsInfo::of(lottery()));
+    board()->controls = boardSettingsDefaults(lottery().gLayout, DrawingsInfo::of(lottery()));
     board()->controls.columnsToDraw = QStringLiteral("33");
     lottery().gblnPowerIncrease = lottery().gblnEqualChance = true;
     lottery().drum(Drum::Main).garrPool = Pool(1, std::vector<int64_t>(49, 2));  // the pool of the 6/49's last POWER

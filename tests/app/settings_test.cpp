@@ -29,7 +29,7 @@ struct Bytes {
     Bytes &text(const char *t) { return slot(8).u16(uint16_t(qstrlen(t))), b.append(t), *this; }
 };
 
-RecordShape lotto(int k, int b, int n1, int n2 = 0) { return RecordShape{false, k, b, n1, n2}; }
+GameLayout lotto(int k, int b, int n1, int n2 = 0) { return GameLayout::lotto(n1, k, b, n2); }
 const DrawingsInfo kDrawings{300, QDate(2024, 3, 14)};
 
 BoardSettings sixFromFortyNine()
@@ -44,19 +44,19 @@ BoardSettings sixFromFortyNine()
         s.guesses[i] = QString::number(i);
         s.guessPowers[i] = QString::number(i * 10);
     }
-    s.guaranteeNumbersOn = s.incrementalTicket = s.excluded[13] = 1;
-    s.interval.limits = std::array<QString, 2>{QStringLiteral("85"), QStringLiteral("130")};
-    s.interval.percentIndex = 3;
+    s.guaranteeNumbersOn = s.incrementalTicket = s.drum(Drum::Main).excluded[13] = 1;
+    s.drum(Drum::Main).interval.limits = std::array<QString, 2>{QStringLiteral("85"), QStringLiteral("130")};
+    s.drum(Drum::Main).interval.percentIndex = 3;
     s.columnsToDraw = QStringLiteral("25");
     s.guessSource = QStringLiteral("Week 300");
     s.guessPowerTotal = QStringLiteral("210");
-    s.poolCountEdited[7] = 12;
+    s.drum(Drum::Main).poolCountEdited[7] = 12;
     for (int b = 1; b <= 49; ++b)
-        s.poolWeightSaved[b] = 2 * b;
+        s.drum(Drum::Main).poolWeightSaved[b] = 2 * b;
     return s;
 }
 
-BoardSettingsRecord encoded(const RecordShape &shape, const BoardSettings &s)
+BoardSettingsRecord encoded(const GameLayout &shape, const BoardSettings &s)
 {
     BoardSettingsRecord record;
     EXPECT_TRUE(encodeBoardSettings(shape, s, record));
@@ -70,9 +70,9 @@ BoardSettingsRecord encoded(const RecordShape &shape, const BoardSettings &s)
 // and every slot takes its reset value.
 TEST(BoardSettingsLayout, EachLayoutFillsItsSlotsAndOtherLayoutsReadItAsReset)
 {
-    const std::pair<RecordShape, int> layouts[] = {{lotto(6, 0, 49), 184}, {lotto(6, 1, 49), 186},
+    const std::pair<GameLayout, int> layouts[] = {{lotto(6, 0, 49), 184}, {lotto(6, 1, 49), 186},
                                                    {lotto(5, 2, 50, 12), 230}, {lotto(6, 2, 56, 56), 383},
-                                                   {RecordShape{true, 2, 0, 9, 0}, 60}, {RecordShape{true, 7, 0, 9, 0}, 75}};
+                                                   {GameLayout::digits(3), 60}, {GameLayout::digits(8), 75}};
     for (const auto &[shape, n] : layouts) {
         BoardSettings cold = boardSettingsDefaults(shape, kDrawings);
         cold.cold = !(cold.hot = false);
@@ -116,15 +116,15 @@ TEST(BoardSettingsLayout, GoldenBytesOfASixFromFortyNineRecord)
 // After the main interval items come the second drum's, whose limits read back lower first.
 TEST(BoardSettingsLayout, SecondDrumItemsOnlyOnTwoDrumGames)
 {
-    const RecordShape two = lotto(5, 2, 50, 12);
+    const GameLayout two = lotto(5, 2, 50, 12);
     BoardSettings s = boardSettingsDefaults(two, kDrawings);
     s.guaranteeNumbers[6] = QStringLiteral("11");
-    s.intervalBONUS = {1, std::array<QString, 2>{QStringLiteral("40"), QStringLiteral("20")}, 7};
-    s.excludedBONUS[12] = s.poolCountEditedBONUS[3] = 1;
+    s.drum(Drum::Second).interval = {1, std::array<QString, 2>{QStringLiteral("40"), QStringLiteral("20")}, 7};
+    s.drum(Drum::Second).excluded[12] = s.drum(Drum::Second).poolCountEdited[3] = 1;
     const BoardSettingsRecord record = encoded(two, s);
     EXPECT_EQ(std::tuple(record[13].text(), record[20], record[21].text(), record[23]),
               std::tuple(QStringLiteral("11"), VbVariant::fromInt16(1), QStringLiteral("40"), VbVariant::fromInt16(7)));
-    s.intervalBONUS.limits = std::array<QString, 2>{QStringLiteral("20"), QStringLiteral("40")};
+    s.drum(Drum::Second).interval.limits = std::array<QString, 2>{QStringLiteral("20"), QStringLiteral("40")};
     EXPECT_EQ(decodeBoardSettings(two, record, kDrawings), s);
 }
 
@@ -132,7 +132,7 @@ TEST(BoardSettingsLayout, SecondDrumItemsOnlyOnTwoDrumGames)
 // value alone; two slots of another kind make the whole record another layout's.
 TEST(BoardSettingsDecode, ValuesOutOfRangeTakeTheirResetValuesAndWrongKindsResetTheRecord)
 {
-    const RecordShape shape = lotto(6, 0, 49);
+    const GameLayout shape = lotto(6, 0, 49);
     const BoardSettingsRecord good = encoded(shape, sixFromFortyNine());
     const BoardSettings reset = boardSettingsDefaults(shape, kDrawings);
     auto decodeWith = [&](std::initializer_list<std::pair<int, VbVariant>> changes, RecordDamage *damage = nullptr) {
@@ -159,13 +159,13 @@ TEST(BoardSettingsDecode, ValuesOutOfRangeTakeTheirResetValuesAndWrongKindsReset
         {6, VbVariant(), [](S &s) { s.powerIncreaseLevel = 2; }},
         {5, VbVariant::fromInt16(-1), [](S &s) { s.powerIncrease = 0; }},
         {8, VbVariant::null(), [](S &s) { s.guaranteeNumbers[1] = QStringLiteral("0"); }},
-        {16, VbVariant::fromText("abc"), [](S &s) { s.interval.limits.reset(); }},  // the boxes are left as they are
-        {18, VbVariant::fromInt16(11), [](S &s) { s.interval.percentIndex = 1; }},
+        {16, VbVariant::fromText("abc"), [](S &s) { s.drum(Drum::Main).interval.limits.reset(); }},  // the boxes are left as they are
+        {18, VbVariant::fromInt16(11), [](S &s) { s.drum(Drum::Main).interval.percentIndex = 1; }},
         {19, VbVariant::fromText("1a"), [](S &s) { s.columnsToDraw = QStringLiteral("10"); }},
-        {28 + 12, VbVariant::fromInt16(5), [](S &s) { s.excluded[13] = 0; }},
-        {86 + 6, VbVariant::fromInt32(-5), [](S &s) { s.poolCountEdited[7] = -3; }},
-        {86 + 6, VbVariant::fromInt32(0), [](S &s) { s.poolCountEdited[7] = 0; }},
-        {135, VbVariant::fromInt32(-1), [](S &s) { s.poolWeightSaved[1] = 0; }},
+        {28 + 12, VbVariant::fromInt16(5), [](S &s) { s.drum(Drum::Main).excluded[13] = 0; }},
+        {86 + 6, VbVariant::fromInt32(-5), [](S &s) { s.drum(Drum::Main).poolCountEdited[7] = -3; }},
+        {86 + 6, VbVariant::fromInt32(0), [](S &s) { s.drum(Drum::Main).poolCountEdited[7] = 0; }},
+        {135, VbVariant::fromInt32(-1), [](S &s) { s.drum(Drum::Main).poolWeightSaved[1] = 0; }},
     };
     const BoardSettings asWritten = decodeWith({});
     for (const auto &[index, value, change] : cases) {
@@ -174,7 +174,7 @@ TEST(BoardSettingsDecode, ValuesOutOfRangeTakeTheirResetValuesAndWrongKindsReset
         EXPECT_EQ(decodeWith({{index, value}}), expected) << index;
     }
     EXPECT_FALSE(decodeWith({{4, VbVariant()}}).cold);  // Empty is False
-    EXPECT_EQ(decodeWith({{16, VbVariant::fromText("130")}, {17, VbVariant::fromText("85")}}).interval.limits,
+    EXPECT_EQ(decodeWith({{16, VbVariant::fromText("130")}, {17, VbVariant::fromText("85")}}).drum(Drum::Main).interval.limits,
               (std::array<QString, 2>{QStringLiteral("85"), QStringLiteral("130")}));  // the lower first
 }
 
@@ -183,7 +183,7 @@ TEST(BoardSettingsDecode, ValuesOutOfRangeTakeTheirResetValuesAndWrongKindsReset
 // takes its reset value, so the board gets one of Hot or Cold, nothing excluded and a pool to fill.
 TEST(BoardSettingsDecode, DamagedFilesReadAsFarAsTheyCan)
 {
-    const RecordShape shape = lotto(6, 0, 49);
+    const GameLayout shape = lotto(6, 0, 49);
     const BoardSettingsRecord good = encoded(shape, sixFromFortyNine());
     const QByteArray bytes = recordBytes(good);
     const BoardSettings reset = boardSettingsDefaults(shape, kDrawings);
@@ -199,7 +199,7 @@ TEST(BoardSettingsDecode, DamagedFilesReadAsFarAsTheyCan)
         const BoardSettingsRecord r = recordFromBytes(damaged, &read);
         const BoardSettings s = decodeBoardSettings(shape, r, kDrawings, read, &damage);
         EXPECT_TRUE(damage.any() && s.hot != s.cold && read == 0);
-        EXPECT_EQ(std::pair(s.excluded, s.poolCountEdited), std::pair(reset.excluded, reset.poolCountEdited));
+        EXPECT_EQ(std::pair(s.drum(Drum::Main).excluded, s.drum(Drum::Main).poolCountEdited), std::pair(reset.drum(Drum::Main).excluded, reset.drum(Drum::Main).poolCountEdited));
     }
 }
 
@@ -269,15 +269,15 @@ protected:
 // globals first (both drums), then the controls.
 TEST_F(RecordFileTest, SaveFromTheBoardAndTheGlobalsThenLoadBack)
 {
-    BoardSettings controls = boardSettingsDefaults(RecordShape::of(lottery->gLayout), DrawingsInfo::of(*lottery));
+    BoardSettings controls = boardSettingsDefaults(lottery->gLayout, DrawingsInfo::of(*lottery));
     controls.cold = !(controls.hot = false);
     controls.columnsToDraw = QStringLiteral("40");
-    controls.excluded[5] = controls.excludedBONUS[3] = controls.equalChance = 1;
+    controls.drum(Drum::Main).excluded[5] = controls.drum(Drum::Second).excluded[3] = controls.equalChance = 1;
     board->controls = controls;
     lottery->glngStartWeek = 3;
     lottery->glngReferenceWeek = 9;
     lottery->gstrDrawDate = QStringLiteral("1/31/2024");
-    lottery->gblnAllExcluded = true;
+    lottery->drum(Drum::Main).gblnAllExcluded = true;
     lottery->drum(Drum::Main).garrPoolCountEdited.fill(-3);
     lottery->drum(Drum::Main).garrPoolCountEdited[8] = 4;
     lottery->drum(Drum::Second).garrPoolWeightSaved[12] = 17;
@@ -285,11 +285,11 @@ TEST_F(RecordFileTest, SaveFromTheBoardAndTheGlobalsThenLoadBack)
 
     newBoard();
     lottery->glngStartWeek = lottery->glngReferenceWeek = 0;
-    lottery->gblnAllExcluded = lottery->gblnEqualChance = false;
+    lottery->drum(Drum::Main).gblnAllExcluded = lottery->gblnEqualChance = false;
     lottery->gstrDrawDate.clear();
     lottery->drum(Drum::Main) = lottery->drum(Drum::Second) = DrumState();
     board->showSettings(recordFile.subLoadBoardSettings(*lottery));
-    EXPECT_EQ(std::tuple(recordFile.loadProblem(), lottery->glngStartWeek, lottery->glngReferenceWeek, lottery->gstrDrawDate, lottery->gblnAllExcluded, lottery->gblnEqualChance),
+    EXPECT_EQ(std::tuple(recordFile.loadProblem(), lottery->glngStartWeek, lottery->glngReferenceWeek, lottery->gstrDrawDate, lottery->drum(Drum::Main).gblnAllExcluded, lottery->gblnEqualChance),
               std::tuple(QString(), 3, 9, QStringLiteral("1/31/2024"), true, true));  // read whole, without a word
     EXPECT_EQ(std::tuple(lottery->drum(Drum::Main).garrExcluded.value(5, 0), lottery->drum(Drum::Second).garrExcluded.value(3, 0), lottery->drum(Drum::Main).garrPoolCountEdited.value(8, 0),
                          lottery->drum(Drum::Main).garrPoolCountEdited.value(9, 0), lottery->drum(Drum::Second).garrPoolWeightSaved.value(12, 0)),
@@ -311,7 +311,7 @@ TEST_F(RecordFileTest, ResetAndUnreadableFiles)
               std::tuple(true, QStringLiteral("1/31/2024"), QStringLiteral("kept"), 1, -3));
     for (const bool present : {false, true}) {
         BoardSettingsRecord pick3;
-        encodeBoardSettings(RecordShape{true, 2, 0, 9, 0}, boardSettingsDefaults(RecordShape{true, 2, 0, 9, 0}, {}), pick3);
+        encodeBoardSettings(GameLayout::digits(3), boardSettingsDefaults(GameLayout::digits(3), {}), pick3);
         QString error;
         ASSERT_TRUE(!present || writeRecordFile(settingsFile(), pick3, &error));
         board->wasReset = false;

@@ -354,7 +354,7 @@ TEST_P(EveryBoard, GuessesRestoredFromTheSettingsAreNumbersOfTheirDrumOrNone)
     QString error;
     std::optional<BoardSettingsRecord> record = readRecordFile(app().gstrRecordFilePath, &error);
     ASSERT_TRUE(record) << error.toStdString();
-    const RecordShape shape = RecordShape::of(closed->gLayout);
+    const GameLayout shape = closed->gLayout;
     BoardSettings settings = decodeBoardSettings(shape, *record, DrawingsInfo::of(*closed));
     ASSERT_EQ(settings.compareWithGuess, 0);
     for (int p = game.first; p <= game.lastShown(); ++p)

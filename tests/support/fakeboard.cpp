@@ -56,10 +56,10 @@ void FakeBoard::readBoardSettings(BoardSettings &s)
     c.drawDate = s.drawDate;
     c.endWeek = s.endWeek;
     c.allExcluded = s.allExcluded;
-    c.poolCountEdited = s.poolCountEdited;
-    c.poolCountEditedBONUS = s.poolCountEditedBONUS;
-    c.poolWeightSaved = s.poolWeightSaved;
-    c.poolWeightSavedBONUS = s.poolWeightSavedBONUS;
+    for (Drum drum : kDrums) {
+        c.drum(drum).poolCountEdited = s.drum(drum).poolCountEdited;
+        c.drum(drum).poolWeightSaved = s.drum(drum).poolWeightSaved;
+    }
     s = c;
 }
 
