@@ -1,5 +1,7 @@
 #include "analysis/comparison.h"
 
+#include "platform/vb.h"
+
 #include <QVarLengthArray>
 #include <algorithm>
 #include <array>
@@ -212,6 +214,25 @@ std::optional<int32_t> guessDigit(const QString &text)
     if (!ok || !isDigit(n))
         return std::nullopt;
     return n;
+}
+
+std::optional<int32_t> guessBoxNumber(const GameLayout &layout, int position, const QString &text)
+{
+    if (layout.digits())
+        return guessDigit(text);
+    const auto n = vb::plainDecimal(text.trimmed());
+    if (!n || *n < 0 || *n > layout.highestAt(position))
+        return std::nullopt;
+    return n;
+}
+
+QString noNumberText(const GameLayout &layout) { return layout.digits() ? QString() : QStringLiteral("0"); }
+
+QString guessBoxText(const GameLayout &layout, int position, const QString &text)
+{
+    if (const auto n = guessBoxNumber(layout, position, text))
+        return QString::number(*n);
+    return noNumberText(layout);
 }
 
 CompareNumbers CompareNumbers::fromDrawing(const ComparisonLayout &layout, const BallArray<int32_t> &drawing)

@@ -18,6 +18,7 @@
 // any other and an empty guess box names no digit.
 
 #include "analysis/ballarray.h"
+#include "analysis/gamelayout.h"
 #include "analysis/ticketgrid.h"
 
 #include <QString>
@@ -73,6 +74,14 @@ std::optional<int32_t> guessNumber(const QString &text);
 // The digit a digit-game guess text names: a whole number 0 to 9 (blanks around it and leading
 // zeros allowed, so "07" is 7); the empty text, "12" and anything not a number name none.
 std::optional<int32_t> guessDigit(const QString &text);
+// The number a guess or guarantee box at `position` of the game names: a number of the position's
+// drum or 0 for none on lotto games, a digit on digit games; nothing for a text that names
+// neither.
+std::optional<int32_t> guessBoxNumber(const GameLayout &layout, int position, const QString &text);
+// What a box that names no number shows: "0", or the empty text on digit games, where 0 is a digit.
+QString noNumberText(const GameLayout &layout);
+// The text a box holds for `text`: the number it names, else noNumberText().
+QString guessBoxText(const GameLayout &layout, int position, const QString &text);
 
 struct ColumnHits {
     int main = 0;   // m (digit games: the hits)

@@ -45,6 +45,8 @@ struct GameLayout {
     int bonusPositions() const { return lastPosition - lastMainPosition; }
     bool digits() const { return family == Family::Digit; }
     bool twoDrums() const { return family == Family::TwoDrum && highestSecond > 0; }
+    // A ticket column may hold a ball at several positions: a digit game's digits repeat.
+    bool columnRepeatsBalls() const { return digits(); }
     // The highest ball of the game's configuration: kDigitGameHighestBall on digit games.
     int32_t configuredHighestBall() const { return digits() ? kDigitGameHighestBall : highestMain; }
     // The drums the game draws from: the main drum, and the second drum on two-drum games.

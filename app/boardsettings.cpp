@@ -1,5 +1,6 @@
 #include "app/boardsettings.h"
 
+#include "analysis/comparison.h"
 #include "analysis/openlottery.h"
 #include "app/application.h"
 #include "platform/dates.h"
@@ -266,7 +267,7 @@ BoardSettings boardSettingsDefaults(const GameLayout &layout, const DrawingsInfo
 {
     BoardSettings s;
     const int first = layout.firstPosition;
-    const QString entry = layout.digits() ? QString() : QStringLiteral("0");
+    const QString entry = noNumberText(layout);
     s.startWeek = 1;
     s.endWeek = drawings.totalWeeks;
     s.drawDate = drawings.newestDate.isValid() ? dates::toShortText(drawings.newestDate) : QString();

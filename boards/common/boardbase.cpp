@@ -23,22 +23,14 @@ void makeElements(CtlArray<T> &array, const QString &name, QWidget *parent, cons
         array.set(i, new T(parent));
 }
 
-template <class T>
-void makeRange(CtlArray<T> &array, const QString &name, QWidget *parent, int first, int last)
-{
-    array.setName(name);
-    for (int i = first; i <= last; ++i)
-        array.set(i, new T(parent));
-}
-
 QString named(const char *name) { return QString::fromLatin1(name); }
 
 }  // namespace
 
 BoardBase *boardInFront() { return dynamic_cast<BoardBase *>(app().gfrmCurrentBoard.data()); }
 
-BoardBase::BoardBase(GameLayout::Family family, std::shared_ptr<OpenLottery> lottery, QWidget *parent)
-    : QMainWindow(parent), family_(family), lottery_(std::move(lottery))
+BoardBase::BoardBase(const BoardDesign &design, std::shared_ptr<OpenLottery> lottery, QWidget *parent)
+    : QMainWindow(parent), design_(design), lottery_(std::move(lottery))
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
     form = new QWidget(this);
@@ -60,8 +52,8 @@ void BoardBase::createDrumControls(Drum which)
     const bool second = which == Drum::Second;
     // The second drum's controls carry the suffix BONUS.
     const auto name = [second](const char *base) { return QString::fromLatin1(base) + (second ? "BONUS" : ""); };
-    // Row templates: 0 and 29 (the first row of each table half); the digit board has one half.
-    const std::vector<int> templates = family_ == GameLayout::Family::Digit ? std::vector<int>{0} : std::vector<int>{0, 29};
+    // Row templates: 0 and 29 (the first row of each table half), or 0 alone on a board of one half.
+    const std::vector<int> templates = design_.tableHalves > 1 ? std::vector<int>{0, 29} : std::vector<int>{0};
 
     makeElements(drum.picPowerBall, name("picPowerBall"), form, templates);
     makeElements(drum.lblPowerBall, name("lblPowerBall"), form, templates);
@@ -69,24 +61,24 @@ void BoardBase::createDrumControls(Drum which)
     makeElements(drum.lblStanding, name("lblStanding"), form, templates);
     makeElements(drum.lblPowerPercent, name("lblPowerPercent"), form, templates);
     makeElements(drum.lblWeeksSincePick, name("lblWeeksSincePick"), form, templates);
-    makeRange(drum.lblHdrTotal, name("lblHdrTotal"), form, 0, 1);
-    makeRange(drum.lblHdrStanding, name("lblHdrStanding"), form, 0, 1);
-    makeRange(drum.lblHdrPowerPercent, name("lblHdrPowerPercent"), form, 0, 1);
-    makeRange(drum.lblHdrLastPicked, name("lblHdrLastPicked"), form, 0, 1);
+    drum.lblHdrTotal.create(name("lblHdrTotal"), form, 0, 1);
+    drum.lblHdrStanding.create(name("lblHdrStanding"), form, 0, 1);
+    drum.lblHdrPowerPercent.create(name("lblHdrPowerPercent"), form, 0, 1);
+    drum.lblHdrLastPicked.create(name("lblHdrLastPicked"), form, 0, 1);
 
     makeElements(drum.picPoolBall, name("picPoolBall"), form, templates);
     makeElements(drum.lblPoolBall, name("lblPoolBall"), form, templates);
     makeElements(drum.txtPoolPercent, name("txtPoolPercent"), form, templates);
     makeElements(drum.txtPoolCount, name("txtPoolCount"), form, templates);
     makeElements(drum.chkExcludeBall, name("chkExcludeBall"), form, templates);
-    makeRange(drum.lblHdrPool, name("lblHdrPool"), form, 0, 1);
-    makeRange(drum.lblHdrExclude, name("lblHdrExclude"), form, 0, 1);
+    drum.lblHdrPool.create(name("lblHdrPool"), form, 0, 1);
+    drum.lblHdrExclude.create(name("lblHdrExclude"), form, 0, 1);
     if (!second)
-        makeRange(drum.shpBallColumn, name("shpBallColumn"), form, 0, 3);
+        drum.shpBallColumn.create(name("shpBallColumn"), form, 0, 3);
 
     drum.chkPowerInterval = make<VbCheck>(fraGuaranteeAndInterval, name("chkPowerInterval"));
     drum.lblPowerInterval = make<VbLabel>(fraGuaranteeAndInterval, name("lblPowerInterval"));
-    makeRange(drum.txtPowerInterval, name("txtPowerInterval"), fraGuaranteeAndInterval, 0, 1);
+    drum.txtPowerInterval.create(name("txtPowerInterval"), fraGuaranteeAndInterval, 0, 1);
     drum.cboPowerIntervalPct = make<VbCombo>(fraGuaranteeAndInterval, name("cboPowerIntervalPct"));
     if (!second)
         drum.lblPowerIntervalPctSign = make<VbLabel>(fraGuaranteeAndInterval, name("lblPowerIntervalPctSign"));
@@ -132,17 +124,17 @@ void BoardBase::createControls()
     lblEnd = make<VbLabel>(fraDrawings, named("lblEnd"));
     lblDate = make<VbLabel>(fraDrawings, named("lblDate"));
     cmdPower = make<VbButton>(fraDrawings, named("cmdPower"));
-    makeRange(optHotCold, named("optHotCold"), fraDrawings, 0, 1);
-    makeRange(lblHotCold, named("lblHotCold"), fraDrawings, 0, 1);
-    makeRange(lblDrawingNumber, named("lblDrawingNumber"), fraDrawings, first, last);
-    makeRange(lblDrawingNumberPower, named("lblDrawingNumberPower"), fraDrawings, first, last);
+    optHotCold.create(named("optHotCold"), fraDrawings, 0, 1);
+    lblHotCold.create(named("lblHotCold"), fraDrawings, 0, 1);
+    lblDrawingNumber.create(named("lblDrawingNumber"), fraDrawings, first, last);
+    lblDrawingNumberPower.create(named("lblDrawingNumberPower"), fraDrawings, first, last);
     lblDrawingPowerTotalCap = make<VbLabel>(fraDrawings, named("lblDrawingPowerTotalCap"));
 
-    makeRange(shpBonusMarkA, named("shpBonusMarkA"), fraDrawings, 0, 1);
+    shpBonusMarkA.create(named("shpBonusMarkA"), fraDrawings, 0, 1);
     shpBonusMarkA.set(2, new VbShape(fraGuaranteeAndInterval));
     for (int i = 3; i <= 5; ++i)
         shpBonusMarkA.set(i, new VbShape(fraTicketAndGuess));
-    makeRange(shpBonusMarkB, named("shpBonusMarkB"), fraDrawings, 0, 1);
+    shpBonusMarkB.create(named("shpBonusMarkB"), fraDrawings, 0, 1);
     shpBonusMarkB.set(2, new VbShape(fraGuaranteeAndInterval));
     for (int i = 3; i <= 5; ++i)
         shpBonusMarkB.set(i, new VbShape(fraTicketAndGuess));
@@ -152,14 +144,14 @@ void BoardBase::createControls()
     chkPowerIncrease = make<VbCheck>(fraPool, named("chkPowerIncrease"));
     lblPowerIncrease = make<VbLabel>(fraPool, named("lblPowerIncrease"));
     hsbPowerIncrease = make<VbScrollBar>(fraPool, named("hsbPowerIncrease"));
-    makeRange(lblPowerIncreaseMinMax, named("lblPowerIncreaseMinMax"), fraPool, 0, 1);
+    lblPowerIncreaseMinMax.create(named("lblPowerIncreaseMinMax"), fraPool, 0, 1);
 
     chkGuaranteeNumbers = make<VbCheck>(fraGuaranteeAndInterval, named("chkGuaranteeNumbers"));
     lblGuaranteeNumbers = make<VbLabel>(fraGuaranteeAndInterval, named("lblGuaranteeNumbers"));
-    makeRange(txtGuaranteeNumber, named("txtGuaranteeNumber"), fraGuaranteeAndInterval, first, last);
+    txtGuaranteeNumber.create(named("txtGuaranteeNumber"), fraGuaranteeAndInterval, first, last);
 
-    makeRange(txtGuess, named("txtGuess"), fraTicketAndGuess, first, last);
-    makeRange(lblGuessPower, named("lblGuessPower"), fraTicketAndGuess, first, last);
+    txtGuess.create(named("txtGuess"), fraTicketAndGuess, first, last);
+    lblGuessPower.create(named("lblGuessPower"), fraTicketAndGuess, first, last);
     txtGuessSource = make<VbTextBox>(fraTicketAndGuess, named("txtGuessSource"));
     cmdGetDrawing = make<VbButton>(fraTicketAndGuess, named("cmdGetDrawing"));
     cmdResetGuess = make<VbButton>(fraTicketAndGuess, named("cmdResetGuess"));
@@ -171,15 +163,10 @@ void BoardBase::createControls()
     cmdDelete = make<VbButton>(fraTicketAndGuess, named("cmdDelete"));
     cmdCompare = make<VbButton>(fraTicketAndGuess, named("cmdCompare"));
     lstTicket = make<VbList>(fraTicketAndGuess, named("lstTicket"));
-    makeRange(lblColumnNumber, named("lblColumnNumber"), fraTicketAndGuess, first, last);
+    lblColumnNumber.create(named("lblColumnNumber"), fraTicketAndGuess, first, last);
     lblColumnPowerTotalCap = make<VbLabel>(fraTicketAndGuess, named("lblColumnPowerTotalCap"));
 
-    if (family_ == GameLayout::Family::Digit) {
-        makeRange(optStraightBoxed, named("optStraightBoxed"), fraDrawingResults, 0, 1);
-        makeRange(lblStraightBoxed, named("lblStraightBoxed"), fraDrawingResults, 0, 1);
-    }
-
-    makeRange(txtResults, named("txtResults"), fraDrawingResults, 0, 1);
+    txtResults.create(named("txtResults"), fraDrawingResults, 0, 1);
 
     cmdHiddenFocus = make<VbButton>(form, named("cmdHiddenFocus"));
     staMain = new VbStatusBar(3, this);

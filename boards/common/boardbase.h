@@ -75,6 +75,26 @@ struct DrumControls {
     VbLabel *lblGameMatrix = nullptr;
 };
 
+// What sets one board window apart from the others in the shared code: the index range of its
+// position controls, its table halves, whether it has the second drum's controls, the pool's ways
+// that only the lotto board has, and the event its closing logs.
+struct BoardDesign {
+    int firstPosition = 1;  // per-position arrays firstPosition..lastPosition
+    int lastPosition = 8;
+    // Two table halves (template rows 0 and 29), or one half whose template row 0 is the row of
+    // the first ball (the digit board).
+    int tableHalves = 2;
+    bool secondDrum = false;
+    // Counts typed into the pool survive POWER until POPULATE, and a double click on an excluded
+    // ball's share puts the cursor into its count.
+    bool lottoPoolWays = false;
+    // An excluded ball saved without a count shows no share at all.
+    bool blankShareWithoutCount = false;
+    // One result box takes the whole comparison summary; the second stays empty.
+    int summaryBoxes = 2;
+    int32_t closedEvent = 0;  // the event the board's closing writes to the event log
+};
+
 class BoardBase;
 
 // The board in front as the shared board type, or nullptr when no board is open.
@@ -84,11 +104,11 @@ class BoardBase : public QMainWindow, public IBoard, public ProgramMenus {
 public:
     ~BoardBase() override;
 
-    GameLayout::Family family() const { return family_; }
+    const BoardDesign &design() const { return design_; }
     // First and last index of the per-position arrays (1..8, or 0..7 on the digit board).
-    int firstPosition() const { return family_ == GameLayout::Family::Digit ? 0 : 1; }
-    int lastPosition() const { return family_ == GameLayout::Family::Digit ? 7 : 8; }
-    bool hasSecondDrum() const { return family_ == GameLayout::Family::TwoDrum; }
+    int firstPosition() const { return design_.firstPosition; }
+    int lastPosition() const { return design_.lastPosition; }
+    bool hasSecondDrum() const { return design_.secondDrum; }
     // The board's second drum is in use: the open game draws from two drums.
     bool usesSecondDrum() const;
 
@@ -163,10 +183,6 @@ public:
     CtlArray<VbLabel> lblColumnNumber;  // positions
     VbLabel *lblColumnPowerTotalCap = nullptr;
 
-    // Digit board only: "Straight" / "Boxed".
-    CtlArray<VbOption> optStraightBoxed;  // 0 Straight, 1 Boxed
-    CtlArray<VbLabel> lblStraightBoxed;
-
     // Frame "DRAWING RESULTS".
     VbFrame *fraDrawingResults = nullptr;
     CtlArray<VbTextArea> txtResults;  // 0, 1
@@ -206,7 +222,10 @@ public:
     void Form_Load();
     // Logs the board's closing event and keeps the language and the last-used lottery.
     void Form_Unload();
-    void subApplyBoardColours();
+    // The board's colours (the digit board adds its Straight/Boxed pair).
+    virtual void subApplyBoardColours();
+    // The board captioned in the present language (the digit board adds its Straight/Boxed pair).
+    virtual void subApplyLanguage();
 
     // File > Language items: set glngLanguage, tick the item and caption the board.
     void mnuLanguageEnglish_Click();
@@ -219,9 +238,6 @@ public:
     virtual void chkGuaranteeNumbers_Click();
     void chkCompareWithGuess_Click();
     void chkPowerInterval_Click(Drum drum);
-
-    // The event the board's closing writes to the event log.
-    int32_t unloadEventCode() const;
 
 protected:
     // Board-specific steps of the load routine. The game-matrix captions, first of all (default:
@@ -439,6 +455,9 @@ public:
     virtual void txtGuess_LostFocus(int Index);
     void cmdResetGuess_Click();
     void txtGuessSource_MouseMove();
+    // The number a guess box shows for the powers POWER writes, or nothing for a box that adds
+    // nothing and keeps its power (default: the box's number, 0 for none).
+    virtual std::optional<int32_t> guessForPower(int position) const;
 
     // What these boxes remember: the width of each drum's combo at focus, each limit box's own
     // last valid limit, and each guess box its own number, taken when the box gets the focus or
@@ -465,11 +484,11 @@ protected:
 public:
 
 protected:
-    // Creates every design-time control of the family's board (row templates 0 and 29, the
-    // per-position elements, the BONUS twins on the two-pool board, Straight/Boxed on the digit
-    // board) under its frame, and the menus and status bar. Positions and sizes are the board's
-    // own (see the boards' layout routines).
-    BoardBase(GameLayout::Family family, std::shared_ptr<OpenLottery> lottery, QWidget *parent = nullptr);
+    // Creates every design-time control of the board the design describes (row templates 0 and
+    // 29, or 0 alone, the per-position elements, the BONUS twins on the two-pool board) under its
+    // frame, and the menus and status bar. Positions and sizes are the board's own (see the
+    // boards' layout routines).
+    BoardBase(const BoardDesign &design, std::shared_ptr<OpenLottery> lottery, QWidget *parent = nullptr);
 
 private:
     void createControls();
@@ -490,7 +509,7 @@ private:
     void putSettings(const BoardSettings &settings, bool secondDrumLast);
     void applyLanguageItem(int32_t digit);
 
-    GameLayout::Family family_;
+    const BoardDesign design_;
     std::shared_ptr<OpenLottery> lottery_;
     QString ticketReadProblem_;
     bool loaded_ = false;

@@ -93,16 +93,14 @@ void showEndDrawing(BoardBase &board, int32_t week)
     }
 }
 
-// The powers of the guess numbers with their totals. On the digit board an empty box adds
-// nothing and keeps its power caption; elsewhere a box holds a number or "0".
+// The powers of the guess numbers with their totals.
 void showGuessPowers(BoardBase &board)
 {
-    const bool digits = board.lottery().gLayout.digits();
     for (int p = board.lottery().gLayout.firstPosition; p <= board.lottery().gLayout.lastPosition; ++p) {
-        const VbTextBox *box = board.txtGuess.at(p);
-        if (!box || (digits && box->text().trimmed().isEmpty()))
+        const auto number = board.guessForPower(p);
+        if (!number)
             continue;
-        const int32_t power = powerOf(board.lottery(), p, vb::toLong(box->text()).value_or(0));
+        const int32_t power = powerOf(board.lottery(), p, *number);
         setCaption(board.lblGuessPower.at(p), QString::number(power));
         addToTotal(totalLabelAt(board, p, &DrumControls::lblGuessPowerTotal), power);
     }
@@ -208,7 +206,7 @@ void BoardBase::cmdPower_Click()
 {
     // The two-drum and digit boards start POWER by forgetting the counts typed into their pools;
     // the lotto board keeps them for its next recount, until POPULATE.
-    if (family_ != GameLayout::Family::Lotto)
+    if (!design().lottoPoolWays)
         for (Drum drum : kDrums)
             subColourPoolCounts(drum);
     // A user's POWER starts from a plain pool: no guaranteed numbers, no exclusion, no equal

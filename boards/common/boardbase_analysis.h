@@ -15,12 +15,6 @@ void selectEntry(VbCombo *combo, int index);
 // The power of the number at a drawing or guess position of the lottery's game: its pick count in
 // its drum.
 int32_t powerOf(const OpenLottery &lottery, int position, int32_t number);
-// The number a guess box at `position` of the game names: a number of the position's drum or 0 for none on
-// lotto games, a digit on digit games; nothing for a text that names neither.
-std::optional<int32_t> guessBoxNumber(const GameLayout &layout, int position, const QString &text);
-// The text a guess box holds for `text`: the number it names, else what names none ("0" on lotto
-// games, the empty text on digit games).
-QString guessBoxText(const GameLayout &layout, int position, const QString &text);
 // Entry `entry` of the shared message table (empty before the language routine filled it).
 QString message(int entry);
 // The count a "Pool n" box shows, as a number (0 when it shows none).

@@ -148,7 +148,7 @@ void BoardBase::subCompareTicket()
     lottery().gblnTicketColumnSelected = false;
     const ComparisonLayout layout = ticketComparisonLayout();
     // The digit board writes its whole summary into the first box and leaves the second alone.
-    VbTextArea *secondBox = layout.digitGame() ? nullptr : txtResults[1];
+    VbTextArea *secondBox = design().summaryBoxes > 1 ? txtResults[1] : nullptr;
     const CompareNumbers numbers =
         lottery().gblnCompareWithGuess ? CompareNumbers::fromGuess(layout,
                                                          [this](int p) {

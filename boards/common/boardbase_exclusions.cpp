@@ -61,10 +61,6 @@ void releaseExclusion(BoardBase &board, Drum drum, int32_t ball)
     }
 }
 
-// Guaranteed numbers take their balls out of the pool on lotto games; a digit game's guaranteed
-// digits are not coupled to the exclusion boxes.
-bool guaranteesLockBalls(const GameLayout &layout) { return !layout.digits(); }
-
 }  // namespace
 
 void BoardBase::wireMarkingAndExclusionHandlers()
@@ -211,16 +207,16 @@ void BoardBase::chkGuaranteeNumbers_Click()
         else if (guaranteedBall(j) >= 1)
             box->setBackColor(vbc::kLightYellow);
     }
-    if (guaranteesLockBalls(lottery().gLayout)) {
-        for (int j = first; j <= last; ++j) {
-            const int32_t n = guaranteedBall(j);
-            if (n < 1)
-                continue;
-            if (lottery().gblnGuaranteeNumbers)
-                lockExclusion(*this, lottery().gLayout.drumOf(j), n);
-            else
-                releaseExclusion(*this, lottery().gLayout.drumOf(j), n);
-        }
+    // A guaranteed number takes its ball out of the pool (the digit board's guaranteed digits have
+    // rules of their own).
+    for (int j = first; j <= last; ++j) {
+        const int32_t n = guaranteedBall(j);
+        if (n < 1)
+            continue;
+        if (lottery().gblnGuaranteeNumbers)
+            lockExclusion(*this, lottery().gLayout.drumOf(j), n);
+        else
+            releaseExclusion(*this, lottery().gLayout.drumOf(j), n);
     }
     subUpdateDrawEnabled();
 }
@@ -266,23 +262,19 @@ void BoardBase::txtGuaranteeNumber_LostFocus(int Index)
         box->setText(QString::number(before));
         n = before;
     }
-    const bool lock = guaranteesLockBalls(lottery().gLayout);
     if (n == 0) {
         box->setBackColor(vbc::kWhite);
-        if (lock && before >= 1)
+        if (before >= 1)
             releaseExclusion(*this, drum, before);
     } else {
         box->setBackColor(vbc::kLightYellow);
-        if (lock) {
-            // The new ball is locked before the old one is let go, so that the pool never holds
-            // both.
-            if (VbCheck *excl = exclusionBox(*this, drum, n)) {
-                excl->setValue(1);
-                excl->setEnabled(false);
-            }
-            if (before >= 1 && before != n)
-                releaseExclusion(*this, drum, before);
+        // The new ball is locked before the old one is let go, so that the pool never holds both.
+        if (VbCheck *excl = exclusionBox(*this, drum, n)) {
+            excl->setValue(1);
+            excl->setEnabled(false);
         }
+        if (before >= 1 && before != n)
+            releaseExclusion(*this, drum, before);
     }
     subUpdateDrawEnabled();
 }

@@ -10,23 +10,6 @@
 
 using namespace boardanalysis;
 
-std::optional<int32_t> boardanalysis::guessBoxNumber(const GameLayout &layout, int position, const QString &text)
-{
-    if (layout.digits())
-        return guessDigit(text);
-    const auto n = vb::plainDecimal(text.trimmed());
-    if (!n || *n < 0 || *n > layout.highestAt(position))
-        return std::nullopt;
-    return n;
-}
-
-QString boardanalysis::guessBoxText(const GameLayout &layout, int position, const QString &text)
-{
-    if (const auto n = guessBoxNumber(layout, position, text))
-        return QString::number(*n);
-    return layout.digits() ? QString() : QStringLiteral("0");
-}
-
 namespace {
 
 // The power total of a drum's guess: the powers of the drum's positions (the main numbers only
@@ -79,8 +62,7 @@ void BoardBase::txtGuess_LostFocus(int Index)
 
 void BoardBase::cmdResetGuess_Click()
 {
-    // An empty position reads "0" on the lotto boards and stays empty on the digit board.
-    const QString none = lottery().gLayout.digits() ? QString() : QStringLiteral("0");
+    const QString none = noNumberText(lottery().gLayout);
     for (int p = lottery().gLayout.firstPosition; p <= lottery().gLayout.lastPosition; ++p) {
         if (VbTextBox *box = txtGuess.at(p)) {
             box->setText(none);
@@ -119,6 +101,14 @@ void BoardBase::subApplyCompareWithGuess()
         else
             box->setBackColor(vbc::kWhite);
     }
+}
+
+std::optional<int32_t> BoardBase::guessForPower(int position) const
+{
+    const VbTextBox *box = txtGuess.at(position);
+    if (!box)
+        return std::nullopt;
+    return vb::toLong(box->text()).value_or(0);
 }
 
 void BoardBase::txtGuessSource_MouseMove() { txtGuessSource->setToolTipText(txtGuessSource->text()); }

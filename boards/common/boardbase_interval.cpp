@@ -51,7 +51,7 @@ int32_t BoardBase::intervalLimitCapOf(Drum drum) const
     const int columns = lottery().gLayout.lastPositionOf(drum) - lottery().gLayout.firstPositionOf(drum) + 1;
     const int32_t first = lottery().gLayout.lowestAt(lottery().gLayout.firstPositionOf(drum));
     const int32_t last = lottery().gLayout.highestAt(lottery().gLayout.firstPositionOf(drum));
-    const int64_t reachable = largestReachableSum(s.garrPickCount, first, last, columns, lottery().gLayout.digits());
+    const int64_t reachable = largestReachableSum(s.garrPickCount, first, last, columns, lottery().gLayout.columnRepeatsBalls());
     return intervalLimitCap(reachable, s.gblnSumStatsValid ? s.garrSumStats[2] : 0);
 }
 

@@ -162,8 +162,7 @@ std::optional<BoardReport> BoardBase::report() const
             r.numbers << (label ? label->caption() : QString());
         }
     }
-    // One summary box on the digit board, two on the others.
-    for (int i = 0; i <= (game.digits() ? 0 : 1); ++i)
+    for (int i = 0; i < design().summaryBoxes; ++i)
         r.results << txtResults[i]->text();
     r.ticketLines = lstTicket->lines();
     return r;

@@ -73,8 +73,8 @@ void refreshPool(BoardBase &board, Drum drum)
             if (saved > 0) {
                 const QString share = poolOddsText(saved, s.glngPoolTotal);
                 odds->setText(share == QStringLiteral("1/0") ? QStringLiteral("0") : share);
-            } else if (saved == 0 && d.digits) {
-                odds->setText(QString());  // a digit saved without a count has no share
+            } else if (saved == 0 && d.board.design().blankShareWithoutCount) {
+                odds->setText(QString());
             }
         } else {
             odds->setText(poolOddsText(count, s.glngPoolTotal));
@@ -286,7 +286,7 @@ void BoardBase::chkEqualChance_Click()
 // the header click, for ball 1, never into an excluded ball's count.
 void BoardBase::txtPoolPercent_DblClick(int Index, Drum drum)
 {
-    switchPoolView(*this, drum, Index, family_ == GameLayout::Family::Lotto);
+    switchPoolView(*this, drum, Index, design().lottoPoolWays);
 }
 void BoardBase::lblHdrPool_Click(int, Drum drum) { switchPoolView(*this, drum, 1, false); }
 void BoardBase::txtPoolPercent_GotFocus(int Index, Drum drum) { oddsGotFocus(*this, drum, Index); }

@@ -67,12 +67,6 @@ void writeInterval(DrumControls &drum, const IntervalSettings &from)
     drum.cboPowerIntervalPct->setText(QString::number(from.percentIndex));
 }
 
-// Straight/Boxed: digit games only (and only where the board has the options).
-bool straightBoxed(const GameLayout &layout, const CtlArray<VbOption> &options)
-{
-    return layout.digits() && options.exists(0) && options.exists(1);
-}
-
 }  // namespace
 
 void BoardBase::readBoardSettings(BoardSettings &s)
@@ -95,10 +89,6 @@ void BoardBase::readBoardSettings(BoardSettings &s)
     readCaptions(lblGuessPower, s.guessPowers);
     s.guessPowerTotal = main.lblGuessPowerTotal->caption();
     s.equalChance = static_cast<int16_t>(chkEqualChance->value());
-    if (straightBoxed(lottery().gLayout, optStraightBoxed)) {
-        s.straight = optStraightBoxed[0]->value();
-        s.boxed = optStraightBoxed[1]->value();
-    }
 }
 
 void BoardBase::applyBoardSettings(const BoardSettings &s)
@@ -146,7 +136,7 @@ void BoardBase::putSettings(const BoardSettings &s, bool secondDrumLast)
     // A stored guess that names no number of its position's drum is restored as none, power 0.
     for (int p = lottery().gLayout.firstPosition; p <= lottery().gLayout.lastPosition; ++p) {
         VbTextBox *box = txtGuess.at(p);
-        const QString text = box ? boardanalysis::guessBoxText(lottery().gLayout, p, box->text()) : QString();
+        const QString text = box ? guessBoxText(lottery().gLayout, p, box->text()) : QString();
         if (!box || text == box->text())
             continue;
         box->setText(text);
@@ -155,10 +145,6 @@ void BoardBase::putSettings(const BoardSettings &s, bool secondDrumLast)
     }
     main.lblGuessPowerTotal->setCaption(s.guessPowerTotal);
     chkEqualChance->setValue(s.equalChance);
-    if (straightBoxed(lottery().gLayout, optStraightBoxed)) {
-        optStraightBoxed[0]->setValue(s.straight);
-        optStraightBoxed[1]->setValue(s.boxed);
-    }
     for (Drum drum : drums)
         if (drum == Drum::Second && secondDrumLast)
             writeInterval(this->drum(drum), s.drum(drum).interval);

@@ -34,10 +34,6 @@ void BoardBase::wireTicketHandlers()
 
 ComparisonLayout BoardBase::ticketComparisonLayout() const
 {
-    if (lottery().gLayout.digits()) {
-        const VbOption *boxed = optStraightBoxed.at(1);
-        return ComparisonLayout::digits(lottery().gLayout.positionCount(), boxed && boxed->value());
-    }
     if (lottery().gLayout.twoDrums())
         return ComparisonLayout::secondDrum(lottery().gLayout.lastMainPosition, lottery().gLayout.bonusPositions());
     return ComparisonLayout::sameDrum(lottery().gLayout.lastMainPosition, lottery().gLayout.bonusPositions());
@@ -53,13 +49,13 @@ void BoardBase::cmdAdd_Click()
     const int n = lstTicket->listCount();
     if (n >= kMaxTicketColumns)
         return;
-    // Each box as the column takes it: the number it names, or 0 on lotto games for a box that
-    // names none; a digit column needs a digit at every position.
+    // Each box as the column takes it: the number it names, or 0 for a box that names none where 0
+    // is no ball; where 0 is a ball (a digit), the column needs a number at every position.
     std::vector<int32_t> numbers;
     for (int j = first; j <= last; ++j) {
         const VbTextBox *box = txtGuess.at(j);
         const auto number = box ? guessBoxNumber(lottery().gLayout, j, box->text()) : std::nullopt;
-        if (!number && lottery().gLayout.digits())
+        if (!number && lottery().gLayout.lowestAt(j) == 0)
             return;
         numbers.push_back(number.value_or(0));
     }
@@ -93,8 +89,7 @@ void BoardBase::cmdDelete_Click()
     if (lstTicket->listCount() < 1 || !lottery().gblnTicketColumnSelected || selected < 0)
         return;
     txtResults[0]->setText(QString());
-    // The digit board's summary stands in the first box alone.
-    if (!lottery().gLayout.digits())
+    if (design().summaryBoxes > 1)
         txtResults[1]->setText(QString());
 
     const int n = lstTicket->listCount();
@@ -147,7 +142,8 @@ void BoardBase::lstTicket_Click()
     for (int p = first; p <= last; ++p) {
         const int field = p - first + 1;
         const int32_t number = field < fields.size() ? vb::toLong(fields[field]).value_or(0) : 0;
-        const int32_t power = lottery().gLayout.digits() || number != 0 ? powerOf(lottery(), p, number) : 0;
+        // 0 names no number, and has no power, where 0 is no ball.
+        const int32_t power = number != 0 || lottery().gLayout.lowestAt(p) == 0 ? powerOf(lottery(), p, number) : 0;
         if (VbLabel *label = lblColumnNumber.at(p))
             label->setCaption(QString::number(power));
         const Drum d = lottery().gLayout.drumOf(p);
@@ -178,8 +174,8 @@ void BoardBase::lstTicket_Click()
     } else {
         fncResetCOLORofSelectedWeekNumbers();
         CompareNumbers numbers = CompareNumbers::fromDrawing(layout, lottery().garrReferenceDrawing);
-        // A lotto drawing label that reads 0 shows no number.
-        for (int p = layout.first; p <= layout.last() && !layout.digitGame(); ++p) {
+        // A drawing label that reads 0 shows no number where 0 is no ball.
+        for (int p = layout.first; p <= layout.last() && lottery().gLayout.lowestAt(p) > 0; ++p) {
             const VbLabel *label = lblDrawingNumber.at(p);
             if (!label || vb::toLong(label->caption().trimmed()).value_or(0) == 0)
                 numbers.byPosition[static_cast<size_t>(p - layout.first)] = CompareNumbers::kNone;

@@ -27,7 +27,7 @@
 namespace {
 
 // The header elements the game uses: both table halves, or only the left one in digit games.
-std::vector<int> tableHalves(const GameLayout &layout) { return layout.digits() ? std::vector<int>{0} : std::vector<int>{0, 1}; }
+std::vector<int> tableHalves(const BoardDesign &design) { return design.tableHalves > 1 ? std::vector<int>{0, 1} : std::vector<int>{0}; }
 
 // The row templates of the power table and the pool grid.
 constexpr int kTemplates[] = {0, 29};
@@ -101,19 +101,6 @@ void BoardBase::closeEvent(QCloseEvent *event)
     mnuFileExit_Click();
 }
 
-int32_t BoardBase::unloadEventCode() const
-{
-    switch (family_) {
-    case GameLayout::Family::Digit:
-        return eventlog::kDigitBoardClosed;
-    case GameLayout::Family::Lotto:
-        return eventlog::kLottoBoardClosed;
-    case GameLayout::Family::TwoDrum:
-        break;
-    }
-    return eventlog::kTwoPoolBoardClosed;
-}
-
 // ---- Load and unload ----------------------------------------------------------------------------
 
 void BoardBase::Form_Load()
@@ -161,7 +148,7 @@ void BoardBase::Form_Load()
 void BoardBase::Form_Unload()
 {
     if (app().gobjFileSystem)
-        app().gobjFileSystem->subWriteLogEvent(unloadEventCode());
+        app().gobjFileSystem->subWriteLogEvent(design_.closedEvent);
     fncSaveSettingsOrTell(this);
 }
 
@@ -204,9 +191,7 @@ void BoardBase::subApplyBoardColours()
            lblPowerIncrease, lblGuaranteeNumbers, chkGuaranteeNumbers},
           back);
     for (int i : {0, 1})
-        paint({lblHotCold.at(i), optHotCold.at(i), lblPowerIncreaseMinMax.at(i), lblStraightBoxed.at(i),
-               optStraightBoxed.at(i)},
-              back);
+        paint({lblHotCold.at(i), optHotCold.at(i), lblPowerIncreaseMinMax.at(i)}, back);
     for (Drum drum : gameDrums()) {
         DrumControls &d = this->drum(drum);
         // The second drum's headers and exclusion templates keep a light grey of their own.
@@ -220,7 +205,7 @@ void BoardBase::subApplyBoardColours()
               back);
         if (drum == Drum::Second && d.lblPowerInterval)
             d.lblPowerInterval->setForeColor(vbc::kDarkRed);
-        for (int half : tableHalves(lottery().gLayout))
+        for (int half : tableHalves(design_))
             paint({d.lblHdrTotal.at(half), d.lblHdrStanding.at(half), d.lblHdrPowerPercent.at(half),
                    d.lblHdrLastPicked.at(half), d.lblHdrPool.at(half), d.lblHdrExclude.at(half)},
                   headerBack);
@@ -231,7 +216,7 @@ void BoardBase::subSetHandCursors()
 {
     for (Drum drum : gameDrums()) {
         DrumControls &d = this->drum(drum);
-        for (int half : tableHalves(lottery().gLayout))
+        for (int half : tableHalves(design_))
             for (VbLabel *header : {d.lblHdrTotal.at(half), d.lblHdrPowerPercent.at(half), d.lblHdrLastPicked.at(half),
                                     d.lblHdrPool.at(half), d.lblHdrExclude.at(half)})
                 if (header)
@@ -303,9 +288,8 @@ void BoardBase::subClearPositions()
 {
     const GameLayout &game = lottery().gLayout;
     const QString zero = QStringLiteral("0");
-    // A cleared guess or guarantee box names no number: "0" on lotto games, the empty text on
-    // digit games, where 0 is a digit.
-    const QString none = game.digits() ? QString() : zero;
+    // A cleared guess or guarantee box names no number.
+    const QString none = noNumberText(game);
     for (int i = game.firstPosition; i <= game.lastPosition; ++i) {
         if (VbTextBox *box = txtGuess.at(i))
             box->setText(none);
@@ -405,8 +389,10 @@ void BoardBase::applyLanguageItem(int32_t digit)
         app().glngLanguage = digit;
     subApplyQtTranslations();
     tickLanguageItem(digit);
-    subApplyLanguageToBoard(*this);
+    subApplyLanguage();
 }
+
+void BoardBase::subApplyLanguage() { subApplyLanguageToBoard(*this); }
 
 void BoardBase::mnuLanguageEnglish_Click() { applyLanguageItem(2); }
 

@@ -10,8 +10,7 @@
 
 namespace {
 
-// The text of base id `base` in the board language.
-QString txt(int base) { return resources::text(base + fncBoardLanguage()); }
+QString txt(int base) { return fncBoardText(base); }
 
 void setCaption(QWidget *control, const QString &text)
 {
@@ -21,13 +20,6 @@ void setCaption(QWidget *control, const QString &text)
         button->setCaption(text);
     else if (auto *label = dynamic_cast<VbLabel *>(control))
         label->setCaption(text);
-}
-
-void setToolTips(std::initializer_list<QWidget *> controls, const QString &text)
-{
-    for (QWidget *control : controls)
-        if (control)
-            control->setToolTip(text);
 }
 
 QString message(int index) { return app().garrMessages.value(index); }
@@ -75,8 +67,6 @@ void captionControls(BoardBase &b, const GameLayout &game)
         {b.lblGuaranteeNumbers, 27190, true},
         {b.main.lblPowerInterval, 27200, true},
         {b.bonus.lblPowerInterval, 27230, game.twoDrums()},
-        {b.lblStraightBoxed.at(0), 27210, game.digits()},
-        {b.lblStraightBoxed.at(1), 27220, game.digits()},
     };
     for (const Row &row : rows)
         if (row.guard)
@@ -106,6 +96,15 @@ void captionPoolHeader(VbLabel *header, bool countView)
 
 }  // namespace
 
+QString fncBoardText(int base) { return resources::text(base + fncBoardLanguage()); }
+
+void setToolTips(std::initializer_list<QWidget *> controls, const QString &text)
+{
+    for (QWidget *control : controls)
+        if (control)
+            control->setToolTip(text);
+}
+
 int32_t fncBoardLanguage() { return app().glngLanguage >= 1 && app().glngLanguage <= 3 ? app().glngLanguage : 2; }
 
 QString fncTitleBeforeBracket(const QString &title)
@@ -129,9 +128,9 @@ void subApplyLanguageToBoard(BoardBase &b)
 {
     const GameLayout &game = b.lottery().gLayout;
     // A drum's table has a right half beyond ball 28; the main pool grid shows both halves on
-    // every lotto board.
+    // every board of two halves.
     auto tableRightHalf = [&](Drum d) { return (d == Drum::Second ? game.highestSecond : game.highestMain) > 28; };
-    auto poolRightHalf = [&](Drum d) { return d == Drum::Main ? !game.digits() : tableRightHalf(d); };
+    auto poolRightHalf = [&](Drum d) { return d == Drum::Main ? b.design().tableHalves > 1 : tableRightHalf(d); };
 
     // 2. Window caption.
     app().gstrWindowCaption = txt(10100) + QStringLiteral(" - ") + fncLotteryDescription(b.lottery());
@@ -183,13 +182,7 @@ void subApplyLanguageToBoard(BoardBase &b)
     // 11. Power increase.
     subSetStateToolTip({b.chkPowerIncrease, b.lblPowerIncrease}, b.lottery().gblnPowerIncrease, 20, 21);
 
-    // 12. Straight / Boxed (digit games).
-    if (game.digits()) {
-        setToolTips({b.optStraightBoxed.at(0), b.lblStraightBoxed.at(0)}, message(22));
-        setToolTips({b.optStraightBoxed.at(1), b.lblStraightBoxed.at(1)}, message(23));
-    }
-
-    // 13. Status panels 1 and 2.
+    // 12. Status panels 1 and 2.
     b.staMain->setPanelText(1, txt(36010) + b.cboStartDrawing->text() + txt(36020) + b.cboEndDrawing->text()
                                    + txt(36030) + b.cboDrawingDate->text());
     if (game.twoDrums() && !b.lottery().gblnMainPoolView)

@@ -3,8 +3,8 @@
 // caption, menus, frames, buttons, labels, table headers, tool tips, status panels 1 and 2) and
 // fills the shared message table garrMessages and the shared strings gstrWindowCaption,
 // gstrHelpTitle, gstrHelpFile and gstrLoadedTicketText. The three boards share one control
-// vocabulary; controls that only one kind of board has are reached only under guards on the
-// configured game shape (glngCfgHighestBall, glngCfgHighestBallBONUS).
+// vocabulary; controls that only one board has are captioned by that board (the digit board's
+// Straight/Boxed pair), the second drum's under a guard on the game's layout.
 
 #include <QString>
 #include <cstdint>
@@ -14,6 +14,11 @@ class QWidget;
 
 class BoardBase;
 struct OpenLottery;
+
+// The text of base id `base` in the board language.
+QString fncBoardText(int base);
+// Every control given (absent ones skipped) gets the tool tip `text`.
+void setToolTips(std::initializer_list<QWidget *> controls, const QString &text);
 
 // Captions the board in the language glngLanguage; a digit outside 1 to 3 captions it in English
 // without changing glngLanguage.

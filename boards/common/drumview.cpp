@@ -98,7 +98,7 @@ DrumView DrumView::of(BoardBase &board, Drum drum)
                     lottery.drum(drum),
                     second ? game.drum(Drum::Second) : game.drum(Drum::Main),
                     drum,
-                    !second && lottery.gLayout.digits()};
+                    !second && board.design().tableHalves == 1};
 }
 
 std::vector<DrumView> DrumView::allOf(BoardBase &board)
@@ -192,7 +192,7 @@ void subCalculatePowerTable(const DrumView &d)
     int tmpl = 0;
     int rowHeight = 0;
     for (int32_t b = d.first(); b <= d.last(); ++b) {
-        if (!d.digits && b == kSecondHalf && c.lblPowerBall.exists(kSecondHalf)) {
+        if (!d.oneHalf && b == kSecondHalf && c.lblPowerBall.exists(kSecondHalf)) {
             tmpl = kSecondHalf;
             if (create) {
                 showElement(c.picPowerBall, b);
@@ -208,7 +208,7 @@ void subCalculatePowerTable(const DrumView &d)
                     showElement(c.shpBallColumn, 1);
                 }
             }
-        } else if (create && d.digits && b == d.first()) {
+        } else if (create && d.oneHalf && b == d.first()) {
             // The digit board's first row is the template row itself, shown now.
             for (auto *cells : {&c.lblTotalPicks, &c.lblStanding, &c.lblPowerPercent, &c.lblWeeksSincePick})
                 showElement(*cells, b);
@@ -217,7 +217,7 @@ void subCalculatePowerTable(const DrumView &d)
                 l->setCaption(num(b));
             showBallPicture(c.picPowerBall.at(b), QStringLiteral("B") + num(b));
         } else if (create && c.lblPowerBall.exists(tmpl) && b > 0) {
-            if (d.digits)
+            if (d.oneHalf)
                 rowHeight = pitch;
             auto place = [&](auto &array) {
                 return createRow(array, b, tmpl, array[tmpl]->Left(), rowHeight, array[b - 1]->Top());
@@ -235,7 +235,7 @@ void subCalculatePowerTable(const DrumView &d)
                 l->setVisible(true);
         }
         subShowPowerTableRow(d, b);
-        if (!d.digits)
+        if (!d.oneHalf)
             rowHeight = pitch;
         if (const VbLabel *l = c.lblPowerPercent.at(b))
             s.garrPowerPercent[b] = captionNumber(l);
@@ -421,7 +421,7 @@ void subFillPoolGrid(const DrumView &d)
     int tmpl = 0;
     int rowHeight = 0;
     for (int32_t b = d.first(); b <= d.last(); ++b) {
-        if (!d.digits && b == kSecondHalf && c.txtPoolCount.exists(kSecondHalf)) {
+        if (!d.oneHalf && b == kSecondHalf && c.txtPoolCount.exists(kSecondHalf)) {
             tmpl = kSecondHalf;
             if (create) {
                 if (VbLabel *l = c.lblPoolBall.at(b))
@@ -436,7 +436,7 @@ void subFillPoolGrid(const DrumView &d)
                 }
             }
             showBallPicture(c.picPoolBall.at(b), QStringLiteral("G") + num(b));
-        } else if (create && d.digits && b == d.first()) {
+        } else if (create && d.oneHalf && b == d.first()) {
             // The digit board's first row is the template row itself, shown now.
             if (VbLabel *l = c.lblPoolBall.at(b))
                 l->setCaption(num(b));
@@ -445,7 +445,7 @@ void subFillPoolGrid(const DrumView &d)
             showElement(c.chkExcludeBall, b);
             showBallPicture(c.picPoolBall.at(b), QStringLiteral("G") + num(b));
         } else if (create && c.txtPoolCount.exists(tmpl) && b > 0) {
-            if (d.digits)
+            if (d.oneHalf)
                 rowHeight = pitch;
             const int countLeft = c.txtPoolCount[tmpl]->Left();
             const int countTop = c.txtPoolCount[b - 1]->Top();
@@ -467,7 +467,7 @@ void subFillPoolGrid(const DrumView &d)
         }
         if (VbTextBox *count = c.txtPoolCount.at(b))
             count->setText(num(static_cast<int64_t>(s.garrPoolWeight.value(b, 0.0))));
-        if (!d.digits)
+        if (!d.oneHalf)
             rowHeight = pitch;
     }
 

@@ -3,7 +3,7 @@
 // of the main drum (the digits on the digit board) or of the second drum of the two-pool board.
 // The analysis service and its second-drum twin put their results on the board through these
 // routines, written once for every drum and board: each takes the drum it works on, and the
-// layout of the open game says whether the main drum holds digits.
+// board's design says whether the main drum's table has one half or two.
 
 #include "analysis/drum.h"
 #include "analysis/recalc.h"
@@ -24,7 +24,7 @@ struct DrumView {
     DrumState &state;
     DrumShape shape;   // the drum's balls (first..max)
     Drum drum;         // which drum of the board
-    bool digits;       // digits: one table half whose template row 0 is the row of digit 0
+    bool oneHalf;      // one table half whose template row 0 is the row of the first ball (digits)
 
     // A drum of the board: the main drum (or the digits), or the second drum.
     static DrumView of(BoardBase &board, Drum drum);

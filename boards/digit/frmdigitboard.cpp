@@ -2,6 +2,8 @@
 
 #include "analysis/comparison.h"
 #include "analysis/openlottery.h"
+#include "app/application.h"
+#include "app/clsfilesystem.h"
 #include "boards/common/boardbase_analysis.h"
 #include "boards/common/clslanguage.h"
 #include "platform/twips.h"
@@ -25,8 +27,20 @@ constexpr int kOptionCaptionWidth = 1440;
 }  // namespace
 
 frmDigitBoard::frmDigitBoard(std::shared_ptr<OpenLottery> lottery)
-    : frmLottoBoard(GameLayout::Family::Digit, std::move(lottery))
+    : frmLottoBoard(BoardDesign{.firstPosition = 0,
+                                .lastPosition = 7,
+                                .tableHalves = 1,
+                                .blankShareWithoutCount = true,
+                                .summaryBoxes = 1,
+                                .closedEvent = eventlog::kDigitBoardClosed},
+                    std::move(lottery))
 {
+    optStraightBoxed.create(QStringLiteral("optStraightBoxed"), fraDrawingResults, 0, 1);
+    lblStraightBoxed.create(QStringLiteral("lblStraightBoxed"), fraDrawingResults, 0, 1);
+    // Tab goes from the ticket list through the pair to the result boxes.
+    const std::vector<QWidget *> tabs = {lstTicket, optStraightBoxed[0], optStraightBoxed[1], txtResults[0], txtResults[1], cmdHiddenFocus};
+    for (size_t i = 1; i < tabs.size(); ++i)
+        setTabOrder(tabs[i - 1], tabs[i]);
     subDesignDigits();
     optStraightBoxed.wire([this](int i, VbOption *o) { o->onClick = [this, i] { optStraightBoxed_Click(i); }; });
     lblStraightBoxed.wire([this](int i, VbLabel *l) { l->onClick = [this, i] { lblStraightBoxed_Click(i); }; });
@@ -103,6 +117,65 @@ void frmDigitBoard::subDoublePositionWidths()
     }
     if (lottery().glngPicks == 3)
         lstTicket->setWidth(lstTicket->Width() + kFourPositionListGrowth);
+}
+
+// ---- Straight / Boxed -----------------------------------------------------------------------------
+
+void frmDigitBoard::readBoardSettings(BoardSettings &s)
+{
+    frmLottoBoard::readBoardSettings(s);
+    s.straight = optStraightBoxed[0]->value();
+    s.boxed = optStraightBoxed[1]->value();
+}
+
+void frmDigitBoard::putStraightBoxed(const BoardSettings &s)
+{
+    optStraightBoxed[0]->setValue(s.straight);
+    optStraightBoxed[1]->setValue(s.boxed);
+}
+
+void frmDigitBoard::applyBoardSettings(const BoardSettings &s)
+{
+    frmLottoBoard::applyBoardSettings(s);
+    putStraightBoxed(s);
+}
+
+void frmDigitBoard::resetBoardSettings(const BoardSettings &defaults)
+{
+    frmLottoBoard::resetBoardSettings(defaults);
+    putStraightBoxed(defaults);
+}
+
+void frmDigitBoard::subApplyBoardColours()
+{
+    frmLottoBoard::subApplyBoardColours();
+    const auto back = static_cast<uint32_t>(app().glngBackColor);
+    for (int i : {0, 1}) {
+        optStraightBoxed[i]->setBackColor(back);
+        lblStraightBoxed[i]->setBackColor(back);
+    }
+}
+
+void frmDigitBoard::subApplyLanguage()
+{
+    frmLottoBoard::subApplyLanguage();
+    for (int i : {0, 1}) {
+        lblStraightBoxed[i]->setCaption(fncBoardText(27210 + 10 * i));
+        setToolTips({optStraightBoxed[i], lblStraightBoxed[i]}, boardanalysis::message(22 + i));
+    }
+}
+
+std::optional<int32_t> frmDigitBoard::guessForPower(int position) const
+{
+    const VbTextBox *box = txtGuess.at(position);
+    if (!box || box->text().trimmed().isEmpty())
+        return std::nullopt;
+    return frmLottoBoard::guessForPower(position);
+}
+
+ComparisonLayout frmDigitBoard::ticketComparisonLayout() const
+{
+    return ComparisonLayout::digits(lottery().gLayout.positionCount(), optStraightBoxed[1]->value());
 }
 
 void frmDigitBoard::optStraightBoxed_Click(int Index) { lottery().gblnBoxedCompare = Index > 0; }

@@ -42,6 +42,22 @@ public:
     // nothing for an empty text, a larger number or anything else.
     static std::optional<int32_t> fncBoxDigit(const QString &text);
 
+    // "Straight" / "Boxed".
+    CtlArray<VbOption> optStraightBoxed;  // 0 Straight, 1 Boxed
+    CtlArray<VbLabel> lblStraightBoxed;
+
+    // The board's settings with the Straight/Boxed choice.
+    void readBoardSettings(BoardSettings &settings) override;
+    void applyBoardSettings(const BoardSettings &settings) override;
+    void resetBoardSettings(const BoardSettings &defaults) override;
+    // The colours and words of the board with those of the Straight/Boxed pair.
+    void subApplyBoardColours() override;
+    void subApplyLanguage() override;
+    // An empty digit box adds nothing and keeps its power.
+    std::optional<int32_t> guessForPower(int position) const override;
+    // The ticket is compared digit by digit ("Straight") or as a set of digits ("Boxed").
+    ComparisonLayout ticketComparisonLayout() const override;
+
 protected:
     // Positions 0 to the last one of the game, doubled for games of three or four positions, and
     // the totals against the last position.
@@ -52,6 +68,7 @@ private:
     void subDoublePositionWidths();
     // The powers of every guessed digit (an empty position shows 0) and their total.
     void subShowGuessPowers();
+    void putStraightBoxed(const BoardSettings &settings);
 
     std::optional<int32_t> mlngGuaranteeDigitBefore;  // the digit a guarantee box held at focus
 };

@@ -1,6 +1,7 @@
 #include "boards/lotto/frmlottoboard.h"
 
 #include "analysis/openlottery.h"
+#include "app/clsfilesystem.h"
 
 #include <QFont>
 #include <tuple>
@@ -97,12 +98,12 @@ void hideAndDisable(QWidget *control)
 }  // namespace
 
 frmLottoBoard::frmLottoBoard(std::shared_ptr<OpenLottery> lottery)
-    : frmLottoBoard(GameLayout::Family::Lotto, std::move(lottery))
+    : frmLottoBoard(BoardDesign{.lottoPoolWays = true, .closedEvent = eventlog::kLottoBoardClosed}, std::move(lottery))
 {
 }
 
-frmLottoBoard::frmLottoBoard(GameLayout::Family family, std::shared_ptr<OpenLottery> lottery)
-    : BoardBase(family, std::move(lottery))
+frmLottoBoard::frmLottoBoard(const BoardDesign &design, std::shared_ptr<OpenLottery> lottery)
+    : BoardBase(design, std::move(lottery))
 {
     subDesign();
 }

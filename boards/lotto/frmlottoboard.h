@@ -22,7 +22,7 @@ public:
 protected:
     // The lotto design for a board of another family (the two-pool board), which then adds its own
     // steps.
-    frmLottoBoard(GameLayout::Family family, std::shared_ptr<OpenLottery> lottery);
+    frmLottoBoard(const BoardDesign &design, std::shared_ptr<OpenLottery> lottery);
 
     // Positions in use, totals against the last position of each drum, bonus markers.
     void subLayoutForGame() override;

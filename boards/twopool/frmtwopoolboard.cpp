@@ -2,6 +2,7 @@
 
 #include "analysis/pool.h"
 #include "analysis/openlottery.h"
+#include "app/clsfilesystem.h"
 #include "boards/common/drumview.h"
 #include "platform/twips.h"
 
@@ -83,7 +84,7 @@ std::vector<VbControl *> intervalControls(const DrumControls &d)
 }  // namespace
 
 frmTwoPoolBoard::frmTwoPoolBoard(std::shared_ptr<OpenLottery> lottery)
-    : frmLottoBoard(GameLayout::Family::TwoDrum, std::move(lottery))
+    : frmLottoBoard(BoardDesign{.secondDrum = true, .closedEvent = eventlog::kTwoPoolBoardClosed}, std::move(lottery))
 {
     subDesignSecondDrum();
 }

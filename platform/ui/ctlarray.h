@@ -45,6 +45,13 @@ public:
                 wire(index, ctl);
         return ctl;
     }
+    // Names the array and creates its design-time elements first..last under `parent`.
+    void create(const QString &name, QWidget *parent, int first, int last)
+    {
+        setName(name);
+        for (int i = first; i <= last; ++i)
+            set(i, new T(parent));
+    }
     // Creates element `index` from the template element `from`: same parent, geometry, font,
     // colours and text; hidden. Returns the existing element when there is one.
     T *load(int index, int from)
