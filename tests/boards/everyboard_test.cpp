@@ -301,7 +301,7 @@ TEST_P(EveryBoard, TheSettingsShownWhenTheProgramEndsAreThoseOfTheNextStart)
                                          at("txtGuess", game.lastShown()), "chkEqualChance",
                                          ctl("chkExcludeBall", false, game.lowest() + 1), ctl("chkExcludeBall", second, game.lowest())}
                              + windowAndRule();
-    board()->mnuLanguageFrench->trigger();
+    user.chooseMenu(QStringLiteral("mnuLanguageFrench"));
 
     // The title bar's close button ends the program; the next start opens the lottery as it was.
     const auto restart = [&] {
@@ -424,7 +424,7 @@ TEST_P(EveryBoard, ADrawingAddedInTheLotteryManagerIsOnTheBoardItReopens)
         whenModal<frmLotteryManager>([](frmLotteryManager *added) { added->cmdClose->click(); });
         manager->cmdAddDrawing->click();
     });
-    board()->mnuLotteryManage->trigger();
+    user.chooseMenu(QStringLiteral("mnuLotteryManage"));
     user.activate();
     ASSERT_NE(board(), nullptr) << messages.texts().join(u'\n').toStdString();
     // The window kept ends where it ended; the new drawing is the newest of the list.
@@ -437,7 +437,7 @@ TEST_P(EveryBoard, ADrawingAddedInTheLotteryManagerIsOnTheBoardItReopens)
 TEST_P(EveryBoard, HelpShowsOneGuideAndAboutAnswers)
 {
     for (int twice = 0; twice < 2; ++twice)
-        board()->mnuHelpContents->trigger();
+        user.chooseMenu(QStringLiteral("mnuHelpContents"));
     int guides = 0;
     for (QWidget *window : QApplication::topLevelWidgets())
         guides += window->isVisible() && window->windowTitle() == resources::text(35012);
@@ -447,7 +447,7 @@ TEST_P(EveryBoard, HelpShowsOneGuideAndAboutAnswers)
         about = true;
         dialog->accept();
     });
-    board()->mnuHelpAbout->trigger();
+    user.chooseMenu(QStringLiteral("mnuHelpAbout"));
     EXPECT_TRUE(about);
 }
 
@@ -466,7 +466,7 @@ TEST_P(EveryBoard, PrintHandsTheBoardsReportToTheEditor)
     });
     user.type(QStringLiteral("txtColumnsToDraw"), QStringLiteral("4"));
     user.click(QStringLiteral("cmdDraw"));
-    board()->mnuFilePrintTicket->trigger();
+    user.chooseMenu(QStringLiteral("mnuFilePrintTicket"));
     setReportOpenerForTests({});
     app().gstrNotepadPath.clear();
     QString drawing;

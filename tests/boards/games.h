@@ -102,7 +102,7 @@ protected:
             QTest::keyClicks(dialog->txtName, name);
             dialog->cmdSave->click();
         });
-        board()->mnuTicketSave->trigger();
+        user.chooseMenu(QStringLiteral("mnuTicketSave"));
     }
     void loadTicket(const QString &name)
     {
@@ -113,7 +113,7 @@ protected:
             dialog->lstNames->setListIndex(row);
             dialog->cmdLoad->click();
         });
-        board()->mnuTicketLoad->trigger();
+        user.chooseMenu(QStringLiteral("mnuTicketLoad"));
         user.activate();  // the new board in front
     }
 

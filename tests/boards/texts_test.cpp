@@ -59,8 +59,9 @@ protected:
     {
         board()->show();
         QCoreApplication::processEvents();
-        EXPECT_EQ(clippedTexts(board()->staMain), QStringList());
-        for (const QLabel *panel : board()->staMain->findChildren<QLabel *>()) {
+        auto *bar = user.get<VbStatusBar>(QStringLiteral("staMain"));
+        EXPECT_EQ(clippedTexts(bar), QStringList());
+        for (const QLabel *panel : bar->findChildren<QLabel *>()) {
             const int room = panel->contentsRect().width() - 2 * panel->margin() - panel->indent();
             const QFontMetrics metrics(panel->font());
             const QStringList lines = wrappedLines(panel->text(), panel->font(), room);
@@ -85,7 +86,7 @@ TEST_P(Texts, EveryLanguageSpeaksItsWordsWhole)
 {
     ASSERT_TRUE(open(GetParam()));
     const int width = board()->width();
-    QAction *items[] = {board()->mnuLanguageTurkish, board()->mnuLanguageEnglish, board()->mnuLanguageFrench};
+    QAction *items[] = {user.menuItem(QStringLiteral("mnuLanguageTurkish")), user.menuItem(QStringLiteral("mnuLanguageEnglish")), user.menuItem(QStringLiteral("mnuLanguageFrench"))};
     for (int language : {1, 3, 2}) {
         items[language - 1]->trigger();
         EXPECT_TRUE(items[language - 1]->isChecked());
@@ -98,7 +99,7 @@ TEST_P(Texts, EveryLanguageSpeaksItsWordsWhole)
     app().glngLanguage = 4;
     ASSERT_TRUE(open(GetParam()));
     EXPECT_EQ(app().glngLanguage, 4);
-    EXPECT_TRUE(board()->mnuLanguageEnglish->isChecked());
+    EXPECT_TRUE(user.menuItem(QStringLiteral("mnuLanguageEnglish"))->isChecked());
     expectWords(2);
 }
 

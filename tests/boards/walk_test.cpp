@@ -353,7 +353,7 @@ public:
     }
     void language()
     {
-        QAction *items[] = {board()->mnuLanguageEnglish, board()->mnuLanguageFrench, board()->mnuLanguageTurkish};
+        QAction *items[] = {user.menuItem(QStringLiteral("mnuLanguageEnglish")), user.menuItem(QStringLiteral("mnuLanguageFrench")), user.menuItem(QStringLiteral("mnuLanguageTurkish"))};
         items[pick(0, 2)]->trigger();
     }
     void saveAndLoad()

@@ -463,7 +463,10 @@ TEST_F(Faults, TheLotterySettingsOnAFullDiskAreKeptAndTheUserIsTold)
     world.open(SampleWorld::kLotto);
     ASSERT_TRUE(fncSaveLotterySettings(world.board()));
     const QByteArray before = fileBytes(app().gstrRecordFilePath);
-    world.board()->chkEqualChance->setValue(world.board()->chkEqualChance->value() ? 0 : 1);
+    BoardUser user(world);
+    const bool equalChance = user.ticked(QStringLiteral("chkEqualChance"));
+    user.click(QStringLiteral("chkEqualChance"));
+    ASSERT_NE(user.ticked(QStringLiteral("chkEqualChance")), equalChance);
     app().glngLanguage = 3;
     MessageBoxScript answers;
     const bool saved = [&] {

@@ -5,6 +5,7 @@
 #include "app/application.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QTest>
@@ -35,6 +36,20 @@ void BoardUser::activate() const
 }
 
 QWidget *BoardUser::find(const QString &name) const { return board() ? board()->findChild<QWidget *>(name) : nullptr; }
+
+QAction *BoardUser::menuItem(const QString &name) const
+{
+    QAction *item = board() ? board()->findChild<QAction *>(name) : nullptr;
+    if (!item)
+        ADD_FAILURE() << "no menu item " << name.toStdString() << " on the board";
+    return item;
+}
+
+void BoardUser::chooseMenu(const QString &name)
+{
+    if (QAction *item = menuItem(name))
+        item->trigger();
+}
 
 void BoardUser::click(const QString &name, bool twice)
 {

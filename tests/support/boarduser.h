@@ -51,6 +51,10 @@ public:
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // A click on a plain label: the focus parks and the box that had it runs its check.
     void leave() { click(QStringLiteral("lblDate")); }
+    // The menu item of that name on the board in front, which must be there.
+    QAction *menuItem(const QString &name) const;
+    // The menu item chosen.
+    void chooseMenu(const QString &name);
     // Entry `index` of a combo chosen from its open list.
     void choose(const QString &name, int index);
     // A click on the right (or left) arrow of a scroll bar.
@@ -70,7 +74,11 @@ public:
     }
     bool enabled(const QString &name) const { return get(name) && get(name)->isEnabled(); }
     bool visible(const QString &name) const { return get(name) && get(name)->isVisibleTo(board()); }
-    QString status(int panel) const { return board() ? board()->staMain->panelText(panel) : QString(); }
+    QString status(int panel) const
+    {
+        auto *bar = get<VbStatusBar>(QStringLiteral("staMain"));
+        return bar ? bar->panelText(panel) : QString();
+    }
     QStringList lines() const { return get<VbList>(QStringLiteral("lstTicket")) ? board()->lstTicket->lines() : QStringList(); }
     int selectedLine() const { return get<VbList>(QStringLiteral("lstTicket")) ? board()->lstTicket->listIndex() : -1; }
 
