@@ -21,36 +21,42 @@ int32_t numberAt(const CompareNumbers &numbers, const ComparisonLayout &layout, 
     return position >= layout.first && i < numbers.byPosition.size() ? numbers.byPosition[i] : CompareNumbers::kNone;
 }
 
+// The numbers 0..63 among the values, as a set of bits (all lotto balls lie there).
+uint64_t bitsOf(std::span<const int32_t> values)
+{
+    uint64_t bits = 0;
+    for (const int32_t v : values)
+        bits |= v >= 0 && v < 64 ? uint64_t{1} << v : 0;
+    return bits;
+}
+
+int bitCount(uint64_t bits)
+{
+    int count = 0;
+    for (; bits != 0; bits &= bits - 1)
+        ++count;
+    return count;
+}
+
 // Distinct numbers a part of a column is compared with.
 class WantedNumbers {
-    using Bits = unsigned __int128;
-
 public:
     void add(int32_t n)
     {
         if (std::find(numbers_.begin(), numbers_.end(), n) != numbers_.end())
             return;
         numbers_.push_back(n);
-        if (n >= 0 && n < 128)
-            bits_ |= Bits{1} << n;
+        if (n >= 0 && n < 64)
+            bits_ |= uint64_t{1} << n;
         else
             allInBits_ = false;
     }
 
-    // How many of the numbers stand among the values.
-    int heldIn(std::span<const int32_t> values) const
+    // How many of the numbers stand among the values, whose numbers 0..63 are `valueBits`.
+    int heldIn(std::span<const int32_t> values, uint64_t valueBits) const
     {
-        if (allInBits_) {
-            // The values as a set of bits: those outside 0..127 are none of the numbers.
-            Bits held = 0;
-            for (const int32_t v : values)
-                if (v >= 0 && v < 128)
-                    held |= Bits{1} << v;
-            int count = 0;
-            for (held &= bits_; held != 0; held &= held - 1)
-                ++count;
-            return count;
-        }
+        if (allInBits_)
+            return bitCount(valueBits & bits_);
         int held = 0;
         for (const int32_t n : numbers_)
             held += std::find(values.begin(), values.end(), n) != values.end() ? 1 : 0;
@@ -59,7 +65,7 @@ public:
 
 private:
     std::vector<int32_t> numbers_;
-    Bits bits_ = 0;
+    uint64_t bits_ = 0;
     bool allInBits_ = true;
 };
 
@@ -90,11 +96,14 @@ ColumnHits hitsOf(const ComparisonLayout &layout, const Reference &ref, std::spa
 {
     const auto mainPart = column.first(static_cast<size_t>(layout.mainCount));
     switch (layout.rule) {
-    case CompareRule::SameDrumBonus:
-        return {ref.main.heldIn(mainPart), ref.bonus.heldIn(mainPart)};
-    case CompareRule::SecondDrum:
-        return {ref.main.heldIn(mainPart),
-                ref.bonus.heldIn(column.subspan(static_cast<size_t>(layout.mainCount), static_cast<size_t>(layout.bonusCount)))};
+    case CompareRule::SameDrumBonus: {
+        const uint64_t bits = bitsOf(mainPart);
+        return {ref.main.heldIn(mainPart, bits), ref.bonus.heldIn(mainPart, bits)};
+    }
+    case CompareRule::SecondDrum: {
+        const auto secondPart = column.subspan(static_cast<size_t>(layout.mainCount), static_cast<size_t>(layout.bonusCount));
+        return {ref.main.heldIn(mainPart, bitsOf(mainPart)), ref.bonus.heldIn(secondPart, bitsOf(secondPart))};
+    }
     case CompareRule::Straight: {
         int hits = 0;
         for (size_t j = 0; j < mainPart.size(); ++j)
@@ -156,11 +165,11 @@ std::vector<ClassLine> classLines(const ComparisonLayout &layout)
 // Writes n in decimal (a minus sign first when below 0) at `out`; the end of what it wrote.
 char16_t *writeNumber(char16_t *out, int64_t n)
 {
-    if (n >= 0 && n < 100) {  // nearly every number of a ticket
-        if (n >= 10)
-            *out++ = static_cast<char16_t>(u'0' + n / 10);
-        *out++ = static_cast<char16_t>(u'0' + n % 10);
-        return out;
+    if (n >= 0 && n < 100) {  // nearly every number of a ticket: one or two digits, no branch
+        const bool two = n >= 10;
+        out[0] = static_cast<char16_t>(u'0' + (two ? n / 10 : n));
+        out[1] = static_cast<char16_t>(u'0' + n % 10);
+        return out + 1 + (two ? 1 : 0);
     }
     uint64_t u = n < 0 ? 0 - static_cast<uint64_t>(n) : static_cast<uint64_t>(n);
     if (n < 0)

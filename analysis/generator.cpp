@@ -379,7 +379,8 @@ int pickByWeight(std::mt19937_64 &engine, double total, int first, int last, int
 
 }  // namespace
 
-std::optional<IntervalSampler> IntervalSampler::of(const PartInputs &part, bool onlyWhenCheaper, size_t maxCells)
+std::optional<IntervalSampler> IntervalSampler::of(const PartInputs &part, bool onlyWhenCheaper, size_t maxCells,
+                                                   int64_t maxListed)
 {
     if (!part.intervalOn)
         return std::nullopt;
@@ -406,6 +407,7 @@ std::optional<IntervalSampler> IntervalSampler::of(const PartInputs &part, bool 
     }
     // The share of plain attempts that pass, from the weights by number of positions and sum
     // alone; the whole table is built only for a part drawn within the interval.
+    bool listed = false;
     {
         std::vector<double> ways((static_cast<size_t>(r) + 1) * width, 0.0);
         const auto w = [&](int j, int64_t sum) -> double & { return ways[static_cast<size_t>(j) * width + static_cast<size_t>(sum)]; };
@@ -431,8 +433,11 @@ std::optional<IntervalSampler> IntervalSampler::of(const PartInputs &part, bool 
             for (int k = 2; k <= r; ++k)
                 orders *= k;
         s.acceptance_ = orders * s.mass_ / std::pow(static_cast<double>(pool.total()), r);
-        const double lookUps = part.distinct ? n : static_cast<double>(n) * r;
-        s.cheaperBelow_ = (r + 5.0) / (r + 4.0 + 1.5 * lookUps);
+        const int64_t contents = countPart(part);
+        const double drawCost = contents <= maxListed ? 1.0 + 1.5 * std::log2(static_cast<double>(contents) + 1)
+                                                      : r + 1.0 + 1.5 * (part.distinct ? n : static_cast<double>(n) * r);
+        s.cheaperBelow_ = (r + 5.0) / (3.0 + drawCost);
+        listed = contents <= maxListed;
         if (onlyWhenCheaper && s.acceptance_ >= s.cheaperBelow_)
             return std::nullopt;
     }
@@ -467,7 +472,32 @@ std::optional<IntervalSampler> IntervalSampler::of(const PartInputs &part, bool 
     double running = 0;
     for (int64_t sum = s.lo_; sum <= s.hi_; ++sum)
         s.cumulative_.push_back(running += cell(top, r, sum));
+    if (listed) {
+        std::vector<int32_t> chosen(static_cast<size_t>(r));
+        for (int64_t sum = s.lo_; sum <= s.hi_; ++sum)
+            s.listContents(top, r, sum, 1.0, chosen);
+    }
     return s;
+}
+
+void IntervalSampler::listContents(int below, int j, int64_t sum, double weight, std::vector<int32_t> &chosen)
+{
+    if (j == 0) {
+        if (sum != 0)
+            return;
+        listedEnd_.push_back((listedEnd_.empty() ? 0.0 : listedEnd_.back()) + weight);
+        listedNumbers_.insert(listedNumbers_.end(), chosen.begin(), chosen.end());
+        return;
+    }
+    // As draw() walks: the highest ball first (lotto), the last position first (digits).
+    const int n = static_cast<int>(balls_.size());
+    for (int k = distinct_ ? below : n - 1; k >= (distinct_ ? j : 0); --k) {
+        const size_t b = static_cast<size_t>(distinct_ ? k - 1 : k);
+        if (at(distinct_ ? k - 1 : 0, j - 1, sum - weights_[b]) <= 0)
+            continue;
+        chosen[static_cast<size_t>(j - 1)] = balls_[b];
+        listContents(k - 1, j - 1, sum - weights_[b], weight * counts_[b], chosen);
+    }
 }
 
 double IntervalSampler::at(int i, int j, int64_t sum) const
@@ -481,6 +511,13 @@ double IntervalSampler::at(int i, int j, int64_t sum) const
 
 void IntervalSampler::draw(std::mt19937_64 &engine, int32_t *out) const
 {
+    if (listed()) {
+        const double u = uniform01(engine) * listedEnd_.back();
+        const auto k = static_cast<size_t>(std::upper_bound(listedEnd_.begin(), listedEnd_.end(), u) - listedEnd_.begin());
+        const size_t at = std::min(k, listedEnd_.size() - 1) * static_cast<size_t>(r_);
+        std::copy_n(listedNumbers_.begin() + static_cast<std::ptrdiff_t>(at), r_, out);
+        return;
+    }
     const int n = static_cast<int>(balls_.size());
     // The sum first, in proportion to the weight of the contents that have it.
     const double u = uniform01(engine) * cumulative_.back();

@@ -179,18 +179,21 @@ class IntervalSampler {
 public:
     // Nothing when the part has no interval or no drawn position, when `onlyWhenCheaper` and at
     // least the share cheaperBelow() of plain attempts pass, or when its table would be larger
-    // than maxCells.
+    // than maxCells. A part with at most maxListed contents within the interval lists them all.
     static std::optional<IntervalSampler> of(const PartInputs &part, bool onlyWhenCheaper = false,
-                                             size_t maxCells = size_t{1} << 22);
+                                             size_t maxCells = size_t{1} << 22, int64_t maxListed = 1024);
 
     int drawnPositions() const { return r_; }
     // The share of passing plain attempts under which a draw within the interval costs less than
     // the plain attempts it saves. A plain attempt costs a random number per drawn position and
-    // the attempt's own work (some five random numbers' worth); a draw within the interval a
-    // random number per drawn position and one more, and a look-up in its table (one and a half
+    // the attempt's own work (some five random numbers' worth). A draw within the interval costs
+    // a random number per drawn position and one more, and a look-up in its table (one and a half
     // random numbers' worth) per drawable ball, per ball and drawn position for digits: about
-    // 0.13 for 6 of 49 balls, 0.29 for 2 of 12.
+    // 0.13 for 6 of 49 balls; from a list of the contents, one random number and a look-up per
+    // halving of the list.
     double cheaperBelow() const { return cheaperBelow_; }
+    // The contents are listed.
+    bool listed() const { return !listedEnd_.empty(); }
     // No content lies within the interval.
     bool empty() const { return mass_ <= 0; }
     // The share of plain attempts that pass the distinctness test and the interval.
@@ -201,6 +204,9 @@ public:
 
 private:
     double at(int i, int j, int64_t s) const;
+    // Lists every content whose drawn positions below j (balls below `below` for a lotto part)
+    // complete `chosen` to the sum, with its weight times `weight`.
+    void listContents(int below, int j, int64_t sum, double weight, std::vector<int32_t> &chosen);
 
     bool distinct_ = true;
     int r_ = 0;
@@ -213,6 +219,9 @@ private:
     // weight of the contents of the first j positions by sum s, (0, j, s).
     std::vector<double> table_;
     std::vector<double> cumulative_;  // the weight of the sums lo..s, for s = lo..hi
+    // Listed contents: the running sums of their weights, and r numbers of each.
+    std::vector<double> listedEnd_;
+    std::vector<int32_t> listedNumbers_;
     double mass_ = 0;
     double acceptance_ = 0;
     double cheaperBelow_ = 0;

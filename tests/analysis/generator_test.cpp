@@ -447,22 +447,26 @@ TEST_F(Generator, DrawingWithinTheIntervalFollowsThePlainDraw)
         const int drawn = plain.drawn;
         ASSERT_GT(plain.passing, 0) << "trial " << trial;
 
-        const auto within = IntervalSampler::of(p);
-        ASSERT_TRUE(within.has_value());
-        EXPECT_NEAR(within->acceptance(), plain.passing / plain.all, 1e-12 * within->acceptance()) << "trial " << trial;
-        std::mt19937_64 engine(77 + static_cast<uint64_t>(trial));
-        std::map<std::vector<int32_t>, int> seen;
-        const int draws = 40000;
-        for (int i = 0; i < draws; ++i) {
-            std::vector<int32_t> out(static_cast<size_t>(drawn));
-            within->draw(engine, out.data());
-            ++seen[out];
+        // Drawn through the table, and from the list of the contents.
+        for (const int64_t maxListed : {int64_t{0}, int64_t{1024}}) {
+            const auto within = IntervalSampler::of(p, false, size_t{1} << 22, maxListed);
+            ASSERT_TRUE(within.has_value());
+            EXPECT_EQ(within->listed(), maxListed > 0);
+            EXPECT_NEAR(within->acceptance(), plain.passing / plain.all, 1e-12 * within->acceptance()) << "trial " << trial;
+            std::mt19937_64 engine(77 + static_cast<uint64_t>(trial));
+            std::map<std::vector<int32_t>, int> seen;
+            const int draws = 40000;
+            for (int i = 0; i < draws; ++i) {
+                std::vector<int32_t> out(static_cast<size_t>(drawn));
+                within->draw(engine, out.data());
+                ++seen[out];
+            }
+            int outside = 0;
+            const double chi2 = chiSquare(plain.byDrawn, plain.passing, seen, draws, outside);
+            EXPECT_EQ(outside, 0) << "trial " << trial;
+            // The 0.1 % point of chi-square lies below 12 + 2 times the degrees of freedom.
+            EXPECT_LT(chi2, 12.0 + 2.0 * static_cast<double>(plain.byDrawn.size() - 1)) << "trial " << trial;
         }
-        int outside = 0;
-        const double chi2 = chiSquare(plain.byDrawn, plain.passing, seen, draws, outside);
-        EXPECT_EQ(outside, 0) << "trial " << trial;
-        // The 0.1 % point of chi-square lies below 12 + 2 times the degrees of freedom.
-        EXPECT_LT(chi2, 12.0 + 2.0 * static_cast<double>(plain.byDrawn.size() - 1)) << "trial " << trial;
 
         // The generator draws within the interval here: every column meets it.
         s.seed = 3;
