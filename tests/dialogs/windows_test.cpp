@@ -83,7 +83,7 @@ const QString kTicketFolder = QStringLiteral("/home/a-rather-long-user-name/Docu
 // line tells what to do, which lottery is loading, or nothing while the manager is open. File >
 // Exit and the title bar's close end the program (the window does not close on its own) and
 // release the services.
-TEST(StartWindow, LanguageMenusTheStatusLineAndExit)
+TEST(StartWindow, LanguageMenusAboutTheStatusLineAndExit)
 {
     app().glngLanguage = 3;
     frmStart *start = loadStartWindow();
@@ -108,6 +108,13 @@ TEST(StartWindow, LanguageMenusTheStatusLineAndExit)
     EXPECT_EQ(status(loadStartWindow()), QString());
     app().gblnLotteryManagerOpen = false;
     app().gstrLastLotteryDbFile.clear();
+    bool about = false;
+    whenModal<frmAbout>([&](frmAbout *dialog) {
+        about = true;
+        dialog->accept();
+    });
+    item(start, "mnuHelpAbout")->trigger();
+    EXPECT_TRUE(about) << "Help > About shows the About box";
     for (const bool exit : {true, false}) {
         app().createServiceObjects();
         start = loadStartWindow();
