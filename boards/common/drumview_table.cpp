@@ -68,13 +68,14 @@ template <class Value, class Before>
 void rankBalls(const DrumView &d, BallArray<int32_t> &positions, Value value, Before before)
 {
     d.fitToDrum(positions);
-    for (int32_t i = d.first(); i <= d.last(); ++i) {
+    const int32_t first = d.first(), last = d.last();
+    for (int32_t i = first; i <= last; ++i) {
         const int32_t mine = value(i);
         int32_t ahead = 0;
-        for (int32_t j = d.first(); j <= d.last(); ++j)
+        for (int32_t j = first; j <= last; ++j)
             if (j != i && before(value(j), mine))
                 ++ahead;
-        positions[i] = d.first() + ahead;
+        positions[i] = first + ahead;
     }
 }
 
