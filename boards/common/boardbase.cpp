@@ -37,11 +37,13 @@ BoardBase::BoardBase(const BoardDesign &design, std::shared_ptr<OpenLottery> lot
     setCentralWidget(form);
     createControls();
     createMenus(menuBar());
+    for (Drum drum : boardDrums())
+        this->drum(drum).wire();
     wireEntryHandlers();
     wireWindowHandlers();
     wireAnalysisHandlers();
     wireMenuHandlers();
-    wireMarkingAndExclusionHandlers();
+    wireGuaranteeHandlers();
 }
 
 BoardBase::~BoardBase() = default;

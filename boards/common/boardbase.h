@@ -5,14 +5,16 @@
 //
 // Controls keep the names and indexes of the board design. Per-position arrays run 1..8 on the
 // lotto and two-pool boards and 0..7 on the digit board. Table rows (power table, pool grid) are
-// created at run time from the template elements 0 and 29. The tables and the power interval of
-// a drum are grouped in DrumControls: `main` for the main drum (the digits on the digit board),
-// `bonus` for the second drum of the two-pool board (the controls that carry the suffix BONUS).
-// Controls a board does not have stay nullptr (or absent from their array).
+// created at run time from the template elements 0 and 29. The controls of a drum (tables,
+// exclusions, power interval, totals) and their handlers are its DrumView: `main` for the main drum
+// (the digits on the digit board), `bonus` for the second drum of the two-pool board (the controls
+// that carry the suffix BONUS). Controls a board does not have stay nullptr (or absent from their
+// array).
 
 #include "analysis/comparison.h"
 #include "analysis/drum.h"
 #include "analysis/recalc.h"
+#include "boards/common/drumview.h"
 #include "dialogs/iboard.h"
 #include "dialogs/programmenus.h"
 #include "platform/ui/controls.h"
@@ -26,54 +28,6 @@
 
 class QAction;
 class QMenu;
-
-// The power table, pool grid and power interval of one drum.
-struct DrumControls {
-    // Power table: one row per table row, templates 0 and 29.
-    CtlArray<VbPicture> picPowerBall;
-    CtlArray<VbLabel> lblPowerBall;
-    CtlArray<VbLabel> lblTotalPicks;
-    CtlArray<VbLabel> lblStanding;
-    CtlArray<VbLabel> lblPowerPercent;
-    CtlArray<VbLabel> lblWeeksSincePick;
-    // Headers of the two table halves (0 left, 1 right).
-    CtlArray<VbLabel> lblHdrTotal;
-    CtlArray<VbLabel> lblHdrStanding;
-    CtlArray<VbLabel> lblHdrPowerPercent;
-    CtlArray<VbLabel> lblHdrLastPicked;
-
-    // Pool grid: one row per ball, templates 0 and 29.
-    CtlArray<VbPicture> picPoolBall;
-    CtlArray<VbLabel> lblPoolBall;
-    CtlArray<VbTextBox> txtPoolPercent;
-    CtlArray<VbTextBox> txtPoolCount;
-    CtlArray<VbCheck> chkExcludeBall;
-    CtlArray<VbLabel> lblHdrPool;
-    CtlArray<VbLabel> lblHdrExclude;
-
-    // Bands behind the ball-picture columns: 0/1 power table halves, 2/3 pool grid halves.
-    CtlArray<VbShape> shpBallColumn;
-
-    // Power interval.
-    VbCheck *chkPowerInterval = nullptr;
-    VbLabel *lblPowerInterval = nullptr;
-    CtlArray<VbTextBox> txtPowerInterval;  // 0 lower, 1 upper
-    VbCombo *cboPowerIntervalPct = nullptr;
-    VbLabel *lblPowerIntervalPctSign = nullptr;
-    VbScrollBar *hsbPowerInterval = nullptr;
-    VbLabel *lblPowerLowest = nullptr;
-    VbLabel *lblPowerMiddle = nullptr;
-    VbLabel *lblPowerHighest = nullptr;
-    VbLabel *lblPowerSliderPos = nullptr;
-
-    // Power totals of the end drawing, the guess and the selected ticket column.
-    VbLabel *lblDrawingPowerTotal = nullptr;
-    VbLabel *lblGuessPowerTotal = nullptr;
-    VbLabel *lblColumnPowerTotal = nullptr;
-
-    // The game matrix ("6/49"; on the two-pool board the second drum's tab).
-    VbLabel *lblGameMatrix = nullptr;
-};
 
 // What sets one board window apart from the others in the shared code: the index range of its
 // position controls, its table halves, whether it has the second drum's controls, the pool's ways
@@ -122,8 +76,8 @@ public:
     // ---- Control vocabulary ---------------------------------------------------------------
     QWidget *form = nullptr;  // the client area: every control's coordinates are relative to it
 
-    DrumControls main;
-    DrumControls bonus;  // two-pool board only
+    DrumView main{*this, Drum::Main};
+    DrumView bonus{*this, Drum::Second};  // controls on the two-pool board only
 
     VbShape *shpPowerPanel = nullptr;
     VbShape *shpPoolPanel = nullptr;
@@ -191,9 +145,9 @@ public:
     VbStatusBar *staMain = nullptr;  // panels 1..3
 
 
-    // The drum's controls: `main`, or `bonus` for the second drum.
-    DrumControls &drum(Drum d) { return d == Drum::Second ? bonus : main; }
-    const DrumControls &drum(Drum d) const { return d == Drum::Second ? bonus : main; }
+    // The drum's view: `main`, or `bonus` for the second drum.
+    DrumView &drum(Drum d) { return d == Drum::Second ? bonus : main; }
+    const DrumView &drum(Drum d) const { return d == Drum::Second ? bonus : main; }
     // The drums whose controls the board has: the main drum, and the second drum on the two-pool
     // board.
     std::vector<Drum> boardDrums() const;
@@ -232,12 +186,10 @@ public:
     void mnuLanguageFrench_Click();
     void mnuLanguageTurkish_Click();
 
-    // Option boxes: copy the state into their global and word the tool tip after it. The
-    // handlers of a drum's controls take the drum (the main drum when none is named). The digit
+    // Option boxes: copy the state into their global and word the tool tip after it. The digit
     // board has rules of its own for its guaranteed digits.
     virtual void chkGuaranteeNumbers_Click();
     void chkCompareWithGuess_Click();
-    void chkPowerInterval_Click(Drum drum);
 
 protected:
     // Board-specific steps of the load routine. The game-matrix captions, first of all (default:
@@ -246,7 +198,7 @@ protected:
     virtual void subShowGameMatrix();
     // The layout of the open game: positions in use, totals, markers (default: nothing).
     virtual void subLayoutForGame() {}
-    // The pools shown at the end of the load (default: subRefreshPool).
+    // The pools shown at the end of the load (default: the main drum's subRefreshPool).
     virtual void subRefreshPoolsAtLoad();
 
     // Shared layout helpers for the boards' own layout step.
@@ -285,30 +237,12 @@ public:
     static void subSelectOptionOfPair(CtlArray<VbOption> &pair, int Index);
     void chkPowerIncrease_Click();
     void lblPowerIncrease_Click();
-    // The interval percentage chosen: the power interval of its drum shown for it.
-    void cboPowerIntervalPct_Click(Drum drum);
 
-    // Power-table header clicks (the half clicked does not matter): "Total", "%", "<".
-    void lblHdrTotal_Click(int Index, Drum drum);
-    void lblHdrPowerPercent_Click(int Index, Drum drum);
-    void lblHdrLastPicked_Click(int Index, Drum drum);
-
-    // Pool: POPULATE, the recount, the "Pool %" / "Pool n" views and the editing of counts, each
-    // on the pool grid of its drum.
+    // Pool: POPULATE (every pool of the game filled again from the powers, or recounted under
+    // Equal Chance) and Equal Chance.
     void cmdPopulate_Click();
-    void subColourPoolCounts(Drum drum);
-    void subRefreshPool(Drum drum);
     void chkEqualChance_Click();
-    void txtPoolPercent_DblClick(int Index, Drum drum);
-    void lblHdrPool_Click(int Index, Drum drum);
-    void txtPoolPercent_GotFocus(int Index, Drum drum);
-    void txtPoolPercent_LostFocus(int Index, Drum drum);
-    void txtPoolPercent_MouseMove(int Index, Drum drum);
-    void txtPoolCount_GotFocus(int Index, Drum drum);
-    void txtPoolCount_Change(int Index, Drum drum);
-    void txtPoolCount_LostFocus(int Index, Drum drum);
-    void txtPoolCount_MouseMove(int Index, Drum drum);
-    // Focus parked on the hidden button: the "Pool n" view ends.
+    // Focus parked on the hidden button: the "Pool n" view of the pool in view ends.
     void cmdHiddenFocus_GotFocus();
 
     // DRAW: new columns through the progress dialog, then the whole ticket compared.
@@ -339,29 +273,11 @@ public:
     // How the open game compares a column (the digit board: Straight or Boxed as chosen).
     virtual ComparisonLayout ticketComparisonLayout() const;
 
-    // What the boxes of these handlers remember while they have the focus: each box its own.
-    struct PoolEditMemory {
-        std::map<int, int64_t> countBefore;  // "Pool n" boxes: the count at focus
-        std::map<int, QString> oddsText;     // "Pool %" boxes: the text at focus
-        int editIndex = -1;                  // the "Pool n" box being edited
-    };
-    PoolEditMemory poolEdit[2];  // by drum index
-    PoolEditMemory &poolEditOf(Drum d) { return poolEdit[drumIndex(d)]; }
     QString mstrColumnsToDraw = QStringLiteral("10");
     QString mstrDrawingDate;
 
-    // ---- Ball marking, exclusions, guaranteed numbers, DRAW's enabled state --------------------
-    void wireMarkingAndExclusionHandlers();
-    // A ball picture clicked: the balls that share the ordering column's value are marked in
-    // both tables (the clicked one as the key); the key clicked again removes the marking.
-    void picPowerBall_Click(int Index, Drum drum);
-    void picPoolBall_Click(int Index, Drum drum);
-    // An exclusion box changed: the ball leaves or rejoins the pool at once.
-    void chkExcludeBall_Click(int Index, Drum drum);
-    void subApplyExclusions(int Index, Drum drum);
-    void chkExcludeBall_MouseMove(int Index, Drum drum);
-    // Exclude all / include all the balls whose box is not locked.
-    void lblHdrExclude_Click(int Index, Drum drum);
+    // ---- Guaranteed numbers, DRAW's enabled state ---------------------------------------------
+    void wireGuaranteeHandlers();
     void lblGuaranteeNumbers_Click();
     virtual void txtGuaranteeNumber_GotFocus(int Index);
     virtual void txtGuaranteeNumber_LostFocus(int Index);
@@ -373,7 +289,6 @@ public:
     bool canDraw() const;
     // DRAW enabled exactly when it can run.
     void subUpdateDrawEnabled();
-    bool gblnExcludeAllRunning = false;
     int32_t mlngGuaranteeBefore = 0;  // the number a guarantee box held when it took the focus
 
     // ---- Menus and saved tickets ------------------------------------------------------------
@@ -399,7 +314,9 @@ public:
     // initialised; connects the results database. False, after telling the user, when the
     // drawings cannot be read.
     bool fncTotalWeekNumberAndAllGameDates();
-    // The analysis window as the drawing combos hold it, with the power-increase level.
+    // The analysis window as the drawing combos hold it, with the power-increase level; a text
+    // that is not a number gives the first or the newest drawing, a date that is not in the list
+    // the date of the end drawing.
     RecalcInputs analysisWindow();
     // Puts the results of a recalculation on the board: the power table, the pool grid and the
     // power interval of every drum of the game.
@@ -422,7 +339,7 @@ public:
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
 
-    // ---- Focus parking, key filters, power-interval controls and guess entry ----------------
+    // ---- Focus parking, key filters and guess entry -------------------------------------------
     // Connects the handlers below to their controls (pool rows created later included).
     void wireEntryHandlers();
 
@@ -433,20 +350,6 @@ public:
     // Backspace (8) pass; the second refuses it too.
     static void subFilterKeyWithBackspace(const QString &allowed, int &keyAscii);
     static void subFilterKey(const QString &allowed, int &keyAscii);
-
-    // Power interval of a drum: the caption toggles the option; the percentage combo puts back a
-    // valid width; the slider moves both limits by one per change; the limit boxes keep a limit
-    // from 0 to the cap (9999, or the largest reachable sum) and the lower not above the upper.
-    void lblPowerInterval_Click(Drum drum);
-    void cboPowerIntervalPct_GotFocus(Drum drum);
-    void cboPowerIntervalPct_Change(Drum drum);
-    void cboPowerIntervalPct_LostFocus(Drum drum);
-    void hsbPowerInterval_Change(Drum drum);
-    void txtPowerInterval_GotFocus(int Index, Drum drum);
-    void txtPowerInterval_Change(int Index, Drum drum);
-    void txtPowerInterval_LostFocus(int Index, Drum drum);
-    // The highest limit the limit boxes of the drum take.
-    int32_t intervalLimitCapOf(Drum drum) const;
 
     // Guess entry: a box empties when it takes the focus and is checked when it leaves it (a
     // number of its position's drum, "0" for none, else the number it held), with its power and
@@ -459,14 +362,8 @@ public:
     // nothing and keeps its power (default: the box's number, 0 for none).
     virtual std::optional<int32_t> guessForPower(int position) const;
 
-    // What these boxes remember: the width of each drum's combo at focus, each limit box's own
-    // last valid limit, and each guess box its own number, taken when the box gets the focus or
-    // Get Drawing writes into it.
-    struct IntervalEditMemory {
-        QString percent;
-        QString limit[2];
-    };
-    IntervalEditMemory intervalEdit[2];  // by drum index
+    // What the guess boxes remember: each box its own number, taken when the box gets the focus
+    // or Get Drawing writes into it.
     std::map<int, int32_t> guessBefore;
 
 protected:
@@ -474,8 +371,6 @@ protected:
     // routine after the settings are restored): the power-increase slider and the power-interval
     // controls of each drum.
     void subApplyOptionControls();
-    // The part of chkPowerInterval_Click that enables the drum's interval controls.
-    void subEnableIntervalControls(Drum drum);
     // The part of chkCompareWithGuess_Click after the flag and its tool tip: the guess totals
     // enabled, and once the board is up the marks reset and the guess boxes enabled and checked,
     // or disabled and white.

@@ -7,7 +7,6 @@
 #include "analysis/clslotterydb.h"
 #include "app/resstrings.h"
 #include "app/application.h"
-#include "boards/common/drumview.h"
 #include "platform/dates.h"
 #include "platform/ui/vbcolor.h"
 #include "platform/vb.h"
@@ -116,47 +115,8 @@ void readReferenceDrawing(OpenLottery &lottery, int32_t week)
         lottery.garrReferenceDrawing = *numbers;
 }
 
-void setHeaderColours(DrumControls &drum, uint32_t total, uint32_t percent, uint32_t lastPicked)
-{
-    for (int h = 0; h <= 1; ++h) {
-        if (VbLabel *l = drum.lblHdrTotal.at(h))
-            l->setForeColor(total);
-        if (VbLabel *l = drum.lblHdrPowerPercent.at(h))
-            l->setForeColor(percent);
-        if (VbLabel *l = drum.lblHdrLastPicked.at(h))
-            l->setForeColor(lastPicked);
-    }
-}
-
 constexpr uint32_t kActive = vbc::kDarkRed;
 constexpr uint32_t kPlain = vbc::kWindowText;
-
-enum class Header { Total, PowerPercent, LastPicked };
-
-// A header click on the table of one drum: the headers coloured for the order that follows,
-// then the order switched.
-void headerClick(BoardBase &board, Drum drum, Header header)
-{
-    if (!board.usesDrum(drum))
-        return;
-    const DrumView d = DrumView::of(board, drum);
-    switch (header) {
-    case Header::Total:
-        setHeaderColours(d.ctl, kActive, kPlain, kPlain);
-        subRefreshPowerTableOrder(d);
-        break;
-    case Header::PowerPercent:
-    case Header::LastPicked: {
-        // A second click on the header of the order in use goes back to ball-number order.
-        const bool percent = header == Header::PowerPercent;
-        const bool leaving = percent ? d.state.gblnSortedByPowerPercent : d.state.gblnSortedByLastPicked;
-        setHeaderColours(d.ctl, leaving ? kActive : kPlain, !leaving && percent ? kActive : kPlain,
-                         !leaving && !percent ? kActive : kPlain);
-        (percent ? subCALCULATEorderBYpowerPERCENTAGE : subCALCULATEorderBYlastPICKEDWEEK)(d);
-        break;
-    }
-    }
-}
 
 }  // namespace
 
@@ -187,15 +147,6 @@ void BoardBase::wireAnalysisHandlers()
     lblHotCold.wire([this](int i, VbLabel *l) { l->onClick = [this, i] { lblHotCold_Click(i); }; });
     chkPowerIncrease->onClick = [this] { chkPowerIncrease_Click(); };
     lblPowerIncrease->onClick = [this] { lblPowerIncrease_Click(); };
-    for (Drum drum : boardDrums()) {
-        DrumControls &c = this->drum(drum);
-        c.cboPowerIntervalPct->onClick = [this, drum] { cboPowerIntervalPct_Click(drum); };
-        c.lblHdrTotal.wire([this, drum](int i, VbLabel *l) { l->onClick = [this, drum, i] { lblHdrTotal_Click(i, drum); }; });
-        c.lblHdrPowerPercent.wire(
-            [this, drum](int i, VbLabel *l) { l->onClick = [this, drum, i] { lblHdrPowerPercent_Click(i, drum); }; });
-        c.lblHdrLastPicked.wire(
-            [this, drum](int i, VbLabel *l) { l->onClick = [this, drum, i] { lblHdrLastPicked_Click(i, drum); }; });
-    }
 
     wirePoolHandlers(*this);
     wireDrawHandlers(*this);
@@ -207,15 +158,15 @@ void BoardBase::cmdPower_Click()
     // The two-drum and digit boards start POWER by forgetting the counts typed into their pools;
     // the lotto board keeps them for its next recount, until POPULATE.
     if (!design().lottoPoolWays)
-        for (Drum drum : kDrums)
-            subColourPoolCounts(drum);
+        for (Drum d : kDrums)
+            drum(d).subColourPoolCounts();
     // A user's POWER starts from a plain pool: no guaranteed numbers, no exclusion, no equal
     // chance. The start-up run keeps what the settings restored.
     if (lottery().gblnBoardInitialised) {
         chkGuaranteeNumbers->setValue(0);
-        for (const DrumView &d : DrumView::allOf(*this))
-            for (int32_t ball = d.first(); ball <= d.last(); ++ball)
-                if (VbCheck *box = d.ctl.chkExcludeBall.at(ball))
+        for (Drum d : gameDrums())
+            for (int32_t ball = drum(d).first(); ball <= drum(d).last(); ++ball)
+                if (VbCheck *box = drum(d).chkExcludeBall.at(ball))
                     box->setValue(0);
         chkEqualChance->setValue(0);
     }
@@ -225,8 +176,8 @@ void BoardBase::cmdPower_Click()
         state.gblnSortedByPowerPercent = false;
         state.gblnSortedByLastPicked = false;
     }
-    for (const DrumView &d : DrumView::allOf(*this))
-        setHeaderColours(d.ctl, kActive, kPlain, kPlain);
+    for (Drum d : gameDrums())
+        drum(d).setHeaderColours(kActive, kPlain, kPlain);
 
     const int32_t total = lottery().glngTotalWeeks;
     const int32_t end = comboWeek(cboEndDrawing).value_or(total);
@@ -252,11 +203,11 @@ void BoardBase::cmdPower_Click()
         setCaption(lblColumnNumber.at(i), QStringLiteral("0"));
     lstTicket->viewport()->update();
 
-    const std::vector<DrumView> drums = DrumView::allOf(*this);
-    for (const DrumView &d : drums)
-        subRankByLastPickedWeek(d);
-    for (const DrumView &d : drums)
-        subRankByPowerPercentage(d);
+    const std::vector<Drum> drums = gameDrums();
+    for (Drum d : drums)
+        drum(d).subRankByLastPickedWeek();
+    for (Drum d : drums)
+        drum(d).subRankByPowerPercentage();
 
     if (!lottery().garrReferenceDrawing.empty())
         staMain->setPanelText(1, res(36010) + cboStartDrawing->text() + res(36020) + cboEndDrawing->text()
@@ -392,29 +343,50 @@ void BoardBase::lblPowerIncrease_Click()
         chkPowerIncrease->setValue(1 - value);
 }
 
-void BoardBase::cboPowerIntervalPct_Click(Drum drum)
-{
-    if (usesDrum(drum))
-        subShowPowerInterval(DrumView::of(*this, drum));
-}
-
-void BoardBase::lblHdrTotal_Click(int, Drum drum) { headerClick(*this, drum, Header::Total); }
-void BoardBase::lblHdrPowerPercent_Click(int, Drum drum) { headerClick(*this, drum, Header::PowerPercent); }
-void BoardBase::lblHdrLastPicked_Click(int, Drum drum) { headerClick(*this, drum, Header::LastPicked); }
-
 // ---- What the analysis service asks of the board ---------------------------------------------------
 
-RecalcInputs BoardBase::analysisWindow() { return recalcInputsFromBoard(*this); }
+RecalcInputs BoardBase::analysisWindow()
+{
+    const int32_t total = lottery().glngTotalWeeks;
+    const auto week = [&](const VbCombo *combo, int32_t fallback) {
+        const auto n = combo ? vb::toLong(combo->text().trimmed()) : std::nullopt;
+        return n.value_or(fallback);
+    };
+    const int32_t start = week(cboStartDrawing, 1);
+    const int32_t end = week(cboEndDrawing, total);
+
+    QDate date;
+    if (const VbCombo *dates = cboDrawingDate) {
+        const int i = dates->listIndex();
+        if (i >= 0 && dates->list(i) == dates->text())
+            date = dates->itemData(i).toDate();
+        if (!date.isValid())
+            date = dates::fromShortText(dates->text());
+    }
+    // garrGameDates holds the newest drawing at 1, so drawing w stands at total - w + 1.
+    if (!date.isValid() && end >= 1 && end <= total && static_cast<size_t>(total - end + 1) < lottery().garrGameDates.size())
+        date = lottery().garrGameDates[static_cast<size_t>(total - end + 1)];
+
+    RecalcInputs in;
+    in.fromWeek = start;
+    in.toWeek = end;
+    in.upToDate = date;
+    in.hotColdMode = lottery().gintHotColdMode;
+    in.powerIncrease = lottery().gblnPowerIncrease;
+    in.level = hsbPowerIncrease ? hsbPowerIncrease->value() : 2;
+    in.totalWeeks = total;
+    return in;
+}
 
 void BoardBase::showRecalculation()
 {
-    const std::vector<DrumView> drums = DrumView::allOf(*this);
-    for (const DrumView &d : drums)
-        subCalculatePowerTable(d);
-    for (const DrumView &d : drums)
-        subFillPoolGrid(d);
-    for (const DrumView &d : drums)
-        selectIntervalPercent(d);
+    const std::vector<Drum> drums = gameDrums();
+    for (Drum d : drums)
+        drum(d).subCalculatePowerTable();
+    for (Drum d : drums)
+        drum(d).subFillPoolGrid();
+    for (Drum d : drums)
+        drum(d).selectIntervalPercent();
 }
 
 bool BoardBase::listDrawings(const std::vector<QDate> &dates, int32_t total)

@@ -1,5 +1,5 @@
 #pragma once
-// Helpers shared by the board's POWER, pool, DRAW and comparison handlers.
+// Helpers shared by the board's POWER, pool, DRAW and comparison handlers and its drum views.
 
 #include "boards/common/boardbase.h"
 

@@ -1,6 +1,6 @@
 // Focus parking and key filters: a click on the window background, a frame or a label without an
 // action of its own moves the focus to the hidden button, so that the box that had it runs its
-// check; the number boxes take only digits (and Backspace), the drawing and width combos no keys.
+// check; the number boxes take only digits (and Backspace), the drawing combos no keys.
 
 #include "boards/common/boardbase.h"
 
@@ -71,30 +71,14 @@ void BoardBase::wireEntryHandlers()
         if (label)
             label->onClick = [this] { subParkFocus(); };
 
-    // Key filters.
-    filterKeys(main.txtPoolPercent, &BoardBase::subFilterKeyWithBackspace, QString());
-    filterKeys(main.txtPoolCount, &BoardBase::subFilterKeyWithBackspace, kDigits);
-    filterKeys(main.txtPowerInterval, &BoardBase::subFilterKeyWithBackspace, kDigits);
+    // Key filters (a drum's boxes are its view's).
     filterKeys(txtGuaranteeNumber, &BoardBase::subFilterKeyWithBackspace, kDigits);
     filterKeys(txtGuess, &BoardBase::subFilterKeyWithBackspace, kDigits);
     txtColumnsToDraw->onKeyPress = [](int &key) { subFilterKeyWithBackspace(kDigits, key); };
-    for (VbCombo *combo : {cboDrawingDate, cboEndDrawing, cboStartDrawing, main.cboPowerIntervalPct})
+    for (VbCombo *combo : {cboDrawingDate, cboEndDrawing, cboStartDrawing})
         combo->onKeyPress = [](int &key) { subFilterKey(QString(), key); };
 
-    // The power interval of each drum and the guess.
-    for (Drum drum : boardDrums()) {
-        DrumControls &c = this->drum(drum);
-        c.lblPowerInterval->onClick = [this, drum] { lblPowerInterval_Click(drum); };
-        c.cboPowerIntervalPct->onGotFocus = [this, drum] { cboPowerIntervalPct_GotFocus(drum); };
-        c.cboPowerIntervalPct->onChange = [this, drum] { cboPowerIntervalPct_Change(drum); };
-        c.cboPowerIntervalPct->onLostFocus = [this, drum] { cboPowerIntervalPct_LostFocus(drum); };
-        c.hsbPowerInterval->onChange = [this, drum] { hsbPowerInterval_Change(drum); };
-        c.txtPowerInterval.wire([this, drum](int i, VbTextBox *box) {
-            box->onGotFocus = [this, drum, i] { txtPowerInterval_GotFocus(i, drum); };
-            box->onChange = [this, drum, i] { txtPowerInterval_Change(i, drum); };
-            box->onLostFocus = [this, drum, i] { txtPowerInterval_LostFocus(i, drum); };
-        });
-    }
+    // The guess.
     txtGuess.wire([this](int i, VbTextBox *box) {
         box->onGotFocus = [this, i] { txtGuess_GotFocus(i); };
         box->onLostFocus = [this, i] { txtGuess_LostFocus(i); };
@@ -107,6 +91,6 @@ void BoardBase::subApplyOptionControls()
 {
     // The check boxes run their handlers only when a restored value changes them.
     chkPowerIncrease_Click();
-    for (Drum drum : gameDrums())
-        chkPowerInterval_Click(drum);
+    for (Drum d : gameDrums())
+        drum(d).chkPowerInterval_Click();
 }

@@ -308,7 +308,7 @@ void BoardBase::subClearPositions()
     }
 }
 
-void BoardBase::subRefreshPoolsAtLoad() { subRefreshPool(Drum::Main); }
+void BoardBase::subRefreshPoolsAtLoad() { main.subRefreshPool(); }
 
 void BoardBase::showSettings(const SettingsToShow &shown)
 {

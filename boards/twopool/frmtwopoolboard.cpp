@@ -124,22 +124,6 @@ void frmTwoPoolBoard::subDesignSecondDrum()
 
     subDesignTabs();
     subDesignPanels();
-    subWireSecondDrumKeys();
-}
-
-void frmTwoPoolBoard::subWireSecondDrumKeys()
-{
-    // The second drum's boxes take the keys their main twins take.
-    const QString digits = QStringLiteral("0123456789");
-    auto filter = [](CtlArray<VbTextBox> &boxes, QString allowed) {
-        boxes.wire([allowed](int, VbTextBox *box) {
-            box->onKeyPress = [allowed](int &key) { subFilterKeyWithBackspace(allowed, key); };
-        });
-    };
-    filter(bonus.txtPoolPercent, QString());
-    filter(bonus.txtPoolCount, digits);
-    filter(bonus.txtPowerInterval, digits);
-    bonus.cboPowerIntervalPct->onKeyPress = [](int &key) { subFilterKey(QString(), key); };
 }
 
 void frmTwoPoolBoard::subDesignTabs()
@@ -306,8 +290,8 @@ void frmTwoPoolBoard::subPlaceSecondDrumMarkers()
 
 void frmTwoPoolBoard::subRefreshPoolsAtLoad()
 {
-    subRefreshPool(Drum::Main);
-    subRefreshPool(Drum::Second);
+    main.subRefreshPool();
+    bonus.subRefreshPool();
 }
 
 // ---- Tabs --------------------------------------------------------------------------------------------

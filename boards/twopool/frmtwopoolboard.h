@@ -45,7 +45,6 @@ private:
     void subDesignSecondDrum();
     void subDesignTabs();
     void subDesignPanels();
-    void subWireSecondDrumKeys();
     void subPlaceSecondDrumTotals();
     void subPlaceSecondDrumMarkers();
     void styleTabs(Drum front);

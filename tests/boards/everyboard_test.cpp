@@ -155,6 +155,20 @@ TEST_P(EveryBoard, NumberBoxesTakeDigitsAndBackspaceAndTheDrawingListsNoKey)
     user.key(Qt::Key_Down);
     EXPECT_EQ(user.get<QComboBox>(QStringLiteral("cboEndDrawing"))->currentIndex(), 1);
     EXPECT_EQ(user.get<QComboBox>(QStringLiteral("cboDrawingDate"))->currentIndex(), 1);
+    // Each drum's pool counts and interval limits take only digits, wherever the cursor stands.
+    for (bool second : drums()) {
+        front(second);
+        user.doubleClick(ctl("txtPoolPercent", second, 1));
+        for (const QString &box : {ctl("txtPoolCount", second, 1), ctl("txtPowerInterval", second, 0)}) {
+            user.click(box);
+            user.key(Qt::Key_A, Qt::ControlModifier);
+            user.keys(QStringLiteral("13"));
+            user.key(Qt::Key_Home);
+            user.keys(QStringLiteral("a-.4"));
+            EXPECT_EQ(user.text(box), QStringLiteral("413")) << box.toStdString();
+        }
+        user.leave();
+    }
 }
 
 TEST_P(EveryBoard, PowerCountsThePicksOfTheWindowChosen)
@@ -168,6 +182,42 @@ TEST_P(EveryBoard, PowerCountsThePicksOfTheWindowChosen)
     EXPECT_EQ(user.status(1), QStringLiteral(" Starting draw: %1 - Ending draw:%2 - Draw date: %3")
                                   .arg(start).arg(end).arg(user.text(QStringLiteral("cboDrawingDate"))));
     expectPicks(start, end);
+}
+
+// Each drum's exclusion header takes every ball out of its pool and then gives each its count back;
+// a ball picture of its pool grid marks, as the key, the row of its power table that shows the ball.
+TEST_P(EveryBoard, EachDrumExcludesAllAndMarksFromItsPoolGrid)
+{
+    for (bool second : drums()) {
+        SCOPED_TRACE(second ? "second drum" : "main drum");
+        front(second);
+        // The counts shown and the number of balls excluded.
+        const auto pool = [&] {
+            std::pair<QStringList, int> out{{}, 0};
+            for (int b = game.lowest(); b <= highestOf(second); ++b) {
+                out.first << user.text(ctl("txtPoolCount", second, b));
+                out.second += user.ticked(ctl("chkExcludeBall", second, b));
+            }
+            return out;
+        };
+        const QStringList counts = pool().first;
+        ASSERT_EQ(pool().second, 0);
+        user.click(ctl("lblHdrExclude", second, 0));
+        EXPECT_EQ(pool(), std::pair(counts, highestOf(second) - game.lowest() + 1));
+        EXPECT_EQ(user.status(2), res(second ? 36050 : 36040) + QStringLiteral("0"));
+        user.click(ctl("lblHdrExclude", second, 0));
+        EXPECT_EQ(pool(), std::pair(counts, 0));
+
+        // The power table in the order of the pick counts: the ball's row is found by what it shows.
+        user.click(ctl("lblHdrTotal", second, 0));
+        const int ball = game.lowest() + 2;
+        user.click(ctl("picPoolBall", second, ball));
+        QStringList keys;
+        for (int row = game.lowest(); row <= highestOf(second); ++row)
+            if (user.get<VbLabel>(ctl("lblPowerBall", second, row))->foreColor() == vbc::kDarkRed)
+                keys << user.text(ctl("lblPowerBall", second, row));
+        EXPECT_EQ(keys, QStringList{QString::number(ball)});
+    }
 }
 
 TEST_P(EveryBoard, PowerCountsTheDrawingsAnotherProgramChangedMeanwhile)
