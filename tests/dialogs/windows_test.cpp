@@ -83,7 +83,7 @@ const QString kTicketFolder = QStringLiteral("/home/a-rather-long-user-name/Docu
 // line tells what to do, which lottery is loading, or nothing while the manager is open. File >
 // Exit and the title bar's close end the program (the window does not close on its own) and
 // release the services.
-TEST(StartWindow, LanguageMenusAboutTheStatusLineAndExit)
+TEST(StartWindow, LanguageMenusTheStatusLineAndExit)
 {
     app().glngLanguage = 3;
     frmStart *start = loadStartWindow();
@@ -115,6 +115,7 @@ TEST(StartWindow, LanguageMenusAboutTheStatusLineAndExit)
     });
     item(start, "mnuHelpAbout")->trigger();
     EXPECT_TRUE(about) << "Help > About shows the About box";
+    DefaultInstance<frmAbout>::unload();
     for (const bool exit : {true, false}) {
         app().createServiceObjects();
         start = loadStartWindow();
