@@ -20,6 +20,7 @@
 #include "platform/ui/forms.h"
 #include "platform/ui/msgbox.h"
 #include "platform/ui/screen.h"
+#include "program/boardfactory.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -149,6 +150,8 @@ inline QString &lastMessage()
 inline void startServices(const QString &folder)
 {
     makeApplication();
+    // A fresh application object knows no boards: the program's own, as start-up gives them.
+    useProgramBoards();
     qputenv("TALVINOR_HOME", folder.toUtf8());
     qputenv("XDG_CONFIG_HOME", (folder + QStringLiteral("/config")).toUtf8());
     qputenv("XDG_DATA_HOME", (folder + QStringLiteral("/data")).toUtf8());
