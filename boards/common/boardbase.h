@@ -13,6 +13,7 @@
 #include "analysis/comparison.h"
 #include "analysis/drum.h"
 #include "analysis/recalc.h"
+#include "boards/common/ticketmodel.h"
 #include "dialogs/iboard.h"
 #include "dialogs/programmenus.h"
 #include "platform/ui/controls.h"
@@ -492,6 +493,9 @@ private:
 
     GameLayout::Family family_;
     std::shared_ptr<OpenLottery> lottery_;
+    // The lottery's ticket as the model lstTicket shows: every change of the ticket goes through
+    // it.
+    TicketModel ticket_{*lottery_};
     QString ticketReadProblem_;
     bool loaded_ = false;
     bool unloaded_ = false;

@@ -71,8 +71,9 @@ public:
     bool enabled(const QString &name) const { return get(name) && get(name)->isEnabled(); }
     bool visible(const QString &name) const { return get(name) && get(name)->isVisibleTo(board()); }
     QString status(int panel) const { return board() ? board()->staMain->panelText(panel) : QString(); }
-    QStringList lines() const { return get<VbList>(QStringLiteral("lstTicket")) ? board()->lstTicket->lines() : QStringList(); }
-    int selectedLine() const { return get<VbList>(QStringLiteral("lstTicket")) ? board()->lstTicket->listIndex() : -1; }
+    // The lines the ticket list shows, and the line selected in it (-1 none).
+    QStringList lines() const;
+    int selectedLine() const;
 
     // The lines of the text file of a saved ticket of the lottery on the board (CRLF line ends),
     // nothing when it does not exist.
