@@ -367,10 +367,10 @@ public:
     void wireMenuHandlers();
     // Moves the keyboard focus to cmdHiddenFocus: the box that had it runs its LostFocus check.
     void subParkFocus();
-    // Reads the text file of the saved ticket gstrTicketName (of the open lottery) into lstTicket,
-    // garrTicketLines, garrTicketGrid and glngGridSize when it exists; every line is checked and
-    // reading stops at the first line that is not a column of the open game, so that the four
-    // always agree. With a ticket being loaded (gblnTicketLoad) the caption names the ticket.
+    // Reads the text file of the saved ticket gstrTicketName (of the open lottery) into the ticket
+    // (garrTicketGrid and garrTicketLines, which lstTicket shows) and glngGridSize when it exists;
+    // every line is checked and reading stops at the first line that is not a column of the open
+    // game, so that the three always agree. With a ticket being loaded (gblnTicketLoad) the caption names the ticket.
     void subLoadTicketTextFile() override;
     // After subLoadTicketTextFile: the message for a ticket file that could not be read whole
     // (empty when it was read whole or did not exist).
