@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -345,7 +346,7 @@ private:
 
     QStringList ownLines_;
     LineListModel own_{ownLines_};
-    const LineListModel *lineModel_ = nullptr;  // the model shown, when it is one of lines
+    QPointer<const LineListModel> lineModel_;  // the model shown, when it is one of lines
     int widestRow_ = -1;  // the line with the most characters: every line takes its width
     int widestLength_ = -1;
     bool silent_ = false;
