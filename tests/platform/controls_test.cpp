@@ -127,7 +127,7 @@ TEST(Controls, ListFollowsTheModelItShows)
     list.setListIndex(1);
     list.setListIndex(1);
     model.appendLine(QStringLiteral("03- 7 8 9 (2)"));
-    EXPECT_EQ(seen(), std::tuple(lines, 1, 1));
+    EXPECT_EQ(seen(), std::tuple(QStringList{"01- 1 2 3 (0)", "02- 4 5 6 (1)", "03- 7 8 9 (2)"}, 1, 1));
     model.removeLine(1);  // the selected line
     EXPECT_EQ(seen(), std::tuple(QStringList{"01- 1 2 3 (0)", "03- 7 8 9 (2)"}, -1, 1));
     list.setListIndex(0);
