@@ -27,6 +27,13 @@ public:
     // Room for `rows` rows, so that rows added one by one up to that number move nothing.
     void reserveRows(int rows) { cells_.reserve(static_cast<size_t>(rows) * width()); }
     void clear() { cells_.clear(); }
+    // Takes row `row` out; the rows after it move up one.
+    void removeRow(int row)
+    {
+        if (row >= 1 && row <= rowCount())
+            cells_.erase(cells_.begin() + static_cast<std::ptrdiff_t>(row - 1) * width(),
+                         cells_.begin() + static_cast<std::ptrdiff_t>(row) * width());
+    }
 
     int firstPosition() const { return first_; }
     int lastPosition() const { return last_; }

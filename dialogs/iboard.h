@@ -59,7 +59,7 @@ public:
 
     // The board as a text report.
     virtual std::optional<BoardReport> report() const { return std::nullopt; }
-    // The ticket list's lines, and the message for a ticket file that could not be read whole
+    // The ticket's lines, and the message for a ticket file that could not be read whole
     // (empty when it was read whole or did not exist).
     virtual QStringList ticketLines() const { return {}; }
     virtual QString ticketReadProblem() const { return {}; }

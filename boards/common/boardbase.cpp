@@ -165,6 +165,7 @@ void BoardBase::createControls()
     cmdDelete = make<VbButton>(fraTicketAndGuess, named("cmdDelete"));
     cmdCompare = make<VbButton>(fraTicketAndGuess, named("cmdCompare"));
     lstTicket = make<VbList>(fraTicketAndGuess, named("lstTicket"));
+    lstTicket->setModel(&ticket_);
     lblColumnNumber.create(named("lblColumnNumber"), fraTicketAndGuess, first, last);
     lblColumnPowerTotalCap = make<VbLabel>(fraTicketAndGuess, named("lblColumnPowerTotalCap"));
 

@@ -15,6 +15,7 @@
 #include "analysis/drum.h"
 #include "analysis/recalc.h"
 #include "boards/common/drumview.h"
+#include "boards/common/ticketmodel.h"
 #include "dialogs/iboard.h"
 #include "dialogs/programmenus.h"
 #include "platform/ui/controls.h"
@@ -297,10 +298,10 @@ public:
     void wireMenuHandlers();
     // Moves the keyboard focus to cmdHiddenFocus: the box that had it runs its LostFocus check.
     void subParkFocus();
-    // Reads the text file of the saved ticket gstrTicketName (of the open lottery) into lstTicket,
-    // garrTicketLines, garrTicketGrid and glngGridSize when it exists; every line is checked and
-    // reading stops at the first line that is not a column of the open game, so that the four
-    // always agree. With a ticket being loaded (gblnTicketLoad) the caption names the ticket.
+    // Reads the text file of the saved ticket gstrTicketName (of the open lottery) into the ticket
+    // (garrTicketGrid and garrTicketLines, which lstTicket shows) and glngGridSize when it exists;
+    // every line is checked and reading stops at the first line that is not a column of the open
+    // game, so that the three always agree. With a ticket being loaded (gblnTicketLoad) the caption names the ticket.
     void subLoadTicketTextFile() override;
     // After subLoadTicketTextFile: the message for a ticket file that could not be read whole
     // (empty when it was read whole or did not exist).
@@ -406,6 +407,9 @@ private:
 
     const BoardDesign design_;
     std::shared_ptr<OpenLottery> lottery_;
+    // The lottery's ticket as the model lstTicket shows: every change of the ticket goes through
+    // it.
+    TicketModel ticket_{*lottery_};
     QString ticketReadProblem_;
     bool loaded_ = false;
     bool unloaded_ = false;

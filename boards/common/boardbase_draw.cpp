@@ -141,8 +141,6 @@ void BoardBase::subResetColumnLabels()
 
 void BoardBase::subCompareTicket()
 {
-    if (lstTicket->listCount() > 0)
-        lstTicket->clear();
     // The list is rebuilt without a selected line (the column display may have run on an empty
     // list).
     lottery().gblnTicketColumnSelected = false;
@@ -156,21 +154,21 @@ void BoardBase::subCompareTicket()
                                                              return box ? box->text() : QString();
                                                          })
                              : CompareNumbers::fromDrawing(layout, lottery().garrReferenceDrawing);
-    // The new lines take the room of the earlier ones, which the list no longer holds.
-    const TicketComparison result = compareTicket(lottery().garrTicketGrid, layout, numbers, res(31060),
-                                                  std::exchange(lottery().garrTicketLines, {}));
+    // The new lines take the room of the earlier ones; an empty ticket has no lines.
+    TicketComparison result;
+    ticket_.rewriteLines([&](QStringList earlier) {
+        result = compareTicket(lottery().garrTicketGrid, layout, numbers, res(31060), std::move(earlier));
+        return result.columns < 1 ? QStringList() : std::move(result.lines);
+    });
     lottery().glngTicketCells = result.cells;
     if (result.columns < 1) {
         // An empty ticket has no summary either.
-        lottery().garrTicketLines.clear();
         txtResults[0]->setText(QString());
         if (secondBox)
             secondBox->setText(QString());
         return;
     }
-    lottery().garrTicketLines = result.lines;
-    lstTicket->setLines(result.lines);
-    lottery().gstrTicketLine = result.lines.last();
+    lottery().gstrTicketLine = lottery().garrTicketLines.last();
     lottery().glngZeroHitColumns = result.zeroHitColumns;
     txtResults[0]->setText(result.summaryLow);
     if (secondBox)

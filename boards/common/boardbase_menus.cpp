@@ -125,9 +125,7 @@ void BoardBase::subLoadTicketTextFile()
         TicketRead ticket = read.value_or(TicketRead{});
         if (!read)
             ticket.grid.reshape(shape.firstPosition, shape.lastPosition);
-        lstTicket->setLines(ticket.lines);
-        lottery().garrTicketLines = ticket.lines;
-        lottery().garrTicketGrid = ticket.grid;
+        ticket_.setTicket(std::move(ticket.grid), ticket.lines);
         lottery().glngGridSize = static_cast<int32_t>(ticket.lines.size());
         if (!read || !ticket.announced)
             ticketReadProblem_ = res(48030).arg(app().gstrTicketName);
@@ -142,7 +140,7 @@ void BoardBase::subLoadTicketTextFile()
 
 // ---- The board as a report and its ticket lines ---------------------------------------------------
 
-QStringList BoardBase::ticketLines() const { return lstTicket->lines(); }
+QStringList BoardBase::ticketLines() const { return lottery().garrTicketLines; }
 
 std::optional<BoardReport> BoardBase::report() const
 {
@@ -164,6 +162,6 @@ std::optional<BoardReport> BoardBase::report() const
     }
     for (int i = 0; i < design().summaryBoxes; ++i)
         r.results << txtResults[i]->text();
-    r.ticketLines = lstTicket->lines();
+    r.ticketLines = lottery().garrTicketLines;
     return r;
 }

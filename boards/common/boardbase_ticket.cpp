@@ -1,7 +1,7 @@
 // The ticket edited by hand: Add to Ticket appends the guess as a column, Delete removes the
 // selected column, and a click on a ticket line shows the column: the powers of its numbers and
-// its hits among the compare numbers (the end drawing or the guess). The list, the line table and
-// the grid always hold the same columns in the same order.
+// its hits among the compare numbers (the end drawing or the guess). The grid and the lines hold
+// the same columns in the same order, and the list shows the lines.
 
 #include "boards/common/boardbase.h"
 #include "boards/common/boardbase_analysis.h"
@@ -46,7 +46,7 @@ void BoardBase::cmdAdd_Click()
     if (last < first)
         return;
     // A ticket holds at most as many columns as DRAW can make.
-    const int n = lstTicket->listCount();
+    const int n = ticket_.rowCount();
     if (n >= kMaxTicketColumns)
         return;
     // Each box as the column takes it: the number it names, or 0 for a box that names none where 0
@@ -60,25 +60,13 @@ void BoardBase::cmdAdd_Click()
         numbers.push_back(number.value_or(0));
     }
 
-    lottery().glngGridSize = n;
     lottery().gstrTicketLine = ticketLine(n + 1, numbers, {});
-    lstTicket->addItem(lottery().gstrTicketLine);
-    lottery().glngGridSize = lstTicket->listCount();
-
-    const bool sameShape = lottery().garrTicketGrid.firstPosition() == first && lottery().garrTicketGrid.lastPosition() == last;
-    if (lottery().glngGridSize == 1 || !sameShape) {
-        lottery().garrTicketGrid.reshape(first, last);
-        lottery().garrTicketLines.clear();
-    }
-    lottery().garrTicketGrid.resizeRows(lottery().glngGridSize);
-    lottery().garrTicketLines.resize(lottery().glngGridSize - 1);
-    lottery().garrTicketLines.append(lottery().gstrTicketLine);
-    for (int j = first; j <= last; ++j)
-        lottery().garrTicketGrid.at(lottery().glngGridSize, j) = numbers[static_cast<size_t>(j - first)];
+    ticket_.appendColumn(first, last, numbers, lottery().gstrTicketLine);
+    lottery().glngGridSize = n + 1;
 
     lottery().gblnSkipDraw = true;
     cmdDraw_Click();
-    lstTicket->setListIndex(lottery().glngGridSize - 1);
+    lstTicket->setListIndex(n);
 }
 
 void BoardBase::cmdDelete_Click()
@@ -86,38 +74,18 @@ void BoardBase::cmdDelete_Click()
     // The selection flag outlives the selection (the compare option runs the column display with
     // no line selected): only a selected line is deleted.
     const int selected = lstTicket->listIndex();
-    if (lstTicket->listCount() < 1 || !lottery().gblnTicketColumnSelected || selected < 0)
+    if (ticket_.rowCount() < 1 || !lottery().gblnTicketColumnSelected || selected < 0)
         return;
     txtResults[0]->setText(QString());
     if (design().summaryBoxes > 1)
         txtResults[1]->setText(QString());
 
-    const int n = lstTicket->listCount();
-    const int removed = selected + 1;
-    lstTicket->removeItem(selected);
-    if (lstTicket->listCount() > 0) {
-        TicketGrid grid(lottery().garrTicketGrid.firstPosition(), lottery().garrTicketGrid.lastPosition());
-        grid.resizeRows(n - 1);
-        QStringList lines;
-        lines.reserve(n - 1);
-        const int width = grid.width();
-        int next = 0;
-        for (int i = 1; i <= n; ++i) {
-            if (i == removed)
-                continue;
-            ++next;
-            lines.append(lottery().garrTicketLines.value(i - 1));
-            if (i <= lottery().garrTicketGrid.rowCount())
-                std::copy_n(lottery().garrTicketGrid.row(i), width, grid.row(next));
-        }
-        lottery().garrTicketGrid = std::move(grid);
-        lottery().garrTicketLines = std::move(lines);
+    ticket_.removeColumn(selected);
+    if (ticket_.rowCount() > 0) {
         lottery().gblnSkipDraw = true;
         cmdDraw_Click();
-        lstTicket->setListIndex(removed >= 2 ? removed - 2 : 0);
+        lstTicket->setListIndex(std::max(selected - 1, 0));
     } else {
-        lottery().garrTicketGrid.clear();
-        lottery().garrTicketLines.clear();
         lottery().gblnTicketColumnSelected = false;
     }
 }

@@ -702,75 +702,106 @@ VbList::VbList(QWidget *parent) : VbWidget<QListView>(parent, QPalette::Base, QP
 {
     back_ = vbc::kWhite;
     setItemDelegate(new LineDelegate(this));
-    setModel(&model_);
+    setModel(&own_);
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void VbList::setModel(QAbstractItemModel *model)
+{
+    if (!model)
+        model = &own_;
+    if (model == QListView::model())
+        return;
+    QItemSelectionModel *earlierSelection = selectionModel();
+    if (QAbstractItemModel *earlier = QListView::model())
+        QObject::disconnect(earlier, nullptr, this, nullptr);
+    QListView::setModel(model);
+    lineModel_ = dynamic_cast<const LineListModel *>(model);
+    if (earlierSelection && earlierSelection->parent() == this)
+        delete earlierSelection;
+    QObject::connect(model, &QAbstractItemModel::modelReset, this, [this] { linesReplaced(); });
+    QObject::connect(model, &QAbstractItemModel::rowsRemoved, this,
+                     [this](const QModelIndex &, int first, int last) { rowsRemoved(first, last); });
     QObject::connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
                      [this](const QModelIndex &current) { selectionMoved(current.isValid() ? current.row() : -1); });
+    lastIndex_ = -1;
+    findWidestLine();
 }
 
-void VbList::addItem(const QString &line)
-{
-    silent_ = true;
-    const int row = static_cast<int>(lines_.size());
-    lines_.append(line);
-    model_.insertRows(row, 1);
-    model_.setData(model_.index(row), line);
-    if (widestRow_ < 0 || line.size() > lines_[widestRow_].size())
-        widestLineAt(row);
-    silent_ = false;
-}
+QString VbList::list(int index) const { return model()->data(model()->index(index, 0)).toString(); }
 
-void VbList::setLines(const QStringList &lines)
+void VbList::addItem(const QString &line) { own_.appendLine(line); }
+
+void VbList::setLines(const QStringList &lines) { own_.setLines(lines); }
+
+void VbList::removeItem(int index) { own_.removeLine(index); }
+
+void VbList::clear() { own_.clear(); }
+
+void VbList::linesReplaced()
 {
-    silent_ = true;
-    lines_ = lines;
-    model_.setStringList(lines_);
+    // No line is current, as after a selection taken away by code.
     setCurrentIndex(QModelIndex());
     lastIndex_ = -1;
     findWidestLine();
-    silent_ = false;
 }
 
-void VbList::removeItem(int index)
+void VbList::rowsInserted(const QModelIndex &parent, int start, int end)
 {
-    if (index < 0 || index >= lines_.size())
-        return;
+    QListView::rowsInserted(parent, start, end);
+    if (widestRow_ >= start)
+        widestRow_ += end - start + 1;
+    for (int row = start; row <= end; ++row)
+        if (const int length = lineLength(row); widestRow_ < 0 || length > widestLength_)
+            widestLineAt(row, length);
+}
+
+void VbList::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
+{
+    // The current line moves away from the lines removed without a Click.
     silent_ = true;
-    lines_.removeAt(index);
-    model_.removeRows(index, 1);
+    QListView::rowsAboutToBeRemoved(parent, start, end);
+}
+
+void VbList::rowsRemoved(int start, int end)
+{
     selectionModel()->clear();
     setCurrentIndex(QModelIndex());
     lastIndex_ = -1;
-    if (index == widestRow_)
-        findWidestLine();
-    else if (index < widestRow_)
-        --widestRow_;
     silent_ = false;
+    if (widestRow_ >= start && widestRow_ <= end)
+        findWidestLine();
+    else if (widestRow_ > end)
+        widestRow_ -= end - start + 1;
+}
+
+int VbList::lineLength(int row) const
+{
+    // A model of lines is read directly: a ticket of 32000 lines is laid out on every DRAW.
+    return static_cast<int>(lineModel_ ? lineModel_->lines().at(row).size() : list(row).size());
 }
 
 void VbList::findWidestLine()
 {
-    // Read through the const list: a write access would copy the list the ticket shares with it.
-    int widest = lines_.isEmpty() ? -1 : 0;
-    for (int i = 1; i < lines_.size(); ++i)
-        if (lines_.at(i).size() > lines_.at(widest).size())
-            widest = i;
-    widestLineAt(widest);
+    int widest = -1;
+    int longest = -1;
+    for (int row = 0, rows = listCount(); row < rows; ++row)
+        if (const int length = lineLength(row); length > longest) {
+            widest = row;
+            longest = length;
+        }
+    widestLineAt(widest, longest);
 }
 
-void VbList::widestLineAt(int row)
+void VbList::widestLineAt(int row, int length)
 {
     widestRow_ = row;
+    widestLength_ = length;
     // The lines are laid out again at their new width.
     scheduleDelayedItemsLayout();
-}
-
-void VbList::clear()
-{
-    setLines({});
 }
 
 int VbList::listIndex() const
@@ -783,12 +814,12 @@ void VbList::setListIndex(int index)
 {
     if (index == listIndex())
         return;
-    if (index < 0 || index >= lines_.size()) {
+    if (index < 0 || index >= listCount()) {
         selectionModel()->clear();
         setCurrentIndex(QModelIndex());
         return;
     }
-    setCurrentIndex(model_.index(index));
+    setCurrentIndex(model()->index(index, 0));
 }
 
 void VbList::selectionMoved(int index)

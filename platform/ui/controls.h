@@ -11,6 +11,7 @@
 //   refuse a key; a combo's filter also sees Delete and the editing shortcuts, as control codes.
 // Handlers are plain std::function members named after the event they serve.
 
+#include "platform/ui/linelistmodel.h"
 #include "platform/ui/vbcolor.h"
 
 #include <QCheckBox>
@@ -20,10 +21,10 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStringListModel>
 #include <QWidget>
 #include <functional>
 
@@ -302,17 +303,23 @@ private:
 };
 
 // ---- List box -------------------------------------------------------------------------------
+// Shows its own lines, or the lines of another model (setModel): the lines are the model's
+// display texts, and the list follows the model's signals (reset, rows inserted and removed).
+// Lines replaced or removed leave no line selected and run no Click; lines added keep the
+// selection.
 class VbList : public VbWidget<QListView> {
 public:
     explicit VbList(QWidget *parent = nullptr);
 
-    int listCount() const { return static_cast<int>(lines_.size()); }
-    QString list(int index) const { return lines_.value(index); }
-    const QStringList &lines() const { return lines_; }
+    // Shows `model` (nullptr: the list's own lines again).
+    void setModel(QAbstractItemModel *model) override;
+
+    int listCount() const { return model()->rowCount(); }
+    QString list(int index) const;
+    // The list's own lines: appended, replaced in one step (fast for tens of thousands of lines),
+    // removed, cleared.
     void addItem(const QString &line);
-    // Replaces every line in one step (fast for tens of thousands of lines); no Click runs.
     void setLines(const QStringList &lines);
-    // Removing and clearing leave no line selected and run no Click.
     void removeItem(int index);
     void clear();
 
@@ -322,17 +329,26 @@ public:
 
     std::function<void()> onClick;
 
+protected:
+    void rowsInserted(const QModelIndex &parent, int start, int end) override;
+    void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
+
 private:
     class LineDelegate;
     void selectionMoved(int index);
+    void linesReplaced();
+    void rowsRemoved(int start, int end);
+    int lineLength(int row) const;
     // The line with the most characters looked for among all lines, or known to be `row`; the
     // lines are laid out again at its width.
     void findWidestLine();
-    void widestLineAt(int row);
+    void widestLineAt(int row, int length);
 
-    QStringListModel model_;
-    QStringList lines_;
+    QStringList ownLines_;
+    LineListModel own_{ownLines_};
+    QPointer<const LineListModel> lineModel_;  // the model shown, when it is one of lines
     int widestRow_ = -1;  // the line with the most characters: every line takes its width
+    int widestLength_ = -1;
     bool silent_ = false;
     int lastIndex_ = -1;
 };

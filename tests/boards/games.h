@@ -108,9 +108,10 @@ protected:
     {
         messages.answerNext(msgbox::kYes);
         whenModal<frmFileManager>([name](frmFileManager *dialog) {
-            const int row = static_cast<int>(dialog->lstNames->lines().indexOf(name));
-            ASSERT_GE(row, 0) << name.toStdString();
-            dialog->lstNames->setListIndex(row);
+            const QAbstractItemModel *names = dialog->lstNames->model();
+            const QModelIndexList found = names->match(names->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
+            ASSERT_EQ(found.size(), 1) << name.toStdString();
+            dialog->lstNames->setListIndex(found[0].row());
             dialog->cmdLoad->click();
         });
         user.chooseMenu(QStringLiteral("mnuTicketLoad"));

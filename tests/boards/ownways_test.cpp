@@ -8,6 +8,8 @@
 #include "analysis/generator.h"
 #include "platform/ui/screen.h"
 
+#include <QSignalSpy>
+
 namespace {
 
 class OwnWays : public BoardTest {
@@ -109,12 +111,17 @@ TEST_F(OwnWays, LottoPowersOfTheWorkedDrawings)
     }
 }
 
+// The 32000 columns reach the ticket list in one step, and so does their comparison.
 TEST_F(OwnWays, LottoTicketsStopAt32000Columns)
 {
     ASSERT_TRUE(open(kLotto));
+    const QAbstractItemModel *shown = user.get<QListView>(QStringLiteral("lstTicket"))->model();
+    QSignalSpy resets(shown, &QAbstractItemModel::modelReset), added(shown, &QAbstractItemModel::rowsInserted);
     user.type(QStringLiteral("txtColumnsToDraw"), QStringLiteral("32000"));
     user.click(QStringLiteral("cmdDraw"));
     ASSERT_EQ(user.lines().size(), 32000);
+    user.click(QStringLiteral("cmdCompare"));
+    EXPECT_EQ(std::pair(resets.size(), added.size()), std::pair(qsizetype(2), qsizetype(0)));
     user.click(QStringLiteral("cmdAdd"));
     EXPECT_EQ(user.lines().size(), 32000);
     // An incremental draw adds none.

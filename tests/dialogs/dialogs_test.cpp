@@ -149,8 +149,22 @@ protected:
     void SetUp() override
     {
         world.open(SampleWorld::kLotto);
-        world.board()->lstTicket->setLines(kLines);
+        // The two columns of kLines added as guesses, then compared with a guess of which the
+        // first column holds two numbers and the second three and the bonus number.
+        user.tick(QStringLiteral("chkCompareWithGuess"), true);
+        const auto guess = [this](const QStringList &numbers) {
+            for (int p = 1; p <= numbers.size(); ++p)
+                user.type(BoardUser::at(QStringLiteral("txtGuess"), p), numbers[p - 1]);
+        };
+        for (const QString &line : kLines) {
+            guess(line.split(u' ').mid(1, 6));
+            user.click(QStringLiteral("cmdAdd"));
+        }
+        guess({"3", "8", "1", "9", "12", "2", "30"});
+        user.click(QStringLiteral("cmdCompare"));
     }
+
+    BoardUser user{world};
 };
 
 }  // namespace
@@ -357,7 +371,8 @@ TEST_F(FileManager, NamesAreFilteredAndSaveWritesBothFilesAskingBeforeOverwritin
               std::tuple("The ticket will be saved as: week1", 36, "SAVE Information", "week1"));
     EXPECT_EQ(std::pair(QFileInfo(recordOf("week1")).isFile(), fileBytes(textOf("week1"))),
               std::pair(true, QByteArray("2\r\n01- 3 8 17 25 33 40 (2)\r\n02- 1 9 12 30 41 49 (3+1)\r\n")));
-    world.board()->lstTicket->setLines({kLines[0]});
+    user.selectLine(1);
+    user.click(QStringLiteral("cmdDelete"));
     EXPECT_FALSE(save(QStringLiteral("week1")));
     EXPECT_EQ(std::tuple(answers.asked()[1].text, answers.asked()[1].style, fileBytes(textOf("week1")).left(3)),
               std::tuple("The ticket named week1 already exists. Do you want to overwrite?", 292, "2\r\n"));
@@ -376,7 +391,7 @@ TEST_F(FileManager, LoadAndDeleteATicketByName)
     EXPECT_TRUE(act("mnuTicketLoad", QStringLiteral("week1"), "cmdLoad"));
     BoardBase *after = world.board();
     ASSERT_TRUE(after && (before.isNull() || (after != before && !before->isVisible())));
-    EXPECT_EQ(std::tuple(answers.texts().last(), after->lstTicket->lines(), after->windowTitle().endsWith(" (week1 -  Loaded Ticket)")),
+    EXPECT_EQ(std::tuple(answers.texts().last(), user.lines(), after->windowTitle().endsWith(" (week1 -  Loaded Ticket)")),
               std::tuple("Ticket week1 will be loaded.", kLines, true));
     EXPECT_FALSE(throughMenu("mnuTicketDelete", [&](frmFileManager *dialog) {
         pick(dialog, QStringLiteral("week1"), true);

@@ -99,3 +99,38 @@ TEST(Controls, ListLinesAndDisabledTextsCanBeRead)
         }
     }
 }
+
+// A list showing a model of lines follows it: every line is where a click finds it. A line
+// selected by code runs Click once and stays selected while lines are added; lines replaced or
+// removed leave none selected and run no Click, nor does the focus coming to the list afterwards.
+TEST(Controls, ListFollowsTheModelItShows)
+{
+    QWidget form;
+    QStringList lines{QStringLiteral("01- 1 2 3 (0)"), QStringLiteral("02- 4 5 6 (1)")};
+    LineListModel model(lines);
+    VbList list(&form);
+    list.Move(0, 0, 2000, 1500);
+    list.setModel(&model);
+    int clicks = 0;
+    list.onClick = [&] { ++clicks; };
+    form.show();
+    const auto seen = [&] {
+        QCoreApplication::processEvents();
+        QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(&list, &focus);
+        QStringList shown;
+        for (int row = 0; row < list.listCount(); ++row)
+            if (list.indexAt(list.visualRect(model.index(row)).center()).row() == row)
+                shown << list.list(row);
+        return std::tuple(shown, list.listIndex(), clicks);
+    };
+    list.setListIndex(1);
+    list.setListIndex(1);
+    model.appendLine(QStringLiteral("03- 7 8 9 (2)"));
+    EXPECT_EQ(seen(), std::tuple(QStringList{"01- 1 2 3 (0)", "02- 4 5 6 (1)", "03- 7 8 9 (2)"}, 1, 1));
+    model.removeLine(1);  // the selected line
+    EXPECT_EQ(seen(), std::tuple(QStringList{"01- 1 2 3 (0)", "03- 7 8 9 (2)"}, -1, 1));
+    list.setListIndex(0);
+    model.setLines({QStringLiteral("1"), QStringLiteral("2")});
+    EXPECT_EQ(seen(), std::tuple(QStringList{"1", "2"}, -1, 2));
+}

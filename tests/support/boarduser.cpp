@@ -125,6 +125,21 @@ void BoardUser::selectLine(int index)
     }
 }
 
+QStringList BoardUser::lines() const
+{
+    QStringList shown;
+    if (auto *list = get<QListView>(QStringLiteral("lstTicket")))
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            shown << list->model()->index(row, 0).data().toString();
+    return shown;
+}
+
+int BoardUser::selectedLine() const
+{
+    auto *list = get<QListView>(QStringLiteral("lstTicket"));
+    return list && list->currentIndex().isValid() ? list->currentIndex().row() : -1;
+}
+
 QString BoardUser::text(const QString &name) const
 {
     QWidget *control = get(name);

@@ -79,8 +79,9 @@ public:
         auto *bar = get<VbStatusBar>(QStringLiteral("staMain"));
         return bar ? bar->panelText(panel) : QString();
     }
-    QStringList lines() const { return get<VbList>(QStringLiteral("lstTicket")) ? board()->lstTicket->lines() : QStringList(); }
-    int selectedLine() const { return get<VbList>(QStringLiteral("lstTicket")) ? board()->lstTicket->listIndex() : -1; }
+    // The lines the ticket list shows, and the line selected in it (-1 none).
+    QStringList lines() const;
+    int selectedLine() const;
 
     // The lines of the text file of a saved ticket of the lottery on the board (CRLF line ends),
     // nothing when it does not exist.

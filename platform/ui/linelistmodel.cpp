@@ -1,0 +1,46 @@
+#include "platform/ui/linelistmodel.h"
+
+#include <utility>
+
+LineListModel::LineListModel(QStringList &lines, QObject *parent) : QAbstractListModel(parent), lines_(lines) {}
+
+int LineListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(lines_.size());
+}
+
+QVariant LineListModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= lines_.size())
+        return {};
+    return lines_.at(index.row());
+}
+
+void LineListModel::setLines(QStringList lines)
+{
+    rewriteLines([&lines](QStringList) { return std::move(lines); });
+}
+
+void LineListModel::rewriteLines(const std::function<QStringList(QStringList earlier)> &rewrite)
+{
+    beginResetModel();
+    lines_ = rewrite(std::exchange(lines_, {}));
+    endResetModel();
+}
+
+void LineListModel::appendLine(const QString &line)
+{
+    const int row = rowCount();
+    beginInsertRows({}, row, row);
+    lines_.append(line);
+    endInsertRows();
+}
+
+void LineListModel::removeLine(int row)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    beginRemoveRows({}, row, row);
+    lines_.removeAt(row);
+    endRemoveRows();
+}

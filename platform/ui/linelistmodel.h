@@ -1,0 +1,30 @@
+#pragma once
+// Lines of text as a list model: one row per line, the row's text the line. The lines belong to
+// another object and the model keeps no copy of them; every change of them goes through the
+// model, so that its views follow by its signals alone.
+
+#include <QAbstractListModel>
+#include <QStringList>
+#include <functional>
+
+class LineListModel : public QAbstractListModel {
+public:
+    // The model of `lines`, which must outlive it.
+    explicit LineListModel(QStringList &lines, QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+    const QStringList &lines() const { return lines_; }
+    // Every line replaced, in one reset (tens of thousands of lines cost one signal).
+    void setLines(QStringList lines);
+    // The same, the new lines made from the earlier ones, which `rewrite` is given so that it can
+    // reuse their room.
+    void rewriteLines(const std::function<QStringList(QStringList earlier)> &rewrite);
+    void appendLine(const QString &line);
+    void removeLine(int row);
+    void clear() { setLines({}); }
+
+private:
+    QStringList &lines_;
+};
