@@ -228,6 +228,19 @@ inline long untilIdle()
 // A left click on a control, as the user gives it.
 inline void click(QWidget *control) { QTest::mouseClick(control, Qt::LeftButton); }
 
+// The board's control of that name ("cmdDraw", "chkPowerIntervalBONUS"), as the user finds it on
+// the window; nullptr when the board has none.
+template <class T = QWidget>
+T *control(QWidget *board, const QString &name)
+{
+    return board ? board->findChild<T *>(name) : nullptr;
+}
+// The name of a drum's control: the second drum's carry the suffix BONUS.
+inline QString drumControl(const char *name, Drum drum)
+{
+    return QString::fromLatin1(name) + (drum == Drum::Second ? QStringLiteral("BONUS") : QString());
+}
+
 // Runs `answer` on the dialog of the kind as soon as it shows as the modal window (from the
 // dialog's own event loop), once.
 template <class Form>
@@ -329,11 +342,11 @@ public:
     // ticket off, DRAW clicked; until the program is idle. False unless 32,000 columns were made.
     bool draw()
     {
-        board_->chkIncrementalTicket->setValue(false);
-        board_->txtColumnsToDraw->setText(QStringLiteral("32000"));
-        click(board_->cmdDraw);
+        control<VbCheck>(board_, QStringLiteral("chkIncrementalTicket"))->setValue(false);
+        control<VbTextBox>(board_, QStringLiteral("txtColumnsToDraw"))->setText(QStringLiteral("32000"));
+        click(control(board_, QStringLiteral("cmdDraw")));
         untilIdle();
-        return board_->lstTicket->listCount() == 32000;
+        return control<VbList>(board_, QStringLiteral("lstTicket"))->listCount() == 32000;
     }
     // A ticket of 32,000 columns at the 10 % interval (not timed); false, the benchmark skipped,
     // without one.

@@ -39,23 +39,23 @@ int main(int argc, char **argv)
         return 1;
     }
     const long afterOpen = peakResidentKb();
-    click(board->cmdPower);
+    click(control(board, QStringLiteral("cmdPower")));
     untilIdle();
     if (!setInterval(*board, 10)) {
         std::fprintf(stderr, "the interval was not set\n");
         return 1;
     }
-    board->txtColumnsToDraw->setText(QStringLiteral("32000"));
-    click(board->cmdDraw);
+    control<VbTextBox>(board, QStringLiteral("txtColumnsToDraw"))->setText(QStringLiteral("32000"));
+    click(control(board, QStringLiteral("cmdDraw")));
     untilIdle();
     ticketThroughDialog(*board, false, QStringLiteral("session"));
     ticketThroughDialog(*board, true, QStringLiteral("session"));
     board = boardInFront();
-    if (!board || board->lstTicket->listCount() != 32000) {
+    if (!board || control<VbList>(board, QStringLiteral("lstTicket"))->listCount() != 32000) {
         std::fprintf(stderr, "the ticket of 32000 columns was not saved and loaded\n");
         return 1;
     }
-    click(board->cmdCompare);
+    click(control(board, QStringLiteral("cmdCompare")));
     untilIdle();
     const long peak = peakResidentKb();
     std::printf("%d drawings: peak resident %.1f MB (Qt and the program before opening %.1f MB, after opening %.1f MB)\n",

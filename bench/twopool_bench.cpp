@@ -25,6 +25,8 @@
 namespace {
 
 using benchseeds::kLotto;
+using benchworld::control;
+using benchworld::drumControl;
 using benchseeds::kTwoDrum;
 constexpr int kColumns = 32000;
 constexpr int kTimedDraws = 2;
@@ -74,27 +76,27 @@ BoardRun drawOnBoard(const QString &database, int percent)
         return run;
     }
     const int messages = benchworld::messageCount();
-    const std::vector<Drum> drums = board->gameDrums();
+    const std::vector<Drum> drums = board->lottery().gLayout.drums();
     for (Drum d : drums) {
         // The second drum's 66 pairs leave one or none at 1 %: it keeps 10 % there.
         const int drumPercent = d == Drum::Second ? std::max(percent, 10) : percent;
-        board->drum(d).chkPowerInterval->setValue(1);
-        board->drum(d).cboPowerIntervalPct->setListIndex(drumPercent == 1 ? 0 : drumPercent / 10);
+        control<VbCheck>(board, drumControl("chkPowerInterval", d))->setValue(1);
+        control<VbCombo>(board, drumControl("cboPowerIntervalPct", d))->setListIndex(drumPercent == 1 ? 0 : drumPercent / 10);
         const DrumState &state = board->lottery().drum(d);
-        if (!state.gblnPowerInterval || board->drum(d).cboPowerIntervalPct->text() != QString::number(drumPercent))
+        if (!state.gblnPowerInterval || control<VbCombo>(board, drumControl("cboPowerIntervalPct", d))->text() != QString::number(drumPercent))
             run.problem = QStringLiteral("the interval was not set on %1").arg(database);
         run.limits[d == Drum::Second ? 2 : 0] = state.garrIntervalLimits[0];
         run.limits[d == Drum::Second ? 3 : 1] = state.garrIntervalLimits[1];
     }
-    board->chkIncrementalTicket->setValue(0);
+    control<VbCheck>(board, QStringLiteral("chkIncrementalTicket"))->setValue(0);
     for (int i = 0; i <= kTimedDraws && run.problem.isEmpty(); ++i) {
-        board->txtColumnsToDraw->setText(QString::number(kColumns));
+        control<VbTextBox>(board, QStringLiteral("txtColumnsToDraw"))->setText(QString::number(kColumns));
         benchseeds::waitUntilIdle();
         const Clock::time_point start = Clock::now();
-        board->cmdDraw->click();
+        control<VbButton>(board, QStringLiteral("cmdDraw"))->click();
         benchseeds::waitUntilIdle();
         const double ms = msSince(start);
-        if (board->lstTicket->listCount() != kColumns || !ticketWithinLimits(board->lottery(), drums))
+        if (control<VbList>(board, QStringLiteral("lstTicket"))->listCount() != kColumns || !ticketWithinLimits(board->lottery(), drums))
             run.problem = QStringLiteral("DRAW on %1 did not make 32000 columns within the limits").arg(database);
         else if (i > 0)
             run.drawMs.push_back(ms);
@@ -173,24 +175,24 @@ void BM_Compare32000(benchmark::State &state)
     BoardBase *board = benchworld::openLottery(database);
     const int messages = benchworld::messageCount();
     if (board) {
-        for (Drum d : board->gameDrums()) {
-            board->drum(d).chkPowerInterval->setValue(1);
-            board->drum(d).cboPowerIntervalPct->setListIndex(1);
+        for (Drum d : board->lottery().gLayout.drums()) {
+            control<VbCheck>(board, drumControl("chkPowerInterval", d))->setValue(1);
+            control<VbCombo>(board, drumControl("cboPowerIntervalPct", d))->setListIndex(1);
         }
-        board->chkIncrementalTicket->setValue(0);
-        board->txtColumnsToDraw->setText(QString::number(kColumns));
-        board->cmdDraw->click();
+        control<VbCheck>(board, QStringLiteral("chkIncrementalTicket"))->setValue(0);
+        control<VbTextBox>(board, QStringLiteral("txtColumnsToDraw"))->setText(QString::number(kColumns));
+        control<VbButton>(board, QStringLiteral("cmdDraw"))->click();
         benchseeds::waitUntilIdle();
     }
-    if (!board || board->lstTicket->listCount() != kColumns) {
+    if (!board || control<VbList>(board, QStringLiteral("lstTicket"))->listCount() != kColumns) {
         state.SkipWithError("no ticket of 32000 columns");
     } else {
         for (auto _ : state) {
             const Clock::time_point start = Clock::now();
-            board->cmdCompare->click();
+            control<VbButton>(board, QStringLiteral("cmdCompare"))->click();
             benchseeds::waitUntilIdle();
             state.SetIterationTime(msSince(start) / 1000.0);
-            if (board->lstTicket->listCount() != kColumns) {
+            if (control<VbList>(board, QStringLiteral("lstTicket"))->listCount() != kColumns) {
                 state.SkipWithError("Compare lost the ticket");
                 break;
             }

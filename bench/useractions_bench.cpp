@@ -31,7 +31,7 @@ void BM_Power(benchmark::State &state)
         return;
     long paints = 0;
     for (auto _ : state) {
-        click(open.board()->cmdPower);
+        click(control(open.board(), QStringLiteral("cmdPower")));
         paints = untilIdle();
     }
     if (!open.quiet())
@@ -59,7 +59,7 @@ void BM_StopDuringDraw(benchmark::State &state)
     OpenBoard open(state, static_cast<int>(state.range(0)), static_cast<uint64_t>(state.range(1)));
     if (!open.board() || !open.intervalAt(1))
         return;
-    open.board()->txtColumnsToDraw->setText(QStringLiteral("32000"));
+    control<VbTextBox>(open.board(), QStringLiteral("txtColumnsToDraw"))->setText(QStringLiteral("32000"));
     double total = 0;
     double longest = 0;
     int stops = 0;
@@ -82,9 +82,9 @@ void BM_StopDuringDraw(benchmark::State &state)
             pressed = Clock::now() + std::chrono::milliseconds(5);
             QTimer::singleShot(std::chrono::milliseconds(5), Qt::PreciseTimer, press);
         });
-        click(open.board()->cmdDraw);
+        click(control(open.board(), QStringLiteral("cmdDraw")));
         untilIdle();
-        if (!handled || open.board()->lstTicket->listCount() >= 32000) {
+        if (!handled || control<VbList>(open.board(), QStringLiteral("lstTicket"))->listCount() >= 32000) {
             state.SkipWithError("the run ended before STOP");
             break;
         }
@@ -99,10 +99,10 @@ void BM_Compare32000(benchmark::State &state)
     if (!open.hasTicket())
         return;
     for (auto _ : state) {
-        click(open.board()->cmdCompare);
+        click(control(open.board(), QStringLiteral("cmdCompare")));
         untilIdle();
     }
-    if (open.board()->lstTicket->listCount() != 32000)
+    if (control<VbList>(open.board(), QStringLiteral("lstTicket"))->listCount() != 32000)
         state.SkipWithError("the ticket is gone");
 }
 
@@ -137,8 +137,8 @@ void BM_TicketLoad32000(benchmark::State &state)
     for (auto _ : state) {
         ticketThroughDialog(*open.board(), true, QStringLiteral("bench"));
         BoardBase *board = boardInFront();
-        if (!board || board == open.board() || board->lstTicket->listCount() != 32000 || !board->lottery().drum(Drum::Main).gblnPowerInterval
-            || board->main.cboPowerIntervalPct->text() != QStringLiteral("10")) {
+        if (!board || board == open.board() || control<VbList>(board, QStringLiteral("lstTicket"))->listCount() != 32000 || !board->lottery().drum(Drum::Main).gblnPowerInterval
+            || control<VbCombo>(board, QStringLiteral("cboPowerIntervalPct"))->text() != QStringLiteral("10")) {
             state.SkipWithError(("the ticket was not loaded with its settings: " + lastMessage()).toStdString().c_str());
             break;
         }
@@ -157,7 +157,7 @@ void BM_TicketRead32000(benchmark::State &state)
     for (auto _ : state) {
         open.board()->subLoadTicketTextFile();
         untilIdle();
-        if (open.board()->lstTicket->listCount() != 32000) {
+        if (control<VbList>(open.board(), QStringLiteral("lstTicket"))->listCount() != 32000) {
             state.SkipWithError("the ticket was not read");
             break;
         }
