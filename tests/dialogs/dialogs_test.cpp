@@ -437,7 +437,7 @@ TEST_F(FileManager, LotteryLoadOpensTheChosenLottery)
     }));
     EXPECT_TRUE(act("mnuLotteryLoad", QStringLiteral("Sample Two-Drum 5-50 + 2-12"), "cmdLoad"));
     EXPECT_EQ(std::pair(world.board() ? world.board()->lottery().gstrGameCode : QString(),
-                        world.board() && world.board()->hasSecondDrum()),
+                        world.board() && world.board()->findChild<QWidget *>(QStringLiteral("chkPowerIntervalBONUS"))),
               std::pair(QStringLiteral("2P520"), true));
 }
 
