@@ -56,7 +56,7 @@ void VbControl::applyColours()
     if (backSet_) {
         palette.setColor(backRole_, vbc::toQColor(back_));
         if (backRole_ == QPalette::Window)
-            self_->setAutoFillBackground(true);
+            fillsBack_ = true;
     }
     // The fore colour shows while the control is enabled; a disabled control shows its text in
     // grey, readable on the grey of the board and on the white of a box, so that it looks as
@@ -68,6 +68,12 @@ void VbControl::applyColours()
             palette.setColor(group, QPalette::WindowText, colour);
     }
     self_->setPalette(palette);
+}
+
+void VbControl::paintBack()
+{
+    if (fillsBack_)
+        QPainter(self_).fillRect(self_->rect(), self_->palette().brush(self_->backgroundRole()));
 }
 
 void VbControl::setFontBold(bool on)
@@ -268,7 +274,8 @@ void VbLabel::setAlignment(int vbAlignment)
 
 void VbLabel::setOpaque(bool on)
 {
-    setAutoFillBackground(on);
+    fillsBack_ = on;
+    update();
     if (on && !backSet_)
         setBackColor(back_);
 }
@@ -299,7 +306,7 @@ void VbLabel::copyFrom(const VbControl &other)
     VbControl::copyFrom(other);
     if (auto *label = dynamic_cast<const VbLabel *>(&other)) {
         setAlignment(label->alignment_);
-        setAutoFillBackground(label->autoFillBackground());
+        fillsBack_ = label->fillsBack_;
         setFrameStyle(label->frameStyle());
         QLabel::setWordWrap(label->wordWrap());
         autoSize_ = label->autoSize_;
@@ -885,6 +892,7 @@ void VbShape::copyFrom(const VbControl &other)
 
 void VbShape::paintEvent(QPaintEvent *)
 {
+    paintBack();
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, kind_ >= Oval);
     QRectF r = rect();
@@ -935,6 +943,7 @@ void VbLine::setLineColor(uint32_t colour, int widthPixels)
 
 void VbLine::paintEvent(QPaintEvent *)
 {
+    paintBack();
     QPainter painter(this);
     painter.setPen(QPen(vbc::toQColor(colour_), widthPx_));
     const int ox = std::min(x1_, x2_);
@@ -949,6 +958,7 @@ VbFrame::VbFrame(QWidget *parent) : VbWidget<QGroupBox>(parent) {}
 
 void VbFrame::paintEvent(QPaintEvent *)
 {
+    paintBack();
     QPainter painter(this);
     const QFontMetrics metrics(font());
     const QRect box = rect().adjusted(0, metrics.height() / 2, -1, -1);
