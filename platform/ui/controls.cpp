@@ -110,7 +110,10 @@ void VbControl::setHandCursor(bool on)
 
 void VbControl::copyFrom(const VbControl &other)
 {
-    self_->setFont(other.self_->font());
+    // A new element has the template's parent: what the template inherits from it, the element
+    // inherits too, and only what was set on the template is set again.
+    if (other.self_->testAttribute(Qt::WA_SetFont))
+        self_->setFont(other.self_->font());
     self_->setToolTip(other.self_->toolTip());
     self_->setEnabled(other.self_->isEnabled());
     self_->setFocusPolicy(other.self_->focusPolicy());
@@ -119,7 +122,12 @@ void VbControl::copyFrom(const VbControl &other)
     back_ = other.back_;
     fore_ = other.fore_;
     backSet_ = other.backSet_;
-    applyColours();
+    fillsBack_ = other.fillsBack_;
+    // The template's palette is its colours over the parent's palette.
+    if (other.self_->testAttribute(Qt::WA_SetPalette))
+        self_->setPalette(other.self_->palette());
+    else
+        applyColours();
     Move(other.left_, other.top_, other.width_, other.height_);
 }
 
@@ -306,7 +314,6 @@ void VbLabel::copyFrom(const VbControl &other)
     VbControl::copyFrom(other);
     if (auto *label = dynamic_cast<const VbLabel *>(&other)) {
         setAlignment(label->alignment_);
-        fillsBack_ = label->fillsBack_;
         setFrameStyle(label->frameStyle());
         QLabel::setWordWrap(label->wordWrap());
         autoSize_ = label->autoSize_;
