@@ -93,9 +93,12 @@ bool acquireInstanceLock(qint64 *holder)
         ::close(fd);
         return !held;
     }
-    // The process id, for a copy that finds the lock taken.
-    text.resize(0);
-    text.write(QByteArray::number(QCoreApplication::applicationPid()) + '\n');
+    // The process id, for a copy that finds the lock taken, written over the one before (cutting
+    // the file costs more than writing it, so only what a longer one left is cut off).
+    const QByteArray pid = QByteArray::number(QCoreApplication::applicationPid()) + '\n';
+    text.write(pid);
+    if (text.size() > pid.size())
+        text.resize(pid.size());
     text.close();
     app().instanceLock = std::make_unique<InstanceLockFile>(fd);
     return true;

@@ -107,14 +107,15 @@ TEST(StartUp, FirstRunAndALockedLastLottery)
 }
 
 // The per-user lock held by another holder is a second copy, named by the process id its holder
-// wrote; once let go, the scan takes the lock and writes its own.
+// wrote first; once let go, the scan takes the lock and the file holds its own id alone.
 TEST(StartUp, TheLockOfAnotherHolderCountsAsASecondCopy)
 {
     Sandbox sandbox;
     endStartUp();
     app().gstrAppTitle = QStringLiteral("TALVINOR");
     const int other = ::open(QFile::encodeName(instanceLockPath()).constData(), O_RDWR | O_CREAT, 0600);
-    ASSERT_TRUE(other >= 0 && ::flock(other, LOCK_EX | LOCK_NB) == 0 && ::write(other, "4242\n", 5) == 5);
+    const char lockText[] = "4242\ntalvinor\nanother host\n";
+    ASSERT_TRUE(other >= 0 && ::flock(other, LOCK_EX | LOCK_NB) == 0 && ::write(other, lockText, sizeof lockText - 1) == sizeof lockText - 1);
     WindowListBox held;
     const int countedWhileHeld = fncScanProgramWindows(held);
     EXPECT_EQ(std::tuple(countedWhileHeld, held.itemData(1), app().gblnAlreadyRunning), std::tuple(2, 4242, -1));
