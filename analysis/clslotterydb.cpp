@@ -138,7 +138,8 @@ std::optional<QDate> cellDate(sqlite3_value *v, bool *storedForm = nullptr, Mont
     if (size == 10 && p[4] == '-' && p[7] == '-' && isDigit(p[0]) && isDigit(p[1]) && isDigit(p[2])
         && isDigit(p[3]) && isDigit(p[5]) && isDigit(p[6]) && isDigit(p[8]) && isDigit(p[9])) {
         MonthRead once;
-        const QDate date = (month ? *month : once).date(twoDigits(p) * 100 + twoDigits(p + 2), twoDigits(p + 5), twoDigits(p + 8));
+        const int year = twoDigits(p) * 100 + twoDigits(p + 2);
+        const QDate date = (month ? *month : once).date(year, twoDigits(p + 5), twoDigits(p + 8));
         if (!date.isValid())
             return std::nullopt;
         if (storedForm)

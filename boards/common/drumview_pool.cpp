@@ -87,18 +87,20 @@ void DrumView::showPoolBoxes(int32_t ball)
 void DrumView::makePoolRows()
 {
     const int pitch = (txtPoolCount.exists(0) ? txtPoolCount[0]->Height() : 0) + kRowGap;
-    forEachMadeRow(first(), last(), oneHalf(), txtPoolCount.exists(kSecondHalf), pitch, [this](int b, int tmpl, int rowHeight) {
+    const auto make = [this](int b, int tmpl, int rowHeight) {
         if (!txtPoolCount.exists(tmpl))
             return;
         const int countLeft = txtPoolCount[tmpl]->Left();
         const int countTop = txtPoolCount[b - 1]->Top();
-        VbLabel *label = createRow(lblPoolBall, b, tmpl, lblPoolBall[tmpl]->Left(), rowHeight, lblPoolBall[b - 1]->Top());
+        VbLabel *label =
+            createRow(lblPoolBall, b, tmpl, lblPoolBall[tmpl]->Left(), rowHeight, lblPoolBall[b - 1]->Top());
         createRow(txtPoolCount, b, tmpl, countLeft, rowHeight, countTop);
         createRow(picPoolBall, b, tmpl, picPoolBall[tmpl]->Left(), rowHeight, picPoolBall[b - 1]->Top());
         createRow(txtPoolPercent, b, tmpl, countLeft, rowHeight, countTop);
         createRow(chkExcludeBall, b, tmpl, chkExcludeBall[tmpl]->Left(), rowHeight, chkExcludeBall[b - 1]->Top());
         label->setCaption(num(b));
-    });
+    };
+    forEachMadeRow(first(), last(), oneHalf(), txtPoolCount.exists(kSecondHalf), pitch, make);
 }
 
 void DrumView::subFillPoolGrid()

@@ -185,20 +185,20 @@ void DrumView::subShowPowerTableRow(int32_t ball)
 
 void DrumView::makePowerRows()
 {
-    forEachMadeRow(first(), last(), oneHalf(), lblPowerBall.exists(kSecondHalf), rowPitch(lblTotalPicks),
-                   [this](int b, int tmpl, int rowHeight) {
-                       if (!lblPowerBall.exists(tmpl))
-                           return;
-                       auto place = [&](auto &array) {
-                           return createRow(array, b, tmpl, array[tmpl]->Left(), rowHeight, array[b - 1]->Top());
-                       };
-                       place(lblPowerBall)->setCaption(num(b));
-                       place(picPowerBall);
-                       place(lblTotalPicks);
-                       place(lblStanding);
-                       place(lblPowerPercent);
-                       place(lblWeeksSincePick);
-                   });
+    const auto make = [this](int b, int tmpl, int rowHeight) {
+        if (!lblPowerBall.exists(tmpl))
+            return;
+        auto place = [&](auto &array) {
+            return createRow(array, b, tmpl, array[tmpl]->Left(), rowHeight, array[b - 1]->Top());
+        };
+        place(lblPowerBall)->setCaption(num(b));
+        place(picPowerBall);
+        place(lblTotalPicks);
+        place(lblStanding);
+        place(lblPowerPercent);
+        place(lblWeeksSincePick);
+    };
+    forEachMadeRow(first(), last(), oneHalf(), lblPowerBall.exists(kSecondHalf), rowPitch(lblTotalPicks), make);
 }
 
 void DrumView::subCalculatePowerTable()

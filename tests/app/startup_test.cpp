@@ -115,7 +115,8 @@ TEST(StartUp, TheLockOfAnotherHolderCountsAsASecondCopy)
     app().gstrAppTitle = QStringLiteral("TALVINOR");
     const int other = ::open(QFile::encodeName(instanceLockPath()).constData(), O_RDWR | O_CREAT, 0600);
     const char lockText[] = "4242\ntalvinor\nanother host\n";
-    ASSERT_TRUE(other >= 0 && ::flock(other, LOCK_EX | LOCK_NB) == 0 && ::write(other, lockText, sizeof lockText - 1) == sizeof lockText - 1);
+    ASSERT_TRUE(other >= 0 && ::flock(other, LOCK_EX | LOCK_NB) == 0);
+    ASSERT_EQ(::write(other, lockText, sizeof lockText - 1), static_cast<ssize_t>(sizeof lockText - 1));
     WindowListBox held;
     const int countedWhileHeld = fncScanProgramWindows(held);
     EXPECT_EQ(std::tuple(countedWhileHeld, held.itemData(1), app().gblnAlreadyRunning), std::tuple(2, 4242, -1));
