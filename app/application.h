@@ -12,10 +12,10 @@
 #include "app/clsrecordfile.h"
 #include "app/clsregistry.h"
 #include "app/clssysteminfo.h"
-#include "app/instancecheck.h"
 #include "analysis/clslotterydb.h"
 #include "platform/filewrite.h"
 
+#include <QLockFile>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -51,7 +51,7 @@ struct Application {
     int32_t glngBackColor = 0xDFDFDF;
     int32_t gvarExcludedBackColor = 0x707070;
     // The per-user lock that keeps a second copy from running, held for the whole run.
-    std::unique_ptr<InstanceLockFile> instanceLock;
+    std::unique_ptr<QLockFile> instanceLock;
 
     // ---- Language ----------------------------------------------------------------------------
     // 1 Turkish, 2 English, 3 French, 4 German.

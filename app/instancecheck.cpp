@@ -5,10 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/file.h>
+#include <QLockFile>
 #include <unistd.h>
 
 int WindowListBox::addItem(const QString &text)
@@ -70,37 +67,30 @@ QString instanceLockPath()
     return folders::runtimeFolder() + QStringLiteral("/TALVINOR-%1.lock").arg(::getuid());
 }
 
-InstanceLockFile::~InstanceLockFile() { ::close(fd_); }
-
 bool acquireInstanceLock(qint64 *holder)
 {
     if (app().instanceLock)
         return true;
     QDir().mkpath(folders::runtimeFolder());
-    const int fd = ::open(QFile::encodeName(instanceLockPath()).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    auto lock = std::make_unique<QLockFile>(instanceLockPath());
+    // The lock is held for the whole run, so it must never be taken for stale because of its age;
+    // a lock left by a copy that has ended is still reclaimed (its process is gone).
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0)) {
+        app().instanceLock = std::move(lock);
+        return true;
+    }
+    if (lock->error() == QLockFile::LockFailedError) {
+        if (holder) {
+            qint64 pid = 0;
+            QString host, app;
+            lock->getLockInfo(&pid, &host, &app);
+            *holder = pid;
+        }
+        return false;
+    }
     // The lock file cannot be made at all (no runtime folder, no permission): the check cannot
     // tell, and the program runs rather than refusing to start.
-    if (fd < 0)
-        return true;
-    QFile text;
-    text.open(fd, QIODevice::ReadWrite, QFileDevice::DontCloseHandle);
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        const bool held = errno == EWOULDBLOCK;
-        // The holder's process id heads the file (0 while the holder has not written it yet).
-        if (held && holder)
-            *holder = text.readLine().trimmed().toLongLong();
-        text.close();
-        ::close(fd);
-        return !held;
-    }
-    // The process id, for a copy that finds the lock taken, written over the one before (cutting
-    // the file costs more than writing it, so only what a longer one left is cut off).
-    const QByteArray pid = QByteArray::number(QCoreApplication::applicationPid()) + '\n';
-    text.write(pid);
-    if (text.size() > pid.size())
-        text.resize(pid.size());
-    text.close();
-    app().instanceLock = std::make_unique<InstanceLockFile>(fd);
     return true;
 }
 

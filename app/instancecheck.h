@@ -59,20 +59,7 @@ int32_t fncScanProgramWindows(WindowListBox &lst);
 std::vector<TopLevelWindow> fncTopLevelWindows();
 
 // The per-user lock: its file, taking it (true when this process holds it; otherwise the
-// holder's process id goes to *holder when asked) and giving it back. The lock is the system's
-// lock on the open file, which the system gives back when the process ends however it ends: a
-// copy that was killed leaves no lock behind, and taking the lock writes nothing to the disk.
-class InstanceLockFile {
-public:
-    explicit InstanceLockFile(int fd) : fd_(fd) {}
-    ~InstanceLockFile();
-    InstanceLockFile(const InstanceLockFile &) = delete;
-    InstanceLockFile &operator=(const InstanceLockFile &) = delete;
-
-private:
-    int fd_;
-};
-
+// holder's process id goes to *holder when asked) and giving it back.
 QString instanceLockPath();
 bool acquireInstanceLock(qint64 *holder = nullptr);
 void releaseInstanceLock();

@@ -22,10 +22,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QThread>
-#include <fcntl.h>
 #include <sqlite3.h>
-#include <sys/file.h>
-#include <unistd.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -103,30 +100,6 @@ TEST(StartUp, FirstRunAndALockedLastLottery)
               std::pair(QStringLiteral("Sample Lotto 6-49.mdb"), static_cast<QWidget *>(DefaultInstance<frmStart>::existing())));
     EXPECT_EQ(clsRegistry().fncREGGetVersionVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLastLotteryDbFile, {}),
               app().gstrLastLotteryDbFile);
-    endStartUp();
-}
-
-// The per-user lock held by another holder is a second copy, named by the process id its holder
-// wrote first; once let go, the scan takes the lock and the file holds its own id alone.
-TEST(StartUp, TheLockOfAnotherHolderCountsAsASecondCopy)
-{
-    Sandbox sandbox;
-    endStartUp();
-    app().gstrAppTitle = QStringLiteral("TALVINOR");
-    const int other = ::open(QFile::encodeName(instanceLockPath()).constData(), O_RDWR | O_CREAT, 0600);
-    const char lockText[] = "4242\ntalvinor\nanother host\n";
-    ASSERT_TRUE(other >= 0 && ::flock(other, LOCK_EX | LOCK_NB) == 0);
-    ASSERT_EQ(::write(other, lockText, sizeof lockText - 1), static_cast<ssize_t>(sizeof lockText - 1));
-    WindowListBox held;
-    const int countedWhileHeld = fncScanProgramWindows(held);
-    EXPECT_EQ(std::tuple(countedWhileHeld, held.itemData(1), app().gblnAlreadyRunning), std::tuple(2, 4242, -1));
-    ::close(other);
-    WindowListBox free;
-    const int countedOnceFree = fncScanProgramWindows(free);
-    EXPECT_EQ(std::tuple(countedOnceFree, app().gblnAlreadyRunning), std::tuple(1, 0));
-    QFile lock(instanceLockPath());
-    ASSERT_TRUE(lock.open(QIODevice::ReadOnly));
-    EXPECT_EQ(lock.readAll(), QByteArray::number(QCoreApplication::applicationPid()) + '\n');
     endStartUp();
 }
 
