@@ -95,18 +95,41 @@ std::optional<int32_t> cellInt32(sqlite3_value *v)
 // number of any drum.
 int32_t cellNumber(sqlite3_value *v)
 {
-    if (sqlite3_value_type(v) == SQLITE_NULL)
+    switch (sqlite3_value_type(v)) {
+    case SQLITE_NULL:
         return Drawing::kEmpty;
-    const auto n = cellInt32(v);
-    return n && *n != Drawing::kEmpty ? *n : Drawing::kNotANumber;
+    case SQLITE_INTEGER: {
+        const sqlite3_int64 n = sqlite3_value_int64(v);
+        return n > Drawing::kEmpty && n <= INT32_MAX ? static_cast<int32_t>(n) : Drawing::kNotANumber;
+    }
+    default:
+        return Drawing::kNotANumber;
+    }
 }
 
 int twoDigits(const unsigned char *p) { return (p[0] - '0') * 10 + (p[1] - '0'); }
 bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
+// The month of the date read last, as its first day and its number of days: the drawings of a
+// month follow one another, and a date of the same month is its first day and the days after it.
+struct MonthRead {
+    int year = 0;
+    int month = 0;
+    QDate first;
+    int days = 0;
+
+    QDate date(int y, int m, int d)
+    {
+        if (y != year || m != month)
+            *this = {y, m, QDate(y, m, 1), QDate(y, m, 1).daysInMonth()};
+        return d >= 1 && d <= days ? first.addDays(d - 1) : QDate();
+    }
+};
+
 // A column as a date (lotterydb::toDate on the column's value). The stored form yyyy-MM-dd is
 // read in place (and `storedForm` set, when given); any other text takes the general road.
-std::optional<QDate> cellDate(sqlite3_value *v, bool *storedForm = nullptr)
+// `month`, when given, keeps the month of a column for the next one.
+std::optional<QDate> cellDate(sqlite3_value *v, bool *storedForm = nullptr, MonthRead *month = nullptr)
 {
     if (sqlite3_value_type(v) != SQLITE_TEXT)
         return std::nullopt;
@@ -114,7 +137,9 @@ std::optional<QDate> cellDate(sqlite3_value *v, bool *storedForm = nullptr)
     const int size = sqlite3_value_bytes(v);
     if (size == 10 && p[4] == '-' && p[7] == '-' && isDigit(p[0]) && isDigit(p[1]) && isDigit(p[2])
         && isDigit(p[3]) && isDigit(p[5]) && isDigit(p[6]) && isDigit(p[8]) && isDigit(p[9])) {
-        const QDate date(twoDigits(p) * 100 + twoDigits(p + 2), twoDigits(p + 5), twoDigits(p + 8));
+        MonthRead once;
+        const int year = twoDigits(p) * 100 + twoDigits(p + 2);
+        const QDate date = (month ? *month : once).date(year, twoDigits(p + 5), twoDigits(p + 8));
         if (!date.isValid())
             return std::nullopt;
         if (storedForm)
@@ -156,22 +181,22 @@ int readDrawings(sqlite3 *db, sqlite3_stmt *s, History &history, bool &datesInOr
     // Sized at once, so that the drawings are not copied while they are read.
     history.reserve(drawingCountHint(db));
     datesInOrder = true;
+    MonthRead month;
     int rc;
     while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
-        Drawing d;
         bool storedForm = false;
         const auto week = cellInt32(cell(s, 0));
-        const auto date = cellDate(cell(s, 1), &storedForm);
+        const auto date = cellDate(cell(s, 1), &storedForm, &month);
         if (!week || !date)
             return SQLITE_MISMATCH;
         // Text of the stored form sorts as its date does; any other text could sort otherwise.
         if (!storedForm || (!history.empty() && *date < history.back().date))
             datesInOrder = false;
+        Drawing &d = history.emplace_back();
         d.weekNo = *week;
         d.date = *date;
         for (int i = 0; i < 8; ++i)
             d.numbers[static_cast<size_t>(i)] = cellNumber(cell(s, i + 2));
-        history.push_back(d);
     }
     return rc;
 }

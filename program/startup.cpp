@@ -20,6 +20,8 @@
 #include "platform/ui/forms.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <future>
 
 bool Main()
 {
@@ -66,8 +68,10 @@ QVariant clsRegistry::subStartMainWindow()
 int runTalvinor(int argc, char **argv)
 {
     QApplication qtApplication(argc, argv);
-    // The application name stays the executable's name: the single-instance lock records it, and
-    // a lock whose recorded name differs from its holder's would be taken for stale.
+    // Every window of the program shows text: the font database is read on a thread of its own
+    // while start-up goes on, and the first text laid out waits for it. Ended before the
+    // application object.
+    const auto fontsAhead = std::async(std::launch::async, [] { QFontDatabase::families(); });
     qtApplication.setApplicationVersion(eventlog::versionText());
     qtApplication.setQuitOnLastWindowClosed(false);
     makeApplication();

@@ -33,6 +33,11 @@ BoardBase::BoardBase(const BoardDesign &design, std::shared_ptr<OpenLottery> lot
     : QMainWindow(parent), design_(design), lottery_(std::move(lottery))
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // The boards' font, 8 points, set before the controls are made: each control takes it as it
+    // is made rather than every control changing its font afterwards.
+    QFont font = this->font();
+    font.setPointSize(8);
+    setFont(font);
     form = new QWidget(this);
     setCentralWidget(form);
     createControls();

@@ -396,6 +396,9 @@ private:
     void subPlaceWindow();
     void subFillIntervalPercentItems();
     void subClearPositions();
+    // The rows of the power tables and pool grids for the game's balls, hidden until POWER fills
+    // them.
+    void subMakeTableRows();
     void subRestoreBoardSettings();
     // The settings of a record the record service loaded put on the board (or its reset values).
     void showSettings(const SettingsToShow &shown);

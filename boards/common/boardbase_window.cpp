@@ -114,6 +114,7 @@ void BoardBase::Form_Load()
     subFillIntervalPercentItems();
     subLayoutForGame();
     subClearPositions();
+    subMakeTableRows();
     const bool listed = fncTotalWeekNumberAndAllGameDates();
     subRestoreBoardSettings();
     subApplyOptionControls();
@@ -306,6 +307,16 @@ void BoardBase::subClearPositions()
         this->drum(drum).lblGuessPowerTotal->setCaption(zero);
         this->drum(drum).lblColumnPowerTotal->setCaption(zero);
     }
+}
+
+void BoardBase::subMakeTableRows()
+{
+    // Made while the drawings of the opening are still being read, in the order the first fill
+    // would make them: the tables of every drum, then their pool grids.
+    for (Drum drum : gameDrums())
+        this->drum(drum).makePowerRows();
+    for (Drum drum : gameDrums())
+        this->drum(drum).makePoolRows();
 }
 
 void BoardBase::subRefreshPoolsAtLoad() { main.subRefreshPool(); }

@@ -100,6 +100,9 @@ public:
     }
 
     // ---- Power table --------------------------------------------------------------------------
+    // Makes the rows of the drum's balls from the template rows, placed and hidden, with their ball
+    // numbers; rows made before stay. The first fill shows them.
+    void makePowerRows();
     // The largest power and the rows (created the first time), each row written in ball order, then
     // the table order refreshed.
     void subCalculatePowerTable();
@@ -140,6 +143,8 @@ public:
     // Shows the box of the ball that the pool view asks for: the count ("Pool n") or the odds
     // ("Pool %"); the two lie on one another and exactly one of them shows.
     void showPoolBoxes(int32_t ball);
+    // The pool-grid rows, as makePowerRows makes the table rows.
+    void makePoolRows();
     // Weights from the powers, counts and pool, then the grid rows (created the first time).
     void subFillPoolGrid();
     // The status-bar text of the drum's pool size (the second drum's only while its tables show).

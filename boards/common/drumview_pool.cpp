@@ -84,6 +84,25 @@ void DrumView::showPoolBoxes(int32_t ball)
     }
 }
 
+void DrumView::makePoolRows()
+{
+    const int pitch = (txtPoolCount.exists(0) ? txtPoolCount[0]->Height() : 0) + kRowGap;
+    const auto make = [this](int b, int tmpl, int rowHeight) {
+        if (!txtPoolCount.exists(tmpl))
+            return;
+        const int countLeft = txtPoolCount[tmpl]->Left();
+        const int countTop = txtPoolCount[b - 1]->Top();
+        VbLabel *label =
+            createRow(lblPoolBall, b, tmpl, lblPoolBall[tmpl]->Left(), rowHeight, lblPoolBall[b - 1]->Top());
+        createRow(txtPoolCount, b, tmpl, countLeft, rowHeight, countTop);
+        createRow(picPoolBall, b, tmpl, picPoolBall[tmpl]->Left(), rowHeight, picPoolBall[b - 1]->Top());
+        createRow(txtPoolPercent, b, tmpl, countLeft, rowHeight, countTop);
+        createRow(chkExcludeBall, b, tmpl, chkExcludeBall[tmpl]->Left(), rowHeight, chkExcludeBall[b - 1]->Top());
+        label->setCaption(num(b));
+    };
+    forEachMadeRow(first(), last(), oneHalf(), txtPoolCount.exists(kSecondHalf), pitch, make);
+}
+
 void DrumView::subFillPoolGrid()
 {
     DrumState &s = state();
@@ -95,14 +114,12 @@ void DrumView::subFillPoolGrid()
 
     const bool create = !s.gblnPoolRowsCreated;
     const bool one = oneHalf();
+    if (create)
+        makePoolRows();
     if (create && last() >= first())
         showElement(shpBallColumn, 2);
-    const int pitch = (txtPoolCount.exists(0) ? txtPoolCount[0]->Height() : 0) + kRowGap;
-    int tmpl = 0;
-    int rowHeight = 0;
     for (int32_t b = first(); b <= last(); ++b) {
         if (!one && b == kSecondHalf && txtPoolCount.exists(kSecondHalf)) {
-            tmpl = kSecondHalf;
             if (create) {
                 if (VbLabel *l = lblPoolBall.at(b))
                     l->setCaption(num(b));
@@ -124,31 +141,17 @@ void DrumView::subFillPoolGrid()
             showPoolBoxes(b);
             showElement(chkExcludeBall, b);
             showBallPicture(picPoolBall.at(b), QStringLiteral("G") + num(b));
-        } else if (create && txtPoolCount.exists(tmpl) && b > 0) {
-            if (one)
-                rowHeight = pitch;
-            const int countLeft = txtPoolCount[tmpl]->Left();
-            const int countTop = txtPoolCount[b - 1]->Top();
-            VbLabel *label =
-                createRow(lblPoolBall, b, tmpl, lblPoolBall[tmpl]->Left(), rowHeight, lblPoolBall[b - 1]->Top());
-            createRow(txtPoolCount, b, tmpl, countLeft, rowHeight, countTop);
-            VbPicture *pic =
-                createRow(picPoolBall, b, tmpl, picPoolBall[tmpl]->Left(), rowHeight, picPoolBall[b - 1]->Top());
-            createRow(txtPoolPercent, b, tmpl, countLeft, rowHeight, countTop);
-            VbCheck *exclude = createRow(chkExcludeBall, b, tmpl, chkExcludeBall[tmpl]->Left(), rowHeight,
-                                         chkExcludeBall[b - 1]->Top());
-            label->setCaption(num(b));
-            pic->setVisible(true);
-            showBallPicture(pic, QStringLiteral("G") + num(b));
+        } else if (create && b > 0 && txtPoolCount.exists(b)) {
+            // A row made from its template, shown now.
+            showElement(picPoolBall, b);
+            showBallPicture(picPoolBall.at(b), QStringLiteral("G") + num(b));
             showPoolBoxes(b);
-            exclude->setVisible(true);
+            showElement(chkExcludeBall, b);
             if (second())
-                exclude->zOrder(1);
+                chkExcludeBall[b]->zOrder(1);
         }
         if (VbTextBox *count = txtPoolCount.at(b))
             count->setText(num(static_cast<int64_t>(s.garrPoolWeight.value(b, 0.0))));
-        if (!one)
-            rowHeight = pitch;
     }
 
     // The first fill after a lottery or ticket opens shows the restored exclusions.

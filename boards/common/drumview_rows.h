@@ -33,4 +33,22 @@ T *createRow(CtlArray<T> &array, int index, int templateIndex, int left, int row
     return ctl;
 }
 
+// Runs make(row, template, rowHeight) for every row of a table of the balls first..last that is made
+// from a template row: the rows of a half from the half's template row (0, or 29 from ball 29 on
+// when the table has a second half), each `rowHeight` below the row before it, the first over its
+// template itself. With one half the template is the first ball's own row.
+template <class Make>
+void forEachMadeRow(int first, int last, bool oneHalf, bool secondHalf, int pitch, Make make)
+{
+    int tmpl = 0;
+    int rowHeight = oneHalf ? pitch : 0;
+    for (int b = first; b <= last; ++b) {
+        if (!oneHalf && b == kSecondHalf && secondHalf)
+            tmpl = kSecondHalf;
+        else if (!(oneHalf && b == first) && b > 0)
+            make(b, tmpl, rowHeight);
+        rowHeight = pitch;
+    }
+}
+
 }  // namespace drumrows

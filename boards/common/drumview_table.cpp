@@ -183,6 +183,24 @@ void DrumView::subShowPowerTableRow(int32_t ball)
         l->setCaption(num(percent));
 }
 
+void DrumView::makePowerRows()
+{
+    const auto make = [this](int b, int tmpl, int rowHeight) {
+        if (!lblPowerBall.exists(tmpl))
+            return;
+        auto place = [&](auto &array) {
+            return createRow(array, b, tmpl, array[tmpl]->Left(), rowHeight, array[b - 1]->Top());
+        };
+        place(lblPowerBall)->setCaption(num(b));
+        place(picPowerBall);
+        place(lblTotalPicks);
+        place(lblStanding);
+        place(lblPowerPercent);
+        place(lblWeeksSincePick);
+    };
+    forEachMadeRow(first(), last(), oneHalf(), lblPowerBall.exists(kSecondHalf), rowPitch(lblTotalPicks), make);
+}
+
 void DrumView::subCalculatePowerTable()
 {
     DrumState &s = state();
@@ -191,17 +209,15 @@ void DrumView::subCalculatePowerTable()
         s.gvarMaxPower = std::max(s.gvarMaxPower, s.garrPower.value(b, 0.0));
     fitToDrum(s.garrPowerPercent);
 
-    const int pitch = rowPitch(lblTotalPicks);
     const bool create = !s.gblnPowerRowsCreated;
     const bool one = oneHalf();
+    if (create)
+        makePowerRows();
     // The left half of the table is in use whenever the drum has balls.
     if (create && last() >= first())
         showElement(shpBallColumn, 0);
-    int tmpl = 0;
-    int rowHeight = 0;
     for (int32_t b = first(); b <= last(); ++b) {
         if (!one && b == kSecondHalf && lblPowerBall.exists(kSecondHalf)) {
-            tmpl = kSecondHalf;
             if (create) {
                 showElement(picPowerBall, b);
                 showElement(lblTotalPicks, b);
@@ -224,27 +240,14 @@ void DrumView::subCalculatePowerTable()
             if (VbLabel *l = lblPowerBall.at(b))
                 l->setCaption(num(b));
             showBallPicture(picPowerBall.at(b), QStringLiteral("B") + num(b));
-        } else if (create && lblPowerBall.exists(tmpl) && b > 0) {
-            if (one)
-                rowHeight = pitch;
-            auto place = [&](auto &array) {
-                return createRow(array, b, tmpl, array[tmpl]->Left(), rowHeight, array[b - 1]->Top());
-            };
-            VbLabel *ball = place(lblPowerBall);
-            VbPicture *pic = place(picPowerBall);
-            VbLabel *total = place(lblTotalPicks);
-            VbLabel *standing = place(lblStanding);
-            VbLabel *percent = place(lblPowerPercent);
-            VbLabel *weeks = place(lblWeeksSincePick);
-            ball->setCaption(num(b));
-            pic->setVisible(true);
-            showBallPicture(pic, QStringLiteral("B") + num(b));
-            for (VbLabel *l : {total, standing, percent, weeks})
-                l->setVisible(true);
+        } else if (create && b > 0 && lblPowerBall.exists(b)) {
+            // A row made from its template, shown now.
+            showElement(picPowerBall, b);
+            showBallPicture(picPowerBall.at(b), QStringLiteral("B") + num(b));
+            for (auto *cells : {&lblTotalPicks, &lblStanding, &lblPowerPercent, &lblWeeksSincePick})
+                showElement(*cells, b);
         }
         subShowPowerTableRow(b);
-        if (!one)
-            rowHeight = pitch;
         if (const VbLabel *l = lblPowerPercent.at(b))
             s.garrPowerPercent[b] = captionNumber(l);
     }

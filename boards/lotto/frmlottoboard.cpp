@@ -116,9 +116,6 @@ int frmLottoBoard::designLeft(int position) const
 void frmLottoBoard::subDesign()
 {
     setWindowTitle(QStringLiteral("TALVINOR"));
-    QFont font = this->font();
-    font.setPointSize(8);
-    setFont(font);
 
     Line4->setLineColor(0x808080, 1);
     Line4->setPoints(0, 0, kClientWidth, 0);

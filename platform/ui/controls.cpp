@@ -56,7 +56,7 @@ void VbControl::applyColours()
     if (backSet_) {
         palette.setColor(backRole_, vbc::toQColor(back_));
         if (backRole_ == QPalette::Window)
-            self_->setAutoFillBackground(true);
+            fillsBack_ = true;
     }
     // The fore colour shows while the control is enabled; a disabled control shows its text in
     // grey, readable on the grey of the board and on the white of a box, so that it looks as
@@ -68,6 +68,12 @@ void VbControl::applyColours()
             palette.setColor(group, QPalette::WindowText, colour);
     }
     self_->setPalette(palette);
+}
+
+void VbControl::paintBack()
+{
+    if (fillsBack_)
+        QPainter(self_).fillRect(self_->rect(), self_->palette().brush(self_->backgroundRole()));
 }
 
 void VbControl::setFontBold(bool on)
@@ -104,7 +110,10 @@ void VbControl::setHandCursor(bool on)
 
 void VbControl::copyFrom(const VbControl &other)
 {
-    self_->setFont(other.self_->font());
+    // A new element has the template's parent: what the template inherits from it, the element
+    // inherits too, and only what was set on the template is set again.
+    if (other.self_->testAttribute(Qt::WA_SetFont))
+        self_->setFont(other.self_->font());
     self_->setToolTip(other.self_->toolTip());
     self_->setEnabled(other.self_->isEnabled());
     self_->setFocusPolicy(other.self_->focusPolicy());
@@ -113,7 +122,12 @@ void VbControl::copyFrom(const VbControl &other)
     back_ = other.back_;
     fore_ = other.fore_;
     backSet_ = other.backSet_;
-    applyColours();
+    fillsBack_ = other.fillsBack_;
+    // The template's palette is its colours over the parent's palette.
+    if (other.self_->testAttribute(Qt::WA_SetPalette))
+        self_->setPalette(other.self_->palette());
+    else
+        applyColours();
     Move(other.left_, other.top_, other.width_, other.height_);
 }
 
@@ -268,7 +282,8 @@ void VbLabel::setAlignment(int vbAlignment)
 
 void VbLabel::setOpaque(bool on)
 {
-    setAutoFillBackground(on);
+    fillsBack_ = on;
+    update();
     if (on && !backSet_)
         setBackColor(back_);
 }
@@ -299,7 +314,6 @@ void VbLabel::copyFrom(const VbControl &other)
     VbControl::copyFrom(other);
     if (auto *label = dynamic_cast<const VbLabel *>(&other)) {
         setAlignment(label->alignment_);
-        setAutoFillBackground(label->autoFillBackground());
         setFrameStyle(label->frameStyle());
         QLabel::setWordWrap(label->wordWrap());
         autoSize_ = label->autoSize_;
@@ -916,6 +930,7 @@ void VbShape::copyFrom(const VbControl &other)
 
 void VbShape::paintEvent(QPaintEvent *)
 {
+    paintBack();
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, kind_ >= Oval);
     QRectF r = rect();
@@ -966,6 +981,7 @@ void VbLine::setLineColor(uint32_t colour, int widthPixels)
 
 void VbLine::paintEvent(QPaintEvent *)
 {
+    paintBack();
     QPainter painter(this);
     painter.setPen(QPen(vbc::toQColor(colour_), widthPx_));
     const int ox = std::min(x1_, x2_);
@@ -980,6 +996,7 @@ VbFrame::VbFrame(QWidget *parent) : VbWidget<QGroupBox>(parent) {}
 
 void VbFrame::paintEvent(QPaintEvent *)
 {
+    paintBack();
     QPainter painter(this);
     const QFontMetrics metrics(font());
     const QRect box = rect().adjusted(0, metrics.height() / 2, -1, -1);

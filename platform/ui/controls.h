@@ -78,6 +78,9 @@ protected:
     VbControl(QWidget *self, QPalette::ColorRole backRole, QPalette::ColorRole foreRole);
     void focusChanged(QFocusEvent *event, bool in);
     virtual void applyColours();
+    // Paints the back colour over the whole control when it shows one; every control's paint
+    // starts with it.
+    void paintBack();
 
     QWidget *self_;
     QPalette::ColorRole backRole_;
@@ -89,6 +92,11 @@ protected:
     uint32_t back_;
     uint32_t fore_ = vbc::kWindowText;
     bool backSet_ = false;
+    // The control shows its back colour. It paints it itself rather than through the widget's
+    // automatic background: a widget filled automatically counts as opaque, and the paint of a
+    // window takes the area of every opaque control out of the area it paints beneath, control
+    // by control, which on a board of hundreds of filled cells costs more than the painting.
+    bool fillsBack_ = false;
 };
 
 // Routes a Qt widget's focus events to VbControl.
@@ -102,6 +110,11 @@ public:
     }
 
 protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        paintBack();
+        QtBase::paintEvent(event);
+    }
     void focusInEvent(QFocusEvent *event) override
     {
         QtBase::focusInEvent(event);

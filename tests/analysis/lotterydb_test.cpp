@@ -271,6 +271,8 @@ TEST_F(LotteryDbTest, TheDrawingListIsTheStatementsWhateverTheOrderOfWeeksAndDat
         {{1, "2024-01-03"}, {2, "2024-01-10"}, {3, "2024-01-06"}, {7, "2023-12-31"}},  // dates out of week order
         {{1, "2024-01-03"}, {2, "2024-01-03"}, {3, "2024-01-06"}, {4, "2024-01-06"}},  // two drawings a day
         {{1, "2024/01/03"}, {2, "2024-01-05"}, {3, "2024-01-06"}},                     // "/" sorts after "-"
+        {{1, "2023-12-31"}, {2, "2024-01-31"}, {3, "2024-02-29"}, {4, "2024-03-01"}},  // months, a year, a leap day
+        {{1, "2023-02-27"}, {2, "2023-02-28"}, {3, "2023-02-29"}},                     // a day the month does not have
     };
     for (const auto &rows : cases) {
         SCOPED_TRACE(rows.front().second);
@@ -291,10 +293,22 @@ TEST_F(LotteryDbTest, TheDrawingListIsTheStatementsWhateverTheOrderOfWeeksAndDat
         for (const QString &text : texts)
             expected.push_back(QDate::fromString(text, Qt::ISODate));
         clsLotteryDb db;
+        // A date that does not exist lists nothing.
+        if (std::any_of(expected.begin() + 1, expected.end(), [](const QDate &date) { return !date.isValid(); })) {
+            EXPECT_EQ(listed(db), std::nullopt);
+            continue;
+        }
         EXPECT_EQ(listed(db), expected) << db.lastError().toStdString();
         EXPECT_EQ(totalWeeks, static_cast<int32_t>(rows.size()));
         ASSERT_NE(db.fncHistory(), nullptr);
         EXPECT_EQ(db.fncHistory()->back().weekNo, rows.back().first);
+        // The drawings carry their own dates, in week order.
+        std::vector<QDate> read, own;
+        for (const Drawing &drawing : *db.fncHistory())
+            read.push_back(drawing.date);
+        for (const auto &row : rows)
+            own.push_back(QDate::fromString(QString::fromLatin1(row.second), Qt::ISODate));
+        EXPECT_EQ(read, own);
     }
 }
 

@@ -134,3 +134,35 @@ TEST(Controls, ListFollowsTheModelItShows)
     model.setLines({QStringLiteral("1"), QStringLiteral("2")});
     EXPECT_EQ(seen(), std::tuple(QStringList{"1", "2"}, -1, 2));
 }
+
+// A control given a back colour shows it over its whole area; an opaque label shows the button
+// face, one made transparent again its window's colour, and so does a label made from that one as
+// from a template; a circle on a back colour keeps that colour in its corners.
+TEST(Controls, BackColoursShowWhereTheControlsStand)
+{
+    QWidget form;
+    form.resize(300, 60);
+    setWindowBackColor(&form, 0x00FF00);
+    VbLabel filled(&form), copy(&form), opaque(&form), cleared(&form);
+    VbShape circle(&form);
+    filled.setBackColor(0x0000FF);
+    opaque.setOpaque(true);
+    cleared.setBackColor(0xFF0000);
+    cleared.setOpaque(false);
+    copy.copyFrom(cleared);
+    circle.setKind(VbShape::Circle);
+    circle.setBackColor(0xFFFF00);
+    circle.setFill(true, 0x0000FF);
+    const std::pair<QWidget *, uint32_t> expected[] = {
+        {&filled, 0x0000FF}, {&copy, 0x00FF00}, {&opaque, vbc::kButtonFace}, {&cleared, 0x00FF00}, {&circle, 0xFFFF00}};
+    int left = 10;
+    for (const auto &[control, colour] : expected) {
+        control->setGeometry(left, 10, 40, 40);
+        control->setVisible(true);
+        left += 50;
+    }
+    form.show();
+    const QImage shown = form.grab().toImage();
+    for (const auto &[control, colour] : expected)
+        EXPECT_EQ(shown.pixelColor(control->pos() + QPoint(1, 1)), vbc::toQColor(colour)) << control->pos().x();
+}
