@@ -113,14 +113,23 @@ const World &worldFor(int drawings, uint64_t seed)
         return it->second;
     World w;
     w.root = dir.path() + QStringLiteral("/n%1s%2").arg(drawings).arg(seed);
-    for (const char *sub : {"config", "data", "runtime"})
+    for (const char *sub : {"config", "data"})
         QDir().mkpath(w.root + u'/' + QLatin1String(sub));
-    QFile::setPermissions(w.root + QStringLiteral("/runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    // The session's runtime folder lives in memory on a desktop (/run/user/<uid>), and so does the
+    // per-user lock file the program takes there; the same here where the machine has a memory
+    // file system.
+    static QTemporaryDir memory(QDir(QStringLiteral("/dev/shm")).exists()
+                                    ? QStringLiteral("/dev/shm/talvinor-bench-XXXXXX")
+                                    : dir.path() + QStringLiteral("/runtime-XXXXXX"));
+    const QString runtime = memory.path() + QStringLiteral("/n%1s%2").arg(drawings).arg(seed);
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     benchworld::writeFolder(w.root + QStringLiteral("/program"), drawings, seed);
     w.database = w.root + QStringLiteral("/program/LotteryDBs/") + benchworld::kDatabase;
     for (const auto &[name, sub] : {std::pair{"TALVINOR_HOME", "program"}, {"XDG_CONFIG_HOME", "config"},
-                                    {"XDG_DATA_HOME", "data"}, {"XDG_RUNTIME_DIR", "runtime"}})
+                                    {"XDG_DATA_HOME", "data"}})
         w.env.push_back(std::string(name) + "=" + (w.root + u'/' + QLatin1String(sub)).toStdString());
+    w.env.push_back("XDG_RUNTIME_DIR=" + runtime.toStdString());
     const QByteArray config = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", (w.root + QStringLiteral("/config")).toUtf8());
     clsRegistry().fncREGSetStringVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLastLotteryDbFile,
