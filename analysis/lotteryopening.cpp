@@ -106,28 +106,24 @@ void applyConfiguredGame(OpenLottery &lottery)
 {
     lottery.applyGame(gameLayoutFor(configuredGame(lottery)));
 
-    DrumState &main = lottery.drum(Drum::Main);
-    DrumState &second = lottery.drum(Drum::Second);
-    sizeDrumTables(main, lottery.glngFirstBall, lottery.glngMaxBall);
     lottery.gintHotColdMode = 0;
     lottery.gblnPowerIncrease = false;
     lottery.gblnEqualChance = false;
     lottery.gblnGuaranteeNumbers = false;
-    main.gblnPowerInterval = false;
     lottery.gblnCompareWithGuess = false;
     lottery.gblnIncrementalTicket = false;
     lottery.gblnBoardInitialised = false;
-    main.gblnPowerRowsCreated = false;
-    main.gblnPoolRowsCreated = false;
-    if (lottery.glngMaxBallBONUS > 0) {
-        sizeDrumTables(second, lottery.glngFirstBall, lottery.glngMaxBallBONUS);
-        second.gblnPowerInterval = false;
-        second.gblnPowerRowsCreated = false;
-        second.gblnPoolRowsCreated = false;
+    // Each drum of the game gets tables for its balls, its interval off and its rows still to
+    // make; every pool opens in its "Pool %" view, the main pool in front.
+    for (Drum drum : lottery.gLayout.drums()) {
+        DrumState &d = lottery.drum(drum);
+        sizeDrumTables(d, lottery.glngFirstBall, lottery.gLayout.drum(drum).maxBall);
+        d.gblnPowerInterval = false;
+        d.gblnPowerRowsCreated = false;
+        d.gblnPoolRowsCreated = false;
     }
-    // Every pool opens in its "Pool %" view, the main pool in front.
-    main.gblnPoolCountView = false;
-    second.gblnPoolCountView = false;
+    for (Drum drum : {Drum::Main, Drum::Second})
+        lottery.drum(drum).gblnPoolCountView = false;
     lottery.gblnMainPoolView = true;
 }
 

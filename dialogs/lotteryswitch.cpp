@@ -137,6 +137,19 @@ void showCheckedLottery(IBoard *board)
         board->subLoadTicketTextFile();
 }
 
+// The board of a lottery that passes the checks, its drawings and pictures being read ahead while
+// it is made; nothing (the user told why, as failOpening does) when the lottery cannot open.
+IBoard *checkedBoardFor(const QString &databaseFile)
+{
+    const OpeningCheck check = prepareLotteryOpening(databaseFile, app().gstrAppFolder, app().gstrLotteryDbsFolder);
+    if (check.problem != OpeningProblem::None) {
+        failOpening(check, databaseFile);
+        return nullptr;
+    }
+    readAhead(check.opening, databaseFile);
+    return makeBoardFor(check, databaseFile);
+}
+
 }  // namespace
 
 void subOpenSelectedLottery()
@@ -157,13 +170,7 @@ void subOpenSelectedLottery()
         }
         choice = last;
     }
-    const OpeningCheck check = prepareLotteryOpening(choice, app().gstrAppFolder, app().gstrLotteryDbsFolder);
-    if (check.problem != OpeningProblem::None) {
-        failOpening(check, choice);
-        return;
-    }
-    readAhead(check.opening, choice);
-    IBoard *board = makeBoardFor(check, choice);
+    IBoard *board = checkedBoardFor(choice);
     if (!board)
         return;
     if (!startUp && openBoard && !last.isEmpty()) {
@@ -202,13 +209,7 @@ void subReopenCurrentLottery()
         showStartWindowInFront();
         return;
     }
-    const OpeningCheck check = prepareLotteryOpening(lottery, app().gstrAppFolder, app().gstrLotteryDbsFolder);
-    if (check.problem != OpeningProblem::None) {
-        failOpening(check, lottery);
-        return;
-    }
-    readAhead(check.opening, lottery);
-    IBoard *board = makeBoardFor(check, lottery);
+    IBoard *board = checkedBoardFor(lottery);
     if (!board)
         return;
     unloadWindowInFront();

@@ -8,13 +8,24 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+namespace {
+
+// A window of its own, deleted when closed, whose one text control fills it.
+QVBoxLayout *makeTextWindow(QWidget *window, const QString &title)
+{
+    window->setAttribute(Qt::WA_DeleteOnClose, true);
+    window->setWindowFlag(Qt::Window, true);
+    window->setWindowTitle(title);
+    auto *layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return layout;
+}
+
+}  // namespace
+
 frmHelp::frmHelp(const QString &title, const QString &guide)
 {
-    setAttribute(Qt::WA_DeleteOnClose, true);
-    setWindowFlag(Qt::Window, true);
-    setWindowTitle(title);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    QVBoxLayout *layout = makeTextWindow(this, title);
     txtContents = new QTextBrowser(this);
     txtContents->setOpenExternalLinks(false);
     layout->addWidget(txtContents);
@@ -24,11 +35,7 @@ frmHelp::frmHelp(const QString &title, const QString &guide)
 
 frmReport::frmReport(const QString &title, const QString &text)
 {
-    setAttribute(Qt::WA_DeleteOnClose, true);
-    setWindowFlag(Qt::Window, true);
-    setWindowTitle(title);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    QVBoxLayout *layout = makeTextWindow(this, title);
     txtReport = new QPlainTextEdit(this);
     txtReport->setReadOnly(true);
     txtReport->setLineWrapMode(QPlainTextEdit::NoWrap);
