@@ -2,6 +2,7 @@
 
 #include "platform/vb.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QPixmapCache>
@@ -35,6 +36,10 @@ void takePicturesReadAhead()
         if (!image.isNull())
             QPixmapCache::insert(cacheKey(name), QPixmap::fromImage(image));
 }
+
+// Ends a read ahead that nothing took, before the application goes: the reading thread must not
+// outlive what decoding a picture needs.
+void dropPicturesReadAhead() { gPicturesAhead = {}; }
 
 }  // namespace
 
@@ -79,6 +84,8 @@ void subReadBallPicturesAhead(const QStringList &names)
             files.emplace_back(name, resourcePath(name));
     if (files.empty())
         return;
+    qRemovePostRoutine(dropPicturesReadAhead);
+    qAddPostRoutine(dropPicturesReadAhead);
     gPicturesAhead = std::async(std::launch::async, [files] {
         std::vector<std::pair<QString, QImage>> images;
         for (const auto &[name, path] : files)

@@ -4,6 +4,8 @@
 
 #include "platform/ui/respicture.h"
 #include <QPixmapCache>
+#include <QCoreApplication>
+#include <QProcess>
 #include <QImage>
 #include "app/boardsettings.h"
 #include "app/clsfilesystem.h"
@@ -275,4 +277,30 @@ TEST(BallPictures, ThoseReadAheadAreThoseReadOneByOne)
             << name;
     }
     EXPECT_TRUE(fncLoadResPicture(QStringLiteral("X3"), QStringLiteral("GIF")).isNull());
+}
+
+// Run only by the test below, in a process of its own: every ball picture read ahead and none
+// taken, the process ending at once.
+TEST(BallPictures, DISABLED_ReadAheadAndLeftAtTheEnd)
+{
+    QStringList names;
+    for (int ball = 0; ball <= 99; ++ball)
+        names << QStringLiteral("B%1").arg(ball) << QStringLiteral("G%1").arg(ball);
+    QPixmapCache::clear();
+    subReadBallPicturesAhead(names);
+}
+
+// A program that ends while its ball pictures are still being read ends cleanly: the reading
+// ends before the application goes.
+TEST(BallPictures, AProgramEndingWhileTheyAreReadAheadEndsCleanly)
+{
+    for (int run = 0; run < 4; ++run) {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--gtest_filter=BallPictures.DISABLED_ReadAheadAndLeftAtTheEnd"),
+                     QStringLiteral("--gtest_also_run_disabled_tests")});
+        ASSERT_TRUE(child.waitForFinished(20000));
+        EXPECT_EQ(std::tuple(child.exitStatus(), child.exitCode()), std::tuple(QProcess::NormalExit, 0))
+            << child.readAllStandardError().right(2000).toStdString();
+    }
 }
