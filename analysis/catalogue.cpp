@@ -191,14 +191,30 @@ CatalogueRead readCatalogue(CatalogueKind kind, const QString &path)
     return result;
 }
 
+namespace {
+
+LotteryRecord lotteryAt(const CatalogueTable &t, int r)
+{
+    return LotteryRecord{intCell(t, r, 1), textCell(t, r, 2), textCell(t, r, 3), textCell(t, r, 4), intCell(t, r, 5)};
+}
+
+}  // namespace
+
 std::optional<LotteryRecord> findLottery(const CatalogueTable &t, const QString &databaseFile)
 {
     for (int r = 1; r <= t.rows(); ++r) {
         if (t.cell(r, 3).isText() && textCell(t, r, 3) == databaseFile)
-            return LotteryRecord{intCell(t, r, 1), textCell(t, r, 2), textCell(t, r, 3), textCell(t, r, 4),
-                                 intCell(t, r, 5)};
+            return lotteryAt(t, r);
     }
     return std::nullopt;
+}
+
+std::vector<LotteryRecord> listedLotteries(const CatalogueTable &t)
+{
+    std::vector<LotteryRecord> out;
+    for (int r = 1; r <= t.rows(); ++r)
+        out.push_back(lotteryAt(t, r));
+    return out;
 }
 
 std::optional<GameConfigRecord> findGameConfig(const CatalogueTable &t, int32_t lotteryId)

@@ -83,6 +83,8 @@ struct CountryRecord {
 
 // The first row whose database file (column 3) is exactly `databaseFile`.
 std::optional<LotteryRecord> findLottery(const CatalogueTable &table, const QString &databaseFile);
+// Every row, in order.
+std::vector<LotteryRecord> listedLotteries(const CatalogueTable &table);
 // The first row whose column 1 equals the id as a number.
 std::optional<GameConfigRecord> findGameConfig(const CatalogueTable &table, int32_t lotteryId);
 std::optional<CountryRecord> findCountry(const CatalogueTable &table, int32_t countryId);

@@ -224,7 +224,21 @@ QByteArray fncTicketFileBytes(const QStringList &lines)
     return bytes;
 }
 
+namespace {
+
+QString ticketTextStart(const QString &fileSuffix) { return fileSuffix.right(3) + u'_'; }
+const QString kTicketTextEnd = QStringLiteral(".txt");
+
+}  // namespace
+
 QString fncTicketTextFilePath(const QString &folder, const QString &fileSuffix, const QString &ticketName)
 {
-    return folder + fileSuffix.right(3) + u'_' + ticketName + QStringLiteral(".txt");
+    return folder + ticketTextStart(fileSuffix) + ticketName + kTicketTextEnd;
+}
+
+bool fncIsTicketTextFileName(const QString &fileName, const QString &fileSuffix)
+{
+    const QString start = ticketTextStart(fileSuffix);
+    return fileName.size() > start.size() + kTicketTextEnd.size() && fileName.startsWith(start) &&
+           fileName.endsWith(kTicketTextEnd);
 }

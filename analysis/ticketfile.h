@@ -66,3 +66,5 @@ QByteArray fncTicketFileBytes(const QStringList &lines);
 
 // The text file of the ticket `ticketName` of the lottery with the file suffix `fileSuffix`.
 QString fncTicketTextFilePath(const QString &folder, const QString &fileSuffix, const QString &ticketName);
+// Whether `fileName` names a ticket text file of the lottery with the file suffix `fileSuffix`.
+bool fncIsTicketTextFileName(const QString &fileName, const QString &fileSuffix);

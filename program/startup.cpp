@@ -8,6 +8,7 @@
 #include "app/apppaths.h"
 #include "app/clsfilesystem.h"
 #include "app/clsregistry.h"
+#include "app/cutshortwrites.h"
 #include "app/application.h"
 #include "app/instancecheck.h"
 #include "app/osname.h"
@@ -47,6 +48,9 @@ bool Main()
     app().glngBackColor = os.backColor;
 
     subSetAppPaths();
+    // No other copy writes the program's files while this one holds the lock.
+    if (app().instanceLock)
+        subRecoverCutShortWrites();
     subRestoreSettings();
     subApplyQtTranslations();
     subSetHelpNames();

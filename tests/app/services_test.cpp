@@ -7,7 +7,9 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <QImage>
+#include "analysis/samplelotteries.h"
 #include "app/boardsettings.h"
+#include "app/cutshortwrites.h"
 #include "app/clsfilesystem.h"
 #include "app/clsregistry.h"
 #include "app/application.h"
@@ -21,6 +23,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <algorithm>
+#include <csignal>
 #include <functional>
 #include <linux/capability.h>
 #include <sys/syscall.h>
@@ -234,6 +237,82 @@ TEST(FilePair, BothFilesChangeOrNeither)
     QDir(text).removeRecursively();
     ASSERT_TRUE(filewrite::writePair(record, "new record", text, "new text"));
     EXPECT_EQ(fileBytes(record) + fileBytes(text), QByteArray("new recordnew text"));
+}
+
+namespace {
+
+// Where the process below ends itself.
+filewrite::Step gKilledAt = filewrite::Step::Prepared;
+
+}  // namespace
+
+// Run only by the test below, in a process of its own: the ticket "week" of the lottery "SM01"
+// saved into the folder $CUT_FOLDER, the process killed at the step $CUT_STEP of the write.
+TEST(FilePair, DISABLED_SavedUntilKilled)
+{
+    gKilledAt = static_cast<filewrite::Step>(qEnvironmentVariableIntValue("CUT_STEP"));
+    filewrite::setStepHook([](filewrite::Step step) {
+        if (step == gKilledAt)
+            raise(SIGKILL);
+    });
+    const QString folder = qEnvironmentVariable("CUT_FOLDER");
+    filewrite::writePair(folder + "weekSM01", "new record", folder + "M01_week.txt", "new text");
+    filewrite::setStepHook(nullptr);
+}
+
+// A ticket save killed before anything was replaced, after its record was, or after both files
+// were, of a new ticket and of one saved before: the next start gives the old ticket (none when it
+// was new) or the new one, never the new record beside the old text, and nothing of the write
+// stays behind (nor the temporary files a file system without unnamed ones leaves). The user's
+// other files stay, and so does a ticket of another lottery whose name makes it look like a
+// temporary file.
+TEST(FilePair, ASaveKilledAnywhereLeavesOneWholeTicketAfterTheNextStart)
+{
+    Sandbox sandbox;
+    sandbox.useProgramPaths();
+    QString error;
+    ASSERT_EQ(samples::writeNewFile(sandbox.programFolder() + "/lotterydbs.bin",
+                                    catalogueBytes(samples::lotteryTable({{1, "Lotto", "Lotto.mdb", "SM01", 1},
+                                                                          {2, "Word", "Word.mdb", "WORD", 1}}),
+                                                   DimensionOrder::RowsFirst),
+                                    &error),
+              samples::WriteResult::Written);
+    const QDir tickets(app().gstrSavedTicketsFolder);
+    const QStringList others = {"M01_week.txt.bak", "notes.txt.AbCdEf", "weekSM01.abWORD"};
+    using filewrite::Step;
+    for (const bool replacing : {false, true}) {
+        for (const Step step : {Step::Prepared, Step::FirstCommitted, Step::SecondCommitted}) {
+            QDir(tickets.path()).removeRecursively();
+            ASSERT_TRUE(tickets.mkpath("."));
+            if (replacing) {
+                putFile(tickets.filePath("weekSM01"), "old record");
+                putFile(tickets.filePath("M01_week.txt"), "old text");
+            }
+            for (const QString &name : others + QStringList{"weekSM01.QsfTmp", "M01_week.txt.QsfTmp"})
+                putFile(tickets.filePath(name), "x");
+            QProcess child;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("CUT_FOLDER", app().gstrSavedTicketsFolder);
+            env.insert("CUT_STEP", QString::number(static_cast<int>(step)));
+            child.setProcessEnvironment(env);
+            child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=FilePair.DISABLED_SavedUntilKilled",
+                                                                  "--gtest_also_run_disabled_tests"});
+            ASSERT_TRUE(child.waitForFinished(20000));
+            ASSERT_EQ(child.exitStatus(), QProcess::CrashExit) << child.readAllStandardOutput().right(2000).toStdString();
+
+            subRecoverCutShortWrites();
+            const bool saved = step == Step::SecondCommitted;
+            QStringList left = tickets.entryList(QDir::Files | QDir::Hidden), expected = others;
+            if (replacing || saved)
+                expected << "M01_week.txt" << "weekSM01";
+            left.sort();
+            expected.sort();
+            EXPECT_EQ(left, expected) << replacing << int(step);
+            EXPECT_EQ((fileBytes(tickets.filePath("weekSM01")) + '|' + fileBytes(tickets.filePath("M01_week.txt"))).toStdString(),
+                      saved ? "new record|new text" : replacing ? "old record|old text" : "|")
+                << replacing << int(step);
+        }
+    }
 }
 
 // A missing folder and a read-only one are told apart; the read-only folder keeps its file. The

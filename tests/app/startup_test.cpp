@@ -103,6 +103,34 @@ TEST(StartUp, FirstRunAndALockedLastLottery)
     endStartUp();
 }
 
+// The next start after writes cut short: the temporary files that writes of the settings store and
+// of a lottery's board settings file left are gone; the files themselves stay, and so do the
+// user's own files beside them.
+TEST(StartUp, TheTemporaryFilesOfWritesCutShortAreGoneAtTheNextStart)
+{
+    Sandbox sandbox;
+    endStartUp();
+    QString error;
+    ASSERT_EQ(samples::writeNewFile(sandbox.programFolder() + "/lotterydbs.bin",
+                                    catalogueBytes(samples::lotteryTable({samples::sampleLotteries()[0].lottery}),
+                                                   DimensionOrder::RowsFirst),
+                                    &error),
+              samples::WriteResult::Written);
+    ASSERT_TRUE(clsRegistry().fncREGSetDwordVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLanguage, 3));
+    const QString settings = sandbox.programFolder() + "/Sample Lotto 6-49SM01";
+    for (const QString &path : {settings, settings + ".PqRsTu", settings + ".bak", reg::storePath() + ".AbCdEf",
+                                reg::storePath() + ".bak"}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(Main());
+    EXPECT_EQ(QDir(sandbox.programFolder()).entryList(QDir::Files),
+              (QStringList{"lotterydbs.bin", "Sample Lotto 6-49SM01", "Sample Lotto 6-49SM01.bak"}));
+    EXPECT_EQ(QDir(QFileInfo(reg::storePath()).path()).entryList(QDir::Files), (QStringList{"registry.json", "registry.json.bak"}));
+    EXPECT_EQ(app().glngLanguage, 3);
+    endStartUp();
+}
+
 // A second program ends at once while the first runs, and logs why; a program that was killed
 // holds no lock. A lottery just added has no drawings: started with it as the last lottery, the
 // program shows its notice in a real box and keeps running (it used to abort half a second after

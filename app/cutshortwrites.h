@@ -1,0 +1,10 @@
+#pragma once
+// Writes cut short: what a copy of the program that ended in the middle of writing its files
+// (killed, or the machine went down) left behind is made whole again by the next start.
+
+// Brings back the files of writes cut short in the folders the program writes: the settings
+// store, the board settings files in the program folder and the saved tickets. A ticket whose
+// record was replaced without its text goes back to its old record (or away, when it was new);
+// the temporary files and old copies those writes left are removed. Only for the copy that
+// holds the single-instance lock, so that no other copy is writing meanwhile.
+void subRecoverCutShortWrites();
