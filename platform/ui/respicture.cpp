@@ -26,6 +26,8 @@ QString cacheKey(const QString &name) { return QStringLiteral("ball:") + name; }
 
 // The pictures being read ahead (subReadBallPicturesAhead), with their names.
 std::future<std::vector<std::pair<QString, QImage>>> gPicturesAhead;
+// What the reading thread runs before it reads (setPictureReadingHoldForTests).
+std::function<void()> gReadingHold;
 
 // The pictures read ahead, when there are, put into the picture cache.
 void takePicturesReadAhead()
@@ -86,10 +88,14 @@ void subReadBallPicturesAhead(const QStringList &names)
         return;
     qRemovePostRoutine(dropPicturesReadAhead);
     qAddPostRoutine(dropPicturesReadAhead);
-    gPicturesAhead = std::async(std::launch::async, [files] {
+    gPicturesAhead = std::async(std::launch::async, [files, hold = gReadingHold] {
+        if (hold)
+            hold();
         std::vector<std::pair<QString, QImage>> images;
         for (const auto &[name, path] : files)
             images.emplace_back(name, QImage(path));
         return images;
     });
 }
+
+void setPictureReadingHoldForTests(std::function<void()> hold) { gReadingHold = std::move(hold); }

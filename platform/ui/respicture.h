@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // True when `ResName` names one of the ball pictures.
 bool fncIsBallPictureName(const QString &ResName);
@@ -18,3 +19,7 @@ QPixmap fncLoadResPicture(const QString &ResName, const QString &ResType);
 // once it is made: the first fncLoadResPicture that does not find its picture in the cache takes
 // them.
 void subReadBallPicturesAhead(const QStringList &names);
+
+// Run on the reading thread of each later subReadBallPicturesAhead before it reads (nothing by
+// default): tests hold the reading with it. An empty function takes it away.
+void setPictureReadingHoldForTests(std::function<void()> hold);

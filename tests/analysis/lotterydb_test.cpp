@@ -124,8 +124,10 @@ TEST_F(LotteryDbTest, MissingFileIsAFailureAndNoFileIsCreated)
 {
     clsLotteryDb db;
     EXPECT_FALSE(listed(db).has_value());
-    EXPECT_EQ(totalWeeks, -1);
     EXPECT_FALSE(db.lastError().isEmpty());
+    // Asked for all the same, the list fails and counts no drawing.
+    EXPECT_FALSE(db.fncGetAllGameDates(&totalWeeks).has_value());
+    EXPECT_EQ(totalWeeks, -1);
     EXPECT_FALSE(QFile::exists(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile));
     EXPECT_FALSE(db.isConnected());
     // Every later query fails until a connection is made.
@@ -313,7 +315,8 @@ TEST_F(LotteryDbTest, TheDrawingListIsTheStatementsWhateverTheOrderOfWeeksAndDat
 }
 
 // POWER keeps the drawings it read; each change to the table, by the program or by another one,
-// has them read again. A mark put on the kept drawings shows whether they were.
+// has them read again. A mark put on the kept drawings shows whether they were. After each change
+// the board lists as many drawings as are kept.
 TEST_F(LotteryDbTest, TheDrawingsKeptAreReadAgainAfterEveryChangeAndOnlyThen)
 {
     makeDatabase({Drawing{1, QDate(2026, 11, 21), {1, 2, 3, 4, 5, 0, 0, 0}},
@@ -328,6 +331,14 @@ TEST_F(LotteryDbTest, TheDrawingsKeptAreReadAgainAfterEveryChangeAndOnlyThen)
         {"the board loads again", false, [&] { listed(db); }},
         {"the manager adds", true, [&] { EXPECT_TRUE(db.subInsertDrawing(3, QDate(2026, 12, 5), {11, 12, 13, 14, 15, 0, 0, 0}, layout)); }},
         {"the manager deletes", true, [&] { EXPECT_TRUE(db.subDeleteDrawing(3)); }},
+        // An opening reads the drawings ahead on a thread of its own; when the file is as it was
+        // then, the board takes them: no statement reads them on its connection.
+        {"the manager adds, then the lottery reopens with its drawings read ahead", true, [&] {
+             EXPECT_TRUE(db.subInsertDrawing(3, QDate(2026, 12, 5), {11, 12, 13, 14, 15, 0, 0, 0}, layout));
+             db.subReadHistoryAhead(path);
+             listed(db);
+             EXPECT_NE(db.lastStatement(), lotterydb::sqlLoadHistory());
+         }},
         {"another program changes a number", true, [&] { runElsewhere(path, "UPDATE TBLRESULTS SET WinnerNumber1 = 50 WHERE WeekNo = 2"); }},
         {"another program adds", true, [&] { runElsewhere(path, "INSERT INTO TBLRESULTS (WeekNo, WeekDate) VALUES (4, '2026-12-09')"); }},
         // An opening reads the drawings ahead on a thread of its own; they are not taken once the
@@ -345,17 +356,28 @@ TEST_F(LotteryDbTest, TheDrawingsKeptAreReadAgainAfterEveryChangeAndOnlyThen)
              EXPECT_TRUE(QFile::remove(path) && QFile::rename(other, path));
              listed(db);
          }},
+        {"read ahead, every drawing deleted by another program, then the board loads", true, [&] {
+             db.subReadHistoryAhead(path);
+             std::this_thread::sleep_for(std::chrono::milliseconds(50));  // the reading done, most likely
+             runElsewhere(path, "DELETE FROM TBLRESULTS");
+             db.fncGetAllGameDates();
+         }},
     };
     for (const auto &[what, readAgain, change] : changes) {
         SCOPED_TRACE(what);
         ASSERT_NE(db.fncHistory(), nullptr) << db.lastError().toStdString();
         const_cast<History *>(db.fncHistory())->front().numbers[7] = 77;
         change();
-        ASSERT_NE(db.fncHistory(), nullptr);
-        EXPECT_EQ(db.fncHistory()->front().numbers[7] != 77, readAgain);
-        const_cast<History *>(db.fncHistory())->front().numbers[7] = Drawing::kEmpty;
-        // What is kept is the table as it is now.
+        History *kept = const_cast<History *>(db.fncHistory());
+        ASSERT_NE(kept, nullptr);
+        EXPECT_EQ(kept->empty() || kept->front().numbers[7] != 77, readAgain);
+        if (!kept->empty())
+            kept->front().numbers[7] = Drawing::kEmpty;
+        // What is kept is the table as it is now, and the board lists that many drawings.
         EXPECT_EQ(*db.fncHistory(), db.fncLoadHistory());
+        totalWeeks = -1;
+        ASSERT_TRUE(listed(db).has_value());
+        EXPECT_EQ(totalWeeks, static_cast<int32_t>(db.fncHistory()->size()));
     }
 }
 

@@ -209,7 +209,11 @@ TEST_F(OpeningTest, ChoosingTheOpenLotteryOnlyClosesTheFileDialog)
 TEST_F(OpeningTest, ReopeningAfterTheLotteryManagerSavesNothing)
 {
     startUpWith(kLotto);
-    // The lottery manager: the board goes without saving, the start window is in front.
+    // The lottery manager: the board goes without saving, the start window is in front. The
+    // manager keeps the lottery the board left (here marked); the reopening makes it anew from
+    // the catalogues.
+    const std::shared_ptr<OpenLottery> left = board()->openLottery();
+    left->glngMaxBall = 0;
     board()->unloadBoard();
     app().gfrmCurrentBoard = nullptr;
     FakeBoard::log.clear();

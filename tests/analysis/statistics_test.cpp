@@ -1,12 +1,17 @@
 // Pick counts, ranks, last picked weeks, powers and drawing sums of the analysis, checked against
 // a brute-force model written with plain loops and against the statements run on SQLite, on random
-// histories of every game family, and against the worked examples.
+// histories of every game family, and against the worked examples; and what a board keeps of
+// POWER's recalculation, also when POWER is refused.
 
 #include "analysis/interval.h"
 #include "analysis/power.h"
 #include "analysis/recalc.h"
 #include "analysis/statistics.h"
+#include "analysis/openlottery.h"
+#include "app/resstrings.h"
 #include "sqlreference.h"
+#include "support/boarduser.h"
+#include "support/sampleworld.h"
 #include "testhistory.h"
 
 #include <gtest/gtest.h>
@@ -324,4 +329,55 @@ TEST(Recalculation, FillsEveryTableOfTheGameAndKeepsThemWhenRefused)
     const PowerTables refused = recalculateAll(h, in, g);
     EXPECT_EQ(refused.check.code, WindowCode::StartAfterEnd);
     EXPECT_TRUE(refused.drums[0].pickCount.empty());
+
+    // On the board of such a lottery, 41 drawings without week 40 (listed as 40 drawings): POWER
+    // over drawings 11 to 39 keeps each drum's tables, and a pool that holds each ball as often as
+    // the count shown. The window of drawing 40 alone holds no drawing: POWER is refused, and the
+    // tables show and keep what they did.
+    SampleWorld world;
+    BoardUser user(world);
+    History drawings = randomHistory(g, 41, 12);
+    drawings.erase(drawings.begin() + 39);
+    world.openLottery(GameConfigRecord{1, QStringLiteral("Test"), 30, 10, 0, 5, 2, 0}, drawings);
+    ASSERT_NE(user.board(), nullptr);
+    const auto name = [](const char *control, Drum d, int ball) {
+        return QStringLiteral("%1%2(%3)").arg(QLatin1String(control), d == Drum::Second ? "BONUS" : "").arg(ball);
+    };
+    const auto table = [&] {
+        QStringList shown;
+        for (const Drum d : kDrums)
+            for (int b = 1; b <= g.drum(d).maxBall; ++b)
+                for (const char *control : {"lblTotalPicks", "lblPowerPercent", "lblWeeksSincePick", "txtPoolCount"})
+                    shown << user.text(name(control, d, b));
+        return shown;
+    };
+    user.choose(QStringLiteral("cboEndDrawing"), 1);
+    user.choose(QStringLiteral("cboStartDrawing"), 29);
+    user.click(QStringLiteral("cmdPower"));
+    const PowerTables shown =
+        recalculateAll(drawings, {.fromWeek = 11, .toWeek = 39, .upToDate = weekDate(39), .totalWeeks = 40}, g);
+    const OpenLottery &lottery = user.board()->lottery();
+    const auto expectKept = [&] {
+        for (const Drum d : kDrums) {
+            const DrumState &s = lottery.drum(d);
+            EXPECT_EQ(s.garrPickCount, shown.of(d).pickCount);
+            EXPECT_EQ(s.garrPower, shown.of(d).power);
+            int64_t total = 0;
+            for (int b = 1; b <= g.drum(d).maxBall; ++b) {
+                const int64_t count = user.text(name("txtPoolCount", d, b)).toLongLong();
+                EXPECT_EQ(s.garrPool.count(b), count) << b;
+                total += count;
+            }
+            EXPECT_GT(total, 0);
+            EXPECT_EQ(std::pair(s.garrPool.size(), s.glngPoolTotal), std::pair(total, total));
+        }
+    };
+    expectKept();
+    const QStringList before = table();
+    user.choose(QStringLiteral("cboEndDrawing"), 0);
+    user.choose(QStringLiteral("cboStartDrawing"), 0);
+    user.click(QStringLiteral("cmdPower"));
+    EXPECT_EQ(world.messages.texts().back(), res(47020));
+    EXPECT_EQ(table(), before);
+    expectKept();
 }

@@ -23,8 +23,12 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <csignal>
 #include <functional>
+#include <memory>
+#include <thread>
 #include <linux/capability.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -342,30 +346,38 @@ TEST(FileWrite, AMissingOrReadOnlyFolderIsToldApart)
 }
 
 // Ball pictures read ahead on their own thread are the pictures read one by one, each under its
-// own name; a name that is no ball picture is left out.
+// own name; a name that is no ball picture is left out. The reading is held a moment: the first
+// picture asked waits for it and takes what it read.
 TEST(BallPictures, ThoseReadAheadAreThoseReadOneByOne)
 {
     QPixmapCache::clear();
+    const auto readAhead = std::make_shared<std::atomic<bool>>(false);
+    setPictureReadingHoldForTests([readAhead] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        *readAhead = true;
+    });
     subReadBallPicturesAhead({QStringLiteral("B1"), QStringLiteral("G49"), QStringLiteral("B0"), QStringLiteral("X3")});
+    setPictureReadingHoldForTests({});
     for (const char *name : {"B1", "G49", "B0"}) {
         const QImage expected = QImage(QStringLiteral(":/balls/%1.png").arg(QLatin1String(name)))
                                     .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        EXPECT_EQ(fncLoadResPicture(QString::fromLatin1(name), QStringLiteral("GIF")).toImage().convertToFormat(
-                      QImage::Format_ARGB32_Premultiplied),
-                  expected)
-            << name;
+        const QImage shown = fncLoadResPicture(QString::fromLatin1(name), QStringLiteral("GIF")).toImage();
+        EXPECT_TRUE(*readAhead) << name;
+        EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied), expected) << name;
     }
     EXPECT_TRUE(fncLoadResPicture(QStringLiteral("X3"), QStringLiteral("GIF")).isNull());
 }
 
 // Run only by the test below, in a process of its own: every ball picture read ahead and none
-// taken, the process ending at once.
+// taken, the process ending at once while the reading is held, so that the pictures are read
+// while the program ends.
 TEST(BallPictures, DISABLED_ReadAheadAndLeftAtTheEnd)
 {
     QStringList names;
     for (int ball = 0; ball <= 99; ++ball)
         names << QStringLiteral("B%1").arg(ball) << QStringLiteral("G%1").arg(ball);
     QPixmapCache::clear();
+    setPictureReadingHoldForTests([] { std::this_thread::sleep_for(std::chrono::milliseconds(300)); });
     subReadBallPicturesAhead(names);
 }
 

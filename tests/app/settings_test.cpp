@@ -9,9 +9,11 @@
 #include "app/clsrecordfile.h"
 #include "dialogs/programmessage.h"
 #include "support/fakeboard.h"
+#include "support/sampleworld.h"
 #include "support/sandbox.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -300,7 +302,9 @@ TEST_F(RecordFileTest, SaveFromTheBoardAndTheGlobalsThenLoadBack)
 
 // The reset puts the reset values into the board and the globals (not the date). A file that
 // cannot be read, or holds another game's record, resets the board instead of stopping its load,
-// and is named; choosing the next file forgets the problem. Nothing is saved without a board.
+// and is named; choosing the next file forgets the problem. Nothing is saved without a board. A
+// lottery opened with such a file, with drawings or none yet, shows its board reset and the user
+// is told.
 TEST_F(RecordFileTest, ResetAndUnreadableFiles)
 {
     lottery->gstrDrawDate = QStringLiteral("kept");
@@ -329,4 +333,24 @@ TEST_F(RecordFileTest, ResetAndUnreadableFiles)
     MessageBoxScript told;
     EXPECT_FALSE(fncSaveLotterySettings(nullptr));
     EXPECT_EQ(told.asked().size(), 1u);
+
+    SampleWorld world;
+    BoardSettings pick3 = boardSettingsDefaults(GameLayout::digits(3), {});
+    pick3.columnsToDraw = QStringLiteral("25");
+    for (const bool drawn : {true, false}) {
+        world.writeLottery(GameConfigRecord{1, QStringLiteral("Test"), 49, 0, 0, 6, 0, 0},
+                           drawn ? SampleWorld::drawings({{1, 2, 3, 4, 5, 6}}) : History{});
+        for (const QByteArray &bytes : {recordBytes(encoded(GameLayout::digits(3), pick3)), QByteArray("no record")}) {
+            SCOPED_TRACE(drawn ? "drawings" : "no drawings");
+            QFile file(app().gstrAppFolder + QStringLiteral("Test LotteryTL01"));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+            file.close();
+            const qsizetype asked = world.messages.texts().size();
+            world.open(SampleWorld::kTestLottery);
+            EXPECT_EQ(world.board()->txtColumnsToDraw->text(), QStringLiteral("10"));
+            EXPECT_TRUE(world.messages.texts().mid(asked).contains(res(49020).arg(QDir::toNativeSeparators(file.fileName()))))
+                << world.messages.texts().join(u'\n').toStdString();
+            world.closeBoard();
+        }
+    }
 }

@@ -75,6 +75,8 @@ SampleWorld::~SampleWorld()
     deleteUnloadedWindows();
     useProgramBoards();
     setReportOpenerForTests({});
+    // The report files handed to the editor go as at the program's end.
+    subRemoveReportFiles();
     app().releaseServiceObjects();
     setScreenMetricsOverride(std::nullopt);
     frmColumnProgress::setSynchronousDisplay(false);
