@@ -320,6 +320,29 @@ TEST_P(EveryBoard, ATicketComesBackAsSavedAndADamagedOneAsFarAsItGoes)
     EXPECT_EQ(messages.asked().back().text, QStringLiteral("The file of the ticket mine is damaged: only 2 of its 6 columns could be read."));
 }
 
+// A ticket whose text file is gone, loaded after another: its board shows no column of the other
+// ticket, and Save writes the empty ticket the list shows.
+TEST_P(EveryBoard, ATicketWithoutItsTextFileLoadsEmptyWhateverWasLoadedBefore)
+{
+    user.type(QStringLiteral("txtColumnsToDraw"), QStringLiteral("3"));
+    user.click(QStringLiteral("cmdDraw"));
+    saveTicket(QStringLiteral("b"));
+    user.type(QStringLiteral("txtColumnsToDraw"), QStringLiteral("5"));
+    user.click(QStringLiteral("cmdDraw"));
+    const QStringList a = user.lines();
+    ASSERT_EQ(a.size(), 5);
+    saveTicket(QStringLiteral("a"));
+    ASSERT_TRUE(QFile::remove(fncTicketTextFilePath(app().gstrSavedTicketsFolder, lottery().gstrFileSuffix, QStringLiteral("b"))));
+    loadTicket(QStringLiteral("a"));
+    ASSERT_EQ(user.lines(), a);
+    loadTicket(QStringLiteral("b"));
+    EXPECT_TRUE(board()->windowTitle().endsWith(QStringLiteral(" (b -  Loaded Ticket)")));
+    EXPECT_EQ(user.lines(), QStringList());
+    expectRules();
+    saveTicket(QStringLiteral("b"));
+    EXPECT_EQ(user.savedTicketLines(QStringLiteral("b")), QStringList{QStringLiteral("0")});
+}
+
 TEST_P(EveryBoard, TheSettingsShownWhenTheProgramEndsAreThoseOfTheNextStart)
 {
     // The window of a POWER run; a ball excluded from the main drum; the interval and a count
