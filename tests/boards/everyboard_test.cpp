@@ -439,6 +439,30 @@ TEST_P(EveryBoard, GuessesRestoredFromTheSettingsAreNumbersOfTheirDrumOrNone)
     expectRules();
 }
 
+// A settings record whose date is no date, or an empty text, opens on the newest drawing and its
+// date whatever end drawing it holds, and POWER runs from its start drawing to the newest.
+TEST_P(EveryBoard, ASettingsDateThatIsNoDateOpensOnTheNewestDrawing)
+{
+    const Drawing newest = history().back();
+    const QString date = dates::toShortText(newest.date);
+    for (const char *stored : {"no date", ""}) {
+        SCOPED_TRACE(stored);
+        ASSERT_TRUE(fncSaveLotterySettings(board()));
+        world.closeBoard();
+        QString error;
+        std::optional<BoardSettingsRecord> record = readRecordFile(app().gstrRecordFilePath, &error);
+        ASSERT_TRUE(record) << error.toStdString();
+        (*record)[0] = VbVariant::fromInt32(5);
+        (*record)[1] = VbVariant::fromText(QString::fromLatin1(stored));
+        (*record)[2] = VbVariant::fromInt32(300);
+        ASSERT_TRUE(writeRecordFile(app().gstrRecordFilePath, *record, &error)) << error.toStdString();
+        ASSERT_TRUE(open(game));
+        EXPECT_EQ(shown({"cboStartDrawing", "cboEndDrawing", "cboDrawingDate"}),
+                  (QStringList{"cboStartDrawing=5", QStringLiteral("cboEndDrawing=%1").arg(newest.weekNo), "cboDrawingDate=" + date}));
+        EXPECT_EQ(user.status(1), QStringLiteral(" Starting draw: 5 - Ending draw:%1 - Draw date: %2").arg(newest.weekNo).arg(date));
+    }
+}
+
 TEST_P(EveryBoard, ADrawingTheDatabaseCannotReturnIsShownBlankAndTakenIntoNothing)
 {
     // The game's drawings without the third newest: the week numbers skip it. The one before it
