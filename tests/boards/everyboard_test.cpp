@@ -279,6 +279,24 @@ TEST_P(EveryBoard, AColumnOfTheDrawingOrOfTheGuessHitsEveryPosition)
     EXPECT_EQ(marked("txtGuess"), std::vector<int>{});
 }
 
+// Get Drawing's source box shows the drawing number from its start, at five digits and at four
+// (a longer text shown before in the box included): 10001 drawings, one a day.
+TEST_P(EveryBoard, TheGuessSourceShowsItsDrawingNumberFromTheStart)
+{
+    world.closeBoard();
+    const auto dates = samples::drawingDates(samples::Schedule::Daily, QDate(2000, 1, 1), QDate(2027, 5, 19));
+    world.openLottery(game.config(), samples::makeDrawings(game.config(), dates, 8u));
+    user.activate();
+    ASSERT_NE(board(), nullptr);
+    auto *box = user.get<QLineEdit>(QStringLiteral("txtGuessSource"));
+    for (int32_t week : {10001, 9999}) {
+        endAt(week);
+        user.click(QStringLiteral("cmdGetDrawing"));
+        ASSERT_TRUE(user.text(QStringLiteral("txtGuessSource")).startsWith(QStringLiteral("%1 - ").arg(week)));
+        EXPECT_TRUE(shownText(box).startsWith(QStringLiteral("%1 - ").arg(week))) << shownText(box).toStdString();
+    }
+}
+
 TEST_P(EveryBoard, ATicketComesBackAsSavedAndADamagedOneAsFarAsItGoes)
 {
     // Saved with its window, columns to draw and (digit board) Boxed, which change afterwards.
