@@ -1,8 +1,9 @@
 // What every board does alike, checked on a sample lottery of each family and on an eight-digit
 // game (or on all seven samples): the board opened on the newest drawing, POWER over the window
-// chosen, the comparison of the ticket, the ticket saved and loaded with its settings (a damaged
-// one read as far as it goes), the settings kept when the program ends and odd guesses among them,
-// a drawing the database cannot return, a drawing added in the lottery manager, and the report.
+// chosen, the comparison of the ticket, the source of a guess taken from a drawing, the ticket
+// saved and loaded with its settings (a damaged one read as far as it goes, one without its text
+// file), the settings kept when the program ends and odd guesses and dates among them, a drawing
+// the database cannot return, a drawing added in the lottery manager, and the report.
 
 #include "games.h"
 
