@@ -159,13 +159,17 @@ public:
 
     void week(int32_t &v, int32_t reset) { v = integerIn(take(Kind::Number), 1, drawings_.totalWeeks).value_or(reset); }
     // A date, shown in the short form, or a text in that form; either must read back as a date.
+    // A slot that holds something else reads as no date (an empty text), which the board replaces
+    // by the newest drawing's date, with the newest drawing as the end drawing.
     void date(QString &v, const QString &reset)
     {
         const VbVariant *slot = take(Kind::Date);
-        const QString text = !slot ? QString()
-                             : slot->tag() == VbVariant::Date ? dates::toShortText(slot->date())
-                                                               : slot->text();
-        v = dates::fromShortText(text).isValid() ? text : reset;
+        if (!slot) {
+            v = reset;
+            return;
+        }
+        const QString text = slot->tag() == VbVariant::Date ? dates::toShortText(slot->date()) : slot->text();
+        v = dates::fromShortText(text).isValid() ? text : QString();
     }
     void option(bool &v, bool reset)
     {

@@ -114,13 +114,15 @@ struct RecordDamage {
 
 // Reads the slots of the layout back. A record that does not fit the layout (see RecordDamage)
 // gives the reset values whole. In a record that fits, every slot holding a value out of range
-// takes its reset value: weeks outside 1..totalWeeks, a date that is neither a date nor a
-// short-date text (or one that its short form does not give back), check box values outside 0..2, the slider outside 2..4 (gives 2), a percent
-// index outside 0..10, interval limits that are not numbers (the boxes stay as they are), a
-// number of columns that is not all digits, exclusion marks outside 0..2, typed pool counts below
-// 0 other than -3, negative saved weights. Empty and Null read as "", 0 or False; lotto
-// guarantees, guesses and guess powers that are empty come back as "0" (digit games keep empty
-// guarantees and guesses). The interval limits come back lower first.
+// takes its reset value: weeks outside 1..totalWeeks, check box values outside 0..2, the slider
+// outside 2..4 (gives 2), a percent index outside 0..10, interval limits that are not numbers
+// (the boxes stay as they are), a number of columns that is not all digits, exclusion marks
+// outside 0..2, typed pool counts below 0 other than -3, negative saved weights. Empty and Null
+// read as "", 0 or False; lotto guarantees, guesses and guess powers that are empty come back as
+// "0" (digit games keep empty guarantees and guesses). A date that is neither a date nor a
+// short-date text (or one that its short form does not give back), an empty text too, comes back
+// as no date (an empty text), for the board to take the newest drawing and its date. The interval
+// limits come back lower first.
 // Slots from `readableSlots` on (those the file did not hold whole) take their reset values; so
 // does a pair of options of which not exactly one is chosen.
 BoardSettings decodeBoardSettings(const GameLayout &layout, const BoardSettingsRecord &record,

@@ -40,11 +40,12 @@ QString rootName(int32_t hKey)
 
 QStringList pathParts(const QString &subKey) { return subKey.split(u'\\', Qt::SkipEmptyParts); }
 
-// The name under which `name` is kept in `object`, compared without regard to case.
+// The name under which `name` is kept in `object`, compared without regard to case: of several
+// spellings the store may hold (edited by hand or by another program), the first in the store's
+// order, whichever spelling is asked. Reading and writing find keys and values through it alone,
+// so that both reach the same one.
 std::optional<QString> storedName(const QJsonObject &object, const QString &name)
 {
-    if (object.contains(name))
-        return name;
     for (auto it = object.begin(); it != object.end(); ++it)
         if (it.key().compare(name, Qt::CaseInsensitive) == 0)
             return it.key();
@@ -80,7 +81,7 @@ public:
         return storedName(keys_, path);
     }
 
-    // Creates the key and every missing parent; gives its stored spelling.
+    // Creates the key and every missing parent; gives its stored spelling, the one findKey gives.
     std::optional<QString> createKey(const QString &subKey)
     {
         if (!validRoot())

@@ -4,7 +4,8 @@
 // root keys and are named by a path of parts joined by "\"; each value keeps its type. Every
 // operation reads the store, and those that change it write it back whole. No operation raises:
 // failures answer false or the caller's default. Key and value names compare without regard to
-// case; strings are stored and given back exactly as written.
+// case (of several spellings of one name in the store, reads and writes both take the same one);
+// strings are stored and given back exactly as written.
 
 #include "platform/filewrite.h"
 #include <QByteArray>

@@ -334,6 +334,11 @@ void BoardBase::subRestoreBoardSettings()
     if (!app().gobjRecordFile || !app().gobjFileSystem)
         return;
     if (app().gblnTicketLoad) {
+        // The board of a saved ticket begins with the empty ticket of a new board, the lottery it
+        // takes over keeping nothing of the ticket shown before: the saved ticket's columns come
+        // from its text file alone.
+        ticket_.setTicket(TicketGrid{}, {});
+        lottery().glngGridSize = 0;
         app().gobjRecordFile->subSelectRecordFile(QStringLiteral("forTICKETfile"), lottery());
         if (app().gobjFileSystem->fncFileExists(app().gstrSavedTicketsFolder + app().gstrRecordFileName))
             showSettings(app().gobjRecordFile->subLoadBoardSettings(lottery()));

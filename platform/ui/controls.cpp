@@ -349,6 +349,10 @@ void VbTextBox::setText(const QString &text)
     if (text == QLineEdit::text())
         return;
     QLineEdit::setText(text);
+    // A text put into a box the user is not typing in shows from its start, whatever its width;
+    // in the box the user types in, the cursor stays at the end of the new text.
+    if (!hasFocus())
+        setCursorPosition(0);
 }
 
 void VbTextBox::setAlignment(int vbAlignment)

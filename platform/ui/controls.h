@@ -189,6 +189,7 @@ public:
     explicit VbTextBox(QWidget *parent = nullptr);
 
     QString text() const { return QLineEdit::text(); }
+    // A text set while the box has no focus shows from its start.
     void setText(const QString &text);
     void setAlignment(int vbAlignment);
     void setLocked(bool on) { setReadOnly(on); }

@@ -21,6 +21,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <algorithm>
 #include <atomic>
@@ -162,6 +165,39 @@ TEST(Registry, ValuesComeBackExactlyAsWrittenOrAsTheDefaultAndTheSettingsStoreKe
     subRestoreSettings();
     EXPECT_EQ(std::tuple(saved, error.fault, app().glngLanguage, app().gstrLastLotteryDbFile),
               std::tuple(false, filewrite::Fault::NoRoom, 3, QStringLiteral("Lotto.mdb")));
+    app().gstrLotteryDbFile.clear();
+    app().gstrLastLotteryDbFile.clear();
+    app().glngLanguage = 2;
+}
+
+// A store holding two spellings of the program's key (edited by hand or by another tool), its
+// parent key under either: start-up reads the key a board's close writes, so the next start gets
+// the language and lottery the close kept, and every spelling asked finds that one key.
+TEST(Registry, TwoSpellingsOfAKeyAreOneKeyForReadingAndWriting)
+{
+    Sandbox sandbox;
+    const auto settings = [](int32_t language, const char *lottery) {
+        return QJsonObject{{settingsstore::kLanguage, QJsonObject{{"type", reg::REG_DWORD}, {"data", language}}},
+                           {settingsstore::kLastLotteryDbFile, QJsonObject{{"type", reg::REG_SZ}, {"data", lottery}}}};
+    };
+    for (const char *parent : {"SOFTWARE", "Software", "software"}) {
+        SCOPED_TRACE(parent);
+        const QJsonObject keys{{parent, QJsonObject()}, {"SOFTWARE\\talvinor", settings(1, "One.mdb")},
+                               {"Software\\TALVINOR", settings(3, "Three.mdb")}};
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(reg::storePath()).path()));
+        putFile(reg::storePath(), QJsonDocument(QJsonObject{{"HKEY_CURRENT_USER", keys}}).toJson());
+        subRestoreSettings();
+        app().glngLanguage = app().glngLanguage == 1 ? 3 : 1;
+        const int32_t chosen = app().glngLanguage;
+        app().gstrLotteryDbFile = QStringLiteral("Chosen.mdb");
+        ASSERT_TRUE(fncSaveSettings());
+        app().glngLanguage = 2;
+        subRestoreSettings();
+        EXPECT_EQ(std::pair(app().glngLanguage, app().gstrLastLotteryDbFile), std::pair(chosen, QStringLiteral("Chosen.mdb")));
+        EXPECT_EQ(clsRegistry().fncREGGetVersionVal(reg::HKEY_CURRENT_USER, QStringLiteral("software\\talvinor"),
+                                                    QStringLiteral("lastlotterydbfile"), {}),
+                  QStringLiteral("Chosen.mdb"));
+    }
     app().gstrLotteryDbFile.clear();
     app().gstrLastLotteryDbFile.clear();
     app().glngLanguage = 2;

@@ -155,8 +155,10 @@ TEST(BoardSettingsDecode, ValuesOutOfRangeTakeTheirResetValuesAndWrongKindsReset
         {0, VbVariant::fromInt32(301), [](S &s) { s.startWeek = 1; }},
         {2, VbVariant::fromInt32(301), [](S &s) { s.endWeek = 300; }},
         {1, VbVariant::fromDate(QDate(2024, 1, 31)), [](S &s) { s.drawDate = QStringLiteral("1/31/2024"); }},  // short form
-        {1, VbVariant::fromText("31.01.2024"), [](S &) {}},  // no date, or one the short form cannot give back: the newest
-        {1, VbVariant::fromDate(QDate(10000, 1, 1)), [](S &) {}},
+        // No date, or one the short form cannot give back: none, for the board to take the newest.
+        {1, VbVariant::fromText("31.01.2024"), [](S &s) { s.drawDate.clear(); }},
+        {1, VbVariant::fromText(""), [](S &s) { s.drawDate.clear(); }},
+        {1, VbVariant::fromDate(QDate(10000, 1, 1)), [](S &s) { s.drawDate.clear(); }},
         {6, VbVariant::fromInt16(5), [](S &s) { s.powerIncreaseLevel = 2; }},
         {6, VbVariant(), [](S &s) { s.powerIncreaseLevel = 2; }},
         {5, VbVariant::fromInt16(-1), [](S &s) { s.powerIncrease = 0; }},

@@ -1,8 +1,9 @@
 // What every board does alike, checked on a sample lottery of each family and on an eight-digit
 // game (or on all seven samples): the board opened on the newest drawing, POWER over the window
-// chosen, the comparison of the ticket, the ticket saved and loaded with its settings (a damaged
-// one read as far as it goes), the settings kept when the program ends and odd guesses among them,
-// a drawing the database cannot return, a drawing added in the lottery manager, and the report.
+// chosen, the comparison of the ticket, the source of a guess taken from a drawing, the ticket
+// saved and loaded with its settings (a damaged one read as far as it goes, one without its text
+// file), the settings kept when the program ends and odd guesses and dates among them, a drawing
+// the database cannot return, a drawing added in the lottery manager, and the report.
 
 #include "games.h"
 
@@ -279,6 +280,24 @@ TEST_P(EveryBoard, AColumnOfTheDrawingOrOfTheGuessHitsEveryPosition)
     EXPECT_EQ(marked("txtGuess"), std::vector<int>{});
 }
 
+// Get Drawing's source box shows the drawing number from its start, at five digits and at four
+// (a longer text shown before in the box included): 10001 drawings, one a day.
+TEST_P(EveryBoard, TheGuessSourceShowsItsDrawingNumberFromTheStart)
+{
+    world.closeBoard();
+    const auto dates = samples::drawingDates(samples::Schedule::Daily, QDate(2000, 1, 1), QDate(2027, 5, 19));
+    world.openLottery(game.config(), samples::makeDrawings(game.config(), dates, 8u));
+    user.activate();
+    ASSERT_NE(board(), nullptr);
+    auto *box = user.get<QLineEdit>(QStringLiteral("txtGuessSource"));
+    for (int32_t week : {10001, 9999}) {
+        endAt(week);
+        user.click(QStringLiteral("cmdGetDrawing"));
+        ASSERT_TRUE(user.text(QStringLiteral("txtGuessSource")).startsWith(QStringLiteral("%1 - ").arg(week)));
+        EXPECT_TRUE(shownText(box).startsWith(QStringLiteral("%1 - ").arg(week))) << shownText(box).toStdString();
+    }
+}
+
 TEST_P(EveryBoard, ATicketComesBackAsSavedAndADamagedOneAsFarAsItGoes)
 {
     // Saved with its window, columns to draw and (digit board) Boxed, which change afterwards.
@@ -318,6 +337,29 @@ TEST_P(EveryBoard, ATicketComesBackAsSavedAndADamagedOneAsFarAsItGoes)
     EXPECT_EQ(user.lines(), drawn.mid(0, 2));
     ASSERT_GT(messages.asked().size(), asked + 1);
     EXPECT_EQ(messages.asked().back().text, QStringLiteral("The file of the ticket mine is damaged: only 2 of its 6 columns could be read."));
+}
+
+// A ticket whose text file is gone, loaded after another: its board shows no column of the other
+// ticket, and Save writes the empty ticket the list shows.
+TEST_P(EveryBoard, ATicketWithoutItsTextFileLoadsEmptyWhateverWasLoadedBefore)
+{
+    user.type(QStringLiteral("txtColumnsToDraw"), QStringLiteral("3"));
+    user.click(QStringLiteral("cmdDraw"));
+    saveTicket(QStringLiteral("b"));
+    user.type(QStringLiteral("txtColumnsToDraw"), QStringLiteral("5"));
+    user.click(QStringLiteral("cmdDraw"));
+    const QStringList a = user.lines();
+    ASSERT_EQ(a.size(), 5);
+    saveTicket(QStringLiteral("a"));
+    ASSERT_TRUE(QFile::remove(fncTicketTextFilePath(app().gstrSavedTicketsFolder, lottery().gstrFileSuffix, QStringLiteral("b"))));
+    loadTicket(QStringLiteral("a"));
+    ASSERT_EQ(user.lines(), a);
+    loadTicket(QStringLiteral("b"));
+    EXPECT_TRUE(board()->windowTitle().endsWith(QStringLiteral(" (b -  Loaded Ticket)")));
+    EXPECT_EQ(user.lines(), QStringList());
+    expectRules();
+    saveTicket(QStringLiteral("b"));
+    EXPECT_EQ(user.savedTicketLines(QStringLiteral("b")), QStringList{QStringLiteral("0")});
 }
 
 TEST_P(EveryBoard, TheSettingsShownWhenTheProgramEndsAreThoseOfTheNextStart)
@@ -414,6 +456,30 @@ TEST_P(EveryBoard, GuessesRestoredFromTheSettingsAreNumbersOfTheirDrumOrNone)
     ASSERT_TRUE(open(game));
     EXPECT_EQ(positions("txtGuess"), restored.at(game.code));
     expectRules();
+}
+
+// A settings record whose date is no date, or an empty text, opens on the newest drawing and its
+// date whatever end drawing it holds, and POWER runs from its start drawing to the newest.
+TEST_P(EveryBoard, ASettingsDateThatIsNoDateOpensOnTheNewestDrawing)
+{
+    const Drawing newest = history().back();
+    const QString date = dates::toShortText(newest.date);
+    for (const char *stored : {"no date", ""}) {
+        SCOPED_TRACE(stored);
+        ASSERT_TRUE(fncSaveLotterySettings(board()));
+        world.closeBoard();
+        QString error;
+        std::optional<BoardSettingsRecord> record = readRecordFile(app().gstrRecordFilePath, &error);
+        ASSERT_TRUE(record) << error.toStdString();
+        (*record)[0] = VbVariant::fromInt32(5);
+        (*record)[1] = VbVariant::fromText(QString::fromLatin1(stored));
+        (*record)[2] = VbVariant::fromInt32(300);
+        ASSERT_TRUE(writeRecordFile(app().gstrRecordFilePath, *record, &error)) << error.toStdString();
+        ASSERT_TRUE(open(game));
+        EXPECT_EQ(shown({"cboStartDrawing", "cboEndDrawing", "cboDrawingDate"}),
+                  (QStringList{"cboStartDrawing=5", QStringLiteral("cboEndDrawing=%1").arg(newest.weekNo), "cboDrawingDate=" + date}));
+        EXPECT_EQ(user.status(1), QStringLiteral(" Starting draw: 5 - Ending draw:%1 - Draw date: %2").arg(newest.weekNo).arg(date));
+    }
 }
 
 TEST_P(EveryBoard, ADrawingTheDatabaseCannotReturnIsShownBlankAndTakenIntoNothing)

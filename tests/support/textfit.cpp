@@ -147,3 +147,27 @@ QStringList wrappedLines(const QString &text, const QFont &font, int width)
         lines << line.text;
     return lines;
 }
+
+QString shownText(QLineEdit *box)
+{
+    // The paint scrolls the text so that the cursor stands within the box.
+    box->grab();
+    const QString text = box->displayText();
+    const QFontMetricsF metrics(box->font());
+    const int frame = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box) : 0;
+    // The text area: the box less its frame, its text margins and the 2 pixels Qt keeps each side.
+    const double left = frame + box->textMargins().left() + 2;
+    const double right = box->width() - frame - box->textMargins().right() - 2;
+    // Where the text begins: left of the cursor (the middle of the rectangle the box gives for
+    // it) by the width of the text before the cursor.
+    const double start = box->inputMethodQuery(Qt::ImCursorRectangle).toRectF().center().x()
+                         - metrics.horizontalAdvance(text.left(box->cursorPosition()));
+    QString shown;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const double from = start + metrics.horizontalAdvance(text.left(i));
+        const double to = start + metrics.horizontalAdvance(text.left(i + 1));
+        if (from >= left - 0.5 && to <= right + 0.5)
+            shown += text[i];
+    }
+    return shown;
+}

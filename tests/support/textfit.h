@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class QFont;
+class QLineEdit;
 class QWidget;
 
 // One line per widget of `window` (itself included) whose text does not fit: visible labels,
@@ -15,3 +16,7 @@ QStringList clippedTexts(const QWidget *window);
 
 // The lines of `text` word-wrapped under `font` at `width` pixels.
 QStringList wrappedLines(const QString &text, const QFont &font, int width);
+
+// The characters of a one-line box's text that the box shows whole, as it paints itself now (a
+// text wider than the box shows the part around its cursor).
+QString shownText(QLineEdit *box);
