@@ -436,7 +436,10 @@ std::optional<IntervalSampler> IntervalSampler::of(const PartInputs &part, bool 
         const int64_t contents = countPart(part);
         const double drawCost = contents <= maxListed ? 1.0 + 1.5 * std::log2(static_cast<double>(contents) + 1)
                                                       : r + 1.0 + 1.5 * (part.distinct ? n : static_cast<double>(n) * r);
-        s.cheaperBelow_ = (r + 5.0) / (3.0 + drawCost);
+        // A pool too large for a table of its elements is drawn from through a search of its
+        // running sums: a look-up per halving of the balls for every drawn position.
+        const double searched = pool.total() > kFlatTableLimit ? std::log2(static_cast<double>(n)) : 0.0;
+        s.cheaperBelow_ = (r * (1.0 + searched) + 5.0) / (3.0 + drawCost);
         listed = contents <= maxListed;
         if (onlyWhenCheaper && s.acceptance_ >= s.cheaperBelow_)
             return std::nullopt;
