@@ -216,6 +216,7 @@ void firstDraws(benchmark::internal::Benchmark *b)
 BENCHMARK(BM_Draw32000_TwoDrumBesideLotto)
     ->ArgsProduct({{5000, 50000}, {100, 10, 1}})
     ->Iterations(1)
+    ->Repetitions(1)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FirstDraw32000)->Apply(firstDraws);
