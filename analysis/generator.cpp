@@ -436,7 +436,10 @@ std::optional<IntervalSampler> IntervalSampler::of(const PartInputs &part, bool 
         const int64_t contents = countPart(part);
         const double drawCost = contents <= maxListed ? 1.0 + 1.5 * std::log2(static_cast<double>(contents) + 1)
                                                       : r + 1.0 + 1.5 * (part.distinct ? n : static_cast<double>(n) * r);
-        s.cheaperBelow_ = (r + 5.0) / (3.0 + drawCost);
+        // A pool too large for a table of its elements is drawn from through a search of its
+        // running sums: a look-up per halving of the balls for every drawn position.
+        const double searched = pool.total() > kFlatTableLimit ? std::log2(static_cast<double>(n)) : 0.0;
+        s.cheaperBelow_ = (r * (1.0 + searched) + 5.0) / (3.0 + drawCost);
         listed = contents <= maxListed;
         if (onlyWhenCheaper && s.acceptance_ >= s.cheaperBelow_)
             return std::nullopt;
@@ -525,13 +528,23 @@ void IntervalSampler::draw(std::mt19937_64 &engine, int32_t *out) const
     sum = std::min(sum, hi_);
     while (sum > lo_ && at(distinct_ ? n : 0, r_, sum) <= 0)  // rounding past the last sum with weight
         --sum;
+    // The weights of the contents of j - 1 numbers (of the balls below i: at(i, j - 1, s)) are
+    // read straight from their row of the table; a sum left below 0 has none, and none is left
+    // above the highest (every weight is 0 or more).
+    const size_t width = static_cast<size_t>(hi_) + 1;
+    const size_t perBall = (static_cast<size_t>(r_) + 1) * width;
+    const auto completing = [&](const double *row, int ball) {
+        const int64_t rest = sum - weights_[static_cast<size_t>(ball)];
+        return rest < 0 ? 0.0 : counts_[static_cast<size_t>(ball)] * row[static_cast<size_t>(rest)];
+    };
     if (distinct_) {
         // The highest ball of the set first, each ball in proportion to the weight of the sets of
         // the balls below it that complete it; then the highest of the rest among those below.
         int below = n;
         for (int j = r_; j >= 1; --j) {
+            const double *sets = table_.data() + static_cast<size_t>(j - 1) * width;
             const int pick = pickByWeight(engine, at(below, j, sum), below, j, -1, [&](int k) {
-                return counts_[static_cast<size_t>(k - 1)] * at(k - 1, j - 1, sum - weights_[static_cast<size_t>(k - 1)]);
+                return completing(sets + static_cast<size_t>(k - 1) * perBall, k - 1);
             });
             out[j - 1] = balls_[static_cast<size_t>(pick - 1)];
             sum -= weights_[static_cast<size_t>(pick - 1)];
@@ -542,9 +555,8 @@ void IntervalSampler::draw(std::mt19937_64 &engine, int32_t *out) const
     // From the last drawn position down: a digit in proportion to the weight of the contents of
     // the positions before it that complete it.
     for (int j = r_; j >= 1; --j) {
-        const int pick = pickByWeight(engine, at(0, j, sum), 0, n - 1, 1, [&](int k) {
-            return counts_[static_cast<size_t>(k)] * at(0, j - 1, sum - weights_[static_cast<size_t>(k)]);
-        });
+        const double *contents = table_.data() + static_cast<size_t>(j - 1) * width;
+        const int pick = pickByWeight(engine, at(0, j, sum), 0, n - 1, 1, [&](int k) { return completing(contents, k); });
         out[j - 1] = balls_[static_cast<size_t>(pick)];
         sum -= weights_[static_cast<size_t>(pick)];
     }

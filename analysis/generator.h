@@ -185,12 +185,14 @@ public:
 
     int drawnPositions() const { return r_; }
     // The share of passing plain attempts under which a draw within the interval costs less than
-    // the plain attempts it saves. A plain attempt costs a random number per drawn position and
-    // the attempt's own work (some five random numbers' worth). A draw within the interval costs
-    // a random number per drawn position and one more, and a look-up in its table (one and a half
-    // random numbers' worth) per drawable ball, per ball and drawn position for digits: about
-    // 0.13 for 6 of 49 balls; from a list of the contents, one random number and a look-up per
-    // halving of the list.
+    // the plain attempts it saves. A plain attempt costs a random number per drawn position (and,
+    // from a pool too large for a table of its elements, a search of its running sums: a look-up
+    // per halving of the balls) and the attempt's own work (some five random numbers' worth). A
+    // draw within the interval costs a random number per drawn position and one more, and a
+    // look-up in its table (one and a half random numbers' worth) per drawable ball, per ball and
+    // drawn position for digits: about 0.13 for 6 of 49 balls from a table of the pool's
+    // elements, 0.53 through its running sums; from a list of the contents, one random number and
+    // a look-up per halving of the list.
     double cheaperBelow() const { return cheaperBelow_; }
     // The contents are listed.
     bool listed() const { return !listedEnd_.empty(); }

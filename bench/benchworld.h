@@ -5,7 +5,12 @@
 // program's state as a fresh start has it, its services as start-up makes them, and the user's
 // ways in: clicks, menus, the file dialog answered as it shows. Message boxes are answered Yes at
 // once and counted. Nothing is carried from one benchmark to the next, so each runs alone as it
-// runs among the others.
+// runs among the others. What a benchmark times is the user's action to the program idle again
+// (timeToIdle), its time given to the benchmark by hand: whatever a benchmark prepares or checks
+// around it is not timed, and the first action a benchmark times is the first of its process
+// when the process runs that benchmark alone, once (scripts/bench does so).
+
+#include "benchcolumns.h"
 
 #include "analysis/clslotterydb.h"
 #include "analysis/samplelotteries.h"
@@ -33,10 +38,10 @@
 #include <QTest>
 #include <QTimer>
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <map>
 
 namespace benchworld {
 
@@ -44,6 +49,7 @@ inline const QString kDatabase = QStringLiteral("Sample Lotto 6-49.mdb");
 inline const QString kPick6 = QStringLiteral("Bench Pick 6.mdb");
 // The lottery a benchmark starts from when it opens another one.
 inline const QString kPick3 = QStringLiteral("Sample Pick 3.mdb");
+inline const QString kTwoDrum = QStringLiteral("Sample Two-Drum 5-50 + 2-12.mdb");
 
 // The lotteries of the folder: the samples and a six-digit game of 1,000,000 different columns.
 inline std::vector<samples::SampleLottery> lotteries()
@@ -111,26 +117,57 @@ inline void writeFolder(const QString &folder, int drawings, uint64_t seed = 491
     samples::writeSampleLotteries(folder);
 }
 
-// A fresh copy of the program folder of `drawings` drawings from `seed` (made once per run, then
-// copied), so that no setting, record or ticket of an earlier benchmark is found in it.
+// Copies the files of `from` and of its folders into `to`.
+inline void copyTree(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    for (const QFileInfo &entry : QDir(from).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        const QString target = to + u'/' + entry.fileName();
+        if (entry.isDir())
+            copyTree(entry.filePath(), target);
+        else if (!QFile::copy(entry.filePath(), target)) {
+            std::fprintf(stderr, "%s cannot be copied\n", qPrintable(entry.filePath()));
+            std::abort();
+        }
+    }
+}
+
+// The folder where the program folders the benchmarks copy from are made: $BENCH_FOLDERS, kept
+// from one process to the next (so that a process timing one action alone does not make its
+// histories again), or a folder of this process alone.
+inline QString templatesRoot()
+{
+    static QTemporaryDir own;
+    const QString kept = qEnvironmentVariable("BENCH_FOLDERS");
+    return kept.isEmpty() ? own.path() : kept;
+}
+
+// The program folder made once (by `write`, into the folder it is given) under `name` in the
+// templates' folder; a folder left half made by a process that ended is made again.
+inline QString templateFolder(const QString &name, const std::function<void(const QString &)> &write)
+{
+    const QString folder = templatesRoot() + u'/' + name;
+    const QString made = folder + QStringLiteral(".made");
+    if (!QFileInfo::exists(made)) {
+        QDir(folder).removeRecursively();
+        write(folder);
+        writeOrDie(made, {});
+    }
+    return folder;
+}
+
+// A fresh copy of the program folder of `drawings` drawings from `seed` (made once, then
+// copied), so that no setting, record or ticket of an earlier benchmark is found in it. The copy
+// made before, which the benchmark before used, goes.
 inline QString freshFolder(int drawings, uint64_t seed, const QStringList &databases = {kDatabase})
 {
     static QTemporaryDir root;
-    static std::map<QString, QString> made;
     static int copies = 0;
-    const QString key = QStringLiteral("%1 %2 %3").arg(drawings).arg(seed).arg(databases.join(u'+'));
-    auto it = made.find(key);
-    if (it == made.end()) {
-        const QString folder = root.path() + QStringLiteral("/template%1").arg(made.size());
-        writeFolder(folder, drawings, seed, databases);
-        it = made.emplace(key, folder).first;
-    }
+    const QString name = QStringLiteral("n%1_s%2_%3").arg(drawings).arg(seed).arg(qHash(databases.join(u'+')), 0, 16);
+    const QString from = templateFolder(name, [&](const QString &folder) { writeFolder(folder, drawings, seed, databases); });
+    QDir(root.path() + QStringLiteral("/run%1").arg(copies)).removeRecursively();
     const QString copy = root.path() + QStringLiteral("/run%1").arg(++copies);
-    for (const QString &sub : {QStringLiteral(""), QStringLiteral("/LotteryDBs"), QStringLiteral("/SavedTickets")}) {
-        QDir().mkpath(copy + sub);
-        for (const QString &file : QDir(it->second + sub).entryList(QDir::Files))
-            QFile::copy(it->second + sub + u'/' + file, copy + sub + u'/' + file);
-    }
+    copyTree(from, copy);
     return copy;
 }
 
@@ -225,13 +262,28 @@ inline long untilIdle()
     return counter.paints - before;
 }
 
+using Clock = std::chrono::steady_clock;
+
+// Runs the user's action and the program until it is idle again (untilIdle); the seconds it took,
+// and the paints when asked.
+inline double timeToIdle(const std::function<void()> &action, long *paints = nullptr)
+{
+    const Clock::time_point start = Clock::now();
+    action();
+    const long painted = untilIdle();
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    if (paints)
+        *paints = painted;
+    return seconds;
+}
+
 // A left click on a control, as the user gives it.
 inline void click(QWidget *control) { QTest::mouseClick(control, Qt::LeftButton); }
 
 // The board's control of that name ("cmdDraw", "chkPowerIntervalBONUS"), as the user finds it on
 // the window; nullptr when the board has none.
 template <class T = QWidget>
-T *control(QWidget *board, const QString &name)
+T *control(const QWidget *board, const QString &name)
 {
     return board ? board->findChild<T *>(name) : nullptr;
 }
@@ -270,29 +322,25 @@ inline BoardBase *openLottery(const QString &database = kDatabase)
 }
 
 // Lottery > Load on the board in front, the lottery of `database` chosen by name and LOAD pressed
-// (its question answered Yes), until the new board is painted. The board, or nothing.
-inline BoardBase *loadLottery(BoardBase &from, const QString &database)
+// (its question answered Yes) as soon as the file dialog shows.
+inline void askLotteryLoad(BoardBase &from, const QString &database)
 {
     whenShown<frmFileManager>([database](frmFileManager *dialog) {
         dialog->txtName->setText(QFileInfo(database).completeBaseName());
         click(dialog->cmdLoad);
     });
     from.mnuLotteryLoad->trigger();
-    untilIdle();
-    BoardBase *board = boardInFront();
-    return board && board != &from && app().gstrLotteryDbFile == database && board->lottery().gblnBoardInitialised ? board : nullptr;
 }
 
-// Ticket > Save or Ticket > Load under `name` on the board in front: the file dialog, the name
-// typed, SAVE or LOAD pressed with its question answered, until the program is idle.
-inline void ticketThroughDialog(BoardBase &board, bool load, const QString &name)
+// Ticket > Save or Ticket > Load under `name` on the board: the file dialog, the name typed, SAVE
+// or LOAD pressed (its question answered Yes) as soon as the dialog shows.
+inline void askTicket(BoardBase &board, bool load, const QString &name)
 {
     whenShown<frmFileManager>([load, name](frmFileManager *dialog) {
         dialog->txtName->setText(name);
         click(load ? dialog->cmdLoad : dialog->cmdSave);
     });
     (load ? board.mnuTicketLoad : board.mnuTicketSave)->trigger();
-    untilIdle();
 }
 
 // The power interval on at `percent` (one of the combo's entries 1, 10, 20 ... 100), as the user
@@ -312,6 +360,55 @@ inline int32_t intervalWidth(const BoardBase &board)
     const DrumState &drum = board.lottery().drum(Drum::Main);
     return drum.garrIntervalLimits[1] - drum.garrIntervalLimits[0];
 }
+
+// The rules of DRAW as the user has set them on the board: the pool and the pick counts of each
+// drum as its tables show them, the balls ticked as excluded, the numbers typed into the guarantee
+// boxes when guaranteeing is ticked, and the limits in the interval boxes when the interval is
+// ticked.
+inline GeneratorSetup rulesOnBoard(const BoardBase &board)
+{
+    const OpenLottery &lottery = board.lottery();
+    const GameLayout &game = lottery.gLayout;
+    GeneratorSetup rules;
+    rules.family = game.family;
+    rules.firstPosition = game.firstPosition;
+    rules.lastPosition = game.lastGuaranteePosition();
+    const auto ticked = [&board](const QString &name) { return control<VbCheck>(&board, name)->value() != 0; };
+    const auto text = [&board](const QString &name) { return control<VbTextBox>(&board, name)->text(); };
+    const bool guaranteeing = ticked(QStringLiteral("chkGuaranteeNumbers"));
+    for (Drum d : game.drums()) {
+        PartInputs &part = d == Drum::Second ? rules.second : rules.main;
+        const DrumState &state = lottery.drum(d);
+        part.drum = game.drum(d);
+        part.pool = state.garrPool;
+        part.pickCount = state.garrPickCount;
+        part.distinct = !game.digits();
+        part.excluded.reset(part.drum.firstBall, part.drum.maxBall, 0);
+        for (int32_t ball = part.drum.firstBall; ball <= part.drum.maxBall; ++ball)
+            part.excluded[ball] = ticked(QStringLiteral("%1(%2)").arg(drumControl("chkExcludeBall", d)).arg(ball));
+        for (int p = game.firstPositionOf(d); p <= game.lastPositionOf(d); ++p) {
+            const QString typed = text(QStringLiteral("txtGuaranteeNumber(%1)").arg(p));
+            part.guarantees.push_back(guaranteeing ? parseGuarantee(typed, part.drum.firstBall, part.drum.maxBall) : std::nullopt);
+        }
+        part.intervalOn = ticked(drumControl("chkPowerInterval", d));
+        part.lower = text(drumControl("txtPowerInterval", d) + QStringLiteral("(0)")).toInt();
+        part.upper = text(drumControl("txtPowerInterval", d) + QStringLiteral("(1)")).toInt();
+    }
+    return rules;
+}
+
+// What is wrong with the ticket of `columns` columns on the board, under the rules the user has
+// set on it, and with the ticket list that shows it; empty when nothing is.
+inline QString ticketFault(const BoardBase &board, int columns)
+{
+    const TicketGrid &grid = board.lottery().garrTicketGrid;
+    if (QString fault = benchcolumns::ticketFault(rulesOnBoard(board), grid, columns); !fault.isEmpty())
+        return fault;
+    const auto *list = control<VbList>(&board, QStringLiteral("lstTicket"));
+    return benchcolumns::listFault(grid, list->listCount(), [list](int i) { return list->list(i); });
+}
+
+inline void skip(benchmark::State &state, const QString &why) { state.SkipWithError(why.toStdString().c_str()); }
 
 // The lottery of `database` (n drawings from a seed) opened on its board for the time of one
 // benchmark, in a folder of its own.
@@ -338,23 +435,31 @@ public:
     BoardBase *board() const { return board_; }
     void setBoard(BoardBase *board) { board_ = board; }
     bool quiet() const { return messageCount() == messagesAtStart_; }
-    // DRAW of 32,000 new columns asked for, as the user asks: the count typed, the incremental
-    // ticket off, DRAW clicked; until the program is idle. False unless 32,000 columns were made.
-    bool draw()
+    // DRAW of 32,000 new columns made ready as the user asks for it: the incremental ticket off,
+    // the count typed.
+    void askDraw()
     {
         control<VbCheck>(board_, QStringLiteral("chkIncrementalTicket"))->setValue(false);
         control<VbTextBox>(board_, QStringLiteral("txtColumnsToDraw"))->setText(QStringLiteral("32000"));
-        click(control(board_, QStringLiteral("cmdDraw")));
-        untilIdle();
-        return control<VbList>(board_, QStringLiteral("lstTicket"))->listCount() == 32000;
     }
-    // A ticket of 32,000 columns at the 10 % interval (not timed); false, the benchmark skipped,
-    // without one.
+    // DRAW clicked, until the program is idle; the seconds it took.
+    double clickDraw()
+    {
+        return timeToIdle([this] { click(control(board_, QStringLiteral("cmdDraw"))); });
+    }
+    // A ticket of 32,000 columns drawn at the 10 % interval (not timed); false, the benchmark
+    // skipped, without one.
     bool hasTicket()
     {
-        if (board_ && setInterval(*board_, 10) && draw())
-            return true;
-        state_.SkipWithError(("no ticket: " + lastMessage()).toStdString().c_str());
+        QString fault = QStringLiteral("the interval was not set");
+        if (board_ && setInterval(*board_, 10)) {
+            askDraw();
+            clickDraw();
+            fault = ticketFault(*board_, 32000);
+            if (fault.isEmpty())
+                return true;
+        }
+        skip(state_, QStringLiteral("no ticket: ") + fault + u' ' + lastMessage());
         return false;
     }
     // The interval ticked and its percentage picked on the board, narrower than at 100 % unless
@@ -368,8 +473,9 @@ public:
         state_.SkipWithError("the interval was not set");
         return false;
     }
-    // DRAW of 32,000 columns timed at the interval of `percent` (the counters `lower` and `upper`
-    // are its limits, kept through every run).
+    // DRAW of 32,000 columns timed at the interval of `percent`, every ticket checked against the
+    // rules on the board (the counters `lower` and `upper` are the interval's limits, kept through
+    // every run).
     void timeDraw(int percent)
     {
         if (!board_ || !intervalAt(percent))
@@ -377,14 +483,19 @@ public:
         const DrumState &drum = board_->lottery().drum(Drum::Main);
         const auto limits = drum.garrIntervalLimits;
         for (auto _ : state_) {
-            if (!draw() || !drum.gblnPowerInterval || drum.garrIntervalLimits != limits) {
-                state_.SkipWithError(("DRAW did not make 32000 columns at the interval asked for: " + lastMessage())
-                                         .toStdString().c_str());
+            askDraw();
+            state_.SetIterationTime(clickDraw());
+            if (!drum.gblnPowerInterval || drum.garrIntervalLimits != limits) {
+                skip(state_, QStringLiteral("DRAW changed the interval: ") + lastMessage());
+                break;
+            }
+            if (const QString fault = ticketFault(*board_, 32000); !fault.isEmpty()) {
+                skip(state_, QStringLiteral("DRAW: ") + fault + u' ' + lastMessage());
                 break;
             }
         }
         if (!quiet())
-            state_.SkipWithError(("DRAW showed a message: " + lastMessage()).toStdString().c_str());
+            skip(state_, QStringLiteral("DRAW showed a message: ") + lastMessage());
         state_.counters["lower"] = limits[0];
         state_.counters["upper"] = limits[1];
     }
@@ -403,12 +514,16 @@ inline void timeLoading(benchmark::State &state, int drawings, uint64_t seed, co
 {
     startServices(freshFolder(drawings, seed, {database}));
     for (auto _ : state) {
-        state.PauseTiming();
         closeLottery();
         BoardBase *from = openLottery(kPick3);
-        state.ResumeTiming();
-        BoardBase *board = from ? loadLottery(*from, database) : nullptr;
-        if (!board || board->lottery().glngTotalWeeks != drawings || !board->isVisible()) {
+        if (!from) {
+            state.SkipWithError("the Pick 3 did not open");
+            break;
+        }
+        state.SetIterationTime(timeToIdle([&] { askLotteryLoad(*from, database); }));
+        BoardBase *board = boardInFront();
+        if (!board || board == from || app().gstrLotteryDbFile != database || !board->lottery().gblnBoardInitialised
+            || board->lottery().glngTotalWeeks != drawings || !board->isVisible()) {
             state.SkipWithError("the board did not open");
             break;
         }

@@ -8,60 +8,82 @@
 // ticket list filled and the board painted). Each board is opened five times per history, two
 // DRAWs timed each time; the ratio of each history is the median over the five rounds of the
 // two-pool board's mean DRAW over the lotto board's; the counters give the worst and the median
-// ratio over the histories. Every ticket is checked to lie within the limits in force; the
-// counters give the limits of the history with the worst ratio. And Compare of the 32,000
-// columns on both boards, click to idle.
-// Arguments: the number of drawings, then the interval's percentage (Compare: the drawings, then
-// 0 for the lotto board, 1 for the two-pool board).
+// ratio over the histories. Every ticket is checked, outside the timed part, against the rules set
+// on its board and its ticket list against it; the counters give the limits of the history with
+// the worst ratio. BM_FirstDraw32000 times the DRAWs of one board on one history, for scripts/bench
+// to run alone in a process of its own: its one DRAW is the first of its process. And Compare of
+// the 32,000 columns on both boards, click to idle.
+// Arguments: the number of drawings, then the interval's percentage (BM_FirstDraw32000: then the
+// board, 0 the lotto board, 1 the two-pool board, and the seed; Compare: the drawings, then the
+// board).
 
-#include "analysis/generator.h"
-#include "analysis/openlottery.h"
 #include "benchseeds.h"
 #include "benchwindows.h"
 #include "benchworld.h"
 
-#include <chrono>
-
 namespace {
 
-using benchseeds::kLotto;
 using benchworld::control;
 using benchworld::drumControl;
-using benchseeds::kTwoDrum;
+using benchworld::kDatabase;
+using benchworld::kTwoDrum;
 constexpr int kColumns = 32000;
 constexpr int kTimedDraws = 2;
 constexpr int kRounds = 5;
 
-using Clock = std::chrono::steady_clock;
+const QString &databaseOf(int64_t board) { return board ? kTwoDrum : kDatabase; }
 
-double msSince(Clock::time_point start) { return std::chrono::duration<double, std::milli>(Clock::now() - start).count(); }
-
-// Whether every column of the ticket lies within the interval of its drum (the sum of the pick
-// counts of its numbers between the limits).
-bool ticketWithinLimits(const OpenLottery &lottery, const std::vector<Drum> &drums)
+// The services started on a fresh folder of the history of `drawings` drawings from `seed`, both
+// lotteries in it.
+void startOn(int drawings, uint32_t seed)
 {
-    const TicketGrid &grid = lottery.garrTicketGrid;
-    if (grid.rowCount() != kColumns)
-        return false;
-    const GameLayout game = lottery.gLayout;
-    for (int r = 1; r <= grid.rowCount(); ++r) {
-        int position = grid.firstPosition();
-        for (Drum d : drums) {
-            const DrumState &state = lottery.drum(d);
-            const int count = d == Drum::Second ? game.bonusPositions() : game.lastMainPosition;
-            int64_t sum = 0;
-            for (int i = 0; i < count; ++i)
-                sum += state.garrPickCount.value(grid.at(r, position++), 0);
-            if (sum < state.garrIntervalLimits[0] || sum > state.garrIntervalLimits[1])
-                return false;
-        }
-    }
-    return true;
+    benchworld::startServices(benchworld::freshFolder(drawings, seed, {kDatabase, kTwoDrum}));
 }
+
+// The board of a lottery opened in the started services, with the interval set on every drum as
+// the user sets it and the incremental ticket off, ready to DRAW.
+struct DrawingBoard {
+    BoardBase *board = nullptr;
+    std::array<int32_t, 4> limits{};  // lower and upper of the main drum, then of the second
+    QString problem;
+
+    DrawingBoard(const QString &database, int percent)
+    {
+        board = benchworld::openLottery(database);
+        if (!board) {
+            problem = QStringLiteral("the board of %1 did not open").arg(database);
+            return;
+        }
+        for (Drum d : board->lottery().gLayout.drums()) {
+            // The second drum's 66 pairs leave one or none at 1 %: it keeps 10 % there.
+            const int drumPercent = d == Drum::Second ? std::max(percent, 10) : percent;
+            control<VbCheck>(board, drumControl("chkPowerInterval", d))->setValue(1);
+            control<VbCombo>(board, drumControl("cboPowerIntervalPct", d))->setListIndex(drumPercent == 1 ? 0 : drumPercent / 10);
+            const DrumState &state = board->lottery().drum(d);
+            if (!state.gblnPowerInterval || control<VbCombo>(board, drumControl("cboPowerIntervalPct", d))->text() != QString::number(drumPercent))
+                problem = QStringLiteral("the interval was not set on %1").arg(database);
+            limits[d == Drum::Second ? 2 : 0] = state.garrIntervalLimits[0];
+            limits[d == Drum::Second ? 3 : 1] = state.garrIntervalLimits[1];
+        }
+        control<VbCheck>(board, QStringLiteral("chkIncrementalTicket"))->setValue(0);
+    }
+
+    // DRAW of 32,000 columns, timed from the click to the program idle; its seconds, after the
+    // ticket is checked (a problem otherwise).
+    double draw()
+    {
+        control<VbTextBox>(board, QStringLiteral("txtColumnsToDraw"))->setText(QString::number(kColumns));
+        benchworld::untilIdle();
+        const double seconds = benchworld::timeToIdle([this] { control<VbButton>(board, QStringLiteral("cmdDraw"))->click(); });
+        if (const QString fault = benchworld::ticketFault(*board, kColumns); !fault.isEmpty())
+            problem = QStringLiteral("DRAW on %1: %2").arg(board->lottery().gstrLotteryName, fault);
+        return seconds;
+    }
+};
 
 struct BoardRun {
     std::vector<double> drawMs;
-    std::array<int32_t, 4> limits{};  // lower and upper of the main drum, then of the second
+    std::array<int32_t, 4> limits{};
     QString problem;
 };
 
@@ -69,38 +91,16 @@ struct BoardRun {
 // and times `kTimedDraws` DRAWs of 32,000 columns after an untimed first one.
 BoardRun drawOnBoard(const QString &database, int percent)
 {
-    BoardRun run;
-    BoardBase *board = benchworld::openLottery(database);
-    if (!board) {
-        run.problem = QStringLiteral("the board of %1 did not open").arg(database);
-        return run;
-    }
+    DrawingBoard board(database, percent);
     const int messages = benchworld::messageCount();
-    const std::vector<Drum> drums = board->lottery().gLayout.drums();
-    for (Drum d : drums) {
-        // The second drum's 66 pairs leave one or none at 1 %: it keeps 10 % there.
-        const int drumPercent = d == Drum::Second ? std::max(percent, 10) : percent;
-        control<VbCheck>(board, drumControl("chkPowerInterval", d))->setValue(1);
-        control<VbCombo>(board, drumControl("cboPowerIntervalPct", d))->setListIndex(drumPercent == 1 ? 0 : drumPercent / 10);
-        const DrumState &state = board->lottery().drum(d);
-        if (!state.gblnPowerInterval || control<VbCombo>(board, drumControl("cboPowerIntervalPct", d))->text() != QString::number(drumPercent))
-            run.problem = QStringLiteral("the interval was not set on %1").arg(database);
-        run.limits[d == Drum::Second ? 2 : 0] = state.garrIntervalLimits[0];
-        run.limits[d == Drum::Second ? 3 : 1] = state.garrIntervalLimits[1];
-    }
-    control<VbCheck>(board, QStringLiteral("chkIncrementalTicket"))->setValue(0);
-    for (int i = 0; i <= kTimedDraws && run.problem.isEmpty(); ++i) {
-        control<VbTextBox>(board, QStringLiteral("txtColumnsToDraw"))->setText(QString::number(kColumns));
-        benchseeds::waitUntilIdle();
-        const Clock::time_point start = Clock::now();
-        control<VbButton>(board, QStringLiteral("cmdDraw"))->click();
-        benchseeds::waitUntilIdle();
-        const double ms = msSince(start);
-        if (control<VbList>(board, QStringLiteral("lstTicket"))->listCount() != kColumns || !ticketWithinLimits(board->lottery(), drums))
-            run.problem = QStringLiteral("DRAW on %1 did not make 32000 columns within the limits").arg(database);
-        else if (i > 0)
+    BoardRun run;
+    for (int i = 0; i <= kTimedDraws && board.problem.isEmpty(); ++i) {
+        const double ms = 1e3 * board.draw();
+        if (i > 0)
             run.drawMs.push_back(ms);
     }
+    run.limits = board.limits;
+    run.problem = board.problem;
     if (benchworld::messageCount() != messages)
         run.problem = QStringLiteral("DRAW showed a message: ") + benchworld::lastMessage();
     benchworld::closeLottery();
@@ -116,8 +116,7 @@ void BM_Draw32000_TwoDrumBesideLotto(benchmark::State &state)
         std::array<int32_t, 4> worstLimits{};
         uint32_t worstSeed = 0;
         for (size_t h = 0; h < benchseeds::kSeeds.size(); ++h) {
-            const benchseeds::ProgramFolder folder(drawings, benchseeds::kSeeds[h]);
-            benchworld::startServices(folder.path());
+            startOn(drawings, benchseeds::kSeeds[h]);
             // Five rounds of both boards, the board that goes first changing from one round to
             // the next: a burst of other work on the machine spoils a round or two, not the
             // history.
@@ -126,11 +125,11 @@ void BM_Draw32000_TwoDrumBesideLotto(benchmark::State &state)
             for (int round = 0; round < kRounds; ++round) {
                 BoardRun lotto;
                 if ((h + static_cast<size_t>(round)) % 2 == 0) {
-                    lotto = drawOnBoard(kLotto, percent);
+                    lotto = drawOnBoard(kDatabase, percent);
                     twoDrum = drawOnBoard(kTwoDrum, percent);
                 } else {
                     twoDrum = drawOnBoard(kTwoDrum, percent);
-                    lotto = drawOnBoard(kLotto, percent);
+                    lotto = drawOnBoard(kDatabase, percent);
                 }
                 if (!lotto.problem.isEmpty() || !twoDrum.problem.isEmpty()) {
                     benchworld::stopServices();
@@ -164,44 +163,52 @@ void BM_Draw32000_TwoDrumBesideLotto(benchmark::State &state)
     }
 }
 
-// Compare of a ticket of 32,000 columns drawn at 10 %, from the click to the program idle again.
-// Arguments: the number of drawings, then 0 for the lotto board, 1 for the two-pool board.
+// The DRAWs of one board on one history, each timed and checked.
+void BM_FirstDraw32000(benchmark::State &state)
+{
+    startOn(static_cast<int>(state.range(0)), static_cast<uint32_t>(state.range(3)));
+    DrawingBoard board(databaseOf(state.range(2)), static_cast<int>(state.range(1)));
+    for (auto _ : state) {
+        if (!board.problem.isEmpty())
+            break;
+        state.SetIterationTime(board.draw());
+    }
+    if (!board.problem.isEmpty())
+        state.SkipWithError(qPrintable(board.problem));
+    benchworld::stopServices();
+}
+
+// Compare of a ticket of 32,000 columns drawn at 10 %, from the click to the program idle again,
+// the ticket list checked against the ticket after each.
 void BM_Compare32000(benchmark::State &state)
 {
-    const int drawings = static_cast<int>(state.range(0));
-    const QString database = state.range(1) ? kTwoDrum : kLotto;
-    const benchseeds::ProgramFolder folder(drawings, benchseeds::kSeeds[0]);
-    benchworld::startServices(folder.path());
-    BoardBase *board = benchworld::openLottery(database);
+    startOn(static_cast<int>(state.range(0)), benchseeds::kSeeds[0]);
+    DrawingBoard board(databaseOf(state.range(1)), 10);
     const int messages = benchworld::messageCount();
-    if (board) {
-        for (Drum d : board->lottery().gLayout.drums()) {
-            control<VbCheck>(board, drumControl("chkPowerInterval", d))->setValue(1);
-            control<VbCombo>(board, drumControl("cboPowerIntervalPct", d))->setListIndex(1);
-        }
-        control<VbCheck>(board, QStringLiteral("chkIncrementalTicket"))->setValue(0);
-        control<VbTextBox>(board, QStringLiteral("txtColumnsToDraw"))->setText(QString::number(kColumns));
-        control<VbButton>(board, QStringLiteral("cmdDraw"))->click();
-        benchseeds::waitUntilIdle();
+    if (board.problem.isEmpty())
+        board.draw();
+    for (auto _ : state) {
+        if (!board.problem.isEmpty())
+            break;
+        state.SetIterationTime(benchworld::timeToIdle([&] { control<VbButton>(board.board, QStringLiteral("cmdCompare"))->click(); }));
+        if (const QString fault = benchworld::ticketFault(*board.board, kColumns); !fault.isEmpty())
+            board.problem = QStringLiteral("Compare: ") + fault;
     }
-    if (!board || control<VbList>(board, QStringLiteral("lstTicket"))->listCount() != kColumns) {
-        state.SkipWithError("no ticket of 32000 columns");
-    } else {
-        for (auto _ : state) {
-            const Clock::time_point start = Clock::now();
-            control<VbButton>(board, QStringLiteral("cmdCompare"))->click();
-            benchseeds::waitUntilIdle();
-            state.SetIterationTime(msSince(start) / 1000.0);
-            if (control<VbList>(board, QStringLiteral("lstTicket"))->listCount() != kColumns) {
-                state.SkipWithError("Compare lost the ticket");
-                break;
-            }
-        }
-        if (benchworld::messageCount() != messages)
-            state.SkipWithError(qPrintable(QStringLiteral("a message: ") + benchworld::lastMessage()));
-    }
-    benchworld::closeLottery();
+    if (!board.problem.isEmpty())
+        state.SkipWithError(qPrintable(board.problem));
+    else if (benchworld::messageCount() != messages)
+        state.SkipWithError(qPrintable(QStringLiteral("a message: ") + benchworld::lastMessage()));
     benchworld::stopServices();
+}
+
+void firstDraws(benchmark::internal::Benchmark *b)
+{
+    for (int64_t drawings : {5000, 50000})
+        for (int64_t percent : {100, 10, 1})
+            for (int64_t board : {0, 1})
+                for (uint32_t seed : benchseeds::kSeeds)
+                    b->Args({drawings, percent, board, seed});
+    b->UseManualTime()->Unit(benchmark::kMillisecond);
 }
 
 }  // namespace
@@ -209,8 +216,10 @@ void BM_Compare32000(benchmark::State &state)
 BENCHMARK(BM_Draw32000_TwoDrumBesideLotto)
     ->ArgsProduct({{5000, 50000}, {100, 10, 1}})
     ->Iterations(1)
+    ->Repetitions(1)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstDraw32000)->Apply(firstDraws);
 BENCHMARK(BM_Compare32000)->ArgsProduct({{5000, 50000}, {0, 1}})->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv) { return runWindowBenchmarks(argc, argv); }

@@ -1,18 +1,22 @@
 // The floor of the program's start-up: a process doing only what any start to a painted board
-// must do. It starts Qt, reads every drawing of a results database in one pass (the statement
-// POWER runs, every value of every row kept in a plain array, nothing checked), and shows a bare
-// window of the board's size holding as many plain labels as the board has widgets, as many of
-// them visible:
+// must do, each part as early as the program can do it. It starts Qt and, on threads of their own
+// beside the making of its window (as the program reads them beside the making of its board),
+// reads the font database and every drawing of a results database in one pass (the statement
+// POWER runs, every value of every row kept in a plain array, nothing checked); meanwhile it makes
+// a bare window of the board's size holding as many plain labels as the board has widgets, as
+// many of them visible, and shows it once the drawings are read:
 //   startfloor DATABASE WIDTH HEIGHT WIDGETS VISIBLE
-// Its window is titled "TALVINOR floor"; startup/firstpaint.cpp times its first paint.
+// Its window is titled "TALVINOR floor"; startup/firstpaint.cpp times it to its painted window
+// with the event loop idle.
 
 #include "analysis/clslotterydb.h"
 
 #include <QApplication>
-#include <QFile>
+#include <QFontDatabase>
 #include <QLabel>
 #include <cmath>
 #include <cstdio>
+#include <future>
 #include <sqlite3.h>
 #include <vector>
 
@@ -53,11 +57,9 @@ int main(int argc, char **argv)
         return 2;
     }
     QApplication app(argc, argv);
+    const auto fonts = std::async(std::launch::async, [] { QFontDatabase::families(); });
     std::vector<int64_t> values;
-    if (!readOnce(argv[1], values)) {
-        std::fprintf(stderr, "%s cannot be read\n", argv[1]);
-        return 1;
-    }
+    auto read = std::async(std::launch::async, [&values, path = argv[1]] { return readOnce(path, values); });
     const int width = std::atoi(argv[2]), height = std::atoi(argv[3]);
     const int widgets = std::atoi(argv[4]), visible = std::atoi(argv[5]);
     QWidget window;
@@ -70,6 +72,10 @@ int main(int argc, char **argv)
         auto *label = new QLabel(QString::number(i), &window);
         label->setGeometry((i % columns) * cellWidth, (i / columns % columns) * cellHeight, cellWidth, cellHeight);
         label->setVisible(i < visible);
+    }
+    if (!read.get()) {
+        std::fprintf(stderr, "%s cannot be read\n", argv[1]);
+        return 1;
     }
     window.show();
     return app.exec();

@@ -1,5 +1,6 @@
 #include "platform/ui/statusbar.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QResizeEvent>
 #include <algorithm>
@@ -48,6 +49,21 @@ VbStatusBar::VbStatusBar(int panels, QWidget *parent) : QStatusBar(parent)
     }
     addWidget(row_, 1);
     layoutPanels();
+    if (parent)
+        parent->window()->installEventFilter(this);
+}
+
+bool VbStatusBar::eventFilter(QObject *watched, QEvent *event)
+{
+    // The window's layout has placed the bar at its new width, and the panels have wrapped their
+    // texts to it: the bar's new height is laid out at once, before the window paints at its new
+    // size, rather than after it in a second paint.
+    if (event->type() == QEvent::Resize && watched == window()) {
+        QCoreApplication::sendPostedEvents(this, QEvent::LayoutRequest);
+        QCoreApplication::sendPostedEvents(watched, QEvent::LayoutRequest);
+        QCoreApplication::sendPostedEvents(this, QEvent::LayoutRequest);
+    }
+    return false;
 }
 
 void VbStatusBar::setPanelText(int panel, const QString &text)

@@ -17,6 +17,9 @@ public:
     QString panelText(int panel) const { return valid(panel) ? panels_[panel - 1]->text() : QString(); }
     void setPanelText(int panel, const QString &text);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     class Row;
     bool valid(int panel) const { return panel >= 1 && panel <= panelCount(); }

@@ -85,6 +85,34 @@ TEST_F(OwnWays, ABoardWiderThanTheScreenOpensMaximised)
     EXPECT_TRUE(board()->isMaximized());
 }
 
+// The desktop gives a maximised board its size once the board shows; narrower than the board's
+// own size, the status bar wraps its texts and grows. The board is painted once, laid out for the
+// size it shows at.
+TEST_F(OwnWays, AMaximisedBoardIsPaintedOnceLaidOutForItsSize)
+{
+    struct Paints : QObject {
+        std::map<const QObject *, int> of;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            of[watched] += event->type() == QEvent::Paint;
+            return false;
+        }
+    } paints;
+    qApp->installEventFilter(&paints);
+    setScreenMetricsOverride(ScreenMetrics{1024, QRect(0, 0, 1024, 768), QRect(0, 0, 1024, 740)});
+    ASSERT_TRUE(open(kLotto));
+    QTest::qWait(50);
+    qApp->removeEventFilter(&paints);
+    ASSERT_TRUE(board()->isMaximized());
+    const QWidget *form = board()->centralWidget();
+    const QStatusBar *bar = board()->statusBar();
+    EXPECT_EQ(paints.of[form], 1);
+    EXPECT_EQ(paints.of[bar], 1);
+    EXPECT_EQ(form->geometry().bottom() + 1, bar->geometry().top());
+    EXPECT_EQ(bar->geometry().bottom() + 1, board()->height());
+    EXPECT_GE(bar->height(), bar->sizeHint().height());
+}
+
 // 5 from 1..12, four drawings; ball 12 never drawn.
 TEST_F(OwnWays, LottoPowersOfTheWorkedDrawings)
 {
