@@ -10,6 +10,11 @@ class BallArray {
 public:
     BallArray() = default;
     BallArray(int lo, int hi, const T &fill = T()) { reset(lo, hi, fill); }
+    // The array over lo..lo + values.size() - 1 holding `values`.
+    BallArray(int lo, std::vector<T> values)
+        : lo_(lo), hi_(lo + static_cast<int>(values.size()) - 1), data_(std::move(values))
+    {
+    }
 
     // Re-creates the array over lo..hi with every element set to fill (empty when hi < lo).
     void reset(int lo, int hi, const T &fill = T())

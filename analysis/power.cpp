@@ -39,6 +39,14 @@ void normalisePowers(BallArray<double> &power, const DrumShape &drum)
     }
 }
 
+bool powerSumsExact(const std::vector<double> &sums, bool powerIncrease, int32_t fromWeek)
+{
+    constexpr double kExactWholeNumbers = 9007199254740992.0;  // 2^53
+    if (!powerIncrease && fromWeek < 0)
+        return false;
+    return std::all_of(sums.begin(), sums.end(), [](double s) { return s < kExactWholeNumbers; });
+}
+
 BallArray<double> calculatePowerTable(const History &history, const DrumShape &drum, int32_t toWeek,
                                       int32_t coldMode, bool powerIncrease, int32_t fromWeek)
 {
@@ -51,15 +59,8 @@ BallArray<double> calculatePowerTable(const History &history, const DrumShape &d
         for (size_t i = first; i < last; ++i) {
             const Drawing &d = history[i];
             const int32_t n = d.number(c);
-            if (!drum.holds(n))
-                continue;
-            const double w = d.weekNo;
-            double term = w;
-            if (powerIncrease) {
-                const double x = cold ? static_cast<double>(toWeek) - w : w;
-                term = x * x;
-            }
-            power[n] += term;
+            if (drum.holds(n))
+                power[n] += powerTerm(d.weekNo, toWeek, powerIncrease, cold);
         }
     }
     normalisePowers(power, drum);

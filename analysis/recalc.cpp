@@ -3,6 +3,9 @@
 #include "analysis/power.h"
 #include "analysis/statistics.h"
 
+#include <algorithm>
+#include <vector>
+
 WindowCheck checkAnalysisWindow(const History &history, const GameLayout &game, const RecalcInputs &in)
 {
     WindowCheck check;
@@ -20,12 +23,6 @@ WindowCheck checkAnalysisWindow(const History &history, const GameLayout &game, 
         return check;
     }
     check.missingWeeks = (static_cast<int64_t>(in.toWeek) - in.fromWeek + 1) - static_cast<int64_t>(last - first);
-    for (const DrumShape &drum : game.twoDrums() ? std::vector{game.drum(Drum::Main), game.drum(Drum::Second)}
-                                                 : std::vector{game.drum(Drum::Main)}) {
-        const LeftOutNumbers left = countLeftOutNumbers(history, drum);
-        check.numbersOutside += left.outside;
-        check.emptyNumbers += left.empty;
-    }
     return check;
 }
 
@@ -42,10 +39,58 @@ PoolFill fillPoolFromPowers(const BallArray<double> &power, const BallArray<int3
 DrumAnalysis recalculateDrum(const History &history, const DrumShape &drum, const RecalcInputs &in)
 {
     DrumAnalysis a;
-    a.pickCount = countPicksPerBall(history, drum, in.fromWeek, in.upToDate);
+    // Indexed by ball from 0.
+    const auto balls = static_cast<size_t>(std::max(drum.maxBall + 1, 0));
+    std::vector<int32_t> picks(balls, 0);
+    std::vector<int32_t> lastWeeks(balls, 0);
+    std::vector<double> powerSums(balls, 0.0);
+    const bool cold = in.hotColdMode != 0;
+    // Every number of the drum's columns, drawing by drawing, is left out, or adds the drawing's
+    // power term when the drawing lies in the window, and counts as a pick of its ball when the
+    // drawing is dated up to the date (counted from the start drawing, its week the ball's last
+    // picked week so far). A drawing picks a ball once however many of its columns hold it.
+    for (const Drawing &d : history) {
+        const bool inWindow = d.weekNo >= in.fromWeek && d.weekNo <= in.toWeek;
+        const double term = powerTerm(d.weekNo, in.toWeek, in.powerIncrease, cold);
+        const bool dated = d.date <= in.upToDate;
+        const int32_t counted = d.weekNo >= in.fromWeek ? 1 : 0;
+        uint64_t picked = 0;  // the balls of the drawing counted so far
+        for (int c = drum.firstColumn; c <= drum.lastColumn(); ++c) {
+            const int32_t n = d.number(c);
+            if (n == Drawing::kEmpty) {
+                ++a.leftOut.empty;
+                continue;
+            }
+            if (!drum.holds(n)) {
+                ++a.leftOut.outside;
+                continue;
+            }
+            const auto b = static_cast<size_t>(n);
+            if (inWindow)
+                powerSums[b] += term;
+            if (n >= 64) {
+                ++a.leftOut.outside;
+                continue;
+            }
+            const uint64_t ball = uint64_t{1} << n;
+            if (dated && !(picked & ball)) {
+                picked |= ball;
+                picks[b] += counted;
+                lastWeeks[b] = std::max(lastWeeks[b], d.weekNo);
+            }
+        }
+    }
+    a.pickCount = BallArray<int32_t>(0, std::move(picks));
+    a.lastPickedWeek = BallArray<int32_t>(0, std::move(lastWeeks));
+    // Sums added up drawing by drawing are those of the columns one by one while they are exact;
+    // past that they are added up again in column order.
+    if (powerSumsExact(powerSums, in.powerIncrease, in.fromWeek)) {
+        a.power = BallArray<double>(0, std::move(powerSums));
+        normalisePowers(a.power, drum);
+    } else {
+        a.power = calculatePowerTable(history, drum, in.toWeek, in.hotColdMode, in.powerIncrease, in.fromWeek);
+    }
     a.rankTable = rankByPickCount(a.pickCount, drum);
-    a.lastPickedWeek = lastPickedWeekPerBall(history, drum, in.upToDate);
-    a.power = calculatePowerTable(history, drum, in.toWeek, in.hotColdMode, in.powerIncrease, in.fromWeek);
     a.sumStats = drawingCountSumStats(history, drum, in.fromWeek, in.toWeek, a.pickCount);
     return a;
 }
@@ -56,8 +101,11 @@ PowerTables recalculateAll(const History &history, const RecalcInputs &in, const
     tables.check = checkAnalysisWindow(history, game, in);
     if (tables.check.refused())
         return tables;
-    tables.drums[0] = recalculateDrum(history, game.drum(Drum::Main), in);
-    if (game.twoDrums())
-        tables.drums[1] = recalculateDrum(history, game.drum(Drum::Second), in);
+    for (Drum drum : game.drums()) {
+        DrumAnalysis &analysis = tables.drums[static_cast<size_t>(drumIndex(drum))];
+        analysis = recalculateDrum(history, game.drum(drum), in);
+        tables.check.numbersOutside += analysis.leftOut.outside;
+        tables.check.emptyNumbers += analysis.leftOut.empty;
+    }
     return tables;
 }

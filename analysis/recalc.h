@@ -10,6 +10,7 @@
 #include "analysis/history.h"
 #include "analysis/interval.h"
 #include "analysis/pool.h"
+#include "analysis/statistics.h"
 
 #include <QDate>
 #include <array>
@@ -43,7 +44,8 @@ struct WindowCheck {
     bool hasWarning() const { return missingWeeks > 0 || numbersOutside > 0 || emptyNumbers > 0; }
 };
 
-// Whether POWER can run over the window, and what it will leave out.
+// Whether POWER can run over the window, and the week numbers of the window without a drawing (the
+// numbers left out are counted by recalculateAll as it goes over the drawings).
 WindowCheck checkAnalysisWindow(const History &history, const GameLayout &game, const RecalcInputs &in);
 
 // What POWER computes for one drum over the window.
@@ -53,14 +55,17 @@ struct DrumAnalysis {
     BallArray<int32_t> lastPickedWeek;   // garrLastPickedWeek
     BallArray<double> power;             // garrPower
     std::optional<SumStats> sumStats;    // garrSumStats; none when the window holds no drawing
+    LeftOutNumbers leftOut;              // the drum's numbers of all the drawings that are left out
 };
 
-// The statistics, powers and sum statistics of one drum. Nothing is checked here: call
-// checkAnalysisWindow first.
+// The statistics, powers and sum statistics of one drum, and the numbers left out: one pass over
+// the drawings gathers them all but the sum statistics, which take the pick counts over the
+// window's drawings once more. Nothing is checked here: call checkAnalysisWindow first.
 DrumAnalysis recalculateDrum(const History &history, const DrumShape &drum, const RecalcInputs &in);
 
-// What POWER computes: why the window was refused (nothing else then) or what it leaves out, and
-// the tables of each drum of the game, by drum index (the second drum's empty without one).
+// What POWER computes: why the window was refused (nothing else then) or what it leaves out (of
+// every drum), and the tables of each drum of the game, by drum index (the second drum's empty
+// without one).
 struct PowerTables {
     WindowCheck check;
     std::array<DrumAnalysis, 2> drums;

@@ -1,7 +1,8 @@
-// A full POWER recalculation (pick counts, ranks, last weeks, powers, pool, drawing sums) over
-// 5,000 lotto drawings and over 30,000 three-digit drawings, without the board; also with the
-// drawings first read from a results database, as a lottery's opening does (POWER itself keeps
-// them). Arguments: power increase off (0) or on (1), the seed of the random history.
+// A full POWER recalculation (pick counts, ranks, last weeks, powers, pool, drawing sums) without
+// the board: over 5,000 lotto drawings, over 30,000 three-digit drawings, and over 50,000 and
+// 500,000 drawings of the 6/49 lottery of the board benchmarks; also with the drawings first read
+// from a results database, as a lottery's opening does (POWER itself keeps them). Arguments: power
+// increase off (0) or on (1), the seed of the random history (and the number of drawings).
 
 #include "analysis/clslotterydb.h"
 #include "analysis/recalc.h"
@@ -38,6 +39,12 @@ void recalc(benchmark::State &state, const GameLayout &g, int drawings)
 
 void BM_Recalc_Lotto649_5000(benchmark::State &state) { recalc(state, GameLayout::lotto(49, 6), 5000); }
 void BM_Recalc_Digits3_30000(benchmark::State &state) { recalc(state, GameLayout::digits(3), 30000); }
+// The lottery of the board benchmarks (6/49 and a bonus number from the same drum); the third
+// argument is the number of drawings.
+void BM_Recalc_Lotto649Bonus(benchmark::State &state)
+{
+    recalc(state, GameLayout::lotto(49, 6, 1), static_cast<int>(state.range(2)));
+}
 
 // The drawings in a results database file, read back whole through the program's connection
 // before each recalculation, as POWER reads them.
@@ -73,6 +80,7 @@ void BM_LoadAndRecalc_Digits3_30000(benchmark::State &state) { recalcFromDatabas
 
 BENCHMARK(BM_Recalc_Lotto649_5000)->ArgsProduct({{0, 1}, {7, 8, 9}})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Recalc_Digits3_30000)->ArgsProduct({{0, 1}, {7, 8, 9}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Recalc_Lotto649Bonus)->ArgsProduct({{0, 1}, {7}, {50000, 500000}})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadAndRecalc_Lotto649_5000)->ArgsProduct({{1}, {7, 8, 9}})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadAndRecalc_Digits3_30000)->ArgsProduct({{1}, {7, 8, 9}})->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

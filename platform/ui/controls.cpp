@@ -777,6 +777,18 @@ void VbList::rowsInserted(const QModelIndex &parent, int start, int end)
             widestLineAt(row, length);
 }
 
+void VbList::dataChanged(const QModelIndex &, const QModelIndex &, const QList<int> &)
+{
+    // Lines rewritten in their rows are a list filled anew, as after a reset: no line is current
+    // and the list shows its first line. Every line takes the size of the widest (uniform item
+    // sizes), so new texts move no line: the lines are painted anew, and laid out again only when
+    // the widest line reads otherwise.
+    selectionModel()->clear();
+    linesReplaced();
+    scrollToTop();
+    viewport()->update();
+}
+
 void VbList::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
 {
     // The current line moves away from the lines removed without a Click.
@@ -818,7 +830,11 @@ void VbList::widestLineAt(int row, int length)
 {
     widestRow_ = row;
     widestLength_ = length;
-    // The lines are laid out again at their new width.
+    // The lines take the width of the widest: they are laid out again when it reads otherwise.
+    const QString text = row >= 0 ? list(row) : QString();
+    if (text == widestText_)
+        return;
+    widestText_ = text;
     scheduleDelayedItemsLayout();
 }
 

@@ -346,6 +346,7 @@ public:
 protected:
     void rowsInserted(const QModelIndex &parent, int start, int end) override;
     void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
+    void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles) override;
 
 private:
     class LineDelegate;
@@ -354,7 +355,7 @@ private:
     void rowsRemoved(int start, int end);
     int lineLength(int row) const;
     // The line with the most characters looked for among all lines, or known to be `row`; the
-    // lines are laid out again at its width.
+    // lines are laid out again at its width when its text is new.
     void findWidestLine();
     void widestLineAt(int row, int length);
 
@@ -363,6 +364,7 @@ private:
     QPointer<const LineListModel> lineModel_;  // the model shown, when it is one of lines
     int widestRow_ = -1;  // the line with the most characters: every line takes its width
     int widestLength_ = -1;
+    QString widestText_;
     bool silent_ = false;
     int lastIndex_ = -1;
 };

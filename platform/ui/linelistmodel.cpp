@@ -18,14 +18,21 @@ QVariant LineListModel::data(const QModelIndex &index, int role) const
 
 void LineListModel::setLines(QStringList lines)
 {
-    rewriteLines([&lines](QStringList) { return std::move(lines); });
+    beginResetModel();
+    lines_ = std::move(lines);
+    endResetModel();
 }
 
 void LineListModel::rewriteLines(const std::function<QStringList(QStringList earlier)> &rewrite)
 {
-    beginResetModel();
-    lines_ = rewrite(std::exchange(lines_, {}));
-    endResetModel();
+    const qsizetype rows = lines_.size();
+    QStringList lines = rewrite(std::exchange(lines_, {}));
+    if (rows > 0 && lines.size() == rows) {
+        lines_ = std::move(lines);
+        emit dataChanged(index(0), index(static_cast<int>(rows) - 1), {Qt::DisplayRole});
+        return;
+    }
+    setLines(std::move(lines));
 }
 
 void LineListModel::appendLine(const QString &line)

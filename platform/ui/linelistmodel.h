@@ -18,8 +18,10 @@ public:
     const QStringList &lines() const { return lines_; }
     // Every line replaced, in one reset (tens of thousands of lines cost one signal).
     void setLines(QStringList lines);
-    // The same, the new lines made from the earlier ones, which `rewrite` is given so that it can
-    // reuse their room.
+    // The lines made anew from the earlier ones, which `rewrite` is given so that it can reuse
+    // their room (it must not read the model meanwhile). As many lines as before are the same rows
+    // with new texts, in one change of data: the views keep their layout, their current line and
+    // where they are scrolled. Any other number of lines is a new list, in one reset.
     void rewriteLines(const std::function<QStringList(QStringList earlier)> &rewrite);
     void appendLine(const QString &line);
     void removeLine(int row);

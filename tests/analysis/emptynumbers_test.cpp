@@ -22,11 +22,12 @@ TEST(EmptyNumbers, AreCountedAndNamedApartFromNumbersOutsideTheRange)
     in.toWeek = 20;
     in.upToDate = weekDate(20);
     in.totalWeeks = 20;
-    const WindowCheck check = checkAnalysisWindow(h, g, in);
+    const PowerTables tables = recalculateAll(h, in, g);
+    const WindowCheck &check = tables.check;
     EXPECT_EQ(check.numbersOutside, 3);
     EXPECT_EQ(check.emptyNumbers, 2);
-    EXPECT_EQ(countLeftOutNumbers(h, g.drum(Drum::Main)).empty, 1);
-    EXPECT_EQ(countLeftOutNumbers(h, g.drum(Drum::Second)).outside, 0);
+    EXPECT_EQ(tables.of(Drum::Main).leftOut.empty, 1);
+    EXPECT_EQ(tables.of(Drum::Second).leftOut.outside, 0);
 
     struct Case {
         int language;

@@ -101,6 +101,19 @@ History singleColumn(int weeks, const std::map<int, int> &ballAt)
     return h;
 }
 
+// POWER's analysis of one drum over the window fromWeek..toWeek, the picks counted up to upTo.
+DrumAnalysis analysed(const History &h, const DrumShape &drum, int fromWeek, int toWeek, QDate upTo,
+                      bool increase = false, bool cold = false)
+{
+    RecalcInputs in;
+    in.fromWeek = fromWeek;
+    in.toWeek = toWeek;
+    in.upToDate = upTo;
+    in.powerIncrease = increase;
+    in.hotColdMode = cold ? -1 : 0;
+    return recalculateDrum(h, drum, in);
+}
+
 }  // namespace
 
 TEST(Statistics, AgreeWithTheModelAndTheStatementsOnRandomHistories)
@@ -120,8 +133,9 @@ TEST(Statistics, AgreeWithTheModelAndTheStatementsOnRandomHistories)
             // The date combo usually agrees with the end drawing; sometimes it does not.
             const QDate upTo = trial == 3 ? weekDate(1 + static_cast<int>(rng() % 60)) : weekDate(to);
             for (const DrumShape &drum : drumsOf(game)) {
-                const auto counts = countPicksPerBall(h, drum, from, upTo);
-                const auto last = lastPickedWeekPerBall(h, drum, upTo);
+                const DrumAnalysis analysis = analysed(h, drum, from, to, upTo);
+                const auto &counts = analysis.pickCount;
+                const auto &last = analysis.lastPickedWeek;
                 EXPECT_EQ(counts, sql.pickCounts(drum, from, upTo));
                 EXPECT_EQ(last, sql.lastPickedWeeks(drum, upTo));
                 for (int b = drum.firstBall; b <= drum.maxBall; ++b) {
@@ -136,10 +150,13 @@ TEST(Statistics, AgreeWithTheModelAndTheStatementsOnRandomHistories)
                     const auto p = calculatePowerTable(h, drum, to, cold, increase, from);
                     for (int b = 0; b <= drum.maxBall; ++b)
                         EXPECT_DOUBLE_EQ(p[b], expected[static_cast<size_t>(b)]) << "ball " << b << " mode " << mode;
+                    // POWER's one pass over the drawings gives the very powers of the columns one by one.
+                    EXPECT_EQ(analysed(h, drum, from, to, upTo, increase, cold).power, p) << "mode " << mode;
                 }
                 const auto stats = drawingCountSumStats(h, drum, from, to, counts);
                 ASSERT_TRUE(stats.has_value());
                 EXPECT_EQ(*stats, *sql.sumStats(drum, from, to, counts));
+                EXPECT_EQ(analysis.sumStats, stats);
             }
         }
     }
@@ -151,7 +168,7 @@ TEST(Statistics, CountsRanksAndLastWeeksOfTheWorkedCases)
     // drawing 3-3-7 adds one to digit 3 and one to digit 7, but gives 3 two power terms.
     const DrumShape d = GameLayout::digits(3).drum(Drum::Main);
     const History h{{1, weekDate(1), {3, 3, 7}}, {2, weekDate(2), {1, 2, 3}}};
-    auto counts = countPicksPerBall(h, d, 1, weekDate(1));
+    auto counts = analysed(h, d, 1, 1, weekDate(1)).pickCount;
     EXPECT_EQ(counts[3], 1);
     EXPECT_EQ(counts[7], 1);
     EXPECT_EQ(counts[0], 0);
@@ -159,8 +176,9 @@ TEST(Statistics, CountsRanksAndLastWeeksOfTheWorkedCases)
     EXPECT_DOUBLE_EQ(p[3], 2.0);
     EXPECT_DOUBLE_EQ(p[7], 1.0);
     // A start after the last drawing: no picks, last weeks unchanged.
-    EXPECT_EQ(countPicksPerBall(h, d, 3, weekDate(2)), BallArray<int32_t>(0, 9, 0));
-    const auto last = lastPickedWeekPerBall(h, d, weekDate(2));
+    const DrumAnalysis late = analysed(h, d, 3, 2, weekDate(2));
+    EXPECT_EQ(late.pickCount, BallArray<int32_t>(0, 9, 0));
+    const auto &last = late.lastPickedWeek;
     EXPECT_EQ(last[3], 2);
     EXPECT_EQ(last[7], 1);
     EXPECT_EQ(last[9], 0);
@@ -203,10 +221,38 @@ TEST(Power, WorkedExamplesAndNormalisationEdges)
         {10, {{3, 3}}, 2, 0, false, 5, {{3, 0.0}}},
     };
     for (const auto &c : cases) {
-        const auto p = calculatePowerTable(singleColumn(c.weeks, c.ballAt), d, c.toWeek, c.cold, c.increase, c.fromWeek);
-        for (const auto &[ball, power] : c.expected)
+        const History h = singleColumn(c.weeks, c.ballAt);
+        const auto p = calculatePowerTable(h, d, c.toWeek, c.cold, c.increase, c.fromWeek);
+        const auto q = analysed(h, d, c.fromWeek, c.toWeek, weekDate(c.weeks), c.increase, c.cold != 0).power;
+        for (const auto &[ball, power] : c.expected) {
             EXPECT_DOUBLE_EQ(p[ball], power) << "weeks " << c.weeks << " ball " << ball;
+            EXPECT_DOUBLE_EQ(q[ball], power) << "weeks " << c.weeks << " ball " << ball;
+        }
     }
+}
+
+TEST(Power, SumsPastTwoToThe53AreAddedUpColumnByColumn)
+{
+    // Squares of weeks near 70 million: the sums of balls 5 and 6 pass 2^53, where a double no
+    // longer holds every whole number, and the order of the additions shows in the last bits.
+    DrumShape d;
+    d.maxBall = 10;
+    d.columnCount = 2;
+    const History h{{1, weekDate(1), {9, 3}},
+                    {70000137, weekDate(2), {5, 6}},
+                    {70000582, weekDate(3), {6, 5}},
+                    {70000867, weekDate(4), {5, 6}}};
+    const auto columnOrder = model::normalised(model::powerSums(h, d, 70000867, false, true, 1));
+    // Drawing by drawing, ball 6 would come out otherwise.
+    std::vector<double> drawingOrder(11, 0.0);
+    for (const Drawing &drawing : h)
+        for (int c = 1; c <= 2; ++c)
+            drawingOrder[static_cast<size_t>(drawing.numbers[c - 1])] += double(drawing.weekNo) * double(drawing.weekNo);
+    ASSERT_NE(model::normalised(drawingOrder)[6], columnOrder[6]);
+
+    const auto p = analysed(h, d, 1, 70000867, weekDate(4), true).power;
+    EXPECT_EQ(p.values(), columnOrder);
+    EXPECT_EQ(calculatePowerTable(h, d, 70000867, 0, true, 1).values(), columnOrder);
 }
 
 TEST(Power, WindowsWithGapsOrStrangeNumbersAreReportedOrRefused)
@@ -221,13 +267,13 @@ TEST(Power, WindowsWithGapsOrStrangeNumbersAreReportedOrRefused)
     in.toWeek = 20;
     in.upToDate = weekDate(20);
     in.totalWeeks = 19;
-    const WindowCheck check = checkAnalysisWindow(h, g, in);
+    const WindowCheck check = recalculateAll(h, in, g).check;
     EXPECT_FALSE(check.refused());
     EXPECT_EQ(check.missingWeeks, 1);
     EXPECT_EQ(check.numbersOutside, 2);
     const DrumShape d = g.drum(Drum::Main);
     EXPECT_EQ(calculatePowerTable(h, d, 20, 0, false, 1).hi(), 10);
-    const auto stats = drawingCountSumStats(h, d, 1, 20, countPicksPerBall(h, d, 1, weekDate(20)));
+    const auto stats = drawingCountSumStats(h, d, 1, 20, analysed(h, d, 1, 20, weekDate(20)).pickCount);
     ASSERT_TRUE(stats.has_value());
     EXPECT_LE(stats->smallest, stats->mean);
     EXPECT_LE(stats->mean, stats->largest);
@@ -314,7 +360,9 @@ TEST(Recalculation, FillsEveryTableOfTheGameAndKeepsThemWhenRefused)
     const PowerTables tables = recalculateAll(h, in, g);
     ASSERT_FALSE(tables.check.refused());
     for (const auto &[drum, analysis] : {std::pair{g.drum(Drum::Main), &tables.drums[0]}, std::pair{g.drum(Drum::Second), &tables.drums[1]}}) {
-        EXPECT_EQ(analysis->pickCount, countPicksPerBall(h, drum, 11, weekDate(40)));
+        ASSERT_EQ(analysis->pickCount.hi(), drum.maxBall);
+        for (int b = drum.firstBall; b <= drum.maxBall; ++b)
+            EXPECT_EQ(analysis->pickCount[b], model::pickCount(h, drum, b, 11, weekDate(40))) << "ball " << b;
         EXPECT_EQ(analysis->power, calculatePowerTable(h, drum, 40, 0, true, 11));
         EXPECT_TRUE(analysis->sumStats.has_value());
         // The pool of the drum's powers: its counts are the weights shown, its size their sum.

@@ -166,3 +166,67 @@ TEST(Controls, BackColoursShowWhereTheControlsStand)
     for (const auto &[control, colour] : expected)
         EXPECT_EQ(shown.pixelColor(control->pos() + QPoint(1, 1)), vbc::toQColor(colour)) << control->pos().x();
 }
+
+// Lines rewritten as many as before stay in their rows, one change of data: the list, as when it
+// is filled anew, has no current line and shows its first line, paints the lines anew and takes the
+// width of a new widest line, wider or narrower. Another number of lines is a new list too.
+TEST(Controls, ListLinesRewrittenInTheirRowsAreAListFilledAnew)
+{
+    QWidget form;
+    // Line i of a ticket whose line `longer` is longer by `tail`, every other line with `hits`.
+    const auto line = [](int i, int hits, int longer, const QString &tail) {
+        return QStringLiteral("%1- 1 2 3 (%2)").arg(i, 2, 10, QLatin1Char('0')).arg(i == longer ? 0 : hits)
+               + (i == longer ? tail : QString());
+    };
+    QStringList lines;
+    for (int i = 0; i < 300; ++i)
+        lines << line(i, 0, -1, QString());
+    LineListModel model(lines);
+    VbList list(&form);
+    list.Move(0, 0, 900, 2250);  // twips: 60 x 150 pixels
+    list.setModel(&model);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const auto wholeWidth = [&](int row) {
+        QStyleOptionViewItem option;
+        option.initFrom(&list);
+        return QStyledItemDelegate().sizeHint(option, model.index(row)).width();
+    };
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            paints += event->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+    } counter;
+    list.viewport()->installEventFilter(&counter);
+    const struct {
+        int hits, longer;
+        QString tail;
+    } rewrites[] = {{0, 7, QStringLiteral(" 4 5 6 7 8 9 10 11 12")}, {0, 200, QStringLiteral(" 4")}, {1, 200, QStringLiteral(" 4")}};
+    for (const auto &r : rewrites) {
+        list.setListIndex(120);
+        QCoreApplication::processEvents();
+        ASSERT_GT(list.verticalScrollBar()->value(), 0);
+        model.rewriteLines([&](QStringList earlier) {
+            for (qsizetype i = 0; i < earlier.size(); ++i)
+                earlier[i] = line(static_cast<int>(i), r.hits, r.longer, r.tail);
+            return earlier;
+        });
+        counter.paints = 0;
+        QCoreApplication::processEvents();
+        EXPECT_EQ(list.list(r.longer), line(r.longer, r.hits, r.longer, r.tail));
+        EXPECT_EQ(list.list(121), line(121, r.hits, r.longer, r.tail));
+        EXPECT_GT(counter.paints, 0);
+        EXPECT_EQ(std::pair(list.listIndex(), list.verticalScrollBar()->value()), std::pair(-1, 0));
+        EXPECT_TRUE(list.selectionModel()->selectedIndexes().isEmpty());
+        // Every line as wide as the widest, no wider.
+        EXPECT_EQ(list.viewport()->width() + list.horizontalScrollBar()->maximum(), wholeWidth(r.longer)) << r.longer;
+    }
+    list.setListIndex(120);
+    model.rewriteLines([](QStringList earlier) { return earlier.mid(1); });
+    QCoreApplication::processEvents();
+    EXPECT_EQ(list.listCount(), 299);
+    EXPECT_EQ(list.listIndex(), -1);
+}
