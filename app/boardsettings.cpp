@@ -3,6 +3,7 @@
 #include "analysis/comparison.h"
 #include "analysis/openlottery.h"
 #include "app/application.h"
+#include "app/filetitle.h"
 #include "platform/dates.h"
 #include "platform/filewrite.h"
 #include "platform/vb.h"
@@ -390,11 +391,15 @@ bool refreshAnalysisWindow(BoardSettingsRecord &record, int32_t deletedWeek, int
     return true;
 }
 
+QString fncBoardSettingsFileName(const QString &databaseFile, const QString &fileSuffix)
+{
+    return fncFileTitle(databaseFile) + fileSuffix;
+}
+
 bool selectRecordFile(const QString &fileKind, const OpenLottery &lottery)
 {
     if (fileKind == QLatin1String("forConfigXYZfile")) {
-        app().gstrRecordFileName = app().gstrLotteryDbFile.left(std::max<qsizetype>(0, app().gstrLotteryDbFile.size() - 4)) +
-                             lottery.gstrConfigFileSuffix;
+        app().gstrRecordFileName = fncBoardSettingsFileName(app().gstrLotteryDbFile, lottery.gstrConfigFileSuffix);
         app().gstrRecordFilePath = app().gstrAppFolder + app().gstrRecordFileName;
         return true;
     }

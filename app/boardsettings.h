@@ -150,6 +150,10 @@ bool writeRecordFile(const QString &path, const BoardSettingsRecord &record, QSt
 // too. True when the record changed.
 bool refreshAnalysisWindow(BoardSettingsRecord &record, int32_t deletedWeek, int32_t maxWeekNo, const QDate &maxDate);
 
+// The board settings file (in the program folder) of the lottery whose results database is
+// `databaseFile`: the database's name without its extension, and the lottery's file suffix.
+QString fncBoardSettingsFileName(const QString &databaseFile, const QString &fileSuffix);
+
 // The record file of a kind: "forConfigXYZfile" (the lottery's board settings file in the program
 // folder) or "forTICKETfile" (the record file of the saved ticket gstrTicketName of the lottery).
 // Sets gstrRecordFileName and gstrRecordFilePath; any other kind changes nothing (and gives false).

@@ -3,8 +3,8 @@
 #include "analysis/catalogue.h"
 #include "analysis/ticketfile.h"
 #include "app/application.h"
+#include "app/boardsettings.h"
 #include "app/clsregistry.h"
-#include "app/filetitle.h"
 #include "platform/filewrite.h"
 
 #include <QFileInfo>
@@ -26,7 +26,7 @@ void subRecoverCutShortWrites()
     std::erase_if(lotteries, [](const LotteryRecord &lottery) { return lottery.fileSuffix.isEmpty(); });
     QSet<QString> settingsFiles;
     for (const LotteryRecord &lottery : lotteries)
-        settingsFiles.insert(fncFileTitle(lottery.databaseFile) + lottery.fileSuffix);
+        settingsFiles.insert(fncBoardSettingsFileName(lottery.databaseFile, lottery.fileSuffix));
     filewrite::recoverFolder(app().gstrAppFolder, [&](const QString &name) { return settingsFiles.contains(name); });
     filewrite::recoverFolder(app().gstrSavedTicketsFolder, [&](const QString &name) {
         return std::any_of(lotteries.begin(), lotteries.end(), [&](const LotteryRecord &lottery) {

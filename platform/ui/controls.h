@@ -364,7 +364,7 @@ private:
     QPointer<const LineListModel> lineModel_;  // the model shown, when it is one of lines
     int widestRow_ = -1;  // the line with the most characters: every line takes its width
     int widestLength_ = -1;
-    QString widestText_;
+    QString widestText_;  // the widest line's text when the lines were last laid out
     bool silent_ = false;
     int lastIndex_ = -1;
 };
