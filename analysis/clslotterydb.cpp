@@ -439,7 +439,11 @@ bool canOpenResultsDatabase(const QString &path, QString *error, Fault *fault)
 
 // ---- clsLotteryDb -------------------------------------------------------------------------------
 
-clsLotteryDb::~clsLotteryDb() { subCloseConnection(); }
+clsLotteryDb::~clsLotteryDb()
+{
+    endReadAhead();
+    subCloseConnection();
+}
 
 bool clsLotteryDb::fail(const QString &why, lotterydb::Fault fault)
 {
@@ -722,28 +726,43 @@ std::optional<History> clsLotteryDb::readHistory(bool *datesInOrder)
     return history;
 }
 
+clsLotteryDb::AheadRead clsLotteryDb::readAheadFrom(const QString &path)
+{
+    AheadRead read;
+    read.path = path;
+    read.file = fileIdentity(path);
+    read.log = fileIdentity(path + QStringLiteral("-wal"));
+    QString error;
+    lotterydb::Fault fault = lotterydb::Fault::None;
+    sqlite3 *db = openResultsDatabase(path, &error, &fault);
+    if (!db)
+        return read;
+    {
+        Statement stmt;
+        History history;
+        if (stmt.prepare(db, lotterydb::sqlLoadHistory(), &error)
+            && readDrawings(db, stmt.get(), history, read.datesInOrder) == SQLITE_DONE)
+            read.drawings = std::move(history);
+    }
+    sqlite3_close(db);
+    return read;
+}
+
 void clsLotteryDb::subReadHistoryAhead(const QString &path)
 {
-    ahead_ = std::async(std::launch::async, [path] {
-        AheadRead read;
-        read.path = path;
-        read.file = fileIdentity(path);
-        read.log = fileIdentity(path + QStringLiteral("-wal"));
-        QString error;
-        lotterydb::Fault fault = lotterydb::Fault::None;
-        sqlite3 *db = openResultsDatabase(path, &error, &fault);
-        if (!db)
-            return read;
-        {
-            Statement stmt;
-            History history;
-            if (stmt.prepare(db, lotterydb::sqlLoadHistory(), &error)
-                && readDrawings(db, stmt.get(), history, read.datesInOrder) == SQLITE_DONE)
-                read.drawings = std::move(history);
-        }
-        sqlite3_close(db);
-        return read;
-    });
+    endReadAhead();
+    // The drawings are taken as soon as they are read: the thread's own end, some time later, is
+    // waited for only by the next read ahead or the connection's end.
+    std::promise<AheadRead> read;
+    ahead_ = read.get_future();
+    aheadThread_ = std::thread([path, read = std::move(read)]() mutable { read.set_value(readAheadFrom(path)); });
+}
+
+void clsLotteryDb::endReadAhead()
+{
+    if (aheadThread_.joinable())
+        aheadThread_.join();
+    ahead_ = {};
 }
 
 std::optional<DatabaseStamp> clsLotteryDb::stampNow()

@@ -23,6 +23,7 @@
 #include <cstdint>
 #include <future>
 #include <optional>
+#include <thread>
 #include <vector>
 
 struct sqlite3;
@@ -211,6 +212,10 @@ private:
         bool datesInOrder = false;
     };
     std::future<AheadRead> ahead_;
+    std::thread aheadThread_;  // the thread that reads them
+    static AheadRead readAheadFrom(const QString &path);
+    // Waits for the thread of the drawings read ahead to end, and forgets what it read.
+    void endReadAhead();
     sqlite3 *db_ = nullptr;
     // The drawings read last, and what the database looked like then.
     LoadedHistory loaded_;
