@@ -513,7 +513,9 @@ void VbOption::becameChecked()
 VbCombo::VbCombo(QWidget *parent) : VbWidget<QComboBox>(parent, QPalette::Base, QPalette::Text)
 {
     back_ = vbc::kWhite;
-    setEditable(true);
+    // Editable from the start, through its own edit field: setEditable would also make the drop-down
+    // list's window, which waits here until the list first drops down.
+    setLineEdit(new QLineEdit(this));
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     setFocusPolicy(Qt::StrongFocus);
@@ -620,14 +622,21 @@ void VbCombo::setEntries(int count, std::function<QString(int index)> text, std:
         setModel(entries_);
         // Sizing to the contents would measure every entry.
         setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        if (auto *list = qobject_cast<QListView *>(view()))
-            list->setUniformItemSizes(true);
     }
     entries_->set(count, std::move(text), std::move(data));
     setCurrentIndex(-1);
     setEditText(keep);
     selecting_ = false;
     lastText_ = currentText();
+}
+
+void VbCombo::showPopup()
+{
+    // The entries made from their position are all one line high: the list need not measure each.
+    if (entries_)
+        if (auto *list = qobject_cast<QListView *>(view()))
+            list->setUniformItemSizes(true);
+    QComboBox::showPopup();
 }
 
 void VbCombo::useItemList()

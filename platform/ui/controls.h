@@ -303,6 +303,8 @@ public:
     std::function<void()> onChange;
     std::function<void(int &keyAscii)> onKeyPress;
 
+    void showPopup() override;
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 
