@@ -441,7 +441,7 @@ bool canOpenResultsDatabase(const QString &path, QString *error, Fault *fault)
 
 clsLotteryDb::~clsLotteryDb()
 {
-    endReadAhead();
+    subForgetHistoryAhead();
     subCloseConnection();
 }
 
@@ -726,7 +726,7 @@ std::optional<History> clsLotteryDb::readHistory(bool *datesInOrder)
     return history;
 }
 
-clsLotteryDb::AheadRead clsLotteryDb::readAheadFrom(const QString &path)
+clsLotteryDb::AheadRead clsLotteryDb::readAheadFrom(const QString &path, AheadStop &stop)
 {
     AheadRead read;
     read.path = path;
@@ -737,12 +737,20 @@ clsLotteryDb::AheadRead clsLotteryDb::readAheadFrom(const QString &path)
     sqlite3 *db = openResultsDatabase(path, &error, &fault);
     if (!db)
         return read;
+    bool reading = false;
     {
+        std::lock_guard<std::mutex> hold(stop.lock);
+        reading = !stop.stopped;
+        stop.db = reading ? db : nullptr;
+    }
+    if (reading) {
         Statement stmt;
         History history;
         if (stmt.prepare(db, lotterydb::sqlLoadHistory(), &error)
             && readDrawings(db, stmt.get(), history, read.datesInOrder) == SQLITE_DONE)
             read.drawings = std::move(history);
+        std::lock_guard<std::mutex> hold(stop.lock);
+        stop.db = nullptr;
     }
     sqlite3_close(db);
     return read;
@@ -750,19 +758,33 @@ clsLotteryDb::AheadRead clsLotteryDb::readAheadFrom(const QString &path)
 
 void clsLotteryDb::subReadHistoryAhead(const QString &path)
 {
-    endReadAhead();
+    if (ahead_.valid() && aheadPath_ == path)
+        return;
+    subForgetHistoryAhead();
     // The drawings are taken as soon as they are read: the thread's own end, some time later, is
     // waited for only by the next read ahead or the connection's end.
     std::promise<AheadRead> read;
     ahead_ = read.get_future();
-    aheadThread_ = std::thread([path, read = std::move(read)]() mutable { read.set_value(readAheadFrom(path)); });
+    aheadPath_ = path;
+    aheadStop_ = std::make_shared<AheadStop>();
+    aheadThread_ = std::thread([path, stop = aheadStop_, read = std::move(read)]() mutable {
+        read.set_value(readAheadFrom(path, *stop));
+    });
 }
 
-void clsLotteryDb::endReadAhead()
+void clsLotteryDb::subForgetHistoryAhead()
 {
+    if (aheadStop_) {
+        std::lock_guard<std::mutex> hold(aheadStop_->lock);
+        aheadStop_->stopped = true;
+        if (aheadStop_->db)
+            sqlite3_interrupt(aheadStop_->db);
+    }
     if (aheadThread_.joinable())
         aheadThread_.join();
     ahead_ = {};
+    aheadPath_.clear();
+    aheadStop_.reset();
 }
 
 std::optional<DatabaseStamp> clsLotteryDb::stampNow()

@@ -22,6 +22,8 @@
 #include <array>
 #include <cstdint>
 #include <future>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -169,8 +171,12 @@ public:
     // Starts reading the drawings of the results database at `path` on a thread and a connection
     // of their own, so that an opening reads them while it makes the board: the next fncHistory
     // that must read takes them when they are of the file it is connected to and the file has not
-    // changed since (else it reads them itself).
+    // changed since (else it reads them itself). A read of the same file already under way goes
+    // on (start-up begins reading the last lottery before it knows whether it will open it).
     void subReadHistoryAhead(const QString &path);
+    // Stops the read started by subReadHistoryAhead, waits for its thread, and forgets what it
+    // read: for an opening that stops before it connects, or a program that ends.
+    void subForgetHistoryAhead();
 
     // Runs one read-only statement (a SELECT) on the connection and reads all its rows.
     std::optional<QueryResult> fncQuery(const QString &accessSql);
@@ -211,11 +217,17 @@ private:
         std::optional<History> drawings;
         bool datesInOrder = false;
     };
+    // How a read ahead is stopped: its connection while it reads, and whether it must stop.
+    struct AheadStop {
+        std::mutex lock;
+        sqlite3 *db = nullptr;
+        bool stopped = false;
+    };
     std::future<AheadRead> ahead_;
+    QString aheadPath_;
+    std::shared_ptr<AheadStop> aheadStop_;
     std::thread aheadThread_;  // the thread that reads them
-    static AheadRead readAheadFrom(const QString &path);
-    // Waits for the thread of the drawings read ahead to end, and forgets what it read.
-    void endReadAhead();
+    static AheadRead readAheadFrom(const QString &path, AheadStop &stop);
     sqlite3 *db_ = nullptr;
     // The drawings read last, and what the database looked like then.
     LoadedHistory loaded_;

@@ -65,10 +65,12 @@ void subSetLogPaths()
     app().gstrLogFilePath = app().gstrLogFolder + QStringLiteral("TALVINOR.log");
 }
 
+QString fncLotteryDbsFolderOf(const QString &folder) { return withTrailingSlash(folder) + QStringLiteral("LotteryDBs/"); }
+
 void subSetProgramFolderPaths(const QString &folder)
 {
     app().gstrAppFolder = withTrailingSlash(folder);
-    app().gstrLotteryDbsFolder = app().gstrAppFolder + QStringLiteral("LotteryDBs/");
+    app().gstrLotteryDbsFolder = fncLotteryDbsFolderOf(folder);
     app().gstrSavedTicketsFolder = app().gstrAppFolder + QStringLiteral("SavedTickets/");
 }
 

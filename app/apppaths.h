@@ -12,6 +12,8 @@ void subSetLogPaths();
 // gstrAppFolder (the program folder `folder` with a trailing "/"), and under it
 // gstrLotteryDbsFolder ("LotteryDBs/") and gstrSavedTicketsFolder ("SavedTickets/").
 void subSetProgramFolderPaths(const QString &folder);
+// The LotteryDBs folder (gstrLotteryDbsFolder) of the program folder `folder`.
+QString fncLotteryDbsFolderOf(const QString &folder);
 
 // Every path of the program in start-up order: program, Windows and System folders, LotteryDBs,
 // SavedTickets, LogFiles; the text editor; the missing data folders are created; the help viewer;

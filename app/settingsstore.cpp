@@ -9,8 +9,13 @@ void subRestoreSettings()
     const int32_t language =
         registry.fncREGGetDwordVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLanguage, 2);
     app().glngLanguage = (language >= 1 && language <= 4) ? language : 2;
-    app().gstrLastLotteryDbFile = registry.fncREGGetVersionVal(reg::HKEY_CURRENT_USER, settingsstore::kKey,
-                                                         settingsstore::kLastLotteryDbFile, QString());
+    app().gstrLastLotteryDbFile = fncStoredLastLotteryDbFile();
+}
+
+QString fncStoredLastLotteryDbFile()
+{
+    return clsRegistry().fncREGGetVersionVal(reg::HKEY_CURRENT_USER, settingsstore::kKey,
+                                             settingsstore::kLastLotteryDbFile, QString());
 }
 
 bool fncSaveSettings(filewrite::Error *error)

@@ -18,6 +18,8 @@ inline const QString kLastLotteryDbFile = QStringLiteral("LastLotteryDbFile");
 // Sets glngLanguage and gstrLastLotteryDbFile from the store. Nothing stored gives English and no
 // last lottery; a language outside 1 to 4 counts as English (2).
 void subRestoreSettings();
+// The database file name of the last lottery in the store (empty when none is stored).
+QString fncStoredLastLotteryDbFile();
 // Writes glngLanguage and gstrLotteryDbFile (the open lottery) to the store; true when both were
 // written, else `error` (when given) says why and the store holds what it held before. The boards
 // call it when they close.

@@ -75,11 +75,14 @@ void unloadWindowInFront()
     app().gfrmCurrentBoard = nullptr;
 }
 
-// A lottery that cannot open, told to the user. The board that is open stays open, with its
-// lottery; without one the start window comes in front, and a last-used lottery that is gone for
-// good is forgotten so that the next start does not try it again.
+// A lottery that cannot open, told to the user. Its drawings read ahead are forgotten. The board
+// that is open stays open, with its lottery; without one the start window comes in front, and a
+// last-used lottery that is gone for good is forgotten so that the next start does not try it
+// again.
 void failOpening(const OpeningCheck &check, const QString &databaseFile)
 {
+    if (app().gobjLotteryDb)
+        app().gobjLotteryDb->subForgetHistoryAhead();
     fncProgramMessage(windowInFront(), problemText(check, databaseFile), msgbox::kOkOnly);
     if (currentBoard()) {
         app().gstrLotteryDbFile = app().gstrLastLotteryDbFile;
@@ -108,12 +111,10 @@ IBoard *makeBoardFor(const OpeningCheck &check, const QString &databaseFile)
     return board;
 }
 
-// What the board of a lottery that opens shows first, read while the board is made: the drawings,
-// and the pictures of the balls of its power tables and pool grids.
-void readAhead(const LotteryOpening &opening, const QString &databaseFile)
+// The pictures of the balls of a lottery's power tables and pool grids, read while its board is
+// made.
+void readPicturesAhead(const LotteryOpening &opening)
 {
-    if (app().gobjLotteryDb)
-        app().gobjLotteryDb->subReadHistoryAhead(app().gstrLotteryDbsFolder + databaseFile);
     const GameLayout layout = gameLayoutFor(opening.config);
     QStringList names;
     for (const char *colour : {"B", "G"})
@@ -137,16 +138,20 @@ void showCheckedLottery(IBoard *board)
         board->subLoadTicketTextFile();
 }
 
-// The board of a lottery that passes the checks, its drawings and pictures being read ahead while
-// it is made; nothing (the user told why, as failOpening does) when the lottery cannot open.
+// The board of a lottery that passes the checks, its drawings (from before the checks) and
+// pictures being read ahead while it is made; nothing (the user told why, as failOpening does)
+// when the lottery cannot open.
 IBoard *checkedBoardFor(const QString &databaseFile)
 {
+    // The drawings, which take longest, are read from the first moment, beside the checks.
+    if (app().gobjLotteryDb)
+        app().gobjLotteryDb->subReadHistoryAhead(app().gstrLotteryDbsFolder + databaseFile);
     const OpeningCheck check = prepareLotteryOpening(databaseFile, app().gstrAppFolder, app().gstrLotteryDbsFolder);
     if (check.problem != OpeningProblem::None) {
         failOpening(check, databaseFile);
         return nullptr;
     }
-    readAhead(check.opening, databaseFile);
+    readPicturesAhead(check.opening);
     return makeBoardFor(check, databaseFile);
 }
 

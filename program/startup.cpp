@@ -18,6 +18,7 @@
 #include "dialogs/iboard.h"
 #include "dialogs/frmstart.h"
 #include "dialogs/startwindow.h"
+#include "platform/folders.h"
 #include "platform/ui/forms.h"
 
 #include <QApplication>
@@ -69,6 +70,15 @@ QVariant clsRegistry::subStartMainWindow()
     return {};
 }
 
+void subReadLastLotteryAhead()
+{
+    const QString last = fncStoredLastLotteryDbFile();
+    if (last.isEmpty())
+        return;
+    app().gobjLotteryDb = std::make_unique<clsLotteryDb>();
+    app().gobjLotteryDb->subReadHistoryAhead(fncLotteryDbsFolderOf(folders::programFolder()) + last);
+}
+
 int runTalvinor(int argc, char **argv)
 {
     QApplication qtApplication(argc, argv);
@@ -79,6 +89,7 @@ int runTalvinor(int argc, char **argv)
     qtApplication.setApplicationVersion(eventlog::versionText());
     qtApplication.setQuitOnLastWindowClosed(false);
     makeApplication();
+    subReadLastLotteryAhead();
     if (!Main())
         return 0;
     const int code = qtApplication.exec();

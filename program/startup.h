@@ -4,6 +4,11 @@
 // start window; returns the exit code.
 int runTalvinor(int argc, char **argv);
 
+// Begins reading the drawings of the last lottery, which the program opens with and which take
+// longest of all to read, on a thread beside the whole start (before Main): the opening of that
+// lottery takes them over, and any other end forgets them.
+void subReadLastLotteryAhead();
+
 // The start-up procedure inside a running application: false when another copy is running and
 // this one must end at once (after logging it), true when the start window or the last lottery is
 // in front.

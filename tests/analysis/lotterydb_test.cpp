@@ -381,3 +381,33 @@ TEST_F(LotteryDbTest, TheDrawingsKeptAreReadAgainAfterEveryChangeAndOnlyThen)
     }
 }
 
+
+// An opening that stops forgets the drawings read ahead, whatever moment of their reading it stops
+// at (the read is cut short); a read of the same file asked for again while under way goes on. The
+// drawings listed afterwards are the file's.
+TEST_F(LotteryDbTest, DrawingsReadAheadAreForgottenAtAnyMomentOfTheirReading)
+{
+    History drawings;
+    for (int32_t week = 1; week <= 20000; ++week)
+        drawings.push_back(Drawing{week, QDate(1990, 1, 6).addDays(7 * week), {1 + week % 40, 42, 43, 44, 45, 46, 0, 0}});
+    makeDatabase(drawings, 6);
+    const QString path = app().gstrLotteryDbsFolder + app().gstrLotteryDbFile;
+    const QString elsewhere = app().gstrLotteryDbsFolder + QStringLiteral("Elsewhere.mdb");
+    clsLotteryDb db;
+    for (const int ms : {0, 1, 2, 5, 10, 40}) {
+        SCOPED_TRACE(ms);
+        db.subReadHistoryAhead(path);
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        db.subForgetHistoryAhead();
+        db.subReadHistoryAhead(path);
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        db.subReadHistoryAhead(path);
+        ASSERT_TRUE(listed(db).has_value()) << db.lastError().toStdString();
+        EXPECT_EQ(totalWeeks, 20000);
+        EXPECT_TRUE(*db.fncHistory() == db.fncLoadHistory());
+        // Another file read ahead, then this one: the other read stops.
+        db.subReadHistoryAhead(elsewhere);
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        db.subReadHistoryAhead(path);
+    }
+}

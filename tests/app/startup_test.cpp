@@ -93,6 +93,7 @@ TEST(StartUp, FirstRunAndALockedLastLottery)
     MessageBoxScript answers;
     QElapsedTimer waited;
     waited.start();
+    subReadLastLotteryAhead();
     ASSERT_TRUE(Main());
     EXPECT_TRUE(waited.elapsed() >= lotterydb::kBusyWaitMs - 100 && waited.elapsed() < 6000) << waited.elapsed();
     EXPECT_EQ(answers.texts(), QStringList{res(49030).arg("Sample Lotto 6-49", fncDatabaseFaultText(lotterydb::Fault::Locked))});
@@ -100,6 +101,39 @@ TEST(StartUp, FirstRunAndALockedLastLottery)
               std::pair(QStringLiteral("Sample Lotto 6-49.mdb"), static_cast<QWidget *>(DefaultInstance<frmStart>::existing())));
     EXPECT_EQ(clsRegistry().fncREGGetVersionVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLastLotteryDbFile, {}),
               app().gstrLastLotteryDbFile);
+    endStartUp();
+}
+
+// The drawings of the last lottery read from the first moment of the start are those its board
+// shows; the read ahead of a last lottery that does not open is forgotten, and the start window
+// comes in front.
+TEST(StartUp, TheLastLotteryOpensWithTheDrawingsReadFromTheFirstMoment)
+{
+    Sandbox sandbox;
+    endStartUp();
+    const QString path = sampleLottoAsTheLastLottery(sandbox);
+    subReadLastLotteryAhead();
+    ASSERT_TRUE(Main());
+    IBoard *board = currentBoard();
+    ASSERT_NE(board, nullptr);
+    clsLotteryDb reference;
+    ASSERT_TRUE(reference.subOpenConnection(path));
+    const std::optional<History> drawings = reference.fncLoadHistory();
+    ASSERT_TRUE(drawings && !drawings->empty());
+    EXPECT_EQ(board->lottery().glngTotalWeeks, static_cast<int32_t>(drawings->size()));
+    ASSERT_NE(app().gobjLotteryDb->fncHistory(), nullptr);
+    EXPECT_EQ(*app().gobjLotteryDb->fncHistory(), *drawings);
+    endStartUp();
+
+    // Not in the catalogue: refused, and the drawings read ahead forgotten.
+    clsRegistry().fncREGSetStringVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLastLotteryDbFile,
+                                     QStringLiteral("Unlisted.mdb"));
+    ASSERT_TRUE(QFile::copy(path, sandbox.programFolder() + QStringLiteral("/LotteryDBs/Unlisted.mdb")));
+    MessageBoxScript answers;
+    subReadLastLotteryAhead();
+    ASSERT_TRUE(Main());
+    EXPECT_EQ(answers.texts().size(), 1);
+    EXPECT_EQ(windowInFront(), static_cast<QWidget *>(DefaultInstance<frmStart>::existing()));
     endStartUp();
 }
 
