@@ -126,14 +126,30 @@ struct MonthRead {
     }
 };
 
+// How the texts of a database are read: as stored, when they are stored as UTF-8 (the bytes in
+// place, with no copy made to end them with a zero, which costs a memory allocation that every
+// thread using the engine waits on), or converted to UTF-8.
+enum class TextRead { AsStored, Converted };
+
+TextRead textReadOf(sqlite3 *db)
+{
+    Statement encoding;
+    QString error;
+    const bool utf8 = encoding.prepare(db, QStringLiteral("PRAGMA encoding"), &error)
+                      && sqlite3_step(encoding.get()) == SQLITE_ROW
+                      && qstrcmp(reinterpret_cast<const char *>(sqlite3_column_text(encoding.get(), 0)), "UTF-8") == 0;
+    return utf8 ? TextRead::AsStored : TextRead::Converted;
+}
+
 // A column as a date (lotterydb::toDate on the column's value). The stored form yyyy-MM-dd is
 // read in place (and `storedForm` set, when given); any other text takes the general road.
 // `month`, when given, keeps the month of a column for the next one.
-std::optional<QDate> cellDate(sqlite3_value *v, bool *storedForm = nullptr, MonthRead *month = nullptr)
+std::optional<QDate> cellDate(sqlite3_value *v, TextRead read, bool *storedForm = nullptr, MonthRead *month = nullptr)
 {
     if (sqlite3_value_type(v) != SQLITE_TEXT)
         return std::nullopt;
-    const auto *p = sqlite3_value_text(v);
+    const auto *p = static_cast<const unsigned char *>(read == TextRead::AsStored ? sqlite3_value_blob(v)
+                                                                                 : sqlite3_value_text(v));
     const int size = sqlite3_value_bytes(v);
     if (size == 10 && p[4] == '-' && p[7] == '-' && isDigit(p[0]) && isDigit(p[1]) && isDigit(p[2])
         && isDigit(p[3]) && isDigit(p[5]) && isDigit(p[6]) && isDigit(p[8]) && isDigit(p[9])) {
@@ -181,12 +197,13 @@ int readDrawings(sqlite3 *db, sqlite3_stmt *s, History &history, bool &datesInOr
     // Sized at once, so that the drawings are not copied while they are read.
     history.reserve(drawingCountHint(db));
     datesInOrder = true;
+    const TextRead text = textReadOf(db);
     MonthRead month;
     int rc;
     while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
         bool storedForm = false;
         const auto week = cellInt32(cell(s, 0));
-        const auto date = cellDate(cell(s, 1), &storedForm, &month);
+        const auto date = cellDate(cell(s, 1), text, &storedForm, &month);
         if (!week || !date)
             return SQLITE_MISMATCH;
         // Text of the stored form sorts as its date does; any other text could sort otherwise.
@@ -582,9 +599,10 @@ std::optional<std::vector<QDate>> clsLotteryDb::fncGetAllGameDates(int32_t *tota
     if (!prepareQuery(lotterydb::sqlAllGameDates(), stmt))
         return std::nullopt;
     std::vector<QDate> dates(1);
+    const TextRead text = textReadOf(db_);
     int rc;
     while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
-        const auto date = cellDate(cell(stmt.get(), 0));
+        const auto date = cellDate(cell(stmt.get(), 0), text);
         if (!date) {
             // The count is known once every row has been stepped through.
             int32_t n = static_cast<int32_t>(dates.size());

@@ -265,52 +265,56 @@ void runElsewhere(const QString &path, const QString &sql)
 
 // The drawing lists take the dates from the drawings read in week order; they must be those the
 // statement of all dates gives: every date, the latest first, the texts compared as stored (in a
-// table made elsewhere, without the check on their form).
+// table made elsewhere, without the check on their form, its texts stored as UTF-8 or UTF-16).
 TEST_F(LotteryDbTest, TheDrawingListIsTheStatementsWhateverTheOrderOfWeeksAndDates)
 {
-    const std::vector<std::pair<int, const char *>> cases[] = {
-        {{1, "2024-01-03"}, {4, "2024-01-06"}, {9, "2024-02-01"}},                     // gaps in the weeks
-        {{1, "2024-01-03"}, {2, "2024-01-10"}, {3, "2024-01-06"}, {7, "2023-12-31"}},  // dates out of week order
-        {{1, "2024-01-03"}, {2, "2024-01-03"}, {3, "2024-01-06"}, {4, "2024-01-06"}},  // two drawings a day
-        {{1, "2024/01/03"}, {2, "2024-01-05"}, {3, "2024-01-06"}},                     // "/" sorts after "-"
-        {{1, "2023-12-31"}, {2, "2024-01-31"}, {3, "2024-02-29"}, {4, "2024-03-01"}},  // months, a year, a leap day
-        {{1, "2023-02-27"}, {2, "2023-02-28"}, {3, "2023-02-29"}},                     // a day the month does not have
-    };
-    for (const auto &rows : cases) {
-        SCOPED_TRACE(rows.front().second);
-        totalWeeks = -1;
-        useGame(50, 5, 0);
-        QFile::remove(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile);
-        QString sql = QStringLiteral("CREATE TABLE TBLRESULTS (WeekNo INTEGER PRIMARY KEY, WeekDate TEXT, WinnerNumber1, "
-                                     "WinnerNumber2, WinnerNumber3, WinnerNumber4, WinnerNumber5, WinnerNumber6, "
-                                     "WinnerNumber7, WinnerNumber8);");
-        std::vector<QString> texts;
-        for (const auto &[week, date] : rows) {
-            sql += QStringLiteral("INSERT INTO TBLRESULTS VALUES (%1, '%2', 1, 2, 3, 4, 5, NULL, NULL, NULL);").arg(week).arg(date);
-            texts.push_back(QString::fromLatin1(date));
+    for (const char *encoding : {"UTF-8", "UTF-16le"}) {
+        SCOPED_TRACE(encoding);
+        const std::vector<std::pair<int, const char *>> cases[] = {
+            {{1, "2024-01-03"}, {4, "2024-01-06"}, {9, "2024-02-01"}},                     // gaps in the weeks
+            {{1, "2024-01-03"}, {2, "2024-01-10"}, {3, "2024-01-06"}, {7, "2023-12-31"}},  // dates out of week order
+            {{1, "2024-01-03"}, {2, "2024-01-03"}, {3, "2024-01-06"}, {4, "2024-01-06"}},  // two drawings a day
+            {{1, "2024/01/03"}, {2, "2024-01-05"}, {3, "2024-01-06"}},                     // "/" sorts after "-"
+            {{1, "2023-12-31"}, {2, "2024-01-31"}, {3, "2024-02-29"}, {4, "2024-03-01"}},  // months, a year, a leap day
+            {{1, "2023-02-27"}, {2, "2023-02-28"}, {3, "2023-02-29"}},                     // a day the month does not have
+        };
+        for (const auto &rows : cases) {
+            SCOPED_TRACE(rows.front().second);
+            totalWeeks = -1;
+            useGame(50, 5, 0);
+            QFile::remove(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile);
+            QString sql = QStringLiteral("PRAGMA encoding = '%1';").arg(QLatin1String(encoding))
+                          + QStringLiteral("CREATE TABLE TBLRESULTS (WeekNo INTEGER PRIMARY KEY, WeekDate TEXT, WinnerNumber1, "
+                                           "WinnerNumber2, WinnerNumber3, WinnerNumber4, WinnerNumber5, WinnerNumber6, "
+                                           "WinnerNumber7, WinnerNumber8);");
+            std::vector<QString> texts;
+            for (const auto &[week, date] : rows) {
+                sql += QStringLiteral("INSERT INTO TBLRESULTS VALUES (%1, '%2', 1, 2, 3, 4, 5, NULL, NULL, NULL);").arg(week).arg(date);
+                texts.push_back(QString::fromLatin1(date));
+            }
+            runElsewhere(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile, sql);
+            std::sort(texts.begin(), texts.end(), std::greater<>());
+            std::vector<QDate> expected{QDate()};
+            for (const QString &text : texts)
+                expected.push_back(QDate::fromString(text, Qt::ISODate));
+            clsLotteryDb db;
+            // A date that does not exist lists nothing.
+            if (std::any_of(expected.begin() + 1, expected.end(), [](const QDate &date) { return !date.isValid(); })) {
+                EXPECT_EQ(listed(db), std::nullopt);
+                continue;
+            }
+            EXPECT_EQ(listed(db), expected) << db.lastError().toStdString();
+            EXPECT_EQ(totalWeeks, static_cast<int32_t>(rows.size()));
+            ASSERT_NE(db.fncHistory(), nullptr);
+            EXPECT_EQ(db.fncHistory()->back().weekNo, rows.back().first);
+            // The drawings carry their own dates, in week order.
+            std::vector<QDate> read, own;
+            for (const Drawing &drawing : *db.fncHistory())
+                read.push_back(drawing.date);
+            for (const auto &row : rows)
+                own.push_back(QDate::fromString(QString::fromLatin1(row.second), Qt::ISODate));
+            EXPECT_EQ(read, own);
         }
-        runElsewhere(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile, sql);
-        std::sort(texts.begin(), texts.end(), std::greater<>());
-        std::vector<QDate> expected{QDate()};
-        for (const QString &text : texts)
-            expected.push_back(QDate::fromString(text, Qt::ISODate));
-        clsLotteryDb db;
-        // A date that does not exist lists nothing.
-        if (std::any_of(expected.begin() + 1, expected.end(), [](const QDate &date) { return !date.isValid(); })) {
-            EXPECT_EQ(listed(db), std::nullopt);
-            continue;
-        }
-        EXPECT_EQ(listed(db), expected) << db.lastError().toStdString();
-        EXPECT_EQ(totalWeeks, static_cast<int32_t>(rows.size()));
-        ASSERT_NE(db.fncHistory(), nullptr);
-        EXPECT_EQ(db.fncHistory()->back().weekNo, rows.back().first);
-        // The drawings carry their own dates, in week order.
-        std::vector<QDate> read, own;
-        for (const Drawing &drawing : *db.fncHistory())
-            read.push_back(drawing.date);
-        for (const auto &row : rows)
-            own.push_back(QDate::fromString(QString::fromLatin1(row.second), Qt::ISODate));
-        EXPECT_EQ(read, own);
     }
 }
 
