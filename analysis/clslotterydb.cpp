@@ -452,6 +452,8 @@ bool canOpenResultsDatabase(const QString &path, QString *error, Fault *fault)
     return db != nullptr;
 }
 
+void configureEngine() { sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0); }
+
 }  // namespace lotterydb
 
 // ---- clsLotteryDb -------------------------------------------------------------------------------

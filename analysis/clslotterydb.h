@@ -120,6 +120,10 @@ inline constexpr int kBusyWaitMs = 1500;
 // exists, is a database and holds TBLRESULTS with its columns). Never creates a file. On failure
 // `error` says why in the engine's words and `fault` (when given) what kind of failure it was.
 bool canOpenResultsDatabase(const QString &path, QString *error, Fault *fault = nullptr);
+// Sets the engine up for the program, once, before its first use: without the memory statistics,
+// which the program never reads and which make every connection wait for the others' memory (an
+// opening checks a database while the drawings are read on another thread).
+void configureEngine();
 
 }  // namespace lotterydb
 

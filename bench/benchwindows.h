@@ -1,6 +1,9 @@
 #pragma once
 // The entry point of the benchmarks that open windows: a QApplication on the offscreen platform
-// (unless another one is asked for) that does not quit when its windows close.
+// (unless another one is asked for) that does not quit when its windows close, the results engine
+// set up as the program sets it up.
+
+#include "analysis/clslotterydb.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -9,6 +12,7 @@ inline int runWindowBenchmarks(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    lotterydb::configureEngine();
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     benchmark::Initialize(&argc, argv);

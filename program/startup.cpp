@@ -81,6 +81,7 @@ void subReadLastLotteryAhead()
 
 int runTalvinor(int argc, char **argv)
 {
+    lotterydb::configureEngine();
     QApplication qtApplication(argc, argv);
     // Every window of the program shows text: the font database is read on a thread of its own
     // while start-up goes on, and the first text laid out waits for it. Ended before the
