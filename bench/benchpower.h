@@ -55,12 +55,14 @@ inline Expected expectedPower(const History &drawings, const DrumColumns &drum, 
     for (const Drawing &d : drawings) {
         if (d.weekNo < w.start || d.date > w.upToDate)
             continue;
-        std::vector<bool> seen(balls);
-        for (int c = drum.firstColumn; c <= drum.lastColumn; ++c)
-            if (const int32_t n = d.number(c); drum.holds(n) && !seen[static_cast<size_t>(n)]) {
-                seen[static_cast<size_t>(n)] = true;
+        for (int c = drum.firstColumn; c <= drum.lastColumn; ++c) {
+            const int32_t n = d.number(c);
+            bool again = false;
+            for (int before = drum.firstColumn; before < c; ++before)
+                again = again || d.number(before) == n;
+            if (drum.holds(n) && !again)
                 ++e.picks[static_cast<size_t>(n)];
-            }
+        }
     }
     for (int32_t b = drum.firstBall; b <= drum.maxBall; ++b)
         for (int32_t other = drum.firstBall; other <= drum.maxBall; ++other)

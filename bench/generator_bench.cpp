@@ -2,8 +2,9 @@
 // lotto, a two-drum 5/50 + 2/12 lotto with the interval on both drums, a seven-digit game), beside a
 // fair floor in the same run: the tightest loops that make the same columns from the same pool
 // under the same limits with the same random generator, one throwing away the draws outside the
-// interval, one drawing inside it at once, and for a two-drum column each part either way; the
-// floor is the fastest of them. The same over ten random histories, with the worst and the median
+// interval, one drawing inside it at once (from the list of a part's contents when they are few,
+// as the generator does), and for a two-drum column each part either way; the floor is the
+// fastest of them. The same over ten random histories, with the worst and the median
 // ratio; and the count of possible columns DRAW checks before a run. Every run's columns, the
 // generator's and the loops', are checked against the rules outside the timed part.
 
