@@ -25,8 +25,8 @@ void BM_Open(benchmark::State &state)
 }
 
 // POWER clicked after the user picked another start drawing (the first and the second in turn),
-// so that every click recalculates and shows a window of its own; the pick counts, standings and
-// pool counts shown and kept checked against those of the drawings the benchmark made.
+// so that every click recalculates and shows a window of its own; the pick counts, standings, power
+// percents and pool counts shown and kept checked against those of the drawings the benchmark made.
 void BM_Power(benchmark::State &state)
 {
     const int drawings = static_cast<int>(state.range(0));
@@ -163,13 +163,12 @@ void BM_TicketSave32000(benchmark::State &state)
 void BM_TicketLoad32000(benchmark::State &state)
 {
     OpenBoard open(state, static_cast<int>(state.range(0)), static_cast<uint64_t>(state.range(1)));
-    const std::map<QString, TicketGrid> saved = open.savedTickets({QStringLiteral("other"), QStringLiteral("bench")});
+    const auto saved = open.savedTickets({QStringLiteral("other"), QStringLiteral("bench")});
     if (saved.empty())
         return;
-    auto next = saved.begin();
+    size_t next = 0;
     for (auto _ : state) {
-        const auto &[name, columns] = *next;
-        next = std::next(next) == saved.end() ? saved.begin() : std::next(next);
+        const auto &[name, columns] = saved[next++ % saved.size()];
         setInterval(*open.board(), 100);
         state.SetIterationTime(timeToIdle([&] { askTicket(*open.board(), true, name); }));
         BoardBase *board = boardInFront();
@@ -194,13 +193,12 @@ void BM_TicketLoad32000(benchmark::State &state)
 void BM_TicketRead32000(benchmark::State &state)
 {
     OpenBoard open(state, static_cast<int>(state.range(0)), static_cast<uint64_t>(state.range(1)));
-    const std::map<QString, TicketGrid> saved = open.savedTickets({QStringLiteral("other"), QStringLiteral("bench")});
+    const auto saved = open.savedTickets({QStringLiteral("other"), QStringLiteral("bench")});
     if (saved.empty())
         return;
-    auto next = saved.begin();
+    size_t next = 0;
     for (auto _ : state) {
-        const auto &[name, columns] = *next;
-        next = std::next(next) == saved.end() ? saved.begin() : std::next(next);
+        const auto &[name, columns] = saved[next++ % saved.size()];
         app().gstrTicketName = name;
         state.SetIterationTime(timeToIdle([&] { open.board()->subLoadTicketTextFile(); }));
         QString fault = ticketDifference(open.board()->lottery().garrTicketGrid, columns);
