@@ -11,10 +11,13 @@
 // when the process runs that benchmark alone, once (scripts/bench does so).
 
 #include "benchcolumns.h"
+#include "benchpower.h"
 
 #include "analysis/clslotterydb.h"
 #include "analysis/samplelotteries.h"
 #include "analysis/openlottery.h"
+#include "analysis/ticketfile.h"
+#include "app/boardsettings.h"
 #include "dialogs/lotteryswitch.h"
 #include "app/apppaths.h"
 #include "app/application.h"
@@ -37,11 +40,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace benchworld {
 
@@ -81,8 +87,17 @@ inline void writeOrDie(const QString &path, const QByteArray &bytes)
     }
 }
 
+// The drawings the benchmarks give the lottery of `database`: `drawings` daily drawings made from
+// `seed`, ending on the same last date whatever their number.
+inline History madeHistory(const QString &database, int drawings, uint64_t seed)
+{
+    const QDate last(2026, 11, 28);
+    const auto dates = samples::drawingDates(samples::Schedule::Daily, last.addDays(1 - drawings), last);
+    return samples::makeDrawings(lotteryOf(database).config, dates, static_cast<uint32_t>(seed));
+}
+
 // Writes a program folder into `folder`: the catalogues of every lottery, the samples' own results
-// databases, and those of `databases` holding `drawings` daily drawings made from `seed`.
+// databases, and those of `databases` holding the drawings madeHistory gives them.
 inline void writeFolder(const QString &folder, int drawings, uint64_t seed = 4911,
                         const QStringList &databases = {kDatabase})
 {
@@ -104,11 +119,8 @@ inline void writeFolder(const QString &folder, int drawings, uint64_t seed = 491
         const QString path = folder + QStringLiteral("/LotteryDBs/") + database;
         QDir().mkpath(folder + QStringLiteral("/LotteryDBs"));
         QFile::remove(path);
-        // Daily drawings ending on the same last date whatever their number.
-        const QDate last(2026, 11, 28);
-        const auto dates = samples::drawingDates(samples::Schedule::Daily, last.addDays(1 - drawings), last);
-        const History history = samples::makeDrawings(s.config, dates, static_cast<uint32_t>(seed));
         QString error;
+        const History history = madeHistory(database, drawings, seed);
         if (!lotterydb::createResultsDatabase(path, history, samples::numbersPerDrawing(s.config), &error)) {
             std::fprintf(stderr, "%s\n", qPrintable(error));
             std::abort();
@@ -408,6 +420,140 @@ inline QString ticketFault(const BoardBase &board, int columns)
     return benchcolumns::listFault(grid, list->listCount(), [list](int i) { return list->list(i); });
 }
 
+// The main drum of the lottery of `database` as its catalogue row gives it: the balls 1 to the
+// highest, or the digits 0 to 9 of a digit game (highest ball 10), drawn in the first columns.
+inline benchpower::DrumColumns mainDrumOf(const QString &database)
+{
+    const GameConfigRecord &config = lotteryOf(database).config;
+    if (config.highestBall == 10)
+        return {0, 9, 1, config.numbersDrawn};
+    return {1, config.highestBall, 1, config.numbersDrawn};
+}
+
+// The analysis window and the options of POWER as the user set them on the board, over the
+// drawings the benchmark made; its end drawing's date is the date of that drawing.
+inline benchpower::Window powerWindowOnBoard(const BoardBase &board, const History &drawings)
+{
+    benchpower::Window w;
+    w.start = control<VbCombo>(&board, QStringLiteral("cboStartDrawing"))->text().toInt();
+    w.end = control<VbCombo>(&board, QStringLiteral("cboEndDrawing"))->text().toInt();
+    const auto end = std::find_if(drawings.begin(), drawings.end(), [&w](const Drawing &d) { return d.weekNo == w.end; });
+    w.upToDate = end == drawings.end() ? QDate() : end->date;
+    w.powerIncrease = control<VbCheck>(&board, QStringLiteral("chkPowerIncrease"))->value() != 0;
+    w.cold = control<VbOption>(&board, QStringLiteral("optHotCold(1)"))->value();
+    w.level = control<VbScrollBar>(&board, QStringLiteral("hsbPowerIncrease"))->value();
+    w.totalWeeks = static_cast<int32_t>(drawings.size());
+    return w;
+}
+
+// What is wrong with what POWER left on the board of the lottery of `database` for its main drum,
+// against what the drawings the benchmark made give for the window and options set on the board:
+// each ball's pick count, standing, power percent and pool count as the power table and the pool
+// grid show them, and the pick counts and pool DRAW takes; empty when nothing is.
+inline QString powerFault(const BoardBase &board, const QString &database, const History &drawings)
+{
+    const benchpower::DrumColumns drum = mainDrumOf(database);
+    const benchpower::Window window = powerWindowOnBoard(board, drawings);
+    if (!window.upToDate.isValid())
+        return QStringLiteral("the end drawing %1 is none of the history's").arg(window.end);
+    const benchpower::Expected e = benchpower::expectedPower(drawings, drum, window);
+    const DrumState &state = board.lottery().drum(Drum::Main);
+    const auto shown = [&board](const char *name, int32_t ball) {
+        const QString object = QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(ball);
+        if (const auto *label = control<VbLabel>(&board, object))
+            return label->caption();
+        const auto *box = control<VbTextBox>(&board, object);
+        return box ? box->text() : QStringLiteral("nothing");
+    };
+    for (int32_t b = drum.firstBall; b <= drum.maxBall; ++b) {
+        const auto i = static_cast<size_t>(b);
+        const QString counted = QStringLiteral("ball %1 of the window %2..%3: ").arg(b).arg(window.start).arg(window.end);
+        if (state.garrPickCount.value(b, -1) != e.picks[i] || shown("lblTotalPicks", b) != QString::number(e.picks[i]))
+            return counted + QStringLiteral("pick count %1, shown %2, counted %3")
+                                 .arg(state.garrPickCount.value(b, -1)).arg(shown("lblTotalPicks", b)).arg(e.picks[i]);
+        if (shown("lblStanding", b) != QString::number(e.standing[i]))
+            return counted + QStringLiteral("standing %1 shown, counted %2").arg(shown("lblStanding", b)).arg(e.standing[i]);
+        if (shown("lblPowerPercent", b) != QString::number(e.percent[i]))
+            return counted + QStringLiteral("power percent %1 shown, worked out %2").arg(shown("lblPowerPercent", b)).arg(e.percent[i]);
+        if (state.garrPool.count(b) != e.pool[i] || shown("txtPoolCount", b) != QString::number(e.pool[i]))
+            return counted + QStringLiteral("pool count %1, shown %2, worked out %3")
+                                 .arg(state.garrPool.count(b)).arg(shown("txtPoolCount", b)).arg(e.pool[i]);
+    }
+    return {};
+}
+
+// What differs between the ticket on a board and the ticket saved; empty when they are the same,
+// column for column.
+inline QString ticketDifference(const TicketGrid &shown, const TicketGrid &saved)
+{
+    if (shown.rowCount() != saved.rowCount() || shown.width() != saved.width())
+        return QStringLiteral("%1 columns of %2 numbers instead of %3 of %4")
+            .arg(shown.rowCount()).arg(shown.width()).arg(saved.rowCount()).arg(saved.width());
+    for (int r = 1; r <= saved.rowCount(); ++r)
+        if (!std::equal(saved.row(r), saved.row(r) + saved.width(), shown.row(r)))
+            return QStringLiteral("column %1 is not the column saved").arg(r);
+    return shown == saved ? QString() : QStringLiteral("not the ticket saved");
+}
+
+// What is wrong with the ticket saved under `name` from the board: its two files in SavedTickets
+// (the record, named by the ticket and the lottery's file suffix, and the text, by the suffix's
+// last three characters, "_", the ticket and ".txt"), read back through the program's readers: the
+// record whole, holding the window, options and limits the board shows, and the text every column
+// of the board's ticket as the ticket list shows it; empty when nothing is.
+inline QString savedTicketFault(const BoardBase &board, const QString &name)
+{
+    const OpenLottery &lottery = board.lottery();
+    const QString folder = app().gstrSavedTicketsFolder;
+    QString error;
+    int slotsRead = 0;
+    const auto record = readRecordFile(folder + name + lottery.gstrFileSuffix, &error, &slotsRead);
+    if (!record)
+        return QStringLiteral("the record file: ") + error;
+    RecordDamage damage;
+    const BoardSettings read = decodeBoardSettings(lottery.gLayout, *record, DrawingsInfo::of(lottery), slotsRead, &damage);
+    if (damage.any() || slotsRead != kRecordSlots)
+        return QStringLiteral("the record file is damaged (%1 slots read)").arg(slotsRead);
+    const auto text = [&board](const QString &object) {
+        if (const auto *combo = control<VbCombo>(&board, object))
+            return combo->text();
+        return control<VbTextBox>(&board, object)->text();
+    };
+    const auto value = [&board](const QString &object) {
+        return QString::number(control<VbCheck>(&board, object)->value());
+    };
+    const IntervalSettings &interval = read.drum(Drum::Main).interval;
+    const std::array<QString, 2> limits = interval.limits.value_or(std::array<QString, 2>{});
+    const std::vector<std::array<QString, 3>> items{
+        {QStringLiteral("start drawing"), QString::number(read.startWeek), text(QStringLiteral("cboStartDrawing"))},
+        {QStringLiteral("end drawing"), QString::number(read.endWeek), text(QStringLiteral("cboEndDrawing"))},
+        {QStringLiteral("date"), read.drawDate, text(QStringLiteral("cboDrawingDate"))},
+        {QStringLiteral("power increase"), QString::number(read.powerIncrease), value(QStringLiteral("chkPowerIncrease"))},
+        {QStringLiteral("interval"), QString::number(interval.on), value(QStringLiteral("chkPowerInterval"))},
+        {QStringLiteral("interval percentage"), QString::number(interval.percentIndex),
+         QString::number(control<VbCombo>(&board, QStringLiteral("cboPowerIntervalPct"))->listIndex())},
+        {QStringLiteral("lower limit"), limits[0], text(QStringLiteral("txtPowerInterval(0)"))},
+        {QStringLiteral("upper limit"), limits[1], text(QStringLiteral("txtPowerInterval(1)"))},
+        {QStringLiteral("columns to draw"), read.columnsToDraw, text(QStringLiteral("txtColumnsToDraw"))},
+        {QStringLiteral("incremental ticket"), QString::number(read.incrementalTicket),
+         value(QStringLiteral("chkIncrementalTicket"))},
+    };
+    for (const auto &[item, stored, shown] : items)
+        if (stored != shown)
+            return QStringLiteral("the record holds the %1 \"%2\", the board shows \"%3\"").arg(item, stored, shown);
+
+    const QString textFile = folder + lottery.gstrFileSuffix.right(3) + u'_' + name + QStringLiteral(".txt");
+    const auto ticket = fncReadTicketFile(textFile, TicketShape::of(lottery.gLayout));
+    if (!ticket || !ticket->complete())
+        return QStringLiteral("the text file %1 cannot be read whole").arg(QFileInfo(textFile).fileName());
+    if (const QString difference = ticketDifference(ticket->grid, lottery.garrTicketGrid); !difference.isEmpty())
+        return QStringLiteral("the text file: ") + difference;
+    const auto *list = control<VbList>(&board, QStringLiteral("lstTicket"));
+    for (int i = 0; i < list->listCount(); ++i)
+        if (ticket->lines.value(i) != list->list(i))
+            return QStringLiteral("line %1 of the text file is not the ticket list's").arg(i + 1);
+    return {};
+}
+
 inline void skip(benchmark::State &state, const QString &why) { state.SkipWithError(why.toStdString().c_str()); }
 
 // The lottery of `database` (n drawings from a seed) opened on its board for the time of one
@@ -462,6 +608,25 @@ public:
         skip(state_, QStringLiteral("no ticket: ") + fault + u' ' + lastMessage());
         return false;
     }
+    // Tickets of 32,000 columns drawn at the 10 % interval and saved under `names` in turn (not
+    // timed), each checked as saved: their names and columns in that order, the last one's on the
+    // board; nothing, the benchmark skipped, when one could not be drawn or saved.
+    std::vector<std::pair<QString, TicketGrid>> savedTickets(const QStringList &names)
+    {
+        std::vector<std::pair<QString, TicketGrid>> saved;
+        for (const QString &name : names) {
+            if (!hasTicket())
+                return {};
+            askTicket(*board_, false, name);
+            untilIdle();
+            if (const QString fault = savedTicketFault(*board_, name); !fault.isEmpty()) {
+                skip(state_, QStringLiteral("the ticket %1 was not saved: ").arg(name) + fault + u' ' + lastMessage());
+                return {};
+            }
+            saved.emplace_back(name, board_->lottery().garrTicketGrid);
+        }
+        return saved;
+    }
     // The interval ticked and its percentage picked on the board, narrower than at 100 % unless
     // it is 100 %; false, the benchmark skipped, when the board did not take it.
     bool intervalAt(int percent)
@@ -509,9 +674,10 @@ private:
 // Times Lottery > Load of the lottery of `database` (n drawings from a seed) from the board of
 // the sample Pick 3, opened before each run and not timed: the file dialog, LOAD, the question
 // answered, the board left saved and unloaded, the new board loaded (drawings listed, settings,
-// POWER, pool) and painted.
+// POWER, pool) and painted; every drawing listed and what POWER shows checked.
 inline void timeLoading(benchmark::State &state, int drawings, uint64_t seed, const QString &database)
 {
+    const History history = madeHistory(database, drawings, seed);
     startServices(freshFolder(drawings, seed, {database}));
     for (auto _ : state) {
         closeLottery();
@@ -525,6 +691,15 @@ inline void timeLoading(benchmark::State &state, int drawings, uint64_t seed, co
         if (!board || board == from || app().gstrLotteryDbFile != database || !board->lottery().gblnBoardInitialised
             || board->lottery().glngTotalWeeks != drawings || !board->isVisible()) {
             state.SkipWithError("the board did not open");
+            break;
+        }
+        const auto *weeks = control<VbCombo>(board, QStringLiteral("cboEndDrawing"));
+        QString fault = weeks->listCount() == drawings && weeks->list(0) == QString::number(drawings)
+                                && weeks->list(drawings - 1) == QStringLiteral("1")
+                            ? powerFault(*board, database, history)
+                            : QStringLiteral("the drawings are not listed");
+        if (!fault.isEmpty()) {
+            skip(state, QStringLiteral("the board opened: ") + fault);
             break;
         }
     }

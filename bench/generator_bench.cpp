@@ -2,8 +2,9 @@
 // lotto, a two-drum 5/50 + 2/12 lotto with the interval on both drums, a seven-digit game), beside a
 // fair floor in the same run: the tightest loops that make the same columns from the same pool
 // under the same limits with the same random generator, one throwing away the draws outside the
-// interval, one drawing inside it at once, and for a two-drum column each part either way; the
-// floor is the fastest of them. The same over ten random histories, with the worst and the median
+// interval, one drawing inside it at once (from the list of a part's contents when they are few,
+// as the generator does), and for a two-drum column each part either way; the floor is the
+// fastest of them. The same over ten random histories, with the worst and the median
 // ratio; and the count of possible columns DRAW checks before a run. Every run's columns, the
 // generator's and the loops', are checked against the rules outside the timed part.
 
@@ -214,9 +215,12 @@ struct RejectingPart {
 };
 
 // A part drawn inside the interval at once. A table larger than the generator's own would be is
-// not made: the part cannot be drawn this way (usable() false), nor can the generator's.
+// not made: the part cannot be drawn this way (usable() false), nor can the generator's. A part of
+// at most 1,024 contents within the interval lists them, as the generator does: a draw is then a
+// random number and a search of the running sums of their weights.
 struct WithinPart {
     static constexpr size_t kMaxCells = size_t{1} << 22;
+    static constexpr size_t kMaxListed = 1024;
 
     bool distinct = true;
     int n = 0;  // balls that can be drawn
@@ -230,6 +234,9 @@ struct WithinPart {
     // width + s. Digits: of the numbers of j positions summing to s, at j * width + s.
     std::vector<double> table;
     std::vector<double> cumulative;  // the weight of the parts of sums lo..s, s = lo..hi
+    // A listed part: the running sums of the contents' weights, and the numbers of each.
+    std::vector<double> listedEnd;
+    std::vector<int32_t> listedNumbers;
 
     WithinPart() = default;
     WithinPart(const PartInputs &p, int numbers) : distinct(p.distinct), r(numbers)
@@ -291,6 +298,33 @@ struct WithinPart {
         double running = 0;
         for (int64_t s = lo; s <= hi; ++s)
             cumulative.push_back(running += distinct ? at(0, r, s) : table[static_cast<size_t>(r) * width + static_cast<size_t>(s)]);
+        std::vector<int32_t> chosen;
+        for (int64_t s = lo; s <= hi && listedEnd.size() <= kMaxListed; ++s)
+            list(0, r, s, 1.0, chosen);
+        if (listedEnd.size() > kMaxListed) {
+            listedEnd.clear();
+            listedNumbers.clear();
+        }
+    }
+
+    // Lists the contents of j numbers (from the ball `first` on for a lotto part) that complete
+    // `chosen` to the sum s, with their weight times `weight`; no more than one past the most.
+    void list(int first, int j, int64_t s, double weight, std::vector<int32_t> &chosen)
+    {
+        if (j == 0) {
+            listedEnd.push_back((listedEnd.empty() ? 0.0 : listedEnd.back()) + weight);
+            listedNumbers.insert(listedNumbers.end(), chosen.begin(), chosen.end());
+            return;
+        }
+        const WithinPart &self = *this;
+        for (int k = distinct ? first : 0; k < n && listedEnd.size() <= kMaxListed; ++k) {
+            const int64_t rest = s - weights[static_cast<size_t>(k)];
+            if ((distinct ? self.at(k + 1, j - 1, rest) : digitsAt(j - 1, rest)) <= 0)
+                continue;
+            chosen.push_back(balls[static_cast<size_t>(k)]);
+            list(k + 1, j - 1, rest, weight * counts[static_cast<size_t>(k)], chosen);
+            chosen.pop_back();
+        }
     }
 
     bool usable() const { return width > 0; }
@@ -305,6 +339,13 @@ struct WithinPart {
     template <int K, bool Distinct>
     bool draw(std::mt19937_64 &rng, int32_t *c) const
     {
+        if (!listedEnd.empty()) {
+            const double u = uniform01(rng) * listedEnd.back();
+            const auto k = std::min(static_cast<size_t>(std::upper_bound(listedEnd.begin(), listedEnd.end(), u) - listedEnd.begin()),
+                                    listedEnd.size() - 1);
+            std::copy_n(listedNumbers.begin() + static_cast<std::ptrdiff_t>(k * K), K, c);
+            return true;
+        }
         const double u = uniform01(rng) * cumulative.back();
         int64_t s = lo + (std::upper_bound(cumulative.begin(), cumulative.end(), u) - cumulative.begin());
         // Rounding may carry past the last sum: back to the last one that has any weight.

@@ -1,13 +1,16 @@
 // A full POWER recalculation (pick counts, ranks, last weeks, powers, pool, drawing sums) without
 // the board: over 5,000 lotto drawings, over 30,000 three-digit drawings, and over 50,000 and
 // 500,000 drawings of the 6/49 lottery of the board benchmarks; also with the drawings first read
-// from a results database, as a lottery's opening does (POWER itself keeps them). Arguments: power
-// increase off (0) or on (1), the seed of the random history (and the number of drawings).
+// from a results database, as a lottery's opening does (POWER itself keeps them). The pick counts
+// and pool counts of the main drum are checked, outside the timed part, against those worked out
+// from the drawings themselves. Arguments: power increase off (0) or on (1), the seed of the random
+// history (and the number of drawings).
 
 #include "analysis/clslotterydb.h"
 #include "analysis/recalc.h"
 #include "app/application.h"
 #include "benchhistory.h"
+#include "benchpower.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -26,15 +29,42 @@ RecalcInputs windowOf(const History &h, bool powerIncrease)
     return in;
 }
 
+// Skips the benchmark when the pick counts or the pool of the main drum that POWER gave over `h`
+// are not those of the drawings themselves.
+void check(benchmark::State &state, const History &h, const GameLayout &g, const RecalcInputs &in,
+           const PowerTables &tables)
+{
+    const DrumShape shape = g.drum(Drum::Main);
+    // The main numbers stand in the first columns: every digit of a digit game, the lotto numbers
+    // before the bonus.
+    const int columns = g.digits() ? g.lastMainPosition + 1 : g.lastMainPosition;
+    const benchpower::Expected e = benchpower::expectedPower(
+        h, {shape.firstBall, shape.maxBall, 1, columns},
+        {in.fromWeek, in.toWeek, in.upToDate, in.powerIncrease, in.hotColdMode != 0, in.level, in.totalWeeks});
+    const BallArray<int32_t> &picks = tables.of(Drum::Main).pickCount;
+    const Pool pool = fillPoolFromPowers(tables.of(Drum::Main).power, {}, shape, in).pool;
+    for (int32_t b = shape.firstBall; b <= shape.maxBall; ++b) {
+        const auto i = static_cast<size_t>(b);
+        if (picks.value(b, -1) != e.picks[i] || pool.count(b) != e.pool[i]) {
+            state.SkipWithError(QStringLiteral("ball %1: pick count %2 and pool count %3, counted %4 and %5")
+                                    .arg(b).arg(picks.value(b, -1)).arg(pool.count(b)).arg(e.picks[i]).arg(e.pool[i])
+                                    .toStdString().c_str());
+            return;
+        }
+    }
+}
+
 void recalc(benchmark::State &state, const GameLayout &g, int drawings)
 {
     const History h = benchHistory(g, drawings, static_cast<uint64_t>(state.range(1)));
     const RecalcInputs in = windowOf(h, state.range(0) != 0);
+    PowerTables tables;
     for (auto _ : state) {
         // POWER's tables and the pool of the main drum's powers.
-        const PowerTables tables = recalculateAll(h, in, g);
+        tables = recalculateAll(h, in, g);
         benchmark::DoNotOptimize(fillPoolFromPowers(tables.drums[0].power, {}, g.drum(Drum::Main), in).pool.size());
     }
+    check(state, h, g, in, tables);
 }
 
 void BM_Recalc_Lotto649_5000(benchmark::State &state) { recalc(state, GameLayout::lotto(49, 6), 5000); }
@@ -63,14 +93,18 @@ void recalcFromDatabase(benchmark::State &state, const GameLayout &g, int drawin
     }
     clsLotteryDb db;
     db.subOpenConnection(app().gstrLotteryDbsFolder + app().gstrLotteryDbFile);
+    PowerTables tables;
     for (auto _ : state) {
         const std::optional<History> h = db.fncLoadHistory();
         if (!h) {
             state.SkipWithError(db.lastError().toStdString().c_str());
-            break;
+            return;
         }
-        benchmark::DoNotOptimize(recalculateAll(*h, windowOf(*h, state.range(0) != 0), g));
+        tables = recalculateAll(*h, windowOf(*h, state.range(0) != 0), g);
+        benchmark::DoNotOptimize(tables);
     }
+    const History made = benchHistory(g, drawings, static_cast<uint64_t>(state.range(1)));
+    check(state, made, g, windowOf(made, state.range(0) != 0), tables);
 }
 
 void BM_LoadAndRecalc_Lotto649_5000(benchmark::State &state) { recalcFromDatabase(state, GameLayout::lotto(49, 6), 5000); }

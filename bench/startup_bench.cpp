@@ -14,14 +14,23 @@
 // counters first_paint_ms and flushes (the board's first paint, and the board's paints handed
 // over until idle, the most of any start), floor_ms, floor_first_paint_ms and floor_flushes the
 // same of the floor, and widgets (the board's, visible or not).
+// Every start of the program is checked at its idle moment, before the process ends, by the
+// first-paint library: the board lists every drawing of the database (the start and end drawing
+// lists every week number, the dates the newest and the oldest) and shows what POWER gives over
+// the whole history with the options a fresh board has, each ball's pick count, standing, power
+// percent and pool count as the benchmark works them out from the drawings it made. A start that
+// fails a check fails the benchmark.
 
+#include "app/boardsettings.h"
 #include "app/clsregistry.h"
 #include "app/settingsstore.h"
 #include "benchworld.h"
 #include "benchwindows.h"
+#include "platform/dates.h"
 
 #include <QTemporaryDir>
 #include <cerrno>
+#include <cstring>
 #include <csignal>
 #include <ctime>
 #include <fcntl.h>
@@ -49,6 +58,8 @@ struct FirstPaint {
     long flushes = 0;    // the window's paints handed to the screen until then
     int width = 0, height = 0;
     long widgets = 0, visible = 0;
+    int failedChecks = 0;  // of the window at that moment, and what the first found
+    std::string firstFailure;
 };
 
 // Starts `argv` with the first-paint library watching for a window titled with `title`, in the
@@ -87,14 +98,16 @@ std::optional<FirstPaint> startUntilPainted(std::vector<std::string> argv, const
     std::optional<FirstPaint> paint;
     if (spawned == 0) {
         pollfd p{fds[0], POLLIN, 0};
-        char line[256] = {};
+        char line[1024] = {};
         long long first = 0, idle = 0;
+        int rest = 0;
         FirstPaint f;
         if (poll(&p, 1, 30000) == 1 && read(fds[0], line, sizeof line - 1) > 0
-            && std::sscanf(line, "%lld %lld %ld %d %d %ld %ld", &first, &idle, &f.flushes, &f.width, &f.height,
-                           &f.widgets, &f.visible) == 7) {
+            && std::sscanf(line, "%lld %lld %ld %d %d %ld %ld %d %n", &first, &idle, &f.flushes, &f.width, &f.height,
+                           &f.widgets, &f.visible, &f.failedChecks, &rest) == 8) {
             f.firstMs = static_cast<double>(first - started) / 1e6;
             f.ms = static_cast<double>(idle - started) / 1e6;
+            f.firstFailure = std::string(line + rest, std::strcspn(line + rest, "\n"));
             paint = f;
         } else {
             kill(pid, SIGKILL);
@@ -111,7 +124,46 @@ struct World {
     QString root;
     std::vector<std::string> env;
     QString database;
+    QString checks;  // what the board must show at its idle moment, for the first-paint library
 };
+
+// What the board of a fresh start must show of the drawings `history` of the lottery of
+// `database`, as the first-paint library checks it (object name, what, expected): every drawing
+// listed, and POWER over the window and options of a board without settings.
+QString boardChecks(const QString &database, const History &history)
+{
+    const auto total = static_cast<int32_t>(history.size());
+    const GameConfigRecord &config = benchworld::lotteryOf(database).config;
+    const BoardSettings fresh = boardSettingsDefaults(GameLayout::lotto(config.highestBall, config.numbersDrawn),
+                                                      DrawingsInfo{total, history.back().date});
+    QString checks;
+    const auto expect = [&checks](const QString &object, const QString &what, const QString &text) {
+        checks += object + u'\t' + what + u'\t' + text + u'\n';
+    };
+    for (const char *weeks : {"cboStartDrawing", "cboEndDrawing"})
+        expect(QLatin1String(weeks), QStringLiteral("countdown"), QString::number(total));
+    expect(QStringLiteral("cboStartDrawing"), QStringLiteral("text"), QString::number(fresh.startWeek));
+    expect(QStringLiteral("cboEndDrawing"), QStringLiteral("text"), QString::number(fresh.endWeek));
+    expect(QStringLiteral("cboDrawingDate"), QStringLiteral("count"), QString::number(total));
+    expect(QStringLiteral("cboDrawingDate"), QStringLiteral("item 0"), dates::toShortText(history.back().date));
+    expect(QStringLiteral("cboDrawingDate"), QStringLiteral("item %1").arg(total - 1), dates::toShortText(history.front().date));
+
+    benchpower::Window window{fresh.startWeek, fresh.endWeek, {}, fresh.powerIncrease != 0, fresh.cold,
+                              fresh.powerIncreaseLevel, total};
+    for (const Drawing &d : history)
+        if (d.weekNo == window.end)
+            window.upToDate = d.date;
+    const benchpower::DrumColumns drum = benchworld::mainDrumOf(database);
+    const benchpower::Expected e = benchpower::expectedPower(history, drum, window);
+    for (int32_t b = drum.firstBall; b <= drum.maxBall; ++b) {
+        const auto i = static_cast<size_t>(b);
+        expect(QStringLiteral("lblTotalPicks(%1)").arg(b), QStringLiteral("text"), QString::number(e.picks[i]));
+        expect(QStringLiteral("lblStanding(%1)").arg(b), QStringLiteral("text"), QString::number(e.standing[i]));
+        expect(QStringLiteral("lblPowerPercent(%1)").arg(b), QStringLiteral("text"), QString::number(e.percent[i]));
+        expect(QStringLiteral("txtPoolCount(%1)").arg(b), QStringLiteral("text"), QString::number(e.pool[i]));
+    }
+    return checks;
+}
 
 const World &worldFor(int drawings, uint64_t seed)
 {
@@ -135,6 +187,9 @@ const World &worldFor(int drawings, uint64_t seed)
     QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     benchworld::writeFolder(w.root + QStringLiteral("/program"), drawings, seed);
     w.database = w.root + QStringLiteral("/program/LotteryDBs/") + benchworld::kDatabase;
+    w.checks = w.root + QStringLiteral("/checks.tsv");
+    const History history = benchworld::madeHistory(benchworld::kDatabase, drawings, seed);
+    benchworld::writeOrDie(w.checks, boardChecks(benchworld::kDatabase, history).toUtf8());
     for (const auto &[name, sub] : {std::pair{"TALVINOR_HOME", "program"}, {"XDG_CONFIG_HOME", "config"},
                                     {"XDG_DATA_HOME", "data"}})
         w.env.push_back(std::string(name) + "=" + (w.root + u'/' + QLatin1String(sub)).toStdString());
@@ -151,11 +206,22 @@ void BM_StartUp(benchmark::State &state)
 {
     const World &w = worldFor(static_cast<int>(state.range(0)), static_cast<uint64_t>(state.range(1)));
     const QString boardTitle = QStringLiteral("Sample Lotto 6/49");
-    auto program = [&] { return startUntilPainted({TALVINOR_PROGRAM}, boardTitle, w.env); };
+    std::vector<std::string> programEnv = w.env;
+    programEnv.push_back("FIRSTPAINT_EXPECT=" + w.checks.toStdString());
+    auto program = [&] { return startUntilPainted({TALVINOR_PROGRAM}, boardTitle, programEnv); };
+    // What a start of the program showed that it should not have; empty when nothing.
+    const auto fault = [](const std::optional<FirstPaint> &p) {
+        if (!p)
+            return std::string("the program did not paint its board");
+        if (p->failedChecks == 0)
+            return std::string();
+        return "the board at its idle moment failed " + std::to_string(p->failedChecks) + " check(s), the first: "
+               + p->firstFailure;
+    };
     // A first start of each, not timed: the files in the page cache, the board's size and widgets.
     const std::optional<FirstPaint> board = program();
-    if (!board) {
-        state.SkipWithError("the program did not paint its board");
+    if (!fault(board).empty()) {
+        state.SkipWithError(fault(board).c_str());
         return;
     }
     auto floor = [&] {
@@ -174,8 +240,8 @@ void BM_StartUp(benchmark::State &state)
         if (!floorFirst)
             f = floor();
         floorFirst = !floorFirst;
-        if (!p || !f) {
-            state.SkipWithError("a start did not paint its window");
+        if (!p || !f || !fault(p).empty()) {
+            state.SkipWithError(p && f ? fault(p).c_str() : "a start did not paint its window");
             break;
         }
         state.SetIterationTime(p->ms / 1e3);

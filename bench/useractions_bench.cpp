@@ -24,18 +24,38 @@ void BM_Open(benchmark::State &state)
     timeLoading(state, static_cast<int>(state.range(0)), static_cast<uint64_t>(state.range(1)), kDatabase);
 }
 
+// POWER clicked after the user picked another start drawing (the first and the second in turn),
+// so that every click recalculates and shows a window of its own; the pick counts, standings, power
+// percents and pool counts shown and kept checked against those of the drawings the benchmark made.
 void BM_Power(benchmark::State &state)
 {
-    OpenBoard open(state, static_cast<int>(state.range(0)), static_cast<uint64_t>(state.range(1)));
+    const int drawings = static_cast<int>(state.range(0));
+    OpenBoard open(state, drawings, static_cast<uint64_t>(state.range(1)));
     if (!open.board())
         return;
+    const History history = madeHistory(kDatabase, drawings, static_cast<uint64_t>(state.range(1)));
+    auto *start = control<VbCombo>(open.board(), QStringLiteral("cboStartDrawing"));
+    int32_t from = 1;
     long paints = 0;
-    for (auto _ : state)
+    for (auto _ : state) {
+        from = 3 - from;
+        // The entries run from the last drawing down.
+        start->setListIndex(drawings - from);
+        untilIdle();
         state.SetIterationTime(timeToIdle([&] { click(control(open.board(), QStringLiteral("cmdPower"))); }, &paints));
+        if (paints == 0) {
+            state.SkipWithError("POWER painted nothing");
+            break;
+        }
+        const QString fault = start->text().toInt() == from ? powerFault(*open.board(), kDatabase, history)
+                                                             : QStringLiteral("the start drawing was not taken");
+        if (!fault.isEmpty()) {
+            skip(state, QStringLiteral("POWER from drawing %1: ").arg(from) + fault);
+            break;
+        }
+    }
     if (!open.quiet())
         state.SkipWithError("POWER showed a message");
-    else if (paints == 0)
-        state.SkipWithError("POWER painted nothing");
 }
 
 // DRAW at `percent`: the interval ticked and its percentage picked on the board, narrower than
@@ -109,64 +129,83 @@ void BM_Compare32000(benchmark::State &state)
 }
 
 // Ticket > Save of 32,000 columns: the dialog, the name typed, SAVE (its question answered Yes),
-// the settings record and the text file written.
+// the settings record and the text file written; both files gone before each save, and both read
+// back after it through the program's readers.
 void BM_TicketSave32000(benchmark::State &state)
 {
     OpenBoard open(state, static_cast<int>(state.range(0)), static_cast<uint64_t>(state.range(1)));
     if (!open.hasTicket())
         return;
-    const QString saved = app().gstrSavedTicketsFolder + QStringLiteral("bench") + open.board()->lottery().gstrFileSuffix;
+    const QString name = QStringLiteral("bench");
+    const QString suffix = open.board()->lottery().gstrFileSuffix;
+    const QString folder = app().gstrSavedTicketsFolder;
     for (auto _ : state) {
-        QFile::remove(saved);
-        state.SetIterationTime(timeToIdle([&] { askTicket(*open.board(), false, QStringLiteral("bench")); }));
-        if (DefaultInstance<frmFileManager>::exists() || !QFileInfo::exists(saved)) {
-            state.SkipWithError(("the ticket was not saved: " + lastMessage()).toStdString().c_str());
+        for (const QString &file : {name + suffix, suffix.right(3) + u'_' + name + QStringLiteral(".txt")})
+            if (QFile::exists(folder + file) && !QFile::remove(folder + file)) {
+                skip(state, QStringLiteral("%1 cannot be removed").arg(file));
+                return;
+            }
+        state.SetIterationTime(timeToIdle([&] { askTicket(*open.board(), false, name); }));
+        const QString fault = DefaultInstance<frmFileManager>::exists() ? QStringLiteral("the dialog stayed open")
+                                                                         : savedTicketFault(*open.board(), name);
+        if (!fault.isEmpty()) {
+            skip(state, QStringLiteral("the ticket was not saved: ") + fault + u' ' + lastMessage());
             break;
         }
     }
 }
 
-// Ticket > Load of a ticket of 32,000 columns saved at the 10 % interval: the dialog, LOAD (its
+// Ticket > Load of a ticket of 32,000 columns saved at the 10 % interval onto a board drawn on at
+// 100 % holding the other ticket saved (the two tickets loaded in turn): the dialog, LOAD (its
 // question answered Yes), the board unloaded and deleted, the new one loaded with the ticket's
-// settings (drawings listed, POWER, the interval at 10 % again) and its columns, and painted.
+// settings (drawings listed, POWER, the interval at 10 % again) and its columns, and painted; the
+// columns loaded checked against those saved.
 void BM_TicketLoad32000(benchmark::State &state)
 {
     OpenBoard open(state, static_cast<int>(state.range(0)), static_cast<uint64_t>(state.range(1)));
-    if (!open.hasTicket())
+    const auto saved = open.savedTickets({QStringLiteral("other"), QStringLiteral("bench")});
+    if (saved.empty())
         return;
-    askTicket(*open.board(), false, QStringLiteral("bench"));
-    untilIdle();
-    // The ticket comes back to a board drawn on at 100 %.
-    setInterval(*open.board(), 100);
+    size_t next = 0;
     for (auto _ : state) {
-        state.SetIterationTime(timeToIdle([&] { askTicket(*open.board(), true, QStringLiteral("bench")); }));
+        const auto &[name, columns] = saved[next++ % saved.size()];
+        setInterval(*open.board(), 100);
+        state.SetIterationTime(timeToIdle([&] { askTicket(*open.board(), true, name); }));
         BoardBase *board = boardInFront();
         if (!board || board == open.board() || !board->lottery().drum(Drum::Main).gblnPowerInterval
             || control<VbCombo>(board, QStringLiteral("cboPowerIntervalPct"))->text() != QStringLiteral("10")) {
             skip(state, QStringLiteral("the ticket was not loaded with its settings: ") + lastMessage());
             break;
         }
-        if (const QString fault = ticketFault(*board, 32000); !fault.isEmpty()) {
-            skip(state, QStringLiteral("the ticket loaded: ") + fault);
+        QString fault = ticketDifference(board->lottery().garrTicketGrid, columns);
+        if (fault.isEmpty())
+            fault = ticketFault(*board, 32000);
+        if (!fault.isEmpty()) {
+            skip(state, QStringLiteral("the ticket %1 loaded: ").arg(name) + fault);
             break;
         }
         open.setBoard(board);
     }
 }
 
-// The ticket file alone: 32,000 column lines read, checked and listed on the board.
+// The ticket file alone: 32,000 column lines read, checked and listed on the board, in place of
+// the other ticket saved (the two read in turn); the columns read checked against those saved.
 void BM_TicketRead32000(benchmark::State &state)
 {
     OpenBoard open(state, static_cast<int>(state.range(0)), static_cast<uint64_t>(state.range(1)));
-    if (!open.hasTicket())
+    const auto saved = open.savedTickets({QStringLiteral("other"), QStringLiteral("bench")});
+    if (saved.empty())
         return;
-    askTicket(*open.board(), false, QStringLiteral("bench"));
-    untilIdle();
-    app().gstrTicketName = QStringLiteral("bench");
+    size_t next = 0;
     for (auto _ : state) {
+        const auto &[name, columns] = saved[next++ % saved.size()];
+        app().gstrTicketName = name;
         state.SetIterationTime(timeToIdle([&] { open.board()->subLoadTicketTextFile(); }));
-        if (const QString fault = ticketFault(*open.board(), 32000); !fault.isEmpty()) {
-            skip(state, QStringLiteral("the ticket read: ") + fault);
+        QString fault = ticketDifference(open.board()->lottery().garrTicketGrid, columns);
+        if (fault.isEmpty())
+            fault = ticketFault(*open.board(), 32000);
+        if (!fault.isEmpty()) {
+            skip(state, QStringLiteral("the ticket %1 read: ").arg(name) + fault);
             break;
         }
     }

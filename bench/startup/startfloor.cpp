@@ -1,5 +1,6 @@
 // The floor of the program's start-up: a process doing only what any start to a painted board
-// must do, each part as early as the program can do it. It starts Qt and, on threads of their own
+// must do, each part as early as the program can do it. It sets up the results engine as the
+// program does, starts Qt and, on threads of their own
 // beside the making of its window (as the program reads them beside the making of its board),
 // reads the font database and every drawing of a results database in one pass (the statement
 // POWER runs, every value of every row kept in a plain array, nothing checked); meanwhile it makes
@@ -56,6 +57,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: %s DATABASE WIDTH HEIGHT WIDGETS VISIBLE\n", argv[0]);
         return 2;
     }
+    // The results engine set up as the program sets it up before its first use.
+    lotterydb::configureEngine();
     QApplication app(argc, argv);
     const auto fonts = std::async(std::launch::async, [] { QFontDatabase::families(); });
     std::vector<int64_t> values;
