@@ -35,6 +35,9 @@ inline constexpr int32_t kTwoPoolBoardClosed = 43849;
 inline constexpr int32_t kDatabaseFailure = 44810;  // a results database failed (detail given)
 inline constexpr int32_t kFileWriteFailure = 44820;  // a file could not be written (detail given)
 inline constexpr int32_t kFileReadFailure = 44830;   // a file could not be read (detail given)
+// What writes cut short left in a folder stays as it stands: a note the program cannot have
+// written, files it could not bring back, a folder another copy was writing (detail given).
+inline constexpr int32_t kWriteLeftAsItStands = 44840;
 
 // The program version as the log writes it: major.minor.revision ("1.0.12").
 QString versionText();

@@ -4,7 +4,9 @@
 #include "analysis/ticketfile.h"
 #include "app/application.h"
 #include "app/boardsettings.h"
+#include "app/clsfilesystem.h"
 #include "app/clsregistry.h"
+#include "app/faulttext.h"
 #include "platform/filewrite.h"
 
 #include <QFileInfo>
@@ -13,8 +15,12 @@
 
 void subRecoverCutShortWrites()
 {
+    const auto recover = [](const QString &folder, const filewrite::FolderFiles &files) {
+        for (const QString &left : filewrite::recoverFolder(folder, files))
+            subLogFailureDetail(eventlog::kWriteLeftAsItStands, left);
+    };
     const QFileInfo store(reg::storePath());
-    filewrite::recoverFolder(store.absolutePath(), [&](const QString &name) { return name == store.fileName(); });
+    recover(store.absolutePath(), {[&](const QString &name) { return name == store.fileName(); }, {}});
 
     // The board settings files and tickets the program writes belong to the lotteries the
     // catalogue lists.
@@ -27,11 +33,23 @@ void subRecoverCutShortWrites()
     QSet<QString> settingsFiles;
     for (const LotteryRecord &lottery : lotteries)
         settingsFiles.insert(fncBoardSettingsFileName(lottery.databaseFile, lottery.fileSuffix));
-    filewrite::recoverFolder(app().gstrAppFolder, [&](const QString &name) { return settingsFiles.contains(name); });
-    filewrite::recoverFolder(app().gstrSavedTicketsFolder, [&](const QString &name) {
-        return std::any_of(lotteries.begin(), lotteries.end(), [&](const LotteryRecord &lottery) {
-            const QString &suffix = lottery.fileSuffix;
-            return (name.size() > suffix.size() && name.endsWith(suffix)) || fncIsTicketTextFileName(name, suffix);
-        });
-    });
+    recover(app().gstrAppFolder, {[&](const QString &name) { return settingsFiles.contains(name); }, {}});
+
+    // A ticket is its record ("<ticket><suffix>") and its text file, saved as a pair.
+    const auto isRecord = [](const QString &name, const QString &suffix) {
+        return name.size() > suffix.size() && name.endsWith(suffix);
+    };
+    recover(app().gstrSavedTicketsFolder,
+            {[&](const QString &name) {
+                 return std::any_of(lotteries.begin(), lotteries.end(), [&](const LotteryRecord &lottery) {
+                     return isRecord(name, lottery.fileSuffix) || fncIsTicketTextFileName(name, lottery.fileSuffix);
+                 });
+             },
+             [&](const QString &record, const QString &text) {
+                 return std::any_of(lotteries.begin(), lotteries.end(), [&](const LotteryRecord &lottery) {
+                     const QString &suffix = lottery.fileSuffix;
+                     return isRecord(record, suffix) &&
+                            text == fncTicketTextFilePath(QString(), suffix, record.chopped(suffix.size()));
+                 });
+             }});
 }

@@ -5,6 +5,7 @@
 // Brings back the files of writes cut short in the folders the program writes: the settings
 // store, the board settings files in the program folder and the saved tickets. A ticket whose
 // record was replaced without its text goes back to its old record (or away, when it was new);
-// the temporary files and old copies those writes left are removed. Only for the copy that
-// holds the single-instance lock, so that no other copy is writing meanwhile.
+// the files those writes made beside their targets go. Each folder is locked meanwhile, so that
+// no copy of the program is writing there; a note of a write that the program cannot have written
+// changes nothing and goes to the event log.
 void subRecoverCutShortWrites();

@@ -24,7 +24,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStyle>
-#include <optional>
 
 namespace {
 
@@ -33,14 +32,6 @@ const QString kForbiddenNameCharacters = QStringLiteral("\\/:*?\"<>|");
 
 // A ticket that could not be saved, with the reason (string table).
 constexpr int kTicketNotSaved = 49050;
-
-std::optional<QByteArray> readWhole(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
-}
 
 }  // namespace
 
@@ -346,18 +337,7 @@ bool frmFileManager::deleteTicketFiles(const QString &name)
     const QString recordPath = app().gstrFileDialogFolder + name + app().gstrFileDialogSuffix;
     // A ticket's files carry the lottery's file suffix, which the dialog lists its records by.
     const QString textPath = fncTicketTextFilePath(app().gstrFileDialogFolder, app().gstrFileDialogSuffix, name);
-    const bool hasText = QFileInfo(textPath).isFile();
-    if (!nameExists(name))
-        return !hasText || QFile::remove(textPath);
-    // The record comes back when its text file cannot go, so that no half ticket is left.
-    const std::optional<QByteArray> record = readWhole(recordPath);
-    if (!record || !QFile::remove(recordPath))
-        return false;
-    if (hasText && !QFile::remove(textPath)) {
-        filewrite::writeWhole(recordPath, *record);
-        return false;
-    }
-    return true;
+    return filewrite::removePair(recordPath, textPath);
 }
 
 void frmFileManager::cmdCancel_Click() { DefaultInstance<frmFileManager>::unload(this); }

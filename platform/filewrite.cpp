@@ -4,13 +4,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QSaveFile>
+#include <QLockFile>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <memory>
 #include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace filewrite {
@@ -35,6 +35,20 @@ Fault faultOf(int e)
 
 namespace {
 
+// What the program makes beside a file it writes: the file's new contents until they take its
+// place; and for the first file of a pair, its old contents until the pair stands, the note of
+// the write and the note's new contents.
+const QString kTemporary = QStringLiteral(".TALVINOR-new");
+const QString kOldCopy = QStringLiteral(".TALVINOR-old");
+const QString kNote = QStringLiteral(".TALVINOR-pair");
+const QString kNoteTemporary = QStringLiteral(".TALVINOR-note");
+// The folder's write lock.
+const QString kLockName = QStringLiteral(".TALVINOR-write.lock");
+// How long a write or a recovery waits for another copy of the program to end its own there.
+constexpr int kLockWaitMs = 5000;
+// No note the program writes is longer.
+constexpr qsizetype kLongestNote = 4096;
+
 bool fail(Error *error, const QString &path, const QString &what, int e)
 {
     if (error) {
@@ -45,44 +59,10 @@ bool fail(Error *error, const QString &path, const QString &what, int e)
     return false;
 }
 
-// The new contents in the temporary file, written and flushed; nothing when that failed (the
-// temporary file is gone again).
-std::unique_ptr<QSaveFile> prepare(const QString &path, const QByteArray &bytes, Error *error)
-{
-    auto file = std::make_unique<QSaveFile>(path);
-    errno = 0;
-    if (!file->open(QIODevice::WriteOnly)) {
-        fail(error, path, file->errorString(), errno);
-        return nullptr;
-    }
-    errno = 0;
-    // The bytes may sit in Qt's buffer after write(); only the flush shows that they reached the
-    // file, and commit() does not always report a failed flush.
-    const bool written = file->write(bytes) == bytes.size();
-    const int writeErrno = errno;
-    errno = 0;
-    const bool flushed = written && file->flush();
-    const int flushErrno = errno;
-    if (!written || !flushed || file->error() != QFileDevice::NoError) {
-        fail(error, path, file->errorString(), written ? flushErrno : writeErrno);
-        file->cancelWriting();
-        return nullptr;
-    }
-    return file;
-}
-
-bool commit(QSaveFile &file, Error *error)
-{
-    errno = 0;
-    if (file.error() != QFileDevice::NoError || !file.commit())
-        return fail(error, file.fileName(), file.errorString(), errno);
-    return true;
-}
-
-const QString kAside = QStringLiteral(".old~");
-const QString kNote = QStringLiteral(".pair~");
+QByteArray native(const QString &path) { return QFile::encodeName(path); }
 
 void (*stepHook)(Step) = nullptr;
+int (*folderSync)(int) = ::fsync;
 
 void reached(Step step)
 {
@@ -90,8 +70,73 @@ void reached(Step step)
         stepHook(step);
 }
 
-// True when `path` is gone (or never was).
-bool removed(const QString &path) { return QFile::remove(path) || !QFileInfo::exists(path); }
+// 0 when `sync` brought what `fd` holds to the disk, else the errno of its failure. A file
+// system that cannot sync it (it refuses with EINVAL, or as not supported) keeps it its own way:
+// that is no failure.
+int syncFailure(int fd, int (*sync)(int))
+{
+    while (sync(fd) != 0) {
+        switch (errno) {
+        case EINTR: continue;
+        case EINVAL:
+        case EOPNOTSUPP:  // ENOTSUP too
+        case ENOSYS: return 0;
+        default: return errno;
+        }
+    }
+    return 0;
+}
+
+// Makes the names in `folder` (files made, renamed or removed there) stand on the disk, not only
+// the data of the files.
+bool syncFolder(const QString &folder, Error *error)
+{
+    const int fd = ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return fail(error, folder, QStringLiteral("cannot be synced"), errno);
+    const int e = syncFailure(fd, folderSync);
+    ::close(fd);
+    return e == 0 || fail(error, folder, QStringLiteral("cannot be synced"), e);
+}
+
+// True when nothing stands at `path` any more (or nothing could stand there); errno tells why not.
+bool removed(const QString &path)
+{
+    return ::unlink(native(path).constData()) == 0 || errno == ENOENT || errno == ENAMETOOLONG || errno == ENOTDIR;
+}
+
+bool renamed(const QString &from, const QString &to, Error *error)
+{
+    return ::rename(native(from).constData(), native(to).constData()) == 0 || fail(error, to, {}, errno);
+}
+
+// Whether anything stands at `path`, links not followed.
+bool stands(const QString &path)
+{
+    struct stat st;
+    return ::lstat(native(path).constData(), &st) == 0 || errno != ENOENT;
+}
+
+// The contents of the plain file `path` (not a link, a folder or a pipe), when it can be read and
+// holds at most `limit` bytes.
+std::optional<QByteArray> readPlain(const QString &path, qsizetype limit = -1)
+{
+    const int fd = ::open(native(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat st;
+    std::optional<QByteArray> bytes;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && (limit < 0 || st.st_size <= limit)) {
+        QFile file;
+        if (file.open(fd, QIODevice::ReadOnly)) {
+            bytes = file.readAll();
+            if (file.error() != QFileDevice::NoError)
+                bytes.reset();
+        }
+    }
+    ::close(fd);
+    return bytes;
+}
 
 std::optional<QByteArray> readWhole(const QString &path)
 {
@@ -106,210 +151,361 @@ std::optional<QByteArray> readWhole(const QString &path)
 
 QByteArray digest(const QByteArray &bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex(); }
 
-// Makes the names of the folders of `paths` (files made, renamed or removed there) stand on the
-// disk, not only the data of the files.
-bool syncFolders(const QStringList &paths, Error *error)
+// Whether `path` may be replaced: it is no folder, and can be written where it exists.
+bool replaceable(const QString &path, Error *error)
 {
-    QStringList folders;
-    for (const QString &path : paths) {
-        const QString folder = QFileInfo(path).absolutePath();
-        if (folders.contains(folder))
-            continue;
-        folders << folder;
-        errno = 0;
-        const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        const bool synced = fd >= 0 && ::fsync(fd) == 0;
-        const int e = errno;
-        if (fd >= 0)
-            ::close(fd);
-        if (!synced)
-            return fail(error, folder, QStringLiteral("cannot be synced"), e);
+    struct stat st;
+    if (::stat(native(path).constData(), &st) != 0)
+        return true;  // nothing stands there (a failure to look is the write's to tell)
+    if (S_ISDIR(st.st_mode))
+        return fail(error, path, {}, EISDIR);
+    return ::access(native(path).constData(), W_OK) == 0 || fail(error, path, {}, errno);
+}
+
+// Writes `bytes` to the file `path`, made anew: its name is one the program gives its own files
+// beside a file it writes, so that whatever stands there was left by a write cut short. Every
+// byte and the sync are checked; the file takes the permissions of `like` where that exists.
+bool writeNew(const QString &path, const QByteArray &bytes, const QString &like, Error *error)
+{
+    if (!removed(path))
+        return fail(error, path, {}, errno);
+    const int fd = ::open(native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return fail(error, path, {}, errno);
+    int e = 0;
+    struct stat st;
+    if (!like.isEmpty() && ::stat(native(like).constData(), &st) == 0 && ::fchmod(fd, st.st_mode & 07777) != 0)
+        e = errno;
+    for (qsizetype done = 0; e == 0 && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (n > 0)
+            done += n;
+        else if (n == 0 || errno != EINTR)
+            e = n == 0 ? EIO : errno;
+    }
+    if (e == 0)
+        e = syncFailure(fd, ::fsync);
+    if (::close(fd) != 0 && e == 0 && errno != EINTR)
+        e = errno;
+    if (e == 0)
+        return true;
+    removed(path);
+    return fail(error, path, {}, e);
+}
+
+// `path` replaced with `bytes` through the file `temporary` beside it, the folder synced after.
+bool replace(const QString &path, const QByteArray &bytes, const QString &temporary, Error *error)
+{
+    if (!replaceable(path, error) || !writeNew(temporary, bytes, path, error))
+        return false;
+    if (!renamed(temporary, path, error)) {
+        removed(temporary);
+        return false;
+    }
+    return syncFolder(QFileInfo(path).absolutePath(), error);
+}
+
+// The write lock of a folder, held while a write or the recovery of the folder runs.
+class FolderLock {
+public:
+    explicit FolderLock(const QString &folder) : folder_(folder), lock_(QDir(folder).filePath(kLockName)) {}
+
+    // The lock for a write. Where no lock file can be made at all (the folder is missing or
+    // cannot be written to), no copy can make the write's files either: the write goes on, to
+    // fail with its own reason.
+    bool takeForWrite(Error *error)
+    {
+        if (lock_.tryLock(kLockWaitMs) || lock_.error() != QLockFile::LockFailedError)
+            return true;
+        return fail(error, folder_, QStringLiteral("another copy of the program is writing there"), 0);
+    }
+    // The lock for the recovery, which changes nothing without it.
+    bool take() { return lock_.tryLock(kLockWaitMs); }
+    bool heldElsewhere() const { return lock_.error() == QLockFile::LockFailedError; }
+
+private:
+    QString folder_;
+    QLockFile lock_;
+};
+
+// The note of a write of a pair: the names of its files in the folder of the first file, and the
+// digests of their new contents.
+struct Note {
+    QString first;
+    QString second;
+    QByteArray firstDigest;
+    QByteArray secondDigest;
+    bool existed = false;  // the first file stood before the write: its old contents are kept
+
+    QString firstTemporary() const { return first + kTemporary; }
+    QString secondTemporary() const { return second + kTemporary; }
+    QString oldCopy() const { return first + kOldCopy; }
+    QString note() const { return first + kNote; }
+};
+
+// A note as the program writes it, a line each: the second file, the temporary files of the
+// first and the second, the old contents of the first, the digests of the first's and the
+// second's new contents, and whether the first file stood before (1) or not (0).
+QByteArray noteBytes(const Note &note)
+{
+    QByteArray bytes;
+    for (const QByteArray &line : {native(note.second), native(note.firstTemporary()), native(note.secondTemporary()),
+                                   native(note.oldCopy()), note.firstDigest, note.secondDigest,
+                                   QByteArray(note.existed ? "1" : "0")})
+        bytes += line + '\n';
+    return bytes;
+}
+
+bool isDigest(const QByteArray &text)
+{
+    return text.size() == 64 && std::all_of(text.begin(), text.end(), [](char c) {
+               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+           });
+}
+
+// The note beside `first` when `bytes` are exactly a note the program writes for it; otherwise
+// nothing, and why in `why`.
+std::optional<Note> parseNote(const QString &first, const QByteArray &bytes, QString *why)
+{
+    const QList<QByteArray> lines = bytes.endsWith('\n') ? bytes.chopped(1).split('\n') : QList<QByteArray>();
+    if (lines.size() != 7) {
+        *why = QStringLiteral("it is not made of the seven lines of a note");
+        return std::nullopt;
+    }
+    Note note{first, QFile::decodeName(lines[0]), lines[4], lines[5], lines[6] == "1"};
+    const QString &second = note.second;
+    if (second.isEmpty() || second == u'.' || second == QStringLiteral("..") || second.contains(u'/') ||
+        second.contains(QChar(0)) || native(second) != lines[0] || second == first) {
+        *why = QStringLiteral("its second file is no other file of its folder");
+    } else if (lines[1] != native(note.firstTemporary()) || lines[2] != native(note.secondTemporary()) ||
+               lines[3] != native(note.oldCopy())) {
+        *why = QStringLiteral("it names files the program does not make");
+    } else if (!isDigest(lines[4]) || !isDigest(lines[5])) {
+        *why = QStringLiteral("its digests are not digests");
+    } else if (lines[6] != "0" && lines[6] != "1") {
+        *why = QStringLiteral("its last line is neither 0 nor 1");
+    } else {
+        return note;
+    }
+    return std::nullopt;
+}
+
+// Puts the first file's old contents back in its place, or removes the first file when it did
+// not stand before. Old contents no longer kept were put back already.
+bool putBack(const QDir &folder, const Note &note)
+{
+    const QString first = folder.filePath(note.first);
+    if (!note.existed)
+        return removed(first);
+    const QString old = folder.filePath(note.oldCopy());
+    return !stands(old) || ::rename(native(old).constData(), native(first).constData()) == 0;
+}
+
+// The files the note names go, the note last: while one of them stays, so does the note that
+// shows it to be the program's.
+bool clear(const QDir &folder, const Note &note)
+{
+    for (const QString &name : {note.firstTemporary(), note.secondTemporary(), note.oldCopy(), note.note()}) {
+        if (!removed(folder.filePath(name)))
+            return false;
     }
     return true;
 }
 
-// Puts the old contents kept aside back in place of `path`, or removes `path` when it did not
-// exist before.
-bool putBack(const QString &path, bool existed)
+// The pair whose note stands beside `first`: when the first file holds its new contents while the
+// second's still wait beside it, the write ended between the two, and the first file goes back
+// to its old contents (or away, when it is new). Then the files the note names go. Returns why the
+// note stays, or nothing.
+QString recoverPair(const QDir &folder, const QString &first, const FolderFiles &files)
 {
-    if (!existed)
-        return removed(path);
-    return ::rename(QFile::encodeName(path + kAside).constData(), QFile::encodeName(path).constData()) == 0;
+    const std::optional<QByteArray> bytes = readPlain(folder.filePath(first + kNote), kLongestNote);
+    QString why = QStringLiteral("it is no plain file of a note's size that can be read");
+    std::optional<Note> note = bytes ? parseNote(first, *bytes, &why) : std::nullopt;
+    if (note && !(files.pair && files.pair(first, note->second))) {
+        why = QStringLiteral("it names no pair of files the program writes there");
+        note.reset();
+    }
+    if (!note)
+        return QStringLiteral("not a note of this program, left as it stands: %1").arg(why);
+
+    const auto holds = [&](const QString &name, const QByteArray &wanted) {
+        const std::optional<QByteArray> contents = readPlain(folder.filePath(name));
+        return contents && digest(*contents) == wanted;
+    };
+    const bool cutBetween = holds(note->first, note->firstDigest) && holds(note->secondTemporary(), note->secondDigest);
+    const bool settled = (!cutBetween || putBack(folder, *note)) && clear(folder, *note);
+    if (settled)
+        return {};
+    const int e = errno;
+    return QStringLiteral("what it names cannot be brought back or removed: %1")
+        .arg(QString::fromLocal8Bit(std::strerror(e)));
 }
 
-// The present contents of `path` kept on disk as "<path>.old~" until a change of it is known to
-// stand; a file that does not exist is remembered as such.
-class Backup {
-public:
-    explicit Backup(const QString &path) : path_(path), aside_(path + kAside) {}
+// A note of an earlier write of the pair that still stands beside its first file (the write was
+// cut short, or the folder's names could not be synced at its end) is settled before the pair is
+// written or removed again; a file there that is no such note stops the write. Without a note,
+// old contents of the first file kept by an earlier write serve nothing any more and go.
+bool settleEarlierNote(const QDir &folder, const QString &first, const QString &second, Error *error)
+{
+    if (!stands(folder.filePath(first + kNote)))
+        return removed(folder.filePath(first + kOldCopy)) || fail(error, folder.filePath(first + kOldCopy), {}, errno);
+    const FolderFiles pair{{}, [&](const QString &f, const QString &s) { return f == first && s == second; }};
+    const QString why = recoverPair(folder, first, pair);
+    return why.isEmpty() || fail(error, folder.filePath(first + kNote), why, 0);
+}
 
-    bool take(Error *error)
-    {
-        existed_ = QFileInfo(path_).isFile();
-        // An old copy left by an earlier write must not pass for this file's.
-        if (!removed(aside_))
-            return fail(error, aside_, QStringLiteral("cannot be removed"), errno);
-        if (!existed_)
-            return true;
-        // A second name for the same data costs no room; where the file system has no such names,
-        // a copy.
-        held_ = ::link(QFile::encodeName(path_).constData(), QFile::encodeName(aside_).constData()) == 0 ||
-                copy(error);
-        return held_;
-    }
-    bool existed() const { return existed_; }
-
-    // Puts the old contents back (removes a file that did not exist before).
-    bool restore()
-    {
-        if (!putBack(path_, existed_))
-            return false;
-        held_ = false;
+// The old contents of `path` kept as `old`: a second name for the same data, which costs no room;
+// where the file system has no such names, a copy.
+bool keepOld(const QString &path, const QString &old, Error *error)
+{
+    if (!removed(old))
+        return fail(error, old, {}, errno);
+    if (::link(native(path).constData(), native(old).constData()) == 0)
         return true;
-    }
-    // The old contents are no longer needed.
-    void drop()
-    {
-        if (held_)
-            QFile::remove(aside_);
-        held_ = false;
-    }
-
-private:
-    bool copy(Error *error)
-    {
-        const std::optional<QByteArray> bytes = readWhole(path_);
-        if (!bytes)
-            return fail(error, path_, QStringLiteral("cannot be read"), errno);
-        QFile file(aside_);
-        errno = 0;
-        if (file.open(QIODevice::WriteOnly) && file.write(*bytes) == bytes->size() && file.flush() &&
-            ::fsync(file.handle()) == 0)
-            return true;
-        const int e = errno;
-        file.remove();
-        return fail(error, aside_, file.errorString(), e);
-    }
-
-    QString path_;
-    QString aside_;
-    bool existed_ = false;
-    bool held_ = false;
-};
-
-// The note of a pair being written, beside its first file: the second file's name (from the
-// first file's folder), the digest of the second file's new contents, and whether the first file
-// existed ("1") or not ("0"), a line each.
-QByteArray noteBytes(const QString &firstPath, const QString &secondPath, const QByteArray &second, bool existed)
-{
-    const QString secondName = QFileInfo(firstPath).absoluteDir().relativeFilePath(secondPath);
-    return secondName.toUtf8() + '\n' + digest(second) + '\n' + (existed ? "1" : "0") + '\n';
+    const std::optional<QByteArray> bytes = readWhole(path);
+    return bytes ? writeNew(old, *bytes, path, error) : fail(error, path, QStringLiteral("cannot be read"), errno);
 }
 
-// After a note was made: the note goes, and with it the old contents kept aside; where the note
-// cannot go the old contents stay for the next recovery.
-void settle(const QString &note, Backup &old)
+// The folder of two files of a pair, which must be one.
+std::optional<QDir> folderOfPair(const QString &firstPath, const QString &secondPath, Error *error)
 {
-    if (removed(note))
-        old.drop();
-}
-
-// The pair whose note lies beside `first`: when the second file does not hold what the note says
-// it was to hold, the pair never got further than its first file, which goes back to its old
-// contents (or away, when it is new). The note goes once the pair is whole.
-void recoverPair(const QDir &folder, const QString &first)
-{
-    const QString firstPath = folder.filePath(first);
-    const QString note = firstPath + kNote;
-    const QList<QByteArray> lines = readWhole(note).value_or(QByteArray()).split('\n');
-    if (lines.size() != 4 || !lines[3].isEmpty())
-        return;  // no note this program made
-    const std::optional<QByteArray> second = readWhole(folder.filePath(QString::fromUtf8(lines[0])));
-    const bool existed = lines[2] == "1";
-    // (Old contents that are gone were taken away after the note was: the pair was whole.)
-    if ((!second || digest(*second) != lines[1]) && (!existed || QFileInfo::exists(firstPath + kAside)) &&
-        !putBack(firstPath, existed))
-        return;
-    QFile::remove(note);
-}
-
-// A file a cut-short write left behind: a temporary file (QSaveFile names it after its file and
-// six letters) of a file the program writes or of a note, or old contents kept aside that no note
-// still needs. A name the program writes itself is never one (a ticket whose name holds a dot).
-bool isLeftover(const QDir &folder, const QString &name, const std::function<bool(const QString &)> &written)
-{
-    if (written(name))
-        return false;
-    if (name.endsWith(kAside)) {
-        const QString file = name.chopped(kAside.size());
-        return written(file) && !QFileInfo::exists(folder.filePath(file + kNote));
-    }
-    static const QRegularExpression temporary(QStringLiteral("^(.+)\\.[A-Za-z]{6}$"));
-    const QRegularExpressionMatch match = temporary.match(name);
-    if (!match.hasMatch())
-        return false;
-    const QString file = match.captured(1);
-    return written(file) || (file.endsWith(kNote) && written(file.chopped(kNote.size())));
+    const QFileInfo first(firstPath), second(secondPath);
+    // (A note has a line for each name.)
+    if (first.absolutePath() == second.absolutePath() && first.fileName() != second.fileName() &&
+        !first.fileName().contains(u'\n') && !second.fileName().contains(u'\n'))
+        return QDir(first.absolutePath());
+    fail(error, secondPath, QStringLiteral("is not another file of the folder of %1").arg(firstPath), 0);
+    return std::nullopt;
 }
 
 }  // namespace
 
 bool writeWhole(const QString &path, const QByteArray &bytes, Error *error)
 {
-    auto file = prepare(path, bytes, error);
-    return file && commit(*file, error);
+    // The file a link leads to is written, and the link stays.
+    QFileInfo file(path);
+    for (int depth = 0; file.isSymLink() && depth < 40; ++depth)
+        file.setFile(file.symLinkTarget());
+    const QString target = file.isSymLink() ? path : file.absoluteFilePath();
+    FolderLock lock(QFileInfo(target).absolutePath());
+    return lock.takeForWrite(error) && replace(target, bytes, target + kTemporary, error);
 }
 
 bool writePair(const QString &firstPath, const QByteArray &first, const QString &secondPath,
                const QByteArray &second, Error *error)
 {
-    auto a = prepare(firstPath, first, error);
-    if (!a)
+    const std::optional<QDir> folder = folderOfPair(firstPath, secondPath, error);
+    if (!folder)
         return false;
-    auto b = prepare(secondPath, second, error);
-    if (!b)
+    FolderLock lock(folder->path());
+    Note note{QFileInfo(firstPath).fileName(), QFileInfo(secondPath).fileName(), digest(first), digest(second)};
+    if (!lock.takeForWrite(error) || !settleEarlierNote(*folder, note.first, note.second, error) ||
+        !replaceable(firstPath, error) || !replaceable(secondPath, error))
         return false;
-    // The old first file and the note stand on the disk before anything is replaced.
-    Backup old(firstPath);
-    const QString note = firstPath + kNote;
-    if (!old.take(error) || !writeWhole(note, noteBytes(firstPath, secondPath, second, old.existed()), error) ||
-        !syncFolders({firstPath}, error)) {
-        settle(note, old);
+    note.existed = stands(firstPath);
+    if (!replace(folder->filePath(note.note()), noteBytes(note), folder->filePath(note.first + kNoteTemporary), error)) {
+        removed(folder->filePath(note.note()));  // (one that stood there before was settled above)
+        return false;
+    }
+    reached(Step::Noted);
+
+    const QString firstTemporary = folder->filePath(note.firstTemporary());
+    const QString secondTemporary = folder->filePath(note.secondTemporary());
+    if ((note.existed && !keepOld(firstPath, folder->filePath(note.oldCopy()), error)) ||
+        !writeNew(firstTemporary, first, firstPath, error) || !writeNew(secondTemporary, second, secondPath, error) ||
+        !syncFolder(folder->path(), error)) {
+        clear(*folder, note);
         return false;
     }
     reached(Step::Prepared);
-    if (!commit(*a, error)) {
-        settle(note, old);
+    // The first file stands on the disk in its new contents before the second takes its place, so
+    // that not even the machine's end can leave the second replaced and not the first.
+    if (!renamed(firstTemporary, firstPath, error)) {
+        clear(*folder, note);
+        return false;
+    }
+    if (!syncFolder(folder->path(), error)) {
+        if (putBack(*folder, note))
+            clear(*folder, note);
         return false;
     }
     reached(Step::FirstCommitted);
-    if (!commit(*b, error)) {
-        if (old.restore())
-            settle(note, old);
+    if (!renamed(secondTemporary, secondPath, error)) {
+        if (putBack(*folder, note))
+            clear(*folder, note);
         return false;
     }
     reached(Step::SecondCommitted);
-    // The note goes only once both new files stand on the disk; until then the next recovery
-    // judges the pair by the second file.
-    if (syncFolders({firstPath, secondPath}, nullptr))
-        settle(note, old);
+    // Until both new names stand on the disk the note stays, and with it the old contents: should
+    // the machine end first, the next start judges the pair by them.
+    if (!syncFolder(folder->path(), error))
+        return false;
+    clear(*folder, note);
     return true;
 }
 
-void recoverFolder(const QString &folder, const std::function<bool(const QString &name)> &written)
+bool removePair(const QString &firstPath, const QString &secondPath)
+{
+    const std::optional<QDir> folder = folderOfPair(firstPath, secondPath, nullptr);
+    if (!folder)
+        return false;
+    FolderLock lock(folder->path());
+    if (!lock.takeForWrite(nullptr))
+        return false;
+    // (A note there that is no note of this pair stays.)
+    settleEarlierNote(*folder, QFileInfo(firstPath).fileName(), QFileInfo(secondPath).fileName(), nullptr);
+    const bool hasSecond = QFileInfo(secondPath).isFile();
+    if (!QFileInfo(firstPath).isFile())
+        return !hasSecond || QFile::remove(secondPath);
+    // The first file comes back when the second cannot go, so that no half pair is left.
+    const std::optional<QByteArray> bytes = readWhole(firstPath);
+    if (!bytes || !QFile::remove(firstPath))
+        return false;
+    if (hasSecond && !QFile::remove(secondPath)) {
+        replace(firstPath, *bytes, firstPath + kTemporary, nullptr);
+        return false;
+    }
+    return true;
+}
+
+QStringList recoverFolder(const QString &folder, const FolderFiles &files)
 {
     const QDir dir(folder);
+    FolderLock lock(folder);
+    if (!dir.exists() || !lock.take()) {
+        if (lock.heldElsewhere())
+            return {QStringLiteral("%1: another copy of the program is writing there; left to the next start").arg(folder)};
+        return {};
+    }
     const auto names = [&] { return dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted); };
+    QStringList left;
     for (const QString &name : names()) {
-        if (name.endsWith(kNote) && written(name.chopped(kNote.size())))
-            recoverPair(dir, name.chopped(kNote.size()));
+        if (name.endsWith(kNote)) {
+            if (const QString why = recoverPair(dir, name.chopped(kNote.size()), files); !why.isEmpty())
+                left << QStringLiteral("%1: %2").arg(dir.filePath(name), why);
+        }
     }
-    for (const QString &name : names()) {
-        if (isLeftover(dir, name, written))
-            QFile::remove(dir.filePath(name));
+    // The temporary files of writes cut short of the files the program writes there; none while a
+    // note stands there, which may still need them.
+    for (const QString &name : left.isEmpty() ? names() : QStringList()) {
+        for (const QString &suffix : {kTemporary, kNoteTemporary}) {
+            if (name.endsWith(suffix) && files.written && files.written(name.chopped(suffix.size())))
+                removed(dir.filePath(name));
+        }
     }
+    return left;
 }
 
 void setStepHook(void (*hook)(Step)) { stepHook = hook; }
+
+void setFolderSync(int (*sync)(int fd)) { folderSync = sync ? sync : ::fsync; }
+
+qsizetype longestNameWritten(const QString &fileName)
+{
+    qsizetype longest = 0;
+    for (const QString &suffix : {kTemporary, kOldCopy, kNote, kNoteTemporary})
+        longest = std::max(longest, QFile::encodeName(suffix).size());
+    return QFile::encodeName(QFileInfo(fileName).fileName()).size() + longest;
+}
 
 }  // namespace filewrite

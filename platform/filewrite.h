@@ -1,10 +1,18 @@
 #pragma once
 // Whole-file writes that are done only when the data is on disk. The new contents go to a
-// temporary file beside the target; only when every byte and the flush succeeded does it take
-// the target's place. On any failure the old file stays as it was and the caller learns why.
+// temporary file beside the target ("<file>.TALVINOR-new"); only when every byte and its sync
+// succeeded does it take the target's place, and then the folder is synced, so that the new name
+// stands on the disk too. A failure before that leaves the old file as it was; every failure, the
+// last sync's included, is told to the caller with its reason.
+//
+// Every write holds the write lock of its folder (the file ".TALVINOR-write.lock" there) and so
+// does the recovery of the folder: no copy of the program brings back or removes the files
+// another copy is writing. The files a write makes beside its target carry names of the form
+// "<file>.TALVINOR-<what>", which no user gives a copy of a file; the recovery removes no other.
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace filewrite {
@@ -27,28 +35,51 @@ struct Error {
 // The fault an errno value stands for.
 Fault faultOf(int errnoValue);
 
-// Replaces `path` with `bytes`.
+// Replaces `path` with `bytes` (where `path` is a link, the file it leads to).
 bool writeWhole(const QString &path, const QByteArray &bytes, Error *error = nullptr);
 
-// Replaces two files that belong together: afterwards both hold their new bytes, or (on
-// failure) both are as they were before, a file that did not exist included. A process that ends
-// in the middle leaves beside the first file its old contents ("<first>.old~") and a note
-// ("<first>.pair~") from which recoverFolder() tells how far the pair got.
+// Replaces two files of one folder that belong together: afterwards both hold their new bytes,
+// or (on failure) both are as they were before, a file that did not exist included. Before any
+// new file is made, a note beside the first file ("<first>.TALVINOR-pair") names every file the
+// write makes there; the first file's old contents stay beside it ("<first>.TALVINOR-old") until
+// both new files stand. A process that ends in the middle leaves them to recoverFolder().
 bool writePair(const QString &firstPath, const QByteArray &first, const QString &secondPath,
                const QByteArray &second, Error *error = nullptr);
 
-// Brings the files of writes cut short in `folder` (by a process that ended in the middle of
-// them) back to one whole state. `written(name)` tells the names of the files the program writes
-// there. A pair whose second file had not taken its place goes back to its old first file (or to
-// none, when it was new); the temporary files of the writes ("<file>.XXXXXX", six letters) and the
-// old contents kept aside are removed. Files of other names are left alone. Only for a folder no
-// other process writes to meanwhile.
-void recoverFolder(const QString &folder, const std::function<bool(const QString &name)> &written);
+// Removes the two files of a pair and what a write of the pair cut short left beside them (its
+// note, the old contents kept, its temporary files): both files go, or (on failure) both stay.
+bool removePair(const QString &firstPath, const QString &secondPath);
 
-// The points of writePair at which a process may end: both new files written aside, the old
-// contents kept and the note on disk, nothing replaced yet; the first file replaced; both replaced.
-enum class Step { Prepared, FirstCommitted, SecondCommitted };
+// What the program writes in a folder.
+struct FolderFiles {
+    // The names of the files it writes there, whole or as one of a pair.
+    std::function<bool(const QString &name)> written;
+    // Whether it writes the files `first` and `second` there as a pair (none: it writes no pairs).
+    std::function<bool(const QString &first, const QString &second)> pair;
+};
+
+// Brings the files of writes cut short in `folder` (by a process that ended in the middle of them)
+// back to one whole state. A pair whose second file had not taken its place goes back to its old
+// first file (or to none, when it was new); the files its note names then go, and so do the
+// temporary files of writes of the files the program writes there. A note that is not exactly
+// one the program writes for a pair of `files` changes nothing, and while it stands no temporary
+// file goes either. Returns what was left as it stands (such notes, or the whole folder while
+// another copy holds its lock), each with why, for the event log.
+QStringList recoverFolder(const QString &folder, const FolderFiles &files);
+
+// The points of writePair at which a process may end: the note on disk, nothing else made yet;
+// both new files written aside, the old contents kept, all on disk, nothing replaced yet; the
+// first file replaced; both replaced.
+enum class Step { Noted, Prepared, FirstCommitted, SecondCommitted };
 // Called at each of those points (tests end the process there); none by default.
 void setStepHook(void (*hook)(Step));
+
+// Makes a folder's names stand on the disk: fsync() by default; tests put a file system's answers
+// in its place (nullptr: fsync() again).
+void setFolderSync(int (*sync)(int fd));
+
+// The length in bytes, as the file system counts it, of the longest name the writes above make
+// beside the file `fileName` (its temporary file, old contents or note).
+qsizetype longestNameWritten(const QString &fileName);
 
 }  // namespace filewrite

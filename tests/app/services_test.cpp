@@ -13,12 +13,14 @@
 #include "app/clsfilesystem.h"
 #include "app/clsregistry.h"
 #include "app/application.h"
+#include "app/apppaths.h"
 #include "app/settingsstore.h"
 #include "platform/filewrite.h"
 #include "platform/variantcodec.h"
 #include "support/faults.h"
 #include "support/sandbox.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -29,8 +31,11 @@
 #include <atomic>
 #include <chrono>
 #include <csignal>
+#include <cstring>
 #include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <linux/capability.h>
 #include <sys/syscall.h>
@@ -238,7 +243,7 @@ TEST_P(FullDisk, AFailedWriteKeepsTheOldFilesAndSaysSo)
         FileSizeLimit full(0);
         fault = GetParam().write(dir.path(), fresh);
     }
-    EXPECT_EQ(std::pair(fault, QDir(dir.path()).entryList(QDir::Files)), std::pair(filewrite::Fault::NoRoom, GetParam().files));
+    EXPECT_EQ(std::pair(fault, QDir(dir.path()).entryList(QDir::Files | QDir::Hidden)), std::pair(filewrite::Fault::NoRoom, GetParam().files));
     for (const QString &name : GetParam().files)
         EXPECT_EQ(fileBytes(dir.filePath(name)), old) << name.toStdString();
     EXPECT_EQ(GetParam().write(dir.path(), fresh), filewrite::Fault::None);
@@ -284,6 +289,33 @@ namespace {
 // Where the process below ends itself.
 filewrite::Step gKilledAt = filewrite::Step::Prepared;
 
+// The program's paths in the sandbox, its catalogue listing the lotteries "Lotto" (file suffix
+// SM01) and "Word" (WORD), whose saved tickets the start looks after, and an empty folder of
+// saved tickets.
+void listTwoLotteries(const Sandbox &sandbox)
+{
+    sandbox.useProgramPaths();
+    QString error;
+    ASSERT_EQ(samples::writeNewFile(sandbox.programFolder() + "/lotterydbs.bin",
+                                    catalogueBytes(samples::lotteryTable({{1, "Lotto", "Lotto.mdb", "SM01", 1},
+                                                                          {2, "Word", "Word.mdb", "WORD", 1}}),
+                                                   DimensionOrder::RowsFirst),
+                                    &error),
+              samples::WriteResult::Written);
+    ASSERT_TRUE(QDir().mkpath(app().gstrSavedTicketsFolder));
+}
+
+// The files of a folder (hidden ones too) with their contents.
+std::map<QString, QByteArray> filesIn(const QDir &folder)
+{
+    std::map<QString, QByteArray> files;
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        files[name] = fileBytes(folder.filePath(name));
+    return files;
+}
+
+QByteArray sha256(const QByteArray &bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex(); }
+
 }  // namespace
 
 // Run only by the test below, in a process of its own: the ticket "week" of the lottery "SM01"
@@ -300,35 +332,29 @@ TEST(FilePair, DISABLED_SavedUntilKilled)
     filewrite::setStepHook(nullptr);
 }
 
-// A ticket save killed before anything was replaced, after its record was, or after both files
-// were, of a new ticket and of one saved before: the next start gives the old ticket (none when it
-// was new) or the new one, never the new record beside the old text, and nothing of the write
-// stays behind (nor the temporary files a file system without unnamed ones leaves). The user's
-// other files stay, and so does a ticket of another lottery whose name makes it look like a
-// temporary file.
+// A ticket save killed with only its note written, before anything was replaced, after its record
+// was, or after both files were, of a new ticket and of one saved before: the next start gives the
+// old ticket (none when it was new) or the new one, never the new record beside the old text, and
+// nothing of the write stays behind. The user's other files stay, whatever their names: copies of
+// the ticket's files named like the temporary files or the old copies of other programs and of
+// earlier versions of this one, and a ticket of another lottery whose name makes it look like one.
 TEST(FilePair, ASaveKilledAnywhereLeavesOneWholeTicketAfterTheNextStart)
 {
     Sandbox sandbox;
-    sandbox.useProgramPaths();
-    QString error;
-    ASSERT_EQ(samples::writeNewFile(sandbox.programFolder() + "/lotterydbs.bin",
-                                    catalogueBytes(samples::lotteryTable({{1, "Lotto", "Lotto.mdb", "SM01", 1},
-                                                                          {2, "Word", "Word.mdb", "WORD", 1}}),
-                                                   DimensionOrder::RowsFirst),
-                                    &error),
-              samples::WriteResult::Written);
+    listTwoLotteries(sandbox);
     const QDir tickets(app().gstrSavedTicketsFolder);
-    const QStringList others = {"M01_week.txt.bak", "notes.txt.AbCdEf", "weekSM01.abWORD"};
+    const QStringList others = {"M01_week.txt.bak", "notes.txt.AbCdEf", "weekSM01.abWORD", "weekSM01.QsfTmp",
+                                "M01_week.txt.backup", "weekSM01.old~"};
     using filewrite::Step;
     for (const bool replacing : {false, true}) {
-        for (const Step step : {Step::Prepared, Step::FirstCommitted, Step::SecondCommitted}) {
+        for (const Step step : {Step::Noted, Step::Prepared, Step::FirstCommitted, Step::SecondCommitted}) {
             QDir(tickets.path()).removeRecursively();
             ASSERT_TRUE(tickets.mkpath("."));
             if (replacing) {
                 putFile(tickets.filePath("weekSM01"), "old record");
                 putFile(tickets.filePath("M01_week.txt"), "old text");
             }
-            for (const QString &name : others + QStringList{"weekSM01.QsfTmp", "M01_week.txt.QsfTmp"})
+            for (const QString &name : others)
                 putFile(tickets.filePath(name), "x");
             QProcess child;
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -352,6 +378,109 @@ TEST(FilePair, ASaveKilledAnywhereLeavesOneWholeTicketAfterTheNextStart)
                       saved ? "new record|new text" : replacing ? "old record|old text" : "|")
                 << replacing << int(step);
         }
+    }
+}
+
+// A ticket's record replaced, its text still waiting beside it: the state in which a note of the
+// save puts the old record back. A note the program cannot have written there changes nothing and
+// is told in the event log: a last line other than 0 or 1, a text file's name with a folder in it
+// (above, below, from the root) or of another ticket, a file the save does not make, a note cut
+// short, a note beside the text file. The note the program writes puts the old record back.
+TEST(FilePair, ANoteTheProgramCannotHaveWrittenChangesNothingAndIsLogged)
+{
+    Sandbox sandbox;
+    listTwoLotteries(sandbox);
+    app().createServiceObjects();
+    subSetLogPaths();
+    ASSERT_TRUE(QDir().mkpath(app().gstrLogFolder));
+    const QDir tickets(app().gstrSavedTicketsFolder);
+    for (const auto &[name, bytes] : {std::pair{"weekSM01", "new record"}, {"weekSM01.TALVINOR-old", "old record"},
+                                      {"M01_week.txt", "old text"}, {"M01_week.txt.TALVINOR-new", "new text"}})
+        putFile(tickets.filePath(name), bytes);
+    const auto note = [](const QByteArray &first, const QByteArray &second, const QByteArray &old, const QByteArray &stood) {
+        return second + '\n' + first + ".TALVINOR-new\n" + second + ".TALVINOR-new\n" + old + '\n' + sha256("new record") +
+               '\n' + sha256("new text") + '\n' + stood + '\n';
+    };
+    const QByteArray valid = note("weekSM01", "M01_week.txt", "weekSM01.TALVINOR-old", "1");
+    const std::pair<QString, QByteArray> foreign[] = {
+        {"weekSM01", note("weekSM01", "M01_week.txt", "weekSM01.TALVINOR-old", "2")},
+        {"weekSM01", note("weekSM01", "../SavedTickets/M01_week.txt", "weekSM01.TALVINOR-old", "1")},
+        {"weekSM01", note("weekSM01", QFile::encodeName(tickets.filePath("M01_week.txt")), "weekSM01.TALVINOR-old", "1")},
+        {"weekSM01", note("weekSM01", "x/M01_week.txt", "weekSM01.TALVINOR-old", "1")},
+        {"weekSM01", note("weekSM01", "M01_day.txt", "weekSM01.TALVINOR-old", "1")},
+        {"weekSM01", note("weekSM01", "M01_week.txt", "weekSM01.old~", "1")},
+        {"weekSM01", valid.chopped(1)},
+        {"M01_week.txt", note("M01_week.txt", "weekSM01", "M01_week.txt.TALVINOR-old", "1")},
+    };
+    const std::map<QString, QByteArray> before = filesIn(tickets);
+    int logged = 0;
+    for (const auto &[first, bytes] : foreign) {
+        SCOPED_TRACE(bytes.toStdString());
+        const QString path = tickets.filePath(first + ".TALVINOR-pair");
+        putFile(path, bytes);
+        subRecoverCutShortWrites();
+        EXPECT_EQ(filesIn(tickets).size(), before.size() + 1);
+        ASSERT_TRUE(QFile::remove(path));
+        EXPECT_EQ(filesIn(tickets), before);
+        const QStringList log = QString::fromLatin1(fileBytes(app().gstrLogFilePath)).split("\r\n");
+        EXPECT_EQ(log.count("#Message: 44840"), ++logged);
+        EXPECT_TRUE(log.value(log.size() - 3).startsWith("#Detail: " + path + ": not a note of this program"))
+            << log.value(log.size() - 3).toStdString();
+    }
+    putFile(tickets.filePath("weekSM01.TALVINOR-pair"), valid);
+    subRecoverCutShortWrites();
+    EXPECT_EQ(filesIn(tickets), (std::map<QString, QByteArray>{{"M01_week.txt", "old text"}, {"weekSM01", "old record"}}));
+}
+
+// A save whose last folder sync fails leaves its note and the old record: the save is not told
+// saved, and a machine that ends before the names reach the disk is brought back by them. Once the
+// pair stands they bring back nothing: not when the text is changed by hand before the next start,
+// nor after Ticket > Delete, which removes them with the ticket.
+TEST(FilePair, ANoteThatOutlivesItsPairBringsNoOldRecordBack)
+{
+    Sandbox sandbox;
+    listTwoLotteries(sandbox);
+    const QDir tickets(app().gstrSavedTicketsFolder);
+    const QString record = tickets.filePath("weekSM01"), text = tickets.filePath("M01_week.txt");
+    const auto saveWithTheLastSyncFailing = [&] {
+        putFile(record, "old record");
+        putFile(text, "old text");
+        static std::optional<FolderSyncFailure> failing;
+        filewrite::setStepHook([](filewrite::Step step) {
+            if (step == filewrite::Step::SecondCommitted)
+                failing.emplace(EIO);
+        });
+        filewrite::Error error;
+        EXPECT_FALSE(filewrite::writePair(record, "new record", text, "new text", &error));
+        filewrite::setStepHook(nullptr);
+        failing.reset();
+        EXPECT_EQ(error.fault, filewrite::Fault::Device);
+        EXPECT_EQ(filesIn(tickets).size(), 4u);  // the note and the old record beside the pair
+    };
+    saveWithTheLastSyncFailing();
+    putFile(text, "changed by hand");
+    subRecoverCutShortWrites();
+    EXPECT_EQ(filesIn(tickets), (std::map<QString, QByteArray>{{"M01_week.txt", "changed by hand"}, {"weekSM01", "new record"}}));
+
+    saveWithTheLastSyncFailing();
+    EXPECT_TRUE(filewrite::removePair(record, text));
+    EXPECT_EQ(filesIn(tickets), (std::map<QString, QByteArray>{}));
+    subRecoverCutShortWrites();
+    EXPECT_EQ(filesIn(tickets), (std::map<QString, QByteArray>{}));
+}
+
+// The longest name a write makes beside a file is as long as said: the first file of a pair whose
+// longest name just fits the file system's 255 bytes is written, one a byte longer is not.
+TEST(FilePair, TheLongestNameWrittenBesideAFileIsAsLongAsSaid)
+{
+    QTemporaryDir dir;
+    for (const char *end : {"x", "xy"}) {
+        const QString first = dir.filePath(QString(120, u'ş') + QLatin1String(end));  // two bytes a letter
+        EXPECT_EQ(filewrite::longestNameWritten(first), 254 + qstrlen(end));
+        EXPECT_EQ(filewrite::writePair(first, "record", dir.filePath("M01_t.txt"), "text"), qstrlen(end) == 1) << end;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), qstrlen(end) == 1 ? 2 : 0) << end;
+        QFile::remove(first);
+        QFile::remove(dir.filePath("M01_t.txt"));
     }
 }
 
@@ -379,6 +508,26 @@ TEST(FileWrite, AMissingOrReadOnlyFolderIsToldApart)
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(error.fault, filewrite::Fault::ReadOnly);
     EXPECT_EQ(fileBytes(dir.filePath("kept")), QByteArray("kept"));
+}
+
+// A folder whose sync the file system refuses as not supported (EINVAL) is written as any other;
+// a sync that fails on the disk fails the write, which says so, and leaves no file of its own.
+TEST(FileWrite, AFolderSyncTheFileSystemCannotDoIsNoFailureAndAFailingDiskIs)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("registry.json");
+    putFile(path, "old");
+    filewrite::Error error;
+    {
+        FolderSyncFailure unsupported(EINVAL);
+        EXPECT_TRUE(filewrite::writeWhole(path, "new", &error)) << error.detail.toStdString();
+    }
+    {
+        FolderSyncFailure failing(EIO);
+        EXPECT_FALSE(filewrite::writeWhole(path, "newer", &error));
+    }
+    EXPECT_EQ(std::tuple(error.fault, error.detail, QDir(dir.path()).entryList(QDir::Files | QDir::Hidden)),
+              std::tuple(filewrite::Fault::Device, dir.path() + ": " + QString::fromLocal8Bit(std::strerror(EIO)), QStringList{"registry.json"}));
 }
 
 // Ball pictures read ahead on their own thread are the pictures read one by one, each under its

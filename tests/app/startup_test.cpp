@@ -12,6 +12,7 @@
 #include "dialogs/iboard.h"
 #include "dialogs/frmstart.h"
 #include "dialogs/startwindow.h"
+#include "platform/filewrite.h"
 #include "platform/ui/forms.h"
 #include "support/faults.h"
 #include "support/sandbox.h"
@@ -139,7 +140,8 @@ TEST(StartUp, TheLastLotteryOpensWithTheDrawingsReadFromTheFirstMoment)
 
 // The next start after writes cut short: the temporary files that writes of the settings store and
 // of a lottery's board settings file left are gone; the files themselves stay, and so do the
-// user's own files beside them.
+// user's own files beside them, whatever their names (copies named like the temporary files of
+// other programs or the old copies of earlier versions of this one).
 TEST(StartUp, TheTemporaryFilesOfWritesCutShortAreGoneAtTheNextStart)
 {
     Sandbox sandbox;
@@ -152,15 +154,27 @@ TEST(StartUp, TheTemporaryFilesOfWritesCutShortAreGoneAtTheNextStart)
               samples::WriteResult::Written);
     ASSERT_TRUE(clsRegistry().fncREGSetDwordVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLanguage, 3));
     const QString settings = sandbox.programFolder() + "/Sample Lotto 6-49SM01";
-    for (const QString &path : {settings, settings + ".PqRsTu", settings + ".bak", reg::storePath() + ".AbCdEf",
-                                reg::storePath() + ".bak"}) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const QStringList copies = {".PqRsTu", ".bak", ".backup", ".old~"};
+    for (const QString &file : {settings, reg::storePath()}) {
+        for (const QString &end : copies + QStringList{"", ".TALVINOR-new"}) {
+            QFile made(file + end);
+            ASSERT_TRUE(made.open(QIODevice::WriteOnly | QIODevice::Append));
+        }
     }
     ASSERT_TRUE(Main());
-    EXPECT_EQ(QDir(sandbox.programFolder()).entryList(QDir::Files),
-              (QStringList{"lotterydbs.bin", "Sample Lotto 6-49SM01", "Sample Lotto 6-49SM01.bak"}));
-    EXPECT_EQ(QDir(QFileInfo(reg::storePath()).path()).entryList(QDir::Files), (QStringList{"registry.json", "registry.json.bak"}));
+    const auto left = [](const QString &folder) {
+        QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        names.sort();
+        return names;
+    };
+    const auto namesOf = [&](const QString &file, QStringList others) {
+        for (const QString &end : QStringList{""} + copies)
+            others << QFileInfo(file + end).fileName();
+        others.sort();
+        return others;
+    };
+    EXPECT_EQ(left(sandbox.programFolder()), namesOf(settings, {"lotterydbs.bin"}));
+    EXPECT_EQ(left(QFileInfo(reg::storePath()).path()), namesOf(reg::storePath(), {}));
     EXPECT_EQ(app().glngLanguage, 3);
     endStartUp();
 }
@@ -198,4 +212,62 @@ TEST(Program, ASecondCopyEndsAtOnceAndALotteryWithoutDrawingsKeepsItRunning)
     EXPECT_FALSE(third.waitForFinished(3000)) << "the program ended: " << third.readAllStandardError().toStdString();
     third.kill();
     third.waitForFinished(10000);
+}
+
+namespace {
+
+// The other copy that the save below lets start between its two files, and the sandbox it starts in.
+QProcess *gOtherCopy = nullptr;
+const Sandbox *gOtherSandbox = nullptr;
+
+// Waits, 20 seconds at most, until `program` has logged the event `message` or has ended.
+bool waitForEvent(const Sandbox &sandbox, const char *message, const QProcess &program)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!loggedMessages(sandbox).contains(message) && waited.elapsed() < 20000 && program.state() == QProcess::Running)
+        QThread::msleep(20);
+    return loggedMessages(sandbox).contains(message);
+}
+
+}  // namespace
+
+// A ticket saved while another copy of the program starts over the same program folder (from
+// another session: its own runtime folder, so that no single-instance lock keeps it out), the start
+// falling between the save's two files: the start waits for the save, which says saved and holds
+// both new files; and the start goes on.
+TEST(Program, AStartDuringATicketSaveWaitsAndTheSaveHoldsBothNewFiles)
+{
+    Sandbox sandbox;
+    sandbox.useProgramPaths();
+    ASSERT_TRUE(samples::writeSampleLotteries(sandbox.programFolder()).errors.isEmpty());
+    ASSERT_TRUE(QDir().mkpath(app().gstrSavedTicketsFolder) && QDir().mkpath(sandbox.dataHome() + "/TALVINOR/LogFiles"));
+    const QDir tickets(app().gstrSavedTicketsFolder);
+    for (const char *name : {"weekSM01", "M01_week.txt"}) {
+        QFile file(tickets.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
+    }
+    QProcess other;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), sandbox.runtimeDir() + QStringLiteral("/other"));
+    other.setProcessEnvironment(env);
+    gOtherCopy = &other;
+    gOtherSandbox = &sandbox;
+    filewrite::setStepHook([](filewrite::Step step) {
+        if (step != filewrite::Step::FirstCommitted)
+            return;
+        startProgram(*gOtherCopy);
+        // Its start has named the system and goes on to bring back what writes cut short left.
+        waitForEvent(*gOtherSandbox, "#Message: 43786", *gOtherCopy);
+        QThread::msleep(300);
+    });
+    const bool saved = filewrite::writePair(tickets.filePath("weekSM01"), "new record", tickets.filePath("M01_week.txt"), "new text");
+    filewrite::setStepHook(nullptr);
+    EXPECT_TRUE(waitForEvent(sandbox, "#Message: 42630", other)) << "the other copy did not start";
+    other.kill();
+    other.waitForFinished(10000);
+    QFile record(tickets.filePath("weekSM01")), text(tickets.filePath("M01_week.txt"));
+    ASSERT_TRUE(record.open(QIODevice::ReadOnly) && text.open(QIODevice::ReadOnly));
+    EXPECT_EQ(std::tuple(saved, record.readAll(), text.readAll()), std::tuple(true, "new record", "new text"));
+    EXPECT_EQ(tickets.entryList(QDir::Files | QDir::Hidden), (QStringList{"M01_week.txt", "weekSM01"}));
 }

@@ -421,6 +421,27 @@ TEST_F(FileManager, AFailedSaveLeavesNoHalfTicketAndTheDialogOpen)
     EXPECT_EQ(answers.texts().last(), res(49050).arg("gone", fncWriteFaultText(filewrite::Fault::Missing)));
 }
 
+// A folder whose sync the file system does not support (EINVAL) saves as any other; a disk that
+// fails at the sync says so, and the ticket saved before stays whole.
+TEST_F(FileManager, AFolderThatCannotBeSyncedSavesAndAFailingDiskSaysSo)
+{
+    MessageBoxScript answers({msgbox::kYes, msgbox::kYes});
+    {
+        FolderSyncFailure unsupported(EINVAL);
+        EXPECT_TRUE(save(QStringLiteral("week1")));
+    }
+    const QByteArray saved = fileBytes(recordOf("week1")) + fileBytes(textOf("week1"));
+    user.selectLine(1);
+    user.click(QStringLiteral("cmdDelete"));
+    {
+        FolderSyncFailure failing(EIO);
+        EXPECT_FALSE(save(QStringLiteral("week1")));
+    }
+    EXPECT_EQ(answers.texts().last(), res(49050).arg("week1", fncWriteFaultText(filewrite::Fault::Device)));
+    EXPECT_EQ(fileBytes(recordOf("week1")) + fileBytes(textOf("week1")), saved);
+    EXPECT_EQ(QDir(app().gstrSavedTicketsFolder).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
 // Lottery > Load, whatever ticket request came before: the lottery already open only closes the
 // dialog, another one opens on its board. Escape reaches the dialog from its name box.
 TEST_F(FileManager, LotteryLoadOpensTheChosenLottery)

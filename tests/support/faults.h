@@ -1,8 +1,12 @@
 #pragma once
-// Faults of the world around the program: a full disk, a database another program holds.
+// Faults of the world around the program: a full disk, a file system that answers a folder's
+// sync with an error, a database another program holds.
+
+#include "platform/filewrite.h"
 
 #include <QFile>
 #include <QString>
+#include <cerrno>
 #include <csignal>
 #include <sqlite3.h>
 #include <sys/resource.h>
@@ -31,6 +35,25 @@ public:
 private:
     rlimit old_{};
     void (*oldHandler_)(int) = SIG_DFL;
+};
+
+// A file system that answers every sync of a folder with `errnoValue` while the object lives.
+class FolderSyncFailure {
+public:
+    explicit FolderSyncFailure(int errnoValue)
+    {
+        gErrno = errnoValue;
+        filewrite::setFolderSync([](int) {
+            errno = gErrno;
+            return -1;
+        });
+    }
+    ~FolderSyncFailure() { filewrite::setFolderSync(nullptr); }
+    FolderSyncFailure(const FolderSyncFailure &) = delete;
+    FolderSyncFailure &operator=(const FolderSyncFailure &) = delete;
+
+private:
+    static inline int gErrno = 0;
 };
 
 // Another program that holds a results database: while the object lives nobody else can read or
