@@ -17,6 +17,7 @@
 #include "dialogs/frmabout.h"
 #include "dialogs/frmlotterymanager.h"
 #include "platform/dates.h"
+#include "support/arriving.h"
 #include "support/textfit.h"
 
 #include <QApplication>
@@ -170,6 +171,38 @@ TEST_P(EveryBoard, NumberBoxesTakeDigitsAndBackspaceAndTheDrawingListsNoKey)
         }
         user.leave();
     }
+}
+
+// Composed by the input method (dead keys), pasted or dropped, text goes into a number box as its
+// typed keys would (the digits), and into the drawing lists and the interval width not at all: the
+// window, its dates and the status bar stay.
+TEST_P(EveryBoard, TextComposedPastedOrDroppedIsTakenAsTyped)
+{
+    user.tick(QStringLiteral("chkGuaranteeNumbers"), true);
+    user.tick(QStringLiteral("chkCompareWithGuess"), true);
+    user.tick(QStringLiteral("chkPowerInterval"), true);
+    const QString text = QStringLiteral("1\u00EA2\u00B4e3\u00FC");
+    for (const QString &box : {QStringLiteral("txtColumnsToDraw"), at("txtGuaranteeNumber", game.lastColumn()), at("txtGuess", game.first)}) {
+        QStringList taken;
+        for (Arrival way : kArrivals) {
+            user.click(box);
+            user.key(Qt::Key_A, Qt::ControlModifier);
+            bring(text, way);
+            taken << user.text(box);
+            user.leave();
+        }
+        EXPECT_EQ(taken, QStringList(std::size(kArrivals), QStringLiteral("123"))) << box.toStdString();
+    }
+    const QStringList lists = {"cboStartDrawing", "cboEndDrawing", "cboDrawingDate", "cboPowerIntervalPct"};
+    const QStringList before = shown(lists) << user.status(1);
+    for (const QString &list : lists) {
+        for (Arrival way : kArrivals) {
+            user.click(list);
+            bring(QStringLiteral("4\u00EA2"), way);
+        }
+        user.leave();
+    }
+    EXPECT_EQ(shown(lists) << user.status(1), before);
 }
 
 TEST_P(EveryBoard, PowerCountsThePicksOfTheWindowChosen)
