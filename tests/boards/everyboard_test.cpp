@@ -205,6 +205,30 @@ TEST_P(EveryBoard, TextComposedPastedOrDroppedIsTakenAsTyped)
     EXPECT_EQ(shown(lists) << user.status(1), before);
 }
 
+// A count or a guaranteed number written with an exponent is refused as one not written as itself
+// ("007", "+7") is, although "1e2" is as long as "100": the box goes back to what it held, a count
+// at once, a guaranteed number when the box is left.
+TEST_P(EveryBoard, ANumberWithAnExponentIsRefusedAsAnyNumberNotWrittenAsItself)
+{
+    user.tick(QStringLiteral("chkGuaranteeNumbers"), true);
+    const QString count = ctl("txtPoolCount", false, 1), guarantee = at("txtGuaranteeNumber", game.first);
+    const QStringList boxes = {"txtColumnsToDraw", count, guarantee};
+    const QStringList before = shown(boxes);
+    for (const char *text : {"1e2", "1E1"}) {
+        for (qsizetype i = 0; i < boxes.size(); ++i) {
+            // A double click on a ball's share puts the cursor into its count.
+            boxes[i] == count ? user.doubleClick(ctl("txtPoolPercent", false, 1)) : user.click(boxes[i]);
+            ASSERT_EQ(QApplication::focusWidget(), user.get(boxes[i]));
+            user.get<VbTextBox>(boxes[i])->setText(QString::fromLatin1(text));
+            if (boxes[i] != guarantee) {
+                EXPECT_EQ(shown({boxes[i]}), before.mid(i, 1)) << text;
+            }
+            user.leave();
+        }
+        EXPECT_EQ(shown(boxes), before) << text;
+    }
+}
+
 TEST_P(EveryBoard, PowerCountsThePicksOfTheWindowChosen)
 {
     // The last 30 drawings, the window ending one drawing before the newest.
