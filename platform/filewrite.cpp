@@ -312,4 +312,11 @@ void recoverFolder(const QString &folder, const std::function<bool(const QString
 
 void setStepHook(void (*hook)(Step)) { stepHook = hook; }
 
+qsizetype longestNameWritten(const QString &fileName)
+{
+    // QSaveFile writes "<name>.XXXXXX" and puts it in the file's place.
+    const qsizetype temporary = QStringLiteral(".XXXXXX").size();
+    return QFile::encodeName(fileName).size() + qMax(temporary, qMax(kAside.size(), kNote.size() + temporary));
+}
+
 }  // namespace filewrite

@@ -51,4 +51,9 @@ enum class Step { Prepared, FirstCommitted, SecondCommitted };
 // Called at each of those points (tests end the process there); none by default.
 void setStepHook(void (*hook)(Step));
 
+// The length in bytes, as the file system counts a name (QFile::encodeName), of the longest name
+// that any write of the file `fileName` may make beside it: its temporary file, or as the first
+// file of a pair its old contents kept aside and its note, written through a temporary file.
+qsizetype longestNameWritten(const QString &fileName);
+
 }  // namespace filewrite

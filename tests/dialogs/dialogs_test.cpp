@@ -441,6 +441,32 @@ TEST_F(FileManager, AFailedSaveLeavesNoHalfTicketAndTheDialogOpen)
     EXPECT_EQ(answers.texts().last(), res(49050).arg("gone", fncWriteFaultText(filewrite::Fault::Missing)));
 }
 
+// A name whose files would pass the file system's limit of 255 bytes on a name, counting the names
+// a save makes beside them (a letter such as "ş" takes two bytes), is refused before anything is
+// asked or written, in the user's language; the longest that fits is saved. A save makes names
+// up to 13 bytes longer than a file's (a note "<file>.pair~" written through "<file>.pair~.XXXXXX"),
+// and the text file "M01_<name>.txt" is the longer of the two: 234 bytes of name fit, 235 do not.
+TEST_F(FileManager, ANameTooLongForTheFilesOfItsSaveIsRefusedBeforeTheSave)
+{
+    const QString fits(117, QChar(0x15F)), tooLong = fits + u'a';
+    for (const QString &name : {fits, tooLong})  // tickets saved before, under names a list can show
+        ASSERT_TRUE(filewrite::writeWhole(recordOf(name), "old"));
+    app().glngLanguage = 3;
+    MessageBoxScript answers({msgbox::kOk, msgbox::kYes});
+    EXPECT_FALSE(throughMenu("mnuTicketSave", [&](frmFileManager *dialog) {
+        pick(dialog, tooLong);
+        click(dialog, "cmdSave");
+    }));
+    EXPECT_EQ(answers.texts(), QStringList{res(49560)});
+    EXPECT_TRUE(res(49560).startsWith(QStringLiteral("Le nom de la grille est trop long")));
+    EXPECT_EQ(std::pair(fileBytes(recordOf(tooLong)), QFile::exists(textOf(tooLong))), std::pair(QByteArray("old"), false));
+    EXPECT_TRUE(throughMenu("mnuTicketSave", [&](frmFileManager *dialog) {
+        pick(dialog, fits);
+        click(dialog, "cmdSave");
+    }));
+    EXPECT_EQ(std::pair(answers.texts().size(), fileBytes(textOf(fits)).left(3)), std::pair(qsizetype(2), QByteArray("2\r\n")));
+}
+
 // Lottery > Load, whatever ticket request came before: the lottery already open only closes the
 // dialog, another one opens on its board. Escape reaches the dialog from its name box.
 TEST_F(FileManager, LotteryLoadOpensTheChosenLottery)
