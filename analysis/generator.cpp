@@ -241,7 +241,7 @@ void readGuarantees(PartInputs &part, int firstPosition, int count, bool guarant
 
 std::optional<int32_t> parseGuarantee(const QString &text, int32_t lo, int32_t hi)
 {
-    const auto value = vb::toLong(text);
+    const auto value = vb::plainDecimal(text);
     if (!value || *value < lo || *value > hi)
         return std::nullopt;
     return value;

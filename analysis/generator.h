@@ -75,8 +75,9 @@ struct GeneratorSetup {
     static GeneratorSetup fromLottery(const OpenLottery &lottery, const std::function<QString(int position)> &guaranteeText);
 };
 
-// A guarantee box's text as a guaranteed ball: the trimmed text must be a number that rounds to
-// a ball of lo..hi; anything else (empty, not a number, out of range) means no guarantee.
+// A guarantee box's text as a guaranteed ball: the trimmed text must be the plain decimal text of a
+// ball of lo..hi; anything else (empty, not a number, not written as itself, out of range) means no
+// guarantee.
 std::optional<int32_t> parseGuarantee(const QString &text, int32_t lo, int32_t hi);
 
 // ---- The check before a run ---------------------------------------------------------------------

@@ -16,6 +16,7 @@
 #include "dialogs/controlnames.h"
 #include "dialogs/startwindow.h"
 #include "platform/filewrite.h"
+#include "platform/folders.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/screen.h"
 #include "platform/ui/msgbox.h"
@@ -24,6 +25,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStyle>
+#include <algorithm>
 
 namespace {
 
@@ -32,6 +34,8 @@ const QString kForbiddenNameCharacters = QStringLiteral("\\/:*?\"<>|");
 
 // A ticket that could not be saved, with the reason (string table).
 constexpr int kTicketNotSaved = 49050;
+// A ticket name too long for the names of its files.
+constexpr int kTicketNameTooLong = 49560;
 
 }  // namespace
 
@@ -267,6 +271,10 @@ void frmFileManager::cmdSave_Click()
         vbMsgBox(this, message(23), msgbox::kInformation, title(9));
         return;
     }
+    if (nameTooLong(name)) {
+        vbMsgBox(this, res(kTicketNameTooLong), msgbox::kInformation, title(9));
+        return;
+    }
     const int answer = nameExists(name)
                            ? vbMsgBox(this, message(24) + name + message(25), msgbox::kYesNoQuestionDefaultNo, title(9))
                            : vbMsgBox(this, message(26) + name, msgbox::kYesNoQuestion, title(9));
@@ -274,6 +282,18 @@ void frmFileManager::cmdSave_Click()
         return;
     if (subWriteTicketFile())
         DefaultInstance<frmFileManager>::unload(this);
+}
+
+bool frmFileManager::nameTooLong(const QString &name) const
+{
+    // The ticket's record and text file, and every name their save makes beside them, must stay
+    // within the longest name the folder's file system takes.
+    const QString folder = app().gstrFileDialogFolder;
+    const QString files[] = {name + app().gstrFileDialogSuffix,
+                             QFileInfo(fncTicketTextFilePath(folder, app().gstrFileDialogSuffix, name)).fileName()};
+    const qsizetype longest = folders::longestFileName(folder);
+    return std::any_of(std::begin(files), std::end(files),
+                       [longest](const QString &file) { return filewrite::longestNameWritten(file) > longest; });
 }
 
 bool frmFileManager::subWriteTicketFile()

@@ -67,6 +67,9 @@ private:
     // The folder read again and the list filled afresh.
     void relistFiles();
     bool nameExists(const QString &name) const;
+    // True when a file of the ticket `name` (or one its save makes beside them) would have a name
+    // longer than the folder's file system takes.
+    bool nameTooLong(const QString &name) const;
     QString message(int index) const;
     QString title(int index) const;
     void loadTicket(const QString &name);

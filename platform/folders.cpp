@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <unistd.h>
 
 namespace folders {
 
@@ -42,5 +44,11 @@ QString runtimeFolder()
 }
 
 QString platformProgramsFolder() { return QStringLiteral("/usr/bin"); }
+
+qsizetype longestFileName(const QString &folder)
+{
+    const long longest = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+    return longest > 0 ? longest : 255;
+}
 
 }  // namespace folders

@@ -18,4 +18,8 @@ QString runtimeFolder();
 // The folder the platform keeps its programs in (stands where the system's own folder stood).
 QString platformProgramsFolder();
 
+// The longest file name, in bytes, that the file system of `folder` takes (255 when it does not
+// tell, or the folder cannot be asked).
+qsizetype longestFileName(const QString &folder);
+
 }  // namespace folders

@@ -30,3 +30,23 @@ QString fncBreakableAnywhere(const QString &text)
     }
     return out;
 }
+
+QString fncBreakLongRuns(const QString &text, qsizetype longest)
+{
+    QString out;
+    out.reserve(text.size());
+    qsizetype start = 0;
+    const auto endRun = [&](qsizetype end) {
+        const QString run = text.mid(start, end - start);
+        out += run.size() > longest ? fncBreakableAnywhere(run) : run;
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isSpace() || text[i] == u'/') {
+            endRun(i);
+            out += text[i];
+            start = i + 1;
+        }
+    }
+    endRun(text.size());
+    return out;
+}

@@ -11,3 +11,7 @@ QString fncKeepPathStartsWhole(const QString &text);
 // `text` with a zero-width space (U+200B, invisible) between its characters, so that a wrapped
 // line may break it anywhere: for a name too long for one line.
 QString fncBreakableAnywhere(const QString &text);
+
+// `text` with every run of more than `longest` characters between blanks and "/" made breakable
+// anywhere: a long name within a message wraps instead of running past the edge of its box.
+QString fncBreakLongRuns(const QString &text, qsizetype longest);

@@ -22,7 +22,8 @@ std::optional<double> numericValue(QStringView text);
 // numericValue, then cLng: what a conversion of a numeric text to a 32-bit integer gives.
 std::optional<int32_t> toLong(QStringView text);
 // A plain decimal: the trimmed text is an optional minus sign and digits, written exactly as the
-// number's own decimal text ("7", "-12"; not "007", "+7", "1.5", "1e3"), within 32 bits.
+// number's own decimal text ("7", "-12"; not "007", "+7", "1.5", "1e3"), within 32 bits. The one
+// reading of a number that must be written as itself: counts, guaranteed numbers, guesses.
 std::optional<int32_t> plainDecimal(QStringView text);
 
 }  // namespace vb

@@ -21,12 +21,12 @@ using namespace boardanalysis;
 
 namespace {
 
-// A count of columns to draw: the plain decimal text of a number from 1 to 32000.
+// A count of columns to draw: the plain decimal text of a number from 1 to 32000 (not "007", "+7",
+// "7.0" nor "1e2").
 std::optional<int32_t> columnsToDraw(const QString &text)
 {
-    const QString t = text.trimmed();
-    const auto n = vb::toLong(t);
-    if (!n || *n < 1 || *n > kMaxTicketColumns || QString::number(*n).size() != t.size())
+    const auto n = vb::plainDecimal(text);
+    if (!n || *n < 1 || *n > kMaxTicketColumns)
         return std::nullopt;
     return n;
 }

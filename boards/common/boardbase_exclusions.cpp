@@ -48,8 +48,9 @@ int32_t BoardBase::guaranteedBall(int position) const
     const VbTextBox *box = txtGuaranteeNumber.at(position);
     if (!box)
         return 0;
-    const auto n = vb::toLong(box->text().trimmed());
-    // A text that names no ball of the position's drum (a settings file's) means no guarantee.
+    const auto n = vb::plainDecimal(box->text());
+    // A text that names no ball of the position's drum (a settings file's), or not as the ball's
+    // own number ("07", "1e1"), means no guarantee.
     if (!n || *n < lottery().gLayout.lowestAt(position) || *n > lottery().gLayout.highestAt(position))
         return 0;
     return *n;
@@ -112,9 +113,9 @@ void BoardBase::txtGuaranteeNumber_LostFocus(int Index)
     if (!lottery().gblnBoardInitialised || !box)
         return;
     const int32_t before = mlngGuaranteeBefore;
-    const QString t = box->text().trimmed();
-    const auto typed = vb::toLong(t);
-    if (t.isEmpty() || !typed) {
+    // Only a number written as itself is taken.
+    const auto typed = vb::plainDecimal(box->text());
+    if (!typed) {
         box->setText(QString::number(before));
         return;
     }

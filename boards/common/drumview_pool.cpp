@@ -269,9 +269,8 @@ void DrumView::txtPoolCount_Change(int Index)
         return;
     // What the user types is checked; what the program writes is a count already.
     if (poolEdit.editIndex == Index && poolEdit.countBefore.count(Index)) {
-        const QString t = box->text().trimmed();
-        const auto value = vb::toLong(t);
-        if (!value || *value < 0 || *value > kLargestTypedCount || QString::number(*value).size() != t.size()) {
+        const auto value = vb::plainDecimal(box->text());
+        if (!value || *value < 0 || *value > kLargestTypedCount) {
             box->setText(QString::number(static_cast<qint64>(poolEdit.countBefore[Index])));
             return;
         }

@@ -5,11 +5,16 @@
 #include <QAbstractItemView>
 #include <QAbstractListModel>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QHelpEvent>
+#include <QInputMethodEvent>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QListView>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -173,22 +178,147 @@ bool filterKeyPress(const std::function<void(int &)> &handler, QKeyEvent *event,
     return filterKeyPress(handler, keyAsciiOf(event), target);
 }
 
+namespace {
+
+// What a key filter makes of the key `code`: the key to type (the same one, another character, or
+// 8 for Backspace), or 0 when it refuses the key.
+int filteredKey(const std::function<void(int &)> &handler, int code)
+{
+    int key = code;
+    handler(key);
+    return key == code || key == 8 || key >= 32 ? key : 0;
+}
+
+}  // namespace
+
 bool filterKeyPress(const std::function<void(int &)> &handler, int original, QWidget *target)
 {
     if (!handler || original == 0)
         return false;
-    int key = original;
-    handler(key);
+    const int key = filteredKey(handler, original);
     if (key == original)
         return false;
-    if (key == 8 || key >= 32) {
+    if (key != 0) {
         // The handler put another key in place of the one pressed.
         QKeyEvent replacement(QEvent::KeyPress, key == 8 ? Qt::Key_Backspace : 0, Qt::NoModifier,
-                              key == 8 ? QString() : QString(QChar(char16_t(key))));
+                              key == 8 ? QString() : QStringView(QChar::fromUcs4(char32_t(key))).toString());
         QApplication::sendEvent(target, &replacement);
     }
     return true;
 }
+
+// ---- Text that comes into a box with a key filter otherwise than key by key ----------------------
+// The input method's text, a paste (keys, context menu, middle click), a drop and a key that types
+// several characters at once go in character by character, each through the filter as if typed.
+
+namespace {
+
+void typeText(const std::function<void(int &)> &handler, QLineEdit *edit, QStringView text)
+{
+    if (edit->isReadOnly())
+        return;
+    for (const uint c : text.toUcs4()) {
+        if (c < 32 || c == 127)
+            continue;  // line breaks, tabs and other control characters are no typed characters
+        // The filter sees the text as typing would have left it so far.
+        const int key = filteredKey(handler, static_cast<int>(c));
+        if (key == 8)
+            edit->backspace();
+        else if (key != 0)
+            edit->insert(QStringView(QChar::fromUcs4(char32_t(key))).toString());
+    }
+}
+
+void pasteTyped(const std::function<void(int &)> &handler, QLineEdit *edit, QClipboard::Mode mode)
+{
+    typeText(handler, edit, QGuiApplication::clipboard()->text(mode));
+}
+
+// A paste key, or a key that types more than one character (a character beyond 16 bits, a
+// composed sequence): its text goes in as typed. False for any other key.
+bool typeKeyText(const std::function<void(int &)> &handler, QLineEdit *edit, QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Paste))
+        pasteTyped(handler, edit, QClipboard::Clipboard);
+    else if (event->text().size() > 1 && keyAsciiOf(event) == 0)
+        typeText(handler, edit, event->text());
+    else
+        return false;
+    return true;
+}
+
+// The input method's event: the text it commits goes in as typed, and the characters it asks to
+// replace go only where the filter lets Backspace through (`replace` hands them to the edit's own
+// handling). A text still being composed is not shown: the filter decides on what is committed,
+// and a composition shown would take the place of selected text that the filter may keep.
+void typeInputMethodText(const std::function<void(int &)> &handler, QLineEdit *edit, QInputMethodEvent *event,
+                         const std::function<void(QInputMethodEvent *)> &replace)
+{
+    if (event->replacementLength() > 0 && filteredKey(handler, 8) == 8) {
+        QInputMethodEvent replacement;
+        replacement.setCommitString(QString(), event->replacementStart(), event->replacementLength());
+        replace(&replacement);
+    }
+    typeText(handler, edit, event->commitString());
+    event->accept();
+}
+
+// The edit's context menu, whose Paste types what it pastes. Its submenu that inserts Unicode
+// control characters (shown for right-to-left languages) is left out: no key types those.
+void showMenuTypingPaste(QLineEdit *edit, QContextMenuEvent *event, const std::function<void()> &paste)
+{
+    QMenu *menu = edit->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const QString pasteCaption = QLineEdit::tr("&Paste");
+    for (QAction *action : menu->actions()) {
+        if (action->menu()) {
+            action->setVisible(false);
+        } else if (action->text().section(u'\t', 0, 0) == pasteCaption) {
+            QObject::disconnect(action, nullptr, edit, nullptr);
+            QObject::connect(action, &QAction::triggered, edit, paste);
+        }
+    }
+    menu->popup(event->globalPos());
+    event->accept();
+}
+
+// Dropped text goes in where it is dropped, as typed. It is taken as a copy, so that the program it
+// came from keeps its own text however much of it the filter refused; a drop nothing of which is
+// taken is refused.
+void dropTyped(const std::function<void(int &)> &handler, QLineEdit *edit, QDropEvent *event)
+{
+    // The drop caret the drag showed goes, as when the drag leaves (the edit's own handling only:
+    // the drag is still on).
+    QDragLeaveEvent leave;
+    static_cast<QObject *>(edit)->event(&leave);
+    const QString before = edit->text();
+    if (event->mimeData()->hasText() && (event->possibleActions() & Qt::CopyAction)) {
+        edit->setCursorPosition(edit->cursorPositionAt(event->position().toPoint()));
+        typeText(handler, edit, event->mimeData()->text());
+    }
+    if (edit->text() == before) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+// A middle click where the system keeps a selection to paste (X11): the selection goes in as typed
+// at the place clicked (the press put the cursor there). False for any other click.
+bool middleClickTyped(const std::function<void(int &)> &handler, QLineEdit *edit, QMouseEvent *event)
+{
+    if (event->button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection())
+        return false;
+    if (!edit->isReadOnly()) {
+        edit->deselect();
+        pasteTyped(handler, edit, QClipboard::Selection);
+    }
+    event->accept();
+    return true;
+}
+
+}  // namespace
 
 QFont fncDialogFont(bool bold)
 {
@@ -202,7 +332,7 @@ void subFilterDialogKey(const QString &allowed, int &keyAscii)
 {
     if (keyAscii == 8 || keyAscii == 13 || keyAscii == 27)
         return;
-    if (!allowed.contains(QChar(char16_t(keyAscii))))
+    if (keyAscii < 0 || keyAscii > 0xFFFF || !allowed.contains(QChar(char16_t(keyAscii))))
         keyAscii = 0;
 }
 
@@ -378,9 +508,41 @@ void VbTextBox::copyFrom(const VbControl &other)
 
 void VbTextBox::keyPressEvent(QKeyEvent *event)
 {
+    if (onKeyPress && typeKeyText(onKeyPress, this, event))
+        return;
     if (filterKeyPress(onKeyPress, event, this))
         return;
     QLineEdit::keyPressEvent(event);
+}
+
+void VbTextBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (onKeyPress)
+        typeInputMethodText(onKeyPress, this, event, [this](QInputMethodEvent *e) { QLineEdit::inputMethodEvent(e); });
+    else
+        QLineEdit::inputMethodEvent(event);
+}
+
+void VbTextBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (onKeyPress)
+        showMenuTypingPaste(this, event, [this] { pasteTyped(onKeyPress, this, QClipboard::Clipboard); });
+    else
+        QLineEdit::contextMenuEvent(event);
+}
+
+void VbTextBox::dropEvent(QDropEvent *event)
+{
+    if (onKeyPress)
+        dropTyped(onKeyPress, this, event);
+    else
+        QLineEdit::dropEvent(event);
+}
+
+void VbTextBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!onKeyPress || !middleClickTyped(onKeyPress, this, event))
+        QLineEdit::mouseReleaseEvent(event);
 }
 
 void VbTextBox::mouseDoubleClickEvent(QMouseEvent *event)
@@ -510,12 +672,44 @@ void VbOption::becameChecked()
 
 // ---- VbCombo --------------------------------------------------------------------------------
 
+// The combo's edit field, which takes the mouse's text (a paste from its context menu or with a
+// middle click, a drop) through the combo's key filter. Keys and the input method's text come to
+// the combo itself.
+class VbCombo::EditField : public QLineEdit {
+public:
+    explicit EditField(VbCombo *combo) : QLineEdit(combo), combo_(combo) {}
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override
+    {
+        if (combo_->onKeyPress)
+            showMenuTypingPaste(this, event, [this] { pasteTyped(combo_->onKeyPress, this, QClipboard::Clipboard); });
+        else
+            QLineEdit::contextMenuEvent(event);
+    }
+    void dropEvent(QDropEvent *event) override
+    {
+        if (combo_->onKeyPress)
+            dropTyped(combo_->onKeyPress, this, event);
+        else
+            QLineEdit::dropEvent(event);
+    }
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        if (!combo_->onKeyPress || !middleClickTyped(combo_->onKeyPress, this, event))
+            QLineEdit::mouseReleaseEvent(event);
+    }
+
+private:
+    VbCombo *combo_;
+};
+
 VbCombo::VbCombo(QWidget *parent) : VbWidget<QComboBox>(parent, QPalette::Base, QPalette::Text)
 {
     back_ = vbc::kWhite;
     // Editable from the start, through its own edit field: setEditable would also make the drop-down
     // list's window, which waits here until the list first drops down.
-    setLineEdit(new QLineEdit(this));
+    setLineEdit(new EditField(this));
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     setFocusPolicy(Qt::StrongFocus);
@@ -680,14 +874,14 @@ void VbCombo::setText(const QString &text)
 namespace {
 
 // The code of a key that edits a combo's text: its character, or for an editing key without one
-// the control code of the same edit (Delete 127, paste Ctrl+V, cut Ctrl+X, undo Ctrl+Z, redo
-// Ctrl+Y), so that a key filter sees every key that would change the text.
+// the control code of the same edit (Delete 127, cut Ctrl+X, undo Ctrl+Z, redo Ctrl+Y), so that a
+// key filter sees every key that would change the text. (A paste's characters are seen one by one.)
 int comboKeyAscii(const QKeyEvent *event)
 {
     if (const int code = keyAsciiOf(event))
         return code;
     const std::pair<QKeySequence::StandardKey, int> edits[] = {
-        {QKeySequence::Paste, 22}, {QKeySequence::Cut, 24}, {QKeySequence::Undo, 26}, {QKeySequence::Redo, 25},
+        {QKeySequence::Cut, 24}, {QKeySequence::Undo, 26}, {QKeySequence::Redo, 25},
         {QKeySequence::Delete, 127}, {QKeySequence::DeleteEndOfWord, 127}, {QKeySequence::DeleteEndOfLine, 127},
         {QKeySequence::DeleteCompleteLine, 127},
     };
@@ -702,9 +896,19 @@ int comboKeyAscii(const QKeyEvent *event)
 void VbCombo::keyPressEvent(QKeyEvent *event)
 {
     // The keys typed into a combo arrive at the combo itself, which hands them on to its edit field.
+    if (onKeyPress && typeKeyText(onKeyPress, lineEdit(), event))
+        return;
     if (filterKeyPress(onKeyPress, comboKeyAscii(event), lineEdit()))
         return;
     QComboBox::keyPressEvent(event);
+}
+
+void VbCombo::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (onKeyPress)
+        typeInputMethodText(onKeyPress, lineEdit(), event, [this](QInputMethodEvent *e) { QComboBox::inputMethodEvent(e); });
+    else
+        QComboBox::inputMethodEvent(event);
 }
 
 // ---- VbList ---------------------------------------------------------------------------------

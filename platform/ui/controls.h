@@ -8,7 +8,10 @@
 //   when a value is set to what it already holds;
 // - GotFocus and LostFocus ignore focus changes caused by popups, menus and window activation;
 // - key filters see printable characters, Enter, Escape, Ctrl+letter codes and Backspace, and can
-//   refuse a key; a combo's filter also sees Delete and the editing shortcuts, as control codes.
+//   refuse a key; a combo's filter also sees Delete and the editing shortcuts (cut, undo, redo), as
+//   control codes. Text that comes into a box or combo with a key filter in any other way (the
+//   input method, a paste by keys, context menu or middle click, a drop) goes in character by
+//   character, each seen by the filter as if typed: what is pasted gives what typing gives.
 // Handlers are plain std::function members named after the event they serve.
 
 #include "platform/ui/linelistmodel.h"
@@ -202,6 +205,10 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     bool event(QEvent *event) override;
 
@@ -307,8 +314,10 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
 
 private:
+    class EditField;
     class EntryModel;
     // Back to a list of items after setEntries.
     void useItemList();

@@ -11,6 +11,10 @@
 namespace msgbox {
 
 namespace {
+
+// The most characters a box shows without a break: far less than a line of the widest box.
+constexpr qsizetype kLongestUnbrokenRun = 40;
+
 Hook &hook()
 {
     static Hook h;
@@ -48,7 +52,9 @@ int vbMsgBox(QWidget *owner, const QString &text, int style, const QString &titl
         box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     box->setWindowTitle(title);
     box->setTextFormat(Qt::PlainText);
-    box->setText(fncKeepPathStartsWhole(text));
+    // Names too long for a line (a ticket's may have 199 letters) wrap, and paths wrap after a
+    // "/" but never right after the "/" that begins them.
+    box->setText(fncKeepPathStartsWhole(fncBreakLongRuns(text, kLongestUnbrokenRun)));
     switch (icon) {
     case 16: box->setIcon(QMessageBox::Critical); break;
     case 32: box->setIcon(QMessageBox::Question); break;

@@ -616,7 +616,7 @@ TEST_F(Generator, EveryHazardEndsWithAClearResult)
 
 TEST_F(Generator, GuaranteeTextsAndTheSetupOfTheOpenGame)
 {
-    for (const char *nothing : {"", "abc", "0", "50", "99999999999"})  // lotto: 0 is no guarantee
+    for (const char *nothing : {"", "abc", "0", "50", "99999999999", "1e1", "07", "7.4"})  // lotto: 0 is no guarantee
         EXPECT_EQ(parseGuarantee(QString::fromLatin1(nothing), 1, 49), std::nullopt) << nothing;
     EXPECT_EQ(parseGuarantee(QStringLiteral(" 7 "), 1, 49), 7);
     EXPECT_EQ(parseGuarantee(QStringLiteral("0"), 0, 9), 0);  // digits: it is the digit 0

@@ -17,6 +17,7 @@
 #include "dialogs/frmabout.h"
 #include "dialogs/frmlotterymanager.h"
 #include "platform/dates.h"
+#include "support/arriving.h"
 #include "support/textfit.h"
 
 #include <QApplication>
@@ -169,6 +170,62 @@ TEST_P(EveryBoard, NumberBoxesTakeDigitsAndBackspaceAndTheDrawingListsNoKey)
             EXPECT_EQ(user.text(box), QStringLiteral("413")) << box.toStdString();
         }
         user.leave();
+    }
+}
+
+// Composed by the input method (dead keys), pasted or dropped, text goes into a number box as its
+// typed keys would (the digits), and into the drawing lists and the interval width not at all: the
+// window, its dates and the status bar stay.
+TEST_P(EveryBoard, TextComposedPastedOrDroppedIsTakenAsTyped)
+{
+    user.tick(QStringLiteral("chkGuaranteeNumbers"), true);
+    user.tick(QStringLiteral("chkCompareWithGuess"), true);
+    user.tick(QStringLiteral("chkPowerInterval"), true);
+    const QString text = QStringLiteral("1\u00EA2\u00B4e3\u00FC");
+    for (const QString &box : {QStringLiteral("txtColumnsToDraw"), at("txtGuaranteeNumber", game.lastColumn()), at("txtGuess", game.first)}) {
+        QStringList taken;
+        for (Arrival way : kArrivals) {
+            user.click(box);
+            user.key(Qt::Key_A, Qt::ControlModifier);
+            bring(text, way);
+            taken << user.text(box);
+            user.leave();
+        }
+        EXPECT_EQ(taken, QStringList(std::size(kArrivals), QStringLiteral("123"))) << box.toStdString();
+    }
+    const QStringList lists = {"cboStartDrawing", "cboEndDrawing", "cboDrawingDate", "cboPowerIntervalPct"};
+    const QStringList before = shown(lists) << user.status(1);
+    for (const QString &list : lists) {
+        for (Arrival way : kArrivals) {
+            user.click(list);
+            bring(QStringLiteral("4\u00EA2"), way);
+        }
+        user.leave();
+    }
+    EXPECT_EQ(shown(lists) << user.status(1), before);
+}
+
+// A count or a guaranteed number written with an exponent is refused as one not written as itself
+// ("007", "+7") is, although "1e2" is as long as "100": the box goes back to what it held, a count
+// at once, a guaranteed number when the box is left.
+TEST_P(EveryBoard, ANumberWithAnExponentIsRefusedAsAnyNumberNotWrittenAsItself)
+{
+    user.tick(QStringLiteral("chkGuaranteeNumbers"), true);
+    const QString count = ctl("txtPoolCount", false, 1), guarantee = at("txtGuaranteeNumber", game.first);
+    const QStringList boxes = {"txtColumnsToDraw", count, guarantee};
+    const QStringList before = shown(boxes);
+    for (const char *text : {"1e2", "1E1"}) {
+        for (qsizetype i = 0; i < boxes.size(); ++i) {
+            // A double click on a ball's share puts the cursor into its count.
+            boxes[i] == count ? user.doubleClick(ctl("txtPoolPercent", false, 1)) : user.click(boxes[i]);
+            ASSERT_EQ(QApplication::focusWidget(), user.get(boxes[i]));
+            user.get<VbTextBox>(boxes[i])->setText(QString::fromLatin1(text));
+            if (boxes[i] != guarantee) {
+                EXPECT_EQ(shown({boxes[i]}), before.mid(i, 1)) << text;
+            }
+            user.leave();
+        }
+        EXPECT_EQ(shown(boxes), before) << text;
     }
 }
 

@@ -19,6 +19,7 @@
 #include "dialogs/frmstart.h"
 #include "platform/dates.h"
 #include "platform/ui/forms.h"
+#include "support/arriving.h"
 #include "support/boarduser.h"
 #include "support/faults.h"
 #include "support/modal.h"
@@ -135,6 +136,18 @@ protected:
         if (twice)
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(found[0]).center());
     }
+    // What the named box holds after `text` came into it in each way, the box emptied before.
+    static QStringList broughtEachWay(const QObject *window, const QString &box, const QString &text)
+    {
+        QStringList taken;
+        for (Arrival way : kArrivals) {
+            typeInto(window, box, QString());
+            bring(text, way);
+            taken << shown(window, box);
+        }
+        return taken;
+    }
+    static QStringList eachWay(const QString &text) { return QStringList(std::size(kArrivals), text); }
     QString recordOf(const QString &name) const { return app().gstrSavedTicketsFolder + name + QStringLiteral("SM01"); }
     QString textOf(const QString &name) const { return app().gstrSavedTicketsFolder + QStringLiteral("M01_") + name + ".txt"; }
 
@@ -233,6 +246,10 @@ TEST_F(LotteryManager, EachGameShowsItsBoxesAndAddChecksTheDateAndTheNumbers)
             EXPECT_EQ(std::tuple(shown(m, box(7)), shown(m, box(4)), maxWeek()), std::tuple(c.numbers[6], QString(c.numbers[3]).remove("50"), last));
         }
     }
+    // Composed (dead keys), pasted or dropped, the boxes take what typing takes.
+    frmLotteryManager *m = manager(true);
+    EXPECT_EQ(broughtEachWay(m, box(1), QStringLiteral("\u00B34\u00EA\"2")), eachWay("42"));
+    EXPECT_EQ(broughtEachWay(m, "txtNewDate", QStringLiteral("1/\u00EA3/2026 ")), eachWay("1/3/2026"));
 }
 
 // DELETE asks first, then removes the last drawing. One within the window of the last POWER
@@ -352,7 +369,7 @@ TEST_F(LotteryManager, TheDatePickerAndTheWaysIn)
 }
 
 // Names take the characters a file name may hold, at most 199; a change that brings another in
-// (a paste) is rolled back. SAVE asks, then writes the record and the text file; over an existing
+// (text the program puts in) is rolled back. SAVE asks, then writes the record and the text file; over an existing
 // ticket it asks with No as the default, and No keeps the dialog and the old ticket.
 TEST_F(FileManager, NamesAreFilteredAndSaveWritesBothFilesAskingBeforeOverwriting)
 {
@@ -364,6 +381,9 @@ TEST_F(FileManager, NamesAreFilteredAndSaveWritesBothFilesAskingBeforeOverwritin
         typeInto(dialog, "txtName", QString(198, u'n') + QStringLiteral("xy"));
         pressKey(Qt::Key_Backspace);
         EXPECT_EQ(name->text(), QString(198, u'n'));
+        // Composed (dead keys), pasted or dropped, a name is what typing it gives: letters beyond
+        // those of the set are refused as typed ones are.
+        EXPECT_EQ(broughtEachWay(dialog, "txtName", QStringLiteral("\u015Fans k/1?x'^\u00E9")), eachWay("ansk1x'^"));
     });
     MessageBoxScript answers({msgbox::kYes, msgbox::kNo, msgbox::kYes});
     EXPECT_TRUE(save(QStringLiteral("week1")));
@@ -440,6 +460,32 @@ TEST_F(FileManager, AFolderThatCannotBeSyncedSavesAndAFailingDiskSaysSo)
     EXPECT_EQ(answers.texts().last(), res(49050).arg("week1", fncWriteFaultText(filewrite::Fault::Device)));
     EXPECT_EQ(fileBytes(recordOf("week1")) + fileBytes(textOf("week1")), saved);
     EXPECT_EQ(QDir(app().gstrSavedTicketsFolder).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+// A name whose files would pass the file system's limit of 255 bytes on a name, counting the names
+// a save makes beside them (a letter such as "ş" takes two bytes), is refused before anything is
+// asked or written, in the user's language; the longest that fits is saved. A save makes names
+// up to 14 bytes longer than a file's (the note's new contents, "<file>.TALVINOR-note"), and the
+// text file "M01_<name>.txt" is the longer of the two: 233 bytes of name fit, 234 do not.
+TEST_F(FileManager, ANameTooLongForTheFilesOfItsSaveIsRefusedBeforeTheSave)
+{
+    const QString fits = QString(116, QChar(0x15F)) + u'a', tooLong = fits + u'a';
+    for (const QString &name : {fits, tooLong})  // tickets saved before, under names a list can show
+        ASSERT_TRUE(filewrite::writeWhole(recordOf(name), "old"));
+    app().glngLanguage = 3;
+    MessageBoxScript answers({msgbox::kOk, msgbox::kYes});
+    EXPECT_FALSE(throughMenu("mnuTicketSave", [&](frmFileManager *dialog) {
+        pick(dialog, tooLong);
+        click(dialog, "cmdSave");
+    }));
+    EXPECT_EQ(answers.texts(), QStringList{res(49560)});
+    EXPECT_TRUE(res(49560).startsWith(QStringLiteral("Le nom de la grille est trop long")));
+    EXPECT_EQ(std::pair(fileBytes(recordOf(tooLong)), QFile::exists(textOf(tooLong))), std::pair(QByteArray("old"), false));
+    EXPECT_TRUE(throughMenu("mnuTicketSave", [&](frmFileManager *dialog) {
+        pick(dialog, fits);
+        click(dialog, "cmdSave");
+    }));
+    EXPECT_EQ(std::pair(answers.texts().size(), fileBytes(textOf(fits)).left(3)), std::pair(qsizetype(2), QByteArray("2\r\n")));
 }
 
 // Lottery > Load, whatever ticket request came before: the lottery already open only closes the

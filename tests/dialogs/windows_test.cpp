@@ -221,7 +221,7 @@ TEST(WindowTexts, EveryWindowInEveryLanguage)
 // Qt's own texts (the standard buttons of message boxes, the context menu of text boxes) follow
 // each choice of the Language menus. Long messages wrap within their box and never right after
 // the leading "/" of a path, whose start is kept whole at any width; a long name may break
-// anywhere, but not inside a character.
+// anywhere, but not inside a character, and a ticket's name of 199 letters wraps within its box.
 TEST(WindowTexts, QtsOwnTextsFollowTheLanguageAndMessagesWrapWithinTheirBox)
 {
     frmStart *start = DefaultInstance<frmStart>::get();
@@ -247,7 +247,9 @@ TEST(WindowTexts, QtsOwnTextsFollowTheLanguageAndMessagesWrapWithinTheirBox)
                 EXPECT_EQ(QSet<QString>(texts.begin(), texts.end()), QSet<QString>(expected.begin(), expected.end()));
             });
         }
-        QStringList messages{res(47070), res(30140)};
+        const QString longName(199, u'n');  // as long as a ticket's name may be
+        QStringList messages{res(47070), res(30140), res(49560), res(40360) + longName + res(40370),
+                             res(49000).arg(kTicketFolder + longName + QStringLiteral("SM01"), res(49140))};
         for (int length = 1; length <= 31; length += 6)  // ticket names move the path along the lines
             messages << res(48000).arg(QString(length, u'T'), kTicketFolder) << res(48010).arg(QString(length, u'T'), kTicketFolder);
         for (const QString &message : messages) {

@@ -1,8 +1,10 @@
 // The controls the windows are built of, driven as a user drives them.
 
 #include "platform/ui/controls.h"
+#include "support/arriving.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
@@ -40,6 +42,68 @@ TEST(Controls, HandlersRunOnceForEveryRealChangeAndKeysPassTheFilter)
         QApplication::sendEvent(&box, &event);
     }
     EXPECT_EQ(std::pair(got, lost), std::pair(0, 1));
+}
+
+namespace {
+
+// A box that takes digits, at most three (its filter sees the text typed so far), and a combo that
+// takes no key, as the program's dialogs and boards filter them.
+struct FilteredControls {
+    FilteredControls()
+    {
+        box.onKeyPress = [this](int &key) {
+            subFilterDialogKey(QStringLiteral("0123456789"), key);
+            if (key >= 32 && box.text().size() >= 3)
+                key = 0;
+        };
+        combo.onKeyPress = [](int &key) { key = 1; };
+        combo.addItem(QStringLiteral("2025"));
+        combo.setListIndex(0);
+        box.setGeometry(0, 0, 120, 24);
+        combo.setGeometry(0, 30, 120, 24);
+        form.show();
+        form.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+    // What each holds after `text` came into it, the box empty before.
+    std::pair<QString, QString> bringToBoth(const QString &text, Arrival way)
+    {
+        box.setText(QString());
+        for (QWidget *control : std::initializer_list<QWidget *>{&box, &combo}) {
+            control->setFocus();
+            bring(text, way);
+        }
+        return {box.text(), combo.text()};
+    }
+
+    QWidget form;
+    VbTextBox box{&form};
+    VbCombo combo{&form};
+    // Refused but for the digits 1, 2 and 3: a character beyond 16 bits (whose last 16 bits are the
+    // digit 1), composed letters, a line break, the fourth digit.
+    const QString text = QStringLiteral("1\U00010031\u00EA2\n3\u00B44");
+};
+
+}  // namespace
+
+// Composed by the input method, pasted or dropped, text goes into a box as its typed keys would:
+// each character through the box's key filter, which sees the text as typing left it so far; a
+// combo that takes no key takes none of it.
+TEST(Controls, TextComposedPastedOrDroppedPassesTheKeyFilterAsTyped)
+{
+    FilteredControls controls;
+    for (Arrival way : kArrivals)
+        EXPECT_EQ(controls.bringToBoth(controls.text, way), std::pair(QString("123"), QString("2025"))) << arrivalName(way);
+}
+
+// Under X a middle click pastes the selection, as typed (this test runs under a virtual X server
+// too; the offscreen platform has no selection).
+TEST(Controls, AMiddleClickPastesTheSelectionAsTyped)
+{
+    if (!QGuiApplication::clipboard()->supportsSelection())
+        GTEST_SKIP() << "no selection to paste on " << QGuiApplication::platformName().toStdString();
+    FilteredControls controls;
+    EXPECT_EQ(controls.bringToBoth(controls.text, Arrival::MiddleClick), std::pair(QString("123"), QString("2025")));
 }
 
 // A combo given its entries on demand makes only the entries that are looked at, and answers as
