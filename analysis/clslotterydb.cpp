@@ -4,6 +4,10 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <sqlite3.h>
 #include <sys/stat.h>
 
@@ -46,10 +50,38 @@ private:
     sqlite3_stmt *stmt_ = nullptr;
 };
 
+// How a read ahead is stopped wherever it is: between its statements (the flag), in one (the flag,
+// which the engine's progress handler looks at, and an interrupt of the statement), and waiting for
+// a database another program holds (woken at once).
+struct AheadStop {
+    std::atomic<bool> stopped = false;
+    std::mutex lock;
+    std::condition_variable wake;
+    sqlite3 *db = nullptr;  // the connection while it reads
+    std::chrono::steady_clock::time_point busySince;
+
+    void stop()
+    {
+        std::lock_guard<std::mutex> hold(lock);
+        stopped = true;
+        if (db)
+            sqlite3_interrupt(db);
+        wake.notify_all();
+    }
+    // Makes `connection` the one a stop interrupts (nullptr for none); false once stopped.
+    bool reading(sqlite3 *connection)
+    {
+        std::lock_guard<std::mutex> hold(lock);
+        db = stopped ? nullptr : connection;
+        return !stopped;
+    }
+};
+
 }  // namespace lotterydb::detail
 
 namespace {
 
+using lotterydb::detail::AheadStop;
 using lotterydb::detail::engineError;
 using lotterydb::detail::Statement;
 
@@ -189,15 +221,14 @@ size_t drawingCountHint(sqlite3 *db)
     return static_cast<size_t>(std::max<sqlite3_int64>(0, sqlite3_column_int64(count.get(), 0)));
 }
 
-// Steps through the rows of the drawings statement `s` on `db` into `history`, noting whether
-// their dates run in week order. SQLITE_DONE when every row was read, SQLITE_MISMATCH at a row
-// without a valid week number or date, else the engine's result.
-int readDrawings(sqlite3 *db, sqlite3_stmt *s, History &history, bool &datesInOrder)
+// Steps through the rows of the drawings statement `s` into `history` (sized at once for `count`
+// drawings, so that they are not copied while they are read), their texts read as `text` says,
+// noting whether their dates run in week order. SQLITE_DONE when every row was read,
+// SQLITE_MISMATCH at a row without a valid week number or date, else the engine's result.
+int readDrawings(sqlite3_stmt *s, History &history, bool &datesInOrder, size_t count, TextRead text)
 {
-    // Sized at once, so that the drawings are not copied while they are read.
-    history.reserve(drawingCountHint(db));
+    history.reserve(count);
     datesInOrder = true;
-    const TextRead text = textReadOf(db);
     MonthRead month;
     int rc;
     while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
@@ -218,6 +249,92 @@ int readDrawings(sqlite3 *db, sqlite3_stmt *s, History &history, bool &datesInOr
     return rc;
 }
 
+// A read transaction on a connection for as long as the object lives, so that all that is read
+// under it (the drawings, the look at the file) is of one moment of the database. Nothing when the
+// connection is in a transaction already.
+class ReadTransaction {
+public:
+    explicit ReadTransaction(sqlite3 *db)
+        : db_(db && sqlite3_get_autocommit(db) && sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK ? db
+                                                                                                              : nullptr)
+    {
+    }
+    ~ReadTransaction()
+    {
+        if (db_ && !sqlite3_get_autocommit(db_))
+            sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    }
+    ReadTransaction(const ReadTransaction &) = delete;
+    ReadTransaction &operator=(const ReadTransaction &) = delete;
+
+private:
+    sqlite3 *db_;
+};
+
+// The header of the database (its first 100 bytes) on the connection `db`, read through the
+// connection's own file: a descriptor of its own, once closed, would drop the locks the engine
+// holds on the file for every connection of the program. Nothing when it cannot be read.
+std::optional<std::array<unsigned char, 100>> databaseHeader(sqlite3 *db)
+{
+    sqlite3_file *file = nullptr;
+    std::array<unsigned char, 100> header{};
+    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file || !file->pMethods
+        || file->pMethods->xRead(file, header.data(), static_cast<int>(header.size()), 0) != SQLITE_OK)
+        return std::nullopt;
+    return header;
+}
+
+// Whether a database header is that of a database in write-ahead-log mode (its read or write
+// version 2).
+bool writeAheadLogged(const std::array<unsigned char, 100> &header) { return header[18] == 2 || header[19] == 2; }
+
+// The results database at `path` as its connection `db` sees it, looked at inside a read
+// transaction: the files as they are on disk, and the change counter of the header (big-endian, at
+// offset 24) of a database in rollback-journal mode, which no commit can change while the
+// transaction holds the database.
+DatabaseStamp stampOf(sqlite3 *db, const QString &path)
+{
+    DatabaseStamp stamp;
+    stamp.path = path;
+    stamp.file = fileIdentity(path);
+    stamp.log = fileIdentity(path + QStringLiteral("-wal"));
+    if (const auto header = databaseHeader(db); header && !writeAheadLogged(*header))
+        stamp.changeCounter = static_cast<uint32_t>((*header)[24]) << 24 | static_cast<uint32_t>((*header)[25]) << 16
+                              | static_cast<uint32_t>((*header)[26]) << 8 | static_cast<uint32_t>((*header)[27]);
+    return stamp;
+}
+
+// A name that stands for a file of the folder it is looked for in: no folder in it, not "..".
+bool isPlainFileName(const QString &name)
+{
+    return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') && !name.contains(QChar(0));
+}
+
+// How many steps of the engine a statement of a read ahead runs between two looks at its stop.
+constexpr int kStepsBetweenStopLooks = 1000;
+// How often a read ahead tries again a database another program holds.
+constexpr int kBusyRetryMs = 5;
+
+// The engine's progress handler of a read ahead: a stopped read ends its statement.
+int stopRequested(void *stop) { return static_cast<AheadStop *>(stop)->stopped.load(std::memory_order_relaxed) ? 1 : 0; }
+
+// The engine's busy handler of a read ahead: a database another program holds is waited for as long
+// as the program's statements wait for it (kBusyWaitMs), and not a moment longer once the read is
+// stopped. Nonzero to try again.
+int waitWhileBusy(void *context, int tries)
+{
+    using namespace std::chrono;
+    auto &stop = *static_cast<AheadStop *>(context);
+    std::unique_lock<std::mutex> hold(stop.lock);
+    const auto now = steady_clock::now();
+    if (tries == 0)
+        stop.busySince = now;
+    const auto giveUp = stop.busySince + milliseconds(lotterydb::kBusyWaitMs);
+    if (stop.stopped || now >= giveUp)
+        return 0;
+    stop.wake.wait_until(hold, std::min(giveUp, now + milliseconds(kBusyRetryMs)), [&] { return stop.stopped.load(); });
+    return stop.stopped ? 0 : 1;
+}
 
 // Opens an existing database for reading and writing, never creating it, and checks that it
 // holds the results table with its columns.
@@ -734,7 +851,7 @@ std::optional<History> clsLotteryDb::readHistory(bool *datesInOrder)
     if (!prepareQuery(lotterydb::sqlLoadHistory(), stmt))
         return std::nullopt;
     History history;
-    const int rc = readDrawings(db_, stmt.get(), history, *datesInOrder);
+    const int rc = readDrawings(stmt.get(), history, *datesInOrder, drawingCountHint(db_), textReadOf(db_));
     if (rc == SQLITE_MISMATCH) {
         fail(QStringLiteral("A drawing has no valid week number or date."));
         return std::nullopt;
@@ -749,38 +866,59 @@ std::optional<History> clsLotteryDb::readHistory(bool *datesInOrder)
 clsLotteryDb::AheadRead clsLotteryDb::readAheadFrom(const QString &path, AheadStop &stop)
 {
     AheadRead read;
-    read.path = path;
-    read.file = fileIdentity(path);
-    read.log = fileIdentity(path + QStringLiteral("-wal"));
-    QString error;
-    lotterydb::Fault fault = lotterydb::Fault::None;
-    sqlite3 *db = openResultsDatabase(path, &error, &fault);
-    if (!db)
-        return read;
-    bool reading = false;
-    {
-        std::lock_guard<std::mutex> hold(stop.lock);
-        reading = !stop.stopped;
-        stop.db = reading ? db : nullptr;
-    }
-    if (reading) {
+    // The drawings, with the look at the database they are of, in one read transaction; each
+    // statement run only while the read is not stopped. Nothing is read of a database in
+    // write-ahead-log mode: the first read transaction on it would make the log and its index beside
+    // a database that has none, and leave them.
+    const auto readOn = [&](sqlite3 *db) {
+        if (const auto header = databaseHeader(db); !header || writeAheadLogged(*header))
+            return;
+        const ReadTransaction transaction(db);
+        if (stop.stopped)
+            return;
+        // The count begins the transaction: the look at the file is of the drawings' moment.
+        const size_t count = drawingCountHint(db);
+        DatabaseStamp stamp = stampOf(db, path);
+        if (!stamp.changeCounter || stop.stopped)
+            return;
+        const TextRead text = textReadOf(db);
         Statement stmt;
+        QString error;
         History history;
-        if (stmt.prepare(db, lotterydb::sqlLoadHistory(), &error)
-            && readDrawings(db, stmt.get(), history, read.datesInOrder) == SQLITE_DONE)
-            read.drawings = std::move(history);
-        std::lock_guard<std::mutex> hold(stop.lock);
-        stop.db = nullptr;
+        if (stop.stopped || !stmt.prepare(db, lotterydb::sqlLoadHistory(), &error)
+            || readDrawings(stmt.get(), history, read.datesInOrder, count, text) != SQLITE_DONE)
+            return;
+        read.stamp = std::move(stamp);
+        read.drawings = std::move(history);
+    };
+    const QByteArray file = QFile::encodeName(path);
+    // A file only: the open of a pipe or a device under the name could wait for good.
+    struct stat st {};
+    if (::stat(file.constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return read;
+    sqlite3 *db = nullptr;
+    // Read-only and never created; one thread uses the connection.
+    if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) == SQLITE_OK) {
+        sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+        sqlite3_busy_handler(db, waitWhileBusy, &stop);
+        sqlite3_progress_handler(db, kStepsBetweenStopLooks, stopRequested, &stop);
+        if (stop.reading(db))
+            readOn(db);
+        stop.reading(nullptr);
     }
     sqlite3_close(db);
     return read;
 }
 
-void clsLotteryDb::subReadHistoryAhead(const QString &path)
+void clsLotteryDb::subReadHistoryAhead(const QString &folder, const QString &databaseFile)
 {
+    const QString path = folder + databaseFile;
     if (ahead_.valid() && aheadPath_ == path)
         return;
     subForgetHistoryAhead();
+    // A file of the folder only: a name with a folder in it could reach any database of the user's.
+    if (!isPlainFileName(databaseFile))
+        return;
     // The drawings are taken as soon as they are read: the thread's own end, some time later, is
     // waited for only by the next read ahead or the connection's end.
     std::promise<AheadRead> read;
@@ -794,12 +932,8 @@ void clsLotteryDb::subReadHistoryAhead(const QString &path)
 
 void clsLotteryDb::subForgetHistoryAhead()
 {
-    if (aheadStop_) {
-        std::lock_guard<std::mutex> hold(aheadStop_->lock);
-        aheadStop_->stopped = true;
-        if (aheadStop_->db)
-            sqlite3_interrupt(aheadStop_->db);
-    }
+    if (aheadStop_)
+        aheadStop_->stop();
     if (aheadThread_.joinable())
         aheadThread_.join();
     ahead_ = {};
@@ -809,11 +943,8 @@ void clsLotteryDb::subForgetHistoryAhead()
 
 std::optional<DatabaseStamp> clsLotteryDb::stampNow()
 {
-    DatabaseStamp stamp;
-    stamp.path = connectedPath_;
-    stamp.connection = connection_;
-    stamp.file = fileIdentity(connectedPath_);
-    stamp.log = fileIdentity(connectedPath_ + QStringLiteral("-wal"));
+    // The engine's count of the changes of other connections; its statement begins the read
+    // transaction, if none is open, that the look at the file is taken in.
     const QString sql = QStringLiteral("PRAGMA data_version");
     Statement stmt;
     if (!stmt.prepare(db_, sql, &error_)) {
@@ -824,6 +955,8 @@ std::optional<DatabaseStamp> clsLotteryDb::stampNow()
         failEngine(sql);
         return std::nullopt;
     }
+    DatabaseStamp stamp = stampOf(db_, connectedPath_);
+    stamp.connection = connection_;
     stamp.dataVersion = sqlite3_column_int64(stmt.get(), 0);
     return stamp;
 }
@@ -833,33 +966,38 @@ const History *clsLotteryDb::fncHistory()
     LoadedHistory &loaded = loaded_;
     error_.clear();
     fault_ = lotterydb::Fault::None;
-    std::optional<DatabaseStamp> now;
-    if (db_) {
-        // Taken before the read, so that a change made while reading shows at the next look.
-        now = stampNow();
-        if (!now) {
-            loaded = {};
-            return nullptr;
-        }
-        if (loaded.read && now->unchangedSince(loaded.stamp)) {
-            loaded.stamp = *now;
-            return &loaded.drawings;
-        }
+    if (!db_) {
+        loaded = {};
+        fail(QStringLiteral("No database connection."));
+        return nullptr;
+    }
+    // The drawings read ahead are waited for before this connection reads: it holds no lock
+    // meanwhile that a writer the read ahead waits for would wait for in turn.
+    std::optional<AheadRead> ahead;
+    if (ahead_.valid())
+        ahead = ahead_.get();
+    // The look at the database and the drawings read after it are of one moment.
+    const ReadTransaction transaction(db_);
+    const std::optional<DatabaseStamp> now = stampNow();
+    if (!now) {
+        loaded = {};
+        return nullptr;
+    }
+    if (loaded.read && now->unchangedSince(loaded.stamp)) {
+        loaded.stamp = *now;
+        return &loaded.drawings;
     }
     loaded = {};
     bool datesInOrder = false;
     std::optional<History> drawings;
-    if (ahead_.valid()) {
-        AheadRead ahead = ahead_.get();
-        // Read on a connection of its own from the file as it still is: the same drawings.
-        if (now && ahead.drawings && ahead.path == now->path && ahead.file == now->file && ahead.log == now->log) {
-            drawings = std::move(ahead.drawings);
-            datesInOrder = ahead.datesInOrder;
-        }
+    // Read on a connection of their own from the database as it still is: the same drawings.
+    if (ahead && ahead->drawings && now->unchangedSince(ahead->stamp)) {
+        drawings = std::move(ahead->drawings);
+        datesInOrder = ahead->datesInOrder;
     }
     if (!drawings)
         drawings = readHistory(&datesInOrder);
-    if (!drawings || !now)
+    if (!drawings)
         return nullptr;
     loaded = LoadedHistory{true, std::move(*drawings), datesInOrder, *now};
     return &loaded.drawings;

@@ -23,13 +23,15 @@
 #include <cstdint>
 #include <future>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <thread>
 #include <vector>
 
 struct sqlite3;
-namespace lotterydb::detail { class Statement; }
+namespace lotterydb::detail {
+class Statement;
+struct AheadStop;
+}
 
 // A single value read from the database: Empty when the query failed, Null when the database
 // holds no value (the maximum of an empty table), else the value.
@@ -167,18 +169,23 @@ public:
     // computations that work on the whole history in memory.
     std::optional<History> fncLoadHistory();
     // The same drawings, kept while the connection lasts and read again only when the database
-    // changed since the last read: a change made through this connection
-    // (fncExecute), or another program's (the file or its write-ahead log changed on disk, or the
-    // engine counts a change by another connection). Nothing on failure, as fncLoadHistory. The
-    // drawings stay valid until the next call or the next opening.
+    // changed since the last read: a change made through this connection (fncExecute), or another
+    // program's (the engine counts a change by another connection; across connections, the change
+    // counter of the database header, or the file or its write-ahead log changed on disk). Nothing
+    // on failure, as fncLoadHistory. The drawings stay valid until the next call or the next
+    // opening.
     const History *fncHistory();
-    // Starts reading the drawings of the results database at `path` on a thread and a connection
-    // of their own, so that an opening reads them while it makes the board: the next fncHistory
-    // that must read takes them when they are of the file it is connected to and the file has not
-    // changed since (else it reads them itself). A read of the same file already under way goes
-    // on (start-up begins reading the last lottery before it knows whether it will open it).
-    void subReadHistoryAhead(const QString &path);
-    // Stops the read started by subReadHistoryAhead, waits for its thread, and forgets what it
+    // Starts reading the drawings of the results database `databaseFile` in `folder` on a thread
+    // and a read-only connection of their own, so that an opening reads them while it makes the
+    // board: the next fncHistory that must read takes them when they are of the file it is
+    // connected to and no commit changed it since (else it reads them itself). A read of the same
+    // file already under way goes on (start-up begins reading the last lottery before it opens
+    // it). Only a file of the folder itself is read (a name with a folder in it, "..", is not),
+    // and only a database in rollback-journal mode: nothing of a database in write-ahead-log mode
+    // is read here, so that no log or index of another program's is made, checkpointed or removed.
+    void subReadHistoryAhead(const QString &folder, const QString &databaseFile);
+    // Stops the read started by subReadHistoryAhead wherever it is (between its statements, in one,
+    // or waiting for a database another program holds), waits for its thread, and forgets what it
     // read: for an opening that stops before it connects, or a program that ends.
     void subForgetHistoryAhead();
 
@@ -207,31 +214,24 @@ private:
     // Every drawing in week order; `datesInOrder` tells whether their dates, all stored as
     // yyyy-MM-dd, never go back.
     std::optional<History> readHistory(bool *datesInOrder);
-    // The database as it is now; nothing (the reason in lastError()) when the engine cannot say.
+    // The database as it is now, looked at inside a read transaction, which the look begins when
+    // none is open; nothing (the reason in lastError()) when the engine cannot say.
     std::optional<DatabaseStamp> stampNow();
     // The one value of a one-row query: Empty when it fails, Null for NULL.
     template <class T, class Convert>
     DbValue<T> singleValue(const QString &sql, QStringView field, Convert convert, const QString &what);
 
-    // The drawings read ahead (subReadHistoryAhead): the file as it was first, and what was read.
+    // The drawings read ahead (subReadHistoryAhead), and the database as it was when they were read.
     struct AheadRead {
-        QString path;
-        std::array<int64_t, 5> file{};
-        std::array<int64_t, 5> log{};
+        DatabaseStamp stamp;
         std::optional<History> drawings;
         bool datesInOrder = false;
     };
-    // How a read ahead is stopped: its connection while it reads, and whether it must stop.
-    struct AheadStop {
-        std::mutex lock;
-        sqlite3 *db = nullptr;
-        bool stopped = false;
-    };
     std::future<AheadRead> ahead_;
     QString aheadPath_;
-    std::shared_ptr<AheadStop> aheadStop_;
+    std::shared_ptr<lotterydb::detail::AheadStop> aheadStop_;
     std::thread aheadThread_;  // the thread that reads them
-    static AheadRead readAheadFrom(const QString &path, AheadStop &stop);
+    static AheadRead readAheadFrom(const QString &path, lotterydb::detail::AheadStop &stop);
     sqlite3 *db_ = nullptr;
     // The drawings read last, and what the database looked like then.
     LoadedHistory loaded_;

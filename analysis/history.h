@@ -6,6 +6,7 @@
 #include <array>
 #include <climits>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 struct Drawing {
@@ -35,25 +36,36 @@ struct Drawing {
 using History = std::vector<Drawing>;
 
 // What a results database looked like when its drawings were read, so that a later look tells,
-// without reading the drawings again, whether they are still those it holds.
+// without reading the drawings again, whether they are still those it holds. Each look is taken
+// inside the read transaction of the drawings it speaks for.
 struct DatabaseStamp {
     QString path;
     // The file and its write-ahead log (all zero when there is none): device, inode, size, and the
-    // times of the last change to its content and to the file in nanoseconds.
+    // times of the last change to its content and to the file in nanoseconds. Times can be coarse
+    // (FAT and exFAT keep them to seconds or hundredths): the file alone tells no commit from
+    // another made within the same tick.
     std::array<int64_t, 5> file{};
     std::array<int64_t, 5> log{};
-    // The connection the drawings were read on (each connection of the service has its own number) and
-    // the engine's count of the changes other connections made to the database since it opened.
+    // The file change counter of the database header, which every commit of a database in
+    // rollback-journal mode increments; nothing for a database in write-ahead-log mode, whose
+    // commits leave it be.
+    std::optional<uint32_t> changeCounter;
+    // The connection the drawings were read on (each connection of the service has its own number,
+    // a read ahead none) and the engine's count of the changes other connections made to the
+    // database since that connection opened.
     uint64_t connection = 0;
     int64_t dataVersion = 0;
 
     // Whether the drawings read under `earlier` are still the database's: the same files, and no
-    // change made through another connection that the engine has seen (a connection made since
-    // has a count of its own, and the files tell).
+    // commit since: on the same connection the engine counts other connections' commits; across
+    // connections only the change counter of a database in rollback-journal mode tells.
     bool unchangedSince(const DatabaseStamp &earlier) const
     {
-        return path == earlier.path && file == earlier.file && log == earlier.log
-               && (connection != earlier.connection || dataVersion == earlier.dataVersion);
+        if (path != earlier.path || file != earlier.file || log != earlier.log)
+            return false;
+        if (connection != 0 && connection == earlier.connection)
+            return dataVersion == earlier.dataVersion;
+        return changeCounter && changeCounter == earlier.changeCounter;
     }
 };
 

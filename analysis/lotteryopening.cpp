@@ -3,8 +3,7 @@
 #include "analysis/clslotterydb.h"
 #include "analysis/openlottery.h"
 
-OpeningCheck prepareLotteryOpening(const QString &databaseFile, const QString &programFolder,
-                                   const QString &lotteryDbsFolder)
+OpeningCheck prepareLotteryListing(const QString &databaseFile, const QString &programFolder)
 {
     OpeningCheck check;
     LotteryOpening &o = check.opening;
@@ -43,10 +42,16 @@ OpeningCheck prepareLotteryOpening(const QString &databaseFile, const QString &p
     if (!shape)
         return fail(OpeningProblem::NoBoard);
     o.gameCode = *shape;
-    QString why;
-    if (!lotterydb::canOpenResultsDatabase(lotteryDbsFolder + databaseFile, &why, &check.databaseFault))
-        return fail(OpeningProblem::DatabaseUnreadable, why);
     return check;
+}
+
+void checkLotteryDatabase(OpeningCheck &check, const QString &path)
+{
+    QString why;
+    if (!lotterydb::canOpenResultsDatabase(path, &why, &check.databaseFault)) {
+        check.problem = OpeningProblem::DatabaseUnreadable;
+        check.detail = why;
+    }
 }
 
 namespace {

@@ -1,7 +1,8 @@
 #pragma once
-// Opening a lottery, the part that works on data: everything is read and checked first
-// (prepareLotteryOpening), and only an opening that can succeed makes the new open lottery
-// (makeOpenLottery), so that a lottery that cannot open leaves the open one as it was.
+// Opening a lottery, the part that works on data: everything is read and checked first (the
+// catalogues by prepareLotteryListing, then the results database by checkLotteryDatabase), and
+// only an opening that can succeed makes the new open lottery (makeOpenLottery), so that a lottery
+// that cannot open leaves the open one as it was.
 
 #include "analysis/catalogue.h"
 #include "analysis/clslotterydb.h"
@@ -39,11 +40,12 @@ struct OpeningCheck {
 };
 
 // Reads the three catalogues from the program folder, finds the lottery whose database file is
-// `databaseFile`, its game configuration and its country, derives its game shape and checks that
-// its results database (in the folder of the results databases) can be opened. Changes nothing.
-// Folder paths end with "/".
-OpeningCheck prepareLotteryOpening(const QString &databaseFile, const QString &programFolder,
-                                   const QString &lotteryDbsFolder);
+// `databaseFile`, its game configuration and its country, and derives its game shape. Opens no
+// database and changes nothing. The folder path ends with "/".
+OpeningCheck prepareLotteryListing(const QString &databaseFile, const QString &programFolder);
+// Checks that the results database at `path` of a lottery the catalogues list (`check`, without a
+// problem) can be opened; a problem goes to `check`. Changes nothing.
+void checkLotteryDatabase(OpeningCheck &check, const QString &path);
 
 // The open lottery of a checked opening, made anew: the lottery, game configuration and country
 // (with the file-suffix copies; `previousFileSuffix`, that of the lottery open before, kept as the

@@ -138,15 +138,19 @@ void showCheckedLottery(IBoard *board)
         board->subLoadTicketTextFile();
 }
 
-// The board of a lottery that passes the checks, its drawings (from before the checks) and
-// pictures being read ahead while it is made; nothing (the user told why, as failOpening does)
-// when the lottery cannot open.
+// The board of a lottery that passes the checks, its drawings (from the moment the catalogues list
+// it) and pictures being read ahead while it is made; nothing (the user told why, as failOpening
+// does) when the lottery cannot open.
 IBoard *checkedBoardFor(const QString &databaseFile)
 {
-    // The drawings, which take longest, are read from the first moment, beside the checks.
-    if (app().gobjLotteryDb)
-        app().gobjLotteryDb->subReadHistoryAhead(app().gstrLotteryDbsFolder + databaseFile);
-    const OpeningCheck check = prepareLotteryOpening(databaseFile, app().gstrAppFolder, app().gstrLotteryDbsFolder);
+    OpeningCheck check = prepareLotteryListing(databaseFile, app().gstrAppFolder);
+    if (check.problem == OpeningProblem::None) {
+        // The drawings, which take longest, are read from here on, beside the check of the
+        // database and the making of the board.
+        if (app().gobjLotteryDb)
+            app().gobjLotteryDb->subReadHistoryAhead(app().gstrLotteryDbsFolder, databaseFile);
+        checkLotteryDatabase(check, app().gstrLotteryDbsFolder + databaseFile);
+    }
     if (check.problem != OpeningProblem::None) {
         failOpening(check, databaseFile);
         return nullptr;

@@ -2,6 +2,7 @@
 
 #include "program/boardfactory.h"
 
+#include "analysis/lotteryopening.h"
 #include "dialogs/lotteryswitch.h"
 #include "dialogs/helpandreport.h"
 #include "platform/ui/textwindows.h"
@@ -72,11 +73,17 @@ QVariant clsRegistry::subStartMainWindow()
 
 void subReadLastLotteryAhead()
 {
+    // A second copy, which ends at once, reads nothing: this copy reads once it holds the
+    // single-instance lock, which the check of Main then finds held.
+    if (!acquireInstanceLock())
+        return;
+    // Only a lottery the catalogues list: the settings store can name any file.
     const QString last = fncStoredLastLotteryDbFile();
-    if (last.isEmpty())
+    const QString folder = withTrailingSlash(folders::programFolder());
+    if (last.isEmpty() || prepareLotteryListing(last, folder).problem != OpeningProblem::None)
         return;
     app().gobjLotteryDb = std::make_unique<clsLotteryDb>();
-    app().gobjLotteryDb->subReadHistoryAhead(fncLotteryDbsFolderOf(folders::programFolder()) + last);
+    app().gobjLotteryDb->subReadHistoryAhead(fncLotteryDbsFolderOf(folder), last);
 }
 
 int runTalvinor(int argc, char **argv)

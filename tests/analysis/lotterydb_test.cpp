@@ -1,16 +1,38 @@
 #include "analysis/clslotterydb.h"
 #include "analysis/openlottery.h"
 #include "app/application.h"
+#include "support/faults.h"
+#include "support/folderwatch.h"
 #include "support/sandbox.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLocale>
+#include <atomic>
 #include <chrono>
+#include <fcntl.h>
 #include <functional>
+#include <sys/stat.h>
 #include <thread>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+
+namespace {
+// A file system that keeps no times, as FAT and exFAT keep none finer than their coarse ticks:
+// while it names a folder, the files in it show no time of change.
+QByteArray timelessFolder;
+}  // namespace
+
+// The program's looks at a file (its identity, its times) pass here, so that a test can take the
+// times away.
+extern "C" int stat(const char *__restrict path, struct stat *__restrict st) noexcept
+{
+    const int result = fstatat(AT_FDCWD, path, st, 0);
+    if (result == 0 && !timelessFolder.isEmpty() && QByteArray(path).startsWith(timelessFolder))
+        st->st_atim = st->st_mtim = st->st_ctim = {};
+    return result;
+}
 
 namespace {
 
@@ -320,7 +342,8 @@ TEST_F(LotteryDbTest, TheDrawingListIsTheStatementsWhateverTheOrderOfWeeksAndDat
 
 // POWER keeps the drawings it read; each change to the table, by the program or by another one,
 // has them read again. A mark put on the kept drawings shows whether they were. After each change
-// the board lists as many drawings as are kept.
+// the board lists as many drawings as are kept. The same on a file system that keeps no times (a
+// lottery folder on a FAT or exFAT stick, whose times do not tell commits made within a tick apart).
 TEST_F(LotteryDbTest, TheDrawingsKeptAreReadAgainAfterEveryChangeAndOnlyThen)
 {
     makeDatabase({Drawing{1, QDate(2026, 11, 21), {1, 2, 3, 4, 5, 0, 0, 0}},
@@ -330,6 +353,7 @@ TEST_F(LotteryDbTest, TheDrawingsKeptAreReadAgainAfterEveryChangeAndOnlyThen)
     const QString path = app().gstrLotteryDbsFolder + app().gstrLotteryDbFile;
     clsLotteryDb db;
     ASSERT_TRUE(listed(db).has_value());
+    const auto readAhead = [&] { db.subReadHistoryAhead(app().gstrLotteryDbsFolder, app().gstrLotteryDbFile); };
     const std::tuple<const char *, bool, std::function<void()>> changes[] = {
         {"nothing", false, [] {}},
         {"the board loads again", false, [&] { listed(db); }},
@@ -339,16 +363,20 @@ TEST_F(LotteryDbTest, TheDrawingsKeptAreReadAgainAfterEveryChangeAndOnlyThen)
         // then, the board takes them: no statement reads them on its connection.
         {"the manager adds, then the lottery reopens with its drawings read ahead", true, [&] {
              EXPECT_TRUE(db.subInsertDrawing(3, QDate(2026, 12, 5), {11, 12, 13, 14, 15, 0, 0, 0}, layout));
-             db.subReadHistoryAhead(path);
+             readAhead();
              listed(db);
              EXPECT_NE(db.lastStatement(), lotterydb::sqlLoadHistory());
          }},
         {"another program changes a number", true, [&] { runElsewhere(path, "UPDATE TBLRESULTS SET WinnerNumber1 = 50 WHERE WeekNo = 2"); }},
         {"another program adds", true, [&] { runElsewhere(path, "INSERT INTO TBLRESULTS (WeekNo, WeekDate) VALUES (4, '2026-12-09')"); }},
+        {"another program changes a number, then the board loads again", true, [&] {
+             runElsewhere(path, "UPDATE TBLRESULTS SET WinnerNumber3 = 48 WHERE WeekNo = 2");
+             listed(db);
+         }},
         // An opening reads the drawings ahead on a thread of its own; they are not taken once the
         // file changed (whichever came first, the reading or the change, the file's drawings are).
         {"read ahead, changed by another program, then the board loads", true, [&] {
-             db.subReadHistoryAhead(path);
+             readAhead();
              std::this_thread::sleep_for(std::chrono::milliseconds(50));  // the reading done, most likely
              runElsewhere(path, "UPDATE TBLRESULTS SET WinnerNumber2 = 49 WHERE WeekNo = 1");
              db.fncGetAllGameDates();
@@ -361,57 +389,146 @@ TEST_F(LotteryDbTest, TheDrawingsKeptAreReadAgainAfterEveryChangeAndOnlyThen)
              listed(db);
          }},
         {"read ahead, every drawing deleted by another program, then the board loads", true, [&] {
-             db.subReadHistoryAhead(path);
+             readAhead();
              std::this_thread::sleep_for(std::chrono::milliseconds(50));  // the reading done, most likely
              runElsewhere(path, "DELETE FROM TBLRESULTS");
              db.fncGetAllGameDates();
          }},
     };
-    for (const auto &[what, readAgain, change] : changes) {
-        SCOPED_TRACE(what);
-        ASSERT_NE(db.fncHistory(), nullptr) << db.lastError().toStdString();
-        const_cast<History *>(db.fncHistory())->front().numbers[7] = 77;
-        change();
-        History *kept = const_cast<History *>(db.fncHistory());
-        ASSERT_NE(kept, nullptr);
-        EXPECT_EQ(kept->empty() || kept->front().numbers[7] != 77, readAgain);
-        if (!kept->empty())
-            kept->front().numbers[7] = Drawing::kEmpty;
-        // What is kept is the table as it is now, and the board lists that many drawings.
-        EXPECT_EQ(*db.fncHistory(), db.fncLoadHistory());
-        totalWeeks = -1;
-        ASSERT_TRUE(listed(db).has_value());
-        EXPECT_EQ(totalWeeks, static_cast<int32_t>(db.fncHistory()->size()));
+    for (const bool timeless : {false, true}) {
+        SCOPED_TRACE(timeless ? "no file times" : "file times");
+        timelessFolder = timeless ? QFile::encodeName(app().gstrLotteryDbsFolder) : QByteArray();
+        runElsewhere(path, "DELETE FROM TBLRESULTS; INSERT INTO TBLRESULTS VALUES (1, '2026-11-21', 1, 2, 3, 4, 5, NULL, NULL, NULL), "
+                           "(2, '2026-11-28', 6, 7, 8, 9, 10, NULL, NULL, NULL)");
+        for (const auto &[what, readAgain, change] : changes) {
+            SCOPED_TRACE(what);
+            ASSERT_NE(db.fncHistory(), nullptr) << db.lastError().toStdString();
+            const_cast<History *>(db.fncHistory())->front().numbers[7] = 77;
+            change();
+            History *kept = const_cast<History *>(db.fncHistory());
+            ASSERT_NE(kept, nullptr);
+            EXPECT_EQ(kept->empty() || kept->front().numbers[7] != 77, readAgain);
+            if (!kept->empty())
+                kept->front().numbers[7] = Drawing::kEmpty;
+            // What is kept is the table as it is now, and the board lists that many drawings.
+            EXPECT_EQ(*db.fncHistory(), db.fncLoadHistory());
+            totalWeeks = -1;
+            ASSERT_TRUE(listed(db).has_value());
+            EXPECT_EQ(totalWeeks, static_cast<int32_t>(db.fncHistory()->size()));
+        }
     }
+    timelessFolder.clear();
 }
 
+// A read ahead reads a file of its folder only, read-only. A database in write-ahead-log mode
+// another program uses stays as it was: its bytes, the log and index it keeps, and no log or index
+// made beside one that has none.
+TEST_F(LotteryDbTest, DrawingsAreReadAheadOnlyFromAFileOfTheFolderReadOnly)
+{
+    makeDatabase({Drawing{1, QDate(2026, 11, 21), {1, 2, 3, 4, 5, 0, 0, 0}}}, 5);
+    const QString &folder = app().gstrLotteryDbsFolder;
+    ASSERT_TRUE(QFile::copy(folder + app().gstrLotteryDbFile, sandbox.programFolder() + QStringLiteral("/Outside.mdb")));
+    loggedCopy(folder + app().gstrLotteryDbFile, folder + QStringLiteral("Logged.mdb"), true);
+    loggedCopy(folder + app().gstrLotteryDbFile, folder + QStringLiteral("Unlogged.mdb"), false);
+    const auto logged = databaseFiles(folder + QStringLiteral("Logged.mdb"));
+    const auto unlogged = databaseFiles(folder + QStringLiteral("Unlogged.mdb"));
+    ASSERT_FALSE(logged[1].isEmpty());
+    ASSERT_TRUE(unlogged[1].isEmpty() && unlogged[2].isEmpty());
+    clsLotteryDb db;
+    ASSERT_TRUE(listed(db).has_value());
+    FolderWatch inFolder(folder), above(sandbox.programFolder());
+    for (const char *name : {"../Outside.mdb", "Logged.mdb", "Unlogged.mdb", "Test.mdb"}) {
+        db.subReadHistoryAhead(folder, QString::fromLatin1(name));
+        ASSERT_NE(db.fncHistory(), nullptr);  // the read ahead ended
+    }
+    EXPECT_EQ(above.events().join(u','), QString());
+    EXPECT_EQ(inFolder.events().join(u','), QStringLiteral("open Logged.mdb,close Logged.mdb,open Unlogged.mdb,close Unlogged.mdb,"
+                                                            "open Test.mdb,close Test.mdb"));
+    EXPECT_EQ(databaseFiles(folder + QStringLiteral("Logged.mdb")), logged);
+    EXPECT_EQ(databaseFiles(folder + QStringLiteral("Unlogged.mdb")), unlogged);
+}
+
+namespace {
+
+// The rows read through a view that counts them (countedRowsDatabase), by every connection the test
+// program opens while a RowCounting lives.
+std::atomic<int> rowsRead = 0;
+int addCountRow(sqlite3 *db, char **, const sqlite3_api_routines *)
+{
+    const auto count = [](sqlite3_context *context, int, sqlite3_value **values) {
+        ++rowsRead;
+        sqlite3_result_value(context, values[0]);
+    };
+    return sqlite3_create_function(db, "counted", 1, SQLITE_UTF8, nullptr, count, nullptr, nullptr);
+}
+struct RowCounting {
+    RowCounting() { sqlite3_auto_extension(reinterpret_cast<void (*)()>(addCountRow)); }
+    ~RowCounting() { sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(addCountRow)); }
+};
+
+// A results database at `path` whose table is a view of `rows` drawings that counts them as they
+// are read.
+void countedRowsDatabase(const QString &path, int rows)
+{
+    runElsewhere(path, QStringLiteral("CREATE TABLE Drawings (WeekNo INTEGER PRIMARY KEY, WeekDate TEXT, n INTEGER);"
+                                      "WITH RECURSIVE w(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM w WHERE k < %1) "
+                                      "INSERT INTO Drawings SELECT k, date('1000-01-01', '+' || k || ' days'), k % 49 + 1 FROM w;"
+                                      "CREATE VIEW TBLRESULTS AS SELECT WeekNo, WeekDate, counted(n) AS WinnerNumber1, "
+                                      "n AS WinnerNumber2, n AS WinnerNumber3, n AS WinnerNumber4, n AS WinnerNumber5, "
+                                      "n AS WinnerNumber6, NULL AS WinnerNumber7, NULL AS WinnerNumber8 FROM Drawings")
+                           .arg(rows));
+}
+
+}  // namespace
 
 // An opening that stops forgets the drawings read ahead, whatever moment of their reading it stops
-// at (the read is cut short); a read of the same file asked for again while under way goes on. The
-// drawings listed afterwards are the file's.
+// at; a read of the same file asked for again while under way goes on. The drawings listed
+// afterwards are the file's. A read stopped ends there, wherever it is: before its statements, in
+// one, between two (counted on a long table, a forgotten read never reaches its last drawing), or
+// waiting for a database another program holds.
 TEST_F(LotteryDbTest, DrawingsReadAheadAreForgottenAtAnyMomentOfTheirReading)
 {
     History drawings;
     for (int32_t week = 1; week <= 20000; ++week)
         drawings.push_back(Drawing{week, QDate(1990, 1, 6).addDays(7 * week), {1 + week % 40, 42, 43, 44, 45, 46, 0, 0}});
     makeDatabase(drawings, 6);
-    const QString path = app().gstrLotteryDbsFolder + app().gstrLotteryDbFile;
-    const QString elsewhere = app().gstrLotteryDbsFolder + QStringLiteral("Elsewhere.mdb");
+    const QString &folder = app().gstrLotteryDbsFolder;
     clsLotteryDb db;
+    const auto readAhead = [&](const QString &file) { db.subReadHistoryAhead(folder, file); };
     for (const int ms : {0, 1, 2, 5, 10, 40}) {
         SCOPED_TRACE(ms);
-        db.subReadHistoryAhead(path);
+        readAhead(app().gstrLotteryDbFile);
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
         db.subForgetHistoryAhead();
-        db.subReadHistoryAhead(path);
+        readAhead(app().gstrLotteryDbFile);
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-        db.subReadHistoryAhead(path);
+        readAhead(app().gstrLotteryDbFile);
         ASSERT_TRUE(listed(db).has_value()) << db.lastError().toStdString();
         EXPECT_EQ(totalWeeks, 20000);
         EXPECT_TRUE(*db.fncHistory() == db.fncLoadHistory());
         // Another file read ahead, then this one: the other read stops.
-        db.subReadHistoryAhead(elsewhere);
+        readAhead(QStringLiteral("Elsewhere.mdb"));
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-        db.subReadHistoryAhead(path);
+        readAhead(app().gstrLotteryDbFile);
+    }
+    const RowCounting counting;
+    constexpr int kRows = 200000;
+    countedRowsDatabase(folder + QStringLiteral("Counted.mdb"), kRows);
+    for (const int ms : {0, 1, 2, 5, 10}) {
+        SCOPED_TRACE(ms);
+        rowsRead = 0;
+        readAhead(QStringLiteral("Counted.mdb"));
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        db.subForgetHistoryAhead();
+        EXPECT_LT(rowsRead, kRows);
+        const DatabaseHolder other(folder + app().gstrLotteryDbFile);
+        ASSERT_TRUE(other.held());
+        readAhead(app().gstrLotteryDbFile);
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        QElapsedTimer forgetting;
+        forgetting.start();
+        db.subForgetHistoryAhead();
+        // Far from the wait's end, which an unstopped read waits for.
+        EXPECT_LT(forgetting.elapsed(), lotterydb::kBusyWaitMs / 2);
     }
 }

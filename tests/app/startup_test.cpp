@@ -15,6 +15,7 @@
 #include "platform/filewrite.h"
 #include "platform/ui/forms.h"
 #include "support/faults.h"
+#include "support/folderwatch.h"
 #include "support/sandbox.h"
 
 #include <QCoreApplication>
@@ -105,15 +106,23 @@ TEST(StartUp, FirstRunAndALockedLastLottery)
     endStartUp();
 }
 
-// The drawings of the last lottery read from the first moment of the start are those its board
-// shows; the read ahead of a last lottery that does not open is forgotten, and the start window
-// comes in front.
+// The drawings of the last lottery read from the first moment of the start, before Main, are those
+// its board shows: the start reads that file whole, read-only, and no other. A last lottery the
+// catalogue does not list, in LotteryDBs or outside it ("../"), is refused and never opened: here
+// another program's database in write-ahead-log mode stays byte for byte as it was, with the log
+// and index it keeps; the start window comes in front.
 TEST(StartUp, TheLastLotteryOpensWithTheDrawingsReadFromTheFirstMoment)
 {
     Sandbox sandbox;
     endStartUp();
     const QString path = sampleLottoAsTheLastLottery(sandbox);
-    subReadLastLotteryAhead();
+    const QString lotteryDbs = sandbox.programFolder() + QStringLiteral("/LotteryDBs");
+    {
+        FolderWatch watch(lotteryDbs);
+        subReadLastLotteryAhead();
+        EXPECT_EQ(watch.events("close Sample Lotto 6-49.mdb", 20000),
+                  (QStringList{"open Sample Lotto 6-49.mdb", "close Sample Lotto 6-49.mdb"}));
+    }
     ASSERT_TRUE(Main());
     IBoard *board = currentBoard();
     ASSERT_NE(board, nullptr);
@@ -126,16 +135,23 @@ TEST(StartUp, TheLastLotteryOpensWithTheDrawingsReadFromTheFirstMoment)
     EXPECT_EQ(*app().gobjLotteryDb->fncHistory(), *drawings);
     endStartUp();
 
-    // Not in the catalogue: refused, and the drawings read ahead forgotten.
-    clsRegistry().fncREGSetStringVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLastLotteryDbFile,
-                                     QStringLiteral("Unlisted.mdb"));
-    ASSERT_TRUE(QFile::copy(path, sandbox.programFolder() + QStringLiteral("/LotteryDBs/Unlisted.mdb")));
-    MessageBoxScript answers;
-    subReadLastLotteryAhead();
-    ASSERT_TRUE(Main());
-    EXPECT_EQ(answers.texts().size(), 1);
-    EXPECT_EQ(windowInFront(), static_cast<QWidget *>(DefaultInstance<frmStart>::existing()));
-    endStartUp();
+    for (const QString &stored : {QStringLiteral("Unlisted.mdb"), QStringLiteral("../Other.db")}) {
+        SCOPED_TRACE(stored.toStdString());
+        const QString other = lotteryDbs + u'/' + stored;
+        loggedCopy(path, other, true);
+        const auto files = databaseFiles(other);
+        ASSERT_FALSE(files[1].isEmpty());
+        clsRegistry().fncREGSetStringVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLastLotteryDbFile, stored);
+        FolderWatch watch(QFileInfo(other).absolutePath());
+        MessageBoxScript answers;
+        subReadLastLotteryAhead();
+        ASSERT_TRUE(Main());
+        EXPECT_EQ(answers.texts().size(), 1);
+        EXPECT_EQ(windowInFront(), static_cast<QWidget *>(DefaultInstance<frmStart>::existing()));
+        EXPECT_EQ(watch.events().filter(QFileInfo(other).fileName()), QStringList{});
+        EXPECT_EQ(databaseFiles(other), files);
+        endStartUp();
+    }
 }
 
 // The next start after writes cut short: the temporary files that writes of the settings store and
@@ -182,7 +198,8 @@ TEST(StartUp, TheTemporaryFilesOfWritesCutShortAreGoneAtTheNextStart)
 // A second program ends at once while the first runs, and logs why; a program that was killed
 // holds no lock. A lottery just added has no drawings: started with it as the last lottery, the
 // program shows its notice in a real box and keeps running (it used to abort half a second after
-// start).
+// start). A second program started while another program holds the last lottery's database for
+// writing never opens that database (it used to wait for it before ending).
 TEST(Program, ASecondCopyEndsAtOnceAndALotteryWithoutDrawingsKeepsItRunning)
 {
     Sandbox sandbox;
@@ -204,12 +221,25 @@ TEST(Program, ASecondCopyEndsAtOnceAndALotteryWithoutDrawingsKeepsItRunning)
     first.waitForFinished(10000);
     EXPECT_EQ(loggedMessages(sandbox).value(1), QStringLiteral("#Message: 43528"));
 
+    const QString lotto = sampleLottoAsTheLastLottery(sandbox);
     sqlite3 *db = nullptr;
-    ASSERT_EQ(sqlite3_open(QFile::encodeName(sampleLottoAsTheLastLottery(sandbox)).constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(lotto).constData(), &db), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(db, "DELETE FROM TBLRESULTS", nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(db);
     startProgram(third);  // the lock of the killed program does not keep it out
     EXPECT_FALSE(third.waitForFinished(3000)) << "the program ended: " << third.readAllStandardError().toStdString();
+    {
+        // Another program writes to the last lottery's database: a second copy ends all the same,
+        // without opening it.
+        const DatabaseHolder writer(lotto);
+        ASSERT_TRUE(writer.held());
+        FolderWatch watch(QFileInfo(lotto).absolutePath());
+        QProcess fourth;
+        startProgram(fourth);
+        EXPECT_TRUE(fourth.waitForFinished(20000));
+        EXPECT_EQ(std::tuple(fourth.exitStatus(), fourth.exitCode()), std::tuple(QProcess::NormalExit, 0));
+        EXPECT_EQ(watch.events(), QStringList{});
+    }
     third.kill();
     third.waitForFinished(10000);
 }

@@ -1,13 +1,15 @@
 #pragma once
 // Faults of the world around the program: a full disk, a file system that answers a folder's
-// sync with an error, a database another program holds.
+// sync with an error, a database another program holds or keeps in write-ahead-log mode.
 
 #include "platform/filewrite.h"
 
 #include <QFile>
 #include <QString>
+#include <array>
 #include <cerrno>
 #include <csignal>
+#include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <sys/resource.h>
 
@@ -78,3 +80,30 @@ private:
     sqlite3 *db_ = nullptr;
     bool held_ = false;
 };
+
+// Another program's copy of the database at `from`, at `to`, in write-ahead-log mode; when
+// `keepsLog`, its last change stays in the log it keeps beside it, with the log's index (as while
+// that program runs).
+inline void loggedCopy(const QString &from, const QString &to, bool keepsLog)
+{
+    ASSERT_TRUE(QFile::copy(from, to));
+    sqlite3 *db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(to).constData(), &db), SQLITE_OK);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, keepsLog ? 1 : 0, nullptr);
+    EXPECT_EQ(sqlite3_exec(db, "PRAGMA journal_mode = WAL; PRAGMA wal_autocheckpoint = 0; UPDATE TBLRESULTS SET WinnerNumber1 = 9",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+}
+
+// The bytes of a database and of the write-ahead log and index beside it (empty when missing).
+inline std::array<QByteArray, 3> databaseFiles(const QString &path)
+{
+    std::array<QByteArray, 3> bytes;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        QFile file(path + std::array{"", "-wal", "-shm"}[i]);
+        if (file.open(QIODevice::ReadOnly))
+            bytes[i] = file.readAll();
+    }
+    return bytes;
+}
