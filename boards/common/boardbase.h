@@ -207,9 +207,17 @@ protected:
     // position of the game for the drawing and guess rows, up to the last guarantee position for
     // the guarantee and column rows.
     void subShowPositions();
-    // Places the three power totals of each drum of the game against the drum's last position
-    // (the captions left of the main drum's) and sizes txtGuessSource up to the main guess total.
-    void subPlaceTotals();
+    // Places the three power totals of the main drum against its last position, each as wide as
+    // its number needs where its own width is too narrow, the captions left of them, and sizes
+    // txtGuessSource up to the guess total; the two-pool board places its second drum's totals
+    // too. Run again whenever a total's number changes.
+    virtual void subPlaceTotals();
+    // The width (twips) of a power total: `own` where its number fits, else as wide as the number
+    // needs with 2 pixels free on each side, up to `widest` (never below `own`).
+    static int fncTotalWidth(const VbLabel *total, int own, int widest);
+    // A position's value that a marker frame surrounds keeps its number inside the frame: a number
+    // that fits the value stands where it stands, a narrowed one within the frame's border.
+    static void subKeepInsideFrame(VbLabel *value, const VbShape *frame);
 
     void closeEvent(QCloseEvent *event) override;
 
@@ -407,6 +415,8 @@ private:
     void subEnableDrawingCommands(bool on);
     void putSettings(const BoardSettings &settings, bool secondDrumLast);
     void applyLanguageItem(int32_t digit);
+    // A total's number changed: the totals placed again once the game's layout has placed them.
+    void subTotalChanged();
 
     const BoardDesign design_;
     std::shared_ptr<OpenLottery> lottery_;
@@ -417,4 +427,7 @@ private:
     bool loaded_ = false;
     bool unloaded_ = false;
     bool tellNoDrawings_ = false;  // the no-drawings notice is due when the board first shows
+    bool totalsPlaced_ = false;    // the game's layout has placed the power totals
+    // The design width of each caption beside a power total.
+    std::map<const VbControl *, int> captionWidths_;
 };

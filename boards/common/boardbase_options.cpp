@@ -12,6 +12,10 @@ void BoardBase::wireWindowHandlers()
 {
     chkGuaranteeNumbers->onClick = [this] { chkGuaranteeNumbers_Click(); };
     chkCompareWithGuess->onClick = [this] { chkCompareWithGuess_Click(); };
+    for (Drum drum : boardDrums())
+        for (VbLabel *total : {this->drum(drum).lblDrawingPowerTotal, this->drum(drum).lblGuessPowerTotal,
+                               this->drum(drum).lblColumnPowerTotal})
+            total->onChange = [this] { subTotalChanged(); };
 
     connect(mnuLanguageEnglish, &QAction::triggered, this, [this] { mnuLanguageEnglish_Click(); });
     connect(mnuLanguageFrench, &QAction::triggered, this, [this] { mnuLanguageFrench_Click(); });

@@ -17,6 +17,8 @@
 #include "boards/common/clslanguage.h"
 #include "dialogs/startwindow.h"
 #include "platform/dates.h"
+#include "platform/twips.h"
+#include "platform/ui/narrowfont.h"
 #include "platform/ui/msgbox.h"
 #include "platform/vb.h"
 
@@ -113,6 +115,7 @@ void BoardBase::Form_Load()
     subPlaceWindow();
     subFillIntervalPercentItems();
     subLayoutForGame();
+    totalsPlaced_ = true;
     subClearPositions();
     subMakeTableRows();
     const bool listed = fncTotalWeekNumberAndAllGameDates();
@@ -267,22 +270,77 @@ void BoardBase::subShowPositions()
         show(Controls{txtGuaranteeNumber.at(i), lblColumnNumber.at(i)});
 }
 
+namespace {
+
+// Moves a control to `left` with `width` (twips) unless it stands there already.
+void placeAcross(VbControl *control, int left, int width)
+{
+    if (control->Left() != left || control->Width() != width)
+        control->Move(left, control->Top(), width, control->Height());
+}
+
+}  // namespace
+
+int BoardBase::fncTotalWidth(const VbLabel *total, int own, int widest)
+{
+    const int border = total->width() - total->contentsRect().width();
+    const int needed = narrowfont::naturalWidth(total->font(), total->text()) + border;
+    if (needed <= twips::toPixels(own))
+        return own;
+    // Grown, the number keeps 2 pixels free on each side, apart from the number beside it.
+    return std::clamp(twips::fromPixels(needed + 4), own, std::max(own, widest));
+}
+
 void BoardBase::subPlaceTotals()
 {
-    auto alignRight = [](VbControl *total, const VbControl *position) {
-        if (total && position)
-            total->setLeft(position->Left() + position->Width() - total->Width());
-    };
-    for (Drum drum : gameDrums()) {
-        DrumControls &d = this->drum(drum);
-        const int last = lottery().gLayout.lastPositionOf(drum);
-        alignRight(d.lblDrawingPowerTotal, lblDrawingNumberPower.at(last));
-        alignRight(d.lblGuessPowerTotal, lblGuessPower.at(last));
-        alignRight(d.lblColumnPowerTotal, lblColumnNumber.at(last));
+    // The main drum's totals end where its last position ends. Each is as wide as its row's cell at
+    // the first position, or, where its number needs more, grows to the left as far as the first
+    // position.
+    const int last = lottery().gLayout.lastPositionOf(Drum::Main);
+    const std::pair<VbLabel *, const CtlArray<VbLabel> *> rows[] = {{main.lblDrawingPowerTotal, &lblDrawingNumberPower},
+                                                                    {main.lblGuessPowerTotal, &lblGuessPower},
+                                                                    {main.lblColumnPowerTotal, &lblColumnNumber}};
+    for (const auto &[total, cells] : rows) {
+        const VbLabel *first = cells->at(firstPosition());
+        const VbLabel *end = cells->at(last);
+        if (!total || !first || !end)
+            continue;
+        const int right = end->Left() + end->Width();
+        const int width = fncTotalWidth(total, first->Width(), right - first->Left());
+        placeAcross(total, right - width, width);
     }
-    lblDrawingPowerTotalCap->setLeft(main.lblDrawingPowerTotal->Left() - lblDrawingPowerTotalCap->Width() - 80);
-    txtGuessSource->setWidth(main.lblGuessPowerTotal->Left() - lblGuessPower[firstPosition()]->Left() - 20);
-    lblColumnPowerTotalCap->setLeft(main.lblColumnPowerTotal->Left() - lblColumnPowerTotalCap->Width() - 80);
+    // A caption stands 80 twips left of its total, as wide as the design made it, or narrower
+    // (its words narrowed to fit) where the total has grown so far that it would reach out of its
+    // frame.
+    for (const auto &[caption, total] : {std::pair{lblDrawingPowerTotalCap, main.lblDrawingPowerTotal},
+                                         std::pair{lblColumnPowerTotalCap, main.lblColumnPowerTotal}}) {
+        const int own = captionWidths_.try_emplace(caption, caption->Width()).first->second;
+        const int width = std::clamp(total->Left() - 80, 0, own);
+        placeAcross(caption, total->Left() - width - 80, width);
+    }
+    placeAcross(txtGuessSource, txtGuessSource->Left(),
+                main.lblGuessPowerTotal->Left() - lblGuessPower[firstPosition()]->Left() - 20);
+}
+
+void BoardBase::subKeepInsideFrame(VbLabel *value, const VbShape *frame)
+{
+    constexpr int kBorder = 2;  // the marker frames' border, in pixels
+    if (!value || !frame)
+        return;
+    const QRect v(value->mapTo(value->window(), QPoint(0, 0)), value->size());
+    const QRect f(frame->mapTo(frame->window(), QPoint(0, 0)), frame->size());
+    // The number's room: the frame's inside and a pixel more on each side, which a narrowed number
+    // keeps free.
+    const int left = std::max(0, f.left() + kBorder - 1 - v.left());
+    const int right = std::max(0, v.right() - (f.right() - kBorder + 1));
+    value->setContentsMargins(left, 0, right, 0);
+    value->setNarrowToFit(true);  // fitted again to its room
+}
+
+void BoardBase::subTotalChanged()
+{
+    if (totalsPlaced_)
+        subPlaceTotals();
 }
 
 void BoardBase::subClearPositions()

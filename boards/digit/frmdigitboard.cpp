@@ -6,11 +6,9 @@
 #include "app/clsfilesystem.h"
 #include "boards/common/boardbase_analysis.h"
 #include "boards/common/clslanguage.h"
-#include "platform/twips.h"
 #include "platform/ui/vbcolor.h"
 #include "platform/vb.h"
 
-#include <QFontMetrics>
 #include <algorithm>
 
 namespace {
@@ -89,15 +87,8 @@ void frmDigitBoard::subLayoutForGame()
     subShowPositions();
     if (lottery().gLayout.positionCount() == 3 || lottery().gLayout.positionCount() == 4)
         subDoublePositionWidths();
-    // The totals take the width of the first position's cells, or room for five digits where
-    // those cells are narrower, then line up with the last one.
-    const std::pair<VbLabel *, const VbLabel *> totals[] = {{main.lblDrawingPowerTotal, lblDrawingNumberPower[0]},
-                                                            {main.lblGuessPowerTotal, lblGuessPower[0]},
-                                                            {main.lblColumnPowerTotal, lblColumnNumber[0]}};
-    for (const auto &[total, cell] : totals) {
-        const int fiveDigits = QFontMetrics(total->font()).horizontalAdvance(QStringLiteral("99999")) + 4;
-        total->setWidth(std::max(cell->Width(), twips::fromPixels(fiveDigits)));
-    }
+    // The totals take the width of the first position's cells (wider where their numbers need
+    // it) and line up with the last one.
     subPlaceTotals();
 }
 

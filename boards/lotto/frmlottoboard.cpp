@@ -41,7 +41,7 @@ constexpr int kBallSize = 360;
 constexpr int kFrameLeft = 7650;
 constexpr int kFrameWidth = 7620;
 // The column right of the position rows inside a frame.
-constexpr int kSideLeft = 3900;
+constexpr int kSideLeft = frmLottoBoard::kSideLeft;
 constexpr int kSideWidth = kFrameWidth - kSideLeft - 150;
 
 // Bonus markers: marks above a position, frames around a value.
@@ -51,13 +51,14 @@ constexpr uint32_t kMarkerColour = 0x0000C0;
 
 int positionLeft(int i) { return frmLottoBoard::kPositionLeft + (i - 1) * frmLottoBoard::kPositionPitch; }
 
-// A table cell, drawing number or power value: boxed or plain, centred.
+// A table cell, drawing number or power value: boxed or plain, centred, its number whole.
 void styleCell(VbLabel *label, bool boxed, uint32_t back)
 {
     label->setOpaque(true);
     label->setBackColor(back);
     label->setBorder(boxed);
     label->setAlignment(2);
+    label->setNarrowToFit(true);
 }
 
 // A header over a table column: plain text centred over the column.
@@ -83,6 +84,7 @@ void placeTotal(VbLabel *total, VbLabel *caption, int top, int height)
     total->setFontBold(true);
     caption->Move(positionLeft(6) - 1580, top, 1500, height);
     caption->setAlignment(1);
+    caption->setNarrowToFit(true);
     caption->setCaption(QStringLiteral("Power Total"));
 }
 
@@ -258,6 +260,7 @@ void frmLottoBoard::subDesignDrawings()
         label->Move(left, 240, width, 240);
         label->setCaption(QString::fromLatin1(caption));
         combo->Move(left, 480, width, 315);
+        combo->setNarrowToFit(true);
     }
     cmdPower->Move(kSideLeft, 930, 2340, 600);
     cmdPower->setCaption(QStringLiteral("POWER TABLE"));
@@ -327,8 +330,10 @@ void frmLottoBoard::subDesignPowerInterval(DrumControls &d)
     d.txtPowerInterval[0]->Move(2460, 780, 600, 315);
     d.hsbPowerInterval->Move(3120, 810, 2220, 255);
     d.txtPowerInterval[1]->Move(5400, 780, 600, 315);
-    for (int i = 0; i <= 1; ++i)
+    for (int i = 0; i <= 1; ++i) {
         d.txtPowerInterval[i]->setAlignment(2);
+        d.txtPowerInterval[i]->setNarrowToFit(true);
+    }
     d.cboPowerIntervalPct->Move(6060, 780, 840, 315);
     if (VbLabel *sign = d.lblPowerIntervalPctSign) {
         sign->Move(6930, 825, 300, 255);
@@ -342,6 +347,8 @@ void frmLottoBoard::subDesignPowerInterval(DrumControls &d)
     d.lblPowerHighest->setAlignment(1);
     d.lblPowerSliderPos->Move(6060, 1125, 840, 240);
     d.lblPowerSliderPos->setAlignment(2);
+    for (VbLabel *sum : {d.lblPowerLowest, d.lblPowerMiddle, d.lblPowerHighest, d.lblPowerSliderPos})
+        sum->setNarrowToFit(true);
 }
 
 void frmLottoBoard::subDesignTicketAndGuess()
@@ -359,6 +366,7 @@ void frmLottoBoard::subDesignTicketAndGuess()
     main.lblGuessPowerTotal->setFontBold(true);
     txtGuessSource->Move(positionLeft(1), 930, positionLeft(6) - positionLeft(1) - 20, 285);
     txtGuessSource->setLocked(true);
+    txtGuessSource->setNarrowToFit(true);
 
     chkIncrementalTicket->Move(150, 1260, 3540, 300);
     chkIncrementalTicket->setCaption(QStringLiteral("Incremental Ticket"));
@@ -462,6 +470,8 @@ void frmLottoBoard::subPlaceBonusMarkers()
         markers[4]->setLeft(g + 10);
         for (int i : {0, 1, 3, 4})
             markers[i]->setVisible(true);
+        subKeepInsideFrame(lblDrawingNumberPower[position], markers[1]);
+        subKeepInsideFrame(lblGuessPower[position], markers[4]);
     };
     const int k = lottery().gLayout.lastMainPosition;
     if (oneBonus || twoBonus)

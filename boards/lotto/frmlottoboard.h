@@ -18,6 +18,7 @@ public:
     static constexpr int kPositionLeft = 150;   // Left of position 1 in the position rows
     static constexpr int kPositionPitch = 450;  // from one position to the next
     static constexpr int kPositionWidth = 390;
+    static constexpr int kSideLeft = 3900;      // the column right of the position rows in the frames
 
 protected:
     // The lotto design for a board of another family (the two-pool board), which then adds its own

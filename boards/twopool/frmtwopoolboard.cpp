@@ -16,6 +16,8 @@ namespace {
 constexpr int kSecondHalf = 29;
 // Frames marking the drum in front: the second drum's are dark red and twice as wide.
 constexpr int kSecondDrumFrameWidth = 2;
+// The least room between a grown second-drum total and the column right of the positions.
+constexpr int kTotalsGap = 90;
 
 void placeInTwips(QWidget *widget, int left, int top, int width, int height)
 {
@@ -118,6 +120,7 @@ void frmTwoPoolBoard::subDesignSecondDrum()
         second->setAlignment(2);
         second->setFontBold(true);
         second->setForeColor(vbc::kDarkRed);
+        second->setNarrowToFit(true);
         second->setCaption(QStringLiteral("0"));
         second->setVisible(false);
     }
@@ -222,7 +225,6 @@ void frmTwoPoolBoard::subLayoutForGame()
 {
     subShowPositions();
     subPlaceTotals();
-    subPlaceSecondDrumTotals();
     subPlaceSecondDrumMarkers();
     // The second drum's right table half, for a second drum beyond ball 28.
     if (lottery().gLayout.highestSecond >= kSecondHalf)
@@ -231,21 +233,35 @@ void frmTwoPoolBoard::subLayoutForGame()
             (*headers)[1]->setVisible(true);
 }
 
+void frmTwoPoolBoard::subPlaceTotals()
+{
+    frmLottoBoard::subPlaceTotals();
+    subPlaceSecondDrumTotals();
+}
+
 void frmTwoPoolBoard::subPlaceSecondDrumTotals()
 {
     const int k = lottery().gLayout.lastMainPosition;
     const bool oneNumber = lottery().gLayout.bonusPositions() == 1;
-    const std::tuple<VbLabel *, VbLabel *, VbControl *> totals[] = {
-        {bonus.lblDrawingPowerTotal, main.lblDrawingPowerTotal, lblDrawingNumberPower.at(k + 1)},
-        {bonus.lblGuessPowerTotal, main.lblGuessPowerTotal, lblGuessPower.at(k + 1)},
-        {bonus.lblColumnPowerTotal, main.lblColumnPowerTotal, lblColumnNumber.at(k + 1)},
+    const std::tuple<VbLabel *, const CtlArray<VbLabel> *, VbControl *> totals[] = {
+        {bonus.lblDrawingPowerTotal, &lblDrawingNumberPower, lblDrawingNumberPower.at(k + 1)},
+        {bonus.lblGuessPowerTotal, &lblGuessPower, lblGuessPower.at(k + 1)},
+        {bonus.lblColumnPowerTotal, &lblColumnNumber, lblColumnNumber.at(k + 1)},
     };
-    for (const auto &[second, first, position] : totals) {
-        // Right beside the main total; as wide as the one second-drum position, or as the main total.
-        int width = first->Width();
+    for (const auto &[second, cells, position] : totals) {
+        // Right beside the main total; as wide as the one second-drum position, or as the main
+        // total without growth (its row's first cell); wider, to the right, where its number
+        // needs more, up to the column right of the positions.
+        const VbLabel *first = second == bonus.lblDrawingPowerTotal ? main.lblDrawingPowerTotal
+                               : second == bonus.lblGuessPowerTotal ? main.lblGuessPowerTotal
+                                                                     : main.lblColumnPowerTotal;
+        int own = cells->at(firstPosition())->Width();
         if (oneNumber && position)
-            width = position->Width() - (second == bonus.lblDrawingPowerTotal ? 10 : 0);
-        second->Move(first->Left() + first->Width() - 10, second->Top(), width, second->Height());
+            own = position->Width() - (second == bonus.lblDrawingPowerTotal ? 10 : 0);
+        const int left = first->Left() + first->Width() - 10;
+        const int width = fncTotalWidth(second, own, kSideLeft - kTotalsGap - left);
+        if (second->Left() != left || second->Width() != width)
+            second->Move(left, second->Top(), width, second->Height());
         second->setVisible(true);
     }
 }
@@ -273,8 +289,11 @@ void frmTwoPoolBoard::subPlaceSecondDrumMarkers()
     place(shpBonusMarkB[2], g1);
     place(shpBonusMarkB[3], two ? g1 - 10 : g1);
     place(shpBonusMarkB[4], g1 + 10);
+    subKeepInsideFrame(lblDrawingNumberPower[k + 1], shpBonusMarkB[1]);
+    subKeepInsideFrame(lblGuessPower[k + 1], shpBonusMarkB[4]);
     if (one) {
         place(shpBonusMarkA[5], g1);
+        subKeepInsideFrame(lblColumnNumber[k + 1], shpBonusMarkA[5]);
         return;
     }
     const int d2 = lblDrawingNumberPower[k + 2]->Left();
@@ -286,6 +305,10 @@ void frmTwoPoolBoard::subPlaceSecondDrumMarkers()
     place(shpBonusMarkA[3], g2);
     place(shpBonusMarkA[4], g2 + 10);
     place(shpBonusMarkA[5], g2);
+    subKeepInsideFrame(lblColumnNumber[k + 1], shpBonusMarkB[5]);
+    subKeepInsideFrame(lblDrawingNumberPower[k + 2], shpBonusMarkA[1]);
+    subKeepInsideFrame(lblGuessPower[k + 2], shpBonusMarkA[4]);
+    subKeepInsideFrame(lblColumnNumber[k + 2], shpBonusMarkA[5]);
 }
 
 void frmTwoPoolBoard::subRefreshPoolsAtLoad()

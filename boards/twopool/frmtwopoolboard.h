@@ -38,6 +38,8 @@ protected:
     void subShowGameMatrix() override;
     // Positions in use, the totals of both drums, the second-drum markers for the game code.
     void subLayoutForGame() override;
+    // The main drum's totals, then the second drum's right beside them.
+    void subPlaceTotals() override;
     // Both pools shown at load, the main pool first.
     void subRefreshPoolsAtLoad() override;
 

@@ -1,6 +1,7 @@
 #include "platform/ui/controls.h"
 
 #include "platform/twips.h"
+#include "platform/ui/narrowfont.h"
 
 #include <QAbstractItemView>
 #include <QAbstractListModel>
@@ -19,6 +20,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStandardItemModel>
+#include <QStyleOption>
 #include <QStyledItemDelegate>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -40,6 +42,7 @@ void VbControl::Move(int leftTwips, int topTwips, int widthTwips, int heightTwip
     height_ = heightTwips;
     self_->setGeometry(twips::toPixels(leftTwips), twips::toPixels(topTwips),
                        std::max(0, twips::toPixels(widthTwips)), std::max(0, twips::toPixels(heightTwips)));
+    fitText();
 }
 
 void VbControl::setBackColor(uint32_t colour)
@@ -88,6 +91,7 @@ void VbControl::setFontBold(bool on)
         return;
     font.setBold(on);
     self_->setFont(font);
+    fitText();
 }
 
 void VbControl::setFontSize(double points)
@@ -95,6 +99,13 @@ void VbControl::setFontSize(double points)
     QFont font = self_->font();
     font.setPointSizeF(points);
     self_->setFont(font);
+    fitText();
+}
+
+void VbControl::setNarrowToFit(bool on)
+{
+    narrowToFit_ = on;
+    fitText();
 }
 
 void VbControl::zOrder(int position)
@@ -128,6 +139,7 @@ void VbControl::copyFrom(const VbControl &other)
     fore_ = other.fore_;
     backSet_ = other.backSet_;
     fillsBack_ = other.fillsBack_;
+    narrowToFit_ = other.narrowToFit_;
     // The template's palette is its colours over the parent's palette.
     if (other.self_->testAttribute(Qt::WA_SetPalette))
         self_->setPalette(other.self_->palette());
@@ -393,10 +405,14 @@ void VbLabel::setCaption(const QString &caption)
 {
     if (caption == caption_ && !caption.isEmpty())
         return;
+    const bool changed = caption != caption_;
     caption_ = caption;
     setText(displayCaption(caption));
     if (autoSize_)
         fitToText();
+    fitText();
+    if (changed && onChange)
+        onChange();
 }
 
 void VbLabel::setAlignment(int vbAlignment)
@@ -458,6 +474,16 @@ bool VbLabel::event(QEvent *event)
     return QLabel::event(event);
 }
 
+void VbLabel::fitText()
+{
+    if (!narrowToFit_)
+        return;
+    QFont narrowed = font();
+    narrowed.setStretch(narrowfont::stretchToFit(narrowed, text(), contentsRect().width() - 2 * margin()));
+    if (narrowed != font())
+        setFont(narrowed);
+}
+
 // ---- VbTextBox ------------------------------------------------------------------------------
 
 VbTextBox::VbTextBox(QWidget *parent) : VbWidget<QLineEdit>(parent, QPalette::Base, QPalette::Text)
@@ -472,6 +498,7 @@ VbTextBox::VbTextBox(QWidget *parent) : VbWidget<QLineEdit>(parent, QPalette::Ba
         if (onChange)
             onChange();
     });
+    QObject::connect(this, &QLineEdit::textChanged, this, [this] { fitText(); });
 }
 
 void VbTextBox::setText(const QString &text)
@@ -557,6 +584,20 @@ bool VbTextBox::event(QEvent *event)
     if (event->type() == QEvent::ToolTip && onMouseMove)
         onMouseMove();
     return QLineEdit::event(event);
+}
+
+void VbTextBox::fitText()
+{
+    if (!narrowToFit_)
+        return;
+    // The box shows its text unscrolled when the text and the cursor fit within its frame and the
+    // 2 pixels it keeps free on each side.
+    const int frame = hasFrame() ? style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this) : 0;
+    const int room = width() - 2 * frame - 4 - textMargins().left() - textMargins().right() - 1;
+    QFont narrowed = font();
+    narrowed.setStretch(narrowfont::stretchToFit(narrowed, text(), room));
+    if (narrowed != font())
+        setFont(narrowed);
 }
 
 // ---- VbTextArea -----------------------------------------------------------------------------
@@ -728,6 +769,7 @@ VbCombo::VbCombo(QWidget *parent) : VbWidget<QComboBox>(parent, QPalette::Base, 
         if (onChange)
             onChange();
     });
+    QObject::connect(this, &QComboBox::editTextChanged, this, [this] { fitText(); });
 }
 
 void VbCombo::setListIndex(int index)
@@ -830,7 +872,47 @@ void VbCombo::showPopup()
     if (entries_)
         if (auto *list = qobject_cast<QListView *>(view()))
             list->setUniformItemSizes(true);
+    fitListWidth();
     QComboBox::showPopup();
+}
+
+void VbCombo::fitListWidth()
+{
+    QAbstractItemView *list = view();
+    int widest = 0;
+    const auto measure = [&](int row) {
+        widest = std::max(widest, list->sizeHintForIndex(model()->index(row, modelColumn(), rootModelIndex())).width());
+    };
+    const int rows = count();
+    if (entries_ && rows > 0) {
+        measure(0);
+        measure(rows - 1);
+    } else {
+        for (int row = 0; row < rows; ++row)
+            measure(row);
+    }
+    const int scrollBar = rows > maxVisibleItems() ? list->verticalScrollBar()->sizeHint().width() : 0;
+    list->setMinimumWidth(widest + scrollBar + 2 * list->frameWidth());
+}
+
+void VbCombo::fitText()
+{
+    if (!narrowToFit_ || !lineEdit())
+        return;
+    // The edit field's place within the box, less the 2 pixels it keeps free on each side and
+    // the cursor.
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    const int room = field.width() - 5;
+    const int stretch = narrowfont::stretchToFit(font(), currentText(), room);
+    if (lineEdit()->font().stretch() == stretch)
+        return;
+    // Only the width set on the field: the rest of its font is the box's.
+    QFont narrowed;
+    if (stretch != QFont::AnyStretch)
+        narrowed.setStretch(stretch);
+    lineEdit()->setFont(narrowed);
 }
 
 void VbCombo::useItemList()

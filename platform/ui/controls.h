@@ -62,6 +62,10 @@ public:
     bool fontBold() const { return self_->font().bold(); }
     void setFontBold(bool on);
     void setFontSize(double points);
+    // A control showing numbers shows its text whole: a text wider than the control shows in the
+    // control's font narrowed just enough to fit (see narrowfont.h), a text that fits in the font
+    // itself. Labels, text boxes and the edit field of a combo box can.
+    void setNarrowToFit(bool on);
 
     QString toolTipText() const { return self_->toolTip(); }
     void setToolTipText(const QString &text) { self_->setToolTip(text); }
@@ -84,6 +88,9 @@ protected:
     // Paints the back colour over the whole control when it shows one; every control's paint
     // starts with it.
     void paintBack();
+    // Under setNarrowToFit: the control's font narrowed for its text and its room now, or back at
+    // its own width (run when the text, the size or the font changes).
+    virtual void fitText() {}
 
     QWidget *self_;
     QPalette::ColorRole backRole_;
@@ -100,6 +107,7 @@ protected:
     // window takes the area of every opaque control out of the area it paints beneath, control
     // by control, which on a board of hundreds of filled cells costs more than the painting.
     bool fillsBack_ = false;
+    bool narrowToFit_ = false;
 };
 
 // Routes a Qt widget's focus events to VbControl.
@@ -174,9 +182,12 @@ public:
     void copyFrom(const VbControl &other) override;
 
     std::function<void()> onMouseMove;
+    // Change: the caption changed.
+    std::function<void()> onChange;
 
 protected:
     bool event(QEvent *event) override;
+    void fitText() override;
 
 private:
     void fitToText();
@@ -211,6 +222,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     bool event(QEvent *event) override;
+    void fitText() override;
 
 private:
     QString lastText_;
@@ -310,15 +322,21 @@ public:
     std::function<void()> onChange;
     std::function<void(int &keyAscii)> onKeyPress;
 
+    // The list drops down at least as wide as its widest entry (see fitListWidth).
     void showPopup() override;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
+    // The edit field's text whole.
+    void fitText() override;
 
 private:
     class EditField;
     class EntryModel;
+    // The widest entry measured: every entry of a list of items; of the entries made from their
+    // position (numbers or dates in their order, the widest at one end), the first and the last.
+    void fitListWidth();
     // Back to a list of items after setEntries.
     void useItemList();
 

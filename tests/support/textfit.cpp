@@ -96,9 +96,10 @@ QString buttonProblem(const QAbstractButton *button)
 
 QString lineEditProblem(const QLineEdit *box)
 {
-    // Room for the text: the box less its frame and the text margins Qt keeps.
-    const int room = box->width() - 2 * box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box) - 4
-                     - box->textMargins().left() - box->textMargins().right();
+    // Room for the text: the box less its frame (none for the edit field of a combo box) and the
+    // text margins Qt keeps.
+    const int frame = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box) : 0;
+    const int room = box->width() - 2 * frame - 4 - box->textMargins().left() - box->textMargins().right();
     const int needed = QFontMetrics(box->font()).horizontalAdvance(box->text());
     if (needed > room)
         return nameOf(box, box->text()) + QStringLiteral(" needs %1, has %2").arg(needed).arg(room);
