@@ -789,12 +789,11 @@ void VbList::rowsInserted(const QModelIndex &parent, int start, int end)
 void VbList::dataChanged(const QModelIndex &, const QModelIndex &, const QList<int> &)
 {
     // Lines rewritten in their rows are a list filled anew, as after a reset: no line is current
-    // and the list shows its first line. Every line takes the size of the widest (uniform item
-    // sizes), so new texts move no line: the lines are painted anew, and laid out again only when
-    // the widest line reads otherwise.
+    // or selected, and the list stays where it was scrolled. Every line takes the size of the
+    // widest (uniform item sizes), so new texts move no line: the lines are painted anew, and laid
+    // out again only when the widest line reads otherwise.
     selectionModel()->clear();
     linesReplaced();
-    scrollToTop();
     viewport()->update();
 }
 

@@ -320,9 +320,9 @@ private:
 
 // ---- List box -------------------------------------------------------------------------------
 // Shows its own lines, or the lines of another model (setModel): the lines are the model's
-// display texts, and the list follows the model's signals (reset, rows inserted and removed).
-// Lines replaced or removed leave no line selected and run no Click; lines added keep the
-// selection.
+// display texts, and the list follows the model's signals (reset, rows inserted and removed, data
+// changed). Lines replaced, rewritten or removed leave no line selected and run no Click; lines
+// added keep the selection; lines rewritten in their rows keep where the list is scrolled.
 class VbList : public VbWidget<QListView> {
 public:
     explicit VbList(QWidget *parent = nullptr);
