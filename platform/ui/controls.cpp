@@ -709,16 +709,28 @@ void VbCombo::keyPressEvent(QKeyEvent *event)
 
 // ---- VbList ---------------------------------------------------------------------------------
 
-// Lines of one size (the list lays out every line as its last one) as wide as the widest line, so
-// that no line is cut short and the list scrolls across to the end of the widest.
+// Lines of one size, so that no line is cut short: each shows as wide as the widest line (or the
+// list, when that is wider), and the list scrolls across to the end of the widest. The list lays
+// them out in the room it keeps for them (laidOutSize_), wider than the widest line, so that lines
+// rewritten a little wider or narrower move nothing and need no layout.
 class VbList::LineDelegate : public QStyledItemDelegate {
 public:
     explicit LineDelegate(VbList *list) : QStyledItemDelegate(list), list_(list) {}
 
+    // The size a line takes for its text alone.
+    QSize textSize(const QStyleOptionViewItem &option, const QModelIndex &index) const
+    {
+        return QStyledItemDelegate::sizeHint(option, index);
+    }
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
-        const QModelIndex widest = index.sibling(list_->widestRow_, 0);
-        return QStyledItemDelegate::sizeHint(option, widest.isValid() ? widest : index);
+        return list_->laidOutSize_.isValid() ? list_->laidOutSize_ : textSize(option, index);
+    }
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem line(option);
+        line.rect.setWidth(list_->lineWidth());
+        QStyledItemDelegate::paint(painter, line, index);
     }
 
 private:
@@ -728,7 +740,8 @@ private:
 VbList::VbList(QWidget *parent) : VbWidget<QListView>(parent, QPalette::Base, QPalette::Text)
 {
     back_ = vbc::kWhite;
-    setItemDelegate(new LineDelegate(this));
+    delegate_ = new LineDelegate(this);
+    setItemDelegate(delegate_);
     setModel(&own_);
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -790,12 +803,40 @@ void VbList::dataChanged(const QModelIndex &, const QModelIndex &, const QList<i
 {
     // Lines rewritten in their rows are a list filled anew, as after a reset: no line is current
     // or selected, and the list stays where it was scrolled. Every line takes the size of the
-    // widest (uniform item sizes), so new texts move no line: the lines are painted anew, and laid
-    // out again only when the widest line reads otherwise.
+    // widest (uniform item sizes), so new texts move no line: the lines in view are painted anew,
+    // and every line is laid out again only when the widest takes another size.
     selectionModel()->clear();
     linesReplaced();
     viewport()->update();
 }
+
+void VbList::changeEvent(QEvent *event)
+{
+    VbWidget<QListView>::changeEvent(event);
+    // Another font or style gives the lines another size.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        widestSize_ = QSize();
+        laidOutSize_ = QSize();
+        findWidestLine();
+    }
+}
+
+QRect VbList::visualRect(const QModelIndex &index) const
+{
+    QRect rect = QListView::visualRect(index);
+    if (rect.isValid())
+        rect.setWidth(lineWidth());
+    return rect;
+}
+
+void VbList::updateGeometries()
+{
+    // The list reaches across to the end of the widest line, not of the room kept for the lines.
+    resizeContents(std::max(widestSize_.width(), 0), contentsSize().height());
+    QListView::updateGeometries();
+}
+
+int VbList::lineWidth() const { return std::max(widestSize_.width(), viewport()->width() - 2 * spacing()); }
 
 void VbList::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
 {
@@ -826,11 +867,22 @@ void VbList::findWidestLine()
 {
     int widest = -1;
     int longest = -1;
-    for (int row = 0, rows = listCount(); row < rows; ++row)
-        if (const int length = lineLength(row); length > longest) {
+    const auto look = [&](int row, int length) {
+        if (length > longest) {
             widest = row;
             longest = length;
         }
+    };
+    // A model of lines is read directly: a ticket of 32000 lines is looked through at every DRAW
+    // and Compare.
+    if (const LineListModel *model = lineModel_) {
+        int row = 0;
+        for (const QString &line : model->lines())
+            look(row++, static_cast<int>(line.size()));
+    } else {
+        for (int row = 0, rows = listCount(); row < rows; ++row)
+            look(row, lineLength(row));
+    }
     widestLineAt(widest, longest);
 }
 
@@ -838,11 +890,27 @@ void VbList::widestLineAt(int row, int length)
 {
     widestRow_ = row;
     widestLength_ = length;
-    // The lines take the width of the widest: they are laid out again when it reads otherwise.
-    const QString text = row >= 0 ? list(row) : QString();
-    if (text == widestText_)
+    QSize size;
+    if (row >= 0) {
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        size = delegate_->textSize(option, model()->index(row, 0));
+    }
+    if (size == widestSize_)
         return;
-    widestText_ = text;
+    widestSize_ = size;
+    if (size.isValid() && size.height() == laidOutSize_.height() && size.width() <= laidOutSize_.width()) {
+        // Within the room of the lines: only the list's reach across changes, which the list's
+        // update of its geometry would set as here, after a look at every line's place down.
+        resizeContents(size.width(), contentsSize().height());
+        horizontalScrollBar()->setRange(0, std::max(0, size.width() - viewport()->width()));
+        viewport()->update();
+        return;
+    }
+    // Room for lines half as wide again as the widest, laid out on a grid of that size: no line is
+    // measured on the way.
+    laidOutSize_ = size.isValid() ? QSize(size.width() + size.width() / 2, size.height()) : QSize();
+    setGridSize(laidOutSize_);
     scheduleDelayedItemsLayout();
 }
 

@@ -204,7 +204,8 @@ TEST(Controls, ListLinesRewrittenInTheirRowsAreAListFilledAnew)
     const struct {
         int hits, longer;
         QString tail;
-    } rewrites[] = {{0, 7, QStringLiteral(" 4 5 6 7 8 9 10 11 12")}, {0, 200, QStringLiteral(" 4")}, {1, 200, QStringLiteral(" 4")}};
+    } rewrites[] = {{0, 7, QStringLiteral(" 4 5 6 7 8 9 10 11 12")}, {0, 200, QStringLiteral(" 4")}, {1, 200, QStringLiteral(" 4")},
+                    {1, 250, QStringLiteral(" 4 5")}};
     for (const auto &r : rewrites) {
         list.setListIndex(120);
         QCoreApplication::processEvents();
@@ -224,6 +225,7 @@ TEST(Controls, ListLinesRewrittenInTheirRowsAreAListFilledAnew)
         EXPECT_TRUE(list.selectionModel()->selectedIndexes().isEmpty());
         // Every line as wide as the widest, no wider.
         EXPECT_EQ(list.viewport()->width() + list.horizontalScrollBar()->maximum(), wholeWidth(r.longer)) << r.longer;
+        EXPECT_EQ(list.visualRect(model.index(121)).width(), wholeWidth(r.longer)) << r.longer;
     }
     list.setListIndex(120);
     model.rewriteLines([](QStringList earlier) { return earlier.mid(1); });
