@@ -24,20 +24,46 @@ int32_t numberAt(const CompareNumbers &numbers, const ComparisonLayout &layout, 
     return position >= layout.first && i < numbers.byPosition.size() ? numbers.byPosition[i] : CompareNumbers::kNone;
 }
 
-// The balls 0..63 of a set of numbers, one bit each: the balls of nearly every lotto game.
+// The bit of ball n in a set of the balls 0..63, where the balls of nearly every lotto game lie;
+// none for any other number.
 uint64_t ballBit(int32_t n)
 {
     const auto u = static_cast<uint32_t>(n);
     return u < 64 ? uint64_t{1} << u : 0;
 }
 
-// How many bits two sets of balls have in common (a column and a drawing: a few at most).
+// The balls among `count` numbers, one bit each: the few numbers of a lotto column, one after the
+// other without a loop.
+inline uint64_t ballsOf(const int32_t *numbers, int count)
+{
+    uint64_t balls = 0;
+    switch (count) {
+    default:
+        for (int j = 8; j < count; ++j)
+            balls |= ballBit(numbers[j]);
+        [[fallthrough]];
+    case 8: balls |= ballBit(numbers[7]); [[fallthrough]];
+    case 7: balls |= ballBit(numbers[6]); [[fallthrough]];
+    case 6: balls |= ballBit(numbers[5]); [[fallthrough]];
+    case 5: balls |= ballBit(numbers[4]); [[fallthrough]];
+    case 4: balls |= ballBit(numbers[3]); [[fallthrough]];
+    case 3: balls |= ballBit(numbers[2]); [[fallthrough]];
+    case 2: balls |= ballBit(numbers[1]); [[fallthrough]];
+    case 1: balls |= ballBit(numbers[0]); [[fallthrough]];
+    case 0: break;
+    }
+    return balls;
+}
+
+// How many balls two sets have in common: the bits of their intersection counted in pairs, fours
+// and bytes at once, without a branch that the count decides or a call.
 int commonBalls(uint64_t a, uint64_t b)
 {
-    int count = 0;
-    for (uint64_t bits = a & b; bits != 0; bits &= bits - 1)
-        ++count;
-    return count;
+    uint64_t bits = a & b;
+    bits -= (bits >> 1) & 0x5555555555555555;
+    bits = (bits & 0x3333333333333333) + ((bits >> 2) & 0x3333333333333333);
+    bits = (bits + (bits >> 4)) & 0x0f0f0f0f0f0f0f0f;
+    return static_cast<int>((bits * 0x0101010101010101) >> 56);
 }
 
 // Distinct numbers a part of a column is compared with.
@@ -121,13 +147,9 @@ ColumnHits digitHits(const ComparisonLayout &layout, const Reference &ref, std::
 // compare numbers, or its main numbers when there are none (same-drum bonus numbers).
 inline ColumnHits ballHits(const Reference &ref, const int32_t *numbers, int secondFrom, int width)
 {
-    uint64_t mainBalls = 0;
-    uint64_t secondBalls = 0;
-    for (int j = 0; j < secondFrom; ++j)
-        mainBalls |= ballBit(numbers[j]);
-    for (int j = secondFrom; j < width; ++j)
-        secondBalls |= ballBit(numbers[j]);
-    return {commonBalls(mainBalls, ref.main.balls()), commonBalls(secondFrom < width ? secondBalls : mainBalls, ref.bonus.balls())};
+    const uint64_t mainBalls = ballsOf(numbers, secondFrom);
+    const uint64_t bonusBalls = secondFrom < width ? ballsOf(numbers + secondFrom, width - secondFrom) : mainBalls;
+    return {commonBalls(mainBalls, ref.main.balls()), commonBalls(bonusBalls, ref.bonus.balls())};
 }
 
 // Where a lotto column's second-drum numbers start: its width on same-drum games, which have none.
@@ -156,17 +178,18 @@ ColumnHits hitsOf(const ComparisonLayout &layout, const Reference &ref, std::spa
 std::vector<ColumnHits> ticketHits(const TicketGrid &grid, size_t offset, const ComparisonLayout &layout,
                                    const Reference &ref, int K, int B)
 {
-    std::vector<ColumnHits> hits(static_cast<size_t>(grid.rowCount()));
+    const int columns = grid.rowCount();
+    std::vector<ColumnHits> hits(static_cast<size_t>(columns));
     const int width = layout.columnPositions();
     const auto within = [K, B](ColumnHits h) { return ColumnHits{std::clamp(h.main, 0, K), std::clamp(h.bonus, 0, B)}; };
     if (!layout.digitGame() && ref.allBalls()) {
         // The lotto games met nearly always, in one pass without a call a column.
         const int secondFrom = secondDrumFrom(layout);
-        for (int c = 1; c <= grid.rowCount(); ++c)
+        for (int c = 1; c <= columns; ++c)
             hits[static_cast<size_t>(c - 1)] = within(ballHits(ref, grid.row(c) + offset, secondFrom, width));
         return hits;
     }
-    for (int c = 1; c <= grid.rowCount(); ++c)
+    for (int c = 1; c <= columns; ++c)
         hits[static_cast<size_t>(c - 1)] = within(hitsOf(layout, ref, {grid.row(c) + offset, static_cast<size_t>(width)}));
     return hits;
 }
@@ -380,8 +403,13 @@ private:
 bool rewriteHits(QString &line, std::u16string_view shown, std::u16string_view hits)
 {
     const qsizetype keep = line.size() - static_cast<qsizetype>(shown.size());
-    if (keep < 0 || !std::equal(shown.begin(), shown.end(), reinterpret_cast<const char16_t *>(line.constData()) + keep))
+    if (keep < 0)
         return false;
+    // A few units, compared one by one rather than through a call.
+    const char16_t *end = reinterpret_cast<const char16_t *>(line.constData()) + keep;
+    for (const char16_t unit : shown)
+        if (*end++ != unit)
+            return false;
     if (shown.size() != hits.size())
         line.resize(keep + static_cast<qsizetype>(hits.size()));
     std::copy(hits.begin(), hits.end(), reinterpret_cast<char16_t *>(line.data()) + keep);

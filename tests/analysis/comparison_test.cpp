@@ -223,6 +223,7 @@ TEST(TicketComparison, ClassLinesOfEveryLottoShapeAgreeWithAPlainCount)
         {false, 6, 1, low1, "3 |3+1 |4 |4+1 |5 |5+1 |6 "},
         {false, 7, 1, low1, "3 |3+1 |4 |4+1 |5 |5+1 |6 |6+1 |7 "},
         {false, 6, 2, low2, "3 |3+1 |3+2 |4 |4+1 |4+2 |5 |5+1 |5+2 |6 "},
+        {false, 10, 1, low1, "3 |3+1 |4 |4+1 |5 |5+1 |6 |6+1 |7 |7+1 |8 |8+1 |9 |9+1 |10 "},
         {true, 4, 1, low1, "3 |3+1 |4 |4+1 "},
         {true, 5, 1, low1, "3 |3+1 |4 |4+1 |5 |5+1 "},
         {true, 6, 1, low1, "3 |3+1 |4 |4+1 |5 |5+1 |6 |6+1 "},
@@ -552,12 +553,14 @@ TEST(TicketComparison, LinesReadAsTheirPiecesJoined)
 // A ticket compared again, its lines said to show the hits of the comparison before, keeps their
 // numbers and writes only the hits that change ("(m)" and "(m+b)" in turn, longer and shorter); a
 // line that does not end with the hits it is said to show is written whole. Every line, hit and
-// summary reads as in a comparison made afresh, on each lotto shape, balls above 63 included.
+// summary reads as in a comparison made afresh, on lotto shapes of 2 to 10 numbers a drum and balls
+// above 63.
 TEST(TicketComparison, LinesComparedAgainReadAsAComparisonMadeAfresh)
 {
     std::mt19937 rng(41);
     for (const auto &[layout, highest] : {std::pair(ComparisonLayout::sameDrum(6, 1), 49), std::pair(ComparisonLayout::sameDrum(6, 2), 49),
-                                          std::pair(ComparisonLayout::secondDrum(5, 2), 12), std::pair(ComparisonLayout::sameDrum(5, 1), 69)}) {
+                                          std::pair(ComparisonLayout::secondDrum(5, 2), 12), std::pair(ComparisonLayout::sameDrum(5, 1), 69),
+                                          std::pair(ComparisonLayout::sameDrum(10, 1), 49)}) {
         SCOPED_TRACE(layout.columnPositions() * 100 + highest);
         const auto numbersOf = [&](int count, int top) {
             std::vector<int32_t> balls(static_cast<size_t>(top));
