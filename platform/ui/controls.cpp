@@ -836,6 +836,27 @@ void VbList::updateGeometries()
     QListView::updateGeometries();
 }
 
+void VbList::resizeEvent(QResizeEvent *event)
+{
+    // Lines of one size, more than the list shows, made lower or higher (a scroll bar across shows
+    // or goes) change only how many lines a page down holds: the list's own update of its geometry
+    // would work that out after going through every line.
+    const int lines = listCount();
+    const int height = laidOutSize_.height();
+    const bool lowerOrHigher = event->oldSize().isValid() && event->size().width() == event->oldSize().width();
+    if (!lowerOrHigher || !laidOutSize_.isValid() || state() != NoState || geometry().isEmpty()
+        || lines * height <= viewport()->height()) {
+        QListView::resizeEvent(event);
+        return;
+    }
+    // A page holds the lines whole in view; the list scrolls down to the line that starts the last.
+    const int page = viewport()->height() / height;
+    verticalScrollBar()->setSingleStep(1);
+    verticalScrollBar()->setPageStep(page);
+    verticalScrollBar()->setRange(0, lines - page);
+    QAbstractItemView::updateGeometries();
+}
+
 int VbList::lineWidth() const { return std::max(widestSize_.width(), viewport()->width() - 2 * spacing()); }
 
 void VbList::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)

@@ -354,6 +354,7 @@ protected:
     void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles) override;
     void changeEvent(QEvent *event) override;
     void updateGeometries() override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     class LineDelegate;

@@ -233,3 +233,45 @@ TEST(Controls, ListLinesRewrittenInTheirRowsAreAListFilledAnew)
     EXPECT_EQ(list.listCount(), 299);
     EXPECT_EQ(list.listIndex(), -1);
 }
+
+// Lines rewritten wider than the list, then back within it, show and hide the scroll bar across:
+// the list, lower then higher, keeps its first line and scrolls down as far, and by as many lines
+// a page, as its own layout of every line would have it.
+TEST(Controls, ListScrollsDownAsItsLayoutWouldWhenTheScrollBarAcrossShowsOrGoes)
+{
+    struct Probe : VbList {
+        using VbList::VbList;
+        void layOut() { QListView::updateGeometries(); }
+    };
+    QWidget form;
+    const QString wide = QStringLiteral(" 4 5 6 7 8 9 10 11 12 13 14"), wider = QStringLiteral(" 15 16 17 18 19 20");
+    QStringList lines;
+    for (int i = 0; i < 300; ++i)
+        lines << QStringLiteral("%1- 1 2 3 (0)").arg(i, 3, 10, QLatin1Char('0')) + (i == 5 ? wide : QString());
+    LineListModel model(lines);
+    Probe list(&form);
+    list.setModel(&model);
+    QStyleOptionViewItem option;
+    option.initFrom(&list);
+    const int widest = QStyledItemDelegate().sizeHint(option, model.index(5)).width();
+    list.setGeometry(0, 0, widest + 40 + 2 * list.frameWidth() + list.verticalScrollBar()->sizeHint().width(), 150);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    list.verticalScrollBar()->setValue(100);
+    const auto down = [&] {
+        const QScrollBar *bar = list.verticalScrollBar();
+        return std::tuple(bar->value(), bar->maximum(), bar->pageStep());
+    };
+    for (const QString &tail : {wide + wider, wide}) {
+        model.rewriteLines([&](QStringList earlier) {
+            earlier[5] = earlier[5].left(12) + tail;
+            return earlier;
+        });
+        QCoreApplication::processEvents();
+        EXPECT_EQ(list.horizontalScrollBar()->isVisible(), tail.size() > wide.size());
+        const auto shown = down();
+        EXPECT_EQ(std::get<0>(shown), 100);
+        list.layOut();
+        EXPECT_EQ(down(), shown);
+    }
+}
