@@ -5,6 +5,9 @@
 #include <QVarLengthArray>
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -21,21 +24,46 @@ int32_t numberAt(const CompareNumbers &numbers, const ComparisonLayout &layout, 
     return position >= layout.first && i < numbers.byPosition.size() ? numbers.byPosition[i] : CompareNumbers::kNone;
 }
 
-// The numbers 0..63 among the values, as a set of bits (all lotto balls lie there).
-uint64_t bitsOf(std::span<const int32_t> values)
+// The bit of ball n in a set of the balls 0..63, where the balls of nearly every lotto game lie;
+// none for any other number.
+uint64_t ballBit(int32_t n)
 {
-    uint64_t bits = 0;
-    for (const int32_t v : values)
-        bits |= v >= 0 && v < 64 ? uint64_t{1} << v : 0;
-    return bits;
+    const auto u = static_cast<uint32_t>(n);
+    return u < 64 ? uint64_t{1} << u : 0;
 }
 
-int bitCount(uint64_t bits)
+// The balls among `count` numbers, one bit each: the few numbers of a lotto column, one after the
+// other without a loop.
+inline uint64_t ballsOf(const int32_t *numbers, int count)
 {
-    int count = 0;
-    for (; bits != 0; bits &= bits - 1)
-        ++count;
-    return count;
+    uint64_t balls = 0;
+    switch (count) {
+    default:
+        for (int j = 8; j < count; ++j)
+            balls |= ballBit(numbers[j]);
+        [[fallthrough]];
+    case 8: balls |= ballBit(numbers[7]); [[fallthrough]];
+    case 7: balls |= ballBit(numbers[6]); [[fallthrough]];
+    case 6: balls |= ballBit(numbers[5]); [[fallthrough]];
+    case 5: balls |= ballBit(numbers[4]); [[fallthrough]];
+    case 4: balls |= ballBit(numbers[3]); [[fallthrough]];
+    case 3: balls |= ballBit(numbers[2]); [[fallthrough]];
+    case 2: balls |= ballBit(numbers[1]); [[fallthrough]];
+    case 1: balls |= ballBit(numbers[0]); [[fallthrough]];
+    case 0: break;
+    }
+    return balls;
+}
+
+// How many balls two sets have in common: the bits of their intersection counted in pairs, fours
+// and bytes at once, without a branch that the count decides or a call.
+int commonBalls(uint64_t a, uint64_t b)
+{
+    uint64_t bits = a & b;
+    bits -= (bits >> 1) & 0x5555555555555555;
+    bits = (bits & 0x3333333333333333) + ((bits >> 2) & 0x3333333333333333);
+    bits = (bits + (bits >> 4)) & 0x0f0f0f0f0f0f0f0f;
+    return static_cast<int>((bits * 0x0101010101010101) >> 56);
 }
 
 // Distinct numbers a part of a column is compared with.
@@ -46,17 +74,17 @@ public:
         if (std::find(numbers_.begin(), numbers_.end(), n) != numbers_.end())
             return;
         numbers_.push_back(n);
-        if (n >= 0 && n < 64)
-            bits_ |= uint64_t{1} << n;
-        else
-            allInBits_ = false;
+        balls_ |= ballBit(n);
+        allBalls_ = allBalls_ && ballBit(n) != 0;
     }
 
-    // How many of the numbers stand among the values, whose numbers 0..63 are `valueBits`.
-    int heldIn(std::span<const int32_t> values, uint64_t valueBits) const
+    // Whether every number is a ball of 0..63: then as many stand among a set of numbers as
+    // they have bits in common with its balls.
+    bool allBalls() const { return allBalls_; }
+    uint64_t balls() const { return balls_; }
+    // How many of the numbers stand among the values.
+    int heldIn(std::span<const int32_t> values) const
     {
-        if (allInBits_)
-            return bitCount(valueBits & bits_);
         int held = 0;
         for (const int32_t n : numbers_)
             held += std::find(values.begin(), values.end(), n) != values.end() ? 1 : 0;
@@ -65,8 +93,8 @@ public:
 
 private:
     std::vector<int32_t> numbers_;
-    uint64_t bits_ = 0;
-    bool allInBits_ = true;
+    uint64_t balls_ = 0;
+    bool allBalls_ = true;
 };
 
 // The compare numbers prepared once for a whole ticket.
@@ -75,6 +103,9 @@ struct Reference {
     WantedNumbers bonus;                        // the numbers of the bonus part
     std::vector<int32_t> byPosition;            // Straight: the digit of each position
     std::array<int, kDigits> digitCount{};      // Boxed: how often each digit stands
+
+    // Whether every compare number of a lotto game is a ball of 0..63 (ballHits).
+    bool allBalls() const { return main.allBalls() && bonus.allBalls(); }
 
     Reference(const ComparisonLayout &layout, const CompareNumbers &numbers)
     {
@@ -92,36 +123,75 @@ struct Reference {
     }
 };
 
+// The hits of a digit game's column.
+ColumnHits digitHits(const ComparisonLayout &layout, const Reference &ref, std::span<const int32_t> digits)
+{
+    int hits = 0;
+    if (layout.rule == CompareRule::Straight) {
+        for (size_t j = 0; j < digits.size(); ++j)
+            hits += ref.byPosition[j] != CompareNumbers::kNone && digits[j] == ref.byPosition[j] ? 1 : 0;
+        return {hits, 0};
+    }
+    std::array<int, kDigits> count{};
+    for (const int32_t d : digits)
+        if (isDigit(d))
+            ++count[static_cast<size_t>(d)];
+    for (size_t d = 0; d < count.size(); ++d)
+        hits += std::min(count[d], ref.digitCount[d]);
+    return {hits, 0};
+}
+
+// The hits of a lotto column whose compare numbers are all balls of 0..63 (Reference::allBalls):
+// the balls its main numbers (`numbers` up to `secondFrom`) share with the main compare numbers,
+// and the balls its second-drum numbers (from `secondFrom` to `width`) share with the bonus
+// compare numbers, or its main numbers when there are none (same-drum bonus numbers).
+inline ColumnHits ballHits(const Reference &ref, const int32_t *numbers, int secondFrom, int width)
+{
+    const uint64_t mainBalls = ballsOf(numbers, secondFrom);
+    const uint64_t bonusBalls = secondFrom < width ? ballsOf(numbers + secondFrom, width - secondFrom) : mainBalls;
+    return {commonBalls(mainBalls, ref.main.balls()), commonBalls(bonusBalls, ref.bonus.balls())};
+}
+
+// Where a lotto column's second-drum numbers start: its width on same-drum games, which have none.
+int secondDrumFrom(const ComparisonLayout &layout)
+{
+    return layout.rule == CompareRule::SecondDrum ? layout.mainCount : layout.columnPositions();
+}
+
 ColumnHits hitsOf(const ComparisonLayout &layout, const Reference &ref, std::span<const int32_t> column)
 {
     const auto mainPart = column.first(static_cast<size_t>(layout.mainCount));
-    switch (layout.rule) {
-    case CompareRule::SameDrumBonus: {
-        const uint64_t bits = bitsOf(mainPart);
-        return {ref.main.heldIn(mainPart, bits), ref.bonus.heldIn(mainPart, bits)};
+    if (layout.digitGame())
+        return digitHits(layout, ref, mainPart);
+    if (ref.allBalls())
+        return ballHits(ref, column.data(), secondDrumFrom(layout), layout.columnPositions());
+    // Same-drum bonus numbers are looked for among the main numbers, second-drum numbers among the
+    // column's second-drum numbers.
+    const auto bonusPart = layout.rule == CompareRule::SameDrumBonus
+                               ? mainPart
+                               : column.subspan(static_cast<size_t>(layout.mainCount), static_cast<size_t>(layout.bonusCount));
+    return {ref.main.heldIn(mainPart), ref.bonus.heldIn(bonusPart)};
+}
+
+// The hits of every column of `grid` (column c at c - 1), its numbers from position `offset` of a
+// row, at most `K` main and `B` bonus hits.
+std::vector<ColumnHits> ticketHits(const TicketGrid &grid, size_t offset, const ComparisonLayout &layout,
+                                   const Reference &ref, int K, int B)
+{
+    const int columns = grid.rowCount();
+    std::vector<ColumnHits> hits(static_cast<size_t>(columns));
+    const int width = layout.columnPositions();
+    const auto within = [K, B](ColumnHits h) { return ColumnHits{std::clamp(h.main, 0, K), std::clamp(h.bonus, 0, B)}; };
+    if (!layout.digitGame() && ref.allBalls()) {
+        // The lotto games met nearly always, in one pass without a call a column.
+        const int secondFrom = secondDrumFrom(layout);
+        for (int c = 1; c <= columns; ++c)
+            hits[static_cast<size_t>(c - 1)] = within(ballHits(ref, grid.row(c) + offset, secondFrom, width));
+        return hits;
     }
-    case CompareRule::SecondDrum: {
-        const auto secondPart = column.subspan(static_cast<size_t>(layout.mainCount), static_cast<size_t>(layout.bonusCount));
-        return {ref.main.heldIn(mainPart, bitsOf(mainPart)), ref.bonus.heldIn(secondPart, bitsOf(secondPart))};
-    }
-    case CompareRule::Straight: {
-        int hits = 0;
-        for (size_t j = 0; j < mainPart.size(); ++j)
-            hits += ref.byPosition[j] != CompareNumbers::kNone && mainPart[j] == ref.byPosition[j] ? 1 : 0;
-        return {hits, 0};
-    }
-    case CompareRule::Boxed: {
-        std::array<int, kDigits> count{};
-        for (const int32_t d : mainPart)
-            if (isDigit(d))
-                ++count[static_cast<size_t>(d)];
-        int hits = 0;
-        for (size_t d = 0; d < count.size(); ++d)
-            hits += std::min(count[d], ref.digitCount[d]);
-        return {hits, 0};
-    }
-    }
-    return {};
+    for (int c = 1; c <= columns; ++c)
+        hits[static_cast<size_t>(c - 1)] = within(hitsOf(layout, ref, {grid.row(c) + offset, static_cast<size_t>(width)}));
+    return hits;
 }
 
 // One line of the summary: the class of m main and b bonus hits.
@@ -162,27 +232,188 @@ std::vector<ClassLine> classLines(const ComparisonLayout &layout)
     return lines;
 }
 
-// Writes n in decimal (a minus sign first when below 0) at `out`; the end of what it wrote.
+// The units of a short text, from the lowest address of a word, to be written a word at a time.
+template <size_t N>
+constexpr uint64_t unitsOf(const std::array<char16_t, N> &text)
+{
+    std::array<char16_t, 4> units{};
+    std::copy(text.begin(), text.end(), units.begin());
+    return std::bit_cast<uint64_t>(units);
+}
+
+constexpr char16_t digit(int d) { return static_cast<char16_t>(u'0' + d); }
+
+// The two digits of each number 0..99, "07" or "42".
+constexpr std::array<uint32_t, 100> kDigitPairs = [] {
+    std::array<uint32_t, 100> pairs{};
+    for (int n = 0; n < 100; ++n)
+        pairs[static_cast<size_t>(n)] = std::bit_cast<uint32_t>(std::array<char16_t, 2>{digit(n / 10), digit(n % 10)});
+    return pairs;
+}();
+
+// Each number 0..99 after a blank, " 7" or " 42", and how many units that is.
+struct NumberText {
+    uint64_t units = 0;
+    int length = 0;
+};
+
+constexpr std::array<NumberText, 100> kNumberTexts = [] {
+    std::array<NumberText, 100> texts{};
+    for (int n = 0; n < 100; ++n)
+        texts[static_cast<size_t>(n)] = n < 10 ? NumberText{unitsOf(std::array{u' ', digit(n)}), 2}
+                                               : NumberText{unitsOf(std::array{u' ', digit(n / 10), digit(n % 10)}), 3};
+    return texts;
+}();
+
+// Writes n in decimal (a minus sign first when below 0) at `out`, where a unit more than it writes
+// has room; the end of what it wrote.
 char16_t *writeNumber(char16_t *out, int64_t n)
 {
-    if (n >= 0 && n < 100) {  // nearly every number of a ticket: one or two digits, no branch
-        const bool two = n >= 10;
-        out[0] = static_cast<char16_t>(u'0' + (two ? n / 10 : n));
-        out[1] = static_cast<char16_t>(u'0' + n % 10);
-        return out + 1 + (two ? 1 : 0);
+    if (n >= 0 && n < 100) {  // the hits and nearly every ball: one or two digits, no branch
+        std::memcpy(out, &kDigitPairs[static_cast<size_t>(n)], sizeof(uint32_t));
+        const int skip = n < 10 ? 1 : 0;  // "07" written, "7" kept
+        out[0] = out[skip];
+        return out + 2 - skip;
     }
     uint64_t u = n < 0 ? 0 - static_cast<uint64_t>(n) : static_cast<uint64_t>(n);
     if (n < 0)
         *out++ = u'-';
-    char16_t digits[20];
-    int k = 0;
-    do {
-        digits[k++] = static_cast<char16_t>(u'0' + u % 10);
-        u /= 10;
-    } while (u != 0);
-    while (k > 0)
-        *out++ = digits[--k];
+    int digits = 1;
+    for (uint64_t bound = 10; digits < 20 && u >= bound; bound *= 10)
+        ++digits;
+    char16_t *const end = out + digits;
+    char16_t *at = end;
+    for (; u >= 100; u /= 100) {
+        at -= 2;
+        std::memcpy(at, &kDigitPairs[u % 100], sizeof(uint32_t));
+    }
+    if (u >= 10)
+        std::memcpy(at - 2, &kDigitPairs[u], sizeof(uint32_t));
+    else
+        at[-1] = digit(static_cast<int>(u));
+    return end;
+}
+
+// Writes a blank and n at `out`, where at least 4 units more than it writes have room; the end of
+// what it wrote.
+char16_t *writeBlankAndNumber(char16_t *out, int32_t n)
+{
+    if (n < 0 || n >= 100) {
+        *out++ = u' ';
+        return writeNumber(out, n);
+    }
+    const NumberText &text = kNumberTexts[static_cast<size_t>(n)];
+    std::memcpy(out, &text.units, sizeof text.units);
+    return out + text.length;
+}
+
+// The decimal text of the column numbers 1, 2, 3 ... in turn, with two digits at least: "01".
+class ColumnNumberText {
+public:
+    std::u16string_view text() const { return {digits_.data() + first_, digits_.size() - first_}; }
+    void next()
+    {
+        for (size_t i = digits_.size(); i-- > 0;) {
+            if (i < first_) {
+                first_ = i;
+                digits_[i] = u'1';
+                return;
+            }
+            if (digits_[i] != u'9') {
+                ++digits_[i];
+                return;
+            }
+            digits_[i] = u'0';
+        }
+    }
+
+private:
+    std::array<char16_t, 12> digits_{u'0', u'0', u'0', u'0', u'0', u'0', u'0', u'0', u'0', u'0', u'0', u'1'};
+    size_t first_ = digits_.size() - 2;
+};
+
+// A list line is written in three pieces at `out`, each returning the end of what it wrote: the
+// column's number and a hyphen, each number of the column after a blank, and the hits. The room
+// for the line must hold 4 units more than it.
+char16_t *writeColumnNumber(char16_t *out, std::u16string_view number)
+{
+    for (const char16_t unit : number)
+        *out++ = unit;
+    *out++ = u'-';
     return out;
+}
+
+char16_t *writeHits(char16_t *out, ColumnHits hits)
+{
+    *out++ = u' ';
+    *out++ = u'(';
+    out = writeNumber(out, hits.main);
+    if (hits.bonus > 0) {
+        *out++ = u'+';
+        out = writeNumber(out, hits.bonus);
+    }
+    *out++ = u')';
+    return out;
+}
+
+char16_t *writeLine(char16_t *out, std::u16string_view number, std::span<const int32_t> column, ColumnHits hits)
+{
+    out = writeColumnNumber(out, number);
+    for (const int32_t n : column)
+        out = writeBlankAndNumber(out, n);
+    return writeHits(out, hits);
+}
+
+// Room for the line of a column of `positions` numbers and 4 units more: at most 11 characters a
+// number, and a blank, a bracket or a sign beside each.
+qsizetype lineRoom(size_t positions) { return static_cast<qsizetype>(12 * (positions + 4)); }
+
+// `line` made to read the units from `start` to `end`. A line that reads them already stays as it
+// is: nothing is written, and a copy held elsewhere keeps sharing it.
+void setLine(QString &line, const char16_t *start, const char16_t *end)
+{
+    const qsizetype length = end - start;
+    if (line.size() != length)
+        line.resize(length);
+    else if (std::equal(start, end, reinterpret_cast<const char16_t *>(line.constData())))
+        return;
+    std::copy(start, end, reinterpret_cast<char16_t *>(line.data()));
+}
+
+// The texts of the hits a line ends with, " (m)" or " (m+b)", for every m in 0..K and b in 0..B.
+class HitsTexts {
+public:
+    HitsTexts(int K, int B) : classes_(K + 1)
+    {
+        for (int b = 0; b <= B; ++b)
+            for (int m = 0; m <= K; ++m) {
+                char16_t text[48];
+                texts_.emplace_back(text, writeHits(text, {m, b}));
+            }
+    }
+    std::u16string_view of(ColumnHits hits) const { return texts_[static_cast<size_t>(hits.bonus * classes_ + hits.main)]; }
+
+private:
+    int classes_;
+    std::vector<std::u16string> texts_;
+};
+
+// The hits at the end of `line`, which reads `shown` there, made to read `hits`; false, nothing
+// changed, when the line does not end with `shown`.
+bool rewriteHits(QString &line, std::u16string_view shown, std::u16string_view hits)
+{
+    const qsizetype keep = line.size() - static_cast<qsizetype>(shown.size());
+    if (keep < 0)
+        return false;
+    // A few units, compared one by one rather than through a call.
+    const char16_t *end = reinterpret_cast<const char16_t *>(line.constData()) + keep;
+    for (const char16_t unit : shown)
+        if (*end++ != unit)
+            return false;
+    if (shown.size() != hits.size())
+        line.resize(keep + static_cast<qsizetype>(hits.size()));
+    std::copy(hits.begin(), hits.end(), reinterpret_cast<char16_t *>(line.data()) + keep);
+    return true;
 }
 
 QString classLabel(int m, int b) { return b == 0 ? QStringLiteral("%1 ").arg(m) : QStringLiteral("%1+%2 ").arg(m).arg(b); }
@@ -315,28 +546,14 @@ std::vector<bool> hitPositions(const ComparisonLayout &layout, const CompareNumb
 
 void writeTicketLine(QString &line, int number, std::span<const int32_t> column, ColumnHits hits)
 {
-    // At most 11 characters a number, and a blank or a bracket or a sign beside each.
-    QVarLengthArray<char16_t, 256> buffer(static_cast<qsizetype>(12 * (column.size() + 4)));
-    char16_t *out = buffer.data();
-    if (number >= 0 && number < 10)
-        *out++ = u'0';
-    out = writeNumber(out, number);
-    *out++ = u'-';
-    for (const int32_t n : column) {
-        *out++ = u' ';
-        out = writeNumber(out, n);
-    }
-    *out++ = u' ';
-    *out++ = u'(';
-    out = writeNumber(out, hits.main);
-    if (hits.bonus > 0) {
-        *out++ = u'+';
-        out = writeNumber(out, hits.bonus);
-    }
-    *out++ = u')';
-    const qsizetype length = out - buffer.data();
-    line.resize(length);
-    std::copy(buffer.data(), out, reinterpret_cast<char16_t *>(line.data()));
+    char16_t numberText[24];
+    char16_t *numberEnd = numberText;
+    if (number >= 0 && number < 10)  // two digits at least
+        *numberEnd++ = u'0';
+    numberEnd = writeNumber(numberEnd, number);
+    QVarLengthArray<char16_t, 256> buffer(lineRoom(column.size()));
+    const char16_t *start = buffer.data();
+    setLine(line, start, writeLine(buffer.data(), {numberText, numberEnd}, column, hits));
 }
 
 QString ticketLine(int number, std::span<const int32_t> column, ColumnHits hits)
@@ -347,7 +564,7 @@ QString ticketLine(int number, std::span<const int32_t> column, ColumnHits hits)
 }
 
 TicketComparison compareTicket(const TicketGrid &grid, const ComparisonLayout &layout, const CompareNumbers &numbers,
-                               const QString &catcher, QStringList earlierLines)
+                               const QString &catcher, QStringList earlierLines, std::vector<ColumnHits> earlierHits)
 {
     TicketComparison out;
     const int K = layout.mainCount;
@@ -362,45 +579,66 @@ TicketComparison compareTicket(const TicketGrid &grid, const ComparisonLayout &l
 
     const Reference ref(layout, numbers);
     const auto offset = static_cast<size_t>(layout.first - grid.firstPosition());
-    // counters[b][m]: columns with m main and b bonus hits; lists[b][m] their numbers.
-    std::vector<std::vector<int64_t>> counters(static_cast<size_t>(B) + 1, std::vector<int64_t>(K + 1, 0));
-    std::vector<std::vector<QString>> lists(static_cast<size_t>(B) + 1, std::vector<QString>(K + 1));
-    std::vector<std::vector<bool>> listed(static_cast<size_t>(B) + 1, std::vector<bool>(K + 1, false));
+    // Class (m, b) at m + b * (K + 1): how many columns it holds; whether they are listed, and
+    // their numbers.
+    const auto at = [K](int m, int b) { return static_cast<size_t>(m + b * (K + 1)); };
+    const size_t classes = at(0, B + 1);
+    std::vector<int64_t> counters(classes, 0);
+    std::vector<char> listed(classes, 0);
+    std::vector<QString> lists(classes);
     const std::vector<ClassLine> summaryLines = classLines(layout);
     for (const ClassLine &l : summaryLines)
-        listed[static_cast<size_t>(l.b)][static_cast<size_t>(l.m)] = l.listed;
+        listed[at(l.m, l.b)] = l.listed;
 
+    // Lines known to show their columns' numbers keep them: only hits that change are written.
+    const bool numbersShown = earlierHits.size() == static_cast<size_t>(out.columns) && earlierLines.size() == out.columns;
     out.lines = std::move(earlierLines);
     out.lines.resize(out.columns);
+    out.hits = ticketHits(grid, offset, layout, ref, K, B);
+    const HitsTexts hitsTexts(K, B);
+    QString *const lines = out.lines.data();
+    const auto columnOf = [&](int c) { return std::span<const int32_t>(grid.row(c) + offset, static_cast<size_t>(width)); };
+    if (numbersShown) {
+        for (int c = 1; c <= out.columns; ++c) {
+            const ColumnHits hits = out.hits[static_cast<size_t>(c - 1)];
+            const ColumnHits shown = earlierHits[static_cast<size_t>(c - 1)];
+            if (hits != shown && !rewriteHits(lines[c - 1], hitsTexts.of(shown), hitsTexts.of(hits)))
+                writeTicketLine(lines[c - 1], c, columnOf(c), hits);
+        }
+    } else {
+        QVarLengthArray<char16_t, 256> buffer(lineRoom(static_cast<size_t>(width)));
+        ColumnNumberText number;
+        for (int c = 1; c <= out.columns; ++c, number.next()) {
+            char16_t *end = writeColumnNumber(buffer.data(), number.text());
+            for (const int32_t n : columnOf(c))
+                end = writeBlankAndNumber(end, n);
+            const std::u16string_view hitsText = hitsTexts.of(out.hits[static_cast<size_t>(c - 1)]);
+            setLine(lines[c - 1], buffer.data(), std::copy(hitsText.begin(), hitsText.end(), end));
+        }
+    }
     for (int c = 1; c <= out.columns; ++c) {
-        const std::span<const int32_t> column(grid.row(c) + offset, static_cast<size_t>(width));
-        const ColumnHits hits = hitsOf(layout, ref, column);
-        const int m = std::clamp(hits.main, 0, K);
-        const int b = std::clamp(hits.bonus, 0, B);
-        writeTicketLine(out.lines[c - 1], c, column, {m, b});
-        const auto bi = static_cast<size_t>(b), mi = static_cast<size_t>(m);
-        ++counters[bi][mi];
-        if (listed[bi][mi]) {
-            QString &list = lists[bi][mi];
-            if (!list.isEmpty())
-                list += QStringLiteral(", ");
-            list += QString::number(c);
+        const ColumnHits hits = out.hits[static_cast<size_t>(c - 1)];
+        const size_t k = at(hits.main, hits.bonus);
+        ++counters[k];
+        if (listed[k]) {
+            if (!lists[k].isEmpty())
+                lists[k] += QStringLiteral(", ");
+            lists[k] += QString::number(c);
         }
     }
 
     int64_t withMainHit = 0;
-    for (const auto &row : counters)
+    for (int b = 0; b <= B; ++b)
         for (int m = 1; m <= K; ++m)
-            withMainHit += row[static_cast<size_t>(m)];
+            withMainHit += counters[at(m, b)];
     out.zeroHitColumns = out.columns - withMainHit;
 
     QStringList boxes[2];
     boxes[0] << QStringLiteral("Total: ") + QString::number(out.columns);
     for (const ClassLine &l : summaryLines) {
-        const auto bi = static_cast<size_t>(l.b), mi = static_cast<size_t>(l.m);
-        QString text = classLabel(l.m, l.b) + catcher + QString::number(counters[bi][mi]);
-        if (!lists[bi][mi].isEmpty())
-            text += QStringLiteral(" (") + lists[bi][mi] + u')';
+        QString text = classLabel(l.m, l.b) + catcher + QString::number(counters[at(l.m, l.b)]);
+        if (const QString &list = lists[at(l.m, l.b)]; !list.isEmpty())
+            text += QStringLiteral(" (") + list + u')';
         boxes[l.secondBox ? 1 : 0] << text;
     }
     out.summaryLow = boxes[0].join(QStringLiteral("\r\n"));

@@ -47,6 +47,7 @@ struct ComparisonLayout {
     bool digitGame() const { return rule == CompareRule::Straight || rule == CompareRule::Boxed; }
     int lastMain() const { return first + mainCount - 1; }
     int last() const { return lastMain() + bonusCount; }
+    friend bool operator==(const ComparisonLayout &, const ComparisonLayout &) = default;
     // Whether a compare position belongs to the bonus part (the second drum on two-drum games).
     bool inBonusPart(int position) const { return position > lastMain() && position <= last(); }
     // The positions a ticket column holds: first..lastColumnPosition().
@@ -103,7 +104,8 @@ std::vector<bool> hitPositions(const ComparisonLayout &layout, const CompareNumb
 // number of the column after a blank, then the hits, "(m)", or "(m+b)" when b is above 0:
 // "07- 3 8 17 25 33 40 (2)". Made in one buffer, as one string.
 QString ticketLine(int number, std::span<const int32_t> column, ColumnHits hits);
-// The same written into `line`, in the room it already has when that is enough.
+// The same written into `line`, in the room it already has when that is enough; a line that
+// reads the same is left as it is.
 void writeTicketLine(QString &line, int number, std::span<const int32_t> column, ColumnHits hits);
 
 struct TicketComparison {
@@ -111,6 +113,7 @@ struct TicketComparison {
     int64_t cells = 0;            // grid cells (columns x positions of a column)
     int64_t zeroHitColumns = 0;   // columns without a main hit (digit games: without a hit)
     QStringList lines;            // one list line per column, grid order
+    std::vector<ColumnHits> hits; // the hits each line shows
     QString summaryLow;           // txtResults(0): Total and the lower classes (digit games: all)
     QString summaryHigh;          // txtResults(1): the classes from 3 main hits (digit games: empty)
 };
@@ -119,6 +122,10 @@ struct TicketComparison {
 // ("Catcher: "). Lines of a box are joined by CRLF. A grid without columns, or one that does not
 // hold the layout's column positions, gives columns 0 and no text. The lines are written into the
 // strings of `earlierLines` (the lines of the earlier comparison, given up), so that a ticket
-// compared again takes no new room for them.
+// compared again takes no new room for them; a line that reads as before is left as it is.
+// `earlierHits`, one for each column, tells that the earlier lines are those a comparison of this
+// grid in this layout wrote, showing those hits: each line then keeps its numbers and only the
+// hits that change are written.
 TicketComparison compareTicket(const TicketGrid &grid, const ComparisonLayout &layout, const CompareNumbers &numbers,
-                               const QString &catcher, QStringList earlierLines = {});
+                               const QString &catcher, QStringList earlierLines = {},
+                               std::vector<ColumnHits> earlierHits = {});

@@ -4,9 +4,9 @@
 // pool and not excluded; every guaranteed number on the column (a digit at its position); the sum
 // of the pick counts of each part within its interval when the interval is on; the numbers of a
 // lotto part ascending, none twice (each part of a two-drum column on its own); no column twice
-// on the ticket; and the ticket list showing the ticket, line for line. The rules are given as the
-// generator takes them (GeneratorSetup): set up by the benchmark, or read off the board the user
-// set (benchworld.h).
+// on the ticket; and the ticket list showing the ticket, line for line, and after a Compare each
+// column's hits as counted here. The rules are given as the generator takes them (GeneratorSetup):
+// set up by the benchmark, or read off the board the user set (benchworld.h).
 
 #include "analysis/generator.h"
 #include "analysis/ticketgrid.h"
@@ -14,6 +14,7 @@
 #include <QString>
 #include <algorithm>
 #include <functional>
+#include <span>
 #include <unordered_set>
 
 namespace benchcolumns {
@@ -104,10 +105,36 @@ inline bool take(QStringView &text, QStringView start)
     return true;
 }
 
+// The numbers of a lotto drawing a ticket is compared with: its main numbers, and its bonus
+// numbers (drawn from the same drum as the main numbers, or from the second drum).
+struct Drawn {
+    std::vector<int32_t> main;
+    std::vector<int32_t> bonus;
+    bool secondDrum = false;
+};
+
+// The hits of a lotto column as its line gives them in brackets, counted here: m, the column's
+// numbers among the drawing's main numbers, and b, its numbers among the bonus numbers (on a
+// two-drum game the column's last numbers, of the second drum, among the drawing's second-drum
+// numbers); "(m)", or "(m+b)" when b is above 0.
+inline QString hitsText(const Drawn &drawn, std::span<const int32_t> column)
+{
+    const auto among = [](std::span<const int32_t> numbers, const std::vector<int32_t> &drawnNumbers) {
+        return std::count_if(numbers.begin(), numbers.end(), [&](int32_t n) {
+            return std::find(drawnNumbers.begin(), drawnNumbers.end(), n) != drawnNumbers.end();
+        });
+    };
+    const size_t mainPart = drawn.secondDrum ? drawn.main.size() : column.size();
+    const auto m = among(column.first(mainPart), drawn.main);
+    const auto b = among(column.subspan(drawn.secondDrum ? mainPart : 0), drawn.bonus);
+    return b > 0 ? QStringLiteral("(%1+%2)").arg(m).arg(b) : QStringLiteral("(%1)").arg(m);
+}
+
 // What is wrong with the ticket list of `lines` lines (`line(i)`, from 0) as a view of `grid`: a
 // line for each column, its number (two digits at least), "-", each number after a blank, and the
-// hits in brackets; empty when nothing is.
-inline QString listFault(const TicketGrid &grid, int lines, const std::function<QString(int)> &line)
+// hits in brackets (exactly `hits(r)` for column r when that is given); empty when nothing is.
+inline QString listFault(const TicketGrid &grid, int lines, const std::function<QString(int)> &line,
+                         const std::function<QString(int)> &hits = {})
 {
     if (lines != grid.rowCount())
         return QStringLiteral("%1 lines for %2 columns").arg(lines).arg(grid.rowCount());
@@ -118,7 +145,7 @@ inline QString listFault(const TicketGrid &grid, int lines, const std::function<
         bool same = shown.startsWith(u'0') == (r < 10) && takeNumber(rest, n) && n == r && take(rest, u"-");
         for (int i = 0; same && i < grid.width(); ++i)
             same = take(rest, u" ") && takeNumber(rest, n) && n == grid.row(r)[i];
-        if (!same || !take(rest, u" (") || !rest.endsWith(u')'))
+        if (!same || !take(rest, u" ") || !(hits ? rest == hits(r) : rest.startsWith(u'(') && rest.endsWith(u')')))
             return QStringLiteral("line %1 \"%2\" is not its column").arg(r).arg(shown);
     }
     return {};

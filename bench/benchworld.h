@@ -410,14 +410,15 @@ inline GeneratorSetup rulesOnBoard(const BoardBase &board)
 }
 
 // What is wrong with the ticket of `columns` columns on the board, under the rules the user has
-// set on it, and with the ticket list that shows it; empty when nothing is.
-inline QString ticketFault(const BoardBase &board, int columns)
+// set on it, and with the ticket list that shows it (each column's hits `hits(column)` when that
+// is given); empty when nothing is.
+inline QString ticketFault(const BoardBase &board, int columns, const std::function<QString(int)> &hits = {})
 {
     const TicketGrid &grid = board.lottery().garrTicketGrid;
     if (QString fault = benchcolumns::ticketFault(rulesOnBoard(board), grid, columns); !fault.isEmpty())
         return fault;
     const auto *list = control<VbList>(&board, QStringLiteral("lstTicket"));
-    return benchcolumns::listFault(grid, list->listCount(), [list](int i) { return list->list(i); });
+    return benchcolumns::listFault(grid, list->listCount(), [list](int i) { return list->list(i); }, hits);
 }
 
 // The main drum of the lottery of `database` as its catalogue row gives it: the balls 1 to the
@@ -553,6 +554,104 @@ inline QString savedTicketFault(const BoardBase &board, const QString &name)
             return QStringLiteral("line %1 of the text file is not the ticket list's").arg(i + 1);
     return {};
 }
+
+// Compare as the user meets it: against another drawing than the one the ticket was last compared
+// with. The end drawing on the board when the ticket was drawn and the nearest one before it that
+// shares no number with it are chosen on the board's End list in turn, before each Compare and
+// not timed; after each Compare every line's hits are checked against a count of the benchmark's
+// own, of the column's numbers among the drawing's numbers as the history made them, and most
+// lines must have changed.
+class CompareRounds {
+public:
+    CompareRounds(const QString &database, int drawings, uint64_t seed)
+        : history_(madeHistory(database, drawings, seed)), config_(lotteryOf(database).config)
+    {
+    }
+
+    // Chooses the other end drawing on the board's End list, as the user picks it (the first time,
+    // the nearest drawing before the board's own that shares no number with it); what is wrong
+    // when the board does not show it.
+    QString chooseOther(BoardBase &board)
+    {
+        auto *end = control<VbCombo>(&board, QStringLiteral("cboEndDrawing"));
+        if (entries_[0] < 0) {
+            entries_[0] = end->listIndex();
+            const Drawing *first = drawingAt(*end, entries_[0]);
+            for (int e = entries_[0] + 1; first && e < end->listCount() && entries_[1] < 0; ++e)
+                if (const Drawing *d = drawingAt(*end, e); d && !shareNumbers(*first, *d))
+                    entries_[1] = e;
+            if (entries_[1] < 0)
+                return QStringLiteral("no end drawing to compare with");
+        }
+        compared_ = 1 - compared_;
+        end->setListIndex(entries_[compared_]);
+        untilIdle();
+        const Drawing *drawing = drawingAt(*end, end->listIndex());
+        if (end->listIndex() != entries_[compared_] || !drawing)
+            return QStringLiteral("the End list did not take entry %1").arg(entries_[compared_]);
+        for (int p = 1; p <= numbers(); ++p)
+            if (control<VbLabel>(&board, QStringLiteral("lblDrawingNumber(%1)").arg(p))->caption() != QString::number(drawing->number(p)))
+                return QStringLiteral("the board does not show drawing %1").arg(drawing->weekNo);
+        return {};
+    }
+
+    // What is wrong with the ticket and its list after Compare with the drawing chosen last, its
+    // hits counted here; and fewer than half the lines changed from the drawing before.
+    QString fault(const BoardBase &board, int columns)
+    {
+        const auto *end = control<VbCombo>(&board, QStringLiteral("cboEndDrawing"));
+        const benchcolumns::Drawn now = drawn(*drawingAt(*end, entries_[compared_]));
+        const benchcolumns::Drawn before = drawn(*drawingAt(*end, entries_[1 - compared_]));
+        const TicketGrid &grid = board.lottery().garrTicketGrid;
+        const auto column = [&grid](int r) { return std::span<const int32_t>(grid.row(r), static_cast<size_t>(grid.width())); };
+        if (QString fault = ticketFault(board, columns, [&](int r) { return benchcolumns::hitsText(now, column(r)); });
+            !fault.isEmpty())
+            return fault;
+        int changed = 0;
+        for (int r = 1; r <= grid.rowCount(); ++r)
+            changed += benchcolumns::hitsText(now, column(r)) != benchcolumns::hitsText(before, column(r));
+        changedLines = changed;
+        return 2 * changed > columns ? QString() : QStringLiteral("only %1 lines changed").arg(changed);
+    }
+
+    int changedLines = 0;  // the lines the last Compare changed
+
+private:
+    bool twoDrums() const { return config_.highestBallBONUS > 0; }
+    int numbers() const { return config_.numbersDrawn + config_.bonusCount; }
+    // The drawing of the End list's entry (the newest first), as the history made it.
+    const Drawing *drawingAt(const VbCombo &end, int entry) const
+    {
+        const int week = end.list(entry).toInt();
+        return week >= 1 && week <= static_cast<int>(history_.size()) ? &history_[static_cast<size_t>(week - 1)] : nullptr;
+    }
+    benchcolumns::Drawn drawn(const Drawing &d) const
+    {
+        benchcolumns::Drawn out;
+        out.secondDrum = twoDrums();
+        for (int p = 1; p <= numbers(); ++p)
+            (p <= config_.numbersDrawn ? out.main : out.bonus).push_back(d.number(p));
+        return out;
+    }
+    // Whether two drawings have a number in common in the same drum.
+    bool shareNumbers(const Drawing &a, const Drawing &b) const
+    {
+        benchcolumns::Drawn x = drawn(a), y = drawn(b);
+        const auto meet = [](const std::vector<int32_t> &u, const std::vector<int32_t> &v) {
+            return std::any_of(u.begin(), u.end(), [&v](int32_t n) { return std::find(v.begin(), v.end(), n) != v.end(); });
+        };
+        if (twoDrums())
+            return meet(x.main, y.main) || meet(x.bonus, y.bonus);
+        x.main.insert(x.main.end(), x.bonus.begin(), x.bonus.end());
+        y.main.insert(y.main.end(), y.bonus.begin(), y.bonus.end());
+        return meet(x.main, y.main);
+    }
+
+    History history_;
+    GameConfigRecord config_;
+    int entries_[2] = {-1, -1};  // the End list's entries compared with in turn
+    int compared_ = 0;           // the entry compared with last
+};
 
 inline void skip(benchmark::State &state, const QString &why) { state.SkipWithError(why.toStdString().c_str()); }
 

@@ -85,12 +85,12 @@ void BoardBase::cmdDraw_Click()
             fncProgramMessage(this, drawCheckText(check));
             txtColumnsToDraw->setText(QString::number(L.glngColumnsTarget));
         }
-        TicketColumnGenerator generator(setup, std::move(L.garrTicketGrid), L.glngColumnsBefore, L.glngColumnsTarget);
+        TicketColumnGenerator generator(setup, ticket_.takeGrid(), L.glngColumnsBefore, L.glngColumnsTarget);
         const auto outcome = DefaultInstance<frmColumnProgress>::get()->Display(generator);
         // The ticket of the run holds exactly the complete columns, whatever ended it.
         L.glngColumnsMade = generator.columnsMade();
         L.glngGridRow = generator.gridRow();
-        L.garrTicketGrid = generator.takeTicket();
+        ticket_.setGrid(generator.takeTicket());
         if (outcome == frmColumnProgress::Outcome::GaveUp)
             fncProgramMessage(this, drawGaveUpText());
     }
@@ -155,11 +155,7 @@ void BoardBase::subCompareTicket()
                                                          })
                              : CompareNumbers::fromDrawing(layout, lottery().garrReferenceDrawing);
     // The new lines take the room of the earlier ones; an empty ticket has no lines.
-    TicketComparison result;
-    ticket_.rewriteLines([&](QStringList earlier) {
-        result = compareTicket(lottery().garrTicketGrid, layout, numbers, res(31060), std::move(earlier));
-        return result.columns < 1 ? QStringList() : std::move(result.lines);
-    });
+    const TicketComparison result = ticket_.compare(layout, numbers, res(31060));
     lottery().glngTicketCells = result.cells;
     if (result.columns < 1) {
         // An empty ticket has no summary either.

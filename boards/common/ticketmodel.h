@@ -3,13 +3,15 @@
 // (garrTicketLines), and the changes of the ticket, of its grid (garrTicketGrid) and its lines
 // together, go through the model.
 
+#include "analysis/comparison.h"
+#include "analysis/ticketgrid.h"
 #include "platform/ui/linelistmodel.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 struct OpenLottery;
-class TicketGrid;
 
 class TicketModel : public LineListModel {
 public:
@@ -22,7 +24,24 @@ public:
     void appendColumn(int first, int last, const std::vector<int32_t> &numbers, const QString &line);
     // The column of line `row` (0 the first) taken out of the grid and the lines.
     void removeColumn(int row);
+    // The grid given up to be drawn on, and the grid drawn given back; the lines stay until the
+    // comparison of the grid drawn rewrites them.
+    TicketGrid takeGrid();
+    void setGrid(TicketGrid grid);
+    // The ticket compared with `numbers` (compareTicket), its lines rewritten in their rows. While
+    // the grid, the layout and the lines are those of the last comparison, the lines keep their
+    // numbers and only the hits that change are written; the hits stay with the model.
+    TicketComparison compare(const ComparisonLayout &layout, const CompareNumbers &numbers, const QString &catcher);
 
 private:
+    // The last comparison, while the grid is the one it compared and the lines are those it
+    // made: its layout, and the hits each line shows.
+    struct Compared {
+        ComparisonLayout layout;
+        std::vector<ColumnHits> hits;
+        quint64 revision = 0;
+    };
+
     OpenLottery &lottery_;
+    std::optional<Compared> compared_;
 };

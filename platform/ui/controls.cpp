@@ -995,16 +995,28 @@ void VbCombo::inputMethodEvent(QInputMethodEvent *event)
 
 // ---- VbList ---------------------------------------------------------------------------------
 
-// Lines of one size (the list lays out every line as its last one) as wide as the widest line, so
-// that no line is cut short and the list scrolls across to the end of the widest.
+// Lines of one size, so that no line is cut short: each shows as wide as the widest line (or the
+// list, when that is wider), and the list scrolls across to the end of the widest. The list lays
+// them out in the room it keeps for them (laidOutSize_), wider than the widest line, so that lines
+// rewritten a little wider or narrower move nothing and need no layout.
 class VbList::LineDelegate : public QStyledItemDelegate {
 public:
     explicit LineDelegate(VbList *list) : QStyledItemDelegate(list), list_(list) {}
 
+    // The size a line takes for its text alone.
+    QSize textSize(const QStyleOptionViewItem &option, const QModelIndex &index) const
+    {
+        return QStyledItemDelegate::sizeHint(option, index);
+    }
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
-        const QModelIndex widest = index.sibling(list_->widestRow_, 0);
-        return QStyledItemDelegate::sizeHint(option, widest.isValid() ? widest : index);
+        return list_->laidOutSize_.isValid() ? list_->laidOutSize_ : textSize(option, index);
+    }
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem line(option);
+        line.rect.setWidth(list_->lineWidth());
+        QStyledItemDelegate::paint(painter, line, index);
     }
 
 private:
@@ -1014,7 +1026,8 @@ private:
 VbList::VbList(QWidget *parent) : VbWidget<QListView>(parent, QPalette::Base, QPalette::Text)
 {
     back_ = vbc::kWhite;
-    setItemDelegate(new LineDelegate(this));
+    delegate_ = new LineDelegate(this);
+    setItemDelegate(delegate_);
     setModel(&own_);
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -1075,14 +1088,62 @@ void VbList::rowsInserted(const QModelIndex &parent, int start, int end)
 void VbList::dataChanged(const QModelIndex &, const QModelIndex &, const QList<int> &)
 {
     // Lines rewritten in their rows are a list filled anew, as after a reset: no line is current
-    // and the list shows its first line. Every line takes the size of the widest (uniform item
-    // sizes), so new texts move no line: the lines are painted anew, and laid out again only when
-    // the widest line reads otherwise.
+    // or selected, and the list stays where it was scrolled. Every line takes the size of the
+    // widest (uniform item sizes), so new texts move no line: the lines in view are painted anew,
+    // and every line is laid out again only when the widest takes another size.
     selectionModel()->clear();
     linesReplaced();
-    scrollToTop();
     viewport()->update();
 }
+
+void VbList::changeEvent(QEvent *event)
+{
+    VbWidget<QListView>::changeEvent(event);
+    // Another font or style gives the lines another size.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        widestSize_ = QSize();
+        laidOutSize_ = QSize();
+        findWidestLine();
+    }
+}
+
+QRect VbList::visualRect(const QModelIndex &index) const
+{
+    QRect rect = QListView::visualRect(index);
+    if (rect.isValid())
+        rect.setWidth(lineWidth());
+    return rect;
+}
+
+void VbList::updateGeometries()
+{
+    // The list reaches across to the end of the widest line, not of the room kept for the lines.
+    resizeContents(std::max(widestSize_.width(), 0), contentsSize().height());
+    QListView::updateGeometries();
+}
+
+void VbList::resizeEvent(QResizeEvent *event)
+{
+    // Lines of one size, more than the list shows, made lower or higher (a scroll bar across shows
+    // or goes) change only how many lines a page down holds: the list's own update of its geometry
+    // would work that out after going through every line.
+    const int lines = listCount();
+    const int height = laidOutSize_.height();
+    const bool lowerOrHigher = event->oldSize().isValid() && event->size().width() == event->oldSize().width();
+    if (!lowerOrHigher || !laidOutSize_.isValid() || state() != NoState || geometry().isEmpty()
+        || lines * height <= viewport()->height()) {
+        QListView::resizeEvent(event);
+        return;
+    }
+    // A page holds the lines whole in view; the list scrolls down to the line that starts the last.
+    const int page = viewport()->height() / height;
+    verticalScrollBar()->setSingleStep(1);
+    verticalScrollBar()->setPageStep(page);
+    verticalScrollBar()->setRange(0, lines - page);
+    QAbstractItemView::updateGeometries();
+}
+
+int VbList::lineWidth() const { return std::max(widestSize_.width(), viewport()->width() - 2 * spacing()); }
 
 void VbList::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
 {
@@ -1113,11 +1174,22 @@ void VbList::findWidestLine()
 {
     int widest = -1;
     int longest = -1;
-    for (int row = 0, rows = listCount(); row < rows; ++row)
-        if (const int length = lineLength(row); length > longest) {
+    const auto look = [&](int row, int length) {
+        if (length > longest) {
             widest = row;
             longest = length;
         }
+    };
+    // A model of lines is read directly: a ticket of 32000 lines is looked through at every DRAW
+    // and Compare.
+    if (const LineListModel *model = lineModel_) {
+        int row = 0;
+        for (const QString &line : model->lines())
+            look(row++, static_cast<int>(line.size()));
+    } else {
+        for (int row = 0, rows = listCount(); row < rows; ++row)
+            look(row, lineLength(row));
+    }
     widestLineAt(widest, longest);
 }
 
@@ -1125,11 +1197,27 @@ void VbList::widestLineAt(int row, int length)
 {
     widestRow_ = row;
     widestLength_ = length;
-    // The lines take the width of the widest: they are laid out again when it reads otherwise.
-    const QString text = row >= 0 ? list(row) : QString();
-    if (text == widestText_)
+    QSize size;
+    if (row >= 0) {
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        size = delegate_->textSize(option, model()->index(row, 0));
+    }
+    if (size == widestSize_)
         return;
-    widestText_ = text;
+    widestSize_ = size;
+    if (size.isValid() && size.height() == laidOutSize_.height() && size.width() <= laidOutSize_.width()) {
+        // Within the room of the lines: only the list's reach across changes, which the list's
+        // update of its geometry would set as here, after a look at every line's place down.
+        resizeContents(size.width(), contentsSize().height());
+        horizontalScrollBar()->setRange(0, std::max(0, size.width() - viewport()->width()));
+        viewport()->update();
+        return;
+    }
+    // Room for lines half as wide again as the widest, laid out on a grid of that size: no line is
+    // measured on the way.
+    laidOutSize_ = size.isValid() ? QSize(size.width() + size.width() / 2, size.height()) : QSize();
+    setGridSize(laidOutSize_);
     scheduleDelayedItemsLayout();
 }
 

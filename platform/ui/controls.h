@@ -347,9 +347,9 @@ private:
 
 // ---- List box -------------------------------------------------------------------------------
 // Shows its own lines, or the lines of another model (setModel): the lines are the model's
-// display texts, and the list follows the model's signals (reset, rows inserted and removed).
-// Lines replaced or removed leave no line selected and run no Click; lines added keep the
-// selection.
+// display texts, and the list follows the model's signals (reset, rows inserted and removed, data
+// changed). Lines replaced, rewritten or removed leave no line selected and run no Click; lines
+// added keep the selection; lines rewritten in their rows keep where the list is scrolled.
 class VbList : public VbWidget<QListView> {
 public:
     explicit VbList(QWidget *parent = nullptr);
@@ -370,21 +370,29 @@ public:
     // Selects line i (-1 none); Click runs on a real change.
     void setListIndex(int index);
 
+    // A line's box: as wide as the widest line, or the list when that is wider.
+    QRect visualRect(const QModelIndex &index) const override;
+
     std::function<void()> onClick;
 
 protected:
     void rowsInserted(const QModelIndex &parent, int start, int end) override;
     void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
     void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles) override;
+    void changeEvent(QEvent *event) override;
+    void updateGeometries() override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     class LineDelegate;
+    // How wide a line shows: as the widest line, or the list when that is wider.
+    int lineWidth() const;
     void selectionMoved(int index);
     void linesReplaced();
     void rowsRemoved(int start, int end);
     int lineLength(int row) const;
     // The line with the most characters looked for among all lines, or known to be `row`; the
-    // lines are laid out again at its width when its text is new.
+    // lines are laid out again when its size does not fit the room they were laid out in.
     void findWidestLine();
     void widestLineAt(int row, int length);
 
@@ -393,7 +401,9 @@ private:
     QPointer<const LineListModel> lineModel_;  // the model shown, when it is one of lines
     int widestRow_ = -1;  // the line with the most characters: every line takes its width
     int widestLength_ = -1;
-    QString widestText_;  // the widest line's text when the lines were last laid out
+    LineDelegate *delegate_ = nullptr;
+    QSize widestSize_;   // the widest line's size
+    QSize laidOutSize_;  // the size the lines are laid out at: the widest's height, more room across
     bool silent_ = false;
     int lastIndex_ = -1;
 };

@@ -9,6 +9,11 @@ int LineListModel::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : static_cast<int>(lines_.size());
 }
 
+QModelIndex LineListModel::index(int row, int column, const QModelIndex &parent) const
+{
+    return row >= 0 && row < lines_.size() && column == 0 && !parent.isValid() ? createIndex(row, column) : QModelIndex();
+}
+
 QVariant LineListModel::data(const QModelIndex &index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= lines_.size())
@@ -20,6 +25,7 @@ void LineListModel::setLines(QStringList lines)
 {
     beginResetModel();
     lines_ = std::move(lines);
+    ++revision_;
     endResetModel();
 }
 
@@ -29,6 +35,7 @@ void LineListModel::rewriteLines(const std::function<QStringList(QStringList ear
     QStringList lines = rewrite(std::exchange(lines_, {}));
     if (rows > 0 && lines.size() == rows) {
         lines_ = std::move(lines);
+        ++revision_;
         emit dataChanged(index(0), index(static_cast<int>(rows) - 1), {Qt::DisplayRole});
         return;
     }
@@ -40,6 +47,7 @@ void LineListModel::appendLine(const QString &line)
     const int row = rowCount();
     beginInsertRows({}, row, row);
     lines_.append(line);
+    ++revision_;
     endInsertRows();
 }
 
@@ -49,5 +57,6 @@ void LineListModel::removeLine(int row)
         return;
     beginRemoveRows({}, row, row);
     lines_.removeAt(row);
+    ++revision_;
     endRemoveRows();
 }

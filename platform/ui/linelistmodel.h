@@ -13,9 +13,14 @@ public:
     explicit LineListModel(QStringList &lines, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
+    // The index of a line made at once: a list asks for one per line whenever it lays its lines
+    // out.
+    QModelIndex index(int row, int column = 0, const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
     const QStringList &lines() const { return lines_; }
+    // Counts the changes of the lines: while it reads the same, so do they.
+    quint64 revision() const { return revision_; }
     // Every line replaced, in one reset (tens of thousands of lines cost one signal).
     void setLines(QStringList lines);
     // The lines made anew from the earlier ones, which `rewrite` is given so that it can reuse
@@ -29,4 +34,5 @@ public:
 
 private:
     QStringList &lines_;
+    quint64 revision_ = 0;
 };

@@ -223,6 +223,7 @@ TEST(TicketComparison, ClassLinesOfEveryLottoShapeAgreeWithAPlainCount)
         {false, 6, 1, low1, "3 |3+1 |4 |4+1 |5 |5+1 |6 "},
         {false, 7, 1, low1, "3 |3+1 |4 |4+1 |5 |5+1 |6 |6+1 |7 "},
         {false, 6, 2, low2, "3 |3+1 |3+2 |4 |4+1 |4+2 |5 |5+1 |5+2 |6 "},
+        {false, 10, 1, low1, "3 |3+1 |4 |4+1 |5 |5+1 |6 |6+1 |7 |7+1 |8 |8+1 |9 |9+1 |10 "},
         {true, 4, 1, low1, "3 |3+1 |4 |4+1 "},
         {true, 5, 1, low1, "3 |3+1 |4 |4+1 |5 |5+1 "},
         {true, 6, 1, low1, "3 |3+1 |4 |4+1 |5 |5+1 |6 |6+1 "},
@@ -546,6 +547,61 @@ TEST(TicketComparison, LinesReadAsTheirPiecesJoined)
             n = rng() % 3 ? static_cast<int32_t>(rng()) : odd[rng() % std::size(odd)];
         const ColumnHits hits{static_cast<int>(rng() % 9), static_cast<int>(rng() % 3)};
         EXPECT_EQ(ticketLine(columnNumber, column, hits).toStdString(), joined(columnNumber, column, hits));
+    }
+}
+
+// A ticket compared again, its lines said to show the hits of the comparison before, keeps their
+// numbers and writes only the hits that change ("(m)" and "(m+b)" in turn, longer and shorter); a
+// line that does not end with the hits it is said to show is written whole. Every line, hit and
+// summary reads as in a comparison made afresh, on lotto shapes of 2 to 10 numbers a drum and balls
+// above 63.
+TEST(TicketComparison, LinesComparedAgainReadAsAComparisonMadeAfresh)
+{
+    std::mt19937 rng(41);
+    for (const auto &[layout, highest] : {std::pair(ComparisonLayout::sameDrum(6, 1), 49), std::pair(ComparisonLayout::sameDrum(6, 2), 49),
+                                          std::pair(ComparisonLayout::secondDrum(5, 2), 12), std::pair(ComparisonLayout::sameDrum(5, 1), 69),
+                                          std::pair(ComparisonLayout::sameDrum(10, 1), 49)}) {
+        SCOPED_TRACE(layout.columnPositions() * 100 + highest);
+        const auto numbersOf = [&](int count, int top) {
+            std::vector<int32_t> balls(static_cast<size_t>(top));
+            std::iota(balls.begin(), balls.end(), 1);
+            std::shuffle(balls.begin(), balls.end(), rng);
+            balls.resize(static_cast<size_t>(count));
+            return balls;
+        };
+        const auto drawing = [&] {
+            std::vector<int32_t> d = numbersOf(layout.mainCount + layout.bonusCount, layout.rule == CompareRule::SecondDrum ? 49 : highest);
+            if (layout.rule == CompareRule::SecondDrum)
+                std::ranges::copy(numbersOf(layout.bonusCount, highest), d.begin() + layout.mainCount);
+            return CompareNumbers::fromDrawing(layout, drawingOf(layout.first, d));
+        };
+        std::vector<std::vector<int32_t>> rows(400);
+        for (auto &row : rows) {
+            row = numbersOf(layout.mainCount, layout.rule == CompareRule::SecondDrum ? 49 : highest);
+            if (layout.rule == CompareRule::SecondDrum)
+                std::ranges::copy(numbersOf(layout.bonusCount, highest), std::back_inserter(row));
+        }
+        const TicketGrid grid = gridOf(layout.first, rows);
+        TicketComparison before = compareTicket(grid, layout, drawing(), kCatcher);
+        for (int round = 0; round < 6; ++round) {
+            const CompareNumbers numbers = drawing();
+            const TicketComparison fresh = compareTicket(grid, layout, numbers, kCatcher);
+            QStringList earlier = before.lines;
+            // Lines whose hits change: one that ends otherwise than said, and one cut short.
+            std::vector<int> changing;
+            for (int c = 0; c < static_cast<int>(rows.size()); ++c)
+                if (before.hits[static_cast<size_t>(c)] != fresh.hits[static_cast<size_t>(c)])
+                    changing.push_back(c);
+            ASSERT_GE(changing.size(), 2u);
+            earlier[changing[0]].chop(1);
+            earlier[changing[1]] = QStringLiteral("(");
+            const TicketComparison again = compareTicket(grid, layout, numbers, kCatcher, std::move(earlier), before.hits);
+            EXPECT_EQ(again.lines, fresh.lines) << round;
+            EXPECT_EQ(again.hits, fresh.hits);
+            EXPECT_EQ(std::tuple(again.summaryLow, again.summaryHigh, again.zeroHitColumns),
+                      std::tuple(fresh.summaryLow, fresh.summaryHigh, fresh.zeroHitColumns));
+            before = fresh;
+        }
     }
 }
 

@@ -164,6 +164,33 @@ TEST_F(OwnWays, LottoTicketsStopAt32000Columns)
     EXPECT_EQ(user.lines().size(), 32000);
 }
 
+// A user checking hits far down a ticket keeps their place through Compare: the list paged down
+// with the keys to line 250 or past, another end drawing chosen and COMPARE clicked. The hits
+// change, the list shows the same first line, and no line is current or selected, as after the
+// list is filled anew.
+TEST_F(OwnWays, CompareKeepsTheTicketListWhereTheUserScrolledIt)
+{
+    ASSERT_TRUE(open(kLotto));
+    user.type(QStringLiteral("txtColumnsToDraw"), QStringLiteral("1000"));
+    user.click(QStringLiteral("cmdDraw"));
+    ASSERT_EQ(user.lines().size(), 1000);
+    auto *list = user.get<VbList>(QStringLiteral("lstTicket"));
+    user.selectLine(0);
+    for (int page = 0; page < 1000 && list->verticalScrollBar()->value() < 250; ++page)
+        user.key(Qt::Key_PageDown);
+    const int top = list->verticalScrollBar()->value();
+    ASSERT_GE(top, 250);
+    ASSERT_EQ(list->indexAt(QPoint(1, 1)).row(), top);
+    const QStringList before = user.lines();
+    user.choose(QStringLiteral("cboEndDrawing"), 1);
+    user.click(QStringLiteral("cmdCompare"));
+    QCoreApplication::processEvents();
+    EXPECT_NE(user.lines(), before);
+    EXPECT_EQ(std::pair(list->verticalScrollBar()->value(), list->indexAt(QPoint(1, 1)).row()), std::pair(top, top));
+    EXPECT_EQ(user.selectedLine(), -1);
+    EXPECT_TRUE(list->selectionModel()->selectedIndexes().isEmpty());
+}
+
 // ---- Two drums ------------------------------------------------------------------------------------
 
 TEST_F(OwnWays, TwoDrumTabsBringOneDrumToTheFront)

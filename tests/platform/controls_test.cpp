@@ -232,8 +232,8 @@ TEST(Controls, BackColoursShowWhereTheControlsStand)
 }
 
 // Lines rewritten as many as before stay in their rows, one change of data: the list, as when it
-// is filled anew, has no current line and shows its first line, paints the lines anew and takes the
-// width of a new widest line, wider or narrower. Another number of lines is a new list too.
+// is filled anew, has no current line, stays where it is scrolled, paints the lines anew and takes
+// the width of a new widest line, wider or narrower. Another number of lines is a new list too.
 TEST(Controls, ListLinesRewrittenInTheirRowsAreAListFilledAnew)
 {
     QWidget form;
@@ -268,11 +268,13 @@ TEST(Controls, ListLinesRewrittenInTheirRowsAreAListFilledAnew)
     const struct {
         int hits, longer;
         QString tail;
-    } rewrites[] = {{0, 7, QStringLiteral(" 4 5 6 7 8 9 10 11 12")}, {0, 200, QStringLiteral(" 4")}, {1, 200, QStringLiteral(" 4")}};
+    } rewrites[] = {{0, 7, QStringLiteral(" 4 5 6 7 8 9 10 11 12")}, {0, 200, QStringLiteral(" 4")}, {1, 200, QStringLiteral(" 4")},
+                    {1, 250, QStringLiteral(" 4 5")}};
     for (const auto &r : rewrites) {
         list.setListIndex(120);
         QCoreApplication::processEvents();
-        ASSERT_GT(list.verticalScrollBar()->value(), 0);
+        const int scrolled = list.verticalScrollBar()->value();
+        ASSERT_GT(scrolled, 0);
         model.rewriteLines([&](QStringList earlier) {
             for (qsizetype i = 0; i < earlier.size(); ++i)
                 earlier[i] = line(static_cast<int>(i), r.hits, r.longer, r.tail);
@@ -283,14 +285,57 @@ TEST(Controls, ListLinesRewrittenInTheirRowsAreAListFilledAnew)
         EXPECT_EQ(list.list(r.longer), line(r.longer, r.hits, r.longer, r.tail));
         EXPECT_EQ(list.list(121), line(121, r.hits, r.longer, r.tail));
         EXPECT_GT(counter.paints, 0);
-        EXPECT_EQ(std::pair(list.listIndex(), list.verticalScrollBar()->value()), std::pair(-1, 0));
+        EXPECT_EQ(std::pair(list.listIndex(), list.verticalScrollBar()->value()), std::pair(-1, scrolled));
         EXPECT_TRUE(list.selectionModel()->selectedIndexes().isEmpty());
         // Every line as wide as the widest, no wider.
         EXPECT_EQ(list.viewport()->width() + list.horizontalScrollBar()->maximum(), wholeWidth(r.longer)) << r.longer;
+        EXPECT_EQ(list.visualRect(model.index(121)).width(), wholeWidth(r.longer)) << r.longer;
     }
     list.setListIndex(120);
     model.rewriteLines([](QStringList earlier) { return earlier.mid(1); });
     QCoreApplication::processEvents();
     EXPECT_EQ(list.listCount(), 299);
     EXPECT_EQ(list.listIndex(), -1);
+}
+
+// Lines rewritten wider than the list, then back within it, show and hide the scroll bar across:
+// the list, lower then higher, keeps its first line and scrolls down as far, and by as many lines
+// a page, as its own layout of every line would have it.
+TEST(Controls, ListScrollsDownAsItsLayoutWouldWhenTheScrollBarAcrossShowsOrGoes)
+{
+    struct Probe : VbList {
+        using VbList::VbList;
+        void layOut() { QListView::updateGeometries(); }
+    };
+    QWidget form;
+    const QString wide = QStringLiteral(" 4 5 6 7 8 9 10 11 12 13 14"), wider = QStringLiteral(" 15 16 17 18 19 20");
+    QStringList lines;
+    for (int i = 0; i < 300; ++i)
+        lines << QStringLiteral("%1- 1 2 3 (0)").arg(i, 3, 10, QLatin1Char('0')) + (i == 5 ? wide : QString());
+    LineListModel model(lines);
+    Probe list(&form);
+    list.setModel(&model);
+    QStyleOptionViewItem option;
+    option.initFrom(&list);
+    const int widest = QStyledItemDelegate().sizeHint(option, model.index(5)).width();
+    list.setGeometry(0, 0, widest + 40 + 2 * list.frameWidth() + list.verticalScrollBar()->sizeHint().width(), 150);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    list.verticalScrollBar()->setValue(100);
+    const auto down = [&] {
+        const QScrollBar *bar = list.verticalScrollBar();
+        return std::tuple(bar->value(), bar->maximum(), bar->pageStep());
+    };
+    for (const QString &tail : {wide + wider, wide}) {
+        model.rewriteLines([&](QStringList earlier) {
+            earlier[5] = earlier[5].left(12) + tail;
+            return earlier;
+        });
+        QCoreApplication::processEvents();
+        EXPECT_EQ(list.horizontalScrollBar()->isVisible(), tail.size() > wide.size());
+        const auto shown = down();
+        EXPECT_EQ(std::get<0>(shown), 100);
+        list.layOut();
+        EXPECT_EQ(down(), shown);
+    }
 }
