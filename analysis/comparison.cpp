@@ -556,6 +556,17 @@ void writeTicketLine(QString &line, int number, std::span<const int32_t> column,
     setLine(line, start, writeLine(buffer.data(), {numberText, numberEnd}, column, hits));
 }
 
+QString hitsText(ColumnHits hits)
+{
+    char16_t text[48];
+    return QString(reinterpret_cast<const QChar *>(text), writeHits(text, hits) - text);
+}
+
+ColumnHits widestHits(const ComparisonLayout &layout)
+{
+    return {layout.mainCount, layout.digitGame() ? 0 : std::clamp(layout.bonusCount, 0, 2)};
+}
+
 QString ticketLine(int number, std::span<const int32_t> column, ColumnHits hits)
 {
     QString line;

@@ -108,6 +108,12 @@ QString ticketLine(int number, std::span<const int32_t> column, ColumnHits hits)
 // reads the same is left as it is.
 void writeTicketLine(QString &line, int number, std::span<const int32_t> column, ColumnHits hits);
 
+// The hits as a line ends with them: " (m)", or " (m+b)" when b is above 0.
+QString hitsText(ColumnHits hits);
+// The hits a line of the layout may end with that take the most room: every main and bonus number
+// hit (a digit of a number is as wide as any other).
+ColumnHits widestHits(const ComparisonLayout &layout);
+
 struct TicketComparison {
     int columns = 0;              // columns compared (the Total line)
     int64_t cells = 0;            // grid cells (columns x positions of a column)

@@ -58,9 +58,52 @@ TicketComparison TicketModel::compare(const ComparisonLayout &layout, const Comp
     TicketComparison result;
     rewriteLines([&](QStringList earlier) {
         result = compareTicket(grid, layout, numbers, catcher, std::move(earlier), std::move(shown));
-        return result.columns < 1 ? QStringList() : std::move(result.lines);
+        if (result.columns < 1)
+            return QStringList();
+        // Known before the views learn of the new lines (the rewrite counts as one change), so
+        // that they see how far the lines reach.
+        const ColumnHits widest = widestHits(layout);
+        compared_ = Compared{layout, std::move(result.hits), revision() + 1, {}, hitsText(widest)};
+        for (int b = 0; b <= widest.bonus; ++b)
+            for (int m = 0; m <= widest.main; ++m)
+                compared_->hitsTexts.push_back(hitsText({m, b}));
+        return std::move(result.lines);
     });
-    if (result.columns > 0)
-        compared_ = Compared{layout, std::move(result.hits), revision()};
     return result;
+}
+
+const QString &TicketModel::Compared::shown(int row) const
+{
+    const ColumnHits h = hits[static_cast<size_t>(row)];
+    return hitsTexts[static_cast<size_t>(h.main + h.bonus * (layout.mainCount + 1))];
+}
+
+const TicketModel::Compared *TicketModel::linesCompared() const
+{
+    return compared_ && compared_->revision == revision() ? &*compared_ : nullptr;
+}
+
+LineListModel::Reach TicketModel::farthestReach() const
+{
+    const Compared *c = linesCompared();
+    if (!c)
+        return LineListModel::farthestReach();
+    Reach farthest;
+    const QStringList &all = lines();
+    for (int row = 0, rows = static_cast<int>(all.size()); row < rows; ++row)
+        if (const qsizetype length = all.at(row).size() + c->room(row); length > farthest.length)
+            farthest = {row, length};
+    return farthest;
+}
+
+qsizetype TicketModel::reachLength(int row) const
+{
+    const Compared *c = linesCompared();
+    return c ? lines().at(row).size() + c->room(row) : LineListModel::reachLength(row);
+}
+
+QString TicketModel::reachText(int row) const
+{
+    const Compared *c = linesCompared();
+    return c ? lines().at(row).chopped(c->shown(row).size()) + c->widest : LineListModel::reachText(row);
 }

@@ -33,14 +33,28 @@ public:
     // numbers and only the hits that change are written; the hits stay with the model.
     TicketComparison compare(const ComparisonLayout &layout, const CompareNumbers &numbers, const QString &catcher);
 
+    // A line the last comparison made reaches as far as its numbers with the widest hits of the
+    // layout: comparisons with other numbers rewrite its hits within that reach.
+    Reach farthestReach() const override;
+    qsizetype reachLength(int row) const override;
+    QString reachText(int row) const override;
+
 private:
     // The last comparison, while the grid is the one it compared and the lines are those it
-    // made: its layout, and the hits each line shows.
+    // made: its layout, the hits each line shows, and the texts of the hits by class.
     struct Compared {
         ComparisonLayout layout;
         std::vector<ColumnHits> hits;
         quint64 revision = 0;
+        std::vector<QString> hitsTexts;  // class (m, b) at m + b * (K + 1)
+        QString widest;                  // the widest hits of the layout
+
+        const QString &shown(int row) const;
+        // How much farther than it reads line `row` may reach.
+        qsizetype room(int row) const { return widest.size() - shown(row).size(); }
     };
+    // The last comparison, when the lines are still those it made.
+    const Compared *linesCompared() const;
 
     OpenLottery &lottery_;
     std::optional<Compared> compared_;

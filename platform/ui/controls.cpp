@@ -996,7 +996,10 @@ void VbCombo::inputMethodEvent(QInputMethodEvent *event)
 // ---- VbList ---------------------------------------------------------------------------------
 
 // Lines of one size, so that no line is cut short: each shows as wide as the widest line (or the
-// list, when that is wider), and the list scrolls across to the end of the widest. The list lays
+// list, when that is wider), and the list scrolls across to the end of the widest. A model of lines
+// may tell that its lines, rewritten in their rows, stay within a reach (the ticket's hits): the
+// widest is then the line that reaches farthest, and rewrites within the reach neither show nor
+// hide the scroll bar across. The list lays
 // them out in the room it keeps for them (laidOutSize_), wider than the widest line, so that lines
 // rewritten a little wider or narrower move nothing and need no layout.
 class VbList::LineDelegate : public QStyledItemDelegate {
@@ -1007,6 +1010,15 @@ public:
     QSize textSize(const QStyleOptionViewItem &option, const QModelIndex &index) const
     {
         return QStyledItemDelegate::sizeHint(option, index);
+    }
+    // The size a line takes for `text` in its place.
+    QSize textSize(const QStyleOptionViewItem &option, const QModelIndex &index, const QString &text) const
+    {
+        QStyleOptionViewItem line(option);
+        initStyleOption(&line, index);
+        line.text = text;
+        const QWidget *widget = option.widget;
+        return (widget ? widget->style() : QApplication::style())->sizeFromContents(QStyle::CT_ItemViewItem, &line, QSize(), widget);
     }
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
@@ -1167,29 +1179,25 @@ void VbList::rowsRemoved(int start, int end)
 int VbList::lineLength(int row) const
 {
     // A model of lines is read directly: a ticket of 32000 lines is laid out on every DRAW.
-    return static_cast<int>(lineModel_ ? lineModel_->lines().at(row).size() : list(row).size());
+    return static_cast<int>(lineModel_ ? lineModel_->reachLength(row) : list(row).size());
 }
 
 void VbList::findWidestLine()
 {
-    int widest = -1;
-    int longest = -1;
-    const auto look = [&](int row, int length) {
-        if (length > longest) {
-            widest = row;
-            longest = length;
-        }
-    };
     // A model of lines is read directly: a ticket of 32000 lines is looked through at every DRAW
     // and Compare.
     if (const LineListModel *model = lineModel_) {
-        int row = 0;
-        for (const QString &line : model->lines())
-            look(row++, static_cast<int>(line.size()));
-    } else {
-        for (int row = 0, rows = listCount(); row < rows; ++row)
-            look(row, lineLength(row));
+        const LineListModel::Reach farthest = model->farthestReach();
+        widestLineAt(farthest.row, static_cast<int>(farthest.length));
+        return;
     }
+    int widest = -1;
+    int longest = -1;
+    for (int row = 0, rows = listCount(); row < rows; ++row)
+        if (const int length = lineLength(row); length > longest) {
+            widest = row;
+            longest = length;
+        }
     widestLineAt(widest, longest);
 }
 
@@ -1201,7 +1209,8 @@ void VbList::widestLineAt(int row, int length)
     if (row >= 0) {
         QStyleOptionViewItem option;
         initViewItemOption(&option);
-        size = delegate_->textSize(option, model()->index(row, 0));
+        const QModelIndex index = model()->index(row, 0);
+        size = lineModel_ ? delegate_->textSize(option, index, lineModel_->reachText(row)) : delegate_->textSize(option, index);
     }
     if (size == widestSize_)
         return;

@@ -399,7 +399,7 @@ private:
     QStringList ownLines_;
     LineListModel own_{ownLines_};
     QPointer<const LineListModel> lineModel_;  // the model shown, when it is one of lines
-    int widestRow_ = -1;  // the line with the most characters: every line takes its width
+    int widestRow_ = -1;  // the line with the most characters (or reaching farthest): every line takes its width
     int widestLength_ = -1;
     LineDelegate *delegate_ = nullptr;
     QSize widestSize_;   // the widest line's size

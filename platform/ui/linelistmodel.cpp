@@ -21,6 +21,15 @@ QVariant LineListModel::data(const QModelIndex &index, int role) const
     return lines_.at(index.row());
 }
 
+LineListModel::Reach LineListModel::farthestReach() const
+{
+    Reach farthest;
+    for (int row = 0, rows = static_cast<int>(lines_.size()); row < rows; ++row)
+        if (const qsizetype length = lines_.at(row).size(); length > farthest.length)
+            farthest = {row, length};
+    return farthest;
+}
+
 void LineListModel::setLines(QStringList lines)
 {
     beginResetModel();

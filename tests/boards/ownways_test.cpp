@@ -191,6 +191,31 @@ TEST_F(OwnWays, CompareKeepsTheTicketListWhereTheUserScrolledIt)
     EXPECT_TRUE(list->selectionModel()->selectedIndexes().isEmpty());
 }
 
+// Compared with other numbers, a line's hits take more or less room ("(0+1)", "(0)"): the ticket
+// list reaches across as far as any line's hits may, so that it scrolls as far after every Compare
+// and its scroll bar across neither shows nor goes.
+TEST_F(OwnWays, ComparedWithOtherNumbersTheTicketListReachesAsFarAcross)
+{
+    ASSERT_TRUE(open(kLotto));
+    user.tick(QStringLiteral("chkCompareWithGuess"), true);
+    addColumn(list({10, 20, 30, 40, 45, 49, 1}));
+    addColumn(list({1, 2, 3, 4, 5, 6, 7}));
+    auto *ticket = user.get<VbList>(QStringLiteral("lstTicket"));
+    ticket->setFixedWidth(ticket->fontMetrics().horizontalAdvance(QStringLiteral("01- 10 20 30")));
+    std::vector<int> reach;
+    for (const int bonus : {49, 48}) {
+        const QStringList guess = list({11, 12, 13, 14, 15, 16, bonus});
+        for (int i = 0; i < guess.size(); ++i)
+            user.type(at("txtGuess", game.first + i), guess[i]);
+        user.click(QStringLiteral("cmdCompare"));
+        QCoreApplication::processEvents();
+        reach.push_back(ticket->horizontalScrollBar()->maximum() + ticket->viewport()->width());
+    }
+    EXPECT_EQ(user.lines().first(), QStringLiteral("01- 10 20 30 40 45 49 (0)"));
+    EXPECT_EQ(reach[1], reach[0]);
+    EXPECT_GE(reach[1], ticket->fontMetrics().horizontalAdvance(QStringLiteral("01- 10 20 30 40 45 49 (6+1)")));
+}
+
 // ---- Two drums ------------------------------------------------------------------------------------
 
 TEST_F(OwnWays, TwoDrumTabsBringOneDrumToTheFront)
