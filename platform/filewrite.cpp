@@ -471,13 +471,20 @@ bool removePair(const QString &firstPath, const QString &secondPath)
 QStringList recoverFolder(const QString &folder, const FolderFiles &files)
 {
     const QDir dir(folder);
+    const auto names = [&] { return dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted); };
+    // A folder without a note or a temporary file of the program's has nothing to bring back, and
+    // is not locked for it: what a write that starts meanwhile makes there is its own.
+    const auto ours = [](const QString &name) {
+        return name.endsWith(kNote) || name.endsWith(kTemporary) || name.endsWith(kNoteTemporary);
+    };
+    if (!dir.exists() || std::ranges::none_of(names(), ours))
+        return {};
     FolderLock lock(folder);
-    if (!dir.exists() || !lock.take()) {
+    if (!lock.take()) {
         if (lock.heldElsewhere())
             return {QStringLiteral("%1: another copy of the program is writing there; left to the next start").arg(folder)};
         return {};
     }
-    const auto names = [&] { return dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted); };
     QStringList left;
     for (const QString &name : names()) {
         if (name.endsWith(kNote)) {
