@@ -1,6 +1,7 @@
 // The controls the windows are built of, driven as a user drives them.
 
 #include "platform/ui/controls.h"
+#include "platform/ui/narrowfont.h"
 #include "support/arriving.h"
 
 #include <QApplication>
@@ -338,4 +339,44 @@ TEST(Controls, ListScrollsDownAsItsLayoutWouldWhenTheScrollBarAcrossShowsOrGoes)
         list.layOut();
         EXPECT_EQ(down(), shown);
     }
+}
+
+// A number is measured as wide as the font sets it, in every font and size the boards may give it,
+// hinted or not (where the digits' advances are fractions, or the font kerns them, it is shaped as
+// any text is).
+TEST(Controls, NumbersAreMeasuredAsWideAsTheirFontSetsThem)
+{
+    std::vector<QFont> fonts;
+    for (const QString &family : {QApplication::font().family(), QStringLiteral("DejaVu Sans Condensed"),
+                                  QStringLiteral("DejaVu Serif"), QStringLiteral("DejaVu Sans Mono")})
+        for (double points : {6.5, 8.0, 9.75, 14.0})
+            for (bool bold : {false, true})
+                for (auto hinting : {QFont::PreferDefaultHinting, QFont::PreferNoHinting}) {
+                    QFont font(family);
+                    font.setPointSizeF(points);
+                    font.setBold(bold);
+                    font.setHintingPreference(hinting);
+                    fonts.push_back(font);
+                }
+    QStringList numbers = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("11"), QStringLiteral("1741"),
+                           QStringLiteral("0123456789"), QStringLiteral("135668"), QStringLiteral("7 1"),
+                           QStringLiteral("12.5"), QString()};
+    for (int n = 2; n < 40000000; n = n * 7 + 3)
+        numbers << QString::number(n);
+    for (const QFont &font : fonts)
+        for (int round = 0; round < 2; ++round) {  // measured first and again
+            for (const QString &number : numbers) {
+                const std::string what = font.toString().toStdString() + " \"" + number.toStdString() + '"';
+                const int natural = QFontMetrics(font).horizontalAdvance(number);
+                ASSERT_EQ(narrowfont::naturalWidth(font, number), natural) << what;
+                // Narrowed into less room, it fits with a pixel free on each side, as far as it can.
+                for (int room = natural / 2; room < natural; room += std::max(1, natural / 9)) {
+                    QFont narrowed = font;
+                    narrowed.setStretch(narrowfont::stretchToFit(font, number, room));
+                    ASSERT_TRUE(narrowed.stretch() == narrowfont::kNarrowest
+                                || QFontMetrics(narrowed).horizontalAdvance(number) <= room - 2)
+                        << what << " in " << room;
+                }
+            }
+        }
 }
