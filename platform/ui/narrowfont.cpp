@@ -1,10 +1,9 @@
 #include "platform/ui/narrowfont.h"
 
 #include <QFontMetrics>
-#include <QGlyphRun>
-#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace narrowfont {
@@ -27,34 +26,27 @@ bool allDigits(const QString &text)
 
 // The advance, in 64ths of a pixel, of every digit of `font` where its digits are all equally
 // wide and set side by side unchanged (no pair of them kerned or shaped otherwise), so that a
-// number of n digits is n times as wide; else 0. Worked out by laying out every pair of digits
-// once and reading where each glyph stands.
+// number of n digits is n times as wide; else 0. Each digit's own advance, and every pair of digits
+// set once in one text.
 int evenDigitAdvance(const QFont &font)
 {
+    const QFontMetricsF metrics(font);
+    const qreal advance = metrics.horizontalAdvance(QLatin1Char('0')) * kUnits;
+    if (advance <= 0 || advance != std::floor(advance) || advance > std::numeric_limits<int>::max() / 4096)
+        return 0;
     QString pairs;
-    for (char a = '0'; a <= '9'; ++a)
+    for (char a = '0'; a <= '9'; ++a) {
+        if (metrics.horizontalAdvance(QLatin1Char(a)) * kUnits != advance)
+            return 0;
         for (char b = '0'; b <= '9'; ++b)
             pairs.append(QLatin1Char(a)).append(QLatin1Char(b));
-    QTextLayout layout(pairs, font);
-    layout.beginLayout();
-    layout.createLine();
-    layout.endLayout();
-    const QList<QGlyphRun> runs = layout.glyphRuns();
-    if (runs.size() != 1 || runs.front().positions().size() != pairs.size())
-        return 0;
-    const QList<QPointF> at = runs.front().positions();
-    const qreal advance = (at[1].x() - at[0].x()) * kUnits;
-    if (advance <= 0 || advance != std::floor(advance))
-        return 0;
-    for (qsizetype i = 0; i < at.size(); ++i)
-        if ((at[i].x() - at[0].x()) * kUnits != advance * static_cast<qreal>(i))
-            return 0;
-    const int units = static_cast<int>(advance);
-    return QFontMetrics(font).horizontalAdvance(pairs) == roundedWidth(units, pairs.size()) ? units : 0;
+    }
+    return metrics.horizontalAdvance(pairs) * kUnits == advance * static_cast<qreal>(pairs.size()) ? static_cast<int>(advance) : 0;
 }
 
-// The numbers a board shows are measured many times over (every cell as it is made and filled):
-// their widths come from their digits' advance in the fonts measured so far, without shaping.
+// The numbers a board shows are measured many times over (every cell as it is made and filled), in
+// a few fonts: their widths come from their digits' advance in the fonts measured so far, without
+// shaping.
 int digitsWidth(const QFont &font, const QString &text)
 {
     struct Measured {
@@ -62,18 +54,14 @@ int digitsWidth(const QFont &font, const QString &text)
         int advance;
     };
     static std::vector<Measured> fonts;  // the GUI thread's, as the fonts of widgets are
+    constexpr size_t kMostFonts = 64;
     auto known = std::find_if(fonts.begin(), fonts.end(), [&](const Measured &m) { return m.font == font; });
-    if (known == fonts.end())
+    if (known == fonts.end()) {
+        if (fonts.size() == kMostFonts)
+            return -1;
         known = fonts.insert(fonts.end(), Measured{font, evenDigitAdvance(font)});
+    }
     return known->advance > 0 ? roundedWidth(known->advance, text.size()) : -1;
-}
-
-int width(const QFont &font, const QString &text)
-{
-    if (allDigits(text))
-        if (const int width = digitsWidth(font, text); width >= 0)
-            return width;
-    return QFontMetrics(font).horizontalAdvance(text);
 }
 
 }  // namespace
@@ -82,7 +70,10 @@ int naturalWidth(QFont font, const QString &text)
 {
     if (font.stretch() != QFont::AnyStretch)
         font.setStretch(QFont::AnyStretch);
-    return width(font, text);
+    if (allDigits(text))
+        if (const int width = digitsWidth(font, text); width >= 0)
+            return width;
+    return QFontMetrics(font).horizontalAdvance(text);
 }
 
 int stretchToFit(QFont font, const QString &text, int room)
@@ -98,7 +89,7 @@ int stretchToFit(QFont font, const QString &text, int room)
     int stretch = std::clamp(100 * inside / natural / kStep * kStep, kNarrowest, 100 - kStep);
     for (; stretch > kNarrowest; stretch -= kStep) {
         font.setStretch(stretch);
-        if (width(font, text) <= inside)
+        if (QFontMetrics(font).horizontalAdvance(text) <= inside)
             break;
     }
     return stretch;
