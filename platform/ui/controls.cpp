@@ -478,10 +478,7 @@ void VbLabel::fitText()
 {
     if (!narrowToFit_)
         return;
-    QFont narrowed = font();
-    narrowed.setStretch(narrowfont::stretchToFit(narrowed, text(), contentsRect().width() - 2 * margin()));
-    if (narrowed != font())
-        setFont(narrowed);
+    narrowfont::fitWidget(*this, text(), contentsRect().width() - 2 * margin());
 }
 
 // ---- VbTextBox ------------------------------------------------------------------------------
@@ -594,10 +591,7 @@ void VbTextBox::fitText()
     // 2 pixels it keeps free on each side.
     const int frame = hasFrame() ? style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this) : 0;
     const int room = width() - 2 * frame - 4 - textMargins().left() - textMargins().right() - 1;
-    QFont narrowed = font();
-    narrowed.setStretch(narrowfont::stretchToFit(narrowed, text(), room));
-    if (narrowed != font())
-        setFont(narrowed);
+    narrowfont::fitWidget(*this, text(), room);
 }
 
 // ---- VbTextArea -----------------------------------------------------------------------------

@@ -95,4 +95,12 @@ int stretchToFit(QFont font, const QString &text, int room)
     return stretch;
 }
 
+void fitWidget(QWidget &widget, const QString &text, int room)
+{
+    QFont narrowed = widget.font();
+    narrowed.setStretch(stretchToFit(narrowed, text, room));
+    if (narrowed != widget.font())
+        widget.setFont(narrowed);
+}
+
 }  // namespace narrowfont

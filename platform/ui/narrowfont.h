@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QWidget>
 
 namespace narrowfont {
 
@@ -19,5 +20,8 @@ int naturalWidth(QFont font, const QString &text);
 // the font's own width, where the text fits; else the widest step at which it fits with a pixel
 // free on each side, or kNarrowest.
 int stretchToFit(QFont font, const QString &text, int room);
+
+// Gives `widget` its font at the stretch at which it shows `text` within `room` pixels.
+void fitWidget(QWidget &widget, const QString &text, int room);
 
 }  // namespace narrowfont
