@@ -1,7 +1,10 @@
 #pragma once
 // One drawing of a lottery as its results database holds it.
 
+#include "analysis/drum.h"
+
 #include <QDate>
+#include <algorithm>
 #include <QString>
 #include <array>
 #include <climits>
@@ -34,6 +37,21 @@ struct Drawing {
 
 // Drawings in WeekNo order.
 using History = std::vector<Drawing>;
+
+// Where a drum's columns stand in Drawing::numbers: the positions [begin, end), and how many of
+// the drum's columns lie outside them (empty in every drawing).
+struct StoredColumns {
+    size_t begin = 0;
+    size_t end = 0;
+    int64_t missing = 0;
+};
+inline StoredColumns storedColumns(const DrumShape &drum)
+{
+    constexpr int kStored = static_cast<int>(std::tuple_size_v<decltype(Drawing::numbers)>);
+    const int begin = std::clamp(drum.firstColumn, 1, kStored + 1) - 1;
+    const int end = std::clamp(drum.lastColumn(), begin, kStored);
+    return {static_cast<size_t>(begin), static_cast<size_t>(end), std::max(drum.columnCount, 0) - (end - begin)};
+}
 
 // What a results database looked like when its drawings were read, so that a later look tells,
 // without reading the drawings again, whether they are still those it holds. Each look is taken

@@ -36,49 +36,93 @@ PoolFill fillPoolFromPowers(const BallArray<double> &power, const BallArray<int3
     return fill;
 }
 
-DrumAnalysis recalculateDrum(const History &history, const DrumShape &drum, const RecalcInputs &in)
+namespace {
+
+// What the drawings tell of one ball.
+struct BallTally {
+    double powerSum = 0;
+    int32_t picks = 0;
+    int32_t lastWeek = 0;
+};
+
+// The tallies of one drum over the drawings, indexed by ball from 0.
+struct DrumTally {
+    std::vector<BallTally> balls;
+    LeftOutNumbers leftOut;
+};
+
+// Every number of the drum's columns of the drawings [begin, end) is left out, or adds `term` of
+// its drawing's week to its ball's power when the drawings lie in the window, and, when the drawing
+// is dated up to the date, makes its week the ball's last picked week so far and counts as a pick
+// of its ball unless the drawings come before the start drawing. A drawing picks a ball once
+// however many of its columns hold it. The drawings come in runs of one kind, so that the loop over
+// each run asks nothing of a drawing but its date.
+template <bool InWindow, bool Counted, class Term>
+void tally(const Drawing *begin, const Drawing *end, const DrumShape &drum, const QDate &upToDate, Term term,
+           DrumTally &t)
 {
-    DrumAnalysis a;
-    // Indexed by ball from 0.
-    const auto balls = static_cast<size_t>(std::max(drum.maxBall + 1, 0));
-    std::vector<int32_t> picks(balls, 0);
-    std::vector<int32_t> lastWeeks(balls, 0);
-    std::vector<double> powerSums(balls, 0.0);
-    const bool cold = in.hotColdMode != 0;
-    // Every number of the drum's columns, drawing by drawing, is left out, or adds the drawing's
-    // power term when the drawing lies in the window, and counts as a pick of its ball when the
-    // drawing is dated up to the date (counted from the start drawing, its week the ball's last
-    // picked week so far). A drawing picks a ball once however many of its columns hold it.
-    for (const Drawing &d : history) {
-        const bool inWindow = d.weekNo >= in.fromWeek && d.weekNo <= in.toWeek;
-        const double term = powerTerm(d.weekNo, in.toWeek, in.powerIncrease, cold);
-        const bool dated = d.date <= in.upToDate;
-        const int32_t counted = d.weekNo >= in.fromWeek ? 1 : 0;
+    const StoredColumns columns = storedColumns(drum);
+    const auto firstBall = static_cast<uint32_t>(drum.firstBall);
+    const auto ballCount = static_cast<uint32_t>(drum.ballCount());
+    BallTally *balls = t.balls.data();
+    int64_t empty = 0;
+    int64_t outside = 0;
+    for (const Drawing *d = begin; d != end; ++d) {
+        const bool dated = d->date <= upToDate;
+        const int32_t week = d->weekNo;
+        const std::array<int32_t, 8> numbers = d->numbers;
+        [[maybe_unused]] const double weekTerm = InWindow ? term(week) : 0.0;
         uint64_t picked = 0;  // the balls of the drawing counted so far
-        for (int c = drum.firstColumn; c <= drum.lastColumn(); ++c) {
-            const int32_t n = d.number(c);
-            if (n == Drawing::kEmpty) {
-                ++a.leftOut.empty;
+        for (size_t c = columns.begin; c < columns.end; ++c) {
+            const int32_t n = numbers[c];
+            if (static_cast<uint32_t>(n) - firstBall >= ballCount) [[unlikely]] {
+                ++(n == Drawing::kEmpty ? empty : outside);
                 continue;
             }
-            if (!drum.holds(n)) {
-                ++a.leftOut.outside;
-                continue;
-            }
-            const auto b = static_cast<size_t>(n);
-            if (inWindow)
-                powerSums[b] += term;
-            if (n >= 64) {
-                ++a.leftOut.outside;
+            BallTally &tally = balls[n];
+            if constexpr (InWindow)
+                tally.powerSum += weekTerm;
+            if (n >= 64) [[unlikely]] {
+                ++outside;
                 continue;
             }
             const uint64_t ball = uint64_t{1} << n;
             if (dated && !(picked & ball)) {
                 picked |= ball;
-                picks[b] += counted;
-                lastWeeks[b] = std::max(lastWeeks[b], d.weekNo);
+                if constexpr (Counted)
+                    ++tally.picks;
+                tally.lastWeek = std::max(tally.lastWeek, week);
             }
         }
+    }
+    t.leftOut.empty += empty + columns.missing * (end - begin);
+    t.leftOut.outside += outside;
+}
+
+}  // namespace
+
+DrumAnalysis recalculateDrum(const History &history, const DrumShape &drum, const RecalcInputs &in)
+{
+    DrumAnalysis a;
+    const auto balls = static_cast<size_t>(std::max(drum.maxBall + 1, 0));
+    DrumTally t{std::vector<BallTally>(balls), {}};
+    const bool cold = in.hotColdMode != 0;
+    const auto term = [&in, cold](int32_t week) { return powerTerm(week, in.toWeek, in.powerIncrease, cold); };
+    // The history is in week order: the drawings before the start drawing, those of the window,
+    // and those after the end drawing.
+    const auto [first, last] = weekRange(history, in.fromWeek, in.toWeek);
+    const Drawing *drawings = history.data();
+    const size_t windowEnd = std::max(first, last);
+    tally<false, false>(drawings, drawings + first, drum, in.upToDate, term, t);
+    tally<true, true>(drawings + first, drawings + windowEnd, drum, in.upToDate, term, t);
+    tally<false, true>(drawings + windowEnd, drawings + history.size(), drum, in.upToDate, term, t);
+    a.leftOut = t.leftOut;
+    std::vector<int32_t> picks(balls), lastWeeks(balls);
+    std::vector<double> powerSums(balls);
+    for (size_t b = 0; b < balls; ++b) {
+        picks[b] = t.balls[b].picks;
+        lastWeeks[b] = t.balls[b].lastWeek;
+        powerSums[b] = t.balls[b].powerSum;
     }
     a.pickCount = BallArray<int32_t>(0, std::move(picks));
     a.lastPickedWeek = BallArray<int32_t>(0, std::move(lastWeeks));

@@ -1279,6 +1279,9 @@ VbPicture::VbPicture(QWidget *parent) : VbClickableLabel(parent)
 
 void VbPicture::setPicture(const QPixmap &picture)
 {
+    // The same picture again changes nothing on the screen: no repaint.
+    if (picture.cacheKey() == picture_.cacheKey())
+        return;
     picture_ = picture;
     setPixmap(picture);
 }

@@ -115,6 +115,32 @@ TEST_F(OwnWays, AMaximisedBoardIsPaintedOnceLaidOutForItsSize)
     EXPECT_GE(bar->height(), bar->sizeHint().height());
 }
 
+// POWER again over the same window shows the same tables: it repaints the button the user pressed,
+// but no ball picture of the power table or the pool grid, each set to the picture it shows.
+TEST_F(OwnWays, PowerOverTheSameWindowRepaintsNoBallPicture)
+{
+    struct Paints : QObject {
+        std::map<QString, int> of;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::Paint)
+                ++of[watched->objectName().section(u'(', 0, 0)];
+            return false;
+        }
+    } paints;
+    ASSERT_TRUE(open(kLotto));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(board()));
+    user.click(QStringLiteral("cmdPower"));
+    QTest::qWait(50);
+    qApp->installEventFilter(&paints);
+    user.click(QStringLiteral("cmdPower"));
+    QTest::qWait(50);
+    qApp->removeEventFilter(&paints);
+    EXPECT_GT(paints.of[QStringLiteral("cmdPower")], 0);
+    EXPECT_EQ(paints.of[QStringLiteral("picPowerBall")], 0);
+    EXPECT_EQ(paints.of[QStringLiteral("picPoolBall")], 0);
+}
+
 // 5 from 1..12, four drawings; ball 12 never drawn.
 TEST_F(OwnWays, LottoPowersOfTheWorkedDrawings)
 {
