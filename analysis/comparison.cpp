@@ -610,7 +610,14 @@ TicketComparison compareTicket(const TicketGrid &grid, const ComparisonLayout &l
     QString *const lines = out.lines.data();
     const auto columnOf = [&](int c) { return std::span<const int32_t>(grid.row(c) + offset, static_cast<size_t>(width)); };
     if (numbersShown) {
+        // Each line's text lies in memory of its own: the end of a line some lines ahead is
+        // fetched while this one is rewritten, rather than each waited for in turn.
+        constexpr int kAhead = 16;
         for (int c = 1; c <= out.columns; ++c) {
+            if (c + kAhead <= out.columns && !lines[c + kAhead - 1].isEmpty()) {
+                const QString &ahead = lines[c + kAhead - 1];
+                __builtin_prefetch(ahead.constData() + ahead.size() - 1);
+            }
             const ColumnHits hits = out.hits[static_cast<size_t>(c - 1)];
             const ColumnHits shown = earlierHits[static_cast<size_t>(c - 1)];
             if (hits != shown && !rewriteHits(lines[c - 1], hitsTexts.of(shown), hitsTexts.of(hits)))
