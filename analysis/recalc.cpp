@@ -79,9 +79,9 @@ void tally(const Drawing *begin, const Drawing *end, const DrumShape &drum, cons
                 ++(n == Drawing::kEmpty ? empty : outside);
                 continue;
             }
-            BallTally &tally = balls[n];
+            BallTally &seen = balls[n];
             if constexpr (InWindow)
-                tally.powerSum += weekTerm;
+                seen.powerSum += weekTerm;
             if (n >= 64) [[unlikely]] {
                 ++outside;
                 continue;
@@ -90,8 +90,8 @@ void tally(const Drawing *begin, const Drawing *end, const DrumShape &drum, cons
             if (dated && !(picked & ball)) {
                 picked |= ball;
                 if constexpr (Counted)
-                    ++tally.picks;
-                tally.lastWeek = std::max(tally.lastWeek, week);
+                    ++seen.picks;
+                seen.lastWeek = std::max(seen.lastWeek, week);
             }
         }
     }
