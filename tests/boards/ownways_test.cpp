@@ -38,6 +38,29 @@ QStringList list(std::initializer_list<int> values)
     return out;
 }
 
+// The paints of every widget, or of those of one board, while it lives.
+struct Paints : QObject {
+    const QWidget *board = nullptr;
+    std::map<const QObject *, int> of;
+    explicit Paints(const QWidget *within = nullptr) : board(within) { qApp->installEventFilter(this); }
+    ~Paints() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint
+            && (!board || (watched->isWidgetType() && board->isAncestorOf(static_cast<QWidget *>(watched)))))
+            ++of[watched];
+        return false;
+    }
+    // The paints of the widgets of that name, whatever their index.
+    int named(const QString &name) const
+    {
+        int n = 0;
+        for (const auto &[widget, count] : of)
+            n += widget->objectName().section(u'(', 0, 0) == name ? count : 0;
+        return n;
+    }
+};
+
 // ---- Lotto ----------------------------------------------------------------------------------------
 
 TEST_F(OwnWays, LottoBonusPositionsAreMarkedAndTheirValuesFramed)
@@ -90,15 +113,7 @@ TEST_F(OwnWays, ABoardWiderThanTheScreenOpensMaximised)
 // size it shows at.
 TEST_F(OwnWays, AMaximisedBoardIsPaintedOnceLaidOutForItsSize)
 {
-    struct Paints : QObject {
-        std::map<const QObject *, int> of;
-        bool eventFilter(QObject *watched, QEvent *event) override
-        {
-            of[watched] += event->type() == QEvent::Paint;
-            return false;
-        }
-    } paints;
-    qApp->installEventFilter(&paints);
+    Paints paints;
     setScreenMetricsOverride(ScreenMetrics{1024, QRect(0, 0, 1024, 768), QRect(0, 0, 1024, 740)});
     ASSERT_TRUE(open(kLotto));
     const QWidget *form = board()->centralWidget();
@@ -106,7 +121,6 @@ TEST_F(OwnWays, AMaximisedBoardIsPaintedOnceLaidOutForItsSize)
     // However long the first paint takes on a busy machine; then a while for any paint after it.
     EXPECT_TRUE(QTest::qWaitFor([&] { return paints.of[form] > 0 && paints.of[bar] > 0; }, 10000));
     QTest::qWait(50);
-    qApp->removeEventFilter(&paints);
     ASSERT_TRUE(board()->isMaximized());
     EXPECT_EQ(paints.of[form], 1);
     EXPECT_EQ(paints.of[bar], 1);
@@ -115,30 +129,27 @@ TEST_F(OwnWays, AMaximisedBoardIsPaintedOnceLaidOutForItsSize)
     EXPECT_GE(bar->height(), bar->sizeHint().height());
 }
 
-// POWER again over the same window shows the same tables: it repaints the button the user pressed,
-// but no ball picture of the power table or the pool grid, each set to the picture it shows.
+// POWER again over the same window shows the same tables: it repaints the button the user pressed
+// and the ticket list, but no ball picture of the power table or the pool grid, each set to the
+// picture it shows. Only this board's paints count, each POWER's once the ticket list it repaints
+// last has been painted.
 TEST_F(OwnWays, PowerOverTheSameWindowRepaintsNoBallPicture)
 {
-    struct Paints : QObject {
-        std::map<QString, int> of;
-        bool eventFilter(QObject *watched, QEvent *event) override
-        {
-            if (event->type() == QEvent::Paint)
-                ++of[watched->objectName().section(u'(', 0, 0)];
-            return false;
-        }
-    } paints;
     ASSERT_TRUE(open(kLotto));
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(board()));
-    user.click(QStringLiteral("cmdPower"));
-    QTest::qWait(50);
-    qApp->installEventFilter(&paints);
-    user.click(QStringLiteral("cmdPower"));
-    QTest::qWait(50);
-    qApp->removeEventFilter(&paints);
-    EXPECT_GT(paints.of[QStringLiteral("cmdPower")], 0);
-    EXPECT_EQ(paints.of[QStringLiteral("picPowerBall")], 0);
-    EXPECT_EQ(paints.of[QStringLiteral("picPoolBall")], 0);
+    Paints paints(board());
+    const QWidget *ticketList = user.get<QListView>(QStringLiteral("lstTicket"))->viewport();
+    const auto power = [&] {
+        const int before = paints.of[ticketList];
+        user.click(QStringLiteral("cmdPower"));
+        return QTest::qWaitFor([&] { return paints.of[ticketList] > before; }, 10000);
+    };
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(board()));
+    ASSERT_TRUE(power());
+    paints.of.clear();
+    ASSERT_TRUE(power());
+    EXPECT_GT(paints.named(QStringLiteral("cmdPower")), 0);
+    EXPECT_EQ(paints.named(QStringLiteral("picPowerBall")), 0);
+    EXPECT_EQ(paints.named(QStringLiteral("picPoolBall")), 0);
 }
 
 // 5 from 1..12, four drawings; ball 12 never drawn.
