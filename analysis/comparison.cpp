@@ -614,10 +614,9 @@ TicketComparison compareTicket(const TicketGrid &grid, const ComparisonLayout &l
         // fetched while this one is rewritten, rather than each waited for in turn.
         constexpr int kAhead = 16;
         for (int c = 1; c <= out.columns; ++c) {
-            if (c + kAhead <= out.columns && !lines[c + kAhead - 1].isEmpty()) {
-                const QString &ahead = lines[c + kAhead - 1];
-                __builtin_prefetch(ahead.constData() + ahead.size() - 1);
-            }
+            if (c + kAhead <= out.columns)
+                if (const QString &ahead = lines[c + kAhead - 1]; !ahead.isEmpty())
+                    __builtin_prefetch(ahead.constData() + ahead.size() - 1);
             const ColumnHits hits = out.hits[static_cast<size_t>(c - 1)];
             const ColumnHits shown = earlierHits[static_cast<size_t>(c - 1)];
             if (hits != shown && !rewriteHits(lines[c - 1], hitsTexts.of(shown), hitsTexts.of(hits)))

@@ -11,6 +11,14 @@ enum class Drum { Main, Second };
 inline constexpr Drum kDrums[] = {Drum::Main, Drum::Second};
 constexpr int drumIndex(Drum drum) { return drum == Drum::Second ? 1 : 0; }
 
+// The balls of a drum, firstBall to firstBall + count - 1, asked of a number in one comparison as
+// the passes over every number of a history ask it.
+struct BallRange {
+    uint32_t first = 0;
+    uint32_t count = 0;
+    bool holds(int32_t ball) const { return static_cast<uint32_t>(ball) - first < count; }
+};
+
 // One drum: which balls it has and which result columns hold them (GameLayout::drum).
 struct DrumShape {
     Drum drum = Drum::Main;
@@ -21,6 +29,7 @@ struct DrumShape {
     int32_t mainPicks = 0;     // K of the game (used to write the second drum's statements)
 
     int32_t lastColumn() const { return firstColumn + columnCount - 1; }
-    bool holds(int32_t ball) const { return ball >= firstBall && ball <= maxBall; }
     int32_t ballCount() const { return maxBall >= firstBall ? maxBall - firstBall + 1 : 0; }
+    BallRange balls() const { return {static_cast<uint32_t>(firstBall), static_cast<uint32_t>(ballCount())}; }
+    bool holds(int32_t ball) const { return balls().holds(ball); }
 };

@@ -4,8 +4,8 @@
 #include "analysis/drum.h"
 
 #include <QDate>
-#include <algorithm>
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cstdint>

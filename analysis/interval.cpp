@@ -17,11 +17,10 @@ std::optional<SumStats> drawingCountSumStats(const History &history, const DrumS
         return std::nullopt;
     // The pick count of each ball of the drum; a number outside the drum adds nothing.
     const StoredColumns columns = storedColumns(drum);
-    const auto firstBall = static_cast<uint32_t>(drum.firstBall);
-    const auto ballCount = static_cast<uint32_t>(drum.ballCount());
-    std::vector<int64_t> counts(ballCount);
-    for (uint32_t k = 0; k < ballCount; ++k)
-        counts[k] = pickCount.value(static_cast<int32_t>(firstBall + k), 0);
+    const BallRange balls = drum.balls();
+    std::vector<int64_t> counts(balls.count);
+    for (size_t k = 0; k < counts.size(); ++k)
+        counts[k] = pickCount.value(drum.firstBall + static_cast<int32_t>(k), 0);
     int64_t total = 0;
     int64_t largest = 0;
     // The smallest sum is searched from the first drawing's sum: a start value of weeks x columns
@@ -31,8 +30,8 @@ std::optional<SumStats> drawingCountSumStats(const History &history, const DrumS
         const Drawing &d = history[i];
         int64_t s = 0;
         for (size_t c = columns.begin; c < columns.end; ++c) {
-            const uint32_t k = static_cast<uint32_t>(d.numbers[c]) - firstBall;
-            s += k < ballCount ? counts[k] : 0;
+            const int32_t n = d.numbers[c];
+            s += balls.holds(n) ? counts[static_cast<uint32_t>(n) - balls.first] : 0;
         }
         total += s;
         largest = std::max(largest, s);

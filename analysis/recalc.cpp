@@ -62,8 +62,7 @@ void tally(const Drawing *begin, const Drawing *end, const DrumShape &drum, cons
            DrumTally &t)
 {
     const StoredColumns columns = storedColumns(drum);
-    const auto firstBall = static_cast<uint32_t>(drum.firstBall);
-    const auto ballCount = static_cast<uint32_t>(drum.ballCount());
+    const BallRange drumBalls = drum.balls();
     BallTally *balls = t.balls.data();
     int64_t empty = 0;
     int64_t outside = 0;
@@ -75,7 +74,7 @@ void tally(const Drawing *begin, const Drawing *end, const DrumShape &drum, cons
         uint64_t picked = 0;  // the balls of the drawing counted so far
         for (size_t c = columns.begin; c < columns.end; ++c) {
             const int32_t n = numbers[c];
-            if (static_cast<uint32_t>(n) - firstBall >= ballCount) [[unlikely]] {
+            if (!drumBalls.holds(n)) [[unlikely]] {
                 ++(n == Drawing::kEmpty ? empty : outside);
                 continue;
             }
