@@ -22,8 +22,10 @@
 #include <QStandardItemModel>
 #include <QStyleOption>
 #include <QStyledItemDelegate>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QToolTip>
 
 // ---- VbControl ------------------------------------------------------------------------------
@@ -612,6 +614,11 @@ void VbTextArea::setText(const QString &text)
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setPlainText(shown);
+    // A line of a summary can run to thousands of numbers. Its glyphs, set once when the text is
+    // laid out, are kept for the paint, which would otherwise set the whole line again to draw the
+    // part of it the box shows.
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
+        block.layout()->setCacheEnabled(true);
     if (onChange)
         onChange();
 }
