@@ -1029,10 +1029,68 @@ public:
     {
         QStyleOptionViewItem line(option);
         line.rect.setWidth(list_->lineWidth());
-        QStyledItemDelegate::paint(painter, line, index);
+        initStyleOption(&line, index);
+        if (!paintText(painter, line))
+            QStyledItemDelegate::paint(painter, line, index);
     }
 
 private:
+    // Paints a line of text alone (no check box, no picture, not being edited) as the Fusion style
+    // paints an item of a view, which lays the text out once to measure it, again to place it and
+    // again to draw it: here it is laid out once. False, nothing painted, for any other line or
+    // style, and for a text wider than its room, which the style shortens.
+    static bool paintText(QPainter *painter, const QStyleOptionViewItem &line)
+    {
+        const QWidget *widget = line.widget;
+        const QStyle *style = widget ? widget->style() : QApplication::style();
+        if (style->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0 || line.text.isEmpty()
+            || (line.features & (QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDecoration
+                                 | QStyleOptionViewItem::WrapText))
+            || (line.state & QStyle::State_Editing) || line.decorationPosition != QStyleOptionViewItem::Left)
+            return false;
+        // The text takes the whole line, less a margin on either side.
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        const QRect room = line.rect.adjusted(margin, 0, -margin, 0);
+        QTextOption options;
+        options.setWrapMode(QTextOption::ManualWrap);
+        options.setTextDirection(line.direction);
+        options.setAlignment(QStyle::visualAlignment(line.direction, line.displayAlignment));
+        QTextLayout layout(line.text, line.font);
+        layout.setTextOption(options);
+        layout.setCacheEnabled(true);
+        layout.beginLayout();
+        QTextLine text = layout.createLine();
+        text.setLineWidth(room.width());
+        text.setPosition(QPointF(0, 0));
+        const bool oneLine = !layout.createLine().isValid();
+        layout.endLayout();
+        if (!oneLine || text.naturalTextWidth() > room.width())
+            return false;
+
+        painter->save();
+        painter->setClipRect(line.rect);
+        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &line, painter, widget);
+        QPalette::ColorGroup group = line.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+        if (group == QPalette::Normal && !(line.state & QStyle::State_Active))
+            group = QPalette::Inactive;
+        painter->setPen(line.palette.color(group, line.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+        // Placed as the style places it: the height of its line in whole pixels, aligned in the room.
+        const int height = static_cast<int>(text.height());
+        const QRect placed = QStyle::alignedRect(line.direction, line.displayAlignment, QSize(room.width(), height), room);
+        layout.draw(painter, QPointF(room.x(), placed.top()));
+        if (line.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(line);
+            focus.rect = style->subElementRect(QStyle::SE_ItemViewItemFocusRect, &line, widget);
+            focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;
+            const QPalette::ColorGroup focusGroup = line.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+            focus.backgroundColor = line.palette.color(focusGroup, line.state & QStyle::State_Selected ? QPalette::Highlight : QPalette::Window);
+            style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
+        }
+        painter->restore();
+        return true;
+    }
+
     VbList *list_;
 };
 

@@ -165,6 +165,57 @@ TEST(Controls, ListLinesAndDisabledTextsCanBeRead)
     }
 }
 
+// The list paints its lines itself, laying each out once: every line, plain, selected with the
+// focus, selected in a window in the back, or greyed in a disabled list, must show pixel for pixel
+// as the style paints it.
+TEST(Controls, ListLinesShowAsTheStylePaintsThem)
+{
+    struct StylePainted : QStyledItemDelegate {
+        QAbstractItemDelegate *own = nullptr;
+        QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+        {
+            return own->sizeHint(option, index);
+        }
+    };
+    QWidget form;
+    VbList list(&form);
+    list.Move(0, 0, 3000, 1500);
+    QStringList lines;
+    for (int i = 1; i <= 40; ++i)
+        lines << QStringLiteral("%1- 01 07 13 %2 44 49 (%3)").arg(i, 2, 10, QLatin1Char('0')).arg(i).arg(i % 4 ? QStringLiteral("0") : QStringLiteral("3+1"));
+    list.setLines(lines);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    list.setFocus();
+    auto *own = list.itemDelegate();
+    StylePainted style;
+    style.own = own;
+    const auto paintedBoth = [&] {
+        QCoreApplication::processEvents();
+        list.setItemDelegate(own);
+        const QImage ownPaint = list.viewport()->grab().toImage();
+        list.setItemDelegate(&style);
+        const QImage stylePaint = list.viewport()->grab().toImage();
+        list.setItemDelegate(own);
+        return std::pair(ownPaint, stylePaint);
+    };
+    const auto expectSame = [&](const char *state) {
+        const auto [ownPaint, stylePaint] = paintedBoth();
+        EXPECT_EQ(ownPaint, stylePaint) << state;
+    };
+    expectSame("plain");
+    list.setListIndex(3);
+    expectSame("selected, with the focus");
+    list.horizontalScrollBar()->setValue(list.horizontalScrollBar()->maximum());
+    expectSame("scrolled across");
+    QWidget front;
+    front.show();
+    QApplication::setActiveWindow(&front);
+    expectSame("selected, in the back");
+    list.setEnabled(false);
+    expectSame("disabled");
+}
+
 // A list showing a model of lines follows it: every line is where a click finds it. A line
 // selected by code runs Click once and stays selected while lines are added; lines replaced or
 // removed leave none selected and run no Click, nor does the focus coming to the list afterwards.
