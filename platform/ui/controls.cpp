@@ -1030,8 +1030,9 @@ public:
         QStyleOptionViewItem line(option);
         line.rect.setWidth(list_->lineWidth());
         initStyleOption(&line, index);
-        if (!paintText(painter, line))
-            QStyledItemDelegate::paint(painter, line, index);
+        const QStyle *style = line.widget ? line.widget->style() : QApplication::style();
+        if (!paintText(painter, line, style))
+            style->drawControl(QStyle::CE_ItemViewItem, &line, painter, line.widget);
     }
 
 private:
@@ -1039,10 +1040,9 @@ private:
     // paints an item of a view, which lays the text out once to measure it, again to place it and
     // again to draw it: here it is laid out once. False, nothing painted, for any other line or
     // style, and for a text wider than its room, which the style shortens.
-    static bool paintText(QPainter *painter, const QStyleOptionViewItem &line)
+    static bool paintText(QPainter *painter, const QStyleOptionViewItem &line, const QStyle *style)
     {
         const QWidget *widget = line.widget;
-        const QStyle *style = widget ? widget->style() : QApplication::style();
         if (style->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0 || line.text.isEmpty()
             || (line.features & (QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDecoration
                                  | QStyleOptionViewItem::WrapText))
@@ -1070,9 +1070,8 @@ private:
         painter->save();
         painter->setClipRect(line.rect);
         style->drawPrimitive(QStyle::PE_PanelItemViewItem, &line, painter, widget);
-        QPalette::ColorGroup group = line.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
-        if (group == QPalette::Normal && !(line.state & QStyle::State_Active))
-            group = QPalette::Inactive;
+        const QPalette::ColorGroup enabled = line.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+        const QPalette::ColorGroup group = enabled == QPalette::Normal && !(line.state & QStyle::State_Active) ? QPalette::Inactive : enabled;
         painter->setPen(line.palette.color(group, line.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
         // Placed as the style places it: the height of its line in whole pixels, aligned in the room.
         const int height = static_cast<int>(text.height());
@@ -1083,8 +1082,7 @@ private:
             focus.QStyleOption::operator=(line);
             focus.rect = style->subElementRect(QStyle::SE_ItemViewItemFocusRect, &line, widget);
             focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;
-            const QPalette::ColorGroup focusGroup = line.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
-            focus.backgroundColor = line.palette.color(focusGroup, line.state & QStyle::State_Selected ? QPalette::Highlight : QPalette::Window);
+            focus.backgroundColor = line.palette.color(enabled, line.state & QStyle::State_Selected ? QPalette::Highlight : QPalette::Window);
             style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
         }
         painter->restore();
