@@ -1,5 +1,6 @@
 #include "analysis/comparison.h"
 
+#include "analysis/parallelparts.h"
 #include "platform/vb.h"
 
 #include <QVarLengthArray>
@@ -173,25 +174,25 @@ ColumnHits hitsOf(const ComparisonLayout &layout, const Reference &ref, std::spa
     return {ref.main.heldIn(mainPart), ref.bonus.heldIn(bonusPart)};
 }
 
-// The hits of every column of `grid` (column c at c - 1), its numbers from position `offset` of a
-// row, at most `K` main and `B` bonus hits.
-std::vector<ColumnHits> ticketHits(const TicketGrid &grid, size_t offset, const ComparisonLayout &layout,
-                                   const Reference &ref, int K, int B)
+// Lines a part of the work over a ticket's lines takes at least: a part costs the start of a thread.
+constexpr int kLinesAPart = 4096;
+
+// The hits of columns `begin` to `end` - 1 of `grid` (column c at c - 1, in `hits`), their numbers
+// from position `offset` of a row, at most `K` main and `B` bonus hits.
+void ticketHits(const TicketGrid &grid, size_t offset, const ComparisonLayout &layout, const Reference &ref, int K,
+                int B, int begin, int end, ColumnHits *hits)
 {
-    const int columns = grid.rowCount();
-    std::vector<ColumnHits> hits(static_cast<size_t>(columns));
     const int width = layout.columnPositions();
     const auto within = [K, B](ColumnHits h) { return ColumnHits{std::clamp(h.main, 0, K), std::clamp(h.bonus, 0, B)}; };
     if (!layout.digitGame() && ref.allBalls()) {
         // The lotto games met nearly always, in one pass without a call a column.
         const int secondFrom = secondDrumFrom(layout);
-        for (int c = 1; c <= columns; ++c)
-            hits[static_cast<size_t>(c - 1)] = within(ballHits(ref, grid.row(c) + offset, secondFrom, width));
-        return hits;
+        for (int c = begin + 1; c <= end; ++c)
+            hits[c - 1] = within(ballHits(ref, grid.row(c) + offset, secondFrom, width));
+        return;
     }
-    for (int c = 1; c <= columns; ++c)
-        hits[static_cast<size_t>(c - 1)] = within(hitsOf(layout, ref, {grid.row(c) + offset, static_cast<size_t>(width)}));
-    return hits;
+    for (int c = begin + 1; c <= end; ++c)
+        hits[c - 1] = within(hitsOf(layout, ref, {grid.row(c) + offset, static_cast<size_t>(width)}));
 }
 
 // One line of the summary: the class of m main and b bonus hits.
@@ -307,9 +308,17 @@ char16_t *writeBlankAndNumber(char16_t *out, int32_t n)
     return out + text.length;
 }
 
-// The decimal text of the column numbers 1, 2, 3 ... in turn, with two digits at least: "01".
+// The decimal text of the column numbers `number` (1 or more), `number` + 1 ... in turn, with two
+// digits at least: "01".
 class ColumnNumberText {
 public:
+    explicit ColumnNumberText(int number)
+    {
+        for (size_t i = digits_.size(); number > 0 && i-- > 0; number /= 10) {
+            digits_[i] = static_cast<char16_t>(u'0' + number % 10);
+            first_ = std::min(first_, i);
+        }
+    }
     std::u16string_view text() const { return {digits_.data() + first_, digits_.size() - first_}; }
     void next()
     {
@@ -328,7 +337,7 @@ public:
     }
 
 private:
-    std::array<char16_t, 12> digits_{u'0', u'0', u'0', u'0', u'0', u'0', u'0', u'0', u'0', u'0', u'0', u'1'};
+    std::array<char16_t, 12> digits_{u'0', u'0', u'0', u'0', u'0', u'0', u'0', u'0', u'0', u'0', u'0', u'0'};
     size_t first_ = digits_.size() - 2;
 };
 
@@ -605,34 +614,39 @@ TicketComparison compareTicket(const TicketGrid &grid, const ComparisonLayout &l
     const bool numbersShown = earlierHits.size() == static_cast<size_t>(out.columns) && earlierLines.size() == out.columns;
     out.lines = std::move(earlierLines);
     out.lines.resize(out.columns);
-    out.hits = ticketHits(grid, offset, layout, ref, K, B);
+    out.hits.resize(static_cast<size_t>(out.columns));
     const HitsTexts hitsTexts(K, B);
     QString *const lines = out.lines.data();
+    ColumnHits *const allHits = out.hits.data();
     const auto columnOf = [&](int c) { return std::span<const int32_t>(grid.row(c) + offset, static_cast<size_t>(width)); };
-    if (numbersShown) {
-        // Each line's text lies in memory of its own: the end of a line some lines ahead is
-        // fetched while this one is rewritten, rather than each waited for in turn.
-        constexpr int kAhead = 16;
-        for (int c = 1; c <= out.columns; ++c) {
-            if (c + kAhead <= out.columns)
-                if (const QString &ahead = lines[c + kAhead - 1]; !ahead.isEmpty())
-                    __builtin_prefetch(ahead.constData() + ahead.size() - 1);
-            const ColumnHits hits = out.hits[static_cast<size_t>(c - 1)];
-            const ColumnHits shown = earlierHits[static_cast<size_t>(c - 1)];
-            if (hits != shown && !rewriteHits(lines[c - 1], hitsTexts.of(shown), hitsTexts.of(hits)))
-                writeTicketLine(lines[c - 1], c, columnOf(c), hits);
+    // Each column's hits and line are its own: the lines are compared and written in parts at once.
+    forEachPart(out.columns, kLinesAPart, [&](int begin, int end) {
+        ticketHits(grid, offset, layout, ref, K, B, begin, end, allHits);
+        if (numbersShown) {
+            // Each line's text lies in memory of its own: the end of a line some lines ahead is
+            // fetched while this one is rewritten, rather than each waited for in turn.
+            constexpr int kAhead = 16;
+            for (int c = begin + 1; c <= end; ++c) {
+                if (c + kAhead <= end)
+                    if (const QString &ahead = lines[c + kAhead - 1]; !ahead.isEmpty())
+                        __builtin_prefetch(ahead.constData() + ahead.size() - 1);
+                const ColumnHits hits = allHits[c - 1];
+                const ColumnHits shown = earlierHits[static_cast<size_t>(c - 1)];
+                if (hits != shown && !rewriteHits(lines[c - 1], hitsTexts.of(shown), hitsTexts.of(hits)))
+                    writeTicketLine(lines[c - 1], c, columnOf(c), hits);
+            }
+            return;
         }
-    } else {
         QVarLengthArray<char16_t, 256> buffer(lineRoom(static_cast<size_t>(width)));
-        ColumnNumberText number;
-        for (int c = 1; c <= out.columns; ++c, number.next()) {
-            char16_t *end = writeColumnNumber(buffer.data(), number.text());
+        ColumnNumberText number(begin + 1);
+        for (int c = begin + 1; c <= end; ++c, number.next()) {
+            char16_t *text = writeColumnNumber(buffer.data(), number.text());
             for (const int32_t n : columnOf(c))
-                end = writeBlankAndNumber(end, n);
-            const std::u16string_view hitsText = hitsTexts.of(out.hits[static_cast<size_t>(c - 1)]);
-            setLine(lines[c - 1], buffer.data(), std::copy(hitsText.begin(), hitsText.end(), end));
+                text = writeBlankAndNumber(text, n);
+            const std::u16string_view hitsText = hitsTexts.of(allHits[c - 1]);
+            setLine(lines[c - 1], buffer.data(), std::copy(hitsText.begin(), hitsText.end(), text));
         }
-    }
+    });
     for (int c = 1; c <= out.columns; ++c) {
         const ColumnHits hits = out.hits[static_cast<size_t>(c - 1)];
         const size_t k = at(hits.main, hits.bonus);

@@ -605,6 +605,37 @@ TEST(TicketComparison, LinesComparedAgainReadAsAComparisonMadeAfresh)
     }
 }
 
+// A ticket long enough to be compared in parts at once: every line, fresh and compared again,
+// reads as its own column compared alone, the column numbers running on across the parts.
+TEST(TicketComparison, ALongTicketReadsLineByLineAsEachColumnComparedAlone)
+{
+    std::mt19937 rng(5);
+    for (const ComparisonLayout &layout : {ComparisonLayout::sameDrum(6, 1), ComparisonLayout::digits(4, true)}) {
+        std::vector<std::vector<int32_t>> rows(30011);
+        for (auto &row : rows)
+            for (int j = 0; j < layout.columnPositions(); ++j)
+                row.push_back(static_cast<int32_t>(layout.digitGame() ? rng() % 10 : 1 + rng() % 49));
+        const TicketGrid grid = gridOf(layout.first, rows);
+        const auto numbersOf = [&](const std::vector<int32_t> &drawing) {
+            return CompareNumbers::fromDrawing(layout, drawingOf(layout.first, drawing));
+        };
+        const CompareNumbers first = numbersOf(layout.digitGame() ? std::vector{1, 2, 3, 4} : std::vector{3, 9, 17, 28, 40, 44, 12});
+        const CompareNumbers second = numbersOf(layout.digitGame() ? std::vector{7, 7, 0, 2} : std::vector{1, 9, 12, 30, 41, 49, 5});
+        const TicketComparison fresh = compareTicket(grid, layout, first, kCatcher);
+        const TicketComparison again = compareTicket(grid, layout, second, kCatcher, fresh.lines, fresh.hits);
+        for (const auto &[result, numbers] : {std::pair(&fresh, &first), std::pair(&again, &second)}) {
+            ASSERT_EQ(result->lines.size(), static_cast<qsizetype>(rows.size()));
+            int wrong = 0;
+            for (size_t c = 0; c < rows.size(); ++c)
+                wrong += result->lines[static_cast<qsizetype>(c)]
+                         != ticketLine(static_cast<int>(c) + 1, rows[c], columnHits(layout, *numbers, rows[c]));
+            EXPECT_EQ(wrong, 0);
+        }
+        EXPECT_EQ(again.summaryLow + again.summaryHigh, compareTicket(grid, layout, second, kCatcher).summaryLow
+                                                            + compareTicket(grid, layout, second, kCatcher).summaryHigh);
+    }
+}
+
 TEST(TicketComparison, AnEmptyOrMismatchedTicketGivesNoText)
 {
     const struct {
