@@ -4,6 +4,7 @@
 #include "platform/ui/narrowfont.h"
 
 #include <QAbstractItemView>
+#include <QAbstractTextDocumentLayout>
 #include <QAbstractListModel>
 #include <QApplication>
 #include <QClipboard>
@@ -19,6 +20,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <QStyleOption>
 #include <QStyledItemDelegate>
@@ -604,6 +606,15 @@ VbTextArea::VbTextArea(QWidget *parent) : VbWidget<QPlainTextEdit>(parent, QPale
     setReadOnly(true);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     document()->setDocumentMargin(2);
+    // A line of a summary can run to thousands of numbers. Its glyphs, set when the text is laid
+    // out, are kept from the first layout on (the change is told before the layout), so that
+    // neither a layout again (the box's scroll bars come and go) nor the paint sets the whole line
+    // again to draw the part of it the box shows.
+    QObject::connect(document(), &QTextDocument::contentsChange, this, [this](int from, int, int added) {
+        for (QTextBlock block = document()->findBlock(from); block.isValid() && block.position() <= from + added;
+             block = block.next())
+            block.layout()->setCacheEnabled(true);
+    });
 }
 
 void VbTextArea::setText(const QString &text)
@@ -613,12 +624,16 @@ void VbTextArea::setText(const QString &text)
     text_ = text;
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    setPlainText(shown);
-    // A line of a summary can run to thousands of numbers. Its glyphs, set once when the text is
-    // laid out, are kept for the paint, which would otherwise set the whole line again to draw the
-    // part of it the box shows.
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
-        block.layout()->setCacheEnabled(true);
+    // While the text is set, the document's layout tells the box of every change of the document's
+    // size, and the box answers by laying out the lines it asks about before the layout has done
+    // with them: a long line was set twice. The box hears of the size once, every line laid out.
+    QAbstractTextDocumentLayout *layout = document()->documentLayout();
+    {
+        const QSignalBlocker quiet(layout);
+        setPlainText(shown);
+    }
+    emit layout->documentSizeChanged(layout->documentSize());
+    viewport()->update();
     if (onChange)
         onChange();
 }

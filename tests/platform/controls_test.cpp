@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFocusEvent>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTest>
@@ -276,6 +277,62 @@ TEST(Controls, BackColoursShowWhereTheControlsStand)
     const QImage shown = form.grab().toImage();
     for (const auto &[control, colour] : expected)
         EXPECT_EQ(shown.pixelColor(control->pos() + QPoint(1, 1)), vbc::toQColor(colour)) << control->pos().x();
+}
+
+// A text box sets its text laying each line out once: it must show the text, scroll across and
+// down, and repaint as a plain box given the same text does, for a line of thousands of numbers
+// and then for a shorter text.
+TEST(Controls, ATextBoxShowsItsTextAsAPlainBoxDoes)
+{
+    QWidget form;
+    form.resize(420, 260);
+    VbTextArea area(&form);
+    QPlainTextEdit plain(&form);
+    plain.setReadOnly(true);
+    plain.setLineWrapMode(QPlainTextEdit::NoWrap);
+    plain.document()->setDocumentMargin(2);
+    plain.setPalette(area.palette());
+    for (QPlainTextEdit *box : {static_cast<QPlainTextEdit *>(&area), &plain}) {
+        box->resize(400, 120);
+        box->setVisible(true);
+    }
+    plain.move(0, 130);
+    form.show();
+    QStringList numbers;
+    for (int n = 1; n <= 3000; ++n)
+        numbers << QString::number(n * 7);
+    const QString texts[] = {QStringLiteral("Total: 3000\r\n2 Hits: 3000 (") + numbers.join(QStringLiteral(", "))
+                                 + QStringLiteral(")\r\n3 Hits: 0\r\n4\r\n5\r\n6\r\n7"),
+                             QStringLiteral("Total: 10\r\n2 Hits: 1 (5)"), QStringLiteral("Total: 10\r\n2 Hits: 1 (6)")};
+    struct PaintCount : QObject {
+        int paints = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } count;
+    area.viewport()->installEventFilter(&count);
+    for (const QString &text : texts) {
+        QCoreApplication::processEvents();
+        count.paints = 0;
+        area.setText(text);
+        plain.setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QCoreApplication::processEvents();
+        EXPECT_GT(count.paints, 0);
+        EXPECT_EQ(area.toPlainText(), plain.toPlainText());
+        for (const bool scrolled : {false, true}) {
+            for (QPlainTextEdit *box : {static_cast<QPlainTextEdit *>(&area), &plain}) {
+                box->horizontalScrollBar()->setValue(scrolled ? box->horizontalScrollBar()->maximum() : 0);
+                box->verticalScrollBar()->setValue(scrolled ? box->verticalScrollBar()->maximum() : 0);
+            }
+            for (const auto bar : {&QPlainTextEdit::horizontalScrollBar, &QPlainTextEdit::verticalScrollBar}) {
+                EXPECT_EQ((area.*bar)()->maximum(), (plain.*bar)()->maximum());
+                EXPECT_EQ((area.*bar)()->isVisible(), (plain.*bar)()->isVisible());
+            }
+            EXPECT_EQ(area.grab().toImage(), plain.grab().toImage()) << text.size() << scrolled;
+        }
+    }
 }
 
 // Lines rewritten as many as before stay in their rows, one change of data: the list, as when it
