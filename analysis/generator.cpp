@@ -758,7 +758,9 @@ AttemptResult TicketColumnGenerator::fncMakeTicketColumns()
     ++made_;
     const int row = before_ + made_;
     ticket_.resizeRows(row);
-    std::copy(column.begin(), column.begin() + width, ticket_.row(row));
+    int32_t *const cells = ticket_.row(row);
+    for (int i = 0; i < width; ++i)
+        cells[i] = column[static_cast<size_t>(i)];
     failuresInARow_ = 0;
     return AttemptResult::Added;
 }
