@@ -635,6 +635,8 @@ TicketColumnGenerator::TicketColumnGenerator(GeneratorSetup setup, TicketGrid ti
         for (const auto &g : p->guarantees)
             part.guarantee.push_back(g ? *g : -1);
         part.sampler = DrumSampler(p->pool, p->excluded, p->drum);
+        part.below64 = std::all_of(part.guarantee.begin(), part.guarantee.end(), [](int32_t g) { return g < 64; })
+                       && (part.sampler.balls().empty() || part.sampler.balls().back() < 64);
         part.pickCount.assign(static_cast<size_t>(std::max(p->drum.maxBall, 0)) + 1, 0);
         for (int b = 0; b <= p->drum.maxBall; ++b)
             part.pickCount[static_cast<size_t>(b)] = p->pickCount.value(b, 0);
@@ -678,7 +680,8 @@ void TicketColumnGenerator::prepare()
     }
 }
 
-bool TicketColumnGenerator::buildPart(const Part &part, int32_t *column)
+template <class Bits>
+bool TicketColumnGenerator::buildPartWith(const Part &part, int32_t *column)
 {
     std::array<int32_t, kMaxWidth> within;
     int nextWithin = 0;
@@ -687,9 +690,7 @@ bool TicketColumnGenerator::buildPart(const Part &part, int32_t *column)
             return false;
         part.withinInterval->draw(engine_, within.data());
     }
-    // The numbers of a lotto part as a set of bits: balls lie within 0..127 (the sampler draws no
-    // other, and no drum holds more).
-    unsigned __int128 used = 0;
+    Bits used = 0;
     int64_t sum = 0;
     for (int i = 0; i < part.length; ++i) {
         int32_t v = part.guarantee[static_cast<size_t>(i)];
@@ -701,7 +702,7 @@ bool TicketColumnGenerator::buildPart(const Part &part, int32_t *column)
             v = part.sampler.draw(engine_);
         }
         if (part.distinct) {
-            const unsigned __int128 bit = static_cast<unsigned __int128>(1) << (v & 127);
+            const Bits bit = static_cast<Bits>(1) << (v & (sizeof(Bits) * 8 - 1));
             if (used & bit)
                 return false;
             used |= bit;
@@ -716,10 +717,18 @@ bool TicketColumnGenerator::buildPart(const Part &part, int32_t *column)
         int i = 0;
         for (auto low = static_cast<uint64_t>(used); low != 0; low &= low - 1)
             column[i++] = std::countr_zero(low);
-        for (auto high = static_cast<uint64_t>(used >> 64); high != 0; high &= high - 1)
-            column[i++] = 64 + std::countr_zero(high);
+        if constexpr (sizeof(Bits) > 8)
+            for (auto high = static_cast<uint64_t>(used >> 64); high != 0; high &= high - 1)
+                column[i++] = 64 + std::countr_zero(high);
     }
     return true;
+}
+
+bool TicketColumnGenerator::buildPart(const Part &part, int32_t *column)
+{
+    // Balls lie within 0..127 (the sampler draws no other, and no drum holds more); most drums
+    // hold none above 63, whose sets take one word.
+    return part.below64 ? buildPartWith<uint64_t>(part, column) : buildPartWith<unsigned __int128>(part, column);
 }
 
 AttemptResult TicketColumnGenerator::fncMakeTicketColumns()

@@ -293,10 +293,14 @@ private:
         int64_t upper = 0;
         // Under a narrow interval the drawn positions come from here.
         std::shared_ptr<const IntervalSampler> withinInterval;
+        bool below64 = false;  // every ball the part can take lies below 64
     };
 
     void prepare();
     bool buildPart(const Part &part, int32_t *column);
+    // A lotto part's numbers as a set of bits: `Bits` has one for every ball the part can take.
+    template <class Bits>
+    bool buildPartWith(const Part &part, int32_t *column);
     static uint64_t keyOf(const int32_t *column, int width);
 
     // An open-addressing set of the packed columns on the ticket.

@@ -178,6 +178,25 @@ TEST_F(Generator, LottoColumnsAreAscendingDistinctWithinTheIntervalAndNeverRepea
     EXPECT_EQ(made, 3000);
     EXPECT_EQ(gridRow, 3000);
 
+    // Drums up to ball 63 and beyond it (the sets of a column's numbers take one word, then two):
+    // every ball of the drum comes, and a column holds its numbers once each, ascending.
+    for (const int highest : {63, 64, 90}) {
+        SCOPED_TRACE(highest);
+        GeneratorSetup wide = lottoSetup(highest, 6, 5);
+        wide.main.guarantees[0] = highest;
+        EXPECT_EQ(run(wide, 2000), RunStatus::TargetReached);
+        std::set<int32_t> balls;
+        for (int r = 1; r <= 2000; ++r) {
+            const auto row = rowOf(r);
+            EXPECT_TRUE(std::adjacent_find(row.begin(), row.end(), std::greater_equal<>()) == row.end()) << r;
+            EXPECT_EQ(row.back(), highest);
+            balls.insert(row.begin(), row.end());
+        }
+        EXPECT_EQ(balls.size(), static_cast<size_t>(highest));
+        EXPECT_EQ(*balls.begin(), 1);
+        expectNoRepeatedRow();
+    }
+
     // A sum equal to a limit lies inside: only {1, 2, 3} sums to 6.
     GeneratorSetup limit = lottoSetup(6, 3);
     for (int b = 1; b <= 6; ++b)
