@@ -174,7 +174,7 @@ ColumnHits hitsOf(const ComparisonLayout &layout, const Reference &ref, std::spa
     return {ref.main.heldIn(mainPart), ref.bonus.heldIn(bonusPart)};
 }
 
-// Lines a part of the work over a ticket's lines takes at least: a part costs the start of a thread.
+// Lines a part of the work over a ticket's lines takes at least: a part costs handing it to a thread.
 constexpr int kLinesAPart = 4096;
 
 // The hits of columns `begin` to `end` - 1 of `grid` (column c at c - 1, in `hits`), their numbers

@@ -631,8 +631,8 @@ TEST(TicketComparison, ALongTicketReadsLineByLineAsEachColumnComparedAlone)
                          != ticketLine(static_cast<int>(c) + 1, rows[c], columnHits(layout, *numbers, rows[c]));
             EXPECT_EQ(wrong, 0);
         }
-        EXPECT_EQ(again.summaryLow + again.summaryHigh, compareTicket(grid, layout, second, kCatcher).summaryLow
-                                                            + compareTicket(grid, layout, second, kCatcher).summaryHigh);
+        const TicketComparison afresh = compareTicket(grid, layout, second, kCatcher);
+        EXPECT_EQ(again.summaryLow + again.summaryHigh, afresh.summaryLow + afresh.summaryHigh);
     }
 }
 
