@@ -5,6 +5,7 @@
 
 #include "analysis/openlottery.h"
 #include "app/application.h"
+#include "support/modal.h"
 #include "support/sampleworld.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ class FreshState : public ::testing::EmptyTestEventListener {
         clearProgramEnd();
         makeApplication();
     }
+    void OnTestEnd(const ::testing::TestInfo &) override { modalwait::endTest(); }
 };
 
 }  // namespace
@@ -42,6 +44,8 @@ int main(int argc, char **argv)
     QApplication qtApplication(argc, argv);
     qtApplication.setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);
+    // After the printer: a test's end reaches the listeners in the reverse order, this one first,
+    // so that what it finds is printed with the test.
     ::testing::UnitTest::GetInstance()->listeners().Append(new FreshState);
     return RUN_ALL_TESTS();
 }
