@@ -141,13 +141,19 @@ private:
 int typeOf(const QJsonObject &value) { return value.value(QStringLiteral("type")).toInt(); }
 QJsonValue dataOf(const QJsonObject &value) { return value.value(QStringLiteral("data")); }
 
-bool setValue(int32_t hKey, const QString &subKey, const QString &valueName, int type, const QJsonValue &data)
+// The values given, set in the store and written back in its one write.
+bool setValues(int32_t hKey, const QString &subKey, const std::vector<reg::NamedValue> &values)
 {
     Store store(hKey);
     const auto key = store.createKey(subKey);
     if (!key)
         return false;
-    store.setValue(*key, valueName, type, data);
+    for (const reg::NamedValue &value : values) {
+        if (const auto *text = std::get_if<QString>(&value.data))
+            store.setValue(*key, value.name, reg::REG_SZ, *text);
+        else
+            store.setValue(*key, value.name, reg::REG_DWORD, std::get<int32_t>(value.data));
+    }
     return store.save();
 }
 
@@ -165,7 +171,7 @@ std::optional<QJsonObject> readValue(int32_t hKey, const QString &subKey, const 
 
 bool clsRegistry::fncREGSetStringVal(int32_t hKey, const QString &SubKey, const QString &ValueName, const QString &Value)
 {
-    return setValue(hKey, SubKey, ValueName, reg::REG_SZ, Value);
+    return setValues(hKey, SubKey, {{ValueName, Value}});
 }
 
 QString clsRegistry::fncREGGetVersionVal(int32_t hKey, const QString &SubKey, const QString &ValueName,
@@ -186,7 +192,7 @@ QString clsRegistry::fncREGGetVersionVal(int32_t hKey, const QString &SubKey, co
 
 bool clsRegistry::fncREGSetDwordVal(int32_t hKey, const QString &SubKey, const QString &ValueName, int32_t Value)
 {
-    return setValue(hKey, SubKey, ValueName, reg::REG_DWORD, Value);
+    return setValues(hKey, SubKey, {{ValueName, Value}});
 }
 
 int32_t clsRegistry::fncREGGetDwordVal(int32_t hKey, const QString &SubKey, const QString &ValueName, int32_t Default)
@@ -202,4 +208,9 @@ int32_t clsRegistry::fncREGGetDwordVal(int32_t hKey, const QString &SubKey, cons
     if (!number || *number != data.toDouble())
         return Default;
     return *number;
+}
+
+bool clsRegistry::fncREGSetValues(int32_t hKey, const QString &SubKey, const std::vector<reg::NamedValue> &Values)
+{
+    return setValues(hKey, SubKey, Values);
 }

@@ -12,6 +12,8 @@
 #include <QString>
 #include <QVariant>
 #include <cstdint>
+#include <variant>
+#include <vector>
 
 namespace reg {
 
@@ -30,6 +32,12 @@ QString storePath();
 // Why the last write to the store failed.
 filewrite::Error lastWriteError();
 
+// A value to write under its name: a string (REG_SZ) or a number (REG_DWORD).
+struct NamedValue {
+    QString name;
+    std::variant<QString, int32_t> data;
+};
+
 }  // namespace reg
 
 class clsRegistry {
@@ -46,4 +54,8 @@ public:
     bool fncREGSetDwordVal(int32_t hKey, const QString &SubKey, const QString &ValueName, int32_t Value);
     // A REG_DWORD value, else Default.
     int32_t fncREGGetDwordVal(int32_t hKey, const QString &SubKey, const QString &ValueName, int32_t Default);
+
+    // Writes several values of one key (creating the key when it is missing) in one write of the
+    // store: afterwards it holds all of them or, on failure, none; true when written.
+    bool fncREGSetValues(int32_t hKey, const QString &SubKey, const std::vector<reg::NamedValue> &Values);
 };

@@ -20,16 +20,13 @@ QString fncStoredLastLotteryDbFile()
 
 bool fncSaveSettings(filewrite::Error *error)
 {
-    clsRegistry registry;
-    const bool language =
-        registry.fncREGSetDwordVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLanguage, app().glngLanguage);
-    if (!language && error)
+    // Both in one write of the store, so that it never holds the new language beside the old lottery.
+    const bool saved = clsRegistry().fncREGSetValues(
+        reg::HKEY_CURRENT_USER, settingsstore::kKey,
+        {{settingsstore::kLanguage, app().glngLanguage}, {settingsstore::kLastLotteryDbFile, app().gstrLotteryDbFile}});
+    if (!saved && error)
         *error = reg::lastWriteError();
-    const bool lottery = registry.fncREGSetStringVal(reg::HKEY_CURRENT_USER, settingsstore::kKey,
-                                                     settingsstore::kLastLotteryDbFile, app().gstrLotteryDbFile);
-    if (!lottery && language && error)
-        *error = reg::lastWriteError();
-    return language && lottery;
+    return saved;
 }
 
 bool fncForgetLastLottery()

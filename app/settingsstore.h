@@ -20,9 +20,9 @@ inline const QString kLastLotteryDbFile = QStringLiteral("LastLotteryDbFile");
 void subRestoreSettings();
 // The database file name of the last lottery in the store (empty when none is stored).
 QString fncStoredLastLotteryDbFile();
-// Writes glngLanguage and gstrLotteryDbFile (the open lottery) to the store; true when both were
-// written, else `error` (when given) says why and the store holds what it held before. The boards
-// call it when they close.
+// Writes glngLanguage and gstrLotteryDbFile (the open lottery) to the store, both in one write;
+// true when written, else `error` (when given) says why and the store holds what it held before
+// (as it does after a crash in the middle). The boards call it when they close.
 bool fncSaveSettings(filewrite::Error *error = nullptr);
 // Writes an empty last lottery to the store, so that the next start does not try a lottery that
 // could not be opened.

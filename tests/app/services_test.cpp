@@ -208,6 +208,54 @@ TEST(Registry, TwoSpellingsOfAKeyAreOneKeyForReadingAndWriting)
     app().glngLanguage = 2;
 }
 
+namespace {
+
+// From the `n`th whole write of the registry store on, a folder stands where a write puts the
+// store's new contents: each such write fails before anything of the store is replaced.
+int gStoreWritesLeft = 0;
+void blockStore() { QDir().mkpath(reg::storePath() + QStringLiteral(".TALVINOR-new/x")); }
+void blockStoreWritesFrom(int n)
+{
+    gStoreWritesLeft = n - 1;
+    if (gStoreWritesLeft == 0)
+        blockStore();
+    filewrite::setFolderSync([](int fd) {
+        if (--gStoreWritesLeft == 0)  // the folder is synced once a write has replaced the store
+            blockStore();
+        return ::fsync(fd);
+    });
+}
+
+}  // namespace
+
+// The language and the lottery a board's close keeps are saved together: whichever write of the
+// store fails, the save fails with its reason and the store holds both values it held before, or
+// the save succeeded and holds both new ones, never the new language beside the old lottery.
+TEST(Registry, TheSettingsAreSavedWholeOrNotAtAll)
+{
+    Sandbox sandbox;
+    for (const int failingWrite : {1, 2}) {
+        SCOPED_TRACE(failingWrite);
+        app().glngLanguage = 2;
+        app().gstrLotteryDbFile = QStringLiteral("Old.mdb");
+        ASSERT_TRUE(fncSaveSettings());
+        app().glngLanguage = 3;
+        app().gstrLotteryDbFile = QStringLiteral("New.mdb");
+        blockStoreWritesFrom(failingWrite);
+        filewrite::Error error;
+        const bool saved = fncSaveSettings(&error);
+        filewrite::setFolderSync(nullptr);
+        QDir(reg::storePath() + QStringLiteral(".TALVINOR-new")).removeRecursively();
+        subRestoreSettings();
+        EXPECT_EQ(std::pair(app().glngLanguage, app().gstrLastLotteryDbFile),
+                  saved ? std::pair(3, QStringLiteral("New.mdb")) : std::pair(2, QStringLiteral("Old.mdb")));
+        EXPECT_EQ(saved, error.fault == filewrite::Fault::None);
+    }
+    app().gstrLotteryDbFile.clear();
+    app().gstrLastLotteryDbFile.clear();
+    app().glngLanguage = 2;
+}
+
 // The first event makes the log with its header; later events append four CRLF lines (five with a
 // detail); without the log folder nothing is written.
 TEST(EventLog, TheFirstEventMakesTheLogAndLaterEventsAppendFourCrlfLines)
