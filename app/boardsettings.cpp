@@ -160,8 +160,8 @@ public:
 
     void week(int32_t &v, int32_t reset) { v = integerIn(take(Kind::Number), 1, drawings_.totalWeeks).value_or(reset); }
     // A date, shown in the short form, or a text in that form; either must read back as a date.
-    // A slot that holds something else reads as no date (an empty text), which the board replaces
-    // by the newest drawing's date, with the newest drawing as the end drawing.
+    // A slot that holds something else (a text in another locale's short form too) reads as no
+    // date (an empty text), which the board replaces by the date of the end drawing of slot 2.
     void date(QString &v, const QString &reset)
     {
         const VbVariant *slot = take(Kind::Date);

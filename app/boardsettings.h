@@ -121,8 +121,8 @@ struct RecordDamage {
 // read as "", 0 or False; lotto guarantees, guesses and guess powers that are empty come back as
 // "0" (digit games keep empty guarantees and guesses). A date that is neither a date nor a
 // short-date text (or one that its short form does not give back), an empty text too, comes back
-// as no date (an empty text), for the board to take the newest drawing and its date. The interval
-// limits come back lower first.
+// as no date (an empty text), for the board to take the date of the end drawing (slot 2, which
+// names the drawing whatever locale wrote the date). The interval limits come back lower first.
 // Slots from `readableSlots` on (those the file did not hold whole) take their reset values; so
 // does a pair of options of which not exactly one is chosen.
 BoardSettings decodeBoardSettings(const GameLayout &layout, const BoardSettingsRecord &record,

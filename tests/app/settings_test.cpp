@@ -155,7 +155,7 @@ TEST(BoardSettingsDecode, ValuesOutOfRangeTakeTheirResetValuesAndWrongKindsReset
         {0, VbVariant::fromInt32(301), [](S &s) { s.startWeek = 1; }},
         {2, VbVariant::fromInt32(301), [](S &s) { s.endWeek = 300; }},
         {1, VbVariant::fromDate(QDate(2024, 1, 31)), [](S &s) { s.drawDate = QStringLiteral("1/31/2024"); }},  // short form
-        // No date, or one the short form cannot give back: none, for the board to take the newest.
+        // No date, or one the short form cannot give back: none, for the board to take the end drawing's.
         {1, VbVariant::fromText("31.01.2024"), [](S &s) { s.drawDate.clear(); }},
         {1, VbVariant::fromText(""), [](S &s) { s.drawDate.clear(); }},
         {1, VbVariant::fromDate(QDate(10000, 1, 1)), [](S &s) { s.drawDate.clear(); }},

@@ -2,8 +2,9 @@
 // game (or on all seven samples): the board opened on the newest drawing, POWER over the window
 // chosen, the comparison of the ticket, the source of a guess taken from a drawing, the ticket
 // saved and loaded with its settings (a damaged one read as far as it goes, one without its text
-// file), the settings kept when the program ends and odd guesses and dates among them, a drawing
-// the database cannot return, a drawing added in the lottery manager, and the report.
+// file), the settings kept when the program ends (under another locale too) and odd guesses and
+// dates among them, a drawing the database cannot return, a drawing added in the lottery manager,
+// and the report.
 
 #include "games.h"
 
@@ -515,28 +516,65 @@ TEST_P(EveryBoard, GuessesRestoredFromTheSettingsAreNumbersOfTheirDrumOrNone)
     expectRules();
 }
 
-// A settings record whose date is no date, or an empty text, opens on the newest drawing and its
-// date whatever end drawing it holds, and POWER runs from its start drawing to the newest.
-TEST_P(EveryBoard, ASettingsDateThatIsNoDateOpensOnTheNewestDrawing)
+// A settings record whose date is no date, or an empty text, opens on its end drawing with that
+// drawing's date, or on the newest drawing when its end is no drawing either, and POWER runs from
+// its start drawing to that end.
+TEST_P(EveryBoard, ASettingsDateThatIsNoDateTakesTheDateOfTheEndDrawing)
 {
-    const Drawing newest = history().back();
-    const QString date = dates::toShortText(newest.date);
-    for (const char *stored : {"no date", ""}) {
-        SCOPED_TRACE(stored);
-        ASSERT_TRUE(fncSaveLotterySettings(board()));
-        world.closeBoard();
-        QString error;
-        std::optional<BoardSettingsRecord> record = readRecordFile(app().gstrRecordFilePath, &error);
-        ASSERT_TRUE(record) << error.toStdString();
-        (*record)[0] = VbVariant::fromInt32(5);
-        (*record)[1] = VbVariant::fromText(QString::fromLatin1(stored));
-        (*record)[2] = VbVariant::fromInt32(300);
-        ASSERT_TRUE(writeRecordFile(app().gstrRecordFilePath, *record, &error)) << error.toStdString();
-        ASSERT_TRUE(open(game));
-        EXPECT_EQ(shown({"cboStartDrawing", "cboEndDrawing", "cboDrawingDate"}),
-                  (QStringList{"cboStartDrawing=5", QStringLiteral("cboEndDrawing=%1").arg(newest.weekNo), "cboDrawingDate=" + date}));
-        EXPECT_EQ(user.status(1), QStringLiteral(" Starting draw: 5 - Ending draw:%1 - Draw date: %2").arg(newest.weekNo).arg(date));
-    }
+    const History drawings = history();
+    const int32_t newest = drawings.back().weekNo;
+    for (const char *stored : {"no date", ""})
+        for (const int32_t end : {300, newest + 1}) {
+            SCOPED_TRACE(QStringLiteral("%1 %2").arg(stored).arg(end).toStdString());
+            ASSERT_TRUE(fncSaveLotterySettings(board()));
+            world.closeBoard();
+            QString error;
+            std::optional<BoardSettingsRecord> record = readRecordFile(app().gstrRecordFilePath, &error);
+            ASSERT_TRUE(record) << error.toStdString();
+            (*record)[0] = VbVariant::fromInt32(5);
+            (*record)[1] = VbVariant::fromText(QString::fromLatin1(stored));
+            (*record)[2] = VbVariant::fromInt32(end);
+            ASSERT_TRUE(writeRecordFile(app().gstrRecordFilePath, *record, &error)) << error.toStdString();
+            ASSERT_TRUE(open(game));
+            const int32_t shownEnd = std::min(end, newest);
+            const QString date = dates::toShortText(drawings[static_cast<size_t>(shownEnd - 1)].date);
+            EXPECT_EQ(shown({"cboStartDrawing", "cboEndDrawing", "cboDrawingDate"}),
+                      (QStringList{"cboStartDrawing=5", QStringLiteral("cboEndDrawing=%1").arg(shownEnd), "cboDrawingDate=" + date}));
+            EXPECT_EQ(user.status(1), QStringLiteral(" Starting draw: 5 - Ending draw:%1 - Draw date: %2").arg(shownEnd).arg(date));
+        }
+}
+
+// The end drawing is saved as its number beside its date in the short form of the locale of the
+// day. Under another locale (the C locale's form is year first) the lottery and a saved ticket
+// open on their own end drawings, dated in the new form, and POWER runs over their windows.
+TEST_P(EveryBoard, TheSavedEndDrawingsOutliveAChangeOfLocale)
+{
+    const History drawings = history();
+    const QStringList names = {"cboStartDrawing", "cboEndDrawing"};
+    powerWindow(5, 40);
+    const QStringList ticketWindow = shown(names);
+    const int32_t ticketEnd = user.number(QStringLiteral("cboEndDrawing"));
+    saveTicket(QStringLiteral("mine"));
+    powerWindow(2, 20);
+    const QStringList lotteryWindow = shown(names);
+    const int32_t lotteryEnd = user.number(QStringLiteral("cboEndDrawing"));
+    ASSERT_TRUE(fncSaveLotterySettings(board()));
+    world.closeBoard();
+    struct Restore {
+        QLocale saved;
+        ~Restore() { QLocale::setDefault(saved); }
+    } restore;
+    QLocale::setDefault(QLocale::c());
+    const auto expectWindow = [&](const QStringList &window, int32_t end) {
+        const QString date = dates::toShortText(drawings[static_cast<size_t>(end - 1)].date);
+        EXPECT_EQ(shown(names) << user.text(QStringLiteral("cboDrawingDate")), QStringList(window) << date);
+        EXPECT_EQ(user.status(1), QStringLiteral(" Starting draw: %1 - Ending draw:%2 - Draw date: %3")
+                                      .arg(user.text(QStringLiteral("cboStartDrawing"))).arg(end).arg(date));
+    };
+    ASSERT_TRUE(open(game));
+    expectWindow(lotteryWindow, lotteryEnd);
+    loadTicket(QStringLiteral("mine"));
+    expectWindow(ticketWindow, ticketEnd);
 }
 
 TEST_P(EveryBoard, ADrawingTheDatabaseCannotReturnIsShownBlankAndTakenIntoNothing)
