@@ -34,7 +34,8 @@ struct DrumState {
     BallArray<int32_t> garrRowBall;
     BallArray<int32_t> garrExcluded;          // 0 = drawable; any other value excludes
     BallArray<int32_t> garrPoolCountEdited;   // -3 = no count typed
-    BallArray<int32_t> garrPoolWeightSaved;
+    // The pool count an excluded ball had, which it gets back when included again.
+    BallArray<int64_t> garrPoolWeightSaved;
 
     // Pool weights, then (after a fill) the whole pool count of each ball, first ball..highest.
     BallArray<double> garrPoolWeight;

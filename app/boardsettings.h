@@ -43,7 +43,7 @@ struct DrumSettings {
     IntervalSettings interval;           // chkPowerInterval, txtPowerInterval, cboPowerIntervalPct
     BallArray<int32_t> excluded;         // chkExcludeBall values (a read puts them in garrExcluded)
     BallArray<int32_t> poolCountEdited;  // garrPoolCountEdited, -3 = no count typed
-    BallArray<int32_t> poolWeightSaved;  // garrPoolWeightSaved
+    BallArray<int32_t> poolWeightSaved;  // garrPoolWeightSaved, held to the 32-bit range
     friend bool operator==(const DrumSettings &, const DrumSettings &) = default;
 };
 

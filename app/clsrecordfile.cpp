@@ -9,6 +9,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
+#include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -20,6 +23,16 @@ void copyOver(BallArray<int32_t> &to, const BallArray<int32_t> &from)
 {
     for (int i = to.lo(); i <= to.hi(); ++i)
         to[i] = from.value(i, to[i]);
+}
+
+// The same for the pool counts of excluded balls, which the record keeps in 32 bits: a count
+// beyond that range (a pool can hold billions) is stored as the largest the record can hold
+// rather than wrapped into another number.
+void copyOverSaturated(BallArray<int32_t> &to, const BallArray<int64_t> &from)
+{
+    for (int i = to.lo(); i <= to.hi(); ++i)
+        if (from.contains(i))
+            to[i] = static_cast<int32_t>(std::clamp<int64_t>(from[i], INT32_MIN, INT32_MAX));
 }
 
 // What a read (or a reset) puts into the lottery itself.
@@ -35,7 +48,8 @@ void putIntoLottery(OpenLottery &lottery, const BoardSettings &s, bool reset)
         DrumState &state = lottery.drum(drum);
         state.garrExcluded = s.drum(drum).excluded;
         state.garrPoolCountEdited = s.drum(drum).poolCountEdited;
-        state.garrPoolWeightSaved = s.drum(drum).poolWeightSaved;
+        const BallArray<int32_t> &saved = s.drum(drum).poolWeightSaved;
+        state.garrPoolWeightSaved = BallArray<int64_t>(saved.lo(), std::vector<int64_t>(saved.values().begin(), saved.values().end()));
     }
 }
 
@@ -61,7 +75,7 @@ bool clsRecordFile::fill(const OpenLottery &lottery, BoardSettings s)
     s.allExcluded = lottery.drum(Drum::Main).gblnAllExcluded;
     for (Drum drum : lottery.gLayout.drums()) {
         copyOver(s.drum(drum).poolCountEdited, lottery.drum(drum).garrPoolCountEdited);
-        copyOver(s.drum(drum).poolWeightSaved, lottery.drum(drum).garrPoolWeightSaved);
+        copyOverSaturated(s.drum(drum).poolWeightSaved, lottery.drum(drum).garrPoolWeightSaved);
     }
     if (!encodeBoardSettings(lottery.gLayout, s, record_))
         return fail(QStringLiteral("A text of the board is too long to store."));

@@ -62,11 +62,11 @@ void DrumView::subApplyExclusions(int Index)
     s.garrExcluded[Index] = box->value();
     if (box->value() != 0) {
         if (lottery().gblnBoardInitialised)
-            s.garrPoolWeightSaved[Index] = static_cast<int32_t>(poolCount(s.garrPoolWeight[Index]));
+            s.garrPoolWeightSaved[Index] = poolCount(s.garrPoolWeight[Index]);
         colourExcludedBoxes(*this, Index);
     } else {
         if (lottery().gblnBoardInitialised)
-            s.garrPoolWeight[Index] = s.garrPoolWeightSaved[Index];
+            s.garrPoolWeight[Index] = static_cast<double>(s.garrPoolWeightSaved[Index]);
         const VbLabel *poolBall = lblPoolBall.at(Index);
         if (poolBall && poolBall->backColor() == vbc::kLightYellow) {
             if (VbTextBox *odds = txtPoolPercent.at(Index))
@@ -108,12 +108,12 @@ void DrumView::lblHdrExclude_Click(int)
                 continue;  // an excluded ball keeps its saved count
             box->setValue(1);
             s.garrExcluded[b] = 1;
-            s.garrPoolWeightSaved[b] = static_cast<int32_t>(poolCount(s.garrPoolWeight[b]));
+            s.garrPoolWeightSaved[b] = poolCount(s.garrPoolWeight[b]);
             colourExcludedBoxes(*this, b);
         } else {
             // Only a ball that is excluded has a saved count to get back.
             if (box->value() != 0 || s.garrExcluded[b] != 0)
-                s.garrPoolWeight[b] = s.garrPoolWeightSaved[b];
+                s.garrPoolWeight[b] = static_cast<double>(s.garrPoolWeightSaved[b]);
             box->setValue(0);
             s.garrExcluded[b] = 0;
             colourIncludedBoxes(*this, b);

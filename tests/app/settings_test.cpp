@@ -270,7 +270,8 @@ protected:
 }  // namespace
 
 // The board's controls and the globals go to the file; another board loads them back, the
-// globals first (both drums), then the controls.
+// globals first (both drums), then the controls. A count set aside beyond the record's 32 bits
+// comes back as the largest it holds, not wrapped into another number.
 TEST_F(RecordFileTest, SaveFromTheBoardAndTheGlobalsThenLoadBack)
 {
     BoardSettings controls = boardSettingsDefaults(lottery->gLayout, DrawingsInfo::of(*lottery));
@@ -285,6 +286,7 @@ TEST_F(RecordFileTest, SaveFromTheBoardAndTheGlobalsThenLoadBack)
     lottery->drum(Drum::Main).garrPoolCountEdited.fill(-3);
     lottery->drum(Drum::Main).garrPoolCountEdited[8] = 4;
     lottery->drum(Drum::Second).garrPoolWeightSaved[12] = 17;
+    lottery->drum(Drum::Main).garrPoolWeightSaved[10] = 9'252'357'359;
     ASSERT_TRUE(recordFile.subSaveBoardSettings(*lottery, fncBoardControls(*board))) << recordFile.lastError().toStdString();
 
     newBoard();
@@ -296,8 +298,9 @@ TEST_F(RecordFileTest, SaveFromTheBoardAndTheGlobalsThenLoadBack)
     EXPECT_EQ(std::tuple(recordFile.loadProblem(), lottery->glngStartWeek, lottery->glngReferenceWeek, lottery->gstrDrawDate, lottery->drum(Drum::Main).gblnAllExcluded, lottery->gblnEqualChance),
               std::tuple(QString(), 3, 9, QStringLiteral("1/31/2024"), true, true));  // read whole, without a word
     EXPECT_EQ(std::tuple(lottery->drum(Drum::Main).garrExcluded.value(5, 0), lottery->drum(Drum::Second).garrExcluded.value(3, 0), lottery->drum(Drum::Main).garrPoolCountEdited.value(8, 0),
-                         lottery->drum(Drum::Main).garrPoolCountEdited.value(9, 0), lottery->drum(Drum::Second).garrPoolWeightSaved.value(12, 0)),
-              std::tuple(1, 1, 4, -3, 17));
+                         lottery->drum(Drum::Main).garrPoolCountEdited.value(9, 0), lottery->drum(Drum::Second).garrPoolWeightSaved.value(12, 0),
+                         lottery->drum(Drum::Main).garrPoolWeightSaved.value(10, 0)),
+              std::tuple(1, 1, 4, -3, 17, int64_t{INT32_MAX}));
     EXPECT_EQ(std::tuple(board->wasReset, board->controls.cold, board->controls.columnsToDraw, board->controls.guaranteeNumbers),
               std::tuple(false, true, QStringLiteral("40"), controls.guaranteeNumbers));
 }

@@ -1,7 +1,7 @@
 // The figures a user reads on small lotteries written for the test, worked out by hand from their
 // drawings: the interval of each width on each drum, the standings in the four orders of the power
-// table, the pool's counts and odds; and the five-digit totals and typed limits of long digit
-// histories.
+// table, the pool's counts and odds; the five-digit totals and typed limits of long digit
+// histories; and the pool counts of billions an excluded ball gets back.
 
 #include "games.h"
 
@@ -230,6 +230,40 @@ TEST_F(LongHistory, DigitTotalsOfFiveDigitsShowWholeAndTypedLimitsReachTheLarges
             EXPECT_EQ(state(false).garrIntervalLimits[1], kept) << typed;
         }
         world.closeBoard();
+    }
+}
+
+// ---- Large pools ----------------------------------------------------------------------------------
+
+class LargePool : public BoardTest {};
+
+// Cold numbers with the power increase at its top level: balls 3 to 7, drawn every week, reach
+// pool counts of billions. Such a ball excluded and included again, by its box or by the header,
+// gets back the count it had, and the pool its total.
+TEST_F(LargePool, AnExcludedBallGetsBackACountOfBillions)
+{
+    std::vector<std::vector<int32_t>> drawings;
+    for (int w = 1; w <= 198; ++w)
+        drawings.push_back({3, 4, 5, 6, 7, 8 + w % 40});
+    drawings.push_back({2, 3, 4, 5, 6, 7});
+    drawings.push_back({1, 3, 4, 5, 6, 7});
+    game = Game{"", "600", 1, 6, 0, 49, 0};
+    ASSERT_NE(user.openLottery(GameConfigRecord{1, QStringLiteral("Test 6/49"), 49, 0, 0, 6, 0, 0}, drawings), nullptr);
+    user.click(at("lblHotCold", 1));
+    user.tick(QStringLiteral("chkPowerIncrease"), true);
+    for (int i = 0; i < 3; ++i)
+        user.step(QStringLiteral("hsbPowerIncrease"), true);
+    user.click(QStringLiteral("cmdPower"));
+    const QString count = user.text(at("txtPoolCount", 3)), total = user.status(2);
+    ASSERT_GT(count.toLongLong(), int64_t{INT32_MAX});
+    for (const QString &control : {at("chkExcludeBall", 3), at("lblHdrExclude", 0)}) {
+        SCOPED_TRACE(control.toStdString());
+        user.click(control);
+        ASSERT_TRUE(user.ticked(at("chkExcludeBall", 3)));
+        EXPECT_EQ(user.text(at("txtPoolCount", 3)), count);  // the count set aside
+        user.click(control);
+        EXPECT_EQ(user.text(at("txtPoolCount", 3)), count);
+        EXPECT_EQ(user.status(2), total);  // the size of the pool drawn from
     }
 }
 
