@@ -7,6 +7,7 @@
 #include "analysis/clslotterydb.h"
 #include "app/resstrings.h"
 #include "app/application.h"
+#include "boards/common/clslanguage.h"
 #include "platform/dates.h"
 #include "platform/ui/vbcolor.h"
 #include "platform/vb.h"
@@ -333,7 +334,7 @@ void BoardBase::chkPowerIncrease_Click()
     lottery().gblnPowerIncrease = chkPowerIncrease->value() != 0;
     hsbPowerIncrease->setEnabled(lottery().gblnPowerIncrease);
     lblPowerIncreaseMinMax.forEach([this](int, VbLabel *l) { l->setEnabled(lottery().gblnPowerIncrease); });
-    chkPowerIncrease->setToolTipText(message(lottery().gblnPowerIncrease ? 20 : 21));
+    subSetStateToolTip({chkPowerIncrease, lblPowerIncrease}, lottery().gblnPowerIncrease, 20, 21);
 }
 
 void BoardBase::lblPowerIncrease_Click()

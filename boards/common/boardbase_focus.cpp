@@ -3,6 +3,7 @@
 // check; the number boxes take only digits (and Backspace), the drawing combos no keys.
 
 #include "boards/common/boardbase.h"
+#include "boards/common/clslanguage.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -93,4 +94,7 @@ void BoardBase::subApplyOptionControls()
     chkPowerIncrease_Click();
     for (Drum d : gameDrums())
         drum(d).chkPowerInterval_Click();
+    // Equal Chance's handler waits for the board to be initialised: its tool tip is worded here
+    // after the restored state.
+    subSetStateToolTip({chkEqualChance}, lottery().gblnEqualChance, 4, 5);
 }

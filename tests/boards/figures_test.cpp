@@ -1,10 +1,12 @@
 // The figures a user reads on small lotteries written for the test, worked out by hand from their
 // drawings: the interval of each width on each drum, the standings in the four orders of the power
 // table, the pool's counts and odds; the five-digit totals and typed limits of long digit
-// histories; and the pool counts of billions an excluded ball gets back.
+// histories; the pool counts of billions an excluded ball gets back; and the tool tips of the
+// pool options after a click and after the board opens on its saved settings.
 
 #include "games.h"
 
+#include "dialogs/programmessage.h"
 #include "support/textfit.h"
 
 #include <QApplication>
@@ -233,7 +235,7 @@ TEST_F(LongHistory, DigitTotalsOfFiveDigitsShowWholeAndTypedLimitsReachTheLarges
     }
 }
 
-// ---- Large pools ----------------------------------------------------------------------------------
+// ---- Large pools and pool options -----------------------------------------------------------------
 
 class LargePool : public BoardTest {};
 
@@ -266,5 +268,44 @@ TEST_F(LargePool, AnExcludedBallGetsBackACountOfBillions)
         EXPECT_EQ(user.status(2), total);  // the size of the pool drawn from
     }
 }
+
+class PoolOptions : public BoardTest, public ::testing::WithParamInterface<Game> {
+protected:
+    // The tool tips of Equal Chance, of the Power Increase box and of its caption.
+    QStringList toolTips() const
+    {
+        QStringList tips;
+        for (const char *name : {"chkEqualChance", "chkPowerIncrease", "lblPowerIncrease"})
+            tips << user.get(QString::fromLatin1(name))->toolTip();
+        return tips;
+    }
+    static QStringList toolTipsWhen(bool on)
+    {
+        const QStringList &m = app().garrMessages;
+        return {m.value(on ? 4 : 5), m.value(on ? 20 : 21), m.value(on ? 20 : 21)};
+    }
+};
+
+// Each tool tip describes the state shown: after a click on the box or on the caption, and after
+// the board opens again on the settings saved.
+TEST_P(PoolOptions, ToolTipsDescribeTheStateShownAfterAClickAndAfterTheSettingsAreRestored)
+{
+    ASSERT_TRUE(open(GetParam()));
+    EXPECT_EQ(toolTips(), toolTipsWhen(false));
+    user.tick(QStringLiteral("chkEqualChance"), true);
+    user.click(QStringLiteral("lblPowerIncrease"));
+    ASSERT_TRUE(user.ticked(QStringLiteral("chkPowerIncrease")));
+    EXPECT_EQ(toolTips(), toolTipsWhen(true));
+    ASSERT_TRUE(fncSaveLotterySettings(board()));
+    world.closeBoard();
+    ASSERT_TRUE(open(GetParam()));
+    ASSERT_TRUE(user.ticked(QStringLiteral("chkEqualChance")) && user.ticked(QStringLiteral("chkPowerIncrease")));
+    EXPECT_EQ(toolTips(), toolTipsWhen(true));
+    user.tick(QStringLiteral("chkEqualChance"), false);
+    user.click(QStringLiteral("chkPowerIncrease"));
+    EXPECT_EQ(toolTips(), toolTipsWhen(false));
+}
+
+INSTANTIATE_TEST_SUITE_P(Boards, PoolOptions, ::testing::ValuesIn(kBoards), gameName);
 
 }  // namespace
