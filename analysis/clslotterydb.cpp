@@ -291,13 +291,16 @@ bool writeAheadLogged(const std::array<unsigned char, 100> &header) { return hea
 // The results database at `path` as its connection `db` sees it, looked at inside a read
 // transaction: the files as they are on disk, and the change counter of the header (big-endian, at
 // offset 24) of a database in rollback-journal mode, which no commit can change while the
-// transaction holds the database.
+// transaction holds the database. Whether the connection's file is still the one at `path` is
+// asked after the look at the path: a file renamed over it at any moment before is told.
 DatabaseStamp stampOf(sqlite3 *db, const QString &path)
 {
     DatabaseStamp stamp;
     stamp.path = path;
     stamp.file = fileIdentity(path);
     stamp.log = fileIdentity(path + QStringLiteral("-wal"));
+    int moved = 0;
+    stamp.moved = sqlite3_file_control(db, "main", SQLITE_FCNTL_HAS_MOVED, &moved) != SQLITE_OK || moved != 0;
     if (const auto header = databaseHeader(db); header && !writeAheadLogged(*header))
         stamp.changeCounter = static_cast<uint32_t>((*header)[24]) << 24 | static_cast<uint32_t>((*header)[25]) << 16
                               | static_cast<uint32_t>((*header)[26]) << 8 | static_cast<uint32_t>((*header)[27]);

@@ -73,13 +73,18 @@ struct DatabaseStamp {
     // database since that connection opened.
     uint64_t connection = 0;
     int64_t dataVersion = 0;
+    // The connection reads a file that is no longer the one at `path` (it was renamed or deleted,
+    // or another file renamed over it): `file` is then another file's, and the change counter and
+    // the drawings those of the file the connection opened.
+    bool moved = false;
 
     // Whether the drawings read under `earlier` are still the database's: the same files, and no
     // commit since: on the same connection the engine counts other connections' commits; across
-    // connections only the change counter of a database in rollback-journal mode tells.
+    // connections only the change counter of a database in rollback-journal mode tells. A look at
+    // a file that had moved says nothing of the file at the path.
     bool unchangedSince(const DatabaseStamp &earlier) const
     {
-        if (path != earlier.path || file != earlier.file || log != earlier.log)
+        if (moved || earlier.moved || path != earlier.path || file != earlier.file || log != earlier.log)
             return false;
         if (connection != 0 && connection == earlier.connection)
             return dataVersion == earlier.dataVersion;

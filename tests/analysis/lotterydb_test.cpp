@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <fcntl.h>
 #include <functional>
 #include <sys/stat.h>
@@ -418,6 +419,52 @@ TEST_F(LotteryDbTest, TheDrawingsKeptAreReadAgainAfterEveryChangeAndOnlyThen)
         }
     }
     timelessFolder.clear();
+}
+
+// A database replaced whole (another file renamed over it, as a restore of a backup or a file-sync
+// tool does) is another database, though its header counts as many commits: the drawings of the
+// file it replaced are never taken for its own, whether the board read them before (the open
+// connection reads the file it opened, then the board connects anew) or the opening read them
+// ahead from the old file while it was replaced.
+TEST_F(LotteryDbTest, TheDrawingsOfAReplacedFileAreNeverTakenForThoseOfTheFileReplacingIt)
+{
+    constexpr int32_t none = Drawing::kEmpty;
+    const History before{Drawing{1, QDate(2026, 11, 21), {1, 2, 3, 4, 5, 6, none, none}}};
+    const History after{Drawing{1, QDate(2026, 11, 21), {7, 8, 9, 10, 11, 12, none, none}}};
+    const QString &folder = app().gstrLotteryDbsFolder;
+    const QString path = folder + app().gstrLotteryDbFile, copy = folder + QStringLiteral("Copy.mdb");
+    const auto replace = [&] {
+        QString error;
+        ASSERT_TRUE(lotterydb::createResultsDatabase(copy, after, 6, &error)) << error.toStdString();
+        QFile old(path), made(copy);
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly) && made.open(QIODevice::ReadOnly));
+        ASSERT_EQ(old.read(28).mid(24), made.read(28).mid(24));  // the same change counter
+        ASSERT_EQ(::rename(QFile::encodeName(copy).constData(), QFile::encodeName(path).constData()), 0);
+    };
+    for (const bool readAhead : {false, true}) {
+        SCOPED_TRACE(readAhead ? "read ahead" : "read by the board");
+        QFile::remove(path);
+        makeDatabase(before, 6);
+        clsLotteryDb db;
+        if (readAhead) {
+            // Another program holds the file: the read ahead opens it and waits.
+            const DatabaseHolder other(path);
+            ASSERT_TRUE(other.held());
+            FolderWatch watch(folder);
+            db.subReadHistoryAhead(folder, app().gstrLotteryDbFile);
+            ASSERT_TRUE(watch.events(QStringLiteral("open Test.mdb"), 5000).contains(QStringLiteral("open Test.mdb")));
+            replace();
+        } else {
+            ASSERT_TRUE(listed(db).has_value());
+            ASSERT_NE(db.fncHistory(), nullptr);
+            replace();
+            ASSERT_NE(db.fncHistory(), nullptr);
+            EXPECT_EQ(*db.fncHistory(), before);
+        }
+        ASSERT_TRUE(listed(db).has_value()) << db.lastError().toStdString();
+        ASSERT_NE(db.fncHistory(), nullptr);
+        EXPECT_EQ(*db.fncHistory(), after);
+    }
 }
 
 // A read ahead reads a file of its folder only, read-only. A database in write-ahead-log mode
