@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -339,21 +340,47 @@ int waitWhileBusy(void *context, int tries)
     return stop.stopped ? 0 : 1;
 }
 
+// Why a file could not be opened or looked at, by the system's error number: only a file or
+// folder that is not there is missing, not one the user may not read.
+lotterydb::Fault faultOfSystemError(int error)
+{
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR: return lotterydb::Fault::Missing;
+    case EACCES:
+    case EPERM: return lotterydb::Fault::NoAccess;
+    case EIO: return lotterydb::Fault::Device;
+    default: return lotterydb::Fault::Other;
+    }
+}
+
+// The fault of the last failure on a connection being opened: a file the engine cannot open is
+// told by the system's reason.
+lotterydb::Fault faultOfOpening(sqlite3 *db)
+{
+    const int code = sqlite3_extended_errcode(db);
+    return (code & 0xFF) == SQLITE_CANTOPEN ? faultOfSystemError(sqlite3_system_errno(db))
+                                             : lotterydb::faultOfEngineCode(code);
+}
+
 // Opens an existing database for reading and writing, never creating it, and checks that it
 // holds the results table with its columns.
 sqlite3 *openResultsDatabase(const QString &path, QString *error, lotterydb::Fault *fault)
 {
-    if (!QFile::exists(path)) {
-        *error = QStringLiteral("The database file %1 does not exist.").arg(path);
-        *fault = lotterydb::Fault::Missing;
+    const QByteArray file = QFile::encodeName(path);
+    if (struct stat st {}; ::stat(file.constData(), &st) != 0) {
+        const int why = errno;
+        *fault = faultOfSystemError(why);
+        *error = *fault == lotterydb::Fault::Missing
+                     ? QStringLiteral("The database file %1 does not exist.").arg(path)
+                     : QStringLiteral("The database file %1 cannot be looked at: %2").arg(path, qt_error_string(why));
         return nullptr;
     }
     sqlite3 *db = nullptr;
     // One thread uses the connection: no lock around every call.
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr)
-        != SQLITE_OK) {
+    if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
         *error = engineError(db);
-        *fault = db ? lotterydb::faultOfEngineCode(sqlite3_extended_errcode(db)) : lotterydb::Fault::Other;
+        *fault = db ? faultOfOpening(db) : lotterydb::Fault::Other;
         sqlite3_close(db);
         return nullptr;
     }
@@ -363,7 +390,7 @@ sqlite3 *openResultsDatabase(const QString &path, QString *error, lotterydb::Fau
     if (!probe.prepare(db, lotterydb::sqlLoadHistory() + QStringLiteral(" LIMIT 0"), error)) {
         const int code = sqlite3_extended_errcode(db);
         // A file the engine reads but whose results table is missing is no results database.
-        *fault = code == SQLITE_ERROR ? lotterydb::Fault::NotADatabase : lotterydb::faultOfEngineCode(code);
+        *fault = code == SQLITE_ERROR ? lotterydb::Fault::NotADatabase : faultOfOpening(db);
         sqlite3_close(db);
         return nullptr;
     }

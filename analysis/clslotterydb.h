@@ -104,6 +104,7 @@ bool createResultsDatabase(const QString &path, const History &drawings, int num
 enum class Fault {
     None,
     Missing,       // the file does not exist
+    NoAccess,      // the file or its folder cannot be read for want of permission
     Locked,        // another program holds the database (it stayed busy for the short wait)
     NotADatabase,  // the file is no results database, or it is damaged
     ReadOnly,      // the file or its folder cannot be written to

@@ -16,6 +16,7 @@ constexpr int kDevice = 49130;
 constexpr int kOther = 49140;
 constexpr int kLocked = 49150;
 constexpr int kNotADatabase = 49160;
+constexpr int kNoAccess = 49170;
 
 }  // namespace
 
@@ -36,6 +37,7 @@ QString fncDatabaseFaultText(lotterydb::Fault fault)
 {
     switch (fault) {
     case lotterydb::Fault::Missing: return res(kMissing);
+    case lotterydb::Fault::NoAccess: return res(kNoAccess);
     case lotterydb::Fault::Locked: return res(kLocked);
     case lotterydb::Fault::NotADatabase: return res(kNotADatabase);
     case lotterydb::Fault::ReadOnly: return res(kReadOnly);

@@ -169,6 +169,34 @@ TEST_F(LotteryDbTest, MissingFileIsAFailureAndNoFileIsCreated)
     EXPECT_FALSE(lotterydb::canOpenResultsDatabase(junk.fileName(), &why));
 }
 
+// A database that may not be read, for its own permissions or its folder's, is told apart from a
+// missing one (the superuser too is held by the permissions here).
+TEST_F(LotteryDbTest, AFileThatMayNotBeReadIsNotTakenForAMissingOne)
+{
+    makeDatabase({}, 6);
+    const QString &folder = app().gstrLotteryDbsFolder, path = folder + app().gstrLotteryDbFile;
+    const auto faultOf = [](const QString &file) {
+        QString why;
+        lotterydb::Fault fault = lotterydb::Fault::None;
+        EXPECT_FALSE(lotterydb::canOpenResultsDatabase(file, &why, &fault));
+        return fault;
+    };
+    EXPECT_EQ(std::pair(faultOf(folder + "Gone.mdb"), faultOf(folder + "Gone/Test.mdb")),
+              std::pair(lotterydb::Fault::Missing, lotterydb::Fault::Missing));
+    for (const QString &unreadable : {path, folder}) {
+        SCOPED_TRACE(unreadable.toStdString());
+        const QFile::Permissions permissions = QFile::permissions(unreadable);
+        ASSERT_TRUE(QFile::setPermissions(unreadable, {}));
+        lotterydb::Fault fault;
+        {
+            const PermissionsHoldEveryone held;
+            fault = faultOf(path);
+        }
+        QFile::setPermissions(unreadable, permissions);
+        EXPECT_EQ(fault, lotterydb::Fault::NoAccess);
+    }
+}
+
 TEST_F(LotteryDbTest, DatesNewestFirstAndTheDrawingsOfAGame)
 {
     makeDatabase({Drawing{1, QDate(2024, 1, 3), {4, 9, 15, 22, 40, 41, 7, 0}},

@@ -106,6 +106,30 @@ TEST(StartUp, FirstRunAndALockedLastLottery)
     endStartUp();
 }
 
+// A last lottery whose database file stands in LotteryDBs but may not be read (its permissions,
+// say after a copy made as another user) is named with that reason, not as missing, and kept for
+// the next start, when it may be readable again.
+TEST(StartUp, AnUnreadableLastLotteryIsToldSoAndKept)
+{
+    Sandbox sandbox;
+    endStartUp();
+    const QString path = sampleLottoAsTheLastLottery(sandbox);
+    const QFile::Permissions permissions = QFile::permissions(path);
+    ASSERT_TRUE(QFile::setPermissions(path, {}));
+    {
+        const PermissionsHoldEveryone held;
+        MessageBoxScript answers;
+        subReadLastLotteryAhead();
+        EXPECT_TRUE(Main());
+        EXPECT_EQ(answers.texts(), QStringList{res(49030).arg("Sample Lotto 6-49", fncDatabaseFaultText(lotterydb::Fault::NoAccess))});
+    }
+    QFile::setPermissions(path, permissions);
+    EXPECT_EQ(std::pair(app().gstrLastLotteryDbFile,
+                        clsRegistry().fncREGGetVersionVal(reg::HKEY_CURRENT_USER, settingsstore::kKey, settingsstore::kLastLotteryDbFile, {})),
+              std::pair(QStringLiteral("Sample Lotto 6-49.mdb"), QStringLiteral("Sample Lotto 6-49.mdb")));
+    endStartUp();
+}
+
 // The drawings of the last lottery read from the first moment of the start, before Main, are those
 // its board shows: the start reads that file whole, read-only, and no other. A last lottery the
 // catalogue does not list, in LotteryDBs or outside it ("../"), is refused and never opened: here

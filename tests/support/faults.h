@@ -1,6 +1,7 @@
 #pragma once
 // Faults of the world around the program: a full disk, a file system that answers a folder's
-// sync with an error, a database another program holds or keeps in write-ahead-log mode.
+// sync with an error, a database another program holds or keeps in write-ahead-log mode, a file
+// the user may not read.
 
 #include "platform/filewrite.h"
 
@@ -10,8 +11,11 @@
 #include <cerrno>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <linux/capability.h>
 #include <sqlite3.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 // A full disk as the process sees it: while the object lives no file may grow past the limit,
 // and a write that would gets an error instead of ending the process. Nothing may be printed to
@@ -37,6 +41,26 @@ public:
 private:
     rlimit old_{};
     void (*oldHandler_)(int) = SIG_DFL;
+};
+
+// Files' permissions that hold the superuser too (as on the build machines): while the object
+// lives, the calling thread and the threads it starts lay down the right to pass them.
+class PermissionsHoldEveryone {
+public:
+    PermissionsHoldEveryone()
+    {
+        syscall(SYS_capget, &header_, held_);
+        __user_cap_data_struct without[2] = {held_[0], held_[1]};
+        without[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        syscall(SYS_capset, &header_, without);
+    }
+    ~PermissionsHoldEveryone() { syscall(SYS_capset, &header_, held_); }
+    PermissionsHoldEveryone(const PermissionsHoldEveryone &) = delete;
+    PermissionsHoldEveryone &operator=(const PermissionsHoldEveryone &) = delete;
+
+private:
+    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct held_[2]{};
 };
 
 // A file system that answers every sync of a folder with `errnoValue` while the object lives.
