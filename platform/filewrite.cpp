@@ -151,7 +151,8 @@ std::optional<QByteArray> readWhole(const QString &path)
 
 QByteArray digest(const QByteArray &bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex(); }
 
-// Whether `path` may be replaced: it is no folder, and can be written where it exists.
+// Whether `path` may be replaced (or removed): it is no folder, and can be written where it
+// exists, by the rights the process holds now (a read-only file stays).
 bool replaceable(const QString &path, Error *error)
 {
     struct stat st;
@@ -159,7 +160,7 @@ bool replaceable(const QString &path, Error *error)
         return true;  // nothing stands there (a failure to look is the write's to tell)
     if (S_ISDIR(st.st_mode))
         return fail(error, path, {}, EISDIR);
-    return ::access(native(path).constData(), W_OK) == 0 || fail(error, path, {}, errno);
+    return ::faccessat(AT_FDCWD, native(path).constData(), W_OK, AT_EACCESS) == 0 || fail(error, path, {}, errno);
 }
 
 // Writes `bytes` to the file `path`, made anew: its name is one the program gives its own files
@@ -455,6 +456,9 @@ bool removePair(const QString &firstPath, const QString &secondPath)
     // (A note there that is no note of this pair stays.)
     settleEarlierNote(*folder, QFileInfo(firstPath).fileName(), QFileInfo(secondPath).fileName(), nullptr);
     const bool hasSecond = QFileInfo(secondPath).isFile();
+    // A read-only file is not removed, as it is not replaced: then neither file goes.
+    if ((QFileInfo(firstPath).isFile() && !replaceable(firstPath, nullptr)) || (hasSecond && !replaceable(secondPath, nullptr)))
+        return false;
     if (!QFileInfo(firstPath).isFile())
         return !hasSecond || QFile::remove(secondPath);
     // The first file comes back when the second cannot go, so that no half pair is left.

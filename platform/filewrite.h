@@ -48,6 +48,7 @@ bool writePair(const QString &firstPath, const QByteArray &first, const QString 
 
 // Removes the two files of a pair and what a write of the pair cut short left beside them (its
 // note, the old contents kept, its temporary files): both files go, or (on failure) both stay.
+// A pair of which a file is read-only stays.
 bool removePair(const QString &firstPath, const QString &secondPath);
 
 // What the program writes in a folder.

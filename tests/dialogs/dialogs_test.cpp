@@ -31,6 +31,9 @@
 #include <QListView>
 #include <QPointer>
 #include <QTableView>
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace {
 
@@ -422,6 +425,29 @@ TEST_F(FileManager, LoadAndDeleteATicketByName)
         EXPECT_EQ(answers.texts().last(), QStringLiteral("Ticket Week2 could not be found"));
     }));
     EXPECT_TRUE(!QFile::exists(recordOf("week1")) && !QFile::exists(textOf("week1")) && QFile::exists(recordOf("week2")));
+}
+
+// DELETE keeps a ticket the user made read-only, as SAVE does, whichever of its files is: both
+// files stay and the user is told. The superuser's right to pass file permissions is laid down.
+TEST_F(FileManager, DeleteKeepsAReadOnlyTicketWholeAndSaysSo)
+{
+    MessageBoxScript answers({msgbox::kYes, msgbox::kYes, msgbox::kOk, msgbox::kYes});
+    ASSERT_TRUE(save(QStringLiteral("kept")));
+    const QString told = res(48010).arg("kept", QDir::toNativeSeparators(app().gstrSavedTicketsFolder));
+    for (const QString &file : {recordOf("kept"), textOf("kept")}) {
+        ASSERT_TRUE(QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+        __user_cap_data_struct held[2] = {}, without[2] = {};
+        ASSERT_EQ(syscall(SYS_capget, &header, held), 0);
+        std::copy(held, held + 2, without);
+        without[0].effective &= ~(1u << CAP_DAC_OVERRIDE);
+        ASSERT_EQ(syscall(SYS_capset, &header, without), 0);
+        act("mnuTicketDelete", QStringLiteral("kept"), "cmdDelete");
+        EXPECT_EQ(syscall(SYS_capset, &header, held), 0);
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+        EXPECT_EQ(std::tuple(QFile::exists(recordOf("kept")), QFile::exists(textOf("kept")), answers.texts().last()),
+                  std::tuple(true, true, told)) << file.toStdString();
+    }
 }
 
 // A ticket whose text file cannot be written leaves no half ticket and keeps its old name; so with
