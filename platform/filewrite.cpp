@@ -344,8 +344,9 @@ QString recoverPair(const QDir &folder, const QString &first, const FolderFiles 
 
 // A note of an earlier write of the pair that still stands beside its first file (the write was
 // cut short, or the folder's names could not be synced at its end) is settled before the pair is
-// written or removed again; a file there that is no such note stops the write. Without a note,
-// old contents of the first file kept by an earlier write serve nothing any more and go.
+// written or removed again; a file there that is no such note stops the write or the removal.
+// Without a note, old contents of the first file kept by an earlier write serve nothing any more
+// and go.
 bool settleEarlierNote(const QDir &folder, const QString &first, const QString &second, Error *error)
 {
     if (!stands(folder.filePath(first + kNote)))
@@ -451,25 +452,57 @@ bool removePair(const QString &firstPath, const QString &secondPath)
     if (!folder)
         return false;
     FolderLock lock(folder->path());
-    if (!lock.takeForWrite(nullptr))
+    Note note{QFileInfo(firstPath).fileName(), QFileInfo(secondPath).fileName(), {}, {}};
+    // A file where the pair's note goes that is no note of this pair stops the removal, as it
+    // stops a write: the removal's own note would take its place.
+    if (!lock.takeForWrite(nullptr) || !settleEarlierNote(*folder, note.first, note.second, nullptr))
         return false;
-    // (A note there that is no note of this pair stays.)
-    settleEarlierNote(*folder, QFileInfo(firstPath).fileName(), QFileInfo(secondPath).fileName(), nullptr);
-    const bool hasSecond = QFileInfo(secondPath).isFile();
+    const bool hasFirst = QFileInfo(firstPath).isFile(), hasSecond = QFileInfo(secondPath).isFile();
     // A read-only file is not removed, as it is not replaced: then neither file goes.
-    if ((QFileInfo(firstPath).isFile() && !replaceable(firstPath, nullptr)) || (hasSecond && !replaceable(secondPath, nullptr)))
+    if ((hasFirst && !replaceable(firstPath, nullptr)) || (hasSecond && !replaceable(secondPath, nullptr)))
         return false;
-    if (!QFileInfo(firstPath).isFile())
-        return !hasSecond || QFile::remove(secondPath);
-    // The first file comes back when the second cannot go, so that no half pair is left.
-    const std::optional<QByteArray> bytes = readWhole(firstPath);
-    if (!bytes || !QFile::remove(firstPath))
+    // A file without the other goes in one step.
+    if (!hasFirst || !hasSecond)
+        return (!hasFirst || removed(firstPath)) && (!hasSecond || removed(secondPath)) && syncFolder(folder->path(), nullptr);
+
+    // Both go through the state a write of a new pair leaves when it ends between its two files:
+    // the note names the two files by their contents, and the second file stands aside under its
+    // temporary name. From there the next start (or the next write of the pair) takes both away;
+    // before, both stay. Each step stands on the disk before the next is taken.
+    const std::optional<QByteArray> first = readPlain(firstPath), second = readPlain(secondPath);
+    if (!first || !second)
         return false;
-    if (hasSecond && !QFile::remove(secondPath)) {
-        replace(firstPath, *bytes, firstPath + kTemporary, nullptr);
+    note.firstDigest = digest(*first);
+    note.secondDigest = digest(*second);
+    if (!replace(folder->filePath(note.note()), noteBytes(note), folder->filePath(note.first + kNoteTemporary), nullptr)) {
+        removed(folder->filePath(note.note()));
         return false;
     }
-    return true;
+    reached(Step::Noted);
+    const QString secondAside = folder->filePath(note.secondTemporary());
+    const auto putBackAndClear = [&] {
+        if (::rename(native(secondAside).constData(), native(secondPath).constData()) == 0)
+            clear(*folder, note);
+        return false;
+    };
+    if (!renamed(secondPath, secondAside, nullptr)) {
+        clear(*folder, note);
+        return false;
+    }
+    if (!syncFolder(folder->path(), nullptr))
+        return putBackAndClear();
+    reached(Step::Prepared);
+    if (!removed(firstPath))
+        return putBackAndClear();
+    // Until the first file's removal stands on the disk the note stays: should the machine end
+    // first, the next start ends the removal.
+    if (!syncFolder(folder->path(), nullptr))
+        return false;
+    reached(Step::FirstCommitted);
+    if (!clear(*folder, note))
+        return false;
+    reached(Step::SecondCommitted);
+    return syncFolder(folder->path(), nullptr);
 }
 
 QStringList recoverFolder(const QString &folder, const FolderFiles &files)

@@ -48,7 +48,10 @@ bool writePair(const QString &firstPath, const QByteArray &first, const QString 
 
 // Removes the two files of a pair and what a write of the pair cut short left beside them (its
 // note, the old contents kept, its temporary files): both files go, or (on failure) both stay.
-// A pair of which a file is read-only stays.
+// A pair of which a file is read-only stays. While both go, a note beside the first file names
+// them, as for a write; a process that ends in the middle leaves them to recoverFolder(), which
+// takes both away once the second has been moved aside (to its temporary name), and so does a
+// removal whose folder sync fails after the first file went.
 bool removePair(const QString &firstPath, const QString &secondPath);
 
 // What the program writes in a folder.
@@ -70,7 +73,8 @@ QStringList recoverFolder(const QString &folder, const FolderFiles &files);
 
 // The points of writePair at which a process may end: the note on disk, nothing else made yet;
 // both new files written aside, the old contents kept, all on disk, nothing replaced yet; the
-// first file replaced; both replaced.
+// first file replaced; both replaced. removePair passes them too: the note on disk; the second
+// file moved aside, on disk; the first file removed, on disk; the second and the note removed.
 enum class Step { Noted, Prepared, FirstCommitted, SecondCommitted };
 // Called at each of those points (tests end the process there); none by default.
 void setStepHook(void (*hook)(Step));

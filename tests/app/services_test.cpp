@@ -366,8 +366,9 @@ QByteArray sha256(const QByteArray &bytes) { return QCryptographicHash::hash(byt
 
 }  // namespace
 
-// Run only by the test below, in a process of its own: the ticket "week" of the lottery "SM01"
-// saved into the folder $CUT_FOLDER, the process killed at the step $CUT_STEP of the write.
+// Run only by the tests below, in a process of its own: the ticket "week" of the lottery "SM01"
+// saved into the folder $CUT_FOLDER (or, with $CUT_REMOVE set, removed from it), the process
+// killed at the step $CUT_STEP of the write.
 TEST(FilePair, DISABLED_SavedUntilKilled)
 {
     gKilledAt = static_cast<filewrite::Step>(qEnvironmentVariableIntValue("CUT_STEP"));
@@ -376,9 +377,32 @@ TEST(FilePair, DISABLED_SavedUntilKilled)
             raise(SIGKILL);
     });
     const QString folder = qEnvironmentVariable("CUT_FOLDER");
-    filewrite::writePair(folder + "weekSM01", "new record", folder + "M01_week.txt", "new text");
+    if (qEnvironmentVariableIsSet("CUT_REMOVE"))
+        filewrite::removePair(folder + "weekSM01", folder + "M01_week.txt");
+    else
+        filewrite::writePair(folder + "weekSM01", "new record", folder + "M01_week.txt", "new text");
     filewrite::setStepHook(nullptr);
 }
+
+namespace {
+
+// The test above run in a process of its own, which ends at `step`.
+void killedAt(filewrite::Step step, bool removing)
+{
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("CUT_FOLDER", app().gstrSavedTicketsFolder);
+    env.insert("CUT_STEP", QString::number(static_cast<int>(step)));
+    if (removing)
+        env.insert("CUT_REMOVE", "1");
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=FilePair.DISABLED_SavedUntilKilled",
+                                                          "--gtest_also_run_disabled_tests"});
+    ASSERT_TRUE(child.waitForFinished(20000));
+    ASSERT_EQ(child.exitStatus(), QProcess::CrashExit) << child.readAllStandardOutput().right(2000).toStdString();
+}
+
+}  // namespace
 
 // A ticket save killed with only its note written, before anything was replaced, after its record
 // was, or after both files were, of a new ticket and of one saved before: the next start gives the
@@ -404,16 +428,7 @@ TEST(FilePair, ASaveKilledAnywhereLeavesOneWholeTicketAfterTheNextStart)
             }
             for (const QString &name : others)
                 putFile(tickets.filePath(name), "x");
-            QProcess child;
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert("CUT_FOLDER", app().gstrSavedTicketsFolder);
-            env.insert("CUT_STEP", QString::number(static_cast<int>(step)));
-            child.setProcessEnvironment(env);
-            child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=FilePair.DISABLED_SavedUntilKilled",
-                                                                  "--gtest_also_run_disabled_tests"});
-            ASSERT_TRUE(child.waitForFinished(20000));
-            ASSERT_EQ(child.exitStatus(), QProcess::CrashExit) << child.readAllStandardOutput().right(2000).toStdString();
-
+            ASSERT_NO_FATAL_FAILURE(killedAt(step, false));
             subRecoverCutShortWrites();
             const bool saved = step == Step::SecondCommitted;
             QStringList left = tickets.entryList(QDir::Files | QDir::Hidden), expected = others;
@@ -426,6 +441,43 @@ TEST(FilePair, ASaveKilledAnywhereLeavesOneWholeTicketAfterTheNextStart)
                       saved ? "new record|new text" : replacing ? "old record|old text" : "|")
                 << replacing << int(step);
         }
+    }
+}
+
+// A removal that ends has brought its last name to the disk: the folder was last synced with both
+// files gone. One killed with only its note written, with its text moved aside, after its record
+// went, or after both did: the next start gives the whole ticket (only before the text was moved)
+// or none, and nothing of the removal stays; the user's other files stay.
+TEST(FilePair, ADeleteKilledAnywhereLeavesTheWholeTicketOrNoneAfterTheNextStart)
+{
+    Sandbox sandbox;
+    listTwoLotteries(sandbox);
+    const QDir tickets(app().gstrSavedTicketsFolder);
+    const auto saveTicket = [&] {
+        putFile(tickets.filePath("weekSM01"), "record");
+        putFile(tickets.filePath("M01_week.txt"), "text");
+        putFile(tickets.filePath("M01_week.txt.bak"), "x");
+    };
+    saveTicket();
+    static QStringList lastSynced;
+    filewrite::setFolderSync([](int fd) {
+        lastSynced = QDir(app().gstrSavedTicketsFolder).entryList(QDir::Files);
+        return ::fsync(fd);
+    });
+    const bool removed = filewrite::removePair(tickets.filePath("weekSM01"), tickets.filePath("M01_week.txt"));
+    filewrite::setFolderSync(nullptr);
+    EXPECT_EQ(std::pair(removed, lastSynced), std::pair(true, QStringList{"M01_week.txt.bak"}));
+
+    using filewrite::Step;
+    for (const Step step : {Step::Noted, Step::Prepared, Step::FirstCommitted, Step::SecondCommitted}) {
+        saveTicket();
+        ASSERT_NO_FATAL_FAILURE(killedAt(step, true));
+        subRecoverCutShortWrites();
+        std::map<QString, QByteArray> expected{{"M01_week.txt.bak", "x"}}, left = filesIn(tickets);
+        if (step == Step::Noted)
+            expected.insert({{"weekSM01", "record"}, {"M01_week.txt", "text"}});
+        left.erase(".TALVINOR-write.lock");  // the lock of the process that ended, until a write takes it over
+        EXPECT_EQ(left, expected) << int(step);
     }
 }
 
