@@ -34,6 +34,8 @@ const QString kForbiddenNameCharacters = QStringLiteral("\\/:*?\"<>|");
 
 // A ticket that could not be saved, with the reason (string table).
 constexpr int kTicketNotSaved = 49050;
+// A ticket whose files were replaced, with the reason the disk did not confirm them.
+constexpr int kTicketNotConfirmed = 49060;
 // A ticket name too long for the names of its files.
 constexpr int kTicketNameTooLong = 49560;
 
@@ -301,9 +303,9 @@ bool frmFileManager::subWriteTicketFile()
     const QString name = txtName->text();
     const QString previousName = app().gstrTicketName;
     IBoard *board = currentBoard();
-    auto fail = [&](const QString &reason) {
+    auto fail = [&](const QString &reason, int message = kTicketNotSaved) {
         app().gstrTicketName = previousName;
-        vbMsgBox(this, res(kTicketNotSaved).arg(name, reason), msgbox::kInformation, title(9));
+        vbMsgBox(this, res(message).arg(name, reason), msgbox::kInformation, title(9));
         return false;
     };
     if (!board || !app().gobjRecordFile)
@@ -318,8 +320,13 @@ bool frmFileManager::subWriteTicketFile()
         return fail(fncWriteFailureText(filewrite::Fault::Other, app().gobjRecordFile->lastError()));
     // The record and the text are one ticket: both are replaced, or neither.
     filewrite::Error error;
-    if (!filewrite::writePair(recordPath, *record, textPath, fncTicketFileBytes(board->ticketLines()), &error))
-        return fail(fncWriteFailureText(error.fault, error.detail));
+    if (!filewrite::writePair(recordPath, *record, textPath, fncTicketFileBytes(board->ticketLines()), &error)) {
+        if (!error.replaced)
+            return fail(fncWriteFailureText(error.fault, error.detail));
+        // The files hold the new ticket, which the list shows; the disk did not confirm them.
+        relistFiles();
+        return fail(fncWriteFailureText(error.fault, error.detail), kTicketNotConfirmed);
+    }
 
     relistFiles();
     return true;

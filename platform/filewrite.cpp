@@ -52,6 +52,7 @@ constexpr qsizetype kLongestNote = 4096;
 bool fail(Error *error, const QString &path, const QString &what, int e)
 {
     if (error) {
+        error->replaced = false;
         error->fault = faultOf(e);
         const QString reason = e ? QString::fromLocal8Bit(std::strerror(e)) : what;
         error->detail = QStringLiteral("%1: %2").arg(path, reason);
@@ -440,8 +441,11 @@ bool writePair(const QString &firstPath, const QByteArray &first, const QString 
     reached(Step::SecondCommitted);
     // Until both new names stand on the disk the note stays, and with it the old contents: should
     // the machine end first, the next start judges the pair by them.
-    if (!syncFolder(folder->path(), error))
+    if (!syncFolder(folder->path(), error)) {
+        if (error)
+            error->replaced = true;
         return false;
+    }
     clear(*folder, note);
     return true;
 }

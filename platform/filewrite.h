@@ -30,6 +30,9 @@ enum class Fault {
 struct Error {
     Fault fault = Fault::None;
     QString detail;  // the system's own words, with the path: for the event log
+    // The new contents had taken the files' places when the write failed: only the last sync of
+    // the folder failed, so the disk did not confirm them. False for every other failure.
+    bool replaced = false;
 };
 
 // The fault an errno value stands for.
@@ -39,10 +42,11 @@ Fault faultOf(int errnoValue);
 bool writeWhole(const QString &path, const QByteArray &bytes, Error *error = nullptr);
 
 // Replaces two files of one folder that belong together: afterwards both hold their new bytes,
-// or (on failure) both are as they were before, a file that did not exist included. Before any
-// new file is made, a note beside the first file ("<first>.TALVINOR-pair") names every file the
-// write makes there; the first file's old contents stay beside it ("<first>.TALVINOR-old") until
-// both new files stand. A process that ends in the middle leaves them to recoverFolder().
+// or (on failure) both are as they were before, a file that did not exist included; but for a
+// failure of the last sync of the folder only, which leaves both new (Error::replaced). Before
+// any new file is made, a note beside the first file ("<first>.TALVINOR-pair") names every file
+// the write makes there; the first file's old contents stay beside it ("<first>.TALVINOR-old")
+// until both new files stand. A process that ends in the middle leaves them to recoverFolder().
 bool writePair(const QString &firstPath, const QByteArray &first, const QString &secondPath,
                const QByteArray &second, Error *error = nullptr);
 

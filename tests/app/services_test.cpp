@@ -569,6 +569,32 @@ TEST(FilePair, ANoteThatOutlivesItsPairBringsNoOldRecordBack)
     EXPECT_EQ(filesIn(tickets), (std::map<QString, QByteArray>{}));
 }
 
+// A failed save tells whether its files were replaced: so when only the last folder sync failed,
+// after both took their places; not when the disk fails from the start (the error reused).
+TEST(FilePair, AFailureTellsWhetherBothFilesWereReplaced)
+{
+    QTemporaryDir dir;
+    const QString record = dir.filePath("weekSM01"), text = dir.filePath("M01_week.txt");
+    putFile(record, "old record");
+    putFile(text, "old text");
+    static std::optional<FolderSyncFailure> failing;
+    filewrite::setStepHook([](filewrite::Step step) {
+        if (step == filewrite::Step::SecondCommitted)
+            failing.emplace(EIO);
+    });
+    filewrite::Error error;
+    EXPECT_FALSE(filewrite::writePair(record, "new record", text, "new text", &error));
+    filewrite::setStepHook(nullptr);
+    failing.reset();
+    EXPECT_EQ(std::tuple(error.replaced, error.fault, fileBytes(record) + fileBytes(text)),
+              std::tuple(true, filewrite::Fault::Device, QByteArray("new recordnew text")));
+    {
+        FolderSyncFailure failingFromTheStart(EIO);
+        EXPECT_FALSE(filewrite::writePair(record, "newer record", text, "newer text", &error));
+    }
+    EXPECT_EQ(std::pair(error.replaced, fileBytes(record) + fileBytes(text)), std::pair(false, QByteArray("new recordnew text")));
+}
+
 // The longest name a write makes beside a file is as long as said: the first file of a pair whose
 // longest name just fits the file system's 255 bytes is written, one a byte longer is not.
 TEST(FilePair, TheLongestNameWrittenBesideAFileIsAsLongAsSaid)

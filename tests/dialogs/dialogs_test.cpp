@@ -488,6 +488,28 @@ TEST_F(FileManager, AFolderThatCannotBeSyncedSavesAndAFailingDiskSaysSo)
     EXPECT_EQ(QDir(app().gstrSavedTicketsFolder).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
+// A save whose files both took their places but whose last folder sync the disk failed does not
+// say the old files stand: it says the new ones may not be kept, and lists the ticket.
+TEST_F(FileManager, ASaveTheDiskDoesNotConfirmSaysTheTicketsFilesAreNew)
+{
+    MessageBoxScript answers({msgbox::kYes});
+    static std::optional<FolderSyncFailure> failing;
+    filewrite::setStepHook([](filewrite::Step step) {
+        if (step == filewrite::Step::SecondCommitted)
+            failing.emplace(EIO);
+    });
+    int listed = 0;
+    EXPECT_FALSE(throughMenu("mnuTicketSave", [&](frmFileManager *dialog) {
+        typeInto(dialog, "txtName", QStringLiteral("week1"));
+        click(dialog, "cmdSave");
+        listed = named<QListView>(dialog, "lstNames")->model()->rowCount();
+    }));
+    filewrite::setStepHook(nullptr);
+    failing.reset();
+    EXPECT_EQ(std::tuple(answers.texts().last(), listed, fileBytes(textOf("week1")).left(3)),
+              std::tuple(res(49060).arg("week1", fncWriteFaultText(filewrite::Fault::Device)), 1, QByteArray("2\r\n")));
+}
+
 // A name whose files would pass the file system's limit of 255 bytes on a name, counting the names
 // a save makes beside them (a letter such as "ş" takes two bytes), is refused before anything is
 // asked or written, in the user's language; the longest that fits is saved. A save makes names
