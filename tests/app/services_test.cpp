@@ -532,6 +532,28 @@ TEST(FilePair, ANoteTheProgramCannotHaveWrittenChangesNothingAndIsLogged)
     EXPECT_EQ(filesIn(tickets), (std::map<QString, QByteArray>{{"M01_week.txt", "old text"}, {"weekSM01", "old record"}}));
 }
 
+namespace {
+
+// Writes "new record" and "new text" over the pair "old record" and "old text" with the last sync
+// of the folder failing; the write fails, and this is its error.
+filewrite::Error writePairWithTheLastSyncFailing(const QString &record, const QString &text)
+{
+    putFile(record, "old record");
+    putFile(text, "old text");
+    static std::optional<FolderSyncFailure> failing;
+    filewrite::setStepHook([](filewrite::Step step) {
+        if (step == filewrite::Step::SecondCommitted)
+            failing.emplace(EIO);
+    });
+    filewrite::Error error;
+    EXPECT_FALSE(filewrite::writePair(record, "new record", text, "new text", &error));
+    filewrite::setStepHook(nullptr);
+    failing.reset();
+    return error;
+}
+
+}  // namespace
+
 // A save whose last folder sync fails leaves its note and the old record: the save is not told
 // saved, and a machine that ends before the names reach the disk is brought back by them. Once the
 // pair stands they bring back nothing: not when the text is changed by hand before the next start,
@@ -543,18 +565,7 @@ TEST(FilePair, ANoteThatOutlivesItsPairBringsNoOldRecordBack)
     const QDir tickets(app().gstrSavedTicketsFolder);
     const QString record = tickets.filePath("weekSM01"), text = tickets.filePath("M01_week.txt");
     const auto saveWithTheLastSyncFailing = [&] {
-        putFile(record, "old record");
-        putFile(text, "old text");
-        static std::optional<FolderSyncFailure> failing;
-        filewrite::setStepHook([](filewrite::Step step) {
-            if (step == filewrite::Step::SecondCommitted)
-                failing.emplace(EIO);
-        });
-        filewrite::Error error;
-        EXPECT_FALSE(filewrite::writePair(record, "new record", text, "new text", &error));
-        filewrite::setStepHook(nullptr);
-        failing.reset();
-        EXPECT_EQ(error.fault, filewrite::Fault::Device);
+        EXPECT_EQ(writePairWithTheLastSyncFailing(record, text).fault, filewrite::Fault::Device);
         EXPECT_EQ(filesIn(tickets).size(), 4u);  // the note and the old record beside the pair
     };
     saveWithTheLastSyncFailing();
@@ -575,17 +586,7 @@ TEST(FilePair, AFailureTellsWhetherBothFilesWereReplaced)
 {
     QTemporaryDir dir;
     const QString record = dir.filePath("weekSM01"), text = dir.filePath("M01_week.txt");
-    putFile(record, "old record");
-    putFile(text, "old text");
-    static std::optional<FolderSyncFailure> failing;
-    filewrite::setStepHook([](filewrite::Step step) {
-        if (step == filewrite::Step::SecondCommitted)
-            failing.emplace(EIO);
-    });
-    filewrite::Error error;
-    EXPECT_FALSE(filewrite::writePair(record, "new record", text, "new text", &error));
-    filewrite::setStepHook(nullptr);
-    failing.reset();
+    filewrite::Error error = writePairWithTheLastSyncFailing(record, text);
     EXPECT_EQ(std::tuple(error.replaced, error.fault, fileBytes(record) + fileBytes(text)),
               std::tuple(true, filewrite::Fault::Device, QByteArray("new recordnew text")));
     {
