@@ -55,8 +55,9 @@ frmFileManager::frmFileManager()
     lblListCaption = placeControl<VbLabel>(fraNames, 120, 240, 3675, 255);
     lstNames = placeControl<VbList>(fraNames, 120, 480, 3735, 5715);
     lblSelectedCaption = placeControl<VbLabel>(fraNames, 120, 6435, 3705, 255);
+    // No length limit of the box's own: a name picked from the list comes in whole, however long;
+    // only typing stops at kMaxNameLength (txtName_KeyPress).
     txtName = placeControl<VbTextBox>(fraNames, 120, 6675, 3735, 375);
-    txtName->setMaxLength(kMaxNameLength);
 
     fraButtons = placeControl<VbFrame>(this, 4200, -30, 2025, 7215);
     cmdHelp = placeControl<VbButton>(fraButtons, 120, 5745, 1755, 375);

@@ -427,6 +427,30 @@ TEST_F(FileManager, LoadAndDeleteATicketByName)
     EXPECT_TRUE(!QFile::exists(recordOf("week1")) && !QFile::exists(textOf("week1")) && QFile::exists(recordOf("week2")));
 }
 
+// A ticket listed under a name longer than typing allows (its files made elsewhere) is picked
+// whole: LOAD finds it, and DELETE removes it rather than the ticket named by its first 199
+// characters.
+TEST_F(FileManager, ALongListedNameIsTakenWhole)
+{
+    const QString longName(220, u'n'), shortName(199, u'n');
+    for (const QString &name : {longName, shortName}) {
+        QFile record(recordOf(name));
+        ASSERT_TRUE(record.open(QIODevice::WriteOnly) && record.write("x") == 1);
+    }
+    MessageBoxScript answers({msgbox::kNo, msgbox::kYes});
+    throughMenu("mnuTicketLoad", [&](frmFileManager *dialog) {
+        pick(dialog, longName);
+        EXPECT_EQ(shown(dialog, "txtName"), longName);
+        click(dialog, "cmdLoad");
+    });
+    EXPECT_EQ(answers.texts(), QStringList{QStringLiteral("Ticket %1 will be loaded.").arg(longName)});
+    throughMenu("mnuTicketDelete", [&](frmFileManager *dialog) {
+        pick(dialog, longName);
+        click(dialog, "cmdDelete");
+    });
+    EXPECT_EQ(std::pair(QFile::exists(recordOf(longName)), QFile::exists(recordOf(shortName))), std::pair(false, true));
+}
+
 // DELETE keeps a ticket the user made read-only, as SAVE does, whichever of its files is: both
 // files stay and the user is told. The superuser's right to pass file permissions is laid down.
 TEST_F(FileManager, DeleteKeepsAReadOnlyTicketWholeAndSaysSo)
