@@ -38,6 +38,22 @@ constexpr int kTicketNotSaved = 49050;
 constexpr int kTicketNotConfirmed = 49060;
 // A ticket name too long for the names of its files.
 constexpr int kTicketNameTooLong = 49560;
+// A ticket name whose text file belongs to a ticket of another lottery.
+constexpr int kTicketNameOfAnotherLottery = 49070;
+
+// Whether another lottery has a saved ticket `name` whose text file is that of the tickets `name`
+// of the lottery with the file suffix `suffix`: its suffix ends in the same three characters. Its
+// record is matched as the list matches records, letter case included.
+bool anotherLotteryHasTicket(const QString &folder, const QString &suffix, const QString &name)
+{
+    QDir dir(folder);
+    dir.setFilter(QDir::Files | QDir::Hidden | QDir::CaseSensitive);
+    const QStringList files = folder.isEmpty() ? QStringList() : dir.entryList();
+    return std::any_of(files.begin(), files.end(), [&](const QString &file) {
+        const QString other = file.mid(name.size());
+        return file.startsWith(name) && other.size() == suffix.size() && other != suffix && other.right(3) == suffix.right(3);
+    });
+}
 
 }  // namespace
 
@@ -278,6 +294,14 @@ void frmFileManager::cmdSave_Click()
         vbMsgBox(this, res(kTicketNameTooLong), msgbox::kInformation, title(9));
         return;
     }
+    // A text file standing without this lottery's record, beside another lottery's record of the
+    // name, is that lottery's ticket: it is not saved over.
+    const QString folder = app().gstrFileDialogFolder, suffix = app().gstrFileDialogSuffix;
+    if (!nameExists(name) && QFileInfo(fncTicketTextFilePath(folder, suffix, name)).isFile() &&
+        anotherLotteryHasTicket(folder, suffix, name)) {
+        vbMsgBox(this, res(kTicketNameOfAnotherLottery).arg(name), msgbox::kInformation, title(9));
+        return;
+    }
     const int answer = nameExists(name)
                            ? vbMsgBox(this, message(24) + name + message(25), msgbox::kYesNoQuestionDefaultNo, title(9))
                            : vbMsgBox(this, message(26) + name, msgbox::kYesNoQuestion, title(9));
@@ -365,6 +389,9 @@ bool frmFileManager::deleteTicketFiles(const QString &name)
     const QString recordPath = app().gstrFileDialogFolder + name + app().gstrFileDialogSuffix;
     // A ticket's files carry the lottery's file suffix, which the dialog lists its records by.
     const QString textPath = fncTicketTextFilePath(app().gstrFileDialogFolder, app().gstrFileDialogSuffix, name);
+    // The text file stays while a ticket of another lottery holds it too.
+    if (anotherLotteryHasTicket(app().gstrFileDialogFolder, app().gstrFileDialogSuffix, name))
+        return filewrite::removeFirstOfPair(recordPath, textPath);
     return filewrite::removePair(recordPath, textPath);
 }
 

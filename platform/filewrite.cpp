@@ -509,6 +509,19 @@ bool removePair(const QString &firstPath, const QString &secondPath)
     return syncFolder(folder->path(), nullptr);
 }
 
+bool removeFirstOfPair(const QString &firstPath, const QString &secondPath)
+{
+    const std::optional<QDir> folder = folderOfPair(firstPath, secondPath, nullptr);
+    if (!folder)
+        return false;
+    FolderLock lock(folder->path());
+    if (!lock.takeForWrite(nullptr) ||
+        !settleEarlierNote(*folder, QFileInfo(firstPath).fileName(), QFileInfo(secondPath).fileName(), nullptr) ||
+        !replaceable(firstPath, nullptr))
+        return false;
+    return removed(firstPath) && syncFolder(folder->path(), nullptr);
+}
+
 QStringList recoverFolder(const QString &folder, const FolderFiles &files)
 {
     const QDir dir(folder);

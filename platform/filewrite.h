@@ -58,6 +58,11 @@ bool writePair(const QString &firstPath, const QByteArray &first, const QString 
 // removal whose folder sync fails after the first file went.
 bool removePair(const QString &firstPath, const QString &secondPath);
 
+// Removes the first file of a pair and leaves the second, which another pair holds as well: what
+// a write of the pair cut short left beside them is settled first, as for removePair. A read-only
+// first file stays. The first file's removal stands on the disk before success is told.
+bool removeFirstOfPair(const QString &firstPath, const QString &secondPath);
+
 // What the program writes in a folder.
 struct FolderFiles {
     // The names of the files it writes there, whole or as one of a pair.

@@ -118,7 +118,10 @@ void BoardBase::subLoadTicketTextFile()
 {
     ticketReadProblem_.clear();
     const QString path = fncTicketTextFilePath(app().gstrSavedTicketsFolder, lottery().gstrFileSuffix, app().gstrTicketName);
-    if (!app().gstrTicketName.isEmpty() && QFileInfo(path).isFile()) {
+    // The text file is this lottery's ticket only beside this lottery's record of it: another
+    // lottery whose file suffix ends alike names its tickets' text files the same way.
+    const QString record = app().gstrSavedTicketsFolder + app().gstrTicketName + lottery().gstrFileSuffix;
+    if (!app().gstrTicketName.isEmpty() && QFileInfo(path).isFile() && QFileInfo(record).isFile()) {
         const TicketShape shape = TicketShape::of(lottery().gLayout);
         const std::optional<TicketRead> read = fncReadTicketFile(path, shape);
         // What was read is the ticket, however far the file could be read.

@@ -580,6 +580,21 @@ TEST(FilePair, ANoteThatOutlivesItsPairBringsNoOldRecordBack)
     EXPECT_EQ(filesIn(tickets), (std::map<QString, QByteArray>{}));
 }
 
+// The record of a ticket whose text file another lottery's ticket holds too goes alone: what a
+// save of the pair left beside it (its note and old record) goes with it, the text file stays. A
+// removal the disk does not confirm is not told done.
+TEST(FilePair, RemovingTheFirstFileAloneKeepsTheSecondAndClearsWhatTheirSaveLeft)
+{
+    QTemporaryDir dir;
+    const QString record = dir.filePath("weekSM01"), text = dir.filePath("M01_week.txt");
+    writePairWithTheLastSyncFailing(record, text);
+    EXPECT_TRUE(filewrite::removeFirstOfPair(record, text));
+    EXPECT_EQ(filesIn(dir.path()), (std::map<QString, QByteArray>{{"M01_week.txt", "new text"}}));
+    putFile(record, "record");
+    FolderSyncFailure failing(EIO);
+    EXPECT_FALSE(filewrite::removeFirstOfPair(record, text));
+}
+
 // A failed save tells whether its files were replaced: so when only the last folder sync failed,
 // after both took their places; not when the disk fails from the start (the error reused).
 TEST(FilePair, AFailureTellsWhetherBothFilesWereReplaced)

@@ -560,6 +560,47 @@ TEST_F(FileManager, ANameTooLongForTheFilesOfItsSaveIsRefusedBeforeTheSave)
     EXPECT_EQ(std::pair(answers.texts().size(), fileBytes(textOf(fits)).left(3)), std::pair(qsizetype(2), QByteArray("2\r\n")));
 }
 
+// Another lottery whose file suffix ends alike ("XM01") names its tickets' text files as the
+// sample lotto does. SAVE refuses a name whose text file is such a ticket's and writes nothing;
+// a text file no lottery's record claims (a record differing in letter case claims none) is
+// saved over as before. DELETE of a ticket both lotteries saved leaves the text file and the
+// other's record.
+TEST_F(FileManager, ATicketOfAnotherLotteryWithTheSameTextFileIsNeitherReplacedNorDeleted)
+{
+    const QString folder = app().gstrSavedTicketsFolder;
+    const QByteArray other("1\r\n01- 4 5 6 7 8 9 (0)\r\n");
+    for (const char *name : {"week1", "both"})
+        ASSERT_TRUE(filewrite::writeWhole(folder + name + "XM01", "other record"));
+    ASSERT_TRUE(filewrite::writeWhole(textOf("week1"), other));
+    ASSERT_TRUE(filewrite::writeWhole(folder + "leftXm01", "not of a lottery"));
+    ASSERT_TRUE(filewrite::writeWhole(textOf("left"), other));
+    MessageBoxScript answers({msgbox::kOk, msgbox::kYes, msgbox::kYes, msgbox::kYes});
+    EXPECT_FALSE(save(QStringLiteral("week1")));
+    EXPECT_EQ(answers.texts(), QStringList{res(49070).arg("week1")});
+    EXPECT_EQ(std::pair(QFile::exists(recordOf("week1")), fileBytes(textOf("week1"))), std::pair(false, other));
+    EXPECT_TRUE(save(QStringLiteral("left")));
+    EXPECT_EQ(fileBytes(textOf("left")).left(3), QByteArray("2\r\n"));
+    ASSERT_TRUE(save(QStringLiteral("both")));
+    EXPECT_FALSE(act("mnuTicketDelete", QStringLiteral("both"), "cmdDelete"));
+    EXPECT_EQ(std::tuple(QFile::exists(recordOf("both")), QFile::exists(textOf("both")), fileBytes(folder + "bothXM01")),
+              std::tuple(false, true, QByteArray("other record")));
+}
+
+// At an opening the board shows the columns of the last ticket's text file only beside this
+// lottery's record of the ticket, not those of another lottery's ticket of that name.
+TEST_F(Dialogs, AnOpeningShowsTheLastTicketOnlyBesideThisLotterysRecordOfIt)
+{
+    ASSERT_TRUE(filewrite::writeWhole(app().gstrSavedTicketsFolder + "week1XM01", "other record"));
+    ASSERT_TRUE(filewrite::writeWhole(textOf("week1"), "1\r\n01- 4 5 6 7 8 9 (0)\r\n"));
+    app().gstrTicketName = QStringLiteral("week1");
+    world.open(SampleWorld::kLotto);
+    EXPECT_EQ(BoardUser(world).lines(), QStringList());
+    world.closeBoard();
+    ASSERT_TRUE(filewrite::writeWhole(recordOf("week1"), "record"));
+    world.open(SampleWorld::kLotto);
+    EXPECT_EQ(BoardUser(world).lines(), QStringList{"01- 4 5 6 7 8 9 (0)"});
+}
+
 // Lottery > Load, whatever ticket request came before: the lottery already open only closes the
 // dialog, another one opens on its board. Escape reaches the dialog from its name box.
 TEST_F(FileManager, LotteryLoadOpensTheChosenLottery)
