@@ -368,12 +368,19 @@ lotterydb::Fault faultOfOpening(sqlite3 *db)
 sqlite3 *openResultsDatabase(const QString &path, QString *error, lotterydb::Fault *fault)
 {
     const QByteArray file = QFile::encodeName(path);
-    if (struct stat st {}; ::stat(file.constData(), &st) != 0) {
+    struct stat st {};
+    if (::stat(file.constData(), &st) != 0) {
         const int why = errno;
         *fault = faultOfSystemError(why);
         *error = *fault == lotterydb::Fault::Missing
                      ? QStringLiteral("The database file %1 does not exist.").arg(path)
                      : QStringLiteral("The database file %1 cannot be looked at: %2").arg(path, qt_error_string(why));
+        return nullptr;
+    }
+    // A file only: the open of a pipe or a device under the name could wait for good.
+    if (!S_ISREG(st.st_mode)) {
+        *fault = lotterydb::Fault::NotADatabase;
+        *error = QStringLiteral("The database file %1 is no file.").arg(path);
         return nullptr;
     }
     sqlite3 *db = nullptr;

@@ -485,7 +485,10 @@ bool removePair(const QString &firstPath, const QString &secondPath)
     reached(Step::Noted);
     const QString secondAside = folder->filePath(note.secondTemporary());
     const auto putBackAndClear = [&] {
-        if (::rename(native(secondAside).constData(), native(secondPath).constData()) == 0)
+        // Never over a file another program put there meanwhile: then the note stays, for the
+        // next start to settle.
+        if (::renameat2(AT_FDCWD, native(secondAside).constData(), AT_FDCWD, native(secondPath).constData(),
+                        RENAME_NOREPLACE) == 0)
             clear(*folder, note);
         return false;
     };
