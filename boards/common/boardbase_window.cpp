@@ -424,13 +424,9 @@ void BoardBase::subCheckAnalysisWindow()
         cboStartDrawing->setText(totalText);
         cboEndDrawing->setText(totalText);
     }
-    // The end drawing names the drawing; the date is only shown for it, and is set from it below. A
-    // saved date that does not read back (one written in another locale's short form) leaves the
-    // saved end drawing as it is: only an end that is no drawing either becomes the newest.
-    const auto saved = vb::toLong(cboEndDrawing->text());
-    const bool endIsDrawing = saved && *saved >= 1 && *saved <= total;
-    if (!endIsDrawing && !dates::fromShortText(cboDrawingDate->text()).isValid())
-        cboEndDrawing->setText(totalText);
+    // The end drawing names the drawing; the date is only shown for it, and is set from it below:
+    // a saved date that does not read back (one written in another locale's short form) leaves the
+    // saved end drawing as it is (the settings read back an end that is no drawing as the newest).
 
     // Both drawings within 1..total, the start not after the end (a ticket saved before drawings
     // were deleted may name drawings that are gone), and the date that of the end drawing.

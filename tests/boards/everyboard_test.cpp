@@ -524,7 +524,7 @@ TEST_P(EveryBoard, ASettingsDateThatIsNoDateTakesTheDateOfTheEndDrawing)
     const History drawings = history();
     const int32_t newest = drawings.back().weekNo;
     for (const char *stored : {"no date", ""})
-        for (const int32_t end : {300, newest + 1}) {
+        for (const int32_t end : {300, newest + 1, 0}) {
             SCOPED_TRACE(QStringLiteral("%1 %2").arg(stored).arg(end).toStdString());
             ASSERT_TRUE(fncSaveLotterySettings(board()));
             world.closeBoard();
@@ -536,7 +536,7 @@ TEST_P(EveryBoard, ASettingsDateThatIsNoDateTakesTheDateOfTheEndDrawing)
             (*record)[2] = VbVariant::fromInt32(end);
             ASSERT_TRUE(writeRecordFile(app().gstrRecordFilePath, *record, &error)) << error.toStdString();
             ASSERT_TRUE(open(game));
-            const int32_t shownEnd = std::min(end, newest);
+            const int32_t shownEnd = end >= 1 && end <= newest ? end : newest;
             const QString date = dates::toShortText(drawings[static_cast<size_t>(shownEnd - 1)].date);
             EXPECT_EQ(shown({"cboStartDrawing", "cboEndDrawing", "cboDrawingDate"}),
                       (QStringList{"cboStartDrawing=5", QStringLiteral("cboEndDrawing=%1").arg(shownEnd), "cboDrawingDate=" + date}));
