@@ -9,6 +9,7 @@
 #include "app/faulttext.h"
 #include "platform/filewrite.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSet>
 #include <algorithm>
@@ -19,8 +20,19 @@ void subRecoverCutShortWrites()
         for (const QString &left : filewrite::recoverFolder(folder, files))
             subLogFailureDetail(eventlog::kWriteLeftAsItStands, left);
     };
+    // A file written whole through a link is written where the link leads (filewrite::writeWhole):
+    // what a write of it cut short left stands there.
+    const auto recoverWhereLinksLead = [&](const QString &folder, const QSet<QString> &names) {
+        for (const QString &name : names) {
+            const QString path = QDir(folder).filePath(name);
+            const QFileInfo target(filewrite::fileWrittenWhole(path));
+            if (target.absoluteFilePath() != QFileInfo(path).absoluteFilePath())
+                recover(target.absolutePath(), {[&](const QString &written) { return written == target.fileName(); }, {}});
+        }
+    };
     const QFileInfo store(reg::storePath());
     recover(store.absolutePath(), {[&](const QString &name) { return name == store.fileName(); }, {}});
+    recoverWhereLinksLead(store.absolutePath(), {store.fileName()});
 
     // The board settings files and tickets the program writes belong to the lotteries the
     // catalogue lists.
@@ -34,6 +46,7 @@ void subRecoverCutShortWrites()
     for (const LotteryRecord &lottery : lotteries)
         settingsFiles.insert(fncBoardSettingsFileName(lottery.databaseFile, lottery.fileSuffix));
     recover(app().gstrAppFolder, {[&](const QString &name) { return settingsFiles.contains(name); }, {}});
+    recoverWhereLinksLead(app().gstrAppFolder, settingsFiles);
 
     // A ticket is its record ("<ticket><suffix>") and its text file, saved as a pair.
     const auto isRecord = [](const QString &name, const QString &suffix) {

@@ -383,13 +383,18 @@ std::optional<QDir> folderOfPair(const QString &firstPath, const QString &second
 
 }  // namespace
 
-bool writeWhole(const QString &path, const QByteArray &bytes, Error *error)
+QString fileWrittenWhole(const QString &path)
 {
     // The file a link leads to is written, and the link stays.
     QFileInfo file(path);
     for (int depth = 0; file.isSymLink() && depth < 40; ++depth)
         file.setFile(file.symLinkTarget());
-    const QString target = file.isSymLink() ? path : file.absoluteFilePath();
+    return file.isSymLink() ? path : file.absoluteFilePath();
+}
+
+bool writeWhole(const QString &path, const QByteArray &bytes, Error *error)
+{
+    const QString target = fileWrittenWhole(path);
     FolderLock lock(QFileInfo(target).absolutePath());
     return lock.takeForWrite(error) && replace(target, bytes, target + kTemporary, error);
 }

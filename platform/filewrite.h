@@ -41,6 +41,11 @@ Fault faultOf(int errnoValue);
 // Replaces `path` with `bytes` (where `path` is a link, the file it leads to).
 bool writeWhole(const QString &path, const QByteArray &bytes, Error *error = nullptr);
 
+// The file writeWhole(path) replaces: the file a link at `path` leads to (through links that
+// lead to links), or `path` itself, as an absolute path; `path` as given when its links lead on
+// without end. Beside it stand the files its writes make.
+QString fileWrittenWhole(const QString &path);
+
 // Replaces two files of one folder that belong together: afterwards both hold their new bytes,
 // or (on failure) both are as they were before, a file that did not exist included; but for a
 // failure of the last sync of the folder only, which leaves both new (Error::replaced). Before

@@ -672,6 +672,32 @@ TEST(FileWrite, AFolderSyncTheFileSystemCannotDoIsNoFailureAndAFailingDiskIs)
               std::tuple(filewrite::Fault::Device, dir.path() + ": " + QString::fromLocal8Bit(std::strerror(EIO)), QStringList{"registry.json"}));
 }
 
+// The settings store and a lottery's board settings file that are links to files kept elsewhere
+// (as dotfile managers keep them) are written where the links lead, and so are the temporary
+// files of their writes: those that writes cut short left there go at the next start; the links,
+// the files and the user's own files beside them stay.
+TEST(FileWrite, TheTemporaryFilesOfWritesThroughLinksGoAtTheNextStart)
+{
+    Sandbox sandbox;
+    listTwoLotteries(sandbox);
+    const QDir elsewhere(sandbox.dataHome() + QStringLiteral("/dotfiles"));
+    ASSERT_TRUE(elsewhere.mkpath(".") && QDir().mkpath(QFileInfo(reg::storePath()).path()));
+    const std::pair<QString, QString> links[] = {{reg::storePath(), elsewhere.filePath("talvinor.json")},
+                                                 {app().gstrAppFolder + "LottoSM01", elsewhere.filePath("lotto.settings")}};
+    for (const auto &[link, kept] : links) {
+        putFile(kept, "old");
+        ASSERT_TRUE(QFile::link(kept, link));
+        ASSERT_TRUE(filewrite::writeWhole(link, "saved"));
+        putFile(kept + ".TALVINOR-new", "cut short");
+        putFile(kept + ".bak", "x");
+    }
+    subRecoverCutShortWrites();
+    EXPECT_EQ(elsewhere.entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"lotto.settings", "lotto.settings.bak", "talvinor.json", "talvinor.json.bak"}));
+    for (const auto &[link, kept] : links)
+        EXPECT_EQ(std::pair(QFileInfo(link).symLinkTarget(), fileBytes(link)), std::pair(kept, QByteArray("saved")));
+}
+
 // Ball pictures read ahead on their own thread are the pictures read one by one, each under its
 // own name; a name that is no ball picture is left out. The reading is held a moment: the first
 // picture asked waits for it and takes what it read.
