@@ -5,7 +5,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLockFile>
+#include <sys/stat.h>
 #include <unistd.h>
 
 int WindowListBox::addItem(const QString &text)
@@ -62,6 +64,17 @@ std::vector<TopLevelWindow> fncTopLevelWindows()
     return windows;
 }
 
+namespace {
+
+// Whether what stands at `path` was made by this user (or nothing stands there any more).
+bool madeByThisUser(const QString &path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) != 0 || st.st_uid == ::geteuid();
+}
+
+}  // namespace
+
 QString instanceLockPath()
 {
     return folders::runtimeFolder() + QStringLiteral("/TALVINOR-%1.lock").arg(::getuid());
@@ -80,7 +93,9 @@ bool acquireInstanceLock(qint64 *holder)
         app().instanceLock = std::move(lock);
         return true;
     }
-    if (lock->error() == QLockFile::LockFailedError) {
+    // Where the runtime folder is the temporary folder all users share, any user can make a file
+    // under the lock's name: only a file of this user's is held by a copy of the program.
+    if (lock->error() == QLockFile::LockFailedError && madeByThisUser(instanceLockPath())) {
         if (holder) {
             qint64 pid = 0;
             QString host, app;
@@ -89,8 +104,9 @@ bool acquireInstanceLock(qint64 *holder)
         }
         return false;
     }
-    // The lock file cannot be made at all (no runtime folder, no permission): the check cannot
-    // tell, and the program runs rather than refusing to start.
+    // The lock file cannot be made at all (no runtime folder, no permission, a file of another
+    // user's in its place): the check cannot tell, and the program runs rather than refusing to
+    // start.
     return true;
 }
 

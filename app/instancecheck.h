@@ -58,7 +58,8 @@ int32_t fncScanProgramWindows(WindowListBox &lst);
 // when it is free.
 std::vector<TopLevelWindow> fncTopLevelWindows();
 
-// The per-user lock: its file, taking it (true when this process holds it; otherwise the
+// The per-user lock: its file, taking it (true when this process holds it, or when the check
+// cannot tell: the file cannot be made, or another user's file stands in its place; otherwise the
 // holder's process id goes to *holder when asked) and giving it back.
 QString instanceLockPath();
 bool acquireInstanceLock(qint64 *holder = nullptr);

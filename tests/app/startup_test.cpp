@@ -23,8 +23,11 @@
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QThread>
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -130,6 +133,32 @@ TEST(StartUp, AnUnreadableLastLotteryIsToldSoAndKept)
     endStartUp();
 }
 
+// Without a runtime folder of the user's own, the single-instance lock lies in the temporary
+// folder every user shares, where another user can make a file under its name: such a file is no
+// copy of this user's program, and the start goes on.
+TEST(StartUp, AFileAnotherUserMadeWhereTheLockGoesKeepsNoStartOut)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only the superuser can make a file that another user owns";
+    Sandbox sandbox;
+    endStartUp();
+    const QByteArray tmp = qgetenv("TMPDIR");
+    const auto restore = qScopeGuard([&] { tmp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmp); });
+    qunsetenv("XDG_RUNTIME_DIR");
+    const QString shared = sandbox.programFolder() + QStringLiteral("/tmp");
+    qputenv("TMPDIR", shared.toUtf8());
+    ASSERT_TRUE(QDir().mkpath(shared) && ::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
+    ASSERT_TRUE(instanceLockPath().startsWith(shared));
+    {
+        QFile other(instanceLockPath());
+        ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    }
+    ASSERT_EQ(::chown(QFile::encodeName(instanceLockPath()).constData(), 65534, 65534), 0);
+    const bool started = Main();
+    EXPECT_TRUE(started);
+    if (started)
+        endStartUp();
+}
 // The drawings of the last lottery read from the first moment of the start, before Main, are those
 // its board shows: the start reads that file whole, read-only, and no other. A last lottery the
 // catalogue does not list, in LotteryDBs or outside it ("../"), is refused and never opened: here
