@@ -159,6 +159,7 @@ TEST(StartUp, AFileAnotherUserMadeWhereTheLockGoesKeepsNoStartOut)
     if (started)
         endStartUp();
 }
+
 // The drawings of the last lottery read from the first moment of the start, before Main, are those
 // its board shows: the start reads that file whole, read-only, and no other. A last lottery the
 // catalogue does not list, in LotteryDBs or outside it ("../"), is refused and never opened: here
