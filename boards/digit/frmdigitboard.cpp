@@ -128,6 +128,12 @@ void frmDigitBoard::putStraightBoxed(const BoardSettings &s)
 void frmDigitBoard::applyBoardSettings(const BoardSettings &s)
 {
     frmLottoBoard::applyBoardSettings(s);
+    // A stored guaranteed digit is written as the digit itself ("07" as 7), as a box writes what is
+    // typed into it: the box then shows the digit that DRAW places at its position.
+    for (int p = 0; p <= lottery().glngPicks; ++p)
+        if (VbTextBox *box = txtGuaranteeNumber.at(p))
+            if (const auto digit = fncBoxDigit(box->text()))
+                box->setText(QString::number(*digit));
     putStraightBoxed(s);
 }
 

@@ -516,6 +516,39 @@ TEST_P(EveryBoard, GuessesRestoredFromTheSettingsAreNumbersOfTheirDrumOrNone)
     expectRules();
 }
 
+// A guaranteed number kept in the settings with a leading zero: the digit board takes "07" as the
+// digit 7 (as it does when it is typed), and DRAW puts every number a box shows as guaranteed into
+// each new column (a digit at its own position).
+TEST_P(EveryBoard, GuaranteesRestoredFromTheSettingsAreThoseDrawPlaces)
+{
+    ASSERT_TRUE(fncSaveLotterySettings(board()));
+    const std::shared_ptr<const OpenLottery> closed = board()->openLottery();
+    world.closeBoard();
+    QString error;
+    std::optional<BoardSettingsRecord> record = readRecordFile(app().gstrRecordFilePath, &error);
+    ASSERT_TRUE(record) << error.toStdString();
+    BoardSettings settings = decodeBoardSettings(closed->gLayout, *record, DrawingsInfo::of(*closed));
+    settings.guaranteeNumbersOn = 1;
+    settings.guaranteeNumbers[game.first] = QStringLiteral("07");
+    ASSERT_TRUE(encodeBoardSettings(closed->gLayout, settings, *record));
+    ASSERT_TRUE(writeRecordFile(app().gstrRecordFilePath, *record, &error)) << error.toStdString();
+    ASSERT_TRUE(open(game));
+    const bool guaranteed = user.get<VbTextBox>(at("txtGuaranteeNumber", game.first))->backColor() == vbc::kLightYellow;
+    if (game.digits()) {
+        EXPECT_TRUE(guaranteed);
+        EXPECT_EQ(user.text(at("txtGuaranteeNumber", game.first)), QStringLiteral("7"));
+    }
+    user.type(QStringLiteral("txtColumnsToDraw"), QStringLiteral("20"));
+    user.click(QStringLiteral("cmdDraw"));
+    ASSERT_EQ(user.lines().size(), 20);
+    for (int r = 1; r <= 20 && guaranteed; ++r) {
+        std::set<int32_t> numbers;
+        for (int p = game.first; p <= lastOf(false); ++p)
+            numbers.insert(lottery().garrTicketGrid.at(r, p));
+        EXPECT_TRUE(game.digits() ? lottery().garrTicketGrid.at(r, game.first) == 7 : numbers.count(7) == 1) << r;
+    }
+}
+
 // A settings record whose date is no date, or an empty text, opens on its end drawing with that
 // drawing's date, or on the newest drawing when its end is no drawing either, and POWER runs from
 // its start drawing to that end.
