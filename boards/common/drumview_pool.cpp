@@ -56,6 +56,16 @@ void switchPoolView(DrumView &d, int index, bool focusExcluded)
     }
 }
 
+// Writes the odds of ball `ball` into its "Pool %" box. The box gives back, when the focus leaves
+// it, the text it held as it took the focus; odds written while it holds the focus (a recount by a
+// header click, which leaves the focus where it is) are that text from now on.
+void showOdds(DrumView &d, int32_t ball, VbTextBox *odds, const QString &text)
+{
+    odds->setText(text);
+    if (odds->hasFocus())
+        d.poolEdit.oddsText[ball] = text;
+}
+
 }  // namespace
 
 // ---- The grid ---------------------------------------------------------------------------------------
@@ -162,7 +172,7 @@ void DrumView::subFillPoolGrid()
 
     for (int32_t b = first(); b <= last(); ++b)
         if (VbTextBox *odds = txtPoolPercent.at(b))
-            odds->setText(fncPoolOddsText(static_cast<int64_t>(s.garrPoolWeight.value(b, 0.0))));
+            showOdds(*this, b, odds, fncPoolOddsText(static_cast<int64_t>(s.garrPoolWeight.value(b, 0.0))));
     s.gblnPoolRowsCreated = true;
     board_.subUpdateDrawEnabled();
 }
@@ -215,12 +225,12 @@ void DrumView::subRefreshPool()
             // An excluded ball shows the share its saved count would have.
             if (saved > 0) {
                 const QString share = poolOddsText(saved, s.glngPoolTotal);
-                odds->setText(share == QStringLiteral("1/0") ? QStringLiteral("0") : share);
+                showOdds(*this, b, odds, share == QStringLiteral("1/0") ? QStringLiteral("0") : share);
             } else if (saved == 0 && board_.design().blankShareWithoutCount) {
-                odds->setText(QString());
+                showOdds(*this, b, odds, QString());
             }
         } else {
-            odds->setText(poolOddsText(count, s.glngPoolTotal));
+            showOdds(*this, b, odds, poolOddsText(count, s.glngPoolTotal));
         }
         if (typedCount(*this, b) != kNotTyped)
             odds->setForeColor(vbc::kDarkRed);

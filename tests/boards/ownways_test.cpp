@@ -292,6 +292,23 @@ TEST_F(OwnWays, TwoDrumTabsBringOneDrumToTheFront)
         EXPECT_TRUE(user.visible(QString::fromLatin1(name))) << name;
 }
 
+// A tab click while a control of the other drum has the focus: the focus moves into the drum
+// brought to the front (its first "Pool %" box), and a recount made meanwhile stays shown when
+// the focus leaves that box.
+TEST_F(OwnWays, TwoDrumPoolInFrontKeepsItsOddsWhenTheFocusLeavesIt)
+{
+    ASSERT_TRUE(open(kTwoDrum));
+    user.click(QStringLiteral("chkExcludeBall(5)"));
+    user.click(QStringLiteral("chkExcludeBall(5)"));
+    user.click(QStringLiteral("lblGameMatrixBONUS"));
+    ASSERT_GT(weight(true, 1), 0);
+    user.click(QStringLiteral("lblHdrExcludeBONUS(0)"));
+    user.leave();
+    // Every ball excluded, the pool empty: each ball's share of no pool reads 0.
+    ASSERT_EQ(state(true).glngPoolTotal, 0);
+    EXPECT_EQ(user.texts(QStringLiteral("txtPoolPercentBONUS"), 1, 3), QStringList(3, QStringLiteral("0")));
+}
+
 TEST_F(OwnWays, TwoDrumGuaranteesAndGuessesBelongToTheirOwnDrum)
 {
     ASSERT_TRUE(open(kTwoDrumOne));
