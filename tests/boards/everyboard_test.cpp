@@ -26,6 +26,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QTimer>
+#include <functional>
 #include <set>
 #include <sqlite3.h>
 
@@ -72,6 +73,21 @@ protected:
         user.choose(QStringLiteral("cboEndDrawing"), end);
         user.choose(QStringLiteral("cboStartDrawing"), start);
         user.click(QStringLiteral("cmdPower"));
+    }
+    // Closes the board with its settings saved and changes them, as `change` says, in the settings
+    // record that the next opening reads.
+    void changeSavedSettings(const std::function<void(BoardSettings &)> &change)
+    {
+        ASSERT_TRUE(fncSaveLotterySettings(board()));
+        const std::shared_ptr<const OpenLottery> closed = board()->openLottery();
+        world.closeBoard();
+        QString error;
+        std::optional<BoardSettingsRecord> record = readRecordFile(app().gstrRecordFilePath, &error);
+        ASSERT_TRUE(record) << error.toStdString();
+        BoardSettings settings = decodeBoardSettings(closed->gLayout, *record, DrawingsInfo::of(*closed));
+        change(settings);
+        ASSERT_TRUE(encodeBoardSettings(closed->gLayout, settings, *record));
+        ASSERT_TRUE(writeRecordFile(app().gstrRecordFilePath, *record, &error)) << error.toStdString();
     }
     // The window, the columns to draw and the digit board's comparison rule.
     QStringList windowAndRule() const
@@ -498,19 +514,11 @@ TEST_P(EveryBoard, GuessesRestoredFromTheSettingsAreNumbersOfTheirDrumOrNone)
         {"130", {"7", "", ""}},
         {"180", {"7", "", "", "", "5", "", "", "9"}},
     };
-    ASSERT_TRUE(fncSaveLotterySettings(board()));
-    const std::shared_ptr<const OpenLottery> closed = board()->openLottery();
-    world.closeBoard();
-    QString error;
-    std::optional<BoardSettingsRecord> record = readRecordFile(app().gstrRecordFilePath, &error);
-    ASSERT_TRUE(record) << error.toStdString();
-    const GameLayout shape = closed->gLayout;
-    BoardSettings settings = decodeBoardSettings(shape, *record, DrawingsInfo::of(*closed));
-    ASSERT_EQ(settings.compareWithGuess, 0);
-    for (int p = game.first; p <= game.lastShown(); ++p)
-        settings.guesses[p] = stored[p - game.first];
-    ASSERT_TRUE(encodeBoardSettings(shape, settings, *record));
-    ASSERT_TRUE(writeRecordFile(app().gstrRecordFilePath, *record, &error)) << error.toStdString();
+    ASSERT_NO_FATAL_FAILURE(changeSavedSettings([&](BoardSettings &settings) {
+        EXPECT_EQ(settings.compareWithGuess, 0);
+        for (int p = game.first; p <= game.lastShown(); ++p)
+            settings.guesses[p] = stored[p - game.first];
+    }));
     ASSERT_TRUE(open(game));
     EXPECT_EQ(positions("txtGuess"), restored.at(game.code));
     expectRules();
@@ -521,17 +529,10 @@ TEST_P(EveryBoard, GuessesRestoredFromTheSettingsAreNumbersOfTheirDrumOrNone)
 // each new column (a digit at its own position).
 TEST_P(EveryBoard, GuaranteesRestoredFromTheSettingsAreThoseDrawPlaces)
 {
-    ASSERT_TRUE(fncSaveLotterySettings(board()));
-    const std::shared_ptr<const OpenLottery> closed = board()->openLottery();
-    world.closeBoard();
-    QString error;
-    std::optional<BoardSettingsRecord> record = readRecordFile(app().gstrRecordFilePath, &error);
-    ASSERT_TRUE(record) << error.toStdString();
-    BoardSettings settings = decodeBoardSettings(closed->gLayout, *record, DrawingsInfo::of(*closed));
-    settings.guaranteeNumbersOn = 1;
-    settings.guaranteeNumbers[game.first] = QStringLiteral("07");
-    ASSERT_TRUE(encodeBoardSettings(closed->gLayout, settings, *record));
-    ASSERT_TRUE(writeRecordFile(app().gstrRecordFilePath, *record, &error)) << error.toStdString();
+    ASSERT_NO_FATAL_FAILURE(changeSavedSettings([&](BoardSettings &settings) {
+        settings.guaranteeNumbersOn = 1;
+        settings.guaranteeNumbers[game.first] = QStringLiteral("07");
+    }));
     ASSERT_TRUE(open(game));
     const bool guaranteed = user.get<VbTextBox>(at("txtGuaranteeNumber", game.first))->backColor() == vbc::kLightYellow;
     if (game.digits()) {
