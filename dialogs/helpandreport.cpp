@@ -64,10 +64,6 @@ QString writeReportFile(const QString &text)
     file.setAutoRemove(false);
     if (!file.open())
         return {};
-    if (app().reportFiles.isEmpty() && QCoreApplication::instance())
-        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
-                         [] { subRemoveReportFiles(); });
-    app().reportFiles.append(file.fileName());
     const QByteArray bytes = text.toUtf8();
     const bool written = file.write(bytes) == bytes.size() && file.flush();
     file.close();
@@ -75,6 +71,10 @@ QString writeReportFile(const QString &text)
         file.remove();
         return {};
     }
+    if (app().reportFiles.isEmpty() && QCoreApplication::instance())
+        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
+                         [] { subRemoveReportFiles(); });
+    app().reportFiles.append(file.fileName());
     return file.fileName();
 }
 
@@ -157,8 +157,9 @@ void subExportReportToNotepad()
             fncProgramMessage(windowInFront(), res(48090).arg(QDir::tempPath()));
         else if (openInEditor(app().gstrNotepadPath, file))
             return;
-        else
-            QFile::remove(file);
+        // Not the editor's: removed now, and not again at the end, when the name may be another's.
+        else if (QFile::remove(file))
+            app().reportFiles.removeOne(file);
     }
     showReportWindow(text);
 }

@@ -17,6 +17,7 @@
 #include "dialogs/frmfilemanager.h"
 #include "dialogs/frmlotterymanager.h"
 #include "dialogs/frmstart.h"
+#include "dialogs/helpandreport.h"
 #include "platform/dates.h"
 #include "platform/ui/forms.h"
 #include "support/arriving.h"
@@ -625,6 +626,36 @@ TEST_F(FileManager, LotteryLoadOpensTheChosenLottery)
 // notice once, in a box held by the new board, which is shown; the start window, hidden while the
 // board loads, is left active by a window manager slow to move the focus (as on X11, where a box
 // that took the active window for its parent went down with the start window's deletion).
+// A report the editor could not be started with goes at once, and the program's end removes no
+// file another program makes under its name later.
+TEST_F(Faults, AReportTheEditorDidNotTakeIsRemovedAndForgotten)
+{
+    world.open(SampleWorld::kLotto);
+    app().gstrNotepadPath = world.sandbox.programFolder() + QStringLiteral("/editor");
+    QFile editor(app().gstrNotepadPath);
+    ASSERT_TRUE(editor.open(QIODevice::WriteOnly));
+    editor.close();
+    editor.setPermissions(editor.permissions() | QFileDevice::ExeOwner);
+    QString handed;
+    setReportOpenerForTests([&](const QString &, const QString &path) {
+        handed = path;
+        return false;
+    });
+    BoardUser user(world);
+    user.type(QStringLiteral("txtColumnsToDraw"), QStringLiteral("4"));
+    user.click(QStringLiteral("cmdDraw"));
+    user.chooseMenu(QStringLiteral("mnuFilePrintTicket"));
+    app().gstrNotepadPath.clear();
+    ASSERT_FALSE(handed.isEmpty());
+    EXPECT_FALSE(QFile::exists(handed));
+    QFile other(handed);
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.close();
+    subRemoveReportFiles();
+    EXPECT_TRUE(QFile::exists(handed));
+    QFile::remove(handed);
+}
+
 TEST_F(Faults, ALotteryWithoutDrawingsOpensWithItsNoticeAboveItsBoard)
 {
     struct SlowFocus : QObject {
