@@ -698,11 +698,7 @@ TEST_P(EveryBoard, HelpShowsOneGuideAndAboutAnswers)
 
 TEST_P(EveryBoard, PrintHandsTheBoardsReportToTheEditor)
 {
-    app().gstrNotepadPath = world.sandbox.programFolder() + QStringLiteral("/editor");
-    QFile editor(app().gstrNotepadPath);
-    ASSERT_TRUE(editor.open(QIODevice::WriteOnly));
-    editor.close();
-    editor.setPermissions(editor.permissions() | QFileDevice::ExeOwner);
+    ASSERT_TRUE(world.useStandInEditor());
     QString report;
     setReportOpenerForTests([&](const QString &, const QString &path) {
         QFile file(path);

@@ -622,20 +622,12 @@ TEST_F(FileManager, LotteryLoadOpensTheChosenLottery)
               std::pair(QStringLiteral("2P520"), true));
 }
 
-// A lottery just added has no drawings. Opening it, by Lottery > Load or at start-up, shows its
-// notice once, in a box held by the new board, which is shown; the start window, hidden while the
-// board loads, is left active by a window manager slow to move the focus (as on X11, where a box
-// that took the active window for its parent went down with the start window's deletion).
 // A report the editor could not be started with goes at once, and the program's end removes no
 // file another program makes under its name later.
 TEST_F(Faults, AReportTheEditorDidNotTakeIsRemovedAndForgotten)
 {
     world.open(SampleWorld::kLotto);
-    app().gstrNotepadPath = world.sandbox.programFolder() + QStringLiteral("/editor");
-    QFile editor(app().gstrNotepadPath);
-    ASSERT_TRUE(editor.open(QIODevice::WriteOnly));
-    editor.close();
-    editor.setPermissions(editor.permissions() | QFileDevice::ExeOwner);
+    ASSERT_TRUE(world.useStandInEditor());
     QString handed;
     setReportOpenerForTests([&](const QString &, const QString &path) {
         handed = path;
@@ -656,6 +648,10 @@ TEST_F(Faults, AReportTheEditorDidNotTakeIsRemovedAndForgotten)
     QFile::remove(handed);
 }
 
+// A lottery just added has no drawings. Opening it, by Lottery > Load or at start-up, shows its
+// notice once, in a box held by the new board, which is shown; the start window, hidden while the
+// board loads, is left active by a window manager slow to move the focus (as on X11, where a box
+// that took the active window for its parent went down with the start window's deletion).
 TEST_F(Faults, ALotteryWithoutDrawingsOpensWithItsNoticeAboveItsBoard)
 {
     struct SlowFocus : QObject {

@@ -29,6 +29,9 @@ public:
     BoardBase *board() const;
     // Unloads the board in front and lets it go: no window is in front afterwards.
     void closeBoard();
+    // An executable file of the program folder made the editor File > Print hands its report to
+    // (the hand-over itself is the test's: setReportOpenerForTests); false when it cannot be made.
+    bool useStandInEditor() const;
 
     // Drawings 1, 2 ... one week apart from 2024-01-03, with these numbers (as the game draws them).
     static History drawings(const std::vector<std::vector<int32_t>> &numbers);
