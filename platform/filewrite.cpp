@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -381,6 +382,26 @@ std::optional<QDir> folderOfPair(const QString &firstPath, const QString &second
     return std::nullopt;
 }
 
+// The folder of a pair, held under its write lock while the object lives.
+struct PairFolder {
+    QDir dir;
+    std::unique_ptr<FolderLock> lock;
+};
+
+// The folder of the pair `firstPath`, `secondPath` locked for a write of the pair or its removal,
+// and what an earlier write of the pair left there settled; nothing when either cannot be done now.
+std::optional<PairFolder> lockedPairFolder(const QString &firstPath, const QString &secondPath, Error *error)
+{
+    std::optional<QDir> folder = folderOfPair(firstPath, secondPath, error);
+    if (!folder)
+        return std::nullopt;
+    auto lock = std::make_unique<FolderLock>(folder->path());
+    if (!lock->takeForWrite(error) ||
+        !settleEarlierNote(*folder, QFileInfo(firstPath).fileName(), QFileInfo(secondPath).fileName(), error))
+        return std::nullopt;
+    return PairFolder{std::move(*folder), std::move(lock)};
+}
+
 }  // namespace
 
 QString fileWrittenWhole(const QString &path)
@@ -402,77 +423,72 @@ bool writeWhole(const QString &path, const QByteArray &bytes, Error *error)
 bool writePair(const QString &firstPath, const QByteArray &first, const QString &secondPath,
                const QByteArray &second, Error *error)
 {
-    const std::optional<QDir> folder = folderOfPair(firstPath, secondPath, error);
-    if (!folder)
+    const std::optional<PairFolder> held = lockedPairFolder(firstPath, secondPath, error);
+    if (!held || !replaceable(firstPath, error) || !replaceable(secondPath, error))
         return false;
-    FolderLock lock(folder->path());
+    const QDir &folder = held->dir;
     Note note{QFileInfo(firstPath).fileName(), QFileInfo(secondPath).fileName(), digest(first), digest(second)};
-    if (!lock.takeForWrite(error) || !settleEarlierNote(*folder, note.first, note.second, error) ||
-        !replaceable(firstPath, error) || !replaceable(secondPath, error))
-        return false;
     note.existed = stands(firstPath);
-    if (!replace(folder->filePath(note.note()), noteBytes(note), folder->filePath(note.first + kNoteTemporary), error)) {
-        removed(folder->filePath(note.note()));  // (one that stood there before was settled above)
+    if (!replace(folder.filePath(note.note()), noteBytes(note), folder.filePath(note.first + kNoteTemporary), error)) {
+        removed(folder.filePath(note.note()));  // (one that stood there before was settled above)
         return false;
     }
     reached(Step::Noted);
 
-    const QString firstTemporary = folder->filePath(note.firstTemporary());
-    const QString secondTemporary = folder->filePath(note.secondTemporary());
-    if ((note.existed && !keepOld(firstPath, folder->filePath(note.oldCopy()), error)) ||
+    const QString firstTemporary = folder.filePath(note.firstTemporary());
+    const QString secondTemporary = folder.filePath(note.secondTemporary());
+    if ((note.existed && !keepOld(firstPath, folder.filePath(note.oldCopy()), error)) ||
         !writeNew(firstTemporary, first, firstPath, error) || !writeNew(secondTemporary, second, secondPath, error) ||
-        !syncFolder(folder->path(), error)) {
-        clear(*folder, note);
+        !syncFolder(folder.path(), error)) {
+        clear(folder, note);
         return false;
     }
     reached(Step::Prepared);
     // The first file stands on the disk in its new contents before the second takes its place, so
     // that not even the machine's end can leave the second replaced and not the first.
     if (!renamed(firstTemporary, firstPath, error)) {
-        clear(*folder, note);
+        clear(folder, note);
         return false;
     }
-    if (!syncFolder(folder->path(), error)) {
-        if (putBack(*folder, note))
-            clear(*folder, note);
+    if (!syncFolder(folder.path(), error)) {
+        if (putBack(folder, note))
+            clear(folder, note);
         return false;
     }
     reached(Step::FirstCommitted);
     if (!renamed(secondTemporary, secondPath, error)) {
-        if (putBack(*folder, note))
-            clear(*folder, note);
+        if (putBack(folder, note))
+            clear(folder, note);
         return false;
     }
     reached(Step::SecondCommitted);
     // Until both new names stand on the disk the note stays, and with it the old contents: should
     // the machine end first, the next start judges the pair by them.
-    if (!syncFolder(folder->path(), error)) {
+    if (!syncFolder(folder.path(), error)) {
         if (error)
             error->replaced = true;
         return false;
     }
-    clear(*folder, note);
+    clear(folder, note);
     return true;
 }
 
 bool removePair(const QString &firstPath, const QString &secondPath)
 {
-    const std::optional<QDir> folder = folderOfPair(firstPath, secondPath, nullptr);
-    if (!folder)
-        return false;
-    FolderLock lock(folder->path());
-    Note note{QFileInfo(firstPath).fileName(), QFileInfo(secondPath).fileName(), {}, {}};
     // A file where the pair's note goes that is no note of this pair stops the removal, as it
     // stops a write: the removal's own note would take its place.
-    if (!lock.takeForWrite(nullptr) || !settleEarlierNote(*folder, note.first, note.second, nullptr))
+    const std::optional<PairFolder> held = lockedPairFolder(firstPath, secondPath, nullptr);
+    if (!held)
         return false;
+    const QDir &folder = held->dir;
+    Note note{QFileInfo(firstPath).fileName(), QFileInfo(secondPath).fileName(), {}, {}};
     const bool hasFirst = QFileInfo(firstPath).isFile(), hasSecond = QFileInfo(secondPath).isFile();
     // A read-only file is not removed, as it is not replaced: then neither file goes.
     if ((hasFirst && !replaceable(firstPath, nullptr)) || (hasSecond && !replaceable(secondPath, nullptr)))
         return false;
     // A file without the other goes in one step.
     if (!hasFirst || !hasSecond)
-        return (!hasFirst || removed(firstPath)) && (!hasSecond || removed(secondPath)) && syncFolder(folder->path(), nullptr);
+        return (!hasFirst || removed(firstPath)) && (!hasSecond || removed(secondPath)) && syncFolder(folder.path(), nullptr);
 
     // Both go through the state a write of a new pair leaves when it ends between its two files:
     // the note names the two files by their contents, and the second file stands aside under its
@@ -483,51 +499,44 @@ bool removePair(const QString &firstPath, const QString &secondPath)
         return false;
     note.firstDigest = digest(*first);
     note.secondDigest = digest(*second);
-    if (!replace(folder->filePath(note.note()), noteBytes(note), folder->filePath(note.first + kNoteTemporary), nullptr)) {
-        removed(folder->filePath(note.note()));
+    if (!replace(folder.filePath(note.note()), noteBytes(note), folder.filePath(note.first + kNoteTemporary), nullptr)) {
+        removed(folder.filePath(note.note()));
         return false;
     }
     reached(Step::Noted);
-    const QString secondAside = folder->filePath(note.secondTemporary());
+    const QString secondAside = folder.filePath(note.secondTemporary());
     const auto putBackAndClear = [&] {
         // Never over a file another program put there meanwhile: then the note stays, for the
         // next start to settle.
         if (::renameat2(AT_FDCWD, native(secondAside).constData(), AT_FDCWD, native(secondPath).constData(),
                         RENAME_NOREPLACE) == 0)
-            clear(*folder, note);
+            clear(folder, note);
         return false;
     };
     if (!renamed(secondPath, secondAside, nullptr)) {
-        clear(*folder, note);
+        clear(folder, note);
         return false;
     }
-    if (!syncFolder(folder->path(), nullptr))
+    if (!syncFolder(folder.path(), nullptr))
         return putBackAndClear();
     reached(Step::Prepared);
     if (!removed(firstPath))
         return putBackAndClear();
     // Until the first file's removal stands on the disk the note stays: should the machine end
     // first, the next start ends the removal.
-    if (!syncFolder(folder->path(), nullptr))
+    if (!syncFolder(folder.path(), nullptr))
         return false;
     reached(Step::FirstCommitted);
-    if (!clear(*folder, note))
+    if (!clear(folder, note))
         return false;
     reached(Step::SecondCommitted);
-    return syncFolder(folder->path(), nullptr);
+    return syncFolder(folder.path(), nullptr);
 }
 
 bool removeFirstOfPair(const QString &firstPath, const QString &secondPath)
 {
-    const std::optional<QDir> folder = folderOfPair(firstPath, secondPath, nullptr);
-    if (!folder)
-        return false;
-    FolderLock lock(folder->path());
-    if (!lock.takeForWrite(nullptr) ||
-        !settleEarlierNote(*folder, QFileInfo(firstPath).fileName(), QFileInfo(secondPath).fileName(), nullptr) ||
-        !replaceable(firstPath, nullptr))
-        return false;
-    return removed(firstPath) && syncFolder(folder->path(), nullptr);
+    const std::optional<PairFolder> held = lockedPairFolder(firstPath, secondPath, nullptr);
+    return held && replaceable(firstPath, nullptr) && removed(firstPath) && syncFolder(held->dir.path(), nullptr);
 }
 
 QStringList recoverFolder(const QString &folder, const FolderFiles &files)
