@@ -15,6 +15,7 @@
 #include "analysis/clslotterydb.h"
 #include "platform/filewrite.h"
 
+#include <QHash>
 #include <QLockFile>
 #include <QObject>
 #include <QPointer>
@@ -96,8 +97,9 @@ struct Application {
     qint64 glngHelpHwnd = 0;
     QString gstrHelpTitle;
     QString gstrHelpFile;
-    // The report files written for the editor, removed when the program ends.
-    QStringList reportFiles;
+    // The report files written for the editor, each with the digest of what was written into it:
+    // removed when the program ends while they still hold it.
+    QHash<QString, QByteArray> reportFiles;
     // How a report file is handed to the editor: (editor, file) -> started; empty for the
     // desktop's own way. Tests put their own in place.
     std::function<bool(const QString &editor, const QString &file)> reportOpener;

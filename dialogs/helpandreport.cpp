@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,6 +20,22 @@
 #include <QTemporaryFile>
 
 namespace {
+
+QByteArray reportDigest(const QByteArray &bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256); }
+
+// Whether `path` is still the plain file the program wrote with the contents of `digest`: not a
+// report the user changed and saved in the editor, nor a file another program made under its name.
+bool stillAsWritten(const QString &path, const QByteArray &digest)
+{
+    const QFileInfo info(path);
+    if (!info.isFile() || info.isSymLink())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    return hash.addData(&file) && file.error() == QFileDevice::NoError && hash.result() == digest;
+}
 
 bool openInEditor(const QString &editor, const QString &file)
 {
@@ -74,7 +91,7 @@ QString writeReportFile(const QString &text)
     if (app().reportFiles.isEmpty() && QCoreApplication::instance())
         QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
                          [] { subRemoveReportFiles(); });
-    app().reportFiles.append(file.fileName());
+    app().reportFiles.insert(file.fileName(), reportDigest(bytes));
     return file.fileName();
 }
 
@@ -90,8 +107,10 @@ void showReportWindow(const QString &text)
 
 void subRemoveReportFiles()
 {
-    for (const QString &file : std::as_const(app().reportFiles))
-        QFile::remove(file);
+    // A report saved with the user's changes in the editor is no longer the program's to remove.
+    for (auto it = app().reportFiles.cbegin(); it != app().reportFiles.cend(); ++it)
+        if (stillAsWritten(it.key(), it.value()))
+            QFile::remove(it.key());
     app().reportFiles.clear();
 }
 
@@ -159,7 +178,7 @@ void subExportReportToNotepad()
             return;
         // Not the editor's: removed now, and not again at the end, when the name may be another's.
         else if (QFile::remove(file))
-            app().reportFiles.removeOne(file);
+            app().reportFiles.remove(file);
     }
     showReportWindow(text);
 }

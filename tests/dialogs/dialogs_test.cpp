@@ -648,6 +648,38 @@ TEST_F(Faults, AReportTheEditorDidNotTakeIsRemovedAndForgotten)
     QFile::remove(handed);
 }
 
+// A report the user changed and saved in the editor is the user's: the program's end removes only
+// the reports that still hold what the program wrote.
+TEST_F(Faults, AReportTheUserSavedInTheEditorOutlivesTheProgram)
+{
+    world.open(SampleWorld::kLotto);
+    ASSERT_TRUE(world.useStandInEditor());
+    QStringList handed;
+    setReportOpenerForTests([&](const QString &, const QString &path) {
+        handed << path;
+        return true;
+    });
+    BoardUser user(world);
+    user.type(QStringLiteral("txtColumnsToDraw"), QStringLiteral("4"));
+    user.click(QStringLiteral("cmdDraw"));
+    user.chooseMenu(QStringLiteral("mnuFilePrintTicket"));
+    user.chooseMenu(QStringLiteral("mnuFilePrintTicket"));
+    setReportOpenerForTests({});
+    app().gstrNotepadPath.clear();
+    ASSERT_EQ(handed.size(), 2);
+    ASSERT_TRUE(QFile::exists(handed[0]) && QFile::exists(handed[1]));
+    // The editor saves the first report with the user's note added.
+    QFile edited(handed[0]);
+    ASSERT_TRUE(edited.open(QIODevice::Append));
+    ASSERT_EQ(edited.write("my note\r\n"), 9);
+    edited.close();
+    const QByteArray saved = fileBytes(handed[0]);
+
+    subRemoveReportFiles();
+    EXPECT_EQ(std::pair(fileBytes(handed[0]), QFile::exists(handed[1])), std::pair(saved, false));
+    QFile::remove(handed[0]);
+}
+
 // A lottery just added has no drawings. Opening it, by Lottery > Load or at start-up, shows its
 // notice once, in a box held by the new board, which is shown; the start window, hidden while the
 // board loads, is left active by a window manager slow to move the focus (as on X11, where a box
