@@ -2,6 +2,7 @@
 
 #include "analysis/gamelayout.h"
 
+#include "platform/fileread.h"
 #include "platform/vb.h"
 
 #include <QFile>
@@ -176,8 +177,8 @@ CatalogueRead readCatalogue(CatalogueKind kind, const QString &path)
         return result;
     }
     result.status = CatalogueRead::Status::Malformed;
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString());
+    if (QString why; !fileread::openPlain(file, path, &why)) {
+        result.error = QStringLiteral("%1 cannot be read: %2").arg(path, why);
         return result;
     }
     if (file.size() > kMaxCatalogueBytes) {

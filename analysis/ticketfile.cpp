@@ -1,6 +1,7 @@
 #include "analysis/ticketfile.h"
 
 #include "platform/ansi.h"
+#include "platform/fileread.h"
 #include "platform/vb.h"
 
 #include <QFile>
@@ -187,8 +188,8 @@ TicketRead fncReadTicketText(const QByteArray &bytes, const TicketShape &shape)
 
 std::optional<TicketRead> fncReadTicketFile(const QString &path, const TicketShape &shape)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!fileread::openPlain(file, path))
         return std::nullopt;
     const QByteArray bytes = file.read(kMaxTicketBytes);
     return readTicket(bytes, shape);

@@ -6,6 +6,7 @@
 #include "app/filetitle.h"
 #include "platform/dates.h"
 #include "platform/filewrite.h"
+#include "platform/fileread.h"
 #include "platform/vb.h"
 
 #include <QFile>
@@ -356,9 +357,9 @@ BoardSettingsRecord recordFromBytes(QByteArrayView bytes, int *slotsRead)
 
 std::optional<BoardSettingsRecord> readRecordFile(const QString &path, QString *error, int *slotsRead)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString());
+    QFile file;
+    if (QString why; !fileread::openPlain(file, path, &why)) {
+        *error = QStringLiteral("%1 cannot be read: %2").arg(path, why);
         return std::nullopt;
     }
     // The longest record: every slot a text of 65535 bytes.

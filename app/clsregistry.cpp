@@ -3,6 +3,7 @@
 #include "app/application.h"
 
 #include "platform/folders.h"
+#include "platform/fileread.h"
 #include "platform/vb.h"
 
 #include <QDir>
@@ -59,8 +60,7 @@ public:
     {
         if (root_.isEmpty())
             return;
-        QFile file(reg::storePath());
-        if (file.open(QIODevice::ReadOnly)) {
+        if (QFile file; fileread::openPlain(file, reg::storePath())) {
             const QJsonDocument doc = QJsonDocument::fromJson(file.readAll());
             if (doc.isObject())
                 all_ = doc.object();

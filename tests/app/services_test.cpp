@@ -7,7 +7,9 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <QImage>
+#include "analysis/catalogue.h"
 #include "analysis/samplelotteries.h"
+#include "analysis/ticketfile.h"
 #include "app/boardsettings.h"
 #include "app/cutshortwrites.h"
 #include "app/clsfilesystem.h"
@@ -38,6 +40,8 @@
 #include <optional>
 #include <thread>
 #include <linux/capability.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 #include <gtest/gtest.h>
@@ -252,6 +256,61 @@ TEST(Registry, TheSettingsAreSavedWholeOrNotAtAll)
         EXPECT_EQ(saved, error.fault == filewrite::Fault::None);
     }
     app().gstrLotteryDbFile.clear();
+    app().gstrLastLotteryDbFile.clear();
+    app().glngLanguage = 2;
+}
+
+namespace {
+
+// Whether `read` returns while a pipe nobody writes to stands at `path`. A reader that waits is let
+// go (the pipe opened for writing and closed again) so that the test ends either way.
+bool returnsBesideAPipe(const QString &path, const std::function<void()> &read)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (::mkfifo(name.constData(), 0600) != 0) {
+        ADD_FAILURE() << "no pipe could be made at " << path.toStdString();
+        return false;
+    }
+    std::atomic<bool> done = false;
+    std::thread reader([&] {
+        read();
+        done = true;
+    });
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!done && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    const bool returned = done;
+    while (!done) {
+        if (const int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK); fd >= 0)
+            ::close(fd);
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    reader.join();
+    QFile::remove(path);
+    return returned;
+}
+
+}  // namespace
+
+// A pipe where a file the program reads should be (the settings store, a catalogue, a board's
+// settings record, a ticket's text) is refused at once: its open would wait for a writer for good,
+// and the start or the board with it.
+TEST(FileRead, APipeWhereAFileShouldBeIsRefusedWithoutWaiting)
+{
+    Sandbox sandbox;
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(reg::storePath()).path()));
+    EXPECT_TRUE(returnsBesideAPipe(reg::storePath(), [] { subRestoreSettings(); }));
+    EXPECT_EQ(app().glngLanguage, 2);
+    const QString file = sandbox.programFolder() + QStringLiteral("/file");
+    EXPECT_TRUE(returnsBesideAPipe(file, [&] {
+        EXPECT_EQ(readCatalogue(CatalogueKind::Lotteries, file).status, CatalogueRead::Status::Malformed);
+    }));
+    EXPECT_TRUE(returnsBesideAPipe(file, [&] {
+        QString error;
+        EXPECT_FALSE(readRecordFile(file, &error));
+        EXPECT_FALSE(error.isEmpty());
+    }));
+    EXPECT_TRUE(returnsBesideAPipe(file, [&] { EXPECT_FALSE(fncReadTicketFile(file, TicketShape{})); }));
     app().gstrLastLotteryDbFile.clear();
     app().glngLanguage = 2;
 }
