@@ -122,12 +122,25 @@ TypedDate readTypedDate(const QString &text, const QString &format, int referenc
     return result;
 }
 
+QString numericTimeFormat(const QLocale &locale)
+{
+    static const QString plain = QStringLiteral("HH:mm:ss");
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    // The time zone goes, with the comma or the brackets that set it apart.
+    static const QRegularExpression zone(QStringLiteral(",?\\s*[(\\[]?\\s*t+\\s*[)\\]]?"));
+    format = format.replace(zone, QStringLiteral(" ")).simplified();
+    // Only hours, minutes, seconds and the AM/PM mark, between colons, dots and blanks.
+    static const QRegularExpression numeric(QStringLiteral("^(?:h{1,2}|H{1,2}|m{1,2}|s{1,2}|AP|ap|[:. ])+$"));
+    if (!numeric.match(format).hasMatch() || !format.contains(u'm') || !format.contains(u's')
+        || (!format.contains(u'h') && !format.contains(u'H')))
+        return plain;
+    return format;
+}
+
 QString toLongTimeText(const QTime &time)
 {
-    QString format = QLocale().timeFormat(QLocale::LongFormat);
-    static const QRegularExpression zone(QStringLiteral("\\s*t+\\s*"));
-    format.replace(zone, QStringLiteral(" "));
-    return QLocale().toString(time, format.trimmed());
+    // The C locale writes the digits 0 to 9 and "AM" and "PM" whatever the user's locale writes.
+    return QLocale::c().toString(time, numericTimeFormat(QLocale()));
 }
 
 QString accessLiteral(const QDate &date)

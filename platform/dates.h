@@ -47,7 +47,11 @@ TypedDate readTypedDate(const QString &text, const QString &format, int referenc
 // earlier of two equally near years.
 int nearestYear(int twoDigits, int referenceYear);
 
-// The user's long time format without a time zone (as the event log writes it).
+// The numeric time form that the event log writes: `locale`'s long time format without its time
+// zone when it is made of hours, minutes, seconds and the AM/PM mark between colons, dots and
+// blanks only; otherwise (words, signs of other scripts) "HH:mm:ss".
+QString numericTimeFormat(const QLocale &locale);
+// A time in the numeric time form of the user's locale, always with the digits 0 to 9.
 QString toLongTimeText(const QTime &time);
 
 // The database statements' date literal: "#m/d/yyyy#", no padding, whatever the locale.

@@ -82,3 +82,24 @@ TEST(DateForms, TypedNumbersInTheOrderOfTheFormWithAnySeparatorAndShortYears)
     }
     app().glngLanguage = 2;
 }
+
+// The event log writes the time of an event in the locale's long time form when it is made of
+// hours, minutes, seconds and the AM/PM mark alone, else in the form 15:04:05; always in the digits
+// 0 to 9, never with the time zone or the brackets that held it, so that the log (single-byte text)
+// shows the time in every locale.
+TEST(DateForms, TheLogsTimeIsInDigitsInTheLocalesNumericTimeForm)
+{
+    const struct {
+        const char *locale, *shown;  // shown: 15:04:05
+    } forms[] = {
+        {"en_US", "3:04:05 PM"}, {"de_DE", "15:04:05"}, {"tr_TR", "15:04:05"}, {"fi_FI", "15.04.05"},
+        {"es_ES", "15:04:05"},   {"ar_EG", "3:04:05 PM"}, {"fa_IR", "15:04:05"}, {"ja_JP", "15:04:05"},
+        {"ko_KR", "15:04:05"},   {"zh_CN", "15:04:05"},
+    };
+    const QLocale saved;
+    for (const auto &row : forms) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(row.locale)));
+        EXPECT_EQ(dates::toLongTimeText(QTime(15, 4, 5)).toStdString(), row.shown) << row.locale;
+    }
+    QLocale::setDefault(saved);
+}
