@@ -480,9 +480,33 @@ bool VbLabel::event(QEvent *event)
 
 void VbLabel::fitText()
 {
-    if (!narrowToFit_)
+    const int scale = narrowToFit_ ? narrowfont::scaleToFit(font(), text(), contentsRect().width() - 2 * margin()) : 100;
+    if (scale == narrowedTo_)
         return;
-    narrowfont::fitWidget(*this, text(), contentsRect().width() - 2 * margin());
+    narrowedTo_ = scale;
+    update();
+}
+
+void VbLabel::paintEvent(QPaintEvent *event)
+{
+    if (narrowedTo_ == 100) {
+        VbClickableLabel::paintEvent(event);
+        return;
+    }
+    // A narrowed text: the label's back and frame as ever, and its text in the label's colour,
+    // scaled across to the share of its width that fits between the margins.
+    paintBack();
+    QPainter painter(this);
+    drawFrame(&painter);
+    QStyleOption option;
+    option.initFrom(this);
+    painter.setPen(option.palette.color(foregroundRole()));
+    const QRectF room = QRectF(contentsRect()).adjusted(margin(), margin(), -margin(), -margin());
+    const qreal scale = narrowedTo_ / 100.0;
+    painter.translate(room.left(), 0);
+    painter.scale(scale, 1);
+    const int flags = int(QStyle::visualAlignment(layoutDirection(), alignment())) | (wordWrap() ? Qt::TextWordWrap : 0);
+    painter.drawText(QRectF(0, room.top(), room.width() / scale, room.height()), flags, text());
 }
 
 // ---- VbTextBox ------------------------------------------------------------------------------

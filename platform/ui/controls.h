@@ -185,9 +185,14 @@ public:
     // Change: the caption changed.
     std::function<void()> onChange;
 
+    // The share of the font's own width, in percent, at which the text is drawn: below 100 when
+    // the label narrows it to fit (setNarrowToFit).
+    int narrowedTo() const { return narrowedTo_; }
+
 protected:
     bool event(QEvent *event) override;
     void fitText() override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void fitToText();
@@ -195,6 +200,7 @@ private:
     QString caption_;
     int alignment_ = 0;
     bool autoSize_ = false;
+    int narrowedTo_ = 100;
 };
 
 // ---- Single-line text box -----------------------------------------------------------------

@@ -46,9 +46,12 @@ int evenDigitAdvance(const QFont &font)
 
 // The numbers a board shows are measured many times over (every cell as it is made and filled), in
 // a few fonts: their widths come from their digits' advance in the fonts measured so far, without
-// shaping.
-int digitsWidth(const QFont &font, const QString &text)
+// shaping. The advance of a digit of `font`, in 64ths of a pixel, when `text` is a number and its
+// digits are set side by side unchanged; else 0.
+int digitAdvance(const QFont &font, const QString &text)
 {
+    if (!allDigits(text))
+        return 0;
     struct Measured {
         QFont font;
         int advance;
@@ -58,22 +61,43 @@ int digitsWidth(const QFont &font, const QString &text)
     auto known = std::find_if(fonts.begin(), fonts.end(), [&](const Measured &m) { return m.font == font; });
     if (known == fonts.end()) {
         if (fonts.size() == kMostFonts)
-            return -1;
+            return 0;
         known = fonts.insert(fonts.end(), Measured{font, evenDigitAdvance(font)});
     }
-    return known->advance > 0 ? roundedWidth(known->advance, text.size()) : -1;
+    return known->advance;
+}
+
+QFont ownWidth(QFont font)
+{
+    if (font.stretch() != QFont::AnyStretch)
+        font.setStretch(QFont::AnyStretch);
+    return font;
 }
 
 }  // namespace
 
 int naturalWidth(QFont font, const QString &text)
 {
-    if (font.stretch() != QFont::AnyStretch)
-        font.setStretch(QFont::AnyStretch);
-    if (allDigits(text))
-        if (const int width = digitsWidth(font, text); width >= 0)
-            return width;
+    font = ownWidth(font);
+    if (const int advance = digitAdvance(font, text))
+        return roundedWidth(advance, text.size());
     return QFontMetrics(font).horizontalAdvance(text);
+}
+
+int scaleToFit(const QFont &font, const QString &text, int room)
+{
+    const QFont own = ownWidth(font);
+    if (naturalWidth(own, text) <= room)
+        return 100;
+    // Scaled across, the text is exactly that share of its width as set, fractions of a pixel
+    // included.
+    const int advance = digitAdvance(own, text);
+    const qreal width = advance ? qreal(advance) * text.size() / kUnits : QFontMetricsF(own).horizontalAdvance(text);
+    const qreal inside = room - 2;
+    int scale = 100 - kStep;
+    while (scale > kNarrowest && width * scale / 100 > inside)
+        scale -= kStep;
+    return scale;
 }
 
 int stretchToFit(QFont font, const QString &text, int room)

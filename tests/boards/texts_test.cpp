@@ -153,7 +153,7 @@ protected:
             const bool number = !text.isEmpty() && std::all_of(text.begin(), text.end(), digit);
             if (number && label->isVisibleTo(board())) {
                 const QRect inside = label->contentsRect().translated(label->mapTo(board(), QPoint(0, 0)));
-                const QSize size(QFontMetrics(label->font()).horizontalAdvance(text), inside.height());
+                const QSize size(drawnWidth(label, text), inside.height());
                 shown.emplace_back(label, QStyle::alignedRect(Qt::LeftToRight, label->alignment(), size, inside));
             }
         }
@@ -229,6 +229,7 @@ TEST_P(LongHistoryNumbers, EveryNumberOfHalfAMillionDrawingsShowsWholeAndApart)
         unnarrowed.setStretch(QFont::AnyStretch);
         if (QFontMetrics(unnarrowed).horizontalAdvance(label->text()) <= label->contentsRect().width()) {
             EXPECT_EQ(label->font(), unnarrowed) << label->objectName().toStdString();
+            EXPECT_EQ(dynamic_cast<const VbLabel &>(*label).narrowedTo(), 100) << label->objectName().toStdString();
         }
     }
     const int own = user.get<VbLabel>(at("lblDrawingNumberPower", game.first))->Width();

@@ -444,6 +444,75 @@ TEST(Controls, ListScrollsDownAsItsLayoutWouldWhenTheScrollBarAcrossShowsOrGoes)
     }
 }
 
+namespace {
+
+// The first and the last column of `image` holding a pixel of the text (darker than the label's
+// light back), within `inside`.
+std::pair<int, int> inkColumns(const QImage &image, const QRect &inside)
+{
+    int first = -1, last = -1;
+    for (int x = inside.left(); x <= inside.right(); ++x)
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            if (image.pixelColor(x, y).lightness() < 160) {
+                first = first < 0 ? x : first;
+                last = x;
+                break;
+            }
+    return {first, last};
+}
+
+}  // namespace
+
+// A number wider than its label shows whole, narrowed across just enough: drawn at the widest step
+// that fits, its ink is the ink of the number set at its own width scaled to that share, placed as
+// the label aligns it within its frame and margins, boxed or not; greyed when disabled.
+TEST(Controls, ANarrowedNumberIsDrawnWholeWithinItsLabel)
+{
+    QWidget form;
+    form.resize(200, 60);
+    VbLabel wide(&form);  // the number at its own width, set from the label's left edge
+    wide.setGeometry(0, 0, 190, 24);
+    wide.setOpaque(true);
+    wide.setBackColor(vbc::kWhite);
+    wide.setCaption(QStringLiteral("4060718"));
+    const auto [wideFirst, wideLast] = inkColumns(wide.grab().toImage(), wide.contentsRect());
+    const qreal exact = QFontMetricsF(wide.font()).horizontalAdvance(wide.text());
+    for (int alignment : {0, 1, 2})
+        for (bool boxed : {false, true}) {
+            const std::string what = "alignment " + std::to_string(alignment) + (boxed ? ", boxed" : "");
+            VbLabel label(&form);
+            label.setGeometry(10, 30, static_cast<int>(exact * 3 / 4), 24);
+            label.setOpaque(true);
+            label.setBackColor(vbc::kWhite);
+            label.setBorder(boxed);
+            label.setAlignment(alignment);
+            label.setNarrowToFit(true);
+            label.setCaption(wide.caption());
+            const QRect room = label.contentsRect();
+            const int scale = label.narrowedTo();
+            const qreal width = exact * scale / 100;
+            EXPECT_TRUE(scale < 100 && width <= room.width() - 2
+                        && (scale == 100 - narrowfont::kStep || exact * (scale + narrowfont::kStep) / 100 > room.width() - 2))
+                << what << ": " << scale << " of " << exact << " in " << room.width();
+            const qreal start = room.left() + (alignment == 0 ? 0 : alignment == 1 ? room.width() - width : (room.width() - width) / 2);
+            for (const bool enabled : {true, false}) {
+                label.setEnabled(enabled);
+                const QImage shown = label.grab().toImage();
+                const auto [first, last] = inkColumns(shown, room);
+                EXPECT_TRUE(std::abs(first - (start + wideFirst * scale / 100.0)) <= 1.5
+                            && std::abs(last + 1 - (start + (wideLast + 1) * scale / 100.0)) <= 1.5)
+                    << what << ": ink from " << first << " to " << last << ", the text from " << start << " to "
+                    << start + width;
+                QColor darkest = Qt::white;
+                for (int x = std::max(first, 0); x <= last; ++x)
+                    for (int y = 2; y < shown.height() - 2; ++y)
+                        if (shown.pixelColor(x, y).lightness() < darkest.lightness())
+                            darkest = shown.pixelColor(x, y);
+                EXPECT_EQ(darkest.lightness() < 90, enabled) << what << " " << darkest.name().toStdString();
+            }
+        }
+}
+
 // A number is measured as wide as the font sets it, in every font and size the boards may give it,
 // hinted or not (where the digits' advances are fractions, or the font kerns them, it is shaped as
 // any text is).

@@ -1,5 +1,7 @@
 #include "support/textfit.h"
 
+#include "platform/ui/controls.h"
+
 #include <QAbstractButton>
 #include <QFontMetrics>
 #include <QLabel>
@@ -68,7 +70,7 @@ QString labelProblem(const QLabel *label)
         int widest = 0;
         const QStringList lines = text.split(u'\n');
         for (const QString &line : lines)
-            widest = std::max(widest, metrics.horizontalAdvance(line));
+            widest = std::max(widest, drawnWidth(label, line));
         needed = QSize(widest, static_cast<int>(lines.size()) * metrics.lineSpacing());
     }
     if (needed.width() > room.width() || needed.height() > room.height() + 1)
@@ -107,6 +109,14 @@ QString lineEditProblem(const QLineEdit *box)
 }
 
 }  // namespace
+
+int drawnWidth(const QLabel *label, const QString &line)
+{
+    const auto *own = dynamic_cast<const VbLabel *>(label);
+    if (!own || own->narrowedTo() == 100)
+        return QFontMetrics(label->font()).horizontalAdvance(line);
+    return static_cast<int>(std::ceil(QFontMetricsF(label->font()).horizontalAdvance(line) * own->narrowedTo() / 100));
+}
 
 QStringList clippedTexts(const QWidget *window)
 {

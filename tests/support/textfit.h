@@ -7,8 +7,13 @@
 #include <QStringList>
 
 class QFont;
+class QLabel;
 class QLineEdit;
 class QWidget;
+
+// The width in pixels that one line of a label's text takes as the label draws it: in its font, and
+// scaled across where the label narrows its text to fit.
+int drawnWidth(const QLabel *label, const QString &line);
 
 // One line per widget of `window` (itself included) whose text does not fit: visible labels,
 // buttons and text boxes holding text, and widgets reaching outside the window.
