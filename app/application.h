@@ -108,6 +108,13 @@ struct Application {
     // The window in front: the open board, or the start window when no board is open, or nothing
     // while a lottery is being opened (see currentBoard() in dialogs/iboard.h).
     QPointer<QObject> gfrmCurrentBoard;
+
+    // ---- The program's end -------------------------------------------------------------------
+    // True while start-up opens the start window or the last lottery: no event loop runs yet that
+    // an Exit could end, and start-up goes on with the services.
+    bool gblnStartingUp = false;
+    // An Exit asked for during start-up, carried out once start-up is over.
+    bool gblnEndAfterStartUp = false;
     // Makes the board window of a family (nullptr when the program has none for it): the
     // program's boards, or boards of a test.
     std::function<QObject *(GameLayout::Family, std::shared_ptr<OpenLottery>)> boardFactory;

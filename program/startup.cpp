@@ -5,6 +5,7 @@
 #include "analysis/lotteryopening.h"
 #include "dialogs/lotteryswitch.h"
 #include "dialogs/helpandreport.h"
+#include "dialogs/programend.h"
 #include "platform/ui/textwindows.h"
 #include "app/apppaths.h"
 #include "app/clsfilesystem.h"
@@ -56,7 +57,10 @@ bool Main()
     subRestoreSettings();
     subApplyQtTranslations();
     subSetHelpNames();
+    app().gblnStartingUp = true;
     app().gobjRegistry->subStartMainWindow();
+    app().gblnStartingUp = false;
+    subEndAfterStartUp();
     return true;
 }
 

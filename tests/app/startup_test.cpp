@@ -25,6 +25,7 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QThread>
+#include <QTimer>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -206,6 +207,42 @@ TEST(StartUp, TheLastLotteryOpensWithTheDrawingsReadFromTheFirstMoment)
         EXPECT_EQ(databaseFiles(other), files);
         endStartUp();
     }
+}
+
+// The user closes the start window while it tells that the last lottery is loading: the program
+// ends once it has started, as File > Exit would end it, rather than going on without its services.
+TEST(StartUp, ClosingTheStartWindowWhileTheLastLotteryLoadsEndsTheProgram)
+{
+    Sandbox sandbox;
+    endStartUp();
+    sampleLottoAsTheLastLottery(sandbox);
+    // The close comes as soon as the window shows, while the lottery is still being opened.
+    struct CloseWhenShown : QObject {
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::Show && dynamic_cast<frmStart *>(watched) && !closed) {
+                closed = true;
+                QTimer::singleShot(0, watched, [start = static_cast<frmStart *>(watched)] { start->close(); });
+            }
+            return false;
+        }
+        bool closed = false;
+    } closer;
+    qApp->installEventFilter(&closer);
+    const bool started = Main();
+    qApp->removeEventFilter(&closer);
+    ASSERT_TRUE(started && closer.closed);
+    QTimer late;  // the program did not end
+    QObject::connect(&late, &QTimer::timeout, qApp, [] { QCoreApplication::exit(99); });
+    late.start(5000);
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_EQ(app().gobjRegistry, nullptr);
+    EXPECT_EQ(loggedMessages(sandbox).filter(QStringLiteral("42630")).size(), 1) << "start-up ran to its end";
+    EXPECT_TRUE(QFileInfo::exists(sandbox.programFolder() + QStringLiteral("/Sample Lotto 6-49SM01")))
+        << "the board that opened kept its settings as at its File > Exit";
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    app().gfrmCurrentBoard = nullptr;
+    endStartUp();
 }
 
 // The next start after writes cut short: the temporary files that writes of the settings store and
