@@ -156,6 +156,45 @@ TEST(ColumnProgress, TheTotalNeverPassesTheTicketLimitAndStopKeepsEveryCompleteC
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// The legend under the bar in each language: every caption reads whole beside its own square,
+// ending before the next square (the last before STOP), so no caption runs into the next.
+TEST(ColumnProgress, TheLegendReadsWholeInEveryLanguage)
+{
+    using Progress = DefaultInstance<frmColumnProgress>;
+    struct Unending : OneByOne {  // a run that finds no column until STOP
+        using OneByOne::OneByOne;
+        RunStatus runFor(std::chrono::nanoseconds) override { return RunStatus::Running; }
+    };
+    const QStringList written[] = {{"Mevcut kolonlar", "Eklenen yeni kolonlar", "Toplam kolon", "DUR"},
+                                   {"Existing columns", "New columns adding", "Total columns", "STOP"},
+                                   {"Colonnes existantes", "Colonnes ajoutées", "Total des colonnes", "ARRÊT"}};
+    for (int language : {1, 2, 3}) {
+        SCOPED_TRACE(language);
+        app().glngLanguage = language;
+        Unending run(3, 300);
+        QTimer::singleShot(50, [&] {
+            frmColumnProgress *dialog = Progress::existing();
+            showActive(dialog);
+            QStringList texts;
+            for (int i = 0; i < 3; ++i)
+                texts << shown(dialog, QStringLiteral("lblColumnCaption(%1)").arg(i));
+            EXPECT_EQ(texts << shown(dialog, "cmdStop"), written[language - 1]);
+            EXPECT_EQ(problems(dialog), "");
+            for (int i = 0; i < 3; ++i) {
+                const auto *caption = named<QLabel>(dialog, QStringLiteral("lblColumnCaption(%1)").arg(i));
+                const QWidget *next = i < 2 ? named(dialog, QStringLiteral("shpLegend(%1)").arg(i + 1)) : named(dialog, "cmdStop");
+                const int textEnd = caption->mapTo(dialog, caption->contentsRect().topLeft()).x()
+                                    + QFontMetrics(caption->font()).horizontalAdvance(caption->text());
+                EXPECT_LT(textEnd, next->mapTo(dialog, QPoint(0, 0)).x()) << caption->text().toStdString();
+            }
+            click(dialog, "cmdStop");
+        });
+        EXPECT_EQ(Progress::get()->Display(run), frmColumnProgress::Outcome::Stopped);
+    }
+    app().glngLanguage = 2;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 // The start window on both screen sizes with a lottery name that needs several lines, with
 // blanks and without; the About box, each caption on one line beside its value; the lottery
 // manager of each game with the widest numbers and dates of each locale, and its date picker,
