@@ -1,5 +1,7 @@
 #include "dialogs/helpandreport.h"
 
+#include "platform/fileread.h"
+
 #include "analysis/boardreport.h"
 #include "analysis/openlottery.h"
 #include "platform/ui/textwindows.h"
@@ -27,11 +29,8 @@ QByteArray reportDigest(const QByteArray &bytes) { return QCryptographicHash::ha
 // report the user changed and saved in the editor, nor a file another program made under its name.
 bool stillAsWritten(const QString &path, const QByteArray &digest)
 {
-    const QFileInfo info(path);
-    if (!info.isFile() || info.isSymLink())
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!fileread::openPlain(file, path, nullptr, fileread::Links::Refused))
         return false;
     QCryptographicHash hash(QCryptographicHash::Sha256);
     return hash.addData(&file) && file.error() == QFileDevice::NoError && hash.result() == digest;

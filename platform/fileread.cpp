@@ -7,7 +7,7 @@
 
 namespace fileread {
 
-bool openPlain(QFile &file, const QString &path, QString *why)
+bool openPlain(QFile &file, const QString &path, QString *why, Links links)
 {
     const auto fail = [why](const QString &reason) {
         if (why)
@@ -15,7 +15,8 @@ bool openPlain(QFile &file, const QString &path, QString *why)
         return false;
     };
     // Opened without waiting: a pipe opens at once, and is then refused.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_RDONLY | O_NONBLOCK | O_CLOEXEC | (links == Links::Refused ? O_NOFOLLOW : 0));
     if (fd < 0)
         return fail(qt_error_string(errno));
     struct stat st {};

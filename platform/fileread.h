@@ -8,8 +8,11 @@
 
 namespace fileread {
 
-// Opens `path`, a plain file or a link to one, read-only into `file`. False when it cannot be
-// opened or is no plain file, with the reason in `why` when given.
-bool openPlain(QFile &file, const QString &path, QString *why = nullptr);
+// Whether a link under the name is followed to the file it names, or refused.
+enum class Links { Followed, Refused };
+
+// Opens `path`, a plain file (or a link to one, where links are followed), read-only into `file`.
+// False when it cannot be opened or is no plain file, with the reason in `why` when given.
+bool openPlain(QFile &file, const QString &path, QString *why = nullptr, Links links = Links::Followed);
 
 }  // namespace fileread

@@ -1,5 +1,7 @@
 #include "platform/filewrite.h"
 
+#include "platform/fileread.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -123,20 +125,12 @@ bool stands(const QString &path)
 // holds at most `limit` bytes.
 std::optional<QByteArray> readPlain(const QString &path, qsizetype limit = -1)
 {
-    const int fd = ::open(native(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    QFile file;
+    if (!fileread::openPlain(file, path, nullptr, fileread::Links::Refused) || (limit >= 0 && file.size() > limit))
         return std::nullopt;
-    struct stat st;
-    std::optional<QByteArray> bytes;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && (limit < 0 || st.st_size <= limit)) {
-        QFile file;
-        if (file.open(fd, QIODevice::ReadOnly)) {
-            bytes = file.readAll();
-            if (file.error() != QFileDevice::NoError)
-                bytes.reset();
-        }
-    }
-    ::close(fd);
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
     return bytes;
 }
 
