@@ -212,23 +212,38 @@ std::array<int64_t, 5> fileIdentity(const QString &path)
             ns(st.st_mtim), ns(st.st_ctim)};
 }
 
-// The number of drawings in the table, as a size to read them into; 0 when it cannot be counted.
+// As many drawings as the table can hold, as a size to read them into; 0 when it cannot be told.
+// Counting the rows would read the whole table once more before the drawings are read: the rows
+// are at most as many as the row numbers between the lowest and the highest, each of which the
+// engine finds at once, and at most one for every 5 bytes of the file (a row takes a 2-byte
+// pointer and a cell of at least 3 bytes).
 size_t drawingCountHint(sqlite3 *db)
 {
-    Statement count;
+    Statement bound;
     QString error;
-    if (!count.prepare(db, QStringLiteral("SELECT count(*) FROM TBLRESULTS"), &error) || sqlite3_step(count.get()) != SQLITE_ROW)
+    if (!bound.prepare(db,
+                       QStringLiteral("SELECT (SELECT max(rowid) FROM TBLRESULTS) - (SELECT min(rowid) FROM TBLRESULTS) + 1, "
+                                      "(SELECT page_count FROM pragma_page_count) * (SELECT page_size FROM pragma_page_size) / 5"),
+                       &error)
+        || sqlite3_step(bound.get()) != SQLITE_ROW)
         return 0;
-    return static_cast<size_t>(std::max<sqlite3_int64>(0, sqlite3_column_int64(count.get(), 0)));
+    // A range past 64 bits comes as a fraction, read as the largest whole number.
+    const sqlite3_int64 rows = std::min(sqlite3_column_int64(bound.get(), 0), sqlite3_column_int64(bound.get(), 1));
+    return static_cast<size_t>(std::max<sqlite3_int64>(0, rows));
 }
 
-// Steps through the rows of the drawings statement `s` into `history` (sized at once for `count`
-// drawings, so that they are not copied while they are read), their texts read as `text` says,
+// Steps through the rows of the drawings statement `s` into `history` (room made at once for the
+// `count` drawings the table can hold, so that they are not copied while they are read), their
+// texts read as `text` says,
 // noting whether their dates run in week order. SQLITE_DONE when every row was read,
 // SQLITE_MISMATCH at a row without a valid week number or date, else the engine's result.
 int readDrawings(sqlite3_stmt *s, History &history, bool &datesInOrder, size_t count, TextRead text)
 {
-    history.reserve(count);
+    try {
+        history.reserve(count);
+    } catch (const std::exception &) {
+        // More room than there is: the drawings make their own as they come.
+    }
     datesInOrder = true;
     MonthRead month;
     int rc;
@@ -900,7 +915,7 @@ std::optional<History> clsLotteryDb::readHistory(bool *datesInOrder)
     return history;
 }
 
-clsLotteryDb::AheadRead clsLotteryDb::readAheadFrom(const QString &path, AheadStop &stop)
+void clsLotteryDb::readAheadInto(const QString &path, AheadStop &stop, std::promise<AheadRead> &result)
 {
     AheadRead read;
     // The drawings, with the look at the database they are of, in one read transaction; each
@@ -931,8 +946,10 @@ clsLotteryDb::AheadRead clsLotteryDb::readAheadFrom(const QString &path, AheadSt
     const QByteArray file = QFile::encodeName(path);
     // A file only: the open of a pipe or a device under the name could wait for good.
     struct stat st {};
-    if (::stat(file.constData(), &st) != 0 || !S_ISREG(st.st_mode))
-        return read;
+    if (::stat(file.constData(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        result.set_value(std::move(read));
+        return;
+    }
     sqlite3 *db = nullptr;
     // Read-only and never created; one thread uses the connection.
     if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) == SQLITE_OK) {
@@ -943,8 +960,9 @@ clsLotteryDb::AheadRead clsLotteryDb::readAheadFrom(const QString &path, AheadSt
             readOn(db);
         stop.reading(nullptr);
     }
+    // The drawings are handed over before the connection gives its memory back.
+    result.set_value(std::move(read));
     sqlite3_close(db);
-    return read;
 }
 
 void clsLotteryDb::subReadHistoryAhead(const QString &folder, const QString &databaseFile)
@@ -963,7 +981,7 @@ void clsLotteryDb::subReadHistoryAhead(const QString &folder, const QString &dat
     aheadPath_ = path;
     aheadStop_ = std::make_shared<AheadStop>();
     aheadThread_ = std::thread([path, stop = aheadStop_, read = std::move(read)]() mutable {
-        read.set_value(readAheadFrom(path, *stop));
+        readAheadInto(path, *stop, read);
     });
 }
 

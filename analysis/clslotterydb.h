@@ -232,7 +232,8 @@ private:
     QString aheadPath_;
     std::shared_ptr<lotterydb::detail::AheadStop> aheadStop_;
     std::thread aheadThread_;  // the thread that reads them
-    static AheadRead readAheadFrom(const QString &path, lotterydb::detail::AheadStop &stop);
+    // Reads the drawings of the database at `path` into `result`, then closes its connection.
+    static void readAheadInto(const QString &path, lotterydb::detail::AheadStop &stop, std::promise<AheadRead> &result);
     sqlite3 *db_ = nullptr;
     // The drawings read last, and what the database looked like then.
     LoadedHistory loaded_;

@@ -373,6 +373,42 @@ TEST_F(LotteryDbTest, TheDrawingListIsTheStatementsWhateverTheOrderOfWeeksAndDat
 // has them read again. A mark put on the kept drawings shows whether they were. After each change
 // the board lists as many drawings as are kept. The same on a file system that keeps no times (a
 // lottery folder on a FAT or exFAT stick, whose times do not tell commits made within a tick apart).
+TEST_F(LotteryDbTest, DrawingsWhoseWeekNumbersLieFarApartAreReadWholeByEitherRead)
+{
+    // The week numbers are the row numbers: their span is no measure of the drawings' number.
+    const QString file = app().gstrLotteryDbsFolder + app().gstrLotteryDbFile;
+    const QString table = QStringLiteral("CREATE TABLE TBLRESULTS (WeekNo INTEGER PRIMARY KEY, WeekDate TEXT, WinnerNumber1, "
+                                         "WinnerNumber2, WinnerNumber3, WinnerNumber4, WinnerNumber5, WinnerNumber6, "
+                                         "WinnerNumber7, WinnerNumber8);");
+    const std::vector<int64_t> spans[] = {{INT32_MIN, -1, 0, 7, INT32_MAX}, {INT64_MIN, 1, INT64_MAX}};
+    for (const auto &weeks : spans) {
+        SCOPED_TRACE(weeks.front());
+        QFile::remove(file);
+        QString sql = table;
+        for (int64_t week : weeks)
+            sql += QStringLiteral("INSERT INTO TBLRESULTS VALUES (%1, '2024-01-03', 1, 2, 3, 4, 5, NULL, NULL, NULL);").arg(week);
+        runElsewhere(file, sql);
+        const bool fitsWeeks = weeks.front() >= INT32_MIN && weeks.back() <= INT32_MAX;
+        for (bool ahead : {false, true}) {
+            clsLotteryDb db;
+            ASSERT_TRUE(db.subOpenConnection(file));
+            if (ahead)
+                db.subReadHistoryAhead(app().gstrLotteryDbsFolder, app().gstrLotteryDbFile);
+            const History *history = db.fncHistory();
+            // Week numbers past 32 bits are no drawings' own: the read fails, and says so.
+            if (!fitsWeeks) {
+                EXPECT_EQ(history, nullptr);
+                continue;
+            }
+            ASSERT_NE(history, nullptr) << db.lastError().toStdString();
+            std::vector<int64_t> read;
+            for (const Drawing &drawing : *history)
+                read.push_back(drawing.weekNo);
+            EXPECT_EQ(read, weeks) << "read ahead: " << ahead;
+        }
+    }
+}
+
 TEST_F(LotteryDbTest, TheDrawingsKeptAreReadAgainAfterEveryChangeAndOnlyThen)
 {
     makeDatabase({Drawing{1, QDate(2026, 11, 21), {1, 2, 3, 4, 5, 0, 0, 0}},
