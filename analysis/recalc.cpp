@@ -1,5 +1,6 @@
 #include "analysis/recalc.h"
 
+#include "analysis/parallelparts.h"
 #include "analysis/power.h"
 #include "analysis/statistics.h"
 
@@ -37,6 +38,9 @@ PoolFill fillPoolFromPowers(const BallArray<double> &power, const BallArray<int3
 }
 
 namespace {
+
+// The fewest drawings a part of the history is tallied in on a thread of its own.
+constexpr int kPartDrawings = 12'500;
 
 // What the drawings tell of one ball.
 struct BallTally {
@@ -112,9 +116,31 @@ DrumAnalysis recalculateDrum(const History &history, const DrumShape &drum, cons
     const auto [first, last] = weekRange(history, in.fromWeek, in.toWeek);
     const Drawing *drawings = history.data();
     const size_t windowEnd = std::max(first, last);
-    tally<false, false>(drawings, drawings + first, drum, in.upToDate, term, t);
-    tally<true, true>(drawings + first, drawings + windowEnd, drum, in.upToDate, term, t);
-    tally<false, true>(drawings + windowEnd, drawings + history.size(), drum, in.upToDate, term, t);
+    // A long history is tallied in parts at once, each part into a tally of its own; the parts'
+    // tallies add up to the whole's, since every pick, power term and left-out number is one
+    // drawing's. Their power sums are those added up drawing by drawing while every sum is exact
+    // (powerSumsExact), and are not used otherwise.
+    const int count = static_cast<int>(history.size());
+    std::vector<DrumTally> parts(static_cast<size_t>(count / kPartDrawings + 1));
+    forEachPart(count, kPartDrawings, [&](int begin, int end) {
+        DrumTally &part = parts[static_cast<size_t>(begin / kPartDrawings)];
+        part.balls.resize(balls);
+        const auto within = [begin, end](size_t at) { return std::clamp<size_t>(at, begin, end); };
+        tally<false, false>(drawings + within(0), drawings + within(first), drum, in.upToDate, term, part);
+        tally<true, true>(drawings + within(first), drawings + within(windowEnd), drum, in.upToDate, term, part);
+        tally<false, true>(drawings + within(windowEnd), drawings + end, drum, in.upToDate, term, part);
+    });
+    for (const DrumTally &part : parts) {
+        if (part.balls.empty())
+            continue;
+        for (size_t b = 0; b < balls; ++b) {
+            t.balls[b].powerSum += part.balls[b].powerSum;
+            t.balls[b].picks += part.balls[b].picks;
+            t.balls[b].lastWeek = std::max(t.balls[b].lastWeek, part.balls[b].lastWeek);
+        }
+        t.leftOut.empty += part.leftOut.empty;
+        t.leftOut.outside += part.leftOut.outside;
+    }
     a.leftOut = t.leftOut;
     std::vector<int32_t> picks(balls), lastWeeks(balls);
     std::vector<double> powerSums(balls);

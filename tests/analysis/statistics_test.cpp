@@ -161,6 +161,47 @@ TEST(Statistics, AgreeWithTheModelAndTheStatementsOnRandomHistories)
     }
 }
 
+TEST(Statistics, ALongHistoryTalliedInPartsGivesWhatItsDrawingsGive)
+{
+    // Long enough to be tallied in parts on several threads; numbers outside the drums and empty
+    // columns strewn in.
+    std::mt19937 rng(20261208);
+    for (const GameLayout &game : {GameLayout::lotto(49, 6, 1), GameLayout::twoDrum(50, 5, 12, 2), GameLayout::digits(4)}) {
+        SCOPED_TRACE(testing::Message() << game.highestMain << "/" << game.lastMainPosition);
+        History h = randomHistory(game, 45'000, rng());
+        for (Drawing &d : h)
+            if (rng() % 50 == 0)
+                d.numbers[rng() % 8] = rng() % 2 ? Drawing::kEmpty : 70 + static_cast<int32_t>(rng() % 30);
+        for (int trial = 0; trial < 3; ++trial) {
+            const int from = 1 + static_cast<int>(rng() % 30'000);
+            const int to = from + static_cast<int>(rng() % (45'001 - from));
+            const QDate upTo = weekDate(trial == 2 ? 1 + static_cast<int>(rng() % 45'000) : to);
+            for (const DrumShape &drum : drumsOf(game)) {
+                for (int mode = 0; mode < 3; ++mode) {
+                    const bool increase = mode > 0, cold = mode == 2;
+                    const DrumAnalysis analysis = analysed(h, drum, from, to, upTo, increase, cold);
+                    EXPECT_EQ(analysis.power, calculatePowerTable(h, drum, to, cold, increase, from)) << "mode " << mode;
+                    if (mode > 0)
+                        continue;
+                    for (int b = drum.firstBall; b <= drum.maxBall; ++b) {
+                        EXPECT_EQ(analysis.pickCount[b], model::pickCount(h, drum, b, from, upTo)) << "ball " << b;
+                        EXPECT_EQ(analysis.lastPickedWeek[b], model::lastWeek(h, drum, b, upTo)) << "ball " << b;
+                    }
+                    LeftOutNumbers leftOut;
+                    for (const Drawing &d : h)
+                        for (int c = drum.firstColumn; c <= drum.lastColumn(); ++c) {
+                            const int32_t n = d.numbers[c - 1];
+                            leftOut.empty += n == Drawing::kEmpty;
+                            leftOut.outside += n != Drawing::kEmpty && (n < drum.firstBall || n > drum.maxBall);
+                        }
+                    EXPECT_EQ(analysis.leftOut.empty, leftOut.empty);
+                    EXPECT_EQ(analysis.leftOut.outside, leftOut.outside);
+                }
+            }
+        }
+    }
+}
+
 TEST(Statistics, CountsRanksAndLastWeeksOfTheWorkedCases)
 {
     // (Which columns count for which drum, the random histories above check.) Digit game: the
