@@ -1,5 +1,6 @@
 #include "analysis/interval.h"
 
+#include "analysis/parallelparts.h"
 #include "analysis/power.h"
 #include "platform/vb.h"
 
@@ -21,21 +22,37 @@ std::optional<SumStats> drawingCountSumStats(const History &history, const DrumS
     std::vector<int64_t> counts(balls.count);
     for (size_t k = 0; k < counts.size(); ++k)
         counts[k] = pickCount.value(drum.firstBall + static_cast<int32_t>(k), 0);
-    int64_t total = 0;
-    int64_t largest = 0;
-    // The smallest sum is searched from the first drawing's sum: a start value of weeks x columns
-    // would stand below every drawing whenever the pick counts come from a longer window.
-    int64_t smallest = std::numeric_limits<int64_t>::max();
-    for (size_t i = first; i < last; ++i) {
-        const Drawing &d = history[i];
-        int64_t s = 0;
-        for (size_t c = columns.begin; c < columns.end; ++c) {
-            const int32_t n = d.numbers[c];
-            s += balls.holds(n) ? counts[static_cast<uint32_t>(n) - balls.first] : 0;
+    // The sums of a long window are gathered in parts at once, each part's total, largest and
+    // smallest sum its own, then put together.
+    struct Sums {
+        int64_t total = 0;
+        int64_t largest = 0;
+        // The smallest sum is searched from the first drawing's sum: a start value of weeks x
+        // columns would stand below every drawing whenever the pick counts come from a longer window.
+        int64_t smallest = std::numeric_limits<int64_t>::max();
+    };
+    constexpr int kPartDrawings = 12'500;
+    const int window = static_cast<int>(last - first);
+    std::vector<Sums> parts(static_cast<size_t>(window / kPartDrawings + 1));
+    forEachPart(window, kPartDrawings, [&](int begin, int end) {
+        Sums &part = parts[static_cast<size_t>(begin / kPartDrawings)];
+        for (size_t i = first + begin; i < first + end; ++i) {
+            const Drawing &d = history[i];
+            int64_t s = 0;
+            for (size_t c = columns.begin; c < columns.end; ++c) {
+                const int32_t n = d.numbers[c];
+                s += balls.holds(n) ? counts[static_cast<uint32_t>(n) - balls.first] : 0;
+            }
+            part.total += s;
+            part.largest = std::max(part.largest, s);
+            part.smallest = std::min(part.smallest, s);
         }
-        total += s;
-        largest = std::max(largest, s);
-        smallest = std::min(smallest, s);
+    });
+    int64_t total = 0, largest = 0, smallest = std::numeric_limits<int64_t>::max();
+    for (const Sums &part : parts) {
+        total += part.total;
+        largest = std::max(largest, part.largest);
+        smallest = std::min(smallest, part.smallest);
     }
     SumStats stats;
     stats.smallest = vb::cLngOrClamp(static_cast<double>(smallest));

@@ -127,6 +127,9 @@ void BoardBase::createControls()
     cboStartDrawing = make<VbCombo>(fraDrawings, named("cboStartDrawing"));
     cboEndDrawing = make<VbCombo>(fraDrawings, named("cboEndDrawing"));
     cboDrawingDate = make<VbCombo>(fraDrawings, named("cboDrawingDate"));
+    // Their entries are made from the drawings, which may still be read while the board is made.
+    for (VbCombo *combo : {cboStartDrawing, cboEndDrawing, cboDrawingDate})
+        combo->prepareEntries();
     lblStart = make<VbLabel>(fraDrawings, named("lblStart"));
     lblEnd = make<VbLabel>(fraDrawings, named("lblEnd"));
     lblDate = make<VbLabel>(fraDrawings, named("lblDate"));

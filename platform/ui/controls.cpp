@@ -893,17 +893,27 @@ void VbCombo::setEntries(int count, std::function<QString(int index)> text, std:
 {
     const QString keep = currentText();
     selecting_ = true;
-    if (!entries_) {
-        entries_ = new EntryModel(this);
-        setModel(entries_);
-        // Sizing to the contents would measure every entry.
-        setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    }
+    prepareEntries();
     entries_->set(count, std::move(text), std::move(data));
     setCurrentIndex(-1);
     setEditText(keep);
     selecting_ = false;
     lastText_ = currentText();
+}
+
+void VbCombo::prepareEntries()
+{
+    if (entries_ || count() > 0)
+        return;
+    const QString keep = currentText();
+    const bool selecting = std::exchange(selecting_, true);
+    entries_ = new EntryModel(this);
+    setModel(entries_);
+    // Sizing to the contents would measure every entry.
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setCurrentIndex(-1);
+    setEditText(keep);
+    selecting_ = selecting;
 }
 
 void VbCombo::showPopup()

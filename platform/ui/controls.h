@@ -316,6 +316,9 @@ public:
     // per entry. No entry is selected, the edit text is kept and no Click runs. Later addItem and
     // clear calls work as on any list.
     void setEntries(int count, std::function<QString(int index)> text, std::function<QVariant(int index)> data = {});
+    // Makes an empty combo ready for setEntries, which then only fills it: the setting up can be
+    // done before the entries are known. It stays an empty combo in every other way.
+    void prepareEntries();
     // Removes every entry without running Click.
     void clear();
 

@@ -172,6 +172,7 @@ TEST(Statistics, ALongHistoryTalliedInPartsGivesWhatItsDrawingsGive)
         for (Drawing &d : h)
             if (rng() % 50 == 0)
                 d.numbers[rng() % 8] = rng() % 2 ? Drawing::kEmpty : 70 + static_cast<int32_t>(rng() % 30);
+        const SqlReference sql(h, filledColumns(game));
         for (int trial = 0; trial < 3; ++trial) {
             const int from = 1 + static_cast<int>(rng() % 30'000);
             const int to = from + static_cast<int>(rng() % (45'001 - from));
@@ -196,6 +197,8 @@ TEST(Statistics, ALongHistoryTalliedInPartsGivesWhatItsDrawingsGive)
                         }
                     EXPECT_EQ(analysis.leftOut.empty, leftOut.empty);
                     EXPECT_EQ(analysis.leftOut.outside, leftOut.outside);
+                    ASSERT_TRUE(analysis.sumStats.has_value());
+                    EXPECT_EQ(*analysis.sumStats, *sql.sumStats(drum, from, to, analysis.pickCount));
                 }
             }
         }

@@ -128,6 +128,33 @@ TEST(Controls, ComboEntriesMadeOnDemandBehaveAsItems)
     EXPECT_EQ(std::tuple(combo.listIndex(), combo.list(500000), changes), std::tuple(-1, QString("0"), 1));
 }
 
+// A combo made ready for its entries before they are known is an empty combo until they come:
+// its typed text stays, items added to it are items, and its entries fill it later.
+TEST(Controls, AComboReadyForEntriesIsAnEmptyComboUntilTheyCome)
+{
+    QWidget form;
+    for (const bool filled : {false, true}) {
+        VbCombo combo(&form);
+        int clicks = 0;
+        combo.onClick = [&] { ++clicks; };
+        combo.setText(QStringLiteral("12"));
+        combo.prepareEntries();
+        EXPECT_EQ(std::tuple(combo.count(), combo.listIndex(), combo.text()), std::tuple(0, -1, QString("12")));
+        if (filled) {
+            combo.setEntries(3, [](int k) { return QString::number(k + 1); });
+            combo.setListIndex(2);
+            EXPECT_EQ(std::tuple(combo.count(), combo.text(), clicks), std::tuple(3, QString("3"), 1));
+        } else {
+            combo.addItem(QStringLiteral("7"));
+            combo.addItem(QStringLiteral("8"));
+            EXPECT_EQ(std::tuple(combo.count(), combo.listIndex(), combo.text(), combo.list(1)),
+                      std::tuple(2, -1, QString("12"), QString("8")));
+        }
+        combo.clear();
+        EXPECT_EQ(std::tuple(combo.count(), clicks), std::tuple(0, filled ? 1 : 0));
+    }
+}
+
 // What the user must be able to read: every ticket line whole (the list scrolls across to the
 // longest), and grey text on a disabled label or box whatever its fore colour.
 TEST(Controls, ListLinesAndDisabledTextsCanBeRead)
