@@ -979,8 +979,10 @@ void VbCombo::clear()
 {
     selecting_ = true;
     if (entries_) {
+        // The list of made entries stays, with none.
         const QString keep = currentIndex() < 0 ? currentText() : QString();
-        useItemList();
+        if (count() > 0)
+            entries_->set(0, {}, {});
         setCurrentIndex(-1);
         setEditText(keep);
     } else {

@@ -129,7 +129,8 @@ TEST(Controls, ComboEntriesMadeOnDemandBehaveAsItems)
 }
 
 // A combo made ready for its entries before they are known is an empty combo until they come:
-// its typed text stays, items added to it are items, and its entries fill it later.
+// its typed text stays, items added to it are items, and its entries fill it later; cleared, it
+// takes items again.
 TEST(Controls, AComboReadyForEntriesIsAnEmptyComboUntilTheyCome)
 {
     QWidget form;
@@ -152,6 +153,8 @@ TEST(Controls, AComboReadyForEntriesIsAnEmptyComboUntilTheyCome)
         }
         combo.clear();
         EXPECT_EQ(std::tuple(combo.count(), clicks), std::tuple(0, filled ? 1 : 0));
+        combo.addItem(QStringLiteral("9"));
+        EXPECT_EQ(std::tuple(combo.count(), combo.list(0), combo.listIndex()), std::tuple(1, QString("9"), -1));
     }
 }
 
