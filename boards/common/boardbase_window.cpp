@@ -118,6 +118,10 @@ void BoardBase::Form_Load()
     totalsPlaced_ = true;
     subClearPositions();
     subMakeTableRows();
+    // The style's polish of every control, due when the board shows, while the drawings may still
+    // be read on their thread.
+    for (QWidget *control : findChildren<QWidget *>())
+        control->ensurePolished();
     const bool listed = fncTotalWeekNumberAndAllGameDates();
     subRestoreBoardSettings();
     subApplyOptionControls();
