@@ -893,7 +893,7 @@ void VbCombo::setEntries(int count, std::function<QString(int index)> text, std:
 {
     const QString keep = currentText();
     selecting_ = true;
-    prepareEntries();
+    useEntryList();
     entries_->set(count, std::move(text), std::move(data));
     setCurrentIndex(-1);
     setEditText(keep);
@@ -907,13 +907,21 @@ void VbCombo::prepareEntries()
         return;
     const QString keep = currentText();
     const bool selecting = std::exchange(selecting_, true);
+    useEntryList();
+    setCurrentIndex(-1);
+    setEditText(keep);
+    selecting_ = selecting;
+}
+
+void VbCombo::useEntryList()
+{
+    if (entries_)
+        return;
+    // The items there are go with the item list, which the entry list takes the place of.
     entries_ = new EntryModel(this);
     setModel(entries_);
     // Sizing to the contents would measure every entry.
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    setCurrentIndex(-1);
-    setEditText(keep);
-    selecting_ = selecting;
 }
 
 void VbCombo::showPopup()

@@ -348,6 +348,8 @@ private:
     void fitListWidth();
     // Back to a list of items after setEntries.
     void useItemList();
+    // The list of made entries in place of the list of items (none yet).
+    void useEntryList();
 
     QString lastText_;
     bool selecting_ = false;

@@ -155,6 +155,9 @@ TEST(Controls, AComboReadyForEntriesIsAnEmptyComboUntilTheyCome)
         EXPECT_EQ(std::tuple(combo.count(), clicks), std::tuple(0, filled ? 1 : 0));
         combo.addItem(QStringLiteral("9"));
         EXPECT_EQ(std::tuple(combo.count(), combo.list(0), combo.listIndex()), std::tuple(1, QString("9"), -1));
+        // Entries given to a combo holding items take their place.
+        combo.setEntries(2, [](int k) { return QString::number(k + 5); });
+        EXPECT_EQ(std::tuple(combo.count(), combo.list(1)), std::tuple(2, QString("6")));
     }
 }
 
