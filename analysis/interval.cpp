@@ -31,11 +31,8 @@ std::optional<SumStats> drawingCountSumStats(const History &history, const DrumS
         // columns would stand below every drawing whenever the pick counts come from a longer window.
         int64_t smallest = std::numeric_limits<int64_t>::max();
     };
-    constexpr int kPartDrawings = 12'500;
-    const int window = static_cast<int>(last - first);
-    std::vector<Sums> parts(static_cast<size_t>(window / kPartDrawings + 1));
-    forEachPart(window, kPartDrawings, [&](int begin, int end) {
-        Sums &part = parts[static_cast<size_t>(begin / kPartDrawings)];
+    const std::vector<Sums> parts = resultsOfParts<Sums>(static_cast<int>(last - first), kDrawingsAPart, [&](int begin, int end) {
+        Sums part;
         for (size_t i = first + begin; i < first + end; ++i) {
             const Drawing &d = history[i];
             int64_t s = 0;
@@ -47,6 +44,7 @@ std::optional<SumStats> drawingCountSumStats(const History &history, const DrumS
             part.largest = std::max(part.largest, s);
             part.smallest = std::min(part.smallest, s);
         }
+        return part;
     });
     int64_t total = 0, largest = 0, smallest = std::numeric_limits<int64_t>::max();
     for (const Sums &part : parts) {

@@ -39,9 +39,6 @@ PoolFill fillPoolFromPowers(const BallArray<double> &power, const BallArray<int3
 
 namespace {
 
-// The fewest drawings a part of the history is tallied in on a thread of its own.
-constexpr int kPartDrawings = 12'500;
-
 // What the drawings tell of one ball.
 struct BallTally {
     double powerSum = 0;
@@ -120,19 +117,16 @@ DrumAnalysis recalculateDrum(const History &history, const DrumShape &drum, cons
     // tallies add up to the whole's, since every pick, power term and left-out number is one
     // drawing's. Their power sums are those added up drawing by drawing while every sum is exact
     // (powerSumsExact), and are not used otherwise.
-    const int count = static_cast<int>(history.size());
-    std::vector<DrumTally> parts(static_cast<size_t>(count / kPartDrawings + 1));
-    forEachPart(count, kPartDrawings, [&](int begin, int end) {
-        DrumTally &part = parts[static_cast<size_t>(begin / kPartDrawings)];
-        part.balls.resize(balls);
-        const auto within = [begin, end](size_t at) { return std::clamp<size_t>(at, begin, end); };
-        tally<false, false>(drawings + within(0), drawings + within(first), drum, in.upToDate, term, part);
-        tally<true, true>(drawings + within(first), drawings + within(windowEnd), drum, in.upToDate, term, part);
-        tally<false, true>(drawings + within(windowEnd), drawings + end, drum, in.upToDate, term, part);
-    });
+    const std::vector<DrumTally> parts = resultsOfParts<DrumTally>(
+        static_cast<int>(history.size()), kDrawingsAPart, [&](int begin, int end) {
+            DrumTally part{std::vector<BallTally>(balls), {}};
+            const auto within = [begin, end](size_t at) { return std::clamp<size_t>(at, begin, end); };
+            tally<false, false>(drawings + within(0), drawings + within(first), drum, in.upToDate, term, part);
+            tally<true, true>(drawings + within(first), drawings + within(windowEnd), drum, in.upToDate, term, part);
+            tally<false, true>(drawings + within(windowEnd), drawings + end, drum, in.upToDate, term, part);
+            return part;
+        });
     for (const DrumTally &part : parts) {
-        if (part.balls.empty())
-            continue;
         for (size_t b = 0; b < balls; ++b) {
             t.balls[b].powerSum += part.balls[b].powerSum;
             t.balls[b].picks += part.balls[b].picks;
