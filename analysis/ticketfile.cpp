@@ -186,13 +186,25 @@ TicketRead fncReadTicketText(const QByteArray &bytes, const TicketShape &shape)
     return readTicket(QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), kMaxTicketBytes)), shape);
 }
 
-std::optional<TicketRead> fncReadTicketFile(const QString &path, const TicketShape &shape)
+std::optional<QByteArray> fncReadTicketFileBytes(const QString &path)
 {
     QFile file;
     if (!fileread::openPlain(file, path))
         return std::nullopt;
-    const QByteArray bytes = file.read(kMaxTicketBytes);
-    return readTicket(bytes, shape);
+    // As much as the file holds (up to what a ticket can reach when the file tells no size), in no
+    // more room than that.
+    const qint64 size = file.size();
+    QByteArray bytes = file.read(size > 0 ? std::min(size, kMaxTicketBytes) : kMaxTicketBytes);
+    bytes.squeeze();
+    return bytes;
+}
+
+std::optional<TicketRead> fncReadTicketFile(const QString &path, const TicketShape &shape)
+{
+    const std::optional<QByteArray> bytes = fncReadTicketFileBytes(path);
+    if (!bytes)
+        return std::nullopt;
+    return readTicket(*bytes, shape);
 }
 
 QByteArray fncTicketFileBytes(const QStringList &lines)

@@ -37,6 +37,7 @@ struct TicketShape {
     // The shape of a game's tickets: single-drum lotto 1..K, two-drum lotto 1..K+B with positions
     // K+1..K+B in the second drum, digit games 0..K with the digits 0..9.
     static TicketShape of(const GameLayout &layout);
+    friend bool operator==(const TicketShape &, const TicketShape &) = default;
 
     int count() const { return lastPosition - firstPosition + 1; }
     int32_t highestAt(int position) const { return position > lastMainPosition ? highestSecond : highestMain; }
@@ -58,6 +59,8 @@ struct TicketRead {
 
 // Reads a ticket file's bytes.
 TicketRead fncReadTicketText(const QByteArray &bytes, const TicketShape &shape);
+// The bytes of a ticket file, as far as a ticket can reach; nothing when it cannot be opened.
+std::optional<QByteArray> fncReadTicketFileBytes(const QString &path);
 // Reads a ticket file; nothing when it cannot be opened. Only what a ticket can hold is read.
 std::optional<TicketRead> fncReadTicketFile(const QString &path, const TicketShape &shape);
 

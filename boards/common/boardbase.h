@@ -14,6 +14,7 @@
 #include "analysis/comparison.h"
 #include "analysis/drum.h"
 #include "analysis/recalc.h"
+#include "analysis/ticketfile.h"
 #include "boards/common/drumview.h"
 #include "boards/common/ticketmodel.h"
 #include "dialogs/iboard.h"
@@ -424,6 +425,18 @@ private:
     // it.
     TicketModel ticket_{*lottery_};
     QString ticketReadProblem_;
+    // The ticket text file last read onto the board: read again with the same bytes while the
+    // ticket is still the one they gave, it leaves the ticket and its list as they are.
+    struct TicketFileRead {
+        QString path;
+        TicketShape shape;
+        QByteArray bytes;
+        quint64 revision = 0;  // of the ticket's lines once read
+        TicketGrid grid;
+        std::optional<int32_t> announced;
+    };
+    std::optional<TicketFileRead> lastTicketRead_;
+    bool showsTicketRead(const QString &path, const TicketShape &shape, const QByteArray &bytes) const;
     bool loaded_ = false;
     bool unloaded_ = false;
     bool tellNoDrawings_ = false;  // the no-drawings notice is due when the board first shows

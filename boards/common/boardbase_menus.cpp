@@ -114,6 +114,13 @@ void BoardBase::mnuHelpAbout_Click()
     DefaultInstance<frmAbout>::get()->exec();
 }
 
+bool BoardBase::showsTicketRead(const QString &path, const TicketShape &shape, const QByteArray &bytes) const
+{
+    const TicketFileRead *last = lastTicketRead_ ? &*lastTicketRead_ : nullptr;
+    return last && last->path == path && last->shape == shape && last->revision == ticket_.revision() &&
+           last->bytes == bytes && last->grid == lottery().garrTicketGrid;
+}
+
 void BoardBase::subLoadTicketTextFile()
 {
     ticketReadProblem_.clear();
@@ -123,17 +130,27 @@ void BoardBase::subLoadTicketTextFile()
     const QString record = app().gstrSavedTicketsFolder + app().gstrTicketName + lottery().gstrFileSuffix;
     if (!app().gstrTicketName.isEmpty() && QFileInfo(path).isFile() && QFileInfo(record).isFile()) {
         const TicketShape shape = TicketShape::of(lottery().gLayout);
-        const std::optional<TicketRead> read = fncReadTicketFile(path, shape);
-        // What was read is the ticket, however far the file could be read.
-        TicketRead ticket = read.value_or(TicketRead{});
-        if (!read)
-            ticket.grid.reshape(shape.firstPosition, shape.lastPosition);
-        ticket_.setTicket(std::move(ticket.grid), ticket.lines);
-        lottery().glngGridSize = static_cast<int32_t>(ticket.lines.size());
-        if (!read || !ticket.announced)
+        const std::optional<QByteArray> bytes = fncReadTicketFileBytes(path);
+        // The ticket the board read from these very bytes stays, its list as the user sees it.
+        if (!bytes || !showsTicketRead(path, shape, *bytes)) {
+            // What was read is the ticket, however far the file could be read.
+            TicketRead ticket = bytes ? fncReadTicketText(*bytes, shape) : TicketRead{};
+            if (!bytes)
+                ticket.grid.reshape(shape.firstPosition, shape.lastPosition);
+            lastTicketRead_.reset();
+            if (bytes)
+                lastTicketRead_ = TicketFileRead{path, shape, *bytes, 0, ticket.grid, ticket.announced};
+            ticket_.setTicket(std::move(ticket.grid), std::move(ticket.lines));
+            if (lastTicketRead_)
+                lastTicketRead_->revision = ticket_.revision();
+        }
+        const qsizetype lines = lottery().garrTicketLines.size();
+        lottery().glngGridSize = static_cast<int32_t>(lines);
+        const std::optional<int32_t> announced = bytes ? lastTicketRead_->announced : std::nullopt;
+        if (!announced)
             ticketReadProblem_ = res(48030).arg(app().gstrTicketName);
-        else if (!ticket.complete())
-            ticketReadProblem_ = resCount(49550, 48020, ticket.lines.size()).arg(ticket.lines.size()).arg(*ticket.announced).arg(app().gstrTicketName);
+        else if (lines != *announced)
+            ticketReadProblem_ = resCount(49550, 48020, lines).arg(lines).arg(*announced).arg(app().gstrTicketName);
     }
     if (app().gblnTicketLoad) {
         const QString ticket = fncFileTitle(app().gstrRecordFileName);

@@ -25,6 +25,9 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QFile>
+#include <QListView>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTimer>
 #include <functional>
 #include <set>
@@ -411,6 +414,56 @@ TEST_P(EveryBoard, ATicketComesBackAsSavedAndADamagedOneAsFarAsItGoes)
     EXPECT_EQ(user.lines(), drawn.mid(0, 2));
     ASSERT_GT(messages.asked().size(), asked + 1);
     EXPECT_EQ(messages.asked().back().text, QStringLiteral("The file of the ticket mine is damaged: only 2 of its 6 columns could be read."));
+}
+
+// The opening of a loaded ticket's board reads its text file once more: the same bytes onto the
+// ticket they gave leave the list as the user sees it, while a ticket changed since, or a file
+// changed since, is read anew.
+TEST_P(EveryBoard, ATicketFileReadAgainUnchangedLeavesItsListAsItIs)
+{
+    user.type(QStringLiteral("txtColumnsToDraw"), QStringLiteral("60"));
+    user.click(QStringLiteral("cmdDraw"));
+    saveTicket(QStringLiteral("mine"));
+    loadTicket(QStringLiteral("mine"));
+    const QStringList loaded = user.lines();
+    ASSERT_EQ(loaded.size(), 60);
+    auto *list = user.get<QListView>(QStringLiteral("lstTicket"));
+    list->scrollToBottom();
+    const int scrolled = list->verticalScrollBar()->value();
+    ASSERT_GT(scrolled, 0);
+    QSignalSpy resets(list->model(), &QAbstractItemModel::modelReset);
+    board()->subLoadTicketTextFile();
+    EXPECT_EQ(resets.count(), 0);
+    EXPECT_EQ(list->verticalScrollBar()->value(), scrolled);
+    EXPECT_EQ(user.lines(), loaded);
+    EXPECT_EQ(lottery().glngGridSize, 60);
+    EXPECT_EQ(board()->ticketReadProblem(), QString());
+
+    // Compared with another drawing, then drawn anew.
+    user.choose(QStringLiteral("cboDrawingDate"), 3);
+    user.click(QStringLiteral("cmdCompare"));
+    ASSERT_NE(user.lines(), loaded);
+    board()->subLoadTicketTextFile();
+    EXPECT_EQ(user.lines(), loaded);
+    user.type(QStringLiteral("txtColumnsToDraw"), QStringLiteral("61"));
+    user.click(QStringLiteral("cmdDraw"));
+    ASSERT_NE(user.lines(), loaded);
+    board()->subLoadTicketTextFile();
+    EXPECT_EQ(user.lines(), loaded);
+
+    // The file's last column gone, the count line left at 60.
+    QStringList lines = user.savedTicketLines(QStringLiteral("mine"));
+    lines.removeLast();
+    QFile file(fncTicketTextFilePath(app().gstrSavedTicketsFolder, lottery().gstrFileSuffix, QStringLiteral("mine")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
+    file.close();
+    board()->subLoadTicketTextFile();
+    EXPECT_EQ(user.lines(), loaded.mid(0, 59));
+    EXPECT_EQ(lottery().glngGridSize, 59);
+    EXPECT_EQ(board()->ticketReadProblem(), QStringLiteral("The file of the ticket mine is damaged: only 59 of its 60 columns could be read."));
+    board()->subLoadTicketTextFile();
+    EXPECT_EQ(board()->ticketReadProblem(), QStringLiteral("The file of the ticket mine is damaged: only 59 of its 60 columns could be read."));
 }
 
 // A ticket whose text file is gone, loaded after another: its board shows no column of the other
