@@ -69,9 +69,11 @@ void BM_Draw32000_Interval100(benchmark::State &state) { drawAt(state, 100); }
 void BM_Draw32000_Interval10(benchmark::State &state) { drawAt(state, 10); }
 void BM_Draw32000_Interval1(benchmark::State &state) { drawAt(state, 1); }
 
-// STOP clicked 5 ms after the progress dialog of DRAW of 32,000 columns at 1 % shows: the time
+// STOP clicked 5 ms after the progress dialog of DRAW of 32,000 columns at 1 % is there: the time
 // from the click to its handling as the counters stop_ms (mean) and stop_max_ms. The timed figure
-// is the whole shortened DRAW; the columns it kept are checked as every DRAW's.
+// is the whole shortened DRAW; the columns it kept are checked as every DRAW's. A run that the
+// machine let end before the click came (no STOP to time) is checked all the same and DRAW clicked
+// again, twice at most; a third such run fails the benchmark.
 void BM_StopDuringDraw(benchmark::State &state)
 {
     OpenBoard open(state, static_cast<int>(state.range(0)), static_cast<uint64_t>(state.range(1)));
@@ -81,34 +83,55 @@ void BM_StopDuringDraw(benchmark::State &state)
     double total = 0;
     double longest = 0;
     int stops = 0;
-    for (auto _ : state) {
-        Clock::time_point pressed;
-        bool handled = false;
-        const auto press = [&] {
-            if (frmColumnProgress *dialog = DefaultInstance<frmColumnProgress>::existing()) {
-                click(dialog->cmdStop);
-                const double ms = std::chrono::duration<double, std::milli>(Clock::now() - pressed).count();
-                total += ms;
-                longest = std::max(longest, ms);
-                ++stops;
-                handled = true;
-            }
-        };
-        // The first event the shown dialog handles sets the click 5 ms later.
-        QTimer::singleShot(0, [&] {
-            pressed = Clock::now() + std::chrono::milliseconds(5);
-            QTimer::singleShot(std::chrono::milliseconds(5), Qt::PreciseTimer, press);
-        });
-        state.SetIterationTime(open.clickDraw());
-        const int kept = control<VbList>(open.board(), QStringLiteral("lstTicket"))->listCount();
-        if (!handled || kept >= 32000) {
-            state.SkipWithError("the run ended before STOP");
-            break;
+    Clock::time_point pressed;
+    bool handled = false;
+    const auto press = [&] {
+        if (frmColumnProgress *dialog = DefaultInstance<frmColumnProgress>::existing()) {
+            click(dialog->cmdStop);
+            const double ms = std::chrono::duration<double, std::milli>(Clock::now() - pressed).count();
+            total += ms;
+            longest = std::max(longest, ms);
+            ++stops;
+            handled = true;
         }
-        if (const QString fault = ticketFault(*open.board(), kept); !fault.isEmpty()) {
+    };
+    // DRAW clicked with STOP clicked 5 ms after the first event handled once the dialog is there
+    // (until it shows, there is no STOP to click); the seconds to idle.
+    const auto stoppedDraw = [&] {
+        handled = false;
+        QTimer stop;
+        stop.setSingleShot(true);
+        stop.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&stop, &QTimer::timeout, press);
+        QTimer shown;
+        QObject::connect(&shown, &QTimer::timeout, [&] {
+            if (!DefaultInstance<frmColumnProgress>::existing())
+                return;
+            shown.stop();
+            pressed = Clock::now() + std::chrono::milliseconds(5);
+            stop.start(std::chrono::milliseconds(5));
+        });
+        shown.start(0);
+        return open.clickDraw();
+    };
+    for (auto _ : state) {
+        double seconds = 0;
+        int kept = 0;
+        QString fault;
+        for (int run = 0; run < 3 && fault.isEmpty() && (run == 0 || !handled || kept >= 32000); ++run) {
+            seconds = stoppedDraw();
+            kept = control<VbList>(open.board(), QStringLiteral("lstTicket"))->listCount();
+            fault = ticketFault(*open.board(), kept);
+        }
+        if (!fault.isEmpty()) {
             skip(state, QStringLiteral("STOP: ") + fault);
             break;
         }
+        if (!handled || kept >= 32000) {
+            state.SkipWithError("three runs ended before STOP");
+            break;
+        }
+        state.SetIterationTime(seconds);
     }
     state.counters["stop_ms"] = stops ? total / stops : 0;
     state.counters["stop_max_ms"] = longest;
