@@ -431,9 +431,8 @@ private:
         QString path;
         TicketShape shape;
         QByteArray bytes;
-        quint64 revision = 0;  // of the ticket's lines once read
-        TicketGrid grid;
         std::optional<int32_t> announced;
+        quint64 ticketRevision = 0;  // the ticket's once read
     };
     std::optional<TicketFileRead> lastTicketRead_;
     bool showsTicketRead(const QString &path, const TicketShape &shape, const QByteArray &bytes) const;

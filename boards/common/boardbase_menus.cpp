@@ -117,8 +117,8 @@ void BoardBase::mnuHelpAbout_Click()
 bool BoardBase::showsTicketRead(const QString &path, const TicketShape &shape, const QByteArray &bytes) const
 {
     const TicketFileRead *last = lastTicketRead_ ? &*lastTicketRead_ : nullptr;
-    return last && last->path == path && last->shape == shape && last->revision == ticket_.revision() &&
-           last->bytes == bytes && last->grid == lottery().garrTicketGrid;
+    return last && last->ticketRevision == ticket_.ticketRevision() && last->path == path && last->shape == shape &&
+           last->bytes == bytes;
 }
 
 void BoardBase::subLoadTicketTextFile()
@@ -137,12 +137,11 @@ void BoardBase::subLoadTicketTextFile()
             TicketRead ticket = bytes ? fncReadTicketText(*bytes, shape) : TicketRead{};
             if (!bytes)
                 ticket.grid.reshape(shape.firstPosition, shape.lastPosition);
+            const std::optional<int32_t> announced = ticket.announced;
+            ticket_.setTicket(std::move(ticket.grid), std::move(ticket.lines));
             lastTicketRead_.reset();
             if (bytes)
-                lastTicketRead_ = TicketFileRead{path, shape, *bytes, 0, ticket.grid, ticket.announced};
-            ticket_.setTicket(std::move(ticket.grid), std::move(ticket.lines));
-            if (lastTicketRead_)
-                lastTicketRead_->revision = ticket_.revision();
+                lastTicketRead_ = TicketFileRead{path, shape, *bytes, announced, ticket_.ticketRevision()};
         }
         const qsizetype lines = lottery().garrTicketLines.size();
         lottery().glngGridSize = static_cast<int32_t>(lines);

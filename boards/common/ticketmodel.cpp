@@ -20,12 +20,14 @@ void TicketModel::setTicket(TicketGrid grid, QStringList lines)
 TicketGrid TicketModel::takeGrid()
 {
     compared_.reset();
+    ++gridChanges_;
     return std::move(lottery_.garrTicketGrid);
 }
 
 void TicketModel::setGrid(TicketGrid grid)
 {
     compared_.reset();
+    ++gridChanges_;
     lottery_.garrTicketGrid = std::move(grid);
 }
 

@@ -17,6 +17,9 @@ class TicketModel : public LineListModel {
 public:
     explicit TicketModel(OpenLottery &lottery, QObject *parent = nullptr);
 
+    // Counts the changes of the ticket, of its grid or its lines: while it reads the same, so
+    // does the ticket.
+    quint64 ticketRevision() const { return revision() + gridChanges_; }
     // A ticket read whole: its grid and its lines, in one reset.
     void setTicket(TicketGrid grid, QStringList lines);
     // A column appended: its numbers (one for each position first..last) and its line. A grid of
@@ -57,5 +60,6 @@ private:
     const Compared *linesCompared() const;
 
     OpenLottery &lottery_;
+    quint64 gridChanges_ = 0;  // the changes of the grid alone (takeGrid, setGrid)
     std::optional<Compared> compared_;
 };

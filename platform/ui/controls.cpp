@@ -903,14 +903,8 @@ void VbCombo::setEntries(int count, std::function<QString(int index)> text, std:
 
 void VbCombo::prepareEntries()
 {
-    if (entries_ || count() > 0)
-        return;
-    const QString keep = currentText();
-    const bool selecting = std::exchange(selecting_, true);
-    useEntryList();
-    setCurrentIndex(-1);
-    setEditText(keep);
-    selecting_ = selecting;
+    if (!entries_ && count() == 0)
+        setEntries(0, {});
 }
 
 void VbCombo::useEntryList()
