@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -205,6 +206,28 @@ std::optional<TicketRead> fncReadTicketFile(const QString &path, const TicketSha
     if (!bytes)
         return std::nullopt;
     return readTicket(*bytes, shape);
+}
+
+TicketReadAhead TicketReadAhead::start(const QString &path, const TicketShape &shape)
+{
+    TicketReadAhead ahead;
+    std::optional<QByteArray> bytes = fncReadTicketFileBytes(path);
+    if (!bytes)
+        return ahead;
+    ahead.path_ = path;
+    ahead.shape_ = shape;
+    ahead.bytes_ = std::move(*bytes);
+    ahead.read_ = std::async(std::launch::async, [bytes = ahead.bytes_, shape] { return fncReadTicketText(bytes, shape); });
+    return ahead;
+}
+
+std::optional<TicketRead> TicketReadAhead::take(const QString &path, const TicketShape &shape, const QByteArray &bytes)
+{
+    TicketReadAhead ahead = std::move(*this);
+    *this = TicketReadAhead();
+    if (!ahead.read_.valid() || path != ahead.path_ || shape != ahead.shape_ || bytes != ahead.bytes_)
+        return std::nullopt;
+    return ahead.read_.get();
 }
 
 QByteArray fncTicketFileBytes(const QStringList &lines)

@@ -19,6 +19,7 @@
 #include <QStringList>
 #include <QStringView>
 #include <cstdint>
+#include <future>
 #include <optional>
 #include <vector>
 
@@ -63,6 +64,26 @@ TicketRead fncReadTicketText(const QByteArray &bytes, const TicketShape &shape);
 std::optional<QByteArray> fncReadTicketFileBytes(const QString &path);
 // Reads a ticket file; nothing when it cannot be opened. Only what a ticket can hold is read.
 std::optional<TicketRead> fncReadTicketFile(const QString &path, const TicketShape &shape);
+
+// A ticket file read and its columns worked out on a thread of their own while the board that will
+// show them is made. The board takes them only for the same file and shape, and only when the file
+// still holds the very bytes read ahead.
+class TicketReadAhead {
+public:
+    TicketReadAhead() = default;
+    // Reads `path` and starts working out its columns; a file that cannot be read leaves nothing
+    // read ahead.
+    static TicketReadAhead start(const QString &path, const TicketShape &shape);
+    // The ticket read ahead when it was read from `path` in `shape` and from these very `bytes`
+    // (the file as the board read it); nothing otherwise. Either way nothing is left read ahead.
+    std::optional<TicketRead> take(const QString &path, const TicketShape &shape, const QByteArray &bytes);
+
+private:
+    QString path_;
+    TicketShape shape_;
+    QByteArray bytes_;
+    std::future<TicketRead> read_;
+};
 
 // The bytes of a ticket file holding `lines`.
 QByteArray fncTicketFileBytes(const QStringList &lines);

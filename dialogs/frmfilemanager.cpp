@@ -259,6 +259,9 @@ void frmFileManager::loadTicket(const QString &name)
     std::shared_ptr<OpenLottery> lottery = open->openLottery();
     app().gstrTicketName = name;
     applyConfiguredGame(*lottery);
+    // The ticket's columns are worked out while the board is unloaded and made anew.
+    TicketReadAhead ticketAhead = TicketReadAhead::start(
+        fncTicketTextFilePath(app().gstrSavedTicketsFolder, lottery->gstrFileSuffix, name), TicketShape::of(lottery->gLayout));
 
     open->unloadBoard();
     app().gfrmCurrentBoard = nullptr;
@@ -275,6 +278,7 @@ void frmFileManager::loadTicket(const QString &name)
     IBoard *board = currentBoard();
     DefaultInstance<frmFileManager>::unload(this);
     // The board's load restores the ticket's settings and reads its text file.
+    board->takeTicketReadAhead(std::move(ticketAhead));
     board->showBoard();
     if (currentBoard() != board)
         return;

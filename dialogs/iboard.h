@@ -6,6 +6,7 @@
 #include "analysis/boardreport.h"
 #include "app/application.h"
 #include "analysis/gamelayout.h"
+#include "analysis/ticketfile.h"
 #include "app/boardsettings.h"
 #include "app/clsrecordfile.h"
 
@@ -31,6 +32,9 @@ public:
     virtual void showBoard() = 0;
     // Reads the text file of the saved ticket gstrTicketName into the ticket when it exists.
     virtual void subLoadTicketTextFile() = 0;
+    // The saved ticket's text file read ahead, for the board's first reading of it (a board of
+    // tests reads the file itself).
+    virtual void takeTicketReadAhead(TicketReadAhead /*ahead*/) {}
     // Hides and unloads the board; its unload routine runs once.
     virtual void unloadBoard() = 0;
 

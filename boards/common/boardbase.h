@@ -315,6 +315,7 @@ public:
     // After subLoadTicketTextFile: the message for a ticket file that could not be read whole
     // (empty when it was read whole or did not exist).
     QString ticketReadProblem() const override { return ticketReadProblem_; }
+    void takeTicketReadAhead(TicketReadAhead ahead) override { ticketAhead_ = std::move(ahead); }
     QStringList ticketLines() const override;
     // POWER's recalculation over the analysis window of the drawing combos, shown (power tables,
     // pool grids, power intervals of every drum of the game). False, with the tables as they were,
@@ -435,6 +436,8 @@ private:
         quint64 ticketRevision = 0;  // the ticket's once read
     };
     std::optional<TicketFileRead> lastTicketRead_;
+    // The ticket file read ahead for the next reading of it; that reading uses it up.
+    TicketReadAhead ticketAhead_;
     bool showsTicketRead(const QString &path, const TicketShape &shape, const QByteArray &bytes) const;
     bool loaded_ = false;
     bool unloaded_ = false;

@@ -466,6 +466,38 @@ TEST_P(EveryBoard, ATicketFileReadAgainUnchangedLeavesItsListAsItIs)
     EXPECT_EQ(board()->ticketReadProblem(), QStringLiteral("The file of the ticket mine is damaged: only 59 of its 60 columns could be read."));
 }
 
+// A ticket file read ahead for the board and changed before the board reads it: the board shows
+// the file as it stands, and reads an unchanged file's columns from the read ahead.
+TEST_P(EveryBoard, ATicketFileChangedAfterItsReadAheadIsReadAsItStands)
+{
+    user.type(QStringLiteral("txtColumnsToDraw"), QStringLiteral("4"));
+    user.click(QStringLiteral("cmdDraw"));
+    saveTicket(QStringLiteral("mine"));
+    const QStringList drawn = user.lines();
+    ASSERT_EQ(app().gstrTicketName, QStringLiteral("mine"));
+    const QString path = fncTicketTextFilePath(app().gstrSavedTicketsFolder, lottery().gstrFileSuffix, QStringLiteral("mine"));
+    const TicketShape shape = TicketShape::of(lottery().gLayout);
+    board()->takeTicketReadAhead(TicketReadAhead::start(path, shape));
+    QStringList lines = user.savedTicketLines(QStringLiteral("mine"));
+    lines.removeLast();
+    lines[0] = QStringLiteral("3");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
+    file.close();
+    board()->subLoadTicketTextFile();
+    EXPECT_EQ(user.lines(), drawn.mid(0, 3));
+    EXPECT_EQ(lottery().glngGridSize, 3);
+
+    user.type(QStringLiteral("txtColumnsToDraw"), QStringLiteral("5"));
+    user.click(QStringLiteral("cmdDraw"));
+    ASSERT_EQ(user.lines().size(), 5);
+    board()->takeTicketReadAhead(TicketReadAhead::start(path, shape));
+    board()->subLoadTicketTextFile();
+    EXPECT_EQ(user.lines(), drawn.mid(0, 3));
+    EXPECT_EQ(board()->ticketReadProblem(), QString());
+}
+
 // A ticket whose text file is gone, loaded after another: its board shows no column of the other
 // ticket, and Save writes the empty ticket the list shows.
 TEST_P(EveryBoard, ATicketWithoutItsTextFileLoadsEmptyWhateverWasLoadedBefore)
