@@ -39,6 +39,13 @@ class EveryBoard : public BoardTest, public ::testing::WithParamInterface<Game> 
 protected:
     void SetUp() override { ASSERT_TRUE(open(GetParam())); }
     History history() const { return app().gobjLotteryDb->fncLoadHistory().value_or(History{}); }
+    // The text file of the lottery's ticket `name` made to hold `lines`, each ended by CR LF.
+    bool writeTicketFile(const QString &name, const QStringList &lines) const
+    {
+        QFile file(fncTicketTextFilePath(app().gstrSavedTicketsFolder, lottery().gstrFileSuffix, name));
+        const QByteArray bytes = (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1();
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+    }
     // The power tables count, for each number of each drum, the drawings of start..end that hold it
     // (a digit drawn twice counts once).
     void expectPicks(int32_t start, int32_t end) const
@@ -405,10 +412,7 @@ TEST_P(EveryBoard, ATicketComesBackAsSavedAndADamagedOneAsFarAsItGoes)
     QStringList fields = lines[3].split(u' ');
     fields[game.lastColumn() - game.first + 1] = QString::number(game.highestAt(game.lastColumn()) + 1);
     lines[3] = fields.join(u' ');
-    QFile file(fncTicketTextFilePath(app().gstrSavedTicketsFolder, lottery().gstrFileSuffix, QStringLiteral("mine")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
-    file.close();
+    ASSERT_TRUE(writeTicketFile(QStringLiteral("mine"), lines));
     const size_t asked = messages.asked().size();
     loadTicket(QStringLiteral("mine"));
     EXPECT_EQ(user.lines(), drawn.mid(0, 2));
@@ -454,10 +458,7 @@ TEST_P(EveryBoard, ATicketFileReadAgainUnchangedLeavesItsListAsItIs)
     // The file's last column gone, the count line left at 60.
     QStringList lines = user.savedTicketLines(QStringLiteral("mine"));
     lines.removeLast();
-    QFile file(fncTicketTextFilePath(app().gstrSavedTicketsFolder, lottery().gstrFileSuffix, QStringLiteral("mine")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
-    file.close();
+    ASSERT_TRUE(writeTicketFile(QStringLiteral("mine"), lines));
     board()->subLoadTicketTextFile();
     EXPECT_EQ(user.lines(), loaded.mid(0, 59));
     EXPECT_EQ(lottery().glngGridSize, 59);
@@ -481,10 +482,7 @@ TEST_P(EveryBoard, ATicketFileChangedAfterItsReadAheadIsReadAsItStands)
     QStringList lines = user.savedTicketLines(QStringLiteral("mine"));
     lines.removeLast();
     lines[0] = QStringLiteral("3");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
-    file.close();
+    ASSERT_TRUE(writeTicketFile(QStringLiteral("mine"), lines));
     board()->subLoadTicketTextFile();
     EXPECT_EQ(user.lines(), drawn.mid(0, 3));
     EXPECT_EQ(lottery().glngGridSize, 3);
