@@ -646,6 +646,8 @@ TicketColumnGenerator::TicketColumnGenerator(GeneratorSetup setup, TicketGrid ti
         // Draw within the interval where so many plain attempts would fail it that that costs less.
         if (auto within = IntervalSampler::of(*p, true))
             part.withinInterval = std::make_shared<const IntervalSampler>(std::move(*within));
+        part.fromTable = !part.withinInterval && part.sampler.table()
+                         && std::all_of(part.guarantee.begin(), part.guarantee.end(), [](int32_t g) { return g < 0; });
         offset += part.length;
         parts_.push_back(std::move(part));
     }
@@ -692,15 +694,8 @@ bool TicketColumnGenerator::buildPartWith(const Part &part, int32_t *column)
     }
     Bits used = 0;
     int64_t sum = 0;
-    for (int i = 0; i < part.length; ++i) {
-        int32_t v = part.guarantee[static_cast<size_t>(i)];
-        if (v < 0 && part.withinInterval) {
-            v = within[static_cast<size_t>(nextWithin++)];
-        } else if (v < 0) {
-            if (part.sampler.total() == 0)
-                return false;
-            v = part.sampler.draw(engine_);
-        }
+    // Number v at position i; false when a lotto part holds it already.
+    const auto place = [&](int i, int32_t v) {
         if (part.distinct) {
             const Bits bit = static_cast<Bits>(1) << (v & (sizeof(Bits) * 8 - 1));
             if (used & bit)
@@ -709,6 +704,28 @@ bool TicketColumnGenerator::buildPartWith(const Part &part, int32_t *column)
         }
         column[i] = v;
         sum += part.pickCount[static_cast<size_t>(v)];
+        return true;
+    };
+    if (part.fromTable) {
+        // Nothing to ask of a position: each number straight from the table.
+        const int8_t *const table = part.sampler.table();
+        const auto total = static_cast<uint64_t>(part.sampler.total());
+        for (int i = 0; i < part.length; ++i)
+            if (!place(i, table[uniformBelow(engine_, total)]))
+                return false;
+    } else {
+        for (int i = 0; i < part.length; ++i) {
+            int32_t v = part.guarantee[static_cast<size_t>(i)];
+            if (v < 0 && part.withinInterval) {
+                v = within[static_cast<size_t>(nextWithin++)];
+            } else if (v < 0) {
+                if (part.sampler.total() == 0)
+                    return false;
+                v = part.sampler.draw(engine_);
+            }
+            if (!place(i, v))
+                return false;
+        }
     }
     if (part.intervalOn && (sum < part.lower || sum > part.upper))
         return false;

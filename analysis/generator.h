@@ -131,6 +131,8 @@ public:
     const std::vector<int32_t> &balls() const { return balls_; }  // drawable balls, ascending
     int32_t ballAt(int64_t k) const;                              // k in 0..total-1
     int32_t draw(std::mt19937_64 &engine) const;
+    // The pool's elements in a table (a small pool), or nothing.
+    const int8_t *table() const { return flat_.empty() ? nullptr : flat_.data(); }
 
 private:
     std::vector<int32_t> balls_;
@@ -294,6 +296,9 @@ private:
         // Under a narrow interval the drawn positions come from here.
         std::shared_ptr<const IntervalSampler> withinInterval;
         bool below64 = false;  // every ball the part can take lies below 64
+        // Every position drawn from the pool's table of elements: no guaranteed number, no
+        // sampler within the interval.
+        bool fromTable = false;
     };
 
     void prepare();
