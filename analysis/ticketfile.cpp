@@ -223,8 +223,7 @@ TicketReadAhead TicketReadAhead::start(const QString &path, const TicketShape &s
 
 std::optional<TicketRead> TicketReadAhead::take(const QString &path, const TicketShape &shape, const QByteArray &bytes)
 {
-    TicketReadAhead ahead = std::move(*this);
-    *this = TicketReadAhead();
+    TicketReadAhead ahead = std::exchange(*this, {});
     if (!ahead.read_.valid() || path != ahead.path_ || shape != ahead.shape_ || bytes != ahead.bytes_)
         return std::nullopt;
     return ahead.read_.get();

@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <utility>
 
 void BoardBase::wireMenuHandlers()
 {
@@ -124,8 +125,7 @@ bool BoardBase::showsTicketRead(const QString &path, const TicketShape &shape, c
 void BoardBase::subLoadTicketTextFile()
 {
     // A read ahead serves this reading or none.
-    TicketReadAhead ticketAhead = std::move(ticketAhead_);
-    ticketAhead_ = TicketReadAhead();
+    TicketReadAhead ticketAhead = std::exchange(ticketAhead_, {});
     ticketReadProblem_.clear();
     const QString path = fncTicketTextFilePath(app().gstrSavedTicketsFolder, lottery().gstrFileSuffix, app().gstrTicketName);
     // The text file is this lottery's ticket only beside this lottery's record of it: another
@@ -135,9 +135,9 @@ void BoardBase::subLoadTicketTextFile()
         const TicketShape shape = TicketShape::of(lottery().gLayout);
         const std::optional<QByteArray> bytes = fncReadTicketFileBytes(path);
         // The ticket the board read from these very bytes stays, its list as the user sees it.
-        std::optional<TicketRead> ahead = bytes ? ticketAhead.take(path, shape, *bytes) : std::nullopt;
         if (!bytes || !showsTicketRead(path, shape, *bytes)) {
             // What was read is the ticket, however far the file could be read.
+            std::optional<TicketRead> ahead = bytes ? ticketAhead.take(path, shape, *bytes) : std::nullopt;
             TicketRead ticket = ahead ? std::move(*ahead) : bytes ? fncReadTicketText(*bytes, shape) : TicketRead{};
             if (!bytes)
                 ticket.grid.reshape(shape.firstPosition, shape.lastPosition);
