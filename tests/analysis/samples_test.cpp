@@ -164,7 +164,7 @@ TEST(SampleLotteries, AnotherRunOverwritesNothing)
 
 TEST(SampleLotteries, TheToolWritesIntoTheFolderItIsGiven)
 {
-    const QString tool = QStringLiteral(TALVINOR_TOOLS_DIR "/make_samples");
+    const QString tool = QStringLiteral(TALVINOR_MAKE_SAMPLES);
     ASSERT_TRUE(QFile::exists(tool));
     Sandbox sandbox;
     QProcess run;
