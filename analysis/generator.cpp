@@ -646,7 +646,7 @@ TicketColumnGenerator::TicketColumnGenerator(GeneratorSetup setup, TicketGrid ti
         // Draw within the interval where so many plain attempts would fail it that that costs less.
         if (auto within = IntervalSampler::of(*p, true))
             part.withinInterval = std::make_shared<const IntervalSampler>(std::move(*within));
-        part.fromTable = !part.withinInterval && part.sampler.table()
+        part.fromTable = !part.withinInterval && part.sampler.hasTable()
                          && std::all_of(part.guarantee.begin(), part.guarantee.end(), [](int32_t g) { return g < 0; });
         offset += part.length;
         parts_.push_back(std::move(part));
@@ -708,10 +708,8 @@ bool TicketColumnGenerator::buildPartWith(const Part &part, int32_t *column)
     };
     if (part.fromTable) {
         // Nothing to ask of a position: each number straight from the table.
-        const int8_t *const table = part.sampler.table();
-        const auto total = static_cast<uint64_t>(part.sampler.total());
         for (int i = 0; i < part.length; ++i)
-            if (!place(i, table[uniformBelow(engine_, total)]))
+            if (!place(i, part.sampler.drawFromTable(engine_)))
                 return false;
     } else {
         for (int i = 0; i < part.length; ++i) {

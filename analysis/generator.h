@@ -131,8 +131,9 @@ public:
     const std::vector<int32_t> &balls() const { return balls_; }  // drawable balls, ascending
     int32_t ballAt(int64_t k) const;                              // k in 0..total-1
     int32_t draw(std::mt19937_64 &engine) const;
-    // The pool's elements in a table (a small pool), or nothing.
-    const int8_t *table() const { return flat_.empty() ? nullptr : flat_.data(); }
+    // A small pool keeps a table of its elements, from which drawFromTable draws as draw does.
+    bool hasTable() const { return !flat_.empty(); }
+    int32_t drawFromTable(std::mt19937_64 &engine) const;
 
 private:
     std::vector<int32_t> balls_;
@@ -165,6 +166,11 @@ inline int32_t DrumSampler::ballAt(int64_t k) const
         return flat_[static_cast<size_t>(k)];
     const auto it = std::upper_bound(end_.begin(), end_.end(), k);
     return balls_[static_cast<size_t>(it - end_.begin())];
+}
+
+inline int32_t DrumSampler::drawFromTable(std::mt19937_64 &engine) const
+{
+    return flat_[static_cast<size_t>(uniformBelow(engine, static_cast<uint64_t>(total_)))];
 }
 
 inline int32_t DrumSampler::draw(std::mt19937_64 &engine) const
